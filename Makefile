@@ -1,0 +1,21 @@
+# Gnamm: `make test` sets up a fresh Debian 12 machine, builds everything and runs the tests.
+BUILD ?= build
+JOBS ?= $(shell nproc)
+CMAKE_FLAGS ?=
+
+.PHONY: test deps configure build clean
+
+test: build
+	cd $(BUILD) && ctest --output-on-failure -j$(JOBS)
+
+deps:
+	@tools/install-deps.sh
+
+configure: deps
+	cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo $(CMAKE_FLAGS)
+
+build: configure
+	cmake --build $(BUILD) -j$(JOBS)
+
+clean:
+	rm -rf $(BUILD)

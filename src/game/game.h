@@ -1,0 +1,92 @@
+// The game: all state of the main window, the services it meets the world through, and the
+// three kinds of input that drive it (a click, a key, a timer tick).
+//
+// Procedures of the rules are free functions over Game, one concept per file; they read and
+// write the state of the subsystems they own and call each other directly.
+#pragma once
+
+#include <cstdint>
+#include <filesystem>
+#include <string>
+#include <string_view>
+
+#include "audio/media_player.h"
+#include "audio/sound_state.h"
+#include "game/ai/pc_state.h"
+#include "game/clock.h"
+#include "game/end_of_gioco.h"
+#include "game/hall_of_fame.h"
+#include "game/human_turn.h"
+#include "game/options.h"
+#include "game/random.h"
+#include "game/scheduler.h"
+#include "game/scoreboard.h"
+#include "game/table_state.h"
+#include "persona/persona_state.h"
+#include "ui/input.h"
+#include "ui/panels_state.h"
+#include "ui/screen.h"
+
+namespace gnamm {
+
+// Nonno Zeb's level, shown in lblPC; None before the first choice.
+enum class Livello { None, Honest, Cunning, Cheat };
+std::string_view LivelloText(Livello l);  // "'Honest' Zeb", "'Cunning' Zeb", "'Cheat' Zeb", ""
+
+// Where the game reads its assets and keeps its data files.
+struct Paths {
+    std::filesystem::path assets;  // holds Carte/, Grafica/, Foto/, Zeb/, ...
+    std::filesystem::path data;    // the Dati folder
+};
+
+class Game {
+public:
+    Game(Clock& clock, RandomSource& rng, MediaPlayer& media, Paths paths);
+    Game(const Game&) = delete;
+    Game& operator=(const Game&) = delete;
+
+    // Services.
+    Clock& clock;
+    RandomSource& rng;
+    MediaPlayer& media;
+    Paths paths;
+
+    Scheduler scheduler;
+    Screen screen;
+    Opzioni opzioni;
+
+    Livello livello = Livello::None;  // lblPC
+    std::string nome;                 // lblH: the player's name
+
+    TableState tavolo;        // cards, deck and the counters of a Gioco
+    HumanTurnState umano;     // the human's turn and capture
+    Scoreboard punteggi;      // deck points, Punti Gnamm, Partita totals
+    PcState pc;               // the computer's search, evaluation and move
+    MatchState partita;       // Partite, Gioco, the end of a Gioco
+    RankingState classifica;  // hall of fame and ranking
+    PersonaState persona;     // Nonno Zeb's remarks and impatience
+    SoundState suoni;         // the sound indicator and the music cycle
+    PanelsState pannelli;     // options, splash, rules, level and exit panels
+
+    // The shared random draw, 1..n.
+    int estrazione(int n) { return EstrazioneCasuale(n, rng, clock); }
+
+    // Input. Each entry point ends by bringing the derived parts of the screen up to date.
+    void click(Target target);
+    void mouseMove(Target target);
+    void key(Key key);
+    void textInput(std::string_view utf8);
+    void fireDueTimers();
+    void onTimer(Timer t);  // one tick of one timer
+
+    // True once the farewell is over and the program should close.
+    bool finished = false;
+};
+
+// Derives the screen's labels that mirror state (scoreboard, counters, names).
+void RefreshScreen(Game& g);
+
+// Runs the virtual clock forward by ms, firing every timer due on the way at its own moment.
+void AdvanceVirtualTime(Game& g, VirtualClock& clock, int64_t ms);
+
+}  // namespace gnamm

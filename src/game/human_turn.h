@@ -1,0 +1,25 @@
+// The human's turn: playing a card by clicking it, picking a capture on the table, the
+// reproaches for wrong clicks, and the automatic play of the last card.
+#pragma once
+
+#include <array>
+
+#include "ui/screen.h"
+
+namespace gnamm {
+
+class Game;
+
+struct HumanTurnState {
+    int cartaGiocata = 0;         // place 4..6 of the card played this turn; 0 = none
+    bool puoiScegliere = false;   // the human must pick table cards
+    bool valoriUguali = false;    // the pick is among equal cards (else by sum)
+    int valoreTotalePresa = 0;    // sum of the cards picked so far
+    std::array<bool, kNumeroPosti> marcaPresa{};  // the card is to be captured
+};
+
+void ClickCarta(Game& g, int k);
+void OnMuoviHAutomatico(Game& g);
+void VoceRimprovero(Game& g);
+
+}  // namespace gnamm

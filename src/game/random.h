@@ -1,0 +1,33 @@
+// The one random draw of the game, EstrazioneCasuale, over an injected uniform generator.
+#pragma once
+
+#include <cstdint>
+#include <random>
+
+#include "game/clock.h"
+
+namespace gnamm {
+
+// A uniform source of numbers in [0, 1), seeded once.
+class RandomSource {
+public:
+    virtual ~RandomSource() = default;
+    virtual double uniform() = 0;
+};
+
+// Mersenne Twister with a fixed conversion to [0, 1), so a seed gives the same draws
+// whatever the standard library.
+class SeededRandom final : public RandomSource {
+public:
+    explicit SeededRandom(uint32_t seed) : engine_(seed) {}
+    double uniform() override { return static_cast<double>(engine_() >> 8) / 16777216.0; }
+
+private:
+    std::mt19937 engine_;
+};
+
+// An integer 1..n that mixes a fresh uniform draw with the minute and second of the clock:
+// x = floor(n * (r + minute/60 - second/61)), then the floor remainder of x by n, plus 1.
+int EstrazioneCasuale(int n, RandomSource& rng, const Clock& clock);
+
+}  // namespace gnamm

@@ -1,0 +1,53 @@
+#include "game/scheduler.h"
+
+namespace gnamm {
+
+void Scheduler::restart(Slot& s) {
+    s.deadline = clock_.nowMs() + s.intervalMs;
+    s.enabledOrder = nextOrder_++;
+}
+
+void Scheduler::enable(Timer t) {
+    Slot& s = slot(t);
+    s.enabled = true;
+    restart(s);
+}
+
+void Scheduler::disable(Timer t) { slot(t).enabled = false; }
+
+void Scheduler::setInterval(Timer t, int ms) {
+    Slot& s = slot(t);
+    s.intervalMs = ms < 0 ? 0 : ms;
+    if (s.enabled) restart(s);
+}
+
+std::optional<int64_t> Scheduler::nextDeadline() const {
+    std::optional<int64_t> best;
+    for (const Slot& s : slots_) {
+        if (s.enabled && s.intervalMs > 0 && (!best || s.deadline < *best)) best = s.deadline;
+    }
+    return best;
+}
+
+void Scheduler::fireDue(const Handler& handler) {
+    for (;;) {
+        const int64_t now = clock_.nowMs();
+        int due = -1;
+        for (int i = 0; i < kTimerCount; ++i) {
+            const Slot& s = slots_[i];
+            if (!s.enabled || s.intervalMs <= 0 || s.deadline > now) continue;
+            if (due < 0 || s.deadline < slots_[due].deadline ||
+                (s.deadline == slots_[due].deadline && s.enabledOrder < slots_[due].enabledOrder)) {
+                due = i;
+            }
+        }
+        if (due < 0) return;
+        Slot& s = slots_[due];
+        // Schedule the next tick before the handler runs; a restart inside it wins.
+        s.deadline += s.intervalMs;
+        if (s.deadline <= now) s.deadline = now + s.intervalMs;  // late real clock: no burst
+        handler(static_cast<Timer>(due));
+    }
+}
+
+}  // namespace gnamm

@@ -1,0 +1,57 @@
+// The one owner of every game timer.
+//
+// Semantics the game was designed on:
+//  - enabling a timer (re)starts its countdown; changing the interval of an enabled timer
+//    restarts it; a disabled timer (or one with interval 0) never fires;
+//  - an enabled timer fires every interval until disabled;
+//  - timers due at the same moment fire in the order they were enabled.
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <functional>
+#include <optional>
+
+#include "game/clock.h"
+#include "game/timers.h"
+
+namespace gnamm {
+
+class Scheduler {
+public:
+    using Handler = std::function<void(Timer)>;
+
+    explicit Scheduler(const Clock& clock) : clock_(clock) {}
+
+    void enable(Timer t);
+    void disable(Timer t);
+    void setEnabled(Timer t, bool on) { on ? enable(t) : disable(t); }
+    void setInterval(Timer t, int ms);
+
+    bool isEnabled(Timer t) const { return slot(t).enabled; }
+    int interval(Timer t) const { return slot(t).intervalMs; }
+
+    // The earliest moment an enabled timer is due, if any.
+    std::optional<int64_t> nextDeadline() const;
+
+    // Fires, in order, every tick due at or before the clock's present time. A handler may
+    // enable, disable and re-time any timer, itself included.
+    void fireDue(const Handler& handler);
+
+private:
+    struct Slot {
+        bool enabled = false;
+        int intervalMs = 0;
+        int64_t deadline = 0;
+        uint64_t enabledOrder = 0;  // when it was last (re)started
+    };
+    Slot& slot(Timer t) { return slots_[static_cast<int>(t)]; }
+    const Slot& slot(Timer t) const { return slots_[static_cast<int>(t)]; }
+    void restart(Slot& s);
+
+    const Clock& clock_;
+    std::array<Slot, kTimerCount> slots_{};
+    uint64_t nextOrder_ = 1;
+};
+
+}  // namespace gnamm

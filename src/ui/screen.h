@@ -1,0 +1,144 @@
+// The screen model: every element of the main window as a plain struct.
+//
+// The game writes it, the platform draws it (scaling design units to pixels), tests read it.
+// Rectangles are in design units of the 12000 x 9000 layout, relative to the element's frame
+// (the window itself for FrameId::None). Names follow the game's own.
+#pragma once
+
+#include <array>
+#include <string>
+#include <vector>
+
+#include "ui/colors.h"
+
+namespace gnamm {
+
+struct Rect {
+    int x = 0, y = 0, w = 0, h = 0;
+    friend constexpr bool operator==(Rect, Rect) = default;
+};
+
+// Frames group elements: a hidden frame hides everything in it.
+enum class FrameId {
+    None,
+    Pannello0, Pannello1, Pannello2, Pannello3, Pannello4,  // rules, exit, options, hall of fame, level
+    Riquadro0, Riquadro1, Riquadro2, Riquadro3,             // side boxes "Dati", "Punti", "Notes", "Zeb"
+    Quando,                                                 // continue prompt
+    Cervello,                                               // diagnostic panel of the computer's search
+    Splash,
+};
+
+inline constexpr FrameId PannelloFrame(int k) { return static_cast<FrameId>(static_cast<int>(FrameId::Pannello0) + k); }
+inline constexpr FrameId RiquadroFrame(int k) { return static_cast<FrameId>(static_cast<int>(FrameId::Riquadro0) + k); }
+
+// One element: label, picture, shape, frame or list. A shape uses `opaque` and `back` as its
+// fill and `border`/`borderColor` as its outline.
+struct Element {
+    bool visible = true;
+    std::string picture;  // asset name such as "\Carte\Ac.jpg"; empty = no picture
+    std::string text;
+    std::string tooltip;
+    Rgb back = colors::kWhite;
+    bool opaque = false;  // false: transparent background
+    Rgb fore = colors::kBlack;
+    bool border = false;
+    Rgb borderColor = colors::kBlack;
+    Rect rect;
+    float fontSize = 8.25f;  // points at the design size (800 x 600 pixels)
+    bool bold = false;
+    FrameId frame = FrameId::None;
+};
+
+// Card places: 0 the deck, 1..3 the computer's hand, 4..6 the human's hand, 7..17 the table,
+// 18 the spare place, 19 a twelfth table place at the left end of the row, used only when
+// eleven table cards are already down.
+inline constexpr int kNumeroPosti = 20;
+inline constexpr int kPostoMazzo = 0;
+inline constexpr int kPostoSpare = 18;
+inline constexpr int kPostoDodicesimo = 19;
+
+struct Screen {
+    Rgb windowBack{157, 170, 174};
+
+    // Card places.
+    std::array<Element, kNumeroPosti> ImgCarta;
+    std::array<Element, kNumeroPosti> ShpCarta;          // the mat behind the card
+    std::array<Element, kNumeroPosti> ShpContornoCarta;  // the outline of a pick or capture
+
+    // Play area.
+    Element lblIstruzioni;
+    Element ImgManina;
+    Element lblCommenti;
+    Element ImgFumetto;
+    std::array<Element, 4> ImgRiquadro;  // ImgRiquadro[0]: Nonno Zeb's photo frame
+    Element lblAssoInTavola;
+    Element lblTimer;
+
+    // Scoreboard (values are derived from the game state after every event).
+    std::array<Element, 25> lblScritte;
+    Element ImgSemi;
+    Element lblSetteH, lblSettePC, lblQuadriH, lblQuadriPC, lblFigureH, lblFigurePC, lblCarteH, lblCartePC;
+    Element lblPuntiSetteH, lblPuntiSettePC, lblPuntiQuadriH, lblPuntiQuadriPC;
+    Element lblPuntiFigureH, lblPuntiFigurePC, lblPuntiCarteH, lblPuntiCartePC;
+    Element lblPunti5DiCuoriH, lblPunti5DiCuoriPC, lblPuntiGnammH, lblPuntiGnammPC;
+    Element lblPuntiGiocoInCorsoH, lblPuntiGiocoInCorsoPC;
+    Element lblPuntiH, lblPuntiPC, lblPartiteH, lblPartitePC;
+    Element lblH, lblPC;  // the player's name and Nonno Zeb's level
+    Element lblCarteRimasteNelMazzo, lblGioco, lblManche;
+
+    // Bar and side boxes.
+    Element ImgBarra;
+    Element ImgGnamm;
+    std::array<Element, 3> lblPannelli;  // "Regole", "Esci", "Opzioni"
+    Element lblClassifica;               // "Classifica"
+    Element lblLivelloBarra;             // the level caption on the bar
+    std::array<Element, 4> FraRiquadro;  // side boxes
+    std::array<Element, 4> lblRiquadri;  // their toggles "Dati", "Punti", "Notes", "Zeb"
+    std::array<Element, 5> ShpElementoGrafico;
+
+    // Panels.
+    std::array<Element, 5> FraPannello;
+    Element lblCopriCarte;  // covers the cards while a panel is open
+    std::array<Element, 18> lblRegole;
+    std::array<Element, 2> ImgEsci;
+    std::array<Element, 2> lblUscita;
+    std::array<Element, 3> ImgNonnoZeb;  // level photos
+    std::array<Element, 3> lblLivello;   // level names
+    Element cmdLivello;
+    Element lblAbilita;
+    std::array<Element, 16> lblVoceOpzioni;  // option captions
+    std::array<Element, 17> lblOpzioni;      // option values; index 16 is the spare "none"
+    std::array<Element, 8> lblTitoliPannello;  // panel titles and instruction lines
+
+    // Hall of fame panel: rows 1..10 and the hidden spare row 13.
+    Element LstAlbo;
+    std::vector<std::string> LstAlboLines;
+    int LstAlboTop = 0;  // first line shown
+    std::array<Element, 14> lblPosizione;
+    std::array<Element, 14> lblNomeGiocatore;
+    std::array<Element, 14> lblTorneiVinti;
+    std::array<Element, 4> ImgSeme;
+
+    // Continue prompt.
+    Element FraQuando;
+    Element lblQuando;
+    Element cmdQuando;
+
+    // Splash.
+    Element FraSplash;
+    Element ImgSplash;
+    Element ImgTitolo;
+    Element lblInserisci;
+    Element txtNome;  // the name box
+    Element lblVersione;
+    Element lblRisoluzioni;
+
+    // Diagnostic panel of the computer's search.
+    Element FraCervello;
+    std::vector<std::string> cervelloLines;
+};
+
+// Places the elements at their design rectangles and gives them their fixed texts.
+void ApplyDesignLayout(Screen& s);
+
+}  // namespace gnamm

@@ -1,0 +1,103 @@
+#include "game/scheduler.h"
+
+#include <gtest/gtest.h>
+
+#include <vector>
+
+namespace gnamm {
+namespace {
+
+struct Harness {
+    VirtualClock clock;
+    Scheduler scheduler{clock};
+    std::vector<std::pair<int64_t, Timer>> fired;
+    std::function<void(Timer)> onFire;
+
+    void advance(int64_t ms) {
+        const int64_t target = clock.nowMs() + ms;
+        while (auto d = scheduler.nextDeadline()) {
+            if (*d > target) break;
+            clock.set(*d);
+            scheduler.fireDue([this](Timer t) {
+                fired.emplace_back(clock.nowMs(), t);
+                if (onFire) onFire(t);
+            });
+        }
+        clock.set(target);
+    }
+};
+
+TEST(Scheduler, EnabledTimerFiresEveryIntervalUntilDisabled) {
+    Harness h;
+    h.scheduler.setInterval(Timer::Presa, 100);
+    h.scheduler.enable(Timer::Presa);
+    h.advance(350);
+    ASSERT_EQ(h.fired.size(), 3u);
+    EXPECT_EQ(h.fired[0].first, 100);
+    EXPECT_EQ(h.fired[2].first, 300);
+    h.scheduler.disable(Timer::Presa);
+    h.advance(1000);
+    EXPECT_EQ(h.fired.size(), 3u);
+}
+
+TEST(Scheduler, DisabledOrZeroIntervalNeverFires) {
+    Harness h;
+    h.scheduler.setInterval(Timer::Carta, 50);
+    h.scheduler.enable(Timer::Musiche);  // interval 0
+    h.advance(1000);
+    EXPECT_TRUE(h.fired.empty());
+    EXPECT_FALSE(h.scheduler.nextDeadline().has_value());
+}
+
+TEST(Scheduler, ReenablingAndRetimingRestartTheCountdown) {
+    Harness h;
+    h.scheduler.setInterval(Timer::Impazienza, 8000);
+    h.scheduler.enable(Timer::Impazienza);
+    h.advance(5000);
+    h.scheduler.enable(Timer::Impazienza);  // restart
+    h.advance(7999);
+    EXPECT_TRUE(h.fired.empty());
+    h.advance(1);
+    ASSERT_EQ(h.fired.size(), 1u);
+    EXPECT_EQ(h.fired[0].first, 13000);
+    h.advance(3000);
+    h.scheduler.setInterval(Timer::Impazienza, 5000);  // enabled: restarts from now
+    h.advance(4999);
+    EXPECT_EQ(h.fired.size(), 1u);
+    h.advance(1);
+    EXPECT_EQ(h.fired.size(), 2u);
+}
+
+TEST(Scheduler, SimultaneousTimersFireInTheOrderTheyWereEnabled) {
+    Harness h;
+    h.scheduler.setInterval(Timer::Carta, 200);
+    h.scheduler.setInterval(Timer::Presa, 200);
+    h.scheduler.enable(Timer::Presa);
+    h.scheduler.enable(Timer::Carta);
+    h.advance(200);
+    ASSERT_EQ(h.fired.size(), 2u);
+    EXPECT_EQ(h.fired[0].second, Timer::Presa);
+    EXPECT_EQ(h.fired[1].second, Timer::Carta);
+}
+
+TEST(Scheduler, HandlerCanDisableItselfAndEnableAnother) {
+    Harness h;
+    h.scheduler.setInterval(Timer::Scegli4CarteSulTavolo, 200);
+    h.scheduler.setInterval(Timer::Scegli6Carte, 200);
+    int ticks = 0;
+    h.onFire = [&](Timer t) {
+        if (t == Timer::Scegli4CarteSulTavolo && ++ticks == 2) {
+            h.scheduler.disable(Timer::Scegli4CarteSulTavolo);
+            h.scheduler.enable(Timer::Scegli6Carte);
+        }
+    };
+    h.scheduler.enable(Timer::Scegli4CarteSulTavolo);
+    h.advance(1000);
+    // 200, 400 for the lay; then 600, 800, 1000 for the hands.
+    ASSERT_EQ(h.fired.size(), 5u);
+    EXPECT_EQ(h.fired[1], std::make_pair(int64_t{400}, Timer::Scegli4CarteSulTavolo));
+    EXPECT_EQ(h.fired[2], std::make_pair(int64_t{600}, Timer::Scegli6Carte));
+}
+
+}  // namespace
+}  // namespace gnamm
