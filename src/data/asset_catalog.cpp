@@ -1,0 +1,96 @@
+#include "data/asset_catalog.h"
+
+#include <cstdio>
+
+namespace gnamm::assets {
+
+namespace {
+
+std::string Numbered(const char* pattern, int n) {
+    char buffer[64];
+    std::snprintf(buffer, sizeof buffer, pattern, n);
+    return buffer;
+}
+
+template <typename F>
+std::vector<std::string> Range(int from, int to, F&& f) {
+    std::vector<std::string> names;
+    for (int n = from; n <= to; ++n) names.push_back(f(n));
+    return names;
+}
+
+void Append(std::vector<std::string>& to, const std::vector<std::string>& from) {
+    to.insert(to.end(), from.begin(), from.end());
+}
+
+}  // namespace
+
+std::string CardFace(Card card) { return "\\Carte\\" + card.code() + ".jpg"; }
+std::vector<std::string> CardFaces() {
+    return Range(1, 40, [](int n) { return CardFace(Card::FromDeckPosition(n)); });
+}
+std::vector<std::string> CardBacks() {
+    return {"\\Grafica\\Horse.gif", "\\Grafica\\Star.gif", "\\Grafica\\Rhombs.gif",
+            "\\Grafica\\America.gif"};
+}
+std::string Bubble(int n) { return Numbered("\\Grafica\\Fumetto%d.gif", n); }
+std::vector<std::string> Bubbles() { return Range(1, 3, Bubble); }
+std::string Photo(int n) { return Numbered("\\Foto\\Foto%02d.jpg", n); }
+std::vector<std::string> Photos() { return Range(1, 24, Photo); }
+std::vector<std::string> SuitPictures() {
+    return {"\\Grafica\\Cuori.jpg", "\\Grafica\\Quadri.jpg", "\\Grafica\\Fiori.jpg",
+            "\\Grafica\\Picche.jpg"};
+}
+std::vector<std::string> FixedPictures() {
+    std::vector<std::string> names = {std::string(kSplash), std::string(kTitolo),
+                                      std::string(kBarra),  std::string(kQuattroSemi),
+                                      std::string(kTavolo), std::string(kManina),
+                                      std::string(kIcona)};
+    Append(names, SuitPictures());
+    return names;
+}
+std::vector<std::string> AllPictures() {
+    std::vector<std::string> names = CardFaces();
+    Append(names, CardBacks());
+    Append(names, Bubbles());
+    Append(names, Photos());
+    Append(names, FixedPictures());
+    return names;
+}
+
+std::string ZebVoice(int n) { return Numbered("\\Zeb\\S%02d.wav", n); }
+std::vector<std::string> ZebVoices() { return Range(1, 50, ZebVoice); }
+std::string ImpatienceVoice(int n) { return Numbered("\\Impaz\\I%02d.wav", n); }
+std::vector<std::string> ImpatienceVoices() { return Range(1, 12, ImpatienceVoice); }
+std::string DealNoise(int n) { return Numbered("\\Rumori\\Carta%d.wav", n); }
+std::string PlayNoise(int n) { return Numbered("\\Rumori\\gioco%d.wav", n); }
+std::vector<std::string> Noises() {
+    // The click "carta3.wav" and the third dealing noise "Carta3.wav" are one file.
+    std::vector<std::string> names = Range(1, 4, DealNoise);
+    Append(names, Range(1, 3, PlayNoise));
+    names.emplace_back(kPresa);
+    return names;
+}
+std::string SaloonSound(int n) { return Numbered("\\Saloon\\Sa%02d.wav", n); }
+std::vector<std::string> SaloonSounds() { return Range(1, 30, SaloonSound); }
+std::string MusicTrack(int n) { return Numbered("\\Musiche\\%02d.mid", n); }
+std::vector<std::string> MusicTracks() { return Range(1, 24, MusicTrack); }
+std::vector<std::string> AllSounds() {
+    std::vector<std::string> names = ZebVoices();
+    Append(names, ImpatienceVoices());
+    Append(names, Noises());
+    Append(names, SaloonSounds());
+    Append(names, MusicTracks());
+    return names;
+}
+
+AssetPath Split(std::string_view assetName) {
+    while (!assetName.empty() && (assetName.front() == '\\' || assetName.front() == '/')) {
+        assetName.remove_prefix(1);
+    }
+    const auto sep = assetName.find_first_of("\\/");
+    if (sep == std::string_view::npos) return {"", std::string(assetName)};
+    return {std::string(assetName.substr(0, sep)), std::string(assetName.substr(sep + 1))};
+}
+
+}  // namespace gnamm::assets
