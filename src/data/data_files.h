@@ -1,0 +1,119 @@
+// The four Dati files: settings (GnImpo.txt), player name (GnNome.txt), ranking (GnClass.txt)
+// and hall of fame (GnAlbo.txt).
+//
+// Every Load returns usable contents, never fails and never throws. A missing file is
+// created with the fresh-install contents. A file that is truncated, too long, garbled, not
+// text or inconsistent gives what can be trusted of it, the fresh contents for the rest; it
+// is kept beside as NAME.bad and a sound file is written in its place. When the folder cannot
+// be written the game still goes on with the contents in memory.
+#pragma once
+
+#include <array>
+#include <filesystem>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "game/options.h"
+
+namespace gnamm::data {
+
+inline constexpr std::string_view kFileImpostazioni = "GnImpo.txt";
+inline constexpr std::string_view kFileNome = "GnNome.txt";
+inline constexpr std::string_view kFileClassifica = "GnClass.txt";
+inline constexpr std::string_view kFileAlbo = "GnAlbo.txt";
+
+// What a Load found on disk.
+enum class FileStatus {
+    Ok,        // read as it stood
+    Missing,   // not there: fresh contents (and a fresh file, when it could be written)
+    Repaired,  // bad: the trusted part kept, the rest fresh; the old file kept as NAME.bad
+};
+
+template <typename T>
+struct Loaded {
+    T value;
+    FileStatus status = FileStatus::Ok;
+};
+
+// ---- GnImpo.txt: 32 items -------------------------------------------------------------
+
+// A side box (0 "Dati", 1 "Punti", 2 "Notes", 3 "Zeb"): the border style of its toggle
+// lblRiquadri(i) (0 none, 1 single) and whether FraRiquadro(i) is shown.
+struct SideBoxSetting {
+    int borderStyle = 1;
+    bool shown = true;
+};
+
+// The eight stored intervals in milliseconds, in file order. Fresh: the Middle values.
+struct StoredIntervals {
+    int silenzio = 30000;
+    int effettuaMossaPC = 600;
+    int ritardoMossaPC = 600;
+    int ultimeCarte = 600;
+    int muoviHAutomatico = 750;
+    int scompaionoCarteH = 600;
+    int scegli6Carte = 200;
+    int scegli4CarteSulTavolo = 200;
+};
+
+// A stored interval outside this range is not trusted (the fresh value is used).
+inline constexpr int kMinStoredInterval = 1;
+inline constexpr int kMaxStoredInterval = 600000;
+
+struct Settings {
+    Opzioni opzioni;  // the design defaults
+    std::array<SideBoxSetting, 4> riquadri{};
+    StoredIntervals intervalli;
+};
+
+Loaded<Settings> LoadSettings(const std::filesystem::path& dati);
+bool SaveSettings(const std::filesystem::path& dati, const Settings& s);
+std::string FormatSettings(const Settings& s);              // the file's bytes
+Loaded<Settings> ParseSettings(std::string_view contents);  // Missing never returned
+
+// ---- GnNome.txt: 1 item ---------------------------------------------------------------
+
+// The stored name, cleaned (see player_name.h); "" on a fresh install.
+Loaded<std::string> LoadName(const std::filesystem::path& dati);
+// Writes the name cleaned; false when the file could not be written.
+bool SaveName(const std::filesystem::path& dati, std::string_view name);
+std::string FormatName(std::string_view name);
+Loaded<std::string> ParseName(std::string_view contents);
+
+// ---- GnClass.txt: 21 items ------------------------------------------------------------
+
+inline constexpr int kRigheClassifica = 10;
+
+struct RigaClassifica {
+    std::string nome;  // NomeGiocatore; "" for an empty row
+    int torneiVinti = 0;
+};
+
+struct Ranking {
+    std::array<RigaClassifica, kRigheClassifica> righe{};  // rows 1..10 at index 0..9
+    int totalePartite = 0;                                 // finished Tornei so far
+};
+
+Loaded<Ranking> LoadRanking(const std::filesystem::path& dati);
+bool SaveRanking(const std::filesystem::path& dati, const Ranking& r);
+std::string FormatRanking(const Ranking& r);
+Loaded<Ranking> ParseRanking(std::string_view contents);
+
+// ---- GnAlbo.txt: TotalePartite + 1 items, the last empty ---------------------------------
+
+// Reads the first `totalePartite` lines. When the file holds fewer, the lines present are
+// returned (the caller lowers its counter to their number, so the two files agree again).
+Loaded<std::vector<std::string>> LoadAlbo(const std::filesystem::path& dati, int totalePartite);
+// Writes every line and then the empty item.
+bool SaveAlbo(const std::filesystem::path& dati, const std::vector<std::string>& lines);
+std::string FormatAlbo(const std::vector<std::string>& lines);
+Loaded<std::vector<std::string>> ParseAlbo(std::string_view contents, int totalePartite);
+
+// ---- The folder as a whole --------------------------------------------------------------
+
+// Creates the folder and writes every missing file with its fresh-install contents; files
+// already there are left alone. False when the folder cannot be made.
+bool PrepareDataFolder(const std::filesystem::path& dati);
+
+}  // namespace gnamm::data

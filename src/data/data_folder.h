@@ -1,0 +1,45 @@
+// The Dati folder on disk: where it lives, and safe whole-file reads and writes.
+//
+// Every write is atomic (a temporary file beside the target, flushed and fsynced, then
+// renamed over it), so a crash or a full disk never leaves half a file. Nothing here throws:
+// failures come back as false or nothing and the game goes on with what it has in memory.
+#pragma once
+
+#include <cstddef>
+#include <filesystem>
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace gnamm::data {
+
+// $XDG_DATA_HOME/gnamm/Dati, else ~/.local/share/gnamm/Dati, else ./Dati when neither
+// variable is usable.
+std::filesystem::path DefaultDataFolder();
+
+// Creates the folder and its parents; false when it cannot be made.
+bool EnsureFolder(const std::filesystem::path& folder);
+
+// A file larger than this is not one of ours: it is treated as garbled, never read whole.
+inline constexpr std::size_t kMaxDataFileBytes = 8u * 1024u * 1024u;
+
+enum class ReadOutcome { Ok, Missing, Unreadable, TooLarge };
+
+struct FileRead {
+    ReadOutcome outcome = ReadOutcome::Missing;
+    std::string contents;  // only for Ok
+};
+
+// Reads a regular file whole. A directory or special file in its place is Unreadable.
+FileRead ReadWholeFile(const std::filesystem::path& file);
+
+// Writes the contents atomically (temporary file, fsync, rename; the folder is created when
+// missing). False, with the old file untouched, when any step fails.
+bool WriteFileAtomically(const std::filesystem::path& file, std::string_view contents);
+
+// Moves a file that could not be trusted to NAME.bad beside it (replacing an older .bad), so
+// the player's data is kept for a look by hand before a fresh file takes its place. False
+// when it could not be moved.
+bool KeepAsBad(const std::filesystem::path& file);
+
+}  // namespace gnamm::data

@@ -1,0 +1,56 @@
+// The quoted-item text format shared by the four Dati files.
+//
+// One item a line, each line ended by CR LF: text in double quotes, bare integers, and the
+// truth values #TRUE# and #FALSE#. The reader also takes LF-only lines, so a file edited by
+// hand on this system still reads. The format has no escape for a double quote, so the
+// writer drops double quotes and line breaks from text rather than write a line that could
+// not be read back.
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <variant>
+#include <vector>
+
+namespace gnamm::data {
+
+// One item: quoted text, a bare integer or a truth value.
+using Item = std::variant<std::string, int64_t, bool>;
+
+struct ParsedItems {
+    std::vector<Item> items;
+    // False when some line was not a well-formed item (it is left out of `items`), the bytes
+    // were not UTF-8 text, or the last line had no line end.
+    bool clean = true;
+    // Index, within the file's lines, of each entry of `items`, so a reader can tell a
+    // dropped line from a short file.
+    std::vector<std::size_t> lineOf;
+    std::size_t lineCount = 0;
+};
+
+// Reads every line of a file's contents. Lines that are not items are reported, not fatal.
+ParsedItems ParseItems(std::string_view contents);
+
+// Reads one line (without its line end) as an item; nothing when it is not one.
+std::optional<Item> ParseItem(std::string_view line);
+
+// Writes the items, each followed by CR LF.
+std::string WriteItems(const std::vector<Item>& items);
+std::string WriteItem(const Item& item);
+
+// The text of an item as a writer may store it: no double quote, CR, LF or other control
+// character survives.
+std::string SafeItemText(std::string_view text);
+
+// Convenience readers over one item: the text of a quoted item, or the number held by a bare
+// integer or by a quoted decimal text ("3"), as the ranking files store their counts.
+std::optional<std::string> ItemText(const Item& item);
+std::optional<int64_t> ItemNumber(const Item& item);
+std::optional<bool> ItemBool(const Item& item);
+
+// True when the bytes are valid UTF-8 without NUL.
+bool IsUtf8Text(std::string_view bytes);
+
+}  // namespace gnamm::data
