@@ -59,6 +59,11 @@ inline constexpr int kPostoDodicesimo = 19;
 
 struct Screen {
     Rgb windowBack{157, 170, 174};
+    // The screen the rectangles are laid out for, in twips (15 a pixel). Start-up stretches
+    // the design layout to a screen whose height is not 9000 twips; the platform draws the
+    // rectangles at 15 twips a pixel.
+    int widthTwips = 12000;
+    int heightTwips = 9000;
 
     // Card places.
     std::array<Element, kNumeroPosti> ImgCarta;
@@ -99,7 +104,9 @@ struct Screen {
     // Panels.
     std::array<Element, 5> FraPannello;
     Element lblCopriCarte;  // covers the cards while a panel is open
-    std::array<Element, 18> lblRegole;
+    // Fixed texts of the panels, by the game's own numbering: 0..6 rules, 10..13 and 17 level,
+    // 14 exit, 7, 8, 9, 18, 19 hall of fame, 20 and 24 options title and instruction.
+    std::array<Element, 25> lblRegole;
     std::array<Element, 2> ImgEsci;
     std::array<Element, 2> lblUscita;
     std::array<Element, 3> ImgNonnoZeb;  // level photos
@@ -128,6 +135,7 @@ struct Screen {
     Element FraSplash;
     Element ImgSplash;
     Element ImgTitolo;
+    Element lblNonnoZeb;  // "Nonno Zeb ti sfida a"
     Element lblInserisci;
     Element txtNome;  // the name box
     Element lblVersione;
