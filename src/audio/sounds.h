@@ -2,6 +2,7 @@
 #pragma once
 
 #include <string_view>
+
 #include "audio/media_player.h"
 
 namespace gnamm {
@@ -9,9 +10,13 @@ namespace gnamm {
 class Game;
 struct TableState;
 
+// Starts an asset on a channel: rewind, close, set the file, open, play.
 void AvviaSuono(Game& g, Channel channel, std::string_view file);
+// Stops, rewinds and closes the noise, ambience, impatience and comment channels.
 void ChiudiSuoni(Game& g);
+// The click of a caption or panel; TmrCarta frees the indicator after it.
 void SuonoClic(Game& g);
+// One of the three card-play noises; TmrRumoregioco frees the indicator after it.
 void RumoreGioco(Game& g);
 void OnCarta(Game& g);
 void OnRumoregioco(Game& g);

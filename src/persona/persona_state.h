@@ -1,10 +1,22 @@
 // State of Nonno Zeb's persona: the remark cycles and the impatience.
 #pragma once
 
+#include <array>
+
 namespace gnamm {
 
+// Lines of one remark set said in the current cycle; each line is said once before any is
+// said twice. Held for the whole run, across Giochi and Tornei.
+struct CicloCommenti {
+    int conta = 0;                 // lines said in this cycle
+    std::array<bool, 13> detto{};  // [1..n]
+};
+
 struct PersonaState {
-    int assoBevuto = 1;  // which Asso bevuto line was said last: 1 or 2
+    int assoBevuto = 1;         // which Asso bevuto line was said last: 1 or 2
+    CicloCommenti gnammH;       // 12 lines
+    CicloCommenti gnammPCinf4;  // 8 lines
+    CicloCommenti gnammPCsup4;  // 6 lines
 };
 
 }  // namespace gnamm
