@@ -31,6 +31,9 @@ enum class FrameId {
 inline constexpr FrameId PannelloFrame(int k) { return static_cast<FrameId>(static_cast<int>(FrameId::Pannello0) + k); }
 inline constexpr FrameId RiquadroFrame(int k) { return static_cast<FrameId>(static_cast<int>(FrameId::Riquadro0) + k); }
 
+// How a label's text sits in its box.
+enum class Align { Left, Center, Right };
+
 // One element: label, picture, shape, frame or list. A shape uses `opaque` and `back` as its
 // fill and `border`/`borderColor` as its outline.
 struct Element {
@@ -47,6 +50,8 @@ struct Element {
     float fontSize = 8.25f;  // points at the design size (800 x 600 pixels)
     bool bold = false;
     FrameId frame = FrameId::None;
+    Align align = Align::Left;
+    friend bool operator==(const Element&, const Element&) = default;
 };
 
 // Card places: 0 the deck, 1..3 the computer's hand, 4..6 the human's hand, 7..17 the table,
