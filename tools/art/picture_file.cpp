@@ -1,0 +1,80 @@
+#include "picture_file.h"
+
+#include <SDL.h>
+#include <SDL_image.h>
+
+#include <algorithm>
+#include <cctype>
+#include <cstdint>
+#include <cstring>
+#include <system_error>
+
+#include "data/asset_catalog.h"
+
+namespace gnamm::art {
+
+namespace {
+
+bool SameText(std::string_view a, std::string_view b) {
+    return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {
+               return std::tolower(static_cast<unsigned char>(x)) ==
+                      std::tolower(static_cast<unsigned char>(y));
+           });
+}
+
+std::string_view Stem(std::string_view file) {
+    return file.substr(0, file.rfind('.'));
+}
+
+std::optional<std::filesystem::path> FindIn(const std::filesystem::path& folder,
+                                            std::string_view name, bool stemOnly) {
+    std::error_code ec;
+    for (std::filesystem::directory_iterator it(folder, ec), end; !ec && it != end;
+         it.increment(ec)) {
+        const std::string entry = it->path().filename().string();
+        const bool match = stemOnly ? SameText(Stem(entry), Stem(name)) : SameText(entry, name);
+        if (match) return it->path();
+    }
+    return std::nullopt;
+}
+
+}  // namespace
+
+std::optional<std::filesystem::path> FindPicture(const std::filesystem::path& assetsRoot,
+                                                 std::string_view assetName) {
+    const assets::AssetPath parts = assets::Split(assetName);
+    const auto folder = FindIn(assetsRoot, parts.folder, false);
+    if (!folder) return std::nullopt;
+    return FindIn(*folder, parts.file, true);
+}
+
+Surface DecodePicture(const std::filesystem::path& file) {
+    SDL_Surface* loaded = IMG_Load(file.string().c_str());
+    if (!loaded) return nullptr;
+    SDL_Surface* argb = SDL_ConvertSurfaceFormat(loaded, SDL_PIXELFORMAT_ARGB8888, 0);
+    SDL_FreeSurface(loaded);
+    if (!argb) return nullptr;
+    Surface out(cairo_image_surface_create(CAIRO_FORMAT_ARGB32, argb->w, argb->h));
+    unsigned char* dst = cairo_image_surface_get_data(out.get());
+    const int dstStride = cairo_image_surface_get_stride(out.get());
+    SDL_LockSurface(argb);
+    for (int y = 0; y < argb->h; ++y) {
+        const auto* from = reinterpret_cast<const uint32_t*>(
+            static_cast<const unsigned char*>(argb->pixels) + y * argb->pitch);
+        auto* to = reinterpret_cast<uint32_t*>(dst + y * dstStride);
+        for (int x = 0; x < argb->w; ++x) {
+            // Cairo keeps colours premultiplied by alpha; SDL does not.
+            const uint32_t p = from[x];
+            const uint32_t a = p >> 24;
+            auto pre = [a](uint32_t c) { return (c * a + 127) / 255; };
+            to[x] = (a << 24) | (pre((p >> 16) & 0xff) << 16) | (pre((p >> 8) & 0xff) << 8) |
+                    pre(p & 0xff);
+        }
+    }
+    SDL_UnlockSurface(argb);
+    SDL_FreeSurface(argb);
+    cairo_surface_mark_dirty(out.get());
+    return out;
+}
+
+}  // namespace gnamm::art

@@ -1,0 +1,27 @@
+// Finding and decoding one of the game's pictures the way the game does: by folder and file
+// name without regard to case or extension, decoded by SDL2_image.
+#pragma once
+
+#include <cairo.h>
+
+#include <filesystem>
+#include <memory>
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace gnamm::art {
+
+// The file on disk under `assetsRoot` for a catalogue name such as "\Foto\Foto04.jpg".
+std::optional<std::filesystem::path> FindPicture(const std::filesystem::path& assetsRoot,
+                                                 std::string_view assetName);
+
+struct SurfaceFree {
+    void operator()(cairo_surface_t* s) const { cairo_surface_destroy(s); }
+};
+using Surface = std::unique_ptr<cairo_surface_t, SurfaceFree>;
+
+// Decodes `file` with SDL2_image into a cairo image surface; null when it cannot.
+Surface DecodePicture(const std::filesystem::path& file);
+
+}  // namespace gnamm::art

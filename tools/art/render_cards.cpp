@@ -1,0 +1,145 @@
+// Renders the 40 card faces of the game from one SVG deck of the system's card decks.
+//
+// Usage: gnamm-art-cards DECK.svgz OUTPUT_FOLDER
+// Each card is one element of the deck ("1_heart", "king_spade"); it is rendered through
+// librsvg's element API, trimmed to its opaque box (some decks give element boxes with
+// margins or shadows) and scaled to the card size every deck shares, so the game can swap
+// decks without touching its layout.
+#include <librsvg/rsvg.h>
+
+#include <algorithm>
+#include <cmath>
+#include <cstdio>
+#include <memory>
+#include <string>
+
+#include "canvas.h"
+#include "data/asset_catalog.h"
+#include "picture_sizes.h"
+
+namespace {
+
+using gnamm::art::Canvas;
+
+struct HandleFree {
+    void operator()(RsvgHandle* h) const { g_object_unref(h); }
+};
+using Handle = std::unique_ptr<RsvgHandle, HandleFree>;
+
+std::string ElementId(gnamm::Card card) {
+    static const char* const kRanks[] = {"1", "2", "3",    "4",     "5",
+                                         "6", "7", "jack", "queen", "king"};
+    std::string suit;
+    switch (card.seme()) {
+        case 'c':
+            suit = "heart";
+            break;
+        case 'q':
+            suit = "diamond";
+            break;
+        case 'f':
+            suit = "club";
+            break;
+        default:
+            suit = "spade";
+            break;
+    }
+    return std::string("#") + kRanks[card.valore() - 1] + "_" + suit;
+}
+
+struct Box {
+    int x0, y0, x1, y1;  // x1, y1 exclusive
+    bool empty() const { return x1 <= x0 || y1 <= y0; }
+};
+
+// The box of the pixels that are more than faintly opaque: drop shadows and antialiasing
+// fringes stay out of the card.
+Box OpaqueBox(cairo_surface_t* s) {
+    cairo_surface_flush(s);
+    const int w = cairo_image_surface_get_width(s);
+    const int h = cairo_image_surface_get_height(s);
+    const int stride = cairo_image_surface_get_stride(s);
+    const unsigned char* data = cairo_image_surface_get_data(s);
+    Box box{w, h, 0, 0};
+    for (int y = 0; y < h; ++y) {
+        const auto* row = reinterpret_cast<const uint32_t*>(data + y * stride);
+        for (int x = 0; x < w; ++x) {
+            if ((row[x] >> 24) > 160) {
+                box.x0 = std::min(box.x0, x);
+                box.x1 = std::max(box.x1, x + 1);
+                box.y0 = std::min(box.y0, y);
+                box.y1 = std::max(box.y1, y + 1);
+            }
+        }
+    }
+    return box;
+}
+
+bool RenderCard(RsvgHandle* deck, const std::string& id, const std::string& path) {
+    GError* error = nullptr;
+    RsvgRectangle ink{}, logical{};
+    if (!rsvg_handle_get_geometry_for_element(deck, id.c_str(), &ink, &logical, &error) ||
+        ink.width <= 0 || ink.height <= 0) {
+        std::fprintf(stderr, "gnamm-art-cards: no element %s: %s\n", id.c_str(),
+                     error ? error->message : "empty");
+        if (error) g_error_free(error);
+        return false;
+    }
+    // Twice the final size, so the downscale smooths the deck's fine lines.
+    const gnamm::art::PixelSize size = gnamm::art::kCard;
+    const double scale = 2.0 * size.height / ink.height;
+    const int margin = 4;
+    Canvas big(static_cast<int>(std::ceil(ink.width * scale)) + 2 * margin,
+               static_cast<int>(std::ceil(ink.height * scale)) + 2 * margin);
+    const RsvgRectangle viewport{margin, margin, ink.width * scale, ink.height * scale};
+    if (!rsvg_handle_render_element(deck, big.cr(), id.c_str(), &viewport, &error)) {
+        std::fprintf(stderr, "gnamm-art-cards: cannot render %s: %s\n", id.c_str(),
+                     error ? error->message : "");
+        if (error) g_error_free(error);
+        return false;
+    }
+    const Box box = OpaqueBox(big.surface());
+    if (box.empty()) {
+        std::fprintf(stderr, "gnamm-art-cards: %s renders empty\n", id.c_str());
+        return false;
+    }
+    Canvas out(size.width, size.height);
+    cairo_t* cr = out.cr();
+    cairo_scale(cr, static_cast<double>(size.width) / (box.x1 - box.x0),
+                static_cast<double>(size.height) / (box.y1 - box.y0));
+    cairo_set_source_surface(cr, big.surface(), -box.x0, -box.y0);
+    cairo_pattern_set_filter(cairo_get_source(cr), CAIRO_FILTER_BEST);
+    cairo_paint(cr);
+    if (!out.WritePng(path)) {
+        std::fprintf(stderr, "gnamm-art-cards: cannot write %s\n", path.c_str());
+        return false;
+    }
+    return true;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    if (argc != 3) {
+        std::fprintf(stderr, "usage: gnamm-art-cards DECK.svgz OUTPUT_FOLDER\n");
+        return 2;
+    }
+    GError* error = nullptr;
+    Handle deck(rsvg_handle_new_from_file(argv[1], &error));
+    if (!deck) {
+        std::fprintf(stderr, "gnamm-art-cards: cannot read %s: %s\n", argv[1],
+                     error ? error->message : "");
+        if (error) g_error_free(error);
+        return 1;
+    }
+    const std::string folder = argv[2];
+    if (!gnamm::art::MakeFolders(folder)) return 1;
+    bool ok = true;
+    for (int n = 1; n <= 40; ++n) {
+        const gnamm::Card card = gnamm::Card::FromDeckPosition(n);
+        const std::string file = gnamm::assets::Split(gnamm::assets::CardFace(card)).file;
+        const std::string stem = file.substr(0, file.find('.'));
+        ok = RenderCard(deck.get(), ElementId(card), folder + "/" + stem + ".png") && ok;
+    }
+    return ok ? 0 : 1;
+}
