@@ -90,9 +90,13 @@ struct RigaClassifica {
     int torneiVinti = 0;
 };
 
+// TotalePartite when GnClass.txt held no trustworthy counter: the hall of fame then counts
+// its own lines.
+inline constexpr int kContatoreIgnoto = -1;
+
 struct Ranking {
     std::array<RigaClassifica, kRigheClassifica> righe{};  // rows 1..10 at index 0..9
-    int totalePartite = 0;                                 // finished Tornei so far
+    int totalePartite = 0;  // finished Tornei so far, or kContatoreIgnoto
 };
 
 Loaded<Ranking> LoadRanking(const std::filesystem::path& dati);
@@ -102,8 +106,9 @@ Loaded<Ranking> ParseRanking(std::string_view contents);
 
 // ---- GnAlbo.txt: TotalePartite + 1 items, the last empty ---------------------------------
 
-// Reads the first `totalePartite` lines. When the file holds fewer, the lines present are
-// returned (the caller lowers its counter to their number, so the two files agree again).
+// Reads the first `totalePartite` lines (every line before the closing empty item when the
+// counter is kContatoreIgnoto). When the file holds fewer, the lines present are returned and
+// the caller lowers its counter to their number, so the two files agree again.
 Loaded<std::vector<std::string>> LoadAlbo(const std::filesystem::path& dati, int totalePartite);
 // Writes every line and then the empty item.
 bool SaveAlbo(const std::filesystem::path& dati, const std::vector<std::string>& lines);

@@ -1,0 +1,325 @@
+#include "data/data_files.h"
+
+#include <algorithm>
+#include <optional>
+#include <utility>
+
+#include "data/data_folder.h"
+#include "data/player_name.h"
+#include "data/quoted_items.h"
+
+namespace gnamm::data {
+
+namespace fs = std::filesystem;
+
+namespace {
+
+constexpr std::size_t kItemsImpostazioni = 32;
+constexpr std::size_t kItemsClassifica = 21;
+// Counts above this are not ours: no player wins a million Tornei.
+constexpr int64_t kMaxConteggio = 1'000'000;
+
+// The items of a file by line: slot k holds the item on line k, when that line was one.
+struct Slots {
+    std::vector<std::optional<Item>> byLine;
+    bool clean = true;
+    std::size_t lineCount = 0;
+
+    const Item* at(std::size_t k) const {
+        return k < byLine.size() && byLine[k] ? &*byLine[k] : nullptr;
+    }
+};
+
+Slots ReadSlots(std::string_view contents) {
+    ParsedItems parsed = ParseItems(contents);
+    Slots s;
+    s.clean = parsed.clean;
+    s.lineCount = parsed.lineCount;
+    s.byLine.resize(parsed.lineCount);
+    for (std::size_t i = 0; i < parsed.items.size(); ++i) {
+        s.byLine[parsed.lineOf[i]] = std::move(parsed.items[i]);
+    }
+    return s;
+}
+
+std::optional<int64_t> CountAt(const Slots& s, std::size_t k) {
+    const Item* item = s.at(k);
+    if (item == nullptr) return std::nullopt;
+    const auto n = ItemNumber(*item);
+    if (!n || *n < 0 || *n > kMaxConteggio) return std::nullopt;
+    return n;
+}
+
+// Shared course of every Load: read, parse, and put a sound file on disk when the one there
+// was missing or could not be trusted. An empty folder path means "no disk" (tests and tools
+// that never asked for a data folder).
+template <typename T, typename Parse, typename Format>
+Loaded<T> LoadFile(const fs::path& dati, std::string_view name, const T& fresh, Parse parse,
+                   Format format) {
+    if (dati.empty()) return {fresh, FileStatus::Missing};
+    const fs::path file = dati / name;
+    const FileRead read = ReadWholeFile(file);
+    Loaded<T> out{fresh, FileStatus::Ok};
+    switch (read.outcome) {
+        case ReadOutcome::Ok:
+            out = parse(read.contents);
+            break;
+        case ReadOutcome::Missing:
+            out.status = FileStatus::Missing;
+            break;
+        case ReadOutcome::Unreadable:
+        case ReadOutcome::TooLarge:
+            out.status = FileStatus::Repaired;
+            break;
+    }
+    if (out.status == FileStatus::Repaired && !KeepAsBad(file)) {
+        // The bad file could not be moved aside: leave it there rather than overwrite what
+        // may be the player's only copy, and play on with what was read.
+        return out;
+    }
+    if (out.status != FileStatus::Ok) WriteFileAtomically(file, format(out.value));
+    return out;
+}
+
+bool SaveFile(const fs::path& dati, std::string_view name, const std::string& contents) {
+    if (dati.empty()) return false;
+    return WriteFileAtomically(dati / name, contents);
+}
+
+}  // namespace
+
+// ---- GnImpo.txt ---------------------------------------------------------------------------
+
+std::string FormatSettings(const Settings& s) {
+    std::vector<Item> items;
+    for (int i = 0; i < kNumeroOpzioni; ++i) items.emplace_back(OptionText(s.opzioni, i));
+    for (const auto& box : s.riquadri) {
+        items.emplace_back(int64_t{box.borderStyle});
+        items.emplace_back(box.shown);
+    }
+    const StoredIntervals& t = s.intervalli;
+    for (const int ms :
+         {t.silenzio, t.effettuaMossaPC, t.ritardoMossaPC, t.ultimeCarte, t.muoviHAutomatico,
+          t.scompaionoCarteH, t.scegli6Carte, t.scegli4CarteSulTavolo}) {
+        items.emplace_back(int64_t{ms});
+    }
+    return WriteItems(items);
+}
+
+Loaded<Settings> ParseSettings(std::string_view contents) {
+    Loaded<Settings> out{Settings{}, FileStatus::Ok};
+    if (!IsUtf8Text(contents)) return {Settings{}, FileStatus::Repaired};
+    const Slots slots = ReadSlots(contents);
+    bool trusted = slots.clean && slots.lineCount == kItemsImpostazioni;
+    Settings& s = out.value;
+
+    for (int i = 0; i < kNumeroOpzioni; ++i) {
+        const Item* item = slots.at(static_cast<std::size_t>(i));
+        const auto text = item ? ItemText(*item) : std::nullopt;
+        if (!text || !SetOptionFromText(s.opzioni, i, *text)) trusted = false;
+    }
+    for (std::size_t b = 0; b < s.riquadri.size(); ++b) {
+        const std::size_t k = kNumeroOpzioni + 2 * b;
+        const auto style = CountAt(slots, k);
+        if (style && *style <= 1) {
+            s.riquadri[b].borderStyle = static_cast<int>(*style);
+        } else {
+            trusted = false;
+        }
+        const Item* item = slots.at(k + 1);
+        const auto shown = item ? ItemBool(*item) : std::nullopt;
+        if (shown) {
+            s.riquadri[b].shown = *shown;
+        } else {
+            trusted = false;
+        }
+    }
+    StoredIntervals& t = s.intervalli;
+    int* const fields[] = {&t.silenzio,     &t.effettuaMossaPC,      &t.ritardoMossaPC,
+                           &t.ultimeCarte,  &t.muoviHAutomatico,     &t.scompaionoCarteH,
+                           &t.scegli6Carte, &t.scegli4CarteSulTavolo};
+    std::size_t k = kNumeroOpzioni + 2 * s.riquadri.size();
+    for (int* field : fields) {
+        const auto ms = CountAt(slots, k++);
+        if (ms && *ms >= kMinStoredInterval && *ms <= kMaxStoredInterval) {
+            *field = static_cast<int>(*ms);
+        } else {
+            trusted = false;
+        }
+    }
+    if (!trusted) out.status = FileStatus::Repaired;
+    return out;
+}
+
+Loaded<Settings> LoadSettings(const fs::path& dati) {
+    return LoadFile(dati, kFileImpostazioni, Settings{}, ParseSettings, FormatSettings);
+}
+
+bool SaveSettings(const fs::path& dati, const Settings& s) {
+    return SaveFile(dati, kFileImpostazioni, FormatSettings(s));
+}
+
+// ---- GnNome.txt ---------------------------------------------------------------------------
+
+std::string FormatName(std::string_view name) {
+    return WriteItem(Item{CleanPlayerName(name)});
+}
+
+Loaded<std::string> ParseName(std::string_view contents) {
+    if (!IsUtf8Text(contents)) return {std::string{}, FileStatus::Repaired};
+    const Slots slots = ReadSlots(contents);
+    const Item* item = slots.at(0);
+    const auto text = item ? ItemText(*item) : std::nullopt;
+    if (!text) return {std::string{}, FileStatus::Repaired};
+    Loaded<std::string> out{CleanPlayerName(*text), FileStatus::Ok};
+    if (!slots.clean || slots.lineCount != 1 || out.value != *text) {
+        out.status = FileStatus::Repaired;
+    }
+    return out;
+}
+
+Loaded<std::string> LoadName(const fs::path& dati) {
+    return LoadFile(dati, kFileNome, std::string{}, ParseName,
+                    [](const std::string& n) { return FormatName(n); });
+}
+
+bool SaveName(const fs::path& dati, std::string_view name) {
+    return SaveFile(dati, kFileNome, FormatName(name));
+}
+
+// ---- GnClass.txt --------------------------------------------------------------------------
+
+std::string FormatRanking(const Ranking& r) {
+    // Every item of this file is quoted text, counts included.
+    std::vector<Item> items;
+    for (const auto& row : r.righe) {
+        items.emplace_back(row.nome);
+        items.emplace_back(std::to_string(row.torneiVinti));
+    }
+    items.emplace_back(std::to_string(r.totalePartite));
+    return WriteItems(items);
+}
+
+Loaded<Ranking> ParseRanking(std::string_view contents) {
+    Loaded<Ranking> out{Ranking{}, FileStatus::Ok};
+    if (!IsUtf8Text(contents)) return {Ranking{}, FileStatus::Repaired};
+    const Slots slots = ReadSlots(contents);
+    bool trusted = slots.clean && slots.lineCount == kItemsClassifica;
+    Ranking& r = out.value;
+
+    for (std::size_t i = 0; i < r.righe.size(); ++i) {
+        RigaClassifica& row = r.righe[i];
+        const Item* nameItem = slots.at(2 * i);
+        const auto name = nameItem ? ItemText(*nameItem) : std::nullopt;
+        const auto count = CountAt(slots, 2 * i + 1);
+        if (!name || !count) {
+            trusted = false;
+            continue;  // the row stays empty
+        }
+        row.nome = CleanPlayerName(*name);
+        row.torneiVinti = static_cast<int>(*count);
+        if (row.nome != *name) trusted = false;
+        if (row.nome.empty() && row.torneiVinti != 0) {
+            row.torneiVinti = 0;  // wins of nobody
+            trusted = false;
+        }
+    }
+    // The ranking is kept sorted by wins; a file that is not must not mislead the update.
+    if (!std::is_sorted(r.righe.begin(), r.righe.end(), [](const auto& a, const auto& b) {
+            return a.torneiVinti > b.torneiVinti;
+        })) {
+        std::stable_sort(r.righe.begin(), r.righe.end(), [](const auto& a, const auto& b) {
+            return a.torneiVinti > b.torneiVinti;
+        });
+        trusted = false;
+    }
+    if (const auto total = CountAt(slots, 2 * r.righe.size())) {
+        r.totalePartite = static_cast<int>(*total);
+    } else {
+        r.totalePartite = kContatoreIgnoto;
+        trusted = false;
+    }
+    if (!trusted) out.status = FileStatus::Repaired;
+    return out;
+}
+
+Loaded<Ranking> LoadRanking(const fs::path& dati) {
+    return LoadFile(dati, kFileClassifica, Ranking{}, ParseRanking, [](const Ranking& r) {
+        Ranking written = r;
+        // An unknown counter is settled by the hall of fame loader; write 0 until then.
+        written.totalePartite = std::max(r.totalePartite, 0);
+        return FormatRanking(written);
+    });
+}
+
+bool SaveRanking(const fs::path& dati, const Ranking& r) {
+    return SaveFile(dati, kFileClassifica, FormatRanking(r));
+}
+
+// ---- GnAlbo.txt ---------------------------------------------------------------------------
+
+std::string FormatAlbo(const std::vector<std::string>& lines) {
+    std::vector<Item> items(lines.begin(), lines.end());
+    items.emplace_back(std::string{});
+    return WriteItems(items);
+}
+
+Loaded<std::vector<std::string>> ParseAlbo(std::string_view contents, int totalePartite) {
+    Loaded<std::vector<std::string>> out{{}, FileStatus::Ok};
+    if (!IsUtf8Text(contents)) return {{}, FileStatus::Repaired};
+    const Slots slots = ReadSlots(contents);
+    // Every line but the closing empty item, when the counter is not known.
+    const std::size_t wanted = totalePartite >= 0 ? static_cast<std::size_t>(totalePartite)
+                                                  : (slots.lineCount > 0 ? slots.lineCount - 1 : 0);
+    bool trusted = slots.clean && slots.lineCount == wanted + 1;
+    std::size_t present = std::min(wanted, slots.lineCount);
+    if (present == slots.lineCount && present > 0) {
+        // A file shorter than its counter: its closing empty item is not a Torneo.
+        const Item* last = slots.at(present - 1);
+        const auto lastText = last ? ItemText(*last) : std::nullopt;
+        if (lastText && lastText->empty()) --present;
+    }
+    for (std::size_t k = 0; k < present; ++k) {
+        const Item* item = slots.at(k);
+        const auto text = item ? ItemText(*item) : std::nullopt;
+        out.value.push_back(text ? SafeItemText(*text) : std::string{});
+        if (!text || out.value.back() != *text) trusted = false;
+    }
+    const Item* closing = slots.at(wanted);
+    const auto closingText = closing ? ItemText(*closing) : std::nullopt;
+    if (!closingText || !closingText->empty()) trusted = false;
+    if (!trusted) out.status = FileStatus::Repaired;
+    return out;
+}
+
+Loaded<std::vector<std::string>> LoadAlbo(const fs::path& dati, int totalePartite) {
+    return LoadFile(
+        dati, kFileAlbo, std::vector<std::string>{},
+        [totalePartite](std::string_view c) { return ParseAlbo(c, totalePartite); }, FormatAlbo);
+}
+
+bool SaveAlbo(const fs::path& dati, const std::vector<std::string>& lines) {
+    return SaveFile(dati, kFileAlbo, FormatAlbo(lines));
+}
+
+// ---- The folder ---------------------------------------------------------------------------
+
+bool PrepareDataFolder(const fs::path& dati) {
+    if (dati.empty() || !EnsureFolder(dati)) return false;
+    const std::pair<std::string_view, std::string> fresh[] = {
+        {kFileImpostazioni, FormatSettings(Settings{})},
+        {kFileNome, FormatName("")},
+        {kFileClassifica, FormatRanking(Ranking{})},
+        {kFileAlbo, FormatAlbo({})},
+    };
+    bool ok = true;
+    for (const auto& [name, contents] : fresh) {
+        std::error_code ec;
+        const fs::path file = dati / name;
+        if (fs::exists(fs::symlink_status(file, ec))) continue;
+        ok = WriteFileAtomically(file, contents) && ok;
+    }
+    return ok;
+}
+
+}  // namespace gnamm::data

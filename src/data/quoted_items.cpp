@@ -1,0 +1,126 @@
+#include "data/quoted_items.h"
+
+#include <charconv>
+
+#include "data/utf8.h"
+
+namespace gnamm::data {
+
+namespace {
+
+constexpr std::string_view kTrue = "#TRUE#";
+constexpr std::string_view kFalse = "#FALSE#";
+// More digits than this cannot be one of our counts, and would overflow.
+constexpr std::size_t kMaxDigits = 18;
+
+std::string_view TrimBlanks(std::string_view s) {
+    while (!s.empty() && (s.front() == ' ' || s.front() == '\t')) s.remove_prefix(1);
+    while (!s.empty() && (s.back() == ' ' || s.back() == '\t')) s.remove_suffix(1);
+    return s;
+}
+
+std::optional<int64_t> ParseDecimal(std::string_view s) {
+    const std::string_view digits = (!s.empty() && s.front() == '-') ? s.substr(1) : s;
+    if (digits.empty() || digits.size() > kMaxDigits) return std::nullopt;
+    for (const char c : digits) {
+        if (c < '0' || c > '9') return std::nullopt;
+    }
+    int64_t value = 0;
+    const auto [end, ec] = std::from_chars(s.data(), s.data() + s.size(), value);
+    if (ec != std::errc{} || end != s.data() + s.size()) return std::nullopt;
+    return value;
+}
+
+}  // namespace
+
+bool IsUtf8Text(std::string_view bytes) {
+    for (std::size_t i = 0; i < bytes.size();) {
+        const auto c = DecodeUtf8At(bytes, i);
+        if (!c) return false;
+        i += c->length;
+    }
+    return true;
+}
+
+std::optional<Item> ParseItem(std::string_view line) {
+    const std::string_view s = TrimBlanks(line);
+    if (!IsUtf8Text(s)) return std::nullopt;
+    if (s.size() >= 2 && s.front() == '"' && s.back() == '"') {
+        return Item{std::string(s.substr(1, s.size() - 2))};
+    }
+    if (s == kTrue) return Item{true};
+    if (s == kFalse) return Item{false};
+    if (const auto n = ParseDecimal(s)) return Item{*n};
+    return std::nullopt;
+}
+
+ParsedItems ParseItems(std::string_view contents) {
+    ParsedItems out;
+    std::size_t start = 0;
+    while (start < contents.size()) {
+        const std::size_t lf = contents.find('\n', start);
+        const std::size_t end = lf == std::string_view::npos ? contents.size() : lf;
+        std::string_view line = contents.substr(start, end - start);
+        if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
+        if (auto item = ParseItem(line)) {
+            out.items.push_back(std::move(*item));
+            out.lineOf.push_back(out.lineCount);
+        } else {
+            out.clean = false;
+        }
+        ++out.lineCount;
+        // A last line without its line end still counts: the item on it is whole.
+        start = lf == std::string_view::npos ? contents.size() : lf + 1;
+    }
+    return out;
+}
+
+std::string SafeItemText(std::string_view text) {
+    std::string out;
+    out.reserve(text.size());
+    for (std::size_t i = 0; i < text.size();) {
+        const auto c = DecodeUtf8At(text, i);
+        if (!c) {
+            ++i;  // a stray byte: not text, dropped
+            continue;
+        }
+        const bool control = c->cp < 0x20 || (c->cp >= 0x7F && c->cp <= 0x9F);
+        if (!control && c->cp != U'"') out.append(text.substr(i, c->length));
+        i += c->length;
+    }
+    return out;
+}
+
+std::string WriteItem(const Item& item) {
+    if (const auto* text = std::get_if<std::string>(&item)) {
+        return "\"" + SafeItemText(*text) + "\"\r\n";
+    }
+    if (const auto* number = std::get_if<int64_t>(&item)) {
+        return std::to_string(*number) + "\r\n";
+    }
+    return std::string(std::get<bool>(item) ? kTrue : kFalse) + "\r\n";
+}
+
+std::string WriteItems(const std::vector<Item>& items) {
+    std::string out;
+    for (const auto& item : items) out += WriteItem(item);
+    return out;
+}
+
+std::optional<std::string> ItemText(const Item& item) {
+    if (const auto* text = std::get_if<std::string>(&item)) return *text;
+    return std::nullopt;
+}
+
+std::optional<int64_t> ItemNumber(const Item& item) {
+    if (const auto* number = std::get_if<int64_t>(&item)) return *number;
+    if (const auto* text = std::get_if<std::string>(&item)) return ParseDecimal(TrimBlanks(*text));
+    return std::nullopt;
+}
+
+std::optional<bool> ItemBool(const Item& item) {
+    if (const auto* b = std::get_if<bool>(&item)) return *b;
+    return std::nullopt;
+}
+
+}  // namespace gnamm::data

@@ -1,0 +1,90 @@
+// The quoted-item format: what reads, what is refused, and what the writer will not write.
+#include "data/quoted_items.h"
+
+#include <gtest/gtest.h>
+
+namespace gnamm::data {
+namespace {
+
+TEST(QuotedItems, ReadsEachKindWithCrLfOrLfLineEnds) {
+    for (const std::string eol : {"\r\n", "\n"}) {
+        const std::string file = "\"Middle\"" + eol + "0" + eol + "#TRUE#" + eol + "#FALSE#" + eol +
+                                 "30000" + eol + "\"\"" + eol + "-4" + eol;
+        const ParsedItems p = ParseItems(file);
+        EXPECT_TRUE(p.clean);
+        ASSERT_EQ(p.items.size(), 7u);
+        EXPECT_EQ(p.items[0], Item{std::string("Middle")});
+        EXPECT_EQ(p.items[1], Item{int64_t{0}});
+        EXPECT_EQ(p.items[2], Item{true});
+        EXPECT_EQ(p.items[3], Item{false});
+        EXPECT_EQ(p.items[4], Item{int64_t{30000}});
+        EXPECT_EQ(p.items[5], Item{std::string()});
+        EXPECT_EQ(p.items[6], Item{int64_t{-4}});
+    }
+}
+
+TEST(QuotedItems, WritesCrLfAndReadsBackIdentically) {
+    const std::vector<Item> items = {
+        std::string("Niccolò Ça va"), int64_t{1}, true, false, std::string(""), int64_t{-7},
+        std::string("1) a - b  3-1")};
+    const std::string bytes = WriteItems(items);
+    EXPECT_EQ(WriteItems({std::string("ab"), int64_t{12}, true}), "\"ab\"\r\n12\r\n#TRUE#\r\n");
+    const ParsedItems p = ParseItems(bytes);
+    EXPECT_TRUE(p.clean);
+    EXPECT_EQ(p.items, items);
+}
+
+TEST(QuotedItems, LinesThatAreNotItemsAreReportedWithTheirPlace) {
+    const ParsedItems p = ParseItems("\"a\"\r\n\"unterminated\r\n\r\n#True#\r\n12x\r\n7\r\n");
+    EXPECT_FALSE(p.clean);
+    EXPECT_EQ(p.lineCount, 6u);
+    ASSERT_EQ(p.items.size(), 2u);
+    EXPECT_EQ(p.lineOf[0], 0u);
+    EXPECT_EQ(p.lineOf[1], 5u);
+    EXPECT_EQ(p.items[1], Item{int64_t{7}});
+}
+
+TEST(QuotedItems, AWholeLastLineWithoutItsLineEndStillReads) {
+    const ParsedItems p = ParseItems("\"a\"\r\n\"b\"");
+    EXPECT_EQ(p.items.size(), 2u);
+    EXPECT_EQ(p.lineCount, 2u);
+}
+
+TEST(QuotedItems, NumbersTooLongOrNotUtf8AreNotItems) {
+    EXPECT_FALSE(ParseItem("9999999999999999999999").has_value());
+    EXPECT_FALSE(ParseItem("\"\xff\xfe\"").has_value());
+    EXPECT_FALSE(ParseItem(std::string("\"a\0b\"", 5)).has_value());
+    EXPECT_FALSE(ParseItem("\"").has_value());
+    EXPECT_FALSE(ParseItem("-").has_value());
+}
+
+TEST(QuotedItems, TheWriterNeverBreaksALine) {
+    // No escape exists for a double quote, and a line break would split the item.
+    EXPECT_EQ(WriteItem(Item{std::string("Jo \"Kid\"\r\nRed\tX\x7f")}), "\"Jo KidRedX\"\r\n");
+    EXPECT_EQ(SafeItemText("ok\xc2\x85\xff-\xc3\xa8"), "ok-\xc3\xa8");  // C1 and stray byte
+    const ParsedItems p = ParseItems(WriteItem(Item{std::string("a\"b\nc")}));
+    EXPECT_TRUE(p.clean);
+    EXPECT_EQ(p.items, std::vector<Item>{std::string("abc")});
+}
+
+TEST(QuotedItems, CountsReadFromBareOrQuotedDecimals) {
+    EXPECT_EQ(ItemNumber(Item{std::string("3")}), 3);
+    EXPECT_EQ(ItemNumber(Item{int64_t{3}}), 3);
+    EXPECT_FALSE(ItemNumber(Item{std::string("three")}).has_value());
+    EXPECT_FALSE(ItemNumber(Item{std::string("")}).has_value());
+    EXPECT_FALSE(ItemNumber(Item{true}).has_value());
+    EXPECT_FALSE(ItemBool(Item{std::string("#TRUE#")}).has_value());
+    EXPECT_FALSE(ItemText(Item{int64_t{1}}).has_value());
+}
+
+TEST(QuotedItems, Utf8CheckRefusesOverlongSurrogatesAndNul) {
+    EXPECT_TRUE(IsUtf8Text("Gnamm \xc3\xa0 \xe2\x82\xac \xf0\x9f\x83\x81"));
+    EXPECT_FALSE(IsUtf8Text("\xc0\xaf"));          // overlong '/'
+    EXPECT_FALSE(IsUtf8Text("\xed\xa0\x80"));      // surrogate
+    EXPECT_FALSE(IsUtf8Text("\xf4\x90\x80\x80"));  // past U+10FFFF
+    EXPECT_FALSE(IsUtf8Text("\xe2\x82"));          // cut short
+    EXPECT_FALSE(IsUtf8Text(std::string("a\0", 2)));
+}
+
+}  // namespace
+}  // namespace gnamm::data

@@ -1,0 +1,56 @@
+// A Dati folder of the test's own, under the build's test-tmp folder: tests never touch the
+// player's data, and tests running side by side never share a folder.
+#pragma once
+
+#include <gtest/gtest.h>
+#include <unistd.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <string>
+
+namespace gnamm::testing_support {
+
+class TempDati {
+  public:
+    TempDati() {
+        namespace fs = std::filesystem;
+        const char* tmp = std::getenv("GNAMM_TEST_TMP");
+        const fs::path base = tmp != nullptr ? fs::path(tmp) : fs::temp_directory_path();
+        const auto* info = ::testing::UnitTest::GetInstance()->current_test_info();
+        root_ = base / ("dati-" + std::string(info->test_suite_name()) + "-" + info->name() + "-" +
+                        std::to_string(::getpid()));
+        fs::remove_all(root_);
+        fs::create_directories(root_);
+        dati_ = root_ / "gnamm" / "Dati";
+    }
+    ~TempDati() {
+        std::error_code ec;
+        std::filesystem::permissions(dati_, std::filesystem::perms::owner_all,
+                                     std::filesystem::perm_options::add, ec);
+        std::filesystem::remove_all(root_, ec);
+    }
+    TempDati(const TempDati&) = delete;
+    TempDati& operator=(const TempDati&) = delete;
+
+    const std::filesystem::path& dati() const { return dati_; }
+    std::filesystem::path file(const std::string& name) const { return dati_ / name; }
+
+    void write(const std::string& name, const std::string& bytes) const {
+        std::filesystem::create_directories(dati_);
+        std::ofstream(dati_ / name, std::ios::binary) << bytes;
+    }
+    std::string read(const std::string& name) const {
+        std::ifstream in(dati_ / name, std::ios::binary);
+        return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+    }
+    bool exists(const std::string& name) const { return std::filesystem::exists(dati_ / name); }
+
+  private:
+    std::filesystem::path root_;
+    std::filesystem::path dati_;
+};
+
+}  // namespace gnamm::testing_support
