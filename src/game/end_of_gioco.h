@@ -8,15 +8,35 @@ namespace gnamm {
 
 class Game;
 
+// Points that win a Partita, and Partite that win a Torneo.
+inline constexpr int kPuntiPartita = 15;
+inline constexpr int kPartiteTorneo = 3;
+
+// What the end of a Gioco decided; the prompt and the remarks follow from it.
+enum class EsitoGioco { InCorso, Continua, Spareggio, PartitaPC, PartitaH, TorneoPC, TorneoH };
+
 struct MatchState {
     int partitePC = 0;
     int partiteH = 0;
     int gioco = 1;
     bool giocoTerminato = false;
+    std::string vincitore;  // Vincitore: the name of the Torneo's winner, set when it ends
+    int contaUltimeCarte = 0;     // cards found so far in the walk of the last cards
+    std::string vincitore;        // the name of the Torneo's winner
+    bool alternaUltimaCattura = false;  // which of the two "several cards" lines comes next
+    EsitoGioco esito = EsitoGioco::InCorso;  // the last Gioco's outcome, until Quando
 };
 
+// The outcome of totals at the end of a Gioco, before the Partite are counted.
+EsitoGioco DecidiEsito(int puntiPC, int puntiH, int partitePC, int partiteH);
+
+// The sixth Manche's last card has been played: the walk over the remaining cards begins.
 void AvviaUltimeCarte(Game& g);
+// One tick of TmrUltimeCarte.
 void OnUltimeCarte(Game& g);
+void UltimeCarte(Game& g);
+void CommentoUltimaCattura(Game& g);
+// Continue after the prompt: the next Gioco, or the level choice after a Torneo.
 void Quando(Game& g);
 
 }  // namespace gnamm
