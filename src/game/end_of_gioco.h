@@ -20,7 +20,6 @@ struct MatchState {
     int partiteH = 0;
     int gioco = 1;
     bool giocoTerminato = false;
-    std::string vincitore;  // Vincitore: the name of the Torneo's winner, set when it ends
     int contaUltimeCarte = 0;     // cards found so far in the walk of the last cards
     std::string vincitore;        // the name of the Torneo's winner
     bool alternaUltimaCattura = false;  // which of the two "several cards" lines comes next
