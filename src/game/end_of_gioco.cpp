@@ -1,11 +1,269 @@
 #include "game/end_of_gioco.h"
 
+#include "audio/sounds.h"
+#include "data/asset_catalog.h"
+#include "game/ai/pc_turn.h"
+#include "game/deal.h"
 #include "game/game.h"
+#include "game/hall_of_fame.h"
+#include "game/scoreboard.h"
+#include "game/speeds.h"
+#include "game/table_model.h"
+#include "persona/comments.h"
+#include "persona/remarks.h"
+#include "ui/options_panel.h"
 
 namespace gnamm {
 
-void AvviaUltimeCarte(Game&) {}
-void OnUltimeCarte(Game&) {}
-void Quando(Game&) {}
+namespace {
+
+constexpr Rgb kRosso{255, 0, 0};
+constexpr Rgb kContornoH{52, 86, 201};
+constexpr Rgb kSfondoPC{255, 192, 192};
+constexpr Rgb kSfondoH{255, 128, 128};
+
+void Avvia(Game& g, Timer t, int intervalloDiProgetto) {
+    if (g.scheduler.interval(t) <= 0) g.scheduler.setInterval(t, intervalloDiProgetto);
+    g.scheduler.enable(t);
+}
+
+void MostraQuando(Game& g) {
+    g.screen.FraQuando.back = g.screen.windowBack;
+    g.screen.FraQuando.visible = true;
+}
+
+// A remaining card joins the last capturer's pile.
+void ContaUltimaCarta(Game& g, Player chi, Card c) {
+    Colonna& col = g.punteggi.of(chi);
+    for (int k = 0; k < 4; ++k) {
+        if (c == kSeiSpareggio[k]) col.seiPreso[k] = true;
+    }
+    if (c.valore() == 7) ++col.prese[0];
+    if (c.seme() == 'q') ++col.prese[1];
+    if (c.valore() >= 8) ++col.prese[2];
+    ++col.prese[3];
+    if (c == kCinqueDiCuori) AssegnaCinqueDiCuori(g, chi);
+}
+
+// The four counted points still open go by the computer's count against the threshold.
+void AssegnaPuntiAperti(Game& g) {
+    const Colonna& pc = g.punteggi.pc;
+    for (const PuntoMazzo p : kPuntiMazzo) {
+        const int k = static_cast<int>(p);
+        if (pc.punto[k] || g.punteggi.h.punto[k]) continue;
+        const int c = pc.prese[k];
+        const bool alPC = c > kSoglia[k] || (c == kSoglia[k] && pc.seiPreso[k]);
+        AssegnaPunto(g, alPC ? Player::PC : Player::H, p);
+    }
+}
+
+void Esito(Game& g) {
+    MatchState& m = g.partita;
+    const int pc = g.punteggi.pc.puntiPartita;
+    const int h = g.punteggi.h.puntiPartita;
+    m.esito = DecidiEsito(pc, h, m.partitePC, m.partiteH);
+    Screen& s = g.screen;
+    switch (m.esito) {
+        case EsitoGioco::InCorso:
+        case EsitoGioco::Continua:
+            s.lblQuando.text = "Quando sei pronto a continuare la Partita in corso, premi INVIO!";
+            MostraQuando(g);
+            return;
+        case EsitoGioco::Spareggio:
+            s.lblQuando.text = "Occorre un altro Gioco di spareggio, " + g.nome +
+                               ": clicca su INVIO per continuare!";
+            MostraQuando(g);
+            if (g.opzioni.commentiZeb) CommentoFineIncontro(g, remarks::Mmmh());
+            return;
+        case EsitoGioco::TorneoPC:
+        case EsitoGioco::TorneoH: {
+            const bool vincePC = m.esito == EsitoGioco::TorneoPC;
+            ++(vincePC ? m.partitePC : m.partiteH);
+            if (vincePC) {
+                m.vincitore = std::string(LivelloText(g.livello));
+                s.lblPC.back = kRosso;
+                s.lblPuntiPC.back = kRosso;
+                if (g.opzioni.commentiZeb) CommentoFineIncontro(g, remarks::HoVinto());
+            } else {
+                m.vincitore = g.nome;
+                s.lblH.back = kRosso;
+                s.lblPuntiH.back = kRosso;
+                if (g.opzioni.commentiZeb) CommentoFineIncontro(g, remarks::MiHaiFregato());
+            }
+            LeggiClassifica(g);
+            AggiornaClassifica(g);
+            AggiornaAlbo(g);
+            ScriviClassifica(g);
+            MostraQuando(g);
+            s.FraPannello[3].back = s.windowBack;
+            s.FraPannello[3].visible = true;
+            if (g.suoni.spia.ambiente == 0) g.suoni.spia.busy = true;
+            Avvia(g, Timer::LampeggiaScritta, speeds::kLampeggia);
+            m.giocoTerminato = true;
+            return;
+        }
+        case EsitoGioco::PartitaPC:
+        case EsitoGioco::PartitaH:
+            if (m.esito == EsitoGioco::PartitaH) {
+                ++m.partiteH;
+                if (g.opzioni.commentiZeb) CommentoFineIncontro(g, remarks::NonCantareVittoria());
+            } else {
+                ++m.partitePC;
+                if (g.opzioni.commentiZeb) {
+                    CommentoFineIncontro(g, m.partitePC == 1 ? remarks::EUno() : remarks::EDue());
+                }
+            }
+            s.lblQuando.text = "Quando sei pronto a iniziare una nuova Partita premi INVIO!";
+            MostraQuando(g);
+            m.giocoTerminato = true;
+            return;
+    }
+}
+
+void FineGiro(Game& g) {
+    TableState& t = g.tavolo;
+    Screen& s = g.screen;
+    g.pc.cartaPCInEsame = 0;
+    g.suoni.spia.bordo = false;
+    g.scheduler.disable(Timer::UltimeCarte);
+    g.partita.contaUltimeCarte = 0;
+    g.scheduler.disable(Timer::DurataAmbiente);
+    g.scheduler.disable(Timer::Ambiente);
+
+    AssegnaPuntiAperti(g);
+
+    for (const int p : kPostiTavolo) {
+        if (!t.carta[p].empty()) SvuotaPosto(g, p);
+    }
+    t.numeroCarteSulTavolo = 0;
+    t.assoInTavola = false;
+
+    Esito(g);
+
+    for (const int k : {1, 0}) {
+        if (!s.lblRiquadri[k].border) s.FraRiquadro[k].visible = true;
+    }
+}
+
+}  // namespace
+
+EsitoGioco DecidiEsito(int puntiPC, int puntiH, int partitePC, int partiteH) {
+    if (puntiPC < kPuntiPartita && puntiH < kPuntiPartita) return EsitoGioco::Continua;
+    if (puntiPC == puntiH) return EsitoGioco::Spareggio;
+    if (puntiPC > puntiH) {
+        return partitePC + 1 >= kPartiteTorneo ? EsitoGioco::TorneoPC : EsitoGioco::PartitaPC;
+    }
+    return partiteH + 1 >= kPartiteTorneo ? EsitoGioco::TorneoH : EsitoGioco::PartitaH;
+}
+
+void AvviaUltimeCarte(Game& g) {
+    g.pc.cartaPCInEsame = 0;
+    Avvia(g, Timer::UltimeCarte, IntervalloGioco(g.opzioni.velocitaGioco));
+}
+
+void OnUltimeCarte(Game& g) {
+    UltimeCarte(g);
+}
+
+void UltimeCarte(Game& g) {
+    TableState& t = g.tavolo;
+    int& cursore = g.pc.cartaPCInEsame;
+    // Empty places cost no tick: the walk runs on to the next card or to its end.
+    while (true) {
+        cursore = ProssimoPostoSchermo(cursore);
+        if (cursore == 0) {
+            FineGiro(g);
+            return;
+        }
+        const int p = cursore;
+        const Card c = t.carta[p];
+        if (c.empty()) continue;
+        if (++g.partita.contaUltimeCarte == 1 && g.suoni.spia.free() && !g.suoni.spia.bordo) {
+            CommentoUltimaCattura(g);
+        }
+        Element& contorno = g.screen.ShpContornoCarta[p];
+        contorno.borderColor = t.ultimaCattura == Player::PC ? kRosso : kContornoH;
+        contorno.border = true;
+        contorno.visible = true;
+        ContaUltimaCarta(g, t.ultimaCattura, c);
+        return;
+    }
+}
+
+void CommentoUltimaCattura(Game& g) {
+    const int n = g.tavolo.numeroCarteSulTavolo;
+    if (n == 0 || !g.opzioni.commentiZeb || !g.suoni.spia.free()) return;
+    g.suoni.spia.bordo = true;
+    bool& alterna = g.partita.alternaUltimaCattura;
+    const Commento c = remarks::UltimaCattura(g.tavolo.ultimaCattura, n > 1, alterna);
+    if (n > 1) alterna = !alterna;
+    MostraCommento(g, c, true);
+}
+
+void Quando(Game& g) {
+    Screen& s = g.screen;
+    TableState& t = g.tavolo;
+    MatchState& m = g.partita;
+    s.FraQuando.visible = false;
+    const bool dopoTorneo = s.FraPannello[3].visible;
+    if (dopoTorneo) {
+        m.partitePC = 0;
+        m.partiteH = 0;
+        m.vincitore.clear();
+        s.lblPC.back = kSfondoPC;
+        s.lblPuntiPC.back = kSfondoPC;
+        s.lblH.back = kSfondoH;
+        s.lblPuntiH.back = kSfondoH;
+    }
+
+    // A fresh Gioco: the table, the deck and the counts; the Partita totals stay.
+    NuovoGioco(g);
+    g.pc.ricerca = Ricerca{};
+    g.pc.valutazione = Valutazione{};
+    g.pc.scelta = Scelta{};
+    AzzeraTabellone(g.punteggi);
+    g.punteggi.pc.puntiGiocoInCorso = 0;
+    g.punteggi.h.puntiGiocoInCorso = 0;
+    m.esito = EsitoGioco::InCorso;
+
+    if (m.giocoTerminato) {
+        m.giocoTerminato = false;
+        m.gioco = 1;
+        g.punteggi.pc.puntiPartita = 0;
+        g.punteggi.h.puntiPartita = 0;
+    } else {
+        ++m.gioco;
+    }
+    t.mazziere = Other(t.mazziere);
+
+    if (g.opzioni.randomGrafica) {
+        CasualeColoreTavolo(g);
+        CasualeColoreCarte(g);
+        CasualeRetro(g);
+        MostraRetroMazzo(g);
+    }
+
+    s.ImgFumetto.visible = false;
+    s.lblCommenti.visible = false;
+    if (dopoTorneo) {
+        s.FraPannello[3].visible = false;
+        g.suoni.spia.busy = false;
+        g.scheduler.disable(Timer::LampeggiaScritta);
+        s.FraPannello[4].back = s.windowBack;
+        s.FraPannello[4].visible = true;
+        s.ImgRiquadro[0].picture = std::string(assets::kTavolo);
+        Avvia(g, Timer::LampeggiaScritta2, speeds::kLampeggia);
+    } else {
+        MostraFotoLivello(g);
+        MescolaCarte(g);
+    }
+
+    s.ImgCarta[kPostoMazzo].visible = true;
+    s.ShpCarta[kPostoMazzo].visible = true;
+    for (const int k : {1, 0}) {
+        if (!s.lblRiquadri[k].border) s.FraRiquadro[k].visible = false;
+    }
+    t.assoInTavola = false;
+}
 
 }  // namespace gnamm

@@ -20,9 +20,9 @@ struct MatchState {
     int partiteH = 0;
     int gioco = 1;
     bool giocoTerminato = false;
-    int contaUltimeCarte = 0;     // cards found so far in the walk of the last cards
-    std::string vincitore;        // the name of the Torneo's winner
-    bool alternaUltimaCattura = false;  // which of the two "several cards" lines comes next
+    int contaUltimeCarte = 0;                // cards found so far in the walk of the last cards
+    std::string vincitore;                   // the name of the Torneo's winner
+    bool alternaUltimaCattura = false;       // which of the two "several cards" lines comes next
     EsitoGioco esito = EsitoGioco::InCorso;  // the last Gioco's outcome, until Quando
 };
 

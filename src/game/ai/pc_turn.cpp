@@ -1,13 +1,271 @@
 #include "game/ai/pc_turn.h"
 
+#include "audio/sounds.h"
+#include "data/asset_catalog.h"
+#include "game/ai/cervello.h"
+#include "game/ai/move_choice.h"
+#include "game/ai/move_list.h"
+#include "game/deal.h"
+#include "game/end_of_gioco.h"
 #include "game/game.h"
+#include "game/scoreboard.h"
+#include "game/speeds.h"
+#include "game/table_model.h"
+#include "persona/comments.h"
+#include "persona/remarks.h"
 
 namespace gnamm {
 
-void PreparaMossePC(Game&) {}
-void OnRitardoMossaPC(Game&) {}
-void OnEffettuaMossaPC(Game&) {}
-void ClickTimerLabel(Game&) {}
-void ToggleCervello(Game&) {}
+namespace {
+
+constexpr Rgb kContornoPC{255, 0, 0};
+
+// Timers that the options time are sometimes enabled before start-up has timed them; a timer
+// without an interval never fires and would stall the game.
+void Avvia(Game& g, Timer t, int intervalloDiProgetto) {
+    if (g.scheduler.interval(t) <= 0) g.scheduler.setInterval(t, intervalloDiProgetto);
+    g.scheduler.enable(t);
+}
+
+int PostoLiberoTavolo(const TableState& t) {
+    for (const int p : kPostiTavolo) {
+        if (t.carta[p].empty()) return p;
+    }
+    return 0;
+}
+
+void SvuotaRicerca(PcState& pc) {
+    pc.ricerca = Ricerca{};
+    SvuotaLista(pc.lista);
+    pc.valutazione = Valutazione{};
+    pc.datiCarte = {};
+    pc.scelta = Scelta{};
+}
+
+void TurnoAllUmano(Game& g) {
+    TableState& t = g.tavolo;
+    t.aChiTocca = Player::H;
+    g.screen.lblIstruzioni.text = "Tocca a te, " + g.nome + ", clicca su una delle tue carte!";
+    if (g.opzioni.impazienzaZeb != Impazienza::Quiet) {
+        g.scheduler.setInterval(Timer::Impazienza, IntervalloImpazienza(g.opzioni.impazienzaZeb));
+        if (g.opzioni.commentiZeb) g.scheduler.enable(Timer::Impazienza);
+    }
+    if (g.opzioni.mostraManina) g.screen.ImgManina.visible = true;
+    if (t.carteInManoAdH == 1 && g.opzioni.giocoTerzaCarta == TerzaCarta::Automatic) {
+        Avvia(g, Timer::MuoviHAutomatico, IntervalloTerzaCarta(g.opzioni.velocitaGioco));
+    }
+}
+
+void CompletaMossa(Game& g) {
+    PcState& pc = g.pc;
+    TableState& t = g.tavolo;
+    Screen& s = g.screen;
+    pc.cartaPCInEsame = 0;
+    g.scheduler.disable(Timer::EffettuaMossaPC);
+    pc.inPausa = false;
+
+    const Mossa mossa = pc.lista[pc.scelta.mossaMigliore];
+    const int p = mossa.posto;
+    const Card giocata = t.carta[p];
+    s.ShpCarta[p].visible = false;
+    s.ShpCarta[p].border = false;
+    s.ImgCarta[p].picture.clear();
+
+    for (const int q : kPostiTavolo) {
+        if (!pc.marcaPresaPC[q]) continue;
+        pc.marcaPresaPC[q] = false;
+        SvuotaPosto(g, q);
+        --t.numeroCarteSulTavolo;
+    }
+
+    bool inMano = false;
+    if (!mossa.presa()) {
+        const int j = PostoLiberoTavolo(t);
+        if (j != 0) {
+            t.carta[j] = giocata;
+            ++t.numeroCarteSulTavolo;
+            t.contatoreCartaDaEstrarre = j;
+            MostraCarta(g, j, giocata);
+            s.ShpCarta[j].back = colors::kWhite;
+        } else {
+            inMano = true;  // no room on the table: the card is not thrown away
+        }
+    } else {
+        t.ultimaCattura = Player::PC;
+        ContaPresePC(g, p);
+        if (mossa.gnamm) AssegnaPuntoGnamm(g, Player::PC);
+        if (g.suoni.spia.free() && g.opzioni.rumoriCarte) {
+            g.suoni.spia.busy = true;
+            AvviaSuono(g, Channel::Rumori, assets::kPresa);
+            g.scheduler.setInterval(Timer::Presa, speeds::kPresa);
+            g.scheduler.enable(Timer::Presa);
+        }
+    }
+    AssegnaPuntiMazzoPC(g);
+    if (!inMano) {
+        t.carta[p] = Card{};
+        --t.carteInManoAPC;
+    }
+
+    SvuotaRicerca(pc);
+    pc.mossaScelta = false;
+    if (const int libero = PostoLiberoTavolo(t)) t.posizioneInserimentoCarta = libero;
+    ++t.numeroCarteGiocate;
+    VerificaAssoInTavola(g);
+    AggiornaCervello(g);
+
+    if (t.numeroCarteGiocate == 6 && t.manche != 6) {
+        t.numeroCarteGiocate = 0;
+        AvviaDistribuzioneManche(g);
+    } else if (t.numeroCarteGiocate == 6) {
+        AvviaUltimeCarte(g);
+    } else {
+        TurnoAllUmano(g);
+    }
+}
+
+}  // namespace
+
+Sguardo SguardoDi(Livello livello, bool onesta) {
+    if (livello == Livello::Cheat || (livello == Livello::Cunning && !onesta)) {
+        return Sguardo::ManoUmano;
+    }
+    return Sguardo::Stima;
+}
+
+int ProssimoPostoSchermo(int posto) {
+    if (posto == 0) return kOrdineSchermo.front();
+    for (size_t i = 0; i + 1 < kOrdineSchermo.size(); ++i) {
+        if (kOrdineSchermo[i] == posto) return kOrdineSchermo[i + 1];
+    }
+    return 0;
+}
+
+void PreparaMossePC(Game& g) {
+    PcState& pc = g.pc;
+    PreparaRicerca(g.tavolo, pc.ricerca);
+    TrovaCombinazioniPC(g.tavolo, pc.ricerca, pc.lista);
+    ValutaMossePC(g.tavolo, pc.ricerca, pc.lista, g.punteggi, SguardoDi(g.livello, pc.onesta),
+                  pc.valutazione);
+    AggiornaCervello(g);
+    // An empty hand has nothing to play: no pause is started, so nothing is played from it.
+    if (pc.lista.mossePossibili == 0) return;
+    Avvia(g, Timer::RitardoMossaPC, IntervalloZeb(g.opzioni.velocitaZeb));
+}
+
+void OnRitardoMossaPC(Game& g) {
+    g.scheduler.disable(Timer::RitardoMossaPC);
+    ScegliMossaPC(g);
+}
+
+void ScegliMossaPC(Game& g) {
+    if (g.pc.lista.mossePossibili == 0) return;
+    g.pc.scelta = ScegliMossa(g.tavolo, g.pc.lista, g.pc.valutazione);
+    g.pc.mossaScelta = true;
+    AggiornaCervello(g);
+    MostraMossaPC(g);
+}
+
+void MostraMossaPC(Game& g) {
+    PcState& pc = g.pc;
+    TableState& t = g.tavolo;
+    const Mossa& mossa = pc.lista[pc.scelta.mossaMigliore];
+    const int p = mossa.posto;
+    t.contatoreCartaDaEstrarre = p;
+    g.screen.ShpCarta[p].border = true;
+    MostraCarta(g, p, t.carta[p]);
+    g.screen.ShpCarta[p].back = colors::kWhite;
+
+    pc.datiCarte = {};
+    int conta = 0;
+    for (int k = 0; k < mossa.numeroCatturate; ++k) {
+        pc.datiCarte[k + 1] = mossa.catturate[k];
+        pc.marcaPresaPC[pc.ricerca.posto(mossa.catturate[k])] = true;
+        ++conta;
+    }
+    for (const int q : kPostiTavolo) {
+        if (pc.marcaPresaPC[q] && t.carta[q] == kCinqueDiCuori) pc.cinqueDiCuoriInPresa = true;
+    }
+
+    if (g.suoni.spia.free()) {
+        if (g.opzioni.commentiZeb) {
+            if (mossa.gnamm) {
+                pc.cinqueDiCuoriInPresa = false;
+                if (conta < 4) {
+                    GnammPCinf4(g);
+                } else {
+                    GnammPCsup4(g);
+                }
+            } else if (pc.cinqueDiCuoriInPresa) {
+                g.suoni.spia.busy = true;
+                CommentoCinqueDiCuori(g);
+                pc.cinqueDiCuoriInPresa = false;
+            } else if (g.opzioni.rumoriCarte) {
+                RumoreGioco(g);
+            }
+        } else if (g.opzioni.rumoriCarte) {
+            RumoreGioco(g);
+        }
+    }
+    pc.cinqueDiCuoriInPresa = false;
+    pc.cartaPCInEsame = 0;
+    Avvia(g, Timer::EffettuaMossaPC, IntervalloZeb(g.opzioni.velocitaZeb));
+}
+
+void MossaPC(Game& g) {
+    PcState& pc = g.pc;
+    // Places without a captured card cost no time: the walk goes on to the next one at once.
+    while (true) {
+        if (pc.cartaPCInEsame != PcState::kFineGiro) {
+            const int prossimo = ProssimoPostoSchermo(pc.cartaPCInEsame);
+            pc.cartaPCInEsame = prossimo == 0 ? PcState::kFineGiro : prossimo;
+        }
+        if (pc.cartaPCInEsame == PcState::kFineGiro) {
+            CompletaMossa(g);
+            return;
+        }
+        const int q = pc.cartaPCInEsame;
+        if (!pc.marcaPresaPC[q]) continue;
+        Element& contorno = g.screen.ShpContornoCarta[q];
+        contorno.borderColor = kContornoPC;
+        contorno.border = true;
+        contorno.visible = true;
+        ContaPresePC(g, q);
+        return;
+    }
+}
+
+void OnEffettuaMossaPC(Game& g) {
+    MossaPC(g);
+}
+
+void CommentoCinqueDiCuori(Game& g) {
+    PcState& pc = g.pc;
+    pc.cinqueDiCuori = pc.cinqueDiCuori != 1 ? 1 : 2;
+    MostraCommento(g, remarks::CinqueDiCuori(pc.cinqueDiCuori), true);
+}
+
+void ClickTimerLabel(Game& g) {
+    if (g.tavolo.aChiTocca != Player::PC) return;
+    // Only a move that is being played can be paused, and only a paused one resumed: starting
+    // the steps before a move is chosen would play an empty list.
+    if (g.scheduler.isEnabled(Timer::EffettuaMossaPC)) {
+        g.scheduler.disable(Timer::EffettuaMossaPC);
+        g.pc.inPausa = true;
+    } else if (g.pc.inPausa) {
+        g.pc.inPausa = false;
+        g.scheduler.enable(Timer::EffettuaMossaPC);
+    }
+}
+
+void ToggleCervello(Game& g) {
+    Element& f = g.screen.FraCervello;
+    f.visible = !f.visible;
+    if (f.visible) {
+        f.rect.x = 75;
+        f.rect.y = 6850;
+        AggiornaCervello(g);
+    }
+}
 
 }  // namespace gnamm

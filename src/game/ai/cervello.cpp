@@ -1,0 +1,45 @@
+#include "game/ai/cervello.h"
+
+#include <cstdio>
+
+#include "game/game.h"
+
+namespace gnamm {
+
+std::vector<std::string> RigheCervello(const PcState& pc, const TableState& t) {
+    std::vector<std::string> righe;
+    const Ricerca& r = pc.ricerca;
+    const Valutazione& val = pc.valutazione;
+    char buf[192];
+    std::snprintf(buf, sizeof buf,
+                  "CartaOrdinata: %d  SommaValoriSulTavolo: %d  MossePossibili: %d",
+                  r.numeroCarteDaEsaminare, r.sommaValoriSulTavolo, pc.lista.mossePossibili);
+    righe.emplace_back(buf);
+    for (int m = 1; m <= pc.lista.mossePossibili; ++m) {
+        const Mossa& mossa = pc.lista[m];
+        std::string prese;
+        for (int k = 0; k < mossa.numeroCatturate; ++k) {
+            if (k) prese += ' ';
+            prese += t.carta[r.posto(mossa.catturate[k])].code();
+        }
+        std::snprintf(
+            buf, sizeof buf, "%2d %s [%s]%s R %.4g P %.4g S %.4g T %.4g E %d%s", m,
+            t.carta[mossa.posto].code().c_str(), prese.c_str(), mossa.gnamm ? " GNAMM" : "",
+            static_cast<double>(val.puntiReali[m]), static_cast<double>(val.puntiPotenziali[m]),
+            static_cast<double>(val.rischioScopa[m]), static_cast<double>(val.puntiTotali[m]),
+            val.expTotale[m], val.sicura[m] ? " *" : "");
+        righe.emplace_back(buf);
+    }
+    std::snprintf(buf, sizeof buf, "MossaMigliore: %d  SecondaMossa: %d%s", pc.scelta.mossaMigliore,
+                  pc.scelta.secondaMossa, pc.scelta.regolaAsso ? "  (asso)" : "");
+    righe.emplace_back(buf);
+    return righe;
+}
+
+void AggiornaCervello(Game& g) {
+    // The lines cost a little formatting: only while the panel is open.
+    if (!g.screen.FraCervello.visible) return;
+    g.screen.cervelloLines = RigheCervello(g.pc, g.tavolo);
+}
+
+}  // namespace gnamm

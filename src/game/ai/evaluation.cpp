@@ -1,0 +1,176 @@
+#include "game/ai/evaluation.h"
+
+namespace gnamm {
+
+namespace {
+
+// The weights are the game's decimal constants, not the fractions they approximate.
+constexpr float kPesoSette = 0.2f;
+constexpr float kPesoQuadri = 0.0909f;
+constexpr float kPesoSeiQuadri = 0.1818f;
+constexpr float kPesoFigure = 0.0769f;
+constexpr float kPesoCarte = 0.0476f;
+constexpr float kPesoSeiPicche = 0.0952f;
+constexpr float kGnamm = 1.0f;
+constexpr float kAssoSprecato = -1.2f;  // an ace that takes only the table's ace, or is laid
+constexpr float kCinqueDiCuoriLasciato = -0.8f;
+
+constexpr int kSette = 0, kQuadri = 1, kFigure = 2, kCarte = 3;
+
+// How much a card adds to each count, the tie six counted as one more card of its row.
+std::array<int, 4> Apporto(Card c) {
+    const int v = c.valore();
+    return {
+        (v == 7 || c == kSeiDiCuori) ? 1 : 0,
+        c.seme() == 'q' ? (v == 6 ? 2 : 1) : 0,
+        (v >= 8 ? 1 : 0) + (c == kSeiDiFiori ? 1 : 0),
+        c == kSeiDiPicche ? 2 : 1,
+    };
+}
+
+struct Potenziale {
+    float sette = 0, quadri = 0, figure = 0, carte = 0;
+};
+
+// The potential weights of one card, played (first) or captured.
+void AggiungiPotenziale(Potenziale& p, Card c, bool giocata) {
+    const int v = c.valore();
+    if (v == 7 || c == kSeiDiCuori) p.sette += kPesoSette;
+    if (c.seme() == 'q') {
+        if (giocata) {
+            p.quadri += v == 6 ? kPesoSeiQuadri : kPesoQuadri;
+        } else {
+            p.quadri += kPesoQuadri;
+            if (v == 6) p.quadri += kPesoQuadri;
+        }
+    }
+    if (giocata) {
+        if (v >= 8 || c == kSeiDiFiori) p.figure += kPesoFigure;
+    } else {
+        if (v >= 8) p.figure += kPesoFigure;
+        if (c == kSeiDiFiori) p.figure += kPesoFigure;
+    }
+    p.carte += c == kSeiDiPicche ? kPesoSeiPicche : kPesoCarte;
+}
+
+}  // namespace
+
+float StimaRischio(int inMano, int nonViste, int conValore) {
+    const long long u = nonViste;
+    const long long v = conValore < 0 ? 0 : (conValore > u ? u : conValore);
+    const long long w = u - v;
+    long long tot = 0, senza = 0;
+    switch (inMano) {
+        case 1:
+            tot = u;
+            senza = tot - v;
+            break;
+        case 2:
+            tot = u * (u - 1) / 2;
+            senza = w * (w - 1) / 2;
+            break;
+        default:
+            tot = u * (u - 1) * (u - 2) / 6;
+            senza = w * (w - 1) * (w - 2) / 6;
+            break;
+    }
+    if (tot <= 0) return 0.0f;
+    return static_cast<float>(-static_cast<double>(tot - senza) / static_cast<double>(tot));
+}
+
+float RischioScopa(const TableState& t, int lasciato, Sguardo sguardo, bool* sicura) {
+    if (sicura) *sicura = false;
+    const int h = t.carteInManoAdH;
+    if (h <= 0 || lasciato <= 0 || lasciato >= 11) return 0.0f;
+    if (sguardo == Sguardo::ManoUmano) {
+        for (int p = 4; p <= 6; ++p) {
+            if (t.valore(p) == lasciato) return -1.0f;
+        }
+        if (sicura) *sicura = true;
+        return 0.0f;
+    }
+    return StimaRischio(h > 3 ? 3 : h, t.carteRimasteNelMazzo + h, t.valoriRimasti[lasciato]);
+}
+
+void ValutaMossePC(const TableState& t, const Ricerca& r, const ListaMosse& lista,
+                   const Scoreboard& s, Sguardo sguardo, Valutazione& out) {
+    const Colonna& pc = s.pc;
+    const Colonna& h = s.h;
+    for (int m = 1; m <= lista.mossePossibili; ++m) {
+        const Mossa& mossa = lista[m];
+        const Card c = t.carta[mossa.posto];
+        const int v = c.valore();
+
+        std::array<bool, 4> aperto{};
+        for (int k = 0; k < 4; ++k) aperto[k] = !pc.punto[k] && !h.punto[k];
+
+        float reali = 0.0f;
+        Potenziale pot;
+        int lasciato = r.sommaValoriSulTavolo;
+
+        if (mossa.presa()) {
+            float g = 0.0f;
+            if (mossa.gnamm && v != 1) g = kGnamm;
+            if (!mossa.gnamm && v == 1) g = kAssoSprecato;
+
+            std::array<int, 4> conta{};
+            for (int k = 0; k < 4; ++k) conta[k] = pc.prese[k] + (pc.seiPreso[k] ? 1 : 0);
+            const auto aggiungi = [&conta](Card x) {
+                const auto a = Apporto(x);
+                for (int k = 0; k < 4; ++k) conta[k] += a[k];
+            };
+            aggiungi(c);
+            bool cinque = c == kCinqueDiCuori;
+            for (int k = 0; k < mossa.numeroCatturate; ++k) {
+                const Card x = t.carta[r.posto(mossa.catturate[k])];
+                aggiungi(x);
+                lasciato -= x.valore();
+                cinque = cinque || x == kCinqueDiCuori;
+            }
+            std::array<float, 4> vinto{};
+            for (int k = 0; k < 4; ++k) {
+                if (aperto[k] && conta[k] > kSoglia[k]) {
+                    vinto[k] = 1.0f;
+                    aperto[k] = false;
+                }
+            }
+            out.copia = conta;
+            reali = vinto[kSette] + g + vinto[kQuadri] + vinto[kFigure] + vinto[kCarte] +
+                    (cinque ? 1.0f : 0.0f);
+
+            AggiungiPotenziale(pot, c, true);
+            for (int k = 0; k < mossa.numeroCatturate; ++k) {
+                AggiungiPotenziale(pot, t.carta[r.posto(mossa.catturate[k])], false);
+            }
+        } else {
+            if (v == 1) {
+                reali = kAssoSprecato;
+            } else if (c == kCinqueDiCuori) {
+                reali = kCinqueDiCuoriLasciato;
+            }
+            Potenziale perso;
+            AggiungiPotenziale(perso, c, true);
+            pot.sette = -perso.sette;
+            pot.quadri = -perso.quadri;
+            pot.figure = -perso.figure;
+            pot.carte = -perso.carte;
+            lasciato += v;
+        }
+
+        const float potenziali =
+            (aperto[kQuadri] ? pot.quadri : 0.0f) + (aperto[kSette] ? pot.sette : 0.0f) +
+            (aperto[kFigure] ? pot.figure : 0.0f) + (aperto[kCarte] ? pot.carte : 0.0f);
+        bool sicura = false;
+        const float rischio = RischioScopa(t, lasciato, sguardo, &sicura);
+
+        out.puntiReali[m] = reali;
+        out.puntiPotenziali[m] = potenziali;
+        out.rischioScopa[m] = rischio;
+        out.puntiTotali[m] =
+            mossa.presa() ? potenziali + reali + rischio : reali + potenziali + rischio;
+        out.expTotale[m] = lasciato;
+        out.sicura[m] = sicura;
+    }
+}
+
+}  // namespace gnamm

@@ -1,0 +1,163 @@
+#include "game/ai/move_list.h"
+
+#include <gtest/gtest.h>
+
+#include <vector>
+
+#include "game/ai/position.h"
+
+namespace gnamm {
+namespace {
+
+using testing::C;
+using testing::Posizione;
+
+struct Risultato {
+    Ricerca r;
+    ListaMosse lista;
+};
+
+Risultato Cerca(const TableState& t) {
+    Risultato out;
+    PreparaRicerca(t, out.r);
+    TrovaCombinazioniPC(t, out.r, out.lista);
+    return out;
+}
+
+std::vector<int> Catturate(const Mossa& m) {
+    return {m.catturate.begin(), m.catturate.begin() + m.numeroCatturate};
+}
+
+TEST(MoveList, EmptyTableGivesOneLayPerCard) {
+    const auto res = Cerca(Posizione({}, {"3c", "7q", "Ap"}));
+    ASSERT_EQ(res.lista.mossePossibili, 3);
+    for (int m = 1; m <= 3; ++m) {
+        EXPECT_EQ(res.lista[m].posto, m);
+        EXPECT_FALSE(res.lista[m].presa());
+        EXPECT_FALSE(res.lista[m].gnamm);
+    }
+    EXPECT_TRUE(res.lista[4].libera());
+}
+
+TEST(MoveList, EqualValueBeatsSumsAndEachEqualCardIsAMove) {
+    auto res = Cerca(Posizione({"5c", "2q", "3f"}, {"5p"}));
+    ASSERT_EQ(res.lista.mossePossibili, 1);
+    EXPECT_EQ(Catturate(res.lista[1]), std::vector<int>{1});
+    EXPECT_FALSE(res.lista[1].gnamm);
+
+    res = Cerca(Posizione({"5c", "5q"}, {"5p"}));
+    ASSERT_EQ(res.lista.mossePossibili, 2);
+    EXPECT_EQ(Catturate(res.lista[1]), std::vector<int>{1});
+    EXPECT_EQ(Catturate(res.lista[2]), std::vector<int>{2});
+}
+
+TEST(MoveList, SumsAreGnammOnlyWhenTheyTakeEveryCard) {
+    auto res = Cerca(Posizione({"3c", "4q"}, {"7p"}));
+    ASSERT_EQ(res.lista.mossePossibili, 1);
+    EXPECT_EQ(Catturate(res.lista[1]), (std::vector<int>{1, 2}));
+    EXPECT_TRUE(res.lista[1].gnamm);
+
+    res = Cerca(Posizione({"3c", "3q", "4f"}, {"7p"}));
+    ASSERT_EQ(res.lista.mossePossibili, 2);
+    EXPECT_EQ(Catturate(res.lista[1]), (std::vector<int>{1, 3}));
+    EXPECT_EQ(Catturate(res.lista[2]), (std::vector<int>{2, 3}));
+    EXPECT_FALSE(res.lista[1].gnamm);
+    EXPECT_FALSE(res.lista[2].gnamm);
+    EXPECT_EQ(res.r.combinazioni, 2);
+
+    res = Cerca(Posizione({"Ac", "2q", "3f", "4p"}, {"Kp"}));
+    ASSERT_EQ(res.lista.mossePossibili, 1);
+    EXPECT_EQ(Catturate(res.lista[1]), (std::vector<int>{1, 2, 3, 4}));
+    EXPECT_TRUE(res.lista[1].gnamm);
+    EXPECT_EQ(res.r.sommaValoriSulTavolo, 10);
+}
+
+TEST(MoveList, NothingToTakeIsALay) {
+    const auto res = Cerca(Posizione({"Kc", "Jq"}, {"Qp"}));
+    ASSERT_EQ(res.lista.mossePossibili, 1);
+    EXPECT_FALSE(res.lista[1].presa());
+}
+
+TEST(MoveList, AceCases) {
+    // A single card goes to the ace, even another ace, and clears the table.
+    for (const char* sola : {"Kc", "Aq"}) {
+        const auto res = Cerca(Posizione({sola}, {"Ap"}));
+        ASSERT_EQ(res.lista.mossePossibili, 1);
+        EXPECT_EQ(Catturate(res.lista[1]), std::vector<int>{1});
+        EXPECT_TRUE(res.lista[1].gnamm);
+    }
+    // An ace on the table: only it is taken.
+    auto res = Cerca(Posizione({"Kc", "Aq", "5f"}, {"Ap"}));
+    ASSERT_EQ(res.lista.mossePossibili, 1);
+    EXPECT_EQ(Catturate(res.lista[1]), std::vector<int>{2});
+    EXPECT_FALSE(res.lista[1].gnamm);
+    // No ace on the table: the whole table.
+    res = Cerca(Posizione({"Kc", "2q", "5f"}, {"Ap"}));
+    ASSERT_EQ(res.lista.mossePossibili, 1);
+    EXPECT_EQ(Catturate(res.lista[1]), (std::vector<int>{1, 2, 3}));
+    EXPECT_TRUE(res.lista[1].gnamm);
+    // Empty table: the Asso bevuto is a lay.
+    res = Cerca(Posizione({}, {"Ap"}));
+    EXPECT_FALSE(res.lista[1].presa());
+    EXPECT_FALSE(res.lista[1].gnamm);
+}
+
+TEST(MoveList, TheAceSweepsTwelveCards) {
+    TableState t;
+    int n = 0;
+    for (const int p : kPostiTavolo) t.carta[p] = Card::FromDeckPosition(2 + (n++ % 9));
+    t.numeroCarteSulTavolo = 12;
+    t.carta[1] = C("Ac");
+    const auto res = Cerca(t);
+    ASSERT_EQ(res.lista.mossePossibili, 1);
+    EXPECT_EQ(res.lista[1].numeroCatturate, 12);
+    EXPECT_TRUE(res.lista[1].gnamm);
+    EXPECT_EQ(res.r.cartaOrdinata[12], kPostoDodicesimo);
+}
+
+TEST(MoveList, EmptyHandPlacesAreSkipped) {
+    const auto res = Cerca(Posizione({"2c"}, {"", "2q", ""}));
+    ASSERT_EQ(res.lista.mossePossibili, 1);
+    EXPECT_EQ(res.lista[1].posto, 2);
+    EXPECT_TRUE(res.lista[1].gnamm);
+}
+
+TEST(MoveList, OrderIsHandThenSizeThenLexicographic) {
+    // 6 on 1,2,3,4,5 (no 6): pairs (1,5), (2,4); triples (1,2,3).  K: pairs none,
+    // triples (1,4,5), (2,3,5); quadruples (1,2,3,4).
+    const auto res = Cerca(Posizione({"Ac", "2c", "3c", "4c", "5c"}, {"6q", "Kq"}));
+    std::vector<std::pair<int, std::vector<int>>> got;
+    for (int m = 1; m <= res.lista.mossePossibili; ++m) {
+        got.emplace_back(res.lista[m].posto, Catturate(res.lista[m]));
+    }
+    const std::vector<std::pair<int, std::vector<int>>> atteso = {
+        {1, {1, 5}}, {1, {2, 4}}, {1, {1, 2, 3}}, {2, {1, 4, 5}}, {2, {2, 3, 5}}, {2, {1, 2, 3, 4}},
+    };
+    EXPECT_EQ(got, atteso);
+}
+
+TEST(MoveList, TheListHoldsThirtyMovesAndDropsTheRest) {
+    // The 7 alone has 6 pairs and 27 triples on this table: the list fills with its first 30
+    // moves and the J and the 6 get no entry at all.
+    const auto t =
+        Posizione({"Ac", "Aq", "2c", "2q", "2f", "3c", "3q", "3f", "4c", "4q"}, {"7c", "Jq", "6p"});
+    const auto res = Cerca(t);
+    EXPECT_EQ(res.lista.mossePossibili, kMaxMosse);
+    for (int m = 1; m <= kMaxMosse; ++m) {
+        const Mossa& mossa = res.lista[m];
+        EXPECT_EQ(mossa.posto, 1);
+        EXPECT_EQ(mossa.numeroCatturate, m <= 6 ? 2 : 3) << m;
+        int somma = 0;
+        for (int k = 0; k < mossa.numeroCatturate; ++k) {
+            somma += t.valore(res.r.posto(mossa.catturate[k]));
+        }
+        EXPECT_EQ(somma, 7);
+    }
+    EXPECT_EQ(Catturate(res.lista[7]), (std::vector<int>{1, 3, 9}));
+    EXPECT_EQ(Catturate(res.lista[30]), (std::vector<int>{3, 5, 8}));
+    // The last hand card's search still ran: the 6 has sums of its own.
+    EXPECT_GT(res.r.combinazioni, 0);
+}
+
+}  // namespace
+}  // namespace gnamm
