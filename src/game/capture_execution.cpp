@@ -1,12 +1,133 @@
 #include "game/capture_execution.h"
 
+#include "audio/sounds.h"
+#include "data/asset_catalog.h"
+#include "game/ai/pc_turn.h"
+#include "game/deal.h"
+#include "game/end_of_gioco.h"
 #include "game/game.h"
+#include "game/speeds.h"
+#include "game/table_model.h"
+#include "persona/comments.h"
+#include "persona/remarks.h"
 
 namespace gnamm {
 
-void DeponiCartaSulTavolo(Game&) {}
-void OnScompaionoCarteH(Game&) {}
-void OnPresa(Game&) {}
-void CommentoAssoBevuto(Game&) {}
+namespace {
+
+// After the human's card: the next deal, the end of the Gioco, or the computer's move.
+void PassaLaMano(Game& g) {
+    TableState& t = g.tavolo;
+    t.aChiTocca = Player::PC;
+    g.screen.ImgManina.visible = false;
+    if (t.numeroCarteGiocate >= 6) {
+        if (t.manche >= 6) {
+            AvviaUltimeCarte(g);
+        } else {
+            AvviaDistribuzioneManche(g);
+        }
+        return;
+    }
+    PreparaMossePC(g);
+}
+
+}  // namespace
+
+void DeponiCartaSulTavolo(Game& g) {
+    TableState& t = g.tavolo;
+    HumanTurnState& u = g.umano;
+    const int mano = u.cartaGiocata;
+    const Card carta = t.carta[mano];
+    SvuotaPosto(g, mano);
+
+    const int p = TrovaPosizioneLibera(t);
+    t.posizioneInserimentoCarta = p;
+    // Twelve places are the most the rules can fill; a full table keeps the card out of any
+    // array rather than lose it silently, and the game goes on.
+    if (p != 0) {
+        t.carta[p] = carta;
+        ++t.numeroCarteSulTavolo;
+        MostraCarta(g, p, carta);
+    }
+    u.cartaGiocata = 0;
+    u.puoiScegliere = false;
+    u.valoreTotalePresa = 0;
+    u.marcaPresa.fill(false);
+    u.scelta.fill(false);
+    g.screen.lblIstruzioni.text.clear();
+    VerificaAssoInTavola(g);
+    PassaLaMano(g);
+}
+
+void OnScompaionoCarteH(Game& g) {
+    TableState& t = g.tavolo;
+    HumanTurnState& u = g.umano;
+    g.scheduler.disable(Timer::ScompaionoCarteH);
+    u.puoiScegliere = false;
+    u.presaDecisa = false;
+    t.ultimaCattura = Player::H;
+
+    for (const int i : kPostiTavolo) {
+        if (!u.marcaPresa[i]) continue;
+        u.marcaPresa[i] = false;
+        ContaPreseH(g, i);
+        SvuotaPosto(g, i);
+        --t.numeroCarteSulTavolo;
+    }
+    const int mano = u.cartaGiocata;
+    if (mano != 0) ContaPreseH(g, mano);
+
+    if (t.numeroCarteSulTavolo == 0) {
+        AssegnaPuntoGnamm(g, Player::H);
+        if (g.suoni.spia.free()) {
+            if (g.opzioni.commentiZeb) {
+                GnammH(g);
+            } else if (g.opzioni.rumoriCarte) {
+                SuonoPresa(g);
+            }
+        }
+    }
+
+    if (mano != 0) SvuotaPosto(g, mano);
+    u.cartaGiocata = 0;
+    u.valoreTotalePresa = 0;
+    u.scelta.fill(false);
+    g.screen.lblIstruzioni.text.clear();
+    VerificaAssoInTavola(g);
+    PassaLaMano(g);
+
+    if (g.opzioni.rumoriCarte && g.suoni.spia.free()) SuonoPresa(g);
+}
+
+void SuonoPresa(Game& g) {
+    g.suoni.spia.busy = true;
+    AvviaSuono(g, Channel::Rumori, assets::kPresa);
+    g.scheduler.setInterval(Timer::Presa, speeds::kPresa);
+    g.scheduler.enable(Timer::Presa);
+}
+
+void OnPresa(Game& g) {
+    g.scheduler.disable(Timer::Presa);
+    // While the hall of fame is on screen the indicator stays taken.
+    if (!g.screen.FraPannello[3].visible) g.suoni.spia.busy = false;
+}
+
+void CommentoAssoBevuto(Game& g) {
+    g.media.command(Channel::Commenti, Command::Prev);
+    g.media.command(Channel::Commenti, Command::Close);
+    // The two lines alternate.
+    g.persona.assoBevuto = g.persona.assoBevuto != 1 ? 1 : 2;
+    const Commento c = remarks::AssoBevuto(g.persona.assoBevuto);
+    g.screen.lblCommenti.text = c.testo;
+    g.screen.ImgFumetto.picture = c.fumetto;
+    g.scheduler.setInterval(Timer::AssoBevuto, c.durataMs);
+    g.media.setFile(Channel::Commenti, c.voce);
+    g.media.command(Channel::Commenti, Command::Open);
+    g.media.command(Channel::Commenti, Command::Play);
+    g.screen.lblCommenti.visible = true;
+    g.screen.ImgFumetto.visible = true;
+    g.screen.ImgRiquadro[0].picture = c.foto;
+    g.scheduler.enable(Timer::AssoBevuto);
+}
 
 }  // namespace gnamm

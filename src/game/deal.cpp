@@ -1,12 +1,235 @@
 #include "game/deal.h"
 
+#include "audio/sounds.h"
+#include "data/asset_catalog.h"
+#include "game/ai/pc_turn.h"
 #include "game/game.h"
+#include "game/table_model.h"
+#include "persona/comments.h"
+#include "persona/impatience.h"
+#include "persona/remarks.h"
 
 namespace gnamm {
 
-void MescolaCarte(Game&) {}
-void OnScegli4CarteSulTavolo(Game&) {}
-void OnScegli6Carte(Game&) {}
-void AvviaDistribuzioneManche(Game&) {}
+namespace {
+
+// Rejection sampling draws again until a position fits. A sound generator gets there in a few
+// hundred draws; one that keeps returning taken positions must still not hang the game, so
+// after this many misses the next fitting position from the last draw is taken.
+constexpr int kTentativiMassimi = 4000;
+
+template <typename Adatta>
+int EstraiPosizione(Game& g, Adatta adatta) {
+    int p = 1;
+    for (int tentativo = 0; tentativo < kTentativiMassimi; ++tentativo) {
+        p = g.estrazione(40);
+        if (adatta(p)) return p;
+    }
+    for (int passo = 0; passo < 40; ++passo) {
+        const int q = (p - 1 + passo) % 40 + 1;
+        if (adatta(q)) return q;
+    }
+    return 0;
+}
+
+// The opening places in the order they are laid: left to right on the screen.
+int ProssimoPostoApertura(int place) {
+    switch (place) {
+        case 9:
+            return 7;
+        case 7:
+            return 8;
+        case 8:
+            return 10;
+        default:
+            return 11;
+    }
+}
+
+bool IsPostoApertura(int place) {
+    return place >= 7 && place <= 10;
+}
+
+void DaiIlTurnoAlGiocatore(Game& g) {
+    g.tavolo.aChiTocca = Player::H;
+    if (g.opzioni.mostraManina) g.screen.ImgManina.visible = true;
+    g.screen.lblIstruzioni.text = "Tocca a te, " + g.nome + ", clicca su una delle tue carte!";
+    ArmaImpazienza(g);
+    if (g.opzioni.commentiZeb && g.tavolo.carteRimasteNelMazzo == 30 && g.suoni.spia.free()) {
+        // "Gioca!" leaves the indicator as it was.
+        MostraCommento(g, remarks::Gioca(), false);
+    }
+}
+
+}  // namespace
+
+void MescolaCarte(Game& g) {
+    TableState& t = g.tavolo;
+    t.presaDalMescolatore.fill(false);
+    for (int k = 1; k <= 40; ++k) {
+        const int p = EstraiPosizione(g, [&](int q) { return !t.presaDalMescolatore[q]; });
+        t.presaDalMescolatore[p] = true;
+        t.carteDaGiocare[k] = Card::FromDeckPosition(p);
+        t.distribuita[k] = false;
+    }
+    t.contatoreCartaDaEstrarre = 9;
+    t.presaDalMescolatore.fill(false);
+
+    g.screen.ImgCarta[kPostoMazzo].visible = true;
+    g.screen.ShpCarta[kPostoMazzo].visible = true;
+    t.assoInTavola = false;
+
+    g.scheduler.setInterval(Timer::Scegli4CarteSulTavolo,
+                            IntervalloMazziere(g.opzioni.velocitaMazziere));
+    g.scheduler.enable(Timer::Scegli4CarteSulTavolo);
+}
+
+void Scegli4CarteSulTavolo(Game& g) {
+    TableState& t = g.tavolo;
+    const int c = t.contatoreCartaDaEstrarre;
+    if (!IsPostoApertura(c)) return;
+    // A dealt card is drawn again, and so is a second ace: the table never opens with two.
+    const int p = EstraiPosizione(g, [&](int q) {
+        return !t.distribuita[q] && !(t.carteDaGiocare[q].isAce() && t.assoInTavola);
+    });
+    if (p == 0) return;
+    const Card carta = t.carteDaGiocare[p];
+    t.carta[c] = carta;
+    if (carta.isAce()) t.assoInTavola = true;
+    t.distribuita[p] = true;
+    MostraCarta(g, c, carta);
+    t.contatoreCartaDaEstrarre = ProssimoPostoApertura(c);
+    AggiornaValoriRimasti(g, carta);
+    --t.carteRimasteNelMazzo;
+}
+
+void OnScegli4CarteSulTavolo(Game& g) {
+    TableState& t = g.tavolo;
+    if (t.contatoreCartaDaEstrarre != 11) {
+        Scegli4CarteSulTavolo(g);
+        return;
+    }
+    t.contatoreCartaDaEstrarre = PrimoPostoDistribuzione(t.mazziere);
+    g.scheduler.disable(Timer::Scegli4CarteSulTavolo);
+    g.media.command(Channel::Rumori, Command::Close);
+    t.numeroCarteSulTavolo = 4;
+    SpiaSuoni& spia = g.suoni.spia;
+    if (spia.ambiente == 0) spia.busy = true;
+    Scegli6Carte(g);
+    g.scheduler.setInterval(Timer::Scegli6Carte, IntervalloMazziere(g.opzioni.velocitaMazziere));
+    g.scheduler.enable(Timer::Scegli6Carte);
+    spia.busy = false;
+}
+
+int AvanzaDistribuzione(Player mazziere, int place) {
+    // Human dealer: 1, 4, 2, 5, 3, 6; computer dealer: 4, 1, 5, 2, 6, 3.
+    if (mazziere == Player::H) {
+        switch (place) {
+            case 1:
+                return 4;
+            case 4:
+                return 2;
+            case 2:
+                return 5;
+            case 5:
+                return 3;
+            case 3:
+                return 6;
+            case 6:
+                return 7;
+            default:
+                return place;
+        }
+    }
+    switch (place) {
+        case 4:
+            return 1;
+        case 1:
+            return 5;
+        case 5:
+            return 2;
+        case 2:
+            return 6;
+        case 6:
+            return 3;
+        case 3:
+            return 7;
+        default:
+            return place;
+    }
+}
+
+void RumoreDistribuzione(Game& g) {
+    const int k = g.estrazione(4);
+    g.media.command(Channel::Rumori, Command::Prev);
+    g.media.command(Channel::Rumori, Command::Close);
+    g.media.setFile(Channel::Rumori, assets::DealNoise(k));
+    SpiaSuoni& spia = g.suoni.spia;
+    if (spia.ambiente != 0) return;
+    spia.busy = true;
+    g.media.command(Channel::Rumori, Command::Open);
+    g.media.command(Channel::Rumori, Command::Play);
+}
+
+void Scegli6Carte(Game& g) {
+    TableState& t = g.tavolo;
+    const int c = t.contatoreCartaDaEstrarre;
+    if (c < 1 || c > 6) return;
+    const int p = EstraiPosizione(g, [&](int q) { return !t.distribuita[q]; });
+    if (p == 0) return;
+    t.distribuita[p] = true;
+    const Card carta = t.carteDaGiocare[p];
+    t.carta[c] = carta;
+    if (IsManoPC(c)) {
+        MostraRetro(g, c);
+        // The back is the picture of the place: it must show.
+        g.screen.ImgCarta[c].visible = true;
+        AggiornaValoriRimasti(g, carta);
+    } else {
+        MostraCarta(g, c, carta);
+    }
+    t.contatoreCartaDaEstrarre = AvanzaDistribuzione(t.mazziere, c);
+    if (g.opzioni.rumoriCarte) RumoreDistribuzione(g);
+    --t.carteRimasteNelMazzo;
+}
+
+void OnScegli6Carte(Game& g) {
+    TableState& t = g.tavolo;
+    if (t.contatoreCartaDaEstrarre != 7) {
+        Scegli6Carte(g);
+        return;
+    }
+    t.contatoreCartaDaEstrarre = 1;
+    ++t.manche;
+    g.scheduler.disable(Timer::Scegli6Carte);
+    SpiaSuoni& spia = g.suoni.spia;
+    if (spia.ambiente == 0 && !g.scheduler.isEnabled(Timer::DurataGnammH)) spia.busy = false;
+    t.carteInManoAdH = 3;
+    t.carteInManoAPC = 3;
+    // 'Cunning' Zeb turns honest and dishonest from one Manche to the next.
+    if (g.livello == Livello::Cunning) g.pc.onesta = !g.pc.onesta;
+
+    if (t.mazziere != Player::PC) {
+        t.aChiTocca = Player::PC;
+        g.screen.ImgManina.visible = false;
+        PreparaMossePC(g);
+    } else {
+        DaiIlTurnoAlGiocatore(g);
+    }
+    if (t.carteRimasteNelMazzo == 0) {
+        g.screen.ImgCarta[kPostoMazzo].visible = false;
+        g.screen.ShpCarta[kPostoMazzo].visible = false;
+    }
+    if (g.opzioni.rumoriSaloon) g.scheduler.enable(Timer::DurataAmbiente);
+}
+
+void AvviaDistribuzioneManche(Game& g) {
+    TableState& t = g.tavolo;
+    t.numeroCarteGiocate = 0;
+    t.contatoreCartaDaEstrarre = PrimoPostoDistribuzione(t.mazziere);
+    if (g.suoni.spia.ambiente == 0) g.suoni.spia.busy = true;
+    g.scheduler.setInterval(Timer::Scegli6Carte, IntervalloMazziere(g.opzioni.velocitaMazziere));
+    g.scheduler.enable(Timer::Scegli6Carte);
+}
 
 }  // namespace gnamm

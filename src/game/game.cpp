@@ -12,6 +12,7 @@
 #include "persona/comments.h"
 #include "persona/impatience.h"
 #include "ui/panels.h"
+#include "ui/scoreboard_view.h"
 #include "ui/startup.h"
 
 namespace gnamm {

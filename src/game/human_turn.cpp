@@ -1,11 +1,218 @@
 #include "game/human_turn.h"
 
+#include <string>
+
+#include "audio/sounds.h"
+#include "game/capture_execution.h"
+#include "game/capture_rules.h"
 #include "game/game.h"
+#include "game/table_model.h"
+#include "persona/comments.h"
+#include "persona/impatience.h"
+#include "persona/remarks.h"
 
 namespace gnamm {
 
-void ClickCarta(Game&, int) {}
-void OnMuoviHAutomatico(Game&) {}
-void VoceRimprovero(Game&) {}
+namespace {
+
+void MostraContorno(Game& g, int place, Rgb colore) {
+    Element& contorno = g.screen.ShpContornoCarta[place];
+    contorno.borderColor = colore;
+    contorno.visible = true;
+}
+
+// The card-play noise, when the indicator is free and card noises are on.
+void RumoreSeLibero(Game& g) {
+    if (!g.suoni.spia.free() || !g.opzioni.rumoriCarte) return;
+    g.suoni.spia.busy = true;
+    RumoreGioco(g);
+}
+
+// Starts the urging again after the human has done something.
+void RiarmaImpazienza(Game& g) {
+    if (g.opzioni.impazienzaZeb == Impazienza::Quiet) return;
+    g.scheduler.disable(Timer::Impazienza);
+    ArmaImpazienza(g);
+}
+
+void AvviaScomparsa(Game& g) {
+    g.umano.presaDecisa = true;
+    g.scheduler.setInterval(Timer::ScompaionoCarteH, IntervalloGioco(g.opzioni.velocitaGioco));
+    g.scheduler.enable(Timer::ScompaionoCarteH);
+}
+
+// The pick that completes a capture: every picked card is marked and outlined for capture.
+void CompletaScelta(Game& g) {
+    HumanTurnState& u = g.umano;
+    MostraContorno(g, u.cartaGiocata, colors::kCapture);
+    for (const int i : kPostiTavolo) {
+        if (!u.scelta[i]) continue;
+        u.marcaPresa[i] = true;
+        MostraContorno(g, i, colors::kCapture);
+    }
+    AvviaScomparsa(g);
+    RumoreSeLibero(g);
+}
+
+void GiocaCarta(Game& g, int k) {
+    TableState& t = g.tavolo;
+    t.aChiTocca = Player::PC;
+    g.screen.ImgManina.visible = false;
+    --t.carteInManoAdH;
+    ++t.numeroCarteGiocate;
+    g.screen.lblIstruzioni.text.clear();
+    g.umano.cartaGiocata = k;
+    AggiornaValoriRimasti(g, t.carta[k]);
+    DecidiPresaH(g);
+    RumoreSeLibero(g);
+    ImpazienzaCartaGiocata(g);
+}
+
+void ScegliCartaTavolo(Game& g, int k) {
+    HumanTurnState& u = g.umano;
+    const TableState& t = g.tavolo;
+    RiarmaImpazienza(g);
+    const int v = t.valore(u.cartaGiocata);
+    const int w = t.valore(k);
+    if (!u.valoriUguali) {
+        if (w <= v) {
+            if (!u.scelta[k]) {
+                const int totale = u.valoreTotalePresa + w;
+                if (totale > v) {
+                    u.marcaPresa[k] = false;
+                } else {
+                    u.valoreTotalePresa = totale;
+                    u.scelta[k] = true;
+                    if (totale == v) {
+                        CompletaScelta(g);
+                    } else {
+                        MostraContorno(g, k, colors::kPick);
+                        RumoreSeLibero(g);
+                    }
+                }
+            } else {
+                u.scelta[k] = false;
+                g.screen.ShpContornoCarta[k].visible = false;
+                u.valoreTotalePresa -= w;
+                u.marcaPresa[k] = false;
+            }
+        }
+    } else if (w == v) {
+        u.valoriUguali = false;
+        u.scelta[k] = true;
+        CompletaScelta(g);
+    }
+    MostraFotoLivello(g);
+    g.screen.ImgFumetto.visible = false;
+    g.screen.lblCommenti.visible = false;
+}
+
+void Rimprovera(Game& g, std::string testo) {
+    g.screen.lblIstruzioni.text = std::move(testo);
+    if (g.suoni.spia.free() && g.opzioni.commentiZeb) VoceRimprovero(g);
+}
+
+void Rimproveri(Game& g, int k) {
+    const std::string& n = g.nome;
+    if (IsPostoTavolo(k) || k == kPostoSpare) {
+        if (!g.umano.puoiScegliere) {
+            Rimprovera(g, "Non devi cliccare le carte sul tavolo, " + n + ",  ma una delle tue!!");
+        }
+    } else if (IsManoPC(k)) {
+        if (!g.tavolo.carta[k].empty()) {
+            Rimprovera(g, "Come ti permetti di cliccare le mie carte, " + n + "??");
+        }
+    } else if (k == kPostoMazzo) {
+        Rimprovera(g, "O " + n + ", devi cliccare una delle tue carte, non il mazzo!!");
+    }
+}
+
+}  // namespace
+
+void ClickCarta(Game& g, int k) {
+    if (k < 0 || k >= kNumeroPosti) return;
+    // Only a card picture on show takes clicks.
+    if (!g.screen.ImgCarta[k].visible) return;
+    HumanTurnState& u = g.umano;
+    TableState& t = g.tavolo;
+
+    if (IsManoH(k) && t.aChiTocca == Player::H && u.cartaGiocata == 0 && !t.carta[k].empty()) {
+        GiocaCarta(g, k);
+    }
+    if (IsPostoTavolo(k) && !t.carta[k].empty() && u.puoiScegliere && !u.presaDecisa &&
+        u.cartaGiocata != 0) {
+        ScegliCartaTavolo(g, k);
+    }
+    if (t.aChiTocca == Player::H) Rimproveri(g, k);
+}
+
+void DecidiPresaH(Game& g) {
+    HumanTurnState& u = g.umano;
+    TableState& t = g.tavolo;
+    const Card giocata = t.carta[u.cartaGiocata];
+    const DecisionePresa d = DecidiPresa(t.carta, giocata);
+
+    switch (d.esito) {
+        case EsitoPresa::Presa:
+            MostraContorno(g, u.cartaGiocata, colors::kCapture);
+            for (const int i : kPostiTavolo) {
+                if (!d.marcate[i]) continue;
+                u.marcaPresa[i] = true;
+                MostraContorno(g, i, colors::kCapture);
+            }
+            AvviaScomparsa(g);
+            g.scheduler.disable(Timer::Impazienza);
+            // An ace that captures leaves no ace behind: the table held at most one.
+            if (giocata.isAce()) t.assoInTavola = false;
+            break;
+        case EsitoPresa::SceltaSomma:
+        case EsitoPresa::SceltaUguali: {
+            const bool uguali = d.esito == EsitoPresa::SceltaUguali;
+            MostraContorno(g, u.cartaGiocata, colors::kPick);
+            g.screen.lblIstruzioni.text =
+                uguali ? "Scegli, fra le " + std::to_string(d.stessoValore) +
+                             " Carte uguali presenti sul tavolo, quale vuoi catturare!"
+                       : "Hai " + std::to_string(d.possibilitaDiPresa) +
+                             " combinazioni di presa: clicca quelle carte sul tavolo che vuoi "
+                             "catturare!";
+            u.marcaPresa.fill(false);
+            u.scelta.fill(false);
+            u.valoreTotalePresa = 0;
+            u.puoiScegliere = true;
+            u.valoriUguali = uguali;
+            g.scheduler.disable(Timer::Impazienza);
+            RiarmaImpazienza(g);
+            break;
+        }
+        case EsitoPresa::Deposita:
+            DeponiCartaSulTavolo(g);
+            g.scheduler.disable(Timer::Impazienza);
+            if (giocata.isAce()) t.assoInTavola = true;
+            break;
+    }
+
+    if (d.assoBevuto && g.opzioni.commentiZeb && g.suoni.spia.free()) {
+        g.suoni.spia.busy = true;
+        CommentoAssoBevuto(g);
+    }
+}
+
+void OnMuoviHAutomatico(Game& g) {
+    g.scheduler.disable(Timer::MuoviHAutomatico);
+    for (const int k : {4, 5, 6}) {
+        if (!g.tavolo.carta[k].empty()) {
+            ClickCarta(g, k);
+            return;
+        }
+    }
+}
+
+void VoceRimprovero(Game& g) {
+    const Commento rimprovero = remarks::Rimprovero();
+    g.suoni.spia.busy = true;
+    AvviaSuono(g, Channel::Commenti, rimprovero.voce);
+    g.scheduler.setInterval(Timer::DurataGnammH, rimprovero.durataMs);
+    g.scheduler.enable(Timer::DurataGnammH);
+}
 
 }  // namespace gnamm

@@ -11,15 +11,22 @@ namespace gnamm {
 class Game;
 
 struct HumanTurnState {
-    int cartaGiocata = 0;         // place 4..6 of the card played this turn; 0 = none
-    bool puoiScegliere = false;   // the human must pick table cards
-    bool valoriUguali = false;    // the pick is among equal cards (else by sum)
-    int valoreTotalePresa = 0;    // sum of the cards picked so far
+    int cartaGiocata = 0;        // place 4..6 of the card played this turn; 0 = none
+    bool puoiScegliere = false;  // the human must pick table cards
+    bool valoriUguali = false;   // the pick is among equal cards (else by sum)
+    int valoreTotalePresa = 0;   // sum of the cards picked so far
     std::array<bool, kNumeroPosti> marcaPresa{};  // the card is to be captured
+    std::array<bool, kNumeroPosti> scelta{};      // picked: its outline shows
+    // The capture is decided and waits for TmrScompaionoCarteH: table clicks no longer count.
+    bool presaDecisa = false;
 };
 
+// A click on card place k (0..19).
 void ClickCarta(Game& g, int k);
+// Applies the capture rule to the card just played: capture, choice or lay.
+void DecidiPresaH(Game& g);
 void OnMuoviHAutomatico(Game& g);
+// Nonno Zeb's spoken reproach for a wrong click.
 void VoceRimprovero(Game& g);
 
 }  // namespace gnamm

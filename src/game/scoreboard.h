@@ -13,22 +13,22 @@ class Game;
 // The four counted deck points, in the order the rules walk them.
 enum class PuntoMazzo { Sette, Quadri, Figure, Carte };
 inline constexpr std::array<PuntoMazzo, 4> kPuntiMazzo = {PuntoMazzo::Sette, PuntoMazzo::Quadri,
-                                                         PuntoMazzo::Figure, PuntoMazzo::Carte};
+                                                          PuntoMazzo::Figure, PuntoMazzo::Carte};
 // The count to exceed (or to reach holding the tie six) for each point.
 inline constexpr std::array<int, 4> kSoglia = {2, 5, 6, 20};
 // The six that breaks a tie for each point.
 inline constexpr std::array<Card, 4> kSeiSpareggio = {kSeiDiCuori, kSeiDiQuadri, kSeiDiFiori,
-                                                     kSeiDiPicche};
+                                                      kSeiDiPicche};
 
 // One player's column of the scoreboard.
 struct Colonna {
-    std::array<int, 4> prese{};        // SetteX, QuadriX, FigureX, CarteX
-    std::array<bool, 4> seiPreso{};    // the count shows light blue: the tie six is held
-    std::array<bool, 4> punto{};       // PuntiSetteX .. PuntiCarteX awarded (shown red, "1")
-    bool punto5DiCuori = false;        // Punti5DiCuoriX
-    int puntiGnamm = 0;                // PuntiGnammX
-    int puntiGiocoInCorso = 0;         // PuntiGiocoInCorsoX
-    int puntiPartita = 0;              // PuntiX: runs on through the Partita
+    std::array<int, 4> prese{};      // SetteX, QuadriX, FigureX, CarteX
+    std::array<bool, 4> seiPreso{};  // the count shows light blue: the tie six is held
+    std::array<bool, 4> punto{};     // PuntiSetteX .. PuntiCarteX awarded (shown red, "1")
+    bool punto5DiCuori = false;      // Punti5DiCuoriX
+    int puntiGnamm = 0;              // PuntiGnammX
+    int puntiGiocoInCorso = 0;       // PuntiGiocoInCorsoX
+    int puntiPartita = 0;            // PuntiX: runs on through the Partita
 
     int conta(PuntoMazzo p) const { return prese[static_cast<int>(p)]; }
     bool tieneSei(PuntoMazzo p) const { return seiPreso[static_cast<int>(p)]; }
@@ -64,8 +64,5 @@ void AssegnaPuntiMazzoPC(Game& g);
 
 // Back to zero and white for a new Gioco; the Partita totals stay.
 void AzzeraTabellone(Scoreboard& s);
-
-// Writes the scoreboard's labels from the state.
-void RefreshScoreboard(Game& g);
 
 }  // namespace gnamm

@@ -1,14 +1,101 @@
 #include "game/table_model.h"
 
+#include "data/asset_catalog.h"
+#include "game/capture_rules.h"
 #include "game/game.h"
 
 namespace gnamm {
 
-void MostraCarta(Game&, int, Card) {}
-void MostraRetro(Game&, int) {}
-void AggiornaValoriRimasti(Game&, Card) {}
-void VerificaAssoInTavola(Game&) {}
-int TrovaPosizioneLibera(const TableState&) { return 0; }
-void NuovoGioco(Game&) {}
+namespace {
+bool PostoValido(int place) {
+    return place >= 0 && place < kNumeroPosti;
+}
+}  // namespace
+
+void MostraCarta(Game& g, int place, Card card) {
+    if (!PostoValido(place)) return;
+    if (!card.empty()) g.screen.ImgCarta[place].picture = assets::CardFace(card);
+    g.screen.ShpCarta[place].visible = true;
+    g.screen.ImgCarta[place].visible = true;
+}
+
+Rgb ColoreMat(ColoreCarte c) {
+    switch (c) {
+        case ColoreCarte::Green:
+            return {65, 137, 92};
+        case ColoreCarte::Blue:
+            return {69, 122, 154};
+        case ColoreCarte::Turquoise:
+            return {0, 128, 128};
+        case ColoreCarte::Grey:
+            return {128, 128, 128};
+    }
+    return {69, 122, 154};
+}
+
+void MostraRetro(Game& g, int place) {
+    if (!PostoValido(place)) return;
+    const auto retri = assets::CardBacks();  // Horse, Star, Rhombs, America
+    int indice = 0;
+    switch (g.opzioni.retroCarte) {
+        case Retro::Horse:
+            indice = 0;
+            break;
+        case Retro::Star:
+            indice = 1;
+            break;
+        case Retro::Rhombs:
+            indice = 2;
+            break;
+        case Retro::America:
+            indice = 3;
+            break;
+    }
+    g.screen.ImgCarta[place].picture = retri[indice];
+    Element& mat = g.screen.ShpCarta[place];
+    mat.back = ColoreMat(g.opzioni.coloreCarte);
+    mat.opaque = true;
+    mat.visible = true;
+}
+
+void AggiornaValoriRimasti(Game& g, Card card) {
+    if (card.empty()) return;
+    int& rimasti = g.tavolo.valoriRimasti[card.valore()];
+    // Each card is announced once; a count below zero would only mislead the computer.
+    if (rimasti > 0) --rimasti;
+}
+
+void VerificaAssoInTavola(Game& g) {
+    g.tavolo.assoInTavola = CeAssoInTavola(g.tavolo.carta);
+}
+
+int TrovaPosizioneLibera(const TableState& t) {
+    return PrimoPostoLibero(t.carta);
+}
+
+void SvuotaPosto(Game& g, int place) {
+    if (!PostoValido(place)) return;
+    g.tavolo.carta[place] = Card();
+    g.screen.ImgCarta[place].picture.clear();
+    g.screen.ImgCarta[place].visible = false;
+    g.screen.ShpCarta[place].visible = false;
+    g.screen.ShpContornoCarta[place].visible = false;
+}
+
+void NuovoGioco(Game& g) {
+    TableState& t = g.tavolo;
+    t.carteDaGiocare.fill(Card());
+    t.distribuita.fill(false);
+    t.presaDalMescolatore.fill(false);
+    for (const int i : kPostiTavolo) SvuotaPosto(g, i);
+    t.contatoreCartaDaEstrarre = 1;
+    t.carteRimasteNelMazzo = 40;
+    for (int v = 1; v <= 10; ++v) t.valoriRimasti[v] = 4;
+    t.manche = 0;
+    t.numeroCarteGiocate = 0;
+    t.numeroCarteSulTavolo = 0;
+    t.posizioneInserimentoCarta = 0;
+    g.umano = HumanTurnState{};
+}
 
 }  // namespace gnamm

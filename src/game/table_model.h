@@ -1,18 +1,31 @@
-// Putting cards into places and keeping the computer's count of unseen values.
+// Putting cards into places and keeping the computer's count of unseen values: the small
+// operations every part of the game uses on the card table, and the reset of a new Gioco.
 #pragma once
 
 #include "game/card.h"
+#include "ui/colors.h"
 
 namespace gnamm {
 
 class Game;
 struct TableState;
+enum class ColoreCarte;
 
+// Shows the face of `card` in `place` (a text outside the 40 codes keeps the old picture).
 void MostraCarta(Game& g, int place, Card card);
+// Shows the back chosen by "Retro carte" on a mat of the colour "Colore carte".
 void MostraRetro(Game& g, int place);
+Rgb ColoreMat(ColoreCarte c);
+// The card has become known to the computer: one fewer unseen card of its value.
 void AggiornaValoriRimasti(Game& g, Card card);
+// AssoInTavola afresh from the table.
 void VerificaAssoInTavola(Game& g);
+// The first empty table place in search order; 0 only if the table is full.
 int TrovaPosizioneLibera(const TableState& t);
+// Empties a card place: its card, picture, mat and outline.
+void SvuotaPosto(Game& g, int place);
+// The reset before the shuffle of a new Gioco: empty table and pool, counters back to their
+// opening values. The scoreboard has its own reset (AzzeraTabellone).
 void NuovoGioco(Game& g);
 
 }  // namespace gnamm

@@ -1,6 +1,8 @@
 // The design layout table: where every element sits in the 12000 x 9000 window.
 #include "ui/screen.h"
 
+#include "ui/scoreboard_view.h"
+
 namespace gnamm {
 
 namespace {
@@ -50,6 +52,7 @@ void ApplyDesignLayout(Screen& s) {
     for (int i = 0; i < kNumeroPosti; ++i) PlaceCard(s, i);
     // The pick colour is the colour of the deck's outline.
     s.ShpContornoCarta[kPostoMazzo].borderColor = colors::kPick;
+    ApplicaScritteTabellone(s);
 }
 
 }  // namespace gnamm

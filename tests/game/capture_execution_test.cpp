@@ -1,0 +1,183 @@
+#include <gtest/gtest.h>
+
+#include <algorithm>
+
+#include "game/capture_execution.h"
+#include "table_fixture.h"
+
+namespace gnamm::test_tavolo {
+namespace {
+
+using CaptureExecution = TableTest;
+
+TEST_F(CaptureExecution, AceOntoAnEmptyTableIsAssoBevuto) {
+    g.opzioni.commentiZeb = true;
+    g.persona.assoBevuto = 1;
+    turnoUmano({{4, "Ac"}, {5, "2f"}});
+    click(4);
+    EXPECT_EQ(g.tavolo.carta[7], C("Ac"));
+    EXPECT_TRUE(g.tavolo.assoInTavola);
+    EXPECT_EQ(g.tavolo.numeroCarteSulTavolo, 1);
+    EXPECT_EQ(g.punteggi.h.puntiGiocoInCorso, 0);
+    EXPECT_EQ(g.screen.lblCommenti.text, "Hai bevuto l'asso, eh?");
+    EXPECT_EQ(media.played(Channel::Commenti), std::vector<std::string>({"\\Zeb\\S13.wav"}));
+    EXPECT_EQ(g.screen.ImgRiquadro[0].picture, "\\Foto\\Foto22.jpg");
+    EXPECT_EQ(g.scheduler.interval(Timer::AssoBevuto), 1550);
+    EXPECT_TRUE(attivo(Timer::AssoBevuto));
+    EXPECT_TRUE(g.suoni.spia.busy);
+    EXPECT_EQ(g.persona.assoBevuto, 2);
+}
+
+TEST_F(CaptureExecution, AceTakesTheOnlyTableAceAndScoresGnamm) {
+    tavolo({{11, "Aq"}});
+    turnoUmano({{4, "Ac"}});
+    click(4);
+    EXPECT_FALSE(g.tavolo.assoInTavola);
+    avanza(600);
+    EXPECT_EQ(g.tavolo.numeroCarteSulTavolo, 0);
+    EXPECT_EQ(g.punteggi.h.puntiGnamm, 1);
+    EXPECT_EQ(g.punteggi.h.puntiGiocoInCorso, 1);
+    EXPECT_EQ(g.punteggi.h.puntiPartita, 1);
+    EXPECT_TRUE(g.screen.lblCommenti.text.empty()) << "no Asso bevuto comment";
+}
+
+TEST_F(CaptureExecution, AceTakesOnlyTheAceAmongOthers) {
+    g.opzioni.commentiZeb = true;
+    g.persona.assoBevuto = 2;
+    tavolo({{7, "5c"}, {8, "Af"}, {9, "7q"}});
+    turnoUmano({{4, "Ac"}, {5, "2f"}});
+    click(4);
+    EXPECT_FALSE(g.tavolo.assoInTavola);
+    EXPECT_EQ(g.screen.lblCommenti.text, "Asso bevuto... gioco astuto!");
+    EXPECT_EQ(g.scheduler.interval(Timer::AssoBevuto), 3650);
+    avanza(600);
+    EXPECT_EQ(g.tavolo.numeroCarteSulTavolo, 2);
+    EXPECT_TRUE(g.tavolo.carta[8].empty());
+    EXPECT_EQ(g.punteggi.h.puntiGnamm, 0);
+}
+
+TEST_F(CaptureExecution, AceSweepsATableWithoutAces) {
+    tavolo({{7, "5c"}, {8, "2q"}, {9, "7f"}});
+    turnoUmano({{4, "Ap"}, {5, "2f"}});
+    click(4);
+    avanza(600);
+    EXPECT_EQ(g.tavolo.numeroCarteSulTavolo, 0);
+    EXPECT_EQ(g.punteggi.h.conta(PuntoMazzo::Carte), 4);
+    EXPECT_EQ(g.punteggi.h.conta(PuntoMazzo::Sette), 1);
+    EXPECT_EQ(g.punteggi.h.puntiGnamm, 1);
+}
+
+TEST_F(CaptureExecution, ALaidCardFillsTheLowestGap) {
+    tavolo({{7, "Kc"}, {9, "Qc"}});
+    turnoUmano({{5, "Jf"}, {6, "2f"}});
+    click(5);
+    EXPECT_EQ(g.tavolo.carta[8], C("Jf"));
+    EXPECT_EQ(g.screen.ImgCarta[8].picture, "\\Carte\\Jf.jpg");
+    EXPECT_TRUE(g.screen.ImgCarta[8].visible);
+    EXPECT_FALSE(g.screen.ImgCarta[5].visible);
+    EXPECT_EQ(g.tavolo.numeroCarteSulTavolo, 3);
+    EXPECT_EQ(g.tavolo.posizioneInserimentoCarta, 8);
+    EXPECT_EQ(g.tavolo.aChiTocca, Player::PC);
+    EXPECT_TRUE(attivo(Timer::RitardoMossaPC));
+    EXPECT_FALSE(attivo(Timer::ScompaionoCarteH));
+}
+
+TEST_F(CaptureExecution, GnammWithCommentsTakesTheSoundFromTheNoise) {
+    g.opzioni.commentiZeb = true;
+    g.opzioni.rumoriCarte = true;
+    tavolo({{7, "3c"}, {8, "4q"}});
+    turnoUmano({{4, "7f"}, {5, "2f"}});
+    click(4);
+    avanza(600);
+    EXPECT_EQ(g.punteggi.h.puntiGnamm, 1);
+    EXPECT_FALSE(g.screen.lblCommenti.text.empty());
+    EXPECT_TRUE(g.suoni.spia.busy);
+    const auto rumori = media.played(Channel::Rumori);
+    EXPECT_EQ(std::count(rumori.begin(), rumori.end(), "\\Rumori\\Presa.wav"), 0);
+}
+
+TEST_F(CaptureExecution, GnammWithoutCommentsPlaysTheCaptureNoiseOnce) {
+    g.opzioni.rumoriCarte = true;
+    tavolo({{7, "3c"}, {8, "4q"}});
+    turnoUmano({{4, "7f"}, {5, "2f"}});
+    click(4);
+    avanza(600);
+    const auto rumori = media.played(Channel::Rumori);
+    EXPECT_EQ(std::count(rumori.begin(), rumori.end(), "\\Rumori\\Presa.wav"), 1);
+    EXPECT_TRUE(g.suoni.spia.busy);
+    avanza(365);
+    EXPECT_FALSE(g.suoni.spia.busy);
+    EXPECT_FALSE(attivo(Timer::Presa));
+}
+
+TEST_F(CaptureExecution, SilentCaptureStillVanishes) {
+    tavolo({{7, "3c"}, {8, "4q"}, {9, "Kc"}});
+    turnoUmano({{4, "7f"}, {5, "2f"}});
+    click(4);
+    avanza(600);
+    EXPECT_TRUE(media.log().empty());
+    EXPECT_EQ(g.tavolo.numeroCarteSulTavolo, 1);
+}
+
+TEST_F(CaptureExecution, TheLastCardOfTheGiocoScoresGnammAndEndsTheGioco) {
+    tavolo({{7, "3c"}, {8, "4q"}});
+    turnoUmano({{6, "7f"}}, 6, 5);
+    g.tavolo.carteRimasteNelMazzo = 0;
+    click(6);
+    avanza(600);
+    EXPECT_EQ(g.punteggi.h.puntiGnamm, 1);
+    EXPECT_EQ(g.tavolo.aChiTocca, Player::PC);
+    EXPECT_FALSE(attivo(Timer::RitardoMossaPC));
+    EXPECT_FALSE(attivo(Timer::Scegli6Carte));
+    EXPECT_TRUE(attivo(Timer::UltimeCarte));
+}
+
+TEST_F(CaptureExecution, TheNextDealStartsWithTheDealersOpponent) {
+    for (const Player mazziere : {Player::PC, Player::H}) {
+        g.tavolo.mazziere = mazziere;
+        tavolo({{7, "3c"}, {8, "Kq"}});
+        turnoUmano({{6, "3f"}}, 2, 5);
+        click(6);
+        avanza(600);
+        EXPECT_EQ(g.tavolo.numeroCarteGiocate, 0);
+        EXPECT_EQ(g.tavolo.contatoreCartaDaEstrarre, mazziere == Player::PC ? 4 : 1);
+        EXPECT_TRUE(attivo(Timer::Scegli6Carte));
+        EXPECT_TRUE(g.suoni.spia.busy);
+        g.scheduler.disable(Timer::Scegli6Carte);
+        g.suoni.spia.busy = false;
+        for (int k = 1; k <= 19; ++k) g.tavolo.carta[k] = Card();
+        g.tavolo.numeroCarteSulTavolo = 0;
+    }
+}
+
+TEST_F(CaptureExecution, TheTwelfthCardGoesToItsOwnPlaceAndCanBeTaken) {
+    tavolo({{9, "Kc"},
+            {7, "Kq"},
+            {8, "Kf"},
+            {10, "Kp"},
+            {11, "Qc"},
+            {12, "Jc"},
+            {13, "7c"},
+            {14, "6c"},
+            {15, "5c"},
+            {16, "4c"},
+            {17, "3c"}});
+    turnoUmano({{4, "2c"}, {5, "2q"}});
+    click(4);
+    EXPECT_EQ(g.tavolo.carta[kPostoDodicesimo], C("2c"));
+    EXPECT_TRUE(g.screen.ImgCarta[kPostoDodicesimo].visible);
+    EXPECT_EQ(g.tavolo.numeroCarteSulTavolo, 12);
+
+    // Later the human's 2 takes it from there.
+    g.tavolo.aChiTocca = Player::H;
+    g.tavolo.numeroCarteGiocate = 2;
+    click(5);
+    EXPECT_TRUE(g.umano.marcaPresa[kPostoDodicesimo]);
+    avanza(600);
+    EXPECT_TRUE(g.tavolo.carta[kPostoDodicesimo].empty());
+    EXPECT_FALSE(g.screen.ImgCarta[kPostoDodicesimo].visible);
+    EXPECT_EQ(g.tavolo.numeroCarteSulTavolo, 11);
+}
+
+}  // namespace
+}  // namespace gnamm::test_tavolo

@@ -1,0 +1,236 @@
+#include <gtest/gtest.h>
+
+#include <numeric>
+#include <set>
+
+#include "game/deal.h"
+#include "game/table_model.h"
+#include "table_fixture.h"
+
+namespace gnamm::test_tavolo {
+namespace {
+
+class DealTest : public TableTest {
+  protected:
+    // The shuffle keeps the ordered deck (with two rejected draws on the way), then the opening
+    // lay draws Ac, then Aq (a second ace, put back), 2q, a dealt card again, Kq and 5p; the
+    // hands receive 2c, 3c, 4c, 5c, 6c, 7c in dealing order.
+    void scriptaGioco() {
+        for (int k = 1; k <= 40; ++k) {
+            rng.forza(40, k);
+            if (k == 5) rng.forza(40, 3);  // already drawn: rejected
+        }
+        for (int p : {1, 11, 12, 1, 20, 35}) rng.forza(40, p);
+        for (int p : {2, 3, 4, 5, 6, 7}) rng.forza(40, p);
+    }
+    void inizia() {
+        NuovoGioco(g);
+        MescolaCarte(g);
+    }
+    std::string codice(int place) const { return g.tavolo.carta[place].code(); }
+    int sommaRimasti() const {
+        return std::accumulate(g.tavolo.valoriRimasti.begin() + 1, g.tavolo.valoriRimasti.end(), 0);
+    }
+};
+
+TEST_F(DealTest, ComputerDealsAndTheHumanLeads) {
+    g.tavolo.mazziere = Player::PC;
+    scriptaGioco();
+    inizia();
+    for (int k = 1; k <= 40; ++k) ASSERT_EQ(g.tavolo.carteDaGiocare[k], Card::FromDeckPosition(k));
+
+    // One opening card every 200 ms, left to right: places 9, 7, 8, 10.
+    const std::array<int, 4> apertura = {9, 7, 8, 10};
+    for (int i = 0; i < 4; ++i) {
+        avanza(199);
+        EXPECT_FALSE(g.screen.ImgCarta[apertura[i]].visible) << i;
+        avanza(1);
+        EXPECT_TRUE(g.screen.ImgCarta[apertura[i]].visible) << i;
+    }
+    EXPECT_EQ(codice(9), "Ac");
+    EXPECT_EQ(codice(7), "2q");  // the second ace went back to the deck
+    EXPECT_EQ(codice(8), "Kq");
+    EXPECT_EQ(codice(10), "5p");
+    EXPECT_EQ(g.screen.ImgCarta[8].picture, "\\Carte\\Kq.jpg");
+    EXPECT_TRUE(g.tavolo.assoInTavola);
+    EXPECT_FALSE(g.tavolo.distribuita[11]);
+    EXPECT_EQ(g.tavolo.carteRimasteNelMazzo, 36);
+
+    // Hands from 1.0 s to 2.0 s, the human first: 4, 1, 5, 2, 6, 3.
+    const std::array<int, 6> mani = {4, 1, 5, 2, 6, 3};
+    for (int i = 0; i < 6; ++i) {
+        avanza(200);
+        EXPECT_FALSE(g.tavolo.carta[mani[i]].empty()) << i;
+        if (i < 5) {
+            EXPECT_TRUE(g.tavolo.carta[mani[i + 1]].empty()) << i;
+        }
+    }
+    EXPECT_EQ(clock.nowMs(), 2000);
+    EXPECT_EQ(codice(4), "2c");
+    EXPECT_EQ(codice(1), "3c");
+    EXPECT_EQ(codice(3), "7c");
+    EXPECT_EQ(g.screen.ImgCarta[1].picture, "\\Grafica\\Star.gif");
+    EXPECT_TRUE(g.screen.ImgCarta[1].visible);
+    EXPECT_EQ(g.screen.ImgCarta[5].picture, "\\Carte\\4c.jpg");
+    EXPECT_EQ(g.tavolo.aChiTocca, Player::PC);
+
+    avanza(199);
+    EXPECT_EQ(g.tavolo.aChiTocca, Player::PC);
+    avanza(1);
+    EXPECT_EQ(g.tavolo.aChiTocca, Player::H);
+    EXPECT_EQ(g.screen.lblIstruzioni.text, "Tocca a te, Ugo, clicca su una delle tue carte!");
+    EXPECT_EQ(g.tavolo.manche, 1);
+    EXPECT_EQ(g.tavolo.carteRimasteNelMazzo, 30);
+    EXPECT_EQ(g.tavolo.carteInManoAdH, 3);
+    EXPECT_EQ(g.tavolo.carteInManoAPC, 3);
+    EXPECT_EQ(g.tavolo.numeroCarteSulTavolo, 4);
+    EXPECT_EQ(g.tavolo.contatoreCartaDaEstrarre, 1);
+    EXPECT_FALSE(attivo(Timer::Scegli6Carte));
+    EXPECT_FALSE(attivo(Timer::Scegli4CarteSulTavolo));
+    // Seen by the computer: the four table cards and its own three, not the human's.
+    EXPECT_EQ(sommaRimasti(), 33);
+    EXPECT_EQ(g.tavolo.valoriRimasti[5], 2);
+    EXPECT_EQ(g.tavolo.valoriRimasti[2], 3);
+    EXPECT_TRUE(g.screen.ImgCarta[kPostoMazzo].visible);
+}
+
+TEST_F(DealTest, HumanDealsAndTheComputerLeadsAtOnce) {
+    g.tavolo.mazziere = Player::H;
+    scriptaGioco();
+    inizia();
+    avanza(2000);
+    EXPECT_EQ(codice(1), "2c");
+    EXPECT_EQ(codice(4), "3c");
+    EXPECT_EQ(codice(2), "4c");
+    EXPECT_EQ(codice(5), "5c");
+    EXPECT_EQ(codice(3), "6c");
+    EXPECT_EQ(codice(6), "7c");
+    avanza(200);
+    EXPECT_EQ(g.tavolo.aChiTocca, Player::PC);
+    EXPECT_TRUE(g.screen.lblIstruzioni.text.empty());
+    // The computer's move search has run and its pause is under way.
+    EXPECT_TRUE(attivo(Timer::RitardoMossaPC));
+    EXPECT_EQ(sommaRimasti(), 40 - 4 - 3);
+}
+
+TEST_F(DealTest, GiocaOnlyAtTheFirstLeadWithCommentsOnAndTheSoundFree) {
+    g.opzioni.commentiZeb = true;
+    g.tavolo.mazziere = Player::PC;
+    inizia();
+    avanza(2200);
+    ASSERT_EQ(g.tavolo.aChiTocca, Player::H);
+    EXPECT_EQ(g.screen.lblCommenti.text, "Gioca!");
+    EXPECT_EQ(media.played(Channel::Commenti), std::vector<std::string>({"\\Zeb\\S19.wav"}));
+    // "Gioca!" leaves the indicator free; the urging is armed at the Impatient pace.
+    EXPECT_FALSE(g.suoni.spia.busy);
+    EXPECT_TRUE(attivo(Timer::Impazienza));
+    EXPECT_EQ(g.scheduler.interval(Timer::Impazienza), 8000);
+
+    // The second Manche: no remark.
+    media.clear();
+    for (int k = 4; k <= 6; ++k) SvuotaPosto(g, k);
+    for (int k = 1; k <= 3; ++k) SvuotaPosto(g, k);
+    g.tavolo.aChiTocca = Player::PC;
+    AvviaDistribuzioneManche(g);
+    avanza(1400);
+    EXPECT_EQ(g.tavolo.aChiTocca, Player::H);
+    EXPECT_EQ(g.tavolo.manche, 2);
+    EXPECT_TRUE(media.played(Channel::Commenti).empty());
+}
+
+TEST_F(DealTest, SixDealsUseTheWholeDeckOnce) {
+    g.livello = Livello::Cunning;
+    g.opzioni.velocitaMazziere = Velocita::High;
+    g.tavolo.mazziere = Player::PC;
+    inizia();
+    avanza(1100);  // 100 ms a card at "High"
+    ASSERT_EQ(g.tavolo.aChiTocca, Player::H);
+    std::set<int> viste;
+    auto raccogli = [&] {
+        for (int k = 1; k <= 6; ++k) {
+            ASSERT_FALSE(g.tavolo.carta[k].empty());
+            EXPECT_TRUE(viste.insert(g.tavolo.carta[k].deckPosition()).second);
+            SvuotaPosto(g, k);
+        }
+    };
+    for (const int i : kPostiTavolo) {
+        if (!g.tavolo.carta[i].empty()) viste.insert(g.tavolo.carta[i].deckPosition());
+    }
+    ASSERT_EQ(viste.size(), 4u);
+    raccogli();
+    bool onesta = g.pc.onesta;
+    for (int manche = 2; manche <= 6; ++manche) {
+        g.tavolo.aChiTocca = Player::PC;
+        AvviaDistribuzioneManche(g);
+        avanza(800);
+        ASSERT_EQ(g.tavolo.manche, manche);
+        EXPECT_EQ(g.tavolo.carteRimasteNelMazzo, 36 - 6 * manche);
+        EXPECT_NE(g.pc.onesta, onesta) << "Cunning Zeb turns at every Manche";
+        onesta = g.pc.onesta;
+        EXPECT_EQ(g.screen.ImgCarta[kPostoMazzo].visible, manche < 6);
+        raccogli();
+    }
+    EXPECT_EQ(viste.size(), 40u);
+    EXPECT_FALSE(g.screen.ShpCarta[kPostoMazzo].visible);
+}
+
+TEST_F(DealTest, DealingNoisesAndTheSaloonRestart) {
+    g.opzioni.rumoriCarte = true;
+    g.opzioni.rumoriSaloon = true;
+    g.tavolo.mazziere = Player::PC;
+    inizia();
+    avanza(2200);
+    const auto rumori = media.played(Channel::Rumori);
+    ASSERT_EQ(rumori.size(), 6u);
+    for (const auto& r : rumori) EXPECT_NE(r.find("\\Rumori\\Carta"), std::string::npos) << r;
+    EXPECT_TRUE(attivo(Timer::DurataAmbiente) || attivo(Timer::Ambiente));
+    EXPECT_FALSE(g.suoni.spia.busy);
+
+    // While a saloon sound plays, the dealing noise is prepared but not played.
+    media.clear();
+    for (int k = 1; k <= 6; ++k) SvuotaPosto(g, k);
+    g.scheduler.disable(Timer::DurataAmbiente);
+    g.scheduler.disable(Timer::Ambiente);
+    g.suoni.spia.ambiente = 7;
+    g.suoni.spia.busy = true;
+    AvviaDistribuzioneManche(g);
+    avanza(1400);
+    EXPECT_TRUE(media.played(Channel::Rumori).empty());
+    EXPECT_TRUE(g.suoni.spia.busy);  // the saloon sound still holds it
+}
+
+TEST(Distribuzione, AlternatesFromTheDealersOpponent) {
+    std::vector<int> ordine;
+    for (int c = 1; c != 7; c = AvanzaDistribuzione(Player::H, c)) ordine.push_back(c);
+    EXPECT_EQ(ordine, std::vector<int>({1, 4, 2, 5, 3, 6}));
+    ordine.clear();
+    for (int c = 4; c != 7; c = AvanzaDistribuzione(Player::PC, c)) ordine.push_back(c);
+    EXPECT_EQ(ordine, std::vector<int>({4, 1, 5, 2, 6, 3}));
+    EXPECT_EQ(AvanzaDistribuzione(Player::PC, 9), 9);
+}
+
+// A generator that always returns the same number must not hang the shuffle or the deal.
+class Costante final : public RandomSource {
+  public:
+    double uniform() override { return 0.25; }
+};
+
+TEST(Distribuzione, AStuckGeneratorStillDealsEveryCard) {
+    VirtualClock clock;
+    Costante rng;
+    RecordingMediaPlayer media(clock);
+    Game g(clock, rng, media, Paths{});
+    NuovoGioco(g);
+    MescolaCarte(g);
+    std::set<int> mazzo;
+    for (int k = 1; k <= 40; ++k) mazzo.insert(g.tavolo.carteDaGiocare[k].deckPosition());
+    EXPECT_EQ(mazzo.size(), 40u);
+    AdvanceVirtualTime(g, clock, 2200);
+    EXPECT_EQ(g.tavolo.carteRimasteNelMazzo, 30);
+    int assi = 0;
+    for (const int i : {7, 8, 9, 10}) assi += g.tavolo.carta[i].isAce() ? 1 : 0;
+    EXPECT_LE(assi, 1);
+}
+
+}  // namespace
+}  // namespace gnamm::test_tavolo

@@ -1,0 +1,157 @@
+#include <gtest/gtest.h>
+
+#include "game/capture_execution.h"
+#include "game/human_turn.h"
+#include "table_fixture.h"
+
+namespace gnamm::test_tavolo {
+namespace {
+
+using HumanTurn = TableTest;
+
+TEST_F(HumanTurn, SingleEqualCardIsCapturedAfterThePause) {
+    tavolo({{7, "5q"}, {8, "Kc"}});
+    turnoUmano({{4, "5c"}, {5, "2f"}, {6, "3p"}});
+    const int rimasti = g.tavolo.valoriRimasti[5];
+    click(4);
+    EXPECT_EQ(g.tavolo.aChiTocca, Player::PC);
+    EXPECT_EQ(g.umano.cartaGiocata, 4);
+    EXPECT_EQ(g.tavolo.valoriRimasti[5], rimasti - 1);
+    EXPECT_EQ(g.tavolo.carteInManoAdH, 2);
+    EXPECT_EQ(g.tavolo.numeroCarteGiocate, 1);
+    EXPECT_TRUE(contorno(4) && contorno(7));
+    EXPECT_EQ(coloreContorno(7), colors::kCapture);
+    EXPECT_FALSE(contorno(8));
+    EXPECT_TRUE(g.umano.marcaPresa[7]);
+    EXPECT_EQ(g.scheduler.interval(Timer::ScompaionoCarteH), 600);
+
+    click(5);  // a second card cannot be played meanwhile
+    EXPECT_EQ(g.umano.cartaGiocata, 4);
+    EXPECT_FALSE(g.tavolo.carta[5].empty());
+
+    avanza(599);
+    EXPECT_FALSE(g.tavolo.carta[7].empty());
+    avanza(1);
+    EXPECT_TRUE(g.tavolo.carta[7].empty());
+    EXPECT_TRUE(g.tavolo.carta[4].empty());
+    EXPECT_FALSE(g.screen.ImgCarta[4].visible);
+    EXPECT_FALSE(contorno(7));
+    EXPECT_EQ(g.tavolo.numeroCarteSulTavolo, 1);
+    EXPECT_EQ(g.punteggi.h.conta(PuntoMazzo::Carte), 2);
+    EXPECT_EQ(g.punteggi.h.puntiGnamm, 0);
+    EXPECT_EQ(g.tavolo.ultimaCattura, Player::H);
+    EXPECT_EQ(g.umano.cartaGiocata, 0);
+    // The computer's turn: its move search has run.
+    EXPECT_EQ(g.tavolo.aChiTocca, Player::PC);
+    EXPECT_TRUE(attivo(Timer::RitardoMossaPC));
+}
+
+TEST_F(HumanTurn, ChoiceAmongEqualCards) {
+    tavolo({{7, "5q"}, {8, "5f"}, {9, "Kc"}});
+    turnoUmano({{4, "5c"}, {5, "2f"}, {6, "3p"}});
+    click(4);
+    EXPECT_EQ(g.screen.lblIstruzioni.text,
+              "Scegli, fra le 2 Carte uguali presenti sul tavolo, quale vuoi catturare!");
+    EXPECT_TRUE(g.umano.puoiScegliere);
+    EXPECT_EQ(coloreContorno(4), colors::kPick);
+    EXPECT_FALSE(attivo(Timer::ScompaionoCarteH));
+    click(9);  // another value: nothing
+    EXPECT_FALSE(contorno(9));
+    EXPECT_FALSE(attivo(Timer::ScompaionoCarteH));
+    click(8);
+    EXPECT_TRUE(attivo(Timer::ScompaionoCarteH));
+    EXPECT_EQ(coloreContorno(8), colors::kCapture);
+    EXPECT_EQ(coloreContorno(4), colors::kCapture);
+    click(7);  // the capture is decided: further table clicks do not count
+    EXPECT_FALSE(contorno(7));
+    EXPECT_FALSE(g.umano.marcaPresa[7]);
+    avanza(600);
+    EXPECT_EQ(g.tavolo.carta[7], C("5q"));
+    EXPECT_TRUE(g.tavolo.carta[8].empty());
+    EXPECT_EQ(g.tavolo.numeroCarteSulTavolo, 2);
+    EXPECT_FALSE(g.umano.puoiScegliere);
+}
+
+TEST_F(HumanTurn, SumChoiceWithPickAndUnpick) {
+    tavolo({{7, "3c"}, {8, "3q"}, {9, "4f"}, {10, "Kc"}});
+    turnoUmano({{4, "7p"}, {5, "2f"}});
+    click(4);
+    EXPECT_EQ(g.screen.lblIstruzioni.text,
+              "Hai 2 combinazioni di presa: clicca quelle carte sul tavolo che vuoi catturare!");
+    click(10);  // above the played value: nothing
+    EXPECT_FALSE(contorno(10));
+    click(7);
+    EXPECT_EQ(g.umano.valoreTotalePresa, 3);
+    EXPECT_TRUE(contorno(7));
+    EXPECT_EQ(coloreContorno(7), colors::kPick);
+    click(8);
+    EXPECT_EQ(g.umano.valoreTotalePresa, 6);
+    click(9);  // 10 is too much: refused
+    EXPECT_EQ(g.umano.valoreTotalePresa, 6);
+    EXPECT_FALSE(contorno(9));
+    click(7);  // un-pick
+    EXPECT_EQ(g.umano.valoreTotalePresa, 3);
+    EXPECT_FALSE(contorno(7));
+    EXPECT_FALSE(attivo(Timer::ScompaionoCarteH));
+    click(9);
+    EXPECT_EQ(g.umano.valoreTotalePresa, 7);
+    EXPECT_TRUE(attivo(Timer::ScompaionoCarteH));
+    EXPECT_EQ(coloreContorno(8), colors::kCapture);
+    EXPECT_EQ(coloreContorno(9), colors::kCapture);
+    click(8);  // no un-pick once decided
+    EXPECT_TRUE(contorno(8));
+    EXPECT_EQ(g.umano.valoreTotalePresa, 7);
+    avanza(600);
+    EXPECT_EQ(g.tavolo.carta[7], C("3c"));
+    EXPECT_TRUE(g.tavolo.carta[8].empty());
+    EXPECT_TRUE(g.tavolo.carta[9].empty());
+    EXPECT_EQ(g.tavolo.carta[10], C("Kc"));
+    EXPECT_EQ(g.punteggi.h.conta(PuntoMazzo::Carte), 3);
+    EXPECT_EQ(g.punteggi.h.conta(PuntoMazzo::Sette), 1);
+}
+
+TEST_F(HumanTurn, ReproachesNameThePlayerUntilACardIsPlayed) {
+    g.opzioni.commentiZeb = true;
+    tavolo({{12, "4c"}});
+    turnoUmano({{4, "Kp"}, {5, "2f"}});
+    click(12);
+    EXPECT_EQ(g.screen.lblIstruzioni.text,
+              "Non devi cliccare le carte sul tavolo, Ugo,  ma una delle tue!!");
+    EXPECT_EQ(media.played(Channel::Commenti), std::vector<std::string>({"\\Zeb\\S28.wav"}));
+    EXPECT_TRUE(g.suoni.spia.busy);
+    EXPECT_EQ(g.scheduler.interval(Timer::DurataGnammH), 320);
+    click(2);
+    EXPECT_EQ(g.screen.lblIstruzioni.text, "Come ti permetti di cliccare le mie carte, Ugo??");
+    // The indicator was busy: no second voice.
+    EXPECT_EQ(media.played(Channel::Commenti).size(), 1u);
+    click(0);
+    EXPECT_EQ(g.screen.lblIstruzioni.text,
+              "O Ugo, devi cliccare una delle tue carte, non il mazzo!!");
+    avanza(320);
+    EXPECT_FALSE(g.suoni.spia.busy);
+    click(5);  // a hand card never reproaches: it is played (the 2 is laid)
+    EXPECT_EQ(g.tavolo.aChiTocca, Player::PC);
+    const std::string dopo = g.screen.lblIstruzioni.text;
+    for (const int k : {0, 2, 12}) click(k);
+    EXPECT_EQ(g.screen.lblIstruzioni.text, dopo);
+    EXPECT_EQ(media.played(Channel::Commenti).size(), 1u);
+}
+
+TEST_F(HumanTurn, TheLastCardPlaysItself) {
+    tavolo({{7, "Kc"}, {8, "Qc"}});
+    turnoUmano({{6, "2f"}}, 3, 5);
+    g.scheduler.setInterval(Timer::MuoviHAutomatico, 750);
+    g.scheduler.enable(Timer::MuoviHAutomatico);
+    avanza(749);
+    EXPECT_EQ(g.tavolo.aChiTocca, Player::H);
+    avanza(1);
+    EXPECT_FALSE(attivo(Timer::MuoviHAutomatico));
+    EXPECT_EQ(g.tavolo.carta[9], C("2f"));
+    EXPECT_TRUE(g.tavolo.carta[6].empty());
+    EXPECT_EQ(g.tavolo.carteInManoAdH, 0);
+    // The sixth card of the Manche: the next deal follows, the human's opponent first.
+    EXPECT_TRUE(attivo(Timer::Scegli6Carte));
+}
+
+}  // namespace
+}  // namespace gnamm::test_tavolo
