@@ -136,6 +136,9 @@ void SaloonWall(cairo_t* cr, double x, double y, double w, double h, double lx, 
     Saved saved(cr);
     cairo_rectangle(cr, x, y, w, h);
     cairo_clip(cr);
+    // A solid ground first: planks of fractional width would leave half-covered seams.
+    SetColor(cr, Hex(0x2a1506));
+    cairo_paint(cr);
     const double plank = std::max(24.0, w / 9);
     unsigned seed = 12345;
     auto next = [&seed] {

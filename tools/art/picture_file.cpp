@@ -3,49 +3,16 @@
 #include <SDL.h>
 #include <SDL_image.h>
 
-#include <algorithm>
-#include <cctype>
 #include <cstdint>
 #include <cstring>
-#include <system_error>
 
-#include "data/asset_catalog.h"
+#include "data/asset_resolver.h"
 
 namespace gnamm::art {
 
-namespace {
-
-bool SameText(std::string_view a, std::string_view b) {
-    return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {
-               return std::tolower(static_cast<unsigned char>(x)) ==
-                      std::tolower(static_cast<unsigned char>(y));
-           });
-}
-
-std::string_view Stem(std::string_view file) {
-    return file.substr(0, file.rfind('.'));
-}
-
-std::optional<std::filesystem::path> FindIn(const std::filesystem::path& folder,
-                                            std::string_view name, bool stemOnly) {
-    std::error_code ec;
-    for (std::filesystem::directory_iterator it(folder, ec), end; !ec && it != end;
-         it.increment(ec)) {
-        const std::string entry = it->path().filename().string();
-        const bool match = stemOnly ? SameText(Stem(entry), Stem(name)) : SameText(entry, name);
-        if (match) return it->path();
-    }
-    return std::nullopt;
-}
-
-}  // namespace
-
 std::optional<std::filesystem::path> FindPicture(const std::filesystem::path& assetsRoot,
                                                  std::string_view assetName) {
-    const assets::AssetPath parts = assets::Split(assetName);
-    const auto folder = FindIn(assetsRoot, parts.folder, false);
-    if (!folder) return std::nullopt;
-    return FindIn(*folder, parts.file, true);
+    return AssetResolver(assetsRoot).resolve(assetName);
 }
 
 Surface DecodePicture(const std::filesystem::path& file) {

@@ -12,7 +12,8 @@
 
 namespace gnamm::art {
 
-// The file on disk under `assetsRoot` for a catalogue name such as "\Foto\Foto04.jpg".
+// The file on disk under `assetsRoot` for a catalogue name such as "\Foto\Foto04.jpg", found
+// by the game's own resolver.
 std::optional<std::filesystem::path> FindPicture(const std::filesystem::path& assetsRoot,
                                                  std::string_view assetName);
 

@@ -1,0 +1,151 @@
+// Checks the pictures the build drew: every name the game uses resolves to a file that
+// SDL2_image decodes, at the size promised, and the pictures hold what the game relies on
+// (backs let the mat colour through, photos are whole and all different).
+#include <gtest/gtest.h>
+
+#include <cstdint>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <set>
+#include <string>
+
+#include "data/asset_catalog.h"
+#include "picture_file.h"
+#include "picture_sizes.h"
+
+namespace gnamm::art {
+namespace {
+
+std::filesystem::path AssetsRoot() {
+    return GNAMM_TEST_ASSETS_DIR;
+}
+
+Surface Load(const std::string& name) {
+    const auto file = FindPicture(AssetsRoot(), name);
+    if (!file) return nullptr;
+    return DecodePicture(*file);
+}
+
+uint32_t Pixel(cairo_surface_t* s, int x, int y) {
+    const unsigned char* data = cairo_image_surface_get_data(s);
+    return reinterpret_cast<const uint32_t*>(data + y * cairo_image_surface_get_stride(s))[x];
+}
+int Alpha(cairo_surface_t* s, int x, int y) {
+    return Pixel(s, x, y) >> 24;
+}
+
+// Fraction of the pixels whose alpha is below `below`.
+double ClearShare(cairo_surface_t* s, int below) {
+    const int w = cairo_image_surface_get_width(s), h = cairo_image_surface_get_height(s);
+    long clear = 0;
+    for (int y = 0; y < h; ++y)
+        for (int x = 0; x < w; ++x) clear += Alpha(s, x, y) < below;
+    return static_cast<double>(clear) / (static_cast<double>(w) * h);
+}
+
+uint64_t Fingerprint(cairo_surface_t* s) {
+    const int w = cairo_image_surface_get_width(s), h = cairo_image_surface_get_height(s);
+    uint64_t hash = 1469598103934665603ull;
+    for (int y = 0; y < h; ++y)
+        for (int x = 0; x < w; ++x) hash = (hash ^ Pixel(s, x, y)) * 1099511628211ull;
+    return hash;
+}
+
+TEST(Pictures, EveryNameResolvesDecodesAndHasItsPromisedSize) {
+    const auto names = assets::AllPictures();
+    ASSERT_EQ(names.size(), 40u + 4 + 3 + 24 + 11);
+    for (const auto& name : names) {
+        SCOPED_TRACE(name);
+        const PixelSize promised = PromisedSize(name);
+        ASSERT_GT(promised.width, 0) << "no size promised";
+        const Surface picture = Load(name);
+        ASSERT_TRUE(picture) << "missing or not decodable";
+        EXPECT_EQ(cairo_image_surface_get_width(picture.get()), promised.width);
+        EXPECT_EQ(cairo_image_surface_get_height(picture.get()), promised.height);
+    }
+}
+
+TEST(Pictures, CardFacesAreWholeCardsAndAllDifferent) {
+    std::set<uint64_t> seen;
+    for (const auto& name : assets::CardFaces()) {
+        SCOPED_TRACE(name);
+        const Surface face = Load(name);
+        ASSERT_TRUE(face);
+        // Trimmed to the card: the middle of every edge is card, only corners may be round.
+        const int w = kCard.width, h = kCard.height;
+        EXPECT_GT(Alpha(face.get(), w / 2, 1), 200);
+        EXPECT_GT(Alpha(face.get(), w / 2, h - 2), 200);
+        EXPECT_GT(Alpha(face.get(), 1, h / 2), 200);
+        EXPECT_GT(Alpha(face.get(), w - 2, h / 2), 200);
+        seen.insert(Fingerprint(face.get()));
+    }
+    EXPECT_EQ(seen.size(), 40u);
+}
+
+TEST(Pictures, CardBacksLetTheMatColourThroughAndKeepTheirOwnDesign) {
+    std::set<uint64_t> seen;
+    for (const auto& name : assets::CardBacks()) {
+        SCOPED_TRACE(name);
+        const Surface back = Load(name);
+        ASSERT_TRUE(back);
+        const double clear = ClearShare(back.get(), 128);
+        EXPECT_GT(clear, 0.10) << "the card colour would hardly show";
+        EXPECT_LT(clear, 0.90) << "hardly any design";
+        seen.insert(Fingerprint(back.get()));
+    }
+    EXPECT_EQ(seen.size(), 4u);
+}
+
+TEST(Pictures, BubblesAreOpaqueInTheMiddleWhereTheTextGoes) {
+    for (const auto& name : assets::Bubbles()) {
+        SCOPED_TRACE(name);
+        const Surface bubble = Load(name);
+        ASSERT_TRUE(bubble);
+        const int w = cairo_image_surface_get_width(bubble.get());
+        const int h = cairo_image_surface_get_height(bubble.get());
+        for (int dx = -w / 4; dx <= w / 4; dx += w / 8) {
+            EXPECT_EQ(Alpha(bubble.get(), w / 2 + dx, h * 44 / 100), 255);
+        }
+        EXPECT_EQ(Alpha(bubble.get(), w - 1, 0), 0);
+        EXPECT_EQ(Alpha(bubble.get(), w - 1, h - 1), 0);
+    }
+}
+
+TEST(Pictures, PhotosFillTheirFrameAndNoTwoAreAlike) {
+    std::set<uint64_t> seen;
+    for (const auto& name : assets::Photos()) {
+        SCOPED_TRACE(name);
+        const Surface photo = Load(name);
+        ASSERT_TRUE(photo);
+        EXPECT_EQ(ClearShare(photo.get(), 255), 0.0);
+        seen.insert(Fingerprint(photo.get()));
+    }
+    EXPECT_EQ(seen.size(), 24u);
+}
+
+// A player may drop in a picture of their own under the original name, in any case and
+// any picture format.
+TEST(Pictures, APlayersOwnPictureIsFoundWhateverItsCaseAndFormat) {
+    const char* tmp = std::getenv("GNAMM_TEST_TMP");
+    const std::filesystem::path root =
+        std::filesystem::path(tmp ? tmp : "/tmp") / "pictures-own-photo";
+    std::filesystem::remove_all(root);
+    std::filesystem::create_directories(root / "FOTO");
+    const auto source = FindPicture(AssetsRoot(), assets::Photo(4));
+    ASSERT_TRUE(source);
+    std::filesystem::copy_file(*source, root / "FOTO" / "foto04.PNG");
+    const auto found = FindPicture(root, assets::Photo(4));
+    ASSERT_TRUE(found);
+    EXPECT_TRUE(DecodePicture(*found));
+    EXPECT_FALSE(FindPicture(root, assets::Photo(5)));
+    // A file that is not a picture decodes to nothing rather than to garbage.
+    std::ofstream(root / "FOTO" / "Foto05.jpg") << "not a picture";
+    const auto garbled = FindPicture(root, assets::Photo(5));
+    ASSERT_TRUE(garbled);
+    EXPECT_FALSE(DecodePicture(*garbled));
+    std::filesystem::remove_all(root);
+}
+
+}  // namespace
+}  // namespace gnamm::art
