@@ -1,6 +1,8 @@
 // The design layout table: where every element sits in the 12000 x 9000 window.
 #include "ui/screen.h"
 
+#include "game/hall_of_fame.h"
+
 #include "ui/scoreboard_view.h"
 
 namespace gnamm {
@@ -53,6 +55,7 @@ void ApplyDesignLayout(Screen& s) {
     // The pick colour is the colour of the deck's outline.
     s.ShpContornoCarta[kPostoMazzo].borderColor = colors::kPick;
     ApplicaScritteTabellone(s);
+    LayoutClassifica(s);
 }
 
 }  // namespace gnamm

@@ -1,0 +1,213 @@
+// The sound generators on their own: what the voice is asked to say, the composed tracks, the
+// MIDI and WAV files they are written to, and the building blocks of the noises.
+#include <SDL.h>
+#include <glib.h>
+#include <gtest/gtest.h>
+#include <smf.h>
+
+#include <cmath>
+#include <cstdlib>
+#include <filesystem>
+#include <numbers>
+#include <set>
+
+#include "composer.h"
+#include "dsp.h"
+#include "midi_file.h"
+#include "sfx.h"
+#include "spoken_form.h"
+#include "wav.h"
+
+namespace gnamm::sound {
+namespace {
+
+std::filesystem::path TempDir() {
+    const char* base = std::getenv("GNAMM_TEST_TMP");
+    std::filesystem::path dir =
+        std::filesystem::path(base ? base : std::filesystem::temp_directory_path().string()) /
+        "sound-tools";
+    std::filesystem::create_directories(dir);
+    return dir;
+}
+
+TEST(SpokenForm, SaysTheWordsTheBubbleShows) {
+    EXPECT_EQ(SpokenForm("E' solo fortuna, ragazzo!!"), "È solo fortuna, ragazzo!!");
+    EXPECT_EQ(SpokenForm("Mmmh..."), "Ehmm...");
+    EXPECT_EQ(SpokenForm("He-he-he..."), "eh, eh, eh...");
+    EXPECT_EQ(SpokenForm("Benvenuto nel mio saloon."), "Benvenuto nel mio salùn.");
+    // An apostrophe inside a phrase is elision, not an accent, and whole words only change.
+    EXPECT_EQ(SpokenForm("Non fare l'indiano... gioca!!"), "Non fare l'indiano... gioca!!");
+    EXPECT_EQ(SpokenForm("Hai bevuto l'asso, eh?"), "Hai bevuto l'asso, eh?");
+    EXPECT_EQ(SpokenForm("Ehi!"), "Ehi!");
+    EXPECT_EQ(SpokenForm("E beh?!"), "E beh?!");
+    EXPECT_EQ(SpokenForm(""), "");
+}
+
+TEST(Composer, EveryTrackLastsItsLength) {
+    const auto& tracks = SaloonTracks();
+    ASSERT_EQ(tracks.size(), 24u);
+    for (const TrackPlan& plan : tracks) {
+        const Score score = Compose(plan);
+        EXPECT_NEAR(score.seconds(), plan.seconds, 0.01) << plan.title;
+        double lastEnd = 0;
+        for (const NoteEvent& n : score.notes) {
+            lastEnd = std::max(lastEnd, n.beat + n.length);
+            EXPECT_GE(n.pitch, 21) << plan.title;  // the piano's keyboard
+            EXPECT_LE(n.pitch, 108) << plan.title;
+            EXPECT_GE(n.velocity, 1) << plan.title;
+            EXPECT_LE(n.velocity, 127) << plan.title;
+            EXPECT_GT(n.length, 0) << plan.title;
+        }
+        // The last chord rings to the very end: no silent tail, no note cut by the end.
+        EXPECT_NEAR(lastEnd, score.totalBeats, 1e-9) << plan.title;
+    }
+}
+
+TEST(Composer, TracksDifferInTuneKeyAndTempo) {
+    std::set<std::vector<int>> tunes;
+    std::set<long> tempos;
+    std::set<std::pair<int, bool>> keysOfNeighbours;
+    const auto& tracks = SaloonTracks();
+    for (std::size_t i = 0; i < tracks.size(); ++i) {
+        const Score score = Compose(tracks[i]);
+        std::vector<int> tune;
+        for (const NoteEvent& n : score.notes) {
+            if (n.channel == 0 && tune.size() < 32) tune.push_back(n.pitch);
+        }
+        EXPECT_TRUE(tunes.insert(tune).second) << tracks[i].title;
+        EXPECT_TRUE(tempos.insert(std::lround(score.bpm)).second) << tracks[i].title;
+        if (i > 0) {
+            EXPECT_FALSE(tracks[i].tonic == tracks[i - 1].tonic &&
+                         tracks[i].minor == tracks[i - 1].minor)
+                << tracks[i].title << " is in the key of the track before it";
+        }
+    }
+}
+
+TEST(Composer, SameTrackEveryBuild) {
+    const Score a = Compose(SaloonTracks()[4]);
+    const Score b = Compose(SaloonTracks()[4]);
+    ASSERT_EQ(a.notes.size(), b.notes.size());
+    for (std::size_t i = 0; i < a.notes.size(); ++i) {
+        EXPECT_EQ(a.notes[i].pitch, b.notes[i].pitch);
+        EXPECT_EQ(a.notes[i].beat, b.notes[i].beat);
+    }
+}
+
+TEST(MidiFile, ReadsBackWithItsLengthAndNotes) {
+    const Score score = Compose(SaloonTracks()[1]);
+    const auto path = (TempDir() / "02.mid").string();
+    ASSERT_TRUE(WriteMidi(path, score));
+    smf_t* smf = smf_load(path.c_str());
+    ASSERT_NE(smf, nullptr);
+    EXPECT_NEAR(smf_get_length_seconds(smf), score.seconds(), 0.05);
+    std::size_t noteOns = 0;
+    bool honkyTonk = false;
+    for (smf_event_t* e = smf_get_next_event(smf); e != nullptr; e = smf_get_next_event(smf)) {
+        if (e->midi_buffer_length == 3 && (e->midi_buffer[0] & 0xF0) == 0x90 &&
+            e->midi_buffer[2] > 0) {
+            ++noteOns;
+        }
+        if (e->midi_buffer_length == 2 && (e->midi_buffer[0] & 0xF0) == 0xC0) {
+            honkyTonk = e->midi_buffer[1] == kHonkyTonkProgram;
+        }
+    }
+    smf_delete(smf);
+    EXPECT_EQ(noteOns, score.notes.size());
+    EXPECT_TRUE(honkyTonk);
+}
+
+TEST(MidiFile, UnwritablePathIsReportedNotFatal) {
+    EXPECT_FALSE(
+        WriteMidi((TempDir() / "no-such-dir" / "x.mid").string(), Compose(SaloonTracks()[0])));
+}
+
+double Rms(const Samples& s) {
+    double sum = 0;
+    for (const float x : s) sum += static_cast<double>(x) * x;
+    return s.empty() ? 0 : std::sqrt(sum / static_cast<double>(s.size()));
+}
+
+Samples Sine(double freq, double seconds) {
+    Samples s(static_cast<std::size_t>(Frames(seconds)));
+    for (std::size_t i = 0; i < s.size(); ++i) {
+        s[i] = static_cast<float>(
+            std::sin(2 * std::numbers::pi * freq * static_cast<double>(i) / kRate));
+    }
+    return s;
+}
+
+TEST(Dsp, FiltersKeepTheirBandAndDropTheRest) {
+    Samples low = Sine(200, 0.5), high = Sine(6000, 0.5);
+    Apply(low, Biquad::LowPass(1000));
+    Apply(high, Biquad::LowPass(1000));
+    EXPECT_GT(Rms(low), 0.6);
+    EXPECT_LT(Rms(high), 0.05);
+    Samples band = Sine(1500, 0.5), off = Sine(150, 0.5);
+    Apply(band, Biquad::BandPass(1500, 4));
+    Apply(off, Biquad::BandPass(1500, 4));
+    EXPECT_GT(Rms(band), 10 * Rms(off));
+}
+
+TEST(Dsp, FitLengthPadsOrCutsToTheFrame) {
+    Samples s = Sine(440, 1.0);
+    FitLength(s, 0.5);
+    EXPECT_EQ(s.size(), static_cast<std::size_t>(Frames(0.5)));
+    EXPECT_LT(std::fabs(s.back()), 1e-3);  // cut with a fade, not a click
+    FitLength(s, 0.75);
+    EXPECT_EQ(s.size(), static_cast<std::size_t>(Frames(0.75)));
+    EXPECT_EQ(s.back(), 0.0f);
+}
+
+TEST(Dsp, MixGrowsTheBufferAndAdds) {
+    Samples into = Silence(0.1);
+    MixInto(into, Samples(100, 0.5f), 0.2, 0.5);
+    EXPECT_EQ(into.size(), static_cast<std::size_t>(Frames(0.2)) + 100);
+    EXPECT_FLOAT_EQ(into.back(), 0.25f);
+    EXPECT_FLOAT_EQ(into.front(), 0.0f);
+}
+
+TEST(Dsp, StrikeIgnoresModesAboveNyquist) {
+    const Samples s = Strike({{kRate * 0.6, 1.0, 0.5}}, 0.2);
+    EXPECT_EQ(Peak(s), 0.0);
+}
+
+TEST(Wav, SdlReadsWhatWeWrite) {
+    Samples s = Sine(440, 0.3);
+    s[10] = 3.0f;  // out of range: clamped, never wrapped round
+    const auto path = (TempDir() / "sine.wav").string();
+    ASSERT_TRUE(WriteWav(path, s));
+    SDL_AudioSpec spec;
+    Uint8* buffer = nullptr;
+    Uint32 bytes = 0;
+    ASSERT_NE(SDL_LoadWAV(path.c_str(), &spec, &buffer, &bytes), nullptr) << SDL_GetError();
+    EXPECT_EQ(spec.freq, kRate);
+    EXPECT_EQ(spec.channels, 1);
+    EXPECT_EQ(spec.format, AUDIO_S16LSB);
+    EXPECT_EQ(bytes, s.size() * 2);
+    const auto* pcm = reinterpret_cast<const Sint16*>(buffer);
+    EXPECT_EQ(pcm[10], 32767);
+    EXPECT_NEAR(pcm[20] / 32767.0, s[20], 1e-4);
+    SDL_FreeWAV(buffer);
+}
+
+TEST(Sfx, SaloonSoundsLastTheirLengthAndSitBehindTheGame) {
+    for (int n = 1; n <= 30; ++n) {
+        const Samples s = SaloonSound(n);
+        EXPECT_NEAR(Seconds(s) * 1000, SaloonLengthMs(n), 1.0) << "Sa" << n;
+        EXPECT_GT(Peak(s), 0.1) << "Sa" << n;   // something to hear
+        EXPECT_LE(Peak(s), 0.51) << "Sa" << n;  // never louder than a voice
+    }
+}
+
+TEST(Sfx, CardNoisesAreShortEnoughForTheirTimers) {
+    // The click and the card-play noises free the sound after 230 ms, the capture after 365.
+    for (const NamedSound& s : CardNoises()) {
+        const double ms = Seconds(s.samples) * 1000;
+        EXPECT_GT(Peak(s.samples), 0.3) << s.file;
+        EXPECT_LE(ms, s.file == "Presa.wav" ? 365 : 230) << s.file;
+    }
+}
+
+}  // namespace
+}  // namespace gnamm::sound

@@ -1,0 +1,182 @@
+// Checks on the generated sound files as the game will find them: every name the game uses
+// opens, every voice ends within the time its remark gives it, the saloon sounds and the tracks
+// last as long as the game counts on, and the music is actually heard through the mixer.
+#include <SDL.h>
+#include <SDL_mixer.h>
+#include <glib.h>
+#include <gtest/gtest.h>
+#include <smf.h>
+
+#include <algorithm>
+#include <chrono>
+#include <cmath>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <optional>
+#include <thread>
+#include <vector>
+
+#include "composer.h"
+#include "data/asset_catalog.h"
+#include "data/asset_resolver.h"
+#include "persona/remarks.h"
+#include "sfx.h"
+
+namespace gnamm::sound {
+namespace {
+
+const AssetResolver& Assets() {
+    static const AssetResolver resolver{std::filesystem::path(GNAMM_ASSET_DIR)};
+    return resolver;
+}
+
+struct Pcm {
+    int rate = 0;
+    std::vector<Sint16> samples;  // mono
+    double seconds() const { return rate > 0 ? static_cast<double>(samples.size()) / rate : 0; }
+};
+
+std::optional<Pcm> LoadWav(std::string_view assetName) {
+    const auto path = Assets().resolve(assetName);
+    if (!path) return std::nullopt;
+    SDL_AudioSpec spec;
+    Uint8* buffer = nullptr;
+    Uint32 bytes = 0;
+    if (SDL_LoadWAV(path->c_str(), &spec, &buffer, &bytes) == nullptr) return std::nullopt;
+    Pcm pcm;
+    if (spec.format == AUDIO_S16LSB && spec.channels == 1) {
+        pcm.rate = spec.freq;
+        const auto* data = reinterpret_cast<const Sint16*>(buffer);
+        pcm.samples.assign(data, data + bytes / 2);
+    }
+    SDL_FreeWAV(buffer);
+    return pcm;
+}
+
+TEST(SoundAssets, EveryNameTheGameUsesOpens) {
+    std::vector<std::string> names = assets::AllSounds();
+    names.emplace_back(assets::kClic);  // the click, written in lower case
+    for (const std::string& name : names) {
+        const auto path = Assets().resolve(name);
+        ASSERT_TRUE(path.has_value()) << name << " is missing";
+        if (name.ends_with(".wav")) {
+            const auto pcm = LoadWav(name);
+            ASSERT_TRUE(pcm.has_value()) << name << ": " << SDL_GetError();
+            EXPECT_GT(pcm->rate, 0) << name << " is not 16-bit mono";
+            EXPECT_FALSE(pcm->samples.empty()) << name;
+        } else {
+            smf_t* smf = smf_load(path->c_str());
+            ASSERT_NE(smf, nullptr) << name << " does not parse";
+            EXPECT_GT(smf->number_of_tracks, 0) << name;
+            smf_delete(smf);
+        }
+    }
+}
+
+TEST(SoundAssets, VoicesEndWithTheirRemarkAndAreClear) {
+    for (const auto& line : remarks::VoiceLines()) {
+        const auto pcm = LoadWav(line.file);
+        ASSERT_TRUE(pcm.has_value() && pcm->rate > 0) << line.file;
+        EXPECT_LE(pcm->seconds() * 1000, line.limiteMs * 1.10) << line.file << " " << line.testo;
+        int peak = 0;
+        long clipped = 0;
+        double energy = 0;
+        for (const Sint16 x : pcm->samples) {
+            peak = std::max(peak, std::abs(static_cast<int>(x)));
+            if (std::abs(static_cast<int>(x)) >= 32767) ++clipped;
+            energy += static_cast<double>(x) * x;
+        }
+        const double rms = std::sqrt(energy / static_cast<double>(pcm->samples.size())) / 32768;
+        EXPECT_GT(peak, 16000) << line.file << " is too quiet";
+        EXPECT_EQ(clipped, 0) << line.file << " clips";
+        EXPECT_GT(20 * std::log10(rms), -35) << line.file << " is mostly silence";
+    }
+}
+
+TEST(SoundAssets, SaloonSoundsLastWhatTheGameCountsOn) {
+    for (int n = 1; n <= 30; ++n) {
+        const auto pcm = LoadWav(assets::SaloonSound(n));
+        ASSERT_TRUE(pcm.has_value() && pcm->rate > 0) << n;
+        EXPECT_NEAR(pcm->seconds() * 1000, SaloonLengthMs(n), SaloonLengthMs(n) * 0.05) << n;
+    }
+}
+
+TEST(SoundAssets, TracksLastWhatTheGameCountsOn) {
+    const auto& tracks = SaloonTracks();
+    for (int n = 1; n <= 24; ++n) {
+        const auto path = Assets().resolve(assets::MusicTrack(n));
+        ASSERT_TRUE(path.has_value()) << n;
+        smf_t* smf = smf_load(path->c_str());
+        ASSERT_NE(smf, nullptr) << n;
+        EXPECT_NEAR(smf_get_length_seconds(smf), tracks[static_cast<std::size_t>(n - 1)].seconds,
+                    3.0)
+            << n;
+        smf_delete(smf);
+    }
+}
+
+// Plays a track through SDL_mixer into a file (SDL's disk audio driver, as fast as it can
+// write) and measures what came out: the synthesiser and its sound font must make it audible.
+TEST(SoundAssets, MusicIsHeardThroughTheMixer) {
+    const auto track = Assets().resolve(assets::MusicTrack(2));
+    ASSERT_TRUE(track.has_value());
+    const std::filesystem::path dir = std::filesystem::path(GNAMM_TEST_TMP_DIR) / "sound-assets";
+    std::filesystem::create_directories(dir);
+    const auto raw = (dir / "music.raw").string();
+    std::filesystem::remove(raw);
+    setenv("SDL_AUDIODRIVER", "disk", 1);
+    setenv("SDL_DISKAUDIOFILE", raw.c_str(), 1);
+    setenv("SDL_DISKAUDIODELAY", "0", 1);
+    ASSERT_EQ(SDL_Init(SDL_INIT_AUDIO), 0) << SDL_GetError();
+    Mix_Init(MIX_INIT_MID);
+    constexpr int kRate = 22050;
+    ASSERT_EQ(Mix_OpenAudio(kRate, AUDIO_S16LSB, 2, 1024), 0) << Mix_GetError();
+    Mix_Music* music = Mix_LoadMUS(track->c_str());
+    ASSERT_NE(music, nullptr) << Mix_GetError();
+    EXPECT_EQ(Mix_GetMusicType(music), MUS_MID);
+    ASSERT_EQ(Mix_PlayMusic(music, 0), 0) << Mix_GetError();
+    // The driver writes silence while the synthesiser loads its sound font, then renders far
+    // faster than the music plays: follow the file until twenty seconds have come out after
+    // the first sound. The deadline only guards against a mixer that never plays.
+    constexpr std::size_t kWindow = 20ull * kRate * 2;  // samples, both channels
+    std::vector<Sint16> pcm;
+    std::uintmax_t done = 0;  // bytes read so far, whole stereo frames only
+    for (int polls = 0; polls < 600 && pcm.size() < kWindow; ++polls) {
+        std::this_thread::sleep_for(std::chrono::milliseconds(50));
+        std::error_code ec;
+        const std::uintmax_t size = std::filesystem::file_size(raw, ec) / 4 * 4;
+        if (ec || size <= done) continue;
+        std::vector<Sint16> chunk((size - done) / 2);
+        std::ifstream in(raw, std::ios::binary);
+        in.seekg(static_cast<std::streamoff>(done));
+        in.read(reinterpret_cast<char*>(chunk.data()), static_cast<std::streamsize>(size - done));
+        if (!in) continue;
+        done = size;
+        auto from = chunk.begin();
+        if (pcm.empty()) from = std::find_if(from, chunk.end(), [](Sint16 x) { return x != 0; });
+        pcm.insert(pcm.end(), from, chunk.end());
+    }
+    Mix_HaltMusic();
+    Mix_FreeMusic(music);
+    Mix_CloseAudio();
+    Mix_Quit();
+    SDL_Quit();
+    std::filesystem::remove(raw);
+    ASSERT_GE(pcm.size(), kWindow) << "the music is silent";
+    pcm.resize(kWindow);
+    double energy = 0;
+    int peak = 0;
+    for (const Sint16 x : pcm) {
+        energy += static_cast<double>(x) * x;
+        peak = std::max(peak, std::abs(static_cast<int>(x)));
+    }
+    const double rmsDb =
+        20 * std::log10(std::sqrt(energy / static_cast<double>(pcm.size())) / 32768);
+    EXPECT_GT(rmsDb, -40) << "the music is (nearly) silent";
+    EXPECT_LT(rmsDb, -12) << "the music would drown the voices";
+    EXPECT_LT(peak, 32767) << "the music clips";
+}
+
+}  // namespace
+}  // namespace gnamm::sound
