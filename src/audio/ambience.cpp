@@ -1,11 +1,87 @@
+// The saloon ambience cycle.
 #include "audio/ambience.h"
 
+#include <algorithm>
+#include <array>
+
+#include "data/asset_catalog.h"
 #include "game/game.h"
 
 namespace gnamm {
+namespace {
 
-void Ambiente(Game&) {}
-void OnAmbiente(Game&) {}
-void OnDurataAmbiente(Game&) {}
+struct RigaAmbiente {
+    int durataMs;   // of SaNN without music, k = NN (draw 1 plays Sa03, see below)
+    int conMusica;  // the sound played instead while music plays; 0 = the same
+};
+
+// Lengths by draw; draws 1, 3, 12, 13, 14 and 15 give way to another sound under the music.
+constexpr std::array<RigaAmbiente, 30> kAmbiente = {{
+    {1750, 1}, {1010, 0}, {1750, 1}, {420, 0},   {280, 0},  {480, 0},   {1140, 0}, {600, 0},
+    {670, 0},  {4270, 0}, {590, 0},  {1560, 10}, {690, 1},  {6390, 10}, {2820, 5}, {4430, 0},
+    {2220, 0}, {2000, 0}, {3510, 0}, {6710, 0},  {480, 0},  {750, 0},   {6800, 0}, {1530, 0},
+    {1540, 0}, {1500, 0}, {490, 0},  {1120, 0},  {1030, 0}, {1910, 0},
+}};
+
+int Durata(int file) {
+    // Sa01 is heard only under the music, and only its length is its own.
+    if (file == 1) return 3800;
+    return kAmbiente[static_cast<size_t>(file - 1)].durataMs;
+}
+
+}  // namespace
+
+SuonoSaloon SuonoAmbiente(int k, bool musica) {
+    k = std::clamp(k, 1, 30);
+    const RigaAmbiente& r = kAmbiente[static_cast<size_t>(k - 1)];
+    if (musica && r.conMusica != 0) return {r.conMusica, Durata(r.conMusica), r.conMusica};
+    // Without music draw 1 plays the same sound as draw 3, under its own number.
+    if (k == 1) return {3, Durata(3), 1};
+    return {k, r.durataMs, k};
+}
+
+void Ambiente(Game& g) {
+    const int k = g.estrazione(30);
+    if (g.suoni.spia.busy) return;
+    g.suoni.spia.busy = true;
+    g.media.command(Channel::Ambiente, Command::Prev);
+    g.media.command(Channel::Ambiente, Command::Close);
+    g.scheduler.disable(Timer::DurataAmbiente);
+    const SuonoSaloon s = SuonoAmbiente(k, g.scheduler.isEnabled(Timer::Musiche));
+    g.suoni.spia.ambiente = s.numero;
+    g.media.setFile(Channel::Ambiente, assets::SaloonSound(s.file));
+    g.scheduler.setInterval(Timer::DurataAmbiente, s.durataMs);
+    g.media.command(Channel::Ambiente, Command::Open);
+    g.media.command(Channel::Ambiente, Command::Play);
+    g.scheduler.enable(Timer::DurataAmbiente);
+}
+
+void OnAmbiente(Game& g) {
+    if (!g.opzioni.rumoriSaloon) {
+        g.scheduler.disable(Timer::Ambiente);
+        return;
+    }
+    // The timer stays on: while the indicator is busy the next tick simply tries again.
+    Ambiente(g);
+}
+
+void OnDurataAmbiente(Game& g) {
+    g.scheduler.disable(Timer::DurataAmbiente);
+    if (!g.screen.FraPannello[3].visible) g.suoni.spia.busy = false;
+    g.suoni.spia.ambiente = 0;
+    g.scheduler.setInterval(Timer::Ambiente, 3000 + 1000 * g.estrazione(7));
+    g.scheduler.enable(Timer::Ambiente);
+}
+
+void FermaAmbiente(Game& g) {
+    g.scheduler.disable(Timer::DurataAmbiente);
+    g.scheduler.disable(Timer::Ambiente);
+    // With its end timer gone, a saloon sound caught playing would hold the indicator (and its
+    // number, which keeps the next deal from freeing it) for good.
+    if (g.suoni.spia.ambiente != 0) {
+        g.suoni.spia.ambiente = 0;
+        if (!g.screen.FraPannello[3].visible) g.suoni.spia.busy = false;
+    }
+}
 
 }  // namespace gnamm

@@ -6,6 +6,9 @@
 #include "game/speeds.h"
 
 namespace gnamm {
+namespace {
+constexpr int kDurataImpazienzaFirst = 1000;
+}  // namespace
 
 void AvviaSuono(Game& g, Channel channel, std::string_view file) {
     // Rewinding and closing first stops whatever the channel was playing, so a new noise
@@ -43,6 +46,22 @@ void RumoreGioco(Game& g) {
 void OnCarta(Game& g) {
     g.suoni.spia.busy = false;
     g.scheduler.disable(Timer::Carta);
+}
+
+void IntervalliInizialiSuoni(Game& g) {
+    // Several callers enable these timers without setting an interval, and a timer with none
+    // would never fire.
+    Scheduler& s = g.scheduler;
+    s.setInterval(Timer::DurataGnammH, speeds::kDurataGnammHFirst);
+    s.setInterval(Timer::AssoBevuto, speeds::kAssoBevutoFirst);
+    s.setInterval(Timer::Impazienza, speeds::kImpazienzaVeryImpatient);
+    s.setInterval(Timer::DurataImpazienza, kDurataImpazienzaFirst);
+    s.setInterval(Timer::Carta, speeds::kCarta);
+    s.setInterval(Timer::Rumoregioco, speeds::kRumoregioco);
+    s.setInterval(Timer::Ambiente, speeds::kAmbienteFirst);
+    s.setInterval(Timer::DurataAmbiente, speeds::kDurataAmbienteFirst);
+    s.setInterval(Timer::Musiche, speeds::kMusiche);
+    s.setInterval(Timer::Silenzio, speeds::kSilenzioMiddle);
 }
 
 void OnRumoregioco(Game& g) {

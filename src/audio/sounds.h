@@ -19,6 +19,8 @@ void SuonoClic(Game& g);
 // One of the three card-play noises; TmrRumoregioco frees the indicator after it.
 void RumoreGioco(Game& g);
 void OnCarta(Game& g);
+// The design intervals of the sound, remark and impatience timers before their first use.
+void IntervalliInizialiSuoni(Game& g);
 void OnRumoregioco(Game& g);
 
 }  // namespace gnamm

@@ -30,6 +30,7 @@ std::string_view LivelloText(Livello l) {
 Game::Game(Clock& clockIn, RandomSource& rngIn, MediaPlayer& mediaIn, Paths pathsIn)
     : clock(clockIn), rng(rngIn), media(mediaIn), paths(std::move(pathsIn)), scheduler(clockIn) {
     ApplyDesignLayout(screen);
+    IntervalliInizialiSuoni(*this);
 }
 
 void Game::fireDueTimers() {

@@ -1,12 +1,69 @@
+// Nonno Zeb urging a slow player.
 #include "persona/impatience.h"
 
 #include "game/game.h"
+#include "game/speeds.h"
+#include "persona/comments.h"
+#include "persona/remarks.h"
 
 namespace gnamm {
 
-void ArmaImpazienza(Game&) {}
-void ImpazienzaCartaGiocata(Game&) {}
-void OnImpazienza(Game&) {}
-void OnDurataImpazienza(Game&) {}
+void ArmaImpazienza(Game& g) {
+    if (g.opzioni.impazienzaZeb == Impazienza::Quiet) return;
+    g.scheduler.setInterval(Timer::Impazienza, IntervalloImpazienza(g.opzioni.impazienzaZeb));
+    if (g.opzioni.commentiZeb) g.scheduler.enable(Timer::Impazienza);
+}
+
+void ImpazienzaCartaGiocata(Game& g) {
+    if (g.scheduler.isEnabled(Timer::DurataImpazienza)) {
+        g.suoni.spia.foto = FotoImpazienza::Magenta;
+    } else if (g.suoni.spia.foto == FotoImpazienza::Green) {
+        g.suoni.spia.foto = FotoImpazienza::Black;
+        MostraFotoLivello(g);
+    }
+}
+
+void ScegliImpazienza(Game& g) {
+    const Commento c = remarks::Impazienza(g.estrazione(remarks::kImpazienza));
+    g.media.command(Channel::Impazienza, Command::Prev);
+    g.media.command(Channel::Impazienza, Command::Close);
+    g.media.setFile(Channel::Impazienza, "");
+    g.scheduler.setInterval(Timer::DurataImpazienza, c.durataMs);
+    g.media.setFile(Channel::Impazienza, c.voce);
+    g.screen.lblCommenti.text = c.testo;
+    g.screen.ImgFumetto.picture = c.fumetto;
+    g.screen.ImgRiquadro[0].picture = c.foto;
+    g.media.command(Channel::Impazienza, Command::Open);
+    g.media.command(Channel::Impazienza, Command::Play);
+    g.screen.lblCommenti.visible = true;
+    g.screen.ImgFumetto.visible = true;
+    g.scheduler.enable(Timer::DurataImpazienza);
+    g.suoni.spia.foto = FotoImpazienza::Green;
+}
+
+void OnImpazienza(Game& g) {
+    if (g.suoni.spia.busy) {
+        // Someone else holds the sound: try again shortly rather than talk over them.
+        g.scheduler.disable(Timer::Impazienza);
+        g.scheduler.setInterval(Timer::Impazienza, speeds::kImpazienzaRetry);
+        if (g.opzioni.commentiZeb) g.scheduler.enable(Timer::Impazienza);
+        return;
+    }
+    g.suoni.spia.busy = true;
+    g.scheduler.disable(Timer::Impazienza);
+    ScegliImpazienza(g);
+}
+
+void OnDurataImpazienza(Game& g) {
+    g.scheduler.disable(Timer::DurataImpazienza);
+    g.screen.lblCommenti.visible = false;
+    g.screen.ImgFumetto.visible = false;
+    g.suoni.spia.busy = false;
+    ArmaImpazienza(g);
+    if (g.suoni.spia.foto == FotoImpazienza::Magenta) {
+        g.suoni.spia.foto = FotoImpazienza::Black;
+        MostraFotoLivello(g);
+    }
+}
 
 }  // namespace gnamm

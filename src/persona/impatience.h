@@ -1,4 +1,5 @@
-// Nonno Zeb urging a slow player.
+// Nonno Zeb urging a slow player: the waiting timer, the twelve urging lines and the photo
+// that stays until the human plays.
 #pragma once
 
 namespace gnamm {
@@ -6,8 +7,15 @@ namespace gnamm {
 class Game;
 struct TableState;
 
+// Starts (or restarts) the wait before the next urging, as "Impazienza Zeb" sets it; with
+// "Quiet" the timer is left alone.
 void ArmaImpazienza(Game& g);
+// The human has played: the impatience photo gives way to the level portrait, at once or when
+// the running urging ends. The caller has already stopped TmrImpazienza.
 void ImpazienzaCartaGiocata(Game& g);
+// One urging line, drawn at random (repeats allowed), on the impatience channel.
+void ScegliImpazienza(Game& g);
+// Ticks of TmrImpazienza and TmrDurataImpazienza.
 void OnImpazienza(Game& g);
 void OnDurataImpazienza(Game& g);
 
