@@ -1,0 +1,73 @@
+#include "game/table_model.h"
+
+#include <gtest/gtest.h>
+
+#include "game/capture_rules.h"
+#include "game/deal.h"
+#include "table_fixture.h"
+
+namespace gnamm::test_tavolo {
+namespace {
+
+using TableModel = TableTest;
+
+TEST_F(TableModel, FacesAndBacks) {
+    MostraCarta(g, 12, C("Qp"));
+    EXPECT_EQ(g.screen.ImgCarta[12].picture, "\\Carte\\Qp.jpg");
+    EXPECT_TRUE(g.screen.ImgCarta[12].visible && g.screen.ShpCarta[12].visible);
+    MostraCarta(g, 12, Card());  // no card: the old picture stays
+    EXPECT_EQ(g.screen.ImgCarta[12].picture, "\\Carte\\Qp.jpg");
+
+    g.opzioni.retroCarte = Retro::Star;
+    g.opzioni.coloreCarte = ColoreCarte::Grey;
+    g.screen.ImgCarta[2].visible = false;
+    MostraRetro(g, 2);
+    EXPECT_EQ(g.screen.ImgCarta[2].picture, "\\Grafica\\Star.gif");
+    EXPECT_EQ(g.screen.ShpCarta[2].back, (Rgb{128, 128, 128}));
+    EXPECT_TRUE(g.screen.ShpCarta[2].visible);
+    EXPECT_FALSE(g.screen.ImgCarta[2].visible);
+    g.opzioni.retroCarte = Retro::America;
+    g.opzioni.coloreCarte = ColoreCarte::Green;
+    MostraRetro(g, 2);
+    EXPECT_EQ(g.screen.ImgCarta[2].picture, "\\Grafica\\America.gif");
+    EXPECT_EQ(g.screen.ShpCarta[2].back, (Rgb{65, 137, 92}));
+    // Out of range: nothing written.
+    MostraCarta(g, kNumeroPosti, C("Ac"));
+    MostraRetro(g, -1);
+}
+
+TEST_F(TableModel, ValoriRimastiNeverGoBelowZero) {
+    for (int i = 0; i < 5; ++i) AggiornaValoriRimasti(g, C("Jq"));
+    EXPECT_EQ(g.tavolo.valoriRimasti[8], 0);
+    AggiornaValoriRimasti(g, Card());
+    EXPECT_EQ(g.tavolo.valoriRimasti[1], 4);
+}
+
+TEST_F(TableModel, ANewGiocoEmptiesTheTableAndThePool) {
+    g.tavolo.mazziere = Player::PC;
+    NuovoGioco(g);
+    MescolaCarte(g);
+    avanza(2200);
+    tavolo({{kPostoDodicesimo, "Kc"}});
+    g.tavolo.manche = 6;
+    g.tavolo.numeroCarteGiocate = 4;
+    NuovoGioco(g);
+    for (const int i : kPostiTavolo) {
+        EXPECT_TRUE(g.tavolo.carta[i].empty()) << i;
+        EXPECT_FALSE(g.screen.ImgCarta[i].visible) << i;
+    }
+    for (int k = 1; k <= 40; ++k) {
+        EXPECT_TRUE(g.tavolo.carteDaGiocare[k].empty());
+        EXPECT_FALSE(g.tavolo.distribuita[k]);
+    }
+    EXPECT_EQ(g.tavolo.contatoreCartaDaEstrarre, 1);
+    EXPECT_EQ(g.tavolo.carteRimasteNelMazzo, 40);
+    EXPECT_EQ(g.tavolo.manche, 0);
+    EXPECT_EQ(g.tavolo.numeroCarteGiocate, 0);
+    EXPECT_EQ(g.tavolo.numeroCarteSulTavolo, 0);
+    EXPECT_EQ(g.tavolo.posizioneInserimentoCarta, 0);
+    for (int v = 1; v <= 10; ++v) EXPECT_EQ(g.tavolo.valoriRimasti[v], 4);
+}
+
+}  // namespace
+}  // namespace gnamm::test_tavolo
