@@ -1,0 +1,34 @@
+// The simulator's human: which card to play and which capture to pick.
+//
+// random: a random card, then a random legal capture when the rule leaves a choice.
+// greedy: every card and every capture it allows, scored by a simple heuristic; the best is
+// played (ties to the first). A capture scores 0.3 a card, +1 a 7, +0.4 a Quadri, +0.3 a
+// figure, +0.6 a tie six, +2.5 the 5 di Cuori, +3 a Punto Gnamm, and -0.8 when it leaves a
+// table of 10 or less (Nonno Zeb may sweep it). A lay scores -0.3, -1 more for a 7, -2 for
+// the 5 di Cuori, -1.5 for an ace, -0.8 when the table it leaves adds up to 10 or less.
+#pragma once
+
+#include <random>
+#include <vector>
+
+#include "game/table_state.h"
+
+namespace gnamm::sim {
+
+enum class Politica;
+
+// A play: the hand place clicked and the table places to pick when a choice is asked.
+struct Giocata {
+    int posto = 0;
+    std::vector<int> prese;  // table places of the capture; empty for a lay
+};
+
+// Every capture the rule allows for the card in `posto` (one entry with no places: a lay).
+std::vector<Giocata> GiocateDi(const TableState& t, int posto);
+
+// The heuristic score of a play (greedy policy).
+float PunteggioGreedy(const TableState& t, const Giocata& g);
+
+Giocata ScegliGiocata(const TableState& t, Politica p, std::mt19937& rng);
+
+}  // namespace gnamm::sim

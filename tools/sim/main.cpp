@@ -1,0 +1,163 @@
+// gnamm-sim: plays Giochi headless, and answers the computer's move list or the capture rule
+// for one position. See `gnamm-sim --help`.
+#include <cstdio>
+#include <cstring>
+#include <iostream>
+#include <string>
+#include <string_view>
+
+#include <nlohmann/json.hpp>
+
+#include "sim_json.h"
+#include "sim_play.h"
+
+namespace {
+
+using namespace gnamm;
+using namespace gnamm::sim;
+
+constexpr const char* kAiuto = R"(usage:
+  gnamm-sim play [--level honest|cunning|cheat] [--human random|greedy]
+                 [--giochi N | --tornei N] [--seed S] [--check] [--json]
+      Plays against Nonno Zeb on a virtual clock through the window's own entry points (card
+      clicks, Enter, timer ticks) and prints a summary. Defaults: honest, random, 100 Giochi,
+      seed 1. The same seed plays the same games (it pins the generator and the time of day).
+      --check verifies after every move that all 40 cards are accounted for, and at the end
+      of every Gioco that each deck point and the 5 di Cuori went to exactly one side and
+      that each total equals deck points plus Punti Gnamm; breaches are counted in
+      "violations" and make the exit code 1.
+      Human policies:
+        random  a random card, then a random legal capture when the rule asks for a choice.
+        greedy  scores every card and capture and plays the best: 0.3 a captured card, +1 a 7,
+                +0.4 a Quadri, +0.3 a figure, +0.6 a tie six, +2.5 the 5 di Cuori, +3 a
+                Punto Gnamm, -0.8 when the capture leaves 10 or less on the table; a lay
+                scores -0.3, -1 more for a 7, -2 for the 5 di Cuori, -1.5 for an ace, -0.8 when
+                it leaves 10 or less on the table.
+  gnamm-sim moves < position.json
+      The computer's move list, scores and choice for one position.
+  gnamm-sim capture < play.json
+      What a human card does to a table: {"table": {"7": "5p", ...}, "card": "7c"}.
+Bad input gets one line on stderr and exit code 2.
+)";
+
+int Errore(const std::string& msg) {
+    std::cerr << "gnamm-sim: " << msg << '\n';
+    return kEsitoInputErrato;
+}
+
+bool Numero(const char* s, long long min, long long max, long long& out) {
+    char* fine = nullptr;
+    errno = 0;
+    const long long v = std::strtoll(s, &fine, 10);
+    if (errno != 0 || fine == s || *fine != '\0' || v < min || v > max) return false;
+    out = v;
+    return true;
+}
+
+int Play(int argc, char** argv) {
+    OpzioniSim o;
+    bool json = false;
+    for (int i = 2; i < argc; ++i) {
+        const std::string_view a = argv[i];
+        const bool haValore = i + 1 < argc;
+        long long n = 0;
+        if (a == "--check") {
+            o.check = true;
+        } else if (a == "--json") {
+            json = true;
+        } else if (a == "--level" && haValore) {
+            const std::string_view l = argv[++i];
+            if (l == "honest") {
+                o.livello = Livello::Honest;
+            } else if (l == "cunning") {
+                o.livello = Livello::Cunning;
+            } else if (l == "cheat") {
+                o.livello = Livello::Cheat;
+            } else {
+                return Errore("--level takes honest, cunning or cheat");
+            }
+        } else if (a == "--human" && haValore) {
+            const std::string_view h = argv[++i];
+            if (h == "random") {
+                o.umano = Politica::Random;
+            } else if (h == "greedy") {
+                o.umano = Politica::Greedy;
+            } else {
+                return Errore("--human takes random or greedy");
+            }
+        } else if (a == "--giochi" && haValore) {
+            if (!Numero(argv[++i], 1, 100000000, n)) return Errore("--giochi takes a count");
+            o.giochi = static_cast<int>(n);
+        } else if (a == "--tornei" && haValore) {
+            if (!Numero(argv[++i], 1, 10000000, n)) return Errore("--tornei takes a count");
+            o.tornei = static_cast<int>(n);
+        } else if (a == "--seed" && haValore) {
+            if (!Numero(argv[++i], 0, 4294967295LL, n)) return Errore("--seed takes 0..4294967295");
+            o.seed = static_cast<uint32_t>(n);
+        } else {
+            return Errore("unknown option " + std::string(a) + " (see --help)");
+        }
+    }
+    if (o.giochi > 0 && o.tornei > 0) return Errore("--giochi and --tornei exclude each other");
+    if (o.giochi == 0 && o.tornei == 0) o.giochi = 100;
+
+    const CartellaTemporanea cartella;
+    if (cartella.path().empty()) {
+        std::cerr << "gnamm-sim: cannot make a temporary data folder\n";
+        return 1;
+    }
+    o.dati = cartella.path();
+    const Riepilogo r = Gioca(o);
+
+    const double giochi = r.giochi > 0 ? r.giochi : 1;
+    const double alSecondo = r.secondi > 0 ? r.giochi / r.secondi : 0;
+    if (json) {
+        const nlohmann::ordered_json j = {
+            {"giochi", r.giochi},
+            {"tornei", r.tornei},
+            {"tornei_zeb", r.torneiZeb},
+            {"tornei_human", r.torneiUmano},
+            {"partite_zeb", r.partiteZeb},
+            {"partite_human", r.partiteUmano},
+            {"punti_per_gioco_zeb", r.puntiZeb / giochi},
+            {"punti_per_gioco_human", r.puntiUmano / giochi},
+            {"gnamm_per_gioco_zeb", r.gnammZeb / giochi},
+            {"gnamm_per_gioco_human", r.gnammUmano / giochi},
+            {"seconds", r.secondi},
+            {"giochi_per_second", alSecondo},
+            {"violations", r.violazioni},
+        };
+        std::cout << j.dump() << '\n';
+    } else {
+        std::printf("Giochi played: %d   Tornei played: %d\n", r.giochi, r.tornei);
+        std::printf("Partite won:   Zeb %d   human %d\n", r.partiteZeb, r.partiteUmano);
+        std::printf("Tornei won:    Zeb %d   human %d\n", r.torneiZeb, r.torneiUmano);
+        std::printf("Points per Gioco:      Zeb %.3f   human %.3f\n", r.puntiZeb / giochi,
+                    r.puntiUmano / giochi);
+        std::printf("Punti Gnamm per Gioco: Zeb %.3f   human %.3f\n", r.gnammZeb / giochi,
+                    r.gnammUmano / giochi);
+        std::printf("Elapsed: %.3f s   %.0f Giochi per second\n", r.secondi, alSecondo);
+        if (o.check) std::printf("Violations: %d\n", r.violazioni);
+    }
+    for (const auto& v : r.primeViolazioni) std::cerr << "violation: " << v << '\n';
+    return r.violazioni > 0 ? 1 : 0;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    if (argc < 2) {
+        std::cerr << kAiuto;
+        return kEsitoInputErrato;
+    }
+    const std::string_view cmd = argv[1];
+    if (cmd == "--help" || cmd == "-h" || cmd == "help") {
+        std::cout << kAiuto;
+        return 0;
+    }
+    if (cmd == "play") return Play(argc, argv);
+    if (argc > 2) return Errore(std::string(cmd) + " takes no options");
+    if (cmd == "moves") return ComandoMosse(std::cin, std::cout, std::cerr);
+    if (cmd == "capture") return ComandoPresa(std::cin, std::cout, std::cerr);
+    return Errore("unknown command " + std::string(cmd) + " (see --help)");
+}

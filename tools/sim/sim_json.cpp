@@ -1,0 +1,271 @@
+#include "sim_json.h"
+
+#include <charconv>
+#include <istream>
+#include <ostream>
+#include <set>
+#include <stdexcept>
+
+#include <nlohmann/json.hpp>
+
+#include "game/ai/evaluation.h"
+#include "game/ai/move_choice.h"
+#include "game/ai/move_list.h"
+#include "game/ai/pc_turn.h"
+#include "game/capture_rules.h"
+#include "game/game.h"
+
+namespace gnamm::sim {
+
+namespace {
+
+using json = nlohmann::ordered_json;
+
+struct InputErrato : std::runtime_error {
+    using std::runtime_error::runtime_error;
+};
+
+json Leggi(std::istream& in) {
+    try {
+        return json::parse(in);
+    } catch (const json::exception& e) {
+        throw InputErrato(std::string("malformed JSON: ") + e.what());
+    }
+}
+
+void RichiediOggetto(const json& j, const char* cosa) {
+    if (!j.is_object()) throw InputErrato(std::string(cosa) + " must be an object");
+}
+
+int Intero(const json& j, const char* chiave, int min, int max) {
+    if (!j.is_number_integer()) throw InputErrato(std::string(chiave) + " must be an integer");
+    const auto v = j.get<long long>();
+    if (v < min || v > max) {
+        throw InputErrato(std::string(chiave) + " out of range " + std::to_string(min) + ".." +
+                          std::to_string(max));
+    }
+    return static_cast<int>(v);
+}
+
+// Places given as object keys ("7": "5p"), each within [min, max], each card once overall.
+void LeggiPosti(const json& j, const char* cosa, int min, int max, TableState& t,
+                std::set<int>& carte) {
+    RichiediOggetto(j, cosa);
+    for (const auto& [chiave, valore] : j.items()) {
+        int posto = 0;
+        const auto* fine = chiave.data() + chiave.size();
+        const auto [ptr, ec] = std::from_chars(chiave.data(), fine, posto);
+        if (ec != std::errc() || ptr != fine || posto < min || posto > max) {
+            throw InputErrato(std::string(cosa) + ": place \"" + chiave + "\" out of range " +
+                              std::to_string(min) + ".." + std::to_string(max));
+        }
+        if (!valore.is_string()) throw InputErrato(std::string(cosa) + ": card codes are text");
+        const auto c = Card::Parse(valore.get<std::string>());
+        if (!c) throw InputErrato("unknown card code \"" + valore.get<std::string>() + "\"");
+        if (!carte.insert(c->deckPosition()).second) {
+            throw InputErrato("card " + c->code() + " given twice");
+        }
+        t.carta[posto] = *c;
+    }
+}
+
+std::string Codice(Card c) {
+    return c.code();
+}
+
+json NumeroFloat(float f) {
+    return json::parse(TestoFloat(f));
+}
+
+}  // namespace
+
+std::string TestoFloat(float f) {
+    char buf[32];
+    const auto [ptr, ec] = std::to_chars(buf, buf + sizeof buf, f);
+    return ec == std::errc() ? std::string(buf, ptr) : std::string("0");
+}
+
+int ComandoMosse(std::istream& in, std::ostream& out, std::ostream& err) {
+    try {
+        const json j = Leggi(in);
+        RichiediOggetto(j, "the position");
+        TableState t;
+        Scoreboard s;
+        std::set<int> carte;
+        Livello livello = Livello::Honest;
+        bool onesta = true;
+
+        if (j.contains("level")) {
+            const auto& l = j["level"];
+            if (l == "honest") {
+                livello = Livello::Honest;
+            } else if (l == "cunning") {
+                livello = Livello::Cunning;
+            } else if (l == "cheat") {
+                livello = Livello::Cheat;
+            } else {
+                throw InputErrato("level must be \"honest\", \"cunning\" or \"cheat\"");
+            }
+        }
+        if (j.contains("onesta")) {
+            if (!j["onesta"].is_boolean()) throw InputErrato("onesta must be true or false");
+            onesta = j["onesta"].get<bool>();
+        }
+        if (j.contains("table")) LeggiPosti(j["table"], "table", 7, 17, t, carte);
+        if (j.contains("pc_hand")) LeggiPosti(j["pc_hand"], "pc_hand", 1, 3, t, carte);
+        if (j.contains("h_hand")) LeggiPosti(j["h_hand"], "h_hand", 4, 6, t, carte);
+
+        if (j.contains("valori_rimasti")) {
+            const auto& v = j["valori_rimasti"];
+            if (!v.is_array() || v.size() != 10) {
+                throw InputErrato("valori_rimasti must be an array of 10 integers");
+            }
+            for (int k = 1; k <= 10; ++k)
+                t.valoriRimasti[k] = Intero(v[k - 1], "valori_rimasti", 0, 4);
+        }
+        int inManoH = 0;
+        for (int p = 4; p <= 6; ++p) inManoH += t.carta[p].empty() ? 0 : 1;
+        t.carteInManoAdH = inManoH;
+        if (j.contains("carte_in_mano_h")) {
+            t.carteInManoAdH = Intero(j["carte_in_mano_h"], "carte_in_mano_h", 0, 3);
+        }
+        t.carteRimasteNelMazzo = 0;
+        if (j.contains("carte_rimaste_nel_mazzo")) {
+            t.carteRimasteNelMazzo =
+                Intero(j["carte_rimaste_nel_mazzo"], "carte_rimaste_nel_mazzo", 0, 40);
+        }
+        static constexpr const char* kChiavi[4] = {"sette", "quadri", "figure", "carte"};
+        if (j.contains("counts_pc")) {
+            RichiediOggetto(j["counts_pc"], "counts_pc");
+            for (int k = 0; k < 4; ++k) {
+                if (j["counts_pc"].contains(kChiavi[k])) {
+                    s.pc.prese[k] = Intero(j["counts_pc"][kChiavi[k]], kChiavi[k], 0, 40);
+                }
+            }
+        }
+        if (j.contains("tie_pc")) {
+            RichiediOggetto(j["tie_pc"], "tie_pc");
+            for (int k = 0; k < 4; ++k) {
+                if (!j["tie_pc"].contains(kChiavi[k])) continue;
+                const auto& b = j["tie_pc"][kChiavi[k]];
+                if (!b.is_boolean()) throw InputErrato("tie_pc values must be true or false");
+                s.pc.seiPreso[k] = b.get<bool>();
+            }
+        }
+        if (j.contains("points")) {
+            RichiediOggetto(j["points"], "points");
+            for (int k = 0; k < 4; ++k) {
+                if (!j["points"].contains(kChiavi[k])) continue;
+                const auto& chi = j["points"][kChiavi[k]];
+                if (chi == "PC") {
+                    s.pc.punto[k] = true;
+                } else if (chi == "H") {
+                    s.h.punto[k] = true;
+                } else if (chi != "none") {
+                    throw InputErrato("points values must be \"PC\", \"H\" or \"none\"");
+                }
+            }
+        }
+        for (const int p : kPostiTavolo) t.numeroCarteSulTavolo += t.carta[p].empty() ? 0 : 1;
+        for (const int p : kPostiTavolo) t.assoInTavola = t.assoInTavola || t.carta[p].isAce();
+
+        Ricerca r;
+        ListaMosse lista;
+        Valutazione val;
+        PreparaRicerca(t, r);
+        TrovaCombinazioniPC(t, r, lista);
+        ValutaMossePC(t, r, lista, s, SguardoDi(livello, onesta), val);
+        const Scelta scelta = ScegliMossa(t, lista, val);
+
+        json mosse = json::array();
+        for (int m = 1; m <= lista.mossePossibili; ++m) {
+            json prese = json::array();
+            for (int k = 0; k < lista[m].numeroCatturate; ++k) {
+                prese.push_back(r.posto(lista[m].catturate[k]));
+            }
+            mosse.push_back({{"place", lista[m].posto},
+                             {"card", Codice(t.carta[lista[m].posto])},
+                             {"captures", prese},
+                             {"gnamm", lista[m].gnamm},
+                             {"reali", NumeroFloat(val.puntiReali[m])},
+                             {"potenziali", NumeroFloat(val.puntiPotenziali[m])},
+                             {"rischio", NumeroFloat(val.rischioScopa[m])},
+                             {"totali", NumeroFloat(val.puntiTotali[m])}});
+        }
+        json risposta = {{"moves", mosse}};
+        if (lista.mossePossibili > 0) {
+            risposta["mossa_migliore"] = scelta.mossaMigliore;
+            risposta["seconda_mossa"] = scelta.secondaMossa;
+        } else {
+            risposta["mossa_migliore"] = nullptr;
+            risposta["seconda_mossa"] = nullptr;
+        }
+        risposta["ace_rule"] = scelta.regolaAsso;
+        out << risposta.dump() << '\n';
+        return 0;
+    } catch (const InputErrato& e) {
+        err << "gnamm-sim moves: " << e.what() << '\n';
+        return kEsitoInputErrato;
+    } catch (const json::exception& e) {
+        err << "gnamm-sim moves: bad input: " << e.what() << '\n';
+        return kEsitoInputErrato;
+    }
+}
+
+int ComandoPresa(std::istream& in, std::ostream& out, std::ostream& err) {
+    try {
+        const json j = Leggi(in);
+        RichiediOggetto(j, "the input");
+        TableState t;
+        std::set<int> carte;
+        if (j.contains("table")) LeggiPosti(j["table"], "table", 7, 17, t, carte);
+        if (!j.contains("card") || !j["card"].is_string()) throw InputErrato("card is required");
+        const auto giocata = Card::Parse(j["card"].get<std::string>());
+        if (!giocata)
+            throw InputErrato("unknown card code \"" + j["card"].get<std::string>() + "\"");
+        if (!carte.insert(giocata->deckPosition()).second) {
+            throw InputErrato("card " + giocata->code() + " given twice");
+        }
+        const DecisionePresa d = DecidiPresa(t.carta, *giocata);
+        json prese = json::array();
+        for (const int p : kPostiTavolo) {
+            if (d.marcate[p]) prese.push_back(p);
+        }
+        const char* esito = "lay";
+        switch (d.esito) {
+            case EsitoPresa::Deposita:
+                esito = "lay";
+                break;
+            case EsitoPresa::Presa:
+                esito = "capture";
+                break;
+            case EsitoPresa::SceltaUguali:
+                esito = "choose-equal";
+                break;
+            case EsitoPresa::SceltaSomma:
+                esito = "choose-sum";
+                break;
+        }
+        int sulTavolo = 0;
+        for (const int p : kPostiTavolo) sulTavolo += t.carta[p].empty() ? 0 : 1;
+        const bool gnamm =
+            d.esito == EsitoPresa::Presa && static_cast<int>(prese.size()) == sulTavolo;
+        out << json{{"outcome", esito},
+                    {"captured", prese},
+                    {"combinations", d.possibilitaDiPresa},
+                    {"equal", d.stessoValore},
+                    {"gnamm", gnamm},
+                    {"asso_bevuto", d.assoBevuto}}
+                   .dump()
+            << '\n';
+        return 0;
+    } catch (const InputErrato& e) {
+        err << "gnamm-sim capture: " << e.what() << '\n';
+        return kEsitoInputErrato;
+    } catch (const json::exception& e) {
+        err << "gnamm-sim capture: bad input: " << e.what() << '\n';
+        return kEsitoInputErrato;
+    }
+}
+
+}  // namespace gnamm::sim

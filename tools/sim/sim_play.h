@@ -1,0 +1,54 @@
+// The simulator's game loop: the real game on a virtual clock, the human side played by a
+// policy through the same clicks, keys and timer ticks as the window.
+#pragma once
+
+#include <cstdint>
+#include <filesystem>
+#include <string>
+#include <vector>
+
+#include "game/game.h"
+
+namespace gnamm::sim {
+
+enum class Politica { Random, Greedy };
+
+struct OpzioniSim {
+    Livello livello = Livello::Honest;
+    Politica umano = Politica::Random;
+    int giochi = 0;  // stop after this many Giochi (0: no limit)
+    int tornei = 0;  // stop after this many Tornei (0: no limit)
+    uint32_t seed = 1;
+    bool check = false;
+    std::filesystem::path dati;  // the Dati folder to use (a temporary one of its own)
+};
+
+struct Riepilogo {
+    int giochi = 0;
+    int tornei = 0;
+    int torneiZeb = 0, torneiUmano = 0;
+    int partiteZeb = 0, partiteUmano = 0;
+    long puntiZeb = 0, puntiUmano = 0;
+    long gnammZeb = 0, gnammUmano = 0;
+    int violazioni = 0;
+    std::vector<std::string> primeViolazioni;  // the first few, for the report
+    double secondi = 0;
+};
+
+// Plays until the limits of `o` are reached.
+Riepilogo Gioca(const OpzioniSim& o);
+
+// A fresh temporary directory, removed when the object goes.
+class CartellaTemporanea {
+  public:
+    CartellaTemporanea();
+    ~CartellaTemporanea();
+    CartellaTemporanea(const CartellaTemporanea&) = delete;
+    CartellaTemporanea& operator=(const CartellaTemporanea&) = delete;
+    const std::filesystem::path& path() const { return path_; }
+
+  private:
+    std::filesystem::path path_;
+};
+
+}  // namespace gnamm::sim
