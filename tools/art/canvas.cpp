@@ -85,12 +85,12 @@ namespace {
 // The flared stem under a club or a spade.
 void Stem(cairo_t* cr, double cx, double cy, double s) {
     cairo_new_sub_path(cr);
-    cairo_move_to(cr, cx - 0.04 * s, cy + 0.1 * s);
+    cairo_move_to(cr, cx - 0.05 * s, cy + 0.02 * s);
     cairo_curve_to(cr, cx - 0.05 * s, cy + 0.32 * s, cx - 0.12 * s, cy + 0.44 * s, cx - 0.22 * s,
                    cy + 0.5 * s);
     cairo_line_to(cr, cx + 0.22 * s, cy + 0.5 * s);
-    cairo_curve_to(cr, cx + 0.12 * s, cy + 0.44 * s, cx + 0.05 * s, cy + 0.32 * s, cx + 0.04 * s,
-                   cy + 0.1 * s);
+    cairo_curve_to(cr, cx + 0.12 * s, cy + 0.44 * s, cx + 0.05 * s, cy + 0.32 * s, cx + 0.05 * s,
+                   cy + 0.02 * s);
     cairo_close_path(cr);
 }
 
@@ -98,14 +98,15 @@ void Stem(cairo_t* cr, double cx, double cy, double s) {
 
 void ClubPath(cairo_t* cr, double cx, double cy, double s) {
     const double r = 0.22 * s;
+    // Drawn against the clock like the stem, so the winding fill does not cut the overlaps.
     cairo_new_sub_path(cr);
-    cairo_arc(cr, cx, cy - 0.26 * s, r, 0, 2 * M_PI);
+    cairo_arc_negative(cr, cx, cy - 0.26 * s, r, 2 * M_PI, 0);
     cairo_new_sub_path(cr);
-    cairo_arc(cr, cx - 0.25 * s, cy + 0.07 * s, r, 0, 2 * M_PI);
+    cairo_arc_negative(cr, cx - 0.25 * s, cy + 0.07 * s, r, 2 * M_PI, 0);
     cairo_new_sub_path(cr);
-    cairo_arc(cr, cx + 0.25 * s, cy + 0.07 * s, r, 0, 2 * M_PI);
+    cairo_arc_negative(cr, cx + 0.25 * s, cy + 0.07 * s, r, 2 * M_PI, 0);
     cairo_new_sub_path(cr);
-    cairo_arc(cr, cx, cy, 0.12 * s, 0, 2 * M_PI);
+    cairo_arc_negative(cr, cx, cy + 0.02 * s, 0.16 * s, 2 * M_PI, 0);
     Stem(cr, cx, cy, s);
 }
 

@@ -4,6 +4,7 @@
 // Sections: card faces; each card back on each card colour of the options; the speech
 // bubbles over the table colour; Nonno Zeb's photos; the remaining fixed pictures. A
 // picture that is missing or does not decode shows as a red cross, so gaps stand out.
+#include <algorithm>
 #include <cstdio>
 #include <string>
 #include <vector>
@@ -62,7 +63,8 @@ class Sheet {
         if (const auto file = FindPicture(root_, item.name)) picture = DecodePicture(*file);
         const int pw = picture ? cairo_image_surface_get_width(picture.get()) : 1;
         const int ph = picture ? cairo_image_surface_get_height(picture.get()) : 1;
-        const double scale = static_cast<double>(item.boxHeight) / ph;
+        const double scale = std::min(static_cast<double>(item.boxHeight) / ph,
+                                      static_cast<double>(kSheetWidth - 2 * kGap) / pw);
         const int w = picture ? static_cast<int>(pw * scale) : item.boxHeight * 7 / 10;
         if (x_ + w + kGap > kSheetWidth) NewRow();
         cairo_t* cr = canvas_.cr();
@@ -70,7 +72,7 @@ class Sheet {
             Saved saved(cr);
             cairo_translate(cr, x_, y_);
             if (item.mat) {
-                RoundedRect(cr, 0, 0, w, item.boxHeight, w * 0.06);
+                RoundedRect(cr, 0, 0, w, ph * scale, w * 0.06);
                 SetColor(cr, item.mat->colour);
                 cairo_fill(cr);
             }
@@ -95,10 +97,11 @@ class Sheet {
         cairo_select_font_face(cr, "DejaVu Sans", CAIRO_FONT_SLANT_NORMAL,
                                CAIRO_FONT_WEIGHT_NORMAL);
         cairo_set_font_size(cr, 15);
-        cairo_move_to(cr, x_, y_ + item.boxHeight + 17);
+        const int shownHeight = picture ? static_cast<int>(ph * scale) : item.boxHeight;
+        cairo_move_to(cr, x_, y_ + shownHeight + 17);
         cairo_show_text(cr, item.label.c_str());
         x_ += w + kGap;
-        rowHeight_ = std::max(rowHeight_, item.boxHeight + kLabel);
+        rowHeight_ = std::max(rowHeight_, shownHeight + kLabel);
     }
 
     void NewRow() {

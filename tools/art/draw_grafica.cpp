@@ -117,7 +117,13 @@ void DrawTitle(Canvas& canvas) {
 void DrawBarra(Canvas& canvas) {
     cairo_t* cr = canvas.cr();
     const double w = canvas.width(), h = canvas.height();
-    SaloonWall(cr, 0, 0, w, h, w / 2, -h);
+    {
+        // The wall's planks, turned to run along the bar.
+        Saved saved(cr);
+        cairo_translate(cr, 0, h);
+        cairo_rotate(cr, -M_PI / 2);
+        SaloonWall(cr, 0, 0, h, w, h * 1.5, w / 2);
+    }
     cairo_rectangle(cr, 0, 0, w, h);
     cairo_pattern_t* p = cairo_pattern_create_linear(0, 0, 0, h);
     cairo_pattern_add_color_stop_rgba(p, 0, 1, 0.9, 0.7, 0.35);
@@ -192,25 +198,27 @@ void DrawManina(Canvas& canvas) {
         cairo_set_line_width(cr, 5);
         cairo_stroke(cr);
     };
-    // Cuff.
-    RoundedRect(cr, 44, 6, 72, 26, 8);
+    RoundedRect(cr, 22, 34, 24, 46, 12);  // thumb
+    outline();
+    RoundedRect(cr, 36, 24, 86, 66, 24);  // back of the hand
+    outline();
+    for (int i = 0; i < 3; ++i) {  // curled fingers
+        RoundedRect(cr, 74 + i * 16, 70, 18, 32, 9);
+        outline();
+    }
+    RoundedRect(cr, 50, 56, 26, 100, 13);  // the index, pointing down
+    outline();
+    cairo_move_to(cr, 56, 136);  // its nail
+    cairo_curve_to(cr, 58, 148, 68, 148, 70, 136);
+    SetColor(cr, kInk);
+    cairo_set_line_width(cr, 3);
+    cairo_stroke(cr);
+    RoundedRect(cr, 38, 4, 84, 26, 8);  // cuff
     SetColor(cr, Hex(0xb8281e));
     cairo_fill_preserve(cr);
     SetColor(cr, kInk);
     cairo_set_line_width(cr, 5);
     cairo_stroke(cr);
-    // Index finger down.
-    RoundedRect(cr, 62, 70, 26, 84, 13);
-    outline();
-    // Palm with the curled fingers.
-    RoundedRect(cr, 40, 30, 82, 62, 22);
-    outline();
-    for (int i = 0; i < 2; ++i) {
-        RoundedRect(cr, 88 + i * 2, 60 + i * 18, 30, 22, 11);
-        outline();
-    }
-    RoundedRect(cr, 28, 40, 22, 40, 11);  // thumb
-    outline();
 }
 
 bool Write(const Canvas& canvas, const std::string& folder, std::string_view assetName) {

@@ -261,8 +261,10 @@ void Splash(cairo_t* cr) {
     cairo_pattern_destroy(lamp);
     {
         Saved saved(cr);
-        cairo_translate(cr, w * 0.62 - 240 * 2.0, h * 0.26);
-        cairo_scale(cr, 2.0, 2.0);
+        // Scaled so the table edge of his photo lies on the table of the splash.
+        const double scale = 1.6;
+        cairo_translate(cr, w * 0.62 - 240 * scale, h * 0.78 - 572 * scale);
+        cairo_scale(cr, scale, scale);
         ZebPose p;
         p.face = {.leftEye = 0.9,
                   .rightEye = 0.9,
