@@ -1,5 +1,6 @@
 #include "game/end_of_gioco.h"
 
+#include "audio/ambience.h"
 #include "audio/sounds.h"
 #include "data/asset_catalog.h"
 #include "game/ai/pc_turn.h"
@@ -127,8 +128,7 @@ void FineGiro(Game& g) {
     g.suoni.spia.bordo = false;
     g.scheduler.disable(Timer::UltimeCarte);
     g.partita.contaUltimeCarte = 0;
-    g.scheduler.disable(Timer::DurataAmbiente);
-    g.scheduler.disable(Timer::Ambiente);
+    FermaAmbiente(g);
 
     AssegnaPuntiAperti(g);
 

@@ -1,0 +1,188 @@
+// Whole Giochi with every sound and remark switched on: the sound indicator must never be left
+// busy when the game waits for the human and nothing is playing.
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <random>
+#include <vector>
+
+#include "audio/music.h"
+#include "audio/recording_media_player.h"
+#include "game/deal.h"
+#include "game/game.h"
+#include "persona/zeb_table.h"
+
+namespace gnamm {
+namespace {
+
+namespace fs = std::filesystem;
+
+// Timers whose running means a sound, a remark or a move is still under way.
+constexpr Timer kAttivita[] = {
+    Timer::DurataGnammH,     Timer::AssoBevuto,
+    Timer::DurataImpazienza, Timer::Carta,
+    Timer::Rumoregioco,      Timer::Presa,
+    Timer::DurataAmbiente,   Timer::Scegli4CarteSulTavolo,
+    Timer::Scegli6Carte,     Timer::ScompaionoCarteH,
+    Timer::RitardoMossaPC,   Timer::EffettuaMossaPC,
+    Timer::UltimeCarte,      Timer::MuoviHAutomatico,
+};
+
+class WholeGame {
+  public:
+    explicit WholeGame(uint32_t seed)
+        : rng(clock, seed),
+          think(seed),
+          data(DataDir(seed)),
+          g(clock, rng, media, Paths{{}, data}) {
+        g.nome = "Ugo";
+        g.livello = Livello::Cunning;
+        Opzioni& o = g.opzioni;
+        o.rumoriCarte = o.rumoriSaloon = o.commentiZeb = o.musiche = true;
+        o.impazienzaZeb = Impazienza::VeryImpatient;
+        g.screen.FraSplash.visible = false;
+        g.screen.FraPannello[4].visible = false;
+        ScegliMusiche(g);
+        MescolaCarte(g);
+    }
+    ~WholeGame() {
+        std::error_code ec;
+        fs::remove_all(data, ec);
+    }
+
+    static fs::path DataDir(uint32_t seed) {
+        const char* tmp = std::getenv("GNAMM_TEST_TMP");
+        const fs::path dir = (tmp != nullptr ? fs::path(tmp) : fs::temp_directory_path()) /
+                             ("whole-game-" + std::to_string(seed)) / "Dati";
+        fs::remove_all(dir.parent_path());
+        fs::create_directories(dir);
+        return dir;
+    }
+
+    bool waitsForCard() const {
+        return g.tavolo.aChiTocca == Player::H && g.umano.cartaGiocata == 0 &&
+               !g.screen.FraQuando.visible && !g.screen.FraPannello[3].visible &&
+               !g.screen.FraPannello[4].visible;
+    }
+    bool quiet() const {
+        for (const Timer t : kAttivita) {
+            if (g.scheduler.isEnabled(t)) return false;
+        }
+        return g.suoni.spia.ambiente == 0;
+    }
+
+    // Advances in small steps, checking the indicator whenever the game is at rest.
+    void wait(int64_t ms) {
+        for (int64_t done = 0; done < ms; done += 10) {
+            AdvanceVirtualTime(g, clock, 10);
+            if (g.suoni.spia.ambiente != 0) {
+                EXPECT_TRUE(g.scheduler.isEnabled(Timer::DurataAmbiente))
+                    << "a saloon number with no sound at " << clock.nowMs();
+            }
+            if (waitsForCard() && quiet()) {
+                ++restingChecks;
+                if (g.suoni.spia.busy) {
+                    ADD_FAILURE() << "indicator left busy at " << clock.nowMs() << " ms";
+                    return;
+                }
+            }
+        }
+    }
+
+    // A pick among several captures: a set of table cards that adds up to the played card.
+    void pick() {
+        const int v = g.tavolo.valore(g.umano.cartaGiocata);
+        std::vector<int> places;
+        for (const int i : kPostiTavolo) {
+            if (!g.tavolo.carta[i].empty() && g.screen.ImgCarta[i].visible &&
+                g.tavolo.valore(i) <= v) {
+                places.push_back(i);
+            }
+        }
+        if (g.umano.valoriUguali) {
+            for (const int i : places) {
+                if (g.tavolo.valore(i) == v) {
+                    g.click({TargetKind::Carta, i});
+                    return;
+                }
+            }
+        }
+        for (unsigned mask = 1; mask < (1u << places.size()); ++mask) {
+            int sum = 0;
+            for (size_t b = 0; b < places.size(); ++b) {
+                if ((mask & (1u << b)) != 0) sum += g.tavolo.valore(places[b]);
+            }
+            if (sum != v) continue;
+            for (size_t b = 0; b < places.size(); ++b) {
+                if ((mask & (1u << b)) != 0) g.click({TargetKind::Carta, places[b]});
+            }
+            return;
+        }
+        ADD_FAILURE() << "no capture to pick";
+    }
+
+    // Plays until `giochi` Giochi have ended; false if the game stalls.
+    bool play(int giochi) {
+        int ended = 0;
+        int64_t idle = 0;
+        while (ended < giochi) {
+            if (::testing::Test::HasFailure()) return false;
+            if (g.screen.FraQuando.visible) {
+                ++ended;
+                wait(1500);
+                g.key(Key::Enter);
+                if (g.screen.FraPannello[4].visible) g.click({TargetKind::Livello, 1});
+                idle = 0;
+            } else if (waitsForCard()) {
+                // Think a while: long enough, often, for Nonno Zeb to grow impatient.
+                wait(std::uniform_int_distribution<int>(0, 900)(think) * 10);
+                for (int k = 4; k <= 6; ++k) {
+                    if (!g.tavolo.carta[static_cast<size_t>(k)].empty() &&
+                        g.screen.ImgCarta[k].visible) {
+                        g.click({TargetKind::Carta, k});
+                        ++plays;
+                        break;
+                    }
+                }
+                idle = 0;
+            } else if (g.umano.puoiScegliere && !g.umano.presaDecisa && g.umano.cartaGiocata != 0) {
+                wait(std::uniform_int_distribution<int>(0, 300)(think) * 10);
+                pick();
+                idle = 0;
+            } else {
+                wait(10);
+                if ((idle += 10) > 120000) return false;
+            }
+        }
+        return true;
+    }
+
+    VirtualClock clock{TimeOfDay{2026, 12, 6, 21, 14, 0}};
+    testing::DrawScript rng;
+    std::mt19937 think;
+    RecordingMediaPlayer media{clock};
+    fs::path data;
+    Game g;
+    int restingChecks = 0;
+    int plays = 0;
+};
+
+TEST(WholeGame, TheIndicatorIsFreeWheneverTheHumanIsToPlayAndAllIsQuiet) {
+    for (const uint32_t seed : {1u, 2u, 3u}) {
+        SCOPED_TRACE(seed);
+        WholeGame w(seed);
+        ASSERT_TRUE(w.play(8)) << "the game stalled at " << w.clock.nowMs() << " ms";
+        EXPECT_GE(w.plays, 8 * 18);
+        EXPECT_GT(w.restingChecks, 100) << "the check must have had chances to fail";
+        // Everything was heard along the way.
+        EXPECT_FALSE(w.media.played(Channel::Commenti).empty());
+        EXPECT_FALSE(w.media.played(Channel::Impazienza).empty());
+        EXPECT_FALSE(w.media.played(Channel::Ambiente).empty());
+        EXPECT_FALSE(w.media.played(Channel::Rumori).empty());
+        EXPECT_GE(w.media.played(Channel::Musiche).size(), 2u);
+    }
+}
+
+}  // namespace
+}  // namespace gnamm
