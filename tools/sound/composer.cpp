@@ -1,5 +1,7 @@
 #include "composer.h"
 
+#include "audio/music.h"
+
 #include <algorithm>
 #include <array>
 #include <cmath>
@@ -369,35 +371,47 @@ std::string KeyName(int tonic, bool minor) {
     return std::string(kNames[((tonic % 12) + 12) % 12]) + (minor ? " minor" : " major");
 }
 
+namespace {
+
+// Each track lasts what the game's music table counts down for it.
+std::vector<TrackPlan> WithLengths(std::vector<TrackPlan> tracks) {
+    for (std::size_t i = 0; i < tracks.size(); ++i) {
+        tracks[i].seconds = DurataMusica(static_cast<int>(i + 1));
+    }
+    return tracks;
+}
+
+}  // namespace
+
 const std::vector<TrackPlan>& SaloonTracks() {
     // Keys that sit well under a pianist's hands, no two neighbours alike; tempos follow from
     // each length.
-    static const std::vector<TrackPlan> kTracks = {
-        {"Tumbleweed Rag", Style::Rag, 0, false, 101, 175, 132},
-        {"Valzer della Diligenza", Style::Waltz, 7, false, 102, 99, 176},
-        {"Dust on the Boots", Style::Folk, 2, false, 103, 149, 112},
-        {"Silver Dollar Strut", Style::Rag, 5, false, 104, 192, 126},
-        {"La Ballata del Cercatore", Style::Ballad, 9, true, 105, 167, 92},
-        {"Whisky Creek Stomp", Style::Folk, 10, false, 106, 173, 138},
-        {"Old Mule Waltz", Style::Waltz, 3, false, 107, 160, 150},
-        {"Poker Face Rag", Style::Rag, 7, false, 108, 160, 146},
-        {"Sunset over the Mesa", Style::Ballad, 5, false, 109, 194, 84},
-        {"Canto del Bovaro", Style::Folk, 9, false, 110, 170, 100},
-        {"Rattlesnake Shuffle", Style::Rag, 2, false, 111, 161, 152},
-        {"Valzer di Rosalita", Style::Waltz, 0, false, 112, 209, 140},
-        {"Lonesome Prairie", Style::Waltz, 4, true, 113, 166, 154},
-        {"Gold Rush Two-Step", Style::March, 8, false, 114, 180, 108},
-        {"Nonno Zeb's Jig", Style::Folk, 7, false, 115, 146, 110},
-        {"Honky-Tonk Sunday", Style::Rag, 10, false, 116, 207, 116},
-        {"Saloon Doors Waltz", Style::Waltz, 2, false, 117, 173, 168},
-        {"Coyote Moon", Style::Folk, 0, true, 118, 149, 104},
-        {"Marcia dello Sceriffo", Style::March, 3, false, 119, 173, 122},
-        {"Wagon Wheel Rag", Style::Rag, 8, false, 120, 191, 128},
-        {"Red Canyon Song", Style::Folk, 5, false, 121, 193, 120},
-        {"Midnight at the Bar", Style::Rag, 3, false, 122, 257, 124},
-        {"Il Lamento del Pistolero", Style::Waltz, 7, true, 123, 221, 162},
-        {"Last Round Waltz", Style::Waltz, 4, false, 124, 173, 139},
-    };
+    static const std::vector<TrackPlan> kTracks = WithLengths({
+        {"Tumbleweed Rag", Style::Rag, 0, false, 101, 132},
+        {"Valzer della Diligenza", Style::Waltz, 7, false, 102, 176},
+        {"Dust on the Boots", Style::Folk, 2, false, 103, 112},
+        {"Silver Dollar Strut", Style::Rag, 5, false, 104, 126},
+        {"La Ballata del Cercatore", Style::Ballad, 9, true, 105, 92},
+        {"Whisky Creek Stomp", Style::Folk, 10, false, 106, 138},
+        {"Old Mule Waltz", Style::Waltz, 3, false, 107, 150},
+        {"Poker Face Rag", Style::Rag, 7, false, 108, 146},
+        {"Sunset over the Mesa", Style::Ballad, 5, false, 109, 84},
+        {"Canto del Bovaro", Style::Folk, 9, false, 110, 100},
+        {"Rattlesnake Shuffle", Style::Rag, 2, false, 111, 152},
+        {"Valzer di Rosalita", Style::Waltz, 0, false, 112, 140},
+        {"Lonesome Prairie", Style::Waltz, 4, true, 113, 154},
+        {"Gold Rush Two-Step", Style::March, 8, false, 114, 108},
+        {"Nonno Zeb's Jig", Style::Folk, 7, false, 115, 110},
+        {"Honky-Tonk Sunday", Style::Rag, 10, false, 116, 116},
+        {"Saloon Doors Waltz", Style::Waltz, 2, false, 117, 168},
+        {"Coyote Moon", Style::Folk, 0, true, 118, 104},
+        {"Marcia dello Sceriffo", Style::March, 3, false, 119, 122},
+        {"Wagon Wheel Rag", Style::Rag, 8, false, 120, 128},
+        {"Red Canyon Song", Style::Folk, 5, false, 121, 120},
+        {"Midnight at the Bar", Style::Rag, 3, false, 122, 124},
+        {"Il Lamento del Pistolero", Style::Waltz, 7, true, 123, 162},
+        {"Last Round Waltz", Style::Waltz, 4, false, 124, 139},
+    });
     return kTracks;
 }
 

@@ -16,8 +16,8 @@ struct TrackPlan {
     int tonic;  // pitch class 0..11 (0 = C)
     bool minor;
     std::uint64_t seed;
-    int seconds;  // how long the game lets the track play
-    int tempo;    // the pace it would like, in quarter notes a minute; the length has the last word
+    int tempo;  // the pace it would like, in quarter notes a minute; the length has the last word
+    int seconds = 0;  // how long the game lets the track play
 };
 
 struct NoteEvent {

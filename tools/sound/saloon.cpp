@@ -3,15 +3,12 @@
 #include <cmath>
 #include <functional>
 
+#include "audio/ambience.h"
 #include "sfx.h"
 
 namespace gnamm::sound {
 
 namespace {
-
-constexpr std::array<int, 30> kLengthsMs = {
-    3800, 1010, 1750, 420,  280,  480, 1140, 600,  670,  4270, 590,  1560, 690,  6390, 2820,
-    4430, 2220, 2000, 3510, 6710, 480, 750,  6800, 1530, 1540, 1500, 490,  1120, 1030, 1910};
 
 double Hz(int midi) {
     return 440.0 * std::pow(2.0, (midi - 69) / 12.0);
@@ -47,7 +44,7 @@ Samples Crowd(Rng& rng, double seconds) {
 }
 
 Samples Sound(int n) {
-    const double len = kLengthsMs[n - 1] / 1000.0;
+    const double len = SaloonLengthMs(n) / 1000.0;
     Rng rng(static_cast<std::uint64_t>(1000 + n));
     Samples out = Silence(len);
     switch (n) {
@@ -287,11 +284,14 @@ Samples Sound(int n) {
 }  // namespace
 
 int SaloonLengthMs(int n) {
-    return n >= 1 && n <= 30 ? kLengthsMs[n - 1] : 0;
-}
-
-bool SaloonMayBeMusical(int n) {
-    return n == 3 || n == 12 || n == 13 || n == 14 || n == 15;
+    // The game's ambience table says how long it waits on each file, with or without music.
+    for (const bool musica : {false, true}) {
+        for (int k = 1; k <= 30; ++k) {
+            const SuonoSaloon s = SuonoAmbiente(k, musica);
+            if (s.file == n) return s.durataMs;
+        }
+    }
+    return 0;
 }
 
 Samples SaloonSound(int n) {

@@ -18,8 +18,6 @@ std::vector<NamedSound> CardNoises();
 
 // How long the game lets saloon sound n (1..30) play, in milliseconds.
 int SaloonLengthMs(int n);
-// The sounds that may play under the music must not be music themselves.
-bool SaloonMayBeMusical(int n);
 // Sa01..Sa30, each exactly as long as the game lets it play.
 std::vector<NamedSound> SaloonSounds();
 // One of them (1..30): the generator renders them one at a time.

@@ -17,11 +17,11 @@
 #include <thread>
 #include <vector>
 
-#include "composer.h"
+#include "audio/ambience.h"
+#include "audio/music.h"
 #include "data/asset_catalog.h"
 #include "data/asset_resolver.h"
 #include "persona/remarks.h"
-#include "sfx.h"
 
 namespace gnamm::sound {
 namespace {
@@ -95,23 +95,26 @@ TEST(SoundAssets, VoicesEndWithTheirRemarkAndAreClear) {
 }
 
 TEST(SoundAssets, SaloonSoundsLastWhatTheGameCountsOn) {
-    for (int n = 1; n <= 30; ++n) {
-        const auto pcm = LoadWav(assets::SaloonSound(n));
-        ASSERT_TRUE(pcm.has_value() && pcm->rate > 0) << n;
-        EXPECT_NEAR(pcm->seconds() * 1000, SaloonLengthMs(n), SaloonLengthMs(n) * 0.05) << n;
+    // Every draw, with and without music, holds the sound indicator for the length in the
+    // game's table: the file it plays must end then.
+    for (const bool musica : {false, true}) {
+        for (int k = 1; k <= 30; ++k) {
+            const SuonoSaloon s = SuonoAmbiente(k, musica);
+            const auto pcm = LoadWav(assets::SaloonSound(s.file));
+            ASSERT_TRUE(pcm.has_value() && pcm->rate > 0) << s.file;
+            EXPECT_NEAR(pcm->seconds() * 1000, s.durataMs, s.durataMs * 0.05)
+                << "Sa" << s.file << " for draw " << k << (musica ? " under the music" : "");
+        }
     }
 }
 
 TEST(SoundAssets, TracksLastWhatTheGameCountsOn) {
-    const auto& tracks = SaloonTracks();
-    for (int n = 1; n <= 24; ++n) {
+    for (int n = 1; n <= kNumeroMusiche; ++n) {
         const auto path = Assets().resolve(assets::MusicTrack(n));
         ASSERT_TRUE(path.has_value()) << n;
         smf_t* smf = smf_load(path->c_str());
         ASSERT_NE(smf, nullptr) << n;
-        EXPECT_NEAR(smf_get_length_seconds(smf), tracks[static_cast<std::size_t>(n - 1)].seconds,
-                    3.0)
-            << n;
+        EXPECT_NEAR(smf_get_length_seconds(smf), DurataMusica(n), 3.0) << n;
         smf_delete(smf);
     }
 }
