@@ -2,27 +2,147 @@
 #include "ui/input.h"
 
 #include "game/ai/pc_turn.h"
+#include "game/end_of_gioco.h"
 #include "game/game.h"
+#include "game/hall_of_fame.h"
 #include "game/human_turn.h"
+#include "ui/options_panel.h"
+#include "ui/panels.h"
+#include "ui/startup.h"
 
 namespace gnamm {
 
+namespace {
+
+// While the splash waits for a name, and once the farewell has begun, the table takes no input.
+bool TavoloChiuso(const Game& g) {
+    return g.screen.FraSplash.visible || g.pannelli.congedo;
+}
+
+bool PannelloAperto(const Game& g, int k) {
+    return g.screen.FraPannello[static_cast<std::size_t>(k)].visible;
+}
+
+}  // namespace
+
 void Game::click(Target target) {
+    if (TavoloChiuso(*this)) return;
+    const int i = target.index;
     switch (target.kind) {
         case TargetKind::Carta:
-            if (target.index >= 0 && target.index < kNumeroPosti) ClickCarta(*this, target.index);
+            if (i >= 0 && i < kNumeroPosti) ClickCarta(*this, i);
             break;
-        case TargetKind::AssoInTavola: ToggleCervello(*this); break;
-        case TargetKind::TimerLabel: ClickTimerLabel(*this); break;
-        default: break;
+        case TargetKind::AssoInTavola:
+            ToggleCervello(*this);
+            break;
+        case TargetKind::TimerLabel:
+            ClickTimerLabel(*this);
+            break;
+        case TargetKind::Pannelli:
+            ClickPannelli(*this, i);
+            break;
+        case TargetKind::Classifica:
+            ToggleClassifica(*this);
+            break;
+        case TargetKind::Riquadri:
+            ClickRiquadri(*this, i);
+            break;
+        case TargetKind::VoceOpzioni:
+            ClickVoceOpzioni(*this, i);
+            break;
+        case TargetKind::NonnoZeb:
+        case TargetKind::Livello:
+            ClickLivello(*this, i);
+            break;
+        case TargetKind::CmdLivello:
+            ClickCmdLivello(*this);
+            break;
+        case TargetKind::LstAlbo:
+            ClickLstAlbo(*this);
+            break;
+        case TargetKind::Uscita:
+            RispostaUscita(*this, i);
+            break;
+        case TargetKind::Regole:
+            ClickRegole(*this, i == 1);
+            break;
+        case TargetKind::Quando:
+            if (screen.FraQuando.visible) gnamm::Quando(*this);
+            break;
+        case TargetKind::Abilita:
+            ClickAbilita(*this);
+            break;
+        case TargetKind::PannelloOpzioni:
+        case TargetKind::None:
+            break;
     }
     RefreshScreen(*this);
 }
 
-void Game::mouseMove(Target) {}
+void Game::mouseMove(Target target) {
+    if (TavoloChiuso(*this)) return;
+    switch (target.kind) {
+        case TargetKind::VoceOpzioni:
+            MouseVoceOpzioni(*this, target.index);
+            break;
+        case TargetKind::PannelloOpzioni:
+            MousePannelloOpzioni(*this);
+            break;
+        default:
+            break;
+    }
+}
 
-void Game::key(Key) { RefreshScreen(*this); }
+void Game::key(Key k) {
+    if (screen.FraSplash.visible) {
+        if (k == Key::Enter) {
+            InvioSplash(*this);
+        } else if (k == Key::Backspace) {
+            CancellaNomeSplash(*this);
+        }
+        RefreshScreen(*this);
+        return;
+    }
+    if (pannelli.congedo) return;
+    constexpr int kRegole = 0;
+    constexpr int kUscita = 1;
+    constexpr int kLivello = 4;
+    switch (k) {
+        case Key::Enter:
+            if (screen.FraQuando.visible) {
+                gnamm::Quando(*this);
+            } else if (PannelloAperto(*this, kLivello)) {
+                ClickCmdLivello(*this);
+            }
+            break;
+        case Key::Escape:
+            ClickPannelli(*this, kUscita);
+            break;
+        case Key::F1:
+            ClickPannelli(*this, kRegole);
+            break;
+        case Key::Left:
+        case Key::Right:
+            if (PannelloAperto(*this, kRegole)) ClickRegole(*this, k == Key::Right);
+            break;
+        case Key::Digit1:
+        case Key::Digit2:
+        case Key::Digit3:
+            if (PannelloAperto(*this, kLivello)) {
+                ScegliLivello(*this, k == Key::Digit1   ? gnamm::Livello::Honest
+                                     : k == Key::Digit2 ? gnamm::Livello::Cunning
+                                                        : gnamm::Livello::Cheat);
+            }
+            break;
+        default:
+            break;
+    }
+    RefreshScreen(*this);
+}
 
-void Game::textInput(std::string_view) { RefreshScreen(*this); }
+void Game::textInput(std::string_view utf8) {
+    ScriviNomeSplash(*this, utf8);
+    RefreshScreen(*this);
+}
 
 }  // namespace gnamm

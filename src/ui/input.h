@@ -20,6 +20,7 @@ enum class TargetKind {
     Uscita,           // exit answers: 0 "Sì", 1 "No"
     Regole,           // rules viewer arrows: 0 back, 1 forward
     Quando,           // the continue prompt
+    Abilita,          // lblAbilità: shows or hides the level panel
 };
 
 struct Target {

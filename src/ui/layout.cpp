@@ -3,6 +3,8 @@
 
 #include "game/hall_of_fame.h"
 
+#include "ui/panels_layout.h"
+
 #include "ui/scoreboard_view.h"
 
 namespace gnamm {
@@ -20,9 +22,9 @@ struct Posto {
 };
 // Top-left corners of the card places 0..17 and the twelfth table place 19.
 constexpr Posto kPosti[kNumeroPosti] = {
-    {10215, 3660},                              // 0 the deck
-    {3360, 840},   {5250, 840},  {7140, 840},   // 1..3 Nonno Zeb's hand
-    {3360, 6480},  {5250, 6480}, {7140, 6480},  // 4..6 the human's hand
+    {10215, 3660},                                            // 0 the deck
+    {3360, 840},   {5250, 840},  {7140, 840},                 // 1..3 Nonno Zeb's hand
+    {3360, 6480},  {5250, 6480}, {7140, 6480},                // 4..6 the human's hand
     {4290, 3660},  {6180, 3660}, {2400, 3660}, {8070, 3660},  // 7..10 the opening places
     {4920, 3660},  {6810, 3660}, {3030, 3660}, {8730, 3660},  // 11..14
     {5550, 3660},  {3660, 3660}, {7440, 3660},                // 15..17
@@ -36,7 +38,8 @@ void PlaceCard(Screen& s, int i) {
     const int w = spare ? 240 : kCartaW;
     const int h = spare ? 150 : kCartaH;
     s.ImgCarta[i].rect = {p.x, p.y, w, h};
-    s.ShpCarta[i].rect = {p.x - kMatMargin, p.y - kMatMargin, w + 2 * kMatMargin, h + 2 * kMatMargin};
+    s.ShpCarta[i].rect = {p.x - kMatMargin, p.y - kMatMargin, w + 2 * kMatMargin,
+                          h + 2 * kMatMargin};
     s.ShpContornoCarta[i].rect = {p.x - kOutlineMargin, p.y - kOutlineMargin,
                                   w + 2 * kOutlineMargin, h + 2 * kOutlineMargin};
     s.ShpCarta[i].opaque = true;
@@ -54,6 +57,7 @@ void ApplyDesignLayout(Screen& s) {
     for (int i = 0; i < kNumeroPosti; ++i) PlaceCard(s, i);
     // The pick colour is the colour of the deck's outline.
     s.ShpContornoCarta[kPostoMazzo].borderColor = colors::kPick;
+    LayoutPannelli(s);
     ApplicaScritteTabellone(s);
     LayoutClassifica(s);
 }

@@ -1,12 +1,312 @@
+// The options panel, the colour and card-back tables, and GnImpo.txt.
 #include "ui/options_panel.h"
 
+#include <array>
+
+#include "audio/music.h"
+#include "audio/sounds.h"
+#include "data/asset_catalog.h"
+#include "data/data_files.h"
 #include "game/game.h"
+#include "game/table_model.h"
+#include "persona/comments.h"
 
 namespace gnamm {
 
-void CasualeColoreTavolo(Game&) {}
-void CasualeColoreCarte(Game&) {}
-void CasualeRetro(Game&) {}
-void MostraRetroMazzo(Game&) {}
+namespace {
+
+constexpr std::array<std::string_view, kNumeroOpzioni> kTooltips = {
+    "Velocità negli automatismi di gioco",
+    "Scegli se Nonno Zeb dovrà più o meno 'tampinarti' se ti attardi a giocare!",
+    "Velocità nel gioco di Nonno Zeb",
+    "Scegli se ascoltare o no i rumori delle carte",
+    "Scegli se ascoltare o no i rumori in sottofondo del 'Saloon'",
+    "Scegli se far parlare Nonno Zeb (o zittirlo completamente)!",
+    "Scegli se ascoltare o no il pianista del Saloon (che ogni tanto, comunque, si "
+    "'riposerà'... com'è giusto che sia!!)",
+    "Scegli se vuoi vedere i commenti di Nonno Zeb riportati sotto la sua immagine (sai che "
+    "soddisfazione!)",
+    "Nonno Zeb ti offre 4 bellissimi colori per il tavolo da gioco: a te la scelta!",
+    "Nonno Zeb ti offre anche 4 differenti colori per il mazzo di carte: scegli!",
+    "Per finire, Nonno Zeb ti offre 4 differenti disegni per il mazzo di carte: se ti sembrano "
+    "pochi... accontentati!",
+    "Se attivata, questa opzione ti eviterà la grande fatica di cliccare sull'ultima tua carta "
+    "(in pratica te la 'strapperà' di mano)!",
+    "Scegli se, ad ogni Gioco, il Programma deve casualmente cambiare o no le tre opzioni "
+    "precedenti",
+    "Se il riquadro 'Note' è disattivato apparirà in basso a sinistra un'utile (?) 'manina' che "
+    "ti indicherà quando giocare!",
+    "Velocità nella distribuzione delle carte",
+    "Tempo di pausa fra una musica e l'altra (quando l'opzione precedente è attivata)",
+};
+
+// The draws of the random graphics, k = 1..4.
+constexpr std::array<ColoreTavolo, 4> kTavoloCasuale = {ColoreTavolo::Brown, ColoreTavolo::Green,
+                                                        ColoreTavolo::Gold, ColoreTavolo::Blue};
+constexpr std::array<ColoreCarte, 4> kCarteCasuali = {ColoreCarte::Grey, ColoreCarte::Green,
+                                                      ColoreCarte::Turquoise, ColoreCarte::Blue};
+constexpr std::array<Retro, 4> kRetroCasuale = {Retro::Horse, Retro::Star, Retro::Rhombs,
+                                                Retro::America};
+
+// A draw that keeps landing on the current value gives way to the next one after this many
+// tries, so a broken random source can never hang the game.
+constexpr int kMaxTentativi = 64;
+
+template <typename T>
+T DiversoDa(Game& g, T attuale, const std::array<T, 4>& valori) {
+    for (int tentativo = 0; tentativo < kMaxTentativi; ++tentativo) {
+        const T v = valori[static_cast<std::size_t>(g.estrazione(4) - 1)];
+        if (v != attuale) return v;
+    }
+    for (std::size_t k = 0; k < valori.size(); ++k) {
+        if (valori[k] == attuale) return valori[(k + 1) % valori.size()];
+    }
+    return valori[0];
+}
+
+bool PartitaInCorso(const Game& g) {
+    return g.tavolo.carteRimasteNelMazzo != 0 && g.tavolo.carteRimasteNelMazzo != 40;
+}
+
+// The covered cards: the deck and Nonno Zeb's hand.
+constexpr int kUltimoCoperto = 3;
+
+void ApplicaEffetto(Game& g, int i) {
+    Scheduler& s = g.scheduler;
+    const Opzioni& o = g.opzioni;
+    switch (i) {
+        case 0:
+            s.setInterval(Timer::UltimeCarte, IntervalloGioco(o.velocitaGioco));
+            s.setInterval(Timer::MuoviHAutomatico, IntervalloTerzaCarta(o.velocitaGioco));
+            s.setInterval(Timer::ScompaionoCarteH, IntervalloGioco(o.velocitaGioco));
+            break;
+        case 1:
+            if (o.impazienzaZeb == Impazienza::Quiet) {
+                s.disable(Timer::Impazienza);
+                break;
+            }
+            {
+                const bool eraAttivo = s.isEnabled(Timer::Impazienza);
+                s.setInterval(Timer::Impazienza, IntervalloImpazienza(o.impazienzaZeb));
+                const bool accendi = o.impazienzaZeb == Impazienza::Impatient || !eraAttivo;
+                if (o.commentiZeb && accendi) s.enable(Timer::Impazienza);
+            }
+            break;
+        case 2:
+            s.setInterval(Timer::EffettuaMossaPC, IntervalloZeb(o.velocitaZeb));
+            s.setInterval(Timer::RitardoMossaPC, IntervalloZeb(o.velocitaZeb));
+            break;
+        case 4:
+            if (o.rumoriSaloon) s.enable(Timer::DurataAmbiente);
+            break;
+        case 5:
+            if (!o.commentiZeb) {
+                s.disable(Timer::Impazienza);
+                MostraFotoLivello(g);
+            }
+            break;
+        case 6:
+            if (o.musiche) {
+                ScegliMusiche(g);
+            } else {
+                SpegniMusiche(g);
+            }
+            break;
+        case 8:
+            ApplicaColoreTavolo(g);
+            break;
+        case 9: {
+            ApplicaColoreCarte(g);
+            const Rgb colore = ColoreMat(o.coloreCarte);
+            for (int p = 0; p <= kUltimoCoperto; ++p) {
+                if (g.screen.ShpCarta[p].visible) g.screen.ShpCarta[p].back = colore;
+            }
+            for (int p = 4; p < kNumeroPosti; ++p) {
+                if (p == kPostoSpare) continue;
+                Element& contorno = g.screen.ShpContornoCarta[p];
+                if (contorno.visible) contorno.borderColor = colore;
+            }
+            break;
+        }
+        case 10:
+            for (int p = 0; p <= kUltimoCoperto; ++p) {
+                if (g.screen.ShpCarta[p].visible) {
+                    g.screen.ImgCarta[p].picture = std::string(RetroPicture(o.retroCarte));
+                }
+            }
+            break;
+        case 13:
+            if (!o.mostraManina) {
+                g.screen.ImgManina.visible = false;
+            } else if (g.tavolo.aChiTocca == Player::H) {
+                g.screen.ImgManina.visible = true;
+            }
+            break;
+        case 14:
+            s.setInterval(Timer::Scegli6Carte, IntervalloMazziere(o.velocitaMazziere));
+            s.setInterval(Timer::Scegli4CarteSulTavolo, IntervalloMazziere(o.velocitaMazziere));
+            break;
+        case 15:
+            s.disable(Timer::Silenzio);
+            s.setInterval(Timer::Silenzio, IntervalloSilenzio(o.pausaMusiche));
+            break;
+        default:
+            break;
+    }
+}
+
+}  // namespace
+
+Rgb ColoreSfondo(ColoreTavolo c) {
+    switch (c) {
+        case ColoreTavolo::Brown:
+            return {191, 160, 140};
+        case ColoreTavolo::Gold:
+            return {193, 181, 138};
+        case ColoreTavolo::Green:
+            return {158, 184, 148};
+        case ColoreTavolo::Blue:
+            break;
+    }
+    return {157, 170, 174};
+}
+
+std::string_view RetroPicture(Retro r) {
+    switch (r) {
+        case Retro::Horse:
+            return "\\Grafica\\Horse.gif";
+        case Retro::Rhombs:
+            return "\\Grafica\\Rhombs.gif";
+        case Retro::America:
+            return "\\Grafica\\America.gif";
+        case Retro::Star:
+            break;
+    }
+    return "\\Grafica\\Star.gif";
+}
+
+std::string_view OptionTooltip(int i) {
+    return (i >= 0 && i < kNumeroOpzioni) ? kTooltips[static_cast<std::size_t>(i)]
+                                          : std::string_view{};
+}
+
+void RumoreClic(Game& g) {
+    if (!g.opzioni.rumoriCarte) return;
+    SpiaSuoni& spia = g.suoni.spia;
+    if (spia.free()) {
+        spia.busy = true;
+        SuonoClic(g);
+    } else if (!PartitaInCorso(g)) {
+        SuonoClic(g);
+    }
+}
+
+void ClickVoceOpzioni(Game& g, int i) {
+    if (i < 0 || i >= kNumeroOpzioni) return;
+    RumoreClic(g);
+    CycleOption(g.opzioni, i);
+    ApplicaEffetto(g, i);
+    MostraOpzioni(g);
+    ScriviImpostazioni(g);
+}
+
+void MouseVoceOpzioni(Game& g, int i) {
+    if (i < 0 || i >= kNumeroOpzioni) return;
+    int& selezione = g.pannelli.selezione;
+    if (i == selezione) return;
+    g.screen.lblOpzioni[static_cast<std::size_t>(selezione)].opaque = false;
+    selezione = i;
+    g.screen.lblOpzioni[static_cast<std::size_t>(i)].opaque = true;
+}
+
+void MousePannelloOpzioni(Game& g) {
+    int& selezione = g.pannelli.selezione;
+    g.screen.lblOpzioni[static_cast<std::size_t>(selezione)].opaque = false;
+    selezione = kNessunaSelezione;
+}
+
+void MostraOpzioni(Game& g) {
+    for (int i = 0; i < kNumeroOpzioni; ++i) {
+        g.screen.lblOpzioni[static_cast<std::size_t>(i)].text = OptionText(g.opzioni, i);
+    }
+}
+
+void ApplicaColoreTavolo(Game& g) {
+    Screen& s = g.screen;
+    s.windowBack = ColoreSfondo(g.opzioni.coloreTavolo);
+    s.lblCopriCarte.back = s.windowBack;
+    s.FraQuando.back = s.windowBack;
+    for (Element& e : s.FraRiquadro) e.back = s.windowBack;
+    for (Element& e : s.FraPannello) e.back = s.windowBack;
+}
+
+void ApplicaColoreCarte(Game& g) {
+    g.screen.ShpContornoCarta[kPostoMazzo].borderColor = ColoreMat(g.opzioni.coloreCarte);
+}
+
+void CasualeColoreTavolo(Game& g) {
+    g.opzioni.coloreTavolo = DiversoDa(g, g.opzioni.coloreTavolo, kTavoloCasuale);
+    ApplicaColoreTavolo(g);
+    MostraOpzioni(g);
+}
+
+void CasualeColoreCarte(Game& g) {
+    g.opzioni.coloreCarte = DiversoDa(g, g.opzioni.coloreCarte, kCarteCasuali);
+    ApplicaColoreCarte(g);
+    MostraOpzioni(g);
+}
+
+void CasualeRetro(Game& g) {
+    g.opzioni.retroCarte = DiversoDa(g, g.opzioni.retroCarte, kRetroCasuale);
+    MostraOpzioni(g);
+}
+
+void MostraRetroMazzo(Game& g) {
+    Element& mat = g.screen.ShpCarta[kPostoMazzo];
+    mat.back = ColoreMat(g.opzioni.coloreCarte);
+    mat.opaque = true;
+    g.screen.ImgCarta[kPostoMazzo].picture = std::string(RetroPicture(g.opzioni.retroCarte));
+}
+
+void LeggiImpostazioni(Game& g) {
+    const data::Settings s = data::LoadSettings(g.paths.data).value;
+    g.opzioni = s.opzioni;
+    for (std::size_t i = 0; i < s.riquadri.size(); ++i) {
+        g.screen.lblRiquadri[i].border = s.riquadri[i].borderStyle != 0;
+        g.screen.FraRiquadro[i].visible = s.riquadri[i].shown;
+    }
+    Scheduler& t = g.scheduler;
+    const data::StoredIntervals& iv = s.intervalli;
+    t.setInterval(Timer::Silenzio, iv.silenzio);
+    t.setInterval(Timer::EffettuaMossaPC, iv.effettuaMossaPC);
+    t.setInterval(Timer::RitardoMossaPC, iv.ritardoMossaPC);
+    t.setInterval(Timer::UltimeCarte, iv.ultimeCarte);
+    t.setInterval(Timer::MuoviHAutomatico, iv.muoviHAutomatico);
+    t.setInterval(Timer::ScompaionoCarteH, iv.scompaionoCarteH);
+    t.setInterval(Timer::Scegli6Carte, iv.scegli6Carte);
+    t.setInterval(Timer::Scegli4CarteSulTavolo, iv.scegli4CarteSulTavolo);
+    MostraOpzioni(g);
+}
+
+void ScriviImpostazioni(Game& g) {
+    data::Settings s;
+    s.opzioni = g.opzioni;
+    for (std::size_t i = 0; i < s.riquadri.size(); ++i) {
+        s.riquadri[i].borderStyle = g.screen.lblRiquadri[i].border ? 1 : 0;
+        s.riquadri[i].shown = g.screen.FraRiquadro[i].visible;
+    }
+    const Scheduler& t = g.scheduler;
+    data::StoredIntervals& iv = s.intervalli;
+    iv.silenzio = t.interval(Timer::Silenzio);
+    iv.effettuaMossaPC = t.interval(Timer::EffettuaMossaPC);
+    iv.ritardoMossaPC = t.interval(Timer::RitardoMossaPC);
+    iv.ultimeCarte = t.interval(Timer::UltimeCarte);
+    iv.muoviHAutomatico = t.interval(Timer::MuoviHAutomatico);
+    iv.scompaionoCarteH = t.interval(Timer::ScompaionoCarteH);
+    iv.scegli6Carte = t.interval(Timer::Scegli6Carte);
+    iv.scegli4CarteSulTavolo = t.interval(Timer::Scegli4CarteSulTavolo);
+    // A folder that cannot be written loses only the saving: the game goes on as it is.
+    data::SaveSettings(g.paths.data, s);
+}
 
 }  // namespace gnamm

@@ -1,14 +1,53 @@
-// The options panel and the random table graphics.
+// The options panel: sixteen captions whose clicks move each option to its next value and
+// apply it at once; the colour and card-back tables; the random table graphics; and the
+// settings file GnImpo.txt they are kept in.
 #pragma once
+
+#include <string_view>
+
+#include "game/options.h"
+#include "ui/colors.h"
 
 namespace gnamm {
 
 class Game;
-struct TableState;
 
+inline constexpr int kNessunaSelezione = 16;  // Selezione when no value is highlighted
+
+// Window background for a table colour, and the card-back picture of a design.
+Rgb ColoreSfondo(ColoreTavolo c);
+std::string_view RetroPicture(Retro r);
+// The tooltip on the value of option i.
+std::string_view OptionTooltip(int i);
+
+// Click on caption i (0..15): the click noise, the next value, its effect, and the settings
+// saved.
+void ClickVoceOpzioni(Game& g, int i);
+// The mouse over caption i highlights its value; over the panel itself, no value.
+void MouseVoceOpzioni(Game& g, int i);
+void MousePannelloOpzioni(Game& g);
+// Writes every option value into its label.
+void MostraOpzioni(Game& g);
+
+// The click noise of captions and buttons: only with "Rumori carte" on, and while another
+// sound holds the indicator only when no Gioco is under way.
+void RumoreClic(Game& g);
+
+// The table colour onto the window and everything painted in it; the card colour onto the
+// deck outline.
+void ApplicaColoreTavolo(Game& g);
+void ApplicaColoreCarte(Game& g);
+
+// A new table colour, card colour or card back drawn at random, always different from the
+// current one.
 void CasualeColoreTavolo(Game& g);
 void CasualeColoreCarte(Game& g);
 void CasualeRetro(Game& g);
+// The deck place painted with the current back.
 void MostraRetroMazzo(Game& g);
+
+// GnImpo.txt: options, side boxes and the eight stored intervals.
+void LeggiImpostazioni(Game& g);
+void ScriviImpostazioni(Game& g);
 
 }  // namespace gnamm

@@ -4,7 +4,12 @@
 namespace gnamm {
 
 struct PanelsState {
-    int selezione = 16;  // option value highlighted under the mouse; 16 = none
+    int selezione = 16;          // option value highlighted under the mouse; 16 = none
+    int paginaRegole = 1;        // lblRegole(6): the rules page, kept across closing
+    bool esciCaricate = false;   // the exit panel's two aces have been loaded
+    int contatoreInserisci = 0;  // ContatoreInserisci: phase of the blinking name prompt
+    int contaSplash = 0;         // ContaSplash: splash voices said so far
+    bool congedo = false;        // the farewell has begun: no more play
 };
 
 }  // namespace gnamm

@@ -1,14 +1,136 @@
+// Start-up, the splash with its voices and blinking prompt, and the player's name.
 #include "ui/startup.h"
 
+#include "audio/music.h"
+#include "data/data_files.h"
+#include "data/player_name.h"
 #include "game/game.h"
+#include "game/hall_of_fame.h"
+#include "game/speeds.h"
+#include "persona/remarks.h"
+#include "ui/options_panel.h"
+#include "ui/panels.h"
+#include "ui/scaling.h"
 
 namespace gnamm {
 
-void Avvio(Game&, int, int) {}
-bool InvioSplash(Game&) { return false; }
-void ScriviNomeSplash(Game&, std::string_view) {}
-void CancellaNomeSplash(Game&) {}
-void OnInserisci(Game&) {}
-void OnAudioSplash(Game&) {}
+namespace {
+
+// The splash voice lines' pauses: after the first four, each pause is half a second longer.
+constexpr int kPausePrimeVoci[] = {1000, 2500, 3000, 5000};
+constexpr int kCrescitaPausa = 500;
+
+void MettiA(Element& e, int x, int y) {
+    e.rect.x = x;
+    e.rect.y = y;
+}
+
+}  // namespace
+
+void Avvio(Game& g, int screenWidthTwips, int screenHeightTwips) {
+    Screen& s = g.screen;
+    // The random source comes seeded; the program folder is given by Paths.
+    MettiA(s.FraSplash, 0, 0);
+    MettiA(s.lblCopriCarte, 2025, 3300);
+    MettiA(s.FraQuando, 3218, 3450);
+    data::PrepareDataFolder(g.paths.data);
+    s.txtNome.text = data::LoadName(g.paths.data).value;
+    s.ImgTitolo.picture = "\\Grafica\\Gnamm.gif";
+    s.ImgSplash.picture = "\\Grafica\\Splash.jpg";
+    LeggiImpostazioni(g);
+
+    const bool primo = g.estrazione(2) == 1;
+    g.pc.onesta = primo;
+    g.persona.assoBevuto = primo ? 1 : 2;
+    g.partita.alternaUltimaCattura = primo;
+    g.pc.cinqueDiCuori = primo ? 1 : 2;
+
+    if (g.opzioni.randomGrafica) {
+        CasualeColoreTavolo(g);
+        CasualeColoreCarte(g);
+        CasualeRetro(g);
+    } else {
+        ApplicaColoreCarte(g);
+        s.windowBack = ColoreSfondo(g.opzioni.coloreTavolo);
+        s.lblCopriCarte.back = s.windowBack;
+        for (Element& e : s.FraRiquadro) e.back = s.windowBack;
+    }
+    for (Element& p : s.FraPannello) {
+        MettiA(p, 3130, 615);
+        p.back = s.windowBack;
+    }
+    if (screenHeightTwips != kAltezzaDesign) {
+        ScalaGrafica(s, screenWidthTwips, screenHeightTwips);
+    }
+    s.ImgBarra.picture = "\\Grafica\\Barra.jpg";
+    s.ImgGnamm.picture = "\\Grafica\\Gnamm.gif";
+    s.ImgSemi.picture = "\\Grafica\\4Semi.jpg";
+    s.ImgRiquadro[0].picture = "\\Grafica\\Tavolo.jpg";
+    MostraRetroMazzo(g);
+    s.ImgCarta[kPostoMazzo].visible = true;
+    s.ShpCarta[kPostoMazzo].visible = true;
+    LeggiClassifica(g);
+    CaricaAlbo(g);
+    MostraClassifica(g);
+    MostraPaginaRegole(g);
+
+    g.scheduler.setInterval(Timer::LampeggiaScritta2, speeds::kLampeggia);
+    g.scheduler.enable(Timer::LampeggiaScritta2);
+    s.FraSplash.visible = true;
+    s.FraPannello[4].visible = true;
+    g.scheduler.setInterval(Timer::Inserisci, speeds::kInserisci);
+    g.scheduler.enable(Timer::Inserisci);
+    g.scheduler.setInterval(Timer::AudioSplash, speeds::kAudioSplashFirst);
+    g.scheduler.enable(Timer::AudioSplash);
+}
+
+bool InvioSplash(Game& g) {
+    Screen& s = g.screen;
+    if (!s.FraSplash.visible) return false;
+    if (data::IsEmptyName(s.txtNome.text)) return true;
+    s.FraSplash.visible = false;
+    g.nome = data::CleanPlayerName(s.txtNome.text);
+    s.txtNome.text = g.nome;
+    data::SaveName(g.paths.data, g.nome);
+    g.scheduler.disable(Timer::AudioSplash);
+    // The prompt blinks only on the splash.
+    g.scheduler.disable(Timer::Inserisci);
+    g.media.command(Channel::AudioSplash, Command::Prev);
+    g.media.command(Channel::AudioSplash, Command::Close);
+    if (g.opzioni.musiche) ScegliMusiche(g);
+    return true;
+}
+
+void ScriviNomeSplash(Game& g, std::string_view utf8) {
+    if (g.screen.FraSplash.visible) data::AppendToName(g.screen.txtNome.text, utf8);
+}
+
+void CancellaNomeSplash(Game& g) {
+    if (g.screen.FraSplash.visible) data::RemoveLastNameChar(g.screen.txtNome.text);
+}
+
+void OnInserisci(Game& g) {
+    int& n = g.pannelli.contatoreInserisci;
+    ++n;
+    if (n == 1) {
+        g.screen.lblInserisci.visible = true;
+    } else if (n >= 4) {
+        g.screen.lblInserisci.visible = false;
+        n = 0;
+    }
+}
+
+void OnAudioSplash(Game& g) {
+    int& n = g.pannelli.contaSplash;
+    ++n;
+    g.media.command(Channel::AudioSplash, Command::Prev);
+    g.media.command(Channel::AudioSplash, Command::Close);
+    g.media.setFile(Channel::AudioSplash, remarks::SplashVoice(n < 4 ? n : 4));
+    g.media.command(Channel::AudioSplash, Command::Open);
+    g.media.command(Channel::AudioSplash, Command::Play);
+    const int pausa =
+        n <= 4 ? kPausePrimeVoci[n - 1] : g.scheduler.interval(Timer::AudioSplash) + kCrescitaPausa;
+    g.scheduler.setInterval(Timer::AudioSplash, pausa);
+}
 
 }  // namespace gnamm

@@ -1,0 +1,238 @@
+#include "ui/options_panel.h"
+
+#include <gtest/gtest.h>
+
+#include "data/data_files.h"
+#include "ui_fixture.h"
+
+namespace gnamm {
+namespace {
+
+class OpzioniPanel : public test_ui::UiTest {
+  protected:
+    void SetUp() override {
+        avviaConNome();
+        g.click({TargetKind::Pannelli, 2});
+        media.clear();
+    }
+    void clic(int i) { g.click({TargetKind::VoceOpzioni, i}); }
+    int intervallo(Timer t) const { return g.scheduler.interval(t); }
+};
+
+TEST_F(OpzioniPanel, VelocitaGiocoCyclesThroughItsThreeIntervalSets) {
+    ASSERT_EQ(g.screen.lblOpzioni[0].text, "Middle");
+    clic(0);
+    EXPECT_EQ(g.screen.lblOpzioni[0].text, "High");
+    EXPECT_EQ(intervallo(Timer::UltimeCarte), 400);
+    EXPECT_EQ(intervallo(Timer::MuoviHAutomatico), 550);
+    EXPECT_EQ(intervallo(Timer::ScompaionoCarteH), 400);
+    clic(0);
+    EXPECT_EQ(g.screen.lblOpzioni[0].text, "Low");
+    EXPECT_EQ(intervallo(Timer::UltimeCarte), 800);
+    EXPECT_EQ(intervallo(Timer::MuoviHAutomatico), 950);
+    clic(0);
+    EXPECT_EQ(g.screen.lblOpzioni[0].text, "Middle");
+    EXPECT_EQ(intervallo(Timer::UltimeCarte), 600);
+    EXPECT_EQ(intervallo(Timer::MuoviHAutomatico), 750);
+    EXPECT_EQ(intervallo(Timer::ScompaionoCarteH), 600);
+}
+
+TEST_F(OpzioniPanel, ZebAndDealerSpeedsMoveBothOfTheirTimers) {
+    clic(2);
+    EXPECT_EQ(intervallo(Timer::EffettuaMossaPC), 400);
+    EXPECT_EQ(intervallo(Timer::RitardoMossaPC), 400);
+    clic(14);
+    clic(14);
+    EXPECT_EQ(intervallo(Timer::Scegli6Carte), 300);
+    EXPECT_EQ(intervallo(Timer::Scegli4CarteSulTavolo), 300);
+}
+
+TEST_F(OpzioniPanel, ImpatienceFollowsTheCommentsOption) {
+    g.opzioni.impazienzaZeb = Impazienza::Quiet;
+    g.opzioni.commentiZeb = false;
+    clic(1);  // Impatient, but Zeb is silenced
+    EXPECT_EQ(intervallo(Timer::Impazienza), 8000);
+    EXPECT_FALSE(g.scheduler.isEnabled(Timer::Impazienza));
+    g.opzioni.commentiZeb = true;
+    clic(1);  // Very Impatient
+    EXPECT_EQ(intervallo(Timer::Impazienza), 5000);
+    EXPECT_TRUE(g.scheduler.isEnabled(Timer::Impazienza));
+    clic(1);  // Quiet
+    EXPECT_FALSE(g.scheduler.isEnabled(Timer::Impazienza));
+    clic(1);  // Impatient with Zeb talking
+    EXPECT_TRUE(g.scheduler.isEnabled(Timer::Impazienza));
+    clic(5);  // comments off: no more urging
+    EXPECT_FALSE(g.opzioni.commentiZeb);
+    EXPECT_FALSE(g.scheduler.isEnabled(Timer::Impazienza));
+}
+
+TEST_F(OpzioniPanel, MusicPauseStopsTheSilenceAndSetsItsLength) {
+    g.scheduler.setInterval(Timer::Silenzio, 30000);
+    g.scheduler.enable(Timer::Silenzio);
+    clic(15);
+    EXPECT_EQ(g.screen.lblOpzioni[15].text, "Long");
+    EXPECT_EQ(intervallo(Timer::Silenzio), 60000);
+    EXPECT_FALSE(g.scheduler.isEnabled(Timer::Silenzio));
+    clic(15);
+    EXPECT_EQ(intervallo(Timer::Silenzio), 15000);
+}
+
+TEST_F(OpzioniPanel, SaloonOnRestartsTheAmbience) {
+    g.opzioni.rumoriSaloon = false;
+    clic(4);
+    EXPECT_TRUE(g.scheduler.isEnabled(Timer::DurataAmbiente));
+}
+
+TEST_F(OpzioniPanel, TableColourRepaintsTheWindowAndEverythingPaintedLikeIt) {
+    g.opzioni.coloreTavolo = ColoreTavolo::Blue;
+    clic(8);
+    const Rgb marrone{191, 160, 140};
+    EXPECT_EQ(g.screen.lblOpzioni[8].text, "Brown");
+    EXPECT_EQ(g.screen.windowBack, marrone);
+    EXPECT_EQ(g.screen.lblCopriCarte.back, marrone);
+    EXPECT_EQ(g.screen.FraQuando.back, marrone);
+    for (const Element& e : g.screen.FraRiquadro) EXPECT_EQ(e.back, marrone);
+    for (const Element& e : g.screen.FraPannello) EXPECT_EQ(e.back, marrone);
+}
+
+TEST_F(OpzioniPanel, CardColourAndBackRepaintTheCoveredCardsAndTheShownOutlines) {
+    g.opzioni.coloreCarte = ColoreCarte::Blue;
+    g.opzioni.retroCarte = Retro::Horse;
+    g.screen.ShpCarta[2].visible = true;
+    g.screen.ShpCarta[3].visible = false;
+    g.screen.ShpContornoCarta[9].visible = true;
+    g.screen.ShpContornoCarta[10].visible = false;
+    const Rgb prima = g.screen.ShpContornoCarta[10].borderColor;
+    clic(9);  // Grey
+    const Rgb grigio{128, 128, 128};
+    EXPECT_EQ(g.screen.ShpContornoCarta[0].borderColor, grigio);
+    EXPECT_EQ(g.screen.ShpCarta[0].back, grigio);
+    EXPECT_EQ(g.screen.ShpCarta[2].back, grigio);
+    EXPECT_NE(g.screen.ShpCarta[3].back, grigio);
+    EXPECT_EQ(g.screen.ShpContornoCarta[9].borderColor, grigio);
+    EXPECT_EQ(g.screen.ShpContornoCarta[10].borderColor, prima);
+
+    clic(10);  // Star
+    EXPECT_EQ(g.screen.ImgCarta[0].picture, "\\Grafica\\Star.gif");
+    EXPECT_EQ(g.screen.ImgCarta[2].picture, "\\Grafica\\Star.gif");
+    EXPECT_NE(g.screen.ImgCarta[3].picture, "\\Grafica\\Star.gif");
+}
+
+TEST_F(OpzioniPanel, ThePointingHandShowsAtOnceOnlyOnTheHumansTurn) {
+    g.opzioni.mostraManina = false;
+    g.tavolo.aChiTocca = Player::PC;
+    clic(13);
+    EXPECT_FALSE(g.screen.ImgManina.visible);
+    clic(13);
+    g.tavolo.aChiTocca = Player::H;
+    clic(13);
+    EXPECT_TRUE(g.screen.ImgManina.visible);
+    clic(13);
+    EXPECT_FALSE(g.screen.ImgManina.visible);
+}
+
+TEST_F(OpzioniPanel, TheHiddenBubbleOptionNeverChanges) {
+    clic(7);
+    EXPECT_TRUE(g.opzioni.fumettoZeb);
+    EXPECT_EQ(g.screen.lblOpzioni[7].text, "Yes");
+}
+
+TEST_F(OpzioniPanel, EveryChangeIsSavedAtOnce) {
+    clic(11);
+    clic(3);
+    const data::Settings s = data::LoadSettings(dati.dati()).value;
+    EXPECT_EQ(s.opzioni.giocoTerzaCarta, TerzaCarta::Automatic);
+    EXPECT_EQ(s.opzioni.rumoriCarte, g.opzioni.rumoriCarte);
+    EXPECT_EQ(s.opzioni.coloreTavolo, g.opzioni.coloreTavolo);
+}
+
+TEST_F(OpzioniPanel, TheClickNoiseWaitsForAFreeIndicatorDuringAGioco) {
+    g.opzioni.rumoriCarte = true;
+    g.suoni.spia.busy = false;
+    clic(0);
+    EXPECT_TRUE(g.suoni.spia.busy);
+    EXPECT_EQ(media.played(Channel::Rumori).size(), 1u);
+    avanza(230);
+    EXPECT_FALSE(g.suoni.spia.busy);
+
+    g.suoni.spia.busy = true;  // a remark is speaking during a Gioco: no click
+    g.tavolo.carteRimasteNelMazzo = 18;
+    clic(0);
+    EXPECT_EQ(media.played(Channel::Rumori).size(), 1u);
+    g.tavolo.carteRimasteNelMazzo = 0;  // between Giochi it clicks anyway
+    clic(0);
+    EXPECT_EQ(media.played(Channel::Rumori).size(), 2u);
+
+    g.opzioni.rumoriCarte = false;
+    g.suoni.spia.busy = false;
+    clic(0);
+    EXPECT_EQ(media.played(Channel::Rumori).size(), 2u);
+    EXPECT_FALSE(g.suoni.spia.busy);
+}
+
+TEST_F(OpzioniPanel, TheValueUnderTheMouseIsHighlightedAlone) {
+    g.mouseMove({TargetKind::VoceOpzioni, 3});
+    EXPECT_TRUE(g.screen.lblOpzioni[3].opaque);
+    EXPECT_EQ(g.pannelli.selezione, 3);
+    g.mouseMove({TargetKind::VoceOpzioni, 5});
+    EXPECT_FALSE(g.screen.lblOpzioni[3].opaque);
+    EXPECT_TRUE(g.screen.lblOpzioni[5].opaque);
+    g.mouseMove({TargetKind::PannelloOpzioni, 0});
+    EXPECT_FALSE(g.screen.lblOpzioni[5].opaque);
+    EXPECT_EQ(g.pannelli.selezione, kNessunaSelezione);
+    EXPECT_FALSE(g.screen.lblOpzioni[16].opaque);
+}
+
+TEST_F(OpzioniPanel, CaptionsTooltipsAndTexts) {
+    EXPECT_EQ(g.screen.lblVoceOpzioni[14].text, "Velocità Mazziere:");
+    EXPECT_EQ(g.screen.lblOpzioni[1].tooltip,
+              "Scegli se Nonno Zeb dovrà più o meno 'tampinarti' se ti attardi a giocare!");
+    EXPECT_EQ(g.screen.lblRegole[20].text, "Le Opzioni di Gnamm");
+    EXPECT_EQ(g.screen.lblVoceOpzioni[7].rect.w, 15);
+    EXPECT_EQ(g.screen.lblOpzioni[7].rect.w, 15);
+}
+
+TEST(GraficaCasuale, EachDrawDiffersFromTheValueBefore) {
+    VirtualClock clock{test_ui::kOra};
+    SeededRandom rng(5);
+    SilentMediaPlayer media;
+    Game g(clock, rng, media, Paths{});
+    std::array<int, 4> tavoli{}, carte{}, retri{};
+    for (int n = 0; n < 200; ++n) {
+        const Opzioni prima = g.opzioni;
+        CasualeColoreTavolo(g);
+        CasualeColoreCarte(g);
+        CasualeRetro(g);
+        ASSERT_NE(g.opzioni.coloreTavolo, prima.coloreTavolo);
+        ASSERT_NE(g.opzioni.coloreCarte, prima.coloreCarte);
+        ASSERT_NE(g.opzioni.retroCarte, prima.retroCarte);
+        EXPECT_EQ(g.screen.windowBack, ColoreSfondo(g.opzioni.coloreTavolo));
+        ++tavoli[static_cast<int>(g.opzioni.coloreTavolo)];
+        ++carte[static_cast<int>(g.opzioni.coloreCarte)];
+        ++retri[static_cast<int>(g.opzioni.retroCarte)];
+        clock.advance(1000);
+    }
+    for (int k = 0; k < 4; ++k) {
+        EXPECT_GT(tavoli[k], 0);
+        EXPECT_GT(carte[k], 0);
+        EXPECT_GT(retri[k], 0);
+    }
+    MostraRetroMazzo(g);
+    EXPECT_EQ(g.screen.ImgCarta[0].picture, RetroPicture(g.opzioni.retroCarte));
+}
+
+TEST(GraficaCasuale, AStuckRandomSourceStillChangesTheValue) {
+    VirtualClock clock{TimeOfDay{2026, 1, 1, 10, 0, 0}};
+    test_ui::FixedRandom rng(0.0);  // always draws 1: Brown, Grey, Horse
+    SilentMediaPlayer media;
+    Game g(clock, rng, media, Paths{});
+    g.opzioni.coloreTavolo = ColoreTavolo::Brown;
+    g.opzioni.retroCarte = Retro::Horse;
+    CasualeColoreTavolo(g);
+    CasualeRetro(g);
+    EXPECT_NE(g.opzioni.coloreTavolo, ColoreTavolo::Brown);
+    EXPECT_NE(g.opzioni.retroCarte, Retro::Horse);
+}
+
+}  // namespace
+}  // namespace gnamm

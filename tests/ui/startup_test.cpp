@@ -1,0 +1,210 @@
+#include "ui/startup.h"
+
+#include <gtest/gtest.h>
+
+#include "data/data_files.h"
+#include "data/quoted_items.h"
+#include "ui/options_panel.h"
+#include "ui_fixture.h"
+
+namespace gnamm {
+namespace {
+
+class AvvioTest : public test_ui::UiTest {
+  protected:
+    void avvia() { gnamm::Avvio(g, 12000, 9000); }
+    void scriviImpostazioni(const data::Settings& s) {
+        dati.write("GnImpo.txt", data::FormatSettings(s));
+    }
+};
+
+TEST_F(AvvioTest, AFreshDataFolderStartsOnTheSplashWithTheLevelChoiceBehind) {
+    avvia();
+    EXPECT_TRUE(dati.exists("GnImpo.txt"));
+    EXPECT_TRUE(dati.exists("GnNome.txt"));
+    EXPECT_TRUE(g.screen.FraSplash.visible);
+    EXPECT_EQ(g.screen.txtNome.text, "");
+    EXPECT_TRUE(g.screen.FraPannello[4].visible);
+    EXPECT_EQ(g.screen.ImgSplash.picture, "\\Grafica\\Splash.jpg");
+    EXPECT_EQ(g.screen.ImgTitolo.picture, "\\Grafica\\Gnamm.gif");
+    EXPECT_EQ(g.screen.ImgBarra.picture, "\\Grafica\\Barra.jpg");
+    EXPECT_EQ(g.screen.ImgSemi.picture, "\\Grafica\\4Semi.jpg");
+    EXPECT_EQ(g.screen.ImgRiquadro[0].picture, "\\Grafica\\Tavolo.jpg");
+    EXPECT_TRUE(g.screen.ImgCarta[0].visible);
+    EXPECT_TRUE(g.screen.ShpCarta[0].visible);
+    EXPECT_EQ(g.screen.ImgCarta[0].picture, RetroPicture(g.opzioni.retroCarte));
+    for (const Element& p : g.screen.FraPannello) {
+        EXPECT_EQ(p.rect.x, 3130);
+        EXPECT_EQ(p.rect.y, 615);
+        EXPECT_EQ(p.back, g.screen.windowBack);
+    }
+    EXPECT_EQ(g.screen.lblCopriCarte.rect.x, 2025);
+    EXPECT_EQ(g.screen.lblCopriCarte.rect.y, 3300);
+    EXPECT_EQ(g.screen.FraQuando.rect.x, 3218);
+    EXPECT_EQ(g.screen.FraQuando.rect.y, 3450);
+    EXPECT_TRUE(g.scheduler.isEnabled(Timer::Inserisci));
+    EXPECT_TRUE(g.scheduler.isEnabled(Timer::AudioSplash));
+    EXPECT_TRUE(g.scheduler.isEnabled(Timer::LampeggiaScritta2));
+    EXPECT_EQ(g.screen.lblRegole[5].text, "1 - Caratteristiche del Gioco");
+}
+
+TEST_F(AvvioTest, TheThreeOpeningFlagsAreDrawnTogether) {
+    int primi = 0;
+    for (uint32_t seed = 1; seed <= 12; ++seed) {
+        VirtualClock c{test_ui::kOra};
+        SeededRandom r(seed);
+        SilentMediaPlayer m;
+        Game partita(c, r, m, Paths{dati.dati().parent_path(), dati.dati()});
+        gnamm::Avvio(partita, 12000, 9000);
+        const bool primo = partita.persona.assoBevuto == 1;
+        EXPECT_EQ(partita.pc.onesta, primo);
+        EXPECT_EQ(partita.pc.cinqueDiCuori, primo ? 1 : 2);
+        EXPECT_EQ(partita.partita.alternaUltimaCattura, primo);
+        primi += primo ? 1 : 0;
+    }
+    EXPECT_GT(primi, 0);
+    EXPECT_LT(primi, 12);
+}
+
+TEST_F(AvvioTest, RandomGraphicsDrawValuesOtherThanTheStoredOnes) {
+    data::Settings s;
+    s.opzioni.randomGrafica = true;
+    s.opzioni.coloreTavolo = ColoreTavolo::Gold;
+    s.opzioni.coloreCarte = ColoreCarte::Turquoise;
+    s.opzioni.retroCarte = Retro::America;
+    scriviImpostazioni(s);
+    avvia();
+    EXPECT_NE(g.opzioni.coloreTavolo, ColoreTavolo::Gold);
+    EXPECT_NE(g.opzioni.coloreCarte, ColoreCarte::Turquoise);
+    EXPECT_NE(g.opzioni.retroCarte, Retro::America);
+    EXPECT_EQ(g.screen.windowBack, ColoreSfondo(g.opzioni.coloreTavolo));
+}
+
+TEST_F(AvvioTest, StoredGraphicsSideBoxesAndIntervalsAreApplied) {
+    data::Settings s;
+    s.opzioni.randomGrafica = false;
+    s.opzioni.coloreTavolo = ColoreTavolo::Green;
+    s.opzioni.coloreCarte = ColoreCarte::Grey;
+    s.opzioni.retroCarte = Retro::Rhombs;
+    s.riquadri[1] = {0, false};
+    s.riquadri[3] = {1, true};
+    s.intervalli.effettuaMossaPC = 800;
+    s.intervalli.scegli6Carte = 100;
+    scriviImpostazioni(s);
+    avvia();
+    const Rgb verde{158, 184, 148};
+    EXPECT_EQ(g.screen.windowBack, verde);
+    EXPECT_EQ(g.screen.lblCopriCarte.back, verde);
+    EXPECT_EQ(g.screen.FraRiquadro[0].back, verde);
+    EXPECT_EQ(g.screen.ShpContornoCarta[0].borderColor, (Rgb{128, 128, 128}));
+    EXPECT_EQ(g.screen.ImgCarta[0].picture, "\\Grafica\\Rhombs.gif");
+    EXPECT_FALSE(g.screen.FraRiquadro[1].visible);
+    EXPECT_FALSE(g.screen.lblRiquadri[1].border);
+    EXPECT_TRUE(g.screen.FraRiquadro[3].visible);
+    EXPECT_TRUE(g.screen.lblRiquadri[3].border);
+    EXPECT_EQ(g.scheduler.interval(Timer::EffettuaMossaPC), 800);
+    EXPECT_EQ(g.scheduler.interval(Timer::Scegli6Carte), 100);
+    EXPECT_EQ(g.screen.lblOpzioni[10].text, "Rhombs");
+}
+
+TEST_F(AvvioTest, ThePromptIsShownThreeTicksAndHiddenOne) {
+    avvia();
+    EXPECT_FALSE(g.screen.lblInserisci.visible);
+    std::vector<bool> viste;
+    for (int t = 0; t < 8; ++t) {
+        avanza(500);
+        viste.push_back(g.screen.lblInserisci.visible);
+    }
+    EXPECT_EQ(viste, (std::vector<bool>{true, true, true, false, true, true, true, false}));
+}
+
+TEST_F(AvvioTest, SplashVoicesComeWithGrowingPausesUntilTheNameIsGiven) {
+    avvia();
+    avanza(24000);
+    std::vector<std::pair<int64_t, std::string>> voci;
+    for (const auto& e : media.log()) {
+        if (e.channel == Channel::AudioSplash && e.isFile) voci.emplace_back(e.timeMs, e.file);
+    }
+    const std::vector<std::pair<int64_t, std::string>> attese = {
+        {1000, "\\Zeb\\S15.wav"},  {2000, "\\Zeb\\S16.wav"},  {4500, "\\Zeb\\S17.wav"},
+        {7500, "\\Zeb\\S18.wav"},  {12500, "\\Zeb\\S18.wav"}, {18000, "\\Zeb\\S18.wav"},
+        {24000, "\\Zeb\\S18.wav"},
+    };
+    EXPECT_EQ(voci, attese);
+}
+
+TEST_F(AvvioTest, EnterWithAnEmptyOrBlankNameLeavesTheSplashUp) {
+    avvia();
+    g.key(Key::Enter);
+    EXPECT_TRUE(g.screen.FraSplash.visible);
+    g.textInput("   ");
+    g.key(Key::Enter);
+    EXPECT_TRUE(g.screen.FraSplash.visible);
+    EXPECT_TRUE(g.scheduler.isEnabled(Timer::AudioSplash));
+    avanza(1000);
+    EXPECT_EQ(media.played(Channel::AudioSplash).size(), 1u);
+}
+
+TEST_F(AvvioTest, TheNameBoxRefusesQuotesAndControlsAndStopsAtTwentyFourCharacters) {
+    avvia();
+    g.textInput("Ugo \"il\"\tRosso");
+    EXPECT_EQ(g.screen.txtNome.text, "Ugo ilRosso");
+    g.key(Key::Backspace);
+    EXPECT_EQ(g.screen.txtNome.text, "Ugo ilRoss");
+    g.screen.txtNome.text.clear();
+    g.textInput("àèìòù àèìòù àèìòù àèìòù àèìòù");
+    EXPECT_EQ(g.screen.txtNome.text, "àèìòù àèìòù àèìòù àèìòù ");  // 24 characters, 44 bytes
+    g.key(Key::Backspace);
+    g.key(Key::Backspace);
+    EXPECT_EQ(g.screen.txtNome.text, "àèìòù àèìòù àèìòù àèìò");
+}
+
+TEST_F(AvvioTest, EnterWithANameStoresItAndLeavesTheLevelChoice) {
+    avvia();
+    g.textInput("  Ugo  ");
+    g.key(Key::Enter);
+    EXPECT_FALSE(g.screen.FraSplash.visible);
+    EXPECT_EQ(g.nome, "Ugo");
+    EXPECT_EQ(data::LoadName(dati.dati()).value, "Ugo");
+    EXPECT_FALSE(g.scheduler.isEnabled(Timer::AudioSplash));
+    EXPECT_EQ(comandi(Channel::AudioSplash, Command::Close), 1);
+    EXPECT_TRUE(g.screen.FraPannello[4].visible);
+    EXPECT_TRUE(media.played(Channel::Musiche).empty());
+    // The splash is gone: the name box takes no more typing.
+    g.textInput("x");
+    EXPECT_EQ(g.screen.txtNome.text, "Ugo");
+}
+
+TEST_F(AvvioTest, TheStoredNameIsOfferedAndEnterRewritesItUnchanged) {
+    ASSERT_TRUE(data::SaveName(dati.dati(), "Zelda"));
+    const std::string prima = dati.read("GnNome.txt");
+    avvia();
+    EXPECT_EQ(g.screen.txtNome.text, "Zelda");
+    g.key(Key::Enter);
+    EXPECT_EQ(g.nome, "Zelda");
+    EXPECT_EQ(dati.read("GnNome.txt"), prima);
+    EXPECT_TRUE(media.played(Channel::Musiche).empty());
+}
+
+TEST_F(AvvioTest, OnTheSplashOnlyEnterAndTypingCount) {
+    avvia();
+    g.key(Key::Escape);
+    g.key(Key::Digit1);
+    g.click({TargetKind::Pannelli, 0});
+    g.click({TargetKind::NonnoZeb, 1});
+    EXPECT_FALSE(g.screen.FraPannello[0].visible);
+    EXPECT_FALSE(g.screen.FraPannello[1].visible);
+    EXPECT_EQ(g.livello, Livello::None);
+}
+
+TEST_F(AvvioTest, AFreshFolderTakesANameAndALevelStartsAGioco) {
+    avviaConNome("Ugo");
+    g.key(Key::Digit1);
+    EXPECT_EQ(g.livello, Livello::Honest);
+    avanza(3000);
+    EXPECT_EQ(g.tavolo.carteRimasteNelMazzo, 30);
+    EXPECT_EQ(g.tavolo.numeroCarteSulTavolo, 4);
+}
+
+}  // namespace
+}  // namespace gnamm
