@@ -1,0 +1,256 @@
+// The computer's move played at its pace: timing, what it leaves on the table and the score,
+// its remarks, the hand-over, and the pause through lblTimer.
+#include "game/ai/pc_turn.h"
+
+#include <set>
+#include <string>
+
+#include "game/table_fixture.h"
+#include "persona/remarks.h"
+
+namespace gnamm {
+namespace {
+
+using test_tavolo::C;
+
+class PcTurnTest : public test_tavolo::TableTest {
+  protected:
+    // The computer holds `mano` in places 1.. and is to play; the human holds three cards.
+    void turnoPC(std::initializer_list<std::string_view> mano, int manche = 1, int giocate = 1) {
+        int p = 1;
+        for (const auto code : mano) posa(p++, code);
+        posa(4, "Kq");
+        posa(5, "Kf");
+        posa(6, "Kp");
+        g.tavolo.carteInManoAPC = static_cast<int>(mano.size());
+        g.tavolo.carteInManoAdH = 3;
+        g.tavolo.manche = manche;
+        g.tavolo.numeroCarteGiocate = giocate;
+        g.tavolo.carteRimasteNelMazzo = 40 - 4 - 6 * manche;
+        g.tavolo.aChiTocca = Player::PC;
+        g.tavolo.mazziere = Player::H;
+    }
+
+    std::set<std::string> testi(Commento (*riga)(int), int n) {
+        std::set<std::string> out;
+        for (int k = 1; k <= n; ++k) out.insert(riga(k).testo);
+        return out;
+    }
+};
+
+TEST_F(PcTurnTest, ACaptureOfTwoCardsTakesOneTickPerCardAndOneToFinish) {
+    tavolo({{7, "3c"}, {9, "4q"}, {11, "Kc"}});
+    turnoPC({"7p"});
+    PreparaMossePC(g);
+    EXPECT_TRUE(attivo(Timer::RitardoMossaPC));
+    avanza(599);
+    EXPECT_FALSE(attivo(Timer::EffettuaMossaPC));
+    avanza(1);  // 600: shown
+    EXPECT_TRUE(attivo(Timer::EffettuaMossaPC));
+    EXPECT_TRUE(g.screen.ShpCarta[1].border);
+    EXPECT_TRUE(g.pc.marcaPresaPC[7] && g.pc.marcaPresaPC[9] && !g.pc.marcaPresaPC[11]);
+
+    avanza(600);  // 1200: place 9 comes first on the screen
+    EXPECT_TRUE(contorno(9));
+    EXPECT_FALSE(contorno(7));
+    EXPECT_EQ(coloreContorno(9), (Rgb{255, 0, 0}));
+    EXPECT_EQ(g.punteggi.pc.prese[3], 1);
+    avanza(600);  // 1800: then place 7
+    EXPECT_TRUE(contorno(7));
+    EXPECT_EQ(g.punteggi.pc.prese[3], 2);
+    EXPECT_EQ(g.tavolo.carta[7], C("3c"));  // still on the table until the move completes
+    avanza(600);                            // 2400: complete
+    EXPECT_FALSE(attivo(Timer::EffettuaMossaPC));
+    EXPECT_TRUE(g.tavolo.carta[7].empty());
+    EXPECT_TRUE(g.tavolo.carta[9].empty());
+    EXPECT_TRUE(g.tavolo.carta[1].empty());
+    EXPECT_EQ(g.tavolo.carta[11], C("Kc"));
+    EXPECT_EQ(g.tavolo.numeroCarteSulTavolo, 1);
+    EXPECT_EQ(g.punteggi.pc.prese[3], 3);  // the played card joins the pile
+    EXPECT_EQ(g.punteggi.pc.prese[0], 1);
+    EXPECT_EQ(g.tavolo.ultimaCattura, Player::PC);
+    EXPECT_EQ(g.punteggi.pc.puntiGnamm, 0);
+    EXPECT_EQ(g.tavolo.carteInManoAPC, 0);
+    EXPECT_EQ(g.tavolo.numeroCarteGiocate, 2);
+    // The search is emptied for the next turn.
+    EXPECT_EQ(g.pc.lista.mossePossibili, 0);
+    EXPECT_TRUE(g.pc.lista[1].libera());
+    EXPECT_EQ(g.pc.ricerca.numeroCarteDaEsaminare, 0);
+    EXPECT_EQ(g.pc.valutazione.puntiTotali[1], 0.0f);
+    EXPECT_EQ(g.pc.cartaPCInEsame, 0);
+    // The human's turn.
+    EXPECT_EQ(g.tavolo.aChiTocca, Player::H);
+    EXPECT_EQ(g.screen.lblIstruzioni.text, "Tocca a te, Ugo, clicca su una delle tue carte!");
+}
+
+TEST_F(PcTurnTest, ALayGoesToTheLowestFreePlaceOneTickAfterItIsShown) {
+    tavolo({{7, "Kc"}, {9, "Qq"}});
+    turnoPC({"Jp"});
+    g.tavolo.ultimaCattura = Player::H;
+    PreparaMossePC(g);
+    avanza(600);
+    EXPECT_TRUE(attivo(Timer::EffettuaMossaPC));
+    avanza(600);
+    EXPECT_FALSE(attivo(Timer::EffettuaMossaPC));
+    EXPECT_EQ(g.tavolo.carta[8], C("Jp"));
+    EXPECT_EQ(g.tavolo.numeroCarteSulTavolo, 3);
+    EXPECT_EQ(g.tavolo.ultimaCattura, Player::H);
+    EXPECT_EQ(g.punteggi.pc.prese[3], 0);
+    EXPECT_FALSE(contorno(8));
+    EXPECT_EQ(g.tavolo.posizioneInserimentoCarta, 10);
+}
+
+TEST_F(PcTurnTest, AnAceSweepingTheTableScoresAPuntoGnamm) {
+    tavolo({{7, "Kc"}, {8, "2q"}, {12, "5f"}});
+    turnoPC({"Ap"});
+    PreparaMossePC(g);
+    avanza(600 + 4 * 600);
+    EXPECT_EQ(g.punteggi.pc.puntiGnamm, 1);
+    EXPECT_EQ(g.punteggi.pc.puntiGiocoInCorso, 1);
+    EXPECT_EQ(g.punteggi.pc.puntiPartita, 1);
+    EXPECT_EQ(g.tavolo.numeroCarteSulTavolo, 0);
+    EXPECT_FALSE(g.tavolo.assoInTavola);
+}
+
+TEST_F(PcTurnTest, GnammRemarksGoByTheNumberOfCardsAndBeatTheFiveOfHearts) {
+    g.opzioni.commentiZeb = true;
+    tavolo({{7, "5c"}, {8, "2q"}});
+    turnoPC({"7p"});
+    PreparaMossePC(g);
+    avanza(600);
+    EXPECT_EQ(testi(remarks::GnammPCinf4, remarks::kGnammPCinf4).count(g.screen.lblCommenti.text),
+              1u);
+}
+
+TEST_F(PcTurnTest, FourOrMoreCardsSweptGetTheLongerRemarks) {
+    g.opzioni.commentiZeb = true;
+    tavolo({{7, "Ac"}, {8, "2q"}, {9, "3f"}, {10, "4p"}});
+    g.tavolo.assoInTavola = false;  // the fixture marks the ace; the rule wants it "No" here
+    turnoPC({"Kp"});
+    PreparaMossePC(g);
+    avanza(600);
+    EXPECT_EQ(testi(remarks::GnammPCsup4, remarks::kGnammPCsup4).count(g.screen.lblCommenti.text),
+              1u);
+}
+
+TEST_F(PcTurnTest, TheFiveOfHeartsRemarksAlternate) {
+    g.opzioni.commentiZeb = true;
+    g.pc.cinqueDiCuori = 1;
+    tavolo({{7, "5c"}, {8, "Kq"}});
+    turnoPC({"5p", "Qp"});
+    PreparaMossePC(g);
+    avanza(600);
+    EXPECT_EQ(g.screen.lblCommenti.text, "Questi cuoricini sono miei!!");
+    EXPECT_TRUE(g.suoni.spia.busy);
+    avanza(600 * 2);  // the capture completes; the remark ends on its own timer
+    avanza(5000);
+    ASSERT_FALSE(g.suoni.spia.busy);
+
+    // The 5 di Cuori comes back to the table and is taken again.
+    posa(9, "5c");
+    posa(1, "5q");
+    g.tavolo.aChiTocca = Player::PC;
+    PreparaMossePC(g);
+    avanza(600);
+    EXPECT_EQ(g.screen.lblCommenti.text, "Il Cinque è mio!");
+}
+
+TEST_F(PcTurnTest, TheLastCardOfAMancheDealsAgainAndOfTheGiocoEndsIt) {
+    tavolo({{7, "Kc"}});
+    turnoPC({"Jp"}, 2, 5);
+    PreparaMossePC(g);
+    avanza(1200);
+    EXPECT_TRUE(attivo(Timer::Scegli6Carte));
+    EXPECT_FALSE(attivo(Timer::UltimeCarte));
+    EXPECT_EQ(g.tavolo.numeroCarteGiocate, 0);
+    EXPECT_EQ(g.tavolo.contatoreCartaDaEstrarre, 1);  // the human dealt: the computer gets first
+}
+
+TEST_F(PcTurnTest, TheSixthCardOfTheSixthMancheStartsTheLastCards) {
+    tavolo({{7, "Kc"}});
+    turnoPC({"Jp"}, 6, 5);
+    g.tavolo.carteRimasteNelMazzo = 0;
+    PreparaMossePC(g);
+    avanza(1200);
+    EXPECT_TRUE(attivo(Timer::UltimeCarte));
+    EXPECT_FALSE(attivo(Timer::Scegli6Carte));
+    EXPECT_EQ(g.pc.cartaPCInEsame, 0);
+}
+
+TEST_F(PcTurnTest, TheTimerLabelPausesAndResumesOnlyAMoveBeingPlayed) {
+    tavolo({{7, "3c"}, {9, "4q"}, {11, "Kc"}});
+    turnoPC({"7p"});
+    PreparaMossePC(g);
+    // Waiting for the choice: nothing to pause, and nothing must start early.
+    g.click({TargetKind::TimerLabel, 0});
+    EXPECT_FALSE(attivo(Timer::EffettuaMossaPC));
+    avanza(600);
+    ASSERT_TRUE(attivo(Timer::EffettuaMossaPC));
+    g.click({TargetKind::TimerLabel, 0});
+    EXPECT_FALSE(attivo(Timer::EffettuaMossaPC));
+    avanza(5000);
+    EXPECT_FALSE(contorno(9));
+    g.click({TargetKind::TimerLabel, 0});
+    EXPECT_TRUE(attivo(Timer::EffettuaMossaPC));
+    avanza(600);
+    EXPECT_TRUE(contorno(9));
+    avanza(1200);
+    EXPECT_EQ(g.tavolo.aChiTocca, Player::H);
+    // The human's turn: the label does nothing.
+    g.click({TargetKind::TimerLabel, 0});
+    EXPECT_FALSE(attivo(Timer::EffettuaMossaPC));
+}
+
+TEST_F(PcTurnTest, TheAutomaticLastCardAndTheUrging) {
+    g.opzioni.giocoTerzaCarta = TerzaCarta::Automatic;
+    g.opzioni.commentiZeb = true;
+    g.opzioni.impazienzaZeb = Impazienza::Impatient;
+    tavolo({{7, "Kc"}});
+    turnoPC({"Jp"});
+    g.tavolo.carteInManoAdH = 1;
+    PreparaMossePC(g);
+    avanza(1200);
+    EXPECT_TRUE(attivo(Timer::MuoviHAutomatico));
+    EXPECT_TRUE(attivo(Timer::Impazienza));
+    EXPECT_EQ(g.scheduler.interval(Timer::Impazienza), 8000);
+}
+
+TEST_F(PcTurnTest, TheLevelDecidesTheLook) {
+    EXPECT_EQ(SguardoDi(Livello::Honest, false), Sguardo::Stima);
+    EXPECT_EQ(SguardoDi(Livello::Cheat, true), Sguardo::ManoUmano);
+    EXPECT_EQ(SguardoDi(Livello::Cunning, true), Sguardo::Stima);
+    EXPECT_EQ(SguardoDi(Livello::Cunning, false), Sguardo::ManoUmano);
+
+    // A 4 laid on a 3 leaves 7. Honest Zeb fears the four unseen 7s; Cheat Zeb sees three Ks
+    // and fears nothing; 'Cunning' Zeb follows his honesty of the Manche.
+    tavolo({{7, "3c"}});
+    turnoPC({"4q"});
+    const auto rischio = [this](Livello l, bool onesta) {
+        g.livello = l;
+        g.pc.onesta = onesta;
+        PreparaMossePC(g);
+        return g.pc.valutazione.rischioScopa[1];
+    };
+    EXPECT_LT(rischio(Livello::Honest, false), 0.0f);
+    EXPECT_EQ(rischio(Livello::Cheat, true), 0.0f);
+    EXPECT_TRUE(g.pc.valutazione.sicura[1]);
+    EXPECT_LT(rischio(Livello::Cunning, true), 0.0f);
+    EXPECT_EQ(rischio(Livello::Cunning, false), 0.0f);
+    g.tavolo.carta[5] = C("7f");
+    EXPECT_EQ(rischio(Livello::Cheat, true), -1.0f);
+}
+
+TEST_F(PcTurnTest, ScreenWalkOrderCoversEveryTablePlaceOnce) {
+    std::set<int> visti;
+    int posto = 0;
+    while ((posto = ProssimoPostoSchermo(posto)) != 0) {
+        EXPECT_TRUE(IsPostoTavolo(posto));
+        EXPECT_TRUE(visti.insert(posto).second);
+    }
+    EXPECT_EQ(visti.size(), kPostiTavolo.size());
+    EXPECT_EQ(ProssimoPostoSchermo(9), 13);
+    EXPECT_EQ(ProssimoPostoSchermo(14), 0);
+}
+
+}  // namespace
+}  // namespace gnamm

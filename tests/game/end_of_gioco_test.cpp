@@ -1,0 +1,233 @@
+// The end of a Gioco: the walk over the remaining cards, the open deck points, every outcome
+// of a Gioco, Partita and Torneo, and Quando.
+#include "game/end_of_gioco.h"
+
+#include <filesystem>
+
+#include "data/temp_dati.h"
+#include "game/table_fixture.h"
+
+namespace gnamm {
+namespace {
+
+using test_tavolo::C;
+
+TEST(EsitoGioco, TotalsDecideTheOutcome) {
+    EXPECT_EQ(DecidiEsito(14, 12, 0, 0), EsitoGioco::Continua);
+    EXPECT_EQ(DecidiEsito(14, 16, 0, 0), EsitoGioco::PartitaH);
+    EXPECT_EQ(DecidiEsito(15, 15, 0, 0), EsitoGioco::Spareggio);
+    EXPECT_EQ(DecidiEsito(16, 15, 0, 0), EsitoGioco::PartitaPC);
+    EXPECT_EQ(DecidiEsito(17, 17, 1, 1), EsitoGioco::Spareggio);
+    EXPECT_EQ(DecidiEsito(20, 14, 0, 0), EsitoGioco::PartitaPC);
+    EXPECT_EQ(DecidiEsito(16, 17, 0, 0), EsitoGioco::PartitaH);
+    // The third Partita wins the Torneo, whatever the other side holds.
+    EXPECT_EQ(DecidiEsito(16, 3, 2, 2), EsitoGioco::TorneoPC);
+    EXPECT_EQ(DecidiEsito(3, 15, 1, 2), EsitoGioco::TorneoH);
+    EXPECT_EQ(DecidiEsito(3, 15, 2, 1), EsitoGioco::PartitaH);
+}
+
+class EndOfGiocoTest : public test_tavolo::TableTest {
+  protected:
+    EndOfGiocoTest() {
+        std::filesystem::create_directories(dati_.dati());
+        g.paths.data = dati_.dati();
+        g.tavolo.manche = 6;
+        g.tavolo.carteRimasteNelMazzo = 0;
+        g.tavolo.mazziere = Player::PC;
+        g.screen.FraQuando.visible = false;
+        g.screen.FraPannello[3].visible = false;
+        g.screen.FraPannello[4].visible = false;
+    }
+
+    // Every deck point already decided, and these Partita totals.
+    void totali(int pc, int h) {
+        g.punteggi.pc.punto = {true, true, true, true};
+        g.punteggi.pc.punto5DiCuori = true;
+        g.punteggi.pc.puntiPartita = pc;
+        g.punteggi.h.puntiPartita = h;
+    }
+    // Plays the walk to its end.
+    void fine() {
+        AvviaUltimeCarte(g);
+        for (int i = 0; i < 20 && attivo(Timer::UltimeCarte); ++i) avanza(600);
+    }
+
+    testing_support::TempDati dati_;
+};
+
+TEST_F(EndOfGiocoTest, AnEmptyTableEndsTheWalkOnTheFirstTickWithoutARemark) {
+    g.opzioni.commentiZeb = true;
+    totali(3, 4);
+    AvviaUltimeCarte(g);
+    avanza(600);
+    EXPECT_FALSE(attivo(Timer::UltimeCarte));
+    EXPECT_EQ(g.screen.lblCommenti.text, "");
+    EXPECT_TRUE(g.screen.FraQuando.visible);
+    EXPECT_EQ(g.screen.lblQuando.text,
+              "Quando sei pronto a continuare la Partita in corso, premi INVIO!");
+    EXPECT_EQ(g.partita.esito, EsitoGioco::Continua);
+}
+
+TEST_F(EndOfGiocoTest, RemainingCardsGoOnePerTickToTheLastCapturer) {
+    g.opzioni.commentiZeb = true;
+    tavolo({{7, "7c"}, {9, "5c"}, {14, "6c"}});
+    g.tavolo.ultimaCattura = Player::PC;
+    g.partita.alternaUltimaCattura = true;
+    AvviaUltimeCarte(g);
+    avanza(600);  // place 9 is first on the screen
+    EXPECT_TRUE(contorno(9));
+    EXPECT_FALSE(contorno(7));
+    EXPECT_EQ(coloreContorno(9), (Rgb{255, 0, 0}));
+    EXPECT_EQ(g.screen.lblCommenti.text, "Queste sono mie!!");
+    EXPECT_FALSE(g.partita.alternaUltimaCattura);
+    EXPECT_TRUE(g.punteggi.pc.punto5DiCuori);
+    EXPECT_EQ(g.punteggi.pc.puntiGiocoInCorso, 1);
+    avanza(600);
+    EXPECT_TRUE(contorno(7));
+    avanza(600);
+    EXPECT_TRUE(contorno(14));
+    EXPECT_TRUE(g.punteggi.pc.seiPreso[0]);
+    EXPECT_TRUE(attivo(Timer::UltimeCarte));
+    avanza(600);  // three cards, four ticks
+    EXPECT_FALSE(attivo(Timer::UltimeCarte));
+    EXPECT_EQ(g.punteggi.pc.prese[3], 3);
+    EXPECT_EQ(g.punteggi.pc.prese[0], 1);
+    for (const int p : kPostiTavolo) EXPECT_TRUE(g.tavolo.carta[p].empty());
+    EXPECT_EQ(g.tavolo.numeroCarteSulTavolo, 0);
+    EXPECT_FALSE(g.suoni.spia.bordo);
+}
+
+TEST_F(EndOfGiocoTest, OneCardLeftGetsTheShortRemark) {
+    g.opzioni.commentiZeb = true;
+    tavolo({{12, "Kq"}});
+    g.tavolo.ultimaCattura = Player::H;
+    const bool prima = g.partita.alternaUltimaCattura;
+    AvviaUltimeCarte(g);
+    avanza(600);
+    EXPECT_EQ(g.screen.lblCommenti.text, "Tua!");
+    EXPECT_EQ(coloreContorno(12), (Rgb{52, 86, 201}));
+    EXPECT_EQ(g.partita.alternaUltimaCattura, prima);
+    avanza(600);
+    EXPECT_EQ(g.punteggi.h.prese[1], 1);
+    EXPECT_EQ(g.punteggi.h.prese[2], 1);
+}
+
+TEST_F(EndOfGiocoTest, OpenPointsGoByTheComputersCountAndTheTieSix) {
+    // Sette: two 7s and the 6 di Cuori; Quadri: five without the six; Figure already the
+    // human's; Carte: 21.
+    Colonna& pc = g.punteggi.pc;
+    pc.prese = {2, 5, 9, 21};
+    pc.seiPreso = {true, false, false, false};
+    g.punteggi.h.punto[2] = true;
+    g.punteggi.h.puntiGiocoInCorso = 1;
+    g.punteggi.h.puntiPartita = 1;
+    pc.punto5DiCuori = true;
+    pc.puntiGiocoInCorso = 1;
+    pc.puntiPartita = 1;
+    fine();
+    EXPECT_TRUE(pc.punto[0]);
+    EXPECT_FALSE(g.punteggi.h.punto[0]);
+    EXPECT_TRUE(g.punteggi.h.punto[1]);
+    EXPECT_FALSE(pc.punto[2]);  // not reassigned
+    EXPECT_TRUE(pc.punto[3]);
+    EXPECT_EQ(pc.puntiGiocoInCorso, 3);
+    EXPECT_EQ(g.punteggi.h.puntiGiocoInCorso, 2);
+    EXPECT_EQ(pc.puntiPartita, 3);
+}
+
+TEST_F(EndOfGiocoTest, TwoSevensWithoutTheSixGoToTheHuman) {
+    g.punteggi.pc.prese = {2, 0, 0, 0};
+    fine();
+    EXPECT_TRUE(g.punteggi.h.punto[0]);
+    EXPECT_FALSE(g.punteggi.pc.punto[0]);
+}
+
+TEST_F(EndOfGiocoTest, ATieAtFifteenAsksForAnotherGioco) {
+    g.opzioni.commentiZeb = true;
+    totali(15, 15);
+    fine();
+    EXPECT_EQ(g.partita.esito, EsitoGioco::Spareggio);
+    EXPECT_EQ(g.screen.lblQuando.text,
+              "Occorre un altro Gioco di spareggio, Ugo: clicca su INVIO per continuare!");
+    EXPECT_EQ(g.screen.lblCommenti.text, "Mmmh...");
+    EXPECT_FALSE(g.partita.giocoTerminato);
+    EXPECT_EQ(g.partita.partitePC + g.partita.partiteH, 0);
+
+    // Quando: the next Gioco of the same Partita, dealt by the other player.
+    Quando(g);
+    EXPECT_EQ(g.partita.gioco, 2);
+    EXPECT_EQ(g.punteggi.pc.puntiPartita, 15);
+    EXPECT_EQ(g.tavolo.mazziere, Player::H);
+    EXPECT_TRUE(attivo(Timer::Scegli4CarteSulTavolo));
+    EXPECT_FALSE(g.screen.FraQuando.visible);
+    EXPECT_FALSE(g.punteggi.pc.punto[0]);
+    EXPECT_EQ(g.punteggi.pc.puntiGiocoInCorso, 0);
+}
+
+TEST_F(EndOfGiocoTest, PartiteWonAndTheirRemarks) {
+    g.opzioni.commentiZeb = true;
+    totali(16, 14);
+    fine();
+    EXPECT_EQ(g.partita.partitePC, 1);
+    EXPECT_EQ(g.screen.lblCommenti.text, "E uno!!");
+    EXPECT_EQ(g.screen.lblQuando.text,
+              "Quando sei pronto a iniziare una nuova Partita premi INVIO!");
+    EXPECT_TRUE(g.partita.giocoTerminato);
+
+    Quando(g);
+    EXPECT_EQ(g.partita.gioco, 1);
+    EXPECT_EQ(g.punteggi.pc.puntiPartita, 0);
+    EXPECT_EQ(g.punteggi.h.puntiPartita, 0);
+    EXPECT_FALSE(g.partita.giocoTerminato);
+    EXPECT_EQ(g.tavolo.mazziere, Player::H);
+
+    totali(15, 9);
+    fine();
+    EXPECT_EQ(g.screen.lblCommenti.text, "E due!!");
+    Quando(g);
+    EXPECT_EQ(g.tavolo.mazziere, Player::PC);
+
+    totali(12, 18);
+    fine();
+    EXPECT_EQ(g.partita.partiteH, 1);
+    EXPECT_EQ(g.screen.lblCommenti.text, "Non cantare vittoria troppo presto!");
+}
+
+TEST_F(EndOfGiocoTest, TheThirdPartitaWinsTheTorneoAndQuandoOpensTheLevelChoice) {
+    g.opzioni.commentiZeb = true;
+    g.partita.partitePC = 2;
+    g.partita.partiteH = 2;
+    totali(9, 16);
+    fine();
+    EXPECT_EQ(g.partita.esito, EsitoGioco::TorneoH);
+    EXPECT_EQ(g.partita.partiteH, 3);
+    EXPECT_EQ(g.partita.vincitore, "Ugo");
+    EXPECT_EQ(g.screen.lblH.back, (Rgb{255, 0, 0}));
+    EXPECT_EQ(g.screen.lblCommenti.text, "Mi hai fregato, eh??");
+    EXPECT_TRUE(g.screen.FraPannello[3].visible);
+    EXPECT_TRUE(g.screen.FraQuando.visible);
+    EXPECT_TRUE(g.partita.giocoTerminato);
+
+    Quando(g);
+    EXPECT_FALSE(attivo(Timer::Scegli4CarteSulTavolo));  // no deal: the level choice first
+    EXPECT_TRUE(g.screen.FraPannello[4].visible);
+    EXPECT_FALSE(g.screen.FraPannello[3].visible);
+    EXPECT_EQ(g.partita.partitePC, 0);
+    EXPECT_EQ(g.partita.partiteH, 0);
+    EXPECT_EQ(g.partita.vincitore, "");
+    EXPECT_EQ(g.screen.lblH.back, (Rgb{255, 128, 128}));
+    EXPECT_EQ(g.partita.gioco, 1);
+}
+
+TEST_F(EndOfGiocoTest, ZebWinsTheTorneoUnderHisLevelName) {
+    g.livello = Livello::Cunning;
+    g.partita.partitePC = 2;
+    totali(17, 16);
+    fine();
+    EXPECT_EQ(g.partita.esito, EsitoGioco::TorneoPC);
+    EXPECT_EQ(g.partita.vincitore, "'Cunning' Zeb");
+    EXPECT_EQ(g.screen.lblPC.back, (Rgb{255, 0, 0}));
+}
+
+}  // namespace
+}  // namespace gnamm
