@@ -196,7 +196,8 @@ std::string FormatRanking(const Ranking& r) {
         items.emplace_back(row.nome);
         items.emplace_back(std::to_string(row.torneiVinti));
     }
-    items.emplace_back(std::to_string(r.totalePartite));
+    // A counter not known yet is written as none counted: the hall of fame sets it right.
+    items.emplace_back(std::to_string(std::max(r.totalePartite, 0)));
     return WriteItems(items);
 }
 
@@ -244,12 +245,7 @@ Loaded<Ranking> ParseRanking(std::string_view contents) {
 }
 
 Loaded<Ranking> LoadRanking(const fs::path& dati) {
-    return LoadFile(dati, kFileClassifica, Ranking{}, ParseRanking, [](const Ranking& r) {
-        Ranking written = r;
-        // An unknown counter is settled by the hall of fame loader; write 0 until then.
-        written.totalePartite = std::max(r.totalePartite, 0);
-        return FormatRanking(written);
-    });
+    return LoadFile(dati, kFileClassifica, Ranking{}, ParseRanking, FormatRanking);
 }
 
 bool SaveRanking(const fs::path& dati, const Ranking& r) {
