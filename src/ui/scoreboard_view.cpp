@@ -139,6 +139,95 @@ void RefreshGiocatore(Screen& s, const Colonna& col, Player p) {
     c.giocoInCorso->back = colors::kWhite;
 }
 
+// Where the grid sits: the scoreboard in the "Punti" box, the Torneo data in the "Dati" box.
+// Rectangles are relative to the box (3060 x 3000 and 3060 x 2760).
+constexpr FrameId kPunti = RiquadroFrame(1);
+constexpr FrameId kDati = RiquadroFrame(0);
+constexpr int kRigaY = 600;   // first row of the grid
+constexpr int kRigaH = 330;   // row pitch
+constexpr int kCellaW = 300;  // a count or point field
+constexpr int kEtichettaX = 60;
+constexpr int kEtichettaW = 1080;
+constexpr int kSeiX = 1140;
+constexpr int kSogliaX = 1410;
+// Columns of the counts and points: Z then * for "Prese:", Z then * for "Punti:".
+constexpr std::array<int, 4> kColonneX = {1740, 2060, 2400, 2720};
+
+void Posiziona(Element& e, FrameId frame, Rect r, Align align = Align::Center, bool bold = false) {
+    e.frame = frame;
+    e.rect = r;
+    e.align = align;
+    e.bold = bold;
+    e.visible = true;
+}
+
+Rect Cella(int colonna, int riga) {
+    return {kColonneX[colonna], kRigaY + riga * kRigaH, kCellaW, kRigaH - 30};
+}
+
+void ImpostaGriglia(Screen& s) {
+    auto& t = s.lblScritte;
+    Posiziona(t[1], kPunti, {kEtichettaX, 60, kEtichettaW, 480}, Align::Left, true);
+    Posiziona(t[0], kPunti, {kColonneX[0], 60, 2 * kCellaW + 20, 240}, Align::Center, true);
+    Posiziona(t[2], kPunti, {kColonneX[2], 60, 2 * kCellaW + 20, 240}, Align::Center, true);
+    Posiziona(t[3], kPunti, {kSeiX, 300, 240, 240}, Align::Center, true);
+    Posiziona(t[4], kPunti, {kSogliaX, 300, 300, 240}, Align::Center, true);
+    Posiziona(t[5], kPunti, {kColonneX[0], 300, kCellaW, 240}, Align::Center, true);
+    Posiziona(t[7], kPunti, {kColonneX[1], 300, kCellaW, 240}, Align::Center, true);
+    Posiziona(t[6], kPunti, {kColonneX[2], 300, kCellaW, 240}, Align::Center, true);
+    Posiziona(t[8], kPunti, {kColonneX[3], 300, kCellaW, 240}, Align::Center, true);
+    for (int r = 0; r < 4; ++r) {
+        Posiziona(t[9 + r], kPunti, {kSogliaX, kRigaY + r * kRigaH, 300, kRigaH - 30});
+    }
+    for (int r = 0; r < 7; ++r) {
+        Posiziona(t[13 + r], kPunti, {kEtichettaX, kRigaY + r * kRigaH, kEtichettaW, kRigaH - 30},
+                  Align::Left, true);
+    }
+    // The tall last row holds two lines of caption.
+    t[19].rect.h = 390;
+    Posiziona(s.ImgSemi, kPunti, {kSeiX, kRigaY, 240, 4 * kRigaH - 30});
+
+    for (const Player p : {Player::PC, Player::H}) {
+        CampiGiocatore c = Campi(s, p);
+        const int presa = p == Player::PC ? 0 : 1;
+        const int punto = p == Player::PC ? 2 : 3;
+        for (int r = 0; r < 4; ++r) {
+            Posiziona(*c.prese[r], kPunti, Cella(presa, r));
+            Posiziona(*c.punti[r], kPunti, Cella(punto, r));
+        }
+        Posiziona(*c.cinqueDiCuori, kPunti, Cella(punto, 4));
+        Posiziona(*c.gnamm, kPunti, Cella(punto, 5));
+        Posiziona(*c.giocoInCorso, kPunti, Cella(punto, 6), Align::Center, true);
+    }
+}
+
+void ImpostaDati(Screen& s) {
+    auto& t = s.lblScritte;
+    Posiziona(t[24], kDati, {60, 60, 2940, 300}, Align::Center, true);
+    Posiziona(t[23], kDati, {60, 420, 2940, 300}, Align::Right);
+    const std::array<std::pair<Player, int>, 2> righe = {{{Player::PC, 780}, {Player::H, 1140}}};
+    for (const auto& [p, y] : righe) {
+        const bool pc = p == Player::PC;
+        Element& nome = pc ? s.lblPC : s.lblH;
+        Element& partite = pc ? s.lblPartitePC : s.lblPartiteH;
+        Element& punti = pc ? s.lblPuntiPC : s.lblPuntiH;
+        Posiziona(nome, kDati, {60, y, 1860, 300}, Align::Left, true);
+        Posiziona(partite, kDati, {1980, y, 420, 300}, Align::Center, true);
+        Posiziona(punti, kDati, {2460, y, 540, 300}, Align::Center, true);
+        // The computer's name and points stand on pink, the human's on rose.
+        for (Element* e : {&nome, &punti}) {
+            e->opaque = true;
+            e->back = pc ? colors::kPink : colors::kRose;
+        }
+    }
+    const std::array<std::pair<Element*, int>, 3> dati = {
+        {{&s.lblCarteRimasteNelMazzo, 20}, {&s.lblGioco, 21}, {&s.lblManche, 22}}};
+    for (size_t i = 0; i < dati.size(); ++i) {
+        const int y = 1620 + static_cast<int>(i) * 360;
+        Posiziona(t[dati[i].second], kDati, {60, y, 2220, 300}, Align::Left, true);
+        Posiziona(*dati[i].first, kDati, {2340, y, 660, 300}, Align::Center, true);
+    }
+}
 }  // namespace
 
 void ApplicaScritteTabellone(Screen& s) {
@@ -161,6 +250,8 @@ void ApplicaScritteTabellone(Screen& s) {
         "Numero Partite vinte dal Giocatore umano: per vincere un Torneo ne occorrono 3";
     s.lblPC.tooltip = "'Stile di gioco' di Nonno Zeb";
     s.lblH.tooltip = "Nome Giocatore umano";
+    ImpostaGriglia(s);
+    ImpostaDati(s);
 }
 
 void RefreshScoreboard(Game& g) {
@@ -174,6 +265,8 @@ void RefreshScoreboard(Game& g) {
     s.lblCarteRimasteNelMazzo.text = std::to_string(g.tavolo.carteRimasteNelMazzo);
     s.lblGioco.text = std::to_string(g.partita.gioco);
     s.lblManche.text = std::to_string(g.tavolo.manche);
+    s.lblH.text = g.nome;
+    s.lblPC.text = std::string(LivelloText(g.livello));
 }
 
 }  // namespace gnamm

@@ -7,7 +7,8 @@ namespace gnamm {
 class Game;
 struct Screen;
 
-// The fixed captions and tooltips; part of the design layout.
+// The fixed captions and tooltips, and where the grid and the Torneo data sit in their side
+// boxes; part of the design layout.
 void ApplicaScritteTabellone(Screen& s);
 // Writes the scoreboard's labels from the state.
 void RefreshScoreboard(Game& g);

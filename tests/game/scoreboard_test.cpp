@@ -177,3 +177,85 @@ TEST_F(ScoreboardTest, TheViewShowsCountsPointsAndColours) {
 
 }  // namespace
 }  // namespace gnamm::test_tavolo
+
+namespace gnamm::test_tavolo {
+namespace {
+
+using ScoreboardLayout = TableTest;
+
+// Every field of the scoreboard and the Torneo data sits inside its side box, and no two
+// fields of one box overlap.
+TEST_F(ScoreboardLayout, FieldsStayInsideTheirBoxesWithoutOverlapping) {
+    const Screen& s = g.screen;
+    std::vector<const Element*> campi = {&s.ImgSemi};
+    for (const Element& e : s.lblScritte) campi.push_back(&e);
+    for (const Element* e : {&s.lblSetteH,
+                             &s.lblSettePC,
+                             &s.lblQuadriH,
+                             &s.lblQuadriPC,
+                             &s.lblFigureH,
+                             &s.lblFigurePC,
+                             &s.lblCarteH,
+                             &s.lblCartePC,
+                             &s.lblPuntiSetteH,
+                             &s.lblPuntiSettePC,
+                             &s.lblPuntiQuadriH,
+                             &s.lblPuntiQuadriPC,
+                             &s.lblPuntiFigureH,
+                             &s.lblPuntiFigurePC,
+                             &s.lblPuntiCarteH,
+                             &s.lblPuntiCartePC,
+                             &s.lblPunti5DiCuoriH,
+                             &s.lblPunti5DiCuoriPC,
+                             &s.lblPuntiGnammH,
+                             &s.lblPuntiGnammPC,
+                             &s.lblPuntiGiocoInCorsoH,
+                             &s.lblPuntiGiocoInCorsoPC,
+                             &s.lblPuntiH,
+                             &s.lblPuntiPC,
+                             &s.lblPartiteH,
+                             &s.lblPartitePC,
+                             &s.lblH,
+                             &s.lblPC,
+                             &s.lblCarteRimasteNelMazzo,
+                             &s.lblGioco,
+                             &s.lblManche}) {
+        campi.push_back(e);
+    }
+    for (size_t i = 0; i < campi.size(); ++i) {
+        const Element& e = *campi[i];
+        ASSERT_TRUE(e.frame == RiquadroFrame(0) || e.frame == RiquadroFrame(1)) << i;
+        const Rect box =
+            e.frame == RiquadroFrame(0) ? Rect{0, 0, 3060, 2760} : Rect{0, 0, 3060, 3000};
+        EXPECT_GT(e.rect.w, 0) << i;
+        EXPECT_GT(e.rect.h, 0) << i;
+        EXPECT_GE(e.rect.x, 0) << i;
+        EXPECT_GE(e.rect.y, 0) << i;
+        EXPECT_LE(e.rect.x + e.rect.w, box.w) << i;
+        EXPECT_LE(e.rect.y + e.rect.h, box.h) << i;
+        for (size_t j = 0; j < i; ++j) {
+            const Element& f = *campi[j];
+            if (f.frame != e.frame) continue;
+            const bool separati =
+                e.rect.x + e.rect.w <= f.rect.x || f.rect.x + f.rect.w <= e.rect.x ||
+                e.rect.y + e.rect.h <= f.rect.y || f.rect.y + f.rect.h <= e.rect.y;
+            EXPECT_TRUE(separati) << i << " overlaps " << j;
+        }
+    }
+    // The side boxes are as large as the grid expects.
+    EXPECT_GE(s.FraRiquadro[0].rect.w, 3060);
+    EXPECT_GE(s.FraRiquadro[0].rect.h, 2760);
+    EXPECT_GE(s.FraRiquadro[1].rect.w, 3060);
+    EXPECT_GE(s.FraRiquadro[1].rect.h, 3000);
+}
+
+TEST_F(ScoreboardLayout, NamesFollowThePlayerAndTheLevel) {
+    g.livello = Livello::Cheat;
+    RefreshScreen(g);
+    EXPECT_EQ(g.screen.lblH.text, "Ugo");
+    EXPECT_EQ(g.screen.lblPC.text, "'Cheat' Zeb");
+    EXPECT_EQ(g.screen.lblPC.tooltip, "'Stile di gioco' di Nonno Zeb");
+}
+
+}  // namespace
+}  // namespace gnamm::test_tavolo
