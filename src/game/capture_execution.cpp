@@ -42,8 +42,9 @@ void DeponiCartaSulTavolo(Game& g) {
 
     const int p = TrovaPosizioneLibera(t);
     t.posizioneInserimentoCarta = p;
-    // Twelve places are the most the rules can fill; a full table keeps the card out of any
-    // array rather than lose it silently, and the game goes on.
+    // Twelve places are the most the rules can fill (with every value 2..10 down, any further
+    // card captures), so a place is always found; the check only keeps a position the rules
+    // cannot reach from writing outside the table.
     if (p != 0) {
         t.carta[p] = carta;
         ++t.numeroCarteSulTavolo;

@@ -88,6 +88,11 @@ void NuovoGioco(Game& g) {
     t.distribuita.fill(false);
     t.presaDalMescolatore.fill(false);
     for (const int i : kPostiTavolo) SvuotaPosto(g, i);
+    // The hands are empty at the end of a Gioco; a Gioco given up half-way must not leave its
+    // cards behind for the next deal.
+    for (int i = 1; i <= 6; ++i) SvuotaPosto(g, i);
+    t.carteInManoAPC = 0;
+    t.carteInManoAdH = 0;
     t.contatoreCartaDaEstrarre = 1;
     t.carteRimasteNelMazzo = 40;
     for (int v = 1; v <= 10; ++v) t.valoriRimasti[v] = 4;
