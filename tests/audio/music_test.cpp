@@ -61,20 +61,6 @@ TEST(MusicCycle, CountsDownTheTrackThenPausesByTheOption) {
     EXPECT_FALSE(t.g.scheduler.isEnabled(Timer::Silenzio));
 }
 
-TEST(MusicCycle, ShortAndMiddlePauses) {
-    for (const auto& [pausa, ms] :
-         {std::pair{PausaMusiche::Short, 15000}, std::pair{PausaMusiche::Middle, 30000}}) {
-        ZebTable t;
-        t.g.opzioni.pausaMusiche = pausa;
-        t.rng.next(15, 24);  // 146 s
-        ScegliMusiche(t.g);
-        t.advance(146000 + ms - 1);
-        EXPECT_EQ(t.played(Channel::Musiche).size(), 1u);
-        t.advance(1);
-        EXPECT_EQ(t.played(Channel::Musiche).size(), 2u);
-    }
-}
-
 TEST(SpegniMusiche, StopsCountdownAndPauseAndClosesTheChannel) {
     ZebTable t;
     ScegliMusiche(t.g);

@@ -60,16 +60,5 @@ TEST(SuonoClic, PlaysTheClickAndFreesTheIndicatorAfter230ms) {
     EXPECT_FALSE(t.g.scheduler.isEnabled(Timer::Carta));
 }
 
-TEST(IntervalliInizialiSuoni, EveryTimerACallerMayEnableBlindlyHasAnInterval) {
-    ZebTable t;
-    EXPECT_EQ(t.g.scheduler.interval(Timer::DurataAmbiente), 10);
-    EXPECT_EQ(t.g.scheduler.interval(Timer::Ambiente), 1000);
-    EXPECT_EQ(t.g.scheduler.interval(Timer::DurataGnammH), 1000);
-    EXPECT_EQ(t.g.scheduler.interval(Timer::AssoBevuto), 1550);
-    EXPECT_EQ(t.g.scheduler.interval(Timer::Impazienza), 5000);
-    EXPECT_EQ(t.g.scheduler.interval(Timer::DurataImpazienza), 1000);
-    EXPECT_EQ(t.g.scheduler.interval(Timer::Silenzio), 30000);
-}
-
 }  // namespace
 }  // namespace gnamm

@@ -72,19 +72,6 @@ TEST(MostraCommento, ANewRemarkCutsTheRunningOneAndTakesItsDuration) {
     EXPECT_THAT(t.played(Channel::Commenti), ElementsAre("\\Zeb\\S29.wav", "\\Zeb\\S08.wav"));
 }
 
-TEST(MostraFotoLivello, ShowsThePortraitOfEachLevel) {
-    ZebTable t;
-    t.g.screen.ImgRiquadro[0].picture = "\\Grafica\\Tavolo.jpg";
-    MostraFotoLivello(t.g);
-    EXPECT_EQ(t.g.screen.ImgRiquadro[0].picture, "\\Grafica\\Tavolo.jpg") << "no level yet";
-    t.g.livello = Livello::Honest;
-    MostraFotoLivello(t.g);
-    EXPECT_EQ(t.g.screen.ImgRiquadro[0].picture, "\\Foto\\Foto18.jpg");
-    t.g.livello = Livello::Cheat;
-    MostraFotoLivello(t.g);
-    EXPECT_EQ(t.g.screen.ImgRiquadro[0].picture, "\\Foto\\Foto23.jpg");
-}
-
 TEST(OnAssoBevuto, EndsTheAceRemarkAndFreesTheIndicatorEvenUnderTheHallOfFame) {
     ZebTable t;
     t.g.livello = Livello::Honest;

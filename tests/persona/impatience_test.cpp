@@ -141,19 +141,5 @@ TEST(Impazienza, APlayAfterTheRemarkBringsThePortraitBackAtOnce) {
     EXPECT_EQ(t.g.screen.ImgRiquadro[0].picture, "\\Foto\\Foto20.jpg");
 }
 
-TEST(Impazienza, TheSameLineMayComeTwiceInARow) {
-    ZebTable t;
-    t.g.opzioni.impazienzaZeb = Impazienza::VeryImpatient;
-    t.rng.next(10, 12);
-    ArmaImpazienza(t.g);
-    t.advance(5000);
-    t.rng.next(10, 12);
-    t.advance(555 + 5000);
-    const std::vector<std::string> said = t.played(Channel::Impazienza);
-    ASSERT_EQ(said.size(), 2u);
-    EXPECT_EQ(said[0], "\\Impaz\\I10.wav");
-    EXPECT_EQ(said[1], "\\Impaz\\I10.wav");
-}
-
 }  // namespace
 }  // namespace gnamm
