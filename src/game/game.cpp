@@ -66,7 +66,10 @@ void Game::onTimer(Timer t) {
     RefreshScreen(*this);
 }
 
-void RefreshScreen(Game& g) { RefreshScoreboard(g); }
+void RefreshScreen(Game& g) {
+    RefreshScoreboard(g);
+    MostraClassifica(g);
+}
 
 void AdvanceVirtualTime(Game& g, VirtualClock& clock, int64_t ms) {
     const int64_t target = clock.nowMs() + ms;

@@ -114,15 +114,21 @@ void MostraClassifica(Game& g) {
         s.lblNomeGiocatore[k].text = riga.nome;
         s.lblTorneiVinti[k].text = std::to_string(riga.torneiVinti);
     }
+    // The winner's row is lit only while the end of a Torneo shows it off: once Quando stops
+    // the blinking, the row is white again whatever phase the blinking stopped in.
+    const bool inMostra = c.vincitoreEvidenziato && g.scheduler.isEnabled(Timer::LampeggiaScritta);
     for (std::size_t k = 1; k < s.lblPosizione.size(); ++k) {
-        const bool giallo =
-            c.vincitoreEvidenziato && k == static_cast<std::size_t>(c.inserimentoVincitore);
+        const bool giallo = inMostra && k == static_cast<std::size_t>(c.inserimentoVincitore);
         const Rgb fore = giallo ? colors::kYellow : colors::kWhite;
         s.lblPosizione[k].fore = fore;
         s.lblNomeGiocatore[k].fore = fore;
         s.lblTorneiVinti[k].fore = fore;
     }
-    s.LstAlboLines = c.albo;
+    // The list only grows, or is loaded whole: copy it only when it changed.
+    if (s.LstAlboLines.size() != c.albo.size() ||
+        (!c.albo.empty() && s.LstAlboLines.back() != c.albo.back())) {
+        s.LstAlboLines = c.albo;
+    }
     for (std::size_t k = 0; k < s.ImgSeme.size(); ++k) {
         s.ImgSeme[k].picture = std::string(kSemi[static_cast<std::size_t>(c.semiFase % 4)][k]);
     }
