@@ -68,6 +68,11 @@ bool PartitaInCorso(const Game& g) {
     return g.tavolo.carteRimasteNelMazzo != 0 && g.tavolo.carteRimasteNelMazzo != 40;
 }
 
+bool TurnoUmano(const Game& g) {
+    return g.tavolo.aChiTocca == Player::H && g.tavolo.carteInManoAdH > 0 &&
+           !g.screen.FraQuando.visible;
+}
+
 // The covered cards: the deck and Nonno Zeb's hand.
 constexpr int kUltimoCoperto = 3;
 
@@ -89,7 +94,9 @@ void ApplicaEffetto(Game& g, int i) {
                 const bool eraAttivo = s.isEnabled(Timer::Impazienza);
                 s.setInterval(Timer::Impazienza, IntervalloImpazienza(o.impazienzaZeb));
                 const bool accendi = o.impazienzaZeb == Impazienza::Impatient || !eraAttivo;
-                if (o.commentiZeb && accendi) s.enable(Timer::Impazienza);
+                // Zeb urges a player who has a card to play, not one choosing options before a
+                // Gioco or watching him move: the deal arms the timer again on the next turn.
+                if (o.commentiZeb && accendi && TurnoUmano(g)) s.enable(Timer::Impazienza);
             }
             break;
         case 2:

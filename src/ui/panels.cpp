@@ -184,9 +184,9 @@ void ClickPannelli(Game& g, int k) {
         Pannello(g, k).visible = false;
         Voce(g, k).fore = colors::kWhite;
         s.lblCopriCarte.visible = false;
-        for (int i = 0; i < kNumeroOpzioni - 1; ++i) {
-            s.lblOpzioni[static_cast<std::size_t>(i)].opaque = false;
-        }
+        // Every value loses its highlight, the last one too: left lit, it would stay lit beside
+        // the next one highlighted.
+        for (Element& valore : s.lblOpzioni) valore.opaque = false;
         g.pannelli.selezione = kNessunaSelezione;
         return;
     }

@@ -54,6 +54,8 @@ TEST_F(OpzioniPanel, ImpatienceFollowsTheCommentsOption) {
     EXPECT_EQ(intervallo(Timer::Impazienza), 8000);
     EXPECT_FALSE(g.scheduler.isEnabled(Timer::Impazienza));
     g.opzioni.commentiZeb = true;
+    g.tavolo.aChiTocca = Player::H;
+    g.tavolo.carteInManoAdH = 2;
     clic(1);  // Very Impatient
     EXPECT_EQ(intervallo(Timer::Impazienza), 5000);
     EXPECT_TRUE(g.scheduler.isEnabled(Timer::Impazienza));
@@ -63,6 +65,22 @@ TEST_F(OpzioniPanel, ImpatienceFollowsTheCommentsOption) {
     EXPECT_TRUE(g.scheduler.isEnabled(Timer::Impazienza));
     clic(5);  // comments off: no more urging
     EXPECT_FALSE(g.opzioni.commentiZeb);
+    EXPECT_FALSE(g.scheduler.isEnabled(Timer::Impazienza));
+}
+
+TEST_F(OpzioniPanel, ImpatienceNeverUrgesAPlayerWithNothingToPlay) {
+    g.opzioni.impazienzaZeb = Impazienza::Quiet;
+    g.opzioni.commentiZeb = true;
+    g.tavolo.aChiTocca = Player::PC;  // Zeb's own turn
+    g.tavolo.carteInManoAdH = 2;
+    clic(1);
+    EXPECT_FALSE(g.scheduler.isEnabled(Timer::Impazienza));
+    g.tavolo.aChiTocca = Player::H;  // between Giochi: no card in hand
+    g.tavolo.carteInManoAdH = 0;
+    clic(1);
+    clic(1);
+    clic(1);
+    EXPECT_EQ(g.opzioni.impazienzaZeb, Impazienza::Impatient);
     EXPECT_FALSE(g.scheduler.isEnabled(Timer::Impazienza));
 }
 
@@ -181,6 +199,15 @@ TEST_F(OpzioniPanel, TheValueUnderTheMouseIsHighlightedAlone) {
     EXPECT_FALSE(g.screen.lblOpzioni[5].opaque);
     EXPECT_EQ(g.pannelli.selezione, kNessunaSelezione);
     EXPECT_FALSE(g.screen.lblOpzioni[16].opaque);
+}
+
+TEST_F(OpzioniPanel, ClosingThePanelClearsEveryHighlightTheLastOneToo) {
+    g.mouseMove({TargetKind::VoceOpzioni, 15});
+    g.click({TargetKind::Pannelli, 2});
+    EXPECT_FALSE(g.screen.lblOpzioni[15].opaque);
+    g.click({TargetKind::Pannelli, 2});
+    g.mouseMove({TargetKind::VoceOpzioni, 2});
+    for (int i = 0; i < 17; ++i) EXPECT_EQ(g.screen.lblOpzioni[i].opaque, i == 2) << i;
 }
 
 TEST_F(OpzioniPanel, CaptionsTooltipsAndTexts) {
