@@ -59,16 +59,18 @@ void Splash(Screen& s) {
     s.lblVersione.fore = colors::kWhite;
 }
 
+// The bar along the top: the side box toggles at its left, then the panel captions.
 void Barra(Screen& s) {
-    s.ImgBarra = Figura(FrameId::None, {6600, 0, 5400, 360});
+    s.ImgBarra = Figura(FrameId::None, {3240, 0, 8760, 390});
     constexpr std::array<const char*, 3> kVoci = {"Regole", "Esci", "Opzioni"};
-    for (int k = 0; k < 3; ++k) {
-        Element& e = s.lblPannelli[static_cast<std::size_t>(k)];
-        e = Testo(FrameId::None, {6720 + k * 900, 60, 840, 270}, kVoci[static_cast<std::size_t>(k)],
-                  8.25f, true);
-        e.fore = colors::kWhite;
+    for (std::size_t k = 0; k < kVoci.size(); ++k) {
+        s.lblPannelli[k] = Testo(FrameId::None, {6720 + static_cast<int>(k) * 900, 60, 840, 270},
+                                 kVoci[k], 8.25f, true);
+        s.lblPannelli[k].fore = colors::kWhite;
     }
-    s.lblAbilita = Testo(FrameId::None, {9420, 60, 840, 270}, "Abilità", 8.25f, true);
+    s.lblClassifica = Testo(FrameId::None, {9420, 60, 840, 270}, "Classifica", 8.25f, true);
+    s.lblClassifica.fore = colors::kWhite;
+    s.lblAbilita = Testo(FrameId::None, {10320, 60, 840, 270}, "Abilità", 8.25f, true);
     s.lblAbilita.fore = colors::kWhite;
 }
 
