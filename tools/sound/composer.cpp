@@ -220,16 +220,26 @@ class Composer {
 
     int Bass(int semis) const { return 36 + ((plan_.tonic + semis) % 12 + 12) % 12; }
 
+    // Three notes around the E below middle C. A seventh chord leaves out its fifth, as a
+    // stride pianist's hand does, so root, third and seventh all sound whatever the bass plays.
     std::vector<int> Voicing(const Chord& chord) const {
         std::vector<int> pitches;
         const auto& t = chord.tones;
-        for (std::size_t i = t.size() > 3 ? 1 : 0; i < t.size(); ++i) {
+        for (std::size_t i = 0; i < t.size(); ++i) {
+            if (t.size() > 3 && i == 2) continue;
             pitches.push_back(52 + ((plan_.tonic + t[i] - 52) % 12 + 12) % 12);
         }
         return pitches;
     }
 
+    void Harmony(const Chord& chord) {
+        std::vector<int> classes;
+        for (const int t : chord.tones) classes.push_back((plan_.tonic + t) % 12);
+        score_.harmony.push_back(classes);
+    }
+
     void PlayLeftHand(const Chord& chord, double at, int bar) {
+        Harmony(chord);
         const int root = Bass(chord.tones[0]);
         int fifth = root + 7;
         if (fifth > 50) fifth -= 12;
@@ -313,6 +323,7 @@ class Composer {
         score_.notes.push_back({bar * 1.0 * bpb, end - bar * bpb, Bass(0) - 12, 85, 1});
         score_.notes.push_back({bar * 1.0 * bpb, end - bar * bpb, Pitch(7), 105, 0});
         score_.notes.push_back({bar * 1.0 * bpb, end - bar * bpb, Pitch(4), 90, 0});
+        for (int b = 0; b < kEndingBars; ++b) Harmony(tonic);
         score_.totalBeats = end;
         score_.bpm = score_.totalBeats * 60.0 / plan_.seconds;
         return score_;

@@ -34,6 +34,7 @@ struct Score {
     double bpm = 120;     // quarter notes a minute
     double totalBeats = 0;
     std::vector<NoteEvent> notes;
+    std::vector<std::vector<int>> harmony;  // each bar's chord, as pitch classes
     double seconds() const { return totalBeats * 60.0 / bpm; }
 };
 

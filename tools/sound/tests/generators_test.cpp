@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 #include <smf.h>
 
+#include <algorithm>
 #include <cmath>
 #include <cstdlib>
 #include <filesystem>
@@ -81,6 +82,40 @@ TEST(Composer, TracksDifferInTuneKeyAndTempo) {
                          tracks[i].minor == tracks[i - 1].minor)
                 << tracks[i].title << " is in the key of the track before it";
         }
+    }
+}
+
+TEST(Composer, TuneAndLeftHandKeepToEachBarsChord) {
+    // The tune's first note in a bar and every note of the left hand belong to the bar's
+    // chord, or the piano clashes with itself on every downbeat.
+    for (const TrackPlan& plan : SaloonTracks()) {
+        const Score score = Compose(plan);
+        const auto bars = static_cast<std::size_t>(score.totalBeats) /
+                          static_cast<std::size_t>(score.beatsPerBar);
+        ASSERT_EQ(score.harmony.size(), bars) << plan.title;
+        const auto chordHas = [&](std::size_t bar, int pitch) {
+            const auto& chord = score.harmony[bar];
+            return std::find(chord.begin(), chord.end(), pitch % 12) != chord.end();
+        };
+        std::vector<double> firstBeat(bars, 1e9);
+        std::vector<int> firstNote(bars, -1);
+        for (const NoteEvent& n : score.notes) {
+            const auto bar = static_cast<std::size_t>(n.beat / score.beatsPerBar);
+            ASSERT_LT(bar, bars) << plan.title;
+            if (n.channel == 1) {
+                EXPECT_TRUE(chordHas(bar, n.pitch)) << plan.title << ", bar " << bar + 1;
+            } else if (n.beat < firstBeat[bar]) {
+                firstBeat[bar] = n.beat;
+                firstNote[bar] = n.pitch;
+            }
+        }
+        std::size_t withTune = 0;
+        for (std::size_t bar = 0; bar < bars; ++bar) {
+            if (firstNote[bar] < 0) continue;  // the vamp before the tune
+            ++withTune;
+            EXPECT_TRUE(chordHas(bar, firstNote[bar])) << plan.title << ", bar " << bar + 1;
+        }
+        EXPECT_GT(withTune, bars * 9 / 10) << plan.title << " is mostly silent on top";
     }
 }
 

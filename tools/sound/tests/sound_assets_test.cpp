@@ -37,13 +37,11 @@ struct Pcm {
     double seconds() const { return rate > 0 ? static_cast<double>(samples.size()) / rate : 0; }
 };
 
-std::optional<Pcm> LoadWav(std::string_view assetName) {
-    const auto path = Assets().resolve(assetName);
-    if (!path) return std::nullopt;
+std::optional<Pcm> LoadWavFile(const std::filesystem::path& path) {
     SDL_AudioSpec spec;
     Uint8* buffer = nullptr;
     Uint32 bytes = 0;
-    if (SDL_LoadWAV(path->c_str(), &spec, &buffer, &bytes) == nullptr) return std::nullopt;
+    if (SDL_LoadWAV(path.c_str(), &spec, &buffer, &bytes) == nullptr) return std::nullopt;
     Pcm pcm;
     if (spec.format == AUDIO_S16LSB && spec.channels == 1) {
         pcm.rate = spec.freq;
@@ -52,6 +50,54 @@ std::optional<Pcm> LoadWav(std::string_view assetName) {
     }
     SDL_FreeWAV(buffer);
     return pcm;
+}
+
+std::optional<Pcm> LoadWav(std::string_view assetName) {
+    const auto path = Assets().resolve(assetName);
+    if (!path) return std::nullopt;
+    return LoadWavFile(*path);
+}
+
+// Runs the voice script on one line, in a scratch folder of each test's own (ctest runs them
+// side by side).
+class VoiceScript : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        dir_ = std::filesystem::path(GNAMM_TEST_TMP_DIR) / "voice-script" /
+               ::testing::UnitTest::GetInstance()->current_test_info()->name();
+        std::filesystem::remove_all(dir_);
+        std::filesystem::create_directories(dir_);
+    }
+    int Speak(int limitMs, const std::string& words) {
+        std::ofstream(dir_ / "line.txt") << limitMs << "\n" << words << "\n";
+        const std::string command = "bash '" GNAMM_MAKE_VOICE "' '" + (dir_ / "line.txt").string() +
+                                    "' '" + out().string() + "' '" + (dir_ / "line.made").string() +
+                                    "'";
+        return std::system(command.c_str());
+    }
+    std::filesystem::path out() const { return dir_ / "voice.wav"; }
+
+  private:
+    std::filesystem::path dir_;
+};
+
+TEST_F(VoiceScript, SqueezesALongLineIntoAShortRemark) {
+    // Far more words than half a second holds at a natural pace: the speed gives, not the words.
+    ASSERT_EQ(Speak(500, "Per mille lumache lesse... vuoi giocare??"), 0);
+    const auto pcm = LoadWavFile(out());
+    ASSERT_TRUE(pcm.has_value() && pcm->rate > 0);
+    EXPECT_LE(pcm->seconds() * 1000, 550);
+    EXPECT_GT(pcm->seconds() * 1000, 250);
+}
+
+TEST_F(VoiceScript, SpeaksAgainOnlyWhenTheLineChanged) {
+    ASSERT_EQ(Speak(1200, "Troppe carte..."), 0);
+    std::ofstream(out(), std::ios::trunc) << "kept";
+    ASSERT_EQ(Speak(1200, "Troppe carte..."), 0);
+    EXPECT_EQ(std::filesystem::file_size(out()), 4u) << "an unchanged line was spoken again";
+    ASSERT_EQ(Speak(1200, "Troppe carte!"), 0);
+    const auto pcm = LoadWavFile(out());
+    ASSERT_TRUE(pcm.has_value() && pcm->rate > 0) << "a changed line was not spoken again";
 }
 
 TEST(SoundAssets, EveryNameTheGameUsesOpens) {
