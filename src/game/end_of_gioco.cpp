@@ -96,8 +96,7 @@ void Esito(Game& g) {
             AggiornaAlbo(g);
             ScriviClassifica(g);
             MostraQuando(g);
-            s.FraPannello[3].back = s.windowBack;
-            s.FraPannello[3].visible = true;
+            ApriClassifica(g);
             if (g.suoni.spia.ambiente == 0) g.suoni.spia.busy = true;
             Avvia(g, Timer::LampeggiaScritta, speeds::kLampeggia);
             m.giocoTerminato = true;
@@ -246,9 +245,8 @@ void Quando(Game& g) {
     s.ImgFumetto.visible = false;
     s.lblCommenti.visible = false;
     if (dopoTorneo) {
-        s.FraPannello[3].visible = false;
+        ChiudiClassifica(g);
         g.suoni.spia.busy = false;
-        g.scheduler.disable(Timer::LampeggiaScritta);
         s.FraPannello[4].back = s.windowBack;
         s.FraPannello[4].visible = true;
         s.ImgRiquadro[0].picture = std::string(assets::kTavolo);
