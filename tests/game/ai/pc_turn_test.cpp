@@ -2,6 +2,8 @@
 // its remarks, the hand-over, and the pause through lblTimer.
 #include "game/ai/pc_turn.h"
 
+#include "game/ai/cervello.h"
+
 #include <set>
 #include <string>
 
@@ -250,6 +252,28 @@ TEST_F(PcTurnTest, ScreenWalkOrderCoversEveryTablePlaceOnce) {
     EXPECT_EQ(visti.size(), kPostiTavolo.size());
     EXPECT_EQ(ProssimoPostoSchermo(9), 13);
     EXPECT_EQ(ProssimoPostoSchermo(14), 0);
+}
+
+TEST_F(PcTurnTest, TheDiagnosticPanelShowsTheSearchAndTheChoice) {
+    g.screen.FraCervello.visible = false;
+    g.click({TargetKind::AssoInTavola, 0});
+    ASSERT_TRUE(g.screen.FraCervello.visible);
+    EXPECT_EQ(g.screen.FraCervello.rect.x, 75);
+    EXPECT_EQ(g.screen.FraCervello.rect.y, 6850);
+
+    tavolo({{7, "Ac"}, {8, "6q"}});
+    turnoPC({"Ap", "6c"});
+    PreparaMossePC(g);
+    avanza(600);
+    // Two moves: the ace takes the ace, the 6 takes the 6 (and the 6 di Quadri).
+    ASSERT_EQ(g.screen.cervelloLines.size(), 4u);
+    EXPECT_NE(g.screen.cervelloLines[1].find("Ap [Ac]"), std::string::npos);
+    EXPECT_NE(g.screen.cervelloLines[2].find("6c [6q]"), std::string::npos);
+    EXPECT_NE(g.screen.cervelloLines[3].find("MossaMigliore: 2"), std::string::npos);
+    EXPECT_TRUE(g.pc.mossaScelta);
+
+    g.click({TargetKind::AssoInTavola, 0});
+    EXPECT_FALSE(g.screen.FraCervello.visible);
 }
 
 }  // namespace
