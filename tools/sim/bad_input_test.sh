@@ -33,4 +33,7 @@ check capture '{"table": {"7": "5c"}}'
 check capture '{"table": {"7": "5c"}, "card": "5c"}'
 check capture '{"table": {"7": "5c"}, "card": "Zz"}'
 check capture '{"table": {"20": "5c"}, "card": "5p"}'
+deep=$(awk 'BEGIN { for (i = 0; i < 100000; i++) printf "["; for (i = 0; i < 100000; i++) printf "]" }')
+check moves "$deep"
+check moves "{\"table\": $deep}"
 exit $fail
