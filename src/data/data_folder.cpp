@@ -104,16 +104,18 @@ bool WriteFileAtomically(const fs::path& file, std::string_view contents) {
 }
 
 bool KeepAsBad(const fs::path& file) {
-    fs::path bad = file;
-    bad += ".bad";
-    std::error_code ec;
-    // An older .bad that is a folder (or anything but a file) cannot be replaced by rename.
-    if (fs::exists(fs::symlink_status(bad, ec)) &&
-        !fs::is_regular_file(fs::symlink_status(bad, ec))) {
-        return false;
+    // NAME.bad replaces an older one; when that name is taken by something rename cannot
+    // replace (a folder), NAME.bad.2 .. NAME.bad.9 are tried, so the file is never lost.
+    for (int k = 1; k <= 9; ++k) {
+        fs::path bad = file;
+        bad += k == 1 ? std::string(".bad") : ".bad." + std::to_string(k);
+        std::error_code ec;
+        const fs::file_status st = fs::symlink_status(bad, ec);
+        if (fs::exists(st) && !fs::is_regular_file(st)) continue;
+        fs::rename(file, bad, ec);
+        return !ec;
     }
-    fs::rename(file, bad, ec);
-    return !ec;
+    return false;
 }
 
 }  // namespace gnamm::data

@@ -37,9 +37,10 @@ FileRead ReadWholeFile(const std::filesystem::path& file);
 // missing). False, with the old file untouched, when any step fails.
 bool WriteFileAtomically(const std::filesystem::path& file, std::string_view contents);
 
-// Moves a file that could not be trusted to NAME.bad beside it (replacing an older .bad), so
-// the player's data is kept for a look by hand before a fresh file takes its place. False
-// when it could not be moved.
+// Moves a file that could not be trusted to NAME.bad beside it (replacing an older .bad, or
+// as NAME.bad.2 .. NAME.bad.9 when that name is held by a folder), so the player's data is
+// kept for a look by hand before a fresh file takes its place. False when it could not be
+// moved.
 bool KeepAsBad(const std::filesystem::path& file);
 
 }  // namespace gnamm::data

@@ -281,13 +281,24 @@ TEST(DataFiles, AFolderWhereAFileShouldBeIsSetAside) {
     EXPECT_EQ(r.status, FileStatus::Repaired);
     EXPECT_TRUE(fs::is_directory(t.file("GnClass.txt.bad") / "inside"));
     EXPECT_EQ(t.read("GnClass.txt"), FreshClass());
-    // When even that cannot be moved, the game plays on with fresh contents in memory.
-    fs::create_directories(t.file("GnAlbo.txt"));
+    // With NAME.bad taken by a folder, the next free name keeps the file.
+    fs::create_directories(t.file("GnAlbo.txt") / "inside");
     fs::create_directories(t.file("GnAlbo.txt.bad"));
-    const auto a = LoadAlbo(t.dati(), 0);
-    EXPECT_EQ(a.status, FileStatus::Repaired);
-    EXPECT_TRUE(fs::is_directory(t.file("GnAlbo.txt")));
-    EXPECT_FALSE(SaveAlbo(t.dati(), {"1) x"}));
+    EXPECT_EQ(LoadAlbo(t.dati(), 0).status, FileStatus::Repaired);
+    EXPECT_TRUE(fs::is_directory(t.file("GnAlbo.txt.bad.2") / "inside"));
+    EXPECT_EQ(t.read("GnAlbo.txt"), "\"\"\r\n");
+}
+
+TEST(DataFiles, AnUntrustedFileThatCannotBeSetAsideIsNeverOverwrittenByTheLoad) {
+    TempDati t;
+    t.write("GnNome.txt", "garbled");
+    fs::create_directories(t.file("GnNome.txt.bad"));
+    for (int k = 2; k <= 9; ++k)
+        fs::create_directories(t.file("GnNome.txt.bad." + std::to_string(k)));
+    const auto n = LoadName(t.dati());
+    EXPECT_EQ(n.status, FileStatus::Repaired);
+    EXPECT_EQ(n.value, "");
+    EXPECT_EQ(t.read("GnNome.txt"), "garbled");
 }
 
 TEST(DataFiles, AFolderThatCannotBeMadeLeavesTheGameRunning) {
