@@ -41,9 +41,10 @@ struct DecisionePresa {
 // The rule: what `giocata` does to the table `carte`.
 DecisionePresa DecidiPresa(const CartePosti& carte, Card giocata);
 
-// Every combination of 2 to 5 table cards whose values add up to v, searched among the cards
-// of value below v in the order the rule walks them (pairs, then triples, quadruples and
-// quintuples; cards by place order). Two cards of one value give two combinations.
+// The sum search (CercaCombinazioniH when the human plays): every combination of 2 to 5
+// table cards whose values add up to v, among the cards of value below v, in the order the
+// rule walks them (pairs, then triples, quadruples and quintuples; cards by place order).
+// Two cards of one value give two combinations.
 std::vector<std::vector<int>> CombinazioniSomma(const CartePosti& carte, int v);
 
 // True when taking exactly the table places `prese` with `giocata` is a capture the rule
