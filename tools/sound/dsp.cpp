@@ -253,6 +253,16 @@ double Peak(const Samples& s) {
     return peak;
 }
 
+double Rms(const Samples& s) {
+    double sum = 0;
+    for (const float x : s) sum += static_cast<double>(x) * x;
+    return s.empty() ? 0 : std::sqrt(sum / static_cast<double>(s.size()));
+}
+
+void Scale(Samples& s, double gain) {
+    for (float& x : s) x = static_cast<float>(x * gain);
+}
+
 void Normalize(Samples& s, double peak) {
     const double current = Peak(s);
     if (current <= 0) return;

@@ -77,5 +77,7 @@ void Normalize(Samples& s, double peak);
 // Pads with silence or cuts (fading out) to exactly `seconds`.
 void FitLength(Samples& s, double seconds);
 double Peak(const Samples& s);
+double Rms(const Samples& s);
+void Scale(Samples& s, double gain);
 
 }  // namespace gnamm::sound

@@ -10,6 +10,8 @@ namespace gnamm::sound {
 
 namespace {
 
+constexpr double kSaloonRms = 0.05;  // -26 dB
+
 double Hz(int midi) {
     return 440.0 * std::pow(2.0, (midi - 69) / 12.0);
 }
@@ -276,8 +278,11 @@ Samples Sound(int n) {
     if (n != 23 && n != 19) Room(out, 0.15, 0.5);
     FitLength(out, len);
     Fades(out, 0.002, std::min(0.05, len / 5));
-    // The saloon sits behind the game: loud enough to notice, never louder than a voice.
+    // The saloon sits behind the game: loud enough to notice, never louder than a voice (whose
+    // lines average about -22 dB), however long and dense the sound.
     Normalize(out, n == 1 || n == 20 ? 0.35 : 0.5);
+    const double rms = Rms(out);
+    if (rms > kSaloonRms) Scale(out, kSaloonRms / rms);
     return out;
 }
 
