@@ -1,0 +1,116 @@
+// Setting up SDL and the game, running it, and the edition window at the end.
+#include "platform/app.h"
+
+#include <SDL_image.h>
+
+#include <chrono>
+#include <cstdio>
+#include <cstdlib>
+#include <random>
+
+#include "audio/media_player.h"
+#include "data/asset_catalog.h"
+#include "data/asset_resolver.h"
+#include "data/data_folder.h"
+#include "game/game.h"
+#include "platform/app_paths.h"
+#include "platform/edition_window.h"
+#include "platform/main_loop.h"
+#include "platform/main_window.h"
+#include "platform/sdl_media_player.h"
+#include "platform/window_mode.h"
+#include "ui/startup.h"
+
+#ifndef GNAMM_VERSION
+#define GNAMM_VERSION "0"
+#endif
+
+namespace gnamm::platform {
+
+namespace {
+
+// SDL and its helper libraries for the length of the program.
+struct SdlSession {
+    bool ok = false;
+    SdlSession() {
+        if (SDL_Init(SDL_INIT_VIDEO | SDL_INIT_EVENTS) != 0) return;
+        if (TTF_Init() != 0) return;
+        IMG_Init(IMG_INIT_JPG | IMG_INIT_PNG);
+        ok = true;
+    }
+    ~SdlSession() {
+        IMG_Quit();
+        if (TTF_WasInit()) TTF_Quit();
+        SDL_Quit();
+    }
+    SdlSession(const SdlSession&) = delete;
+    SdlSession& operator=(const SdlSession&) = delete;
+};
+
+uint32_t FreshSeed() {
+    std::random_device rd;
+    const auto t = std::chrono::steady_clock::now().time_since_epoch().count();
+    return rd() ^ static_cast<uint32_t>(t);
+}
+
+void SetIcon(SDL_Window* window, const AssetResolver& resolver) {
+    const auto path = resolver.resolve(assets::kIcona);
+    if (!path) return;
+    SurfacePtr icon(IMG_Load(path->string().c_str()));
+    if (icon) SDL_SetWindowIcon(window, icon.get());
+}
+
+std::string ReadCredits(const std::filesystem::path& assetFolder) {
+    const auto file = FindCredits(assetFolder);
+    if (!file) return {};
+    const data::FileRead r = data::ReadWholeFile(*file);
+    return r.outcome == data::ReadOutcome::Ok ? r.contents : std::string();
+}
+
+}  // namespace
+
+int RunApp(int, char**) {
+    // Only real displays: left to itself SDL would fall back to drawing off screen, and the
+    // game would run unseen. SDL_VIDEODRIVER in the environment still wins (the tests).
+    const char* wayland = std::getenv("WAYLAND_DISPLAY");
+    SDL_SetHint(SDL_HINT_VIDEODRIVER, wayland && *wayland ? "x11,wayland,KMSDRM" : "x11,KMSDRM");
+    SdlSession sdl;
+    if (!sdl.ok) {
+        std::fprintf(stderr, "gnamm: no display to open the game window on (%s)\n", SDL_GetError());
+        return 1;
+    }
+    SDL_SetHint(SDL_HINT_RENDER_SCALE_QUALITY, "linear");
+
+    const std::filesystem::path assetFolder = FindAssetFolder(ExecutableFolder());
+    const std::filesystem::path dataFolder = data::DefaultDataFolder();
+    data::EnsureFolder(dataFolder);
+    const AssetResolver resolver(assetFolder);
+
+    MainWindow window(LoadWindowMode(dataFolder), dataFolder);
+    if (!window.ok()) {
+        std::fprintf(stderr, "gnamm: cannot open the game window (%s)\n", SDL_GetError());
+        return 1;
+    }
+    SetIcon(window.window(), resolver);
+
+    SystemClock clock;
+    SeededRandom rng(FreshSeed());
+    SdlMediaPlayer media([&resolver](std::string_view name) { return resolver.resolve(name); });
+    const FontFiles fonts = FindFonts();
+    {
+        Game game(clock, rng, media, Paths{assetFolder, dataFolder});
+        const Size s = window.size();
+        Avvio(game, s.w * 15, s.h * 15);
+        RefreshScreen(game);
+
+        ScreenRenderer renderer(window.renderer(), FileLoader(resolver), fonts);
+        MainLoop loop(game, window, renderer);
+        loop.run();
+        if (!game.finished) return 0;  // the window was closed: no farewell to wait for
+    }
+    SDL_HideWindow(window.window());
+    RunEditionWindow(MakeEditionText(GNAMM_VERSION, ReadCredits(assetFolder)), fonts);
+    return 0;
+}
+
+}  // namespace gnamm::platform

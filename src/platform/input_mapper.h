@@ -1,0 +1,87 @@
+// Turns SDL events into the game's inputs: clicks and mouse moves on the element under the
+// pointer, keys, typed text and the wheel over the hall-of-fame list.
+//
+// Translation is kept apart from delivery, so what an event means can be checked against a
+// screen model without a running game. Tooltips live here too: they are the pointer's
+// business, shown after the pointer has rested, and never the game's.
+#pragma once
+
+#include <SDL.h>
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <variant>
+#include <vector>
+
+#include "platform/scale.h"
+#include "ui/input.h"
+#include "ui/screen.h"
+
+namespace gnamm {
+class Game;
+}
+
+namespace gnamm::platform {
+
+inline constexpr uint64_t kTooltipDelayMs = 500;
+inline constexpr int kWheelLines = 3;
+
+struct ClickEvent {
+    Target target;
+};
+struct MoveEvent {
+    Target target;
+};
+struct KeyEvent {
+    Key key;
+};
+struct TextEvent {
+    std::string utf8;
+};
+struct ScrollEvent {
+    int lines;  // positive: further down the list
+};
+using GameEvent = std::variant<ClickEvent, MoveEvent, KeyEvent, TextEvent, ScrollEvent>;
+
+// What only the platform can do.
+enum class Request { None, ToggleFullScreen, Quit };
+
+struct Translation {
+    std::vector<GameEvent> events;
+    Request request = Request::None;
+};
+
+// True while the splash's name box is showing and takes typed text.
+bool NameBoxActive(const Screen& s);
+
+// Delivers one event to the game. A scroll moves the list's top line, kept within the list.
+void Deliver(Game& g, const GameEvent& e, int listRowsShown);
+// The list's top line after scrolling, never past the last full page.
+int ScrolledTop(int top, int lines, int lineCount, int rowsShown);
+
+class InputMapper {
+  public:
+    // scale maps the window's pixels to the model's canvas; nowMs is any monotonic clock.
+    Translation translate(const Screen& s, const SDL_Event& ev, const Scale& scale, uint64_t nowMs);
+
+    // Shows the tooltip of the element under a pointer that has rested long enough. True when
+    // what should be drawn changed.
+    bool updateTooltip(const Screen& s, uint64_t nowMs);
+    // When the tooltip of a resting pointer is due, if one is pending.
+    std::optional<uint64_t> tooltipDeadline() const;
+
+    const std::string& tooltip() const { return tooltip_; }
+    int pointerX() const { return pointerPx_[0]; }
+    int pointerY() const { return pointerPx_[1]; }
+
+  private:
+    void hideTooltip();
+
+    int pointerPx_[2] = {0, 0};
+    int pointerDesign_[2] = {-1, -1};
+    std::optional<uint64_t> restSince_;
+    std::string tooltip_;
+};
+
+}  // namespace gnamm::platform

@@ -1,0 +1,98 @@
+// Event, timer and drawing turns of the main loop.
+#include "platform/main_loop.h"
+
+#include <algorithm>
+
+#include "game/game.h"
+
+namespace gnamm::platform {
+
+int WaitTimeoutMs(int64_t nowMs, std::optional<int64_t> gameDeadline,
+                  std::optional<int64_t> tooltipDeadline) {
+    std::optional<int64_t> next = gameDeadline;
+    if (tooltipDeadline && (!next || *tooltipDeadline < *next)) next = tooltipDeadline;
+    if (!next) return -1;
+    return static_cast<int>(std::clamp<int64_t>(*next - nowMs, 0, kMaxWaitMs));
+}
+
+Scale MainLoop::inputScale() const {
+    const Size s = window_.size();
+    return Scale::ForScreen(game_.screen, s.w, s.h);
+}
+
+void MainLoop::handle(const SDL_Event& ev) {
+    if (ev.type == SDL_WINDOWEVENT) {
+        if (ev.window.event == SDL_WINDOWEVENT_SIZE_CHANGED) {
+            window_.resized(ev.window.data1, ev.window.data2);
+        }
+        forceRedraw_ = true;  // exposed, resized, shown again: the picture must be redrawn
+    }
+    const Translation t = mapper_.translate(game_.screen, ev, inputScale(), game_.clock.nowMs());
+    switch (t.request) {
+        case Request::Quit:
+            quit_ = true;
+            return;
+        case Request::ToggleFullScreen:
+            window_.toggleFullScreen();
+            forceRedraw_ = true;
+            break;
+        case Request::None:
+            break;
+    }
+    // The list box shows as many rows as its height holds at the list's font.
+    const Scale sc = renderer_.scale();
+    const int rowPx = std::max(1, sc.fontPixels(game_.screen.LstAlbo.fontSize) * 7 / 6);
+    const int rows = sc.toPixels(game_.screen.LstAlbo.rect).h / rowPx;
+    for (const GameEvent& e : t.events) {
+        Deliver(game_, e, rows);
+        if (game_.finished) return;
+    }
+}
+
+void MainLoop::drawIfChanged() {
+    if (!forceRedraw_ && drawn_ && SameDrawing(*drawn_, game_.screen) &&
+        drawnTooltip_ == mapper_.tooltip()) {
+        return;
+    }
+    Overlay overlay;
+    overlay.tooltip = mapper_.tooltip();
+    overlay.tooltipX = mapper_.pointerX();
+    overlay.tooltipY = mapper_.pointerY();
+    overlay.caret = NameBoxActive(game_.screen);
+    renderer_.draw(game_.screen, overlay);
+    SDL_RenderPresent(window_.renderer());
+    drawn_ = game_.screen;
+    drawnTooltip_ = overlay.tooltip;
+    forceRedraw_ = false;
+    ++frames_;
+}
+
+bool MainLoop::step(int waitMs) {
+    SDL_Event ev;
+    const int got = waitMs < 0 ? SDL_WaitEvent(&ev) : SDL_WaitEventTimeout(&ev, waitMs);
+    if (got) {
+        handle(ev);
+        while (!quit_ && !game_.finished && SDL_PollEvent(&ev)) handle(ev);
+    }
+    if (quit_ || game_.finished) return false;
+    game_.fireDueTimers();
+    mapper_.updateTooltip(game_.screen, game_.clock.nowMs());
+    // The name box takes typed text only while it shows.
+    const bool typing = NameBoxActive(game_.screen);
+    if (typing != (SDL_IsTextInputActive() == SDL_TRUE)) {
+        typing ? SDL_StartTextInput() : SDL_StopTextInput();
+    }
+    drawIfChanged();
+    return !quit_ && !game_.finished;
+}
+
+void MainLoop::run() {
+    drawIfChanged();
+    for (;;) {
+        const int wait = WaitTimeoutMs(game_.clock.nowMs(), game_.scheduler.nextDeadline(),
+                                       mapper_.tooltipDeadline());
+        if (!step(wait)) return;
+    }
+}
+
+}  // namespace gnamm::platform

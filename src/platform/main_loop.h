@@ -1,0 +1,56 @@
+// The main loop: sleeps until the next timer deadline or the next input, hands input to the
+// game, fires due timers and draws a frame only when the picture changed.
+#pragma once
+
+#include <cstdint>
+#include <optional>
+
+#include "game/clock.h"
+#include "platform/input_mapper.h"
+#include "platform/main_window.h"
+#include "platform/screen_renderer.h"
+#include "ui/screen.h"
+
+namespace gnamm {
+class Game;
+}
+
+namespace gnamm::platform {
+
+// How long to sleep, in ms, before the earlier of two deadlines; -1 means until input.
+// Capped so a clock jump can never put the loop to sleep for days.
+int WaitTimeoutMs(int64_t nowMs, std::optional<int64_t> gameDeadline,
+                  std::optional<int64_t> tooltipDeadline);
+inline constexpr int kMaxWaitMs = 60'000;
+
+class MainLoop {
+  public:
+    MainLoop(Game& game, MainWindow& window, ScreenRenderer& renderer)
+        : game_(game), window_(window), renderer_(renderer) {}
+
+    // Runs until the game has finished or the window is closed.
+    void run();
+
+    // One turn of the loop without sleeping: events already queued, due timers, a frame if
+    // anything changed. Returns false once the loop should end.
+    bool step(int waitMs);
+
+    int framesDrawn() const { return frames_; }
+
+  private:
+    void handle(const SDL_Event& ev);
+    void drawIfChanged();
+    Scale inputScale() const;
+
+    Game& game_;
+    MainWindow& window_;
+    ScreenRenderer& renderer_;
+    InputMapper mapper_;
+    std::optional<Screen> drawn_;  // the model as last drawn
+    std::string drawnTooltip_;
+    bool forceRedraw_ = true;
+    bool quit_ = false;
+    int frames_ = 0;
+};
+
+}  // namespace gnamm::platform

@@ -1,0 +1,68 @@
+// Creating the window and switching it between full screen and windowed.
+#include "platform/main_window.h"
+
+namespace gnamm::platform {
+
+MainWindow::MainWindow(WindowMode mode, const std::filesystem::path& dataFolder)
+    : mode_(mode), dataFolder_(dataFolder) {
+    SDL_DisplayMode dm;
+    if (SDL_GetDesktopDisplayMode(0, &dm) == 0) {
+        desktop_ = {dm.w, dm.h};
+    } else {
+        desktop_ = {800, 600};
+    }
+    // Made at the desktop's own size: without a window manager the full-screen flag alone is
+    // not applied, and a smaller window would take clicks at an offset.
+    const Size s = mode_.fullScreen ? desktop_ : WindowSizeFor(mode_, desktop_);
+    Uint32 flags = SDL_WINDOW_RESIZABLE;
+    if (mode_.fullScreen) flags |= SDL_WINDOW_FULLSCREEN_DESKTOP;
+    const int pos = mode_.fullScreen ? 0 : static_cast<int>(SDL_WINDOWPOS_CENTERED);
+    window_.reset(SDL_CreateWindow("Gnamm", pos, pos, s.w, s.h, flags));
+    if (!window_) return;
+    SDL_SetWindowMinimumSize(window_.get(), kMinWindowW, kMinWindowH);
+    renderer_.reset(SDL_CreateRenderer(window_.get(), -1, SDL_RENDERER_ACCELERATED));
+    if (!renderer_) renderer_.reset(SDL_CreateRenderer(window_.get(), -1, SDL_RENDERER_SOFTWARE));
+}
+
+MainWindow::~MainWindow() {
+    if (window_) SaveWindowMode(dataFolder_, mode_);
+}
+
+Size MainWindow::size() const {
+    int w = 0, h = 0;
+    if (window_) SDL_GetWindowSize(window_.get(), &w, &h);
+    return {w, h};
+}
+
+void MainWindow::resized(int w, int h) {
+    if (mode_.fullScreen || w < kMinWindowW || h < kMinWindowH) return;
+    mode_.width = w;
+    mode_.height = h;
+}
+
+void MainWindow::toggleFullScreen() {
+    if (!window_) return;
+    if (!mode_.fullScreen) {
+        const Size s = size();
+        resized(s.w, s.h);
+    }
+    mode_.fullScreen = !mode_.fullScreen;
+    apply();
+    SaveWindowMode(dataFolder_, mode_);
+}
+
+void MainWindow::apply() {
+    SDL_Window* w = window_.get();
+    if (mode_.fullScreen) {
+        SDL_SetWindowPosition(w, 0, 0);
+        SDL_SetWindowSize(w, desktop_.w, desktop_.h);
+        SDL_SetWindowFullscreen(w, SDL_WINDOW_FULLSCREEN_DESKTOP);
+    } else {
+        SDL_SetWindowFullscreen(w, 0);
+        const Size s = WindowSizeFor(mode_, desktop_);
+        SDL_SetWindowSize(w, s.w, s.h);
+        SDL_SetWindowPosition(w, SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED);
+    }
+}
+
+}  // namespace gnamm::platform

@@ -1,0 +1,164 @@
+// Open, Play, Prev, Stop and Close on SDL_mixer channels and on Mix_Music.
+#include "platform/sdl_media_player.h"
+
+#include <cstdlib>
+#include <system_error>
+
+namespace gnamm::platform {
+
+namespace {
+
+constexpr int kReservedChannels = 5;  // one for each WAV channel of the game
+constexpr int kMixerChannels = 8;
+
+bool IsMusic(Channel c) {
+    return c == Channel::Musiche;
+}
+
+}  // namespace
+
+std::optional<std::filesystem::path> FindSoundFont() {
+    if (const char* env = std::getenv("SDL_SOUNDFONTS"); env && *env)
+        return std::filesystem::path(env);
+    for (const char* c :
+         {"/usr/share/sounds/sf2/default-GM.sf2", "/usr/share/sounds/sf2/FluidR3_GM.sf2",
+          "/usr/share/sounds/sf2/TimGM6mb.sf2", "/usr/share/sounds/sf3/default-GM.sf3"}) {
+        std::error_code ec;
+        if (std::filesystem::exists(c, ec)) return std::filesystem::path(c);
+    }
+    return std::nullopt;
+}
+
+int SdlMediaPlayer::MixerChannel(Channel c) {
+    switch (c) {
+        case Channel::Rumori:
+            return 0;
+        case Channel::Ambiente:
+            return 1;
+        case Channel::Impazienza:
+            return 2;
+        case Channel::Commenti:
+            return 3;
+        case Channel::AudioSplash:
+            return 4;
+        case Channel::Musiche:
+            break;
+    }
+    return -1;
+}
+
+SdlMediaPlayer::SdlMediaPlayer(SoundResolver resolve) : resolve_(std::move(resolve)) {
+    if (SDL_InitSubSystem(SDL_INIT_AUDIO) != 0) return;
+    Mix_Init(MIX_INIT_MID);
+    if (const auto sf = FindSoundFont()) Mix_SetSoundFonts(sf->string().c_str());
+    if (Mix_OpenAudio(44100, MIX_DEFAULT_FORMAT, 2, 1024) != 0) {
+        Mix_Quit();
+        SDL_QuitSubSystem(SDL_INIT_AUDIO);
+        return;
+    }
+    Mix_AllocateChannels(kMixerChannels);
+    Mix_ReserveChannels(kReservedChannels);
+    open_ = true;
+}
+
+SdlMediaPlayer::~SdlMediaPlayer() {
+    if (!open_) return;
+    Mix_HaltChannel(-1);
+    Mix_HaltMusic();
+    for (Slot& s : slots_) {
+        s.chunk.reset();
+        s.music.reset();
+    }
+    Mix_CloseAudio();
+    Mix_Quit();
+    SDL_QuitSubSystem(SDL_INIT_AUDIO);
+}
+
+SdlMediaPlayer::State SdlMediaPlayer::state(Channel channel) const {
+    const Slot& s = slots_[static_cast<int>(channel)];
+    if (s.state != State::Playing || !open_) return s.state;
+    // A sound that has run to its end is no longer playing.
+    const bool sounding =
+        IsMusic(channel) ? Mix_PlayingMusic() != 0 : Mix_Playing(MixerChannel(channel)) != 0;
+    return sounding ? State::Playing : State::Stopped;
+}
+
+void SdlMediaPlayer::setFile(Channel channel, std::string_view assetName) {
+    slots_[static_cast<int>(channel)].file = std::string(assetName);
+}
+
+void SdlMediaPlayer::halt(Channel c, Slot& s) {
+    if (!open_ || s.state == State::Closed) return;
+    if (IsMusic(c)) {
+        Mix_HaltMusic();
+    } else {
+        Mix_HaltChannel(MixerChannel(c));
+    }
+}
+
+void SdlMediaPlayer::open(Channel c, Slot& s) {
+    if (s.state != State::Closed || s.file.empty()) return;
+    const auto path = resolve_ ? resolve_(s.file) : std::nullopt;
+    if (!path) return;
+    if (open_) {
+        if (IsMusic(c)) {
+            s.music.reset(Mix_LoadMUS(path->string().c_str()));
+            if (!s.music) return;
+        } else {
+            s.chunk.reset(Mix_LoadWAV(path->string().c_str()));
+            if (!s.chunk) return;
+        }
+    }
+    s.state = State::Stopped;
+}
+
+void SdlMediaPlayer::play(Channel c, Slot& s) {
+    switch (s.state) {
+        case State::Closed:
+        case State::Playing:
+            return;  // nothing open, or already under way (or at its end)
+        case State::Paused:
+            if (open_) IsMusic(c) ? Mix_ResumeMusic() : Mix_Resume(MixerChannel(c));
+            break;
+        case State::Stopped:
+            if (open_) {
+                const int r = IsMusic(c) ? Mix_PlayMusic(s.music.get(), 0)
+                                         : Mix_PlayChannel(MixerChannel(c), s.chunk.get(), 0);
+                if (r < 0) return;
+            }
+            break;
+    }
+    s.state = State::Playing;
+}
+
+void SdlMediaPlayer::command(Channel channel, Command cmd) {
+    Slot& s = slots_[static_cast<int>(channel)];
+    switch (cmd) {
+        case Command::Open:
+            open(channel, s);
+            break;
+        case Command::Play:
+            play(channel, s);
+            break;
+        case Command::Stop:
+            if (state(channel) == State::Playing) {
+                if (open_) IsMusic(channel) ? Mix_PauseMusic() : Mix_Pause(MixerChannel(channel));
+                s.state = State::Paused;
+            }
+            break;
+        case Command::Prev:
+            // Back to the start: whatever was sounding stops, the next Play starts over.
+            if (s.state == State::Closed) break;
+            halt(channel, s);
+            s.state = State::Stopped;
+            break;
+        case Command::Close:
+            halt(channel, s);
+            s.chunk.reset();
+            s.music.reset();
+            s.state = State::Closed;
+            break;
+    }
+}
+
+}  // namespace gnamm::platform

@@ -1,0 +1,56 @@
+// Pictures of the screen model as textures, each loaded once at the size it is shown at.
+//
+// Keyed by asset name and pixel size: a resized window makes new textures at the new size and
+// the old ones are dropped once nothing draws them. A name that does not load is remembered,
+// so a missing file costs one look on disk, not one a frame.
+#pragma once
+
+#include <cstddef>
+#include <functional>
+#include <map>
+#include <set>
+#include <string>
+#include <string_view>
+#include <tuple>
+
+#include "data/asset_resolver.h"
+#include "platform/sdl_handles.h"
+
+namespace gnamm::platform {
+
+// Loads the picture an asset name stands for; null when there is none.
+using PictureLoader = std::function<SurfacePtr(std::string_view assetName)>;
+
+// The loader of the game: the resolver finds the file, SDL_image reads it.
+PictureLoader FileLoader(const AssetResolver& resolver);
+
+class TextureCache {
+  public:
+    TextureCache(SDL_Renderer* renderer, PictureLoader loader, std::size_t keep = 160)
+        : renderer_(renderer), loader_(std::move(loader)), keep_(keep) {}
+
+    // The picture at exactly w x h pixels, or null when it cannot be loaded.
+    SDL_Texture* get(const std::string& name, int w, int h);
+
+    // Drops the textures the last frame did not use once there are more than `keep`.
+    void endFrame();
+    void clear();
+
+    std::size_t size() const { return textures_.size(); }
+    int loads() const { return loads_; }
+
+  private:
+    using Key = std::tuple<std::string, int, int>;
+    struct Entry {
+        TexturePtr texture;
+        bool used = false;
+    };
+    SDL_Renderer* renderer_;
+    PictureLoader loader_;
+    std::size_t keep_;
+    std::map<Key, Entry> textures_;
+    std::set<std::string> missing_;
+    int loads_ = 0;
+};
+
+}  // namespace gnamm::platform

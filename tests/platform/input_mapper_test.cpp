@@ -1,0 +1,204 @@
+#include "platform/input_mapper.h"
+
+#include <gtest/gtest.h>
+
+#include "platform/z_order.h"
+
+namespace gnamm::platform {
+namespace {
+
+Screen Table() {
+    Screen s;
+    ApplyDesignLayout(s);
+    for (const Layer& l : ZOrderTable(s)) const_cast<Element*>(l.element)->visible = false;
+    for (int i : {4, 5, 6}) s.ImgCarta[i].visible = s.ShpCarta[i].visible = true;
+    return s;
+}
+
+SDL_Event Button(int x, int y, Uint8 button = SDL_BUTTON_LEFT) {
+    SDL_Event e{};
+    e.type = SDL_MOUSEBUTTONDOWN;
+    e.button.button = button;
+    e.button.x = x;
+    e.button.y = y;
+    return e;
+}
+
+SDL_Event Motion(int x, int y) {
+    SDL_Event e{};
+    e.type = SDL_MOUSEMOTION;
+    e.motion.x = x;
+    e.motion.y = y;
+    return e;
+}
+
+SDL_Event KeyDown(SDL_Keycode k, Uint16 mod = KMOD_NONE) {
+    SDL_Event e{};
+    e.type = SDL_KEYDOWN;
+    e.key.keysym.sym = k;
+    e.key.keysym.mod = mod;
+    return e;
+}
+
+SDL_Event Text(const char* utf8) {
+    SDL_Event e{};
+    e.type = SDL_TEXTINPUT;
+    SDL_strlcpy(e.text.text, utf8, sizeof e.text.text);
+    return e;
+}
+
+SDL_Event Wheel(int y) {
+    SDL_Event e{};
+    e.type = SDL_MOUSEWHEEL;
+    e.wheel.y = y;
+    e.wheel.direction = SDL_MOUSEWHEEL_NORMAL;
+    return e;
+}
+
+// The pixel at the middle of a card place on a window of the given size.
+std::pair<int, int> CardCentre(const Screen& s, int place, const Scale& sc) {
+    const Rect r = sc.toPixels(s.ImgCarta[place].rect);
+    return {r.x + r.w / 2, r.y + r.h / 2};
+}
+
+TEST(InputMapper, ClickReachesTheCardUnderThePointerAtEveryWindowSize) {
+    const Screen s = Table();
+    for (auto [w, h] : {std::pair{800, 600}, {1600, 1200}, {1920, 1080}, {640, 480}}) {
+        const Scale sc = Scale::ForOutput(w, h);
+        InputMapper m;
+        const auto [x, y] = CardCentre(s, 5, sc);
+        const Translation t = m.translate(s, Button(x, y), sc, 0);
+        ASSERT_EQ(t.events.size(), 1u) << w << "x" << h;
+        const auto* c = std::get_if<ClickEvent>(&t.events[0]);
+        ASSERT_NE(c, nullptr);
+        EXPECT_EQ(c->target.kind, TargetKind::Carta);
+        EXPECT_EQ(c->target.index, 5);
+    }
+}
+
+TEST(InputMapper, ClickFollowsAScreenLaidOutForItsOwnSize) {
+    // Start-up may stretch the layout to the screen in twips; the window then draws it 1:1.
+    Screen s = Table();
+    s.widthTwips = 24000;
+    s.heightTwips = 18000;
+    for (Element& e : s.ImgCarta) e.rect = {e.rect.x * 2, e.rect.y * 2, e.rect.w * 2, e.rect.h * 2};
+    const Scale sc = Scale::ForScreen(s, 1600, 1200);
+    const auto [x, y] = CardCentre(s, 6, sc);
+    InputMapper m;
+    const Translation t = m.translate(s, Button(x, y), sc, 0);
+    ASSERT_EQ(t.events.size(), 1u);
+    EXPECT_EQ(std::get<ClickEvent>(t.events[0]).target.index, 6);
+}
+
+TEST(InputMapper, OtherButtonsAndEmptySpaceDoNothing) {
+    const Screen s = Table();
+    const Scale sc = Scale::ForOutput(800, 600);
+    InputMapper m;
+    const auto [x, y] = CardCentre(s, 4, sc);
+    EXPECT_TRUE(m.translate(s, Button(x, y, SDL_BUTTON_RIGHT), sc, 0).events.empty());
+    EXPECT_TRUE(m.translate(s, Button(2, 2), sc, 0).events.empty());
+}
+
+TEST(InputMapper, MovesReportWhatIsUnderThePointerEvenNothing) {
+    const Screen s = Table();
+    const Scale sc = Scale::ForOutput(800, 600);
+    InputMapper m;
+    const auto [x, y] = CardCentre(s, 4, sc);
+    auto t = m.translate(s, Motion(x, y), sc, 0);
+    ASSERT_EQ(t.events.size(), 1u);
+    EXPECT_EQ(std::get<MoveEvent>(t.events[0]).target.index, 4);
+    t = m.translate(s, Motion(1, 1), sc, 10);
+    ASSERT_EQ(t.events.size(), 1u);
+    EXPECT_EQ(std::get<MoveEvent>(t.events[0]).target.kind, TargetKind::None);
+}
+
+TEST(InputMapper, KeysGoToTheGameAndWindowKeysToThePlatform) {
+    const Screen s = Table();
+    const Scale sc;
+    InputMapper m;
+    auto t = m.translate(s, KeyDown(SDLK_RETURN), sc, 0);
+    ASSERT_EQ(t.events.size(), 1u);
+    EXPECT_EQ(std::get<KeyEvent>(t.events[0]).key, Key::Enter);
+    EXPECT_EQ(std::get<KeyEvent>(m.translate(s, KeyDown(SDLK_KP_2), sc, 0).events.at(0)).key,
+              Key::Digit2);
+
+    t = m.translate(s, KeyDown(SDLK_RETURN, KMOD_LALT), sc, 0);
+    EXPECT_TRUE(t.events.empty());
+    EXPECT_EQ(t.request, Request::ToggleFullScreen);
+    t = m.translate(s, KeyDown(SDLK_F11), sc, 0);
+    EXPECT_TRUE(t.events.empty());
+    EXPECT_EQ(t.request, Request::ToggleFullScreen);
+    EXPECT_TRUE(m.translate(s, KeyDown(SDLK_q), sc, 0).events.empty());
+
+    SDL_Event quit{};
+    quit.type = SDL_QUIT;
+    EXPECT_EQ(m.translate(s, quit, sc, 0).request, Request::Quit);
+}
+
+TEST(InputMapper, TheNameBoxTakesTextAndOnlyTheEditingKeys) {
+    Screen s = Table();
+    const Scale sc;
+    InputMapper m;
+    // No name box: typed text is not the game's business.
+    EXPECT_TRUE(m.translate(s, Text("a"), sc, 0).events.empty());
+
+    s.FraSplash.visible = s.txtNome.visible = true;
+    auto t = m.translate(s, Text("\xC3\xA8"), sc, 0);  // "è"
+    ASSERT_EQ(t.events.size(), 1u);
+    EXPECT_EQ(std::get<TextEvent>(t.events[0]).utf8, "\xC3\xA8");
+    // A digit typed into the name is text, not a level choice.
+    EXPECT_TRUE(m.translate(s, KeyDown(SDLK_1), sc, 0).events.empty());
+    EXPECT_EQ(std::get<KeyEvent>(m.translate(s, KeyDown(SDLK_BACKSPACE), sc, 0).events.at(0)).key,
+              Key::Backspace);
+    EXPECT_EQ(std::get<KeyEvent>(m.translate(s, KeyDown(SDLK_RETURN), sc, 0).events.at(0)).key,
+              Key::Enter);
+}
+
+TEST(InputMapper, WheelScrollsTheHallOfFameOnlyOverIt) {
+    Screen s = Table();
+    s.LstAlbo.visible = true;
+    s.LstAlbo.frame = FrameId::None;
+    s.LstAlbo.rect = {6000, 600, 4000, 3000};
+    const Scale sc = Scale::ForOutput(800, 600);
+    InputMapper m;
+    m.translate(s, Motion(sc.px(7000), sc.py(1000)), sc, 0);
+    auto t = m.translate(s, Wheel(-1), sc, 0);  // towards the player: further down
+    ASSERT_EQ(t.events.size(), 1u);
+    EXPECT_EQ(std::get<ScrollEvent>(t.events[0]).lines, kWheelLines);
+
+    m.translate(s, Motion(5, 5), sc, 0);
+    EXPECT_TRUE(m.translate(s, Wheel(-1), sc, 0).events.empty());
+}
+
+TEST(InputMapper, ScrolledTopStaysWithinTheList) {
+    EXPECT_EQ(ScrolledTop(0, 3, 30, 10), 3);
+    EXPECT_EQ(ScrolledTop(18, 3, 30, 10), 20);  // the last page is full
+    EXPECT_EQ(ScrolledTop(2, -3, 30, 10), 0);
+    EXPECT_EQ(ScrolledTop(0, 3, 5, 10), 0);  // all lines already show
+    EXPECT_EQ(ScrolledTop(0, 3, 0, 0), 0);
+    EXPECT_EQ(ScrolledTop(40, 0, 30, 10), 20);  // a list that shrank pulls the top back
+}
+
+TEST(InputMapper, TooltipShowsAfterTheRestingDelayAndHidesOnMove) {
+    Screen s = Table();
+    s.ImgCarta[4].tooltip = "La tua carta";
+    const Scale sc = Scale::ForOutput(800, 600);
+    InputMapper m;
+    const auto [x, y] = CardCentre(s, 4, sc);
+    m.translate(s, Motion(x, y), sc, 1000);
+    ASSERT_TRUE(m.tooltipDeadline().has_value());
+    EXPECT_EQ(*m.tooltipDeadline(), 1000 + kTooltipDelayMs);
+    EXPECT_FALSE(m.updateTooltip(s, 1000 + kTooltipDelayMs - 1));
+    EXPECT_EQ(m.tooltip(), "");
+    EXPECT_TRUE(m.updateTooltip(s, 1000 + kTooltipDelayMs));
+    EXPECT_EQ(m.tooltip(), "La tua carta");
+    EXPECT_FALSE(m.tooltipDeadline().has_value());  // nothing more to wake up for
+
+    m.translate(s, Motion(x + 1, y), sc, 2000);
+    EXPECT_EQ(m.tooltip(), "");
+    m.translate(s, KeyDown(SDLK_RETURN), sc, 2100);
+    EXPECT_FALSE(m.updateTooltip(s, 5000));  // a key press cancels the pending tooltip
+}
+
+}  // namespace
+}  // namespace gnamm::platform

@@ -1,0 +1,301 @@
+// Draws known states of the screen model headless, onto a software renderer over a surface, and
+// checks the pixels where the elements must show.
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "data/asset_catalog.h"
+#include "platform/picture_scaling.h"
+#include "platform/screen_renderer.h"
+#include "platform/z_order.h"
+#include "sdl_fixture.h"
+
+namespace gnamm::platform {
+namespace {
+
+using testing_support::EnsureSdl;
+using testing_support::PixelAt;
+using testing_support::TestPictures;
+
+constexpr Rgb kBackColour{20, 40, 160};  // the "Horse" back picture
+constexpr Rgb kMatColour{65, 137, 92};   // the green card colour behind a back
+constexpr Rgb kBubbleColour{250, 250, 240};
+constexpr Rgb kPlaceholder{200, 200, 200};
+
+// A colour of its own for every card face, so a pixel tells which card is drawn.
+Rgb FaceColour(Card c) {
+    const int i = c.deckPosition();
+    return {static_cast<uint8_t>(60 + 4 * i), static_cast<uint8_t>(200 - 3 * i),
+            static_cast<uint8_t>(90 + (i % 7) * 20)};
+}
+
+class Canvas {
+  public:
+    Canvas(int w, int h) {
+        EnsureSdl();
+        surface_.reset(SDL_CreateRGBSurfaceWithFormat(0, w, h, 32, SDL_PIXELFORMAT_ARGB8888));
+        renderer_.reset(SDL_CreateSoftwareRenderer(surface_.get()));
+        for (int i = 1; i <= 40; ++i) {
+            const Card c = Card::FromDeckPosition(i);
+            pictures_.add(assets::CardFace(c), FaceColour(c));
+        }
+        pictures_.add("\\Grafica\\Horse.gif", kBackColour);
+        pictures_.add(assets::Bubble(1), kBubbleColour, 196, 60);
+        screenRenderer_ =
+            std::make_unique<ScreenRenderer>(renderer_.get(), pictures_.loader(), FindFonts());
+    }
+    void draw(const Screen& s) {
+        screenRenderer_->draw(s);
+        SDL_RenderPresent(renderer_.get());
+    }
+    Rgb at(int x, int y) const { return PixelAt(surface_.get(), x, y); }
+    Scale scale() const { return screenRenderer_->scale(); }
+    // How many pixels of a design rectangle have exactly the colour.
+    int count(Rect design, Rgb c) const {
+        const Rect r = scale().toPixels(design);
+        int n = 0;
+        for (int y = r.y; y < r.y + r.h; ++y)
+            for (int x = r.x; x < r.x + r.w; ++x) n += at(x, y) == c;
+        return n;
+    }
+    int darkPixels(Rect design) const {
+        const Rect r = scale().toPixels(design);
+        int n = 0;
+        for (int y = r.y; y < r.y + r.h; ++y)
+            for (int x = r.x; x < r.x + r.w; ++x) {
+                const Rgb p = at(x, y);
+                n += p.r < 100 && p.g < 100 && p.b < 100;
+            }
+        return n;
+    }
+
+  private:
+    SurfacePtr surface_;
+    RendererPtr renderer_;
+    TestPictures pictures_;
+    std::unique_ptr<ScreenRenderer> screenRenderer_;
+};
+
+// The card each place shows in these tests: a different one for every place.
+Card CardOf(int place) {
+    return Card::FromDeckPosition(place >= 7 ? place + 10 : place);
+}
+
+// The table of a Gioco under way: three backs for Nonno Zeb, three faces for the player, the
+// given table cards; everything else hidden.
+Screen Table(const std::vector<int>& tablePlaces) {
+    Screen s;
+    ApplyDesignLayout(s);
+    for (const Layer& l : ZOrderTable(s)) const_cast<Element*>(l.element)->visible = false;
+    auto face = [&](int place, Card c) {
+        s.ImgCarta[place].picture = assets::CardFace(c);
+        s.ImgCarta[place].visible = s.ShpCarta[place].visible = true;
+    };
+    for (int i = 1; i <= 3; ++i) {
+        s.ImgCarta[i].picture = "\\Grafica\\Horse.gif";
+        s.ShpCarta[i].back = kMatColour;
+        s.ShpCarta[i].opaque = true;
+        s.ImgCarta[i].visible = s.ShpCarta[i].visible = true;
+    }
+    for (int i = 4; i <= 6; ++i) face(i, CardOf(i));
+    for (int p : tablePlaces) face(p, CardOf(p));
+    return s;
+}
+
+Rgb ExpectedFace(int place) {
+    return FaceColour(CardOf(place));
+}
+
+class RenderAtSize : public ::testing::TestWithParam<std::pair<int, int>> {};
+
+TEST_P(RenderAtSize, CardFacesInEveryHandAndTablePlaceAndBacksForNonnoZeb) {
+    const auto [w, h] = GetParam();
+    Canvas canvas(w, h);
+    const Screen s = Table({9, 7, 8, 10});
+    canvas.draw(s);
+    const Scale sc = canvas.scale();
+    for (int place : {4, 5, 6, 9, 7, 8, 10}) {
+        const Rect r = sc.toPixels(s.ImgCarta[place].rect);
+        EXPECT_EQ(canvas.at(r.x + r.w / 2, r.y + r.h / 2), ExpectedFace(place))
+            << "place " << place;
+        // The whole card is the picture: every corner of it too.
+        EXPECT_EQ(canvas.at(r.x + 1, r.y + 1), ExpectedFace(place)) << "place " << place;
+        EXPECT_EQ(canvas.at(r.x + r.w - 2, r.y + r.h - 2), ExpectedFace(place))
+            << "place " << place;
+    }
+    for (int place : {1, 2, 3}) {
+        const Rect r = sc.toPixels(s.ImgCarta[place].rect);
+        EXPECT_EQ(canvas.at(r.x + r.w / 2, r.y + r.h / 2), kBackColour) << "place " << place;
+        // The mat shows around the back.
+        const Rect m = sc.toPixels(s.ShpCarta[place].rect);
+        EXPECT_EQ(canvas.at(m.x, m.y + m.h / 2), kMatColour) << "place " << place;
+    }
+    // Where no card lies, the table's own colour.
+    EXPECT_EQ(canvas.at(w / 2, sc.py(6000)), s.windowBack);
+}
+
+TEST_P(RenderAtSize, AFullTableShowsEachCardWhereItAlsoTakesTheClick) {
+    const auto [w, h] = GetParam();
+    Canvas canvas(w, h);
+    std::vector<int> all;
+    for (int p = 7; p <= 17; ++p) all.push_back(p);
+    const Screen s = Table(all);
+    canvas.draw(s);
+    const Scale sc = canvas.scale();
+    for (int place = 7; place <= 17; ++place) {
+        // Find a point of the card that is on top; the pixel there must be that card.
+        const Rect r = s.ImgCarta[place].rect;
+        bool checked = false;
+        for (int x = r.x + 20; x < r.x + r.w && !checked; x += 40) {
+            const int y = r.y + r.h / 2;
+            const Target t = HitTest(s, x, y);
+            if (t.kind != TargetKind::Carta || t.index != place) continue;
+            if (HitTest(s, x + 30, y).index != place) continue;  // well inside its strip
+            EXPECT_EQ(canvas.at(sc.px(x + 15), sc.py(y)), ExpectedFace(place)) << "place " << place;
+            checked = true;
+        }
+        EXPECT_TRUE(checked) << "place " << place << " is nowhere on top";
+    }
+}
+
+TEST_P(RenderAtSize, AwardedPointIsRedOnTheScoreboard) {
+    const auto [w, h] = GetParam();
+    Canvas canvas(w, h);
+    Screen s = Table({});
+    Element& point = s.lblPuntiSetteH;
+    point.visible = true;
+    point.frame = FrameId::None;
+    point.rect = {10400, 1200, 300, 240};
+    point.opaque = true;
+    point.back = colors::kRed;
+    point.text = "1";
+    point.align = Align::Center;
+    canvas.draw(s);
+    const int area = canvas.scale().toPixels(point.rect).w * canvas.scale().toPixels(point.rect).h;
+    // Red all round the digit: the digit itself is drawn over it in black.
+    EXPECT_GT(canvas.count(point.rect, colors::kRed), area / 2);
+    EXPECT_GT(canvas.darkPixels(point.rect), 0);
+
+    point.back = colors::kWhite;  // not awarded
+    canvas.draw(s);
+    EXPECT_EQ(canvas.count(point.rect, colors::kRed), 0);
+}
+
+TEST_P(RenderAtSize, BubbleShowsWithNonnoZebsWords) {
+    const auto [w, h] = GetParam();
+    Canvas canvas(w, h);
+    Screen s = Table({});
+    s.ImgFumetto.visible = s.lblCommenti.visible = true;
+    s.ImgFumetto.frame = s.lblCommenti.frame = FrameId::None;
+    s.ImgFumetto.rect = {60, 2520, 2940, 900};
+    s.ImgFumetto.picture = assets::Bubble(1);
+    s.lblCommenti.rect = {240, 2700, 2580, 540};
+    s.lblCommenti.fontSize = 9.75f;
+    s.lblCommenti.text = "Gnamm! Questa la prendo io, ragazzo.";
+    canvas.draw(s);
+    const Scale sc = canvas.scale();
+    const Rect b = sc.toPixels(s.ImgFumetto.rect);
+    EXPECT_EQ(canvas.at(b.x + 2, b.y + 2), kBubbleColour);
+    const int ink = canvas.darkPixels(s.lblCommenti.rect);
+    EXPECT_GT(ink, 20);
+    // The words stay inside their label.
+    EXPECT_EQ(canvas.darkPixels({s.lblCommenti.rect.x, s.lblCommenti.rect.y + s.lblCommenti.rect.h,
+                                 s.lblCommenti.rect.w, 150}),
+              0);
+
+    s.lblCommenti.visible = false;
+    canvas.draw(s);
+    EXPECT_EQ(canvas.darkPixels(s.lblCommenti.rect), 0);
+}
+
+TEST_P(RenderAtSize, MissingPictureDrawsAPlaceholderAndTheRestStillDraws) {
+    const auto [w, h] = GetParam();
+    Canvas canvas(w, h);
+    Screen s = Table({9});
+    s.ImgCarta[9].picture = "\\Carte\\Zz.jpg";
+    canvas.draw(s);
+    const Rect r = canvas.scale().toPixels(s.ImgCarta[9].rect);
+    EXPECT_EQ(canvas.at(r.x + r.w / 2, r.y + r.h / 2), kPlaceholder);
+    const Rect r5 = canvas.scale().toPixels(s.ImgCarta[5].rect);
+    EXPECT_EQ(canvas.at(r5.x + r5.w / 2, r5.y + r5.h / 2), ExpectedFace(5));
+}
+
+INSTANTIATE_TEST_SUITE_P(Sizes, RenderAtSize,
+                         ::testing::Values(std::pair{800, 600}, std::pair{1600, 1200}));
+
+TEST(Render, AWideScreenStretchesTheTableAcross) {
+    Canvas canvas(1920, 1080);
+    const Screen s = Table({10});
+    canvas.draw(s);
+    const Rect r = canvas.scale().toPixels(s.ImgCarta[10].rect);
+    EXPECT_EQ(r.x, 1291);  // 8070 * 1920 / 12000
+    EXPECT_EQ(r.y, 439);   // 3660 * 1080 / 9000
+    EXPECT_EQ(canvas.at(r.x + r.w / 2, r.y + r.h / 2), ExpectedFace(10));
+}
+
+TEST(PictureScaling, DownscaleAveragesInsteadOfDroppingPixels) {
+    EnsureSdl();
+    // A one-pixel black and white checkerboard: nearest-pixel sampling would keep only one of
+    // the two colours; a proper reduction is an even grey.
+    SurfacePtr board(SDL_CreateRGBSurfaceWithFormat(0, 1212, 1740, 32, SDL_PIXELFORMAT_ARGB8888));
+    SDL_LockSurface(board.get());
+    for (int y = 0; y < board->h; ++y) {
+        auto* row =
+            reinterpret_cast<Uint32*>(static_cast<Uint8*>(board->pixels) + y * board->pitch);
+        for (int x = 0; x < board->w; ++x) row[x] = ((x + y) % 2) ? 0xFFFFFFFFu : 0xFF000000u;
+    }
+    SDL_UnlockSurface(board.get());
+    SurfacePtr small = ResampleSurface(board.get(), 101, 145);
+    ASSERT_TRUE(small);
+    EXPECT_EQ(small->w, 101);
+    EXPECT_EQ(small->h, 145);
+    for (auto [x, y] : {std::pair{0, 0}, {50, 70}, {100, 144}, {33, 99}}) {
+        const Rgb p = PixelAt(small.get(), x, y);
+        EXPECT_NEAR(p.r, 128, 12) << x << "," << y;
+    }
+}
+
+TEST(PictureScaling, CardsAreMadeAtTheirSizeOnScreenAndLoadedOnce) {
+    EnsureSdl();
+    SurfacePtr target(SDL_CreateRGBSurfaceWithFormat(0, 800, 600, 32, SDL_PIXELFORMAT_ARGB8888));
+    RendererPtr r(SDL_CreateSoftwareRenderer(target.get()));
+    TestPictures pics;
+    pics.add("\\Carte\\Ac.jpg", {10, 20, 30}, 1010, 1450);
+    TextureCache cache(r.get(), pics.loader());
+    SDL_Texture* t = cache.get("\\Carte\\Ac.jpg", 101, 145);
+    ASSERT_NE(t, nullptr);
+    int w = 0, h = 0;
+    SDL_QueryTexture(t, nullptr, nullptr, &w, &h);
+    EXPECT_EQ(w, 101);
+    EXPECT_EQ(h, 145);
+    cache.get("\\Carte\\Ac.jpg", 101, 145);
+    EXPECT_EQ(cache.loads(), 1);
+    // A missing picture is looked for once, not at every frame.
+    EXPECT_EQ(cache.get("\\Carte\\Xx.jpg", 101, 145), nullptr);
+    EXPECT_EQ(cache.get("\\Carte\\Xx.jpg", 101, 145), nullptr);
+    EXPECT_EQ(cache.loads(), 2);
+}
+
+TEST(SameDrawing, NoticesEveryChangeThatShows) {
+    Screen a;
+    ApplyDesignLayout(a);
+    Screen b = a;
+    EXPECT_TRUE(SameDrawing(a, b));
+    b.lblIstruzioni.text = "Tocca a te, Ada";
+    EXPECT_FALSE(SameDrawing(a, b));
+    b = a;
+    b.LstAlboTop = 3;
+    EXPECT_FALSE(SameDrawing(a, b));
+    b = a;
+    b.ShpContornoCarta[12].visible = !a.ShpContornoCarta[12].visible;
+    EXPECT_FALSE(SameDrawing(a, b));
+}
+
+TEST(DisplayText, WindowsLineEndsBecomePlainOnes) {
+    EXPECT_EQ(DisplayText("Tocca\r\na te"), "Tocca\na te");
+    EXPECT_EQ(DisplayText("a\rb"), "a\nb");
+    EXPECT_EQ(DisplayText(""), "");
+}
+
+}  // namespace
+}  // namespace gnamm::platform

@@ -1,0 +1,66 @@
+// SDL brought up once for the platform tests, on the dummy video and audio drivers, so the
+// tests never need a display or speakers.
+#pragma once
+
+#include <SDL.h>
+#include <SDL_ttf.h>
+#include <gtest/gtest.h>
+
+#include <map>
+#include <string>
+
+#include "platform/sdl_handles.h"
+#include "platform/texture_cache.h"
+#include "ui/colors.h"
+
+namespace gnamm::platform::testing_support {
+
+inline void EnsureSdl() {
+    static const bool ready = [] {
+        SDL_setenv("SDL_VIDEODRIVER", "dummy", 0);
+        SDL_setenv("SDL_AUDIODRIVER", "dummy", 0);
+        const bool ok = SDL_Init(SDL_INIT_VIDEO | SDL_INIT_EVENTS) == 0 && TTF_Init() == 0;
+        return ok;
+    }();
+    ASSERT_TRUE(ready) << SDL_GetError();
+}
+
+inline SurfacePtr SolidSurface(int w, int h, Rgb c) {
+    SurfacePtr s(SDL_CreateRGBSurfaceWithFormat(0, w, h, 32, SDL_PIXELFORMAT_ARGB8888));
+    SDL_FillRect(s.get(), nullptr, SDL_MapRGB(s->format, c.r, c.g, c.b));
+    return s;
+}
+
+inline Rgb PixelAt(SDL_Surface* s, int x, int y) {
+    const auto* row =
+        static_cast<const Uint8*>(s->pixels) + static_cast<std::ptrdiff_t>(y) * s->pitch;
+    const Uint32 v = reinterpret_cast<const Uint32*>(row)[x];
+    Uint8 r = 0, g = 0, b = 0;
+    SDL_GetRGB(v, s->format, &r, &g, &b);
+    return {r, g, b};
+}
+
+// Pictures made by the test: every asset name it knows is a plain colour at a card's file
+// size; any other name is missing.
+class TestPictures {
+  public:
+    void add(const std::string& name, Rgb colour, int w = 303, int h = 435) {
+        pictures_[name] = {colour, w, h};
+    }
+    PictureLoader loader() const {
+        return [this](std::string_view name) -> SurfacePtr {
+            const auto it = pictures_.find(std::string(name));
+            if (it == pictures_.end()) return nullptr;
+            return SolidSurface(it->second.w, it->second.h, it->second.colour);
+        };
+    }
+
+  private:
+    struct Picture {
+        Rgb colour;
+        int w, h;
+    };
+    std::map<std::string, Picture> pictures_;
+};
+
+}  // namespace gnamm::platform::testing_support

@@ -1,0 +1,104 @@
+#include "platform/sdl_media_player.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdint>
+#include <fstream>
+#include <vector>
+
+#include "data/temp_dati.h"
+#include "sdl_fixture.h"
+
+namespace gnamm::platform {
+namespace {
+
+// A mono 16-bit WAV of the given length, a plain tone.
+void WriteWav(const std::filesystem::path& file, int ms) {
+    const uint32_t rate = 22050;
+    const uint32_t samples = rate * static_cast<uint32_t>(ms) / 1000;
+    std::vector<int16_t> data(samples);
+    for (uint32_t i = 0; i < samples; ++i)
+        data[i] = static_cast<int16_t>((i / 25) % 2 ? 3000 : -3000);
+    std::ofstream out(file, std::ios::binary);
+    auto u32 = [&](uint32_t v) { out.write(reinterpret_cast<const char*>(&v), 4); };
+    auto u16 = [&](uint16_t v) { out.write(reinterpret_cast<const char*>(&v), 2); };
+    out.write("RIFF", 4);
+    u32(36 + samples * 2);
+    out.write("WAVEfmt ", 8);
+    u32(16);
+    u16(1);
+    u16(1);
+    u32(rate);
+    u32(rate * 2);
+    u16(2);
+    u16(16);
+    out.write("data", 4);
+    u32(samples * 2);
+    out.write(reinterpret_cast<const char*>(data.data()),
+              static_cast<std::streamsize>(samples * 2));
+}
+
+class MediaPlayerTest : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        testing_support::EnsureSdl();
+        std::filesystem::create_directories(dir.dati());
+        WriteWav(dir.dati() / "voice.wav", 3000);
+        std::ofstream(dir.dati() / "broken.wav") << "not a sound";
+    }
+    SoundResolver resolver() {
+        return [this](std::string_view name) -> std::optional<std::filesystem::path> {
+            if (name == "\\Zeb\\S01.wav") return dir.dati() / "voice.wav";
+            if (name == "\\Zeb\\S02.wav") return dir.dati() / "broken.wav";
+            return std::nullopt;
+        };
+    }
+    gnamm::testing_support::TempDati dir;
+};
+
+TEST_F(MediaPlayerTest, TheChannelCommandsStartPauseRewindAndRelease) {
+    SdlMediaPlayer p(resolver());
+    ASSERT_TRUE(p.hasDevice()) << "the dummy audio driver should open";
+    using S = SdlMediaPlayer::State;
+    p.command(Channel::Commenti, Command::Play);  // nothing open yet: no effect
+    EXPECT_EQ(p.state(Channel::Commenti), S::Closed);
+    p.setFile(Channel::Commenti, "\\Zeb\\S01.wav");
+    p.command(Channel::Commenti, Command::Open);
+    EXPECT_EQ(p.state(Channel::Commenti), S::Stopped);
+    p.command(Channel::Commenti, Command::Play);
+    EXPECT_EQ(p.state(Channel::Commenti), S::Playing);
+    EXPECT_TRUE(Mix_Playing(3));
+    p.command(Channel::Commenti, Command::Stop);
+    EXPECT_EQ(p.state(Channel::Commenti), S::Paused);
+    p.command(Channel::Commenti, Command::Play);
+    EXPECT_EQ(p.state(Channel::Commenti), S::Playing);
+    p.command(Channel::Commenti, Command::Prev);
+    EXPECT_EQ(p.state(Channel::Commenti), S::Stopped);
+    EXPECT_FALSE(Mix_Playing(3));
+    p.command(Channel::Commenti, Command::Close);
+    EXPECT_EQ(p.state(Channel::Commenti), S::Closed);
+    // The other channels never noticed.
+    EXPECT_EQ(p.state(Channel::Rumori), S::Closed);
+}
+
+TEST_F(MediaPlayerTest, MissingOrBrokenFilesLeaveTheChannelClosedAndPlayGoesOn) {
+    SdlMediaPlayer p(resolver());
+    using S = SdlMediaPlayer::State;
+    for (const char* name : {"\\Zeb\\S02.wav", "\\Zeb\\S99.wav", ""}) {
+        p.setFile(Channel::Rumori, name);
+        p.command(Channel::Rumori, Command::Open);
+        p.command(Channel::Rumori, Command::Play);
+        EXPECT_EQ(p.state(Channel::Rumori), S::Closed) << name;
+        p.command(Channel::Rumori, Command::Stop);
+        p.command(Channel::Rumori, Command::Prev);
+        p.command(Channel::Rumori, Command::Close);
+    }
+    // A missing MIDI track is no different.
+    p.setFile(Channel::Musiche, "\\Musiche\\01.mid");
+    p.command(Channel::Musiche, Command::Open);
+    p.command(Channel::Musiche, Command::Play);
+    EXPECT_EQ(p.state(Channel::Musiche), S::Closed);
+}
+
+}  // namespace
+}  // namespace gnamm::platform

@@ -1,0 +1,163 @@
+#include "platform/z_order.h"
+
+#include <gtest/gtest.h>
+
+namespace gnamm::platform {
+namespace {
+
+Screen LaidOut() {
+    Screen s;
+    ApplyDesignLayout(s);
+    // A bare table: only the card places under test are shown.
+    for (const Layer& l : ZOrderTable(s)) const_cast<Element*>(l.element)->visible = false;
+    return s;
+}
+
+void ShowCard(Screen& s, int i) {
+    s.ShpCarta[i].visible = true;
+    s.ImgCarta[i].visible = true;
+}
+
+TEST(ZOrder, EveryCardPlaceAnswersWithItsOwnIndex) {
+    Screen s = LaidOut();
+    for (int i = 0; i < kNumeroPosti; ++i) {
+        if (i == kPostoSpare) continue;
+        Screen one = s;
+        ShowCard(one, i);
+        const Rect r = one.ImgCarta[i].rect;
+        const Target t = HitTest(one, r.x + r.w / 2, r.y + r.h / 2);
+        EXPECT_EQ(t.kind, TargetKind::Carta) << "place " << i;
+        EXPECT_EQ(t.index, i);
+    }
+}
+
+TEST(ZOrder, OverlappingTableCardsGiveTheClickToTheOneOnTop) {
+    Screen s = LaidOut();
+    ShowCard(s, 9);   // leftmost of the row
+    ShowCard(s, 13);  // 630 units to its right, over it
+    const int overlapX = s.ImgCarta[13].rect.x + 100;
+    const int y = s.ImgCarta[13].rect.y + 500;
+    EXPECT_EQ(HitTest(s, overlapX, y).index, 13);
+    EXPECT_EQ(HitTest(s, s.ImgCarta[9].rect.x + 100, y).index, 9);
+
+    // Drawing puts the later place last, so what is seen on top is what is clicked.
+    const auto placed = VisibleInZOrder(s);
+    const Placed* top = TopmostAt(placed, overlapX, y);
+    ASSERT_NE(top, nullptr);
+    EXPECT_EQ(top->element, &s.ImgCarta[13]);
+}
+
+TEST(ZOrder, AFullTableLeavesTheLeftStripOfEveryCardOnTop) {
+    Screen s = LaidOut();
+    for (int i = 7; i <= 17; ++i) ShowCard(s, i);
+    ShowCard(s, kPostoDodicesimo);
+    for (int i : {7, 8, 9, 10, 11, 12, 13, 14, 15, 16, 17, kPostoDodicesimo}) {
+        const Rect r = s.ImgCarta[i].rect;
+        EXPECT_EQ(HitTest(s, r.x + 300, r.y + r.h / 2).index, i) << "place " << i;
+    }
+}
+
+TEST(ZOrder, EveryCardPlaceIsInTheTableOnce) {
+    const Screen s = LaidOut();
+    int seen[kNumeroPosti] = {};
+    for (const Layer& l : ZOrderTable(s)) {
+        if (l.element >= &s.ImgCarta[0] && l.element <= &s.ImgCarta[kNumeroPosti - 1]) {
+            ++seen[l.element - &s.ImgCarta[0]];
+        }
+    }
+    for (int i = 0; i < kNumeroPosti; ++i) EXPECT_EQ(seen[i], 1) << "place " << i;
+}
+
+TEST(ZOrder, HiddenElementsAndEmptySpaceTakeNoClick) {
+    Screen s = LaidOut();
+    const Rect r = s.ImgCarta[5].rect;
+    EXPECT_EQ(HitTest(s, r.x + 10, r.y + 10).kind, TargetKind::None);
+    ShowCard(s, 5);
+    EXPECT_EQ(HitTest(s, r.x + 10, r.y + 10).kind, TargetKind::Carta);
+    EXPECT_EQ(HitTest(s, -5, -5).kind, TargetKind::None);
+    EXPECT_EQ(HitTest(s, r.x + r.w + 200, r.y + 10).kind, TargetKind::None);
+}
+
+TEST(ZOrder, CoverOfAnOpenPanelShieldsTheCardsBelow) {
+    Screen s = LaidOut();
+    ShowCard(s, 8);
+    const Rect r = s.ImgCarta[8].rect;
+    s.lblCopriCarte.visible = true;
+    s.lblCopriCarte.rect = {r.x - 500, r.y - 500, r.w + 1000, r.h + 1000};
+    EXPECT_EQ(HitTest(s, r.x + 50, r.y + 50).kind, TargetKind::None);
+}
+
+TEST(ZOrder, FrameMembersFollowTheirFrameInPlaceVisibilityAndOrder) {
+    Screen s = LaidOut();
+    Element& panel = s.FraPannello[4];
+    panel.visible = true;
+    panel.rect = {3000, 600, 6000, 6000};
+    Element& name = s.lblLivello[1];
+    name.visible = true;
+    name.frame = FrameId::Pannello4;
+    name.rect = {100, 200, 1000, 300};  // relative to the panel
+
+    EXPECT_EQ(HitTest(s, 3000 + 150, 600 + 250).kind, TargetKind::Livello);
+    EXPECT_EQ(HitTest(s, 3000 + 150, 600 + 250).index, 1);
+    // Its own coordinates on the window show nothing of it.
+    EXPECT_NE(HitTest(s, 150, 250).kind, TargetKind::Livello);
+
+    // Drawn right after its frame, even though the level names come before the level panel's
+    // successors in the table: the panel's fill never hides its own contents.
+    const auto placed = VisibleInZOrder(s);
+    std::size_t framePos = placed.size(), namePos = placed.size();
+    for (std::size_t i = 0; i < placed.size(); ++i) {
+        if (placed[i].element == &panel) framePos = i;
+        if (placed[i].element == &name) namePos = i;
+    }
+    ASSERT_LT(framePos, placed.size());
+    ASSERT_LT(namePos, placed.size());
+    EXPECT_LT(framePos, namePos);
+    EXPECT_EQ(placed[namePos].rect, (Rect{3100, 800, 1000, 300}));
+
+    panel.visible = false;
+    EXPECT_EQ(HitTest(s, 3000 + 150, 600 + 250).kind, TargetKind::None);
+}
+
+TEST(ZOrder, CaptionsAndPanelsMapToTheirTargets) {
+    const Screen s = LaidOut();
+    using Pick = Element& (*)(Screen&);
+    auto expectAt = [&](Pick pick, TargetKind kind, int index) {
+        Screen one = s;
+        Element& e = pick(one);
+        e.visible = true;
+        e.frame = FrameId::None;  // on the window itself, whatever panel the layout puts it in
+        e.rect = {500, 500, 400, 300};
+        const Target t = HitTest(one, 600, 600);
+        EXPECT_EQ(t.kind, kind);
+        EXPECT_EQ(t.index, index);
+    };
+    expectAt([](Screen& x) -> Element& { return x.lblPannelli[2]; }, TargetKind::Pannelli, 2);
+    expectAt([](Screen& x) -> Element& { return x.lblClassifica; }, TargetKind::Classifica, 0);
+    expectAt([](Screen& x) -> Element& { return x.lblRiquadri[3]; }, TargetKind::Riquadri, 3);
+    expectAt([](Screen& x) -> Element& { return x.lblVoceOpzioni[15]; }, TargetKind::VoceOpzioni,
+             15);
+    expectAt([](Screen& x) -> Element& { return x.FraPannello[2]; }, TargetKind::PannelloOpzioni,
+             2);
+    expectAt([](Screen& x) -> Element& { return x.ImgNonnoZeb[0]; }, TargetKind::NonnoZeb, 0);
+    expectAt([](Screen& x) -> Element& { return x.lblUscita[1]; }, TargetKind::Uscita, 1);
+    expectAt([](Screen& x) -> Element& { return x.lblRegole[3]; }, TargetKind::Regole, 1);
+    expectAt([](Screen& x) -> Element& { return x.lblRegole[4]; }, TargetKind::Regole, 0);
+    expectAt([](Screen& x) -> Element& { return x.lblQuando; }, TargetKind::Quando, 0);
+    expectAt([](Screen& x) -> Element& { return x.LstAlbo; }, TargetKind::LstAlbo, 0);
+    expectAt([](Screen& x) -> Element& { return x.lblAssoInTavola; }, TargetKind::AssoInTavola, 0);
+    expectAt([](Screen& x) -> Element& { return x.lblTimer; }, TargetKind::TimerLabel, 0);
+    expectAt([](Screen& x) -> Element& { return x.cmdLivello; }, TargetKind::CmdLivello, 0);
+}
+
+TEST(ZOrder, TheSplashCoversEverything) {
+    Screen s = LaidOut();
+    ShowCard(s, 5);
+    s.FraSplash.visible = true;
+    s.FraSplash.rect = {0, 0, 12000, 9000};
+    const Rect r = s.ImgCarta[5].rect;
+    EXPECT_EQ(HitTest(s, r.x + 50, r.y + 50).kind, TargetKind::None);
+}
+
+}  // namespace
+}  // namespace gnamm::platform
