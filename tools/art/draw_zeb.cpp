@@ -206,12 +206,12 @@ ZebPose Photo(int n) {
             break;
         case 20:  // pointing at the player: "Gioca!", "Tua!"
             e = {.leftEye = 1, .rightEye = 1, .browAngry = 0.3, .smile = 0.4, .mouthOpen = 0.4};
-            p.right = {true, 330, 420, -40, HandShape::Point, Prop::None, 1.35};
+            p.right = {true, 300, 440, -15, HandShape::AtYou, Prop::None, 1.4};
             break;
         case 21:  // gathering the cards: "Queste sono mie!!"
             e = {.leftEye = 0.7, .rightEye = 0.7, .lookY = 1, .smile = 0.9, .mouthOpen = 0.3};
-            p.left = {true, 150, 545, 60, HandShape::Rest, Prop::None, 1.0};
-            p.right = {true, 330, 545, -60, HandShape::Rest, Prop::CardPile, 1.0};
+            p.left = {true, 120, 548, 75, HandShape::Rest, Prop::None, 1.0};
+            p.right = {true, 360, 548, -75, HandShape::Rest, Prop::CardPile, 1.0};
             break;
         case 22:  // a drink: "Asso bevuto... gioco astuto!"
             e = {.leftEye = 0,
@@ -220,7 +220,7 @@ ZebPose Photo(int n) {
                  .browRightUp = 0.8,
                  .smile = 0.7,
                  .mouthSkew = 0.4};
-            p.right = {true, 370, 380, 0, HandShape::Rest, Prop::Glass, 1.0};
+            p.right = {true, 352, 330, -10, HandShape::Rest, Prop::Glass, 1.0};
             p.headTilt = -4;
             break;
         case 23:  // 'Cheat' Zeb: shifty, a card up his sleeve

@@ -2,8 +2,8 @@
 //
 // Usage: gnamm-art-cards DECK.svgz OUTPUT_FOLDER
 // Each card is one element of the deck ("1_heart", "king_spade"); it is rendered through
-// librsvg's element API, trimmed to its opaque box (some decks give element boxes with
-// margins or shadows) and scaled to the card size every deck shares, so the game can swap
+// librsvg's element API and trimmed to its opaque box (some decks give element boxes with
+// margins or shadows), then scaled to the card size every deck shares, so the game can swap
 // decks without touching its layout.
 #include <librsvg/rsvg.h>
 
@@ -11,7 +11,9 @@
 #include <cmath>
 #include <cstdio>
 #include <memory>
+#include <optional>
 #include <string>
+#include <vector>
 
 #include "canvas.h"
 #include "data/asset_catalog.h"
@@ -75,7 +77,13 @@ Box OpaqueBox(cairo_surface_t* s) {
     return box;
 }
 
-bool RenderCard(RsvgHandle* deck, const std::string& id, const std::string& path) {
+// One card rendered large, with the box of its opaque pixels.
+struct Rendered {
+    std::unique_ptr<Canvas> canvas;
+    Box box;
+};
+
+std::optional<Rendered> RenderLarge(RsvgHandle* deck, const std::string& id) {
     GError* error = nullptr;
     RsvgRectangle ink{}, logical{};
     if (!rsvg_handle_get_geometry_for_element(deck, id.c_str(), &ink, &logical, &error) ||
@@ -83,31 +91,64 @@ bool RenderCard(RsvgHandle* deck, const std::string& id, const std::string& path
         std::fprintf(stderr, "gnamm-art-cards: no element %s: %s\n", id.c_str(),
                      error ? error->message : "empty");
         if (error) g_error_free(error);
-        return false;
+        return std::nullopt;
     }
-    // Twice the final size, so the downscale smooths the deck's fine lines.
-    const gnamm::art::PixelSize size = gnamm::art::kCard;
-    const double scale = 2.0 * size.height / ink.height;
+    // Half as large again as the final size, so the downscale smooths the deck's fine lines.
+    const double scale = 1.5 * gnamm::art::kCard.height / ink.height;
     const int margin = 4;
-    Canvas big(static_cast<int>(std::ceil(ink.width * scale)) + 2 * margin,
-               static_cast<int>(std::ceil(ink.height * scale)) + 2 * margin);
+    auto canvas =
+        std::make_unique<Canvas>(static_cast<int>(std::ceil(ink.width * scale)) + 2 * margin,
+                                 static_cast<int>(std::ceil(ink.height * scale)) + 2 * margin);
     const RsvgRectangle viewport{margin, margin, ink.width * scale, ink.height * scale};
-    if (!rsvg_handle_render_element(deck, big.cr(), id.c_str(), &viewport, &error)) {
+    if (!rsvg_handle_render_element(deck, canvas->cr(), id.c_str(), &viewport, &error)) {
         std::fprintf(stderr, "gnamm-art-cards: cannot render %s: %s\n", id.c_str(),
                      error ? error->message : "");
         if (error) g_error_free(error);
-        return false;
+        return std::nullopt;
     }
-    const Box box = OpaqueBox(big.surface());
+    Box box = OpaqueBox(canvas->surface());
     if (box.empty()) {
         std::fprintf(stderr, "gnamm-art-cards: %s renders empty\n", id.c_str());
-        return false;
+        return std::nullopt;
     }
+    // Some decks give an element a box larger than the card it draws; render such a card
+    // again, enlarged so the card itself comes out at the intended size.
+    const double wanted = 1.5 * gnamm::art::kCard.height;
+    const double k = wanted / (box.y1 - box.y0);
+    if (k > 1.03) {
+        auto again = std::make_unique<Canvas>(
+            static_cast<int>(std::ceil((box.x1 - box.x0) * k)) + 2 * margin,
+            static_cast<int>(std::ceil(wanted)) + 2 * margin);
+        const RsvgRectangle moved{margin - (box.x0 - margin) * k, margin - (box.y0 - margin) * k,
+                                  viewport.width * k, viewport.height * k};
+        if (rsvg_handle_render_element(deck, again->cr(), id.c_str(), &moved, &error)) {
+            const Box bigger = OpaqueBox(again->surface());
+            if (!bigger.empty()) {
+                canvas = std::move(again);
+                box = bigger;
+            }
+        } else if (error) {
+            g_error_free(error);
+        }
+    }
+    return Rendered{std::move(canvas), box};
+}
+
+int Median(std::vector<int> values) {
+    std::nth_element(values.begin(), values.begin() + values.size() / 2, values.end());
+    return values[values.size() / 2];
+}
+
+// Scales the card's box, widened or narrowed to the deck's common size around its centre,
+// to the final card size.
+bool WriteCard(const Rendered& card, int width, int height, const std::string& path) {
+    const gnamm::art::PixelSize size = gnamm::art::kCard;
+    const double cx = (card.box.x0 + card.box.x1) / 2.0, cy = (card.box.y0 + card.box.y1) / 2.0;
     Canvas out(size.width, size.height);
     cairo_t* cr = out.cr();
-    cairo_scale(cr, static_cast<double>(size.width) / (box.x1 - box.x0),
-                static_cast<double>(size.height) / (box.y1 - box.y0));
-    cairo_set_source_surface(cr, big.surface(), -box.x0, -box.y0);
+    cairo_scale(cr, static_cast<double>(size.width) / width,
+                static_cast<double>(size.height) / height);
+    cairo_set_source_surface(cr, card.canvas->surface(), width / 2.0 - cx, height / 2.0 - cy);
     cairo_pattern_set_filter(cairo_get_source(cr), CAIRO_FILTER_BEST);
     cairo_paint(cr);
     if (!out.WritePng(path)) {
@@ -134,12 +175,24 @@ int main(int argc, char** argv) {
     }
     const std::string folder = argv[2];
     if (!gnamm::art::MakeFolders(folder)) return 1;
+    // Every card is cut to one size for the whole deck, the size most of its cards have: a
+    // card whose art strays past its edge (a shadow, a loose flourish) is not shrunk for it.
+    std::vector<Rendered> cards;
+    std::vector<int> widths, heights;
+    for (int n = 1; n <= 40; ++n) {
+        auto card = RenderLarge(deck.get(), ElementId(gnamm::Card::FromDeckPosition(n)));
+        if (!card) return 1;
+        widths.push_back(card->box.x1 - card->box.x0);
+        heights.push_back(card->box.y1 - card->box.y0);
+        cards.push_back(std::move(*card));
+    }
+    const int width = Median(widths), height = Median(heights);
     bool ok = true;
     for (int n = 1; n <= 40; ++n) {
         const gnamm::Card card = gnamm::Card::FromDeckPosition(n);
         const std::string file = gnamm::assets::Split(gnamm::assets::CardFace(card)).file;
         const std::string stem = file.substr(0, file.find('.'));
-        ok = RenderCard(deck.get(), ElementId(card), folder + "/" + stem + ".png") && ok;
+        ok = WriteCard(cards[n - 1], width, height, folder + "/" + stem + ".png") && ok;
     }
     return ok ? 0 : 1;
 }

@@ -72,12 +72,15 @@ TEST(Pictures, CardFacesAreWholeCardsAndAllDifferent) {
         SCOPED_TRACE(name);
         const Surface face = Load(name);
         ASSERT_TRUE(face);
-        // Trimmed to the card: the middle of every edge is card, only corners may be round.
-        const int w = kCard.width, h = kCard.height;
-        EXPECT_GT(Alpha(face.get(), w / 2, 1), 200);
-        EXPECT_GT(Alpha(face.get(), w / 2, h - 2), 200);
-        EXPECT_GT(Alpha(face.get(), 1, h / 2), 200);
-        EXPECT_GT(Alpha(face.get(), w - 2, h / 2), 200);
+        // Trimmed to the card: just inside the middle of every edge is card (only the corners
+        // may be round), and no margin is left around it.
+        const int w = kCard.width, h = kCard.height, in = 4;
+        EXPECT_GT(Alpha(face.get(), w / 2, in), 200);
+        EXPECT_GT(Alpha(face.get(), w / 2, h - 1 - in), 200);
+        EXPECT_GT(Alpha(face.get(), in, h / 2), 200);
+        EXPECT_GT(Alpha(face.get(), w - 1 - in, h / 2), 200);
+        EXPECT_GT(Alpha(face.get(), w / 2, 0), 60);
+        EXPECT_GT(Alpha(face.get(), 0, h / 2), 60);
         seen.insert(Fingerprint(face.get()));
     }
     EXPECT_EQ(seen.size(), 40u);

@@ -166,21 +166,29 @@ void PropInHand(cairo_t* cr, const Hand& h) {
             break;
         }
         case Prop::Glass: {
-            cairo_move_to(cr, h.x - 24, h.y - 70);
-            cairo_line_to(cr, h.x + 24, h.y - 70);
-            cairo_line_to(cr, h.x + 19, h.y - 5);
-            cairo_line_to(cr, h.x - 19, h.y - 5);
+            Saved saved(cr);
+            cairo_translate(cr, h.x, h.y);
+            cairo_scale(cr, 1.35, 1.35);
+            cairo_move_to(cr, -24, -70);
+            cairo_line_to(cr, 24, -70);
+            cairo_line_to(cr, 19, -5);
+            cairo_line_to(cr, -19, -5);
             cairo_close_path(cr);
             SetColor(cr, Hex(0xd8ecf0), 0.55);
             cairo_fill_preserve(cr);
             Outline(cr, 2.5);
-            cairo_move_to(cr, h.x - 22, h.y - 45);
-            cairo_line_to(cr, h.x + 22, h.y - 45);
-            cairo_line_to(cr, h.x + 19, h.y - 8);
-            cairo_line_to(cr, h.x - 19, h.y - 8);
+            cairo_move_to(cr, -22, -45);
+            cairo_line_to(cr, 22, -45);
+            cairo_line_to(cr, 19, -8);
+            cairo_line_to(cr, -19, -8);
             cairo_close_path(cr);
             SetColor(cr, Hex(0xc07a1a), 0.9);
             cairo_fill(cr);
+            cairo_move_to(cr, -15, -64);
+            cairo_line_to(cr, -12, -14);
+            SetColor(cr, Hex(0xffffff), 0.7);
+            cairo_set_line_width(cr, 4);
+            cairo_stroke(cr);
             break;
         }
         case Prop::Card:
@@ -193,7 +201,8 @@ void PropInHand(cairo_t* cr, const Hand& h) {
             break;
         case Prop::CardPile:
             for (int i = 0; i < 5; ++i) {
-                Card(cr, h.x + (i - 2) * 16, h.y - 4 - i * 3, -50 + i * 25, 0.9, i % 2 == 1);
+                // Heaped between his hands, which rake it in from either side.
+                Card(cr, 240 + (i - 2) * 24, h.y - 6 - (i % 3) * 8, -40 + i * 20, 1.0, i % 2 == 1);
             }
             break;
     }
@@ -227,6 +236,7 @@ void DrawHand(cairo_t* cr, const Hand& h) {
             Finger(cr, -20, -12, -8, 36, fw + 2);
             break;
         case HandShape::Fist:
+        case HandShape::AtYou:
             break;
     }
     // The palm, with curled fingers across it when they are not out.
@@ -235,6 +245,7 @@ void DrawHand(cairo_t* cr, const Hand& h) {
     cairo_fill_preserve(cr);
     Outline(cr, 3);
     const bool curled = h.shape == HandShape::Fist || h.shape == HandShape::Point ||
+                        h.shape == HandShape::AtYou ||
                         h.shape == HandShape::Two || h.shape == HandShape::ThumbUp;
     if (curled) {
         SetColor(cr, kSkinShade);
@@ -247,6 +258,17 @@ void DrawHand(cairo_t* cr, const Hand& h) {
     }
     if (h.shape != HandShape::ThumbUp && h.shape != HandShape::Open) {
         Finger(cr, -26, 14, -70, 24, fw + 1);  // the thumb
+    }
+    if (h.shape == HandShape::AtYou) {
+        // The finger seen end on: its tip and nail in front of the knuckles.
+        Ellipse(cr, 4, -6, 19, 19);
+        SetColor(cr, Mix(kSkin, Hex(0xffffff), 0.15));
+        cairo_fill_preserve(cr);
+        Outline(cr, 3);
+        Ellipse(cr, 4, -12, 10, 8);
+        SetColor(cr, Hex(0xf6d8c8));
+        cairo_fill_preserve(cr);
+        Outline(cr, 2);
     }
     // Shirt cuff at the wrist.
     RoundedRect(cr, -34, 26, 68, 22, 6);

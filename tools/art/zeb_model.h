@@ -14,7 +14,8 @@ enum class HandShape {
     Two,    // index and middle out
     Open,   // palm open, fingers up
     ThumbUp,
-    Drum,  // fingers tapping the table
+    Drum,   // fingers tapping the table
+    AtYou,  // index pointing straight out of the picture, at the player
 };
 
 enum class Prop { None, Watch, Glass, Card, CardFan, CardPile, SleeveCard };

@@ -1,0 +1,27 @@
+# Copies the credits beside the assets; when the build uses another card deck than the one
+# the credits name, says which, and quotes that deck's stanza of the package's copyright file.
+# Inputs: CREDITS, OUTPUT, DECK, DEFAULT_DECK, COPYRIGHT.
+file(READ "${CREDITS}" text)
+if(NOT DECK STREQUAL DEFAULT_DECK)
+    string(APPEND text "\nCard faces of this build\n  This build renders its card faces from the deck ${DECK} instead.\n")
+    if(EXISTS "${COPYRIGHT}")
+        file(READ "${COPYRIGHT}" copyright)
+        # One paragraph of the copyright file per list item.
+        string(REPLACE ";" "," copyright "${copyright}")
+        string(REPLACE "\n\n" ";" paragraphs "${copyright}")
+        set(stanzas)
+        foreach(paragraph IN LISTS paragraphs)
+            if(paragraph MATCHES "^Files:" AND paragraph MATCHES "carddecks/${DECK}/")
+                list(APPEND stanzas "${paragraph}")
+            endif()
+        endforeach()
+        if(stanzas)
+            list(GET stanzas 0 stanza)
+            string(REGEX REPLACE "\n" "\n  " stanza "${stanza}")
+            string(APPEND text "  From ${COPYRIGHT}:\n\n  ${stanza}\n")
+        else()
+            string(APPEND text "  The package's copyright file gives it no entry of its own; its general entry\n  (the KDE project, GPL-2+) applies.\n")
+        endif()
+    endif()
+endif()
+file(WRITE "${OUTPUT}" "${text}")
