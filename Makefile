@@ -3,7 +3,7 @@ BUILD ?= build
 JOBS ?= $(shell nproc)
 CMAKE_FLAGS ?=
 
-.PHONY: test deps configure build clean
+.PHONY: test deps configure build clean play
 
 test: build
 	cd $(BUILD) && ctest --output-on-failure -j$(JOBS)
@@ -16,6 +16,11 @@ configure: deps
 
 build: configure
 	cmake --build $(BUILD) -j$(JOBS)
+
+# Installs what is missing, builds the game with its assets and starts it.
+play: configure
+	cmake --build $(BUILD) -j$(JOBS) --target gnamm_playable
+	@$(BUILD)/gnamm
 
 clean:
 	rm -rf $(BUILD)
