@@ -245,8 +245,8 @@ void DrawHand(cairo_t* cr, const Hand& h) {
     cairo_fill_preserve(cr);
     Outline(cr, 3);
     const bool curled = h.shape == HandShape::Fist || h.shape == HandShape::Point ||
-                        h.shape == HandShape::AtYou ||
-                        h.shape == HandShape::Two || h.shape == HandShape::ThumbUp;
+                        h.shape == HandShape::AtYou || h.shape == HandShape::Two ||
+                        h.shape == HandShape::ThumbUp;
     if (curled) {
         SetColor(cr, kSkinShade);
         cairo_set_line_width(cr, 2.5);
