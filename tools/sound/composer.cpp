@@ -159,11 +159,12 @@ class Composer {
             dice_.below(static_cast<int>(spec_.rhythms.size())))];
         Bar bar;
         int onset = 0, step = start;
-        static constexpr int kMoves[] = {-2, -1, -1, 1, 1, 2, 0, 3, -3, 1};
+        // Mostly steps, some skips, a rare repeat or leap: the shape of a tune one can whistle.
+        static constexpr int kMoves[] = {-1, -1, -1, 1, 1, 1, -2, 2, 0, 3, -3, 4};
         for (const int len : rhythm) {
             bar.push_back({onset, len, step});
             onset += len;
-            step = std::clamp(step + kMoves[dice_.below(10)], -2, 9);
+            step = std::clamp(step + kMoves[dice_.below(12)], -2, 9);
         }
         return bar;
     }
@@ -185,12 +186,22 @@ class Composer {
         return bars;
     }
 
-    // Bends a phrase onto its chords: notes on the beat become chord tones; the last note
-    // settles on the tonic or, halfway through a section, on the dominant.
+    // Bends a phrase onto its chords: the notes on the bar's strong beats become chord tones,
+    // moving on rather than sounding the note before again; the notes between stay passing
+    // notes of the scale. The last note settles on the tonic or, halfway through a section,
+    // on a note of the dominant.
     void Fit(std::vector<Bar>& bars, const std::vector<Chord>& chords, bool close) const {
+        int previous = bars.front().front().step;
         for (std::size_t b = 0; b < bars.size(); ++b) {
             for (MelodyNote& n : bars[b]) {
-                if (n.onset % 2 == 0) n.step = Snap(n.step, chords[b]);
+                if (n.onset == 0 || n.onset * 2 == eighthsPerBar_) {
+                    const int direction = n.step >= previous ? 1 : -1;
+                    n.step = Snap(n.step, chords[b], direction);
+                    if (n.step == previous && b > 0) {
+                        n.step = Snap(n.step + direction, chords[b], direction);
+                    }
+                }
+                previous = n.step;
             }
         }
         MelodyNote& last = bars.back().back();
