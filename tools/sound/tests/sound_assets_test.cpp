@@ -101,8 +101,16 @@ TEST_F(VoiceScript, SpeaksAgainOnlyWhenTheLineChanged) {
 }
 
 TEST(SoundAssets, EveryNameTheGameUsesOpens) {
+    // The catalogue, and the names as the game's own tables give them.
     std::vector<std::string> names = assets::AllSounds();
     names.emplace_back(assets::kClic);  // the click, written in lower case
+    for (const auto& line : remarks::VoiceLines()) names.push_back(line.file);
+    for (int tick = 1; tick <= 5; ++tick) names.push_back(remarks::SplashVoice(tick));
+    for (const bool musica : {false, true}) {
+        for (int k = 1; k <= 30; ++k)
+            names.push_back(assets::SaloonSound(SuonoAmbiente(k, musica).file));
+    }
+    for (int n = 1; n <= kNumeroMusiche; ++n) names.push_back(assets::MusicTrack(n));
     for (const std::string& name : names) {
         const auto path = Assets().resolve(name);
         ASSERT_TRUE(path.has_value()) << name << " is missing";
