@@ -5,14 +5,16 @@
 #
 #   make_voice.sh <line file> <output.wav> <record>
 # The line file holds the time limit in milliseconds on its first line and the words to say
-# on its second. The record keeps the line the voice was last made from: when it has not
-# changed, the voice is kept and only marked fresh.
+# on its second. The record keeps the line and the version of this script the voice was last
+# made from: when neither has changed, the voice is kept and only marked fresh.
 set -euo pipefail
 
 line_file=$1
 out=$2
 record=$3
-if [ -f "$out" ] && cmp -s "$line_file" "$record"; then
+signature="$(cat "$line_file")
+$(sha1sum < "${BASH_SOURCE[0]}")"
+if [ -f "$out" ] && [ -f "$record" ] && [ "$signature" = "$(cat "$record")" ]; then
     touch "$out"
     exit 0
 fi
@@ -50,4 +52,4 @@ tempo=$(awk -v d="$length" -v b="$budget" 'BEGIN { t = d / b; if (t < 1) t = 1; 
 
 sox -G "$work/dry.wav" "$out" tempo -s "$tempo" pitch -150 bass +4 lowpass 4000 \
     pad 0.02 "$pad" reverb 25 50 60 norm -1 channels 1
-cp "$line_file" "$record"
+printf '%s\n' "$signature" > "$record"

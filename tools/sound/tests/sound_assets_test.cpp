@@ -58,8 +58,8 @@ std::optional<Pcm> LoadWav(std::string_view assetName) {
     return LoadWavFile(*path);
 }
 
-// Runs the voice script on one line, in a scratch folder of each test's own (ctest runs them
-// side by side).
+// Runs a copy of the voice script on one line, in a scratch folder of each test's own (ctest
+// runs them side by side).
 class VoiceScript : public ::testing::Test {
   protected:
     void SetUp() override {
@@ -67,15 +67,23 @@ class VoiceScript : public ::testing::Test {
                ::testing::UnitTest::GetInstance()->current_test_info()->name();
         std::filesystem::remove_all(dir_);
         std::filesystem::create_directories(dir_);
+        std::filesystem::copy_file(GNAMM_MAKE_VOICE, script());
     }
     int Speak(int limitMs, const std::string& words) {
         std::ofstream(dir_ / "line.txt") << limitMs << "\n" << words << "\n";
-        const std::string command = "bash '" GNAMM_MAKE_VOICE "' '" + (dir_ / "line.txt").string() +
-                                    "' '" + out().string() + "' '" + (dir_ / "line.made").string() +
-                                    "'";
+        const std::string command = "bash '" + script().string() + "' '" +
+                                    (dir_ / "line.txt").string() + "' '" + out().string() + "' '" +
+                                    (dir_ / "line.made").string() + "'";
         return std::system(command.c_str());
     }
+    std::filesystem::path script() const { return dir_ / "make_voice.sh"; }
     std::filesystem::path out() const { return dir_ / "voice.wav"; }
+    // Stands in for a stale voice, so a test can tell whether the script spoke again.
+    void MarkStale() const { std::ofstream(out(), std::ios::trunc) << "kept"; }
+    bool SpokeAgain() const {
+        const auto pcm = LoadWavFile(out());
+        return pcm.has_value() && pcm->rate > 0;
+    }
 
   private:
     std::filesystem::path dir_;
@@ -90,14 +98,20 @@ TEST_F(VoiceScript, SqueezesALongLineIntoAShortRemark) {
     EXPECT_GT(pcm->seconds() * 1000, 250);
 }
 
-TEST_F(VoiceScript, SpeaksAgainOnlyWhenTheLineChanged) {
+TEST_F(VoiceScript, SpeaksAgainOnlyWhenTheLineOrTheVoiceChanged) {
     ASSERT_EQ(Speak(1200, "Troppe carte..."), 0);
-    std::ofstream(out(), std::ios::trunc) << "kept";
+    MarkStale();
     ASSERT_EQ(Speak(1200, "Troppe carte..."), 0);
-    EXPECT_EQ(std::filesystem::file_size(out()), 4u) << "an unchanged line was spoken again";
+    EXPECT_FALSE(SpokeAgain()) << "an unchanged line was spoken again";
     ASSERT_EQ(Speak(1200, "Troppe carte!"), 0);
-    const auto pcm = LoadWavFile(out());
-    ASSERT_TRUE(pcm.has_value() && pcm->rate > 0) << "a changed line was not spoken again";
+    EXPECT_TRUE(SpokeAgain()) << "a changed line was not spoken again";
+    MarkStale();
+    ASSERT_EQ(Speak(1100, "Troppe carte!"), 0);
+    EXPECT_TRUE(SpokeAgain()) << "a changed time limit did not refit the voice";
+    MarkStale();
+    std::ofstream(script(), std::ios::app) << "# a new voice setting\n";
+    ASSERT_EQ(Speak(1100, "Troppe carte!"), 0);
+    EXPECT_TRUE(SpokeAgain()) << "a changed voice setting was not applied";
 }
 
 TEST(SoundAssets, EveryNameTheGameUsesOpens) {
