@@ -231,7 +231,7 @@ ZebPose Photo(int n) {
                  .smile = 0.5,
                  .mouthSkew = 0.7};
             p.left = OnTable(true);
-            p.right = {true, 360, 540, 0, HandShape::Rest, Prop::SleeveCard, 1.0};
+            p.right = {true, 372, 468, 0, HandShape::Rest, Prop::SleeveCard, 1.0};
             p.extras.sweat = true;
             break;
         default:  // 24, 'Cunning' Zeb: a sly wink

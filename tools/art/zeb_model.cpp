@@ -209,8 +209,8 @@ void PropInHand(cairo_t* cr, const Hand& h) {
 }
 
 void DrawHand(cairo_t* cr, const Hand& h) {
-    PropInHand(cr, h);
     Saved saved(cr);
+    PropInHand(cr, h);
     cairo_translate(cr, h.x, h.y);
     cairo_rotate(cr, h.angle * kRad);
     cairo_scale(cr, h.size, h.size);
@@ -280,6 +280,7 @@ void DrawHand(cairo_t* cr, const Hand& h) {
 
 void Arm(cairo_t* cr, double shoulderX, const Hand& h) {
     if (!h.shown) return;
+    Saved saved(cr);
     const double wristX = h.x - std::sin(h.angle * kRad) * 40 * h.size;
     const double wristY = h.y + std::cos(h.angle * kRad) * 40 * h.size;
     cairo_set_line_cap(cr, CAIRO_LINE_CAP_ROUND);
@@ -329,7 +330,6 @@ void Brow(cairo_t* cr, double x, int side, double raise, double angry) {
     const double inner = x - side * 20, outer = x + side * 24;
     const double yInner = -44 - raise * 10 + angry * 10;
     const double yOuter = -48 - raise * 8 - angry * 3;
-    cairo_set_line_cap(cr, CAIRO_LINE_CAP_ROUND);
     cairo_move_to(cr, inner, yInner);
     cairo_curve_to(cr, inner + side * 14, yInner - 8, outer - side * 8, yOuter - 6, outer, yOuter);
     SetColor(cr, kBeardShade);
@@ -598,8 +598,10 @@ void Extra(cairo_t* cr, const ZebPose& pose) {
                               h->shape != HandShape::Point)) {
                 continue;
             }
+            // Drumming fingers point at the player; their taps show above the hand.
+            const double towards = h->shape == HandShape::Drum ? 0 : h->angle;
             for (int i = 0; i < 3; ++i) {
-                const double a = (-60 + i * 30 + h->angle) * kRad;
+                const double a = (-60 + i * 30 + towards) * kRad;
                 cairo_move_to(cr, h->x + std::sin(a) * 70, h->y - std::cos(a) * 70);
                 cairo_line_to(cr, h->x + std::sin(a) * 88, h->y - std::cos(a) * 88);
             }
@@ -621,7 +623,9 @@ void DrawZebHat(cairo_t* cr, double x, double y, double scale) {
 
 void DrawZeb(cairo_t* cr, const ZebPose& pose, bool background) {
     Saved saved(cr);
+    // One pen for the whole drawing, so no part depends on what was drawn before it.
     cairo_set_line_join(cr, CAIRO_LINE_JOIN_ROUND);
+    cairo_set_line_cap(cr, CAIRO_LINE_CAP_ROUND);
     if (background) Background(cr);
     Torso(cr);
     Arm(cr, 90, pose.left);
