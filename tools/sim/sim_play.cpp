@@ -138,6 +138,14 @@ class Partita {
         int sulTavolo = 0;
         for (const int p : kPostiTavolo) sulTavolo += t.carta[p].empty() ? 0 : 1;
         if (sulTavolo != t.numeroCarteSulTavolo) violazione("NumeroCarteSulTavolo is off");
+        int manoPC = 0, manoH = 0;
+        bool asso = false;
+        for (int p = 1; p <= 3; ++p) manoPC += t.carta[p].empty() ? 0 : 1;
+        for (int p = 4; p <= 6; ++p) manoH += t.carta[p].empty() ? 0 : 1;
+        for (const int p : kPostiTavolo) asso = asso || t.carta[p].isAce();
+        if (manoPC != t.carteInManoAPC) violazione("CarteInManoAPC is off");
+        if (manoH != t.carteInManoAdH) violazione("CarteInManoAdH is off");
+        if (asso != t.assoInTavola) violazione("AssoInTavola is off");
         if (carte != 40) violazione("cards accounted for: " + std::to_string(carte));
     }
 
