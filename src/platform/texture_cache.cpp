@@ -23,7 +23,7 @@ SDL_Texture* TextureCache::get(const std::string& name, int w, int h) {
         return it->second.texture.get();
     }
     ++loads_;
-    SurfacePtr source = loader_(name);
+    SurfacePtr source = loader_ ? loader_(name) : nullptr;
     if (!source) {
         missing_.insert(name);
         return nullptr;

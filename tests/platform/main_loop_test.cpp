@@ -2,6 +2,11 @@
 
 #include <gtest/gtest.h>
 
+#include "audio/recording_media_player.h"
+#include "data/temp_dati.h"
+#include "game/game.h"
+#include "sdl_fixture.h"
+
 namespace gnamm::platform {
 namespace {
 
@@ -13,6 +18,85 @@ TEST(WaitTimeout, SleepsUntilTheEarlierDeadlineOrForInput) {
     EXPECT_EQ(WaitTimeoutMs(1000, std::nullopt, 1500), 500);
     EXPECT_EQ(WaitTimeoutMs(1000, 900, std::nullopt), 0);  // overdue: fire at once
     EXPECT_EQ(WaitTimeoutMs(0, int64_t{1} << 40, std::nullopt), kMaxWaitMs);
+}
+
+// The real loop on SDL's dummy video driver, with a virtual clock.
+class LoopTest : public ::testing::Test {
+  protected:
+    void SetUp() override { testing_support::EnsureSdl(); }
+    SDL_Event keyDown(SDL_Keycode k) {
+        SDL_Event e{};
+        e.type = SDL_KEYDOWN;
+        e.key.keysym.sym = k;
+        e.key.windowID = SDL_GetWindowID(window->window());
+        return e;
+    }
+    void start(WindowMode mode) {
+        window = std::make_unique<MainWindow>(mode, dir.dati());
+        ASSERT_TRUE(window->ok()) << SDL_GetError();
+        renderer = std::make_unique<ScreenRenderer>(window->renderer(), nullptr, FontFiles{});
+        loop = std::make_unique<MainLoop>(game, *window, *renderer);
+    }
+    void TearDown() override {
+        loop.reset();
+        renderer.reset();
+        window.reset();
+    }
+    gnamm::testing_support::TempDati dir;
+    VirtualClock clock;
+    SeededRandom rng{1};
+    RecordingMediaPlayer media{clock};
+    Game game{clock, rng, media, Paths{dir.dati(), dir.dati()}};
+    std::unique_ptr<MainWindow> window;
+    std::unique_ptr<ScreenRenderer> renderer;
+    std::unique_ptr<MainLoop> loop;
+};
+
+TEST_F(LoopTest, DrawsOnlyWhenThePictureChanges) {
+    start(WindowMode{false, 800, 600});
+    SDL_FlushEvents(SDL_FIRSTEVENT, SDL_LASTEVENT);
+    EXPECT_TRUE(loop->step(0));
+    const int first = loop->framesDrawn();
+    EXPECT_GE(first, 1);
+    EXPECT_TRUE(loop->step(0));
+    EXPECT_TRUE(loop->step(0));
+    EXPECT_EQ(loop->framesDrawn(), first);  // nothing changed: no frame
+
+    game.screen.lblIstruzioni.text = "Tocca a te, Ada";
+    EXPECT_TRUE(loop->step(0));
+    EXPECT_EQ(loop->framesDrawn(), first + 1);
+
+    // A resized or exposed window is drawn again even though the model stands still.
+    SDL_Event exposed{};
+    exposed.type = SDL_WINDOWEVENT;
+    exposed.window.event = SDL_WINDOWEVENT_EXPOSED;
+    exposed.window.windowID = SDL_GetWindowID(window->window());
+    SDL_PushEvent(&exposed);
+    EXPECT_TRUE(loop->step(0));
+    EXPECT_EQ(loop->framesDrawn(), first + 2);
+}
+
+TEST_F(LoopTest, ClosingTheWindowEndsTheLoop) {
+    start(WindowMode{false, 800, 600});
+    SDL_Event quit{};
+    quit.type = SDL_QUIT;
+    SDL_PushEvent(&quit);
+    EXPECT_FALSE(loop->step(0));
+}
+
+TEST_F(LoopTest, FullScreenSwitchIsRememberedInTheDataFolder) {
+    start(WindowMode{false, 800, 600});
+    SDL_FlushEvents(SDL_FIRSTEVENT, SDL_LASTEVENT);
+    SDL_Event f11 = keyDown(SDLK_F11);
+    SDL_PushEvent(&f11);
+    EXPECT_TRUE(loop->step(0));
+    EXPECT_TRUE(LoadWindowMode(dir.dati()).fullScreen);
+    SDL_PushEvent(&f11);
+    EXPECT_TRUE(loop->step(0));
+    const WindowMode back = LoadWindowMode(dir.dati());
+    EXPECT_FALSE(back.fullScreen);
+    EXPECT_EQ(back.width, 800);
+    EXPECT_EQ(back.height, 600);
 }
 
 }  // namespace
