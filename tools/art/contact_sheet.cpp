@@ -1,9 +1,5 @@
-// Writes one PNG with every picture of the game side by side, to look at them together.
-//
-// Usage: gnamm-contact-sheet ASSETS_FOLDER OUTPUT.png
-// Sections: card faces; each card back on each card colour of the options; the speech
-// bubbles over the table colour; Nonno Zeb's photos; the remaining fixed pictures. A
-// picture that is missing or does not decode shows as a red cross, so gaps stand out.
+#include "contact_sheet.h"
+
 #include <algorithm>
 #include <cstdio>
 #include <string>
@@ -13,10 +9,9 @@
 #include "data/asset_catalog.h"
 #include "picture_file.h"
 
-namespace {
+namespace gnamm::art {
 
-using namespace gnamm::art;
-namespace assets = gnamm::assets;
+namespace {
 
 constexpr int kSheetWidth = 2400;
 constexpr int kGap = 14;
@@ -147,20 +142,14 @@ void Fill(Sheet& sheet) {
 
 }  // namespace
 
-int main(int argc, char** argv) {
-    if (argc != 3) {
-        std::fprintf(stderr, "usage: gnamm-contact-sheet ASSETS_FOLDER OUTPUT.png\n");
-        return 2;
-    }
+int WriteContactSheet(const std::string& assetsRoot, const std::string& output) {
     // Lay out once to learn the height, then draw for real.
-    Sheet measure(argv[1], 1);
+    Sheet measure(assetsRoot, 1);
     Fill(measure);
-    Sheet sheet(argv[1], measure.used());
+    Sheet sheet(assetsRoot, measure.used());
     Fill(sheet);
-    if (!sheet.canvas().WritePng(argv[2])) {
-        std::fprintf(stderr, "gnamm-contact-sheet: cannot write %s\n", argv[2]);
-        return 1;
-    }
-    std::printf("%s: %d pictures missing\n", argv[2], sheet.missing());
-    return 0;
+    if (!sheet.canvas().WritePng(output)) return -1;
+    return sheet.missing();
 }
+
+}  // namespace gnamm::art

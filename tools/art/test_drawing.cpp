@@ -11,6 +11,7 @@
 #include "data/asset_catalog.h"
 #include "picture_sizes.h"
 #include "zeb_model.h"
+#include "zeb_poses.h"
 
 namespace gnamm::art {
 namespace {
@@ -85,6 +86,31 @@ TEST(ZebModel, WithoutHisWallZebLeavesTheCornersClear) {
     EXPECT_EQ(first[0] >> 24, 0u);
     EXPECT_EQ(first[kPhoto.width - 1] >> 24, 0u);
     EXPECT_EQ(first[(kPhoto.height / 2) * kPhoto.width + kPhoto.width / 2] >> 24, 255u);
+}
+
+TEST(ZebPoses, EveryShownHandIsInsideThePhotoAndPortraitsShowTheirLevel) {
+    for (int n = 1; n <= 24; ++n) {
+        SCOPED_TRACE(n);
+        const ZebPose p = PhotoPose(n);
+        for (const Hand* h : {&p.left, &p.right}) {
+            if (!h->shown) continue;
+            EXPECT_GT(h->x, 30);
+            EXPECT_LT(h->x, kPhoto.width - 30);
+            EXPECT_GT(h->y, 60) << "fingers or prop above the frame";
+            EXPECT_LT(h->y, kPhoto.height - 20);
+        }
+        for (double eye : {p.face.leftEye, p.face.rightEye}) {
+            EXPECT_GE(eye, 0.0);
+            EXPECT_LE(eye, 1.0);
+        }
+    }
+    // 'Cunning' winks, 'Cheat' hides a card and looks away, 'Honest' looks straight at you.
+    const ZebPose cunning = PhotoPose(24), cheat = PhotoPose(23), honest = PhotoPose(18);
+    EXPECT_NE(cunning.face.leftEye == 0, cunning.face.rightEye == 0);
+    EXPECT_TRUE(cheat.left.prop == Prop::SleeveCard || cheat.right.prop == Prop::SleeveCard);
+    EXPECT_NE(cheat.face.lookX, 0.0);
+    EXPECT_EQ(honest.face.lookX, 0.0);
+    EXPECT_GT(honest.face.smile, 0.0);
 }
 
 TEST(Canvas, FailsSoftlyWhereItCannotWrite) {

@@ -10,6 +10,7 @@
 #include <set>
 #include <string>
 
+#include "contact_sheet.h"
 #include "data/asset_catalog.h"
 #include "picture_file.h"
 #include "picture_sizes.h"
@@ -125,6 +126,21 @@ TEST(Pictures, PhotosFillTheirFrameAndNoTwoAreAlike) {
         seen.insert(Fingerprint(photo.get()));
     }
     EXPECT_EQ(seen.size(), 24u);
+}
+
+TEST(ContactSheet, ShowsEveryPictureAndMarksWhatIsMissing) {
+    const char* tmp = std::getenv("GNAMM_TEST_TMP");
+    const std::filesystem::path root = std::filesystem::path(tmp ? tmp : "/tmp") / "sheet";
+    std::filesystem::remove_all(root);
+    std::filesystem::create_directories(root / "empty");
+    const std::string sheet = (root / "sheet.png").string();
+    EXPECT_EQ(WriteContactSheet(AssetsRoot().string(), sheet), 0);
+    EXPECT_TRUE(DecodePicture(sheet));
+    // Nothing there at all: every picture is marked, each back once per card colour.
+    const int everything = static_cast<int>(assets::AllPictures().size() + 3 * 4);
+    EXPECT_EQ(WriteContactSheet((root / "empty").string(), sheet), everything);
+    EXPECT_EQ(WriteContactSheet(AssetsRoot().string(), (root / "no" / "sheet.png").string()), -1);
+    std::filesystem::remove_all(root);
 }
 
 // A player may drop in a picture of their own under the original name, in any case and
