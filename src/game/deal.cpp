@@ -114,11 +114,14 @@ void OnScegli4CarteSulTavolo(Game& g) {
     g.media.command(Channel::Rumori, Command::Close);
     t.numeroCarteSulTavolo = 4;
     SpiaSuoni& spia = g.suoni.spia;
-    if (spia.ambiente == 0) spia.busy = true;
+    // The deal holds the indicator only when no saloon sound does; it gives back only what it
+    // took, so a saloon sound still playing keeps it.
+    const bool presa = spia.ambiente == 0;
+    if (presa) spia.busy = true;
     Scegli6Carte(g);
     g.scheduler.setInterval(Timer::Scegli6Carte, IntervalloMazziere(g.opzioni.velocitaMazziere));
     g.scheduler.enable(Timer::Scegli6Carte);
-    spia.busy = false;
+    if (presa) spia.busy = false;
 }
 
 int AvanzaDistribuzione(Player mazziere, int place) {

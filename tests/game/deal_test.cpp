@@ -199,6 +199,18 @@ TEST_F(DealTest, DealingNoisesAndTheSaloonRestart) {
     EXPECT_TRUE(g.suoni.spia.busy);  // the saloon sound still holds it
 }
 
+TEST_F(DealTest, ASaloonSoundKeepsTheIndicatorThroughTheOpening) {
+    g.tavolo.mazziere = Player::PC;
+    g.suoni.spia.ambiente = 14;
+    g.suoni.spia.busy = true;
+    inizia();
+    for (int t = 0; t < 11; ++t) {
+        avanza(200);
+        ASSERT_TRUE(g.suoni.spia.busy) << t;
+    }
+    EXPECT_EQ(g.tavolo.aChiTocca, Player::H);
+}
+
 TEST(Distribuzione, AlternatesFromTheDealersOpponent) {
     std::vector<int> ordine;
     for (int c = 1; c != 7; c = AvanzaDistribuzione(Player::H, c)) ordine.push_back(c);
