@@ -47,7 +47,8 @@ std::string RigaAlbo(int n, const std::string& vincitore, const std::string& sco
 void OnLampeggiaScritta(Game& g);
 void OnLampeggiaScritta2(Game& g);
 
-// The caption "Classifica": shows or hides the panel and the card cover.
+// The caption "Classifica": shows or hides the panel and the card cover; nothing while the
+// continue prompt waits (Enter there reads the panel to know whether a Torneo has ended).
 void ToggleClassifica(Game& g);
 // A click on LstAlbo. The design gives the keyboard focus back to the continue button so that
 // Enter keeps working; here the window takes every key before any element does, so a click

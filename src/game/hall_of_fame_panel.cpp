@@ -195,6 +195,11 @@ void ApriClassifica(Game& g) {
 }
 
 void ToggleClassifica(Game& g) {
+    // Enter on the continue prompt tells the end of a Torneo from the end of a Gioco by this
+    // panel being up. So while the prompt waits, the caption leaves the panel as it is: closing
+    // it after a Torneo would carry the old Partite into the next Gioco, and opening it after a
+    // Gioco would throw the Torneo in progress away.
+    if (g.screen.FraQuando.visible) return;
     if (g.screen.FraPannello[3].visible) {
         g.screen.FraPannello[3].visible = false;
         g.screen.lblCopriCarte.visible = false;

@@ -53,11 +53,18 @@ struct Sessione {
     }
 
     // Plays until the hall of fame panel opens at the end of a Torneo; false if it never does.
+    // At each pause between Giochi the player tries to look at the ranking first.
     bool giocaTorneo() {
         for (int passi = 0; passi < 400000; ++passi) {
             if (g.screen.FraPannello[3].visible && g.screen.FraQuando.visible) return true;
             if (g.screen.FraQuando.visible) {
+                const int partite = g.partita.partitePC + g.partita.partiteH;
+                click(TargetKind::Classifica);
+                EXPECT_FALSE(g.screen.FraPannello[3].visible);
                 g.key(Key::Enter);
+                EXPECT_EQ(g.partita.partitePC + g.partita.partiteH, partite);
+                EXPECT_FALSE(g.screen.FraPannello[4].visible);
+                ++pause;
             } else {
                 gioca();
             }
@@ -70,6 +77,7 @@ struct Sessione {
     SeededRandom rng;
     RecordingMediaPlayer media{clock};
     Game g;
+    int pause = 0;  // pauses between Giochi of the Torneo
 };
 
 // Every line of the file is one quoted item ended by CR LF.
@@ -103,6 +111,7 @@ TEST(HallOfFameScenario, TwoTorneiLeaveTheDocumentedFilesAndARestartShowsThem) {
     ASSERT_EQ(g.livello, Livello::Honest);
 
     ASSERT_TRUE(s->giocaTorneo()) << "the first Torneo never ended";
+    EXPECT_GE(s->pause, 2);  // at least three Giochi, so the pauses were tried
     const std::string primo = g.partita.vincitore;
     ASSERT_FALSE(primo.empty());
     EXPECT_EQ(g.classifica.albo.size(), 1u);
@@ -110,8 +119,13 @@ TEST(HallOfFameScenario, TwoTorneiLeaveTheDocumentedFilesAndARestartShowsThem) {
     EXPECT_EQ(g.classifica.inserimentoVincitore, 1);
     EXPECT_EQ(g.screen.lblNomeGiocatore[1].text, primo);
 
-    // Enter closes the panel and the level choice starts the next Torneo.
+    // The caption cannot take the panel away while the prompt waits: Enter still starts a
+    // new Torneo, with the Partite back to nought.
+    s->click(TargetKind::Classifica);
+    EXPECT_TRUE(g.screen.FraPannello[3].visible);
     g.key(Key::Enter);
+    EXPECT_EQ(g.partita.partitePC + g.partita.partiteH, 0);
+    EXPECT_TRUE(g.screen.FraPannello[4].visible);
     EXPECT_FALSE(g.screen.FraPannello[3].visible);
     EXPECT_EQ(g.screen.lblNomeGiocatore[1].fore, colors::kWhite);
     s->click(TargetKind::Livello, 2);
