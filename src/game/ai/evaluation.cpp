@@ -1,5 +1,7 @@
 #include "game/ai/evaluation.h"
 
+#include <charconv>
+
 namespace gnamm {
 
 namespace {
@@ -54,6 +56,14 @@ void AggiungiPotenziale(Potenziale& p, Card c, bool giocata) {
 }
 
 }  // namespace
+
+float ComeTesto(float x) {
+    char buf[32];
+    const auto scritto = std::to_chars(buf, buf + sizeof buf, x, std::chars_format::general, 7);
+    float letto = x;
+    std::from_chars(buf, scritto.ptr, letto);
+    return letto;
+}
 
 float StimaRischio(int inMano, int nonViste, int conValore) {
     const long long u = nonViste;
@@ -163,11 +173,14 @@ void ValutaMossePC(const TableState& t, const Ricerca& r, const ListaMosse& list
         bool sicura = false;
         const float rischio = RischioScopa(t, lasciato, sguardo, &sicura);
 
-        out.puntiReali[m] = reali;
-        out.puntiPotenziali[m] = potenziali;
-        out.rischioScopa[m] = rischio;
-        out.puntiTotali[m] =
-            mossa.presa() ? potenziali + reali + rischio : reali + potenziali + rischio;
+        // The fields keep what their text keeps; the total adds what the fields read back to
+        // the risk just computed, as the choice will see it.
+        out.puntiReali[m] = ComeTesto(reali);
+        out.puntiPotenziali[m] = ComeTesto(potenziali);
+        out.rischioScopa[m] = ComeTesto(rischio);
+        out.puntiTotali[m] = ComeTesto(mossa.presa()
+                                           ? out.puntiPotenziali[m] + out.puntiReali[m] + rischio
+                                           : reali + out.puntiPotenziali[m] + rischio);
         out.expTotale[m] = lasciato;
         out.sicura[m] = sicura;
     }

@@ -12,6 +12,9 @@ namespace gnamm {
 // Zeb, for 'Cunning' Zeb in the Manche where he is not honest.
 enum class Sguardo { Stima, ManoUmano };
 
+// A score as the game holds it: as text of at most 7 significant digits, read back.
+float ComeTesto(float x);
+
 // The probability that a hand of `inMano` cards, drawn from `nonViste` unseen cards of which
 // `conValore` have the value wanted, holds at least one of them; as a negative risk, -1..0.
 float StimaRischio(int inMano, int nonViste, int conValore);

@@ -46,10 +46,11 @@ TEST(Evaluation, TheWorkedEstimate) {
     const auto p = Valuta(t);
     ASSERT_EQ(p.lista.mossePossibili, 1);
     EXPECT_EQ(p.val.expTotale[1], 5);
-    EXPECT_EQ(p.val.rischioScopa[1], static_cast<float>(-169.0 / 455.0));
+    EXPECT_EQ(p.val.rischioScopa[1], -0.3714286f);  // as its text holds it
     EXPECT_EQ(p.val.puntiReali[1], 0.0f);
-    EXPECT_EQ(p.val.puntiPotenziali[1], 0.0476f + 0.0476f);
-    EXPECT_EQ(p.val.puntiTotali[1], (0.0476f + 0.0476f) + 0.0f + p.val.rischioScopa[1]);
+    EXPECT_EQ(p.val.puntiPotenziali[1], 0.0952f);
+    // The total adds the risk as computed, not as shown: -0.27622858 shown as -0.2762286.
+    EXPECT_EQ(p.val.puntiTotali[1], -0.2762286f);
 }
 
 TEST(Evaluation, ADeckPointWonNowIsRealAndNoLongerPotential) {
@@ -58,19 +59,19 @@ TEST(Evaluation, ADeckPointWonNowIsRealAndNoLongerPotential) {
     const auto t = ConMano(Posizione({"7q", "2f"}, {"7c"}), 0, 0);
     auto p = Valuta(t, s);
     EXPECT_EQ(p.val.puntiReali[1], 1.0f);  // Sette: 1 + the played 7 + the captured 7
-    EXPECT_EQ(p.val.puntiPotenziali[1], 0.0909f + (0.0476f + 0.0476f));
+    EXPECT_EQ(p.val.puntiPotenziali[1], 0.1861f);
     EXPECT_EQ(p.val.copia[0], 3);
 
     // The same move with the Sette point already gone earns neither term.
     s.h.punto[0] = true;
     p = Valuta(t, s);
     EXPECT_EQ(p.val.puntiReali[1], 0.0f);
-    EXPECT_EQ(p.val.puntiPotenziali[1], 0.0909f + (0.0476f + 0.0476f));
+    EXPECT_EQ(p.val.puntiPotenziali[1], 0.1861f);
 
     // Without the earlier 7 the point stays open: the two 7s are potential.
     p = Valuta(t);
     EXPECT_EQ(p.val.puntiReali[1], 0.0f);
-    EXPECT_EQ(p.val.puntiPotenziali[1], 0.0909f + (0.2f + 0.2f) + (0.0476f + 0.0476f));
+    EXPECT_EQ(p.val.puntiPotenziali[1], 0.5861f);
 }
 
 TEST(Evaluation, TheTieSixCountsAsOneMoreCard) {
@@ -88,7 +89,7 @@ TEST(Evaluation, GnammTermAndTheAceExceptions) {
     EXPECT_EQ(p.val.puntiReali[1], 1.0f);
     EXPECT_EQ(p.val.expTotale[1], 0);
     EXPECT_EQ(p.val.rischioScopa[1], 0.0f);
-    EXPECT_EQ(p.val.puntiPotenziali[1], 0.2f + (0.0476f + 0.0476f + 0.0476f));
+    EXPECT_EQ(p.val.puntiPotenziali[1], 0.3428f);
 
     // An ace that takes only the table's ace.
     p = Valuta(ConMano(Posizione({"Kc", "Aq", "5f"}, {"Ap"}), 0, 0));
@@ -109,7 +110,7 @@ TEST(Evaluation, LayPenaltiesAndPotentialLosses) {
     auto p = Valuta(t);
     EXPECT_EQ(p.val.puntiReali[1], -1.2f);
     EXPECT_EQ(p.val.expTotale[1], 1);
-    EXPECT_EQ(p.val.rischioScopa[1], StimaRischio(3, 15, 3));
+    EXPECT_EQ(p.val.rischioScopa[1], ComeTesto(StimaRischio(3, 15, 3)));
     EXPECT_EQ(p.val.puntiPotenziali[1], -0.0476f);
 
     // Laying the 5 di Cuori on a table of K: 15 left, out of reach of a single card.
@@ -117,12 +118,12 @@ TEST(Evaluation, LayPenaltiesAndPotentialLosses) {
     EXPECT_EQ(p.val.puntiReali[1], -0.8f);
     EXPECT_EQ(p.val.puntiPotenziali[1], -0.0476f);
     EXPECT_EQ(p.val.rischioScopa[1], 0.0f);
-    EXPECT_EQ(p.val.puntiTotali[1], -0.8f + -0.0476f + 0.0f);
+    EXPECT_EQ(p.val.puntiTotali[1], -0.8476f);
 
     p = Valuta(ConMano(Posizione({"Kc"}, {"6q"}), 0, 0));
-    EXPECT_EQ(p.val.puntiPotenziali[1], -0.1818f + -0.0476f);
+    EXPECT_EQ(p.val.puntiPotenziali[1], -0.2294f);
     p = Valuta(ConMano(Posizione({"Kc"}, {"6f"}), 0, 0));
-    EXPECT_EQ(p.val.puntiPotenziali[1], -0.0769f + -0.0476f);
+    EXPECT_EQ(p.val.puntiPotenziali[1], -0.1245f);
     p = Valuta(ConMano(Posizione({"Kc"}, {"6p"}), 0, 0));
     EXPECT_EQ(p.val.puntiPotenziali[1], -0.0952f);
 
@@ -147,7 +148,7 @@ TEST(Evaluation, RiskRuleBounds) {
     t.valoriRimasti[6] = 1;
     p = Valuta(t);
     EXPECT_EQ(p.val.rischioScopa[1], -1.0f);
-    EXPECT_EQ(p.val.puntiTotali[1], p.val.puntiPotenziali[1] + 0.0f + -1.0f);
+    EXPECT_EQ(p.val.puntiTotali[1], ComeTesto(p.val.puntiPotenziali[1] + 0.0f + -1.0f));
 }
 
 TEST(Evaluation, TheLookAtTheHumansHand) {
@@ -173,6 +174,16 @@ TEST(Evaluation, InconsistentCountsStayInRange) {
     t.valoriRimasti[6] = 4;
     const auto p = Valuta(t);
     EXPECT_EQ(p.val.rischioScopa[1], -1.0f);
+}
+
+TEST(Evaluation, ScoresKeepSevenSignificantDigits) {
+    // Float noise below the seventh digit is gone, so equal decimal scores tie.
+    EXPECT_EQ(ComeTesto(0.2f + 0.0476f + 0.0476f + 0.0476f), 0.3428f);
+    EXPECT_EQ(ComeTesto(0.0909f + 0.0909f), ComeTesto(0.1818f));
+    EXPECT_EQ(ComeTesto(1.0f + -1.2f), -0.2f);
+    EXPECT_EQ(ComeTesto(static_cast<float>(-169.0 / 455.0)), -0.3714286f);
+    EXPECT_EQ(ComeTesto(0.0f), 0.0f);
+    EXPECT_EQ(ComeTesto(-1.0f), -1.0f);
 }
 
 }  // namespace
