@@ -13,9 +13,10 @@ namespace gnamm {
 
 namespace {
 
-// Rejection sampling draws again until a position fits. A sound generator gets there in a few
-// hundred draws; one that keeps returning taken positions must still not hang the game, so
-// after this many misses the next fitting position from the last draw is taken.
+// Rejection sampling draws again until a position fits, in a loop: a call per rejected draw
+// would nest as deep as the bad luck goes. A fair generator gets there in a few hundred draws;
+// one that keeps returning taken positions must still not hang the game, so after this many
+// misses the next fitting position from the last draw is taken.
 constexpr int kTentativiMassimi = 4000;
 
 template <typename Adatta>
