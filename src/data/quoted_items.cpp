@@ -56,6 +56,9 @@ std::optional<Item> ParseItem(std::string_view line) {
 
 ParsedItems ParseItems(std::string_view contents) {
     ParsedItems out;
+    // A byte-order mark left by an editor is not part of the first item.
+    constexpr std::string_view kBom = "\xEF\xBB\xBF";
+    if (contents.substr(0, kBom.size()) == kBom) contents.remove_prefix(kBom.size());
     std::size_t start = 0;
     while (start < contents.size()) {
         const std::size_t lf = contents.find('\n', start);

@@ -44,6 +44,12 @@ TEST(QuotedItems, LinesThatAreNotItemsAreReportedWithTheirPlace) {
     EXPECT_EQ(p.items[1], Item{int64_t{7}});
 }
 
+TEST(QuotedItems, AByteOrderMarkFromAnEditorIsSkipped) {
+    const ParsedItems p = ParseItems("\xEF\xBB\xBF\"Middle\"\r\n");
+    EXPECT_TRUE(p.clean);
+    EXPECT_EQ(p.items, std::vector<Item>{std::string("Middle")});
+}
+
 TEST(QuotedItems, AWholeLastLineWithoutItsLineEndStillReads) {
     const ParsedItems p = ParseItems("\"a\"\r\n\"b\"");
     EXPECT_EQ(p.items.size(), 2u);
