@@ -633,6 +633,16 @@ void DrawZeb(cairo_t* cr, const ZebPose& pose, bool background) {
     Head(cr, pose);
     if (pose.left.shown) DrawHand(cr, pose.left);
     if (pose.right.shown) DrawHand(cr, pose.right);
+    if (background) {
+        // The lamp's warm light falls on him too, and the corners sink into shadow.
+        cairo_pattern_t* light = cairo_pattern_create_radial(90, 70, 20, 200, 260, 460);
+        cairo_pattern_add_color_stop_rgba(light, 0, 1.0, 0.75, 0.35, 0.16);
+        cairo_pattern_add_color_stop_rgba(light, 0.6, 1.0, 0.6, 0.2, 0.04);
+        cairo_pattern_add_color_stop_rgba(light, 1, 0.1, 0.04, 0.0, 0.35);
+        cairo_set_source(cr, light);
+        cairo_paint(cr);
+        cairo_pattern_destroy(light);
+    }
     Extra(cr, pose);
 }
 
