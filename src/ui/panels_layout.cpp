@@ -40,6 +40,8 @@ void Splash(Screen& s) {
     s.FraSplash = Figura(FrameId::None, {0, 0, 12000, 9000});
     s.FraSplash.opaque = true;
     s.FraSplash.back = colors::kBlack;
+    // Start-up raises the splash; a game that has not started up takes clicks at once.
+    s.FraSplash.visible = false;
     s.ImgSplash = Figura(f, {0, 0, 12000, 9000});
     s.lblNonnoZeb = Testo(f, {2400, 900, 7200, 720}, "Nonno Zeb ti sfida a", 24.0f, true);
     s.lblNonnoZeb.fore = colors::kYellow;
@@ -224,8 +226,8 @@ void LayoutPannelli(Screen& s) {
         p.opaque = true;
         p.back = s.windowBack;
         p.border = true;
-        // Only the level choice shows at start-up, waiting behind the splash.
-        p.visible = k == 4;
+        // Start-up shows the level choice, waiting behind the splash.
+        p.visible = false;
     }
     s.lblCopriCarte = Figura(FrameId::None, {2025, 3300, 8250, 2950});
     s.lblCopriCarte.opaque = true;
