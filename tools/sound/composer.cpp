@@ -31,6 +31,7 @@ class Dice {
     std::uint64_t state_;
 };
 
+// A chord as the pianist thinks of it: notes counted in semitones from the key note.
 struct Chord {
     std::vector<int> tones;  // semitones above the tonic; the first is the root
 };
@@ -54,6 +55,7 @@ std::vector<Chord> Progression(const char* text) {
     return chords;
 }
 
+// What makes a rag a rag and a waltz a waltz: metre, pace, tune rhythms and chord changes.
 struct StyleSpec {
     int beatsPerBar;
     double minBpm, maxBpm;
@@ -116,6 +118,7 @@ const StyleSpec& Spec(Style style) {
 constexpr const char* kMinorA = "i i iv i V7 V7 i i i i iv iv i V7 i i";
 constexpr const char* kMinorB = "VI VI III III iv iv V7 V7 i i iv iv VI V7 i i";
 
+// One note of the tune within its bar, as a step of the scale.
 struct MelodyNote {
     int onset;   // eighths into the bar
     int length;  // eighths
@@ -123,6 +126,8 @@ struct MelodyNote {
 };
 using Bar = std::vector<MelodyNote>;
 
+// Writes one track: the tune in phrases of eight bars, fitted to the chords, over the left
+// hand of its style, repeated to fill the track's length.
 class Composer {
   public:
     Composer(const TrackPlan& plan, const StyleSpec& spec)

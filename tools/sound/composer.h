@@ -10,6 +10,7 @@ namespace gnamm::sound {
 
 enum class Style { Rag, Folk, Waltz, March, Ballad };
 
+// What a track is to be before it is composed.
 struct TrackPlan {
     std::string title;
     Style style;
@@ -20,6 +21,7 @@ struct TrackPlan {
     int seconds = 0;  // how long the game lets the track play
 };
 
+// One note of a composed track.
 struct NoteEvent {
     double beat;    // quarter notes from the start
     double length;  // quarter notes
@@ -28,6 +30,7 @@ struct NoteEvent {
     int channel;  // 0 the tune, 1 the left hand
 };
 
+// A composed track, ready to be written as MIDI.
 struct Score {
     std::string title;
     int beatsPerBar = 4;  // quarter notes in a bar

@@ -17,10 +17,12 @@ namespace {
 constexpr int kPpqn = 480;
 constexpr unsigned char kChannelVolume = 75;
 
+// Frees a libsmf file and the tracks and events it owns.
 struct SmfDeleter {
     void operator()(smf_t* smf) const { smf_delete(smf); }
 };
 
+// One MIDI message at its time, before it joins the track in order.
 struct Message {
     int pulse;
     int order;  // at one instant: set-up first, then note-offs, then note-ons

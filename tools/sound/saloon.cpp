@@ -16,6 +16,7 @@ double Hz(int midi) {
     return 440.0 * std::pow(2.0, (midi - 69) / 12.0);
 }
 
+// A note of the saloon's piano phrases.
 struct Note {
     double at;   // seconds
     int pitch;   // MIDI number

@@ -8,6 +8,7 @@
 
 namespace gnamm::sound {
 
+// A rendered sound and the file name it is written to.
 struct NamedSound {
     std::string file;  // "Carta1.wav"
     Samples samples;
