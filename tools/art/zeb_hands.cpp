@@ -38,29 +38,9 @@ void Card(cairo_t* cr, double x, double y, double angle, double scale, bool red)
 void PropInHand(cairo_t* cr, const Hand& h) {
     switch (h.prop) {
         case Prop::None:
+        case Prop::Watch:  // held in front of the palm, drawn with the hand
         case Prop::SleeveCard:
             break;
-        case Prop::Watch: {
-            cairo_arc(cr, h.x, h.y - 34, 28, 0, 2 * M_PI);
-            SetColor(cr, kGolden);
-            cairo_fill_preserve(cr);
-            Outline(cr, 3);
-            cairo_arc(cr, h.x, h.y - 34, 21, 0, 2 * M_PI);
-            SetColor(cr, Hex(0xfff8e6));
-            cairo_fill(cr);
-            SetColor(cr, kOutline);
-            cairo_set_line_width(cr, 2.5);
-            cairo_move_to(cr, h.x, h.y - 34);
-            cairo_line_to(cr, h.x, h.y - 50);
-            cairo_move_to(cr, h.x, h.y - 34);
-            cairo_line_to(cr, h.x + 11, h.y - 30);
-            cairo_stroke(cr);
-            cairo_arc(cr, h.x, h.y - 66, 6, 0, 2 * M_PI);
-            SetColor(cr, kGolden);
-            cairo_set_line_width(cr, 3);
-            cairo_stroke(cr);
-            break;
-        }
         case Prop::Glass: {
             Saved saved(cr);
             cairo_translate(cr, h.x, h.y);
@@ -104,11 +84,46 @@ void PropInHand(cairo_t* cr, const Hand& h) {
     }
 }
 
+// The pocket watch lying open in his palm, its chain running back to the waistcoat.
+void Watch(cairo_t* cr, const Hand& h) {
+    const double x = h.x, y = h.y - 14;
+    cairo_move_to(cr, x, y - 30);
+    cairo_curve_to(cr, x - 40, y - 50, x - 30, y + 60, 200, 520);
+    SetColor(cr, kGolden);
+    cairo_set_line_width(cr, 3);
+    cairo_stroke(cr);
+    cairo_arc(cr, x, y, 30, 0, 2 * M_PI);
+    SetColor(cr, kGolden);
+    cairo_fill_preserve(cr);
+    Outline(cr, 3);
+    cairo_arc(cr, x, y, 23, 0, 2 * M_PI);
+    SetColor(cr, Hex(0xfff8e6));
+    cairo_fill(cr);
+    SetColor(cr, kOutline);
+    cairo_set_line_width(cr, 2.5);
+    for (int i = 0; i < 12; ++i) {
+        const double a = i * M_PI / 6;
+        cairo_move_to(cr, x + std::cos(a) * 19, y + std::sin(a) * 19);
+        cairo_line_to(cr, x + std::cos(a) * 22, y + std::sin(a) * 22);
+    }
+    cairo_move_to(cr, x, y);
+    cairo_line_to(cr, x, y - 16);
+    cairo_move_to(cr, x, y);
+    cairo_line_to(cr, x + 11, y + 4);
+    cairo_stroke(cr);
+    cairo_arc(cr, x, y - 36, 6, 0, 2 * M_PI);
+    SetColor(cr, kGolden);
+    cairo_set_line_width(cr, 3);
+    cairo_stroke(cr);
+}
+
 }  // namespace
 
 void DrawHand(cairo_t* cr, const Hand& h) {
     Saved saved(cr);
     PropInHand(cr, h);
+    cairo_matrix_t unturned;
+    cairo_get_matrix(cr, &unturned);
     cairo_translate(cr, h.x, h.y);
     cairo_rotate(cr, h.angle * kRad);
     cairo_scale(cr, h.size, h.size);
@@ -174,6 +189,10 @@ void DrawHand(cairo_t* cr, const Hand& h) {
     cairo_fill_preserve(cr);
     Outline(cr, 2.5);
     if (h.prop == Prop::SleeveCard) Card(cr, 20, 40, 20, 0.9, true);
+    if (h.prop == Prop::Watch) {
+        cairo_set_matrix(cr, &unturned);
+        Watch(cr, h);
+    }
 }
 
 void DrawArm(cairo_t* cr, double shoulderX, const Hand& h) {
