@@ -37,7 +37,6 @@ speak() {  # speed -> $work/dry.wav: the bare words, silence trimmed
 }
 
 speed=$base_speed
-tempo=1
 speak "$speed"
 length=$(soxi -D "$work/dry.wav")
 # Speed up only as much as needed; espeak-ng keeps the words clear up to about 450 words a
@@ -48,8 +47,12 @@ if [ "$speed" != "$base_speed" ]; then
     speak "$speed"
     length=$(soxi -D "$work/dry.wav")
 fi
-tempo=$(awk -v d="$length" -v b="$budget" 'BEGIN { t = d / b; if (t < 1) t = 1; printf "%.3f", t }')
+stretch=()
+if awk -v d="$length" -v b="$budget" 'BEGIN { exit !(d > b) }'; then
+    stretch=(tempo -s "$(awk -v d="$length" -v b="$budget" 'BEGIN { printf "%.3f", d / b }')")
+fi
 
-sox -G "$work/dry.wav" "$out" tempo -s "$tempo" pitch -150 bass +4 lowpass 4000 \
+# Down a semitone and a half, a little chest, the highs dulled, and the room.
+sox -G "$work/dry.wav" "$out" "${stretch[@]}" pitch -150 bass +4 lowpass 4000 \
     pad 0.02 "$pad" reverb 25 50 60 norm -1 channels 1
 printf '%s\n' "$signature" > "$record"
