@@ -105,7 +105,12 @@ void SdlMediaPlayer::open(Channel c, Slot& s) {
             s.music.reset(Mix_LoadMUS(path->string().c_str()));
             if (!s.music) return;
         } else {
-            s.chunk.reset(Mix_LoadWAV(path->string().c_str()));
+            // Our own stream, closed by us: Mix_LoadWAV loses its stream on a file that will
+            // not decode.
+            SDL_RWops* rw = SDL_RWFromFile(path->string().c_str(), "rb");
+            if (!rw) return;
+            s.chunk.reset(Mix_LoadWAV_RW(rw, 0));
+            SDL_RWclose(rw);
             if (!s.chunk) return;
         }
     }

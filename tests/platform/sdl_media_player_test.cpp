@@ -38,6 +38,18 @@ void WriteWav(const std::filesystem::path& file, int ms) {
               static_cast<std::streamsize>(samples * 2));
 }
 
+// A one-track MIDI file holding one long note.
+void WriteMidi(const std::filesystem::path& file) {
+    const unsigned char bytes[] = {
+        'M',  'T',  'h',  'd',  0, 0, 0, 6,  0, 0, 0, 1, 0, 96,  // format 0, 96 ticks a beat
+        'M',  'T',  'r',  'k',  0, 0, 0, 13,                     //
+        0x00, 0x90, 60,   100,                                   // note on
+        0x83, 0x00, 0x80, 60,   0,                               // off after 384 ticks
+        0x00, 0xFF, 0x2F, 0x00,                                  // end of track
+    };
+    std::ofstream(file, std::ios::binary).write(reinterpret_cast<const char*>(bytes), sizeof bytes);
+}
+
 class MediaPlayerTest : public ::testing::Test {
   protected:
     void SetUp() override {
@@ -45,11 +57,14 @@ class MediaPlayerTest : public ::testing::Test {
         std::filesystem::create_directories(dir.dati());
         WriteWav(dir.dati() / "voice.wav", 3000);
         std::ofstream(dir.dati() / "broken.wav") << "not a sound";
+        WriteMidi(dir.dati() / "02.mid");
     }
     SoundResolver resolver() {
         return [this](std::string_view name) -> std::optional<std::filesystem::path> {
             if (name == "\\Zeb\\S01.wav") return dir.dati() / "voice.wav";
             if (name == "\\Zeb\\S02.wav") return dir.dati() / "broken.wav";
+            if (name == "\\Musiche\\02.mid") return dir.dati() / "02.mid";
+            if (name == "\\Musiche\\03.mid") return dir.dati() / "broken.wav";
             return std::nullopt;
         };
     }
@@ -93,11 +108,36 @@ TEST_F(MediaPlayerTest, MissingOrBrokenFilesLeaveTheChannelClosedAndPlayGoesOn) 
         p.command(Channel::Rumori, Command::Prev);
         p.command(Channel::Rumori, Command::Close);
     }
-    // A missing MIDI track is no different.
-    p.setFile(Channel::Musiche, "\\Musiche\\01.mid");
+    // A missing or broken MIDI track is no different.
+    for (const char* name : {"\\Musiche\\01.mid", "\\Musiche\\03.mid"}) {
+        p.setFile(Channel::Musiche, name);
+        p.command(Channel::Musiche, Command::Open);
+        p.command(Channel::Musiche, Command::Play);
+        EXPECT_EQ(p.state(Channel::Musiche), S::Closed) << name;
+    }
+}
+
+TEST_F(MediaPlayerTest, MusicPlaysMidiThroughTheSoundFont) {
+    if (!FindSoundFont()) GTEST_SKIP() << "no General MIDI sound font installed";
+    SdlMediaPlayer p(resolver());
+    ASSERT_TRUE(p.hasDevice());
+    using S = SdlMediaPlayer::State;
+    p.setFile(Channel::Musiche, "\\Musiche\\02.mid");
     p.command(Channel::Musiche, Command::Open);
+    ASSERT_EQ(p.state(Channel::Musiche), S::Stopped) << Mix_GetError();
     p.command(Channel::Musiche, Command::Play);
-    EXPECT_EQ(p.state(Channel::Musiche), S::Closed);
+    EXPECT_EQ(p.state(Channel::Musiche), S::Playing);
+    EXPECT_TRUE(Mix_PlayingMusic());
+    // Music plays under the voices: a remark on its own channel leaves it playing.
+    p.setFile(Channel::Commenti, "\\Zeb\\S01.wav");
+    p.command(Channel::Commenti, Command::Open);
+    p.command(Channel::Commenti, Command::Play);
+    EXPECT_EQ(p.state(Channel::Musiche), S::Playing);
+    EXPECT_EQ(p.state(Channel::Commenti), S::Playing);
+    p.command(Channel::Musiche, Command::Prev);
+    p.command(Channel::Musiche, Command::Close);
+    EXPECT_FALSE(Mix_PlayingMusic());
+    EXPECT_EQ(p.state(Channel::Commenti), S::Playing);
 }
 
 }  // namespace
