@@ -4,7 +4,10 @@
 
 #include <string>
 
+#include "audio/recording_media_player.h"
 #include "data/asset_catalog.h"
+#include "game/game.h"
+#include "game/scoreboard.h"
 #include "platform/picture_scaling.h"
 #include "platform/screen_renderer.h"
 #include "platform/z_order.h"
@@ -218,6 +221,54 @@ TEST_P(RenderAtSize, MissingPictureDrawsAPlaceholderAndTheRestStillDraws) {
     EXPECT_EQ(canvas.at(r.x + r.w / 2, r.y + r.h / 2), kPlaceholder);
     const Rect r5 = canvas.scale().toPixels(s.ImgCarta[5].rect);
     EXPECT_EQ(canvas.at(r5.x + r5.w / 2, r5.y + r5.h / 2), ExpectedFace(5));
+}
+
+// Where an element of the game's own layout lands on the window, frames included.
+Rect PlacedRect(const Screen& s, const Element& e) {
+    for (const Placed& p : VisibleInZOrder(s)) {
+        if (p.element == &e) return p.rect;
+    }
+    return {};
+}
+
+TEST_P(RenderAtSize, TheGamesOwnScoreboardShowsAnAwardedPointRed) {
+    const auto [w, h] = GetParam();
+    Canvas canvas(w, h);
+    VirtualClock clock;
+    SeededRandom rng(3);
+    RecordingMediaPlayer media(clock);
+    Game g(clock, rng, media, Paths{});
+    AssegnaPunto(g, Player::H, PuntoMazzo::Sette);
+    RefreshScreen(g);
+    const Rect awarded = PlacedRect(g.screen, g.screen.lblPuntiSetteH);
+    const Rect open = PlacedRect(g.screen, g.screen.lblPuntiSettePC);
+    ASSERT_GT(awarded.w, 0) << "the scoreboard is not on the window";
+    canvas.draw(g.screen);
+    const Rect px = canvas.scale().toPixels(awarded);
+    EXPECT_GT(canvas.count(awarded, colors::kRed), px.w * px.h / 3);
+    EXPECT_EQ(canvas.count(open, colors::kRed), 0);  // Nonno Zeb has not scored it
+}
+
+TEST_P(RenderAtSize, TheGamesOwnBubbleShowsItsWords) {
+    const auto [w, h] = GetParam();
+    Canvas canvas(w, h);
+    VirtualClock clock;
+    SeededRandom rng(3);
+    RecordingMediaPlayer media(clock);
+    Game g(clock, rng, media, Paths{});
+    Screen& s = g.screen;
+    canvas.draw(s);
+    const Rect words = s.lblCommenti.rect;
+    s.ImgFumetto.picture = assets::Bubble(1);
+    s.ImgFumetto.visible = s.lblCommenti.visible = true;
+    s.lblCommenti.text = "Ti ho fregato ancora!";
+    canvas.draw(s);
+    const Rect bubble = PlacedRect(s, s.ImgFumetto);
+    const Rect text = PlacedRect(s, s.lblCommenti);
+    ASSERT_GT(bubble.w, 0) << "the bubble is not on the window";
+    ASSERT_EQ(text.w, words.w);
+    EXPECT_GT(canvas.count(bubble, kBubbleColour), 0);
+    EXPECT_GT(canvas.darkPixels(text), 20);
 }
 
 INSTANTIATE_TEST_SUITE_P(Sizes, RenderAtSize,

@@ -117,6 +117,27 @@ TEST_F(MediaPlayerTest, MissingOrBrokenFilesLeaveTheChannelClosedAndPlayGoesOn) 
     }
 }
 
+TEST_F(MediaPlayerTest, WithoutAnAudioDeviceEveryCommandIsTakenSilently) {
+    const char* before = SDL_getenv("SDL_AUDIODRIVER");
+    const std::string saved = before ? before : "";
+    SDL_setenv("SDL_AUDIODRIVER", "no-such-device", 1);
+    {
+        SdlMediaPlayer p(resolver());
+        EXPECT_FALSE(p.hasDevice());
+        using S = SdlMediaPlayer::State;
+        p.setFile(Channel::Commenti, "\\Zeb\\S01.wav");
+        p.command(Channel::Commenti, Command::Open);
+        p.command(Channel::Commenti, Command::Play);
+        // The channel keeps its story, so the game's protocol runs as with sound.
+        EXPECT_EQ(p.state(Channel::Commenti), S::Playing);
+        p.command(Channel::Commenti, Command::Stop);
+        EXPECT_EQ(p.state(Channel::Commenti), S::Paused);
+        p.command(Channel::Commenti, Command::Close);
+        EXPECT_EQ(p.state(Channel::Commenti), S::Closed);
+    }
+    SDL_setenv("SDL_AUDIODRIVER", saved.c_str(), 1);
+}
+
 TEST_F(MediaPlayerTest, MusicPlaysMidiThroughTheSoundFont) {
     if (!FindSoundFont()) GTEST_SKIP() << "no General MIDI sound font installed";
     SdlMediaPlayer p(resolver());
