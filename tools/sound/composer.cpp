@@ -428,7 +428,7 @@ const std::vector<TrackPlan>& SaloonTracks() {
         {"Valzer di Rosalita", Style::Waltz, 0, false, 112, 140},
         {"Lonesome Prairie", Style::Waltz, 4, true, 113, 154},
         {"Gold Rush Two-Step", Style::March, 8, false, 114, 108},
-        {"Nonno Zeb's Jig", Style::Folk, 7, false, 115, 110},
+        {"Nonno Zeb's Hoedown", Style::Folk, 7, false, 115, 110},
         {"Honky-Tonk Sunday", Style::Rag, 10, false, 116, 116},
         {"Saloon Doors Waltz", Style::Waltz, 2, false, 117, 168},
         {"Coyote Moon", Style::Folk, 0, true, 118, 104},
