@@ -45,6 +45,11 @@ std::optional<Key> GameKey(SDL_Keycode k) {
     }
 }
 
+bool RepeatingKey(Key k) {
+    return k == Key::Backspace || k == Key::Left || k == Key::Right || k == Key::Up ||
+           k == Key::Down;
+}
+
 // Keys that still reach the game while the name box takes the typing.
 bool EditingKey(Key k) {
     return k == Key::Enter || k == Key::Escape || k == Key::Backspace;
@@ -121,6 +126,9 @@ Translation InputMapper::translate(const Screen& s, const SDL_Event& ev, const S
             restSince_.reset();
             const auto k = GameKey(sym);
             if (!k) break;
+            // A held key repeats only where repeating means something: erasing and paging.
+            // A held Enter must not run through a whole row of prompts.
+            if (ev.key.repeat && !RepeatingKey(*k)) break;
             // While the name is typed, letters and digits are text, not commands.
             if (NameBoxActive(s) && !EditingKey(*k)) break;
             out.events.emplace_back(KeyEvent{*k});

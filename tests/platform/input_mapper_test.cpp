@@ -135,6 +135,22 @@ TEST(InputMapper, KeysGoToTheGameAndWindowKeysToThePlatform) {
     EXPECT_EQ(m.translate(s, quit, sc, 0).request, Request::Quit);
 }
 
+TEST(InputMapper, AHeldKeyRepeatsOnlyWhereThatMeansSomething) {
+    Screen s = Table();
+    const Scale sc;
+    InputMapper m;
+    SDL_Event enter = KeyDown(SDLK_RETURN);
+    enter.key.repeat = 1;
+    EXPECT_TRUE(m.translate(s, enter, sc, 0).events.empty());
+    SDL_Event right = KeyDown(SDLK_RIGHT);
+    right.key.repeat = 1;
+    EXPECT_EQ(m.translate(s, right, sc, 0).events.size(), 1u);
+    s.FraSplash.visible = s.txtNome.visible = true;
+    SDL_Event erase = KeyDown(SDLK_BACKSPACE);
+    erase.key.repeat = 1;
+    EXPECT_EQ(m.translate(s, erase, sc, 0).events.size(), 1u);
+}
+
 TEST(InputMapper, TheNameBoxTakesTextAndOnlyTheEditingKeys) {
     Screen s = Table();
     const Scale sc;
