@@ -1,6 +1,7 @@
 #include "data/data_folder.h"
 
 #include <fcntl.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <cerrno>
@@ -93,6 +94,17 @@ bool WriteFileAtomically(const fs::path& file, std::string_view contents) {
     std::string tmpl = (folder / (file.filename().string() + ".XXXXXX")).string();
     const int fd = ::mkstemp(tmpl.data());
     if (fd < 0) return false;
+    // mkstemp makes the file private; give it the mode the file had, or the usual one.
+    struct stat old {};
+    mode_t mode = 0;
+    if (::stat(file.c_str(), &old) == 0) {
+        mode = old.st_mode & 0777;
+    } else {
+        const mode_t mask = ::umask(0);
+        ::umask(mask);
+        mode = 0666 & ~mask;
+    }
+    ::fchmod(fd, mode);
     const bool written = WriteAll(fd, contents) && ::fsync(fd) == 0;
     const bool closed = ::close(fd) == 0;
     if (!written || !closed || ::rename(tmpl.c_str(), file.c_str()) != 0) {

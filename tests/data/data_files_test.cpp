@@ -133,6 +133,16 @@ TEST(DataFiles, EveryFileReadsBackWhatWasWritten) {
     EXPECT_EQ(files, 4);
 }
 
+TEST(DataFiles, ARewriteKeepsTheFilesMode) {
+    TempDati t;
+    ASSERT_TRUE(SaveName(t.dati(), "Zoe"));
+    fs::permissions(t.file("GnNome.txt"),
+                    fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
+    ASSERT_TRUE(SaveName(t.dati(), "Ugo"));
+    EXPECT_EQ(fs::status(t.file("GnNome.txt")).permissions(),
+              fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
+}
+
 TEST(DataFiles, HandWrittenFilesWithLfLineEndsRead) {
     TempDati t;
     std::string impo = kFreshImpo;
