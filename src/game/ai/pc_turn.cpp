@@ -27,13 +27,6 @@ void Avvia(Game& g, Timer t, int intervalloDiProgetto) {
     g.scheduler.enable(t);
 }
 
-int PostoLiberoTavolo(const TableState& t) {
-    for (const int p : kPostiTavolo) {
-        if (t.carta[p].empty()) return p;
-    }
-    return 0;
-}
-
 void SvuotaRicerca(PcState& pc) {
     pc.ricerca = Ricerca{};
     SvuotaLista(pc.lista);
@@ -80,7 +73,7 @@ void CompletaMossa(Game& g) {
 
     bool inMano = false;
     if (!mossa.presa()) {
-        const int j = PostoLiberoTavolo(t);
+        const int j = TrovaPosizioneLibera(t);
         if (j != 0) {
             t.carta[j] = giocata;
             ++t.numeroCarteSulTavolo;
@@ -109,7 +102,7 @@ void CompletaMossa(Game& g) {
 
     SvuotaRicerca(pc);
     pc.mossaScelta = false;
-    if (const int libero = PostoLiberoTavolo(t)) t.posizioneInserimentoCarta = libero;
+    if (const int libero = TrovaPosizioneLibera(t)) t.posizioneInserimentoCarta = libero;
     ++t.numeroCarteGiocate;
     VerificaAssoInTavola(g);
     AggiornaCervello(g);
