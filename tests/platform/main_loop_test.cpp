@@ -6,6 +6,7 @@
 #include "data/temp_dati.h"
 #include "game/game.h"
 #include "sdl_fixture.h"
+#include "ui/startup.h"
 
 namespace gnamm::platform {
 namespace {
@@ -97,6 +98,31 @@ TEST_F(LoopTest, FullScreenSwitchIsRememberedInTheDataFolder) {
     EXPECT_FALSE(back.fullScreen);
     EXPECT_EQ(back.width, 800);
     EXPECT_EQ(back.height, 600);
+}
+
+TEST_F(LoopTest, TheNameIsTypedIntoTheSplashAndEnterTakesIt) {
+    start(WindowMode{false, 800, 600});
+    Avvio(game, 12000, 9000);
+    RefreshScreen(game);
+    ASSERT_TRUE(NameBoxActive(game.screen));
+    SDL_FlushEvents(SDL_FIRSTEVENT, SDL_LASTEVENT);
+    EXPECT_TRUE(loop->step(0));
+    EXPECT_TRUE(SDL_IsTextInputActive());  // the name box wants typing
+
+    game.screen.txtNome.text.clear();
+    SDL_Event text{};
+    text.type = SDL_TEXTINPUT;
+    text.text.windowID = SDL_GetWindowID(window->window());
+    SDL_strlcpy(text.text.text, "Ad\xC3\xA0", sizeof text.text.text);  // "Adà"
+    SDL_PushEvent(&text);
+    EXPECT_TRUE(loop->step(0));
+    EXPECT_EQ(game.screen.txtNome.text, "Ad\xC3\xA0");
+
+    SDL_Event enter = keyDown(SDLK_RETURN);
+    SDL_PushEvent(&enter);
+    EXPECT_TRUE(loop->step(0));
+    EXPECT_FALSE(game.screen.FraSplash.visible);
+    EXPECT_FALSE(SDL_IsTextInputActive());  // nothing left to type into
 }
 
 }  // namespace
