@@ -74,6 +74,10 @@ public:
     // Input. Each entry point ends by bringing the derived parts of the screen up to date.
     void click(Target target);
     void mouseMove(Target target);
+    // The button pressed on and released over an element, around its click (the rules arrows
+    // light up while held).
+    void mouseDown(Target target);
+    void mouseUp(Target target);
     void key(Key key);
     void textInput(std::string_view utf8);
     void fireDueTimers();

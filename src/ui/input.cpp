@@ -93,6 +93,21 @@ void Game::mouseMove(Target target) {
     }
 }
 
+void Game::mouseDown(Target target) {
+    if (TavoloChiuso(*this) || target.kind != TargetKind::Regole) return;
+    // lblRegole(3) is the forward arrow, lblRegole(4) the back one.
+    if (target.index == 1) {
+        screen.lblRegole[3].back = colors::kRed;
+    } else if (target.index == 0) {
+        screen.lblRegole[4].back = colors::kGreen;
+    }
+}
+
+void Game::mouseUp(Target) {
+    screen.lblRegole[3].back = colors::kWhite;
+    screen.lblRegole[4].back = colors::kWhite;
+}
+
 void Game::key(Key k) {
     if (screen.FraSplash.visible) {
         if (k == Key::Enter) {

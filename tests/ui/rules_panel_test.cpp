@@ -63,6 +63,19 @@ TEST_F(Pannelli, TheRulesViewerWrapsAndKeepsItsPageAcrossClosing) {
     EXPECT_EQ(g.screen.lblRegole[5].text, "3 - Preparazione del Gioco");
 }
 
+TEST_F(Pannelli, TheArrowsLightUpWhileTheButtonIsHeld) {
+    clickVoce(0);
+    g.mouseDown({TargetKind::Regole, 0});
+    EXPECT_EQ(g.screen.lblRegole[4].back, colors::kGreen);
+    g.mouseUp({TargetKind::Regole, 0});
+    EXPECT_EQ(g.screen.lblRegole[4].back, colors::kWhite);
+    g.mouseDown({TargetKind::Regole, 1});
+    EXPECT_EQ(g.screen.lblRegole[3].back, colors::kRed);
+    EXPECT_EQ(g.screen.lblRegole[4].back, colors::kWhite);
+    g.mouseUp({TargetKind::None, 0});  // released elsewhere
+    EXPECT_EQ(g.screen.lblRegole[3].back, colors::kWhite);
+}
+
 TEST_F(Pannelli, OneBarPanelAtATimeWithItsCaptionGreenAndTheCardsCovered) {
     g.opzioni.coloreTavolo = ColoreTavolo::Gold;
     g.screen.windowBack = {193, 181, 138};
