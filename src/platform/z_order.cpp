@@ -180,6 +180,7 @@ std::vector<Layer> ZOrderTable(const Screen& s) {
     Add(t, s.FraSplash);
     Add(t, s.ImgSplash);
     Add(t, s.ImgTitolo);
+    Add(t, s.lblNonnoZeb);
     Add(t, s.lblInserisci);
     Add(t, s.txtNome, K::None, 0, Drawing::TextBox);
     Add(t, s.lblVersione);

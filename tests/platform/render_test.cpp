@@ -47,8 +47,8 @@ class Canvas {
         screenRenderer_ =
             std::make_unique<ScreenRenderer>(renderer_.get(), pictures_.loader(), FindFonts());
     }
-    void draw(const Screen& s) {
-        screenRenderer_->draw(s);
+    void draw(const Screen& s, const Overlay& overlay = {}) {
+        screenRenderer_->draw(s, overlay);
         SDL_RenderPresent(renderer_.get());
     }
     Rgb at(int x, int y) const { return PixelAt(surface_.get(), x, y); }
@@ -282,6 +282,25 @@ TEST(Render, AWideScreenStretchesTheTableAcross) {
     EXPECT_EQ(r.x, 1291);  // 8070 * 1920 / 12000
     EXPECT_EQ(r.y, 439);   // 3660 * 1080 / 9000
     EXPECT_EQ(canvas.at(r.x + r.w / 2, r.y + r.h / 2), ExpectedFace(10));
+}
+
+TEST(Render, TooltipShowsBesideThePointerAndStaysOnTheWindow) {
+    Canvas canvas(800, 600);
+    const Screen s = Table({});
+    constexpr Rgb kTooltipBack{255, 255, 225};
+    auto tooltipPixels = [&](int x0, int y0, int x1, int y1) {
+        int n = 0;
+        for (int y = y0; y < y1; ++y)
+            for (int x = x0; x < x1; ++x) n += canvas.at(x, y) == kTooltipBack;
+        return n;
+    };
+    canvas.draw(s);
+    EXPECT_EQ(tooltipPixels(0, 0, 800, 600), 0);
+    canvas.draw(s, Overlay{"Mostra le regole del gioco", 300, 200, false});
+    EXPECT_GT(tooltipPixels(300, 200, 500, 260), 200);
+    // By the bottom right corner it is moved back inside the window.
+    canvas.draw(s, Overlay{"Mostra le regole del gioco", 795, 595, false});
+    EXPECT_GT(tooltipPixels(600, 500, 800, 600), 200);
 }
 
 TEST(PictureScaling, DownscaleAveragesInsteadOfDroppingPixels) {
