@@ -27,6 +27,10 @@ void MainLoop::handle(const SDL_Event& ev) {
         }
         forceRedraw_ = true;  // exposed, resized, shown again: the picture must be redrawn
     }
+    if (ev.type == SDL_RENDER_TARGETS_RESET || ev.type == SDL_RENDER_DEVICE_RESET) {
+        renderer_.reset();  // the textures went with the device
+        forceRedraw_ = true;
+    }
     const Translation t = mapper_.translate(game_.screen, ev, inputScale(), game_.clock.nowMs());
     switch (t.request) {
         case Request::Quit:

@@ -54,6 +54,11 @@ ScreenRenderer::ScreenRenderer(SDL_Renderer* renderer, PictureLoader loader, Fon
       textures_(renderer, std::move(loader)),
       text_(renderer, std::move(fonts)) {}
 
+void ScreenRenderer::reset() {
+    textures_.clear();
+    text_.clear();
+}
+
 void ScreenRenderer::fill(SDL_Rect r, Rgb c) {
     SDL_SetRenderDrawColor(renderer_, c.r, c.g, c.b, 255);
     SDL_RenderFillRect(renderer_, &r);

@@ -29,6 +29,9 @@ class ScreenRenderer {
     // Draws a whole frame; the caller presents it.
     void draw(const Screen& screen, const Overlay& overlay = {});
 
+    // Forgets every texture, for a renderer that has lost them (a device reset).
+    void reset();
+
     // The transform of the last frame drawn.
     const Scale& scale() const { return scale_; }
     TextureCache& textures() { return textures_; }

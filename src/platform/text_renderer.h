@@ -37,6 +37,7 @@ class TextRenderer {
 
     bool hasFont() const { return !files_.regular.empty(); }
     void endFrame();
+    void clear() { blocks_.clear(); }
 
   private:
     TTF_Font* font(int pixelSize, bool bold);

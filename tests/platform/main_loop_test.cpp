@@ -75,6 +75,13 @@ TEST_F(LoopTest, DrawsOnlyWhenThePictureChanges) {
     SDL_PushEvent(&exposed);
     EXPECT_TRUE(loop->step(0));
     EXPECT_EQ(loop->framesDrawn(), first + 2);
+
+    // So is a renderer that lost its textures.
+    SDL_Event reset{};
+    reset.type = SDL_RENDER_TARGETS_RESET;
+    SDL_PushEvent(&reset);
+    EXPECT_TRUE(loop->step(0));
+    EXPECT_EQ(loop->framesDrawn(), first + 3);
 }
 
 TEST_F(LoopTest, ClosingTheWindowEndsTheLoop) {
