@@ -186,5 +186,16 @@ TEST(Evaluation, ScoresKeepSevenSignificantDigits) {
     EXPECT_EQ(ComeTesto(-1.0f), -1.0f);
 }
 
+TEST(Evaluation, AFullListIsScoredToTheThirtiethMove) {
+    // A 7 with 33 sums fills the list; the thirtieth move keeps its diagnostic too.
+    const auto t = ConMano(
+        Posizione({"Ac", "Aq", "2c", "2q", "2f", "3c", "3q", "3f", "4c", "4q"}, {"7c", "Jq", "6p"}),
+        3, 12);
+    const auto p = Valuta(t);
+    ASSERT_EQ(p.lista.mossePossibili, kMaxMosse);
+    EXPECT_EQ(p.val.expTotale[kMaxMosse], 25 - 7);
+    EXPECT_NE(p.val.puntiTotali[kMaxMosse], 0.0f);
+}
+
 }  // namespace
 }  // namespace gnamm
