@@ -43,10 +43,7 @@ void MainLoop::handle(const SDL_Event& ev) {
         case Request::None:
             break;
     }
-    // The list box shows as many rows as its height holds at the list's font.
-    const Scale sc = renderer_.scale();
-    const int rowPx = std::max(1, sc.fontPixels(game_.screen.LstAlbo.fontSize) * 7 / 6);
-    const int rows = sc.toPixels(game_.screen.LstAlbo.rect).h / rowPx;
+    const int rows = renderer_.rowsShown(game_.screen.LstAlbo);
     for (const GameEvent& e : t.events) {
         Deliver(game_, e, rows);
         if (game_.finished) return;

@@ -54,6 +54,12 @@ ScreenRenderer::ScreenRenderer(SDL_Renderer* renderer, PictureLoader loader, Fon
       textures_(renderer, std::move(loader)),
       text_(renderer, std::move(fonts)) {}
 
+int ScreenRenderer::rowsShown(const Element& list) {
+    const int lh = text_.lineHeight(scale_.fontPixels(list.fontSize), list.bold);
+    const int h = scale_.toPixels(list.rect).h - scale_.stroke(1.0f);
+    return lh > 0 ? std::max(1, h / lh) : 1;
+}
+
 void ScreenRenderer::reset() {
     textures_.clear();
     text_.clear();

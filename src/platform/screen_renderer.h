@@ -29,6 +29,9 @@ class ScreenRenderer {
     // Draws a whole frame; the caller presents it.
     void draw(const Screen& screen, const Overlay& overlay = {});
 
+    // How many lines of the list box show at once at the last frame's size.
+    int rowsShown(const Element& list);
+
     // Forgets every texture, for a renderer that has lost them (a device reset).
     void reset();
 

@@ -35,7 +35,7 @@ class LoopTest : public ::testing::Test {
     void start(WindowMode mode) {
         window = std::make_unique<MainWindow>(mode, dir.dati());
         ASSERT_TRUE(window->ok()) << SDL_GetError();
-        renderer = std::make_unique<ScreenRenderer>(window->renderer(), nullptr, FontFiles{});
+        renderer = std::make_unique<ScreenRenderer>(window->renderer(), nullptr, FindFonts());
         loop = std::make_unique<MainLoop>(game, *window, *renderer);
     }
     void TearDown() override {
@@ -82,6 +82,34 @@ TEST_F(LoopTest, DrawsOnlyWhenThePictureChanges) {
     SDL_PushEvent(&reset);
     EXPECT_TRUE(loop->step(0));
     EXPECT_EQ(loop->framesDrawn(), first + 3);
+}
+
+TEST_F(LoopTest, TheWheelScrollsTheHallOfFameToItsLastFullPage) {
+    start(WindowMode{false, 800, 600});
+    Screen& s = game.screen;
+    s.LstAlbo.visible = true;
+    s.LstAlbo.frame = FrameId::None;
+    s.LstAlbo.rect = {6000, 600, 4000, 3000};  // 200 pixels high at 800 x 600
+    for (int i = 0; i < 40; ++i) s.LstAlboLines.push_back("Torneo " + std::to_string(i));
+    SDL_FlushEvents(SDL_FIRSTEVENT, SDL_LASTEVENT);
+    EXPECT_TRUE(loop->step(0));
+    const int rows = renderer->rowsShown(s.LstAlbo);
+    EXPECT_GT(rows, 5);
+    EXPECT_LT(rows, 40);
+
+    SDL_Event move{};
+    move.type = SDL_MOUSEMOTION;
+    move.motion.windowID = SDL_GetWindowID(window->window());
+    move.motion.x = 500;
+    move.motion.y = 100;
+    SDL_PushEvent(&move);
+    SDL_Event wheel{};
+    wheel.type = SDL_MOUSEWHEEL;
+    wheel.wheel.windowID = move.motion.windowID;
+    wheel.wheel.y = -1;
+    for (int i = 0; i < 30; ++i) SDL_PushEvent(&wheel);
+    EXPECT_TRUE(loop->step(0));
+    EXPECT_EQ(s.LstAlboTop, 40 - rows);
 }
 
 TEST_F(LoopTest, ClosingTheWindowEndsTheLoop) {
