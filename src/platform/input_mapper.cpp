@@ -69,6 +69,10 @@ int ScrolledTop(int top, int lines, int lineCount, int rowsShown) {
 void Deliver(Game& g, const GameEvent& e, int listRowsShown) {
     if (const auto* c = std::get_if<ClickEvent>(&e)) {
         g.click(c->target);
+    } else if (const auto* d = std::get_if<MouseDownEvent>(&e)) {
+        g.mouseDown(d->target);
+    } else if (const auto* u = std::get_if<MouseUpEvent>(&e)) {
+        g.mouseUp(u->target);
     } else if (const auto* m = std::get_if<MoveEvent>(&e)) {
         g.mouseMove(m->target);
     } else if (const auto* k = std::get_if<KeyEvent>(&e)) {
@@ -104,7 +108,20 @@ Translation InputMapper::translate(const Screen& s, const SDL_Event& ev, const S
             hideTooltip();
             restSince_.reset();
             const Target t = HitTest(s, scale.designX(ev.button.x), scale.designY(ev.button.y));
-            if (t.kind != TargetKind::None) out.events.emplace_back(ClickEvent{t});
+            pressed_ = t;
+            out.events.emplace_back(MouseDownEvent{t});
+            break;
+        }
+        case SDL_MOUSEBUTTONUP: {
+            if (ev.button.button != SDL_BUTTON_LEFT || !pressed_) break;
+            const Target t = HitTest(s, scale.designX(ev.button.x), scale.designY(ev.button.y));
+            const Target down = *pressed_;
+            pressed_.reset();
+            out.events.emplace_back(MouseUpEvent{t});
+            // A click is a press and a release on the same element: sliding off cancels it.
+            if (t.kind != TargetKind::None && t.kind == down.kind && t.index == down.index) {
+                out.events.emplace_back(ClickEvent{t});
+            }
             break;
         }
         case SDL_MOUSEWHEEL: {

@@ -1,5 +1,5 @@
-// Turns SDL events into the game's inputs: clicks and mouse moves on the element under the
-// pointer, keys, typed text and the wheel over the hall-of-fame list.
+// Turns SDL events into the game's inputs: presses, releases, clicks and mouse moves on the
+// element under the pointer, keys, typed text and the wheel over the hall-of-fame list.
 //
 // Translation is kept apart from delivery, so what an event means can be checked against a
 // screen model without a running game. Tooltips live here too: they are the pointer's
@@ -33,6 +33,12 @@ struct ClickEvent {
 struct MoveEvent {
     Target target;
 };
+struct MouseDownEvent {
+    Target target;
+};
+struct MouseUpEvent {
+    Target target;  // where the button was released
+};
 struct KeyEvent {
     Key key;
 };
@@ -42,7 +48,8 @@ struct TextEvent {
 struct ScrollEvent {
     int lines;  // positive: further down the list
 };
-using GameEvent = std::variant<ClickEvent, MoveEvent, KeyEvent, TextEvent, ScrollEvent>;
+using GameEvent = std::variant<ClickEvent, MoveEvent, MouseDownEvent, MouseUpEvent, KeyEvent,
+                               TextEvent, ScrollEvent>;
 
 // What only the platform can do.
 enum class Request { None, ToggleFullScreen, Quit };
@@ -81,6 +88,7 @@ class InputMapper {
     int pointerPx_[2] = {0, 0};
     int pointerDesign_[2] = {-1, -1};
     std::optional<uint64_t> restSince_;
+    std::optional<Target> pressed_;  // where the left button went down
     std::string tooltip_;
 };
 

@@ -15,9 +15,9 @@ Screen Table() {
     return s;
 }
 
-SDL_Event Button(int x, int y, Uint8 button = SDL_BUTTON_LEFT) {
+SDL_Event Button(int x, int y, Uint8 button = SDL_BUTTON_LEFT, Uint32 type = SDL_MOUSEBUTTONDOWN) {
     SDL_Event e{};
-    e.type = SDL_MOUSEBUTTONDOWN;
+    e.type = type;
     e.button.button = button;
     e.button.x = x;
     e.button.y = y;
@@ -55,6 +55,16 @@ SDL_Event Wheel(int y) {
     return e;
 }
 
+SDL_Event Release(int x, int y) {
+    return Button(x, y, SDL_BUTTON_LEFT, SDL_MOUSEBUTTONUP);
+}
+
+// A press and a release at one pixel: the events of the release.
+Translation ClickAt(InputMapper& m, const Screen& s, int x, int y, const Scale& sc) {
+    m.translate(s, Button(x, y), sc, 0);
+    return m.translate(s, Release(x, y), sc, 0);
+}
+
 // The pixel at the middle of a card place on a window of the given size.
 std::pair<int, int> CardCentre(const Screen& s, int place, const Scale& sc) {
     const Rect r = sc.toPixels(s.ImgCarta[place].rect);
@@ -67,9 +77,9 @@ TEST(InputMapper, ClickReachesTheCardUnderThePointerAtEveryWindowSize) {
         const Scale sc = Scale::ForOutput(w, h);
         InputMapper m;
         const auto [x, y] = CardCentre(s, 5, sc);
-        const Translation t = m.translate(s, Button(x, y), sc, 0);
-        ASSERT_EQ(t.events.size(), 1u) << w << "x" << h;
-        const auto* c = std::get_if<ClickEvent>(&t.events[0]);
+        const Translation t = ClickAt(m, s, x, y, sc);
+        ASSERT_EQ(t.events.size(), 2u) << w << "x" << h;
+        const auto* c = std::get_if<ClickEvent>(&t.events[1]);
         ASSERT_NE(c, nullptr);
         EXPECT_EQ(c->target.kind, TargetKind::Carta);
         EXPECT_EQ(c->target.index, 5);
@@ -85,18 +95,44 @@ TEST(InputMapper, ClickFollowsAScreenLaidOutForItsOwnSize) {
     const Scale sc = Scale::ForScreen(s, 1600, 1200);
     const auto [x, y] = CardCentre(s, 6, sc);
     InputMapper m;
-    const Translation t = m.translate(s, Button(x, y), sc, 0);
-    ASSERT_EQ(t.events.size(), 1u);
-    EXPECT_EQ(std::get<ClickEvent>(t.events[0]).target.index, 6);
+    const Translation t = ClickAt(m, s, x, y, sc);
+    ASSERT_EQ(t.events.size(), 2u);
+    EXPECT_EQ(std::get<ClickEvent>(t.events[1]).target.index, 6);
 }
 
-TEST(InputMapper, OtherButtonsAndEmptySpaceDoNothing) {
+TEST(InputMapper, OtherButtonsAndEmptySpaceMakeNoClick) {
     const Screen s = Table();
     const Scale sc = Scale::ForOutput(800, 600);
     InputMapper m;
     const auto [x, y] = CardCentre(s, 4, sc);
     EXPECT_TRUE(m.translate(s, Button(x, y, SDL_BUTTON_RIGHT), sc, 0).events.empty());
-    EXPECT_TRUE(m.translate(s, Button(2, 2), sc, 0).events.empty());
+    EXPECT_TRUE(
+        m.translate(s, Button(x, y, SDL_BUTTON_RIGHT, SDL_MOUSEBUTTONUP), sc, 0).events.empty());
+    const Translation empty = ClickAt(m, s, 2, 2, sc);
+    ASSERT_EQ(empty.events.size(), 1u);  // the release alone, over nothing
+    EXPECT_EQ(std::get<MouseUpEvent>(empty.events[0]).target.kind, TargetKind::None);
+    // A release with no press before it (the press went to another window) means nothing.
+    EXPECT_TRUE(m.translate(s, Release(x, y), sc, 0).events.empty());
+}
+
+TEST(InputMapper, PressAndReleaseFrameTheClickAndSlidingOffCancelsIt) {
+    const Screen s = Table();
+    const Scale sc = Scale::ForOutput(800, 600);
+    InputMapper m;
+    const auto [x4, y4] = CardCentre(s, 4, sc);
+    const auto [x5, y5] = CardCentre(s, 5, sc);
+    auto down = m.translate(s, Button(x4, y4), sc, 0);
+    ASSERT_EQ(down.events.size(), 1u);
+    EXPECT_EQ(std::get<MouseDownEvent>(down.events[0]).target.index, 4);
+    // Released over another card: the game hears the release there, and no click at all.
+    auto up = m.translate(s, Release(x5, y5), sc, 0);
+    ASSERT_EQ(up.events.size(), 1u);
+    EXPECT_EQ(std::get<MouseUpEvent>(up.events[0]).target.index, 5);
+    // Press, release, click, in that order.
+    const Translation t = ClickAt(m, s, x5, y5, sc);
+    ASSERT_EQ(t.events.size(), 2u);
+    EXPECT_TRUE(std::holds_alternative<MouseUpEvent>(t.events[0]));
+    EXPECT_EQ(std::get<ClickEvent>(t.events[1]).target.index, 5);
 }
 
 TEST(InputMapper, MovesReportWhatIsUnderThePointerEvenNothing) {
