@@ -85,6 +85,7 @@ std::vector<Layer> ZOrderTable(const Screen& s) {
     Add(t, s.ImgGnamm);
     AddArray(t, s.lblPannelli, K::Pannelli);
     Add(t, s.lblClassifica, K::Classifica);
+    Add(t, s.lblAbilita, K::Abilita);
     Add(t, s.lblLivelloBarra);
 
     // Side boxes and what they hold.
@@ -164,7 +165,6 @@ std::vector<Layer> ZOrderTable(const Screen& s) {
     AddArray(t, s.ImgNonnoZeb, K::NonnoZeb);
     AddArray(t, s.lblLivello, K::Livello);
     Add(t, s.cmdLivello, K::CmdLivello);
-    Add(t, s.lblAbilita);
     AddArray(t, s.lblVoceOpzioni, K::VoceOpzioni);
     AddArray(t, s.lblOpzioni, K::None);
     AddArray(t, s.lblTitoliPannello, K::None);

@@ -148,6 +148,7 @@ TEST(ZOrder, CaptionsAndPanelsMapToTheirTargets) {
     expectAt([](Screen& x) -> Element& { return x.lblAssoInTavola; }, TargetKind::AssoInTavola, 0);
     expectAt([](Screen& x) -> Element& { return x.lblTimer; }, TargetKind::TimerLabel, 0);
     expectAt([](Screen& x) -> Element& { return x.cmdLivello; }, TargetKind::CmdLivello, 0);
+    expectAt([](Screen& x) -> Element& { return x.lblAbilita; }, TargetKind::Abilita, 0);
 }
 
 TEST(ZOrder, TheSplashCoversEverything) {
