@@ -12,8 +12,6 @@ namespace gnamm {
 
 namespace {
 
-// Every panel opens over the cards at the same place.
-constexpr Rect kPannello{3130, 615, 5760, 7800};
 constexpr int kLarghezzaPannello = kPannello.w;
 constexpr Rgb kVerdeScuro{0, 96, 0};
 
@@ -229,11 +227,11 @@ void LayoutPannelli(Screen& s) {
         // Start-up shows the level choice, waiting behind the splash.
         p.visible = false;
     }
-    s.lblCopriCarte = Figura(FrameId::None, {2025, 3300, 8250, 2950});
+    s.lblCopriCarte = Figura(FrameId::None, kCopriCarte);
     s.lblCopriCarte.opaque = true;
     s.lblCopriCarte.back = s.windowBack;
     s.lblCopriCarte.visible = false;
-    s.FraQuando.rect = {3218, 3450, 5565, 2250};
+    s.FraQuando.rect = kQuando;
     s.FraQuando.opaque = true;
     s.FraQuando.back = s.windowBack;
     s.FraQuando.visible = false;

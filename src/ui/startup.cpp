@@ -10,6 +10,7 @@
 #include "persona/remarks.h"
 #include "ui/options_panel.h"
 #include "ui/panels.h"
+#include "ui/panels_layout.h"
 #include "ui/scaling.h"
 
 namespace gnamm {
@@ -31,8 +32,8 @@ void Avvio(Game& g, int screenWidthTwips, int screenHeightTwips) {
     Screen& s = g.screen;
     // The random source comes seeded; the program folder is given by Paths.
     MettiA(s.FraSplash, 0, 0);
-    MettiA(s.lblCopriCarte, 2025, 3300);
-    MettiA(s.FraQuando, 3218, 3450);
+    MettiA(s.lblCopriCarte, kCopriCarte.x, kCopriCarte.y);
+    MettiA(s.FraQuando, kQuando.x, kQuando.y);
     data::PrepareDataFolder(g.paths.data);
     s.txtNome.text = data::LoadName(g.paths.data).value;
     s.ImgTitolo.picture = "\\Grafica\\Gnamm.gif";
@@ -56,7 +57,7 @@ void Avvio(Game& g, int screenWidthTwips, int screenHeightTwips) {
         for (Element& e : s.FraRiquadro) e.back = s.windowBack;
     }
     for (Element& p : s.FraPannello) {
-        MettiA(p, 3130, 615);
+        MettiA(p, kPannello.x, kPannello.y);
         p.back = s.windowBack;
     }
     if (screenHeightTwips != kAltezzaDesign) {
