@@ -66,6 +66,31 @@ TEST_F(AvvioTest, TheThreeOpeningFlagsAreDrawnTogether) {
     EXPECT_LT(primi, 12);
 }
 
+TEST(AvvioOrdine, TheFlagsAreDrawnBeforeTheGraphicsAndTheSettingsReadBeforeBoth) {
+    testing_support::TempDati dati;
+    data::Settings s;  // stored: Blue table, Blue cards, Star back, random graphics on
+    s.opzioni.coloreTavolo = ColoreTavolo::Green;
+    dati.write("GnImpo.txt", data::FormatSettings(s));
+    VirtualClock clock{test_ui::kOra};
+    test_ui::ScriptedRandom rng(clock);
+    rng.forza(2, 2);  // the opening flags: "No", "2", "2"
+    rng.forza(4, 4);  // table: Blue
+    rng.forza(4, 3);  // cards: Turquoise
+    rng.forza(4, 2);  // back: Star, the stored one: drawn again
+    rng.forza(4, 1);  // back: Horse
+    SilentMediaPlayer media;
+    Game g(clock, rng, media, Paths{dati.dati().parent_path(), dati.dati()});
+    Avvio(g, 12000, 9000);
+    EXPECT_TRUE(rng.esaurito());
+    EXPECT_FALSE(g.pc.onesta);
+    EXPECT_EQ(g.persona.assoBevuto, 2);
+    EXPECT_EQ(g.opzioni.coloreTavolo, ColoreTavolo::Blue);
+    EXPECT_EQ(g.opzioni.coloreCarte, ColoreCarte::Turquoise);
+    EXPECT_EQ(g.opzioni.retroCarte, Retro::Horse);
+    EXPECT_EQ(g.screen.ImgCarta[0].picture, "\\Grafica\\Horse.gif");
+    EXPECT_EQ(g.screen.ShpCarta[0].back, (Rgb{0, 128, 128}));
+}
+
 TEST_F(AvvioTest, RandomGraphicsDrawValuesOtherThanTheStoredOnes) {
     data::Settings s;
     s.opzioni.randomGrafica = true;

@@ -5,8 +5,11 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cmath>
 #include <string>
 #include <string_view>
+#include <utility>
+#include <vector>
 
 #include "audio/recording_media_player.h"
 #include "data/temp_dati.h"
@@ -57,6 +60,29 @@ class FixedRandom final : public RandomSource {
 
   private:
     double v_;
+};
+
+// Draws that give the scripted results of EstrazioneCasuale(n) in turn, whatever the time of
+// day, then seeded ones.
+class ScriptedRandom final : public RandomSource {
+  public:
+    explicit ScriptedRandom(const Clock& clock) : clock_(clock), seeded_(3) {}
+    void forza(int n, int k) { script_.emplace_back(n, k); }
+    bool esaurito() const { return script_.empty(); }
+    double uniform() override {
+        if (script_.empty()) return seeded_.uniform();
+        const auto [n, k] = script_.front();
+        script_.erase(script_.begin());
+        const TimeOfDay t = clock_.timeOfDay();
+        // The middle of the bucket that the draw floors to k - 1, folded into [0, 1).
+        const double y = (k - 0.5) / n - (t.minute / 60.0 - t.second / 61.0);
+        return y - std::floor(y);
+    }
+
+  private:
+    const Clock& clock_;
+    SeededRandom seeded_;
+    std::vector<std::pair<int, int>> script_;
 };
 
 }  // namespace gnamm::test_ui
