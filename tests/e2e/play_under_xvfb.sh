@@ -1,0 +1,198 @@
+#!/usr/bin/env bash
+# End-to-end run of the real game in a virtual X server at 1024x768, driven as a player drives
+# it: a name and Enter, a level by its photo, one card played by a click, the options and the
+# hall of fame opened and closed, the exit question answered, the edition window closed. Then
+# the player's name must be in the data folder of a throw-away HOME.
+#
+# Usage: play_under_xvfb.sh GNAMM_EXECUTABLE SCREENSHOT_FOLDER
+#
+# Every wait polls for a state on the screen, with a deadline; nothing sleeps blindly. The
+# positions are those of the design layout (12000 x 9000) at 1024x768, where the game opens
+# full screen on its first run.
+set -euo pipefail
+
+game=${1:?the gnamm executable}
+shots=${2:?a folder for the screenshots}
+mkdir -p "$shots"
+rm -f "$shots"/*.png
+
+work=$(mktemp -d)
+xvfb_pid=""
+game_pid=""
+cleanup() {
+    [ -n "$game_pid" ] && kill "$game_pid" 2>/dev/null || true
+    [ -n "$xvfb_pid" ] && kill "$xvfb_pid" 2>/dev/null || true
+    rm -rf "$work"
+}
+trap cleanup EXIT
+
+fail() {
+    echo "e2e: FAILED: $*" >&2
+    [ -f "$work/screen.png" ] && cp "$work/screen.png" "$shots/failure.png" && echo "e2e: last screen in $shots/failure.png" >&2
+    [ -f "$work/game.log" ] && sed 's/^/gnamm: /' "$work/game.log" >&2
+    exit 1
+}
+
+# ImageMagick's own convert, not a same-named helper earlier in PATH.
+convert_bin=$(command -v convert-im6.q16 || echo /usr/bin/convert)
+
+# --- The X server, on a display number it chooses itself ------------------------------------
+exec 3>"$work/display"
+Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp -noreset >"$work/xvfb.log" 2>&1 &
+xvfb_pid=$!
+exec 3>&-
+for _ in $(seq 100); do
+    [ -s "$work/display" ] && break
+    kill -0 "$xvfb_pid" 2>/dev/null || fail "Xvfb did not start: $(cat "$work/xvfb.log")"
+    sleep 0.1
+done
+[ -s "$work/display" ] || fail "Xvfb gave no display number"
+export DISPLAY=":$(head -n1 "$work/display")"
+
+# --- Screens and regions ---------------------------------------------------------------------
+shot() { import -window root "$work/screen.png" 2>/dev/null; }
+keep() { cp "$work/screen.png" "$shots/$1.png"; }
+
+# Mean brightness (0..1) of a region WxH+X+Y of the last screen.
+brightness() { "$convert_bin" "$work/screen.png" -crop "$1" +repage -colorspace Gray -format '%[fx:mean]' info:; }
+
+# How many pixels of region $3 differ between pictures $1 and $2.
+differing() {
+    compare -metric AE -fuzz 8% "$1[$3]" "$2[$3]" null: 2>&1 >/dev/null | awk '{printf "%d", $1}' || true
+}
+changed() { [ "$(differing "$1" "$2" "$3")" -gt "${4:-200}" ]; }
+
+# Polls `$@` (a shell test on a fresh screen) every 0.2 s for up to $timeout seconds.
+timeout=20
+until_screen() {
+    local what=$1
+    shift
+    local end=$((SECONDS + timeout))
+    while ((SECONDS < end)); do
+        kill -0 "$game_pid" 2>/dev/null || fail "the game ended while waiting for $what"
+        shot
+        if "$@"; then return 0; fi
+        sleep 0.2
+    done
+    fail "no $what after ${timeout}s"
+}
+
+click() { xdotool mousemove "$1" "$2" click 1; }
+brighter_than() { awk -v a="$(brightness "$1")" -v b="$2" 'BEGIN { exit !(a > b) }'; }
+differs_from() { changed "$1" "$work/screen.png" "$2" "${3:-200}"; }
+
+# Regions at 1024x768.
+hand1="129x185+287+553"    # the human's first card
+hand1_click=(351 645)
+photo_honest=(666 215)    # 'Honest' Zeb's photo on the level panel
+panel="490x660+268+54"    # the panels' common frame
+answer_yes=(423 350)      # the card under "Sì"
+caption_opzioni=(763 14)
+caption_classifica=(840 14)
+
+# --- The game, with a HOME of its own and no sound device -----------------------------------
+home="$work/home"
+mkdir -p "$home"
+HOME="$home" XDG_DATA_HOME="" XDG_CONFIG_HOME="" SDL_AUDIODRIVER=dummy \
+    "$game" >"$work/game.log" 2>&1 &
+game_pid=$!
+
+window_up() { xdotool search --onlyvisible --name '^Gnamm$' >/dev/null 2>&1; }
+until_screen "game window" window_up
+# The splash is drawn when its name box (white) stands on the green table.
+until_screen "splash" brighter_than "300x30+362+566" 0.9
+keep splash
+cp "$work/screen.png" "$work/splash.png"
+
+xdotool type --delay 40 "Collaudo"
+until_screen "typed name" differs_from "$work/splash.png" "300x30+362+566" 30
+xdotool key Return
+
+# The level panel replaces the splash.
+until_screen "level panel" differs_from "$work/splash.png" "$panel" 20000
+cp "$work/screen.png" "$work/levels.png"
+click "${photo_honest[@]}"
+
+# The deal is over when the human's first card shows its face.
+timeout=30
+until_screen "deal" brighter_than "$hand1" 0.7
+cp "$work/screen.png" "$work/dealt.png"
+
+# Play the first card. If Nonno Zeb moves first the click only earns a reproach, so click again
+# until the card leaves the hand.
+timeout=60
+end=$((SECONDS + timeout))
+played=false
+while ((SECONDS < end)); do
+    click "${hand1_click[@]}"
+    for _ in $(seq 10); do
+        shot
+        if ! brighter_than "$hand1" 0.7; then played=true && break; fi
+        sleep 0.2
+    done
+    $played && break
+done
+$played || fail "the first card never left the hand"
+changed "$work/dealt.png" "$work/screen.png" "$hand1" 5000 || fail "the hand did not change"
+
+# Mid-Gioco: wait for a remark in Nonno Zeb's speech bubble (he urges a slow player too).
+bubble="240x75+15+218"
+cp "$work/screen.png" "$work/played.png"
+timeout=45
+until_screen "remark" differs_from "$work/played.png" "$bubble" 500
+keep table
+
+# The options panel and the hall of fame open from the bar and close again.
+timeout=10
+cp "$work/screen.png" "$work/before-panel.png"
+click "${caption_opzioni[@]}"
+until_screen "options panel" differs_from "$work/before-panel.png" "$panel" 20000
+keep options
+click "${caption_opzioni[@]}"
+until_screen "options closed" differs_from "$shots/options.png" "$panel" 20000
+
+cp "$work/screen.png" "$work/before-albo.png"
+click "${caption_classifica[@]}"
+until_screen "hall of fame" differs_from "$work/before-albo.png" "$panel" 20000
+keep classifica
+click "${caption_classifica[@]}"
+until_screen "hall of fame closed" differs_from "$shots/classifica.png" "$panel" 20000
+
+# Escape asks whether to give up; "Sì" starts the farewell, then the edition window.
+cp "$work/screen.png" "$work/before-exit.png"
+xdotool key Escape
+until_screen "exit question" differs_from "$work/before-exit.png" "$panel" 20000
+keep uscita
+click "${answer_yes[@]}"
+
+edition_up() {
+    local id
+    for id in $(xdotool search --onlyvisible --name '^Gnamm$' 2>/dev/null); do
+        xwininfo -id "$id" | grep -q 'Width: 1024' || return 0
+    done
+    return 1
+}
+timeout=30
+until_screen "edition window" edition_up
+keep edizione
+
+# Escape closes the edition window and ends the program.
+end=$((SECONDS + 20))
+while kill -0 "$game_pid" 2>/dev/null && ((SECONDS < end)); do
+    xdotool key Escape
+    for _ in $(seq 10); do
+        kill -0 "$game_pid" 2>/dev/null || break
+        sleep 0.2
+    done
+done
+kill -0 "$game_pid" 2>/dev/null && fail "the game did not end when its edition window closed"
+status=0
+wait "$game_pid" || status=$?
+game_pid=""
+[ "$status" -eq 0 ] || fail "the game exited with status $status"
+
+name_file="$home/.local/share/gnamm/Dati/GnNome.txt"
+[ -f "$name_file" ] || fail "no $name_file"
+grep -q '"Collaudo"' "$name_file" || fail "GnNome.txt does not hold the name: $(cat "$name_file")"
+
+echo "e2e: played through; screenshots in $shots"
