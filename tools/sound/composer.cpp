@@ -56,7 +56,7 @@ std::vector<Chord> Progression(const char* text) {
 }
 
 // What makes a rag a rag and a waltz a waltz: metre, pace, tune rhythms and chord changes.
-struct StyleSpec {
+struct StyleTraits {
     int beatsPerBar;
     double minBpm, maxBpm;
     std::vector<std::vector<int>> rhythms;  // eighth notes per melody note, one bar each
@@ -64,8 +64,8 @@ struct StyleSpec {
     const char* sectionB;
 };
 
-const StyleSpec& Spec(Style style) {
-    static const StyleSpec kRag = {4,
+const StyleTraits& TraitsOf(Style style) {
+    static const StyleTraits kRag = {4,
                                    108,
                                    150,
                                    {{2, 1, 2, 1, 2},
@@ -76,25 +76,25 @@ const StyleSpec& Spec(Style style) {
                                     {3, 3, 2}},
                                    "I I V7 V7 V7 V7 I I7 IV iv I VI7 II7 V7 I I",
                                    "IV IV I I II7 II7 V7 V7 IV IV I VI7 II7 V7 I I"};
-    static const StyleSpec kFolk = {4,
+    static const StyleTraits kFolk = {4,
                                     96,
                                     140,
                                     {{2, 2, 2, 2}, {3, 1, 2, 2}, {4, 2, 2}, {2, 2, 4}, {3, 1, 4}},
                                     "I I IV I I I V7 V7 I I IV IV I V7 I I",
                                     "IV IV I I V7 V7 I I IV IV I vi II7 V7 I I"};
-    static const StyleSpec kWaltz = {3,
+    static const StyleTraits kWaltz = {3,
                                      120,
                                      190,
                                      {{4, 2}, {2, 2, 2}, {6}, {3, 1, 2}, {2, 4}},
                                      "I I I V7 V7 V7 V7 I I I I IV IV I V7 I",
                                      "IV IV I I V7 V7 I I IV IV I VI7 II7 V7 I I"};
-    static const StyleSpec kMarch = {2,
+    static const StyleTraits kMarch = {2,
                                      92,
                                      132,
                                      {{2, 2}, {1, 1, 2}, {1, 1, 1, 1}, {3, 1}, {4}},
                                      "I I V7 V7 V7 V7 I I I I IV IV I V7 I I",
                                      "IV IV I I V7 V7 I I IV IV I I V7 V7 I I"};
-    static const StyleSpec kBallad = {4,
+    static const StyleTraits kBallad = {4,
                                       66,
                                       100,
                                       {{4, 4}, {2, 2, 4}, {6, 2}, {3, 1, 4}, {2, 2, 2, 2}},
@@ -130,12 +130,12 @@ using Bar = std::vector<MelodyNote>;
 // hand of its style, repeated to fill the track's length.
 class Composer {
   public:
-    Composer(const TrackPlan& plan, const StyleSpec& spec)
+    Composer(const TrackPlan& plan, const StyleTraits& traits)
         : plan_(plan),
-          spec_(spec),
+          traits_(traits),
           dice_(plan.seed),
           scale_(plan.minor ? kMinor : kMajor),
-          eighthsPerBar_(spec.beatsPerBar * 2) {}
+          eighthsPerBar_(traits.beatsPerBar * 2) {}
 
     int Pitch(int step) const {
         const int octave = static_cast<int>(std::floor(step / 7.0));
@@ -160,8 +160,8 @@ class Composer {
     }
 
     Bar RandomBar(int start) {
-        const auto& rhythm = spec_.rhythms[static_cast<std::size_t>(
-            dice_.below(static_cast<int>(spec_.rhythms.size())))];
+        const auto& rhythm = traits_.rhythms[static_cast<std::size_t>(
+            dice_.below(static_cast<int>(traits_.rhythms.size())))];
         Bar bar;
         int onset = 0, step = start;
         // Mostly steps, some skips, a rare repeat or leap: the shape of a tune one can whistle.
@@ -217,7 +217,7 @@ class Composer {
         for (std::size_t b = 0; b < bars.size(); ++b) {
             for (const MelodyNote& n : bars[b]) {
                 const double beat =
-                    atBeat + static_cast<double>(b) * spec_.beatsPerBar + n.onset * 0.5;
+                    atBeat + static_cast<double>(b) * traits_.beatsPerBar + n.onset * 0.5;
                 const int accent = n.onset == 0 ? 10 : (n.onset % 2 ? -6 : 0);
                 const int velocity = std::clamp(100 + accent + dice_.below(9) - 4, 60, 127);
                 const double len = n.length * 0.5 * 0.92;
@@ -300,9 +300,9 @@ class Composer {
 
     Score Compose() {
         score_.title = plan_.title;
-        score_.beatsPerBar = spec_.beatsPerBar;
-        const std::vector<Chord> a = Progression(plan_.minor ? kMinorA : spec_.sectionA);
-        const std::vector<Chord> b = Progression(plan_.minor ? kMinorB : spec_.sectionB);
+        score_.beatsPerBar = traits_.beatsPerBar;
+        const std::vector<Chord> a = Progression(plan_.minor ? kMinorA : traits_.sectionA);
+        const std::vector<Chord> b = Progression(plan_.minor ? kMinorB : traits_.sectionB);
         const auto half = [](const std::vector<Chord>& section, int from) {
             return std::vector<Chord>(section.begin() + from, section.begin() + from + 8);
         };
@@ -317,7 +317,7 @@ class Composer {
 
         Plan();
         const int choruses = choruses_;
-        const int bpb = spec_.beatsPerBar;
+        const int bpb = traits_.beatsPerBar;
         int bar = 0;
         static const char* const kVamps[] = {"V7", "I V7", "I IV V7", "I IV I V7"};
         const std::vector<Chord> intro = Progression(kVamps[intro_ - 1]);
@@ -352,7 +352,7 @@ class Composer {
         double bestDistance = 1e9;
         for (int n = 1; n <= 12; ++n) {
             for (int intro = 1; intro <= 4; ++intro) {
-                const double beats = (intro + n * barsPerChorus + kEndingBars) * spec_.beatsPerBar;
+                const double beats = (intro + n * barsPerChorus + kEndingBars) * traits_.beatsPerBar;
                 const double bpm = beats * 60.0 / plan_.seconds;
                 const double distance = std::fabs(bpm - plan_.tempo);
                 if (distance < bestDistance) bestDistance = distance, choruses_ = n, intro_ = intro;
@@ -362,7 +362,7 @@ class Composer {
 
   private:
     const TrackPlan& plan_;
-    const StyleSpec& spec_;
+    const StyleTraits& traits_;
     Dice dice_;
     std::array<int, 7> scale_;
     int eighthsPerBar_;
@@ -374,7 +374,7 @@ class Composer {
 }  // namespace
 
 Score Compose(const TrackPlan& plan) {
-    return Composer(plan, Spec(plan.style)).Compose();
+    return Composer(plan, TraitsOf(plan.style)).Compose();
 }
 
 std::string StyleName(Style style) {
