@@ -206,13 +206,13 @@ TEST(Wav, SdlReadsWhatWeWrite) {
     s[10] = 3.0f;  // out of range: clamped, never wrapped round
     const auto path = (TempDir() / "sine.wav").string();
     ASSERT_TRUE(WriteWav(path, s));
-    SDL_AudioSpec spec;
+    SDL_AudioSpec format;
     Uint8* buffer = nullptr;
     Uint32 bytes = 0;
-    ASSERT_NE(SDL_LoadWAV(path.c_str(), &spec, &buffer, &bytes), nullptr) << SDL_GetError();
-    EXPECT_EQ(spec.freq, kRate);
-    EXPECT_EQ(spec.channels, 1);
-    EXPECT_EQ(spec.format, AUDIO_S16LSB);
+    ASSERT_NE(SDL_LoadWAV(path.c_str(), &format, &buffer, &bytes), nullptr) << SDL_GetError();
+    EXPECT_EQ(format.freq, kRate);
+    EXPECT_EQ(format.channels, 1);
+    EXPECT_EQ(format.format, AUDIO_S16LSB);
     EXPECT_EQ(bytes, s.size() * 2);
     const auto* pcm = reinterpret_cast<const Sint16*>(buffer);
     EXPECT_EQ(pcm[10], 32767);

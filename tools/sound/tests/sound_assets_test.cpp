@@ -38,13 +38,13 @@ struct Pcm {
 };
 
 std::optional<Pcm> LoadWavFile(const std::filesystem::path& path) {
-    SDL_AudioSpec spec;
+    SDL_AudioSpec format;
     Uint8* buffer = nullptr;
     Uint32 bytes = 0;
-    if (SDL_LoadWAV(path.c_str(), &spec, &buffer, &bytes) == nullptr) return std::nullopt;
+    if (SDL_LoadWAV(path.c_str(), &format, &buffer, &bytes) == nullptr) return std::nullopt;
     Pcm pcm;
-    if (spec.format == AUDIO_S16LSB && spec.channels == 1) {
-        pcm.rate = spec.freq;
+    if (format.format == AUDIO_S16LSB && format.channels == 1) {
+        pcm.rate = format.freq;
         const auto* data = reinterpret_cast<const Sint16*>(buffer);
         pcm.samples.assign(data, data + bytes / 2);
     }
