@@ -2,6 +2,9 @@
 #include "platform/main_loop.h"
 
 #include <algorithm>
+#include <chrono>
+#include <cstdio>
+#include <cstdlib>
 
 #include "game/game.h"
 
@@ -60,8 +63,28 @@ void MainLoop::drawIfChanged() {
     overlay.tooltipX = mapper_.pointerX();
     overlay.tooltipY = mapper_.pointerY();
     overlay.caret = NameBoxActive(game_.screen);
+    const auto start = std::chrono::steady_clock::now();
     renderer_.draw(game_.screen, overlay);
+    const auto drawn = std::chrono::steady_clock::now();
     SDL_RenderPresent(window_.renderer());
+    if (logFrames_) {
+        // For bench/measure_window.sh: how long the frame took, and when (wall clock) it was
+        // shown, to set against the moment the program was started.
+        const auto end = std::chrono::steady_clock::now();
+        const auto wall = std::chrono::system_clock::now().time_since_epoch();
+        SDL_RendererInfo info{};
+        SDL_GetRendererInfo(window_.renderer(), &info);
+        std::fprintf(
+            stderr, "gnamm-frame %d draw_us=%lld present_us=%lld shown_unix_ns=%lld renderer=%s\n",
+            frames_ + 1,
+            static_cast<long long>(
+                std::chrono::duration_cast<std::chrono::microseconds>(end - start).count()),
+            static_cast<long long>(
+                std::chrono::duration_cast<std::chrono::microseconds>(end - drawn).count()),
+            static_cast<long long>(
+                std::chrono::duration_cast<std::chrono::nanoseconds>(wall).count()),
+            info.name ? info.name : "?");
+    }
     drawn_ = game_.screen;
     drawnTooltip_ = overlay.tooltip;
     forceRedraw_ = false;

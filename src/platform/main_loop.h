@@ -3,6 +3,7 @@
 #pragma once
 
 #include <cstdint>
+#include <cstdlib>
 #include <optional>
 
 #include "game/clock.h"
@@ -51,6 +52,8 @@ class MainLoop {
     bool forceRedraw_ = true;
     bool quit_ = false;
     int frames_ = 0;
+    // GNAMM_FRAME_LOG in the environment: one line on stderr per frame drawn.
+    bool logFrames_ = std::getenv("GNAMM_FRAME_LOG") != nullptr;
 };
 
 }  // namespace gnamm::platform

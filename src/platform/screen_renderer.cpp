@@ -19,6 +19,11 @@ SDL_Rect ToSdl(Rect r) {
     return {r.x, r.y, r.w, r.h};
 }
 
+bool Contains(const SDL_Rect& outer, const SDL_Rect& inner) {
+    return inner.x >= outer.x && inner.y >= outer.y && inner.x + inner.w <= outer.x + outer.w &&
+           inner.y + inner.h <= outer.y + outer.h;
+}
+
 }  // namespace
 
 std::string DisplayText(const std::string& text) {
@@ -90,12 +95,38 @@ void ScreenRenderer::draw(const Screen& screen, const Overlay& overlay) {
     }
     SDL_RenderSetClipRect(renderer_, nullptr);
     SDL_SetRenderDrawBlendMode(renderer_, SDL_BLENDMODE_BLEND);
-    fill({0, 0, outW, outH}, screen.windowBack);
 
-    for (const Placed& p : VisibleInZOrder(screen)) {
-        const Element& e = *p.element;
-        const SDL_Rect r = ToSdl(scale_.toPixels(p.rect));
+    // What an opaque element above covers whole is not drawn: the splash hides the whole table,
+    // a panel the cards under it. Pixels are what a big window costs, so this counts; and the
+    // pictures under the splash need not even load before the first frame.
+    const std::vector<Placed> placed = VisibleInZOrder(screen);
+    std::vector<SDL_Rect> rects(placed.size());
+    std::vector<bool> hidden(placed.size(), false);
+    std::vector<SDL_Rect> covers;
+    for (std::size_t k = placed.size(); k-- > 0;) {
+        const Element& e = *placed[k].element;
+        const SDL_Rect r = rects[k] = ToSdl(scale_.toPixels(placed[k].rect));
         if (r.w <= 0 || r.h <= 0) continue;
+        if (std::any_of(covers.begin(), covers.end(),
+                        [&r](const SDL_Rect& c) { return Contains(c, r); })) {
+            hidden[k] = true;
+            continue;
+        }
+        if (e.opaque || (!e.picture.empty() && textures_.opaque(e.picture, r.w, r.h))) {
+            covers.push_back(r);
+        }
+    }
+    const SDL_Rect whole{0, 0, outW, outH};
+    if (std::none_of(covers.begin(), covers.end(),
+                     [&whole](const SDL_Rect& c) { return Contains(c, whole); })) {
+        fill(whole, screen.windowBack);
+    }
+
+    for (std::size_t k = 0; k < placed.size(); ++k) {
+        const Placed& p = placed[k];
+        const Element& e = *p.element;
+        const SDL_Rect r = rects[k];
+        if (r.w <= 0 || r.h <= 0 || hidden[k]) continue;
         if (e.opaque) fill(r, e.back);
         if (!e.picture.empty()) {
             if (SDL_Texture* t = textures_.get(e.picture, r.w, r.h)) {

@@ -15,12 +15,47 @@ PictureLoader FileLoader(const AssetResolver& resolver) {
     };
 }
 
+namespace {
+
+// True when no pixel of the surface lets anything under it show through.
+bool EveryPixelOpaque(SDL_Surface* s) {
+    if (!s->format->Amask) return true;
+    if (SDL_MUSTLOCK(s) && SDL_LockSurface(s) != 0) return false;
+    bool opaque = true;
+    const int bpp = s->format->BytesPerPixel;
+    for (int y = 0; y < s->h && opaque; ++y) {
+        const auto* row = static_cast<const Uint8*>(s->pixels) + y * s->pitch;
+        for (int x = 0; x < s->w; ++x) {
+            Uint32 px = 0;
+            SDL_memcpy(&px, row + x * bpp, static_cast<std::size_t>(bpp));
+            if ((px & s->format->Amask) != s->format->Amask) {
+                opaque = false;
+                break;
+            }
+        }
+    }
+    if (SDL_MUSTLOCK(s)) SDL_UnlockSurface(s);
+    return opaque;
+}
+
+}  // namespace
+
 SDL_Texture* TextureCache::get(const std::string& name, int w, int h) {
+    Entry* e = entry(name, w, h);
+    return e ? e->texture.get() : nullptr;
+}
+
+bool TextureCache::opaque(const std::string& name, int w, int h) {
+    const Entry* e = entry(name, w, h);
+    return e && e->opaque;
+}
+
+TextureCache::Entry* TextureCache::entry(const std::string& name, int w, int h) {
     if (name.empty() || w <= 0 || h <= 0 || missing_.contains(name)) return nullptr;
     const Key key{name, w, h};
     if (auto it = textures_.find(key); it != textures_.end()) {
         it->second.used = true;
-        return it->second.texture.get();
+        return &it->second;
     }
     ++loads_;
     SurfacePtr source = loader_ ? loader_(name) : nullptr;
@@ -32,10 +67,12 @@ SDL_Texture* TextureCache::get(const std::string& name, int w, int h) {
     if (!sized) return nullptr;
     TexturePtr texture(SDL_CreateTextureFromSurface(renderer_, sized.get()));
     if (!texture) return nullptr;
-    SDL_SetTextureBlendMode(texture.get(), SDL_BLENDMODE_BLEND);
-    SDL_Texture* raw = texture.get();
-    textures_[key] = Entry{std::move(texture), true};
-    return raw;
+    const bool opaque = EveryPixelOpaque(sized.get());
+    // Blending costs a software renderer dearly on a big window; an opaque picture needs none.
+    SDL_SetTextureBlendMode(texture.get(), opaque ? SDL_BLENDMODE_NONE : SDL_BLENDMODE_BLEND);
+    Entry& e = textures_[key];
+    e = Entry{std::move(texture), true, opaque};
+    return &e;
 }
 
 void TextureCache::endFrame() {

@@ -31,6 +31,9 @@ class TextureCache {
 
     // The picture at exactly w x h pixels, or null when it cannot be loaded.
     SDL_Texture* get(const std::string& name, int w, int h);
+    // Whether that picture covers every one of its pixels (no transparency at all), so what
+    // lies under it need not be drawn. Loads it if need be; false when it cannot be loaded.
+    bool opaque(const std::string& name, int w, int h);
 
     // Drops the textures the last frame did not use once there are more than `keep`.
     void endFrame();
@@ -44,11 +47,14 @@ class TextureCache {
     struct Entry {
         TexturePtr texture;
         bool used = false;
+        bool opaque = false;
     };
     SDL_Renderer* renderer_;
     PictureLoader loader_;
     std::size_t keep_;
     std::map<Key, Entry> textures_;
+    Entry* entry(const std::string& name, int w, int h);
+
     std::set<std::string> missing_;
     int loads_ = 0;
 };

@@ -1,0 +1,136 @@
+#!/usr/bin/env bash
+# Measures the real game in a virtual X server (not a test: it prints figures).
+#
+#   bench/measure_window.sh [GNAMM_EXECUTABLE]     (default build/gnamm)
+#
+# Prints: the time from exec to the first splash frame on screen, the resident memory once the
+# splash shows, the CPU used over 20 s of waiting for the player's name, and the time to draw
+# one full frame of the table at 1920x1440, with the renderer SDL picks and with SDL's software
+# renderer. Needs Xvfb, xdotool and a build with the assets.
+set -euo pipefail
+
+game=${1:-build/gnamm}
+[ -x "$game" ] || {
+    echo "no executable $game (build it first: make build)" >&2
+    exit 1
+}
+idle_seconds=${GNAMM_IDLE_SECONDS:-20}
+
+work=$(mktemp -d)
+xvfb_pid=""
+game_pid=""
+cleanup() {
+    [ -n "$game_pid" ] && kill "$game_pid" 2>/dev/null || true
+    [ -n "$xvfb_pid" ] && kill "$xvfb_pid" 2>/dev/null || true
+    rm -rf "$work"
+}
+trap cleanup EXIT
+
+start_x() {  # WIDTH HEIGHT
+    stop_x
+    rm -f "$work/display"
+    exec 3>"$work/display"
+    Xvfb -displayfd 3 -screen 0 "$1x$2x24" -nolisten tcp >/dev/null 2>&1 &
+    xvfb_pid=$!
+    exec 3>&-
+    for _ in $(seq 100); do
+        [ -s "$work/display" ] && break
+        sleep 0.05
+    done
+    export DISPLAY=":$(head -n1 "$work/display")"
+}
+stop_x() {
+    stop_game
+    if [ -n "$xvfb_pid" ]; then
+        kill "$xvfb_pid" 2>/dev/null || true
+        wait "$xvfb_pid" 2>/dev/null || true
+        xvfb_pid=""
+    fi
+}
+start_game() {  # extra environment assignments...
+    rm -rf "$work/home" && mkdir -p "$work/home"
+    : >"$work/frames.log"
+    started_ns=$(date +%s%N)
+    env HOME="$work/home" XDG_DATA_HOME="" SDL_AUDIODRIVER=dummy GNAMM_FRAME_LOG=1 "$@" \
+        "$game" 2>"$work/frames.log" >/dev/null &
+    game_pid=$!
+}
+stop_game() {
+    if [ -n "$game_pid" ]; then
+        kill "$game_pid" 2>/dev/null || true
+        wait "$game_pid" 2>/dev/null || true
+        game_pid=""
+    fi
+}
+wait_frames() {  # COUNT: until the game has drawn that many frames (10 s at most)
+    for _ in $(seq 200); do
+        [ "$(grep -c '^gnamm-frame' "$work/frames.log")" -ge "$1" ] && return 0
+        sleep 0.05
+    done
+    echo "the game drew fewer than $1 frames" >&2
+    exit 1
+}
+field() { sed -n "s/.*$1=\([^ ]*\).*/\1/p"; }
+cpu_ticks() { awk '{ print $14 + $15 }' "/proc/$game_pid/stat"; }
+
+# --- Start-up, memory, idle CPU at 1024x768 --------------------------------------------------
+start_x 1024 768
+start_game
+wait_frames 1
+first=$(grep -m1 '^gnamm-frame 1 ' "$work/frames.log")
+shown_ns=$(field shown_unix_ns <<<"$first")
+renderer=$(field renderer <<<"$first")
+printf 'first splash frame:   %d ms after exec (renderer %s)\n' \
+    $(((shown_ns - started_ns) / 1000000)) "$renderer"
+
+sleep 1  # what loads after the splash has had its moment
+printf 'memory after splash:  %d MB resident (peak %d MB)\n' \
+    $(($(awk '/^VmRSS/ { print $2 }' "/proc/$game_pid/status") / 1024)) \
+    $(($(awk '/^VmHWM/ { print $2 }' "/proc/$game_pid/status") / 1024))
+
+before=$(cpu_ticks)
+sleep "$idle_seconds"
+after=$(cpu_ticks)
+hz=$(getconf CLK_TCK)
+awk -v t=$((after - before)) -v hz="$hz" -v s="$idle_seconds" \
+    'BEGIN { printf "idle CPU:             %.2f%% of a core over %d s waiting for a name\n", 100 * t / hz / s, s }'
+
+# --- One full frame of the table at 1920x1440 ------------------------------------------------
+table_frames() {  # label, extra environment...
+    local label=$1
+    shift
+    start_x 1920 1440
+    start_game "$@"
+    wait_frames 1
+    sleep 0.5
+    xdotool type --delay 20 Misura
+    xdotool key Return
+    sleep 1
+    # 'Honest' Zeb's photo on the level panel, at 1920x1440.
+    xdotool mousemove 1249 403 click 1
+    sleep 6  # the deal, drawn frame by frame, with its pictures loading
+    # Then whole frames of pictures already loaded: the "Notes" box hidden and shown again.
+    local before_toggles
+    before_toggles=$(grep -c '^gnamm-frame' "$work/frames.log")
+    for _ in $(seq 10); do
+        xdotool mousemove 834 26 click 1
+        sleep 0.3
+    done
+    tail -n +"$((before_toggles + 1))" "$work/frames.log" | grep '^gnamm-frame' >"$work/steady"
+    field draw_us <"$work/steady" | sort -n >"$work/draws"
+    field present_us <"$work/steady" | sort -n >"$work/presents"
+    local n
+    n=$(wc -l <"$work/draws")
+    if [ "$n" -eq 0 ]; then
+        echo "frame at 1920x1440 ($label): no frames drawn" >&2
+        return
+    fi
+    awk -v label="$label" -v n="$n" -v r="$(field renderer <"$work/frames.log" | head -n1)" \
+        -v p="$(sed -n "$(((n + 1) / 2))p" "$work/presents")" '
+        { d[NR] = $1 }
+        END { printf "full frame 1920x1440:  median %.1f ms (of which %.1f ms presenting), slowest %.1f ms, %d frames (%s, %s)\n",
+                     d[int((n + 1) / 2)] / 1000, p / 1000, d[n] / 1000, n, r, label }' "$work/draws"
+    stop_x
+}
+table_frames "renderer SDL picks"
+table_frames "software" SDL_RENDER_DRIVER=software

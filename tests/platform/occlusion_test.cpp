@@ -1,0 +1,119 @@
+// What lies wholly under an opaque element is neither drawn nor loaded, and pictures with any
+// transparency are never taken for covers.
+#include <gtest/gtest.h>
+
+#include <set>
+#include <string>
+
+#include "data/asset_catalog.h"
+#include "platform/screen_renderer.h"
+#include "platform/texture_cache.h"
+#include "platform/z_order.h"
+#include "sdl_fixture.h"
+
+namespace gnamm::platform {
+namespace {
+
+using testing_support::EnsureSdl;
+using testing_support::PixelAt;
+using testing_support::SolidSurface;
+
+constexpr Rgb kFace{200, 30, 40};
+
+// A loader of plain pictures that writes down every name it is asked for. A name starting
+// with "holed" has one fully transparent pixel; one starting with "missing" does not exist.
+struct CountingLoader {
+    std::multiset<std::string> asked;
+    PictureLoader loader() {
+        return [this](std::string_view name) -> SurfacePtr {
+            asked.insert(std::string(name));
+            if (name.starts_with("missing")) return nullptr;
+            SurfacePtr s = SolidSurface(40, 30, kFace);
+            if (name.starts_with("holed")) {
+                SDL_SetSurfaceBlendMode(s.get(), SDL_BLENDMODE_NONE);
+                const SDL_Rect px{39, 29, 1, 1};
+                SDL_FillRect(s.get(), &px, SDL_MapRGBA(s->format, 0, 0, 0, 0));
+            }
+            return s;
+        };
+    }
+};
+
+struct SoftwareTarget {
+    SurfacePtr surface;
+    RendererPtr renderer;
+    explicit SoftwareTarget(int w = 400, int h = 300) {
+        EnsureSdl();
+        surface.reset(SDL_CreateRGBSurfaceWithFormat(0, w, h, 32, SDL_PIXELFORMAT_ARGB8888));
+        renderer.reset(SDL_CreateSoftwareRenderer(surface.get()));
+    }
+};
+
+TEST(TextureOpacity, OnlyAPictureWithoutAnyTransparentPixelCovers) {
+    SoftwareTarget target;
+    CountingLoader pictures;
+    TextureCache cache(target.renderer.get(), pictures.loader());
+    EXPECT_TRUE(cache.opaque("plain", 40, 30));
+    EXPECT_FALSE(cache.opaque("holed", 40, 30));
+    EXPECT_FALSE(cache.opaque("missing", 40, 30));
+    // Asking again, or drawing, does not load the picture a second time.
+    EXPECT_NE(cache.get("plain", 40, 30), nullptr);
+    EXPECT_TRUE(cache.opaque("plain", 40, 30));
+    EXPECT_EQ(pictures.asked.count("plain"), 1u);
+    EXPECT_EQ(pictures.asked.count("missing"), 1u);
+}
+
+// Only the given places show a card face; everything else of the layout is hidden.
+Screen CardsOnly(std::initializer_list<int> places) {
+    Screen s;
+    ApplyDesignLayout(s);
+    for (const Layer& l : ZOrderTable(s)) const_cast<Element*>(l.element)->visible = false;
+    for (const int p : places) {
+        s.ImgCarta[p].picture = assets::CardFace(Card::FromDeckPosition(p));
+        s.ImgCarta[p].visible = true;
+    }
+    return s;
+}
+
+TEST(Occlusion, TheSplashHidesTheTableSoItsCardsAreNeitherLoadedNorDrawn) {
+    SoftwareTarget target;
+    CountingLoader pictures;
+    ScreenRenderer renderer(target.renderer.get(), pictures.loader(), FindFonts());
+    Screen s = CardsOnly({4, 5});
+    s.FraSplash.visible = true;  // opaque black, the whole window
+    renderer.draw(s, {});
+    SDL_RenderPresent(target.renderer.get());
+    EXPECT_TRUE(pictures.asked.empty());
+    EXPECT_EQ(PixelAt(target.surface.get(), 200, 150), colors::kBlack);
+
+    // Once the splash goes, the cards load and show.
+    s.FraSplash.visible = false;
+    renderer.draw(s, {});
+    SDL_RenderPresent(target.renderer.get());
+    EXPECT_EQ(pictures.asked.size(), 2u);
+    const Rect r = renderer.scale().toPixels(s.ImgCarta[4].rect);
+    EXPECT_EQ(PixelAt(target.surface.get(), r.x + r.w / 2, r.y + r.h / 2), kFace);
+}
+
+TEST(Occlusion, ACardPartlyOutsideTheCoverIsStillDrawn) {
+    SoftwareTarget target;
+    CountingLoader pictures;
+    ScreenRenderer renderer(target.renderer.get(), pictures.loader(), FindFonts());
+    Screen s = CardsOnly({4});
+    // An opaque box over the top half of the card only.
+    Rect cover = s.ImgCarta[4].rect;
+    cover.h /= 2;
+    s.lblIstruzioni.rect = cover;
+    s.lblIstruzioni.frame = FrameId::None;
+    s.lblIstruzioni.opaque = true;
+    s.lblIstruzioni.back = colors::kWhite;
+    s.lblIstruzioni.text.clear();
+    s.lblIstruzioni.visible = true;
+    renderer.draw(s, {});
+    SDL_RenderPresent(target.renderer.get());
+    const Rect r = renderer.scale().toPixels(s.ImgCarta[4].rect);
+    EXPECT_EQ(PixelAt(target.surface.get(), r.x + r.w / 2, r.y + r.h - 3), kFace);
+}
+
+}  // namespace
+}  // namespace gnamm::platform
