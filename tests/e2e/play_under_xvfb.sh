@@ -102,6 +102,11 @@ until_screen "game window" window_up
 # The splash is drawn when its name box (white) stands on the green table.
 until_screen "splash" brighter_than "300x30+362+566" 0.9
 keep splash
+# Pictures that do not load are drawn as grey placeholders: the splash must be the real one.
+placeholder_share=$("$convert_bin" "$work/screen.png" -fill black +opaque "#C8C8C8" \
+    -fill white -opaque "#C8C8C8" -colorspace Gray -format '%[fx:mean]' info:)
+awk -v f="$placeholder_share" 'BEGIN { exit !(f < 0.05) }' ||
+    fail "the splash is drawn with placeholders: the assets were not found"
 cp "$work/screen.png" "$work/splash.png"
 
 xdotool type --delay 40 "Collaudo"
