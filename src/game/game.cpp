@@ -11,6 +11,7 @@
 #include "game/human_turn.h"
 #include "persona/comments.h"
 #include "persona/impatience.h"
+#include "ui/keyboard_focus.h"
 #include "ui/panels.h"
 #include "ui/scoreboard_view.h"
 #include "ui/startup.h"
@@ -69,6 +70,7 @@ void Game::onTimer(Timer t) {
 void RefreshScreen(Game& g) {
     RefreshScoreboard(g);
     MostraClassifica(g);
+    AggiornaFuoco(g);
 }
 
 void AdvanceVirtualTime(Game& g, VirtualClock& clock, int64_t ms) {

@@ -19,6 +19,7 @@ struct HumanTurnState {
     std::array<bool, kNumeroPosti> scelta{};      // picked: its outline shows
     // The capture is decided and waits for TmrScompaionoCarteH: table clicks no longer count.
     bool presaDecisa = false;
+    int fuoco = 0;  // table place the keyboard's focus is on during a pick; 0 = none
 };
 
 // A click on card place k (0..19).

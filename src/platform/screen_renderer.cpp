@@ -147,6 +147,7 @@ void ScreenRenderer::draw(const Screen& screen, const Overlay& overlay) {
                 break;
             case Drawing::Plain:
             case Drawing::Outline:
+            case Drawing::Focus:
             case Drawing::TextBox: {
                 const int pad = scale_.stroke(1.0f);
                 const SDL_Rect box{r.x + pad, r.y, r.w - 2 * pad, r.h};
@@ -162,7 +163,9 @@ void ScreenRenderer::draw(const Screen& screen, const Overlay& overlay) {
         }
         if (e.border) {
             frame(r, e.borderColor,
-                  scale_.stroke(p.drawing == Drawing::Outline ? kOutlinePixels : 1.0f));
+                  scale_.stroke(p.drawing == Drawing::Outline || p.drawing == Drawing::Focus
+                                    ? kOutlinePixels
+                                    : 1.0f));
         }
     }
     drawTooltip(overlay, outW, outH);

@@ -138,6 +138,7 @@ std::vector<Layer> ZOrderTable(const Screen& s) {
         Add(t, s.ImgCarta[i], K::Carta, i);
         Add(t, s.ShpContornoCarta[i], K::Carta, i, Drawing::Outline);
     }
+    Add(t, s.ShpFuoco, K::None, 0, Drawing::Focus);
 
     // Nonno Zeb's bubble and the instructions.
     Add(t, s.ImgManina);
@@ -223,6 +224,8 @@ std::vector<Placed> VisibleInZOrder(const Screen& s) {
 
 const Placed* TopmostAt(const std::vector<Placed>& placed, int x, int y) {
     for (auto it = placed.rbegin(); it != placed.rend(); ++it) {
+        // The focus outline lies over the fan of table cards: clicks go through it.
+        if (it->drawing == Drawing::Focus) continue;
         if (Contains(it->rect, x, y)) return &*it;
     }
     return nullptr;

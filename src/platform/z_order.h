@@ -19,6 +19,7 @@ enum class Drawing {
     List,      // the hall-of-fame list box: its lines from the top line shown
     TextBox,   // the name box: text and a caret
     Cervello,  // the diagnostic panel: its lines
+    Focus,     // the keyboard's focus: a thick border only, never in the way of a click
 };
 
 struct Layer {

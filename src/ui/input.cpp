@@ -6,6 +6,7 @@
 #include "game/game.h"
 #include "game/hall_of_fame.h"
 #include "game/human_turn.h"
+#include "ui/keyboard_focus.h"
 #include "ui/options_panel.h"
 #include "ui/panels.h"
 #include "ui/startup.h"
@@ -21,6 +22,14 @@ bool TavoloChiuso(const Game& g) {
 
 bool PannelloAperto(const Game& g, int k) {
     return g.screen.FraPannello[static_cast<std::size_t>(k)].visible;
+}
+
+// The table shows and takes the keys meant for its cards only while no panel covers it.
+bool NessunPannello(const Game& g) {
+    for (const Element& f : g.screen.FraPannello) {
+        if (f.visible) return false;
+    }
+    return true;
 }
 
 }  // namespace
@@ -138,17 +147,33 @@ void Game::key(Key k) {
             break;
         case Key::Left:
         case Key::Right:
-            if (PannelloAperto(*this, kRegole)) ClickRegole(*this, k == Key::Right);
+            if (PannelloAperto(*this, kRegole)) {
+                ClickRegole(*this, k == Key::Right);
+            } else if (NessunPannello(*this)) {
+                MuoviFuoco(*this, k == Key::Right ? 1 : -1);
+            }
+            break;
+        case Key::Up:
+        case Key::Down:
+            if (NessunPannello(*this)) MuoviFuoco(*this, k == Key::Down ? 1 : -1);
+            break;
+        case Key::Space:
+            if (NessunPannello(*this)) ScegliConFuoco(*this);
             break;
         case Key::Digit1:
         case Key::Digit2:
-        case Key::Digit3:
+        case Key::Digit3: {
+            const int n = k == Key::Digit1 ? 1 : k == Key::Digit2 ? 2 : 3;
             if (PannelloAperto(*this, kLivello)) {
-                ScegliLivello(*this, k == Key::Digit1   ? gnamm::Livello::Honest
-                                     : k == Key::Digit2 ? gnamm::Livello::Cunning
-                                                        : gnamm::Livello::Cheat);
+                ScegliLivello(*this, n == 1   ? gnamm::Livello::Honest
+                                     : n == 2 ? gnamm::Livello::Cunning
+                                              : gnamm::Livello::Cheat);
+            } else if (NessunPannello(*this)) {
+                // The human's hand lies in places 4, 5 and 6, left to right.
+                ClickCarta(*this, 3 + n);
             }
             break;
+        }
         default:
             break;
     }

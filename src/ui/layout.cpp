@@ -3,6 +3,7 @@
 
 #include "game/hall_of_fame.h"
 
+#include "ui/keyboard_focus.h"
 #include "ui/panels_layout.h"
 
 #include "ui/scoreboard_view.h"
@@ -55,6 +56,7 @@ void PlaceCard(Screen& s, int i) {
 
 void ApplyDesignLayout(Screen& s) {
     for (int i = 0; i < kNumeroPosti; ++i) PlaceCard(s, i);
+    LayoutFuoco(s);
     // The pick colour is the colour of the deck's outline.
     s.ShpContornoCarta[kPostoMazzo].borderColor = colors::kPick;
     LayoutPannelli(s);

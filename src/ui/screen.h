@@ -74,6 +74,7 @@ struct Screen {
     std::array<Element, kNumeroPosti> ImgCarta;
     std::array<Element, kNumeroPosti> ShpCarta;          // the mat behind the card
     std::array<Element, kNumeroPosti> ShpContornoCarta;  // the outline of a pick or capture
+    Element ShpFuoco;  // the keyboard's focus on a table card while the human picks
 
     // Play area.
     Element lblIstruzioni;

@@ -1,0 +1,26 @@
+// Playing a pick from the keyboard: the arrow keys move a focus over the cards on the table and
+// Space picks or un-picks the card under it, as a click on that card would.
+#pragma once
+
+namespace gnamm {
+
+class Game;
+struct Screen;
+
+// The focus outline: hidden until a pick begins.
+void LayoutFuoco(Screen& s);
+
+// The human has played a card that must pick table cards, and has not finished picking.
+bool SceltaInCorso(const Game& g);
+
+// Moves the focus to the next table card to the right (passo > 0) or to the left, round the
+// row; the first key of a pick puts it on the leftmost or rightmost card.
+void MuoviFuoco(Game& g, int passo);
+
+// Picks or un-picks the card under the focus.
+void ScegliConFuoco(Game& g);
+
+// Hides the focus once no pick is under way, or when its card has left the table.
+void AggiornaFuoco(Game& g);
+
+}  // namespace gnamm
