@@ -88,8 +88,6 @@ std::vector<Layer> ZOrderTable(const Screen& s) {
     Add(t, s.lblAbilita, K::Abilita);
     Add(t, s.lblLivelloBarra);
 
-    // Side boxes and what they hold.
-    AddArray(t, s.FraRiquadro, K::None);
     AddArray(t, s.lblRiquadri, K::Riquadri);
     AddArray(t, s.ImgRiquadro, K::None);
     AddArray(t, s.lblScritte, K::None);
@@ -134,6 +132,7 @@ std::vector<Layer> ZOrderTable(const Screen& s) {
     // that a full table still shows a strip of every card; in number order the middle places
     // would vanish under their later neighbours.
     for (const int i : kCardDrawingOrder) {
+        if (i == kPostoMazzo) continue;  // above the cover, below
         Add(t, s.ShpCarta[i], K::Carta, i);
         Add(t, s.ImgCarta[i], K::Carta, i);
         Add(t, s.ShpContornoCarta[i], K::Carta, i, Drawing::Outline);
@@ -148,6 +147,13 @@ std::vector<Layer> ZOrderTable(const Screen& s) {
 
     // Over the cards: the cover of an open panel, the continue prompt, the panels.
     Add(t, s.lblCopriCarte);
+    // The cover hides the table row while a panel is open; the deck beside the row and the side
+    // boxes it reaches into stay whole above it, as windows of their own would.
+    Add(t, s.ShpCarta[kPostoMazzo], K::Carta, kPostoMazzo);
+    Add(t, s.ImgCarta[kPostoMazzo], K::Carta, kPostoMazzo);
+    Add(t, s.ShpContornoCarta[kPostoMazzo], K::Carta, kPostoMazzo, Drawing::Outline);
+    // Side boxes and what they hold.
+    AddArray(t, s.FraRiquadro, K::None);
     Add(t, s.FraQuando, K::Quando);
     Add(t, s.lblQuando, K::Quando);
     Add(t, s.cmdQuando, K::Quando);
@@ -161,6 +167,7 @@ std::vector<Layer> ZOrderTable(const Screen& s) {
         else
             Add(t, s.lblRegole[i]);
     }
+    Add(t, s.lblTasti);
     AddArray(t, s.ImgEsci, K::Uscita);
     AddArray(t, s.lblUscita, K::Uscita);
     AddArray(t, s.ImgNonnoZeb, K::NonnoZeb);

@@ -8,6 +8,7 @@
 #include "game/human_turn.h"
 #include "game/table_state.h"
 #include "ui/colors.h"
+#include "ui/panels_layout.h"
 #include "ui/screen.h"
 
 namespace gnamm {
@@ -44,11 +45,21 @@ void Nascondi(Game& g) {
 
 }  // namespace
 
-void LayoutFuoco(Screen& s) {
+void LayoutTastiera(Screen& s) {
     s.ShpFuoco.visible = false;
     s.ShpFuoco.border = true;
     s.ShpFuoco.borderColor = colors::kYellow;
     s.ShpFuoco.rect = s.ImgCarta[kPostiTavolo[0]].rect;
+
+    Element& t = s.lblTasti;
+    t.frame = FrameId::Pannello0;
+    t.rect = {240, 5900, kPannello.w - 480, 900};
+    t.fontSize = 8.25f;
+    t.fore = colors::kBlack;
+    t.text =
+        "Tastiera: 1, 2, 3 giocano la prima, la seconda, la terza carta; quando devi scegliere "
+        "le carte da catturare, le frecce muovono il riquadro giallo e Spazio prende o lascia la "
+        "carta. Esc per arrenderti, F1 per le Regole, F11 per lo schermo intero.";
 }
 
 bool SceltaInCorso(const Game& g) {

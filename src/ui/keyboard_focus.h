@@ -7,8 +7,8 @@ namespace gnamm {
 class Game;
 struct Screen;
 
-// The focus outline: hidden until a pick begins.
-void LayoutFuoco(Screen& s);
+// The focus outline, hidden until a pick begins, and the list of keys on the rules panel.
+void LayoutTastiera(Screen& s);
 
 // The human has played a card that must pick table cards, and has not finished picking.
 bool SceltaInCorso(const Game& g);

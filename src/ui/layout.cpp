@@ -56,7 +56,7 @@ void PlaceCard(Screen& s, int i) {
 
 void ApplyDesignLayout(Screen& s) {
     for (int i = 0; i < kNumeroPosti; ++i) PlaceCard(s, i);
-    LayoutFuoco(s);
+    LayoutTastiera(s);
     // The pick colour is the colour of the deck's outline.
     s.ShpContornoCarta[kPostoMazzo].borderColor = colors::kPick;
     LayoutPannelli(s);

@@ -125,7 +125,7 @@ void ScalaGrafica(Screen& s, int screenWidthTwips, int screenHeightTwips) {
     k.forme(s.ShpContornoCarta);
     k.forme(s.ShpElementoGrafico);
     for (Element* e : {&s.lblAssoInTavola, &s.lblTimer, &s.lblClassifica, &s.lblLivelloBarra,
-                       &s.cmdLivello, &s.lblAbilita, &s.cmdQuando}) {
+                       &s.cmdLivello, &s.lblAbilita, &s.cmdQuando, &s.lblTasti}) {
         k.testo(*e);
     }
     k.testi(s.lblTitoliPannello);

@@ -75,6 +75,7 @@ struct Screen {
     std::array<Element, kNumeroPosti> ShpCarta;          // the mat behind the card
     std::array<Element, kNumeroPosti> ShpContornoCarta;  // the outline of a pick or capture
     Element ShpFuoco;  // the keyboard's focus on a table card while the human picks
+    Element lblTasti;  // the keys of the game, on the rules panel
 
     // Play area.
     Element lblIstruzioni;

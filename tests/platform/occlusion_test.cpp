@@ -115,5 +115,33 @@ TEST(Occlusion, ACardPartlyOutsideTheCoverIsStillDrawn) {
     EXPECT_EQ(PixelAt(target.surface.get(), r.x + r.w / 2, r.y + r.h - 3), kFace);
 }
 
+// The cover of an open panel hides the table row, but the deck and the side boxes it reaches
+// into are drawn whole above it.
+TEST(Occlusion, ThePanelCoverLeavesTheDeckAndTheSideBoxesWhole) {
+    Screen s;
+    ApplyDesignLayout(s);
+    s.lblCopriCarte.visible = true;
+    for (Element& f : s.FraRiquadro) f.visible = true;
+    s.ImgCarta[kPostoMazzo].visible = true;
+    const std::vector<Placed> placed = VisibleInZOrder(s);
+    auto at = [&placed](const Element& e) {
+        for (std::size_t i = 0; i < placed.size(); ++i) {
+            if (placed[i].element == &e) return static_cast<int>(i);
+        }
+        return -1;
+    };
+    const int cover = at(s.lblCopriCarte);
+    ASSERT_GE(cover, 0);
+    EXPECT_GT(at(s.ImgCarta[kPostoMazzo]), cover);
+    for (const Element& f : s.FraRiquadro) EXPECT_GT(at(f), cover);
+    // The deck's left edge lies under the cover's rectangle, and still takes its click.
+    const Rect deck = s.ImgCarta[kPostoMazzo].rect;
+    const Rect c = s.lblCopriCarte.rect;
+    ASSERT_LT(deck.x + 10, c.x + c.w);
+    const Target t = HitTest(s, deck.x + 10, deck.y + deck.h / 2);
+    EXPECT_EQ(t.kind, TargetKind::Carta);
+    EXPECT_EQ(t.index, kPostoMazzo);
+}
+
 }  // namespace
 }  // namespace gnamm::platform
