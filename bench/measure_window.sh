@@ -5,8 +5,9 @@
 #
 # Prints: the time from exec to the first splash frame on screen, the resident memory once the
 # splash shows, the CPU used over 20 s of waiting for the player's name, and the time to draw
-# one full frame of the table at 1920x1440, with the renderer SDL picks and with SDL's software
-# renderer. Needs Xvfb, xdotool and a build with the assets.
+# one frame of the table at 1920x1440 (drawn whole, and as the game draws it: only the part
+# that changed), with the renderer SDL picks and with SDL's software renderer. Needs Xvfb,
+# xdotool and a build with the assets.
 set -euo pipefail
 
 game=${1:-build/gnamm}
@@ -74,26 +75,35 @@ field() { sed -n "s/.*$1=\([^ ]*\).*/\1/p"; }
 cpu_ticks() { awk '{ print $14 + $15 }' "/proc/$game_pid/stat"; }
 
 # --- Start-up, memory, idle CPU at 1024x768 --------------------------------------------------
-start_x 1024 768
-start_game
-wait_frames 1
-first=$(grep -m1 '^gnamm-frame 1 ' "$work/frames.log")
-shown_ns=$(field shown_unix_ns <<<"$first")
-renderer=$(field renderer <<<"$first")
-printf 'first splash frame:   %d ms after exec (renderer %s)\n' \
-    $(((shown_ns - started_ns) / 1000000)) "$renderer"
+startup_figures() {  # label, extra environment...
+    local label=$1
+    shift
+    start_x 1024 768
+    start_game "$@"
+    wait_frames 1
+    local first shown_ns renderer
+    first=$(grep -m1 '^gnamm-frame 1 ' "$work/frames.log")
+    shown_ns=$(field shown_unix_ns <<<"$first")
+    renderer=$(field renderer <<<"$first")
+    echo "== $label (renderer $renderer)"
+    printf 'first splash frame:   %d ms after exec\n' $(((shown_ns - started_ns) / 1000000))
 
-sleep 1  # what loads after the splash has had its moment
-printf 'memory after splash:  %d MB resident (peak %d MB)\n' \
-    $(($(awk '/^VmRSS/ { print $2 }' "/proc/$game_pid/status") / 1024)) \
-    $(($(awk '/^VmHWM/ { print $2 }' "/proc/$game_pid/status") / 1024))
+    sleep 1 # what loads after the splash has had its moment
+    printf 'memory after splash:  %d MB resident (peak %d MB)\n' \
+        $(($(awk '/^VmRSS/ { print $2 }' "/proc/$game_pid/status") / 1024)) \
+        $(($(awk '/^VmHWM/ { print $2 }' "/proc/$game_pid/status") / 1024))
 
-before=$(cpu_ticks)
-sleep "$idle_seconds"
-after=$(cpu_ticks)
-hz=$(getconf CLK_TCK)
-awk -v t=$((after - before)) -v hz="$hz" -v s="$idle_seconds" \
-    'BEGIN { printf "idle CPU:             %.2f%% of a core over %d s waiting for a name\n", 100 * t / hz / s, s }'
+    local before after hz
+    before=$(cpu_ticks)
+    sleep "$idle_seconds"
+    after=$(cpu_ticks)
+    hz=$(getconf CLK_TCK)
+    awk -v t=$((after - before)) -v hz="$hz" -v s="$idle_seconds" \
+        'BEGIN { printf "idle CPU:             %.2f%% of a core over %d s waiting for a name\n", 100 * t / hz / s, s }'
+    stop_x
+}
+startup_figures "the game's own renderer"
+startup_figures "the renderer SDL picks" SDL_RENDER_DRIVER=opengl
 
 # --- One full frame of the table at 1920x1440 ------------------------------------------------
 table_frames() {  # label, extra environment...
@@ -128,9 +138,11 @@ table_frames() {  # label, extra environment...
     awk -v label="$label" -v n="$n" -v r="$(field renderer <"$work/frames.log" | head -n1)" \
         -v p="$(sed -n "$(((n + 1) / 2))p" "$work/presents")" '
         { d[NR] = $1 }
-        END { printf "full frame 1920x1440:  median %.1f ms (of which %.1f ms presenting), slowest %.1f ms, %d frames (%s, %s)\n",
+        END { printf "frame 1920x1440:  median %.1f ms (of which %.1f ms presenting), slowest %.1f ms, %d frames (%s, %s)\n",
                      d[int((n + 1) / 2)] / 1000, p / 1000, d[n] / 1000, n, r, label }' "$work/draws"
     stop_x
 }
-table_frames "renderer SDL picks"
-table_frames "software" SDL_RENDER_DRIVER=software
+table_frames "whole frames" GNAMM_WHOLE_FRAMES=1
+table_frames "changed part only, as the game draws"
+table_frames "OpenGL, whole frames" SDL_RENDER_DRIVER=opengl GNAMM_WHOLE_FRAMES=1
+table_frames "OpenGL, changed part only" SDL_RENDER_DRIVER=opengl

@@ -29,10 +29,12 @@ void MainLoop::handle(const SDL_Event& ev) {
             window_.resized(ev.window.data1, ev.window.data2);
         }
         forceRedraw_ = true;  // exposed, resized, shown again: the picture must be redrawn
+        wholeUpdate_ = true;
     }
     if (ev.type == SDL_RENDER_TARGETS_RESET || ev.type == SDL_RENDER_DEVICE_RESET) {
         renderer_.reset();  // the textures went with the device
         forceRedraw_ = true;
+        wholeUpdate_ = true;
     }
     const Translation t = mapper_.translate(game_.screen, ev, inputScale(), game_.clock.nowMs());
     switch (t.request) {
@@ -42,6 +44,7 @@ void MainLoop::handle(const SDL_Event& ev) {
         case Request::ToggleFullScreen:
             window_.toggleFullScreen();
             forceRedraw_ = true;
+            wholeUpdate_ = true;
             break;
         case Request::None:
             break;
@@ -66,7 +69,20 @@ void MainLoop::drawIfChanged() {
     const auto start = std::chrono::steady_clock::now();
     renderer_.draw(game_.screen, overlay);
     const auto drawn = std::chrono::steady_clock::now();
-    SDL_RenderPresent(window_.renderer());
+    if (renderer_.drawsOnWindowSurface()) {
+        // Only the changed pixels go to the display; all of them after the window was
+        // exposed, resized or shown again.
+        SDL_RenderFlush(window_.renderer());
+        const SDL_Rect area = renderer_.lastArea();
+        if (wholeUpdate_) {
+            SDL_UpdateWindowSurface(window_.window());
+        } else if (area.w > 0 && area.h > 0) {
+            SDL_UpdateWindowSurfaceRects(window_.window(), &area, 1);
+        }
+    } else {
+        SDL_RenderPresent(window_.renderer());
+    }
+    wholeUpdate_ = false;
     if (logFrames_) {
         // For bench/measure_window.sh: how long the frame took, and when (wall clock) it was
         // shown, to set against the moment the program was started.
@@ -75,12 +91,15 @@ void MainLoop::drawIfChanged() {
         SDL_RendererInfo info{};
         SDL_GetRendererInfo(window_.renderer(), &info);
         std::fprintf(
-            stderr, "gnamm-frame %d draw_us=%lld present_us=%lld shown_unix_ns=%lld renderer=%s\n",
+            stderr,
+            "gnamm-frame %d draw_us=%lld present_us=%lld redrawn_px=%lld shown_unix_ns=%lld "
+            "renderer=%s\n",
             frames_ + 1,
             static_cast<long long>(
                 std::chrono::duration_cast<std::chrono::microseconds>(end - start).count()),
             static_cast<long long>(
                 std::chrono::duration_cast<std::chrono::microseconds>(end - drawn).count()),
+            renderer_.lastRedrawnPixels(),
             static_cast<long long>(
                 std::chrono::duration_cast<std::chrono::nanoseconds>(wall).count()),
             info.name ? info.name : "?");
@@ -111,6 +130,7 @@ bool MainLoop::step(int waitMs) {
 }
 
 void MainLoop::run() {
+    if (std::getenv("GNAMM_WHOLE_FRAMES")) renderer_.setWholeFrames(true);
     drawIfChanged();
     for (;;) {
         const int wait = WaitTimeoutMs(game_.clock.nowMs(), game_.scheduler.nextDeadline(),

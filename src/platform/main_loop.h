@@ -50,6 +50,7 @@ class MainLoop {
     std::optional<Screen> drawn_;  // the model as last drawn
     std::string drawnTooltip_;
     bool forceRedraw_ = true;
+    bool wholeUpdate_ = true;  // the next frame shows the whole window, not just what changed
     bool quit_ = false;
     int frames_ = 0;
     // GNAMM_FRAME_LOG in the environment: one line on stderr per frame drawn.

@@ -1,6 +1,8 @@
 // Creating the window and switching it between full screen and windowed.
 #include "platform/main_window.h"
 
+#include <cstdlib>
+
 namespace gnamm::platform {
 
 MainWindow::MainWindow(WindowMode mode, const std::filesystem::path& dataFolder)
@@ -20,8 +22,20 @@ MainWindow::MainWindow(WindowMode mode, const std::filesystem::path& dataFolder)
     window_.reset(SDL_CreateWindow("Gnamm", pos, pos, s.w, s.h, flags));
     if (!window_) return;
     SDL_SetWindowMinimumSize(window_.get(), kMinWindowW, kMinWindowH);
-    renderer_.reset(SDL_CreateRenderer(window_.get(), -1, SDL_RENDERER_ACCELERATED));
-    if (!renderer_) renderer_.reset(SDL_CreateRenderer(window_.get(), -1, SDL_RENDERER_SOFTWARE));
+    // SDL's software renderer by default: the game redraws only what changed and sends only
+    // that to the display, which costs less than a whole frame through OpenGL, and the window
+    // opens without loading a GL driver. SDL_RENDER_DRIVER in the environment picks another.
+    const char* chosen = std::getenv("SDL_RENDER_DRIVER");
+    if (chosen && *chosen) {
+        renderer_.reset(SDL_CreateRenderer(window_.get(), -1, 0));
+    }
+    if (!renderer_) {
+        // The window's surface in plain memory sent to the X server, not a texture of a GL
+        // driver that SDL would otherwise load to back it.
+        SDL_SetHint(SDL_HINT_FRAMEBUFFER_ACCELERATION, "0");
+        renderer_.reset(SDL_CreateRenderer(window_.get(), -1, SDL_RENDERER_SOFTWARE));
+    }
+    if (!renderer_) renderer_.reset(SDL_CreateRenderer(window_.get(), -1, 0));
 }
 
 MainWindow::~MainWindow() {

@@ -2,6 +2,7 @@
 #include "platform/screen_renderer.h"
 
 #include <algorithm>
+#include <string_view>
 
 #include "platform/z_order.h"
 
@@ -57,7 +58,14 @@ bool SameDrawing(const Screen& a, const Screen& b) {
 ScreenRenderer::ScreenRenderer(SDL_Renderer* renderer, PictureLoader loader, FontFiles fonts)
     : renderer_(renderer),
       textures_(renderer, std::move(loader)),
-      text_(renderer, std::move(fonts)) {}
+      text_(renderer, std::move(fonts)) {
+    // SDL's software renderer on a window draws into the window's own surface, which keeps
+    // what was drawn: there the last frame needs no copy of its own.
+    SDL_RendererInfo info{};
+    direct_ = renderer_ && SDL_RenderGetWindow(renderer_) &&
+              SDL_GetRendererInfo(renderer_, &info) == 0 && info.name &&
+              std::string_view(info.name) == "software";
+}
 
 int ScreenRenderer::rowsShown(const Element& list) {
     const int lh = text_.lineHeight(scale_.fontPixels(list.fontSize), list.bold);
@@ -68,6 +76,8 @@ int ScreenRenderer::rowsShown(const Element& list) {
 void ScreenRenderer::reset() {
     textures_.clear();
     text_.clear();
+    canvas_.reset();
+    canvasValid_ = false;
 }
 
 void ScreenRenderer::fill(SDL_Rect r, Rgb c) {
@@ -90,87 +100,214 @@ void ScreenRenderer::draw(const Screen& screen, const Overlay& overlay) {
     if (outW != lastW_ || outH != lastH_) {
         // Every picture is now wanted at another size.
         textures_.clear();
+        canvas_.reset();
         lastW_ = outW;
         lastH_ = outH;
     }
-    SDL_RenderSetClipRect(renderer_, nullptr);
-    SDL_SetRenderDrawBlendMode(renderer_, SDL_BLENDMODE_BLEND);
+    const SDL_Rect whole{0, 0, outW, outH};
+    if (!direct_ && !canvas_ && SDL_RenderTargetSupported(renderer_) && outW > 0 && outH > 0) {
+        canvas_.reset(SDL_CreateTexture(renderer_, SDL_PIXELFORMAT_ARGB8888,
+                                        SDL_TEXTUREACCESS_TARGET, outW, outH));
+        if (canvas_) {
+            // Copied pixel for pixel: no blending, no filtering.
+            SDL_SetTextureBlendMode(canvas_.get(), SDL_BLENDMODE_NONE);
+            SDL_SetTextureScaleMode(canvas_.get(), SDL_ScaleModeNearest);
+        }
+        canvasValid_ = false;
+    }
 
-    // What an opaque element above covers whole is not drawn: the splash hides the whole table,
-    // a panel the cards under it. Pixels are what a big window costs, so this counts; and the
-    // pictures under the splash need not even load before the first frame.
     const std::vector<Placed> placed = VisibleInZOrder(screen);
     std::vector<SDL_Rect> rects(placed.size());
-    std::vector<bool> hidden(placed.size(), false);
-    std::vector<SDL_Rect> covers;
-    for (std::size_t k = placed.size(); k-- > 0;) {
-        const Element& e = *placed[k].element;
-        const SDL_Rect r = rects[k] = ToSdl(scale_.toPixels(placed[k].rect));
-        if (r.w <= 0 || r.h <= 0) continue;
-        if (std::any_of(covers.begin(), covers.end(),
-                        [&r](const SDL_Rect& c) { return Contains(c, r); })) {
-            hidden[k] = true;
-            continue;
-        }
-        if (e.opaque || (!e.picture.empty() && textures_.opaque(e.picture, r.w, r.h))) {
-            covers.push_back(r);
-        }
+    for (std::size_t k = 0; k < placed.size(); ++k) {
+        rects[k] = ToSdl(scale_.toPixels(placed[k].rect));
     }
-    const SDL_Rect whole{0, 0, outW, outH};
-    if (std::none_of(covers.begin(), covers.end(),
-                     [&whole](const SDL_Rect& c) { return Contains(c, whole); })) {
-        fill(whole, screen.windowBack);
+    SDL_Rect area = whole;
+    const bool kept =
+        direct_ ? canvasValid_ && outW == keptW_ && outH == keptH_ : canvas_ && canvasValid_;
+    if (kept && !wholeFrames_ && screen.windowBack == drawnBack_) {
+        area = changedArea(screen, placed, rects, overlay.caret);
+        if (direct_ && tooltipRect_.w > 0) {
+            // The last tooltip was drawn into the kept frame: what lay under it comes back.
+            if (area.w > 0 && area.h > 0) {
+                SDL_UnionRect(&area, &tooltipRect_, &area);
+            } else {
+                area = tooltipRect_;
+            }
+        }
+        SDL_IntersectRect(&area, &whole, &area);
+    }
+    if (canvas_ && SDL_SetRenderTarget(renderer_, canvas_.get()) != 0) {
+        canvas_.reset();  // drawn straight to the window from now on
+        area = whole;
+    }
+    lastRedrawn_ = static_cast<long long>(area.w) * area.h;
+    SDL_SetRenderDrawBlendMode(renderer_, SDL_BLENDMODE_BLEND);
+
+    if (area.w > 0 && area.h > 0) {
+        SDL_RenderSetClipRect(renderer_, &area);
+        // What an opaque element above covers whole is not drawn: the splash hides the whole
+        // table, a panel the cards under it. Pixels are what a big window costs, so this
+        // counts; and the pictures under the splash need not even load before the first frame.
+        std::vector<bool> hidden(placed.size(), false);
+        std::vector<SDL_Rect> covers;
+        for (std::size_t k = placed.size(); k-- > 0;) {
+            const Element& e = *placed[k].element;
+            const SDL_Rect& r = rects[k];
+            if (r.w <= 0 || r.h <= 0 || !SDL_HasIntersection(&r, &area)) {
+                hidden[k] = true;
+                continue;
+            }
+            if (std::any_of(covers.begin(), covers.end(),
+                            [&r](const SDL_Rect& c) { return Contains(c, r); })) {
+                hidden[k] = true;
+                continue;
+            }
+            if (e.opaque || (!e.picture.empty() && textures_.opaque(e.picture, r.w, r.h))) {
+                covers.push_back(r);
+            }
+        }
+        if (std::none_of(covers.begin(), covers.end(),
+                         [&area](const SDL_Rect& c) { return Contains(c, area); })) {
+            fill(area, screen.windowBack);
+        }
+
+        for (std::size_t k = 0; k < placed.size(); ++k) {
+            if (hidden[k]) continue;
+            const Placed& p = placed[k];
+            const Element& e = *p.element;
+            const SDL_Rect r = rects[k];
+            if (e.opaque) fill(r, e.back);
+            if (!e.picture.empty()) {
+                if (SDL_Texture* t = textures_.get(e.picture, r.w, r.h)) {
+                    SDL_RenderCopy(renderer_, t, nullptr, &r);
+                } else {
+                    fill(r, kPlaceholderFill);
+                    frame(r, kPlaceholderEdge, 1);
+                }
+            }
+            const int fontPx = scale_.fontPixels(e.fontSize);
+            switch (p.drawing) {
+                case Drawing::List:
+                    drawLines(screen.LstAlboLines,
+                              static_cast<std::size_t>(std::max(screen.LstAlboTop, 0)), r, e);
+                    break;
+                case Drawing::Cervello:
+                    drawLines(screen.cervelloLines, 0, r, e);
+                    break;
+                case Drawing::Plain:
+                case Drawing::Outline:
+                case Drawing::Focus:
+                case Drawing::TextBox: {
+                    const int pad = scale_.stroke(1.0f);
+                    const SDL_Rect box{r.x + pad, r.y, r.w - 2 * pad, r.h};
+                    text_.draw(DisplayText(e.text), box, fontPx, e.bold, e.fore, e.align);
+                    if (p.drawing == Drawing::TextBox && overlay.caret) {
+                        const int w = text_.measure(e.text, fontPx, e.bold).first;
+                        const int lh = std::min(text_.lineHeight(fontPx, e.bold), box.h);
+                        const int cx = std::min(box.x + w + 1, r.x + r.w - pad - 1);
+                        fill({cx, box.y + (box.h - lh) / 2, scale_.stroke(1.0f), lh}, e.fore);
+                    }
+                    break;
+                }
+            }
+            if (e.border) {
+                frame(r, e.borderColor,
+                      scale_.stroke(p.drawing == Drawing::Outline || p.drawing == Drawing::Focus
+                                        ? kOutlinePixels
+                                        : 1.0f));
+            }
+        }
     }
 
-    for (std::size_t k = 0; k < placed.size(); ++k) {
-        const Placed& p = placed[k];
-        const Element& e = *p.element;
-        const SDL_Rect r = rects[k];
-        if (r.w <= 0 || r.h <= 0 || hidden[k]) continue;
-        if (e.opaque) fill(r, e.back);
-        if (!e.picture.empty()) {
-            if (SDL_Texture* t = textures_.get(e.picture, r.w, r.h)) {
-                SDL_RenderCopy(renderer_, t, nullptr, &r);
-            } else {
-                fill(r, kPlaceholderFill);
-                frame(r, kPlaceholderEdge, 1);
-            }
-        }
-        const int fontPx = scale_.fontPixels(e.fontSize);
-        switch (p.drawing) {
-            case Drawing::List:
-                drawLines(screen.LstAlboLines,
-                          static_cast<std::size_t>(std::max(screen.LstAlboTop, 0)), r, e);
-                break;
-            case Drawing::Cervello:
-                drawLines(screen.cervelloLines, 0, r, e);
-                break;
-            case Drawing::Plain:
-            case Drawing::Outline:
-            case Drawing::Focus:
-            case Drawing::TextBox: {
-                const int pad = scale_.stroke(1.0f);
-                const SDL_Rect box{r.x + pad, r.y, r.w - 2 * pad, r.h};
-                text_.draw(DisplayText(e.text), box, fontPx, e.bold, e.fore, e.align);
-                if (p.drawing == Drawing::TextBox && overlay.caret) {
-                    const int w = text_.measure(e.text, fontPx, e.bold).first;
-                    const int lh = std::min(text_.lineHeight(fontPx, e.bold), box.h);
-                    const int cx = std::min(box.x + w + 1, r.x + r.w - pad - 1);
-                    fill({cx, box.y + (box.h - lh) / 2, scale_.stroke(1.0f), lh}, e.fore);
-                }
-                break;
-            }
-        }
-        if (e.border) {
-            frame(r, e.borderColor,
-                  scale_.stroke(p.drawing == Drawing::Outline || p.drawing == Drawing::Focus
-                                    ? kOutlinePixels
-                                    : 1.0f));
+    if (canvas_) {
+        SDL_SetRenderTarget(renderer_, nullptr);
+        SDL_RenderSetClipRect(renderer_, nullptr);
+        SDL_RenderCopy(renderer_, canvas_.get(), nullptr, nullptr);
+        canvasValid_ = true;
+        remember(screen, placed, rects, overlay.caret);
+    } else {
+        SDL_RenderSetClipRect(renderer_, nullptr);
+        if (direct_) {
+            canvasValid_ = true;
+            keptW_ = outW;
+            keptH_ = outH;
+            remember(screen, placed, rects, overlay.caret);
         }
     }
-    drawTooltip(overlay, outW, outH);
+    const SDL_Rect tip = drawTooltip(overlay, outW, outH);
+    lastArea_ = area.w > 0 && area.h > 0 ? area : SDL_Rect{0, 0, 0, 0};
+    if (tip.w > 0 && tip.h > 0) {
+        if (lastArea_.w > 0) {
+            SDL_UnionRect(&lastArea_, &tip, &lastArea_);
+        } else {
+            lastArea_ = tip;
+        }
+    }
+    tooltipRect_ = tip;
     textures_.endFrame();
     text_.endFrame();
+}
+
+namespace {
+
+std::ptrdiff_t PlaceInScreen(const Screen& screen, const Element* e) {
+    return reinterpret_cast<const char*>(e) - reinterpret_cast<const char*>(&screen);
+}
+
+bool SameRect(const SDL_Rect& a, const SDL_Rect& b) {
+    return a.x == b.x && a.y == b.y && a.w == b.w && a.h == b.h;
+}
+
+}  // namespace
+
+SDL_Rect ScreenRenderer::changedArea(const Screen& screen, const std::vector<Placed>& placed,
+                                     const std::vector<SDL_Rect>& rects, bool caret) const {
+    SDL_Rect area{0, 0, 0, 0};
+    auto add = [&area](const SDL_Rect& r) {
+        if (r.w <= 0 || r.h <= 0) return;
+        if (area.w <= 0 || area.h <= 0) {
+            area = r;
+        } else {
+            SDL_UnionRect(&area, &r, &area);
+        }
+    };
+    std::vector<std::ptrdiff_t> now;
+    now.reserve(placed.size());
+    for (std::size_t k = 0; k < placed.size(); ++k) {
+        const Placed& p = placed[k];
+        const std::ptrdiff_t at = PlaceInScreen(screen, p.element);
+        now.push_back(at);
+        const auto it = drawn_.find(at);
+        bool same = it != drawn_.end() && it->second.drawing == p.drawing &&
+                    SameRect(it->second.rect, rects[k]) && it->second.element == *p.element;
+        if (same && p.drawing == Drawing::List) {
+            same = screen.LstAlboTop == drawnAlboTop_ && screen.LstAlboLines == drawnAlbo_;
+        }
+        if (same && p.drawing == Drawing::Cervello) same = screen.cervelloLines == drawnCervello_;
+        if (same && p.drawing == Drawing::TextBox) same = caret == drawnCaret_;
+        if (same) continue;
+        add(rects[k]);
+        if (it != drawn_.end()) add(it->second.rect);
+    }
+    std::sort(now.begin(), now.end());
+    for (const auto& [at, d] : drawn_) {
+        if (!std::binary_search(now.begin(), now.end(), at)) add(d.rect);  // gone since
+    }
+    return area;
+}
+
+void ScreenRenderer::remember(const Screen& screen, const std::vector<Placed>& placed,
+                              const std::vector<SDL_Rect>& rects, bool caret) {
+    drawn_.clear();
+    for (std::size_t k = 0; k < placed.size(); ++k) {
+        drawn_.emplace(PlaceInScreen(screen, placed[k].element),
+                       Drawn{*placed[k].element, rects[k], placed[k].drawing});
+    }
+    drawnBack_ = screen.windowBack;
+    drawnAlboTop_ = screen.LstAlboTop;
+    drawnAlbo_ = screen.LstAlboLines;
+    drawnCervello_ = screen.cervelloLines;
+    drawnCaret_ = caret;
 }
 
 void ScreenRenderer::drawLines(const std::vector<std::string>& lines, std::size_t first,
@@ -187,11 +324,11 @@ void ScreenRenderer::drawLines(const std::vector<std::string>& lines, std::size_
     }
 }
 
-void ScreenRenderer::drawTooltip(const Overlay& overlay, int outW, int outH) {
-    if (overlay.tooltip.empty()) return;
+SDL_Rect ScreenRenderer::drawTooltip(const Overlay& overlay, int outW, int outH) {
+    if (overlay.tooltip.empty()) return {0, 0, 0, 0};
     const int fontPx = scale_.fontPixels(kTooltipPoints);
     const auto [tw, th] = text_.measure(overlay.tooltip, fontPx, false);
-    if (tw <= 0) return;
+    if (tw <= 0) return {0, 0, 0, 0};
     const int pad = scale_.stroke(3.0f);
     SDL_Rect r{overlay.tooltipX, overlay.tooltipY + scale_.stroke(20.0f), tw + 2 * pad,
                th + 2 * pad};
@@ -202,6 +339,7 @@ void ScreenRenderer::drawTooltip(const Overlay& overlay, int outW, int outH) {
     frame(r, colors::kBlack, 1);
     text_.draw(overlay.tooltip, {r.x + pad, r.y + pad, tw + 1, th}, fontPx, false, colors::kBlack,
                Align::Left);
+    return r;
 }
 
 }  // namespace gnamm::platform

@@ -2,14 +2,20 @@
 // surface in the tests.
 //
 // Everything is drawn in the one z-order, scaled from the model's canvas to the renderer's
-// output size; there is no state of the game here, only caches of pictures and text.
+// output size; there is no state of the game here, only caches of pictures and text, and the
+// last frame: where the renderer can draw into a texture, a frame redraws only the part of
+// the window whose elements changed, and copies the rest from the frame before.
 #pragma once
 
+#include <cstddef>
+#include <map>
 #include <string>
+#include <vector>
 
 #include "platform/scale.h"
 #include "platform/text_renderer.h"
 #include "platform/texture_cache.h"
+#include "platform/z_order.h"
 #include "ui/screen.h"
 
 namespace gnamm::platform {
@@ -35,14 +41,36 @@ class ScreenRenderer {
     // Forgets every texture, for a renderer that has lost them (a device reset).
     void reset();
 
+    // Pixels of the window redrawn by the last frame (all of them for a whole frame).
+    long long lastRedrawnPixels() const { return lastRedrawn_; }
+    // Every frame redrawn whole, as on a renderer without texture targets (for measuring).
+    void setWholeFrames(bool whole) { wholeFrames_ = whole; }
+    // True when the renderer draws straight into a window's surface, which keeps the last
+    // frame: the caller then shows only lastArea() of it (SDL_UpdateWindowSurfaceRects).
+    bool drawsOnWindowSurface() const { return direct_; }
+    // The pixels the last frame changed, tooltip included; empty when none did.
+    SDL_Rect lastArea() const { return lastArea_; }
+
     // The transform of the last frame drawn.
     const Scale& scale() const { return scale_; }
     TextureCache& textures() { return textures_; }
 
   private:
+    // An element as the last frame drew it, keyed by its place in the Screen.
+    struct Drawn {
+        Element element;
+        SDL_Rect rect;
+        Drawing drawing;
+    };
+    // The part of the window to redraw, as one rectangle; empty when nothing changed.
+    SDL_Rect changedArea(const Screen& screen, const std::vector<Placed>& placed,
+                         const std::vector<SDL_Rect>& rects, bool caret) const;
+    void remember(const Screen& screen, const std::vector<Placed>& placed,
+                  const std::vector<SDL_Rect>& rects, bool caret);
     void drawLines(const std::vector<std::string>& lines, std::size_t first, SDL_Rect box,
                    const Element& e);
-    void drawTooltip(const Overlay& overlay, int outW, int outH);
+    // Draws the tooltip and returns where it went (empty when there is none).
+    SDL_Rect drawTooltip(const Overlay& overlay, int outW, int outH);
     void fill(SDL_Rect r, Rgb c);
     void frame(SDL_Rect r, Rgb c, int thickness);
 
@@ -51,6 +79,20 @@ class ScreenRenderer {
     TextRenderer text_;
     Scale scale_;
     int lastW_ = 0, lastH_ = 0;
+
+    TexturePtr canvas_;  // the last frame, where the renderer can draw into textures
+    bool canvasValid_ = false;
+    std::map<std::ptrdiff_t, Drawn> drawn_;
+    Rgb drawnBack_;
+    int drawnAlboTop_ = 0;
+    std::vector<std::string> drawnAlbo_, drawnCervello_;
+    bool drawnCaret_ = false;
+    long long lastRedrawn_ = 0;
+    bool wholeFrames_ = false;
+    bool direct_ = false;
+    int keptW_ = 0, keptH_ = 0;  // the size of the window surface when last drawn
+    SDL_Rect lastArea_{0, 0, 0, 0};
+    SDL_Rect tooltipRect_{0, 0, 0, 0};  // where the last tooltip was drawn
 };
 
 // The text of a label as it is drawn: Windows line ends become plain ones.

@@ -1,0 +1,104 @@
+// A frame redraws only the part of the window whose elements changed, and the picture is the
+// same as a whole redraw would give.
+#include <gtest/gtest.h>
+
+#include "data/asset_catalog.h"
+#include "platform/screen_renderer.h"
+#include "platform/z_order.h"
+#include "sdl_fixture.h"
+
+namespace gnamm::platform {
+namespace {
+
+using testing_support::EnsureSdl;
+using testing_support::PixelAt;
+using testing_support::TestPictures;
+
+constexpr Rgb kFaceA{200, 30, 40};
+constexpr Rgb kFaceB{30, 40, 200};
+
+class PartialRedraw : public ::testing::Test {
+  protected:
+    PartialRedraw() {
+        EnsureSdl();
+        surface_.reset(SDL_CreateRGBSurfaceWithFormat(0, 800, 600, 32, SDL_PIXELFORMAT_ARGB8888));
+        sdl_.reset(SDL_CreateSoftwareRenderer(surface_.get()));
+        pictures_.add(assets::CardFace(Card::FromDeckPosition(1)), kFaceA);
+        pictures_.add(assets::CardFace(Card::FromDeckPosition(2)), kFaceB);
+        renderer_ = std::make_unique<ScreenRenderer>(sdl_.get(), pictures_.loader(), FindFonts());
+        ApplyDesignLayout(s);
+        for (const Layer& l : ZOrderTable(s)) const_cast<Element*>(l.element)->visible = false;
+        show(4, 1);
+        show(6, 2);
+    }
+    void show(int place, int card) {
+        s.ImgCarta[place].picture = assets::CardFace(Card::FromDeckPosition(card));
+        s.ImgCarta[place].visible = true;
+    }
+    void draw(const Overlay& o = {}) {
+        renderer_->draw(s, o);
+        SDL_RenderPresent(sdl_.get());
+    }
+    Rgb centreOf(int place) const {
+        const Rect r = renderer_->scale().toPixels(s.ImgCarta[place].rect);
+        return PixelAt(surface_.get(), r.x + r.w / 2, r.y + r.h / 2);
+    }
+    long long cardPixels(int place) const {
+        const Rect r = renderer_->scale().toPixels(s.ImgCarta[place].rect);
+        return static_cast<long long>(r.w) * r.h;
+    }
+
+    Screen s;
+    SurfacePtr surface_;
+    RendererPtr sdl_;
+    TestPictures pictures_;
+    std::unique_ptr<ScreenRenderer> renderer_;
+};
+
+TEST_F(PartialRedraw, TheFirstFrameIsWholeThenOnlyTheChangedCardIsRedrawn) {
+    draw();
+    EXPECT_EQ(renderer_->lastRedrawnPixels(), 800LL * 600);
+    EXPECT_EQ(centreOf(4), kFaceA);
+
+    s.ImgCarta[4].visible = false;  // the card leaves the hand
+    draw();
+    EXPECT_EQ(renderer_->lastRedrawnPixels(), cardPixels(4));
+    EXPECT_EQ(centreOf(4), s.windowBack);
+    EXPECT_EQ(centreOf(6), kFaceB);  // kept from the frame before
+
+    draw();  // nothing changed
+    EXPECT_EQ(renderer_->lastRedrawnPixels(), 0);
+    EXPECT_EQ(centreOf(6), kFaceB);
+}
+
+TEST_F(PartialRedraw, ACardThatMovesIsRedrawnWhereItWasAndWhereItIs) {
+    draw();
+    s.ImgCarta[6].picture = s.ImgCarta[4].picture;
+    s.ImgCarta[4].visible = false;
+    draw();
+    EXPECT_EQ(centreOf(6), kFaceA);
+    EXPECT_EQ(centreOf(4), s.windowBack);
+    EXPECT_LT(renderer_->lastRedrawnPixels(), 800LL * 600);
+}
+
+TEST_F(PartialRedraw, ANewTableColourRedrawsEverything) {
+    draw();
+    s.windowBack = {120, 60, 30};
+    draw();
+    EXPECT_EQ(renderer_->lastRedrawnPixels(), 800LL * 600);
+    EXPECT_EQ(PixelAt(surface_.get(), 5, 300), s.windowBack);
+}
+
+TEST_F(PartialRedraw, TheTooltipNeverSticksToTheKeptFrame) {
+    draw();
+    Overlay o;
+    o.tooltip = "Un suggerimento";
+    o.tooltipX = 10;
+    o.tooltipY = 10;
+    draw(o);
+    draw();  // the pointer moved on: where the tooltip was, the table again
+    EXPECT_EQ(PixelAt(surface_.get(), 12, 40), s.windowBack);
+}
+
+}  // namespace
+}  // namespace gnamm::platform
