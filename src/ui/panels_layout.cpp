@@ -202,7 +202,7 @@ void Livelli(Screen& s) {
     // 'Cunning' Zeb, the level to start with, stands chosen for the "Livello" button.
     s.ShpElementoGrafico[3].visible = true;
     s.lblRegole[17] =
-        Testo(f, {240, 6300, kLarghezzaPannello - 480, 420},
+        Testo(f, {240, 6240, kLarghezzaPannello - 480, 600},
               "Scegli quale Giocatore sfidare cliccando sulla relativa immagine!", 9.75f, true);
     s.lblRegole[17].fore = colors::kWhite;
     s.lblRegole[17].visible = false;  // the blinking shows it

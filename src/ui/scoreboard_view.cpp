@@ -183,8 +183,11 @@ void ImpostaGriglia(Screen& s) {
         Posiziona(t[13 + r], kPunti, {kEtichettaX, kRigaY + r * kRigaH, kEtichettaW, kRigaH - 30},
                   Align::Left, true);
     }
-    // The tall last row holds two lines of caption.
+    // The tall last row holds two lines of caption. The two rows above it have no count
+    // columns, so their captions may run on to the point columns and stay on one line.
     t[19].rect.h = 390;
+    for (const int i : {17, 18})
+        t[static_cast<std::size_t>(i)].rect.w = kColonneX[2] - 90 - kEtichettaX;
     Posiziona(s.ImgSemi, kPunti, {kSeiX, kRigaY, 240, 4 * kRigaH - 30});
 
     for (const Player p : {Player::PC, Player::H}) {
