@@ -209,6 +209,7 @@ void Livelli(Screen& s) {
     s.cmdLivello = Testo(f, {2280, 6900, 1200, 480}, "Livello", 9.75f, true);
     s.cmdLivello.opaque = true;
     s.cmdLivello.border = true;
+    s.cmdLivello.align = Align::Center;  // a button's caption stands in its middle
 }
 
 }  // namespace
