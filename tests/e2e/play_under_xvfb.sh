@@ -82,10 +82,11 @@ brighter_than() { awk -v a="$(brightness "$1")" -v b="$2" 'BEGIN { exit !(a > b)
 # Share (0..1) of a region of the last screen that is white as a card face (no table colour,
 # however light, is).
 white_share() {
-    "$convert_bin" "$work/screen.png" -crop "$1" +repage -fuzz 4% -fill black +opaque white \
+    "$convert_bin" "$work/screen.png" -crop "$1" +repage -fuzz 8% -fill black +opaque white \
         -fill white -opaque white -colorspace Gray -format '%[fx:mean]' info:
 }
 card_face_at() { awk -v a="$(white_share "$1")" 'BEGIN { exit !(a > 0.5) }'; }
+bubble_at() { awk -v a="$(white_share "$1")" 'BEGIN { exit !(a > 0.3) }'; }
 differs_from() { changed "$1" "$work/screen.png" "$2" "${3:-200}"; }
 
 # Regions at 1024x768.
@@ -150,9 +151,8 @@ $played || fail "the first card was never played"
 
 # Mid-Gioco: wait for a remark in Nonno Zeb's speech bubble (he urges a slow player too).
 bubble="240x75+15+218"
-cp "$work/screen.png" "$work/played.png"
 timeout=45
-until_screen "remark" differs_from "$work/played.png" "$bubble" 500
+until_screen "remark" bubble_at "$bubble"
 keep table
 
 # The options panel and the hall of fame open from the bar and close again.
