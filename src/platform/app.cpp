@@ -6,7 +6,10 @@
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
+#include <functional>
 #include <random>
+#include <string>
+#include <utility>
 
 #include "audio/media_player.h"
 #include "data/asset_catalog.h"
@@ -17,6 +20,7 @@
 #include "platform/edition_window.h"
 #include "platform/main_loop.h"
 #include "platform/main_window.h"
+#include "platform/picture_prefetch.h"
 #include "platform/sdl_media_player.h"
 #include "platform/window_mode.h"
 #include "ui/startup.h"
@@ -74,6 +78,29 @@ int RunApp(int, char**) {
     // game would run unseen. SDL_VIDEODRIVER in the environment still wins (the tests).
     const char* wayland = std::getenv("WAYLAND_DISPLAY");
     SDL_SetHint(SDL_HINT_VIDEODRIVER, wayland && *wayland ? "x11,wayland,KMSDRM" : "x11,KMSDRM");
+
+    // The splash is the one picture of the first frame, and decoding it costs about as much as
+    // bringing up SDL and the window: both at once, on two threads. The file is found here, so
+    // the worker shares nothing with this thread but the decoder, set up before it starts.
+    const std::filesystem::path assetFolder = FindAssetFolder(ExecutableFolder());
+    const AssetResolver resolver(assetFolder);
+    IMG_Init(IMG_INIT_JPG | IMG_INIT_PNG);
+    std::function<SurfacePtr()> decodeSplash;
+    if (const auto splash = resolver.resolve(assets::kSplash)) {
+        decodeSplash = [file = splash->string()] {
+            // Handed over in the format the window's pictures are scaled in, so that costly
+            // conversion of every pixel is done ahead too.
+            SurfacePtr s(IMG_Load(file.c_str()));
+            if (s && s->format->format != SDL_PIXELFORMAT_ARGB8888) {
+                SurfacePtr argb(SDL_ConvertSurfaceFormat(s.get(), SDL_PIXELFORMAT_ARGB8888, 0));
+                if (argb) s = std::move(argb);
+            }
+            return s;
+        };
+    }
+    PictureLoader loader =
+        PrefetchingLoader(FileLoader(resolver), std::string(assets::kSplash), decodeSplash);
+
     SdlSession sdl;
     if (!sdl.ok) {
         std::fprintf(stderr, "gnamm: no display to open the game window on (%s)\n", SDL_GetError());
@@ -81,10 +108,8 @@ int RunApp(int, char**) {
     }
     SDL_SetHint(SDL_HINT_RENDER_SCALE_QUALITY, "linear");
 
-    const std::filesystem::path assetFolder = FindAssetFolder(ExecutableFolder());
     const std::filesystem::path dataFolder = data::DefaultDataFolder();
     data::EnsureFolder(dataFolder);
-    const AssetResolver resolver(assetFolder);
 
     MainWindow window(LoadWindowMode(dataFolder), dataFolder);
     if (!window.ok()) {
@@ -103,7 +128,7 @@ int RunApp(int, char**) {
         Avvio(game, s.w * 15, s.h * 15);
         RefreshScreen(game);
 
-        ScreenRenderer renderer(window.renderer(), FileLoader(resolver), fonts);
+        ScreenRenderer renderer(window.renderer(), std::move(loader), fonts);
         MainLoop loop(game, window, renderer);
         loop.run();
         if (!game.finished) return 0;  // the window was closed: no farewell to wait for
