@@ -273,25 +273,60 @@ SDL_Rect ScreenRenderer::changedArea(const Screen& screen, const std::vector<Pla
     };
     std::vector<std::ptrdiff_t> now;
     now.reserve(placed.size());
+    std::vector<bool> same(placed.size(), false);
     for (std::size_t k = 0; k < placed.size(); ++k) {
         const Placed& p = placed[k];
         const std::ptrdiff_t at = PlaceInScreen(screen, p.element);
         now.push_back(at);
         const auto it = drawn_.find(at);
-        bool same = it != drawn_.end() && it->second.drawing == p.drawing &&
-                    SameRect(it->second.rect, rects[k]) && it->second.element == *p.element;
-        if (same && p.drawing == Drawing::List) {
-            same = screen.LstAlboTop == drawnAlboTop_ && screen.LstAlboLines == drawnAlbo_;
+        bool s = it != drawn_.end() && it->second.drawing == p.drawing &&
+                 SameRect(it->second.rect, rects[k]) && it->second.element == *p.element;
+        if (s && p.drawing == Drawing::List) {
+            s = screen.LstAlboTop == drawnAlboTop_ && screen.LstAlboLines == drawnAlbo_;
         }
-        if (same && p.drawing == Drawing::Cervello) same = screen.cervelloLines == drawnCervello_;
-        if (same && p.drawing == Drawing::TextBox) same = caret == drawnCaret_;
-        if (same) continue;
-        add(rects[k]);
-        if (it != drawn_.end()) add(it->second.rect);
+        if (s && p.drawing == Drawing::Cervello) s = screen.cervelloLines == drawnCervello_;
+        if (s && p.drawing == Drawing::TextBox) s = caret == drawnCaret_;
+        same[k] = s;
     }
-    std::sort(now.begin(), now.end());
+    // A change under an unchanged opaque element, above it in this frame and in the last one,
+    // shows nowhere: the level panel's prompt blinking behind the splash costs no frame.
+    struct Cover {
+        SDL_Rect rect;
+        long long zNow, zThen;
+    };
+    std::vector<Cover> covers;
+    for (std::size_t k = 0; k < placed.size(); ++k) {
+        if (same[k] && placed[k].element->opaque) {
+            covers.push_back(
+                {rects[k], static_cast<long long>(k), static_cast<long long>(drawn_.at(now[k]).z)});
+        }
+    }
+    // kNone: not drawn in that frame, so nothing there to be above.
+    constexpr long long kNone = -1;
+    auto hidden = [&covers](const SDL_Rect& r, long long zNow, long long zThen) {
+        return std::any_of(covers.begin(), covers.end(), [&](const Cover& c) {
+            return c.zNow > zNow && c.zThen > zThen && Contains(c.rect, r);
+        });
+    };
+    for (std::size_t k = 0; k < placed.size(); ++k) {
+        if (same[k]) continue;
+        const auto it = drawn_.find(now[k]);
+        if (it == drawn_.end()) {
+            if (!hidden(rects[k], static_cast<long long>(k), kNone)) add(rects[k]);
+            continue;
+        }
+        const auto zNow = static_cast<long long>(k);
+        const auto zThen = static_cast<long long>(it->second.z);
+        if (!hidden(rects[k], zNow, zThen) || !hidden(it->second.rect, zNow, zThen)) {
+            add(rects[k]);
+            add(it->second.rect);
+        }
+    }
+    std::vector<std::ptrdiff_t> sorted = now;
+    std::sort(sorted.begin(), sorted.end());
     for (const auto& [at, d] : drawn_) {
-        if (!std::binary_search(now.begin(), now.end(), at)) add(d.rect);  // gone since
+        if (std::binary_search(sorted.begin(), sorted.end(), at)) continue;
+        if (!hidden(d.rect, kNone, static_cast<long long>(d.z))) add(d.rect);  // gone since
     }
     return area;
 }
@@ -301,7 +336,7 @@ void ScreenRenderer::remember(const Screen& screen, const std::vector<Placed>& p
     drawn_.clear();
     for (std::size_t k = 0; k < placed.size(); ++k) {
         drawn_.emplace(PlaceInScreen(screen, placed[k].element),
-                       Drawn{*placed[k].element, rects[k], placed[k].drawing});
+                       Drawn{*placed[k].element, rects[k], placed[k].drawing, k});
     }
     drawnBack_ = screen.windowBack;
     drawnAlboTop_ = screen.LstAlboTop;

@@ -61,6 +61,7 @@ class ScreenRenderer {
         Element element;
         SDL_Rect rect;
         Drawing drawing;
+        std::size_t z = 0;  // its place in that frame's z-order
     };
     // The part of the window to redraw, as one rectangle; empty when nothing changed.
     SDL_Rect changedArea(const Screen& screen, const std::vector<Placed>& placed,

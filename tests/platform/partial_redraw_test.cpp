@@ -102,3 +102,36 @@ TEST_F(PartialRedraw, TheTooltipNeverSticksToTheKeptFrame) {
 
 }  // namespace
 }  // namespace gnamm::platform
+
+namespace gnamm::platform {
+namespace {
+
+TEST_F(PartialRedraw, AChangeUnderTheOpaqueSplashRedrawsNothing) {
+    s.FraSplash.visible = true;
+    draw();
+    EXPECT_EQ(renderer_->lastRedrawnPixels(), 800LL * 600);
+    show(5, 1);  // appears under the splash
+    draw();
+    EXPECT_EQ(renderer_->lastRedrawnPixels(), 0);
+    s.ImgCarta[4].visible = false;  // goes from under it
+    draw();
+    EXPECT_EQ(renderer_->lastRedrawnPixels(), 0);
+    show(4, 2);  // comes back with another face
+    draw();
+    EXPECT_EQ(renderer_->lastRedrawnPixels(), 0);
+
+    // The splash gone, the cards show as they are now, not as they were under it.
+    s.FraSplash.visible = false;
+    draw();
+    EXPECT_GT(renderer_->lastRedrawnPixels(), 0);
+    EXPECT_EQ(centreOf(4), kFaceB);
+    EXPECT_EQ(centreOf(5), kFaceA);
+    // And a change no longer covered is redrawn.
+    show(5, 2);
+    draw();
+    EXPECT_EQ(renderer_->lastRedrawnPixels(), cardPixels(5));
+    EXPECT_EQ(centreOf(5), kFaceB);
+}
+
+}  // namespace
+}  // namespace gnamm::platform
