@@ -65,9 +65,15 @@ TextureCache::Entry* TextureCache::entry(const std::string& name, int w, int h) 
     }
     SurfacePtr sized = ResampleSurface(source.get(), w, h);
     if (!sized) return nullptr;
+    const bool opaque = EveryPixelOpaque(sized.get());
+    if (opaque) {
+        // Kept without alpha, in the window's usual format: then drawing it is a plain copy
+        // of rows, not a conversion of every pixel.
+        SurfacePtr rgb(SDL_ConvertSurfaceFormat(sized.get(), SDL_PIXELFORMAT_RGB888, 0));
+        if (rgb) sized = std::move(rgb);
+    }
     TexturePtr texture(SDL_CreateTextureFromSurface(renderer_, sized.get()));
     if (!texture) return nullptr;
-    const bool opaque = EveryPixelOpaque(sized.get());
     // Blending costs a software renderer dearly on a big window; an opaque picture needs none.
     SDL_SetTextureBlendMode(texture.get(), opaque ? SDL_BLENDMODE_NONE : SDL_BLENDMODE_BLEND);
     Entry& e = textures_[key];
