@@ -41,8 +41,15 @@ void MainLoop::handle(const SDL_Event& ev) {
         case Request::Quit:
             quit_ = true;
             return;
+        case Request::CloseWindow:
+            if (game_.requestClose()) {
+                quit_ = true;
+                return;
+            }
+            break;
         case Request::ToggleFullScreen:
             window_.toggleFullScreen();
+            renderer_.forgetFrame();
             forceRedraw_ = true;
             wholeUpdate_ = true;
             break;
@@ -132,6 +139,12 @@ bool MainLoop::step(int waitMs) {
 void MainLoop::run() {
     if (std::getenv("GNAMM_WHOLE_FRAMES")) renderer_.setWholeFrames(true);
     drawIfChanged();
+    if (window_.finishOpening()) {
+        renderer_.forgetFrame();
+        forceRedraw_ = true;
+        wholeUpdate_ = true;
+        drawIfChanged();
+    }
     for (;;) {
         const int wait = WaitTimeoutMs(game_.clock.nowMs(), game_.scheduler.nextDeadline(),
                                        mapper_.tooltipDeadline());

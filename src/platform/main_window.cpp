@@ -14,12 +14,11 @@ MainWindow::MainWindow(WindowMode mode, const std::filesystem::path& dataFolder)
         desktop_ = {800, 600};
     }
     // Made at the desktop's own size: without a window manager the full-screen flag alone is
-    // not applied, and a smaller window would take clicks at an offset.
+    // not applied, and a smaller window would take clicks at an offset. The flag itself comes
+    // in finishOpening(), after the first frame.
     const Size s = mode_.fullScreen ? desktop_ : WindowSizeFor(mode_, desktop_);
-    Uint32 flags = SDL_WINDOW_RESIZABLE;
-    if (mode_.fullScreen) flags |= SDL_WINDOW_FULLSCREEN_DESKTOP;
     const int pos = mode_.fullScreen ? 0 : static_cast<int>(SDL_WINDOWPOS_CENTERED);
-    window_.reset(SDL_CreateWindow("Gnamm", pos, pos, s.w, s.h, flags));
+    window_.reset(SDL_CreateWindow("Gnamm", pos, pos, s.w, s.h, SDL_WINDOW_RESIZABLE));
     if (!window_) return;
     SDL_SetWindowMinimumSize(window_.get(), kMinWindowW, kMinWindowH);
     // SDL's software renderer by default: the game redraws only what changed and sends only
@@ -52,6 +51,12 @@ void MainWindow::resized(int w, int h) {
     if (mode_.fullScreen || w < kMinWindowW || h < kMinWindowH) return;
     mode_.width = w;
     mode_.height = h;
+}
+
+bool MainWindow::finishOpening() {
+    if (!window_ || !mode_.fullScreen) return false;
+    SDL_SetWindowFullscreen(window_.get(), SDL_WINDOW_FULLSCREEN_DESKTOP);
+    return true;
 }
 
 void MainWindow::toggleFullScreen() {

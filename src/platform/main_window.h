@@ -21,6 +21,11 @@ class MainWindow {
     SDL_Window* window() const { return window_.get(); }
     SDL_Renderer* renderer() const { return renderer_.get(); }
 
+    // Full screen, when that is the mode, is entered only once the first frame shows: SDL
+    // waits up to a tenth of a second for a window manager to agree, and with none (a
+    // bare X server) it waits all of it.
+    // Returns true when it switched, which leaves the window's pixels to be drawn again.
+    bool finishOpening();
     void toggleFullScreen();
     // A new size of a window (not full screen) is kept for the next run.
     void resized(int w, int h);

@@ -40,6 +40,9 @@ class ScreenRenderer {
 
     // Forgets every texture, for a renderer that has lost them (a device reset).
     void reset();
+    // Forgets the last frame, for a window whose pixels went with a switch of full screen:
+    // the next frame is drawn whole.
+    void forgetFrame() { canvasValid_ = false; }
 
     // Pixels of the window redrawn by the last frame (all of them for a whole frame).
     long long lastRedrawnPixels() const { return lastRedrawn_; }
