@@ -40,7 +40,7 @@ struct Paths {
 };
 
 class Game {
-public:
+  public:
     Game(Clock& clock, RandomSource& rng, MediaPlayer& media, Paths paths);
     Game(const Game&) = delete;
     Game& operator=(const Game&) = delete;
@@ -80,6 +80,9 @@ public:
     void mouseUp(Target target);
     void key(Key key);
     void textInput(std::string_view utf8);
+    // The player closed the window. Returns true when the program may end at once; otherwise
+    // the exit question is now open, as "Esci" opens it.
+    bool requestClose();
     void fireDueTimers();
     void onTimer(Timer t);  // one tick of one timer
 

@@ -78,6 +78,9 @@ int RunApp(int, char**) {
     // game would run unseen. SDL_VIDEODRIVER in the environment still wins (the tests).
     const char* wayland = std::getenv("WAYLAND_DISPLAY");
     SDL_SetHint(SDL_HINT_VIDEODRIVER, wayland && *wayland ? "x11,wayland,KMSDRM" : "x11,KMSDRM");
+    // The window's close button asks the exit question (a window event); only the session or
+    // a signal (SDL_QUIT) ends the program at once.
+    SDL_SetHint(SDL_HINT_QUIT_ON_LAST_WINDOW_CLOSE, "0");
 
     // The splash is the one picture of the first frame, and decoding it costs about as much as
     // bringing up SDL and the window: both at once, on two threads. The file is found here, so

@@ -162,6 +162,7 @@ Translation InputMapper::translate(const Screen& s, const SDL_Event& ev, const S
                 restSince_.reset();
                 pointerDesign_[0] = pointerDesign_[1] = -1;
             }
+            if (ev.window.event == SDL_WINDOWEVENT_CLOSE) out.request = Request::CloseWindow;
             break;
         default:
             break;

@@ -52,7 +52,9 @@ using GameEvent = std::variant<ClickEvent, MoveEvent, MouseDownEvent, MouseUpEve
                                TextEvent, ScrollEvent>;
 
 // What only the platform can do.
-enum class Request { None, ToggleFullScreen, Quit };
+// Quit: the session or a signal ends the program now. CloseWindow: the player closed the
+// window, which the game answers with its exit question.
+enum class Request { None, ToggleFullScreen, Quit, CloseWindow };
 
 struct Translation {
     std::vector<GameEvent> events;

@@ -15,6 +15,10 @@ namespace gnamm {
 
 namespace {
 
+constexpr int kRegole = 0;
+constexpr int kUscita = 1;
+constexpr int kLivello = 4;
+
 // While the splash waits for a name, and once the farewell has begun, the table takes no input.
 bool TavoloChiuso(const Game& g) {
     return g.screen.FraSplash.visible || g.pannelli.congedo;
@@ -128,9 +132,6 @@ void Game::key(Key k) {
         return;
     }
     if (pannelli.congedo) return;
-    constexpr int kRegole = 0;
-    constexpr int kUscita = 1;
-    constexpr int kLivello = 4;
     switch (k) {
         case Key::Enter:
             if (screen.FraQuando.visible) {
@@ -178,6 +179,17 @@ void Game::key(Key k) {
             break;
     }
     RefreshScreen(*this);
+}
+
+bool Game::requestClose() {
+    // Nothing begun yet, the farewell under way, or the question already asked and the window
+    // closed again: nothing is left to ask, and every record is already on disk.
+    if (screen.FraSplash.visible || pannelli.congedo || PannelloAperto(*this, kUscita)) {
+        return true;
+    }
+    ClickPannelli(*this, kUscita);
+    RefreshScreen(*this);
+    return false;
 }
 
 void Game::textInput(std::string_view utf8) {

@@ -169,6 +169,12 @@ TEST(InputMapper, KeysGoToTheGameAndWindowKeysToThePlatform) {
     SDL_Event quit{};
     quit.type = SDL_QUIT;
     EXPECT_EQ(m.translate(s, quit, sc, 0).request, Request::Quit);
+    SDL_Event close{};
+    close.type = SDL_WINDOWEVENT;
+    close.window.event = SDL_WINDOWEVENT_CLOSE;
+    EXPECT_EQ(m.translate(s, close, sc, 0).request, Request::CloseWindow);
+    close.window.event = SDL_WINDOWEVENT_EXPOSED;
+    EXPECT_EQ(m.translate(s, close, sc, 0).request, Request::None);
 }
 
 TEST(InputMapper, AHeldKeyRepeatsOnlyWhereThatMeansSomething) {

@@ -112,11 +112,32 @@ TEST_F(LoopTest, TheWheelScrollsTheHallOfFameToItsLastFullPage) {
     EXPECT_EQ(s.LstAlboTop, 40 - rows);
 }
 
-TEST_F(LoopTest, ClosingTheWindowEndsTheLoop) {
+TEST_F(LoopTest, TheSessionEndingEndsTheLoopAtOnce) {
     start(WindowMode{false, 800, 600});
+    Avvio(game, 12000, 9000);
+    game.textInput("Ada");
+    game.key(Key::Enter);
     SDL_Event quit{};
     quit.type = SDL_QUIT;
     SDL_PushEvent(&quit);
+    EXPECT_FALSE(loop->step(0));
+}
+
+TEST_F(LoopTest, ClosingTheWindowAsksTheExitQuestionAndClosingAgainEnds) {
+    start(WindowMode{false, 800, 600});
+    Avvio(game, 12000, 9000);
+    game.textInput("Ada");
+    game.key(Key::Enter);
+    SDL_FlushEvents(SDL_FIRSTEVENT, SDL_LASTEVENT);
+    SDL_Event close{};
+    close.type = SDL_WINDOWEVENT;
+    close.window.event = SDL_WINDOWEVENT_CLOSE;
+    close.window.windowID = SDL_GetWindowID(window->window());
+    SDL_PushEvent(&close);
+    EXPECT_TRUE(loop->step(0));
+    EXPECT_TRUE(game.screen.FraPannello[1].visible);
+    EXPECT_FALSE(game.finished);
+    SDL_PushEvent(&close);
     EXPECT_FALSE(loop->step(0));
 }
 
