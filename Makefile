@@ -17,6 +17,13 @@ configure: deps
 build: configure
 	cmake --build $(BUILD) -j$(JOBS)
 
+# Without a display there is nothing to play on: said in one line, before any set-up.
+ifneq ($(filter play,$(MAKECMDGOALS)),)
+ifeq ($(strip $(DISPLAY)$(WAYLAND_DISPLAY)),)
+$(error no display to open the game window on: run make play in a desktop session)
+endif
+endif
+
 # Installs what is missing, builds the game with its assets and starts it.
 play: configure
 	cmake --build $(BUILD) -j$(JOBS) --target gnamm_playable
