@@ -269,7 +269,9 @@ void RefreshScoreboard(Game& g) {
     s.lblGioco.text = std::to_string(g.partita.gioco);
     s.lblManche.text = std::to_string(g.tavolo.manche);
     s.lblH.text = g.nome;
-    s.lblPC.text = std::string(LivelloText(g.livello));
+    // Before the first level is chosen the row still says whose it is, not an empty bar.
+    s.lblPC.text = g.livello == Livello::None ? std::string("Nonno Zeb")
+                                              : std::string(LivelloText(g.livello));
 }
 
 }  // namespace gnamm

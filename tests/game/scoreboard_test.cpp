@@ -250,6 +250,9 @@ TEST_F(ScoreboardLayout, FieldsStayInsideTheirBoxesWithoutOverlapping) {
 }
 
 TEST_F(ScoreboardLayout, NamesFollowThePlayerAndTheLevel) {
+    g.livello = Livello::None;
+    RefreshScreen(g);
+    EXPECT_EQ(g.screen.lblPC.text, "Nonno Zeb");
     g.livello = Livello::Cheat;
     RefreshScreen(g);
     EXPECT_EQ(g.screen.lblH.text, "Ugo");
