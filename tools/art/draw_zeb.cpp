@@ -19,13 +19,16 @@ namespace {
 
 using namespace gnamm::art;
 
-// Zeb at his saloon table, a hand held out to the player, the cards waiting.
+// Zeb at his saloon table, a hand held out to the player, the cards waiting. He sits to the
+// right and the cards lie right of centre: the game writes its title and its invitation over
+// the left and the middle of the picture, and the screen sizes along the bottom left.
 void Splash(cairo_t* cr) {
     const double w = kSplash.width, h = kSplash.height;
+    const double zebX = w * 0.82;
     SaloonWall(cr, 0, 0, w, h, w * 0.7, h * 0.15);
     // Swinging doors' light from the left, a lamp hanging over the table.
     cairo_pattern_t* lamp =
-        cairo_pattern_create_radial(w * 0.62, h * 0.12, 0, w * 0.62, h * 0.12, h * 0.3);
+        cairo_pattern_create_radial(zebX, h * 0.12, 0, zebX, h * 0.12, h * 0.3);
     cairo_pattern_add_color_stop_rgba(lamp, 0, 1, 0.95, 0.7, 0.9);
     cairo_pattern_add_color_stop_rgba(lamp, 1, 1, 0.7, 0.3, 0);
     cairo_set_source(cr, lamp);
@@ -34,8 +37,8 @@ void Splash(cairo_t* cr) {
     {
         Saved saved(cr);
         // Scaled so the table edge of his photo lies on the table of the splash.
-        const double scale = 1.6;
-        cairo_translate(cr, w * 0.62 - 240 * scale, h * 0.78 - 572 * scale);
+        const double scale = 1.35;
+        cairo_translate(cr, zebX - 240 * scale, h * 0.78 - 572 * scale);
         cairo_scale(cr, scale, scale);
         ZebPose p;
         p.face = {.leftEye = 0.9,
@@ -57,7 +60,7 @@ void Splash(cairo_t* cr) {
     FillVertical(cr, top - 16, Hex(0x8a5a2b), top + 6, Hex(0x4a2a10));
     cairo_new_path(cr);
     // Cards dealt towards the player's seat, and a glass.
-    const double cards[][3] = {{0.30, 0.88, -12}, {0.36, 0.9, 4}, {0.42, 0.88, 16}};
+    const double cards[][3] = {{0.55, 0.87, -12}, {0.61, 0.89, 4}, {0.67, 0.87, 16}};
     for (const auto& c : cards) {
         Saved saved(cr);
         cairo_translate(cr, w * c[0], h * c[1]);
@@ -72,10 +75,10 @@ void Splash(cairo_t* cr) {
         SetColor(cr, Hex(0xe0b040));
         cairo_fill(cr);
     }
-    cairo_move_to(cr, w * 0.85 - 40, h * 0.8);
-    cairo_line_to(cr, w * 0.85 + 40, h * 0.8);
-    cairo_line_to(cr, w * 0.85 + 32, h * 0.9);
-    cairo_line_to(cr, w * 0.85 - 32, h * 0.9);
+    cairo_move_to(cr, w * 0.94 - 40, h * 0.8);
+    cairo_line_to(cr, w * 0.94 + 40, h * 0.8);
+    cairo_line_to(cr, w * 0.94 + 32, h * 0.9);
+    cairo_line_to(cr, w * 0.94 - 32, h * 0.9);
     cairo_close_path(cr);
     SetColor(cr, Hex(0xc07a1a), 0.85);
     cairo_fill(cr);
