@@ -45,6 +45,24 @@ void Ellipse(cairo_t* cr, double cx, double cy, double rx, double ry) {
     cairo_close_path(cr);
 }
 
+void Squircle(cairo_t* cr, double cx, double cy, double rx, double ry) {
+    if (rx <= 0 || ry <= 0) return;
+    constexpr int kSteps = 256;
+    cairo_new_sub_path(cr);
+    for (int i = 0; i < kSteps; ++i) {
+        const double t = 2 * M_PI * i / kSteps;
+        const double c = std::cos(t), s = std::sin(t);
+        const double x = cx + rx * std::copysign(std::sqrt(std::fabs(c)), c);
+        const double y = cy + ry * std::copysign(std::sqrt(std::fabs(s)), s);
+        if (i == 0) {
+            cairo_move_to(cr, x, y);
+        } else {
+            cairo_line_to(cr, x, y);
+        }
+    }
+    cairo_close_path(cr);
+}
+
 void StarPath(cairo_t* cr, double cx, double cy, double outer, double inner, int points) {
     cairo_new_sub_path(cr);
     for (int i = 0; i < 2 * points; ++i) {

@@ -59,6 +59,9 @@ class Saved {
 void SetColor(cairo_t* cr, Rgb c, double alpha = 1.0);
 void RoundedRect(cairo_t* cr, double x, double y, double w, double h, double radius);
 void Ellipse(cairo_t* cr, double cx, double cy, double rx, double ry);
+// A rounded box between an ellipse and a rectangle (|x/rx|^4 + |y/ry|^4 = 1): its sides stay
+// nearly straight, so lines of text fit in it almost from edge to edge.
+void Squircle(cairo_t* cr, double cx, double cy, double rx, double ry);
 // A five-pointed star (points = 5) or any other count, first point straight up.
 void StarPath(cairo_t* cr, double cx, double cy, double outer, double inner, int points = 5);
 // The four French suit symbols, centred on (cx, cy), `size` tall.

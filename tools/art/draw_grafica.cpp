@@ -18,16 +18,17 @@ namespace assets = gnamm::assets;
 const Rgb kInk = Hex(0x2a1a0e);
 const Rgb kCream = Hex(0xf6ead0);
 
-// A speech bubble: a round cloud with a tail to the lower left, towards Zeb's photo. The
-// middle is kept plain for the remark written over it.
+// A speech bubble: a rounded cloud with a tail to the lower left, towards Zeb's photo. The
+// middle is kept plain for the remark written over it, and the cloud is nearly as wide at its
+// second line of text as at its first, so neither runs over the outline.
 void DrawBubble(Canvas& canvas) {
     cairo_t* cr = canvas.cr();
     const double w = canvas.width(), h = canvas.height();
-    const double cx = w * 0.53, cy = h * 0.44, rx = w * 0.45, ry = h * 0.40;
+    const double cx = w * 0.51, cy = h * 0.45, rx = w * 0.48, ry = h * 0.42;
     cairo_set_line_join(cr, CAIRO_LINE_JOIN_ROUND);
     auto shape = [&](double dx, double dy) {
         cairo_new_path(cr);
-        Ellipse(cr, cx + dx, cy + dy, rx, ry);
+        Squircle(cr, cx + dx, cy + dy, rx, ry);
         cairo_new_sub_path(cr);
         cairo_move_to(cr, cx - rx * 0.55 + dx, cy + ry * 0.6 + dy);
         cairo_curve_to(cr, cx - rx * 0.7 + dx, cy + ry * 0.95 + dy, w * 0.08 + dx, h * 0.92 + dy,
@@ -51,7 +52,7 @@ void DrawBubble(Canvas& canvas) {
     cairo_set_line_width(cr, std::max(3.0, h / 60));
     cairo_stroke(cr);
     // Paint over the inner outline where the tail meets the cloud.
-    Ellipse(cr, cx, cy, rx - h / 60 - 1, ry - h / 60 - 1);
+    Squircle(cr, cx, cy, rx - h / 60 - 1, ry - h / 60 - 1);
     SetColor(cr, Hex(0xfdfbf6));
     cairo_fill(cr);
 }
