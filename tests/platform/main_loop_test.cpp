@@ -32,6 +32,19 @@ class LoopTest : public ::testing::Test {
         e.key.windowID = SDL_GetWindowID(window->window());
         return e;
     }
+    SDL_Event windowEvent(Uint8 what) {
+        SDL_Event e{};
+        e.type = SDL_WINDOWEVENT;
+        e.window.event = what;
+        e.window.windowID = SDL_GetWindowID(window->window());
+        return e;
+    }
+    // The splash passed with a name: the table and its bar are up.
+    void pastTheSplash() {
+        Avvio(game, 12000, 9000);
+        game.textInput("Ada");
+        game.key(Key::Enter);
+    }
     void start(WindowMode mode) {
         window = std::make_unique<MainWindow>(mode, dir.dati());
         ASSERT_TRUE(window->ok()) << SDL_GetError();
@@ -68,10 +81,7 @@ TEST_F(LoopTest, DrawsOnlyWhenThePictureChanges) {
     EXPECT_EQ(loop->framesDrawn(), first + 1);
 
     // A resized or exposed window is drawn again even though the model stands still.
-    SDL_Event exposed{};
-    exposed.type = SDL_WINDOWEVENT;
-    exposed.window.event = SDL_WINDOWEVENT_EXPOSED;
-    exposed.window.windowID = SDL_GetWindowID(window->window());
+    SDL_Event exposed = windowEvent(SDL_WINDOWEVENT_EXPOSED);
     SDL_PushEvent(&exposed);
     EXPECT_TRUE(loop->step(0));
     EXPECT_EQ(loop->framesDrawn(), first + 2);
@@ -114,9 +124,7 @@ TEST_F(LoopTest, TheWheelScrollsTheHallOfFameToItsLastFullPage) {
 
 TEST_F(LoopTest, TheSessionEndingEndsTheLoopAtOnce) {
     start(WindowMode{false, 800, 600});
-    Avvio(game, 12000, 9000);
-    game.textInput("Ada");
-    game.key(Key::Enter);
+    pastTheSplash();
     SDL_Event quit{};
     quit.type = SDL_QUIT;
     SDL_PushEvent(&quit);
@@ -125,14 +133,9 @@ TEST_F(LoopTest, TheSessionEndingEndsTheLoopAtOnce) {
 
 TEST_F(LoopTest, ClosingTheWindowAsksTheExitQuestionAndClosingAgainEnds) {
     start(WindowMode{false, 800, 600});
-    Avvio(game, 12000, 9000);
-    game.textInput("Ada");
-    game.key(Key::Enter);
+    pastTheSplash();
     SDL_FlushEvents(SDL_FIRSTEVENT, SDL_LASTEVENT);
-    SDL_Event close{};
-    close.type = SDL_WINDOWEVENT;
-    close.window.event = SDL_WINDOWEVENT_CLOSE;
-    close.window.windowID = SDL_GetWindowID(window->window());
+    SDL_Event close = windowEvent(SDL_WINDOWEVENT_CLOSE);
     SDL_PushEvent(&close);
     EXPECT_TRUE(loop->step(0));
     EXPECT_TRUE(game.screen.FraPannello[1].visible);
