@@ -71,6 +71,19 @@ TEST_F(PartialRedraw, TheFirstFrameIsWholeThenOnlyTheChangedCardIsRedrawn) {
     EXPECT_EQ(centreOf(6), kFaceB);
 }
 
+TEST_F(PartialRedraw, AForgottenFrameIsRedrawnWhole) {
+    // As after the switch to full screen, which leaves the window's pixels blank.
+    draw();
+    draw();
+    ASSERT_EQ(renderer_->lastRedrawnPixels(), 0);
+    SDL_FillRect(surface_.get(), nullptr, 0);
+    renderer_->forgetFrame();
+    draw();
+    EXPECT_EQ(renderer_->lastRedrawnPixels(), 800LL * 600);
+    EXPECT_EQ(centreOf(4), kFaceA);
+    EXPECT_EQ(centreOf(6), kFaceB);
+}
+
 TEST_F(PartialRedraw, ACardThatMovesIsRedrawnWhereItWasAndWhereItIs) {
     draw();
     s.ImgCarta[6].picture = s.ImgCarta[4].picture;
