@@ -61,6 +61,19 @@ TEST(TextureOpacity, OnlyAPictureWithoutAnyTransparentPixelCovers) {
     EXPECT_TRUE(cache.opaque("plain", 40, 30));
     EXPECT_EQ(pictures.asked.count("plain"), 1u);
     EXPECT_EQ(pictures.asked.count("missing"), 1u);
+
+    // An opaque picture is kept without alpha and drawn as a plain copy; a holed one keeps
+    // its alpha and blends.
+    Uint32 format = 0;
+    SDL_BlendMode blend = SDL_BLENDMODE_INVALID;
+    ASSERT_EQ(SDL_QueryTexture(cache.get("plain", 40, 30), &format, nullptr, nullptr, nullptr), 0);
+    EXPECT_FALSE(SDL_ISPIXELFORMAT_ALPHA(format));
+    SDL_GetTextureBlendMode(cache.get("plain", 40, 30), &blend);
+    EXPECT_EQ(blend, SDL_BLENDMODE_NONE);
+    ASSERT_EQ(SDL_QueryTexture(cache.get("holed", 40, 30), &format, nullptr, nullptr, nullptr), 0);
+    EXPECT_TRUE(SDL_ISPIXELFORMAT_ALPHA(format));
+    SDL_GetTextureBlendMode(cache.get("holed", 40, 30), &blend);
+    EXPECT_EQ(blend, SDL_BLENDMODE_BLEND);
 }
 
 // Only the given places show a card face; everything else of the layout is hidden.
