@@ -4,7 +4,6 @@
 #include <algorithm>
 #include <string_view>
 
-#include "platform/uncovered_area.h"
 #include "platform/z_order.h"
 
 namespace gnamm::platform {
@@ -169,9 +168,10 @@ void ScreenRenderer::draw(const Screen& screen, const Overlay& overlay) {
                 covers.push_back(r);
             }
         }
-        // The background only where no opaque element will paint over it: the side boxes
-        // alone cover a third of the table.
-        for (const SDL_Rect& part : UncoveredParts(area, covers)) fill(part, screen.windowBack);
+        if (std::none_of(covers.begin(), covers.end(),
+                         [&area](const SDL_Rect& c) { return Contains(c, area); })) {
+            fill(area, screen.windowBack);
+        }
 
         for (std::size_t k = 0; k < placed.size(); ++k) {
             if (hidden[k]) continue;
