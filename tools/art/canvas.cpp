@@ -1,6 +1,9 @@
 #include "canvas.h"
 
+#include "data/asset_catalog.h"
+
 #include <cmath>
+#include <cstdio>
 #include <filesystem>
 #include <system_error>
 
@@ -15,6 +18,15 @@ Canvas::Canvas(int width, int height)
       height_(height),
       surface_(cairo_image_surface_create(CAIRO_FORMAT_ARGB32, width, height)),
       cr_(cairo_create(surface_.get())) {}
+
+bool Canvas::WriteAsset(const std::string& folder, std::string_view assetName,
+                        const char* tool) const {
+    const std::string file = assets::Split(assetName).file;
+    const std::string path = folder + "/" + file.substr(0, file.find('.')) + ".png";
+    if (WritePng(path)) return true;
+    std::fprintf(stderr, "%s: cannot write %s\n", tool, path.c_str());
+    return false;
+}
 
 bool Canvas::WritePng(const std::string& path) const {
     cairo_surface_flush(surface_.get());

@@ -6,6 +6,7 @@
 
 #include <memory>
 #include <string>
+#include <string_view>
 
 namespace gnamm::art {
 
@@ -30,6 +31,9 @@ class Canvas {
 
     // Writes the picture as PNG into `path`, creating no folders; false when it cannot.
     bool WritePng(const std::string& path) const;
+    // Writes the picture as the PNG file for a catalogue name such as "\Foto\Foto04.jpg"
+    // into `folder` ("Foto04.png"); says on stderr, naming `tool`, when it cannot.
+    bool WriteAsset(const std::string& folder, std::string_view assetName, const char* tool) const;
 
   private:
     struct SurfaceFree {

@@ -317,12 +317,7 @@ int main(int argc, char** argv) {
             designs[i](cr);
         }
         Frame(cr);
-        const std::string file = gnamm::assets::Split(names[i]).file;
-        const std::string path = folder + "/" + file.substr(0, file.find('.')) + ".png";
-        if (!canvas.WritePng(path)) {
-            std::fprintf(stderr, "gnamm-art-backs: cannot write %s\n", path.c_str());
-            ok = false;
-        }
+        ok = canvas.WriteAsset(folder, names[i], "gnamm-art-backs");
     }
     return ok ? 0 : 1;
 }

@@ -222,14 +222,6 @@ void DrawManina(Canvas& canvas) {
     cairo_stroke(cr);
 }
 
-bool Write(const Canvas& canvas, const std::string& folder, std::string_view assetName) {
-    const std::string file = assets::Split(assetName).file;
-    const std::string path = folder + "/" + file.substr(0, file.find('.')) + ".png";
-    if (canvas.WritePng(path)) return true;
-    std::fprintf(stderr, "gnamm-art-grafica: cannot write %s\n", path.c_str());
-    return false;
-}
-
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -244,29 +236,29 @@ int main(int argc, char** argv) {
     for (int n = 1; n <= 3; ++n) {
         Canvas bubble(bubbleSizes[n - 1].width, bubbleSizes[n - 1].height);
         DrawBubble(bubble);
-        ok = Write(bubble, folder, assets::Bubble(n)) && ok;
+        ok = bubble.WriteAsset(folder, assets::Bubble(n), "gnamm-art-grafica") && ok;
     }
     Canvas title(kTitolo.width, kTitolo.height);
     DrawTitle(title);
-    ok = Write(title, folder, assets::kTitolo) && ok;
+    ok = title.WriteAsset(folder, assets::kTitolo, "gnamm-art-grafica") && ok;
     Canvas barra(kBarra.width, kBarra.height);
     DrawBarra(barra);
-    ok = Write(barra, folder, assets::kBarra) && ok;
+    ok = barra.WriteAsset(folder, assets::kBarra, "gnamm-art-grafica") && ok;
     Canvas semi(kQuattroSemi.width, kQuattroSemi.height);
     SetColor(semi.cr(), Hex(0x5a3818));
     cairo_paint(semi.cr());
     for (int suit = 0; suit < 4; ++suit) DrawSuitTile(semi.cr(), suit, suit * 200.0, 0, 200);
-    ok = Write(semi, folder, assets::kQuattroSemi) && ok;
+    ok = semi.WriteAsset(folder, assets::kQuattroSemi, "gnamm-art-grafica") && ok;
     const auto suits = assets::SuitPictures();  // Cuori, Quadri, Fiori, Picche
     for (int suit = 0; suit < 4; ++suit) {
         Canvas tile(kSuit.width, kSuit.height);
         SetColor(tile.cr(), Hex(0x5a3818));
         cairo_paint(tile.cr());
         DrawSuitTile(tile.cr(), suit, 0, 0, kSuit.width);
-        ok = Write(tile, folder, suits[suit]) && ok;
+        ok = tile.WriteAsset(folder, suits[suit], "gnamm-art-grafica") && ok;
     }
     Canvas manina(kManina.width, kManina.height);
     DrawManina(manina);
-    ok = Write(manina, folder, assets::kManina) && ok;
+    ok = manina.WriteAsset(folder, assets::kManina, "gnamm-art-grafica") && ok;
     return ok ? 0 : 1;
 }

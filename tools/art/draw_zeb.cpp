@@ -27,8 +27,7 @@ void Splash(cairo_t* cr) {
     const double zebX = w * 0.82;
     SaloonWall(cr, 0, 0, w, h, w * 0.7, h * 0.15);
     // Swinging doors' light from the left, a lamp hanging over the table.
-    cairo_pattern_t* lamp =
-        cairo_pattern_create_radial(zebX, h * 0.12, 0, zebX, h * 0.12, h * 0.3);
+    cairo_pattern_t* lamp = cairo_pattern_create_radial(zebX, h * 0.12, 0, zebX, h * 0.12, h * 0.3);
     cairo_pattern_add_color_stop_rgba(lamp, 0, 1, 0.95, 0.7, 0.9);
     cairo_pattern_add_color_stop_rgba(lamp, 1, 1, 0.7, 0.3, 0);
     cairo_set_source(cr, lamp);
@@ -153,14 +152,6 @@ void Icona(cairo_t* cr) {
     DrawZeb(cr, p, false);
 }
 
-bool Write(const Canvas& canvas, const std::string& folder, const std::string& assetName) {
-    const std::string file = gnamm::assets::Split(assetName).file;
-    const std::string path = folder + "/" + file.substr(0, file.find('.')) + ".png";
-    if (canvas.WritePng(path)) return true;
-    std::fprintf(stderr, "gnamm-art-zeb: cannot write %s\n", path.c_str());
-    return false;
-}
-
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -174,16 +165,16 @@ int main(int argc, char** argv) {
     for (size_t i = 0; i < photos.size(); ++i) {
         Canvas canvas(kPhoto.width, kPhoto.height);
         DrawZeb(canvas.cr(), PhotoPose(static_cast<int>(i) + 1));
-        ok = Write(canvas, argv[1], photos[i]) && ok;
+        ok = canvas.WriteAsset(argv[1], photos[i], "gnamm-art-zeb") && ok;
     }
     Canvas splash(kSplash.width, kSplash.height);
     Splash(splash.cr());
-    ok = Write(splash, argv[2], std::string(gnamm::assets::kSplash)) && ok;
+    ok = splash.WriteAsset(argv[2], gnamm::assets::kSplash, "gnamm-art-zeb") && ok;
     Canvas tavolo(kTavolo.width, kTavolo.height);
     Tavolo(tavolo.cr());
-    ok = Write(tavolo, argv[2], std::string(gnamm::assets::kTavolo)) && ok;
+    ok = tavolo.WriteAsset(argv[2], gnamm::assets::kTavolo, "gnamm-art-zeb") && ok;
     Canvas icona(kIcona.width, kIcona.height);
     Icona(icona.cr());
-    ok = Write(icona, argv[2], std::string(gnamm::assets::kIcona)) && ok;
+    ok = icona.WriteAsset(argv[2], gnamm::assets::kIcona, "gnamm-art-zeb") && ok;
     return ok ? 0 : 1;
 }

@@ -123,6 +123,10 @@ TEST(Canvas, FailsSoftlyWhereItCannotWrite) {
     EXPECT_FALSE(canvas.WritePng((root / "missing" / "no.png").string()));
     std::ofstream(root / "plain") << "x";
     EXPECT_FALSE(MakeFolders((root / "plain" / "sub").string()));
+    // A catalogue name becomes its PNG file in the folder, whatever its own extension.
+    EXPECT_TRUE(canvas.WriteAsset((root / "a").string(), "\\Foto\\Foto04.jpg", "test"));
+    EXPECT_TRUE(std::filesystem::exists(root / "a" / "Foto04.png"));
+    EXPECT_FALSE(canvas.WriteAsset((root / "missing").string(), "\\Grafica\\Barra.gif", "test"));
 }
 
 TEST(PictureSizes, NamesMatchWhateverTheirCaseAndUnknownNamesHaveNoSize) {
