@@ -23,6 +23,7 @@ constexpr int64_t kMaxConteggio = 1'000'000;
 struct Slots {
     std::vector<std::optional<Item>> byLine;
     bool clean = true;
+    bool legacyCharset = false;
     std::size_t lineCount = 0;
 
     const Item* at(std::size_t k) const {
@@ -34,12 +35,20 @@ Slots ReadSlots(std::string_view contents) {
     ParsedItems parsed = ParseItems(contents);
     Slots s;
     s.clean = parsed.clean;
+    s.legacyCharset = parsed.legacyCharset;
     s.lineCount = parsed.lineCount;
     s.byLine.resize(parsed.lineCount);
     for (std::size_t i = 0; i < parsed.items.size(); ++i) {
         s.byLine[parsed.lineOf[i]] = std::move(parsed.items[i]);
     }
     return s;
+}
+
+// The status of a parse: damaged when anything was not trusted, else converted when a line
+// was in the old code page.
+FileStatus Verdict(bool trusted, bool legacyCharset) {
+    if (!trusted) return FileStatus::Repaired;
+    return legacyCharset ? FileStatus::Converted : FileStatus::Ok;
 }
 
 std::optional<int64_t> CountAt(const Slots& s, std::size_t k) {
@@ -51,33 +60,40 @@ std::optional<int64_t> CountAt(const Slots& s, std::size_t k) {
 }
 
 // Shared course of every Load: read, parse, and put a sound file on disk when the one there
-// was missing or could not be trusted. An empty folder path means "no disk" (tests and tools
-// that never asked for a data folder).
+// was missing or could not be trusted as it stood. An empty folder path means "no disk" (tests
+// and tools that never asked for a data folder).
 template <typename T, typename Parse, typename Format>
 Loaded<T> LoadFile(const fs::path& dati, std::string_view name, const T& fresh, Parse parse,
                    Format format) {
-    if (dati.empty()) return {fresh, FileStatus::Missing};
+    if (dati.empty()) return {fresh, FileStatus::Missing, {}};
     const fs::path file = dati / name;
     const FileRead read = ReadWholeFile(file);
-    Loaded<T> out{fresh, FileStatus::Ok};
+    Loaded<T> out{fresh, FileStatus::Ok, {}};
     switch (read.outcome) {
         case ReadOutcome::Ok:
             out = parse(read.contents);
+            break;
+        case ReadOutcome::TooLarge:
+            // What stands before the limit still reads, line by line.
+            out = parse(read.contents);
+            out.status = FileStatus::Repaired;
             break;
         case ReadOutcome::Missing:
             out.status = FileStatus::Missing;
             break;
         case ReadOutcome::Unreadable:
-        case ReadOutcome::TooLarge:
-            out.status = FileStatus::Repaired;
+            out.status = FileStatus::Unreadable;
             break;
     }
-    if (out.status == FileStatus::Repaired && !KeepAsBad(file)) {
-        // The bad file could not be moved aside: leave it there rather than overwrite what
-        // may be the player's only copy, and play on with what was read.
-        return out;
+    if (out.status == FileStatus::Ok) return out;
+    if (out.status != FileStatus::Missing) {
+        const auto keptAs = KeepAsBad(file);
+        // Not moved aside: leave it there rather than overwrite what may be the player's only
+        // copy, and play on with what was read.
+        if (!keptAs) return out;
+        out.keptAs = *keptAs;
     }
-    if (out.status != FileStatus::Ok) WriteFileAtomically(file, format(out.value));
+    WriteFileAtomically(file, format(out.value));
     return out;
 }
 
@@ -107,8 +123,7 @@ std::string FormatSettings(const Settings& s) {
 }
 
 Loaded<Settings> ParseSettings(std::string_view contents) {
-    Loaded<Settings> out{Settings{}, FileStatus::Ok};
-    if (!IsUtf8Text(contents)) return {Settings{}, FileStatus::Repaired};
+    Loaded<Settings> out{Settings{}, FileStatus::Ok, {}};
     const Slots slots = ReadSlots(contents);
     bool trusted = slots.clean && slots.lineCount == kItemsImpostazioni;
     Settings& s = out.value;
@@ -147,7 +162,7 @@ Loaded<Settings> ParseSettings(std::string_view contents) {
             trusted = false;
         }
     }
-    if (!trusted) out.status = FileStatus::Repaired;
+    out.status = Verdict(trusted, slots.legacyCharset);
     return out;
 }
 
@@ -166,15 +181,13 @@ std::string FormatName(std::string_view name) {
 }
 
 Loaded<std::string> ParseName(std::string_view contents) {
-    if (!IsUtf8Text(contents)) return {std::string{}, FileStatus::Repaired};
     const Slots slots = ReadSlots(contents);
     const Item* item = slots.at(0);
     const auto text = item ? ItemText(*item) : std::nullopt;
-    if (!text) return {std::string{}, FileStatus::Repaired};
-    Loaded<std::string> out{CleanPlayerName(*text), FileStatus::Ok};
-    if (!slots.clean || slots.lineCount != 1 || out.value != *text) {
-        out.status = FileStatus::Repaired;
-    }
+    if (!text) return {std::string{}, FileStatus::Repaired, {}};
+    Loaded<std::string> out{CleanPlayerName(*text), FileStatus::Ok, {}};
+    const bool trusted = slots.clean && slots.lineCount == 1 && out.value == *text;
+    out.status = Verdict(trusted, slots.legacyCharset);
     return out;
 }
 
@@ -202,8 +215,7 @@ std::string FormatRanking(const Ranking& r) {
 }
 
 Loaded<Ranking> ParseRanking(std::string_view contents) {
-    Loaded<Ranking> out{Ranking{}, FileStatus::Ok};
-    if (!IsUtf8Text(contents)) return {Ranking{}, FileStatus::Repaired};
+    Loaded<Ranking> out{Ranking{}, FileStatus::Ok, {}};
     const Slots slots = ReadSlots(contents);
     bool trusted = slots.clean && slots.lineCount == kItemsClassifica;
     Ranking& r = out.value;
@@ -240,12 +252,16 @@ Loaded<Ranking> ParseRanking(std::string_view contents) {
         r.totalePartite = kContatoreIgnoto;
         trusted = false;
     }
-    if (!trusted) out.status = FileStatus::Repaired;
+    out.status = Verdict(trusted, slots.legacyCharset);
     return out;
 }
 
 Loaded<Ranking> LoadRanking(const fs::path& dati) {
-    return LoadFile(dati, kFileClassifica, Ranking{}, ParseRanking, FormatRanking);
+    // No file, or none that reads, says nothing of how many Tornei were played: the hall of
+    // fame counts them.
+    Ranking unknown;
+    unknown.totalePartite = kContatoreIgnoto;
+    return LoadFile(dati, kFileClassifica, unknown, ParseRanking, FormatRanking);
 }
 
 bool SaveRanking(const fs::path& dati, const Ranking& r) {
@@ -260,38 +276,35 @@ std::string FormatAlbo(const std::vector<std::string>& lines) {
     return WriteItems(items);
 }
 
-Loaded<std::vector<std::string>> ParseAlbo(std::string_view contents, int totalePartite) {
-    Loaded<std::vector<std::string>> out{{}, FileStatus::Ok};
-    if (!IsUtf8Text(contents)) return {{}, FileStatus::Repaired};
-    const Slots slots = ReadSlots(contents);
-    // Every line but the closing empty item, when the counter is not known.
-    const std::size_t wanted = totalePartite >= 0 ? static_cast<std::size_t>(totalePartite)
-                                                  : (slots.lineCount > 0 ? slots.lineCount - 1 : 0);
-    bool trusted = slots.clean && slots.lineCount == wanted + 1;
-    std::size_t present = std::min(wanted, slots.lineCount);
-    if (present == slots.lineCount && present > 0) {
-        // A file shorter than its counter: its closing empty item is not a Torneo.
-        const Item* last = slots.at(present - 1);
-        const auto lastText = last ? ItemText(*last) : std::nullopt;
-        if (lastText && lastText->empty()) --present;
+Loaded<std::vector<std::string>> ParseAlbo(std::string_view contents) {
+    const ParsedItems parsed = ParseItems(contents);
+    bool trusted = parsed.clean;
+    std::vector<std::string> texts;
+    for (const Item& item : parsed.items) {
+        if (const auto text = ItemText(item)) {
+            texts.push_back(*text);
+        } else {
+            trusted = false;  // a bare number or truth value is no line of ours
+        }
     }
-    for (std::size_t k = 0; k < present; ++k) {
-        const Item* item = slots.at(k);
-        const auto text = item ? ItemText(*item) : std::nullopt;
-        out.value.push_back(text ? SafeItemText(*text) : std::string{});
-        if (!text || out.value.back() != *text) trusted = false;
+    // The closing empty item; a file cut short has none.
+    if (!texts.empty() && texts.back().empty()) {
+        texts.pop_back();
+    } else {
+        trusted = false;
     }
-    const Item* closing = slots.at(wanted);
-    const auto closingText = closing ? ItemText(*closing) : std::nullopt;
-    if (!closingText || !closingText->empty()) trusted = false;
-    if (!trusted) out.status = FileStatus::Repaired;
+    Loaded<std::vector<std::string>> out{{}, FileStatus::Ok, {}};
+    for (const std::string& text : texts) {
+        std::string line = SafeItemText(text);
+        if (line != text || line.empty()) trusted = false;  // an empty line is no Torneo
+        if (!line.empty()) out.value.push_back(std::move(line));
+    }
+    out.status = Verdict(trusted, parsed.legacyCharset);
     return out;
 }
 
-Loaded<std::vector<std::string>> LoadAlbo(const fs::path& dati, int totalePartite) {
-    return LoadFile(
-        dati, kFileAlbo, std::vector<std::string>{},
-        [totalePartite](std::string_view c) { return ParseAlbo(c, totalePartite); }, FormatAlbo);
+Loaded<std::vector<std::string>> LoadAlbo(const fs::path& dati) {
+    return LoadFile(dati, kFileAlbo, std::vector<std::string>{}, ParseAlbo, FormatAlbo);
 }
 
 bool SaveAlbo(const fs::path& dati, const std::vector<std::string>& lines) {

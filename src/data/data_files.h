@@ -1,11 +1,12 @@
 // The four Dati files: settings (GnImpo.txt), player name (GnNome.txt), ranking (GnClass.txt)
 // and hall of fame (GnAlbo.txt).
 //
-// Every Load returns usable contents, never fails and never throws. A missing file is
-// created with the fresh-install contents. A file that is truncated, too long, garbled, not
-// text or inconsistent gives what can be trusted of it, the fresh contents for the rest; it
-// is kept beside as NAME.bad and a sound file is written in its place. When the folder cannot
-// be written the game still goes on with the contents in memory.
+// Every Load returns usable contents, never fails and never throws, and each file is read and
+// mended on its own. A missing file is created with the fresh-install contents. A file that
+// is truncated, too long, garbled or inconsistent gives what can be read of it, line by line,
+// and the fresh contents for the rest; one written in an older code page is read whole. Either
+// way the old file is kept beside as NAME.bad and a sound UTF-8 file is written in its place.
+// When the folder cannot be written the game still goes on with the contents in memory.
 #pragma once
 
 #include <array>
@@ -25,15 +26,20 @@ inline constexpr std::string_view kFileAlbo = "GnAlbo.txt";
 
 // What a Load found on disk.
 enum class FileStatus {
-    Ok,        // read as it stood
-    Missing,   // not there: fresh contents (and a fresh file, when it could be written)
-    Repaired,  // bad: the trusted part kept, the rest fresh; the old file kept as NAME.bad
+    Ok,          // read as it stood
+    Missing,     // not there: fresh contents (and a fresh file, when it could be written)
+    Repaired,    // damaged: what could be read kept, the rest fresh
+    Converted,   // whole, but in the Windows-1252 code page: read, and rewritten as UTF-8
+    Unreadable,  // not a file that can be read (a folder, no permission): fresh contents
 };
 
 template <typename T>
 struct Loaded {
     T value;
     FileStatus status = FileStatus::Ok;
+    // When the file was Repaired, Converted or Unreadable: where the old one was kept (NAME.bad),
+    // empty when it could not be moved aside (it is then left as it is, not overwritten).
+    std::filesystem::path keptAs;
 };
 
 // ---- GnImpo.txt: 32 items -------------------------------------------------------------
@@ -90,8 +96,8 @@ struct RigaClassifica {
     int torneiVinti = 0;
 };
 
-// TotalePartite when GnClass.txt held no trustworthy counter: the hall of fame then counts
-// its own lines.
+// TotalePartite when GnClass.txt held no trustworthy counter (or none at all: missing or
+// unreadable): the hall of fame then counts its own lines.
 inline constexpr int kContatoreIgnoto = -1;
 
 struct Ranking {
@@ -106,14 +112,14 @@ Loaded<Ranking> ParseRanking(std::string_view contents);
 
 // ---- GnAlbo.txt: TotalePartite + 1 items, the last empty ---------------------------------
 
-// Reads the first `totalePartite` lines (every line before the closing empty item when the
-// counter is kContatoreIgnoto). When the file holds fewer, the lines present are returned and
-// the caller lowers its counter to their number, so the two files agree again.
-Loaded<std::vector<std::string>> LoadAlbo(const std::filesystem::path& dati, int totalePartite);
+// Every Torneo line of the file: its readable items before the closing empty one. The file,
+// not GnClass.txt's counter, is the record: a counter that disagrees follows the lines (a
+// save cut short between the two files leaves the hall of fame one line ahead).
+Loaded<std::vector<std::string>> LoadAlbo(const std::filesystem::path& dati);
 // Writes every line and then the empty item.
 bool SaveAlbo(const std::filesystem::path& dati, const std::vector<std::string>& lines);
 std::string FormatAlbo(const std::vector<std::string>& lines);
-Loaded<std::vector<std::string>> ParseAlbo(std::string_view contents, int totalePartite);
+Loaded<std::vector<std::string>> ParseAlbo(std::string_view contents);
 
 // ---- The folder as a whole --------------------------------------------------------------
 

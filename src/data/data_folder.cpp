@@ -4,6 +4,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <cstdlib>
 #include <string>
@@ -37,7 +38,65 @@ void SyncFolder(const fs::path& folder) {
     ::close(fd);
 }
 
+constexpr std::string_view kTempMark = ".tmp.";
+constexpr std::size_t kTempRandomChars = 6;  // what mkstemp puts in place of XXXXXX
+
+std::string TempTemplate(const fs::path& file) {
+    return file.string() + std::string(kTempMark) + std::string(kTempRandomChars, 'X');
+}
+
+bool IsAsciiLetter(char c) {
+    return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z');
+}
+
+bool IsAsciiLetterOrDigit(char c) {
+    return IsAsciiLetter(c) || (c >= '0' && c <= '9');
+}
+
 }  // namespace
+
+bool IsInterruptedSaveName(std::string_view name) {
+    constexpr std::string_view kTxt = ".txt";
+    const std::size_t mark = name.find(kTempMark);
+    if (mark == std::string_view::npos) return false;
+    const std::string_view base = name.substr(0, mark);
+    const std::string_view random = name.substr(mark + kTempMark.size());
+    if (random.size() != kTempRandomChars ||
+        !std::all_of(random.begin(), random.end(), IsAsciiLetterOrDigit)) {
+        return false;
+    }
+    if (base.size() <= 2 + kTxt.size() || base.substr(0, 2) != "Gn" ||
+        base.substr(base.size() - kTxt.size()) != kTxt) {
+        return false;
+    }
+    const std::string_view letters = base.substr(2, base.size() - 2 - kTxt.size());
+    return std::all_of(letters.begin(), letters.end(), IsAsciiLetter);
+}
+
+std::vector<std::string> RemoveInterruptedSaves(const fs::path& folder) {
+    std::vector<std::string> removed;
+    std::error_code ec;
+    for (fs::directory_iterator it(folder, ec), end; !ec && it != end; it.increment(ec)) {
+        const std::string name = it->path().filename().string();
+        std::error_code statEc;
+        if (!IsInterruptedSaveName(name) || !it->is_regular_file(statEc) ||
+            it->is_symlink(statEc)) {
+            continue;
+        }
+        if (::unlink(it->path().c_str()) == 0) removed.push_back(name);
+    }
+    if (!removed.empty()) SyncFolder(folder);
+    return removed;
+}
+
+bool CanWriteIn(const fs::path& folder) {
+    std::string tmpl = TempTemplate(folder / "GnProva.txt");
+    const int fd = ::mkstemp(tmpl.data());
+    if (fd < 0) return false;
+    ::close(fd);
+    ::unlink(tmpl.c_str());
+    return true;
+}
 
 fs::path DefaultDataFolder() {
     const char* xdg = std::getenv("XDG_DATA_HOME");
@@ -78,7 +137,8 @@ FileRead ReadWholeFile(const fs::path& file) {
         }
         if (n == 0) break;
         if (out.contents.size() + static_cast<std::size_t>(n) > kMaxDataFileBytes) {
-            out = {ReadOutcome::TooLarge, {}};
+            out.outcome = ReadOutcome::TooLarge;
+            out.contents.append(buffer, kMaxDataFileBytes - out.contents.size());
             break;
         }
         out.contents.append(buffer, static_cast<std::size_t>(n));
@@ -91,7 +151,7 @@ bool WriteFileAtomically(const fs::path& file, std::string_view contents) {
     const fs::path folder = file.has_parent_path() ? file.parent_path() : fs::path(".");
     if (!EnsureFolder(folder)) return false;
 
-    std::string tmpl = (folder / (file.filename().string() + ".XXXXXX")).string();
+    std::string tmpl = TempTemplate(file);
     const int fd = ::mkstemp(tmpl.data());
     if (fd < 0) return false;
     // mkstemp makes the file private; give it the mode the file had, or the usual one.
@@ -115,7 +175,7 @@ bool WriteFileAtomically(const fs::path& file, std::string_view contents) {
     return true;
 }
 
-bool KeepAsBad(const fs::path& file) {
+std::optional<fs::path> KeepAsBad(const fs::path& file) {
     // NAME.bad replaces an older one; when that name is taken by something rename cannot
     // replace (a folder), NAME.bad.2 .. NAME.bad.9 are tried, so the file is never lost.
     for (int k = 1; k <= 9; ++k) {
@@ -125,9 +185,11 @@ bool KeepAsBad(const fs::path& file) {
         const fs::file_status st = fs::symlink_status(bad, ec);
         if (fs::exists(st) && !fs::is_regular_file(st)) continue;
         fs::rename(file, bad, ec);
-        return !ec;
+        if (ec) return std::nullopt;
+        SyncFolder(file.has_parent_path() ? file.parent_path() : fs::path("."));
+        return bad;
     }
-    return false;
+    return std::nullopt;
 }
 
 }  // namespace gnamm::data

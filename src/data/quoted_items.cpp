@@ -61,19 +61,28 @@ ParsedItems ParseItems(std::string_view contents) {
     if (contents.substr(0, kBom.size()) == kBom) contents.remove_prefix(kBom.size());
     std::size_t start = 0;
     while (start < contents.size()) {
-        const std::size_t lf = contents.find('\n', start);
-        const std::size_t end = lf == std::string_view::npos ? contents.size() : lf;
-        std::string_view line = contents.substr(start, end - start);
-        if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
-        if (auto item = ParseItem(line)) {
+        const std::size_t end = contents.find_first_of("\r\n", start);
+        const bool ended = end != std::string_view::npos;
+        const std::string_view raw = contents.substr(start, (ended ? end : contents.size()) - start);
+        start = !ended ? contents.size()
+                       : end + (contents.substr(end, 2) == "\r\n" ? 2 : 1);
+        if (TrimBlanks(raw).empty()) continue;
+
+        std::optional<Item> item;
+        if (IsUtf8Text(raw)) {
+            item = ParseItem(raw);
+        } else if (const auto decoded = Windows1252ToUtf8(raw)) {
+            item = ParseItem(*decoded);
+            out.legacyCharset = true;
+        }
+        const bool provedWhole = item && !std::holds_alternative<int64_t>(*item);
+        if (item && (ended || provedWhole)) {
             out.items.push_back(std::move(*item));
             out.lineOf.push_back(out.lineCount);
         } else {
             out.clean = false;
         }
         ++out.lineCount;
-        // A last line without its line end still counts: the item on it is whole.
-        start = lf == std::string_view::npos ? contents.size() : lf + 1;
     }
     return out;
 }

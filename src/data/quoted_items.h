@@ -1,10 +1,11 @@
 // The quoted-item text format shared by the four Dati files.
 //
 // One item a line, each line ended by CR LF: text in double quotes, bare integers, and the
-// truth values #TRUE# and #FALSE#. The reader also takes LF-only lines, so a file edited by
-// hand on this system still reads. The format has no escape for a double quote, so the
-// writer drops double quotes and line breaks from text rather than write a line that could
-// not be read back.
+// truth values #TRUE# and #FALSE#. The reader is lenient where files met elsewhere differ:
+// LF, CR and mixed line ends all end a line, blank lines are skipped, and a line that is not
+// UTF-8 is read as Windows-1252 (older programs wrote that code page). The format has no
+// escape for a double quote, so the writer drops double quotes and line breaks from text
+// rather than write a line that could not be read back.
 #pragma once
 
 #include <cstdint>
@@ -21,11 +22,14 @@ using Item = std::variant<std::string, int64_t, bool>;
 
 struct ParsedItems {
     std::vector<Item> items;
-    // False when some line was not a well-formed item (it is left out of `items`), the bytes
-    // were not UTF-8 text, or the last line had no line end.
+    // False when some line was not a well-formed item (it is left out of `items`). A last
+    // line without its line end counts only when it proves itself whole (quoted text or a
+    // truth value): a bare number cut short would read as another number.
     bool clean = true;
-    // Index, within the file's lines, of each entry of `items`, so a reader can tell a
-    // dropped line from a short file.
+    // True when some line was not UTF-8 and was read as Windows-1252.
+    bool legacyCharset = false;
+    // Index, within the file's non-blank lines, of each entry of `items`, so a reader can
+    // tell a dropped line from a short file.
     std::vector<std::size_t> lineOf;
     std::size_t lineCount = 0;
 };

@@ -58,4 +58,22 @@ void AppendUtf8(std::string& out, char32_t cp) {
     }
 }
 
+std::optional<std::string> Windows1252ToUtf8(std::string_view bytes) {
+    // 0x80..0x9F, where the code page differs from Latin-1. The five bytes it leaves undefined
+    // become the C1 controls of the same number, as Windows itself maps them.
+    static constexpr char16_t kHigh[32] = {
+        0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021,
+        0x02C6, 0x2030, 0x0160, 0x2039, 0x0152, 0x008D, 0x017D, 0x008F,
+        0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014,
+        0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178};
+    std::string out;
+    out.reserve(bytes.size() + bytes.size() / 2);
+    for (const char ch : bytes) {
+        const auto b = static_cast<unsigned char>(ch);
+        if ((b < 0x20 && b != '\t') || b == 0x7F) return std::nullopt;
+        AppendUtf8(out, b >= 0x80 && b < 0xA0 ? kHigh[b - 0x80] : char32_t{b});
+    }
+    return out;
+}
+
 }  // namespace gnamm::data

@@ -31,10 +31,10 @@ void LeggiClassifica(Game& g) {
 
 void CaricaAlbo(Game& g) {
     RankingState& c = g.classifica;
-    c.albo = data::LoadAlbo(g.paths.data, c.classifica.totalePartite).value;
+    c.albo = data::LoadAlbo(g.paths.data).value;
     // The list is what the player sees and what the next line is numbered after: a counter
-    // that promised more lines than the file held (or none at all) follows the list, and the
-    // ranking file is put right so the two agree at the next start.
+    // that disagrees with it (or none at all) follows the list, and the ranking file is put
+    // right so the two agree at the next start.
     const int righe = static_cast<int>(c.albo.size());
     if (c.classifica.totalePartite != righe) {
         c.classifica.totalePartite = righe;

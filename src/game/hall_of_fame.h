@@ -27,8 +27,9 @@ struct RankingState {
 
 // Reads GnClass.txt into the ranking (fresh contents when missing or bad).
 void LeggiClassifica(Game& g);
-// Start-up, after LeggiClassifica: fills LstAlbo with the first TotalePartite lines of
-// GnAlbo.txt. When the file holds fewer, the counter follows the lines actually there.
+// Start-up, after LeggiClassifica: fills LstAlbo with the lines of GnAlbo.txt. The file is
+// the record: a counter that disagrees (a save cut short between the two files, a damaged
+// GnClass.txt) follows the lines actually there.
 void CaricaAlbo(Game& g);
 // Enters or moves up Vincitore (g.partita.vincitore). A first-time winner finding all ten
 // rows at 2 or more wins is not entered: the ranking has no eleventh row.

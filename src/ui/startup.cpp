@@ -4,6 +4,7 @@
 #include "audio/music.h"
 #include "data/data_files.h"
 #include "data/player_name.h"
+#include "data/startup_read.h"
 #include "game/game.h"
 #include "game/hall_of_fame.h"
 #include "game/speeds.h"
@@ -34,8 +35,11 @@ void Avvio(Game& g, int screenWidthTwips, int screenHeightTwips) {
     MettiA(s.FraSplash, 0, 0);
     MettiA(s.lblCopriCarte, kCopriCarte.x, kCopriCarte.y);
     MettiA(s.FraQuando, kQuando.x, kQuando.y);
-    data::PrepareDataFolder(g.paths.data);
-    s.txtNome.text = data::LoadName(g.paths.data).value;
+    // Every Dati file read and mended once, and the player told what was done; the readers
+    // below then find sound files (or, in a folder that cannot be written, read the same).
+    const data::DataFolderRead dati = data::ReadDataFolder(g.paths.data);
+    data::PrintNotices(dati.notices);
+    s.txtNome.text = dati.nome;
     s.ImgTitolo.picture = "\\Grafica\\Gnamm.gif";
     s.ImgSplash.picture = "\\Grafica\\Splash.jpg";
     LeggiImpostazioni(g);
@@ -74,6 +78,9 @@ void Avvio(Game& g, int screenWidthTwips, int screenHeightTwips) {
     CaricaAlbo(g);
     MostraClassifica(g);
     MostraPaginaRegole(g);
+    if (!dati.writable && !g.paths.data.empty()) {
+        s.lblIstruzioni.text = std::string(data::kAvvisoDatiNonScrivibili);
+    }
 
     g.scheduler.setInterval(Timer::LampeggiaScritta2, speeds::kLampeggia);
     g.scheduler.enable(Timer::LampeggiaScritta2);

@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include "data/data_folder.h"
+#include "data/startup_read.h"
 #include "data/temp_dati.h"
 
 namespace gnamm::data {
@@ -65,38 +66,19 @@ TEST(DataFolder, DefaultFollowsXdgDataHomeThenHome) {
     }
 }
 
-TEST(DataFiles, AFreshFolderHoldsTheDocumentedContents) {
+TEST(DataFiles, AFirstRunMakesTheDocumentedFilesInSilence) {
     TempDati t;
-    ASSERT_TRUE(PrepareDataFolder(t.dati()));
+    const DataFolderRead read = ReadDataFolder(t.dati());
+    EXPECT_TRUE(read.notices.empty());
+    EXPECT_EQ(read.classifica.totalePartite, 0);
     EXPECT_EQ(t.read("GnImpo.txt"), kFreshImpo);
     EXPECT_EQ(t.read("GnNome.txt"), "\"\"\r\n");
     EXPECT_EQ(t.read("GnClass.txt"), FreshClass());
     EXPECT_EQ(t.read("GnAlbo.txt"), "\"\"\r\n");
-    // A second call leaves the player's files alone.
+    // Making what is missing leaves the player's files alone.
     ASSERT_TRUE(SaveName(t.dati(), "Zoe"));
     ASSERT_TRUE(PrepareDataFolder(t.dati()));
     EXPECT_EQ(t.read("GnNome.txt"), "\"Zoe\"\r\n");
-}
-
-TEST(DataFiles, MissingFilesGiveFreshContentsAndAreCreated) {
-    TempDati t;
-    const auto s = LoadSettings(t.dati());
-    EXPECT_EQ(s.status, FileStatus::Missing);
-    EXPECT_TRUE(SameSettings(s.value, Settings{}));
-    EXPECT_EQ(t.read("GnImpo.txt"), kFreshImpo);
-
-    const auto n = LoadName(t.dati());
-    EXPECT_EQ(n.status, FileStatus::Missing);
-    EXPECT_EQ(n.value, "");
-    const auto r = LoadRanking(t.dati());
-    EXPECT_EQ(r.status, FileStatus::Missing);
-    EXPECT_EQ(r.value.totalePartite, 0);
-    const auto a = LoadAlbo(t.dati(), 0);
-    EXPECT_EQ(a.status, FileStatus::Missing);
-    EXPECT_TRUE(a.value.empty());
-    EXPECT_EQ(t.read("GnClass.txt"), FreshClass());
-    EXPECT_EQ(t.read("GnAlbo.txt"), "\"\"\r\n");
-    EXPECT_FALSE(t.exists("GnImpo.txt.bad"));
 }
 
 TEST(DataFiles, EveryFileReadsBackWhatWasWritten) {
@@ -124,7 +106,7 @@ TEST(DataFiles, EveryFileReadsBackWhatWasWritten) {
     EXPECT_EQ(t.read("GnAlbo.txt"),
               "\"1) Zoë - 'Honest' Zeb  3-0  6/12/26  9:05\"\r\n"
               "\"2) 'Cheat' Zeb - Zoë  3-2  7/12/26  23:59\"\r\n\"\"\r\n");
-    const auto a = LoadAlbo(t.dati(), 2);
+    const auto a = LoadAlbo(t.dati());
     EXPECT_EQ(a.status, FileStatus::Ok);
     EXPECT_EQ(a.value, lines);
     // No temporary file is left beside the data.
@@ -143,171 +125,29 @@ TEST(DataFiles, ARewriteKeepsTheFilesMode) {
               fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
 }
 
-TEST(DataFiles, HandWrittenFilesWithLfLineEndsRead) {
+TEST(DataFiles, WithNameDotBadTakenByAFolderTheNextFreeNameKeepsTheFile) {
     TempDati t;
-    std::string impo = kFreshImpo;
-    for (auto p = impo.find("\r\n"); p != std::string::npos; p = impo.find("\r\n"))
-        impo.erase(p, 1);
-    t.write("GnImpo.txt", impo);
-    t.write("GnClass.txt", "\"Ann\"\n\"2\"\n" + std::string("\"\"\n\"0\"\n") +
-                               "\"\"\n\"0\"\n"
-                               "\"\"\n\"0\"\n\"\"\n\"0\"\n\"\"\n\"0\"\n\"\"\n\"0\"\n\"\"\n\"0\"\n"
-                               "\"\"\n\"0\"\n\"\"\n\"0\"\n\"2\"\n");
-    t.write("GnAlbo.txt", "\"1) Ann - 'Honest' Zeb  3-0  1/1/26  0:00\"\n\"2) x\"\n\"\"\n");
-    EXPECT_EQ(LoadSettings(t.dati()).status, FileStatus::Ok);
-    const auto r = LoadRanking(t.dati());
-    EXPECT_EQ(r.status, FileStatus::Ok);
-    EXPECT_EQ(r.value.righe[0].nome, "Ann");
-    EXPECT_EQ(r.value.totalePartite, 2);
-    EXPECT_EQ(LoadAlbo(t.dati(), 2).status, FileStatus::Ok);
-    EXPECT_FALSE(t.exists("GnImpo.txt.bad"));
-}
-
-TEST(DataFiles, ATruncatedSettingsFileKeepsItsReadablePartAndIsSetAside) {
-    TempDati t;
-    const std::string full = FormatSettings(Changed());
-    // Cut in the middle of item 20 (the side box toggles).
-    std::size_t cut = 0;
-    for (int line = 0; line < 19; ++line) cut = full.find("\r\n", cut) + 2;
-    const std::string truncated = full.substr(0, cut + 1);
-    t.write("GnImpo.txt", truncated);
-
-    const auto s = LoadSettings(t.dati());
-    EXPECT_EQ(s.status, FileStatus::Repaired);
-    for (int i = 0; i < kNumeroOpzioni; ++i) {
-        EXPECT_EQ(OptionText(s.value.opzioni, i), OptionText(Changed().opzioni, i)) << i;
-    }
-    EXPECT_EQ(s.value.riquadri[1].borderStyle, 0);  // item 19, whole
-    EXPECT_TRUE(s.value.riquadri[1].shown);         // item 20, cut: fresh
-    EXPECT_EQ(s.value.intervalli.silenzio, 30000);
-    EXPECT_EQ(t.read("GnImpo.txt.bad"), truncated);
-    EXPECT_EQ(t.read("GnImpo.txt"), FormatSettings(s.value));
-    EXPECT_EQ(LoadSettings(t.dati()).status, FileStatus::Ok);
-}
-
-TEST(DataFiles, GarbledItemsFallBackOneByOne) {
-    TempDati t;
-    std::string impo = kFreshImpo;
-    impo.replace(impo.find("\"Star\""), 6, "\"Plaid\"");        // not a card back
-    impo.replace(impo.find("30000"), 5, "-5");                  // negative interval
-    impo.replace(impo.find("1\r\n#TRUE#"), 9, "7\r\n\"yes\"");  // style 7, quoted truth
-    impo.replace(impo.find("\"Blue\""), 6, "\"Gold\"");         // a sound change kept
-    t.write("GnImpo.txt", impo);
-    const auto s = LoadSettings(t.dati());
-    EXPECT_EQ(s.status, FileStatus::Repaired);
-    EXPECT_EQ(s.value.opzioni.retroCarte, Retro::Star);
-    EXPECT_EQ(s.value.opzioni.coloreTavolo, ColoreTavolo::Gold);
-    EXPECT_EQ(s.value.intervalli.silenzio, 30000);
-    EXPECT_EQ(s.value.riquadri[0].borderStyle, 1);
-    EXPECT_TRUE(s.value.riquadri[0].shown);
-}
-
-TEST(DataFiles, TooLongNotTextOrHugeFilesNeverBreakTheGame) {
-    TempDati t;
-    t.write("GnImpo.txt", kFreshImpo + "\"extra\"\r\n");
-    EXPECT_EQ(LoadSettings(t.dati()).status, FileStatus::Repaired);
-    EXPECT_EQ(t.read("GnImpo.txt"), kFreshImpo);
-
-    t.write("GnNome.txt", std::string("\x89PNG\r\n\x1a\n\0\0", 10));
-    const auto n = LoadName(t.dati());
-    EXPECT_EQ(n.status, FileStatus::Repaired);
-    EXPECT_EQ(n.value, "");
-    EXPECT_EQ(t.read("GnNome.txt"), "\"\"\r\n");
-    EXPECT_EQ(t.read("GnNome.txt.bad").size(), 10u);
-
-    t.write("GnClass.txt", std::string(kMaxDataFileBytes + 1, '7'));
-    const auto r = LoadRanking(t.dati());
-    EXPECT_EQ(r.status, FileStatus::Repaired);
-    EXPECT_EQ(t.read("GnClass.txt"), FreshClass());
-    EXPECT_EQ(fs::file_size(t.file("GnClass.txt.bad")), kMaxDataFileBytes + 1);
-}
-
-TEST(DataFiles, ANameWithAQuoteOrTooLongIsCleanedOnRead) {
-    TempDati t;
-    t.write("GnNome.txt", "\"Billy \"the Kid\" Bonney and his long name\"\r\n");
-    const auto n = LoadName(t.dati());
-    EXPECT_EQ(n.status, FileStatus::Repaired);
-    EXPECT_EQ(n.value, "Billy the Kid Bonney and");
-    EXPECT_EQ(t.read("GnNome.txt"), "\"Billy the Kid Bonney and\"\r\n");
-}
-
-TEST(DataFiles, InconsistentRankingRowsAreMended) {
-    TempDati t;
-    std::string cls =
-        "\"Ann\"\r\n\"1\"\r\n\"Bob\"\r\n\"3\"\r\n\"\"\r\n\"5\"\r\n\"Cy\"\r\n\"-2\"\r\n";
-    for (int i = 4; i < 10; ++i) cls += "\"\"\r\n\"0\"\r\n";
-    cls += "\"4\"\r\n";
-    t.write("GnClass.txt", cls);
-    const auto r = LoadRanking(t.dati());
-    EXPECT_EQ(r.status, FileStatus::Repaired);
-    EXPECT_EQ(r.value.righe[0].nome, "Bob");  // sorted again, by wins
-    EXPECT_EQ(r.value.righe[0].torneiVinti, 3);
-    EXPECT_EQ(r.value.righe[1].nome, "Ann");
-    EXPECT_EQ(r.value.righe[2].nome, "");  // wins of nobody dropped
-    EXPECT_EQ(r.value.righe[2].torneiVinti, 0);
-    EXPECT_EQ(r.value.righe[3].nome, "");  // a negative count is not trusted
-    EXPECT_EQ(r.value.totalePartite, 4);
-    EXPECT_EQ(t.read("GnClass.txt.bad"), cls);
-}
-
-TEST(DataFiles, AMissingCounterIsLeftForTheHallOfFameToCount) {
-    TempDati t;
-    std::string cls = FreshClass();
-    cls.erase(cls.rfind("\"0\""));
-    t.write("GnClass.txt", cls);
-    const auto r = LoadRanking(t.dati());
-    EXPECT_EQ(r.status, FileStatus::Repaired);
-    EXPECT_EQ(r.value.totalePartite, kContatoreIgnoto);
-    t.write("GnAlbo.txt", "\"1) a\"\r\n\"2) b\"\r\n\"\"\r\n");
-    const auto a = LoadAlbo(t.dati(), kContatoreIgnoto);
-    EXPECT_EQ(a.value, (std::vector<std::string>{"1) a", "2) b"}));
-}
-
-TEST(DataFiles, AHallOfFameShorterOrLongerThanItsCounter) {
-    TempDati t;
-    t.write("GnAlbo.txt", "\"1) a\"\r\n\"2) b\"\r\n\"\"\r\n");
-    const auto shorter = LoadAlbo(t.dati(), 5);
-    EXPECT_EQ(shorter.status, FileStatus::Repaired);
-    EXPECT_EQ(shorter.value, (std::vector<std::string>{"1) a", "2) b"}));
-    EXPECT_EQ(t.read("GnAlbo.txt"), "\"1) a\"\r\n\"2) b\"\r\n\"\"\r\n");
-
-    t.write("GnAlbo.txt", "\"1) a\"\r\n\"2) b\"\r\n\"3) c\"\r\n\"\"\r\n");
-    const auto longer = LoadAlbo(t.dati(), 2);
-    EXPECT_EQ(longer.status, FileStatus::Repaired);
-    EXPECT_EQ(longer.value, (std::vector<std::string>{"1) a", "2) b"}));
-    EXPECT_EQ(t.read("GnAlbo.txt.bad"), "\"1) a\"\r\n\"2) b\"\r\n\"3) c\"\r\n\"\"\r\n");
-
-    // A garbled line keeps its place, so the lines after it keep their numbers.
-    t.write("GnAlbo.txt", "\"1) a\"\r\n2) b\r\n\"3) c\"\r\n\"\"\r\n");
-    const auto garbled = LoadAlbo(t.dati(), 3);
-    EXPECT_EQ(garbled.status, FileStatus::Repaired);
-    EXPECT_EQ(garbled.value, (std::vector<std::string>{"1) a", "", "3) c"}));
-}
-
-TEST(DataFiles, AFolderWhereAFileShouldBeIsSetAside) {
-    TempDati t;
-    fs::create_directories(t.file("GnClass.txt") / "inside");
-    const auto r = LoadRanking(t.dati());
-    EXPECT_EQ(r.status, FileStatus::Repaired);
-    EXPECT_TRUE(fs::is_directory(t.file("GnClass.txt.bad") / "inside"));
-    EXPECT_EQ(t.read("GnClass.txt"), FreshClass());
-    // With NAME.bad taken by a folder, the next free name keeps the file.
     fs::create_directories(t.file("GnAlbo.txt") / "inside");
     fs::create_directories(t.file("GnAlbo.txt.bad"));
-    EXPECT_EQ(LoadAlbo(t.dati(), 0).status, FileStatus::Repaired);
+    const auto a = LoadAlbo(t.dati());
+    EXPECT_EQ(a.status, FileStatus::Unreadable);
+    EXPECT_EQ(a.keptAs, t.file("GnAlbo.txt.bad.2"));
     EXPECT_TRUE(fs::is_directory(t.file("GnAlbo.txt.bad.2") / "inside"));
     EXPECT_EQ(t.read("GnAlbo.txt"), "\"\"\r\n");
 }
 
-TEST(DataFiles, AnUntrustedFileThatCannotBeSetAsideIsNeverOverwrittenByTheLoad) {
+TEST(DataFiles, AnUntrustedFileThatCannotBeSetAsideIsNeverOverwritten) {
     TempDati t;
     t.write("GnNome.txt", "garbled");
+    ASSERT_TRUE(PrepareDataFolder(t.dati()));
     fs::create_directories(t.file("GnNome.txt.bad"));
     for (int k = 2; k <= 9; ++k)
         fs::create_directories(t.file("GnNome.txt.bad." + std::to_string(k)));
-    const auto n = LoadName(t.dati());
-    EXPECT_EQ(n.status, FileStatus::Repaired);
-    EXPECT_EQ(n.value, "");
+    const DataFolderRead read = ReadDataFolder(t.dati());
+    EXPECT_EQ(read.nome, "");
+    EXPECT_EQ(read.notices, std::vector<std::string>{
+                                "GnNome.txt was damaged and could not be set aside; left as it "
+                                "is, name left empty for this run"});
     EXPECT_EQ(t.read("GnNome.txt"), "garbled");
 }
 
@@ -320,6 +160,11 @@ TEST(DataFiles, AFolderThatCannotBeMadeLeavesTheGameRunning) {
     t.write("../blocked", "x");
     const fs::path dati = blocked / "Dati";
     EXPECT_FALSE(PrepareDataFolder(dati));
+    const DataFolderRead read = ReadDataFolder(dati);
+    EXPECT_FALSE(read.writable);
+    EXPECT_EQ(read.notices, std::vector<std::string>{"the data folder " + dati.string() +
+                                                     " cannot be made; nothing will be saved "
+                                                     "this run"});
     EXPECT_EQ(LoadSettings(dati).status, FileStatus::Missing);
     EXPECT_EQ(LoadName(dati).value, "");
     EXPECT_FALSE(SaveName(dati, "Zoe"));

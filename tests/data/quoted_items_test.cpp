@@ -34,14 +34,29 @@ TEST(QuotedItems, WritesCrLfAndReadsBackIdentically) {
     EXPECT_EQ(p.items, items);
 }
 
-TEST(QuotedItems, LinesThatAreNotItemsAreReportedWithTheirPlace) {
-    const ParsedItems p = ParseItems("\"a\"\r\n\"unterminated\r\n\r\n#True#\r\n12x\r\n7\r\n");
+TEST(QuotedItems, LinesThatAreNotItemsAreReportedWithTheirPlaceBlankLinesSkipped) {
+    const ParsedItems p = ParseItems("\"a\"\r\n\"unterminated\r\n \r\n#True#\r\r\n12x\n7\r");
     EXPECT_FALSE(p.clean);
-    EXPECT_EQ(p.lineCount, 6u);
+    EXPECT_EQ(p.lineCount, 5u);
     ASSERT_EQ(p.items.size(), 2u);
     EXPECT_EQ(p.lineOf[0], 0u);
-    EXPECT_EQ(p.lineOf[1], 5u);
+    EXPECT_EQ(p.lineOf[1], 4u);
     EXPECT_EQ(p.items[1], Item{int64_t{7}});
+}
+
+TEST(QuotedItems, ALineNotUtf8IsReadAsWindows1252UnlessItHoldsControlBytes) {
+    const ParsedItems p = ParseItems("\"Niccol\xF2 \x80\"\r\n\"ok\"\r\n\"a\x01\xF2\"\r\n");
+    EXPECT_TRUE(p.legacyCharset);
+    EXPECT_FALSE(p.clean);
+    EXPECT_EQ(p.items, (std::vector<Item>{std::string("Niccolò €"), std::string("ok")}));
+}
+
+TEST(QuotedItems, ALastLineWithoutItsLineEndCountsOnlyWhenProvedWhole) {
+    EXPECT_TRUE(ParseItems("\"a\"\r\n#TRUE#").clean);
+    const ParsedItems cut = ParseItems("\"a\"\r\n300");  // perhaps 30000 cut short
+    EXPECT_FALSE(cut.clean);
+    EXPECT_EQ(cut.items.size(), 1u);
+    EXPECT_EQ(cut.lineCount, 2u);
 }
 
 TEST(QuotedItems, AByteOrderMarkFromAnEditorIsSkipped) {

@@ -4,6 +4,7 @@
 
 #include "data/data_files.h"
 #include "data/quoted_items.h"
+#include "data/startup_read.h"
 #include "ui/options_panel.h"
 #include "ui_fixture.h"
 
@@ -46,6 +47,18 @@ TEST_F(AvvioTest, AFreshDataFolderStartsOnTheSplashWithTheLevelChoiceBehind) {
     EXPECT_TRUE(g.scheduler.isEnabled(Timer::AudioSplash));
     EXPECT_TRUE(g.scheduler.isEnabled(Timer::LampeggiaScritta2));
     EXPECT_EQ(g.screen.lblRegole[5].text, "1 - Caratteristiche del Gioco");
+    EXPECT_EQ(g.screen.lblIstruzioni.text, "");
+}
+
+TEST_F(AvvioTest, ADataFolderThatCannotBeWrittenIsToldInTheInstructionsBox) {
+    dati.write("../blocked", "x");  // a file where the folder's parent should be
+    VirtualClock c{test_ui::kOra};
+    SeededRandom r(1);
+    SilentMediaPlayer m;
+    Game partita(c, r, m, Paths{{}, dati.dati().parent_path() / "blocked" / "Dati"});
+    gnamm::Avvio(partita, 12000, 9000);
+    EXPECT_EQ(partita.screen.lblIstruzioni.text, data::kAvvisoDatiNonScrivibili);
+    EXPECT_TRUE(partita.screen.FraSplash.visible);
 }
 
 TEST_F(AvvioTest, TheThreeOpeningFlagsAreDrawnTogether) {
