@@ -85,7 +85,17 @@ int RunApp(int, char**) {
     // The splash is the one picture of the first frame, and decoding it costs about as much as
     // bringing up SDL and the window: both at once, on two threads. The file is found here, so
     // the worker shares nothing with this thread but the decoder, set up before it starts.
-    const std::filesystem::path assetFolder = FindAssetFolder(ExecutableFolder());
+    const std::filesystem::path exeFolder = ExecutableFolder();
+    const auto foundAssets = FindAssetFolder(exeFolder);
+    if (!foundAssets) {
+        // Without pictures every card would be a grey box: stop, and say how to fix it.
+        const auto searched = AssetFolderCandidates(exeFolder);
+        std::fprintf(stderr, "gnamm: %s\n", MissingAssetsMessage(searched, true).c_str());
+        SDL_ShowSimpleMessageBox(SDL_MESSAGEBOX_ERROR, "Gnamm",
+                                 MissingAssetsMessage(searched, false).c_str(), nullptr);
+        return 1;
+    }
+    const std::filesystem::path assetFolder = *foundAssets;
     const AssetResolver resolver(assetFolder);
     IMG_Init(IMG_INIT_JPG | IMG_INIT_PNG);
     std::function<SurfacePtr()> decodeSplash;

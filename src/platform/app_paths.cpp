@@ -3,18 +3,44 @@
 
 #include <SDL.h>
 
+#include <cctype>
 #include <system_error>
 
 namespace gnamm::platform {
 
-std::filesystem::path FindAssetFolder(const std::filesystem::path& exeDir) {
-    const std::filesystem::path candidates[] = {exeDir / "assets",
-                                                exeDir / ".." / "share" / "gnamm"};
-    for (const auto& c : candidates) {
+std::vector<std::filesystem::path> AssetFolderCandidates(const std::filesystem::path& exeDir) {
+    return {(exeDir / "assets").lexically_normal(),
+            (exeDir / ".." / "share" / "gnamm").lexically_normal()};
+}
+
+std::optional<std::filesystem::path> FindAssetFolder(const std::filesystem::path& exeDir) {
+    for (const auto& c : AssetFolderCandidates(exeDir)) {
         std::error_code ec;
-        if (std::filesystem::is_directory(c, ec)) return c.lexically_normal();
+        for (std::filesystem::directory_iterator it(c, ec), end; !ec && it != end;
+             it.increment(ec)) {
+            std::string name = it->path().filename().string();
+            for (char& ch : name) ch = static_cast<char>(std::tolower(static_cast<unsigned char>(ch)));
+            std::error_code dirEc;
+            if (name == "grafica" && it->is_directory(dirEc)) return c;
+        }
     }
-    return candidates[0];
+    return std::nullopt;
+}
+
+std::string MissingAssetsMessage(const std::vector<std::filesystem::path>& searched, bool oneLine) {
+    std::string folders;
+    for (const auto& f : searched) {
+        folders += oneLine ? (folders.empty() ? "" : ", ") + f.string() : "\n    " + f.string();
+    }
+    if (oneLine) {
+        return "cannot find the pictures and sounds (searched " + folders +
+               "); run make play in the source folder, or install the game so that they are in "
+               "<prefix>/share/gnamm";
+    }
+    return "Gnamm cannot find its pictures and sounds.\n\nFolders searched:" + folders +
+           "\n\nTo fix it: in the source folder, run \"make play\", which builds them and "
+           "starts the game; or install the game (cmake --install), which puts them in "
+           "<prefix>/share/gnamm beside <prefix>/bin/gnamm.";
 }
 
 std::optional<std::filesystem::path> FindCredits(const std::filesystem::path& assetFolder) {

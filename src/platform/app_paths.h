@@ -4,13 +4,22 @@
 
 #include <filesystem>
 #include <optional>
+#include <string>
+#include <vector>
 
 namespace gnamm::platform {
 
-// The asset folder for an executable in `exeDir`: `exeDir/assets` (the build folder), else
-// `exeDir/../share/gnamm` (installed). The first that exists; the build one when neither does,
-// so a missing folder shows placeholders rather than stopping the game.
-std::filesystem::path FindAssetFolder(const std::filesystem::path& exeDir);
+// The folders an executable in `exeDir` looks in for its assets, in order: `exeDir/assets`
+// (the build folder), then `exeDir/../share/gnamm` (installed).
+std::vector<std::filesystem::path> AssetFolderCandidates(const std::filesystem::path& exeDir);
+
+// The first candidate that can be read and holds the game's pictures (a Grafica folder);
+// nothing when none does: the game would open with every picture a grey box.
+std::optional<std::filesystem::path> FindAssetFolder(const std::filesystem::path& exeDir);
+
+// What the player is told when no asset folder is found: the folders searched and the fix.
+// `oneLine` gives the stderr form, else the message box's.
+std::string MissingAssetsMessage(const std::vector<std::filesystem::path>& searched, bool oneLine);
 
 // The credits of the assets beside them, if the build wrote them.
 std::optional<std::filesystem::path> FindCredits(const std::filesystem::path& assetFolder);

@@ -1,6 +1,9 @@
 // Open, Play, Prev, Stop and Close on SDL_mixer channels and on Mix_Music.
 #include "platform/sdl_media_player.h"
 
+#include <dlfcn.h>
+
+#include <cstdio>
 #include <cstdlib>
 #include <system_error>
 
@@ -13,6 +16,25 @@ constexpr int kMixerChannels = 8;
 
 bool IsMusic(Channel c) {
     return c == Channel::Musiche;
+}
+
+void IgnoreAlsaComplaint(const char*, int, const char*, int, const char*, ...) {}
+
+// alsa-lib writes its own complaints (no card, no sound server) straight to stderr while SDL
+// looks for a device; the game says what matters in its own words instead. The library is
+// the one SDL loads, so the quiet handler is in place when SDL opens it.
+void QuietAlsa() {
+    void* alsa = ::dlopen("libasound.so.2", RTLD_LAZY | RTLD_GLOBAL);
+    if (alsa == nullptr) return;
+    using Handler = void (*)(const char*, int, const char*, int, const char*, ...);
+    using SetHandler = int (*)(Handler);
+    if (auto set = reinterpret_cast<SetHandler>(::dlsym(alsa, "snd_lib_error_set_handler"))) {
+        set(&IgnoreAlsaComplaint);
+    }
+}
+
+void SaySilent() {
+    std::fprintf(stderr, "gnamm: no sound device could be opened; the game plays silent\n");
 }
 
 }  // namespace
@@ -48,7 +70,11 @@ int SdlMediaPlayer::MixerChannel(Channel c) {
 }
 
 SdlMediaPlayer::SdlMediaPlayer(SoundResolver resolve) : resolve_(std::move(resolve)) {
-    if (SDL_InitSubSystem(SDL_INIT_AUDIO) != 0) return;
+    QuietAlsa();
+    if (SDL_InitSubSystem(SDL_INIT_AUDIO) != 0) {
+        SaySilent();
+        return;
+    }
     Mix_Init(MIX_INIT_MID);
     if (const auto sf = FindSoundFont()) Mix_SetSoundFonts(sf->string().c_str());
     // 2048 frames: a sound starts at most 46 ms late, which no one hears at a card table, and
@@ -56,6 +82,7 @@ SdlMediaPlayer::SdlMediaPlayer(SoundResolver resolve) : resolve_(std::move(resol
     if (Mix_OpenAudio(44100, MIX_DEFAULT_FORMAT, 2, 2048) != 0) {
         Mix_Quit();
         SDL_QuitSubSystem(SDL_INIT_AUDIO);
+        SaySilent();
         return;
     }
     Mix_AllocateChannels(kMixerChannels);

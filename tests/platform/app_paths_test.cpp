@@ -11,16 +11,20 @@ namespace {
 
 namespace fs = std::filesystem;
 
-TEST(AppPaths, AssetsBesideTheBuildThenInTheInstalledShareFolder) {
+TEST(AppPaths, AssetsBesideTheBuildThenInTheInstalledShareFolderElseNone) {
     gnamm::testing_support::TempDati tmp;
     const fs::path prefix = tmp.dati() / "usr";
     const fs::path bin = prefix / "bin";
-    fs::create_directories(bin);
-    // Neither: the build folder's name, so the game shows placeholders instead of stopping.
-    EXPECT_EQ(FindAssetFolder(bin), bin / "assets");
-    fs::create_directories(prefix / "share" / "gnamm");
-    EXPECT_EQ(FindAssetFolder(bin), (prefix / "share" / "gnamm").lexically_normal());
-    fs::create_directories(bin / "assets");
+    const fs::path share = (prefix / "share" / "gnamm").lexically_normal();
+    fs::create_directories(bin / "assets");  // an empty folder holds no pictures
+    EXPECT_FALSE(FindAssetFolder(bin).has_value());
+    const std::string said = MissingAssetsMessage(AssetFolderCandidates(bin), true);
+    EXPECT_NE(said.find((bin / "assets").string() + ", " + share.string()), std::string::npos);
+    EXPECT_NE(said.find("make play"), std::string::npos);
+    EXPECT_EQ(said.find('\n'), std::string::npos);
+    fs::create_directories(share / "grafica");
+    EXPECT_EQ(FindAssetFolder(bin), share);
+    fs::create_directories(bin / "assets" / "Grafica");
     EXPECT_EQ(FindAssetFolder(bin), (bin / "assets").lexically_normal());
 }
 

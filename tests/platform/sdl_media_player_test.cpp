@@ -122,7 +122,10 @@ TEST_F(MediaPlayerTest, WithoutAnAudioDeviceEveryCommandIsTakenSilently) {
     const std::string saved = before ? before : "";
     SDL_setenv("SDL_AUDIODRIVER", "no-such-device", 1);
     {
+        ::testing::internal::CaptureStderr();
         SdlMediaPlayer p(resolver());
+        EXPECT_EQ(::testing::internal::GetCapturedStderr(),
+                  "gnamm: no sound device could be opened; the game plays silent\n");
         EXPECT_FALSE(p.hasDevice());
         using S = SdlMediaPlayer::State;
         p.setFile(Channel::Commenti, "\\Zeb\\S01.wav");
