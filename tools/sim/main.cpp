@@ -37,8 +37,14 @@ constexpr const char* kAiuto = R"(usage:
       The computer's move list, scores and choice for one position.
   gnamm-sim capture < play.json
       What a human card does to a table: {"table": {"7": "5p", ...}, "card": "7c"}.
+  gnamm-sim COMMAND --help
+      This text.
 Bad input gets one line on stderr and exit code 2.
 )";
+
+bool ChiedeAiuto(std::string_view a) {
+    return a == "--help" || a == "-h";
+}
 
 int Errore(const std::string& msg) {
     std::cerr << "gnamm-sim: " << msg << '\n';
@@ -59,13 +65,15 @@ int Play(int argc, char** argv) {
     bool json = false;
     for (int i = 2; i < argc; ++i) {
         const std::string_view a = argv[i];
-        const bool haValore = i + 1 < argc;
+        const bool prendeValore =
+            a == "--level" || a == "--human" || a == "--giochi" || a == "--tornei" || a == "--seed";
+        if (prendeValore && i + 1 >= argc) return Errore(std::string(a) + " needs a value");
         long long n = 0;
         if (a == "--check") {
             o.check = true;
         } else if (a == "--json") {
             json = true;
-        } else if (a == "--level" && haValore) {
+        } else if (a == "--level") {
             const std::string_view l = argv[++i];
             if (l == "honest") {
                 o.livello = Livello::Honest;
@@ -76,7 +84,7 @@ int Play(int argc, char** argv) {
             } else {
                 return Errore("--level takes honest, cunning or cheat");
             }
-        } else if (a == "--human" && haValore) {
+        } else if (a == "--human") {
             const std::string_view h = argv[++i];
             if (h == "random") {
                 o.umano = Politica::Random;
@@ -85,17 +93,17 @@ int Play(int argc, char** argv) {
             } else {
                 return Errore("--human takes random or greedy");
             }
-        } else if (a == "--giochi" && haValore) {
+        } else if (a == "--giochi") {
             if (!Numero(argv[++i], 1, 100000000, n)) return Errore("--giochi takes a count");
             o.giochi = static_cast<int>(n);
-        } else if (a == "--tornei" && haValore) {
+        } else if (a == "--tornei") {
             if (!Numero(argv[++i], 1, 10000000, n)) return Errore("--tornei takes a count");
             o.tornei = static_cast<int>(n);
-        } else if (a == "--seed" && haValore) {
+        } else if (a == "--seed") {
             if (!Numero(argv[++i], 0, 4294967295LL, n)) return Errore("--seed takes 0..4294967295");
             o.seed = static_cast<uint32_t>(n);
         } else {
-            return Errore("unknown option " + std::string(a) + " (see --help)");
+            return Errore("unknown option " + Citazione(a) + " (see --help)");
         }
     }
     if (o.giochi > 0 && o.tornei > 0) return Errore("--giochi and --tornei exclude each other");
@@ -151,13 +159,16 @@ int main(int argc, char** argv) {
         return kEsitoInputErrato;
     }
     const std::string_view cmd = argv[1];
-    if (cmd == "--help" || cmd == "-h" || cmd == "help") {
+    const bool comando = cmd == "play" || cmd == "moves" || cmd == "capture";
+    bool aiuto = ChiedeAiuto(cmd) || cmd == "help";
+    for (int i = 2; comando && i < argc; ++i) aiuto = aiuto || ChiedeAiuto(argv[i]);
+    if (aiuto) {
         std::cout << kAiuto;
         return 0;
     }
+    if (!comando) return Errore("unknown command " + Citazione(cmd) + " (see --help)");
     if (cmd == "play") return Play(argc, argv);
-    if (argc > 2) return Errore(std::string(cmd) + " takes no options");
+    if (argc > 2) return Errore(std::string(cmd) + " takes no options, only --help");
     if (cmd == "moves") return ComandoMosse(std::cin, std::cout, std::cerr);
-    if (cmd == "capture") return ComandoPresa(std::cin, std::cout, std::cerr);
-    return Errore("unknown command " + std::string(cmd) + " (see --help)");
+    return ComandoPresa(std::cin, std::cout, std::cerr);
 }

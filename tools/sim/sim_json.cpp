@@ -1,7 +1,9 @@
 #include "sim_json.h"
 
 #include <charconv>
+#include <algorithm>
 #include <istream>
+#include <iterator>
 #include <ostream>
 #include <set>
 #include <stdexcept>
@@ -13,6 +15,7 @@
 #include "game/ai/move_list.h"
 #include "game/ai/pc_turn.h"
 #include "game/capture_rules.h"
+#include "data/utf8.h"
 #include "game/game.h"
 
 namespace gnamm::sim {
@@ -25,11 +28,17 @@ struct InputErrato : std::runtime_error {
     using std::runtime_error::runtime_error;
 };
 
+// The whole input as one JSON value: nothing may follow it, and no NUL may hide the rest
+// (the parser would take a NUL for the end).
 json Leggi(std::istream& in) {
+    const std::string testo{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+    if (const auto nul = testo.find('\0'); nul != std::string::npos) {
+        throw InputErrato("a NUL byte at offset " + std::to_string(nul) + " of the input");
+    }
     try {
-        return json::parse(in);
+        return json::parse(testo);
     } catch (const json::exception& e) {
-        throw InputErrato(std::string("malformed JSON: ") + e.what());
+        throw InputErrato("malformed JSON: " + UnaRiga(e.what()));
     }
 }
 
@@ -56,12 +65,12 @@ void LeggiPosti(const json& j, const char* cosa, int min, int max, TableState& t
         const auto* fine = chiave.data() + chiave.size();
         const auto [ptr, ec] = std::from_chars(chiave.data(), fine, posto);
         if (ec != std::errc() || ptr != fine || posto < min || posto > max) {
-            throw InputErrato(std::string(cosa) + ": place \"" + chiave + "\" out of range " +
+            throw InputErrato(std::string(cosa) + ": place " + Citazione(chiave) + " out of range " +
                               std::to_string(min) + ".." + std::to_string(max));
         }
         if (!valore.is_string()) throw InputErrato(std::string(cosa) + ": card codes are text");
         const auto c = Card::Parse(valore.get<std::string>());
-        if (!c) throw InputErrato("unknown card code \"" + valore.get<std::string>() + "\"");
+        if (!c) throw InputErrato("unknown card code " + Citazione(valore.get<std::string>()));
         if (!carte.insert(c->deckPosition()).second) {
             throw InputErrato("card " + c->code() + " given twice");
         }
@@ -78,6 +87,63 @@ json NumeroFloat(float f) {
 }
 
 }  // namespace
+
+std::string Citazione(std::string_view input, std::size_t max) {
+    static constexpr char kHex[] = "0123456789abcdef";
+    std::string out = "\"";
+    std::size_t i = 0;
+    for (std::size_t chars = 0; i < input.size() && chars < max; ++chars) {
+        const auto b = static_cast<unsigned char>(input[i]);
+        if (b == '"' || b == '\\') {
+            out += {'\\', static_cast<char>(b)};
+        } else if (b == '\n') {
+            out += "\\n";
+        } else if (b == '\r') {
+            out += "\\r";
+        } else if (b == '\t') {
+            out += "\\t";
+        } else if (b >= 0x20 && b < 0x7F) {
+            out += static_cast<char>(b);
+        } else if (const auto c = data::DecodeUtf8At(input, i); c && b >= 0x80 && c->cp > 0x9F) {
+            out += input.substr(i, c->length);
+            i += c->length;
+            continue;
+        } else {
+            out += {'\\', 'x', kHex[b >> 4], kHex[b & 15]};
+        }
+        ++i;
+    }
+    out += '"';
+    if (i < input.size()) out += "...";
+    return out;
+}
+
+std::string UnaRiga(std::string_view message) {
+    std::string out;
+    constexpr std::string_view kLetto = "last read: '";
+    if (const auto inizio = message.find(kLetto); inizio != std::string_view::npos) {
+        const std::size_t token = inizio + kLetto.size();
+        std::size_t fine = message.rfind("'; expected ");
+        if (fine == std::string_view::npos || fine < token) fine = message.rfind('\'');
+        if (fine == std::string_view::npos || fine < token) fine = message.size();
+        out = std::string(message.substr(0, inizio)) + "last read: " +
+              Citazione(message.substr(token, fine - token)) +
+              std::string(message.substr(std::min(fine + 1, message.size())));
+    } else {
+        out = std::string(message);
+    }
+    std::string riga;
+    for (const char c : out) {
+        if (c == '\n') {
+            riga += "\\n";
+        } else if (c == '\r') {
+            riga += "\\r";
+        } else {
+            riga += c;
+        }
+    }
+    return riga;
+}
 
 std::string TestoFloat(float f) {
     char buf[32];
@@ -207,7 +273,7 @@ int ComandoMosse(std::istream& in, std::ostream& out, std::ostream& err) {
         err << "gnamm-sim moves: " << e.what() << '\n';
         return kEsitoInputErrato;
     } catch (const json::exception& e) {
-        err << "gnamm-sim moves: bad input: " << e.what() << '\n';
+        err << "gnamm-sim moves: bad input: " << UnaRiga(e.what()) << '\n';
         return kEsitoInputErrato;
     }
 }
@@ -222,7 +288,7 @@ int ComandoPresa(std::istream& in, std::ostream& out, std::ostream& err) {
         if (!j.contains("card") || !j["card"].is_string()) throw InputErrato("card is required");
         const auto giocata = Card::Parse(j["card"].get<std::string>());
         if (!giocata)
-            throw InputErrato("unknown card code \"" + j["card"].get<std::string>() + "\"");
+            throw InputErrato("unknown card code " + Citazione(j["card"].get<std::string>()));
         if (!carte.insert(giocata->deckPosition()).second) {
             throw InputErrato("card " + giocata->code() + " given twice");
         }
@@ -263,7 +329,7 @@ int ComandoPresa(std::istream& in, std::ostream& out, std::ostream& err) {
         err << "gnamm-sim capture: " << e.what() << '\n';
         return kEsitoInputErrato;
     } catch (const json::exception& e) {
-        err << "gnamm-sim capture: bad input: " << e.what() << '\n';
+        err << "gnamm-sim capture: bad input: " << UnaRiga(e.what()) << '\n';
         return kEsitoInputErrato;
     }
 }
