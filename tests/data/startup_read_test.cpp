@@ -188,6 +188,11 @@ const BadFolderCase kCases[] = {
      "", "Ann:2 Bob:1", kAlbo3Lines, GoldTable(), {"GnImpo.txt"},
      {"GnImpo.txt was damaged; kept as GnImpo.txt.bad, readable settings kept, the rest set to "
       "their defaults"}},
+    {"settings with an item too many",
+     {{"GnImpo.txt", GoldTable() + "\"extra\"\r\n"}},
+     "", "Ann:2 Bob:1", kAlbo3Lines, GoldTable(), {"GnImpo.txt"},
+     {"GnImpo.txt was damaged; kept as GnImpo.txt.bad, readable settings kept, the rest set to "
+      "their defaults"}},
     {"a name with a quote, too long, is cleaned",
      {{"GnNome.txt", "\"Billy \"the Kid\" Bonney and his long name\"\r\n"}},
      "Billy the Kid Bonney and", "Ann:2 Bob:1", kAlbo3Lines, "", {"GnNome.txt"},
