@@ -37,10 +37,13 @@ std::string MissingAssetsMessage(const std::vector<std::filesystem::path>& searc
                "); run make play in the source folder, or install the game so that they are in "
                "<prefix>/share/gnamm";
     }
+    // Short lines: the message box does not wrap them.
     return "Gnamm cannot find its pictures and sounds.\n\nFolders searched:" + folders +
-           "\n\nTo fix it: in the source folder, run \"make play\", which builds them and "
-           "starts the game; or install the game (cmake --install), which puts them in "
-           "<prefix>/share/gnamm beside <prefix>/bin/gnamm.";
+           "\n\nTo fix it, either:\n"
+           "  - in the source folder, run  make play\n"
+           "    (it builds them and starts the game), or\n"
+           "  - install the game (cmake --install),\n"
+           "    which puts them in <prefix>/share/gnamm.";
 }
 
 std::optional<std::filesystem::path> FindCredits(const std::filesystem::path& assetFolder) {
