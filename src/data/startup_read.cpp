@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <iterator>
 #include <system_error>
 
 #include "data/data_folder.h"
@@ -52,6 +53,8 @@ bool LeftAsItIs(const Loaded<T>& loaded) {
            loaded.keptAs.empty();
 }
 
+constexpr std::string_view kFiles[] = {kFileImpostazioni, kFileNome, kFileClassifica, kFileAlbo};
+
 std::string Count(std::size_t n, const char* one, const char* many) {
     return std::to_string(n) + " " + (n == 1 ? one : many);
 }
@@ -61,8 +64,11 @@ std::string Count(std::size_t n, const char* one, const char* many) {
 DataFolderRead ReadDataFolder(const fs::path& dati) {
     DataFolderRead out;
     std::vector<std::string>& notices = out.notices;
-    std::error_code ec;
-    const bool firstRun = !dati.empty() && !fs::exists(fs::symlink_status(dati, ec));
+    // A first run finds none of the files (the folder itself may have been made already).
+    const bool firstRun = std::none_of(std::begin(kFiles), std::end(kFiles), [&](auto name) {
+        std::error_code ec;
+        return !dati.empty() && fs::exists(fs::symlink_status(dati / name, ec));
+    });
     if (dati.empty()) {
         out.writable = false;
     } else if (!EnsureFolder(dati)) {

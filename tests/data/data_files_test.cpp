@@ -68,6 +68,8 @@ TEST(DataFolder, DefaultFollowsXdgDataHomeThenHome) {
 
 TEST(DataFiles, AFirstRunMakesTheDocumentedFilesInSilence) {
     TempDati t;
+    fs::create_directories(t.dati());  // the game may have made the folder already
+    t.write("GnFinestra.txt", "#TRUE#\r\n");
     const DataFolderRead read = ReadDataFolder(t.dati());
     EXPECT_TRUE(read.notices.empty());
     EXPECT_EQ(read.classifica.totalePartite, 0);
