@@ -56,7 +56,7 @@ void Splash(Screen& s) {
     s.lblInserisci.fore = colors::kWhite;
     s.lblInserisci.visible = false;  // the blinking shows it on its first tick
     // Wide enough for a name of 24 characters.
-    s.txtNome = Testo(f, {3000, 6600, 6000, 480}, "", 14.25f, true);
+    s.txtNome = Testo(f, {3300, 6600, 5400, 480}, "", 14.25f, true);
     s.txtNome.opaque = true;
     s.txtNome.border = true;
     s.lblRisoluzioni =
