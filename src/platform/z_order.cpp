@@ -155,12 +155,14 @@ std::vector<Layer> ZOrderTable(const Screen& s) {
     // Side boxes and what they hold.
     AddArray(t, s.FraRiquadro, K::None);
     // The continue prompt stands above the hall of fame, which fills the window's middle after
-    // a Torneo, and below the panels the player opens while it waits.
+    // a Torneo, and below the panels the player opens while it waits. The panels of the bar
+    // open over the level choice, which may be waiting behind them: the farewell on the exit
+    // panel must show.
     Add(t, s.FraPannello[3], K::None, 3);
     Add(t, s.FraQuando, K::Quando);
     Add(t, s.lblQuando, K::Quando);
     Add(t, s.cmdQuando, K::Quando);
-    for (const int k : {0, 1, 2, 4}) {
+    for (const int k : {4, 0, 1, 2}) {
         Add(t, s.FraPannello[k], k == 2 ? K::PannelloOpzioni : K::None, k);
     }
     for (int i = 0; i < static_cast<int>(s.lblRegole.size()); ++i) {

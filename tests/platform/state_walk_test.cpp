@@ -96,6 +96,21 @@ class StateWalk : public test_ui::UiTest, public ::testing::WithParamInterface<D
     }
     void guarda(const std::string& stato) { guarda(g.screen, stato); }
 
+    // True when nothing covers the middle of the element: the player sees it and clicks it.
+    static bool inCima(const Screen& s, const Element& e) {
+        const std::vector<Placed> placed = VisibleInZOrder(s);
+        for (const Placed& p : placed) {
+            if (p.element != &e) continue;
+            const Placed* top = TopmostAt(placed, p.rect.x + p.rect.w / 2, p.rect.y + p.rect.h / 2);
+            return top && top->element == &e;
+        }
+        return false;
+    }
+    void promptInCima(const Screen& s) {
+        EXPECT_TRUE(inCima(s, s.lblQuando)) << s.lblQuando.text;
+        EXPECT_TRUE(inCima(s, s.cmdQuando));
+    }
+
     // The human's move: the first card, or a legal capture picked one card after the other.
     // The first pick of several cards is looked at halfway.
     void giocaUmano() {
@@ -153,6 +168,7 @@ TEST_P(StateWalk, EveryElementOfEveryStateHasItsPlaceAndItsTextFits) {
     guarda("splash");
     g.key(Key::Enter);
     guarda("livelli");
+    for (const Element& tasto : g.screen.lblTastoLivello) EXPECT_TRUE(inCima(g.screen, tasto));
     g.key(Key::Digit2);
     avanza(700);
     guarda("distribuzione");
@@ -164,10 +180,14 @@ TEST_P(StateWalk, EveryElementOfEveryStateHasItsPlaceAndItsTextFits) {
                 case EsitoGioco::TorneoPC:
                 case EsitoGioco::TorneoH:
                     guarda("fine-torneo");
+                    promptInCima(s);
                     continue;
                 case EsitoGioco::PartitaPC:
                 case EsitoGioco::PartitaH:
-                    if (!visto("fine-partita")) guarda("fine-partita");
+                    if (!visto("fine-partita")) {
+                        guarda("fine-partita");
+                        promptInCima(s);
+                    }
                     break;
                 default:
                     if (!visto("fine-gioco")) {
@@ -178,6 +198,7 @@ TEST_P(StateWalk, EveryElementOfEveryStateHasItsPlaceAndItsTextFits) {
                                                    std::string(kNome) +
                                                    ": clicca su INVIO per continuare!";
                         guarda(spareggio, "spareggio");
+                        promptInCima(s);
                     }
                     break;
             }
@@ -212,6 +233,7 @@ TEST_P(StateWalk, EveryElementOfEveryStateHasItsPlaceAndItsTextFits) {
     g.key(Key::Escape);
     click(TargetKind::Uscita, 0);
     guarda("congedo");
+    EXPECT_TRUE(inCima(g.screen, g.screen.lblRegole[14])) << "the farewell is hidden";
 }
 
 INSTANTIATE_TEST_SUITE_P(Screens, StateWalk,
