@@ -113,7 +113,9 @@ void Riquadri(Screen& s) {
     s.lblCommenti.visible = false;
     const FrameId notes = RiquadroFrame(2);
     s.lblIstruzioni = Testo(notes, {120, 120, 2820, 1800}, "", 9.75f, true);
-    s.ImgManina = Figura(FrameId::None, {1200, 7440, 1200, 1200}, "\\Grafica\\Manina.gif");
+    // The pointing hand stands between the table row and the player's hand, over the first
+    // card, pointing down at it: under the notes box, where it once was, it never showed.
+    s.ImgManina = Figura(FrameId::None, {3855, 5905, 525, 525}, "\\Grafica\\Manina.gif");
     s.ImgManina.visible = false;
 }
 

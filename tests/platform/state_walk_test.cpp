@@ -85,6 +85,14 @@ class StateWalk : public test_ui::UiTest, public ::testing::WithParamInterface<D
             EXPECT_TRUE(r.w > 0 && r.h > 0 && r.x >= 0 && r.y >= 0 && r.x + r.w <= w &&
                         r.y + r.h <= h)
                 << "not inside the window: " << Descrivi(e, r);
+            if (e.frame >= FrameId::Pannello0 && e.frame <= FrameId::Pannello4) {
+                // Inside a panel, clear of its frame by a margin.
+                const Rect f = FrameElement(s, e.frame)->rect;
+                const int mx = 120 * s.widthTwips / 12000, my = 120 * s.heightTwips / 9000;
+                EXPECT_TRUE(e.rect.x >= mx && e.rect.y >= my && e.rect.x + e.rect.w <= f.w - mx &&
+                            e.rect.y + e.rect.h <= f.h - my)
+                    << "against its panel's frame: " << Descrivi(e, e.rect);
+            }
         }
         for (const Element* e : screen_->textsCut()) {
             ADD_FAILURE() << "text cut off: " << Descrivi(*e, e->rect);
@@ -169,6 +177,7 @@ TEST_P(StateWalk, EveryElementOfEveryStateHasItsPlaceAndItsTextFits) {
     g.key(Key::Enter);
     guarda("livelli");
     for (const Element& tasto : g.screen.lblTastoLivello) EXPECT_TRUE(inCima(g.screen, tasto));
+    g.opzioni.mostraManina = true;
     g.key(Key::Digit2);
     avanza(700);
     guarda("distribuzione");
@@ -213,6 +222,7 @@ TEST_P(StateWalk, EveryElementOfEveryStateHasItsPlaceAndItsTextFits) {
         } else if (g.tavolo.aChiTocca == Player::H && g.umano.cartaGiocata == 0 &&
                    !visto("turno")) {
             guarda("turno");
+            EXPECT_TRUE(inCima(s, s.ImgManina)) << "the pointing hand is hidden";
             apriEChiudi(TargetKind::Pannelli, 0, "regole");
             apriEChiudi(TargetKind::Pannelli, 1, "uscita");
             apriEChiudi(TargetKind::Pannelli, 2, "opzioni");
