@@ -185,29 +185,6 @@ TEST_P(RenderAtSize, EveryTableCardKeepsItsIndexCornerInSightUpToTwelveCards) {
     }
 }
 
-TEST_P(RenderAtSize, AwardedPointIsRedOnTheScoreboard) {
-    const auto [w, h] = GetParam();
-    Canvas canvas(w, h);
-    Screen s = Table({});
-    Element& point = s.lblPuntiSetteH;
-    point.visible = true;
-    point.frame = FrameId::None;
-    point.rect = {10400, 1200, 300, 240};
-    point.opaque = true;
-    point.back = colors::kRed;
-    point.text = "1";
-    point.align = Align::Center;
-    canvas.draw(s);
-    const int area = canvas.scale().toPixels(point.rect).w * canvas.scale().toPixels(point.rect).h;
-    // Red all round the digit: the digit itself is drawn over it in black.
-    EXPECT_GT(canvas.count(point.rect, colors::kRed), area / 2);
-    EXPECT_GT(canvas.darkPixels(point.rect), 0);
-
-    point.back = colors::kWhite;  // not awarded
-    canvas.draw(s);
-    EXPECT_EQ(canvas.count(point.rect, colors::kRed), 0);
-}
-
 TEST_P(RenderAtSize, BubbleShowsWithNonnoZebsWords) {
     const auto [w, h] = GetParam();
     Canvas canvas(w, h);
