@@ -14,7 +14,9 @@
 #include <vector>
 
 #include "data/asset_resolver.h"
+#include "data/data_files.h"
 #include "game/capture_rules.h"
+#include "game/hall_of_fame.h"
 #include "game/timers.h"
 #include "platform/screen_renderer.h"
 #include "platform/z_order.h"
@@ -170,6 +172,14 @@ class StateWalk : public test_ui::UiTest, public ::testing::WithParamInterface<D
 
 TEST_P(StateWalk, EveryElementOfEveryStateHasItsPlaceAndItsTextFits) {
     const auto [w, h] = GetParam();
+    // The long name already heads the ranking and the hall of fame.
+    data::PrepareDataFolder(dati.dati());
+    data::Ranking classifica;
+    classifica.righe[0] = {std::string(kNome), 2};
+    classifica.totalePartite = 1;
+    data::SaveRanking(dati.dati(), classifica);
+    data::SaveAlbo(dati.dati(), {RigaAlbo(1, std::string(kNome), "'Cheat' Zeb", 3, 2, 31, 12,
+                                          2026, 23, 59)});
     Avvio(g, w * 15, h * 15);
     g.screen.txtNome.text.clear();
     g.textInput(kNome);
