@@ -99,8 +99,10 @@ class StateWalk : public test_ui::UiTest, public ::testing::WithParamInterface<D
         for (const Element* e : screen_->textsCut()) {
             ADD_FAILURE() << "text cut off: " << Descrivi(*e, e->rect);
         }
+        ++numero_;
         const std::string file = std::to_string(w) + "x" + std::to_string(h) + "-" +
-                                 std::to_string(++numero_) + "-" + stato + ".png";
+                                 (numero_ < 10 ? "0" : "") + std::to_string(numero_) + "-" + stato +
+                                 ".png";
         IMG_SavePNG(surface_.get(), (shots_ / file).c_str());
         visti_.push_back(stato);
     }
