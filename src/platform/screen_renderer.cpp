@@ -209,8 +209,7 @@ void ScreenRenderer::draw(const Screen& screen, const Overlay& overlay) {
                     const SDL_Rect box{r.x + pad, r.y, r.w - 2 * pad, r.h};
                     if (e.shrinkToFit) {
                         // Made to fit: shrunk, or at worst cut with an ellipsis.
-                        text_.drawFitted(DisplayText(e.text), box, fontPx, e.bold, e.fore,
-                                         e.align);
+                        text_.drawFitted(DisplayText(e.text), box, fontPx, e.bold, e.fore, e.align);
                     } else if (!text_.draw(DisplayText(e.text), box, fontPx, e.bold, e.fore,
                                            e.align)) {
                         textsCut_.push_back(&e);
@@ -389,8 +388,8 @@ void ScreenRenderer::drawCervello(const std::vector<std::string>& lines, SDL_Rec
             whole = false;
             break;
         }
-        const SDL_Rect row{box.x + pad + col * colW, box.y + pad + (1 + k % righe) * lh,
-                           colW - pad, lh};
+        const SDL_Rect row{box.x + pad + col * colW, box.y + pad + (1 + k % righe) * lh, colW - pad,
+                           lh};
         whole = !text_.drawFitted(lines[i], row, fontPx, e.bold, e.fore, Align::Left) && whole;
     }
     if (!whole) textsCut_.push_back(&e);

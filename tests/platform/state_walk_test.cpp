@@ -63,8 +63,8 @@ class StateWalk : public test_ui::UiTest, public ::testing::WithParamInterface<D
         const auto [w, h] = GetParam();
         surface_.reset(SDL_CreateRGBSurfaceWithFormat(0, w, h, 32, SDL_PIXELFORMAT_ARGB8888));
         renderer_.reset(SDL_CreateSoftwareRenderer(surface_.get()));
-        screen_ = std::make_unique<ScreenRenderer>(renderer_.get(), Pictures(resolver_),
-                                                   FindFonts());
+        screen_ =
+            std::make_unique<ScreenRenderer>(renderer_.get(), Pictures(resolver_), FindFonts());
         screen_->setWholeFrames(true);
         shots_ = BuildFolder() / "state-walk";
         fs::create_directories(shots_);
@@ -180,8 +180,8 @@ TEST_P(StateWalk, EveryElementOfEveryStateHasItsPlaceAndItsTextFits) {
     classifica.righe[0] = {std::string(kNome), 2};
     classifica.totalePartite = 1;
     data::SaveRanking(dati.dati(), classifica);
-    data::SaveAlbo(dati.dati(), {RigaAlbo(1, std::string(kNome), "'Cheat' Zeb", 3, 2, 31, 12,
-                                          2026, 23, 59)});
+    data::SaveAlbo(dati.dati(),
+                   {RigaAlbo(1, std::string(kNome), "'Cheat' Zeb", 3, 2, 31, 12, 2026, 23, 59)});
     Avvio(g, w * 15, h * 15);
     g.screen.txtNome.text.clear();
     g.textInput(kNome);
@@ -245,8 +245,8 @@ TEST_P(StateWalk, EveryElementOfEveryStateHasItsPlaceAndItsTextFits) {
         }
         avanza(50);
     }
-    for (const char* stato : {"turno", "scelta", "mossa-zeb", "fine-gioco", "fine-partita",
-                              "fine-torneo"}) {
+    for (const char* stato :
+         {"turno", "scelta", "mossa-zeb", "fine-gioco", "fine-partita", "fine-torneo"}) {
         EXPECT_TRUE(visto(stato)) << "never reached: " << stato;
     }
 

@@ -41,9 +41,8 @@ void AggiornaCervello(Game& g) {
     g.screen.cervelloLines = RigheCervello(pc, g.tavolo);
     Element& scelta = g.screen.lblMossaMigliore;
     char buf[96];
-    std::snprintf(buf, sizeof buf, "MossaMigliore: %d  SecondaMossa: %d%s",
-                  pc.scelta.mossaMigliore, pc.scelta.secondaMossa,
-                  pc.scelta.regolaAsso ? "  (asso)" : "");
+    std::snprintf(buf, sizeof buf, "MossaMigliore: %d  SecondaMossa: %d%s", pc.scelta.mossaMigliore,
+                  pc.scelta.secondaMossa, pc.scelta.regolaAsso ? "  (asso)" : "");
     scelta.text = buf;
     scelta.back = !pc.mossaScelta        ? colors::kWhite
                   : pc.scelta.regolaAsso ? colors::kRed
