@@ -1,6 +1,8 @@
 // Wrapped, aligned and clipped text with the DejaVu faces.
 #include "platform/text_renderer.h"
 
+#include "platform/text_wrap.h"
+
 #include <algorithm>
 #include <system_error>
 
@@ -108,17 +110,11 @@ bool TextRenderer::drawFitted(const std::string& text, SDL_Rect box, int pixelSi
             return false;
         }
     }
-    // Still too wide: whole characters are taken off the end until the ellipsis fits.
-    static const std::string kEllipsis = "\xE2\x80\xA6";
-    std::string cut = text;
-    while (!cut.empty()) {
-        while (!cut.empty() && (static_cast<unsigned char>(cut.back()) & 0xC0) == 0x80) {
-            cut.pop_back();  // continuation bytes, then the character's lead byte
-        }
-        if (!cut.empty()) cut.pop_back();
-        if (measure(cut + kEllipsis, smallest, bold).first <= box.w) break;
-    }
-    draw(cut + kEllipsis, box, smallest, bold, color, align);
+    // Still too wide: cut, with an ellipsis.
+    const std::string cut = Ellipsize(text, box.w, [&](std::string_view s) {
+        return measure(std::string(s), smallest, bold).first;
+    });
+    draw(cut, box, smallest, bold, color, align);
     return true;
 }
 
