@@ -7,6 +7,7 @@
 #include "game/deal.h"
 #include "game/game.h"
 #include "game/hall_of_fame.h"
+#include "game/quando_prompt.h"
 #include "game/scoreboard.h"
 #include "game/speeds.h"
 #include "game/table_model.h"
@@ -28,7 +29,9 @@ void Avvia(Game& g, Timer t, int intervalloDiProgetto) {
     g.scheduler.enable(t);
 }
 
-void MostraQuando(Game& g) {
+// The prompt with the focus for Enter: over the table, or after a Torneo over the hall of fame.
+void MostraQuando(Game& g, PostoQuando posto = PostoQuando::Tavolo) {
+    LayoutQuando(g.screen, posto);
     g.screen.FraQuando.back = g.screen.windowBack;
     g.screen.FraQuando.visible = true;
 }
@@ -95,8 +98,8 @@ void Esito(Game& g) {
             AggiornaClassifica(g);
             AggiornaAlbo(g);
             ScriviClassifica(g);
-            MostraQuando(g);
             ApriClassifica(g);
+            MostraQuando(g, PostoQuando::Albo);
             if (g.suoni.spia.ambiente == 0) g.suoni.spia.busy = true;
             Avvia(g, Timer::LampeggiaScritta, speeds::kLampeggia);
             m.giocoTerminato = true;

@@ -67,6 +67,7 @@ int ScalaY(const Screen& s, int y) {
 
 void LayoutClassifica(Screen& s) {
     s.lblRegole[kTitoloAlbo] = Testo({240, 120, 5280, 420}, "Albo dei Tornei", 12.0f, true);
+    s.lblRegole[kTitoloAlbo].align = Align::Center;
     s.lblRegole[kIntestazioneAlbo] =
         Testo({240, 600, 5280, 300}, "N° Torneo - Vincitore - Sconfitto - Risultato - Giorno - Ora",
               8.25f, false);
@@ -75,6 +76,7 @@ void LayoutClassifica(Screen& s) {
     s.LstAlbo.back = colors::kWhite;
     s.LstAlbo.border = true;
     s.lblRegole[kTitoloClassifica] = Testo({1200, 3720, 3360, 420}, "Classifica", 12.0f, true);
+    s.lblRegole[kTitoloClassifica].align = Align::Center;
     s.lblRegole[kIntestazioneClassifica] =
         Testo({240, 4230, 5280, 300},
               "Posizione       -       Nome Giocatore       -        Tornei Vinti", 8.25f, false);
@@ -82,6 +84,7 @@ void LayoutClassifica(Screen& s) {
         const int y = kRigaY + static_cast<int>(i - 1) * kRigaH;
         s.lblPosizione[i] = Testo({600, y, 600, kRigaH}, std::to_string(i), 8.25f, true);
         s.lblNomeGiocatore[i] = Testo({1500, y, 2760, kRigaH}, "", 8.25f, true);
+        s.lblNomeGiocatore[i].shrinkToFit = true;
         s.lblTorneiVinti[i] = Testo({4440, y, 720, kRigaH}, "", 8.25f, true);
         // Rows 11 and 12 do not exist; row 13 is the hidden spare.
         const bool riga = i <= static_cast<std::size_t>(data::kRigheClassifica);

@@ -2,6 +2,7 @@
 #include "platform/screen_renderer.h"
 
 #include <algorithm>
+#include <cmath>
 #include <string_view>
 
 #include "platform/z_order.h"
@@ -116,6 +117,9 @@ void ScreenRenderer::draw(const Screen& screen, const Overlay& overlay) {
         canvasValid_ = false;
     }
 
+    // A card outline widens with the window, whether or not start-up fitted the layout to it.
+    const int outline = std::max(scale_.stroke(kOutlinePixels),
+                                 static_cast<int>(std::lround(kOutlinePixels * outH / 600.0f)));
     const std::vector<Placed> placed = VisibleInZOrder(screen);
     std::vector<SDL_Rect> rects(placed.size());
     for (std::size_t k = 0; k < placed.size(); ++k) {
@@ -141,6 +145,7 @@ void ScreenRenderer::draw(const Screen& screen, const Overlay& overlay) {
         area = whole;
     }
     lastRedrawn_ = static_cast<long long>(area.w) * area.h;
+    textsCut_.clear();
     // Every fill and border is opaque. Blending them would change no pixel, yet SDL's software
     // renderer would then blend each one by hand: a whole window's fill costs ten times more.
     SDL_SetRenderDrawBlendMode(renderer_, SDL_BLENDMODE_NONE);
@@ -194,7 +199,7 @@ void ScreenRenderer::draw(const Screen& screen, const Overlay& overlay) {
                               static_cast<std::size_t>(std::max(screen.LstAlboTop, 0)), r, e);
                     break;
                 case Drawing::Cervello:
-                    drawLines(screen.cervelloLines, 0, r, e);
+                    drawCervello(screen.cervelloLines, r, e);
                     break;
                 case Drawing::Plain:
                 case Drawing::Outline:
@@ -202,7 +207,13 @@ void ScreenRenderer::draw(const Screen& screen, const Overlay& overlay) {
                 case Drawing::TextBox: {
                     const int pad = scale_.stroke(1.0f);
                     const SDL_Rect box{r.x + pad, r.y, r.w - 2 * pad, r.h};
-                    text_.draw(DisplayText(e.text), box, fontPx, e.bold, e.fore, e.align);
+                    if (e.shrinkToFit) {
+                        // Made to fit: shrunk, or at worst cut with an ellipsis.
+                        text_.drawFitted(DisplayText(e.text), box, fontPx, e.bold, e.fore, e.align);
+                    } else if (!text_.draw(DisplayText(e.text), box, fontPx, e.bold, e.fore,
+                                           e.align)) {
+                        textsCut_.push_back(&e);
+                    }
                     if (p.drawing == Drawing::TextBox && overlay.caret) {
                         const int w = text_.measure(e.text, fontPx, e.bold).first;
                         const int lh = std::min(text_.lineHeight(fontPx, e.bold), box.h);
@@ -213,10 +224,8 @@ void ScreenRenderer::draw(const Screen& screen, const Overlay& overlay) {
                 }
             }
             if (e.border) {
-                frame(r, e.borderColor,
-                      scale_.stroke(p.drawing == Drawing::Outline || p.drawing == Drawing::Focus
-                                        ? kOutlinePixels
-                                        : 1.0f));
+                const bool thick = p.drawing == Drawing::Outline || p.drawing == Drawing::Focus;
+                frame(r, e.borderColor, thick ? outline : scale_.stroke(1.0f));
             }
         }
     }
@@ -355,10 +364,35 @@ void ScreenRenderer::drawLines(const std::vector<std::string>& lines, std::size_
     const int pad = scale_.stroke(1.0f);
     int y = box.y + pad;
     for (std::size_t i = first; i < lines.size() && y + lh <= box.y + box.h; ++i, y += lh) {
-        // One row per line: a long line is cut at the box, never wrapped over the next row.
-        text_.draw(DisplayText(lines[i]), {box.x + 2 * pad, y, box.w - 4 * pad, lh}, fontPx, e.bold,
-                   e.fore, Align::Left);
+        // One row per line: a long line is made to fit its row, never wrapped over the next.
+        text_.drawFitted(DisplayText(lines[i]), {box.x + 2 * pad, y, box.w - 4 * pad, lh}, fontPx,
+                         e.bold, e.fore, Align::Left);
     }
+}
+
+void ScreenRenderer::drawCervello(const std::vector<std::string>& lines, SDL_Rect box,
+                                  const Element& e) {
+    constexpr int kColonne = 3;
+    const int fontPx = scale_.fontPixels(e.fontSize);
+    const int lh = text_.lineHeight(fontPx, e.bold);
+    if (lh <= 0 || lines.empty()) return;
+    const int pad = scale_.stroke(2.0f);
+    const int righe = (box.h - 2 * pad) / lh - 1;  // rows below the first line
+    const int colW = (box.w - 2 * pad) / kColonne;
+    bool whole = text_.draw(lines[0], {box.x + pad, box.y + pad, box.w / 2, lh}, fontPx, e.bold,
+                            e.fore, Align::Left);
+    for (std::size_t i = 1; i < lines.size(); ++i) {
+        const int k = static_cast<int>(i) - 1;
+        const int col = righe > 0 ? k / righe : kColonne;
+        if (col >= kColonne) {
+            whole = false;
+            break;
+        }
+        const SDL_Rect row{box.x + pad + col * colW, box.y + pad + (1 + k % righe) * lh, colW - pad,
+                           lh};
+        whole = !text_.drawFitted(lines[i], row, fontPx, e.bold, e.fore, Align::Left) && whole;
+    }
+    if (!whole) textsCut_.push_back(&e);
 }
 
 SDL_Rect ScreenRenderer::drawTooltip(const Overlay& overlay, int outW, int outH) {

@@ -54,6 +54,10 @@ class ScreenRenderer {
     // The pixels the last frame changed, tooltip included; empty when none did.
     SDL_Rect lastArea() const { return lastArea_; }
 
+    // The elements whose text the last frame had to cut off at their box (drawn whole frames
+    // only: see setWholeFrames).
+    const std::vector<const Element*>& textsCut() const { return textsCut_; }
+
     // The transform of the last frame drawn.
     const Scale& scale() const { return scale_; }
     TextureCache& textures() { return textures_; }
@@ -73,6 +77,8 @@ class ScreenRenderer {
                   const std::vector<SDL_Rect>& rects, bool caret);
     void drawLines(const std::vector<std::string>& lines, std::size_t first, SDL_Rect box,
                    const Element& e);
+    // The search panel: its first line across the top, the moves in columns below.
+    void drawCervello(const std::vector<std::string>& lines, SDL_Rect box, const Element& e);
     // Draws the tooltip and returns where it went (empty when there is none).
     SDL_Rect drawTooltip(const Overlay& overlay, int outW, int outH);
     void fill(SDL_Rect r, Rgb c);
@@ -97,6 +103,7 @@ class ScreenRenderer {
     int keptW_ = 0, keptH_ = 0;  // the size of the window surface when last drawn
     SDL_Rect lastArea_{0, 0, 0, 0};
     SDL_Rect tooltipRect_{0, 0, 0, 0};  // where the last tooltip was drawn
+    std::vector<const Element*> textsCut_;
 };
 
 // The text of a label as it is drawn: Windows line ends become plain ones.

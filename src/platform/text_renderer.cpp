@@ -1,6 +1,9 @@
 // Wrapped, aligned and clipped text with the DejaVu faces.
 #include "platform/text_renderer.h"
 
+#include "platform/text_wrap.h"
+
+#include <algorithm>
 #include <system_error>
 
 namespace gnamm::platform {
@@ -56,11 +59,12 @@ int TextRenderer::lineHeight(int pixelSize, bool bold) {
     return f ? TTF_FontLineSkip(f) : 0;
 }
 
-void TextRenderer::draw(const std::string& text, SDL_Rect box, int pixelSize, bool bold, Rgb color,
+bool TextRenderer::draw(const std::string& text, SDL_Rect box, int pixelSize, bool bold, Rgb color,
                         Align align) {
-    if (text.empty() || box.w <= 0 || box.h <= 0) return;
+    if (text.empty()) return true;
+    if (box.w <= 0 || box.h <= 0) return false;
     TTF_Font* f = font(pixelSize, bold);
-    if (!f) return;
+    if (!f) return true;
     const uint32_t rgb = (uint32_t{color.r} << 16) | (uint32_t{color.g} << 8) | color.b;
     const BlockKey key{text, pixelSize, bold, rgb, box.w, static_cast<int>(align)};
     auto it = blocks_.find(key);
@@ -81,16 +85,37 @@ void TextRenderer::draw(const std::string& text, SDL_Rect box, int pixelSize, bo
     }
     Block& b = it->second;
     b.used = true;
-    if (!b.texture) return;
+    if (!b.texture) return true;
     // A single line narrower than the box is placed by the alignment; wrapped text already is.
     int x = box.x;
     if (b.w < box.w) {
         if (align == Align::Center) x += (box.w - b.w) / 2;
         if (align == Align::Right) x += box.w - b.w;
     }
+    // Centred text stands in the middle of its box both ways, as on a button.
+    const int y = align == Align::Center && b.h < box.h ? box.y + (box.h - b.h) / 2 : box.y;
     const SDL_Rect src{0, 0, std::min(b.w, box.w), std::min(b.h, box.h)};
-    const SDL_Rect dst{x, box.y, src.w, src.h};
+    const SDL_Rect dst{x, y, src.w, src.h};
     SDL_RenderCopy(renderer_, b.texture.get(), &src, &dst);
+    return b.w <= box.w && b.h <= box.h;
+}
+
+bool TextRenderer::drawFitted(const std::string& text, SDL_Rect box, int pixelSize, bool bold,
+                              Rgb color, Align align) {
+    if (text.empty() || box.w <= 0) return false;
+    const int smallest = std::max(1, pixelSize * 3 / 4);
+    for (int px = pixelSize; px >= smallest; --px) {
+        if (measure(text, px, bold).first <= box.w) {
+            draw(text, box, px, bold, color, align);
+            return false;
+        }
+    }
+    // Still too wide: cut, with an ellipsis.
+    const std::string cut = Ellipsize(text, box.w, [&](std::string_view s) {
+        return measure(std::string(s), smallest, bold).first;
+    });
+    draw(cut, box, smallest, bold, color, align);
+    return true;
 }
 
 void TextRenderer::endFrame() {

@@ -28,8 +28,13 @@ class TextRenderer {
         : renderer_(renderer), files_(std::move(files)) {}
 
     // Draws the text wrapped to the box's width, clipped to the box. No font: nothing drawn.
-    void draw(const std::string& text, SDL_Rect box, int pixelSize, bool bold, Rgb color,
+    // False when the wrapped text is larger than the box, so that some of it is cut off.
+    bool draw(const std::string& text, SDL_Rect box, int pixelSize, bool bold, Rgb color,
               Align align);
+    // Draws one line that always fits the box's width: at a smaller size when it is too wide,
+    // down to three quarters of the size, then cut with an ellipsis. True when it was cut.
+    bool drawFitted(const std::string& text, SDL_Rect box, int pixelSize, bool bold, Rgb color,
+                    Align align);
     // Width and height of one line of text, {0, 0} without a font.
     std::pair<int, int> measure(const std::string& text, int pixelSize, bool bold);
     // The height of a line at the size.

@@ -81,4 +81,20 @@ std::vector<std::string> WrapText(std::string_view text, int maxWidth,
     return out;
 }
 
+std::string Ellipsize(std::string_view text, int maxWidth,
+                      const std::function<int(std::string_view)>& widthOf) {
+    if (widthOf(text) <= maxWidth) return std::string(text);
+    static constexpr std::string_view kEllipsis = "\xE2\x80\xA6";
+    std::string cut(text);
+    while (!cut.empty()) {
+        // Continuation bytes, then the lead byte: one whole character off the end.
+        while (!cut.empty() && IsContinuation(static_cast<unsigned char>(cut.back()))) {
+            cut.pop_back();
+        }
+        if (!cut.empty()) cut.pop_back();
+        if (widthOf(cut + std::string(kEllipsis)) <= maxWidth) break;
+    }
+    return cut + std::string(kEllipsis);
+}
+
 }  // namespace gnamm::platform

@@ -14,4 +14,9 @@ namespace gnamm::platform {
 std::vector<std::string> WrapText(std::string_view text, int maxWidth,
                                   const std::function<int(std::string_view)>& widthOf);
 
+// `text` when it is no wider than `maxWidth`; else its longest start, in whole UTF-8
+// characters, that fits with an ellipsis after it (the ellipsis alone at worst).
+std::string Ellipsize(std::string_view text, int maxWidth,
+                      const std::function<int(std::string_view)>& widthOf);
+
 }  // namespace gnamm::platform

@@ -154,10 +154,17 @@ std::vector<Layer> ZOrderTable(const Screen& s) {
     Add(t, s.ShpContornoCarta[kPostoMazzo], K::Carta, kPostoMazzo, Drawing::Outline);
     // Side boxes and what they hold.
     AddArray(t, s.FraRiquadro, K::None);
+    // The continue prompt stands above the hall of fame, which fills the window's middle after
+    // a Torneo, and below the panels the player opens while it waits. The panels of the bar
+    // open over the level choice, which may be waiting behind them: the farewell on the exit
+    // panel must show.
+    Add(t, s.FraPannello[3], K::None, 3);
     Add(t, s.FraQuando, K::Quando);
     Add(t, s.lblQuando, K::Quando);
     Add(t, s.cmdQuando, K::Quando);
-    for (int k = 0; k < 5; ++k) Add(t, s.FraPannello[k], k == 2 ? K::PannelloOpzioni : K::None, k);
+    for (const int k : {4, 0, 1, 2}) {
+        Add(t, s.FraPannello[k], k == 2 ? K::PannelloOpzioni : K::None, k);
+    }
     for (int i = 0; i < static_cast<int>(s.lblRegole.size()); ++i) {
         // The rules viewer's arrows: lblRegole(3) forward, lblRegole(4) back.
         if (i == 3)
@@ -171,6 +178,7 @@ std::vector<Layer> ZOrderTable(const Screen& s) {
     AddArray(t, s.ImgEsci, K::Uscita);
     AddArray(t, s.lblUscita, K::Uscita);
     AddArray(t, s.ImgNonnoZeb, K::NonnoZeb);
+    AddArray(t, s.lblTastoLivello, K::NonnoZeb);
     AddArray(t, s.lblLivello, K::Livello);
     Add(t, s.cmdLivello, K::CmdLivello);
     AddArray(t, s.lblVoceOpzioni, K::VoceOpzioni);
@@ -183,6 +191,7 @@ std::vector<Layer> ZOrderTable(const Screen& s) {
     AddArray(t, s.ImgSeme, K::None);
 
     Add(t, s.FraCervello, K::None, 0, Drawing::Cervello);
+    Add(t, s.lblMossaMigliore);
 
     // The splash covers everything while it is up.
     Add(t, s.FraSplash);

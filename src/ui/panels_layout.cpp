@@ -25,6 +25,13 @@ Element Testo(FrameId frame, Rect r, std::string text, float font = 8.25f, bool 
     return e;
 }
 
+// A panel's title: centred, clear of the frame on both sides.
+Element Titolo(FrameId frame, int y, std::string text, float font = 15.75f) {
+    Element e = Testo(frame, {240, y, kPannello.w - 480, 480}, std::move(text), font, true);
+    e.align = Align::Center;
+    return e;
+}
+
 Element Figura(FrameId frame, Rect r, std::string picture = {}) {
     Element e;
     e.frame = frame;
@@ -48,7 +55,8 @@ void Splash(Screen& s) {
         Testo(f, {2400, 6000, 7200, 480}, "Inserisci il tuo Nome e poi premi INVIO", 14.25f, true);
     s.lblInserisci.fore = colors::kWhite;
     s.lblInserisci.visible = false;  // the blinking shows it on its first tick
-    s.txtNome = Testo(f, {4200, 6600, 3600, 480}, "", 14.25f, true);
+    // Wide enough for a name of 24 characters.
+    s.txtNome = Testo(f, {3300, 6600, 5400, 480}, "", 14.25f, true);
     s.txtNome.opaque = true;
     s.txtNome.border = true;
     s.lblRisoluzioni =
@@ -105,7 +113,9 @@ void Riquadri(Screen& s) {
     s.lblCommenti.visible = false;
     const FrameId notes = RiquadroFrame(2);
     s.lblIstruzioni = Testo(notes, {120, 120, 2820, 1800}, "", 9.75f, true);
-    s.ImgManina = Figura(FrameId::None, {1200, 7440, 1200, 1200}, "\\Grafica\\Manina.gif");
+    // The pointing hand stands between the table row and the player's hand, over the first
+    // card, pointing down at it: under the notes box, where it once was, it never showed.
+    s.ImgManina = Figura(FrameId::None, {3855, 5905, 525, 525}, "\\Grafica\\Manina.gif");
     s.ImgManina.visible = false;
 }
 
@@ -114,7 +124,7 @@ void Regole(Screen& s) {
     constexpr int w = kLarghezzaPannello;
     const PaginaRegole& p = PaginaDelleRegole(1);
     s.lblRegole[0] = Testo(f, {240, p.topTesto, w - 480, 4500}, std::string(p.testo), 9.75f);
-    s.lblRegole[1] = Testo(f, {0, 150, w, 480}, "Le Regole di GNAMM", 15.75f, true);
+    s.lblRegole[1] = Titolo(f, 150, "Le Regole di GNAMM");
     s.lblRegole[2] = Testo(f, {240, 720, w - 480, 720},
                            "Per visualizzare le regole del Gioco clicca sui due pulsanti < o >:  "
                            "con il primo indietreggerai di una istruzione, col secondo avanzerai.",
@@ -124,6 +134,7 @@ void Regole(Screen& s) {
     for (const int i : {3, 4}) {
         s.lblRegole[static_cast<std::size_t>(i)].opaque = true;
         s.lblRegole[static_cast<std::size_t>(i)].border = true;
+        s.lblRegole[static_cast<std::size_t>(i)].align = Align::Center;
     }
     s.lblRegole[5] = Testo(f, {240, 1320, w - 480, 330}, std::string(p.titolo), 9.75f, true);
     s.lblRegole[5].fore = kVerdeScuro;
@@ -132,20 +143,22 @@ void Regole(Screen& s) {
 
 void Uscita(Screen& s) {
     constexpr FrameId f = FrameId::Pannello1;
-    s.lblRegole[14] =
-        Testo(f, {0, 1200, kLarghezzaPannello, 600}, "Davvero vuoi arrenderti?", 18.0f, true);
+    // Two lines' room: the farewell puts the player's name in its place.
+    s.lblRegole[14] = Titolo(f, 1080, "Davvero vuoi arrenderti?", 18.0f);
+    s.lblRegole[14].rect.h = 1200;
     constexpr std::array<const char*, 2> kRisposte = {"Sì", "No"};
     for (std::size_t i = 0; i < 2; ++i) {
         const int x = i == 0 ? 1080 : 3165;
         s.ImgEsci[i] = Figura(f, {x, 2400, 1515, 2175});
         s.lblUscita[i] = Testo(f, {x, 4800, 1515, 480}, kRisposte[i], 14.25f, true);
+        s.lblUscita[i].align = Align::Center;
     }
 }
 
 void PannelloOpzioni(Screen& s) {
     constexpr FrameId f = FrameId::Pannello2;
     constexpr int w = kLarghezzaPannello;
-    s.lblRegole[20] = Testo(f, {0, 150, w, 480}, "Le Opzioni di Gnamm", 15.75f, true);
+    s.lblRegole[20] = Titolo(f, 150, "Le Opzioni di Gnamm");
     s.lblRegole[24] = Testo(f, {240, 720, w - 480, 840},
                             "Per scegliere le varie Opzioni clicca sulle scritte bianche: sostando "
                             "un'attimo col mouse sulle scritte nere otterai invece una sintetica "
@@ -164,14 +177,16 @@ void PannelloOpzioni(Screen& s) {
         s.lblOpzioni[k] = Testo(f, {3180, y, wValore, 300}, OptionText(defaults, i), 9.75f, true);
         s.lblOpzioni[k].tooltip = std::string(OptionTooltip(i));
     }
+    // A sliver of 15 twips would only show a stray stroke of its text: the row is hidden.
+    s.lblVoceOpzioni[7].visible = false;
+    s.lblOpzioni[7].visible = false;
     // The spare value behind "no highlight" is never shown.
     s.lblOpzioni[16].visible = false;
 }
 
 void Livelli(Screen& s) {
     constexpr FrameId f = FrameId::Pannello4;
-    s.lblRegole[10] =
-        Testo(f, {0, 150, kLarghezzaPannello, 480}, "Livelli di abilità", 15.75f, true);
+    s.lblRegole[10] = Titolo(f, 150, "Livelli di abilità");
     constexpr std::array<const char*, 3> kNomi = {"\"Cheat\" Zeb", "\"Cunning\" Zeb",
                                                   "\"Honest\" Zeb"};
     constexpr std::array<const char*, 3> kFoto = {"\\Foto\\Foto23.jpg", "\\Foto\\Foto24.jpg",
@@ -196,6 +211,17 @@ void Livelli(Screen& s) {
         cornice.borderColor = colors::kYellow;
         cornice.visible = false;
         s.lblLivello[i] = Testo(f, {x, 3120, 1680, 360}, kNomi[i], 9.75f, true);
+        s.lblLivello[i].align = Align::Center;
+        // Keys 1, 2, 3 choose 'Honest', 'Cunning', 'Cheat': the reverse of the photos' order,
+        // so each photo carries its key in its top left corner.
+        Element& tasto = s.lblTastoLivello[i];
+        tasto = Testo(f, {x + 60, 900, 480, 480}, std::to_string(3 - static_cast<int>(i)), 15.75f,
+                      true);
+        tasto.opaque = true;
+        tasto.back = colors::kYellow;
+        tasto.border = true;
+        tasto.align = Align::Center;
+        tasto.tooltip = "Premi " + tasto.text + " per scegliere questo livello";
         // lblRegole(13) describes level 0, (12) level 1, (11) level 2.
         s.lblRegole[13 - i] = Testo(f, {x, 3540, 1680, 2640}, kDescrizioni[i], 8.25f);
     }
@@ -212,11 +238,35 @@ void Livelli(Screen& s) {
     s.cmdLivello.align = Align::Center;  // a button's caption stands in its middle
 }
 
+// Left of the table row, between Nonno Zeb's box and the notes: the title picture, and under
+// it the two diagnostic captions that open the computer's search panel and pause its move.
+void Sinistra(Screen& s) {
+    s.ImgGnamm = Figura(FrameId::None, {120, 3690, 1530, 510});
+    s.lblAssoInTavola = Testo(FrameId::None, {120, 5580, 780, 270}, "", 7.5f, true);
+    s.lblAssoInTavola.border = true;
+    s.lblAssoInTavola.align = Align::Center;
+    s.lblAssoInTavola.tooltip = "AssoInTavola: clicca per mostrare o nascondere le mosse di Zeb";
+    s.lblTimer = Testo(FrameId::None, {960, 5580, 720, 270}, "TimerON", 7.5f, true);
+    s.lblTimer.border = true;
+    s.lblTimer.align = Align::Center;
+    s.lblTimer.tooltip = "Clicca durante la mossa di Zeb per fermarla o riprenderla";
+    // The search panel opens at the foot of the window, over the hand and the scoreboard.
+    s.FraCervello = Figura(FrameId::None, {75, 6850, 11850, 2100});
+    s.FraCervello.opaque = true;
+    s.FraCervello.back = colors::kWhite;
+    s.FraCervello.border = true;
+    s.FraCervello.fontSize = 7.5f;
+    s.FraCervello.visible = false;
+    s.lblMossaMigliore = Testo(FrameId::Cervello, {7860, 30, 3930, 240}, "", 7.5f, true);
+    s.lblMossaMigliore.opaque = true;
+}
+
 }  // namespace
 
 void LayoutPannelli(Screen& s) {
     Splash(s);
     Barra(s);
+    Sinistra(s);
     Riquadri(s);
     for (int k = 0; k < 5; ++k) {
         Element& p = s.FraPannello[static_cast<std::size_t>(k)];
@@ -232,7 +282,7 @@ void LayoutPannelli(Screen& s) {
     s.lblCopriCarte.opaque = true;
     s.lblCopriCarte.back = s.windowBack;
     s.lblCopriCarte.visible = false;
-    s.FraQuando.rect = kQuando;
+    LayoutQuando(s, PostoQuando::Tavolo);
     s.FraQuando.opaque = true;
     s.FraQuando.back = s.windowBack;
     s.FraQuando.visible = false;

@@ -2,14 +2,16 @@
 // exit, options and level panels.
 #pragma once
 
+#include "game/quando_prompt.h"
 #include "ui/screen.h"
 
 namespace gnamm {
 
 // Where every panel, the card cover and the continue prompt open, in design twips.
 inline constexpr Rect kPannello{3130, 615, 5760, 7800};
-inline constexpr Rect kCopriCarte{2025, 3300, 8250, 2950};
-inline constexpr Rect kQuando{3218, 3450, 5565, 2250};
+// The cover reaches the window's foot: the human's hand shows below the panels' frame.
+inline constexpr Rect kCopriCarte{2025, 3300, 8250, 5700};
+inline constexpr Rect kQuando = kQuandoTavolo;
 
 void LayoutPannelli(Screen& s);
 

@@ -130,6 +130,8 @@ void ScalaGrafica(Screen& s, int screenWidthTwips, int screenHeightTwips) {
     }
     k.testi(s.lblTitoliPannello);
     k.forma(s.FraCervello);
+    k.testo(s.lblMossaMigliore);
+    k.testi(s.lblTastoLivello);
 
     s.widthTwips = screenWidthTwips;
     s.heightTwips = screenHeightTwips;

@@ -183,10 +183,10 @@ void ImpostaGriglia(Screen& s) {
         Posiziona(t[13 + r], kPunti, {kEtichettaX, kRigaY + r * kRigaH, kEtichettaW, kRigaH - 30},
                   Align::Left, true);
     }
-    // The tall last row holds two lines of caption. The two rows above it have no count
-    // columns, so their captions may run on to the point columns and stay on one line.
+    // The last three rows have no count columns, so their captions may run on to the point
+    // columns and stay on one line.
     t[19].rect.h = 390;
-    for (const int i : {17, 18})
+    for (const int i : {17, 18, 19})
         t[static_cast<std::size_t>(i)].rect.w = kColonneX[2] - 90 - kEtichettaX;
     Posiziona(s.ImgSemi, kPunti, {kSeiX, kRigaY, 240, 4 * kRigaH - 30});
 
@@ -215,6 +215,7 @@ void ImpostaDati(Screen& s) {
         Element& partite = pc ? s.lblPartitePC : s.lblPartiteH;
         Element& punti = pc ? s.lblPuntiPC : s.lblPuntiH;
         Posiziona(nome, kDati, {60, y, 1860, 300}, Align::Left, true);
+        nome.shrinkToFit = true;  // a name of 24 characters stays in its row
         Posiziona(partite, kDati, {1980, y, 420, 300}, Align::Center, true);
         Posiziona(punti, kDati, {2460, y, 540, 300}, Align::Center, true);
         // The computer's name and points stand on pink, the human's on rose.
@@ -269,6 +270,10 @@ void RefreshScoreboard(Game& g) {
     s.lblGioco.text = std::to_string(g.partita.gioco);
     s.lblManche.text = std::to_string(g.tavolo.manche);
     s.lblH.text = g.nome;
+    s.lblAssoInTavola.text = g.tavolo.assoInTavola ? "Asso: Si" : "Asso: No";
+    // Red while it holds the computer's move.
+    s.lblTimer.opaque = g.pc.inPausa;
+    s.lblTimer.back = colors::kRed;
     // Before the first level is chosen the row still says whose it is, not an empty bar.
     s.lblPC.text = g.livello == Livello::None ? std::string("Nonno Zeb")
                                               : std::string(LivelloText(g.livello));

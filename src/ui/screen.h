@@ -51,6 +51,7 @@ struct Element {
     bool bold = false;
     FrameId frame = FrameId::None;
     Align align = Align::Left;
+    bool shrinkToFit = false;  // a name of any length: drawn smaller, then cut, on one line
     friend bool operator==(const Element&, const Element&) = default;
 };
 
@@ -118,6 +119,7 @@ struct Screen {
     std::array<Element, 2> lblUscita;
     std::array<Element, 3> ImgNonnoZeb;  // level photos
     std::array<Element, 3> lblLivello;   // level names
+    std::array<Element, 3> lblTastoLivello;  // the key that chooses each level, on its photo
     Element cmdLivello;
     Element lblAbilita;
     std::array<Element, 16> lblVoceOpzioni;  // option captions
@@ -151,6 +153,7 @@ struct Screen {
     // Diagnostic panel of the computer's search.
     Element FraCervello;
     std::vector<std::string> cervelloLines;
+    Element lblMossaMigliore;  // the choice: pink, or red when the ace rule replaced it
 };
 
 // Places the elements at their design rectangles and gives them their fixed texts.

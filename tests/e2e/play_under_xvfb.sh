@@ -119,7 +119,7 @@ awk -v f="$placeholder_share" 'BEGIN { exit !(f < 0.05) }' ||
 cp "$work/screen.png" "$work/splash.png"
 
 xdotool type --delay 40 "Collaudo"
-until_screen "typed name" differs_from "$work/splash.png" "300x30+362+566" 30
+until_screen "typed name" differs_from "$work/splash.png" "300x30+285+566" 30
 xdotool key Return
 
 # The level panel replaces the splash.
@@ -170,6 +170,47 @@ until_screen "hall of fame" differs_from "$work/before-albo.png" "$panel" 20000
 keep classifica
 click "${caption_classifica[@]}"
 until_screen "hall of fame closed" differs_from "$shots/classifica.png" "$panel" 20000
+
+# --- A whole Gioco, by keys and mouse, to the continue prompt ---------------------------------
+# Each round plays the first card left in the hand by its key (1, 2, 3) or by a click, and
+# walks the yellow focus along the table with the arrows, taking or leaving a card with Space,
+# so that a capture with a choice gets made too. The Gioco is over when the continue prompt
+# stands over the table: its black frame across the table row, its white "Continua" button.
+prompt_top="440x3+292+293"      # the top edge of the prompt's frame
+prompt_button="190x30+417+434"  # inside the "Continua" button
+prompt_text="400x90+312+318"    # the prompt's line
+dark_share() {
+    "$convert_bin" "$work/screen.png" -crop "$1" +repage -colorspace Gray -threshold 30% \
+        -negate -format '%[fx:mean]' info:
+}
+prompt_shown() {
+    awk -v a="$(dark_share "$prompt_top")" 'BEGIN { exit !(a > 0.3) }' &&
+        awk -v a="$(white_share "$prompt_button")" 'BEGIN { exit !(a > 0.6) }' &&
+        awk -v a="$(dark_share "$prompt_text")" 'BEGIN { exit !(a > 0.02) }'
+}
+end=$((SECONDS + 240))
+round=0
+until shot && prompt_shown; do
+    ((SECONDS < end)) || fail "the Gioco did not end with the continue prompt"
+    kill -0 "$game_pid" 2>/dev/null || fail "the game ended during the Gioco"
+    round=$((round + 1))
+    if ((round % 2)); then
+        xdotool key 1 key 2 key 3
+    else
+        for x in 351 512 674; do click "$x" 645; done
+    fi
+    for _ in $(seq $((round % 3 + 1))); do xdotool key Right; done
+    xdotool key space
+    [ "$round" -eq 8 ] && keep gioco
+    sleep 0.3
+done
+keep fine-gioco
+# A click on "Continua" deals the next Gioco: the prompt goes.
+cp "$work/screen.png" "$work/prompt.png"
+click 512 454
+timeout=10
+until_screen "next deal" differs_from "$work/prompt.png" "$prompt_text" 2000
+keep nuovo-gioco
 
 # Escape asks whether to give up; "Sì" starts the farewell, then the edition window.
 cp "$work/screen.png" "$work/before-exit.png"

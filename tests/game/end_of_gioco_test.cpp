@@ -207,6 +207,9 @@ TEST_F(EndOfGiocoTest, TheThirdPartitaWinsTheTorneoAndQuandoOpensTheLevelChoice)
     EXPECT_TRUE(g.screen.FraPannello[3].visible);
     EXPECT_TRUE(g.screen.FraQuando.visible);
     EXPECT_TRUE(g.partita.giocoTerminato);
+    // The prompt no longer speaks of the Partita of the Gioco before: it says what Enter does.
+    EXPECT_EQ(g.screen.lblQuando.text,
+              "Per far scomparire questo Pannello e iniziare un nuovo Torneo premi INVIO!");
 
     Quando(g);
     EXPECT_FALSE(attivo(Timer::Scegli4CarteSulTavolo));  // no deal: the level choice first

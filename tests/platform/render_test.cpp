@@ -12,6 +12,7 @@
 #include "platform/screen_renderer.h"
 #include "platform/z_order.h"
 #include "sdl_fixture.h"
+#include "ui/scaling.h"
 
 namespace gnamm::platform {
 namespace {
@@ -161,27 +162,27 @@ TEST_P(RenderAtSize, AFullTableShowsEachCardWhereItAlsoTakesTheClick) {
     }
 }
 
-TEST_P(RenderAtSize, AwardedPointIsRedOnTheScoreboard) {
+// The table places in the order the game fills them: the lowest free place, the twelfth last.
+constexpr int kOrdineTavolo[12] = {7, 8, 9, 10, 11, 12, 13, 14, 15, 16, 17, kPostoDodicesimo};
+
+TEST_P(RenderAtSize, EveryTableCardKeepsItsIndexCornerInSightUpToTwelveCards) {
     const auto [w, h] = GetParam();
     Canvas canvas(w, h);
-    Screen s = Table({});
-    Element& point = s.lblPuntiSetteH;
-    point.visible = true;
-    point.frame = FrameId::None;
-    point.rect = {10400, 1200, 300, 240};
-    point.opaque = true;
-    point.back = colors::kRed;
-    point.text = "1";
-    point.align = Align::Center;
-    canvas.draw(s);
-    const int area = canvas.scale().toPixels(point.rect).w * canvas.scale().toPixels(point.rect).h;
-    // Red all round the digit: the digit itself is drawn over it in black.
-    EXPECT_GT(canvas.count(point.rect, colors::kRed), area / 2);
-    EXPECT_GT(canvas.darkPixels(point.rect), 0);
-
-    point.back = colors::kWhite;  // not awarded
-    canvas.draw(s);
-    EXPECT_EQ(canvas.count(point.rect, colors::kRed), 0);
+    for (int n = 1; n <= 12; ++n) {
+        Screen s = Table(std::vector<int>(kOrdineTavolo, kOrdineTavolo + n));
+        // Every outline up, as in a capture of them all: none may cover a neighbour's index.
+        for (int i = 0; i < n; ++i) s.ShpContornoCarta[kOrdineTavolo[i]].visible = true;
+        canvas.draw(s);
+        for (int i = 0; i < n; ++i) {
+            const int p = kOrdineTavolo[i];
+            const Rect c = s.ImgCarta[p].rect;
+            // The rank and suit stand in the top left fifth of the width, quarter of the height.
+            const Rect corner{c.x, c.y, c.w / 5, c.h / 4};
+            const Rect px = canvas.scale().toPixels(corner);
+            EXPECT_EQ(canvas.count(corner, ExpectedFace(p)), px.w * px.h)
+                << n << " cards: the index of place " << p << " is covered";
+        }
+    }
 }
 
 TEST_P(RenderAtSize, BubbleShowsWithNonnoZebsWords) {
@@ -282,6 +283,31 @@ TEST(Render, AWideScreenStretchesTheTableAcross) {
     EXPECT_EQ(r.x, 1291);  // 8070 * 1920 / 12000
     EXPECT_EQ(r.y, 439);   // 3660 * 1080 / 9000
     EXPECT_EQ(canvas.at(r.x + r.w / 2, r.y + r.h / 2), ExpectedFace(10));
+}
+
+TEST(Render, APickedTableCardIsOutlinedInThePickColourThreePixelsWideOrMore) {
+    Canvas canvas(1024, 768);
+    std::vector<int> all(std::begin(kOrdineTavolo), std::end(kOrdineTavolo));
+    Screen s = Table(all);
+    ScalaGrafica(s, 1024 * 15, 768 * 15);  // as start-up lays the game out for this screen
+    // The pick colour is the deck outline's.
+    Element& contorno = s.ShpContornoCarta[11];
+    contorno.borderColor = s.ShpContornoCarta[kPostoMazzo].borderColor;
+    ASSERT_EQ(contorno.borderColor, colors::kPick);
+    contorno.visible = true;
+    canvas.draw(s);
+    const Rect card = canvas.scale().toPixels(s.ImgCarta[11].rect);
+    auto band = [&](int x, int y, int dx, int dy) {
+        int n = 0;
+        while (canvas.at(x, y) != colors::kPick && n++ < 10) x += dx, y += dy;
+        int w = 0;
+        for (; canvas.at(x, y) == colors::kPick && w < 20; ++w) x += dx, y += dy;
+        return w;
+    };
+    // Above the card, below it and at its left, where it is not under its right neighbour.
+    EXPECT_GE(band(card.x + 8, card.y - 1, 0, -1), 3);
+    EXPECT_GE(band(card.x + 8, card.y + card.h, 0, 1), 3);
+    EXPECT_GE(band(card.x - 1, card.y + card.h / 2, -1, 0), 3);
 }
 
 TEST(Render, TooltipShowsBesideThePointerAndStaysOnTheWindow) {

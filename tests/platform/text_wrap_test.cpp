@@ -31,5 +31,15 @@ TEST(WrapText, CutsAWordLongerThanTheLineBetweenCharacters) {
     EXPECT_EQ(WrapText("abc", 0, Chars), (Lines{"a", "b", "c"}));
 }
 
+TEST(Ellipsize, KeepsWhatFitsAndCutsWholeCharactersBeforeAnEllipsis) {
+    const std::string e = "\xE2\x80\xA6";
+    EXPECT_EQ(Ellipsize("Wolfgang", 8, Chars), "Wolfgang");
+    EXPECT_EQ(Ellipsize("Wolfgang Merz", 8, Chars), "Wolfgan" + e);
+    // "ò" is two bytes: it goes whole or stays whole.
+    EXPECT_EQ(Ellipsize("Niccol\xC3\xB2 Ugolini", 8, Chars), "Niccol\xC3\xB2" + e);
+    EXPECT_EQ(Ellipsize("Niccol\xC3\xB2 Ugolini", 7, Chars), "Niccol" + e);
+    EXPECT_EQ(Ellipsize("Ugo", 0, Chars), e);
+}
+
 }  // namespace
 }  // namespace gnamm::platform

@@ -13,6 +13,13 @@ Screen LaidOut() {
     return s;
 }
 
+Rect PlacedRect(const Screen& s, const Element& e) {
+    for (const Placed& p : VisibleInZOrder(s)) {
+        if (p.element == &e) return p.rect;
+    }
+    return {};
+}
+
 void ShowCard(Screen& s, int i) {
     s.ShpCarta[i].visible = true;
     s.ImgCarta[i].visible = true;
@@ -149,6 +156,17 @@ TEST(ZOrder, CaptionsAndPanelsMapToTheirTargets) {
     expectAt([](Screen& x) -> Element& { return x.lblTimer; }, TargetKind::TimerLabel, 0);
     expectAt([](Screen& x) -> Element& { return x.cmdLivello; }, TargetKind::CmdLivello, 0);
     expectAt([](Screen& x) -> Element& { return x.lblAbilita; }, TargetKind::Abilita, 0);
+}
+
+TEST(ZOrder, ThePromptStandsOverTheHallOfFameAndUnderAPanelOpenedWhileItWaits) {
+    Screen s = LaidOut();
+    s.FraPannello[3].visible = true;
+    s.FraQuando.visible = s.cmdQuando.visible = true;
+    s.FraQuando.rect = s.FraPannello[3].rect;  // wherever it stands, over the panel
+    const Rect b = PlacedRect(s, s.cmdQuando);
+    EXPECT_EQ(HitTest(s, b.x + 10, b.y + 10).kind, TargetKind::Quando);
+    s.FraPannello[0].visible = true;  // the rules, opened during the pause
+    EXPECT_NE(HitTest(s, b.x + 10, b.y + 10).kind, TargetKind::Quando);
 }
 
 TEST(ZOrder, TheSplashCoversEverything) {

@@ -22,24 +22,31 @@ std::vector<std::string> RigheCervello(const PcState& pc, const TableState& t) {
             if (k) prese += ' ';
             prese += t.carta[r.posto(mossa.catturate[k])].code();
         }
+        // Short enough for a third of the panel's width.
         std::snprintf(
-            buf, sizeof buf, "%2d %s [%s]%s R %.4g P %.4g S %.4g T %.4g E %d%s", m,
-            t.carta[mossa.posto].code().c_str(), prese.c_str(), mossa.gnamm ? " GNAMM" : "",
+            buf, sizeof buf, "%2d %s [%s]%s R%.3g P%.3g S%.3g T%.3g E%d%s", m,
+            t.carta[mossa.posto].code().c_str(), prese.c_str(), mossa.gnamm ? " G" : "",
             static_cast<double>(val.puntiReali[m]), static_cast<double>(val.puntiPotenziali[m]),
             static_cast<double>(val.rischioScopa[m]), static_cast<double>(val.puntiTotali[m]),
             val.expTotale[m], val.sicura[m] ? " *" : "");
         righe.emplace_back(buf);
     }
-    std::snprintf(buf, sizeof buf, "MossaMigliore: %d  SecondaMossa: %d%s", pc.scelta.mossaMigliore,
-                  pc.scelta.secondaMossa, pc.scelta.regolaAsso ? "  (asso)" : "");
-    righe.emplace_back(buf);
     return righe;
 }
 
 void AggiornaCervello(Game& g) {
     // The lines cost a little formatting: only while the panel is open.
     if (!g.screen.FraCervello.visible) return;
-    g.screen.cervelloLines = RigheCervello(g.pc, g.tavolo);
+    const PcState& pc = g.pc;
+    g.screen.cervelloLines = RigheCervello(pc, g.tavolo);
+    Element& scelta = g.screen.lblMossaMigliore;
+    char buf[96];
+    std::snprintf(buf, sizeof buf, "MossaMigliore: %d  SecondaMossa: %d%s", pc.scelta.mossaMigliore,
+                  pc.scelta.secondaMossa, pc.scelta.regolaAsso ? "  (asso)" : "");
+    scelta.text = buf;
+    scelta.back = !pc.mossaScelta        ? colors::kWhite
+                  : pc.scelta.regolaAsso ? colors::kRed
+                                         : colors::kCervelloPink;
 }
 
 }  // namespace gnamm

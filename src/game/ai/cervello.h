@@ -10,10 +10,10 @@ class Game;
 struct PcState;
 struct TableState;
 
-// One line per recorded move, then the choice: what the panel shows.
+// A line on the search, then one line per recorded move: what the panel shows.
 std::vector<std::string> RigheCervello(const PcState& pc, const TableState& t);
 
-// Writes the panel's lines and the colour of the MossaMigliore label into the screen model.
+// Writes the panel's lines, and the choice with its colour into the MossaMigliore label.
 void AggiornaCervello(Game& g);
 
 }  // namespace gnamm

@@ -253,12 +253,9 @@ void ClickTimerLabel(Game& g) {
 
 void ToggleCervello(Game& g) {
     Element& f = g.screen.FraCervello;
+    // The layout places the frame at the foot of the window.
     f.visible = !f.visible;
-    if (f.visible) {
-        f.rect.x = 75;
-        f.rect.y = 6850;
-        AggiornaCervello(g);
-    }
+    if (f.visible) AggiornaCervello(g);
 }
 
 }  // namespace gnamm

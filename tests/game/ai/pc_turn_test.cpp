@@ -266,11 +266,12 @@ TEST_F(PcTurnTest, TheDiagnosticPanelShowsTheSearchAndTheChoice) {
     PreparaMossePC(g);
     avanza(600);
     // Two moves: the ace takes the ace, the 6 takes the 6 (and the 6 di Quadri).
-    ASSERT_EQ(g.screen.cervelloLines.size(), 4u);
+    ASSERT_EQ(g.screen.cervelloLines.size(), 3u);
     EXPECT_NE(g.screen.cervelloLines[1].find("Ap [Ac]"), std::string::npos);
     EXPECT_NE(g.screen.cervelloLines[2].find("6c [6q]"), std::string::npos);
-    EXPECT_NE(g.screen.cervelloLines[3].find("MossaMigliore: 2"), std::string::npos);
+    EXPECT_NE(g.screen.lblMossaMigliore.text.find("MossaMigliore: 2"), std::string::npos);
     EXPECT_TRUE(g.pc.mossaScelta);
+    EXPECT_EQ(g.screen.lblMossaMigliore.back, colors::kCervelloPink);
 
     g.click({TargetKind::AssoInTavola, 0});
     EXPECT_FALSE(g.screen.FraCervello.visible);

@@ -1,0 +1,270 @@
+// Walks one game through every state the player meets, from the splash to the farewell, at
+// three screen sizes, and draws each state with the real font: every visible element that
+// shows a text or a picture must lie inside the window, and no text may be cut off by its box.
+// The player's name has the greatest length the name box takes.
+//
+// The frames drawn are left as PNG files in the build folder (state-walk/), to be looked at.
+#include <SDL_image.h>
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "data/asset_resolver.h"
+#include "data/data_files.h"
+#include "game/capture_rules.h"
+#include "game/hall_of_fame.h"
+#include "game/timers.h"
+#include "platform/screen_renderer.h"
+#include "platform/z_order.h"
+#include "sdl_fixture.h"
+#include "ui/ui_fixture.h"
+
+namespace gnamm::platform {
+namespace {
+
+namespace fs = std::filesystem;
+
+// 24 characters, wide ones: the longest name the splash takes.
+constexpr std::string_view kNome = "Wolfgang Maximilian Merz";
+
+fs::path BuildFolder() {
+    const char* tmp = std::getenv("GNAMM_TEST_TMP");
+    return tmp ? fs::path(tmp).parent_path() : fs::temp_directory_path();
+}
+
+// The generated pictures when the build has them, plain grey ones otherwise.
+PictureLoader Pictures(std::unique_ptr<AssetResolver>& resolver) {
+    const fs::path assets = BuildFolder() / "assets";
+    if (fs::is_directory(assets / "Grafica")) {
+        resolver = std::make_unique<AssetResolver>(assets);
+        return FileLoader(*resolver);
+    }
+    return [](std::string_view) { return testing_support::SolidSurface(64, 64, {90, 90, 90}); };
+}
+
+std::string Descrivi(const Element& e, Rect r) {
+    const std::string cosa = !e.text.empty() ? "\"" + e.text.substr(0, 40) + "\"" : e.picture;
+    return cosa + " at " + std::to_string(r.x) + "," + std::to_string(r.y) + " " +
+           std::to_string(r.w) + "x" + std::to_string(r.h);
+}
+
+struct Dimensione {
+    int w, h;
+};
+
+class StateWalk : public test_ui::UiTest, public ::testing::WithParamInterface<Dimensione> {
+  protected:
+    StateWalk() {
+        testing_support::EnsureSdl();
+        const auto [w, h] = GetParam();
+        surface_.reset(SDL_CreateRGBSurfaceWithFormat(0, w, h, 32, SDL_PIXELFORMAT_ARGB8888));
+        renderer_.reset(SDL_CreateSoftwareRenderer(surface_.get()));
+        screen_ =
+            std::make_unique<ScreenRenderer>(renderer_.get(), Pictures(resolver_), FindFonts());
+        screen_->setWholeFrames(true);
+        shots_ = BuildFolder() / "state-walk";
+        fs::create_directories(shots_);
+    }
+
+    void click(TargetKind kind, int index = 0) { g.click({kind, index}); }
+
+    // Draws the state and checks every element that shows something.
+    void guarda(const Screen& s, const std::string& stato) {
+        SCOPED_TRACE(stato);
+        const auto [w, h] = GetParam();
+        screen_->draw(s);
+        const Scale sc = screen_->scale();
+        for (const Placed& p : VisibleInZOrder(s)) {
+            const Element& e = *p.element;
+            const bool mostra = !e.text.empty() || !e.picture.empty() ||
+                                p.drawing == Drawing::List || p.drawing == Drawing::Cervello;
+            if (!mostra) continue;
+            const Rect r = sc.toPixels(p.rect);
+            EXPECT_TRUE(r.w > 0 && r.h > 0 && r.x >= 0 && r.y >= 0 && r.x + r.w <= w &&
+                        r.y + r.h <= h)
+                << "not inside the window: " << Descrivi(e, r);
+            if (e.frame >= FrameId::Pannello0 && e.frame <= FrameId::Pannello4) {
+                // Inside a panel, clear of its frame by a margin.
+                const Rect f = FrameElement(s, e.frame)->rect;
+                const int mx = 120 * s.widthTwips / 12000, my = 120 * s.heightTwips / 9000;
+                EXPECT_TRUE(e.rect.x >= mx && e.rect.y >= my && e.rect.x + e.rect.w <= f.w - mx &&
+                            e.rect.y + e.rect.h <= f.h - my)
+                    << "against its panel's frame: " << Descrivi(e, e.rect);
+            }
+        }
+        for (const Element* e : screen_->textsCut()) {
+            ADD_FAILURE() << "text cut off: " << Descrivi(*e, e->rect);
+        }
+        ++numero_;
+        const std::string file = std::to_string(w) + "x" + std::to_string(h) + "-" +
+                                 (numero_ < 10 ? "0" : "") + std::to_string(numero_) + "-" + stato +
+                                 ".png";
+        IMG_SavePNG(surface_.get(), (shots_ / file).c_str());
+        visti_.push_back(stato);
+    }
+    void guarda(const std::string& stato) { guarda(g.screen, stato); }
+
+    // True when nothing covers the middle of the element: the player sees it and clicks it.
+    static bool inCima(const Screen& s, const Element& e) {
+        const std::vector<Placed> placed = VisibleInZOrder(s);
+        for (const Placed& p : placed) {
+            if (p.element != &e) continue;
+            const Placed* top = TopmostAt(placed, p.rect.x + p.rect.w / 2, p.rect.y + p.rect.h / 2);
+            return top && top->element == &e;
+        }
+        return false;
+    }
+    void promptInCima(const Screen& s) {
+        EXPECT_TRUE(inCima(s, s.lblQuando)) << s.lblQuando.text;
+        EXPECT_TRUE(inCima(s, s.cmdQuando));
+    }
+
+    // The human's move: the first card, or a legal capture picked one card after the other.
+    // The first pick of several cards is looked at halfway.
+    void giocaUmano() {
+        const HumanTurnState& u = g.umano;
+        if (g.tavolo.aChiTocca == Player::H && u.cartaGiocata == 0) {
+            for (const int k : {4, 5, 6}) {
+                if (!g.tavolo.carta[k].empty()) return click(TargetKind::Carta, k);
+            }
+        }
+        if (!u.puoiScegliere || u.presaDecisa) return;
+        const int v = g.tavolo.valore(u.cartaGiocata);
+        if (u.valoriUguali) {
+            for (const int i : kPostiTavolo) {
+                if (g.tavolo.valore(i) == v) return click(TargetKind::Carta, i);
+            }
+        }
+        const auto combinazioni = CombinazioniSomma(g.tavolo.carta, v);
+        ASSERT_FALSE(combinazioni.empty());
+        for (const int i : combinazioni.front()) {
+            if (u.scelta[i]) continue;
+            click(TargetKind::Carta, i);
+            if (!sceltaVista_ && !u.presaDecisa) {
+                sceltaVista_ = true;
+                guarda("scelta");
+            }
+        }
+    }
+
+    void apriEChiudi(TargetKind kind, int index, const std::string& stato) {
+        click(kind, index);
+        guarda(stato);
+        click(kind, index);
+    }
+
+    bool visto(const std::string& stato) const {
+        return std::find(visti_.begin(), visti_.end(), stato) != visti_.end();
+    }
+
+  private:
+    SurfacePtr surface_;
+    RendererPtr renderer_;
+    std::unique_ptr<AssetResolver> resolver_;
+    std::unique_ptr<ScreenRenderer> screen_;
+    fs::path shots_;
+    int numero_ = 0;
+    bool sceltaVista_ = false;
+    std::vector<std::string> visti_;
+};
+
+TEST_P(StateWalk, EveryElementOfEveryStateHasItsPlaceAndItsTextFits) {
+    const auto [w, h] = GetParam();
+    // The long name already heads the ranking and the hall of fame.
+    data::PrepareDataFolder(dati.dati());
+    data::Ranking classifica;
+    classifica.righe[0] = {std::string(kNome), 2};
+    classifica.totalePartite = 1;
+    data::SaveRanking(dati.dati(), classifica);
+    data::SaveAlbo(dati.dati(),
+                   {RigaAlbo(1, std::string(kNome), "'Cheat' Zeb", 3, 2, 31, 12, 2026, 23, 59)});
+    Avvio(g, w * 15, h * 15);
+    g.screen.txtNome.text.clear();
+    g.textInput(kNome);
+    guarda("splash");
+    g.key(Key::Enter);
+    guarda("livelli");
+    for (const Element& tasto : g.screen.lblTastoLivello) EXPECT_TRUE(inCima(g.screen, tasto));
+    g.opzioni.mostraManina = true;
+    g.key(Key::Digit2);
+    avanza(700);
+    guarda("distribuzione");
+
+    for (int passi = 0; passi < 200000 && !visto("fine-torneo"); ++passi) {
+        const Screen& s = g.screen;
+        if (s.FraQuando.visible) {
+            switch (g.partita.esito) {
+                case EsitoGioco::TorneoPC:
+                case EsitoGioco::TorneoH:
+                    guarda("fine-torneo");
+                    promptInCima(s);
+                    continue;
+                case EsitoGioco::PartitaPC:
+                case EsitoGioco::PartitaH:
+                    if (!visto("fine-partita")) {
+                        guarda("fine-partita");
+                        promptInCima(s);
+                    }
+                    break;
+                default:
+                    if (!visto("fine-gioco")) {
+                        guarda("fine-gioco");
+                        // The longest of the prompts, whatever this Torneo's totals.
+                        Screen spareggio = s;
+                        spareggio.lblQuando.text = "Occorre un altro Gioco di spareggio, " +
+                                                   std::string(kNome) +
+                                                   ": clicca su INVIO per continuare!";
+                        guarda(spareggio, "spareggio");
+                        promptInCima(s);
+                    }
+                    break;
+            }
+            g.key(Key::Enter);
+        } else if (g.scheduler.isEnabled(Timer::EffettuaMossaPC) && !visto("mossa-zeb")) {
+            click(TargetKind::AssoInTavola);
+            guarda("mossa-zeb");
+            click(TargetKind::TimerLabel);
+            guarda("mossa-zeb-ferma");
+            click(TargetKind::TimerLabel);
+            click(TargetKind::AssoInTavola);
+        } else if (g.tavolo.aChiTocca == Player::H && g.umano.cartaGiocata == 0 &&
+                   !visto("turno")) {
+            guarda("turno");
+            EXPECT_TRUE(inCima(s, s.ImgManina)) << "the pointing hand is hidden";
+            apriEChiudi(TargetKind::Pannelli, 0, "regole");
+            apriEChiudi(TargetKind::Pannelli, 1, "uscita");
+            apriEChiudi(TargetKind::Pannelli, 2, "opzioni");
+            apriEChiudi(TargetKind::Classifica, 0, "classifica");
+            apriEChiudi(TargetKind::Abilita, 0, "abilita");
+        } else {
+            giocaUmano();
+        }
+        avanza(50);
+    }
+    for (const char* stato :
+         {"turno", "scelta", "mossa-zeb", "fine-gioco", "fine-partita", "fine-torneo"}) {
+        EXPECT_TRUE(visto(stato)) << "never reached: " << stato;
+    }
+
+    g.key(Key::Enter);
+    guarda("nuovo-torneo");
+    g.key(Key::Escape);
+    click(TargetKind::Uscita, 0);
+    guarda("congedo");
+    EXPECT_TRUE(inCima(g.screen, g.screen.lblRegole[14])) << "the farewell is hidden";
+}
+
+INSTANTIATE_TEST_SUITE_P(Screens, StateWalk,
+                         ::testing::Values(Dimensione{800, 600}, Dimensione{1024, 768},
+                                           Dimensione{1920, 1080}),
+                         [](const auto& info) {
+                             return std::to_string(info.param.w) + "x" +
+                                    std::to_string(info.param.h);
+                         });
+
+}  // namespace
+}  // namespace gnamm::platform
