@@ -21,6 +21,7 @@
 #include "platform/main_loop.h"
 #include "platform/main_window.h"
 #include "platform/picture_prefetch.h"
+#include "platform/scale.h"
 #include "platform/sdl_media_player.h"
 #include "platform/window_mode.h"
 #include "ui/startup.h"
@@ -128,7 +129,8 @@ int RunApp(int, char**) {
     {
         Game game(clock, rng, media, Paths{assetFolder, dataFolder});
         const Size s = window.size();
-        Avvio(game, s.w * 15, s.h * 15);
+        const CanvasTwips canvas = FittedCanvas(s.w, s.h);
+        Avvio(game, canvas.w, canvas.h);
         RefreshScreen(game);
 
         ScreenRenderer renderer(window.renderer(), std::move(loader), fonts);
