@@ -134,7 +134,7 @@ int RunApp(int, char**) {
         RefreshScreen(game);
 
         ScreenRenderer renderer(window.renderer(), std::move(loader), fonts);
-        MainLoop loop(game, window, renderer);
+        MainLoop loop(game, window, renderer, &media);
         loop.run();
         if (!game.finished) return 0;  // the window was closed: no farewell to wait for
     }
