@@ -27,7 +27,9 @@ constexpr int kMinBodyPx = 14;  // credits stay readable however small the windo
 // the box wraps, its continuation indented like the line itself.
 std::vector<std::string> CreditLines(const std::string& credits, int width, TextRenderer& mono,
                                      int px) {
-    auto widthOf = [&](std::string_view s) { return mono.measure(std::string(s), px, false).first; };
+    auto widthOf = [&](std::string_view s) {
+        return mono.measure(std::string(s), px, false).first;
+    };
     std::vector<std::string> out;
     std::size_t start = 0;
     while (start <= credits.size()) {
@@ -189,8 +191,8 @@ void RunEditionWindow(const EditionText& edition, const FontFiles& fonts) {
         w = std::min(w, usable.w);
         h = std::min(h, usable.h);
     }
-    WindowPtr window(SDL_CreateWindow("Gnamm", SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED, w,
-                                      h, SDL_WINDOW_RESIZABLE));
+    WindowPtr window(SDL_CreateWindow("Gnamm", SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED, w, h,
+                                      SDL_WINDOW_RESIZABLE));
     if (!window) return;
     RendererPtr renderer(SDL_CreateRenderer(window.get(), -1, 0));
     if (!renderer) return;
@@ -239,8 +241,8 @@ void RunEditionWindow(const EditionText& edition, const FontFiles& fonts) {
                 const SDL_Point p = ev.type == SDL_MOUSEBUTTONDOWN
                                         ? SDL_Point{ev.button.x, ev.button.y}
                                         : SDL_Point{ev.motion.x, ev.motion.y};
-                const bool held = ev.type == SDL_MOUSEBUTTONDOWN ||
-                                  (ev.motion.state & SDL_BUTTON_LMASK) != 0;
+                const bool held =
+                    ev.type == SDL_MOUSEBUTTONDOWN || (ev.motion.state & SDL_BUTTON_LMASK) != 0;
                 SDL_Rect bar = layout.scrollBar;
                 bar.x -= bar.w / 2;  // a little room either side for the finger
                 bar.w *= 2;

@@ -23,11 +23,11 @@ EditionText MakeEditionText(const std::string& version, const std::string& credi
 
 // Where the last drawing put things, for scrolling and clicks.
 struct EditionLayout {
-    int lines = 0;             // lines of the credits after wrapping
-    int rows = 0;              // how many of them the box shows at once
-    SDL_Rect credits{};        // the box of the credits
-    SDL_Rect scrollBar{};      // its track; empty when everything fits
-    SDL_Rect thumb{};          // the part of the track standing for the lines shown
+    int lines = 0;         // lines of the credits after wrapping
+    int rows = 0;          // how many of them the box shows at once
+    SDL_Rect credits{};    // the box of the credits
+    SDL_Rect scrollBar{};  // its track; empty when everything fits
+    SDL_Rect thumb{};      // the part of the track standing for the lines shown
     int maxScroll() const { return lines > rows ? lines - rows : 0; }
 };
 

@@ -51,12 +51,8 @@ struct Scale {
         return {x0, y0, px(r.x + r.w) - x0, py(r.y + r.h) - y0};
     }
     // Canvas point under a pixel; outside the canvas in the margins.
-    int designX(int xPx) const {
-        return static_cast<int>(std::floor((xPx - ox + 0.5f) / kx));
-    }
-    int designY(int yPx) const {
-        return static_cast<int>(std::floor((yPx - oy + 0.5f) / ky));
-    }
+    int designX(int xPx) const { return static_cast<int>(std::floor((xPx - ox + 0.5f) / kx)); }
+    int designY(int yPx) const { return static_cast<int>(std::floor((yPx - oy + 0.5f) / ky)); }
     // A font size in points as a pixel height: at 15 twips a pixel a point is 96/72 pixels.
     int fontPixels(float points) const {
         const int p = static_cast<int>(std::lround(points * kf * 96.0f / 72.0f));

@@ -70,8 +70,8 @@ class SdlMediaPlayer final : public MediaPlayer {
     SoundResolver resolve_;
     bool available_ = false;
     bool open_ = false;
-    bool sounded_ = false;      // a sound was started since the last idle check
-    uint64_t quietSince_ = 0;   // when the last idle check found something sounding
+    bool sounded_ = false;     // a sound was started since the last idle check
+    uint64_t quietSince_ = 0;  // when the last idle check found something sounding
     std::array<Slot, kChannelCount> slots_;
 };
 

@@ -61,7 +61,8 @@ TEST(EditionWindow, APageWithTitleCreditsScrollBarAndHowToClose) {
     EXPECT_EQ(ScrollForBarClick(end, end.scrollBar.y + end.scrollBar.h), end.maxScroll());
 
     // Short credits need no scroll bar; an underscore at the foot of the line still shows.
-    const EditionLayout fits = DrawEdition(r.get(), text, mono, MakeEditionText("1", "____\t____"), 0);
+    const EditionLayout fits =
+        DrawEdition(r.get(), text, mono, MakeEditionText("1", "____\t____"), 0);
     EXPECT_EQ(fits.scrollBar.w, 0);
     EXPECT_GT(Ink(target.get(), fits.credits), 20);
 }

@@ -285,7 +285,8 @@ TEST(Render, AWideScreenCentresTheTableUnstretchedBetweenMarginsOfTheTableColour
     EXPECT_NEAR(static_cast<double>(r.w) / r.h, static_cast<double>(design.w) / design.h, 0.01);
     EXPECT_EQ(canvas.at(r.x + r.w / 2, r.y + r.h / 2), ExpectedFace(10));
     for (const int x : {0, 239, 1680, 1919})
-        for (const int y : {0, 540, 1079}) EXPECT_EQ(canvas.at(x, y), s.windowBack) << x << "," << y;
+        for (const int y : {0, 540, 1079})
+            EXPECT_EQ(canvas.at(x, y), s.windowBack) << x << "," << y;
 }
 
 TEST(Render, TooltipShowsBesideThePointerAndStaysOnTheWindow) {

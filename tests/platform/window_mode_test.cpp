@@ -42,14 +42,14 @@ TEST(WindowMode, TheWindowOpensWithinTheDesktopAndNoSmallerThan800x600) {
         Size expected;
     };
     for (const Case& c : {
-             Case{{false, 0, 0}, {1920, 1080}, {1152, 864}},      // fresh: 4:3, 4/5 high
-             Case{{false, 900, 700}, {1920, 1080}, {900, 700}},   // the player's own size
+             Case{{false, 0, 0}, {1920, 1080}, {1152, 864}},        // fresh: 4:3, 4/5 high
+             Case{{false, 900, 700}, {1920, 1080}, {900, 700}},     // the player's own size
              Case{{false, 2500, 1400}, {1920, 1080}, {1152, 864}},  // stored on a larger screen
-             Case{{false, 1900, 1000}, {1366, 728}, {800, 600}},  // ... on a small one
-             Case{{false, 640, 480}, {1920, 1080}, {1152, 864}},  // too small to open in
-             Case{{false, 0, 0}, {1024, 700}, {800, 600}},        // 4/5 would be under 800x600
-             Case{{false, 0, 0}, {1000, 1200}, {1000, 750}},      // a tall desktop
-             Case{{false, 700, 500}, {720, 520}, {720, 520}},     // a desktop under 800x600
+             Case{{false, 1900, 1000}, {1366, 728}, {800, 600}},    // ... on a small one
+             Case{{false, 640, 480}, {1920, 1080}, {1152, 864}},    // too small to open in
+             Case{{false, 0, 0}, {1024, 700}, {800, 600}},          // 4/5 would be under 800x600
+             Case{{false, 0, 0}, {1000, 1200}, {1000, 750}},        // a tall desktop
+             Case{{false, 700, 500}, {720, 520}, {720, 520}},       // a desktop under 800x600
          }) {
         const Size s = WindowSizeFor(c.stored, c.desktop);
         EXPECT_EQ(s.w, c.expected.w) << c.stored.width << "x" << c.stored.height;
