@@ -190,6 +190,15 @@ TEST_F(MediaPlayerTest, MusicPlaysMidiThroughTheSoundFont) {
     p.command(Channel::Musiche, Command::Close);
     EXPECT_FALSE(Mix_PlayingMusic());
     EXPECT_EQ(p.state(Channel::Commenti), S::Playing);
+
+    // The synthesizer closes with an idle device and starts again with the next piece.
+    p.command(Channel::Commenti, Command::Prev);
+    for (const uint64_t t : {0, 1000, 2000, 3000}) p.closeWhenIdle(t);
+    ASSERT_FALSE(p.deviceOpen());
+    p.command(Channel::Musiche, Command::Open);
+    p.command(Channel::Musiche, Command::Play);
+    EXPECT_EQ(p.state(Channel::Musiche), S::Playing);
+    EXPECT_TRUE(Mix_PlayingMusic());
 }
 
 }  // namespace
