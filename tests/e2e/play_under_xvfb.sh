@@ -155,7 +155,7 @@ if [ "$screen" != 1024x768 ]; then
     # The splash fills the table exactly: the rest is margin.
     if ((ox > 0)); then
         box=$(content_box)
-        IFS='x+' read -r bw bh bx by <<<"$box"
+        IFS='x+' read -r bw bh bx _ <<<"$box"
         ((bw >= cw - 2 && bw <= cw + 2 && bx >= ox - 1 && bx <= ox + 1 && bh >= ch - 2)) ||
             fail "the splash covers $box, not ${cw}x${ch}+${ox}+${oy}"
     fi
@@ -166,7 +166,8 @@ if [ "$screen" != 1024x768 ]; then
     until_screen "level panel" differs_from "$work/splash.png" "$(region 490x660+268+54)" 20000
     keep levels
     # 'Honest' Zeb's photo, clicked through the offset of the margin.
-    xdotool mousemove $(at 666 215) click 1
+    read -r px py <<<"$(at 666 215)"
+    xdotool mousemove "$px" "$py" click 1
     timeout=30
     until_screen "deal" card_face_at "$(region 129x185+287+553)"
     sleep 1 # the rest of the deal
@@ -184,7 +185,7 @@ if [ "$screen" != 1024x768 ]; then
     # The caption bar reaches the table's right edge and stops there.
     if ((ox > 0)); then
         box=$(content_box)
-        IFS='x+' read -r bw bh bx by <<<"$box"
+        IFS='x+' read -r bw _ bx _ <<<"$box"
         ((bx + bw >= ox + cw - 2 && bx + bw <= ox + cw + 1)) ||
             fail "the table's content ends at $((bx + bw)), not at $((ox + cw))"
     fi
