@@ -3,8 +3,12 @@
 #
 #   bench/measure_window.sh [GNAMM_EXECUTABLE]     (default build/gnamm)
 #
+# GNAMM_IDLE_SECONDS sets how long the idle figures wait (20 s); GNAMM_IDLE_ONLY=1 stops after
+# them.
+#
 # Prints: the time from exec to the first splash frame on screen, the resident memory once the
-# splash shows, the CPU used over 20 s of waiting for the player's name, and the time to draw
+# splash shows, the CPU used and the wakeups over 20 s of waiting for the player's name and
+# over 20 s of waiting at the table for the player's card, and the time to draw
 # one frame of the table at 1920x1440 (drawn whole, and as the game draws it: only the part
 # that changed), with the renderer SDL picks and with SDL's software renderer. Needs Xvfb,
 # xdotool and a build with the assets.
@@ -72,8 +76,35 @@ wait_frames() {  # COUNT: until the game has drawn that many frames (10 s at mos
     exit 1
 }
 field() { sed -n "s/.*$1=\([^ ]*\).*/\1/p"; }
-# Nanoseconds on a CPU, all threads (the mixer's too): finer than the 10 ms ticks of stat.
-cpu_ns() { cat /proc/"$game_pid"/task/*/schedstat | awk '{ ns += $1 } END { printf "%d\n", ns }'; }
+# CPU share and wakeups a second of the game over $idle_seconds of waiting; $1 says for what.
+# Every thread counts (the mixer's too): nanoseconds on a CPU from schedstat, finer than the
+# 10 ms ticks of stat, and the times it went to sleep and was woken again. The threads are read
+# ten times a second, so that one that ends meanwhile (the audio device's, closed when the game
+# is silent) still counts with what it used until its last reading.
+idle_figures() {
+    local end=$((SECONDS + idle_seconds)) t start_ns
+    : >"$work/threads"
+    start_ns=$(date +%s%N)
+    while ((SECONDS < end)); do
+        echo reading >>"$work/threads"
+        for t in /proc/"$game_pid"/task/*; do
+            echo "${t##*/} $(cut -d' ' -f1 "$t/schedstat" 2>/dev/null) $(awk '/^voluntary_ctxt_switches/ { print $2 }' "$t/status" 2>/dev/null)"
+        done >>"$work/threads"
+        sleep 0.1
+    done
+    awk -v s="$((($(date +%s%N) - start_ns) / 1000000))" -v what="$1" '
+        BEGIN { s /= 1000 }
+        $1 == "reading" { n++; next }
+        NF == 3 {
+            # A thread born after the first reading started from nothing.
+            if (!($1 in cpu0)) { cpu0[$1] = n == 1 ? $2 : 0; wake0[$1] = n == 1 ? $3 : 0 }
+            cpu[$1] = $2; wake[$1] = $3
+        }
+        END {
+            for (t in cpu) { c += cpu[t] - cpu0[t]; w += wake[t] - wake0[t] }
+            printf "idle CPU:             %.2f%% of a core, %.1f wakeups a second, over %.0f s %s\n", 100 * c / 1e9 / s, w / s, s, what
+        }' "$work/threads"
+}
 
 # --- Start-up, memory, idle CPU at 1024x768 --------------------------------------------------
 startup_figures() {  # label, extra environment...
@@ -94,16 +125,29 @@ startup_figures() {  # label, extra environment...
         $(($(awk '/^VmRSS/ { print $2 }' "/proc/$game_pid/status") / 1024)) \
         $(($(awk '/^VmHWM/ { print $2 }' "/proc/$game_pid/status") / 1024))
 
-    local before after
-    before=$(cpu_ns)
-    sleep "$idle_seconds"
-    after=$(cpu_ns)
-    awk -v t=$((after - before)) -v s="$idle_seconds" \
-        'BEGIN { printf "idle CPU:             %.2f%% of a core over %d s waiting for a name\n", 100 * t / 1e9 / s, s }'
+    idle_figures "waiting for a name"
+    stop_x
+}
+# Idle at the table: the deal done, the game waiting for the player's card.
+table_idle_figures() {  # label, extra environment...
+    local label=$1
+    shift
+    start_x 1024 768
+    start_game "$@"
+    wait_frames 1
+    sleep 0.5
+    xdotool type --delay 20 Misura
+    xdotool key Return
+    sleep 1
+    xdotool mousemove 666 215 click 1 # 'Honest' Zeb's photo on the level panel, at 1024x768
+    sleep 8                           # the deal, and Zeb's first move when he leads
+    echo "== $label, at the table"
+    idle_figures "waiting for the player's card (Zeb urges him as he likes)"
     stop_x
 }
 startup_figures "the game's own renderer"
 startup_figures "the renderer SDL picks" SDL_RENDER_DRIVER=opengl
+table_idle_figures "the game's own renderer"
 
 # --- One full frame of the table at 1920x1440 ------------------------------------------------
 table_frames() {  # label, extra environment...
@@ -142,6 +186,7 @@ table_frames() {  # label, extra environment...
                      d[int((n + 1) / 2)] / 1000, p / 1000, d[n] / 1000, n, r, label }' "$work/draws"
     stop_x
 }
+[ -n "${GNAMM_IDLE_ONLY:-}" ] && exit 0 # the idle figures alone
 table_frames "whole frames" GNAMM_WHOLE_FRAMES=1
 table_frames "changed part only, as the game draws"
 table_frames "OpenGL, whole frames" SDL_RENDER_DRIVER=opengl GNAMM_WHOLE_FRAMES=1

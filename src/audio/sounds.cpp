@@ -69,4 +69,16 @@ void OnRumoregioco(Game& g) {
     g.suoni.spia.busy = false;
 }
 
+void LiberaSpiaSeTace(Game& g) {
+    if (g.suoni.spia.ambiente != 0) return;
+    // Each sound that takes the indicator frees it again from one of these timers; the deal
+    // and the farewell hold it while they run.
+    for (const Timer t : {Timer::DurataGnammH, Timer::AssoBevuto, Timer::DurataImpazienza,
+                          Timer::DurataAmbiente, Timer::Carta, Timer::Rumoregioco, Timer::Presa,
+                          Timer::Scegli4CarteSulTavolo, Timer::Scegli6Carte, Timer::Esci}) {
+        if (g.scheduler.isEnabled(t)) return;
+    }
+    g.suoni.spia.busy = false;
+}
+
 }  // namespace gnamm

@@ -22,5 +22,9 @@ void OnCarta(Game& g);
 // The design intervals of the sound, remark and impatience timers before their first use.
 void IntervalliInizialiSuoni(Game& g);
 void OnRumoregioco(Game& g);
+// Frees the indicator when none of the sounds that take it is under way. The hall of fame
+// holds the indicator while it shows, and the ends of remarks and ambience that fall meanwhile
+// leave it taken; closing the panel lets it go, or Nonno Zeb would stay silent.
+void LiberaSpiaSeTace(Game& g);
 
 }  // namespace gnamm

@@ -3,6 +3,7 @@
 #include <array>
 #include <string>
 
+#include "audio/sounds.h"
 #include "game/game.h"
 #include "game/hall_of_fame.h"
 #include "game/timers.h"
@@ -206,6 +207,7 @@ void ToggleClassifica(Game& g) {
     if (g.screen.FraPannello[3].visible) {
         g.screen.FraPannello[3].visible = false;
         g.screen.lblCopriCarte.visible = false;
+        LiberaSpiaSeTace(g);
     } else {
         ApriClassifica(g);
     }

@@ -21,6 +21,7 @@
 #include "platform/main_loop.h"
 #include "platform/main_window.h"
 #include "platform/picture_prefetch.h"
+#include "platform/scale.h"
 #include "platform/sdl_media_player.h"
 #include "platform/window_mode.h"
 #include "ui/startup.h"
@@ -138,11 +139,12 @@ int RunApp(int, char**) {
     {
         Game game(clock, rng, media, Paths{assetFolder, dataFolder});
         const Size s = window.size();
-        Avvio(game, s.w * 15, s.h * 15);
+        const CanvasTwips canvas = FittedCanvas(s.w, s.h);
+        Avvio(game, canvas.w, canvas.h);
         RefreshScreen(game);
 
         ScreenRenderer renderer(window.renderer(), std::move(loader), fonts);
-        MainLoop loop(game, window, renderer);
+        MainLoop loop(game, window, renderer, &media);
         loop.run();
         if (!game.finished) return 0;  // the window was closed: no farewell to wait for
     }

@@ -1,5 +1,6 @@
-// The edition window shown after the farewell: the game's name, its version and the credits of
-// its assets. Closing it, Enter or Escape ends the program.
+// The edition window shown after the farewell: a page with the game's name and version, the
+// credits of its assets in a box that scrolls when they do not fit, and how to close it.
+// Escape, Enter, a click or the window's close button end the program.
 #pragma once
 
 #include <string>
@@ -9,8 +10,10 @@
 
 namespace gnamm::platform {
 
+inline constexpr const char* kEditionHint = "Premi Esc o fai clic per chiudere";
+
 // The text of the window: title, version line, then the credits (or a line saying there are
-// none).
+// none), tabs and Windows line ends already made plain.
 struct EditionText {
     std::string title = "Gnamm";
     std::string version;
@@ -18,9 +21,26 @@ struct EditionText {
 };
 EditionText MakeEditionText(const std::string& version, const std::string& creditsFileContents);
 
-// Draws the window's text onto a renderer, scrolled down by `scroll` lines. Returns how many
-// lines the credits hold after wrapping, so the caller can bound the scrolling.
-int DrawEdition(SDL_Renderer* renderer, TextRenderer& text, const EditionText& edition, int scroll);
+// Where the last drawing put things, for scrolling and clicks.
+struct EditionLayout {
+    int lines = 0;         // lines of the credits after wrapping
+    int rows = 0;          // how many of them the box shows at once
+    SDL_Rect credits{};    // the box of the credits
+    SDL_Rect scrollBar{};  // its track; empty when everything fits
+    SDL_Rect thumb{};      // the part of the track standing for the lines shown
+    int maxScroll() const { return lines > rows ? lines - rows : 0; }
+};
+
+// The fixed-width face the credits are laid out in; `fallback` when none is installed.
+FontFiles MonoFonts(const FontFiles& fallback);
+
+// Draws the page onto a renderer with the credits, in `mono`, scrolled down by `scroll` lines
+// (bounded).
+EditionLayout DrawEdition(SDL_Renderer* renderer, TextRenderer& text, TextRenderer& mono,
+                          const EditionText& edition, int scroll);
+
+// The first line to show when the scroll bar's track is clicked at height y.
+int ScrollForBarClick(const EditionLayout& layout, int y);
 
 // Shows the window and waits until the player closes it.
 void RunEditionWindow(const EditionText& edition, const FontFiles& fonts);

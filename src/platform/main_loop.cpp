@@ -146,8 +146,10 @@ void MainLoop::run() {
         drawIfChanged();
     }
     for (;;) {
-        const int wait = WaitTimeoutMs(game_.clock.nowMs(), game_.scheduler.nextDeadline(),
-                                       mapper_.tooltipDeadline());
+        int wait = WaitTimeoutMs(game_.clock.nowMs(), game_.scheduler.nextDeadline(),
+                                 mapper_.tooltipDeadline());
+        const int audioWait = audio_ ? audio_->closeWhenIdle(SDL_GetTicks64()) : -1;
+        if (audioWait >= 0 && (wait < 0 || audioWait < wait)) wait = audioWait;
         if (!step(wait)) return;
     }
 }

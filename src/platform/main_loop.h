@@ -10,6 +10,7 @@
 #include "platform/input_mapper.h"
 #include "platform/main_window.h"
 #include "platform/screen_renderer.h"
+#include "platform/sdl_media_player.h"
 #include "ui/screen.h"
 
 namespace gnamm {
@@ -26,8 +27,10 @@ inline constexpr int kMaxWaitMs = 60'000;
 
 class MainLoop {
   public:
-    MainLoop(Game& game, MainWindow& window, ScreenRenderer& renderer)
-        : game_(game), window_(window), renderer_(renderer) {}
+    // audio, when given, has its device closed while the game is silent.
+    MainLoop(Game& game, MainWindow& window, ScreenRenderer& renderer,
+             SdlMediaPlayer* audio = nullptr)
+        : game_(game), window_(window), renderer_(renderer), audio_(audio) {}
 
     // Runs until the game has finished or the window is closed.
     void run();
@@ -46,6 +49,7 @@ class MainLoop {
     Game& game_;
     MainWindow& window_;
     ScreenRenderer& renderer_;
+    SdlMediaPlayer* audio_;
     InputMapper mapper_;
     std::optional<Screen> drawn_;  // the model as last drawn
     std::string drawnTooltip_;

@@ -1,6 +1,7 @@
 // Creating the window and switching it between full screen and windowed.
 #include "platform/main_window.h"
 
+#include <algorithm>
 #include <cstdlib>
 
 namespace gnamm::platform {
@@ -11,12 +12,17 @@ MainWindow::MainWindow(WindowMode mode, const std::filesystem::path& dataFolder)
     if (SDL_GetDesktopDisplayMode(0, &dm) == 0) {
         desktop_ = {dm.w, dm.h};
     } else {
-        desktop_ = {800, 600};
+        desktop_ = {kOpeningW, kOpeningH};
     }
+    // A window fits in what the desktop's panels leave free.
+    SDL_Rect usable;
+    usable_ = SDL_GetDisplayUsableBounds(0, &usable) == 0 && usable.w > 0 && usable.h > 0
+                  ? Size{std::min(usable.w, desktop_.w), std::min(usable.h, desktop_.h)}
+                  : desktop_;
     // Made at the desktop's own size: without a window manager the full-screen flag alone is
     // not applied, and a smaller window would take clicks at an offset. The flag itself comes
     // in finishOpening(), after the first frame.
-    const Size s = mode_.fullScreen ? desktop_ : WindowSizeFor(mode_, desktop_);
+    const Size s = mode_.fullScreen ? desktop_ : WindowSizeFor(mode_, usable_);
     const int pos = mode_.fullScreen ? 0 : static_cast<int>(SDL_WINDOWPOS_CENTERED);
     window_.reset(SDL_CreateWindow("Gnamm", pos, pos, s.w, s.h, SDL_WINDOW_RESIZABLE));
     if (!window_) return;
@@ -78,7 +84,7 @@ void MainWindow::apply() {
         SDL_SetWindowFullscreen(w, SDL_WINDOW_FULLSCREEN_DESKTOP);
     } else {
         SDL_SetWindowFullscreen(w, 0);
-        const Size s = WindowSizeFor(mode_, desktop_);
+        const Size s = WindowSizeFor(mode_, usable_);
         SDL_SetWindowSize(w, s.w, s.h);
         SDL_SetWindowPosition(w, SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED);
     }

@@ -36,7 +36,8 @@ class MainWindow {
 
     WindowMode mode_;
     std::filesystem::path dataFolder_;
-    Size desktop_;
+    Size desktop_;  // the whole screen, for full screen
+    Size usable_;   // what its panels leave free, for a window
     WindowPtr window_;
     RendererPtr renderer_;
 };

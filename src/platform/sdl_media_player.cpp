@@ -13,6 +13,7 @@ namespace {
 
 constexpr int kReservedChannels = 5;  // one for each WAV channel of the game
 constexpr int kMixerChannels = 8;
+constexpr int kSampleRate = 22050;
 
 bool IsMusic(Channel c) {
     return c == Channel::Musiche;
@@ -77,21 +78,76 @@ SdlMediaPlayer::SdlMediaPlayer(SoundResolver resolve) : resolve_(std::move(resol
     }
     Mix_Init(MIX_INIT_MID);
     if (const auto sf = FindSoundFont()) Mix_SetSoundFonts(sf->string().c_str());
-    // 2048 frames: a sound starts at most 46 ms late, which no one hears at a card table, and
-    // the mixer thread wakes half as often while the game waits for the player.
-    if (Mix_OpenAudio(44100, MIX_DEFAULT_FORMAT, 2, 2048) != 0) {
+    if (!reopenDevice()) {
         Mix_Quit();
         SDL_QuitSubSystem(SDL_INIT_AUDIO);
         SaySilent();
         return;
     }
+    available_ = true;
+}
+
+bool SdlMediaPlayer::reopenDevice() {
+    // At the rate of the game's own sounds (22050 Hz): opened at any other, every voice and
+    // noise would be resampled as it loads, which costs the game more than all else it does
+    // while the player thinks. 1024 frames: a sound starts at most 46 ms late, which no one
+    // hears at a card table.
+    if (Mix_OpenAudio(kSampleRate, MIX_DEFAULT_FORMAT, 2, 1024) != 0) return false;
     Mix_AllocateChannels(kMixerChannels);
     Mix_ReserveChannels(kReservedChannels);
     open_ = true;
+    sounded_ = true;  // counts as a sound: the device is not closed again straight away
+    return true;
+}
+
+void SdlMediaPlayer::closeDevice() {
+    Mix_HaltChannel(-1);
+    Mix_HaltMusic();
+    // Decoded sounds are let go with the device: music decoders close with it, and the device
+    // opened next may want samples of another format. A channel keeps its file and state, and
+    // its next Open or Play decodes the file again.
+    for (Slot& s : slots_) {
+        s.chunk.reset();
+        s.music.reset();
+        if (s.state == State::Playing || s.state == State::Paused) s.state = State::Stopped;
+    }
+    Mix_CloseAudio();
+    open_ = false;
+}
+
+bool SdlMediaPlayer::anySounding() const {
+    if (Mix_PlayingMusic() && !Mix_PausedMusic()) return true;
+    for (int c = 0; c < kReservedChannels; ++c) {
+        if (Mix_Playing(c) && !Mix_Paused(c)) return true;
+    }
+    return false;
+}
+
+int SdlMediaPlayer::closeWhenIdle(uint64_t nowMs) {
+    if (!open_) return -1;
+    // Looked at once a second while something sounds: the device closes two to three seconds
+    // after the last sound ended.
+    constexpr int kSoundingCheckMs = 1000;
+    if (sounded_ || anySounding()) {
+        sounded_ = false;
+        quietSince_ = nowMs;
+        return kSoundingCheckMs;
+    }
+    const uint64_t quiet = nowMs - quietSince_;
+    if (quiet < static_cast<uint64_t>(kIdleCloseMs)) {
+        return static_cast<int>(static_cast<uint64_t>(kIdleCloseMs) - quiet);
+    }
+    closeDevice();
+    return -1;
 }
 
 SdlMediaPlayer::~SdlMediaPlayer() {
-    if (!open_) return;
+    if (!available_) return;
+    if (!open_) {
+        Mix_Quit();
+        SDL_QuitSubSystem(SDL_INIT_AUDIO);
+        return;
+    }
     Mix_HaltChannel(-1);
     Mix_HaltMusic();
     for (Slot& s : slots_) {
@@ -129,6 +185,8 @@ void SdlMediaPlayer::open(Channel c, Slot& s) {
     if (s.state != State::Closed || s.file.empty()) return;
     const auto path = resolve_ ? resolve_(s.file) : std::nullopt;
     if (!path) return;
+    // Opened again here, before the sound is decoded and played, so that none of it is cut.
+    if (available_ && !open_ && !reopenDevice()) available_ = false;
     if (open_) {
         if (IsMusic(c)) {
             s.music.reset(Mix_LoadMUS(path->string().c_str()));
@@ -155,6 +213,12 @@ void SdlMediaPlayer::play(Channel c, Slot& s) {
             if (open_) IsMusic(c) ? Mix_ResumeMusic() : Mix_Resume(MixerChannel(c));
             break;
         case State::Stopped:
+            if (available_ && !s.chunk && !s.music) {
+                // Its decoded sound went with an idle device: decode it again.
+                s.state = State::Closed;
+                open(c, s);
+                if (s.state == State::Closed) return;
+            }
             if (open_) {
                 const int r = IsMusic(c) ? Mix_PlayMusic(s.music.get(), 0)
                                          : Mix_PlayChannel(MixerChannel(c), s.chunk.get(), 0);
@@ -163,6 +227,7 @@ void SdlMediaPlayer::play(Channel c, Slot& s) {
             break;
     }
     s.state = State::Playing;
+    sounded_ = true;
 }
 
 void SdlMediaPlayer::command(Channel channel, Command cmd) {

@@ -40,19 +40,20 @@ bool SaveWindowMode(const std::filesystem::path& dataFolder, const WindowMode& m
 }
 
 Size WindowSizeFor(const WindowMode& mode, Size desktop) {
-    const int maxW = std::max(desktop.w, kMinWindowW);
-    const int maxH = std::max(desktop.h, kMinWindowH);
-    if (mode.width >= kMinWindowW && mode.height >= kMinWindowH && mode.width <= maxW &&
-        mode.height <= maxH) {
+    const int maxW = desktop.w > 0 ? desktop.w : kOpeningW;
+    const int maxH = desktop.h > 0 ? desktop.h : kOpeningH;
+    const int minW = std::min(kOpeningW, maxW);
+    const int minH = std::min(kOpeningH, maxH);
+    if (mode.width >= minW && mode.height >= minH && mode.width <= maxW && mode.height <= maxH) {
         return {mode.width, mode.height};
     }
-    int h = std::max(maxH * 4 / 5, kMinWindowH);
+    int h = maxH * 4 / 5;
     int w = h * 4 / 3;
     if (w > maxW) {
         w = maxW;
         h = w * 3 / 4;
     }
-    return {std::max(w, kMinWindowW), std::max(h, kMinWindowH)};
+    return {std::clamp(w, minW, maxW), std::clamp(h, minH, maxH)};
 }
 
 }  // namespace gnamm::platform

@@ -16,6 +16,9 @@ inline constexpr const char* kWindowModeFile = "GnFinestra.txt";
 // The smallest window the layout is still legible in.
 inline constexpr int kMinWindowW = 400;
 inline constexpr int kMinWindowH = 300;
+// The smallest window the game opens in, on any desktop that holds it.
+inline constexpr int kOpeningW = 800;
+inline constexpr int kOpeningH = 600;
 
 struct WindowMode {
     bool fullScreen = true;
@@ -31,7 +34,11 @@ WindowMode LoadWindowMode(const std::filesystem::path& dataFolder);
 // False when it could not be written; the game goes on either way.
 bool SaveWindowMode(const std::filesystem::path& dataFolder, const WindowMode& mode);
 
-// A 4:3 window about four fifths of the desktop's height, unless the player's own size fits.
+// The size a window opens at on a desktop (its usable area): the player's own size while the
+// desktop holds it and it is no smaller than 800 x 600; otherwise a 4:3 window about four
+// fifths of the desktop's height. Never larger than the desktop, and never smaller than
+// 800 x 600 unless the desktop is: a size stored on another screen cannot put the window off
+// this one.
 struct Size {
     int w = 0, h = 0;
 };

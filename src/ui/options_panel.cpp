@@ -153,10 +153,15 @@ void ApplicaEffetto(Game& g, int i) {
             s.setInterval(Timer::Scegli6Carte, IntervalloMazziere(o.velocitaMazziere));
             s.setInterval(Timer::Scegli4CarteSulTavolo, IntervalloMazziere(o.velocitaMazziere));
             break;
-        case 15:
+        case 15: {
+            // A click during the pause between two pieces starts the pause again at its new
+            // length: left off, the next piece would never come.
+            const bool inPausa = s.isEnabled(Timer::Silenzio);
             s.disable(Timer::Silenzio);
             s.setInterval(Timer::Silenzio, IntervalloSilenzio(o.pausaMusiche));
+            if (inPausa) s.enable(Timer::Silenzio);
             break;
+        }
         default:
             break;
     }

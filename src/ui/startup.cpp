@@ -82,8 +82,9 @@ void Avvio(Game& g, int screenWidthTwips, int screenHeightTwips) {
         s.lblIstruzioni.text = std::string(data::kAvvisoDatiNonScrivibili);
     }
 
+    // The level panel's prompt blinks once the splash stops hiding it (InvioSplash): blinking
+    // unseen it would wake the game six times a second while the player types a name.
     g.scheduler.setInterval(Timer::LampeggiaScritta2, speeds::kLampeggia);
-    g.scheduler.enable(Timer::LampeggiaScritta2);
     s.FraSplash.visible = true;
     s.FraPannello[4].visible = true;
     g.scheduler.setInterval(Timer::Inserisci, speeds::kInserisci);
@@ -101,8 +102,9 @@ bool InvioSplash(Game& g) {
     s.txtNome.text = g.nome;
     data::SaveName(g.paths.data, g.nome);
     g.scheduler.disable(Timer::AudioSplash);
-    // The prompt blinks only on the splash.
+    // The prompt blinks only on the splash; the level panel's takes over.
     g.scheduler.disable(Timer::Inserisci);
+    g.scheduler.enable(Timer::LampeggiaScritta2);
     g.media.command(Channel::AudioSplash, Command::Prev);
     g.media.command(Channel::AudioSplash, Command::Close);
     if (g.opzioni.musiche) ScegliMusiche(g);

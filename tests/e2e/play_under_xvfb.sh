@@ -4,7 +4,12 @@
 # hall of fame opened and closed, the exit question answered, the edition window closed. Then
 # the player's name must be in the data folder of a throw-away HOME.
 #
-# Usage: play_under_xvfb.sh GNAMM_EXECUTABLE SCREENSHOT_FOLDER
+# Usage: play_under_xvfb.sh GNAMM_EXECUTABLE SCREENSHOT_FOLDER [SCREEN_SIZE]
+#
+# With a SCREEN_SIZE other than 1024x768 (say 1920x1080) the game is opened on a screen of that
+# size instead and checked for a table that keeps its shape: even margins in the table colour
+# beside it (or above and below it), a card of the hand as wide for its height as at 4:3, a
+# click reaching a photo through the offset.
 #
 # Every wait polls for a state on the screen, with a deadline; nothing sleeps blindly. The
 # positions are those of the design layout (12000 x 9000) at 1024x768, where the game opens
@@ -13,6 +18,7 @@ set -euo pipefail
 
 game=${1:?the gnamm executable}
 shots=${2:?a folder for the screenshots}
+screen=${3:-1024x768}
 mkdir -p "$shots"
 rm -f "$shots"/*.png
 
@@ -38,7 +44,7 @@ convert_bin=$(command -v convert-im6.q16 || echo /usr/bin/convert)
 
 # --- The X server, on a display number it chooses itself ------------------------------------
 exec 3>"$work/display"
-Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp -noreset >"$work/xvfb.log" 2>&1 &
+Xvfb -displayfd 3 -screen 0 "${screen}x24" -nolisten tcp -noreset >"$work/xvfb.log" 2>&1 &
 xvfb_pid=$!
 exec 3>&-
 for _ in $(seq 100); do
@@ -98,6 +104,97 @@ panel="490x660+268+54"    # the panels' common frame
 answer_yes=(423 350)      # the card under "Sì"
 caption_opzioni=(763 14)
 caption_classifica=(840 14)
+
+# --- Another shape of screen: the table unstretched between even margins --------------------
+if [ "$screen" != 1024x768 ]; then
+    window_up() { xdotool search --onlyvisible --name '^Gnamm$' >/dev/null 2>&1; }
+    sw=${screen%x*}
+    sh=${screen#*x}
+    # The table: the largest 4:3 area the screen holds, centred.
+    cw=$((sh * 4 / 3 < sw ? sh * 4 / 3 : sw))
+    ch=$((cw * 3 / 4))
+    ox=$(((sw - cw) / 2))
+    oy=$(((sh - ch) / 2))
+    # A point, and a region WxH+X+Y, of the 1024x768 layout as they land on this screen.
+    at() { echo $((ox + $1 * cw / 1024)) $((oy + $2 * ch / 768)); }
+    region() {
+        local w h x y
+        IFS='x+' read -r w h x y <<<"$1"
+        echo "$((w * cw / 1024))x$((h * ch / 768))+$((ox + x * cw / 1024))+$((oy + y * ch / 768))"
+    }
+    # Mean colour and spread of a region: one plain colour has no spread.
+    colour_of() { "$convert_bin" "$work/screen.png" -crop "$1" +repage -format '%[fx:int(255*mean.r)],%[fx:int(255*mean.g)],%[fx:int(255*mean.b)]' info:; }
+    plain() { awk -v s="$("$convert_bin" "$work/screen.png" -crop "$1" +repage -format '%[fx:standard_deviation]' info:)" 'BEGIN { exit !(s < 0.002) }'; }
+    # Beside a table narrower than the screen, or above and below one lower than it.
+    margins_even() {
+        local one other
+        if ((ox > 0)); then
+            one="${ox}x${sh}+0+0" other="${ox}x${sh}+$((ox + cw))+0"
+        elif ((oy > 0)); then
+            one="${sw}x${oy}+0+0" other="${sw}x${oy}+0+$((oy + ch))"
+        else
+            return 0 # a 4:3 screen: the table fills it
+        fi
+        plain "$one" || fail "the first margin is not one plain colour"
+        plain "$other" || fail "the second margin is not one plain colour"
+        [ "$(colour_of "$one")" = "$(colour_of "$other")" ] ||
+            fail "the margins differ: $(colour_of "$one") and $(colour_of "$other")"
+    }
+    # Where what is not margin begins and ends across the screen (ImageMagick's trim box).
+    content_box() { "$convert_bin" "$work/screen.png" -fuzz 2% -format '%@' info:; }
+
+    home="$work/home"
+    mkdir -p "$home"
+    HOME="$home" XDG_DATA_HOME="" XDG_CONFIG_HOME="" SDL_AUDIODRIVER=dummy \
+        "$game" >"$work/game.log" 2>&1 &
+    game_pid=$!
+    until_screen "game window" window_up
+    until_screen "splash" brighter_than "$(region 300x30+362+566)" 0.9
+    keep splash
+    margins_even
+    # The splash fills the table exactly: the rest is margin.
+    if ((ox > 0)); then
+        box=$(content_box)
+        IFS='x+' read -r bw bh bx _ <<<"$box"
+        ((bw >= cw - 2 && bw <= cw + 2 && bx >= ox - 1 && bx <= ox + 1 && bh >= ch - 2)) ||
+            fail "the splash covers $box, not ${cw}x${ch}+${ox}+${oy}"
+    fi
+    cp "$work/screen.png" "$work/splash.png"
+
+    xdotool type --delay 40 "Largo"
+    xdotool key Return
+    until_screen "level panel" differs_from "$work/splash.png" "$(region 490x660+268+54)" 20000
+    keep levels
+    # 'Honest' Zeb's photo, clicked through the offset of the margin.
+    read -r px py <<<"$(at 666 215)"
+    xdotool mousemove "$px" "$py" click 1
+    timeout=30
+    until_screen "deal" card_face_at "$(region 129x185+287+553)"
+    sleep 1 # the rest of the deal
+    shot
+    keep table
+    margins_even
+    # The human's first card keeps its shape: as wide for its height as at 4:3.
+    card=$("$convert_bin" "$work/screen.png" -crop "$(region 145x201+279+545)" +repage -fuzz 8% \
+        -fill black +opaque white -fill white -opaque white -format '%@' info:)
+    IFS='x+' read -r kw kh _ _ <<<"$card"
+    # (Stretched to the screen's width it would be a third wider.)
+    awk -v w="$kw" -v h="$kh" -v eh=$((185 * ch / 768)) \
+        'BEGIN { r = w / h - 129 / 185; exit !(r > -0.03 && r < 0.03 && h > 0.92 * eh && h < 1.08 * eh) }' ||
+        fail "the card is ${kw}x${kh}, not $((129 * cw / 1024))x$((185 * ch / 768)) as the table's scale wants"
+    # The caption bar reaches the table's right edge and stops there.
+    if ((ox > 0)); then
+        box=$(content_box)
+        IFS='x+' read -r bw _ bx _ <<<"$box"
+        ((bx + bw >= ox + cw - 2 && bx + bw <= ox + cw + 1)) ||
+            fail "the table's content ends at $((bx + bw)), not at $((ox + cw))"
+    fi
+    kill "$game_pid" 2>/dev/null || true
+    wait "$game_pid" 2>/dev/null || true
+    game_pid=""
+    echo "e2e: a ${screen} screen shows the table unstretched between even margins; screenshots in $shots"
+    exit 0
+fi
 
 # --- The game, with a HOME of its own and no sound device -----------------------------------
 home="$work/home"

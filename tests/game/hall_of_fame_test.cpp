@@ -272,6 +272,34 @@ TEST_F(HallOfFameTest, TheCaptionTogglesThePanelAndTheCover) {
     EXPECT_FALSE(g.screen.lblCopriCarte.visible);
 }
 
+TEST_F(HallOfFameTest, ClosingThePanelDuringPlayLetsTheIndicatorGoUnlessASoundRuns) {
+    // A remark under way when the panel opens ends while it shows: the indicator stays taken.
+    g.suoni.spia.busy = true;
+    g.scheduler.setInterval(Timer::DurataGnammH, 700);
+    g.scheduler.enable(Timer::DurataGnammH);
+    ToggleClassifica(g);
+    AdvanceVirtualTime(g, clock, 700);
+    EXPECT_TRUE(g.suoni.spia.busy);
+    // Closed again, Nonno Zeb may speak: nothing holds the indicator any more.
+    ToggleClassifica(g);
+    EXPECT_TRUE(g.suoni.spia.free());
+
+    // A capture noise or a saloon sound still playing keeps it until its own end.
+    for (const bool saloon : {false, true}) {
+        g.suoni.spia.busy = true;
+        g.suoni.spia.ambiente = saloon ? 7 : 0;
+        const Timer fine = saloon ? Timer::DurataAmbiente : Timer::Presa;
+        g.scheduler.setInterval(fine, 365);
+        g.scheduler.enable(fine);
+        ToggleClassifica(g);
+        ToggleClassifica(g);
+        EXPECT_TRUE(g.suoni.spia.busy) << saloon;
+        AdvanceVirtualTime(g, clock, 365);
+        EXPECT_TRUE(g.suoni.spia.free()) << saloon;
+        g.scheduler.disable(Timer::Ambiente);
+    }
+}
+
 TEST_F(HallOfFameTest, OnALargerScreenThePanelOpensWhereTheLayoutPutIt) {
     g.screen.widthTwips = 24000;
     g.screen.heightTwips = 18000;

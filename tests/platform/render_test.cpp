@@ -275,14 +275,19 @@ TEST_P(RenderAtSize, TheGamesOwnBubbleShowsItsWords) {
 INSTANTIATE_TEST_SUITE_P(Sizes, RenderAtSize,
                          ::testing::Values(std::pair{800, 600}, std::pair{1600, 1200}));
 
-TEST(Render, AWideScreenStretchesTheTableAcross) {
+TEST(Render, AWideScreenCentresTheTableUnstretchedBetweenMarginsOfTheTableColour) {
     Canvas canvas(1920, 1080);
     const Screen s = Table({10});
     canvas.draw(s);
-    const Rect r = canvas.scale().toPixels(s.ImgCarta[10].rect);
-    EXPECT_EQ(r.x, 1291);  // 8070 * 1920 / 12000
-    EXPECT_EQ(r.y, 439);   // 3660 * 1080 / 9000
+    const Rect design = s.ImgCarta[10].rect;
+    const Rect r = canvas.scale().toPixels(design);
+    EXPECT_EQ(r.x, 240 + 968);  // the margin, then 8070 * 1080 / 9000
+    EXPECT_EQ(r.y, 439);        // 3660 * 1080 / 9000
+    EXPECT_NEAR(static_cast<double>(r.w) / r.h, static_cast<double>(design.w) / design.h, 0.01);
     EXPECT_EQ(canvas.at(r.x + r.w / 2, r.y + r.h / 2), ExpectedFace(10));
+    for (const int x : {0, 239, 1680, 1919})
+        for (const int y : {0, 540, 1079})
+            EXPECT_EQ(canvas.at(x, y), s.windowBack) << x << "," << y;
 }
 
 TEST(Render, APickedTableCardIsOutlinedInThePickColourThreePixelsWideOrMore) {

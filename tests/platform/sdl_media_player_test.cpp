@@ -96,6 +96,37 @@ TEST_F(MediaPlayerTest, TheChannelCommandsStartPauseRewindAndRelease) {
     EXPECT_EQ(p.state(Channel::Rumori), S::Closed);
 }
 
+TEST_F(MediaPlayerTest, TheDeviceClosesAfterTwoQuietSecondsAndTheNextSoundOpensIt) {
+    SdlMediaPlayer p(resolver());
+    ASSERT_TRUE(p.deviceOpen());
+    using S = SdlMediaPlayer::State;
+    // A sound already open but not yet played, as between Open and Play.
+    p.setFile(Channel::Rumori, "\\Zeb\\S01.wav");
+    p.command(Channel::Rumori, Command::Open);
+    EXPECT_EQ(p.closeWhenIdle(10'000), 1000);  // opening counts as sounding
+    EXPECT_EQ(p.closeWhenIdle(11'000), 1000);  // quiet for 1 s of the 2
+    EXPECT_EQ(p.closeWhenIdle(11'500), 500);
+    EXPECT_EQ(p.closeWhenIdle(12'000), -1);
+    EXPECT_FALSE(p.deviceOpen());
+    EXPECT_TRUE(p.hasDevice());
+
+    // The next sound opens the device first and plays from its start.
+    p.setFile(Channel::Commenti, "\\Zeb\\S01.wav");
+    p.command(Channel::Commenti, Command::Open);
+    EXPECT_TRUE(p.deviceOpen());
+    p.command(Channel::Commenti, Command::Play);
+    EXPECT_EQ(p.state(Channel::Commenti), S::Playing);
+    EXPECT_TRUE(Mix_Playing(3));
+    // While it sounds (3 s) the device stays open however long the check waits.
+    EXPECT_EQ(p.closeWhenIdle(20'000), 1000);
+    EXPECT_EQ(p.closeWhenIdle(30'000), 1000);
+    EXPECT_TRUE(p.deviceOpen());
+    // The sound opened before the device closed plays too, decoded again.
+    p.command(Channel::Rumori, Command::Play);
+    EXPECT_EQ(p.state(Channel::Rumori), S::Playing);
+    EXPECT_TRUE(Mix_Playing(0));
+}
+
 TEST_F(MediaPlayerTest, MissingOrBrokenFilesLeaveTheChannelClosedAndPlayGoesOn) {
     SdlMediaPlayer p(resolver());
     using S = SdlMediaPlayer::State;
@@ -162,6 +193,15 @@ TEST_F(MediaPlayerTest, MusicPlaysMidiThroughTheSoundFont) {
     p.command(Channel::Musiche, Command::Close);
     EXPECT_FALSE(Mix_PlayingMusic());
     EXPECT_EQ(p.state(Channel::Commenti), S::Playing);
+
+    // The synthesizer closes with an idle device and starts again with the next piece.
+    p.command(Channel::Commenti, Command::Prev);
+    for (const uint64_t t : {0, 1000, 2000, 3000}) p.closeWhenIdle(t);
+    ASSERT_FALSE(p.deviceOpen());
+    p.command(Channel::Musiche, Command::Open);
+    p.command(Channel::Musiche, Command::Play);
+    EXPECT_EQ(p.state(Channel::Musiche), S::Playing);
+    EXPECT_TRUE(Mix_PlayingMusic());
 }
 
 }  // namespace

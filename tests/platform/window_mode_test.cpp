@@ -35,16 +35,26 @@ TEST(WindowMode, AbsurdSizesAreForgottenButTheModeKept) {
     EXPECT_EQ(ParseWindowMode("#FALSE#\r\n900\r\n700\r\n"), (WindowMode{false, 900, 700}));
 }
 
-TEST(WindowMode, AFreshWindowIsFourThirdsAndFitsTheDesktop) {
-    const Size s = WindowSizeFor(WindowMode{false, 0, 0}, {1920, 1080});
-    EXPECT_EQ(s.h, 864);
-    EXPECT_EQ(s.w, 1152);
-    const Size narrow = WindowSizeFor(WindowMode{false, 0, 0}, {1000, 1200});
-    EXPECT_LE(narrow.w, 1000);
-    EXPECT_EQ(narrow.w * 3, narrow.h * 4);
-    // The player's own size is kept while the desktop holds it.
-    EXPECT_EQ(WindowSizeFor(WindowMode{false, 700, 650}, {1920, 1080}).w, 700);
-    EXPECT_EQ(WindowSizeFor(WindowMode{false, 2500, 1400}, {1920, 1080}).w, 1152);
+TEST(WindowMode, TheWindowOpensWithinTheDesktopAndNoSmallerThan800x600) {
+    struct Case {
+        WindowMode stored;
+        Size desktop;
+        Size expected;
+    };
+    for (const Case& c : {
+             Case{{false, 0, 0}, {1920, 1080}, {1152, 864}},        // fresh: 4:3, 4/5 high
+             Case{{false, 900, 700}, {1920, 1080}, {900, 700}},     // the player's own size
+             Case{{false, 2500, 1400}, {1920, 1080}, {1152, 864}},  // stored on a larger screen
+             Case{{false, 1900, 1000}, {1366, 728}, {800, 600}},    // ... on a small one
+             Case{{false, 640, 480}, {1920, 1080}, {1152, 864}},    // too small to open in
+             Case{{false, 0, 0}, {1024, 700}, {800, 600}},          // 4/5 would be under 800x600
+             Case{{false, 0, 0}, {1000, 1200}, {1000, 750}},        // a tall desktop
+             Case{{false, 700, 500}, {720, 520}, {720, 520}},       // a desktop under 800x600
+         }) {
+        const Size s = WindowSizeFor(c.stored, c.desktop);
+        EXPECT_EQ(s.w, c.expected.w) << c.stored.width << "x" << c.stored.height;
+        EXPECT_EQ(s.h, c.expected.h) << c.stored.width << "x" << c.stored.height;
+    }
 }
 
 }  // namespace

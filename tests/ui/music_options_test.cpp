@@ -30,6 +30,24 @@ TEST_F(MusicheOpzioni, MusicOffStopsThePieceAtOnce) {
     EXPECT_EQ(media.log().back().command, Command::Close);
 }
 
+TEST_F(MusicheOpzioni, ChangingThePauseDuringTheSilenceRestartsItAtTheNewLength) {
+    g.opzioni.musiche = false;
+    clic(6);
+    avanza(int64_t{1000} * g.suoni.contaMusiche);  // the piece's seconds counted down
+    ASSERT_TRUE(g.scheduler.isEnabled(Timer::Silenzio));
+    avanza(10'000);
+    clic(15);  // "Middle" -> "Long"
+    EXPECT_EQ(g.opzioni.pausaMusiche, PausaMusiche::Long);
+    avanza(59'999);
+    EXPECT_EQ(media.played(Channel::Musiche).size(), 1u);
+    avanza(1);
+    EXPECT_EQ(media.played(Channel::Musiche).size(), 2u);
+    // Outside the pause a click only sets the length of the next one.
+    clic(15);  // "Long" -> "Short"
+    EXPECT_FALSE(g.scheduler.isEnabled(Timer::Silenzio));
+    EXPECT_EQ(g.scheduler.interval(Timer::Silenzio), 15'000);
+}
+
 class MusicheAvvio : public test_ui::UiTest {};
 
 TEST_F(MusicheAvvio, TheMusicStartsWithTheNameWhenWanted) {

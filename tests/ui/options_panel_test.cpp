@@ -84,17 +84,6 @@ TEST_F(OpzioniPanel, ImpatienceNeverUrgesAPlayerWithNothingToPlay) {
     EXPECT_FALSE(g.scheduler.isEnabled(Timer::Impazienza));
 }
 
-TEST_F(OpzioniPanel, MusicPauseStopsTheSilenceAndSetsItsLength) {
-    g.scheduler.setInterval(Timer::Silenzio, 30000);
-    g.scheduler.enable(Timer::Silenzio);
-    clic(15);
-    EXPECT_EQ(g.screen.lblOpzioni[15].text, "Long");
-    EXPECT_EQ(intervallo(Timer::Silenzio), 60000);
-    EXPECT_FALSE(g.scheduler.isEnabled(Timer::Silenzio));
-    clic(15);
-    EXPECT_EQ(intervallo(Timer::Silenzio), 15000);
-}
-
 TEST_F(OpzioniPanel, SaloonOnRestartsTheAmbience) {
     g.opzioni.rumoriSaloon = false;
     clic(4);

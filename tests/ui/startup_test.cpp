@@ -45,7 +45,8 @@ TEST_F(AvvioTest, AFreshDataFolderStartsOnTheSplashWithTheLevelChoiceBehind) {
     EXPECT_EQ(g.screen.FraQuando.rect.y, 3450);
     EXPECT_TRUE(g.scheduler.isEnabled(Timer::Inserisci));
     EXPECT_TRUE(g.scheduler.isEnabled(Timer::AudioSplash));
-    EXPECT_TRUE(g.scheduler.isEnabled(Timer::LampeggiaScritta2));
+    // The level panel's prompt blinks once the splash no longer hides it.
+    EXPECT_FALSE(g.scheduler.isEnabled(Timer::LampeggiaScritta2));
     EXPECT_EQ(g.screen.lblRegole[5].text, "1 - Caratteristiche del Gioco");
     EXPECT_EQ(g.screen.lblIstruzioni.text, "");
 }
@@ -207,6 +208,7 @@ TEST_F(AvvioTest, EnterWithANameStoresItAndLeavesTheLevelChoice) {
     EXPECT_FALSE(g.scheduler.isEnabled(Timer::AudioSplash));
     EXPECT_EQ(comandi(Channel::AudioSplash, Command::Close), 1);
     EXPECT_TRUE(g.screen.FraPannello[4].visible);
+    EXPECT_TRUE(g.scheduler.isEnabled(Timer::LampeggiaScritta2));
     EXPECT_TRUE(media.played(Channel::Musiche).empty());
     // The splash is gone: the name box takes no more typing.
     g.textInput("x");
