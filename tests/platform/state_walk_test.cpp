@@ -18,6 +18,7 @@
 #include "game/capture_rules.h"
 #include "game/hall_of_fame.h"
 #include "game/timers.h"
+#include "platform/scale.h"
 #include "platform/screen_renderer.h"
 #include "platform/z_order.h"
 #include "sdl_fixture.h"
@@ -182,7 +183,9 @@ TEST_P(StateWalk, EveryElementOfEveryStateHasItsPlaceAndItsTextFits) {
     data::SaveRanking(dati.dati(), classifica);
     data::SaveAlbo(dati.dati(),
                    {RigaAlbo(1, std::string(kNome), "'Cheat' Zeb", 3, 2, 31, 12, 2026, 23, 59)});
-    Avvio(g, w * 15, h * 15);
+    // As the window does: the layout fitted to the largest 4:3 area, the margins beside it.
+    const CanvasTwips canvas = FittedCanvas(w, h);
+    Avvio(g, canvas.w, canvas.h);
     g.screen.txtNome.text.clear();
     g.textInput(kNome);
     guarda("splash");
