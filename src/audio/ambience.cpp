@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <array>
 
+#include "audio/sounds.h"
 #include "data/asset_catalog.h"
 #include "game/game.h"
 
@@ -43,17 +44,16 @@ SuonoSaloon SuonoAmbiente(int k, bool musica) {
 void Ambiente(Game& g) {
     const int k = g.estrazione(30);
     if (g.suoni.spia.busy) return;
-    g.suoni.spia.busy = true;
+    OccupaSpia(g);
     g.media.command(Channel::Ambiente, Command::Prev);
     g.media.command(Channel::Ambiente, Command::Close);
     g.scheduler.disable(Timer::DurataAmbiente);
     const SuonoSaloon s = SuonoAmbiente(k, g.scheduler.isEnabled(Timer::Musiche));
     g.suoni.spia.ambiente = s.numero;
     g.media.setFile(Channel::Ambiente, assets::SaloonSound(s.file));
-    g.scheduler.setInterval(Timer::DurataAmbiente, s.durataMs);
     g.media.command(Channel::Ambiente, Command::Open);
     g.media.command(Channel::Ambiente, Command::Play);
-    g.scheduler.enable(Timer::DurataAmbiente);
+    g.scheduler.start(Timer::DurataAmbiente, s.durataMs);
 }
 
 void OnAmbiente(Game& g) {
@@ -67,10 +67,9 @@ void OnAmbiente(Game& g) {
 
 void OnDurataAmbiente(Game& g) {
     g.scheduler.disable(Timer::DurataAmbiente);
-    if (!g.screen.FraPannello[3].visible) g.suoni.spia.busy = false;
+    LiberaSpiaFuoriAlbo(g);
     g.suoni.spia.ambiente = 0;
-    g.scheduler.setInterval(Timer::Ambiente, 3000 + 1000 * g.estrazione(7));
-    g.scheduler.enable(Timer::Ambiente);
+    g.scheduler.start(Timer::Ambiente, 3000 + 1000 * g.estrazione(7));
 }
 
 void FermaAmbiente(Game& g) {
@@ -80,7 +79,7 @@ void FermaAmbiente(Game& g) {
     // number, which keeps the next deal from freeing it) for good.
     if (g.suoni.spia.ambiente != 0) {
         g.suoni.spia.ambiente = 0;
-        if (!g.screen.FraPannello[3].visible) g.suoni.spia.busy = false;
+        LiberaSpiaFuoriAlbo(g);
     }
 }
 

@@ -5,6 +5,7 @@
 #include <array>
 
 #include "data/asset_catalog.h"
+#include "game/draw_cycle.h"
 #include "game/game.h"
 #include "game/speeds.h"
 
@@ -18,24 +19,8 @@ constexpr std::array<int, kNumeroMusiche> kSecondi = {
 
 int EstraiMusica(Game& g) {
     SoundState& s = g.suoni;
-    // A generator stuck on one value must not hang the game: after many misses the first
-    // unplayed track is taken.
-    constexpr int kTentativi = 1000;
-    for (int tentativo = 0;; ++tentativo) {
-        if (s.numeroMusiche >= kNumeroMusiche) {
-            s.numeroMusiche = 0;
-            s.musicaSuonata.fill(false);
-        }
-        int k = g.estrazione(kNumeroMusiche);
-        if (s.musicaSuonata[static_cast<size_t>(k)]) {
-            if (tentativo < kTentativi) continue;
-            k = 1;
-            while (s.musicaSuonata[static_cast<size_t>(k)]) ++k;
-        }
-        s.musicaSuonata[static_cast<size_t>(k)] = true;
-        ++s.numeroMusiche;
-        return k;
-    }
+    return EstraiSenzaRipetere(s.numeroMusiche, s.musicaSuonata, kNumeroMusiche,
+                               [&g](int n) { return g.estrazione(n); });
 }
 
 }  // namespace
@@ -53,8 +38,7 @@ void ScegliMusiche(Game& g) {
     g.media.setFile(Channel::Musiche, assets::MusicTrack(k));
     g.media.command(Channel::Musiche, Command::Open);
     g.media.command(Channel::Musiche, Command::Play);
-    g.scheduler.setInterval(Timer::Musiche, speeds::kMusiche);
-    g.scheduler.enable(Timer::Musiche);
+    g.scheduler.start(Timer::Musiche, speeds::kMusiche);
     g.suoni.musica = k;
 }
 
@@ -71,8 +55,7 @@ void OnMusiche(Game& g) {
     if (--g.suoni.contaMusiche > 0) return;
     g.suoni.contaMusiche = 0;
     g.scheduler.disable(Timer::Musiche);
-    g.scheduler.setInterval(Timer::Silenzio, IntervalloSilenzio(g.opzioni.pausaMusiche));
-    g.scheduler.enable(Timer::Silenzio);
+    g.scheduler.start(Timer::Silenzio, IntervalloSilenzio(g.opzioni.pausaMusiche));
 }
 
 void OnSilenzio(Game& g) {

@@ -1,3 +1,6 @@
+// src/audio owns the sound indicator, the six channels behind MediaPlayer, the card noises, the
+// music and the saloon ambience. It may include data/ and game/; never ui/ or platform/.
+//
 // State of the sound system: the sound indicator SpiaSuoni and the music cycle.
 #pragma once
 
@@ -10,7 +13,7 @@ enum class FotoImpazienza { Black, Green, Magenta };
 
 // The shared lock that keeps remarks, ambience and noises from talking over each other.
 struct SpiaSuoni {
-    bool busy = false;  // red when true, white when free
+    bool busy = false;  // red when true, white when free; set by OccupaSpia and LiberaSpia
     int ambiente = 0;   // number 1..30 of the saloon sound playing; 0 = none
     FotoImpazienza foto = FotoImpazienza::Black;
     bool bordo = false;  // the last-capture remark was already given in this walk

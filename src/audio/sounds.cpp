@@ -6,10 +6,6 @@
 #include "game/speeds.h"
 
 namespace gnamm {
-namespace {
-constexpr int kDurataImpazienzaFirst = 1000;
-}  // namespace
-
 void AvviaSuono(Game& g, Channel channel, std::string_view file) {
     // Rewinding and closing first stops whatever the channel was playing, so a new noise
     // never waits for the last one.
@@ -32,41 +28,35 @@ void ChiudiSuoni(Game& g) {
 
 void SuonoClic(Game& g) {
     AvviaSuono(g, Channel::Rumori, assets::kClic);
-    g.scheduler.setInterval(Timer::Carta, speeds::kCarta);
-    g.scheduler.enable(Timer::Carta);
+    g.scheduler.start(Timer::Carta, speeds::kCarta);
 }
 
 void RumoreGioco(Game& g) {
     const int k = g.estrazione(3);
     AvviaSuono(g, Channel::Rumori, assets::PlayNoise(k));
-    g.scheduler.setInterval(Timer::Rumoregioco, speeds::kRumoregioco);
-    g.scheduler.enable(Timer::Rumoregioco);
+    g.scheduler.start(Timer::Rumoregioco, speeds::kRumoregioco);
 }
 
 void OnCarta(Game& g) {
-    g.suoni.spia.busy = false;
+    LiberaSpia(g);
     g.scheduler.disable(Timer::Carta);
 }
 
+void OccupaSpia(Game& g) { g.suoni.spia.busy = true; }
+
+void LiberaSpia(Game& g) { g.suoni.spia.busy = false; }
+
+void LiberaSpiaFuoriAlbo(Game& g) {
+    if (!g.screen.FraPannello[3].visible) LiberaSpia(g);
+}
+
 void IntervalliInizialiSuoni(Game& g) {
-    // Several callers enable these timers without setting an interval, and a timer with none
-    // would never fire.
-    Scheduler& s = g.scheduler;
-    s.setInterval(Timer::DurataGnammH, speeds::kDurataGnammHFirst);
-    s.setInterval(Timer::AssoBevuto, speeds::kAssoBevutoFirst);
-    s.setInterval(Timer::Impazienza, speeds::kImpazienzaVeryImpatient);
-    s.setInterval(Timer::DurataImpazienza, kDurataImpazienzaFirst);
-    s.setInterval(Timer::Carta, speeds::kCarta);
-    s.setInterval(Timer::Rumoregioco, speeds::kRumoregioco);
-    s.setInterval(Timer::Ambiente, speeds::kAmbienteFirst);
-    s.setInterval(Timer::DurataAmbiente, speeds::kDurataAmbienteFirst);
-    s.setInterval(Timer::Musiche, speeds::kMusiche);
-    s.setInterval(Timer::Silenzio, speeds::kSilenzioMiddle);
+    for (const auto& [timer, ms] : speeds::kIntervalliIniziali) g.scheduler.setInterval(timer, ms);
 }
 
 void OnRumoregioco(Game& g) {
     g.scheduler.disable(Timer::Rumoregioco);
-    g.suoni.spia.busy = false;
+    LiberaSpia(g);
 }
 
 void LiberaSpiaSeTace(Game& g) {
@@ -78,7 +68,7 @@ void LiberaSpiaSeTace(Game& g) {
                           Timer::Scegli4CarteSulTavolo, Timer::Scegli6Carte, Timer::Esci}) {
         if (g.scheduler.isEnabled(t)) return;
     }
-    g.suoni.spia.busy = false;
+    LiberaSpia(g);
 }
 
 }  // namespace gnamm

@@ -10,6 +10,14 @@ namespace gnamm {
 class Game;
 struct TableState;
 
+// The sound indicator SpiaSuoni is taken while a noise, a remark or a saloon sound plays, so
+// that nothing talks over it; only these write it.
+void OccupaSpia(Game& g);
+void LiberaSpia(Game& g);
+// Frees the indicator unless the hall of fame panel shows: it holds the indicator for as long
+// as it is up, so that nothing talks over the end of a Torneo.
+void LiberaSpiaFuoriAlbo(Game& g);
+
 // Starts an asset on a channel: rewind, close, set the file, open, play.
 void AvviaSuono(Game& g, Channel channel, std::string_view file);
 // Stops, rewinds and closes the noise, ambience, impatience and comment channels.

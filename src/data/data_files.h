@@ -1,3 +1,7 @@
+// src/data owns the quoted-item file format, the asset names and the four Dati files. It is
+// the bottom layer: it includes only the standard library and game/'s pure value types
+// (card.h, options.h, speeds.h).
+//
 // The four Dati files: settings (GnImpo.txt), player name (GnNome.txt), ranking (GnClass.txt)
 // and hall of fame (GnAlbo.txt).
 //
@@ -16,6 +20,7 @@
 #include <vector>
 
 #include "game/options.h"
+#include "game/speeds.h"
 
 namespace gnamm::data {
 
@@ -53,14 +58,14 @@ struct SideBoxSetting {
 
 // The eight stored intervals in milliseconds, in file order. Fresh: the Middle values.
 struct StoredIntervals {
-    int silenzio = 30000;
-    int effettuaMossaPC = 600;
-    int ritardoMossaPC = 600;
-    int ultimeCarte = 600;
-    int muoviHAutomatico = 750;
-    int scompaionoCarteH = 600;
-    int scegli6Carte = 200;
-    int scegli4CarteSulTavolo = 200;
+    int silenzio = speeds::kSilenzioMiddle;
+    int effettuaMossaPC = speeds::kZebMiddle;
+    int ritardoMossaPC = speeds::kZebMiddle;
+    int ultimeCarte = speeds::kGiocoMiddle;
+    int muoviHAutomatico = speeds::kTerzaCartaMiddle;
+    int scompaionoCarteH = speeds::kGiocoMiddle;
+    int scegli6Carte = speeds::kMazziereMiddle;
+    int scegli4CarteSulTavolo = speeds::kMazziereMiddle;
 };
 
 // A stored interval outside this range is not trusted (the fresh value is used).

@@ -101,16 +101,15 @@ void OnScompaionoCarteH(Game& g) {
 }
 
 void SuonoPresa(Game& g) {
-    g.suoni.spia.busy = true;
+    OccupaSpia(g);
     AvviaSuono(g, Channel::Rumori, assets::kPresa);
-    g.scheduler.setInterval(Timer::Presa, speeds::kPresa);
-    g.scheduler.enable(Timer::Presa);
+    g.scheduler.start(Timer::Presa, speeds::kPresa);
 }
 
 void OnPresa(Game& g) {
     g.scheduler.disable(Timer::Presa);
     // While the hall of fame is on screen the indicator stays taken.
-    if (!g.screen.FraPannello[3].visible) g.suoni.spia.busy = false;
+    LiberaSpiaFuoriAlbo(g);
 }
 
 void CommentoAssoBevuto(Game& g) {
@@ -121,14 +120,13 @@ void CommentoAssoBevuto(Game& g) {
     const Commento c = remarks::AssoBevuto(g.persona.assoBevuto);
     g.screen.lblCommenti.text = c.testo;
     g.screen.ImgFumetto.picture = c.fumetto;
-    g.scheduler.setInterval(Timer::AssoBevuto, c.durataMs);
     g.media.setFile(Channel::Commenti, c.voce);
     g.media.command(Channel::Commenti, Command::Open);
     g.media.command(Channel::Commenti, Command::Play);
     g.screen.lblCommenti.visible = true;
     g.screen.ImgFumetto.visible = true;
     g.screen.ImgRiquadro[0].picture = c.foto;
-    g.scheduler.enable(Timer::AssoBevuto);
+    g.scheduler.start(Timer::AssoBevuto, c.durataMs);
 }
 
 }  // namespace gnamm

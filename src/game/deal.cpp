@@ -79,10 +79,7 @@ void MescolaCarte(Game& g) {
     g.screen.ImgCarta[kPostoMazzo].visible = true;
     g.screen.ShpCarta[kPostoMazzo].visible = true;
     t.assoInTavola = false;
-
-    g.scheduler.setInterval(Timer::Scegli4CarteSulTavolo,
-                            IntervalloMazziere(g.opzioni.velocitaMazziere));
-    g.scheduler.enable(Timer::Scegli4CarteSulTavolo);
+    g.scheduler.start(Timer::Scegli4CarteSulTavolo, IntervalloMazziere(g.opzioni.velocitaMazziere));
 }
 
 void Scegli4CarteSulTavolo(Game& g) {
@@ -118,11 +115,10 @@ void OnScegli4CarteSulTavolo(Game& g) {
     // The deal holds the indicator only when no saloon sound does; it gives back only what it
     // took, so a saloon sound still playing keeps it.
     const bool presa = spia.ambiente == 0;
-    if (presa) spia.busy = true;
+    if (presa) OccupaSpia(g);
     Scegli6Carte(g);
-    g.scheduler.setInterval(Timer::Scegli6Carte, IntervalloMazziere(g.opzioni.velocitaMazziere));
-    g.scheduler.enable(Timer::Scegli6Carte);
-    if (presa) spia.busy = false;
+    g.scheduler.start(Timer::Scegli6Carte, IntervalloMazziere(g.opzioni.velocitaMazziere));
+    if (presa) LiberaSpia(g);
 }
 
 int AvanzaDistribuzione(Player mazziere, int place) {
@@ -170,7 +166,7 @@ void RumoreDistribuzione(Game& g) {
     g.media.setFile(Channel::Rumori, assets::DealNoise(k));
     SpiaSuoni& spia = g.suoni.spia;
     if (spia.ambiente != 0) return;
-    spia.busy = true;
+    OccupaSpia(g);
     g.media.command(Channel::Rumori, Command::Open);
     g.media.command(Channel::Rumori, Command::Play);
 }
@@ -207,7 +203,7 @@ void OnScegli6Carte(Game& g) {
     ++t.manche;
     g.scheduler.disable(Timer::Scegli6Carte);
     SpiaSuoni& spia = g.suoni.spia;
-    if (spia.ambiente == 0 && !g.scheduler.isEnabled(Timer::DurataGnammH)) spia.busy = false;
+    if (spia.ambiente == 0 && !g.scheduler.isEnabled(Timer::DurataGnammH)) LiberaSpia(g);
     t.carteInManoAdH = 3;
     t.carteInManoAPC = 3;
     // 'Cunning' Zeb turns honest and dishonest from one Manche to the next.
@@ -231,9 +227,8 @@ void AvviaDistribuzioneManche(Game& g) {
     TableState& t = g.tavolo;
     t.numeroCarteGiocate = 0;
     t.contatoreCartaDaEstrarre = PrimoPostoDistribuzione(t.mazziere);
-    if (g.suoni.spia.ambiente == 0) g.suoni.spia.busy = true;
-    g.scheduler.setInterval(Timer::Scegli6Carte, IntervalloMazziere(g.opzioni.velocitaMazziere));
-    g.scheduler.enable(Timer::Scegli6Carte);
+    if (g.suoni.spia.ambiente == 0) OccupaSpia(g);
+    g.scheduler.start(Timer::Scegli6Carte, IntervalloMazziere(g.opzioni.velocitaMazziere));
 }
 
 }  // namespace gnamm

@@ -6,14 +6,16 @@
 #include "game/ai/pc_turn.h"
 #include "game/deal.h"
 #include "game/game.h"
+#include "game/gioco_reset.h"
 #include "game/hall_of_fame.h"
-#include "game/quando_prompt.h"
 #include "game/scoreboard.h"
 #include "game/speeds.h"
 #include "game/table_model.h"
 #include "persona/comments.h"
 #include "persona/remarks.h"
+#include "ui/hall_of_fame_panel.h"
 #include "ui/options_panel.h"
+#include "ui/quando_prompt.h"
 
 namespace gnamm {
 
@@ -23,11 +25,6 @@ constexpr Rgb kRosso{255, 0, 0};
 constexpr Rgb kContornoH{52, 86, 201};
 constexpr Rgb kSfondoPC{255, 192, 192};
 constexpr Rgb kSfondoH{255, 128, 128};
-
-void Avvia(Game& g, Timer t, int intervalloDiProgetto) {
-    if (g.scheduler.interval(t) <= 0) g.scheduler.setInterval(t, intervalloDiProgetto);
-    g.scheduler.enable(t);
-}
 
 // The prompt with the focus for Enter: over the table, or after a Torneo over the hall of fame.
 void MostraQuando(Game& g, PostoQuando posto = PostoQuando::Tavolo) {
@@ -100,8 +97,8 @@ void Esito(Game& g) {
             ScriviClassifica(g);
             ApriClassifica(g);
             MostraQuando(g, PostoQuando::Albo);
-            if (g.suoni.spia.ambiente == 0) g.suoni.spia.busy = true;
-            Avvia(g, Timer::LampeggiaScritta, speeds::kLampeggia);
+            if (g.suoni.spia.ambiente == 0) OccupaSpia(g);
+            g.scheduler.startKeepingInterval(Timer::LampeggiaScritta, speeds::kLampeggia);
             m.giocoTerminato = true;
             return;
         }
@@ -143,7 +140,7 @@ void FineGiro(Game& g) {
     Esito(g);
 
     for (const int k : {1, 0}) {
-        if (!s.lblRiquadri[k].border) s.FraRiquadro[k].visible = true;
+        if (!g.pannelli.riquadroFisso[k]) s.FraRiquadro[k].visible = true;
     }
 }
 
@@ -160,7 +157,7 @@ EsitoGioco DecidiEsito(int puntiPC, int puntiH, int partitePC, int partiteH) {
 
 void AvviaUltimeCarte(Game& g) {
     g.pc.cartaPCInEsame = 0;
-    Avvia(g, Timer::UltimeCarte, IntervalloGioco(g.opzioni.velocitaGioco));
+    g.scheduler.startKeepingInterval(Timer::UltimeCarte, IntervalloGioco(g.opzioni.velocitaGioco));
 }
 
 void OnUltimeCarte(Game& g) {
@@ -207,7 +204,7 @@ void Quando(Game& g) {
     TableState& t = g.tavolo;
     MatchState& m = g.partita;
     s.FraQuando.visible = false;
-    const bool dopoTorneo = s.FraPannello[3].visible;
+    const bool dopoTorneo = m.torneoFinito();
     if (dopoTorneo) {
         m.partitePC = 0;
         m.partiteH = 0;
@@ -219,14 +216,7 @@ void Quando(Game& g) {
     }
 
     // A fresh Gioco: the table, the deck and the counts; the Partita totals stay.
-    NuovoGioco(g);
-    g.pc.ricerca = Ricerca{};
-    g.pc.valutazione = Valutazione{};
-    g.pc.scelta = Scelta{};
-    AzzeraTabellone(g.punteggi);
-    g.punteggi.pc.puntiGiocoInCorso = 0;
-    g.punteggi.h.puntiGiocoInCorso = 0;
-    m.esito = EsitoGioco::InCorso;
+    AzzeraGioco(g);
 
     if (m.giocoTerminato) {
         m.giocoTerminato = false;
@@ -249,11 +239,11 @@ void Quando(Game& g) {
     s.lblCommenti.visible = false;
     if (dopoTorneo) {
         ChiudiClassifica(g);
-        g.suoni.spia.busy = false;
+        LiberaSpia(g);
         s.FraPannello[4].back = s.windowBack;
         s.FraPannello[4].visible = true;
         s.ImgRiquadro[0].picture = std::string(assets::kTavolo);
-        Avvia(g, Timer::LampeggiaScritta2, speeds::kLampeggia);
+        g.scheduler.startKeepingInterval(Timer::LampeggiaScritta2, speeds::kLampeggia);
     } else {
         MostraFotoLivello(g);
         MescolaCarte(g);
@@ -262,7 +252,7 @@ void Quando(Game& g) {
     s.ImgCarta[kPostoMazzo].visible = true;
     s.ShpCarta[kPostoMazzo].visible = true;
     for (const int k : {1, 0}) {
-        if (!s.lblRiquadri[k].border) s.FraRiquadro[k].visible = false;
+        if (!g.pannelli.riquadroFisso[k]) s.FraRiquadro[k].visible = false;
     }
     t.assoInTavola = false;
 }

@@ -24,6 +24,10 @@ struct MatchState {
     std::string vincitore;                   // the name of the Torneo's winner
     bool alternaUltimaCattura = false;       // which of the two "several cards" lines comes next
     EsitoGioco esito = EsitoGioco::InCorso;  // the last Gioco's outcome, until Quando
+    // The last Gioco ended the Torneo: Quando opens the level choice instead of dealing.
+    bool torneoFinito() const {
+        return esito == EsitoGioco::TorneoPC || esito == EsitoGioco::TorneoH;
+    }
 };
 
 // The outcome of totals at the end of a Gioco, before the Partite are counted.

@@ -1,8 +1,15 @@
-// The game: all state of the main window, the services it meets the world through, and the
-// three kinds of input that drive it (a click, a key, a timer tick).
+// src/game owns the cards and the table, shuffle and deal, the capture rule, the human's turn,
+// the computer opponent (ai/), deck points, the end of a Gioco, Partita and Torneo, the hall of
+// fame and the timers. Its pure rules (card.h, capture_rules.h, table_places.h, speeds.h, ai/'s
+// search and evaluation) include only the standard library, data/ and each other; the game flow
+// may include persona/ and audio/ besides, never ui/ or platform/.
 //
-// Procedures of the rules are free functions over Game, one concept per file; they read and
-// write the state of the subsystems they own and call each other directly.
+// The game: all state of the main window, the services it meets the world through, and the
+// three kinds of input that drive it (a click, a key, a timer tick). The input entry points are
+// routed in ui/game_input.cpp, the top of the core.
+//
+// Procedures of the game flow are free functions over Game, one concept per file; they read and
+// write the state of the subsystems they own.
 #pragma once
 
 #include <cstdint>
@@ -17,6 +24,7 @@
 #include "game/end_of_gioco.h"
 #include "game/hall_of_fame.h"
 #include "game/human_turn.h"
+#include "game/livello.h"
 #include "game/options.h"
 #include "game/random.h"
 #include "game/scheduler.h"
@@ -28,10 +36,6 @@
 #include "ui/screen.h"
 
 namespace gnamm {
-
-// Nonno Zeb's level, shown in lblPC; None before the first choice.
-enum class Livello { None, Honest, Cunning, Cheat };
-std::string_view LivelloText(Livello l);  // "'Honest' Zeb", "'Cunning' Zeb", "'Cheat' Zeb", ""
 
 // Where the game reads its assets and keeps its data files.
 struct Paths {

@@ -1,5 +1,6 @@
 // Reading, updating and writing the ranking and the hall of fame.
 #include "game/hall_of_fame.h"
+#include "ui/hall_of_fame_panel.h"
 
 #include <string>
 

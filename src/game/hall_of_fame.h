@@ -1,5 +1,5 @@
 // The hall of fame of finished Tornei and the ranking of players, kept in GnAlbo.txt and
-// GnClass.txt, and their panel FraPannello(3) with its blinking and the level prompt's.
+// GnClass.txt. Their panel is drawn by ui/hall_of_fame_panel.h.
 #pragma once
 
 #include <string>
@@ -10,7 +10,6 @@
 namespace gnamm {
 
 class Game;
-struct Screen;
 
 // Row index meaning "no row": the hidden spare row of the panel.
 inline constexpr int kRigaNessuna = 13;
@@ -43,27 +42,5 @@ void ScriviClassifica(Game& g);
 std::string RigaAlbo(int n, const std::string& vincitore, const std::string& sconfitto,
                      int partiteVincitore, int partiteSconfitto, int day, int month, int year,
                      int hour, int minute);
-
-// One tick of TmrLampeggiaScritta (the panel) and of TmrLampeggiaScritta2 (the level prompt).
-void OnLampeggiaScritta(Game& g);
-void OnLampeggiaScritta2(Game& g);
-
-// The caption "Classifica": shows or hides the panel and the card cover; nothing while the
-// continue prompt waits (Enter there reads the panel to know whether a Torneo has ended).
-void ToggleClassifica(Game& g);
-// A click on LstAlbo. The design gives the keyboard focus back to the continue button so that
-// Enter keeps working; here the window takes every key before any element does, so a click
-// on the list leaves Enter as it was and there is nothing to give back.
-void ClickLstAlbo(Game& g);
-// Shows the panel and the card cover (the end of a Torneo opens it by itself).
-void ApriClassifica(Game& g);
-// Quando after a Torneo: hides the panel and the cover, stops TmrLampeggiaScritta, sets
-// Lampeggia to 0 and turns row InserimentoVincitore back to white.
-void ChiudiClassifica(Game& g);
-// Writes the panel's rows, list, instruction line and suit pictures from the state.
-void MostraClassifica(Game& g);
-
-// The design places and fixed texts of the hall of fame panel.
-void LayoutClassifica(Screen& s);
 
 }  // namespace gnamm

@@ -24,21 +24,13 @@ void MostraContorno(Game& g, int place, Rgb colore) {
 // The card-play noise, when the indicator is free and card noises are on.
 void RumoreSeLibero(Game& g) {
     if (!g.suoni.spia.free() || !g.opzioni.rumoriCarte) return;
-    g.suoni.spia.busy = true;
+    OccupaSpia(g);
     RumoreGioco(g);
-}
-
-// Starts the urging again after the human has done something.
-void RiarmaImpazienza(Game& g) {
-    if (g.opzioni.impazienzaZeb == Impazienza::Quiet) return;
-    g.scheduler.disable(Timer::Impazienza);
-    ArmaImpazienza(g);
 }
 
 void AvviaScomparsa(Game& g) {
     g.umano.presaDecisa = true;
-    g.scheduler.setInterval(Timer::ScompaionoCarteH, IntervalloGioco(g.opzioni.velocitaGioco));
-    g.scheduler.enable(Timer::ScompaionoCarteH);
+    g.scheduler.start(Timer::ScompaionoCarteH, IntervalloGioco(g.opzioni.velocitaGioco));
 }
 
 // The pick that completes a capture: every picked card is marked and outlined for capture.
@@ -161,7 +153,7 @@ void DecidiPresaH(Game& g) {
                 MostraContorno(g, i, colors::kCapture);
             }
             AvviaScomparsa(g);
-            g.scheduler.disable(Timer::Impazienza);
+            FermaImpazienza(g);
             // An ace that captures leaves no ace behind: the table held at most one.
             if (giocata.isAce()) t.assoInTavola = false;
             break;
@@ -180,19 +172,19 @@ void DecidiPresaH(Game& g) {
             u.valoreTotalePresa = 0;
             u.puoiScegliere = true;
             u.valoriUguali = uguali;
-            g.scheduler.disable(Timer::Impazienza);
+            FermaImpazienza(g);
             RiarmaImpazienza(g);
             break;
         }
         case EsitoPresa::Deposita:
             DeponiCartaSulTavolo(g);
-            g.scheduler.disable(Timer::Impazienza);
+            FermaImpazienza(g);
             if (giocata.isAce()) t.assoInTavola = true;
             break;
     }
 
     if (d.assoBevuto && g.opzioni.commentiZeb && g.suoni.spia.free()) {
-        g.suoni.spia.busy = true;
+        OccupaSpia(g);
         CommentoAssoBevuto(g);
     }
 }
@@ -209,10 +201,9 @@ void OnMuoviHAutomatico(Game& g) {
 
 void VoceRimprovero(Game& g) {
     const Commento rimprovero = remarks::Rimprovero();
-    g.suoni.spia.busy = true;
+    OccupaSpia(g);
     AvviaSuono(g, Channel::Commenti, rimprovero.voce);
-    g.scheduler.setInterval(Timer::DurataGnammH, rimprovero.durataMs);
-    g.scheduler.enable(Timer::DurataGnammH);
+    g.scheduler.start(Timer::DurataGnammH, rimprovero.durataMs);
 }
 
 }  // namespace gnamm

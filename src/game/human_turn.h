@@ -4,7 +4,7 @@
 
 #include <array>
 
-#include "ui/screen.h"
+#include "game/table_places.h"
 
 namespace gnamm {
 

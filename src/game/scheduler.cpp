@@ -21,6 +21,17 @@ void Scheduler::setInterval(Timer t, int ms) {
     if (s.enabled) restart(s);
 }
 
+void Scheduler::start(Timer t, int ms) {
+    Slot& s = slot(t);
+    s.intervalMs = ms < 0 ? 0 : ms;
+    s.enabled = true;
+    restart(s);
+}
+
+void Scheduler::startKeepingInterval(Timer t, int ms) {
+    start(t, interval(t) > 0 ? interval(t) : ms);
+}
+
 std::optional<int64_t> Scheduler::nextDeadline() const {
     std::optional<int64_t> best;
     for (const Slot& s : slots_) {

@@ -27,6 +27,11 @@ public:
     void disable(Timer t);
     void setEnabled(Timer t, bool on) { on ? enable(t) : disable(t); }
     void setInterval(Timer t, int ms);
+    // Sets the interval and (re)starts the countdown: the one way to start a timer.
+    void start(Timer t, int ms);
+    // Starts with the interval already set (the stored options set some), or with ms when the
+    // timer has none yet: a timer without an interval never fires and would stall the game.
+    void startKeepingInterval(Timer t, int ms);
 
     bool isEnabled(Timer t) const { return slot(t).enabled; }
     int interval(Timer t) const { return slot(t).intervalMs; }

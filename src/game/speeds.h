@@ -1,6 +1,11 @@
 // Every delay of the game in one place: the design intervals and those the options choose.
 #pragma once
 
+#include <array>
+#include <utility>
+
+#include "game/timers.h"
+
 namespace gnamm::speeds {
 
 // Dealing ("Velocità Mazziere"): TmrScegli4CarteSulTavolo and TmrScegli6Carte.
@@ -45,5 +50,31 @@ inline constexpr int kAudioSplashFirst = 1000;
 inline constexpr int kEsci = 1500;           // farewell before the edition window
 inline constexpr int kDurataGnammHFirst = 1000;
 inline constexpr int kAssoBevutoFirst = 1550;
+inline constexpr int kDurataImpazienzaFirst = 1000;
+
+// The splash voice lines' pauses: after the first four, each pause is half a second longer.
+inline constexpr std::array<int, 4> kPausePrimeVoci = {1000, 2500, 3000, 5000};
+inline constexpr int kCrescitaPausa = 500;
+
+// How long a voice line with no duration of its own may play: the lines at the end of a match
+// play until Quando, the farewell until the program closes after kEsci.
+inline constexpr int kVoceSenzaDurata = 3000;
+inline constexpr int kVoceCongedo = kEsci;
+
+// The intervals every timer starts the game with. Several callers enable these timers without
+// setting an interval, and a timer with none would never fire; the others are set from the
+// options, or by the procedure that starts them.
+inline constexpr std::array<std::pair<Timer, int>, 10> kIntervalliIniziali = {{
+    {Timer::DurataGnammH, kDurataGnammHFirst},
+    {Timer::AssoBevuto, kAssoBevutoFirst},
+    {Timer::Impazienza, kImpazienzaVeryImpatient},
+    {Timer::DurataImpazienza, kDurataImpazienzaFirst},
+    {Timer::Carta, kCarta},
+    {Timer::Rumoregioco, kRumoregioco},
+    {Timer::Ambiente, kAmbienteFirst},
+    {Timer::DurataAmbiente, kDurataAmbienteFirst},
+    {Timer::Musiche, kMusiche},
+    {Timer::Silenzio, kSilenzioMiddle},
+}};
 
 }  // namespace gnamm::speeds

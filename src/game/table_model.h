@@ -2,8 +2,8 @@
 // operations every part of the game uses on the card table, and the reset of a new Gioco.
 #pragma once
 
+#include "data/rgb.h"
 #include "game/card.h"
-#include "ui/colors.h"
 
 namespace gnamm {
 

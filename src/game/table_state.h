@@ -5,7 +5,7 @@
 #include <array>
 
 #include "game/card.h"
-#include "ui/screen.h"
+#include "game/table_places.h"
 
 namespace gnamm {
 

@@ -5,17 +5,12 @@
 
 #include "audio/sounds.h"
 #include "data/asset_catalog.h"
+#include "game/draw_cycle.h"
 #include "game/game.h"
 #include "persona/remarks.h"
 
 namespace gnamm {
 namespace {
-
-// The hall-of-fame panel keeps the indicator busy for as long as it shows, so that nothing
-// talks over the end of a Torneo.
-bool AlboInVista(const Game& g) {
-    return g.screen.FraPannello[3].visible;
-}
 
 void NascondiFumetto(Game& g) {
     g.screen.lblCommenti.visible = false;
@@ -23,36 +18,19 @@ void NascondiFumetto(Game& g) {
 }
 
 // Draws a line 1..n of a set not yet said in this cycle, starting a new cycle when all are.
-int EstraiSenzaRipetere(Game& g, CicloCommenti& ciclo, int n) {
-    // The draw repeats until it finds an unsaid line; a generator stuck on one value must not
-    // hang the game, so after many misses the first unsaid line is taken.
-    constexpr int kTentativi = 1000;
-    for (int tentativo = 0;; ++tentativo) {
-        if (ciclo.conta >= n) {
-            ciclo.conta = 0;
-            ciclo.detto.fill(false);
-        }
-        int k = g.estrazione(n);
-        if (ciclo.detto[static_cast<size_t>(k)]) {
-            if (tentativo < kTentativi) continue;
-            k = 1;
-            while (ciclo.detto[static_cast<size_t>(k)]) ++k;
-        }
-        ciclo.detto[static_cast<size_t>(k)] = true;
-        ++ciclo.conta;
-        return k;
-    }
+int EstraiRiga(Game& g, CicloCommenti& ciclo, int n) {
+    return EstraiSenzaRipetere(ciclo.conta, ciclo.detto, n,
+                               [&g](int m) { return g.estrazione(m); });
 }
 
 }  // namespace
 
 void MostraCommento(Game& g, const Commento& c, bool segnaOccupato) {
-    if (segnaOccupato) g.suoni.spia.busy = true;
+    if (segnaOccupato) OccupaSpia(g);
     g.media.command(Channel::Commenti, Command::Prev);
     g.media.command(Channel::Commenti, Command::Close);
     g.media.setFile(Channel::Commenti, "");
     // A timer with no interval never fires and would leave the indicator busy for good.
-    g.scheduler.setInterval(Timer::DurataGnammH, std::max(c.durataMs, 1));
     g.media.setFile(Channel::Commenti, c.voce);
     g.screen.lblCommenti.text = c.testo;
     g.screen.ImgFumetto.picture = c.fumetto;
@@ -61,13 +39,13 @@ void MostraCommento(Game& g, const Commento& c, bool segnaOccupato) {
     g.media.command(Channel::Commenti, Command::Play);
     g.screen.lblCommenti.visible = true;
     g.screen.ImgFumetto.visible = true;
-    g.scheduler.enable(Timer::DurataGnammH);
+    g.scheduler.start(Timer::DurataGnammH, std::max(c.durataMs, 1));
 }
 
 void CommentoFineIncontro(Game& g, const Commento& c) {
     g.scheduler.disable(Timer::DurataGnammH);
     g.scheduler.disable(Timer::DurataImpazienza);
-    g.suoni.spia.busy = true;
+    OccupaSpia(g);
     ChiudiSuoni(g);
     g.media.setFile(Channel::Commenti, c.voce);
     g.media.command(Channel::Commenti, Command::Open);
@@ -82,7 +60,7 @@ void CommentoFineIncontro(Game& g, const Commento& c) {
 void OnDurataGnammH(Game& g) {
     g.scheduler.disable(Timer::DurataGnammH);
     NascondiFumetto(g);
-    if (!AlboInVista(g)) g.suoni.spia.busy = false;
+    LiberaSpiaFuoriAlbo(g);
     MostraFotoLivello(g);
 }
 
@@ -90,7 +68,7 @@ void OnAssoBevuto(Game& g) {
     g.scheduler.disable(Timer::AssoBevuto);
     MostraFotoLivello(g);
     NascondiFumetto(g);
-    g.suoni.spia.busy = false;
+    LiberaSpia(g);
 }
 
 void MostraFotoLivello(Game& g) {
@@ -115,17 +93,17 @@ void CommentoLivello(Game& g) {
 }
 
 void GnammH(Game& g) {
-    const int k = EstraiSenzaRipetere(g, g.persona.gnammH, remarks::kGnammH);
+    const int k = EstraiRiga(g, g.persona.gnammH, remarks::kGnammH);
     MostraCommento(g, remarks::GnammH(k), true);
 }
 
 void GnammPCinf4(Game& g) {
-    const int k = EstraiSenzaRipetere(g, g.persona.gnammPCinf4, remarks::kGnammPCinf4);
+    const int k = EstraiRiga(g, g.persona.gnammPCinf4, remarks::kGnammPCinf4);
     MostraCommento(g, remarks::GnammPCinf4(k), true);
 }
 
 void GnammPCsup4(Game& g) {
-    const int k = EstraiSenzaRipetere(g, g.persona.gnammPCsup4, remarks::kGnammPCsup4);
+    const int k = EstraiRiga(g, g.persona.gnammPCsup4, remarks::kGnammPCsup4);
     MostraCommento(g, remarks::GnammPCsup4(k), true);
 }
 

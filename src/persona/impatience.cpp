@@ -1,6 +1,7 @@
 // Nonno Zeb urging a slow player.
 #include "persona/impatience.h"
 
+#include "audio/sounds.h"
 #include "game/game.h"
 #include "game/speeds.h"
 #include "persona/comments.h"
@@ -12,6 +13,29 @@ void ArmaImpazienza(Game& g) {
     if (g.opzioni.impazienzaZeb == Impazienza::Quiet) return;
     g.scheduler.setInterval(Timer::Impazienza, IntervalloImpazienza(g.opzioni.impazienzaZeb));
     if (g.opzioni.commentiZeb) g.scheduler.enable(Timer::Impazienza);
+}
+
+void RiarmaImpazienza(Game& g) {
+    if (g.opzioni.impazienzaZeb == Impazienza::Quiet) return;
+    FermaImpazienza(g);
+    ArmaImpazienza(g);
+}
+
+void FermaImpazienza(Game& g) { g.scheduler.disable(Timer::Impazienza); }
+
+void ImpazienzaCambiata(Game& g, bool turnoUmano) {
+    Scheduler& s = g.scheduler;
+    const Opzioni& o = g.opzioni;
+    if (o.impazienzaZeb == Impazienza::Quiet) {
+        FermaImpazienza(g);
+        return;
+    }
+    const bool eraAttivo = s.isEnabled(Timer::Impazienza);
+    s.setInterval(Timer::Impazienza, IntervalloImpazienza(o.impazienzaZeb));
+    const bool accendi = o.impazienzaZeb == Impazienza::Impatient || !eraAttivo;
+    // Zeb urges a player who has a card to play, not one choosing options before a Gioco or
+    // watching him move: the deal arms the timer again on the next turn.
+    if (o.commentiZeb && accendi && turnoUmano) s.enable(Timer::Impazienza);
 }
 
 void ImpazienzaCartaGiocata(Game& g) {
@@ -28,7 +52,6 @@ void ScegliImpazienza(Game& g) {
     g.media.command(Channel::Impazienza, Command::Prev);
     g.media.command(Channel::Impazienza, Command::Close);
     g.media.setFile(Channel::Impazienza, "");
-    g.scheduler.setInterval(Timer::DurataImpazienza, c.durataMs);
     g.media.setFile(Channel::Impazienza, c.voce);
     g.screen.lblCommenti.text = c.testo;
     g.screen.ImgFumetto.picture = c.fumetto;
@@ -37,7 +60,7 @@ void ScegliImpazienza(Game& g) {
     g.media.command(Channel::Impazienza, Command::Play);
     g.screen.lblCommenti.visible = true;
     g.screen.ImgFumetto.visible = true;
-    g.scheduler.enable(Timer::DurataImpazienza);
+    g.scheduler.start(Timer::DurataImpazienza, c.durataMs);
     g.suoni.spia.foto = FotoImpazienza::Green;
 }
 
@@ -49,7 +72,7 @@ void OnImpazienza(Game& g) {
         if (g.opzioni.commentiZeb) g.scheduler.enable(Timer::Impazienza);
         return;
     }
-    g.suoni.spia.busy = true;
+    OccupaSpia(g);
     g.scheduler.disable(Timer::Impazienza);
     ScegliImpazienza(g);
 }
@@ -58,7 +81,7 @@ void OnDurataImpazienza(Game& g) {
     g.scheduler.disable(Timer::DurataImpazienza);
     g.screen.lblCommenti.visible = false;
     g.screen.ImgFumetto.visible = false;
-    g.suoni.spia.busy = false;
+    LiberaSpia(g);
     ArmaImpazienza(g);
     if (g.suoni.spia.foto == FotoImpazienza::Magenta) {
         g.suoni.spia.foto = FotoImpazienza::Black;

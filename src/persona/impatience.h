@@ -10,6 +10,14 @@ struct TableState;
 // Starts (or restarts) the wait before the next urging, as "Impazienza Zeb" sets it; with
 // "Quiet" the timer is left alone.
 void ArmaImpazienza(Game& g);
+// Starts the wait again after the human has done something (nothing with "Quiet").
+void RiarmaImpazienza(Game& g);
+// Stops the wait: the human has played, or Nonno Zeb's remarks are off.
+void FermaImpazienza(Game& g);
+// "Impazienza Zeb" changed: "Quiet" stops the wait; another setting re-times it, and restarts
+// it when the player is the one to play (turnoUmano) and it was not running or is now the
+// shorter "Impatient" wait.
+void ImpazienzaCambiata(Game& g, bool turnoUmano);
 // The human has played: the impatience photo gives way to the level portrait, at once or when
 // the running urging ends. The caller has already stopped TmrImpazienza.
 void ImpazienzaCartaGiocata(Game& g);

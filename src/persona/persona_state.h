@@ -1,3 +1,6 @@
+// src/persona owns Nonno Zeb's remarks (the catalogue, their cycles, the balloon) and his
+// impatience. It may include data/, game/ and audio/; never ui/ or platform/.
+//
 // State of Nonno Zeb's persona: the remark cycles and the impatience.
 #pragma once
 

@@ -5,6 +5,7 @@
 
 #include "data/asset_catalog.h"
 #include "game/game.h"
+#include "game/speeds.h"
 
 namespace gnamm::remarks {
 namespace {
@@ -183,11 +184,6 @@ std::string SplashVoice(int n) {
 }
 
 std::vector<VoiceLine> VoiceLines() {
-    // Lines said at the end of a match or on leaving have no duration of their own: they
-    // play until Quando, or until the farewell closes the program after kEsci.
-    constexpr int kSenzaDurata = 3000;
-    constexpr int kCongedo = 1500;
-
     std::vector<VoiceLine> lines(50);
     for (int n = 1; n <= 50; ++n) lines[static_cast<size_t>(n - 1)].file = assets::ZebVoice(n);
     const auto add = [&lines](const Commento& c, int limite) {
@@ -218,10 +214,10 @@ std::vector<VoiceLine> VoiceLines() {
     }
     for (const Commento& c :
          {Mmmh(), HoVinto(), MiHaiFregato(), NonCantareVittoria(), EUno(), EDue()}) {
-        add(c, kSenzaDurata);
+        add(c, speeds::kVoceSenzaDurata);
     }
-    add(Saluto(1), kCongedo);
-    add(Saluto(2), kCongedo);
+    add(Saluto(1), speeds::kVoceCongedo);
+    add(Saluto(2), speeds::kVoceCongedo);
     for (const RigaSplash& s : kRigheSplash)
         add({assets::ZebVoice(s.voce), s.testo, {}, {}, 0}, s.pausaMs);
 

@@ -1,14 +1,9 @@
 // Colours of the game, as RGB triples.
 #pragma once
 
-#include <cstdint>
+#include "data/rgb.h"
 
 namespace gnamm {
-
-struct Rgb {
-    uint8_t r = 0, g = 0, b = 0;
-    friend constexpr bool operator==(Rgb, Rgb) = default;
-};
 
 namespace colors {
 inline constexpr Rgb kWhite{255, 255, 255};

@@ -2,6 +2,7 @@
 #include "ui/screen.h"
 
 #include "game/hall_of_fame.h"
+#include "ui/hall_of_fame_panel.h"
 
 #include "ui/keyboard_focus.h"
 #include "ui/panels_layout.h"

@@ -10,6 +10,7 @@
 #include "game/game.h"
 #include "game/table_model.h"
 #include "persona/comments.h"
+#include "persona/impatience.h"
 
 namespace gnamm {
 
@@ -86,18 +87,7 @@ void ApplicaEffetto(Game& g, int i) {
             s.setInterval(Timer::ScompaionoCarteH, IntervalloGioco(o.velocitaGioco));
             break;
         case 1:
-            if (o.impazienzaZeb == Impazienza::Quiet) {
-                s.disable(Timer::Impazienza);
-                break;
-            }
-            {
-                const bool eraAttivo = s.isEnabled(Timer::Impazienza);
-                s.setInterval(Timer::Impazienza, IntervalloImpazienza(o.impazienzaZeb));
-                const bool accendi = o.impazienzaZeb == Impazienza::Impatient || !eraAttivo;
-                // Zeb urges a player who has a card to play, not one choosing options before a
-                // Gioco or watching him move: the deal arms the timer again on the next turn.
-                if (o.commentiZeb && accendi && TurnoUmano(g)) s.enable(Timer::Impazienza);
-            }
+            ImpazienzaCambiata(g, TurnoUmano(g));
             break;
         case 2:
             s.setInterval(Timer::EffettuaMossaPC, IntervalloZeb(o.velocitaZeb));
@@ -108,7 +98,7 @@ void ApplicaEffetto(Game& g, int i) {
             break;
         case 5:
             if (!o.commentiZeb) {
-                s.disable(Timer::Impazienza);
+                FermaImpazienza(g);
                 MostraFotoLivello(g);
             }
             break;
@@ -206,7 +196,7 @@ void RumoreClic(Game& g) {
     if (!g.opzioni.rumoriCarte) return;
     SpiaSuoni& spia = g.suoni.spia;
     if (spia.free()) {
-        spia.busy = true;
+        OccupaSpia(g);
         SuonoClic(g);
     } else if (!PartitaInCorso(g)) {
         SuonoClic(g);
@@ -284,7 +274,7 @@ void LeggiImpostazioni(Game& g) {
     const data::Settings s = data::LoadSettings(g.paths.data).value;
     g.opzioni = s.opzioni;
     for (std::size_t i = 0; i < s.riquadri.size(); ++i) {
-        g.screen.lblRiquadri[i].border = s.riquadri[i].borderStyle != 0;
+        g.pannelli.riquadroFisso[i] = s.riquadri[i].borderStyle != 0;
         g.screen.FraRiquadro[i].visible = s.riquadri[i].shown;
     }
     Scheduler& t = g.scheduler;
@@ -304,7 +294,7 @@ void ScriviImpostazioni(Game& g) {
     data::Settings s;
     s.opzioni = g.opzioni;
     for (std::size_t i = 0; i < s.riquadri.size(); ++i) {
-        s.riquadri[i].borderStyle = g.screen.lblRiquadri[i].border ? 1 : 0;
+        s.riquadri[i].borderStyle = g.pannelli.riquadroFisso[i] ? 1 : 0;
         s.riquadri[i].shown = g.screen.FraRiquadro[i].visible;
     }
     const Scheduler& t = g.scheduler;

@@ -7,6 +7,7 @@
 #include "audio/sounds.h"
 #include "game/deal.h"
 #include "game/end_of_gioco.h"
+#include "game/gioco_reset.h"
 #include "game/hall_of_fame.h"
 #include "game/speeds.h"
 #include "game/table_model.h"
@@ -43,73 +44,6 @@ int IndiceLivello(Livello l) {
     return -1;
 }
 
-// Every timer that moves cards, scores or speaks for the table.
-constexpr std::array<Timer, 14> kTimerDelGioco = {
-    Timer::Scegli4CarteSulTavolo,
-    Timer::Scegli6Carte,
-    Timer::MuoviHAutomatico,
-    Timer::ScompaionoCarteH,
-    Timer::Presa,
-    Timer::RitardoMossaPC,
-    Timer::EffettuaMossaPC,
-    Timer::UltimeCarte,
-    Timer::DurataGnammH,
-    Timer::AssoBevuto,
-    Timer::Impazienza,
-    Timer::DurataImpazienza,
-    Timer::Carta,
-    Timer::Rumoregioco,
-};
-
-// True when cards have left the deck, or are on their way: the Gioco would have to be
-// abandoned before a new shuffle.
-bool TavoloInUso(const Game& g) {
-    if (g.tavolo.carteRimasteNelMazzo != 40) return true;
-    if (g.scheduler.isEnabled(Timer::Scegli4CarteSulTavolo) ||
-        g.scheduler.isEnabled(Timer::Scegli6Carte)) {
-        return true;
-    }
-    for (int p = 1; p < kNumeroPosti; ++p) {
-        if (!g.tavolo.carta[static_cast<std::size_t>(p)].empty()) return true;
-    }
-    return false;
-}
-
-// A level chosen during a Gioco replays the Gioco from a fresh deal: every card goes back to
-// the deck, the Gioco's points leave the Partita, and no timer of the old Gioco can fire into
-// the new one. The dealer and the Gioco number stay.
-void AbbandonaGioco(Game& g) {
-    for (const Timer t : kTimerDelGioco) g.scheduler.disable(t);
-    ChiudiSuoni(g);
-    for (int p = 1; p < kNumeroPosti; ++p) SvuotaPosto(g, p);
-    NuovoGioco(g);
-    for (Colonna* c : {&g.punteggi.pc, &g.punteggi.h}) c->puntiPartita -= c->puntiGiocoInCorso;
-    AzzeraTabellone(g.punteggi);
-    g.punteggi.pc.puntiGiocoInCorso = 0;
-    g.punteggi.h.puntiGiocoInCorso = 0;
-    g.partita.esito = EsitoGioco::InCorso;
-    g.pc.ricerca = Ricerca{};
-    g.pc.lista = ListaMosse{};
-    g.pc.valutazione = Valutazione{};
-    g.pc.scelta = Scelta{};
-    g.pc.mossaScelta = false;
-    g.pc.cartaPCInEsame = 0;
-    g.pc.marcaPresaPC.fill(false);
-    g.pc.cinqueDiCuoriInPresa = false;
-    g.pc.inPausa = false;
-    g.tavolo.aChiTocca = Player::PC;
-    g.tavolo.assoInTavola = false;
-    g.suoni.spia.busy = false;
-    Screen& s = g.screen;
-    s.FraQuando.visible = false;
-    s.ImgManina.visible = false;
-    s.lblCommenti.visible = false;
-    s.ImgFumetto.visible = false;
-    s.lblIstruzioni.text.clear();
-    s.ImgCarta[kPostoMazzo].visible = true;
-    s.ShpCarta[kPostoMazzo].visible = true;
-}
-
 // Nonno Zeb's "Bravo!" when the player stays; without his voice, the click or nothing.
 void RestaInGioco(Game& g) {
     if (g.opzioni.commentiZeb) {
@@ -117,7 +51,7 @@ void RestaInGioco(Game& g) {
     } else if (g.opzioni.rumoriCarte) {
         SuonoClic(g);
     } else {
-        g.suoni.spia.busy = false;
+        LiberaSpia(g);
     }
 }
 
@@ -126,10 +60,7 @@ void RestaInGioco(Game& g) {
 void ScegliLivello(Game& g, Livello l) {
     const int i = IndiceLivello(l);
     if (i < 0 || g.pannelli.congedo) return;
-    for (int k = 2; k <= 4; ++k) {
-        g.screen.ShpElementoGrafico[static_cast<std::size_t>(k)].visible = false;
-    }
-    g.screen.ShpElementoGrafico[static_cast<std::size_t>(i + 2)].visible = true;
+    g.pannelli.livelloEvidenziato = l;
     g.livello = l;
     g.screen.ImgRiquadro[0].picture = kFotoLivello[static_cast<std::size_t>(i)];
     ClickCmdLivello(g);
@@ -142,10 +73,7 @@ void ClickLivello(Game& g, int i) {
 
 void ClickCmdLivello(Game& g) {
     if (g.pannelli.congedo) return;
-    int scelto = -1;
-    for (int i = 0; i < 3 && scelto < 0; ++i) {
-        if (g.screen.ShpElementoGrafico[static_cast<std::size_t>(i + 2)].visible) scelto = i;
-    }
+    const int scelto = IndiceLivello(g.pannelli.livelloEvidenziato);
     if (scelto >= 0) {
         g.livello = kLivelli[static_cast<std::size_t>(scelto)];
         g.screen.ImgRiquadro[0].picture = kFotoLivello[static_cast<std::size_t>(scelto)];
@@ -236,7 +164,7 @@ void RispostaUscita(Game& g, int i) {
     g.screen.lblCopriCarte.visible = false;
     SpiaSuoni& spia = g.suoni.spia;
     if (spia.free()) {
-        spia.busy = true;
+        OccupaSpia(g);
         RestaInGioco(g);
     } else if (g.tavolo.carteRimasteNelMazzo == 40) {
         RestaInGioco(g);
@@ -248,7 +176,7 @@ void Congedo(Game& g) {
     g.pannelli.congedo = true;
     s.lblRegole[14].text = "Bye-Bye, " + g.nome + "!";
     s.lblRegole[14].fore = colors::kBlack;
-    g.suoni.spia.busy = true;
+    OccupaSpia(g);
     // Nothing of the game may move or speak over the farewell.
     for (int t = 0; t < kTimerCount; ++t) g.scheduler.disable(static_cast<Timer>(t));
     ChiudiSuoni(g);
@@ -268,8 +196,7 @@ void Congedo(Game& g) {
         g.media.command(Channel::Commenti, Command::Play);
     }
     ScriviImpostazioni(g);
-    g.scheduler.setInterval(Timer::Esci, speeds::kEsci);
-    g.scheduler.enable(Timer::Esci);
+    g.scheduler.start(Timer::Esci, speeds::kEsci);
 }
 
 void OnEsci(Game& g) {
@@ -277,12 +204,20 @@ void OnEsci(Game& g) {
     g.finished = true;
 }
 
+void MostraPannelli(Game& g) {
+    for (std::size_t k = 0; k < g.pannelli.riquadroFisso.size(); ++k) {
+        g.screen.lblRiquadri[k].border = g.pannelli.riquadroFisso[k];
+    }
+    for (std::size_t i = 0; i < kLivelli.size(); ++i) {
+        g.screen.ShpElementoGrafico[i + 2].visible = kLivelli[i] == g.pannelli.livelloEvidenziato;
+    }
+}
+
 void ClickRiquadri(Game& g, int k) {
     if (k < 0 || k >= static_cast<int>(g.screen.FraRiquadro.size())) return;
     Element& box = g.screen.FraRiquadro[static_cast<std::size_t>(k)];
-    Element& toggle = g.screen.lblRiquadri[static_cast<std::size_t>(k)];
     box.visible = !box.visible;
-    toggle.border = box.visible;
+    g.pannelli.riquadroFisso[static_cast<std::size_t>(k)] = box.visible;
     ScriviImpostazioni(g);
 }
 

@@ -27,4 +27,8 @@ void OnEsci(Game& g);
 // Side box toggles "Dati", "Punti", "Notes", "Zeb" (k = 0..3).
 void ClickRiquadri(Game& g, int k);
 
+// Derives the panels' marks from their state: the pinned side boxes' bordered toggles and the
+// frame around the level photo that stands chosen.
+void MostraPannelli(Game& g);
+
 }  // namespace gnamm

@@ -225,8 +225,6 @@ void Livelli(Screen& s) {
         // lblRegole(13) describes level 0, (12) level 1, (11) level 2.
         s.lblRegole[13 - i] = Testo(f, {x, 3540, 1680, 2640}, kDescrizioni[i], 8.25f);
     }
-    // 'Cunning' Zeb, the level to start with, stands chosen for the "Livello" button.
-    s.ShpElementoGrafico[3].visible = true;
     s.lblRegole[17] =
         Testo(f, {240, 6240, kLarghezzaPannello - 480, 600},
               "Scegli quale Giocatore sfidare cliccando sulla relativa immagine!", 9.75f, true);

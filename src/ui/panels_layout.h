@@ -2,7 +2,7 @@
 // exit, options and level panels.
 #pragma once
 
-#include "game/quando_prompt.h"
+#include "ui/quando_prompt.h"
 #include "ui/screen.h"
 
 namespace gnamm {

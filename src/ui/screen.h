@@ -1,3 +1,8 @@
+// src/ui owns the screen model and its layout, the panels (options, rules, level, exit, hall of
+// fame, continue prompt), start-up and the splash, layout scaling, and the routing of clicks,
+// keys and timer ticks. It may include every core folder (data/, game/, persona/, audio/);
+// never platform/ and never SDL.
+//
 // The screen model: every element of the main window as a plain struct.
 //
 // The game writes it, the platform draws it (scaling design units to pixels), tests read it.
@@ -9,6 +14,7 @@
 #include <string>
 #include <vector>
 
+#include "game/table_places.h"
 #include "ui/colors.h"
 
 namespace gnamm {
@@ -54,14 +60,6 @@ struct Element {
     bool shrinkToFit = false;  // a name of any length: drawn smaller, then cut, on one line
     friend bool operator==(const Element&, const Element&) = default;
 };
-
-// Card places: 0 the deck, 1..3 the computer's hand, 4..6 the human's hand, 7..17 the table,
-// 18 the spare place, 19 a twelfth table place at the left end of the row, used only when
-// eleven table cards are already down.
-inline constexpr int kNumeroPosti = 20;
-inline constexpr int kPostoMazzo = 0;
-inline constexpr int kPostoSpare = 18;
-inline constexpr int kPostoDodicesimo = 19;
 
 struct Screen {
     Rgb windowBack{157, 170, 174};

@@ -9,6 +9,7 @@
 #include "game/hall_of_fame.h"
 #include "game/speeds.h"
 #include "persona/remarks.h"
+#include "ui/hall_of_fame_panel.h"
 #include "ui/options_panel.h"
 #include "ui/panels.h"
 #include "ui/panels_layout.h"
@@ -17,10 +18,6 @@
 namespace gnamm {
 
 namespace {
-
-// The splash voice lines' pauses: after the first four, each pause is half a second longer.
-constexpr int kPausePrimeVoci[] = {1000, 2500, 3000, 5000};
-constexpr int kCrescitaPausa = 500;
 
 void MettiA(Element& e, int x, int y) {
     e.rect.x = x;
@@ -87,10 +84,8 @@ void Avvio(Game& g, int screenWidthTwips, int screenHeightTwips) {
     g.scheduler.setInterval(Timer::LampeggiaScritta2, speeds::kLampeggia);
     s.FraSplash.visible = true;
     s.FraPannello[4].visible = true;
-    g.scheduler.setInterval(Timer::Inserisci, speeds::kInserisci);
-    g.scheduler.enable(Timer::Inserisci);
-    g.scheduler.setInterval(Timer::AudioSplash, speeds::kAudioSplashFirst);
-    g.scheduler.enable(Timer::AudioSplash);
+    g.scheduler.start(Timer::Inserisci, speeds::kInserisci);
+    g.scheduler.start(Timer::AudioSplash, speeds::kAudioSplashFirst);
 }
 
 bool InvioSplash(Game& g) {
@@ -139,7 +134,8 @@ void OnAudioSplash(Game& g) {
     g.media.command(Channel::AudioSplash, Command::Open);
     g.media.command(Channel::AudioSplash, Command::Play);
     const int pausa =
-        n <= 4 ? kPausePrimeVoci[n - 1] : g.scheduler.interval(Timer::AudioSplash) + kCrescitaPausa;
+        n <= 4 ? speeds::kPausePrimeVoci[static_cast<std::size_t>(n - 1)]
+               : g.scheduler.interval(Timer::AudioSplash) + speeds::kCrescitaPausa;
     g.scheduler.setInterval(Timer::AudioSplash, pausa);
 }
 

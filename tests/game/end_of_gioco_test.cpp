@@ -6,6 +6,7 @@
 
 #include "data/temp_dati.h"
 #include "game/table_fixture.h"
+#include "ui/hall_of_fame_panel.h"
 
 namespace gnamm {
 namespace {
@@ -181,10 +182,13 @@ TEST_F(EndOfGiocoTest, PartiteWonAndTheirRemarks) {
     EXPECT_FALSE(g.partita.giocoTerminato);
     EXPECT_EQ(g.tavolo.mazziere, Player::H);
 
+    // The hall of fame looked at during a Gioco does not make its end the end of a Torneo.
+    ApriClassifica(g);
     totali(15, 9);
     fine();
     EXPECT_EQ(g.screen.lblCommenti.text, "E due!!");
     Quando(g);
+    EXPECT_EQ(g.partita.partitePC, 2);
     EXPECT_EQ(g.tavolo.mazziere, Player::PC);
 
     totali(12, 18);

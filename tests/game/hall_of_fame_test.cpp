@@ -1,5 +1,6 @@
 // The ranking update, the hall of fame line and file, and the hall of fame panel.
 #include "game/hall_of_fame.h"
+#include "ui/hall_of_fame_panel.h"
 
 #include <gtest/gtest.h>
 

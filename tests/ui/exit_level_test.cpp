@@ -158,8 +158,7 @@ TEST_F(Livelli, TheNameChoosesTheLevelToo) {
 }
 
 TEST_F(Livelli, TheButtonAndEnterTakeTheLevelWhoseFrameIsShown) {
-    g.screen.ShpElementoGrafico[3].visible = false;
-    g.screen.ShpElementoGrafico[2].visible = true;
+    g.pannelli.livelloEvidenziato = Livello::Cheat;
     g.key(Key::Enter);
     EXPECT_EQ(g.livello, Livello::Cheat);
     EXPECT_FALSE(g.screen.FraPannello[4].visible);
@@ -167,7 +166,7 @@ TEST_F(Livelli, TheButtonAndEnterTakeTheLevelWhoseFrameIsShown) {
 }
 
 TEST_F(Livelli, TheButtonWithNoFrameAndNoLevelStartsNothing) {
-    for (auto& f : g.screen.ShpElementoGrafico) f.visible = false;
+    g.pannelli.livelloEvidenziato = Livello::None;
     g.click({TargetKind::CmdLivello, 0});
     EXPECT_EQ(g.livello, Livello::None);
     EXPECT_TRUE(g.screen.FraPannello[4].visible);

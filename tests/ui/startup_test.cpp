@@ -13,7 +13,10 @@ namespace {
 
 class AvvioTest : public test_ui::UiTest {
   protected:
-    void avvia() { gnamm::Avvio(g, 12000, 9000); }
+    void avvia() {
+        gnamm::Avvio(g, 12000, 9000);
+        RefreshScreen(g);
+    }
     void scriviImpostazioni(const data::Settings& s) {
         dati.write("GnImpo.txt", data::FormatSettings(s));
     }

@@ -6,7 +6,7 @@
 
 #include <array>
 
-#include "ui/screen.h"
+#include "game/table_places.h"
 
 namespace gnamm {
 

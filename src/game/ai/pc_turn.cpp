@@ -12,6 +12,7 @@
 #include "game/speeds.h"
 #include "game/table_model.h"
 #include "persona/comments.h"
+#include "persona/impatience.h"
 #include "persona/remarks.h"
 
 namespace gnamm {
@@ -19,13 +20,6 @@ namespace gnamm {
 namespace {
 
 constexpr Rgb kContornoPC{255, 0, 0};
-
-// Timers that the options time are sometimes enabled before start-up has timed them; a timer
-// without an interval never fires and would stall the game.
-void Avvia(Game& g, Timer t, int intervalloDiProgetto) {
-    if (g.scheduler.interval(t) <= 0) g.scheduler.setInterval(t, intervalloDiProgetto);
-    g.scheduler.enable(t);
-}
 
 void SvuotaRicerca(PcState& pc) {
     pc.ricerca = Ricerca{};
@@ -39,13 +33,11 @@ void TurnoAllUmano(Game& g) {
     TableState& t = g.tavolo;
     t.aChiTocca = Player::H;
     g.screen.lblIstruzioni.text = "Tocca a te, " + g.nome + ", clicca su una delle tue carte!";
-    if (g.opzioni.impazienzaZeb != Impazienza::Quiet) {
-        g.scheduler.setInterval(Timer::Impazienza, IntervalloImpazienza(g.opzioni.impazienzaZeb));
-        if (g.opzioni.commentiZeb) g.scheduler.enable(Timer::Impazienza);
-    }
+    ArmaImpazienza(g);
     if (g.opzioni.mostraManina) g.screen.ImgManina.visible = true;
     if (t.carteInManoAdH == 1 && g.opzioni.giocoTerzaCarta == TerzaCarta::Automatic) {
-        Avvia(g, Timer::MuoviHAutomatico, IntervalloTerzaCarta(g.opzioni.velocitaGioco));
+        g.scheduler.startKeepingInterval(Timer::MuoviHAutomatico,
+                                         IntervalloTerzaCarta(g.opzioni.velocitaGioco));
     }
 }
 
@@ -88,10 +80,9 @@ void CompletaMossa(Game& g) {
         ContaPresePC(g, p);
         if (mossa.gnamm) AssegnaPuntoGnamm(g, Player::PC);
         if (g.suoni.spia.free() && g.opzioni.rumoriCarte) {
-            g.suoni.spia.busy = true;
+            OccupaSpia(g);
             AvviaSuono(g, Channel::Rumori, assets::kPresa);
-            g.scheduler.setInterval(Timer::Presa, speeds::kPresa);
-            g.scheduler.enable(Timer::Presa);
+            g.scheduler.start(Timer::Presa, speeds::kPresa);
         }
     }
     AssegnaPuntiMazzoPC(g);
@@ -143,7 +134,7 @@ void PreparaMossePC(Game& g) {
     AggiornaCervello(g);
     // An empty hand has nothing to play: no pause is started, so nothing is played from it.
     if (pc.lista.mossePossibili == 0) return;
-    Avvia(g, Timer::RitardoMossaPC, IntervalloZeb(g.opzioni.velocitaZeb));
+    g.scheduler.startKeepingInterval(Timer::RitardoMossaPC, IntervalloZeb(g.opzioni.velocitaZeb));
 }
 
 void OnRitardoMossaPC(Game& g) {
@@ -190,7 +181,7 @@ void MostraMossaPC(Game& g) {
                     GnammPCsup4(g);
                 }
             } else if (pc.cinqueDiCuoriInPresa) {
-                g.suoni.spia.busy = true;
+                OccupaSpia(g);
                 CommentoCinqueDiCuori(g);
                 pc.cinqueDiCuoriInPresa = false;
             } else if (g.opzioni.rumoriCarte) {
@@ -202,7 +193,7 @@ void MostraMossaPC(Game& g) {
     }
     pc.cinqueDiCuoriInPresa = false;
     pc.cartaPCInEsame = 0;
-    Avvia(g, Timer::EffettuaMossaPC, IntervalloZeb(g.opzioni.velocitaZeb));
+    g.scheduler.startKeepingInterval(Timer::EffettuaMossaPC, IntervalloZeb(g.opzioni.velocitaZeb));
 }
 
 void MossaPC(Game& g) {

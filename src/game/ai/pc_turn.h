@@ -6,11 +6,11 @@
 #pragma once
 
 #include "game/ai/evaluation.h"
+#include "game/livello.h"
 
 namespace gnamm {
 
 class Game;
-enum class Livello;
 
 // How a level judges the risk: 'Cheat' Zeb always looks, 'Cunning' Zeb when not honest.
 Sguardo SguardoDi(Livello livello, bool onesta);

@@ -7,6 +7,7 @@
 #include "game/game.h"
 #include "game/hall_of_fame.h"
 #include "game/timers.h"
+#include "ui/hall_of_fame_panel.h"
 
 namespace gnamm {
 

@@ -1,4 +1,4 @@
-#include "game/quando_prompt.h"
+#include "ui/quando_prompt.h"
 
 #include <cstdint>
 #include <string>
