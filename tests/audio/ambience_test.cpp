@@ -4,13 +4,13 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
-#include "persona/zeb_table.h"
+#include "support/table_fixture.h"
 
 namespace gnamm {
 namespace {
 
 using ::testing::ElementsAre;
-using testing::ZebTable;
+using test_tavolo::Banco;
 
 TEST(SuonoAmbiente, TheTableWithAndWithoutMusic) {
     const auto expect = [](int k, bool musica, int file, int durata, int numero) {
@@ -35,25 +35,25 @@ TEST(SuonoAmbiente, TheTableWithAndWithoutMusic) {
 }
 
 TEST(Ambiente, WithMusicDraw12PlaysSa10For4270msCaptioned10) {
-    ZebTable t;
+    Banco t;
     t.g.scheduler.enable(Timer::Musiche);
-    t.rng.next(12, 30);
+    t.rng.forza(30, 12);
     Ambiente(t.g);
-    EXPECT_THAT(t.played(Channel::Ambiente), ElementsAre("\\Saloon\\Sa10.wav"));
+    EXPECT_THAT(t.suonati(Channel::Ambiente), ElementsAre("\\Saloon\\Sa10.wav"));
     EXPECT_TRUE(t.g.suoni.spia.busy);
     EXPECT_EQ(t.g.suoni.spia.ambiente, 10);
     EXPECT_EQ(t.g.scheduler.interval(Timer::DurataAmbiente), 4270);
     t.g.scheduler.disable(Timer::Musiche);
 
-    t.advance(4269);
+    t.avanza(4269);
     EXPECT_TRUE(t.g.suoni.spia.busy);
-    t.advance(1);
+    t.avanza(1);
     EXPECT_FALSE(t.g.suoni.spia.busy);
     EXPECT_EQ(t.g.suoni.spia.ambiente, 0);
 }
 
 TEST(Ambiente, ABusyIndicatorSkipsTheSound) {
-    ZebTable t;
+    Banco t;
     t.g.suoni.spia.busy = true;
     Ambiente(t.g);
     EXPECT_TRUE(t.media.log().empty());
@@ -61,21 +61,21 @@ TEST(Ambiente, ABusyIndicatorSkipsTheSound) {
 }
 
 TEST(AmbienceCycle, PausesFourToTenSecondsBetweenSounds) {
-    ZebTable t(3);
+    Banco t(3);
     t.g.opzioni.rumoriSaloon = true;
     t.g.scheduler.enable(Timer::DurataAmbiente);  // the end of a deal starts the cycle
-    t.rng.next(5, 7);                             // a pause of 8 s
-    t.advance(10);
+    t.rng.forza(7, 5);                             // a pause of 8 s
+    t.avanza(10);
     EXPECT_EQ(t.g.scheduler.interval(Timer::Ambiente), 8000);
-    t.rng.next(9, 30);  // Sa09, 670 ms
-    t.advance(8000);
-    EXPECT_THAT(t.played(Channel::Ambiente), ElementsAre("\\Saloon\\Sa09.wav"));
+    t.rng.forza(30, 9);  // Sa09, 670 ms
+    t.avanza(8000);
+    EXPECT_THAT(t.suonati(Channel::Ambiente), ElementsAre("\\Saloon\\Sa09.wav"));
     EXPECT_EQ(t.g.suoni.spia.ambiente, 9);
-    t.advance(670);
+    t.avanza(670);
     EXPECT_FALSE(t.g.suoni.spia.busy);
 
     // Over a long quiet stretch every pause is 4..10 s plus the sound.
-    t.advance(600000);
+    t.avanza(600000);
     int64_t last = -1;
     for (const auto& e : t.media.log()) {
         if (e.channel != Channel::Ambiente || e.isFile || e.command != Command::Play) continue;
@@ -85,54 +85,54 @@ TEST(AmbienceCycle, PausesFourToTenSecondsBetweenSounds) {
         }
         last = e.timeMs;
     }
-    EXPECT_GT(t.played(Channel::Ambiente).size(), 30u);
+    EXPECT_GT(t.suonati(Channel::Ambiente).size(), 30u);
 }
 
 TEST(AmbienceCycle, WhileTheIndicatorIsBusyTheNextTickTriesAgain) {
-    ZebTable t;
+    Banco t;
     t.g.opzioni.rumoriSaloon = true;
     t.g.scheduler.setInterval(Timer::Ambiente, 4000);
     t.g.scheduler.enable(Timer::Ambiente);
     t.g.suoni.spia.busy = true;
-    t.advance(4000);
-    EXPECT_TRUE(t.played(Channel::Ambiente).empty());
+    t.avanza(4000);
+    EXPECT_TRUE(t.suonati(Channel::Ambiente).empty());
     EXPECT_TRUE(t.g.scheduler.isEnabled(Timer::Ambiente));
     t.g.suoni.spia.busy = false;
-    t.advance(4000);
-    EXPECT_EQ(t.played(Channel::Ambiente).size(), 1u);
+    t.avanza(4000);
+    EXPECT_EQ(t.suonati(Channel::Ambiente).size(), 1u);
 }
 
 TEST(AmbienceCycle, SwitchingTheOptionOffStopsAtTheNextTickButFreesThePlayingSound) {
-    ZebTable t;
+    Banco t;
     t.g.opzioni.rumoriSaloon = true;
     t.g.scheduler.setInterval(Timer::Ambiente, 4000);
     t.g.scheduler.enable(Timer::Ambiente);
-    t.rng.next(20, 30);  // 6710 ms
-    t.advance(4000);
+    t.rng.forza(30, 20);  // 6710 ms
+    t.avanza(4000);
     t.g.opzioni.rumoriSaloon = false;
-    t.advance(6710);
+    t.avanza(6710);
     EXPECT_FALSE(t.g.suoni.spia.busy);
-    t.advance(20000);
+    t.avanza(20000);
     EXPECT_FALSE(t.g.scheduler.isEnabled(Timer::Ambiente));
-    EXPECT_EQ(t.played(Channel::Ambiente).size(), 1u);
+    EXPECT_EQ(t.suonati(Channel::Ambiente).size(), 1u);
 }
 
 TEST(AmbienceCycle, TheHallOfFameKeepsTheIndicatorBusyAfterASound) {
-    ZebTable t;
-    t.rng.next(4, 30);
+    Banco t;
+    t.rng.forza(30, 4);
     Ambiente(t.g);
     t.g.screen.FraPannello[3].visible = true;
-    t.advance(420);
+    t.avanza(420);
     EXPECT_TRUE(t.g.suoni.spia.busy);
     EXPECT_EQ(t.g.suoni.spia.ambiente, 0);
 }
 
 TEST(FermaAmbiente, StoppingTheCycleMidSoundLetsGoOfTheIndicator) {
-    ZebTable t;
+    Banco t;
     t.g.opzioni.rumoriSaloon = true;
-    t.rng.next(16, 30);
+    t.rng.forza(30, 16);
     Ambiente(t.g);
-    t.advance(1000);
+    t.avanza(1000);
     FermaAmbiente(t.g);
     EXPECT_FALSE(t.g.scheduler.isEnabled(Timer::DurataAmbiente));
     EXPECT_FALSE(t.g.scheduler.isEnabled(Timer::Ambiente));

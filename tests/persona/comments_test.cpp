@@ -7,20 +7,20 @@
 #include <set>
 
 #include "persona/remarks.h"
-#include "persona/zeb_table.h"
+#include "support/table_fixture.h"
 
 namespace gnamm {
 namespace {
 
 using ::testing::ElementsAre;
-using testing::ZebTable;
+using test_tavolo::Banco;
 
 TEST(MostraCommento, SaysTheLineAndEndsItAfterItsDuration) {
-    ZebTable t;
+    Banco t;
     t.g.livello = Livello::Cunning;
     MostraCommento(t.g, remarks::GnammH(4), true);
 
-    EXPECT_THAT(t.trace(Channel::Commenti),
+    EXPECT_THAT(t.traccia(Channel::Commenti),
                 ElementsAre("Prev", "Close", "file:", "file:\\Zeb\\S04.wav", "Open", "Play"));
     EXPECT_TRUE(t.g.suoni.spia.busy);
     EXPECT_TRUE(t.g.screen.lblCommenti.visible);
@@ -29,20 +29,20 @@ TEST(MostraCommento, SaysTheLineAndEndsItAfterItsDuration) {
     EXPECT_EQ(t.g.screen.ImgFumetto.picture, "\\Grafica\\Fumetto1.gif");
     EXPECT_EQ(t.g.screen.ImgRiquadro[0].picture, "\\Foto\\Foto07.jpg");
 
-    t.advance(2254);
+    t.avanza(2254);
     EXPECT_TRUE(t.g.suoni.spia.busy) << "still within its 2255 ms";
-    t.advance(1);
+    t.avanza(1);
     EXPECT_FALSE(t.g.suoni.spia.busy);
     EXPECT_FALSE(t.g.screen.lblCommenti.visible);
     EXPECT_FALSE(t.g.screen.ImgFumetto.visible);
     EXPECT_EQ(t.g.screen.ImgRiquadro[0].picture, "\\Foto\\Foto24.jpg");
     EXPECT_FALSE(t.g.scheduler.isEnabled(Timer::DurataGnammH));
     // The voice is left to play out.
-    EXPECT_EQ(t.trace(Channel::Commenti).back(), "Play");
+    EXPECT_EQ(t.traccia(Channel::Commenti).back(), "Play");
 }
 
 TEST(MostraCommento, WithoutTheBusyFlagLeavesTheIndicatorAlone) {
-    ZebTable t;
+    Banco t;
     MostraCommento(t.g, remarks::Gioca(), false);
     EXPECT_FALSE(t.g.suoni.spia.busy);
     EXPECT_EQ(t.g.screen.ImgRiquadro[0].picture, "\\Foto\\Foto20.jpg");
@@ -54,26 +54,26 @@ TEST(MostraCommento, WithoutTheBusyFlagLeavesTheIndicatorAlone) {
 }
 
 TEST(MostraCommento, TheHallOfFameKeepsTheIndicatorBusyAfterTheRemark) {
-    ZebTable t;
+    Banco t;
     t.g.screen.FraPannello[3].visible = true;
     MostraCommento(t.g, remarks::GnammH(3), true);
-    t.advance(5000);
+    t.avanza(5000);
     EXPECT_FALSE(t.g.screen.lblCommenti.visible);
     EXPECT_TRUE(t.g.suoni.spia.busy);
 }
 
 TEST(MostraCommento, ANewRemarkCutsTheRunningOneAndTakesItsDuration) {
-    ZebTable t;
+    Banco t;
     MostraCommento(t.g, remarks::GnammPCsup4(1), true);  // 3700 ms
-    t.advance(1000);
+    t.avanza(1000);
     MostraCommento(t.g, remarks::GnammH(8), true);  // 725 ms
-    t.advance(725);
+    t.avanza(725);
     EXPECT_FALSE(t.g.suoni.spia.busy);
-    EXPECT_THAT(t.played(Channel::Commenti), ElementsAre("\\Zeb\\S29.wav", "\\Zeb\\S08.wav"));
+    EXPECT_THAT(t.suonati(Channel::Commenti), ElementsAre("\\Zeb\\S29.wav", "\\Zeb\\S08.wav"));
 }
 
 TEST(OnAssoBevuto, EndsTheAceRemarkAndFreesTheIndicatorEvenUnderTheHallOfFame) {
-    ZebTable t;
+    Banco t;
     t.g.livello = Livello::Honest;
     t.g.suoni.spia.busy = true;
     t.g.screen.FraPannello[3].visible = true;
@@ -81,7 +81,7 @@ TEST(OnAssoBevuto, EndsTheAceRemarkAndFreesTheIndicatorEvenUnderTheHallOfFame) {
     t.g.screen.ImgRiquadro[0].picture = "\\Foto\\Foto22.jpg";
     t.g.scheduler.setInterval(Timer::AssoBevuto, 3650);
     t.g.scheduler.enable(Timer::AssoBevuto);
-    t.advance(3650);
+    t.avanza(3650);
     EXPECT_FALSE(t.g.scheduler.isEnabled(Timer::AssoBevuto));
     EXPECT_FALSE(t.g.suoni.spia.busy);
     EXPECT_FALSE(t.g.screen.lblCommenti.visible);
@@ -89,20 +89,20 @@ TEST(OnAssoBevuto, EndsTheAceRemarkAndFreesTheIndicatorEvenUnderTheHallOfFame) {
 }
 
 TEST(CommentoLivello, GreetsTheChosenLevel) {
-    ZebTable t;
+    Banco t;
     CommentoLivello(t.g);
     EXPECT_TRUE(t.media.log().empty()) << "no level, no remark";
 
     t.g.livello = Livello::Cunning;
     CommentoLivello(t.g);
     EXPECT_EQ(t.g.screen.lblCommenti.text, "Gnamm!");
-    EXPECT_THAT(t.played(Channel::Commenti), ElementsAre("\\Zeb\\S40.wav"));
+    EXPECT_THAT(t.suonati(Channel::Commenti), ElementsAre("\\Zeb\\S40.wav"));
     EXPECT_EQ(t.g.scheduler.interval(Timer::DurataGnammH), 950);
     EXPECT_TRUE(t.g.suoni.spia.busy);
 }
 
 TEST(CommentoFineIncontro, SilencesTheOthersAndStaysUntilHidden) {
-    ZebTable t;
+    Banco t;
     t.g.scheduler.enable(Timer::DurataGnammH);
     t.g.scheduler.enable(Timer::DurataImpazienza);
     CommentoFineIncontro(t.g, remarks::HoVinto());
@@ -110,10 +110,10 @@ TEST(CommentoFineIncontro, SilencesTheOthersAndStaysUntilHidden) {
     EXPECT_FALSE(t.g.scheduler.isEnabled(Timer::DurataGnammH));
     EXPECT_FALSE(t.g.scheduler.isEnabled(Timer::DurataImpazienza));
     EXPECT_TRUE(t.g.suoni.spia.busy);
-    EXPECT_THAT(t.trace(Channel::Impazienza), ElementsAre("Stop", "Prev", "Close"));
-    EXPECT_THAT(t.trace(Channel::Commenti),
+    EXPECT_THAT(t.traccia(Channel::Impazienza), ElementsAre("Stop", "Prev", "Close"));
+    EXPECT_THAT(t.traccia(Channel::Commenti),
                 ElementsAre("Stop", "Prev", "Close", "file:\\Zeb\\S46.wav", "Open", "Play"));
-    t.advance(60000);
+    t.avanza(60000);
     EXPECT_TRUE(t.g.screen.lblCommenti.visible);
     EXPECT_EQ(t.g.screen.lblCommenti.text, "Ho vinto, figliolo!!");
     EXPECT_EQ(t.g.screen.ImgRiquadro[0].picture, "\\Foto\\Foto16.jpg");
@@ -122,18 +122,18 @@ TEST(CommentoFineIncontro, SilencesTheOthersAndStaysUntilHidden) {
 
 // Says every line of a set through the game, one after another, and returns the voices.
 template <typename Say>
-std::vector<std::string> SayAll(ZebTable& t, int times, Say say) {
+std::vector<std::string> SayAll(Banco& t, int times, Say say) {
     std::vector<std::string> voices;
     for (int i = 0; i < times; ++i) {
         say(t.g);
-        voices.push_back(t.played(Channel::Commenti).back());
-        t.advance(4000);
+        voices.push_back(t.suonati(Channel::Commenti).back());
+        t.avanza(4000);
     }
     return voices;
 }
 
 TEST(GnammSets, EachLineOnceBeforeAnyTwiceAndTheCycleCarriesOn) {
-    ZebTable t(2024);
+    Banco t(2024);
     const std::vector<std::string> voices = SayAll(t, 12, GnammH);
     const std::set<std::string> distinct(voices.begin(), voices.end());
     EXPECT_EQ(distinct.size(), 12u);
@@ -150,7 +150,7 @@ TEST(GnammSets, EachLineOnceBeforeAnyTwiceAndTheCycleCarriesOn) {
 }
 
 TEST(GnammSets, TheComputersTwoSetsKeepTheirOwnCycles) {
-    ZebTable t(99);
+    Banco t(99);
     const std::vector<std::string> small = SayAll(t, 8, GnammPCinf4);
     const std::vector<std::string> big = SayAll(t, 6, GnammPCsup4);
     EXPECT_EQ(std::set<std::string>(small.begin(), small.end()),

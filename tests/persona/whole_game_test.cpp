@@ -11,7 +11,7 @@
 #include "audio/recording_media_player.h"
 #include "game/deal.h"
 #include "game/game.h"
-#include "persona/zeb_table.h"
+#include "support/scripted_random.h"
 
 namespace gnamm {
 namespace {
@@ -168,7 +168,7 @@ class WholeGame {
     }
 
     VirtualClock clock{TimeOfDay{2026, 12, 6, 21, 14, 0}};
-    testing::DrawScript rng;
+    testing_support::ScriptedRandom rng;
     std::mt19937 think;
     RecordingMediaPlayer media{clock};
     fs::path data;

@@ -10,14 +10,14 @@
 #include "game/ai/pc_turn.h"
 #include "game/ai/position.h"
 #include "persona/remarks.h"
-#include "persona/zeb_table.h"
+#include "support/table_fixture.h"
 
 namespace gnamm {
 namespace {
 
 using ::testing::AnyOfArray;
 using ::testing::ElementsAre;
-using testing::ZebTable;
+using test_tavolo::Banco;
 
 std::vector<std::string> Voci(std::initializer_list<int> numeri) {
     std::vector<std::string> v;
@@ -27,7 +27,7 @@ std::vector<std::string> Voci(std::initializer_list<int> numeri) {
 }
 
 // The computer holds one king and the table adds up to ten: its move sweeps the table.
-void PreparaSpazzata(ZebTable& t, std::initializer_list<std::string_view> tavolo) {
+void PreparaSpazzata(Banco& t, std::initializer_list<std::string_view> tavolo) {
     t.g.livello = Livello::Honest;
     t.g.tavolo = testing::Posizione(tavolo, {"Kc"});
     for (int p = 1; p < 20; ++p) t.g.screen.ImgCarta[p].visible = !t.g.tavolo.carta[p].empty();
@@ -36,13 +36,13 @@ void PreparaSpazzata(ZebTable& t, std::initializer_list<std::string_view> tavolo
     t.g.tavolo.carteRimasteNelMazzo = 24;
     t.g.tavolo.aChiTocca = Player::PC;
     PreparaMossePC(t.g);
-    t.advance(600);  // the computer shows its move
+    t.avanza(600);  // the computer shows its move
 }
 
 TEST(ZebOnTheComputersSweep, FourCardsDrawFromTheSixLineSet) {
-    ZebTable t;
+    Banco t;
     PreparaSpazzata(t, {"2c", "2q", "3f", "3p"});
-    const auto said = t.played(Channel::Commenti);
+    const auto said = t.suonati(Channel::Commenti);
     ASSERT_EQ(said.size(), 1u);
     EXPECT_THAT(said[0], AnyOfArray(Voci({29, 30, 31, 32, 33, 34})));
     EXPECT_EQ(t.g.persona.gnammPCsup4.conta, 1);
@@ -51,9 +51,9 @@ TEST(ZebOnTheComputersSweep, FourCardsDrawFromTheSixLineSet) {
 }
 
 TEST(ZebOnTheComputersSweep, ThreeCardsDrawFromTheEightLineSet) {
-    ZebTable t;
+    Banco t;
     PreparaSpazzata(t, {"2c", "3f", "5p"});
-    const auto said = t.played(Channel::Commenti);
+    const auto said = t.suonati(Channel::Commenti);
     ASSERT_EQ(said.size(), 1u);
     EXPECT_THAT(said[0], AnyOfArray(Voci({35, 36, 37, 38, 39, 40, 41, 42})));
     EXPECT_EQ(t.g.persona.gnammPCinf4.conta, 1);
@@ -61,24 +61,24 @@ TEST(ZebOnTheComputersSweep, ThreeCardsDrawFromTheEightLineSet) {
 }
 
 TEST(ZebOnTheComputersSweep, CommentsOffLeaveTheCyclesUntouched) {
-    ZebTable t;
+    Banco t;
     t.g.opzioni.commentiZeb = false;
     t.g.opzioni.rumoriCarte = true;
     PreparaSpazzata(t, {"2c", "2q", "3f", "3p"});
-    EXPECT_TRUE(t.played(Channel::Commenti).empty());
+    EXPECT_TRUE(t.suonati(Channel::Commenti).empty());
     EXPECT_EQ(t.g.persona.gnammPCsup4.conta, 0);
     for (const bool detto : t.g.persona.gnammPCsup4.detto) EXPECT_FALSE(detto);
     // The card noise plays instead.
-    EXPECT_EQ(t.played(Channel::Rumori).size(), 1u);
+    EXPECT_EQ(t.suonati(Channel::Rumori).size(), 1u);
 }
 
 TEST(ZebOnTheComputersSweep, ARemarkFindingTheSoundHeldIsDroppedNotQueued) {
-    ZebTable t;
-    t.rng.next(10, 30);
+    Banco t;
+    t.rng.forza(30, 10);
     Ambiente(t.g);  // Sa10 holds the indicator for 4270 ms
     PreparaSpazzata(t, {"2c", "2q", "3f", "3p"});
-    t.advance(20000);
-    EXPECT_TRUE(t.played(Channel::Commenti).empty());
+    t.avanza(20000);
+    EXPECT_TRUE(t.suonati(Channel::Commenti).empty());
     EXPECT_EQ(t.g.persona.gnammPCsup4.conta, 0);
     EXPECT_FALSE(t.g.suoni.spia.busy);
 }
