@@ -3,14 +3,15 @@
 #include <gtest/gtest.h>
 
 #include <memory>
+#include <random>
 #include <string>
 
 #include "audio/recording_media_player.h"
 #include "data/data_files.h"
 #include "data/temp_dati.h"
-#include "game/capture_rules.h"
 #include "game/game.h"
 #include "game/hall_of_fame.h"
+#include "human_policy.h"
 #include "ui/startup.h"
 
 namespace gnamm {
@@ -23,34 +24,6 @@ struct Sessione {
     }
 
     void click(TargetKind kind, int i = 0) { g.click(Target{kind, i}); }
-
-    // One look at the table: play the first card, or pick the first legal capture.
-    void gioca() {
-        const HumanTurnState& u = g.umano;
-        if (g.tavolo.aChiTocca == Player::H && u.cartaGiocata == 0) {
-            for (const int k : {4, 5, 6}) {
-                if (!g.tavolo.carta[k].empty()) {
-                    click(TargetKind::Carta, k);
-                    return;
-                }
-            }
-        }
-        if (!u.puoiScegliere || u.presaDecisa) return;
-        const int v = g.tavolo.valore(u.cartaGiocata);
-        if (u.valoriUguali) {
-            for (const int i : kPostiTavolo) {
-                if (g.tavolo.valore(i) == v) {
-                    click(TargetKind::Carta, i);
-                    return;
-                }
-            }
-        }
-        const auto combinazioni = CombinazioniSomma(g.tavolo.carta, v);
-        if (combinazioni.empty()) return;
-        for (const int i : combinazioni.front()) {
-            if (!u.scelta[i]) click(TargetKind::Carta, i);
-        }
-    }
 
     // Plays until the hall of fame panel opens at the end of a Torneo; false if it never does.
     // At each pause between Giochi the player tries to look at the ranking first.
@@ -65,8 +38,8 @@ struct Sessione {
                 EXPECT_EQ(g.partita.partitePC + g.partita.partiteH, partite);
                 EXPECT_FALSE(g.screen.FraPannello[4].visible);
                 ++pause;
-            } else {
-                gioca();
+            } else if (sim::TurnoUmano(g)) {
+                sim::GiocaUmano(g, sim::Politica::Random, umano);
             }
             AdvanceVirtualTime(g, clock, 50);
         }
@@ -75,6 +48,7 @@ struct Sessione {
 
     VirtualClock clock{TimeOfDay{2026, 12, 6, 21, 4, 0}};
     SeededRandom rng;
+    std::mt19937 umano{5};
     RecordingMediaPlayer media{clock};
     Game g;
     int pause = 0;  // pauses between Giochi of the Torneo

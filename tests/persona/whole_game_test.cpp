@@ -11,6 +11,7 @@
 #include "audio/recording_media_player.h"
 #include "game/deal.h"
 #include "game/game.h"
+#include "human_policy.h"
 #include "support/scripted_random.h"
 
 namespace gnamm {
@@ -96,38 +97,6 @@ class WholeGame {
         }
     }
 
-    // A pick among several captures: a set of table cards that adds up to the played card.
-    void pick() {
-        const int v = g.tavolo.valore(g.umano.cartaGiocata);
-        std::vector<int> places;
-        for (const int i : kPostiTavolo) {
-            if (!g.tavolo.carta[i].empty() && g.screen.ImgCarta[i].visible &&
-                g.tavolo.valore(i) <= v) {
-                places.push_back(i);
-            }
-        }
-        if (g.umano.valoriUguali) {
-            for (const int i : places) {
-                if (g.tavolo.valore(i) == v) {
-                    g.click({TargetKind::Carta, i});
-                    return;
-                }
-            }
-        }
-        for (unsigned mask = 1; mask < (1u << places.size()); ++mask) {
-            int sum = 0;
-            for (size_t b = 0; b < places.size(); ++b) {
-                if ((mask & (1u << b)) != 0) sum += g.tavolo.valore(places[b]);
-            }
-            if (sum != v) continue;
-            for (size_t b = 0; b < places.size(); ++b) {
-                if ((mask & (1u << b)) != 0) g.click({TargetKind::Carta, places[b]});
-            }
-            return;
-        }
-        ADD_FAILURE() << "no capture to pick";
-    }
-
     // Plays until `giochi` Giochi have ended; false if the game stalls.
     bool play(int giochi) {
         int ended = 0;
@@ -146,18 +115,13 @@ class WholeGame {
             } else if (waitsForCard()) {
                 // Think a while: long enough, often, for Nonno Zeb to grow impatient.
                 wait(std::uniform_int_distribution<int>(0, 900)(think) * 10);
-                for (int k = 4; k <= 6; ++k) {
-                    if (!g.tavolo.carta[static_cast<size_t>(k)].empty() &&
-                        g.screen.ImgCarta[k].visible) {
-                        g.click({TargetKind::Carta, k});
-                        ++plays;
-                        break;
-                    }
-                }
+                if (!sim::TurnoUmano(g)) continue;
+                EXPECT_TRUE(sim::GiocaUmano(g, sim::Politica::Random, think));
+                ++plays;
                 idle = 0;
             } else if (g.umano.puoiScegliere && !g.umano.presaDecisa && g.umano.cartaGiocata != 0) {
                 wait(std::uniform_int_distribution<int>(0, 300)(think) * 10);
-                pick();
+                EXPECT_TRUE(sim::ScegliPresa(g, sim::Politica::Random, think));
                 idle = 0;
             } else {
                 wait(10);
