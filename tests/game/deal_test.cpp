@@ -221,15 +221,10 @@ TEST(Distribuzione, AlternatesFromTheDealersOpponent) {
     EXPECT_EQ(AvanzaDistribuzione(Player::PC, 9), 9);
 }
 
-// A generator that always returns the same number must not hang the shuffle or the deal.
-class Costante final : public RandomSource {
-  public:
-    double uniform() override { return 0.25; }
-};
-
 TEST(Distribuzione, AStuckGeneratorStillDealsEveryCard) {
+    // A generator that always returns the same number must not hang the shuffle or the deal.
     VirtualClock clock;
-    Costante rng;
+    FixedRandom rng;
     RecordingMediaPlayer media(clock);
     Game g(clock, rng, media, Paths{});
     NuovoGioco(g);
@@ -242,6 +237,28 @@ TEST(Distribuzione, AStuckGeneratorStillDealsEveryCard) {
     int assi = 0;
     for (const int i : {7, 8, 9, 10}) assi += g.tavolo.carta[i].isAce() ? 1 : 0;
     EXPECT_LE(assi, 1);
+}
+
+// The shuffle of two fixed seeds at a fixed time of day, card by card: any change to the draw,
+// the rejection of repeats or the deck order shows here.
+TEST(Distribuzione, TheSeededShuffleIsPinned) {
+    const std::pair<uint32_t, const char*> casi[] = {
+        {1, "Kp 4f 2q Af Qf 6p Kf 3p 7f Qp Ap 7p Kc 5c 7q Aq 2p Ac Qq 5f "
+            "Kq 2c 6c 5q 6q 2f 4c Jq 5p 6f Jf 7c 4q Qc 3f 4p 3c Jc Jp 3q "},
+        {2026, "2p 4q Kp 2f 3f 7f 2q 3c 4f Qc 5q Kq 5p 6c 6p Aq 5c Qq Jq 6f "
+               "7q Ac 6q Ap Jp Af 5f Jf Qf 3p Kf 2c Kc 4c 4p 3q 7c Qp Jc 7p "},
+    };
+    for (const auto& [seed, atteso] : casi) {
+        VirtualClock clock{TimeOfDay{2026, 12, 6, 21, 17, 43}};
+        SeededRandom rng(seed);
+        RecordingMediaPlayer media(clock);
+        Game g(clock, rng, media, Paths{});
+        NuovoGioco(g);
+        MescolaCarte(g);
+        std::string mazzo;
+        for (int k = 1; k <= 40; ++k) mazzo += g.tavolo.carteDaGiocare[k].code() + " ";
+        EXPECT_EQ(mazzo, atteso) << "seed " << seed;
+    }
 }
 
 }  // namespace
