@@ -4,6 +4,8 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 #include "support/table_fixture.h"
 
 namespace gnamm {
@@ -12,26 +14,21 @@ namespace {
 using ::testing::ElementsAre;
 using test_tavolo::Banco;
 
+// The draws whose sound or caption changes under the music, and a few that do not.
 TEST(SuonoAmbiente, TheTableWithAndWithoutMusic) {
-    const auto expect = [](int k, bool musica, int file, int durata, int numero) {
-        const SuonoSaloon s = SuonoAmbiente(k, musica);
-        EXPECT_EQ(s.file, file) << k << (musica ? " with music" : "");
-        EXPECT_EQ(s.durataMs, durata) << k;
-        EXPECT_EQ(s.numero, numero) << k;
-    };
-    expect(1, false, 3, 1750, 1);  // Sa03 under its own number 1
-    expect(1, true, 1, 3800, 1);
-    expect(3, false, 3, 1750, 3);
-    expect(3, true, 1, 3800, 1);
-    expect(2, true, 2, 1010, 2);
-    expect(12, false, 12, 1560, 12);
-    expect(12, true, 10, 4270, 10);
-    expect(13, true, 1, 3800, 1);
-    expect(14, false, 14, 6390, 14);
-    expect(14, true, 10, 4270, 10);
-    expect(15, true, 5, 280, 5);
-    expect(23, false, 23, 6800, 23);
-    expect(30, true, 30, 1910, 30);
+    const struct {
+        int k;
+        bool musica;
+        SuonoSaloon atteso;  // file, duration, caption number
+    } casi[] = {{1, false, {3, 1750, 1}},  {1, true, {1, 3800, 1}},   {3, true, {1, 3800, 1}},
+                {12, false, {12, 1560, 12}}, {12, true, {10, 4270, 10}}, {14, true, {10, 4270, 10}},
+                {15, true, {5, 280, 5}},     {23, false, {23, 6800, 23}}};
+    for (const auto& c : casi) {
+        const SuonoSaloon s = SuonoAmbiente(c.k, c.musica);
+        EXPECT_EQ(std::tie(s.file, s.durataMs, s.numero),
+                  std::tie(c.atteso.file, c.atteso.durataMs, c.atteso.numero))
+            << c.k << (c.musica ? " with music" : "");
+    }
 }
 
 TEST(Ambiente, WithMusicDraw12PlaysSa10For4270msCaptioned10) {
@@ -50,10 +47,9 @@ TEST(Ambiente, WithMusicDraw12PlaysSa10For4270msCaptioned10) {
     t.avanza(1);
     EXPECT_FALSE(t.g.suoni.spia.busy);
     EXPECT_EQ(t.g.suoni.spia.ambiente, 0);
-}
 
-TEST(Ambiente, ABusyIndicatorSkipsTheSound) {
-    Banco t;
+    // A busy indicator skips the sound.
+    t.media.clear();
     t.g.suoni.spia.busy = true;
     Ambiente(t.g);
     EXPECT_TRUE(t.media.log().empty());

@@ -28,36 +28,27 @@ TEST(ChiudiSuoni, StopsTheTableChannelsAndLeavesMusicAndSplashAlone) {
     }
     EXPECT_TRUE(t.traccia(Channel::Musiche).empty());
     EXPECT_TRUE(t.traccia(Channel::AudioSplash).empty());
-    // Channel order: noises, ambience, impatience, comments.
-    EXPECT_EQ(t.media.log()[0].channel, Channel::Rumori);
-    EXPECT_EQ(t.media.log()[3].channel, Channel::Ambiente);
-    EXPECT_EQ(t.media.log()[6].channel, Channel::Impazienza);
-    EXPECT_EQ(t.media.log()[9].channel, Channel::Commenti);
 }
 
-TEST(RumoreGioco, PlaysTheDrawnNoiseAndFreesTheIndicatorAfter230ms) {
+// The drawn card noise and the click each hold the indicator for 230 ms.
+TEST(RumoreGioco, ThePlayNoisesAndTheClickFreeTheIndicatorAfter230ms) {
     Banco t;
-    for (int k = 1; k <= 3; ++k) {
+    for (int k = 1; k <= 4; ++k) {
         t.g.suoni.spia.busy = true;
-        t.rng.forza(3, k);
-        RumoreGioco(t.g);
-        EXPECT_EQ(t.suonati(Channel::Rumori).back(), "\\Rumori\\gioco" + std::to_string(k) + ".wav");
+        if (k <= 3) {
+            t.rng.forza(3, k);
+            RumoreGioco(t.g);
+        } else {
+            SuonoClic(t.g);
+        }
+        const std::string atteso = k <= 3 ? "gioco" + std::to_string(k) : "carta3";
+        EXPECT_EQ(t.suonati(Channel::Rumori).back(), "\\Rumori\\" + atteso + ".wav");
         t.avanza(229);
         EXPECT_TRUE(t.g.suoni.spia.busy);
         t.avanza(1);
         EXPECT_FALSE(t.g.suoni.spia.busy);
-        EXPECT_FALSE(t.g.scheduler.isEnabled(Timer::Rumoregioco));
+        EXPECT_FALSE(t.attivo(Timer::Rumoregioco) || t.attivo(Timer::Carta));
     }
-}
-
-TEST(SuonoClic, PlaysTheClickAndFreesTheIndicatorAfter230ms) {
-    Banco t;
-    t.g.suoni.spia.busy = true;
-    SuonoClic(t.g);
-    EXPECT_THAT(t.suonati(Channel::Rumori), ElementsAre("\\Rumori\\carta3.wav"));
-    t.avanza(230);
-    EXPECT_FALSE(t.g.suoni.spia.busy);
-    EXPECT_FALSE(t.g.scheduler.isEnabled(Timer::Carta));
 }
 
 }  // namespace

@@ -3,7 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "game/ai/move_list.h"
-#include "game/ai/position.h"
+#include "support/position.h"
 
 namespace gnamm {
 namespace {

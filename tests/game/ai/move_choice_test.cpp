@@ -4,7 +4,7 @@
 
 #include <vector>
 
-#include "game/ai/position.h"
+#include "support/position.h"
 
 namespace gnamm {
 namespace {
