@@ -114,31 +114,37 @@ TEST_F(VoiceScript, SpeaksAgainOnlyWhenTheLineOrTheVoiceChanged) {
     EXPECT_TRUE(SpokeAgain()) << "a changed voice setting was not applied";
 }
 
-TEST(SoundAssets, EveryNameTheGameUsesOpens) {
+// Every name the game uses opens, and the saloon sounds and the tracks last as long as the game
+// holds the sound indicator or counts the track down.
+TEST(SoundAssets, EveryNameTheGameUsesOpensAndLastsWhatTheGameCountsOn) {
     // The catalogue, and the names as the game's own tables give them.
     std::vector<std::string> names = assets::AllSounds();
     names.emplace_back(assets::kClic);  // the click, written in lower case
     for (const auto& line : remarks::VoiceLines()) names.push_back(line.file);
     for (int tick = 1; tick <= 5; ++tick) names.push_back(remarks::SplashVoice(tick));
-    for (const bool musica : {false, true}) {
-        for (int k = 1; k <= 30; ++k)
-            names.push_back(assets::SaloonSound(SuonoAmbiente(k, musica).file));
-    }
-    for (int n = 1; n <= kNumeroMusiche; ++n) names.push_back(assets::MusicTrack(n));
     for (const std::string& name : names) {
-        const auto path = Assets().resolve(name);
-        ASSERT_TRUE(path.has_value()) << name << " is missing";
-        if (name.ends_with(".wav")) {
-            const auto pcm = LoadWav(name);
-            ASSERT_TRUE(pcm.has_value()) << name << ": " << SDL_GetError();
-            EXPECT_GT(pcm->rate, 0) << name << " is not 16-bit mono";
-            EXPECT_FALSE(pcm->samples.empty()) << name;
-        } else {
-            smf_t* smf = smf_load(path->c_str());
-            ASSERT_NE(smf, nullptr) << name << " does not parse";
-            EXPECT_GT(smf->number_of_tracks, 0) << name;
-            smf_delete(smf);
+        ASSERT_TRUE(Assets().resolve(name).has_value()) << name << " is missing";
+        if (!name.ends_with(".wav")) continue;
+        const auto pcm = LoadWav(name);
+        ASSERT_TRUE(pcm.has_value()) << name << ": " << SDL_GetError();
+        EXPECT_TRUE(pcm->rate > 0 && !pcm->samples.empty()) << name << " is not 16-bit mono";
+    }
+    for (const bool musica : {false, true}) {
+        for (int k = 1; k <= 30; ++k) {
+            const SuonoSaloon s = SuonoAmbiente(k, musica);
+            const auto pcm = LoadWav(assets::SaloonSound(s.file));
+            ASSERT_TRUE(pcm.has_value() && pcm->rate > 0) << s.file;
+            EXPECT_NEAR(pcm->seconds() * 1000, s.durataMs, s.durataMs * 0.05)
+                << "Sa" << s.file << " for draw " << k << (musica ? " under the music" : "");
         }
+    }
+    for (int n = 1; n <= kNumeroMusiche; ++n) {
+        const auto path = Assets().resolve(assets::MusicTrack(n));
+        ASSERT_TRUE(path.has_value()) << n;
+        smf_t* smf = smf_load(path->c_str());
+        ASSERT_NE(smf, nullptr) << n << " does not parse";
+        EXPECT_NEAR(smf_get_length_seconds(smf), DurataMusica(n), 3.0) << n;
+        smf_delete(smf);
     }
 }
 
@@ -159,31 +165,6 @@ TEST(SoundAssets, VoicesEndWithTheirRemarkAndAreClear) {
         EXPECT_GT(peak, 16000) << line.file << " is too quiet";
         EXPECT_EQ(clipped, 0) << line.file << " clips";
         EXPECT_GT(20 * std::log10(rms), -35) << line.file << " is mostly silence";
-    }
-}
-
-TEST(SoundAssets, SaloonSoundsLastWhatTheGameCountsOn) {
-    // Every draw, with and without music, holds the sound indicator for the length in the
-    // game's table: the file it plays must end then.
-    for (const bool musica : {false, true}) {
-        for (int k = 1; k <= 30; ++k) {
-            const SuonoSaloon s = SuonoAmbiente(k, musica);
-            const auto pcm = LoadWav(assets::SaloonSound(s.file));
-            ASSERT_TRUE(pcm.has_value() && pcm->rate > 0) << s.file;
-            EXPECT_NEAR(pcm->seconds() * 1000, s.durataMs, s.durataMs * 0.05)
-                << "Sa" << s.file << " for draw " << k << (musica ? " under the music" : "");
-        }
-    }
-}
-
-TEST(SoundAssets, TracksLastWhatTheGameCountsOn) {
-    for (int n = 1; n <= kNumeroMusiche; ++n) {
-        const auto path = Assets().resolve(assets::MusicTrack(n));
-        ASSERT_TRUE(path.has_value()) << n;
-        smf_t* smf = smf_load(path->c_str());
-        ASSERT_NE(smf, nullptr) << n;
-        EXPECT_NEAR(smf_get_length_seconds(smf), DurataMusica(n), 3.0) << n;
-        smf_delete(smf);
     }
 }
 
