@@ -11,8 +11,8 @@
 namespace gnamm {
 namespace {
 
-using ::testing::ElementsAre;
 using test_tavolo::Banco;
+using ::testing::ElementsAre;
 
 // The draws whose sound or caption changes under the music, and a few that do not.
 TEST(SuonoAmbiente, TheTableWithAndWithoutMusic) {
@@ -20,7 +20,7 @@ TEST(SuonoAmbiente, TheTableWithAndWithoutMusic) {
         int k;
         bool musica;
         SuonoSaloon atteso;  // file, duration, caption number
-    } casi[] = {{1, false, {3, 1750, 1}},  {1, true, {1, 3800, 1}},   {3, true, {1, 3800, 1}},
+    } casi[] = {{1, false, {3, 1750, 1}},    {1, true, {1, 3800, 1}},    {3, true, {1, 3800, 1}},
                 {12, false, {12, 1560, 12}}, {12, true, {10, 4270, 10}}, {14, true, {10, 4270, 10}},
                 {15, true, {5, 280, 5}},     {23, false, {23, 6800, 23}}};
     for (const auto& c : casi) {
@@ -60,7 +60,7 @@ TEST(AmbienceCycle, PausesFourToTenSecondsBetweenSounds) {
     Banco t(3);
     t.g.opzioni.rumoriSaloon = true;
     t.g.scheduler.enable(Timer::DurataAmbiente);  // the end of a deal starts the cycle
-    t.rng.forza(7, 5);                             // a pause of 8 s
+    t.rng.forza(7, 5);                            // a pause of 8 s
     t.avanza(10);
     EXPECT_EQ(t.g.scheduler.interval(Timer::Ambiente), 8000);
     t.rng.forza(30, 9);  // Sa09, 670 ms

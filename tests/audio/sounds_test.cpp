@@ -9,8 +9,8 @@
 namespace gnamm {
 namespace {
 
-using ::testing::ElementsAre;
 using test_tavolo::Banco;
+using ::testing::ElementsAre;
 
 TEST(AvviaSuono, RewindsClosesThenOpensAndPlaysTheNewFile) {
     Banco t;

@@ -91,7 +91,8 @@ TEST_F(CaptureExecution, GnammTakesTheSoundForARemarkOrElseTheCaptureNoise) {
         EXPECT_EQ(g.screen.lblCommenti.text.empty(), !commenti);
         EXPECT_TRUE(g.suoni.spia.busy);
         const auto rumori = media.played(Channel::Rumori);
-        EXPECT_EQ(std::count(rumori.begin(), rumori.end(), "\\Rumori\\Presa.wav"), commenti ? 0 : 1);
+        EXPECT_EQ(std::count(rumori.begin(), rumori.end(), "\\Rumori\\Presa.wav"),
+                  commenti ? 0 : 1);
         avanza(commenti ? 5000 : 365);
         EXPECT_FALSE(g.suoni.spia.busy);
         g.screen.lblCommenti.text.clear();

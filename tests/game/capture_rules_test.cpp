@@ -38,7 +38,7 @@ TEST(CaptureRules, DecisionsByTable) {
         V marcate;
         bool assoBevuto = false;
     } casi[] = {
-        {{}, "Ac", EsitoPresa::Deposita, {}, true},  // an empty table: an Asso bevuto
+        {{}, "Ac", EsitoPresa::Deposita, {}, true},     // an empty table: an Asso bevuto
         {{{12, "Kp"}}, "Ac", EsitoPresa::Presa, {12}},  // one card, even an ace: taken
         {{{12, "Aq"}}, "Ac", EsitoPresa::Presa, {12}},
         // An ace among others: only the first ace in search order, with the remark.
@@ -60,7 +60,8 @@ TEST(CaptureRules, DecisionsByTable) {
     // Sums are counted by places; five cards are searched.
     EXPECT_EQ(CombinazioniSomma(Tavolo({{7, "3c"}, {8, "3q"}, {9, "4f"}}), 7),
               std::vector<V>({{7, 9}, {8, 9}}));
-    EXPECT_EQ(DecidiPresa(Tavolo({{7, "3c"}, {8, "3q"}, {9, "4f"}}), C("7p")).possibilitaDiPresa, 2);
+    EXPECT_EQ(DecidiPresa(Tavolo({{7, "3c"}, {8, "3q"}, {9, "4f"}}), C("7p")).possibilitaDiPresa,
+              2);
     const auto cinque = Tavolo({{7, "2c"}, {8, "2q"}, {9, "2f"}, {10, "2p"}, {11, "Ac"}});
     EXPECT_EQ(CombinazioniSomma(cinque, 9), std::vector<V>({{7, 8, 9, 10, 11}}));
 }

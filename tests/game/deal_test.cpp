@@ -240,10 +240,12 @@ TEST(Distribuzione, AStuckGeneratorStillDealsEveryCard) {
 // the rejection of repeats or the deck order shows here.
 TEST(Distribuzione, TheSeededShuffleIsPinned) {
     const std::pair<uint32_t, const char*> casi[] = {
-        {1, "Kp 4f 2q Af Qf 6p Kf 3p 7f Qp Ap 7p Kc 5c 7q Aq 2p Ac Qq 5f "
-            "Kq 2c 6c 5q 6q 2f 4c Jq 5p 6f Jf 7c 4q Qc 3f 4p 3c Jc Jp 3q "},
-        {2026, "2p 4q Kp 2f 3f 7f 2q 3c 4f Qc 5q Kq 5p 6c 6p Aq 5c Qq Jq 6f "
-               "7q Ac 6q Ap Jp Af 5f Jf Qf 3p Kf 2c Kc 4c 4p 3q 7c Qp Jc 7p "},
+        {1,
+         "Kp 4f 2q Af Qf 6p Kf 3p 7f Qp Ap 7p Kc 5c 7q Aq 2p Ac Qq 5f "
+         "Kq 2c 6c 5q 6q 2f 4c Jq 5p 6f Jf 7c 4q Qc 3f 4p 3c Jc Jp 3q "},
+        {2026,
+         "2p 4q Kp 2f 3f 7f 2q 3c 4f Qc 5q Kq 5p 6c 6p Aq 5c Qq Jq 6f "
+         "7q Ac 6q Ap Jp Af 5f Jf Qf 3p Kf 2c Kc 4c 4p 3q 7c Qp Jc 7p "},
     };
     for (const auto& [seed, atteso] : casi) {
         VirtualClock clock{TimeOfDay{2026, 12, 6, 21, 17, 43}};

@@ -35,7 +35,8 @@ TEST(GiocoScenario, EveryCardAndEveryPointIsAccountedFor) {
         g.opzioni.giocoTerzaCarta = seed % 4 == 0 ? TerzaCarta::Automatic : TerzaCarta::Manual;
         g.tavolo.mazziere = seed % 2 == 0 ? Player::PC : Player::H;
         g.screen.FraSplash.visible = false;
-        const sim::Politica politica = seed % 5 == 0 ? sim::Politica::Greedy : sim::Politica::Random;
+        const sim::Politica politica =
+            seed % 5 == 0 ? sim::Politica::Greedy : sim::Politica::Random;
         std::mt19937 umano(seed);
         sim::ControlloPunti punti;
 

@@ -54,9 +54,19 @@ TEST_F(HallOfFameTest, TheWinnerTakesItsRowAndTheRestMoveDown) {
         int riga;
     } casi[] = {
         {{}, "Ugo", "Ugo 1", 1},
-        {{{"A", 5}, {"B", 2}, {"C", 1}, {"D", 1}, {"E", 1}, {"F", 1}, {"G", 1}, {"H", 1},
-          {"I", 1}, {"J", 1}},
-         "Zoe", "A 5, B 2, Zoe 1, C 1, D 1, E 1, F 1, G 1, H 1, I 1", 3},
+        {{{"A", 5},
+          {"B", 2},
+          {"C", 1},
+          {"D", 1},
+          {"E", 1},
+          {"F", 1},
+          {"G", 1},
+          {"H", 1},
+          {"I", 1},
+          {"J", 1}},
+         "Zoe",
+         "A 5, B 2, Zoe 1, C 1, D 1, E 1, F 1, G 1, H 1, I 1",
+         3},
         {{{"A", 4}, {"B", 3}, {"C", 3}, {"D", 2}, {"E", 1}}, "D", "A 4, D 3, B 3, C 3, E 1", 2},
         {{{"A", 4}, {"B", 4}}, "A", "A 5, B 4", 1},
         {{{"A", 5}, {"B", 4}}, "B", "B 5, A 5", 1},
@@ -65,7 +75,8 @@ TEST_F(HallOfFameTest, TheWinnerTakesItsRowAndTheRestMoveDown) {
     };
     for (const auto& c : casi) {
         g.classifica.classifica = {};
-        for (std::size_t i = 0; i < c.prima.size(); ++i) g.classifica.classifica.righe[i] = c.prima[i];
+        for (std::size_t i = 0; i < c.prima.size(); ++i)
+            g.classifica.classifica.righe[i] = c.prima[i];
         vince(c.vincitore);
         std::string dopo;
         for (const auto& r : g.classifica.classifica.righe) {

@@ -134,7 +134,6 @@ TEST_F(ScoreboardTest, TheViewShowsCountsPointsAndColours) {
     EXPECT_EQ(s.lblPuntiGiocoInCorsoH.text, "1");
     EXPECT_EQ(s.lblPuntiH.text, "1");
     EXPECT_EQ(s.lblCarteRimasteNelMazzo.text, "40");
-
 }
 
 using ScoreboardLayout = TableTest;
@@ -145,15 +144,16 @@ TEST_F(ScoreboardLayout, FieldsStayInsideTheirBoxesWithoutOverlapping) {
     const Screen& s = g.screen;
     std::vector<const Element*> campi = {&s.ImgSemi};
     for (const Element& e : s.lblScritte) campi.push_back(&e);
+    // clang-format off
     for (const Element* e :
-         {&s.lblSetteH,          &s.lblSettePC,          &s.lblQuadriH,         &s.lblQuadriPC,
-          &s.lblFigureH,         &s.lblFigurePC,         &s.lblCarteH,          &s.lblCartePC,
-          &s.lblPuntiSetteH,     &s.lblPuntiSettePC,     &s.lblPuntiQuadriH,    &s.lblPuntiQuadriPC,
-          &s.lblPuntiFigureH,    &s.lblPuntiFigurePC,    &s.lblPuntiCarteH,     &s.lblPuntiCartePC,
-          &s.lblPunti5DiCuoriH,  &s.lblPunti5DiCuoriPC,  &s.lblPuntiGnammH,     &s.lblPuntiGnammPC,
-          &s.lblPuntiGiocoInCorsoH, &s.lblPuntiGiocoInCorsoPC, &s.lblPuntiH,    &s.lblPuntiPC,
-          &s.lblPartiteH,        &s.lblPartitePC,        &s.lblH,               &s.lblPC,
-          &s.lblCarteRimasteNelMazzo, &s.lblGioco,       &s.lblManche}) {
+         {&s.lblSetteH, &s.lblSettePC, &s.lblQuadriH, &s.lblQuadriPC, &s.lblFigureH,
+          &s.lblFigurePC, &s.lblCarteH, &s.lblCartePC, &s.lblPuntiSetteH, &s.lblPuntiSettePC,
+          &s.lblPuntiQuadriH, &s.lblPuntiQuadriPC, &s.lblPuntiFigureH, &s.lblPuntiFigurePC,
+          &s.lblPuntiCarteH, &s.lblPuntiCartePC, &s.lblPunti5DiCuoriH, &s.lblPunti5DiCuoriPC,
+          &s.lblPuntiGnammH, &s.lblPuntiGnammPC, &s.lblPuntiGiocoInCorsoH,
+          &s.lblPuntiGiocoInCorsoPC, &s.lblPuntiH, &s.lblPuntiPC, &s.lblPartiteH, &s.lblPartitePC,
+          &s.lblH, &s.lblPC, &s.lblCarteRimasteNelMazzo, &s.lblGioco, &s.lblManche}) {
+        // clang-format on
         campi.push_back(e);
     }
     for (size_t i = 0; i < campi.size(); ++i) {

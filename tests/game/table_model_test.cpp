@@ -60,7 +60,8 @@ TEST_F(TableModel, ANewGiocoEmptiesTheTableAndThePool) {
     }
     EXPECT_THAT(sim::ControllaCarte(g), ::testing::IsEmpty());
     EXPECT_EQ(g.tavolo.contatoreCartaDaEstrarre, 1);
-    EXPECT_EQ(g.tavolo.manche + g.tavolo.numeroCarteGiocate + g.tavolo.posizioneInserimentoCarta, 0);
+    EXPECT_EQ(g.tavolo.manche + g.tavolo.numeroCarteGiocate + g.tavolo.posizioneInserimentoCarta,
+              0);
     for (int v = 1; v <= 10; ++v) EXPECT_EQ(g.tavolo.valoriRimasti[v], 4);
 }
 

@@ -12,8 +12,8 @@
 namespace gnamm {
 namespace {
 
-using ::testing::ElementsAre;
 using test_tavolo::Banco;
+using ::testing::ElementsAre;
 
 TEST(MostraCommento, SaysTheLineAndEndsItAfterItsDuration) {
     Banco t;

@@ -110,7 +110,8 @@ bool ScegliPresa(Game& g, Politica p, std::mt19937& rng) {
         scelta = std::uniform_int_distribution<size_t>(0, giocate.size() - 1)(rng);
     } else {
         for (size_t i = 1; i < giocate.size(); ++i) {
-            if (PunteggioGreedy(g.tavolo, giocate[i]) > PunteggioGreedy(g.tavolo, giocate[scelta])) {
+            if (PunteggioGreedy(g.tavolo, giocate[i]) >
+                PunteggioGreedy(g.tavolo, giocate[scelta])) {
                 scelta = i;
             }
         }

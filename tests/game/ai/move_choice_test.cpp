@@ -52,10 +52,10 @@ TEST(MoveChoice, BestScoreAndTheAceRule) {
         {{"Ac", "6c"}, {0.3f, 0.0f}, {}, 1, 2, false},  // a second at 0 or below never
         {{"Ac", "6c"}, {0.3f, -0.1f}, {}, 1, 2, false},
         {{"Ac", "6c"}, {0.9f, 0.6f}, {0.0f, -0.01f}, 1, 2, false},  // nor one with any risk
-        {{"2c", "6c"}, {0.9f, 0.6f}, {}, 1, 2, false},               // only aces give way
-        {{"Ac", "6c"}, {0.9f, 0.5f}, {}, 2, 2, true},  // 0.9f - 0.5f falls just under 0.4f
+        {{"2c", "6c"}, {0.9f, 0.6f}, {}, 1, 2, false},              // only aces give way
+        {{"Ac", "6c"}, {0.9f, 0.5f}, {}, 2, 2, true},   // 0.9f - 0.5f falls just under 0.4f
         {{"Ac", "6c"}, {0.8f, 0.4f}, {}, 1, 2, false},  // 0.8f - 0.4f lands on 0.4f
-        {{"Ac"}, {0.1f}, {}, 1, 1, false},               // a single move is played
+        {{"Ac"}, {0.1f}, {}, 1, 1, false},              // a single move is played
     };
     for (const auto& c : casi) {
         std::vector<int> posti;

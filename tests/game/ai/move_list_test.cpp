@@ -50,9 +50,9 @@ TEST(MoveList, EveryMoveOfAPositionInOrder) {
         const char* mosse;
     } casi[] = {
         {{}, {"3c", "7q", "Ap"}, "1: 2: 3:"},  // an empty table: one lay a card, no Gnamm
-        {{"5c", "2q", "3f"}, {"5p"}, "1:1,"},   // the equal value beats the sums
-        {{"5c", "5q"}, {"5p"}, "1:1, 1:2,"},    // each equal card is a move
-        {{"3c", "4q"}, {"7p"}, "1:1,2,*"},      // a sum taking every card is Gnamm
+        {{"5c", "2q", "3f"}, {"5p"}, "1:1,"},  // the equal value beats the sums
+        {{"5c", "5q"}, {"5p"}, "1:1, 1:2,"},   // each equal card is a move
+        {{"3c", "4q"}, {"7p"}, "1:1,2,*"},     // a sum taking every card is Gnamm
         {{"3c", "3q", "4f"}, {"7p"}, "1:1,3, 1:2,3,"},
         {{"Ac", "2q", "3f", "4p"}, {"Kp"}, "1:1,2,3,4,*"},
         {{"Kc", "Jq"}, {"Qp"}, "1:"},  // nothing to take: a lay

@@ -101,7 +101,8 @@ TEST(Composer, EveryTrackIsPlayableDistinctAndInHarmony) {
         }
         const Score again = Compose(plan);
         EXPECT_TRUE(std::equal(score.notes.begin(), score.notes.end(), again.notes.begin(),
-                               again.notes.end(), [](const NoteEvent& a, const NoteEvent& b) {
+                               again.notes.end(),
+                               [](const NoteEvent& a, const NoteEvent& b) {
                                    return a.pitch == b.pitch && a.beat == b.beat;
                                }))
             << plan.title << " differs when composed again";
