@@ -33,7 +33,9 @@ TEST(MusicCycle, CountsDownTheTrackThenPausesByTheOption) {
     t.g.opzioni.pausaMusiche = PausaMusiche::Long;
     t.rng.forza(24, 2);  // 99 s
     ScegliMusiche(t.g);
-    EXPECT_THAT(t.suonati(Channel::Musiche), ::testing::ElementsAre("\\Musiche\\02.mid"));
+    EXPECT_THAT(
+        t.traccia(Channel::Musiche),
+        ::testing::ElementsAre("Prev", "Close", "file:", "file:\\Musiche\\02.mid", "Open", "Play"));
     t.avanza(98000);
     EXPECT_TRUE(t.attivo(Timer::Musiche));
     t.avanza(1000);

@@ -20,6 +20,7 @@ TEST_F(CaptureExecution, AceOntoAnEmptyTableIsAssoBevuto) {
     EXPECT_EQ(g.punteggi.h.puntiGiocoInCorso, 0);
     EXPECT_EQ(g.screen.lblCommenti.text, "Hai bevuto l'asso, eh?");
     EXPECT_EQ(media.played(Channel::Commenti), std::vector<std::string>({"\\Zeb\\S13.wav"}));
+    EXPECT_EQ(g.scheduler.interval(Timer::AssoBevuto), 1550);  // the remark's own length
     EXPECT_TRUE(attivo(Timer::AssoBevuto));
     EXPECT_TRUE(g.suoni.spia.busy);
     EXPECT_EQ(g.persona.assoBevuto, 2);

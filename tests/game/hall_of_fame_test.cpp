@@ -219,12 +219,22 @@ TEST_F(HallOfFameTest, TheLevelPromptIsHiddenTwoTicksAndShownSeven) {
     EXPECT_EQ(visto, "011111110011111110");
 }
 
-TEST_F(HallOfFameTest, TheCaptionTogglesThePanelAndTheCover) {
+// The caption toggles the panel and the cover; on a screen twice as large both open where the
+// layout puts them, twice as far from the corner.
+TEST_F(HallOfFameTest, TheCaptionTogglesThePanelAndTheCoverWhereTheLayoutPutsThem) {
     ToggleClassifica(g);
     EXPECT_TRUE(g.screen.FraPannello[3].visible && g.screen.lblCopriCarte.visible);
     EXPECT_EQ(g.screen.lblCopriCarte.back, g.screen.windowBack);
+    const Rect pannello = g.screen.FraPannello[3].rect, copri = g.screen.lblCopriCarte.rect;
     ToggleClassifica(g);
     EXPECT_FALSE(g.screen.FraPannello[3].visible || g.screen.lblCopriCarte.visible);
+    g.screen.widthTwips *= 2;
+    g.screen.heightTwips *= 2;
+    ToggleClassifica(g);
+    EXPECT_EQ(g.screen.FraPannello[3].rect.x, 2 * pannello.x);
+    EXPECT_EQ(g.screen.FraPannello[3].rect.y, 2 * pannello.y);
+    EXPECT_EQ(g.screen.lblCopriCarte.rect.x, 2 * copri.x);
+    EXPECT_EQ(g.screen.lblCopriCarte.rect.y, 2 * copri.y);
 }
 
 TEST_F(HallOfFameTest, ClosingAfterATorneoStopsTheBlinkingAndWhitensTheRow) {

@@ -20,7 +20,8 @@ TEST(MostraCommento, SaysTheLineAndEndsItAfterItsDuration) {
     t.g.livello = Livello::Cunning;
     const Commento c = remarks::GnammH(4);
     MostraCommento(t.g, c, true);
-    EXPECT_THAT(t.suonati(Channel::Commenti), ElementsAre(c.voce));
+    EXPECT_THAT(t.traccia(Channel::Commenti),
+                ElementsAre("Prev", "Close", "file:", "file:" + c.voce, "Open", "Play"));
     EXPECT_TRUE(t.g.suoni.spia.busy);
     EXPECT_TRUE(t.g.screen.lblCommenti.visible && t.g.screen.ImgFumetto.visible);
     EXPECT_EQ(t.g.screen.lblCommenti.text, c.testo);

@@ -68,7 +68,10 @@ TEST_F(PcTurnTest, ACaptureOfTwoCardsTakesOneTickPerCardAndOneToFinish) {
     EXPECT_EQ(g.punteggi.pc.puntiGnamm, 0);
     EXPECT_EQ(g.tavolo.carteInManoAPC, 0);
     EXPECT_EQ(g.tavolo.numeroCarteGiocate, 2);
-    EXPECT_EQ(g.pc.lista.mossePossibili, 0) << "the search is emptied for the next turn";
+    // The search and its scores are emptied for the next turn.
+    EXPECT_TRUE(g.pc.lista.mossePossibili == 0 && g.pc.lista[1].libera() &&
+                g.pc.ricerca.numeroCarteDaEsaminare == 0 &&
+                g.pc.valutazione.puntiTotali[1] == 0.0f && g.pc.cartaPCInEsame == 0);
     // The human's turn.
     EXPECT_EQ(g.tavolo.aChiTocca, Player::H);
     EXPECT_EQ(g.screen.lblIstruzioni.text, "Tocca a te, Ugo, clicca su una delle tue carte!");
