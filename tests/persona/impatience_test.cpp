@@ -33,10 +33,7 @@ TEST(Impazienza, ImpatientUrgesAfterEightSecondsAndAgainEightAfterTheRemark) {
     t.rng.forza(12, 7);  // "Muoviti!", 665 ms
     ArmaImpazienza(t.g);
 
-    t.avanza(7999);
-    EXPECT_EQ(NextUrging(t, 0), -1);
-    t.avanza(1);
-    EXPECT_EQ(NextUrging(t, 0), 8000);
+    t.avanza(8000);
     EXPECT_EQ(t.suonati(Channel::Impazienza).back(), "\\Impaz\\I07.wav");
     EXPECT_EQ(t.g.screen.lblCommenti.text, "Muoviti!");
     EXPECT_EQ(t.g.screen.ImgRiquadro[0].picture, "\\Foto\\Foto12.jpg");
@@ -53,25 +50,25 @@ TEST(Impazienza, ImpatientUrgesAfterEightSecondsAndAgainEightAfterTheRemark) {
     EXPECT_EQ(NextUrging(t, 8001), 8000 + 665 + 8000);
 }
 
-TEST(Impazienza, VeryImpatientIsFiveSecondsAndQuietNeverSpeaks) {
-    Banco t;
-    t.g.opzioni.impazienzaZeb = Impazienza::VeryImpatient;
-    ArmaImpazienza(t.g);
-    t.avanza(5000);
-    EXPECT_EQ(NextUrging(t, 0), 5000);
-
-    Banco quiet;
-    quiet.g.opzioni.impazienzaZeb = Impazienza::Quiet;
-    ArmaImpazienza(quiet.g);
-    quiet.avanza(120000);
-    EXPECT_TRUE(quiet.suonati(Channel::Impazienza).empty());
-    EXPECT_FALSE(quiet.g.scheduler.isEnabled(Timer::Impazienza));
-
-    Banco mute;
-    mute.g.opzioni.commentiZeb = false;
-    ArmaImpazienza(mute.g);
-    mute.avanza(120000);
-    EXPECT_TRUE(mute.suonati(Channel::Impazienza).empty());
+// The first urging comes 8 s (Impatient) or 5 s (VeryImpatient) into the wait; Quiet, or remarks
+// switched off, never urge.
+TEST(Impazienza, TheWaitGoesByTheOptionAndQuietOrMuteNeverSpeak) {
+    const struct {
+        Impazienza impazienza;
+        bool commenti;
+        int64_t primo;
+    } casi[] = {{Impazienza::Impatient, true, 8000},
+                {Impazienza::VeryImpatient, true, 5000},
+                {Impazienza::Quiet, true, -1},
+                {Impazienza::Impatient, false, -1}};
+    for (const auto& c : casi) {
+        Banco t;
+        t.g.opzioni.impazienzaZeb = c.impazienza;
+        t.g.opzioni.commentiZeb = c.commenti;
+        ArmaImpazienza(t.g);
+        t.avanza(120000);
+        EXPECT_EQ(NextUrging(t, 0), c.primo);
+    }
 }
 
 TEST(Impazienza, WaitsInStepsOfOneAndAHalfSecondsWhileASaloonSoundPlays) {

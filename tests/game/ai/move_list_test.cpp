@@ -87,27 +87,6 @@ TEST(MoveList, TheAceSweepsTwelveCards) {
     EXPECT_EQ(res.r.cartaOrdinata[12], kPostoDodicesimo);
 }
 
-TEST(MoveList, EmptyHandPlacesAreSkipped) {
-    const auto res = Cerca(Posizione({"2c"}, {"", "2q", ""}));
-    ASSERT_EQ(res.lista.mossePossibili, 1);
-    EXPECT_EQ(res.lista[1].posto, 2);
-    EXPECT_TRUE(res.lista[1].gnamm);
-}
-
-TEST(MoveList, OrderIsHandThenSizeThenLexicographic) {
-    // 6 on 1,2,3,4,5 (no 6): pairs (1,5), (2,4); triples (1,2,3).  K: pairs none,
-    // triples (1,4,5), (2,3,5); quadruples (1,2,3,4).
-    const auto res = Cerca(Posizione({"Ac", "2c", "3c", "4c", "5c"}, {"6q", "Kq"}));
-    std::vector<std::pair<int, std::vector<int>>> got;
-    for (int m = 1; m <= res.lista.mossePossibili; ++m) {
-        got.emplace_back(res.lista[m].posto, Catturate(res.lista[m]));
-    }
-    const std::vector<std::pair<int, std::vector<int>>> atteso = {
-        {1, {1, 5}}, {1, {2, 4}}, {1, {1, 2, 3}}, {2, {1, 4, 5}}, {2, {2, 3, 5}}, {2, {1, 2, 3, 4}},
-    };
-    EXPECT_EQ(got, atteso);
-}
-
 TEST(MoveList, TheListHoldsThirtyMovesAndDropsTheRest) {
     // The 7 alone has 6 pairs and 27 triples on this table: the list fills with its first 30
     // moves and the J and the 6 get no entry at all.
