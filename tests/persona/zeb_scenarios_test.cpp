@@ -10,7 +10,6 @@
 #include "audio/ambience.h"
 #include "game/ai/pc_turn.h"
 #include "persona/remarks.h"
-#include "support/position.h"
 #include "support/table_fixture.h"
 
 namespace gnamm {
@@ -21,7 +20,7 @@ using test_tavolo::Banco;
 // The computer holds one king and the table adds up to ten: its move sweeps the table.
 void PreparaSpazzata(Banco& t, std::initializer_list<std::string_view> tavolo) {
     t.g.livello = Livello::Honest;
-    t.g.tavolo = testing::Posizione(tavolo, {"Kc"});
+    t.g.tavolo = test_tavolo::Posizione(tavolo, {"Kc"});
     for (int p = 1; p < 20; ++p) t.g.screen.ImgCarta[p].visible = !t.g.tavolo.carta[p].empty();
     t.g.tavolo.carteInManoAPC = 1;
     t.g.tavolo.manche = 2;

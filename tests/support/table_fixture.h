@@ -24,6 +24,25 @@ inline Card C(std::string_view code) {
     return Card::Parse(code).value();
 }
 
+// A position for the computer's search: table cards go to places 7, 8, ... in order, hand cards
+// to places 1, 2, 3 ("" leaves a place empty).
+inline TableState Posizione(std::initializer_list<std::string_view> tavolo,
+                            std::initializer_list<std::string_view> mano) {
+    TableState t;
+    int p = 7;
+    for (const auto code : tavolo) {
+        t.carta[p++] = C(code);
+        ++t.numeroCarteSulTavolo;
+        t.assoInTavola = t.assoInTavola || t.carta[p - 1].isAce();
+    }
+    p = 1;
+    for (const auto code : mano) {
+        if (!code.empty()) t.carta[p] = C(code);
+        ++p;
+    }
+    return t;
+}
+
 // The game with the game's default options; the helpers set up tables and move time on.
 class Banco {
   public:

@@ -7,13 +7,13 @@
 #include <string>
 
 #include "game/ai/move_list.h"
-#include "support/position.h"
+#include "support/table_fixture.h"
 
 namespace gnamm {
 namespace {
 
-using testing::C;
-using testing::Posizione;
+using test_tavolo::C;
+using test_tavolo::Posizione;
 
 struct Punteggio {
     ListaMosse lista;

@@ -6,12 +6,12 @@
 #include <string_view>
 #include <vector>
 
-#include "support/position.h"
+#include "support/table_fixture.h"
 
 namespace gnamm {
 namespace {
 
-using testing::Posizione;
+using test_tavolo::Posizione;
 
 struct Caso {
     TableState t;

@@ -7,13 +7,13 @@
 #include <string_view>
 #include <vector>
 
-#include "support/position.h"
+#include "support/table_fixture.h"
 
 namespace gnamm {
 namespace {
 
-using testing::C;
-using testing::Posizione;
+using test_tavolo::C;
+using test_tavolo::Posizione;
 
 struct Risultato {
     Ricerca r;
