@@ -3,7 +3,7 @@
 #include <algorithm>
 
 #include "game/capture_execution.h"
-#include "table_fixture.h"
+#include "support/table_fixture.h"
 
 namespace gnamm::test_tavolo {
 namespace {

@@ -10,7 +10,7 @@
 #include "game/scoreboard.h"
 #include "game/table_model.h"
 #include "invariants.h"
-#include "table_fixture.h"
+#include "support/table_fixture.h"
 
 namespace gnamm::test_tavolo {
 namespace {

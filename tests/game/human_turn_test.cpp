@@ -2,7 +2,7 @@
 
 #include "game/capture_execution.h"
 #include "game/human_turn.h"
-#include "table_fixture.h"
+#include "support/table_fixture.h"
 
 namespace gnamm::test_tavolo {
 namespace {

@@ -5,7 +5,7 @@
 #include <algorithm>
 #include <initializer_list>
 
-#include "table_fixture.h"
+#include "support/table_fixture.h"
 #include "ui/scoreboard_view.h"
 
 namespace gnamm::test_tavolo {

@@ -1,3 +1,3 @@
-// The table fixture moved to the support folder; kept for the tests that still include it here.
+// The table fixture lives in tests/support; this name is kept for the tests that include it here.
 #pragma once
 #include "support/table_fixture.h"

@@ -6,7 +6,7 @@
 #include "game/capture_rules.h"
 #include "game/deal.h"
 #include "invariants.h"
-#include "table_fixture.h"
+#include "support/table_fixture.h"
 
 namespace gnamm::test_tavolo {
 namespace {

@@ -7,8 +7,8 @@
 #include <set>
 #include <string>
 
-#include "game/table_fixture.h"
 #include "persona/remarks.h"
+#include "support/table_fixture.h"
 
 namespace gnamm {
 namespace {
