@@ -1,6 +1,9 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <initializer_list>
+#include <string_view>
+#include <utility>
 
 #include "game/capture_execution.h"
 #include "support/table_fixture.h"
@@ -26,42 +29,35 @@ TEST_F(CaptureExecution, AceOntoAnEmptyTableIsAssoBevuto) {
     EXPECT_EQ(g.persona.assoBevuto, 2);
 }
 
-TEST_F(CaptureExecution, AceTakesTheOnlyTableAceAndScoresGnamm) {
-    tavolo({{11, "Aq"}});
-    turnoUmano({{4, "Ac"}});
-    click(4);
-    EXPECT_FALSE(g.tavolo.assoInTavola);
-    avanza(600);
-    EXPECT_EQ(g.tavolo.numeroCarteSulTavolo, 0);
-    EXPECT_EQ(g.punteggi.h.puntiGnamm, 1);
-    EXPECT_EQ(g.punteggi.h.puntiGiocoInCorso, 1);
-    EXPECT_EQ(g.punteggi.h.puntiPartita, 1);
-    EXPECT_TRUE(g.screen.lblCommenti.text.empty()) << "no Asso bevuto comment";
-}
-
-TEST_F(CaptureExecution, AceTakesOnlyTheAceAmongOthers) {
+// The human's ace onto a table: what is left, the cards taken and the Punto Gnamm; the remark
+// only when it takes the one ace among others.
+TEST_F(CaptureExecution, TheAceTakesTheOnlyCardOrTheAceOrSweepsTheTable) {
     g.opzioni.commentiZeb = true;
-    g.persona.assoBevuto = 2;
-    tavolo({{7, "5c"}, {8, "Af"}, {9, "7q"}});
-    turnoUmano({{4, "Ac"}, {5, "2f"}});
-    click(4);
-    EXPECT_FALSE(g.tavolo.assoInTavola);
-    EXPECT_EQ(g.screen.lblCommenti.text, "Asso bevuto... gioco astuto!");
-    avanza(600);
-    EXPECT_EQ(g.tavolo.numeroCarteSulTavolo, 2);
-    EXPECT_TRUE(g.tavolo.carta[8].empty());
-    EXPECT_EQ(g.punteggi.h.puntiGnamm, 0);
-}
-
-TEST_F(CaptureExecution, AceSweepsATableWithoutAces) {
-    tavolo({{7, "5c"}, {8, "2q"}, {9, "7f"}});
-    turnoUmano({{4, "Ap"}, {5, "2f"}});
-    click(4);
-    avanza(600);
-    EXPECT_EQ(g.tavolo.numeroCarteSulTavolo, 0);
-    EXPECT_EQ(g.punteggi.h.conta(PuntoMazzo::Carte), 4);
-    EXPECT_EQ(g.punteggi.h.conta(PuntoMazzo::Sette), 1);
-    EXPECT_EQ(g.punteggi.h.puntiGnamm, 1);
+    const struct {
+        std::initializer_list<std::pair<int, std::string_view>> tavolo;
+        int resta, prese, gnamm;
+        const char* commento;
+    } casi[] = {
+        {{{11, "Aq"}}, 0, 2, 1, ""},
+        {{{7, "5c"}, {8, "Af"}, {9, "7q"}}, 2, 2, 0, "Asso bevuto... gioco astuto!"},
+        {{{7, "5q"}, {8, "2q"}, {9, "7f"}}, 0, 4, 1, ""},
+    };
+    for (const auto& c : casi) {
+        Banco b;
+        b.g.opzioni = g.opzioni;
+        b.g.screen.FraSplash.visible = false;
+        b.g.persona.assoBevuto = 2;
+        b.tavolo(c.tavolo);
+        b.turnoUmano({{4, "Ac"}, {5, "2f"}});
+        b.click(4);
+        EXPECT_FALSE(b.g.tavolo.assoInTavola);
+        EXPECT_EQ(b.g.screen.lblCommenti.text, c.commento);
+        b.avanza(600);
+        EXPECT_EQ(b.g.tavolo.numeroCarteSulTavolo, c.resta);
+        EXPECT_EQ(b.g.punteggi.h.conta(PuntoMazzo::Carte), c.prese);
+        EXPECT_EQ(b.g.punteggi.h.puntiGnamm, c.gnamm);
+        EXPECT_EQ(b.g.punteggi.h.puntiPartita, c.gnamm);
+    }
 }
 
 TEST_F(CaptureExecution, ALaidCardFillsTheLowestGap) {
