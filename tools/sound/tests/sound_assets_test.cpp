@@ -21,6 +21,7 @@
 #include "audio/music.h"
 #include "data/asset_catalog.h"
 #include "data/asset_resolver.h"
+#include "dsp.h"
 #include "persona/remarks.h"
 
 namespace gnamm::sound {
@@ -153,17 +154,11 @@ TEST(SoundAssets, VoicesEndWithTheirRemarkAndAreClear) {
         const auto pcm = LoadWav(line.file);
         ASSERT_TRUE(pcm.has_value() && pcm->rate > 0) << line.file;
         EXPECT_LE(pcm->seconds() * 1000, line.limiteMs * 1.10) << line.file << " " << line.testo;
-        int peak = 0;
-        long clipped = 0;
-        double energy = 0;
-        for (const Sint16 x : pcm->samples) {
-            peak = std::max(peak, std::abs(static_cast<int>(x)));
-            if (std::abs(static_cast<int>(x)) >= 32767) ++clipped;
-            energy += static_cast<double>(x) * x;
-        }
-        const double rms = std::sqrt(energy / static_cast<double>(pcm->samples.size())) / 32768;
-        EXPECT_GT(peak, 16000) << line.file << " is too quiet";
-        EXPECT_EQ(clipped, 0) << line.file << " clips";
+        Samples voce;
+        for (const Sint16 x : pcm->samples) voce.push_back(static_cast<float>(x) / 32768.0f);
+        EXPECT_GT(Peak(voce), 16000.0 / 32768) << line.file << " is too quiet";
+        EXPECT_LT(Peak(voce), 32767.0 / 32768) << line.file << " clips";
+        const double rms = Rms(voce);
         EXPECT_GT(20 * std::log10(rms), -35) << line.file << " is mostly silence";
     }
 }
@@ -216,18 +211,12 @@ TEST(SoundAssets, MusicIsHeardThroughTheMixer) {
     SDL_Quit();
     std::filesystem::remove(raw);
     ASSERT_GE(pcm.size(), kWindow) << "the music is silent";
-    pcm.resize(kWindow);
-    double energy = 0;
-    int peak = 0;
-    for (const Sint16 x : pcm) {
-        energy += static_cast<double>(x) * x;
-        peak = std::max(peak, std::abs(static_cast<int>(x)));
-    }
-    const double rmsDb =
-        20 * std::log10(std::sqrt(energy / static_cast<double>(pcm.size())) / 32768);
+    Samples musica;
+    for (std::size_t i = 0; i < kWindow; ++i) musica.push_back(static_cast<float>(pcm[i]) / 32768);
+    const double rmsDb = 20 * std::log10(Rms(musica));
     EXPECT_GT(rmsDb, -40) << "the music is (nearly) silent";
     EXPECT_LT(rmsDb, -22) << "the music would drown the voices (about -22 dB)";
-    EXPECT_LT(peak, 32767) << "the music clips";
+    EXPECT_LT(Peak(musica), 32767.0 / 32768) << "the music clips";
 }
 
 }  // namespace
