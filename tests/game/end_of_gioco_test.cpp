@@ -5,7 +5,7 @@
 #include <filesystem>
 
 #include "data/temp_dati.h"
-#include "game/table_fixture.h"
+#include "support/table_fixture.h"
 
 namespace gnamm {
 namespace {

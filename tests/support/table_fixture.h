@@ -1,0 +1,117 @@
+// A whole Game on pinned services for scenario tests: a virtual clock, a recording media player
+// and a random source that can be told which number a draw must give.
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <initializer_list>
+#include <string>
+#include <string_view>
+#include <utility>
+#include <vector>
+
+#include "audio/recording_media_player.h"
+#include "game/clock.h"
+#include "game/game.h"
+#include "support/scripted_random.h"
+
+namespace gnamm::test_tavolo {
+
+using testing_support::FixedRandom;
+using testing_support::ScriptedRandom;
+
+inline Card C(std::string_view code) {
+    return Card::Parse(code).value();
+}
+
+// A position for the computer's search: table cards go to places 7, 8, ... in order, hand cards
+// to places 1, 2, 3 ("" leaves a place empty).
+inline TableState Posizione(std::initializer_list<std::string_view> tavolo,
+                            std::initializer_list<std::string_view> mano) {
+    TableState t;
+    int p = 7;
+    for (const auto code : tavolo) {
+        t.carta[p++] = C(code);
+        ++t.numeroCarteSulTavolo;
+        t.assoInTavola = t.assoInTavola || t.carta[p - 1].isAce();
+    }
+    p = 1;
+    for (const auto code : mano) {
+        if (!code.empty()) t.carta[p] = C(code);
+        ++p;
+    }
+    return t;
+}
+
+// The game with the game's default options; the helpers set up tables and move time on.
+class Banco {
+  public:
+    explicit Banco(uint32_t seed = 7) : rng(clock, seed) {}
+
+    // Puts a card in a place and shows it: a face, or a back in the computer's hand.
+    void posa(int place, std::string_view code) {
+        g.tavolo.carta[place] = C(code);
+        g.screen.ImgCarta[place].visible = true;
+        g.screen.ShpCarta[place].visible = true;
+        if (IsPostoTavolo(place)) g.tavolo.numeroCarteSulTavolo++;
+    }
+    void tavolo(std::initializer_list<std::pair<int, std::string_view>> carte) {
+        for (const auto& [place, code] : carte) posa(place, code);
+        g.tavolo.assoInTavola = false;
+        for (const int i : kPostiTavolo) {
+            if (g.tavolo.carta[i].isAce()) g.tavolo.assoInTavola = true;
+        }
+    }
+    // The human is to play from these hand places; the computer holds cards in 1..3 and the
+    // Manche is `manche` with `giocate` cards already played.
+    void turnoUmano(std::initializer_list<std::pair<int, std::string_view>> mano, int manche = 1,
+                    int giocate = 0) {
+        for (const auto& [place, code] : mano) posa(place, code);
+        for (int k = 1; k <= 3; ++k) {
+            if (g.tavolo.carta[k].empty()) posa(k, "Kc");
+        }
+        g.tavolo.carteInManoAdH = static_cast<int>(mano.size());
+        g.tavolo.carteInManoAPC = 3;
+        g.tavolo.manche = manche;
+        g.tavolo.numeroCarteGiocate = giocate;
+        g.tavolo.carteRimasteNelMazzo = 30 - 6 * (manche - 1);
+        g.tavolo.aChiTocca = Player::H;
+    }
+
+    void click(int k) { g.click(Target{TargetKind::Carta, k}); }
+    void avanza(int64_t ms) { AdvanceVirtualTime(g, clock, ms); }
+    bool attivo(Timer t) const { return g.scheduler.isEnabled(t); }
+    bool contorno(int place) const { return g.screen.ShpContornoCarta[place].visible; }
+    Rgb coloreContorno(int place) const { return g.screen.ShpContornoCarta[place].borderColor; }
+    std::vector<std::string> suonati(Channel c) const { return media.played(c); }
+    // The commands and files sent on one channel, as text ("Prev", "Close", "file:\Zeb\S01.wav").
+    std::vector<std::string> traccia(Channel c) const {
+        std::vector<std::string> out;
+        for (const auto& e : media.log()) {
+            if (e.channel != c) continue;
+            out.push_back(e.isFile ? "file:" + e.file : std::string(CommandName(e.command)));
+        }
+        return out;
+    }
+
+    VirtualClock clock{TimeOfDay{2026, 12, 6, 10, 0, 0}};
+    ScriptedRandom rng;
+    RecordingMediaPlayer media{clock};
+    Game g{clock, rng, media, Paths{}};
+};
+
+// The table as a test of the rules wants it: the name given, the splash gone, Honest Zeb, and
+// no noise or remark unless the test switches it on.
+class TableTest : public ::testing::Test, public Banco {
+  protected:
+    TableTest() {
+        g.nome = "Ugo";
+        g.livello = Livello::Honest;
+        g.opzioni.rumoriCarte = false;
+        g.opzioni.rumoriSaloon = false;
+        g.opzioni.commentiZeb = false;
+        g.screen.FraSplash.visible = false;
+    }
+};
+
+}  // namespace gnamm::test_tavolo
