@@ -4,56 +4,51 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
-#include "persona/zeb_table.h"
+#include <tuple>
+
+#include "support/table_fixture.h"
 
 namespace gnamm {
 namespace {
 
+using test_tavolo::Banco;
 using ::testing::ElementsAre;
-using testing::ZebTable;
 
+// The draws whose sound or caption changes under the music, and a few that do not.
 TEST(SuonoAmbiente, TheTableWithAndWithoutMusic) {
-    const auto expect = [](int k, bool musica, int file, int durata, int numero) {
-        const SuonoSaloon s = SuonoAmbiente(k, musica);
-        EXPECT_EQ(s.file, file) << k << (musica ? " with music" : "");
-        EXPECT_EQ(s.durataMs, durata) << k;
-        EXPECT_EQ(s.numero, numero) << k;
-    };
-    expect(1, false, 3, 1750, 1);  // Sa03 under its own number 1
-    expect(1, true, 1, 3800, 1);
-    expect(3, false, 3, 1750, 3);
-    expect(3, true, 1, 3800, 1);
-    expect(2, true, 2, 1010, 2);
-    expect(12, false, 12, 1560, 12);
-    expect(12, true, 10, 4270, 10);
-    expect(13, true, 1, 3800, 1);
-    expect(14, false, 14, 6390, 14);
-    expect(14, true, 10, 4270, 10);
-    expect(15, true, 5, 280, 5);
-    expect(23, false, 23, 6800, 23);
-    expect(30, true, 30, 1910, 30);
+    const struct {
+        int k;
+        bool musica;
+        SuonoSaloon atteso;  // file, duration, caption number
+    } casi[] = {{1, false, {3, 1750, 1}},    {1, true, {1, 3800, 1}},    {3, true, {1, 3800, 1}},
+                {12, false, {12, 1560, 12}}, {12, true, {10, 4270, 10}}, {14, true, {10, 4270, 10}},
+                {15, true, {5, 280, 5}},     {23, false, {23, 6800, 23}}};
+    for (const auto& c : casi) {
+        const SuonoSaloon s = SuonoAmbiente(c.k, c.musica);
+        EXPECT_EQ(std::tie(s.file, s.durataMs, s.numero),
+                  std::tie(c.atteso.file, c.atteso.durataMs, c.atteso.numero))
+            << c.k << (c.musica ? " with music" : "");
+    }
 }
 
 TEST(Ambiente, WithMusicDraw12PlaysSa10For4270msCaptioned10) {
-    ZebTable t;
+    Banco t;
     t.g.scheduler.enable(Timer::Musiche);
-    t.rng.next(12, 30);
+    t.rng.forza(30, 12);
     Ambiente(t.g);
-    EXPECT_THAT(t.played(Channel::Ambiente), ElementsAre("\\Saloon\\Sa10.wav"));
+    EXPECT_THAT(t.suonati(Channel::Ambiente), ElementsAre("\\Saloon\\Sa10.wav"));
     EXPECT_TRUE(t.g.suoni.spia.busy);
     EXPECT_EQ(t.g.suoni.spia.ambiente, 10);
-    EXPECT_EQ(t.g.scheduler.interval(Timer::DurataAmbiente), 4270);
     t.g.scheduler.disable(Timer::Musiche);
 
-    t.advance(4269);
+    t.avanza(4269);
     EXPECT_TRUE(t.g.suoni.spia.busy);
-    t.advance(1);
+    t.avanza(1);
     EXPECT_FALSE(t.g.suoni.spia.busy);
     EXPECT_EQ(t.g.suoni.spia.ambiente, 0);
-}
 
-TEST(Ambiente, ABusyIndicatorSkipsTheSound) {
-    ZebTable t;
+    // A busy indicator skips the sound.
+    t.media.clear();
     t.g.suoni.spia.busy = true;
     Ambiente(t.g);
     EXPECT_TRUE(t.media.log().empty());
@@ -61,21 +56,21 @@ TEST(Ambiente, ABusyIndicatorSkipsTheSound) {
 }
 
 TEST(AmbienceCycle, PausesFourToTenSecondsBetweenSounds) {
-    ZebTable t(3);
+    Banco t(3);
     t.g.opzioni.rumoriSaloon = true;
     t.g.scheduler.enable(Timer::DurataAmbiente);  // the end of a deal starts the cycle
-    t.rng.next(5, 7);                             // a pause of 8 s
-    t.advance(10);
+    t.rng.forza(7, 5);                            // a pause of 8 s
+    t.avanza(10);
     EXPECT_EQ(t.g.scheduler.interval(Timer::Ambiente), 8000);
-    t.rng.next(9, 30);  // Sa09, 670 ms
-    t.advance(8000);
-    EXPECT_THAT(t.played(Channel::Ambiente), ElementsAre("\\Saloon\\Sa09.wav"));
+    t.rng.forza(30, 9);  // Sa09, 670 ms
+    t.avanza(8000);
+    EXPECT_THAT(t.suonati(Channel::Ambiente), ElementsAre("\\Saloon\\Sa09.wav"));
     EXPECT_EQ(t.g.suoni.spia.ambiente, 9);
-    t.advance(670);
+    t.avanza(670);
     EXPECT_FALSE(t.g.suoni.spia.busy);
 
     // Over a long quiet stretch every pause is 4..10 s plus the sound.
-    t.advance(600000);
+    t.avanza(600000);
     int64_t last = -1;
     for (const auto& e : t.media.log()) {
         if (e.channel != Channel::Ambiente || e.isFile || e.command != Command::Play) continue;
@@ -85,54 +80,47 @@ TEST(AmbienceCycle, PausesFourToTenSecondsBetweenSounds) {
         }
         last = e.timeMs;
     }
-    EXPECT_GT(t.played(Channel::Ambiente).size(), 30u);
+    EXPECT_GT(t.suonati(Channel::Ambiente).size(), 30u);
 }
 
-TEST(AmbienceCycle, WhileTheIndicatorIsBusyTheNextTickTriesAgain) {
-    ZebTable t;
+// A tick that finds the indicator busy tries again at the next; with the option switched off
+// the cycle stops at the next tick, and the sound under way still frees the indicator.
+TEST(AmbienceCycle, ABusyTickTriesAgainAndTheOptionOffStopsTheCycle) {
+    Banco t;
     t.g.opzioni.rumoriSaloon = true;
     t.g.scheduler.setInterval(Timer::Ambiente, 4000);
     t.g.scheduler.enable(Timer::Ambiente);
     t.g.suoni.spia.busy = true;
-    t.advance(4000);
-    EXPECT_TRUE(t.played(Channel::Ambiente).empty());
-    EXPECT_TRUE(t.g.scheduler.isEnabled(Timer::Ambiente));
+    t.avanza(4000);
+    EXPECT_TRUE(t.suonati(Channel::Ambiente).empty());
     t.g.suoni.spia.busy = false;
-    t.advance(4000);
-    EXPECT_EQ(t.played(Channel::Ambiente).size(), 1u);
-}
-
-TEST(AmbienceCycle, SwitchingTheOptionOffStopsAtTheNextTickButFreesThePlayingSound) {
-    ZebTable t;
-    t.g.opzioni.rumoriSaloon = true;
-    t.g.scheduler.setInterval(Timer::Ambiente, 4000);
-    t.g.scheduler.enable(Timer::Ambiente);
-    t.rng.next(20, 30);  // 6710 ms
-    t.advance(4000);
+    t.rng.forza(30, 20);  // 6710 ms
+    t.avanza(4000);
+    EXPECT_EQ(t.suonati(Channel::Ambiente).size(), 1u);
     t.g.opzioni.rumoriSaloon = false;
-    t.advance(6710);
+    t.avanza(6710);
     EXPECT_FALSE(t.g.suoni.spia.busy);
-    t.advance(20000);
+    t.avanza(20000);
     EXPECT_FALSE(t.g.scheduler.isEnabled(Timer::Ambiente));
-    EXPECT_EQ(t.played(Channel::Ambiente).size(), 1u);
+    EXPECT_EQ(t.suonati(Channel::Ambiente).size(), 1u);
 }
 
 TEST(AmbienceCycle, TheHallOfFameKeepsTheIndicatorBusyAfterASound) {
-    ZebTable t;
-    t.rng.next(4, 30);
+    Banco t;
+    t.rng.forza(30, 4);
     Ambiente(t.g);
     t.g.screen.FraPannello[3].visible = true;
-    t.advance(420);
+    t.avanza(420);
     EXPECT_TRUE(t.g.suoni.spia.busy);
     EXPECT_EQ(t.g.suoni.spia.ambiente, 0);
 }
 
 TEST(FermaAmbiente, StoppingTheCycleMidSoundLetsGoOfTheIndicator) {
-    ZebTable t;
+    Banco t;
     t.g.opzioni.rumoriSaloon = true;
-    t.rng.next(16, 30);
+    t.rng.forza(30, 16);
     Ambiente(t.g);
-    t.advance(1000);
+    t.avanza(1000);
     FermaAmbiente(t.g);
     EXPECT_FALSE(t.g.scheduler.isEnabled(Timer::DurataAmbiente));
     EXPECT_FALSE(t.g.scheduler.isEnabled(Timer::Ambiente));

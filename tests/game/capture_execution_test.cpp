@@ -1,9 +1,12 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <initializer_list>
+#include <string_view>
+#include <utility>
 
 #include "game/capture_execution.h"
-#include "table_fixture.h"
+#include "support/table_fixture.h"
 
 namespace gnamm::test_tavolo {
 namespace {
@@ -17,54 +20,44 @@ TEST_F(CaptureExecution, AceOntoAnEmptyTableIsAssoBevuto) {
     click(4);
     EXPECT_EQ(g.tavolo.carta[7], C("Ac"));
     EXPECT_TRUE(g.tavolo.assoInTavola);
-    EXPECT_EQ(g.tavolo.numeroCarteSulTavolo, 1);
     EXPECT_EQ(g.punteggi.h.puntiGiocoInCorso, 0);
     EXPECT_EQ(g.screen.lblCommenti.text, "Hai bevuto l'asso, eh?");
     EXPECT_EQ(media.played(Channel::Commenti), std::vector<std::string>({"\\Zeb\\S13.wav"}));
-    EXPECT_EQ(g.screen.ImgRiquadro[0].picture, "\\Foto\\Foto22.jpg");
-    EXPECT_EQ(g.scheduler.interval(Timer::AssoBevuto), 1550);
+    EXPECT_EQ(g.scheduler.interval(Timer::AssoBevuto), 1550);  // the remark's own length
     EXPECT_TRUE(attivo(Timer::AssoBevuto));
     EXPECT_TRUE(g.suoni.spia.busy);
     EXPECT_EQ(g.persona.assoBevuto, 2);
 }
 
-TEST_F(CaptureExecution, AceTakesTheOnlyTableAceAndScoresGnamm) {
-    tavolo({{11, "Aq"}});
-    turnoUmano({{4, "Ac"}});
-    click(4);
-    EXPECT_FALSE(g.tavolo.assoInTavola);
-    avanza(600);
-    EXPECT_EQ(g.tavolo.numeroCarteSulTavolo, 0);
-    EXPECT_EQ(g.punteggi.h.puntiGnamm, 1);
-    EXPECT_EQ(g.punteggi.h.puntiGiocoInCorso, 1);
-    EXPECT_EQ(g.punteggi.h.puntiPartita, 1);
-    EXPECT_TRUE(g.screen.lblCommenti.text.empty()) << "no Asso bevuto comment";
-}
-
-TEST_F(CaptureExecution, AceTakesOnlyTheAceAmongOthers) {
+// The human's ace onto a table: what is left, the cards taken and the Punto Gnamm; the remark
+// only when it takes the one ace among others.
+TEST_F(CaptureExecution, TheAceTakesTheOnlyCardOrTheAceOrSweepsTheTable) {
     g.opzioni.commentiZeb = true;
-    g.persona.assoBevuto = 2;
-    tavolo({{7, "5c"}, {8, "Af"}, {9, "7q"}});
-    turnoUmano({{4, "Ac"}, {5, "2f"}});
-    click(4);
-    EXPECT_FALSE(g.tavolo.assoInTavola);
-    EXPECT_EQ(g.screen.lblCommenti.text, "Asso bevuto... gioco astuto!");
-    EXPECT_EQ(g.scheduler.interval(Timer::AssoBevuto), 3650);
-    avanza(600);
-    EXPECT_EQ(g.tavolo.numeroCarteSulTavolo, 2);
-    EXPECT_TRUE(g.tavolo.carta[8].empty());
-    EXPECT_EQ(g.punteggi.h.puntiGnamm, 0);
-}
-
-TEST_F(CaptureExecution, AceSweepsATableWithoutAces) {
-    tavolo({{7, "5c"}, {8, "2q"}, {9, "7f"}});
-    turnoUmano({{4, "Ap"}, {5, "2f"}});
-    click(4);
-    avanza(600);
-    EXPECT_EQ(g.tavolo.numeroCarteSulTavolo, 0);
-    EXPECT_EQ(g.punteggi.h.conta(PuntoMazzo::Carte), 4);
-    EXPECT_EQ(g.punteggi.h.conta(PuntoMazzo::Sette), 1);
-    EXPECT_EQ(g.punteggi.h.puntiGnamm, 1);
+    const struct {
+        std::initializer_list<std::pair<int, std::string_view>> tavolo;
+        int resta, prese, gnamm;
+        const char* commento;
+    } casi[] = {
+        {{{11, "Aq"}}, 0, 2, 1, ""},
+        {{{7, "5c"}, {8, "Af"}, {9, "7q"}}, 2, 2, 0, "Asso bevuto... gioco astuto!"},
+        {{{7, "5q"}, {8, "2q"}, {9, "7f"}}, 0, 4, 1, ""},
+    };
+    for (const auto& c : casi) {
+        Banco b;
+        b.g.opzioni = g.opzioni;
+        b.g.screen.FraSplash.visible = false;
+        b.g.persona.assoBevuto = 2;
+        b.tavolo(c.tavolo);
+        b.turnoUmano({{4, "Ac"}, {5, "2f"}});
+        b.click(4);
+        EXPECT_FALSE(b.g.tavolo.assoInTavola);
+        EXPECT_EQ(b.g.screen.lblCommenti.text, c.commento);
+        b.avanza(600);
+        EXPECT_EQ(b.g.tavolo.numeroCarteSulTavolo, c.resta);
+        EXPECT_EQ(b.g.punteggi.h.conta(PuntoMazzo::Carte), c.prese);
+        EXPECT_EQ(b.g.punteggi.h.puntiGnamm, c.gnamm);
+        EXPECT_EQ(b.g.punteggi.h.puntiPartita, c.gnamm);
+    }
 }
 
 TEST_F(CaptureExecution, ALaidCardFillsTheLowestGap) {
@@ -72,42 +65,37 @@ TEST_F(CaptureExecution, ALaidCardFillsTheLowestGap) {
     turnoUmano({{5, "Jf"}, {6, "2f"}});
     click(5);
     EXPECT_EQ(g.tavolo.carta[8], C("Jf"));
-    EXPECT_EQ(g.screen.ImgCarta[8].picture, "\\Carte\\Jf.jpg");
     EXPECT_TRUE(g.screen.ImgCarta[8].visible);
     EXPECT_FALSE(g.screen.ImgCarta[5].visible);
     EXPECT_EQ(g.tavolo.numeroCarteSulTavolo, 3);
-    EXPECT_EQ(g.tavolo.posizioneInserimentoCarta, 8);
     EXPECT_EQ(g.tavolo.aChiTocca, Player::PC);
     EXPECT_TRUE(attivo(Timer::RitardoMossaPC));
     EXPECT_FALSE(attivo(Timer::ScompaionoCarteH));
 }
 
-TEST_F(CaptureExecution, GnammWithCommentsTakesTheSoundFromTheNoise) {
-    g.opzioni.commentiZeb = true;
+// A Punto Gnamm with remarks on is a remark that holds the sound; without, the capture noise
+// plays once and frees the sound after 365 ms.
+TEST_F(CaptureExecution, GnammTakesTheSoundForARemarkOrElseTheCaptureNoise) {
     g.opzioni.rumoriCarte = true;
-    tavolo({{7, "3c"}, {8, "4q"}});
-    turnoUmano({{4, "7f"}, {5, "2f"}});
-    click(4);
-    avanza(600);
-    EXPECT_EQ(g.punteggi.h.puntiGnamm, 1);
-    EXPECT_FALSE(g.screen.lblCommenti.text.empty());
-    EXPECT_TRUE(g.suoni.spia.busy);
-    const auto rumori = media.played(Channel::Rumori);
-    EXPECT_EQ(std::count(rumori.begin(), rumori.end(), "\\Rumori\\Presa.wav"), 0);
-}
-
-TEST_F(CaptureExecution, GnammWithoutCommentsPlaysTheCaptureNoiseOnce) {
-    g.opzioni.rumoriCarte = true;
-    tavolo({{7, "3c"}, {8, "4q"}});
-    turnoUmano({{4, "7f"}, {5, "2f"}});
-    click(4);
-    avanza(600);
-    const auto rumori = media.played(Channel::Rumori);
-    EXPECT_EQ(std::count(rumori.begin(), rumori.end(), "\\Rumori\\Presa.wav"), 1);
-    EXPECT_TRUE(g.suoni.spia.busy);
-    avanza(365);
-    EXPECT_FALSE(g.suoni.spia.busy);
-    EXPECT_FALSE(attivo(Timer::Presa));
+    for (const bool commenti : {true, false}) {
+        g.opzioni.commentiZeb = commenti;
+        media.clear();
+        tavolo({{7, "3c"}, {8, "4q"}});
+        turnoUmano({{4, "7f"}, {5, "2f"}});
+        click(4);
+        avanza(600);
+        EXPECT_EQ(g.punteggi.h.puntiGnamm, commenti ? 1 : 2);
+        EXPECT_EQ(g.screen.lblCommenti.text.empty(), !commenti);
+        EXPECT_TRUE(g.suoni.spia.busy);
+        const auto rumori = media.played(Channel::Rumori);
+        EXPECT_EQ(std::count(rumori.begin(), rumori.end(), "\\Rumori\\Presa.wav"),
+                  commenti ? 0 : 1);
+        avanza(commenti ? 5000 : 365);
+        EXPECT_FALSE(g.suoni.spia.busy);
+        g.screen.lblCommenti.text.clear();
+        for (int k = 1; k <= 19; ++k) g.tavolo.carta[k] = Card();
+        g.tavolo.numeroCarteSulTavolo = 0;
+    }
 }
 
 TEST_F(CaptureExecution, SilentCaptureStillVanishes) {

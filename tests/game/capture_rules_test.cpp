@@ -29,59 +29,39 @@ std::vector<int> Marcate(const DecisionePresa& d) {
 
 using V = std::vector<int>;
 
-TEST(CaptureRules, AceCases) {
-    // Empty table: laid, an Asso bevuto.
-    auto d = DecidiPresa(Tavolo({}), C("Ac"));
-    EXPECT_EQ(d.esito, EsitoPresa::Deposita);
-    EXPECT_TRUE(d.assoBevuto);
-    // One card, a king or an ace: captured, no comment.
-    for (const char* sola : {"Kp", "Aq"}) {
-        d = DecidiPresa(Tavolo({{12, sola}}), C("Ac"));
-        EXPECT_EQ(d.esito, EsitoPresa::Presa) << sola;
-        EXPECT_EQ(Marcate(d), V({12})) << sola;
-        EXPECT_FALSE(d.assoBevuto) << sola;
+// A card played onto a table: what the rule decides and which places it marks.
+TEST(CaptureRules, DecisionsByTable) {
+    const struct {
+        std::initializer_list<std::pair<int, std::string_view>> tavolo;
+        const char* carta;
+        EsitoPresa esito;
+        V marcate;
+        bool assoBevuto = false;
+    } casi[] = {
+        {{}, "Ac", EsitoPresa::Deposita, {}, true},     // an empty table: an Asso bevuto
+        {{{12, "Kp"}}, "Ac", EsitoPresa::Presa, {12}},  // one card, even an ace: taken
+        {{{12, "Aq"}}, "Ac", EsitoPresa::Presa, {12}},
+        // An ace among others: only the first ace in search order, with the remark.
+        {{{7, "5c"}, {8, "Af"}, {9, "7q"}}, "Ac", EsitoPresa::Presa, {8}, true},
+        {{{7, "5c"}, {10, "2q"}, {19, "7q"}}, "Ap", EsitoPresa::Presa, {7, 10, 19}},  // no ace: all
+        {{{7, "2c"}, {8, "3q"}, {9, "5f"}}, "5c", EsitoPresa::Presa, {9}},  // equal beats the sum
+        {{{7, "5q"}, {8, "5f"}, {9, "Kc"}}, "5c", EsitoPresa::SceltaUguali, {7, 8}},
+        {{{7, "Aq"}, {8, "3f"}, {9, "Kc"}}, "4c", EsitoPresa::Presa, {7, 8}},  // the ace counts 1
+        {{{7, "3c"}, {8, "3q"}, {9, "4f"}}, "7p", EsitoPresa::SceltaSomma, {}},
+        {{{7, "Ac"}, {8, "2q"}, {9, "3f"}, {10, "4p"}}, "Kc", EsitoPresa::Presa, {7, 8, 9, 10}},
+        {{{7, "Kc"}, {8, "Kq"}}, "Qf", EsitoPresa::Deposita, {}},  // higher cards never take part
+    };
+    for (const auto& c : casi) {
+        const DecisionePresa d = DecidiPresa(Tavolo(c.tavolo), C(c.carta));
+        EXPECT_EQ(d.esito, c.esito) << c.carta;
+        if (d.esito != EsitoPresa::SceltaSomma) EXPECT_EQ(Marcate(d), c.marcate) << c.carta;
+        EXPECT_EQ(d.assoBevuto, c.assoBevuto) << c.carta;
     }
-    // 5, A, 7: only the ace, with the comment; the first ace in search order, 19 last.
-    d = DecidiPresa(Tavolo({{7, "5c"}, {8, "Af"}, {9, "7q"}}), C("Ac"));
-    EXPECT_EQ(d.esito, EsitoPresa::Presa);
-    EXPECT_EQ(Marcate(d), V({8}));
-    EXPECT_TRUE(d.assoBevuto);
-    // 5, 2, 7 with no ace: the whole table.
-    d = DecidiPresa(Tavolo({{7, "5c"}, {10, "2q"}, {19, "7q"}}), C("Ap"));
-    EXPECT_EQ(d.esito, EsitoPresa::Presa);
-    EXPECT_EQ(Marcate(d), V({7, 10, 19}));
-    EXPECT_FALSE(d.assoBevuto);
-}
-
-TEST(CaptureRules, EqualValueBeatsTheSum) {
-    auto d = DecidiPresa(Tavolo({{7, "2c"}, {8, "3q"}, {9, "5f"}}), C("5c"));
-    EXPECT_EQ(d.esito, EsitoPresa::Presa);
-    EXPECT_EQ(Marcate(d), V({9}));
-    d = DecidiPresa(Tavolo({{7, "5q"}, {8, "5f"}, {9, "Kc"}}), C("5c"));
-    EXPECT_EQ(d.esito, EsitoPresa::SceltaUguali);
-    EXPECT_EQ(d.stessoValore, 2);
-    EXPECT_EQ(Marcate(d), V({7, 8}));
-    // An ace on the table is an ordinary 1 for the sum.
-    d = DecidiPresa(Tavolo({{7, "Aq"}, {8, "3f"}, {9, "Kc"}}), C("4c"));
-    EXPECT_EQ(d.esito, EsitoPresa::Presa);
-    EXPECT_EQ(Marcate(d), V({7, 8}));
-}
-
-TEST(CaptureRules, SumCombinationsCountedByPlaces) {
-    const auto t = Tavolo({{7, "3c"}, {8, "3q"}, {9, "4f"}});
-    auto d = DecidiPresa(t, C("7p"));
-    EXPECT_EQ(d.esito, EsitoPresa::SceltaSomma);
-    EXPECT_EQ(d.possibilitaDiPresa, 2);
-    EXPECT_EQ(CombinazioniSomma(t, 7), std::vector<V>({{7, 9}, {8, 9}}));
-    // 10 onto A, 2, 3, 4: one combination of four, captured without a choice.
-    d = DecidiPresa(Tavolo({{7, "Ac"}, {8, "2q"}, {9, "3f"}, {10, "4p"}}), C("Kc"));
-    EXPECT_EQ(d.esito, EsitoPresa::Presa);
-    EXPECT_EQ(d.possibilitaDiPresa, 1);
-    EXPECT_EQ(Marcate(d), V({7, 8, 9, 10}));
-    // Cards above the value never take part: a Q onto two kings captures nothing.
-    d = DecidiPresa(Tavolo({{7, "Kc"}, {8, "Kq"}}), C("Qf"));
-    EXPECT_EQ(d.esito, EsitoPresa::Deposita);
-    // Five cards are searched: 2+2+2+... with the four 2s and the ace make 9.
+    // Sums are counted by places; five cards are searched.
+    EXPECT_EQ(CombinazioniSomma(Tavolo({{7, "3c"}, {8, "3q"}, {9, "4f"}}), 7),
+              std::vector<V>({{7, 9}, {8, 9}}));
+    EXPECT_EQ(DecidiPresa(Tavolo({{7, "3c"}, {8, "3q"}, {9, "4f"}}), C("7p")).possibilitaDiPresa,
+              2);
     const auto cinque = Tavolo({{7, "2c"}, {8, "2q"}, {9, "2f"}, {10, "2p"}, {11, "Ac"}});
     EXPECT_EQ(CombinazioniSomma(cinque, 9), std::vector<V>({{7, 8, 9, 10, 11}}));
 }

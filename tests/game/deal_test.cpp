@@ -1,14 +1,21 @@
+#include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
 #include <numeric>
 #include <set>
+#include <string>
+#include <utility>
 
 #include "game/deal.h"
+#include "game/scoreboard.h"
 #include "game/table_model.h"
-#include "table_fixture.h"
+#include "invariants.h"
+#include "support/table_fixture.h"
 
 namespace gnamm::test_tavolo {
 namespace {
+
+using ::testing::IsEmpty;
 
 class DealTest : public TableTest {
   protected:
@@ -51,7 +58,6 @@ TEST_F(DealTest, ComputerDealsAndTheHumanLeads) {
     EXPECT_EQ(codice(7), "2q");  // the second ace went back to the deck
     EXPECT_EQ(codice(8), "Kq");
     EXPECT_EQ(codice(10), "5p");
-    EXPECT_EQ(g.screen.ImgCarta[8].picture, "\\Carte\\Kq.jpg");
     EXPECT_TRUE(g.tavolo.assoInTavola);
     EXPECT_FALSE(g.tavolo.distribuita[11]);
     EXPECT_EQ(g.tavolo.carteRimasteNelMazzo, 36);
@@ -69,9 +75,7 @@ TEST_F(DealTest, ComputerDealsAndTheHumanLeads) {
     EXPECT_EQ(codice(4), "2c");
     EXPECT_EQ(codice(1), "3c");
     EXPECT_EQ(codice(3), "7c");
-    EXPECT_EQ(g.screen.ImgCarta[1].picture, "\\Grafica\\Star.gif");
-    EXPECT_TRUE(g.screen.ImgCarta[1].visible);
-    EXPECT_EQ(g.screen.ImgCarta[5].picture, "\\Carte\\4c.jpg");
+    EXPECT_EQ(g.screen.ImgCarta[1].picture, "\\Grafica\\Star.gif");  // the computer's: backs
     EXPECT_EQ(g.tavolo.aChiTocca, Player::PC);
 
     avanza(199);
@@ -81,12 +85,8 @@ TEST_F(DealTest, ComputerDealsAndTheHumanLeads) {
     EXPECT_EQ(g.screen.lblIstruzioni.text, "Tocca a te, Ugo, clicca su una delle tue carte!");
     EXPECT_EQ(g.tavolo.manche, 1);
     EXPECT_EQ(g.tavolo.carteRimasteNelMazzo, 30);
-    EXPECT_EQ(g.tavolo.carteInManoAdH, 3);
-    EXPECT_EQ(g.tavolo.carteInManoAPC, 3);
-    EXPECT_EQ(g.tavolo.numeroCarteSulTavolo, 4);
-    EXPECT_EQ(g.tavolo.contatoreCartaDaEstrarre, 1);
-    EXPECT_FALSE(attivo(Timer::Scegli6Carte));
-    EXPECT_FALSE(attivo(Timer::Scegli4CarteSulTavolo));
+    EXPECT_THAT(sim::ControllaCarte(g), IsEmpty());
+    EXPECT_FALSE(attivo(Timer::Scegli6Carte) || attivo(Timer::Scegli4CarteSulTavolo));
     // Seen by the computer: the four table cards and its own three, not the human's.
     EXPECT_EQ(sommaRimasti(), 33);
     EXPECT_EQ(g.tavolo.valoriRimasti[5], 2);
@@ -99,12 +99,9 @@ TEST_F(DealTest, HumanDealsAndTheComputerLeadsAtOnce) {
     scriptaGioco();
     inizia();
     avanza(2000);
-    EXPECT_EQ(codice(1), "2c");
-    EXPECT_EQ(codice(4), "3c");
-    EXPECT_EQ(codice(2), "4c");
-    EXPECT_EQ(codice(5), "5c");
-    EXPECT_EQ(codice(3), "6c");
-    EXPECT_EQ(codice(6), "7c");
+    std::string mani;
+    for (int k = 1; k <= 6; ++k) mani += codice(k) + " ";
+    EXPECT_EQ(mani, "2c 4c 6c 3c 5c 7c ");  // dealt 1, 4, 2, 5, 3, 6
     avanza(200);
     EXPECT_EQ(g.tavolo.aChiTocca, Player::PC);
     EXPECT_TRUE(g.screen.lblIstruzioni.text.empty());
@@ -138,37 +135,37 @@ TEST_F(DealTest, GiocaOnlyAtTheFirstLeadWithCommentsOnAndTheSoundFree) {
     EXPECT_TRUE(media.played(Channel::Commenti).empty());
 }
 
-TEST_F(DealTest, SixDealsUseTheWholeDeckOnce) {
+TEST_F(DealTest, SixDealsUseTheWholeDeckOnceAndCunningZebTurnsEachManche) {
     g.livello = Livello::Cunning;
     g.opzioni.velocitaMazziere = Velocita::High;
     g.tavolo.mazziere = Player::PC;
     inizia();
     avanza(1100);  // 100 ms a card at "High"
     ASSERT_EQ(g.tavolo.aChiTocca, Player::H);
-    std::set<int> viste;
-    auto raccogli = [&] {
-        for (int k = 1; k <= 6; ++k) {
-            ASSERT_FALSE(g.tavolo.carta[k].empty());
-            EXPECT_TRUE(viste.insert(g.tavolo.carta[k].deckPosition()).second);
-            SvuotaPosto(g, k);
-        }
-    };
+    bool onesta = g.pc.onesta;
+    std::set<int> viste;  // every card dealt
     for (const int i : kPostiTavolo) {
         if (!g.tavolo.carta[i].empty()) viste.insert(g.tavolo.carta[i].deckPosition());
     }
-    ASSERT_EQ(viste.size(), 4u);
-    raccogli();
-    bool onesta = g.pc.onesta;
-    for (int manche = 2; manche <= 6; ++manche) {
+    for (int manche = 2; manche <= 7; ++manche) {
+        // The hands go to the piles, as if played and taken.
+        for (int k = 1; k <= 6; ++k) {
+            ASSERT_FALSE(g.tavolo.carta[k].empty());
+            viste.insert(g.tavolo.carta[k].deckPosition());
+            std::swap(g.tavolo.carta[11], g.tavolo.carta[k]);
+            ContaCarteH(g, 11);
+            g.tavolo.carta[11] = Card();
+        }
+        g.tavolo.carteInManoAdH = g.tavolo.carteInManoAPC = 0;
+        if (manche == 7) break;
         g.tavolo.aChiTocca = Player::PC;
         AvviaDistribuzioneManche(g);
         avanza(800);
         ASSERT_EQ(g.tavolo.manche, manche);
-        EXPECT_EQ(g.tavolo.carteRimasteNelMazzo, 36 - 6 * manche);
+        EXPECT_THAT(sim::ControllaCarte(g), IsEmpty());
         EXPECT_NE(g.pc.onesta, onesta) << "Cunning Zeb turns at every Manche";
         onesta = g.pc.onesta;
         EXPECT_EQ(g.screen.ImgCarta[kPostoMazzo].visible, manche < 6);
-        raccogli();
     }
     EXPECT_EQ(viste.size(), 40u);
     EXPECT_FALSE(g.screen.ShpCarta[kPostoMazzo].visible);
@@ -221,15 +218,10 @@ TEST(Distribuzione, AlternatesFromTheDealersOpponent) {
     EXPECT_EQ(AvanzaDistribuzione(Player::PC, 9), 9);
 }
 
-// A generator that always returns the same number must not hang the shuffle or the deal.
-class Costante final : public RandomSource {
-  public:
-    double uniform() override { return 0.25; }
-};
-
 TEST(Distribuzione, AStuckGeneratorStillDealsEveryCard) {
+    // A generator that always returns the same number must not hang the shuffle or the deal.
     VirtualClock clock;
-    Costante rng;
+    FixedRandom rng;
     RecordingMediaPlayer media(clock);
     Game g(clock, rng, media, Paths{});
     NuovoGioco(g);
@@ -242,6 +234,30 @@ TEST(Distribuzione, AStuckGeneratorStillDealsEveryCard) {
     int assi = 0;
     for (const int i : {7, 8, 9, 10}) assi += g.tavolo.carta[i].isAce() ? 1 : 0;
     EXPECT_LE(assi, 1);
+}
+
+// The shuffle of two fixed seeds at a fixed time of day, card by card: any change to the draw,
+// the rejection of repeats or the deck order shows here.
+TEST(Distribuzione, TheSeededShuffleIsPinned) {
+    const std::pair<uint32_t, const char*> casi[] = {
+        {1,
+         "Kp 4f 2q Af Qf 6p Kf 3p 7f Qp Ap 7p Kc 5c 7q Aq 2p Ac Qq 5f "
+         "Kq 2c 6c 5q 6q 2f 4c Jq 5p 6f Jf 7c 4q Qc 3f 4p 3c Jc Jp 3q "},
+        {2026,
+         "2p 4q Kp 2f 3f 7f 2q 3c 4f Qc 5q Kq 5p 6c 6p Aq 5c Qq Jq 6f "
+         "7q Ac 6q Ap Jp Af 5f Jf Qf 3p Kf 2c Kc 4c 4p 3q 7c Qp Jc 7p "},
+    };
+    for (const auto& [seed, atteso] : casi) {
+        VirtualClock clock{TimeOfDay{2026, 12, 6, 21, 17, 43}};
+        SeededRandom rng(seed);
+        RecordingMediaPlayer media(clock);
+        Game g(clock, rng, media, Paths{});
+        NuovoGioco(g);
+        MescolaCarte(g);
+        std::string mazzo;
+        for (int k = 1; k <= 40; ++k) mazzo += g.tavolo.carteDaGiocare[k].code() + " ";
+        EXPECT_EQ(mazzo, atteso) << "seed " << seed;
+    }
 }
 
 }  // namespace

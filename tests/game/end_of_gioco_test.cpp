@@ -5,7 +5,7 @@
 #include <filesystem>
 
 #include "data/temp_dati.h"
-#include "game/table_fixture.h"
+#include "support/table_fixture.h"
 #include "ui/hall_of_fame_panel.h"
 
 namespace gnamm {

@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <vector>
 
 #include "audio/recording_media_player.h"
 #include "data/temp_dati.h"
@@ -19,14 +20,6 @@ using data::RigaClassifica;
 
 class HallOfFameTest : public ::testing::Test {
   protected:
-    // Sets the ranking rows from the top; the rest stay empty.
-    void righe(std::initializer_list<RigaClassifica> rows) {
-        std::size_t i = 0;
-        for (const auto& r : rows) g.classifica.classifica.righe[i++] = r;
-    }
-    const RigaClassifica& riga(int i) const {
-        return g.classifica.classifica.righe[static_cast<std::size_t>(i - 1)];
-    }
     // The end of a Torneo as the game runs it, with the given winner and Partite.
     void fineTorneo(bool vincePC, int partitePC, int partiteH) {
         g.partita.partitePC = partitePC;
@@ -52,77 +45,54 @@ class HallOfFameTest : public ::testing::Test {
     Game g{clock, rng, media, Paths{{}, dati.dati()}};
 };
 
-TEST_F(HallOfFameTest, AFirstWinnerOnAnEmptyRankingTakesRowOne) {
-    vince("Ugo");
-    EXPECT_EQ(riga(1).nome, "Ugo");
-    EXPECT_EQ(riga(1).torneiVinti, 1);
-    EXPECT_EQ(g.classifica.inserimentoVincitore, 1);
-    EXPECT_EQ(g.screen.lblNomeGiocatore[1].text, "Ugo");
-    EXPECT_EQ(g.screen.lblTorneiVinti[1].text, "1");
-    EXPECT_EQ(g.screen.lblPosizione[1].fore, colors::kYellow);
-    EXPECT_EQ(g.screen.lblNomeGiocatore[1].fore, colors::kYellow);
-    EXPECT_EQ(g.screen.lblNomeGiocatore[2].fore, colors::kWhite);
-}
-
-TEST_F(HallOfFameTest, AFirstWinnerGoesAheadOfOneWinAndBehindMoreAndRowTenDropsOut) {
-    righe({{"A", 5},
-           {"B", 2},
-           {"C", 1},
-           {"D", 1},
-           {"E", 1},
-           {"F", 1},
-           {"G", 1},
-           {"H", 1},
-           {"I", 1},
-           {"J", 1}});
-    vince("Zoe");
-    EXPECT_EQ(riga(3).nome, "Zoe");
-    EXPECT_EQ(riga(3).torneiVinti, 1);
-    EXPECT_EQ(riga(4).nome, "C");
-    EXPECT_EQ(riga(10).nome, "I");  // J has dropped out
-    EXPECT_EQ(riga(2).nome, "B");
-    EXPECT_EQ(g.classifica.inserimentoVincitore, 3);
-}
-
-TEST_F(HallOfFameTest, AWinnerMovesAheadOfEqualCountsNewestFirst) {
-    righe({{"A", 4}, {"B", 3}, {"C", 3}, {"D", 2}, {"E", 1}});
-    vince("D");  // 3 wins now: ahead of B and C
-    EXPECT_EQ(riga(1).nome, "A");
-    EXPECT_EQ(riga(2).nome, "D");
-    EXPECT_EQ(riga(2).torneiVinti, 3);
-    EXPECT_EQ(riga(3).nome, "B");
-    EXPECT_EQ(riga(4).nome, "C");
-    EXPECT_EQ(riga(5).nome, "E");
-    EXPECT_EQ(g.classifica.inserimentoVincitore, 2);
-}
-
-TEST_F(HallOfFameTest, AWinnerAlreadyFirstOnlyCounts) {
-    righe({{"A", 4}, {"B", 4}});
-    vince("A");
-    EXPECT_EQ(riga(1).nome, "A");
-    EXPECT_EQ(riga(1).torneiVinti, 5);
-    EXPECT_EQ(riga(2).nome, "B");
-    EXPECT_EQ(g.classifica.inserimentoVincitore, 1);
-    // Equal to the row above: the newest winner goes first.
-    vince("B");
-    EXPECT_EQ(riga(1).nome, "B");
-    EXPECT_EQ(riga(1).torneiVinti, 5);
-    EXPECT_EQ(riga(2).nome, "A");
-    // Behind a row with more: stays in place.
-    righe({{"A", 7}, {"B", 4}, {"C", 4}});
-    vince("B");
-    EXPECT_EQ(riga(2).nome, "B");
-    EXPECT_EQ(riga(2).torneiVinti, 5);
-    EXPECT_EQ(riga(3).nome, "C");
-    EXPECT_EQ(g.classifica.inserimentoVincitore, 2);
-}
-
-TEST_F(HallOfFameTest, NamesAreComparedExactly) {
-    righe({{"Ugo", 1}});
-    vince("ugo");
-    EXPECT_EQ(riga(1).nome, "ugo");
-    EXPECT_EQ(riga(2).nome, "Ugo");
-    EXPECT_EQ(riga(2).torneiVinti, 1);
+// The ranking before, the winner, the ranking after and the row the winner stands in. A winner
+// goes ahead of equal counts (the newest first), behind larger ones; row ten drops out.
+TEST_F(HallOfFameTest, TheWinnerTakesItsRowAndTheRestMoveDown) {
+    const struct {
+        std::vector<RigaClassifica> prima;
+        std::string vincitore;
+        std::string dopo;
+        int riga;
+    } casi[] = {
+        {{}, "Ugo", "Ugo 1", 1},
+        {{{"A", 5},
+          {"B", 2},
+          {"C", 1},
+          {"D", 1},
+          {"E", 1},
+          {"F", 1},
+          {"G", 1},
+          {"H", 1},
+          {"I", 1},
+          {"J", 1}},
+         "Zoe",
+         "A 5, B 2, Zoe 1, C 1, D 1, E 1, F 1, G 1, H 1, I 1",
+         3},
+        {{{"A", 4}, {"B", 3}, {"C", 3}, {"D", 2}, {"E", 1}}, "D", "A 4, D 3, B 3, C 3, E 1", 2},
+        {{{"A", 4}, {"B", 4}}, "A", "A 5, B 4", 1},
+        {{{"A", 5}, {"B", 4}}, "B", "B 5, A 5", 1},
+        {{{"A", 7}, {"B", 4}, {"C", 4}}, "B", "A 7, B 5, C 4", 2},
+        {{{"Ugo", 1}}, "ugo", "ugo 1, Ugo 1", 1},  // names are compared exactly
+    };
+    for (const auto& c : casi) {
+        g.classifica.classifica = {};
+        for (std::size_t i = 0; i < c.prima.size(); ++i)
+            g.classifica.classifica.righe[i] = c.prima[i];
+        vince(c.vincitore);
+        std::string dopo;
+        for (const auto& r : g.classifica.classifica.righe) {
+            if (r.nome.empty()) continue;
+            dopo += (dopo.empty() ? "" : ", ") + r.nome + " " + std::to_string(r.torneiVinti);
+        }
+        EXPECT_EQ(dopo, c.dopo) << c.vincitore;
+        EXPECT_EQ(g.classifica.inserimentoVincitore, c.riga) << c.vincitore;
+        // The panel shows the rows, the winner's in yellow.
+        EXPECT_EQ(g.screen.lblNomeGiocatore[static_cast<std::size_t>(c.riga)].text, c.vincitore);
+        for (std::size_t k = 1; k <= 10; ++k) {
+            EXPECT_EQ(g.screen.lblNomeGiocatore[k].fore,
+                      k == static_cast<std::size_t>(c.riga) ? colors::kYellow : colors::kWhite);
+        }
+    }
 }
 
 TEST_F(HallOfFameTest, AFirstWinnerFindingNoRowIsNotEnteredButTheTorneoIsRecorded) {
@@ -139,24 +109,16 @@ TEST_F(HallOfFameTest, AFirstWinnerFindingNoRowIsNotEnteredButTheTorneoIsRecorde
         EXPECT_EQ(g.classifica.classifica.righe[i].nome, prima.righe[i].nome);
         EXPECT_EQ(g.classifica.classifica.righe[i].torneiVinti, prima.righe[i].torneiVinti);
     }
-    for (int i = 1; i <= 10; ++i) EXPECT_NE(riga(i).nome, "Nuovo");
     EXPECT_EQ(g.classifica.inserimentoVincitore, kRigaNessuna);
-    for (std::size_t k = 1; k <= 10; ++k)
-        EXPECT_EQ(g.screen.lblNomeGiocatore[k].fore, colors::kWhite);
     ASSERT_EQ(g.classifica.albo.size(), 1u);
     EXPECT_EQ(g.classifica.albo[0], "1) Nuovo - 'Cheat' Zeb  3-1  6/12/26  9:05");
     EXPECT_EQ(g.classifica.classifica.totalePartite, 1);
 }
 
 TEST(HallOfFameLine, MinutesArePaddedHoursAndDatesAreNot) {
-    EXPECT_EQ(RigaAlbo(1, "Ugo", "'Honest' Zeb", 3, 0, 6, 12, 2026, 9, 5),
-              "1) Ugo - 'Honest' Zeb  3-0  6/12/26  9:05");
     EXPECT_EQ(RigaAlbo(12, "'Cheat' Zeb", "Ugo", 3, 2, 1, 1, 2005, 0, 0),
               "12) 'Cheat' Zeb - Ugo  3-2  1/1/05  0:00");
-    for (int m = 0; m < 10; ++m) {
-        EXPECT_EQ(RigaAlbo(1, "a", "b", 3, 1, 31, 10, 2099, 23, m),
-                  "1) a - b  3-1  31/10/99  23:0" + std::to_string(m));
-    }
+    EXPECT_EQ(RigaAlbo(1, "a", "b", 3, 1, 31, 10, 2099, 23, 7), "1) a - b  3-1  31/10/99  23:07");
     EXPECT_EQ(RigaAlbo(1, "a", "b", 3, 1, 31, 10, 2000, 13, 10), "1) a - b  3-1  31/10/00  13:10");
 }
 
@@ -258,19 +220,22 @@ TEST_F(HallOfFameTest, TheLevelPromptIsHiddenTwoTicksAndShownSeven) {
     EXPECT_EQ(visto, "011111110011111110");
 }
 
-TEST_F(HallOfFameTest, TheCaptionTogglesThePanelAndTheCover) {
-    EXPECT_FALSE(g.screen.FraPannello[3].visible);
+// The caption toggles the panel and the cover; on a screen twice as large both open where the
+// layout puts them, twice as far from the corner.
+TEST_F(HallOfFameTest, TheCaptionTogglesThePanelAndTheCoverWhereTheLayoutPutsThem) {
     ToggleClassifica(g);
-    EXPECT_TRUE(g.screen.FraPannello[3].visible);
-    EXPECT_TRUE(g.screen.lblCopriCarte.visible);
-    EXPECT_EQ(g.screen.FraPannello[3].rect.x, 3130);
-    EXPECT_EQ(g.screen.FraPannello[3].rect.y, 615);
-    EXPECT_EQ(g.screen.lblCopriCarte.rect.x, 2025);
-    EXPECT_EQ(g.screen.lblCopriCarte.rect.y, 3300);
+    EXPECT_TRUE(g.screen.FraPannello[3].visible && g.screen.lblCopriCarte.visible);
     EXPECT_EQ(g.screen.lblCopriCarte.back, g.screen.windowBack);
+    const Rect pannello = g.screen.FraPannello[3].rect, copri = g.screen.lblCopriCarte.rect;
     ToggleClassifica(g);
-    EXPECT_FALSE(g.screen.FraPannello[3].visible);
-    EXPECT_FALSE(g.screen.lblCopriCarte.visible);
+    EXPECT_FALSE(g.screen.FraPannello[3].visible || g.screen.lblCopriCarte.visible);
+    g.screen.widthTwips *= 2;
+    g.screen.heightTwips *= 2;
+    ToggleClassifica(g);
+    EXPECT_EQ(g.screen.FraPannello[3].rect.x, 2 * pannello.x);
+    EXPECT_EQ(g.screen.FraPannello[3].rect.y, 2 * pannello.y);
+    EXPECT_EQ(g.screen.lblCopriCarte.rect.x, 2 * copri.x);
+    EXPECT_EQ(g.screen.lblCopriCarte.rect.y, 2 * copri.y);
 }
 
 TEST_F(HallOfFameTest, ClosingThePanelDuringPlayLetsTheIndicatorGoUnlessASoundRuns) {
@@ -299,16 +264,6 @@ TEST_F(HallOfFameTest, ClosingThePanelDuringPlayLetsTheIndicatorGoUnlessASoundRu
         EXPECT_TRUE(g.suoni.spia.free()) << saloon;
         g.scheduler.disable(Timer::Ambiente);
     }
-}
-
-TEST_F(HallOfFameTest, OnALargerScreenThePanelOpensWhereTheLayoutPutIt) {
-    g.screen.widthTwips = 24000;
-    g.screen.heightTwips = 18000;
-    ToggleClassifica(g);
-    EXPECT_EQ(g.screen.FraPannello[3].rect.x, 6260);
-    EXPECT_EQ(g.screen.FraPannello[3].rect.y, 1230);
-    EXPECT_EQ(g.screen.lblCopriCarte.rect.x, 4050);
-    EXPECT_EQ(g.screen.lblCopriCarte.rect.y, 6600);
 }
 
 TEST_F(HallOfFameTest, ClosingAfterATorneoStopsTheBlinkingAndWhitensTheRow) {

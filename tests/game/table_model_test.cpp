@@ -1,10 +1,12 @@
 #include "game/table_model.h"
 
+#include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
 #include "game/capture_rules.h"
 #include "game/deal.h"
-#include "table_fixture.h"
+#include "invariants.h"
+#include "support/table_fixture.h"
 
 namespace gnamm::test_tavolo {
 namespace {
@@ -26,11 +28,6 @@ TEST_F(TableModel, FacesAndBacks) {
     EXPECT_EQ(g.screen.ShpCarta[2].back, (Rgb{128, 128, 128}));
     EXPECT_TRUE(g.screen.ShpCarta[2].visible);
     EXPECT_FALSE(g.screen.ImgCarta[2].visible);
-    g.opzioni.retroCarte = Retro::America;
-    g.opzioni.coloreCarte = ColoreCarte::Green;
-    MostraRetro(g, 2);
-    EXPECT_EQ(g.screen.ImgCarta[2].picture, "\\Grafica\\America.gif");
-    EXPECT_EQ(g.screen.ShpCarta[2].back, (Rgb{65, 137, 92}));
     // Out of range: nothing written.
     MostraCarta(g, kNumeroPosti, C("Ac"));
     MostraRetro(g, -1);
@@ -59,15 +56,12 @@ TEST_F(TableModel, ANewGiocoEmptiesTheTableAndThePool) {
         EXPECT_FALSE(g.screen.ImgCarta[i].visible) << i;
     }
     for (int k = 1; k <= 40; ++k) {
-        EXPECT_TRUE(g.tavolo.carteDaGiocare[k].empty());
-        EXPECT_FALSE(g.tavolo.distribuita[k]);
+        EXPECT_TRUE(g.tavolo.carteDaGiocare[k].empty() && !g.tavolo.distribuita[k]) << k;
     }
+    EXPECT_THAT(sim::ControllaCarte(g), ::testing::IsEmpty());
     EXPECT_EQ(g.tavolo.contatoreCartaDaEstrarre, 1);
-    EXPECT_EQ(g.tavolo.carteRimasteNelMazzo, 40);
-    EXPECT_EQ(g.tavolo.manche, 0);
-    EXPECT_EQ(g.tavolo.numeroCarteGiocate, 0);
-    EXPECT_EQ(g.tavolo.numeroCarteSulTavolo, 0);
-    EXPECT_EQ(g.tavolo.posizioneInserimentoCarta, 0);
+    EXPECT_EQ(g.tavolo.manche + g.tavolo.numeroCarteGiocate + g.tavolo.posizioneInserimentoCarta,
+              0);
     for (int v = 1; v <= 10; ++v) EXPECT_EQ(g.tavolo.valoriRimasti[v], 4);
 }
 

@@ -8,15 +8,15 @@
 #include "audio/ambience.h"
 #include "persona/comments.h"
 #include "persona/remarks.h"
-#include "persona/zeb_table.h"
+#include "support/table_fixture.h"
 
 namespace gnamm {
 namespace {
 
-using testing::ZebTable;
+using test_tavolo::Banco;
 
 // Time of the first Play on the impatience channel at or after `from`, or -1.
-int64_t NextUrging(const ZebTable& t, int64_t from) {
+int64_t NextUrging(const Banco& t, int64_t from) {
     for (const auto& e : t.media.log()) {
         if (e.channel == Channel::Impazienza && !e.isFile && e.command == Command::Play &&
             e.timeMs >= from) {
@@ -27,87 +27,84 @@ int64_t NextUrging(const ZebTable& t, int64_t from) {
 }
 
 TEST(Impazienza, ImpatientUrgesAfterEightSecondsAndAgainEightAfterTheRemark) {
-    ZebTable t;
+    Banco t;
     t.g.livello = Livello::Honest;
     t.g.opzioni.impazienzaZeb = Impazienza::Impatient;
-    t.rng.next(7, 12);  // "Muoviti!", 665 ms
+    t.rng.forza(12, 7);  // "Muoviti!", 665 ms
     ArmaImpazienza(t.g);
 
-    t.advance(7999);
-    EXPECT_EQ(NextUrging(t, 0), -1);
-    t.advance(1);
-    EXPECT_EQ(NextUrging(t, 0), 8000);
-    EXPECT_EQ(t.played(Channel::Impazienza).back(), "\\Impaz\\I07.wav");
+    t.avanza(8000);
+    EXPECT_EQ(t.suonati(Channel::Impazienza).back(), "\\Impaz\\I07.wav");
     EXPECT_EQ(t.g.screen.lblCommenti.text, "Muoviti!");
     EXPECT_EQ(t.g.screen.ImgRiquadro[0].picture, "\\Foto\\Foto12.jpg");
     EXPECT_TRUE(t.g.suoni.spia.busy);
     EXPECT_EQ(t.g.suoni.spia.foto, FotoImpazienza::Green);
     EXPECT_FALSE(t.g.scheduler.isEnabled(Timer::Impazienza));
 
-    t.advance(665);
+    t.avanza(665);
     EXPECT_FALSE(t.g.suoni.spia.busy);
     EXPECT_FALSE(t.g.screen.lblCommenti.visible);
     // The impatience photo stays until the human plays.
     EXPECT_EQ(t.g.screen.ImgRiquadro[0].picture, "\\Foto\\Foto12.jpg");
-    t.advance(10000);
+    t.avanza(10000);
     EXPECT_EQ(NextUrging(t, 8001), 8000 + 665 + 8000);
 }
 
-TEST(Impazienza, VeryImpatientIsFiveSecondsAndQuietNeverSpeaks) {
-    ZebTable t;
-    t.g.opzioni.impazienzaZeb = Impazienza::VeryImpatient;
-    ArmaImpazienza(t.g);
-    t.advance(5000);
-    EXPECT_EQ(NextUrging(t, 0), 5000);
-
-    ZebTable quiet;
-    quiet.g.opzioni.impazienzaZeb = Impazienza::Quiet;
-    ArmaImpazienza(quiet.g);
-    quiet.advance(120000);
-    EXPECT_TRUE(quiet.played(Channel::Impazienza).empty());
-    EXPECT_FALSE(quiet.g.scheduler.isEnabled(Timer::Impazienza));
-
-    ZebTable mute;
-    mute.g.opzioni.commentiZeb = false;
-    ArmaImpazienza(mute.g);
-    mute.advance(120000);
-    EXPECT_TRUE(mute.played(Channel::Impazienza).empty());
+// The first urging comes 8 s (Impatient) or 5 s (VeryImpatient) into the wait; Quiet, or remarks
+// switched off, never urge.
+TEST(Impazienza, TheWaitGoesByTheOptionAndQuietOrMuteNeverSpeak) {
+    const struct {
+        Impazienza impazienza;
+        bool commenti;
+        int64_t primo;
+    } casi[] = {{Impazienza::Impatient, true, 8000},
+                {Impazienza::VeryImpatient, true, 5000},
+                {Impazienza::Quiet, true, -1},
+                {Impazienza::Impatient, false, -1}};
+    for (const auto& c : casi) {
+        Banco t;
+        t.g.opzioni.impazienzaZeb = c.impazienza;
+        t.g.opzioni.commentiZeb = c.commenti;
+        ArmaImpazienza(t.g);
+        t.avanza(120000);
+        EXPECT_EQ(NextUrging(t, 0), c.primo);
+    }
 }
 
 TEST(Impazienza, WaitsInStepsOfOneAndAHalfSecondsWhileASaloonSoundPlays) {
-    ZebTable t;
+    Banco t;
     t.g.opzioni.impazienzaZeb = Impazienza::Impatient;
     ArmaImpazienza(t.g);
-    t.advance(7000);
+    t.avanza(7000);
     // Draw 23 is the longest saloon sound, 6800 ms, from 7000 to 13800.
-    t.rng.next(23, 30);
+    t.rng.forza(30, 23);
     Ambiente(t.g);
     ASSERT_EQ(t.g.suoni.spia.ambiente, 23);
 
-    t.advance(1000);  // 8000: busy, postponed
+    t.avanza(1000);  // 8000: busy, postponed
     EXPECT_EQ(NextUrging(t, 0), -1);
     EXPECT_EQ(t.g.scheduler.interval(Timer::Impazienza), 1500);
-    t.advance(4600);
+    t.avanza(4600);
     // Retries at 9500, 11000, 12500 find the sound still playing ...
     EXPECT_EQ(NextUrging(t, 0), -1);
     EXPECT_EQ(t.g.scheduler.interval(Timer::Impazienza), 1500);
     // ... and 14000 is the first step after it ended at 13800.
-    t.rng.next(11, 12);  // 779 ms
-    t.advance(1400);
+    t.rng.forza(12, 11);  // 779 ms
+    t.avanza(1400);
     EXPECT_EQ(NextUrging(t, 0), 14000);
     // The end of the remark arms the full wait again.
-    t.advance(779);
+    t.avanza(779);
     EXPECT_EQ(t.g.scheduler.interval(Timer::Impazienza), 8000);
     EXPECT_TRUE(t.g.scheduler.isEnabled(Timer::Impazienza));
 }
 
 TEST(Impazienza, APlayDuringTheRemarkBringsThePortraitBackWhenItEnds) {
-    ZebTable t;
+    Banco t;
     t.g.livello = Livello::Cheat;
     t.g.opzioni.impazienzaZeb = Impazienza::VeryImpatient;
-    t.rng.next(1, 12);  // 3930 ms
+    t.rng.forza(12, 1);  // 3930 ms
     ArmaImpazienza(t.g);
-    t.advance(6000);
+    t.avanza(6000);
     ASSERT_TRUE(t.g.scheduler.isEnabled(Timer::DurataImpazienza));
 
     // The human plays: the caller stops the urging first.
@@ -116,18 +113,18 @@ TEST(Impazienza, APlayDuringTheRemarkBringsThePortraitBackWhenItEnds) {
     EXPECT_EQ(t.g.suoni.spia.foto, FotoImpazienza::Magenta);
     EXPECT_EQ(t.g.screen.ImgRiquadro[0].picture, "\\Foto\\Foto01.jpg") << "the remark is not cut";
 
-    t.advance(5000 + 3930 - 6000);
+    t.avanza(5000 + 3930 - 6000);
     EXPECT_EQ(t.g.suoni.spia.foto, FotoImpazienza::Black);
     EXPECT_EQ(t.g.screen.ImgRiquadro[0].picture, "\\Foto\\Foto23.jpg");
 }
 
 TEST(Impazienza, APlayAfterTheRemarkBringsThePortraitBackAtOnce) {
-    ZebTable t;
+    Banco t;
     t.g.livello = Livello::Honest;
     t.g.opzioni.impazienzaZeb = Impazienza::VeryImpatient;
-    t.rng.next(2, 12);  // 2405 ms, Foto02
+    t.rng.forza(12, 2);  // 2405 ms, Foto02
     ArmaImpazienza(t.g);
-    t.advance(5000 + 2405 + 100);
+    t.avanza(5000 + 2405 + 100);
     EXPECT_EQ(t.g.screen.ImgRiquadro[0].picture, "\\Foto\\Foto02.jpg");
 
     t.g.scheduler.disable(Timer::Impazienza);

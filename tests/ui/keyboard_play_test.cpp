@@ -3,7 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "game/human_turn.h"
-#include "game/table_fixture.h"
+#include "support/table_fixture.h"
 #include "ui/keyboard_focus.h"
 
 namespace gnamm::test_tavolo {

@@ -5,7 +5,6 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <cmath>
 #include <string>
 #include <string_view>
 #include <utility>
@@ -16,6 +15,7 @@
 #include "game/clock.h"
 #include "game/game.h"
 #include "game/random.h"
+#include "support/scripted_random.h"
 #include "ui/startup.h"
 
 namespace gnamm::test_ui {
@@ -51,38 +51,7 @@ class UiTest : public ::testing::Test {
     Game g{clock, rng, media, Paths{dati.dati().parent_path() / "assets", dati.dati()}};
 };
 
-// A random source that gives the same number every time: the worst case for a draw that must
-// change a value.
-class FixedRandom final : public RandomSource {
-  public:
-    explicit FixedRandom(double v) : v_(v) {}
-    double uniform() override { return v_; }
-
-  private:
-    double v_;
-};
-
-// Draws that give the scripted results of EstrazioneCasuale(n) in turn, whatever the time of
-// day, then seeded ones.
-class ScriptedRandom final : public RandomSource {
-  public:
-    explicit ScriptedRandom(const Clock& clock) : clock_(clock), seeded_(3) {}
-    void forza(int n, int k) { script_.emplace_back(n, k); }
-    bool esaurito() const { return script_.empty(); }
-    double uniform() override {
-        if (script_.empty()) return seeded_.uniform();
-        const auto [n, k] = script_.front();
-        script_.erase(script_.begin());
-        const TimeOfDay t = clock_.timeOfDay();
-        // The middle of the bucket that the draw floors to k - 1, folded into [0, 1).
-        const double y = (k - 0.5) / n - (t.minute / 60.0 - t.second / 61.0);
-        return y - std::floor(y);
-    }
-
-  private:
-    const Clock& clock_;
-    SeededRandom seeded_;
-    std::vector<std::pair<int, int>> script_;
-};
+using testing_support::FixedRandom;
+using testing_support::ScriptedRandom;
 
 }  // namespace gnamm::test_ui

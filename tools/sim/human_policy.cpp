@@ -1,7 +1,6 @@
 #include "human_policy.h"
 
 #include "game/ai/move_list.h"
-#include "sim_play.h"
 
 namespace gnamm::sim {
 
@@ -81,6 +80,44 @@ Giocata ScegliGiocata(const TableState& t, Politica p, std::mt19937& rng) {
     }
     if (migliore.posto == 0) migliore.posto = mano.front();
     return migliore;
+}
+
+bool TurnoUmano(const Game& g) {
+    if (g.tavolo.aChiTocca != Player::H || g.umano.cartaGiocata != 0) return false;
+    if (g.scheduler.isEnabled(Timer::Scegli6Carte) ||
+        g.scheduler.isEnabled(Timer::Scegli4CarteSulTavolo)) {
+        return false;
+    }
+    for (int k = 4; k <= 6; ++k) {
+        if (!g.tavolo.carta[k].empty()) return true;
+    }
+    return false;
+}
+
+bool GiocaUmano(Game& g, Politica p, std::mt19937& rng) {
+    const Giocata scelta = ScegliGiocata(g.tavolo, p, rng);
+    g.click({TargetKind::Carta, scelta.posto});
+    if (!g.umano.puoiScegliere) return true;
+    for (const int posto : scelta.prese) g.click({TargetKind::Carta, posto});
+    return g.scheduler.isEnabled(Timer::ScompaionoCarteH);
+}
+
+bool ScegliPresa(Game& g, Politica p, std::mt19937& rng) {
+    const std::vector<Giocata> giocate = GiocateDi(g.tavolo, g.umano.cartaGiocata);
+    if (giocate.empty()) return false;
+    size_t scelta = 0;
+    if (p == Politica::Random) {
+        scelta = std::uniform_int_distribution<size_t>(0, giocate.size() - 1)(rng);
+    } else {
+        for (size_t i = 1; i < giocate.size(); ++i) {
+            if (PunteggioGreedy(g.tavolo, giocate[i]) >
+                PunteggioGreedy(g.tavolo, giocate[scelta])) {
+                scelta = i;
+            }
+        }
+    }
+    for (const int posto : giocate[scelta].prese) g.click({TargetKind::Carta, posto});
+    return g.scheduler.isEnabled(Timer::ScompaionoCarteH);
 }
 
 }  // namespace gnamm::sim

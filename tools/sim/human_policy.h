@@ -1,4 +1,5 @@
-// The simulator's human: which card to play and which capture to pick.
+// The simulator's human, also the tests' automatic player: which card to play and which
+// capture to pick, played through the same clicks as the window.
 //
 // random: a random card, then a random legal capture when the rule leaves a choice.
 // greedy: every card and every capture it allows, scored by a simple heuristic; the best is
@@ -11,11 +12,12 @@
 #include <random>
 #include <vector>
 
+#include "game/game.h"
 #include "game/table_state.h"
 
 namespace gnamm::sim {
 
-enum class Politica;
+enum class Politica { Random, Greedy };
 
 // A play: the hand place clicked and the table places to pick when a choice is asked.
 struct Giocata {
@@ -30,5 +32,16 @@ std::vector<Giocata> GiocateDi(const TableState& t, int posto);
 float PunteggioGreedy(const TableState& t, const Giocata& g);
 
 Giocata ScegliGiocata(const TableState& t, Politica p, std::mt19937& rng);
+
+// The game waits for the human's card: their turn, no card played yet, the deal over.
+bool TurnoUmano(const Game& g);
+
+// Clicks the chosen card and, when the game asks for a choice, the chosen table cards; false if
+// the game refused a pick the rule allows.
+bool GiocaUmano(Game& g, Politica p, std::mt19937& rng);
+
+// The game played the human's last card by itself and asks which cards it takes: clicks the
+// policy's pick; false if the game refused it.
+bool ScegliPresa(Game& g, Politica p, std::mt19937& rng);
 
 }  // namespace gnamm::sim

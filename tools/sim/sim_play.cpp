@@ -6,9 +6,9 @@
 #include <chrono>
 #include <cstdlib>
 #include <random>
-#include <set>
 
 #include "human_policy.h"
+#include "invariants.h"
 #include "ui/panels.h"
 #include "ui/startup.h"
 
@@ -48,7 +48,7 @@ class Partita {
                 if (g.screen.FraPannello[4].visible) ScegliLivello(g, o_.livello);
                 continue;
             }
-            if (turnoUmano()) {
+            if (TurnoUmano(g)) {
                 controlla();
                 giocaUmano();
                 continue;
@@ -87,29 +87,10 @@ class Partita {
         return false;
     }
 
-    bool turnoUmano() const {
-        const Game& g = game_;
-        if (g.tavolo.aChiTocca != Player::H || g.umano.cartaGiocata != 0) return false;
-        if (g.scheduler.isEnabled(Timer::Scegli6Carte) ||
-            g.scheduler.isEnabled(Timer::Scegli4CarteSulTavolo)) {
-            return false;
-        }
-        for (int k = 4; k <= 6; ++k) {
-            if (!g.tavolo.carta[k].empty()) return true;
-        }
-        return false;
-    }
-
     void giocaUmano() {
-        Game& g = game_;
-        const Giocata scelta = ScegliGiocata(g.tavolo, o_.umano, politica_);
-        g.click({TargetKind::Carta, scelta.posto});
-        if (g.umano.puoiScegliere) {
-            for (const int p : scelta.prese) g.click({TargetKind::Carta, p});
-            if (!g.scheduler.isEnabled(Timer::ScompaionoCarteH)) {
-                violazione("a legal pick was refused");
-                fermo_ = true;
-            }
+        if (!GiocaUmano(game_, o_.umano, politica_)) {
+            violazione("a legal pick was refused");
+            fermo_ = true;
         }
     }
 
@@ -120,33 +101,9 @@ class Partita {
         }
     }
 
-    // Every card once: in the deck, a hand, on the table or counted in a pile.
     void controlla() {
         if (!o_.check) return;
-        const Game& g = game_;
-        const TableState& t = g.tavolo;
-        std::set<int> viste;
-        int carte = t.carteRimasteNelMazzo + g.punteggi.pc.prese[3] + g.punteggi.h.prese[3];
-        for (int p = 0; p < kNumeroPosti; ++p) {
-            const Card c = t.carta[p];
-            if (c.empty()) continue;
-            const bool ammesso = IsManoPC(p) || IsManoH(p) || IsPostoTavolo(p);
-            if (!ammesso) violazione("a card outside the card places: " + std::to_string(p));
-            if (!viste.insert(c.deckPosition()).second) violazione("a card twice: " + c.code());
-            ++carte;
-        }
-        int sulTavolo = 0;
-        for (const int p : kPostiTavolo) sulTavolo += t.carta[p].empty() ? 0 : 1;
-        if (sulTavolo != t.numeroCarteSulTavolo) violazione("NumeroCarteSulTavolo is off");
-        int manoPC = 0, manoH = 0;
-        bool asso = false;
-        for (int p = 1; p <= 3; ++p) manoPC += t.carta[p].empty() ? 0 : 1;
-        for (int p = 4; p <= 6; ++p) manoH += t.carta[p].empty() ? 0 : 1;
-        for (const int p : kPostiTavolo) asso = asso || t.carta[p].isAce();
-        if (manoPC != t.carteInManoAPC) violazione("CarteInManoAPC is off");
-        if (manoH != t.carteInManoAdH) violazione("CarteInManoAdH is off");
-        if (asso != t.assoInTavola) violazione("AssoInTavola is off");
-        if (carte != 40) violazione("cards accounted for: " + std::to_string(carte));
+        for (const std::string& v : ControllaCarte(game_)) violazione(v);
     }
 
     void fineGioco() {
@@ -178,32 +135,7 @@ class Partita {
                 break;
         }
         if (!o_.check) return;
-        controlla();
-        if (s.pc.prese[3] + s.h.prese[3] != 40) violazione("the piles do not hold 40 cards");
-        for (int k = 0; k < 4; ++k) {
-            if (s.pc.punto[k] == s.h.punto[k]) {
-                violazione("deck point " + std::to_string(k) + " not assigned exactly once");
-            }
-        }
-        if (s.pc.punto5DiCuori == s.h.punto5DiCuori) {
-            violazione("the 5 di Cuori not assigned exactly once");
-        }
-        for (const Colonna* c : {&s.pc, &s.h}) {
-            int mazzo = c->punto5DiCuori ? 1 : 0;
-            for (const bool p : c->punto) mazzo += p ? 1 : 0;
-            if (c->puntiGiocoInCorso != mazzo + c->puntiGnamm) {
-                violazione("a Gioco total differs from deck points plus Punti Gnamm");
-            }
-        }
-        // The Partita totals grow with the Gioco totals.
-        const int attesoPC = (nuovaPartita_ ? 0 : partitaPC_) + s.pc.puntiGiocoInCorso;
-        const int attesoH = (nuovaPartita_ ? 0 : partitaH_) + s.h.puntiGiocoInCorso;
-        if (s.pc.puntiPartita != attesoPC || s.h.puntiPartita != attesoH) {
-            violazione("a Partita total differs from the sum of its Giochi");
-        }
-        partitaPC_ = s.pc.puntiPartita;
-        partitaH_ = s.h.puntiPartita;
-        nuovaPartita_ = g.partita.giocoTerminato;
+        for (const std::string& v : punti_.fineGioco(g)) violazione(v);
     }
 
     OpzioniSim o_;
@@ -215,8 +147,7 @@ class Partita {
     Riepilogo r_;
     bool controllatoPC_ = false;
     bool fermo_ = false;
-    bool nuovaPartita_ = true;
-    int partitaPC_ = 0, partitaH_ = 0;
+    ControlloPunti punti_;
 };
 
 }  // namespace

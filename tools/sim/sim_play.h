@@ -8,10 +8,9 @@
 #include <vector>
 
 #include "game/game.h"
+#include "human_policy.h"
 
 namespace gnamm::sim {
-
-enum class Politica { Random, Greedy };
 
 struct OpzioniSim {
     Livello livello = Livello::Honest;

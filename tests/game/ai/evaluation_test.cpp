@@ -2,14 +2,18 @@
 
 #include <gtest/gtest.h>
 
+#include <iomanip>
+#include <sstream>
+#include <string>
+
 #include "game/ai/move_list.h"
-#include "game/ai/position.h"
+#include "support/table_fixture.h"
 
 namespace gnamm {
 namespace {
 
-using testing::C;
-using testing::Posizione;
+using test_tavolo::C;
+using test_tavolo::Posizione;
 
 struct Punteggio {
     ListaMosse lista;
@@ -33,122 +37,93 @@ TableState ConMano(TableState t, int inMano, int nelMazzo) {
     return t;
 }
 
-TEST(Evaluation, TheWorkedEstimate) {
+// One move's terms as text: real points, potential points, the risk of a sweep, the total, and
+// the sum the move leaves on the table.
+std::string Termini(const Valutazione& v, int m) {
+    std::ostringstream out;
+    out << std::setprecision(7) << "reali " << v.puntiReali[m] << " potenziali "
+        << v.puntiPotenziali[m] << " rischio " << v.rischioScopa[m] << " totali "
+        << v.puntiTotali[m] << " resta " << v.expTotale[m];
+    return out.str();
+}
+
+TEST(Evaluation, TheRiskEstimate) {
     EXPECT_EQ(StimaRischio(3, 15, 2), static_cast<float>(-169.0 / 455.0));
-    EXPECT_NEAR(StimaRischio(3, 15, 2), -0.3714f, 1e-4f);
     EXPECT_EQ(StimaRischio(2, 10, 1), static_cast<float>(-9.0 / 45.0));
     EXPECT_EQ(StimaRischio(1, 1, 1), -1.0f);
     EXPECT_EQ(StimaRischio(3, 15, 0), 0.0f);
-
-    // 3 takes 3 on a table 3, 5: 5 is left, two 5s unseen.
-    auto t = ConMano(Posizione({"3p", "5f"}, {"3c"}), 3, 12);
-    t.valoriRimasti[5] = 2;
-    const auto p = Valuta(t);
-    ASSERT_EQ(p.lista.mossePossibili, 1);
-    EXPECT_EQ(p.val.expTotale[1], 5);
-    EXPECT_EQ(p.val.rischioScopa[1], -0.3714286f);  // as its text holds it
-    EXPECT_EQ(p.val.puntiReali[1], 0.0f);
-    EXPECT_EQ(p.val.puntiPotenziali[1], 0.0952f);
-    // The total adds the risk as computed, not as shown: -0.27622858 shown as -0.2762286.
-    EXPECT_EQ(p.val.puntiTotali[1], -0.2762286f);
 }
 
-TEST(Evaluation, ADeckPointWonNowIsRealAndNoLongerPotential) {
-    Scoreboard s;
-    s.pc.prese[0] = 1;  // one 7 already taken
-    const auto t = ConMano(Posizione({"7q", "2f"}, {"7c"}), 0, 0);
-    auto p = Valuta(t, s);
-    EXPECT_EQ(p.val.puntiReali[1], 1.0f);  // Sette: 1 + the played 7 + the captured 7
-    EXPECT_EQ(p.val.puntiPotenziali[1], 0.1861f);
-    EXPECT_EQ(p.val.copia[0], 3);
-
-    // The same move with the Sette point already gone earns neither term.
-    s.h.punto[0] = true;
-    p = Valuta(t, s);
-    EXPECT_EQ(p.val.puntiReali[1], 0.0f);
-    EXPECT_EQ(p.val.puntiPotenziali[1], 0.1861f);
-
-    // Without the earlier 7 the point stays open: the two 7s are potential.
-    p = Valuta(t);
-    EXPECT_EQ(p.val.puntiReali[1], 0.0f);
-    EXPECT_EQ(p.val.puntiPotenziali[1], 0.5861f);
-}
-
-TEST(Evaluation, TheTieSixCountsAsOneMoreCard) {
-    Scoreboard s;
-    s.pc.prese[1] = 4;  // four Quadri and the 6 di Quadri: five counted
-    s.pc.seiPreso[1] = true;
-    const auto p = Valuta(ConMano(Posizione({"2q"}, {"2c"}), 0, 0), s);
-    EXPECT_EQ(p.val.puntiReali[1], 1.0f /*Quadri*/ + 1.0f /*Gnamm*/);
-    EXPECT_EQ(p.val.copia[1], 6);
-}
-
-TEST(Evaluation, GnammTermAndTheAceExceptions) {
-    // A 7 clearing 3 and 4: Gnamm, nothing left, no risk.
-    auto p = Valuta(ConMano(Posizione({"3c", "4f"}, {"7p"}), 3, 12));
-    EXPECT_EQ(p.val.puntiReali[1], 1.0f);
-    EXPECT_EQ(p.val.expTotale[1], 0);
-    EXPECT_EQ(p.val.rischioScopa[1], 0.0f);
-    EXPECT_EQ(p.val.puntiPotenziali[1], 0.3428f);
-
-    // An ace that takes only the table's ace.
-    p = Valuta(ConMano(Posizione({"Kc", "Aq", "5f"}, {"Ap"}), 0, 0));
-    EXPECT_EQ(p.val.puntiReali[1], -1.2f);
-    // An ace that sweeps the table: no Gnamm term.
-    p = Valuta(ConMano(Posizione({"Kc", "2f", "5f"}, {"Ap"}), 0, 0));
-    EXPECT_EQ(p.val.puntiReali[1], 0.0f);
-    EXPECT_TRUE(p.lista[1].gnamm);
-    // The 5 di Cuori, played or taken, is one real point.
-    p = Valuta(ConMano(Posizione({"5c"}, {"5p"}), 0, 0));
-    EXPECT_EQ(p.val.puntiReali[1], 1.0f /*Gnamm*/ + 1.0f);
-}
-
-TEST(Evaluation, LayPenaltiesAndPotentialLosses) {
-    // An ace laid on the empty table: the risk is the human holding an ace.
-    auto t = ConMano(Posizione({}, {"Ac"}), 3, 12);
-    t.valoriRimasti[1] = 3;
-    auto p = Valuta(t);
-    EXPECT_EQ(p.val.puntiReali[1], -1.2f);
-    EXPECT_EQ(p.val.expTotale[1], 1);
-    EXPECT_EQ(p.val.rischioScopa[1], ComeTesto(StimaRischio(3, 15, 3)));
-    EXPECT_EQ(p.val.puntiPotenziali[1], -0.0476f);
-
-    // Laying the 5 di Cuori on a table of K: 15 left, out of reach of a single card.
-    p = Valuta(ConMano(Posizione({"Kc"}, {"5c"}), 3, 12));
-    EXPECT_EQ(p.val.puntiReali[1], -0.8f);
-    EXPECT_EQ(p.val.puntiPotenziali[1], -0.0476f);
-    EXPECT_EQ(p.val.rischioScopa[1], 0.0f);
-    EXPECT_EQ(p.val.puntiTotali[1], -0.8476f);
-
-    p = Valuta(ConMano(Posizione({"Kc"}, {"6q"}), 0, 0));
-    EXPECT_EQ(p.val.puntiPotenziali[1], -0.2294f);
-    p = Valuta(ConMano(Posizione({"Kc"}, {"6f"}), 0, 0));
-    EXPECT_EQ(p.val.puntiPotenziali[1], -0.1245f);
-    p = Valuta(ConMano(Posizione({"Kc"}, {"6p"}), 0, 0));
-    EXPECT_EQ(p.val.puntiPotenziali[1], -0.0952f);
-
-    // A closed point loses nothing.
-    Scoreboard s;
-    s.pc.punto[3] = true;
-    p = Valuta(ConMano(Posizione({"Kc"}, {"6p"}), 0, 0), s);
-    EXPECT_EQ(p.val.puntiPotenziali[1], 0.0f);
-}
-
-TEST(Evaluation, RiskRuleBounds) {
-    // Eleven or more left, or a human without cards: no risk.
-    auto p = Valuta(ConMano(Posizione({"Kc"}, {"Ap", "2q"}), 3, 12));
-    EXPECT_EQ(p.val.expTotale[2], 12);
-    EXPECT_EQ(p.val.rischioScopa[2], 0.0f);
-    p = Valuta(ConMano(Posizione({"4c"}, {"2q"}), 0, 0));
-    EXPECT_EQ(p.val.rischioScopa[1], 0.0f);
-
-    // Last Manche: the human's one card is the only unseen card, and it is a 6.
-    auto t = ConMano(Posizione({"4c"}, {"2q"}), 1, 0);
-    t.valoriRimasti.fill(0);
-    t.valoriRimasti[6] = 1;
-    p = Valuta(t);
-    EXPECT_EQ(p.val.rischioScopa[1], -1.0f);
-    EXPECT_EQ(p.val.puntiTotali[1], ComeTesto(p.val.puntiPotenziali[1] + 0.0f + -1.0f));
+// Positions worked by hand: the terms of the computer's first move (or the one named).
+TEST(Evaluation, TheTermsOfAMove) {
+    using Prepara = void (*)(TableState&, Scoreboard&);
+    const struct {
+        std::initializer_list<std::string_view> tavolo, mano;
+        int inMano, nelMazzo;
+        Prepara prepara;
+        const char* atteso;
+        int mossa = 1;
+    } casi[] = {
+        // clang-format off
+        // 3 takes 3 on 3, 5: 5 is left with two 5s unseen. The total adds the risk as
+        // computed, not as shown.
+        {{"3p", "5f"}, {"3c"}, 3, 12, [](TableState& t, Scoreboard&) { t.valoriRimasti[5] = 2; },
+         "reali 0 potenziali 0.0952 rischio -0.3714286 totali -0.2762286 resta 5"},
+        // A deck point won now is real and no longer potential; gone already, neither.
+        {{"7q", "2f"}, {"7c"}, 0, 0, [](TableState&, Scoreboard& s) { s.pc.prese[0] = 1; },
+         "reali 1 potenziali 0.1861 rischio 0 totali 1.1861 resta 2"},
+        {{"7q", "2f"}, {"7c"}, 0, 0, [](TableState&, Scoreboard& s) {
+             s.pc.prese[0] = 1, s.h.punto[0] = true; },
+         "reali 0 potenziali 0.1861 rischio 0 totali 0.1861 resta 2"},
+        {{"7q", "2f"}, {"7c"}, 0, 0, nullptr,
+         "reali 0 potenziali 0.5861 rischio 0 totali 0.5861 resta 2"},
+        // The tie six counts as one more card: the sixth Quadri with the Gnamm.
+        {{"2q"}, {"2c"}, 0, 0, [](TableState&, Scoreboard& s) {
+             s.pc.prese[1] = 4, s.pc.seiPreso[1] = true; },
+         "reali 2 potenziali 0.0952 rischio 0 totali 2.0952 resta 0"},
+        // Gnamm with nothing left; an ace taking only the ace; an ace sweeping (no Gnamm term);
+        // the 5 di Cuori as a real point.
+        {{"3c", "4f"}, {"7p"}, 3, 12, nullptr,
+         "reali 1 potenziali 0.3428 rischio 0 totali 1.3428 resta 0"},
+        {{"Kc", "Aq", "5f"}, {"Ap"}, 0, 0, nullptr,
+         "reali -1.2 potenziali 0.1861 rischio 0 totali -1.0139 resta 15"},
+        {{"Kc", "2f", "5f"}, {"Ap"}, 0, 0, nullptr,
+         "reali 0 potenziali 0.2673 rischio 0 totali 0.2673 resta 0"},
+        {{"5c"}, {"5p"}, 0, 0, nullptr,
+         "reali 2 potenziali 0.0952 rischio 0 totali 2.0952 resta 0"},
+        // Lays: an ace on the empty table, the 5 di Cuori, the tie sixes; a closed point.
+        {{}, {"Ac"}, 3, 12, [](TableState& t, Scoreboard&) { t.valoriRimasti[1] = 3; },
+         "reali -1.2 potenziali -0.0476 rischio -0.5164835 totali -1.764084 resta 1"},
+        {{"Kc"}, {"5c"}, 3, 12, nullptr,
+         "reali -0.8 potenziali -0.0476 rischio 0 totali -0.8476 resta 15"},
+        {{"Kc"}, {"6q"}, 0, 0, nullptr,
+         "reali 0 potenziali -0.2294 rischio 0 totali -0.2294 resta 16"},
+        {{"Kc"}, {"6f"}, 0, 0, nullptr,
+         "reali 0 potenziali -0.1245 rischio 0 totali -0.1245 resta 16"},
+        {{"Kc"}, {"6p"}, 0, 0, nullptr,
+         "reali 0 potenziali -0.0952 rischio 0 totali -0.0952 resta 16"},
+        {{"Kc"}, {"6p"}, 0, 0, [](TableState&, Scoreboard& s) { s.pc.punto[3] = true; },
+         "reali 0 potenziali 0 rischio 0 totali 0 resta 16"},
+        // No risk with eleven or more left (the 2 leaves 12), or a human without cards.
+        {{"Kc"}, {"Ap", "2q"}, 3, 12, nullptr,
+         "reali 0 potenziali -0.1385 rischio 0 totali -0.1385 resta 12", 2},
+        {{"4c"}, {"2q"}, 0, 0, nullptr,
+         "reali 0 potenziali -0.1385 rischio 0 totali -0.1385 resta 6"},
+        // The human's one card is the only unseen card, and a 6: a certain sweep; so is a count
+        // of unseen 6s beyond the cards unseen.
+        {{"4c"}, {"2q"}, 1, 0, [](TableState& t, Scoreboard&) {
+             t.valoriRimasti.fill(0), t.valoriRimasti[6] = 1; },
+         "reali 0 potenziali -0.1385 rischio -1 totali -1.1385 resta 6"},
+        {{"4c"}, {"2q"}, 2, 0, [](TableState& t, Scoreboard&) { t.valoriRimasti[6] = 4; },
+         "reali 0 potenziali -0.1385 rischio -1 totali -1.1385 resta 6"},
+        // clang-format on
+    };
+    for (const auto& c : casi) {
+        TableState t = ConMano(Posizione(c.tavolo, c.mano), c.inMano, c.nelMazzo);
+        Scoreboard s;
+        if (c.prepara != nullptr) c.prepara(t, s);
+        EXPECT_EQ(Termini(Valuta(t, s).val, c.mossa), c.atteso) << *c.mano.begin();
+    }
 }
 
 TEST(Evaluation, TheLookAtTheHumansHand) {
@@ -166,14 +141,6 @@ TEST(Evaluation, TheLookAtTheHumansHand) {
     p = Valuta(t, {}, Sguardo::ManoUmano);
     EXPECT_EQ(p.val.rischioScopa[1], -1.0f);
     EXPECT_FALSE(p.val.sicura[1]);
-}
-
-TEST(Evaluation, InconsistentCountsStayInRange) {
-    // More unseen cards of a value than unseen cards: the risk is certain, not absurd.
-    auto t = ConMano(Posizione({"4c"}, {"2q"}), 2, 0);
-    t.valoriRimasti[6] = 4;
-    const auto p = Valuta(t);
-    EXPECT_EQ(p.val.rischioScopa[1], -1.0f);
 }
 
 TEST(Evaluation, ScoresKeepSevenSignificantDigits) {

@@ -2,14 +2,16 @@
 
 #include <gtest/gtest.h>
 
+#include <initializer_list>
+#include <string_view>
 #include <vector>
 
-#include "game/ai/position.h"
+#include "support/table_fixture.h"
 
 namespace gnamm {
 namespace {
 
-using testing::Posizione;
+using test_tavolo::Posizione;
 
 struct Caso {
     TableState t;
@@ -34,52 +36,35 @@ Scelta Scegli(const Caso& c) {
     return ScegliMossa(c.t, c.lista, c.val);
 }
 
-TEST(MoveChoice, HighestScoreWinsAndTiesKeepTheEarliest) {
-    const auto t = Posizione({}, {"5c", "6c", "Kc"});
-    auto s = Scegli(Mosse(t, {1, 2, 3}, {0.2f, 0.7f, 0.7f}));
-    EXPECT_EQ(s.mossaMigliore, 2);
-    EXPECT_EQ(s.secondaMossa, 3);
-    EXPECT_FALSE(s.regolaAsso);
-    s = Scegli(Mosse(t, {1, 2, 3}, {-0.5f, -0.9f, -0.5f}));
-    EXPECT_EQ(s.mossaMigliore, 1);
-    EXPECT_EQ(s.secondaMossa, 3);
-}
-
-TEST(MoveChoice, TheAceIsKeptWhenASafeSecondIsClose) {
-    const auto t = Posizione({}, {"Ac", "6c"});
-    // 0.9 against 0.6: difference 0.3, the second is played.
-    auto s = Scegli(Mosse(t, {1, 2}, {0.9f, 0.6f}));
-    EXPECT_EQ(s.mossaMigliore, 2);
-    EXPECT_TRUE(s.regolaAsso);
-    // 0.9 against 0.4: difference 0.5, the ace is played.
-    s = Scegli(Mosse(t, {1, 2}, {0.9f, 0.4f}));
-    EXPECT_EQ(s.mossaMigliore, 1);
-    EXPECT_FALSE(s.regolaAsso);
-    // A second at 0 or below, or with any risk, never replaces the ace.
-    EXPECT_EQ(Scegli(Mosse(t, {1, 2}, {0.3f, 0.0f})).mossaMigliore, 1);
-    EXPECT_EQ(Scegli(Mosse(t, {1, 2}, {0.3f, -0.1f})).mossaMigliore, 1);
-    EXPECT_EQ(Scegli(Mosse(t, {1, 2}, {0.9f, 0.6f}, {0.0f, -0.01f})).mossaMigliore, 1);
-    // The rule only looks at aces.
-    const auto t2 = Posizione({}, {"2c", "6c"});
-    EXPECT_EQ(Scegli(Mosse(t2, {1, 2}, {0.9f, 0.6f})).mossaMigliore, 1);
-}
-
-TEST(MoveChoice, TheMarginIsTakenInSinglePrecision) {
-    const auto t = Posizione({}, {"Ac", "6c"});
-    // 0.9f - 0.5f falls just under 0.4f: the second is played although the decimal
-    // difference is exactly 0.4.
-    ASSERT_LT(0.9f - 0.5f, 0.4f);
-    EXPECT_EQ(Scegli(Mosse(t, {1, 2}, {0.9f, 0.5f})).mossaMigliore, 2);
-    // 0.8f - 0.4f lands exactly on 0.4f: not below it, the ace stays.
-    ASSERT_EQ(0.8f - 0.4f, 0.4f);
-    EXPECT_EQ(Scegli(Mosse(t, {1, 2}, {0.8f, 0.4f})).mossaMigliore, 1);
-}
-
-TEST(MoveChoice, ASingleMoveIsPlayed) {
-    const auto s = Scegli(Mosse(Posizione({}, {"Ac"}), {1}, {0.1f}));
-    EXPECT_EQ(s.mossaMigliore, 1);
-    EXPECT_EQ(s.secondaMossa, 1);
-    EXPECT_FALSE(s.regolaAsso);
+// The best score wins, ties keep the earliest; an ace in the best move gives way to a safe,
+// positive second move less than 0.4 behind, the margin taken in single precision.
+TEST(MoveChoice, BestScoreAndTheAceRule) {
+    const struct {
+        std::initializer_list<std::string_view> mano;
+        std::vector<float> punti, rischi;
+        int migliore, seconda;
+        bool regolaAsso;
+    } casi[] = {
+        {{"5c", "6c", "Kc"}, {0.2f, 0.7f, 0.7f}, {}, 2, 3, false},
+        {{"5c", "6c", "Kc"}, {-0.5f, -0.9f, -0.5f}, {}, 1, 3, false},
+        {{"Ac", "6c"}, {0.9f, 0.6f}, {}, 2, 2, true},   // 0.3 behind: the second is played
+        {{"Ac", "6c"}, {0.9f, 0.4f}, {}, 1, 2, false},  // 0.5 behind: the ace is played
+        {{"Ac", "6c"}, {0.3f, 0.0f}, {}, 1, 2, false},  // a second at 0 or below never
+        {{"Ac", "6c"}, {0.3f, -0.1f}, {}, 1, 2, false},
+        {{"Ac", "6c"}, {0.9f, 0.6f}, {0.0f, -0.01f}, 1, 2, false},  // nor one with any risk
+        {{"2c", "6c"}, {0.9f, 0.6f}, {}, 1, 2, false},              // only aces give way
+        {{"Ac", "6c"}, {0.9f, 0.5f}, {}, 2, 2, true},   // 0.9f - 0.5f falls just under 0.4f
+        {{"Ac", "6c"}, {0.8f, 0.4f}, {}, 1, 2, false},  // 0.8f - 0.4f lands on 0.4f
+        {{"Ac"}, {0.1f}, {}, 1, 1, false},              // a single move is played
+    };
+    for (const auto& c : casi) {
+        std::vector<int> posti;
+        for (size_t i = 1; i <= c.punti.size(); ++i) posti.push_back(static_cast<int>(i));
+        const Scelta s = Scegli(Mosse(Posizione({}, c.mano), posti, c.punti, c.rischi));
+        EXPECT_EQ(s.mossaMigliore, c.migliore) << c.punti[0] << " " << c.punti.back();
+        EXPECT_EQ(s.regolaAsso, c.regolaAsso) << c.punti[0] << " " << c.punti.back();
+        if (!c.regolaAsso) EXPECT_EQ(s.secondaMossa, c.seconda) << c.punti[0];
+    }
 }
 
 }  // namespace

@@ -2,15 +2,18 @@
 
 #include <gtest/gtest.h>
 
+#include <initializer_list>
+#include <string>
+#include <string_view>
 #include <vector>
 
-#include "game/ai/position.h"
+#include "support/table_fixture.h"
 
 namespace gnamm {
 namespace {
 
-using testing::C;
-using testing::Posizione;
+using test_tavolo::C;
+using test_tavolo::Posizione;
 
 struct Risultato {
     Ricerca r;
@@ -28,78 +31,47 @@ std::vector<int> Catturate(const Mossa& m) {
     return {m.catturate.begin(), m.catturate.begin() + m.numeroCatturate};
 }
 
-TEST(MoveList, EmptyTableGivesOneLayPerCard) {
-    const auto res = Cerca(Posizione({}, {"3c", "7q", "Ap"}));
-    ASSERT_EQ(res.lista.mossePossibili, 3);
-    for (int m = 1; m <= 3; ++m) {
-        EXPECT_EQ(res.lista[m].posto, m);
-        EXPECT_FALSE(res.lista[m].presa());
-        EXPECT_FALSE(res.lista[m].gnamm);
+// The list as text: each move is the hand place, the table cards it takes by search index
+// (1 = the first table card) and a * for a Punto Gnamm.
+std::string Elenco(const Risultato& res) {
+    std::string out;
+    for (int m = 1; m <= res.lista.mossePossibili; ++m) {
+        const Mossa& mossa = res.lista[m];
+        out += (out.empty() ? "" : " ") + std::to_string(mossa.posto) + ":";
+        for (const int c : Catturate(mossa)) out += std::to_string(c) + ",";
+        if (mossa.gnamm) out += "*";
     }
-    EXPECT_TRUE(res.lista[4].libera());
+    return out;
 }
 
-TEST(MoveList, EqualValueBeatsSumsAndEachEqualCardIsAMove) {
-    auto res = Cerca(Posizione({"5c", "2q", "3f"}, {"5p"}));
-    ASSERT_EQ(res.lista.mossePossibili, 1);
-    EXPECT_EQ(Catturate(res.lista[1]), std::vector<int>{1});
-    EXPECT_FALSE(res.lista[1].gnamm);
-
-    res = Cerca(Posizione({"5c", "5q"}, {"5p"}));
-    ASSERT_EQ(res.lista.mossePossibili, 2);
-    EXPECT_EQ(Catturate(res.lista[1]), std::vector<int>{1});
-    EXPECT_EQ(Catturate(res.lista[2]), std::vector<int>{2});
-}
-
-TEST(MoveList, SumsAreGnammOnlyWhenTheyTakeEveryCard) {
-    auto res = Cerca(Posizione({"3c", "4q"}, {"7p"}));
-    ASSERT_EQ(res.lista.mossePossibili, 1);
-    EXPECT_EQ(Catturate(res.lista[1]), (std::vector<int>{1, 2}));
-    EXPECT_TRUE(res.lista[1].gnamm);
-
-    res = Cerca(Posizione({"3c", "3q", "4f"}, {"7p"}));
-    ASSERT_EQ(res.lista.mossePossibili, 2);
-    EXPECT_EQ(Catturate(res.lista[1]), (std::vector<int>{1, 3}));
-    EXPECT_EQ(Catturate(res.lista[2]), (std::vector<int>{2, 3}));
-    EXPECT_FALSE(res.lista[1].gnamm);
-    EXPECT_FALSE(res.lista[2].gnamm);
-    EXPECT_EQ(res.r.combinazioni, 2);
-
-    res = Cerca(Posizione({"Ac", "2q", "3f", "4p"}, {"Kp"}));
-    ASSERT_EQ(res.lista.mossePossibili, 1);
-    EXPECT_EQ(Catturate(res.lista[1]), (std::vector<int>{1, 2, 3, 4}));
-    EXPECT_TRUE(res.lista[1].gnamm);
-    EXPECT_EQ(res.r.sommaValoriSulTavolo, 10);
-}
-
-TEST(MoveList, NothingToTakeIsALay) {
-    const auto res = Cerca(Posizione({"Kc", "Jq"}, {"Qp"}));
-    ASSERT_EQ(res.lista.mossePossibili, 1);
-    EXPECT_FALSE(res.lista[1].presa());
-}
-
-TEST(MoveList, AceCases) {
-    // A single card goes to the ace, even another ace, and clears the table.
-    for (const char* sola : {"Kc", "Aq"}) {
-        const auto res = Cerca(Posizione({sola}, {"Ap"}));
-        ASSERT_EQ(res.lista.mossePossibili, 1);
-        EXPECT_EQ(Catturate(res.lista[1]), std::vector<int>{1});
-        EXPECT_TRUE(res.lista[1].gnamm);
+TEST(MoveList, EveryMoveOfAPositionInOrder) {
+    const struct {
+        std::initializer_list<std::string_view> tavolo, mano;
+        const char* mosse;
+    } casi[] = {
+        {{}, {"3c", "7q", "Ap"}, "1: 2: 3:"},  // an empty table: one lay a card, no Gnamm
+        {{"5c", "2q", "3f"}, {"5p"}, "1:1,"},  // the equal value beats the sums
+        {{"5c", "5q"}, {"5p"}, "1:1, 1:2,"},   // each equal card is a move
+        {{"3c", "4q"}, {"7p"}, "1:1,2,*"},     // a sum taking every card is Gnamm
+        {{"3c", "3q", "4f"}, {"7p"}, "1:1,3, 1:2,3,"},
+        {{"Ac", "2q", "3f", "4p"}, {"Kp"}, "1:1,2,3,4,*"},
+        {{"Kc", "Jq"}, {"Qp"}, "1:"},  // nothing to take: a lay
+        // The ace takes a single card, even an ace; only the ace among others; else all.
+        {{"Kc"}, {"Ap"}, "1:1,*"},
+        {{"Aq"}, {"Ap"}, "1:1,*"},
+        {{"Kc", "Aq", "5f"}, {"Ap"}, "1:2,"},
+        {{"Kc", "2q", "5f"}, {"Ap"}, "1:1,2,3,*"},
+        {{"2c"}, {"", "2q", ""}, "2:1,*"},  // empty hand places are skipped
+        // By hand place, then by size, then lexicographic.
+        {{"Ac", "2c", "3c", "4c", "5c"},
+         {"6q", "Kq"},
+         "1:1,5, 1:2,4, 1:1,2,3, 2:1,4,5, 2:2,3,5, 2:1,2,3,4,"},
+    };
+    for (const auto& c : casi) {
+        const auto res = Cerca(Posizione(c.tavolo, c.mano));
+        EXPECT_EQ(Elenco(res), c.mosse) << c.mosse;
+        EXPECT_TRUE(res.lista[res.lista.mossePossibili + 1].libera()) << c.mosse;
     }
-    // An ace on the table: only it is taken.
-    auto res = Cerca(Posizione({"Kc", "Aq", "5f"}, {"Ap"}));
-    ASSERT_EQ(res.lista.mossePossibili, 1);
-    EXPECT_EQ(Catturate(res.lista[1]), std::vector<int>{2});
-    EXPECT_FALSE(res.lista[1].gnamm);
-    // No ace on the table: the whole table.
-    res = Cerca(Posizione({"Kc", "2q", "5f"}, {"Ap"}));
-    ASSERT_EQ(res.lista.mossePossibili, 1);
-    EXPECT_EQ(Catturate(res.lista[1]), (std::vector<int>{1, 2, 3}));
-    EXPECT_TRUE(res.lista[1].gnamm);
-    // Empty table: the Asso bevuto is a lay.
-    res = Cerca(Posizione({}, {"Ap"}));
-    EXPECT_FALSE(res.lista[1].presa());
-    EXPECT_FALSE(res.lista[1].gnamm);
 }
 
 TEST(MoveList, TheAceSweepsTwelveCards) {
@@ -113,27 +85,6 @@ TEST(MoveList, TheAceSweepsTwelveCards) {
     EXPECT_EQ(res.lista[1].numeroCatturate, 12);
     EXPECT_TRUE(res.lista[1].gnamm);
     EXPECT_EQ(res.r.cartaOrdinata[12], kPostoDodicesimo);
-}
-
-TEST(MoveList, EmptyHandPlacesAreSkipped) {
-    const auto res = Cerca(Posizione({"2c"}, {"", "2q", ""}));
-    ASSERT_EQ(res.lista.mossePossibili, 1);
-    EXPECT_EQ(res.lista[1].posto, 2);
-    EXPECT_TRUE(res.lista[1].gnamm);
-}
-
-TEST(MoveList, OrderIsHandThenSizeThenLexicographic) {
-    // 6 on 1,2,3,4,5 (no 6): pairs (1,5), (2,4); triples (1,2,3).  K: pairs none,
-    // triples (1,4,5), (2,3,5); quadruples (1,2,3,4).
-    const auto res = Cerca(Posizione({"Ac", "2c", "3c", "4c", "5c"}, {"6q", "Kq"}));
-    std::vector<std::pair<int, std::vector<int>>> got;
-    for (int m = 1; m <= res.lista.mossePossibili; ++m) {
-        got.emplace_back(res.lista[m].posto, Catturate(res.lista[m]));
-    }
-    const std::vector<std::pair<int, std::vector<int>>> atteso = {
-        {1, {1, 5}}, {1, {2, 4}}, {1, {1, 2, 3}}, {2, {1, 4, 5}}, {2, {2, 3, 5}}, {2, {1, 2, 3, 4}},
-    };
-    EXPECT_EQ(got, atteso);
 }
 
 TEST(MoveList, TheListHoldsThirtyMovesAndDropsTheRest) {

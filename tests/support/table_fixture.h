@@ -1,63 +1,52 @@
-// A Game with pinned services for scenario tests of the table: a virtual clock, a recording
-// media player and a random source that can be told which card a draw must give.
+// A whole Game on pinned services for scenario tests: a virtual clock, a recording media player
+// and a random source that can be told which number a draw must give.
 #pragma once
 
 #include <gtest/gtest.h>
 
-#include <cmath>
-#include <deque>
 #include <initializer_list>
+#include <string>
 #include <string_view>
 #include <utility>
+#include <vector>
 
 #include "audio/recording_media_player.h"
 #include "game/clock.h"
 #include "game/game.h"
-#include "game/random.h"
+#include "support/scripted_random.h"
 
 namespace gnamm::test_tavolo {
 
-// Draws that give scripted results of EstrazioneCasuale while scripted ones remain, whatever
-// the virtual time of day, and seeded ones after.
-class ScriptedRandom final : public RandomSource {
-  public:
-    explicit ScriptedRandom(const Clock& clock, uint32_t seed = 7) : clock_(clock), seeded_(seed) {}
-
-    // The next draw of EstrazioneCasuale(n) gives k.
-    void forza(int n, int k) { script_.emplace_back(n, k); }
-    bool esaurito() const { return script_.empty(); }
-
-    double uniform() override {
-        if (script_.empty()) return seeded_.uniform();
-        const auto [n, k] = script_.front();
-        script_.pop_front();
-        const TimeOfDay t = clock_.timeOfDay();
-        // Aim at the middle of the bucket that floors to k - 1, then fold into [0, 1).
-        const double y = (k - 0.5) / n - (t.minute / 60.0 - t.second / 61.0);
-        return y - std::floor(y);
-    }
-
-  private:
-    const Clock& clock_;
-    SeededRandom seeded_;
-    std::deque<std::pair<int, int>> script_;
-};
+using testing_support::FixedRandom;
+using testing_support::ScriptedRandom;
 
 inline Card C(std::string_view code) {
     return Card::Parse(code).value();
 }
 
-class TableTest : public ::testing::Test {
-  protected:
-    TableTest() {
-        g.nome = "Ugo";
-        g.livello = Livello::Honest;
-        g.opzioni.rumoriCarte = false;
-        g.opzioni.rumoriSaloon = false;
-        g.opzioni.commentiZeb = false;
-        // The name has been given: the splash is gone and the table takes clicks.
-        g.screen.FraSplash.visible = false;
+// A position for the computer's search: table cards go to places 7, 8, ... in order, hand cards
+// to places 1, 2, 3 ("" leaves a place empty).
+inline TableState Posizione(std::initializer_list<std::string_view> tavolo,
+                            std::initializer_list<std::string_view> mano) {
+    TableState t;
+    int p = 7;
+    for (const auto code : tavolo) {
+        t.carta[p++] = C(code);
+        ++t.numeroCarteSulTavolo;
+        t.assoInTavola = t.assoInTavola || t.carta[p - 1].isAce();
     }
+    p = 1;
+    for (const auto code : mano) {
+        if (!code.empty()) t.carta[p] = C(code);
+        ++p;
+    }
+    return t;
+}
+
+// The game with the game's default options; the helpers set up tables and move time on.
+class Banco {
+  public:
+    explicit Banco(uint32_t seed = 7) : rng(clock, seed) {}
 
     // Puts a card in a place and shows it: a face, or a back in the computer's hand.
     void posa(int place, std::string_view code) {
@@ -94,11 +83,35 @@ class TableTest : public ::testing::Test {
     bool attivo(Timer t) const { return g.scheduler.isEnabled(t); }
     bool contorno(int place) const { return g.screen.ShpContornoCarta[place].visible; }
     Rgb coloreContorno(int place) const { return g.screen.ShpContornoCarta[place].borderColor; }
+    std::vector<std::string> suonati(Channel c) const { return media.played(c); }
+    // The commands and files sent on one channel, as text ("Prev", "Close", "file:\Zeb\S01.wav").
+    std::vector<std::string> traccia(Channel c) const {
+        std::vector<std::string> out;
+        for (const auto& e : media.log()) {
+            if (e.channel != c) continue;
+            out.push_back(e.isFile ? "file:" + e.file : std::string(CommandName(e.command)));
+        }
+        return out;
+    }
 
     VirtualClock clock{TimeOfDay{2026, 12, 6, 10, 0, 0}};
-    ScriptedRandom rng{clock};
+    ScriptedRandom rng;
     RecordingMediaPlayer media{clock};
     Game g{clock, rng, media, Paths{}};
+};
+
+// The table as a test of the rules wants it: the name given, the splash gone, Honest Zeb, and
+// no noise or remark unless the test switches it on.
+class TableTest : public ::testing::Test, public Banco {
+  protected:
+    TableTest() {
+        g.nome = "Ugo";
+        g.livello = Livello::Honest;
+        g.opzioni.rumoriCarte = false;
+        g.opzioni.rumoriSaloon = false;
+        g.opzioni.commentiZeb = false;
+        g.screen.FraSplash.visible = false;
+    }
 };
 
 }  // namespace gnamm::test_tavolo
