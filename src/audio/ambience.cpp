@@ -44,7 +44,7 @@ SuonoSaloon SuonoAmbiente(int k, bool musica) {
 void Ambiente(Game& g) {
     const int k = g.estrazione(30);
     if (g.suoni.spia.busy) return;
-    OccupaSpia(g);
+    OccupaSpia(g.suoni.spia);
     g.media.command(Channel::Ambiente, Command::Prev);
     g.media.command(Channel::Ambiente, Command::Close);
     g.scheduler.disable(Timer::DurataAmbiente);

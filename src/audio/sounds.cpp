@@ -38,16 +38,16 @@ void RumoreGioco(Game& g) {
 }
 
 void OnCarta(Game& g) {
-    LiberaSpia(g);
+    LiberaSpia(g.suoni.spia);
     g.scheduler.disable(Timer::Carta);
 }
 
-void OccupaSpia(Game& g) { g.suoni.spia.busy = true; }
+void OccupaSpia(SpiaSuoni& spia) { spia.busy = true; }
 
-void LiberaSpia(Game& g) { g.suoni.spia.busy = false; }
+void LiberaSpia(SpiaSuoni& spia) { spia.busy = false; }
 
 void LiberaSpiaFuoriAlbo(Game& g) {
-    if (!g.screen.FraPannello[3].visible) LiberaSpia(g);
+    if (!g.screen.FraPannello[3].visible) LiberaSpia(g.suoni.spia);
 }
 
 void IntervalliInizialiSuoni(Game& g) {
@@ -56,7 +56,7 @@ void IntervalliInizialiSuoni(Game& g) {
 
 void OnRumoregioco(Game& g) {
     g.scheduler.disable(Timer::Rumoregioco);
-    LiberaSpia(g);
+    LiberaSpia(g.suoni.spia);
 }
 
 void LiberaSpiaSeTace(Game& g) {
@@ -68,7 +68,7 @@ void LiberaSpiaSeTace(Game& g) {
                           Timer::Scegli4CarteSulTavolo, Timer::Scegli6Carte, Timer::Esci}) {
         if (g.scheduler.isEnabled(t)) return;
     }
-    LiberaSpia(g);
+    LiberaSpia(g.suoni.spia);
 }
 
 }  // namespace gnamm

@@ -9,11 +9,12 @@ namespace gnamm {
 
 class Game;
 struct TableState;
+struct SpiaSuoni;
 
 // The sound indicator SpiaSuoni is taken while a noise, a remark or a saloon sound plays, so
 // that nothing talks over it; only these write it.
-void OccupaSpia(Game& g);
-void LiberaSpia(Game& g);
+void OccupaSpia(SpiaSuoni& spia);
+void LiberaSpia(SpiaSuoni& spia);
 // Frees the indicator unless the hall of fame panel shows: it holds the indicator for as long
 // as it is up, so that nothing talks over the end of a Torneo.
 void LiberaSpiaFuoriAlbo(Game& g);

@@ -56,7 +56,7 @@ void DeponiCartaSulTavolo(Game& g) {
     u.marcaPresa.fill(false);
     u.scelta.fill(false);
     g.screen.lblIstruzioni.text.clear();
-    VerificaAssoInTavola(g);
+    VerificaAssoInTavola(g.tavolo);
     PassaLaMano(g);
 }
 
@@ -94,14 +94,14 @@ void OnScompaionoCarteH(Game& g) {
     u.valoreTotalePresa = 0;
     u.scelta.fill(false);
     g.screen.lblIstruzioni.text.clear();
-    VerificaAssoInTavola(g);
+    VerificaAssoInTavola(g.tavolo);
     PassaLaMano(g);
 
     if (g.opzioni.rumoriCarte && g.suoni.spia.free()) SuonoPresa(g);
 }
 
 void SuonoPresa(Game& g) {
-    OccupaSpia(g);
+    OccupaSpia(g.suoni.spia);
     AvviaSuono(g, Channel::Rumori, assets::kPresa);
     g.scheduler.start(Timer::Presa, speeds::kPresa);
 }

@@ -97,7 +97,7 @@ void Scegli4CarteSulTavolo(Game& g) {
     t.distribuita[p] = true;
     MostraCarta(g, c, carta);
     t.contatoreCartaDaEstrarre = ProssimoPostoApertura(c);
-    AggiornaValoriRimasti(g, carta);
+    AggiornaValoriRimasti(g.tavolo, carta);
     --t.carteRimasteNelMazzo;
 }
 
@@ -115,10 +115,10 @@ void OnScegli4CarteSulTavolo(Game& g) {
     // The deal holds the indicator only when no saloon sound does; it gives back only what it
     // took, so a saloon sound still playing keeps it.
     const bool presa = spia.ambiente == 0;
-    if (presa) OccupaSpia(g);
+    if (presa) OccupaSpia(g.suoni.spia);
     Scegli6Carte(g);
     g.scheduler.start(Timer::Scegli6Carte, IntervalloMazziere(g.opzioni.velocitaMazziere));
-    if (presa) LiberaSpia(g);
+    if (presa) LiberaSpia(g.suoni.spia);
 }
 
 int AvanzaDistribuzione(Player mazziere, int place) {
@@ -166,7 +166,7 @@ void RumoreDistribuzione(Game& g) {
     g.media.setFile(Channel::Rumori, assets::DealNoise(k));
     SpiaSuoni& spia = g.suoni.spia;
     if (spia.ambiente != 0) return;
-    OccupaSpia(g);
+    OccupaSpia(g.suoni.spia);
     g.media.command(Channel::Rumori, Command::Open);
     g.media.command(Channel::Rumori, Command::Play);
 }
@@ -184,7 +184,7 @@ void Scegli6Carte(Game& g) {
         MostraRetro(g, c);
         // The back is the picture of the place: it must show.
         g.screen.ImgCarta[c].visible = true;
-        AggiornaValoriRimasti(g, carta);
+        AggiornaValoriRimasti(g.tavolo, carta);
     } else {
         MostraCarta(g, c, carta);
     }
@@ -203,7 +203,7 @@ void OnScegli6Carte(Game& g) {
     ++t.manche;
     g.scheduler.disable(Timer::Scegli6Carte);
     SpiaSuoni& spia = g.suoni.spia;
-    if (spia.ambiente == 0 && !g.scheduler.isEnabled(Timer::DurataGnammH)) LiberaSpia(g);
+    if (spia.ambiente == 0 && !g.scheduler.isEnabled(Timer::DurataGnammH)) LiberaSpia(g.suoni.spia);
     t.carteInManoAdH = 3;
     t.carteInManoAPC = 3;
     // 'Cunning' Zeb turns honest and dishonest from one Manche to the next.
@@ -227,7 +227,7 @@ void AvviaDistribuzioneManche(Game& g) {
     TableState& t = g.tavolo;
     t.numeroCarteGiocate = 0;
     t.contatoreCartaDaEstrarre = PrimoPostoDistribuzione(t.mazziere);
-    if (g.suoni.spia.ambiente == 0) OccupaSpia(g);
+    if (g.suoni.spia.ambiente == 0) OccupaSpia(g.suoni.spia);
     g.scheduler.start(Timer::Scegli6Carte, IntervalloMazziere(g.opzioni.velocitaMazziere));
 }
 

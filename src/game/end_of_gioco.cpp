@@ -97,7 +97,7 @@ void Esito(Game& g) {
             ScriviClassifica(g);
             ApriClassifica(g);
             MostraQuando(g, PostoQuando::Albo);
-            if (g.suoni.spia.ambiente == 0) OccupaSpia(g);
+            if (g.suoni.spia.ambiente == 0) OccupaSpia(g.suoni.spia);
             g.scheduler.startKeepingInterval(Timer::LampeggiaScritta, speeds::kLampeggia);
             m.giocoTerminato = true;
             return;
@@ -239,7 +239,7 @@ void Quando(Game& g) {
     s.lblCommenti.visible = false;
     if (dopoTorneo) {
         ChiudiClassifica(g);
-        LiberaSpia(g);
+        LiberaSpia(g.suoni.spia);
         s.FraPannello[4].back = s.windowBack;
         s.FraPannello[4].visible = true;
         s.ImgRiquadro[0].picture = std::string(assets::kTavolo);

@@ -32,14 +32,11 @@ constexpr std::array<Timer, 14> kTimerDelGioco = {
 
 }  // namespace
 
-bool TavoloInUso(const Game& g) {
-    if (g.tavolo.carteRimasteNelMazzo != 40) return true;
-    if (g.scheduler.isEnabled(Timer::Scegli4CarteSulTavolo) ||
-        g.scheduler.isEnabled(Timer::Scegli6Carte)) {
-        return true;
-    }
+bool TavoloInUso(const TableState& t, const Scheduler& s) {
+    if (t.carteRimasteNelMazzo != 40) return true;
+    if (s.isEnabled(Timer::Scegli4CarteSulTavolo) || s.isEnabled(Timer::Scegli6Carte)) return true;
     for (int p = 1; p < kNumeroPosti; ++p) {
-        if (!g.tavolo.carta[static_cast<std::size_t>(p)].empty()) return true;
+        if (!t.carta[static_cast<std::size_t>(p)].empty()) return true;
     }
     return false;
 }
@@ -58,7 +55,7 @@ void AbbandonaGioco(Game& g) {
     g.pc.inPausa = false;
     g.tavolo.aChiTocca = Player::PC;
     g.tavolo.assoInTavola = false;
-    LiberaSpia(g);
+    LiberaSpia(g.suoni.spia);
     Screen& s = g.screen;
     s.FraQuando.visible = false;
     s.ImgManina.visible = false;

@@ -1,6 +1,5 @@
 // Reading, updating and writing the ranking and the hall of fame.
 #include "game/hall_of_fame.h"
-#include "ui/hall_of_fame_panel.h"
 
 #include <string>
 
@@ -27,7 +26,6 @@ std::string DueCifre(int n) {
 
 void LeggiClassifica(Game& g) {
     g.classifica.classifica = data::LoadRanking(g.paths.data).value;
-    MostraClassifica(g);
 }
 
 void CaricaAlbo(Game& g) {
@@ -41,7 +39,6 @@ void CaricaAlbo(Game& g) {
         c.classifica.totalePartite = righe;
         data::SaveRanking(g.paths.data, c.classifica);
     }
-    MostraClassifica(g);
 }
 
 void AggiornaClassifica(Game& g) {
@@ -63,7 +60,6 @@ void AggiornaClassifica(Game& g) {
         while (i <= data::kRigheClassifica && Riga(g, i).torneiVinti > 1) ++i;
         if (i > data::kRigheClassifica) {
             Evidenzia(g, kRigaNessuna);  // no eleventh row: not entered
-            MostraClassifica(g);
             return;
         }
         for (int j = data::kRigheClassifica; j > i; --j) Riga(g, j) = Riga(g, j - 1);
@@ -77,7 +73,6 @@ void AggiornaClassifica(Game& g) {
         Riga(g, i) = {vincitore, w};
         Evidenzia(g, i);
     }
-    MostraClassifica(g);
 }
 
 std::string RigaAlbo(int n, const std::string& vincitore, const std::string& sconfitto,
@@ -104,7 +99,6 @@ void AggiornaAlbo(Game& g) {
     c.albo.push_back(RigaAlbo(c.classifica.totalePartite, vincitore, sconfitto, pv, ps, t.day,
                               t.month, t.year, t.hour, t.minute));
     data::SaveAlbo(g.paths.data, c.albo);
-    MostraClassifica(g);
 }
 
 void ScriviClassifica(Game& g) {

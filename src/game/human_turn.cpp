@@ -24,7 +24,7 @@ void MostraContorno(Game& g, int place, Rgb colore) {
 // The card-play noise, when the indicator is free and card noises are on.
 void RumoreSeLibero(Game& g) {
     if (!g.suoni.spia.free() || !g.opzioni.rumoriCarte) return;
-    OccupaSpia(g);
+    OccupaSpia(g.suoni.spia);
     RumoreGioco(g);
 }
 
@@ -54,7 +54,7 @@ void GiocaCarta(Game& g, int k) {
     ++t.numeroCarteGiocate;
     g.screen.lblIstruzioni.text.clear();
     g.umano.cartaGiocata = k;
-    AggiornaValoriRimasti(g, t.carta[k]);
+    AggiornaValoriRimasti(g.tavolo, t.carta[k]);
     DecidiPresaH(g);
     RumoreSeLibero(g);
     ImpazienzaCartaGiocata(g);
@@ -153,7 +153,7 @@ void DecidiPresaH(Game& g) {
                 MostraContorno(g, i, colors::kCapture);
             }
             AvviaScomparsa(g);
-            FermaImpazienza(g);
+            FermaImpazienza(g.scheduler);
             // An ace that captures leaves no ace behind: the table held at most one.
             if (giocata.isAce()) t.assoInTavola = false;
             break;
@@ -172,19 +172,19 @@ void DecidiPresaH(Game& g) {
             u.valoreTotalePresa = 0;
             u.puoiScegliere = true;
             u.valoriUguali = uguali;
-            FermaImpazienza(g);
+            FermaImpazienza(g.scheduler);
             RiarmaImpazienza(g);
             break;
         }
         case EsitoPresa::Deposita:
             DeponiCartaSulTavolo(g);
-            FermaImpazienza(g);
+            FermaImpazienza(g.scheduler);
             if (giocata.isAce()) t.assoInTavola = true;
             break;
     }
 
     if (d.assoBevuto && g.opzioni.commentiZeb && g.suoni.spia.free()) {
-        OccupaSpia(g);
+        OccupaSpia(g.suoni.spia);
         CommentoAssoBevuto(g);
     }
 }
@@ -201,7 +201,7 @@ void OnMuoviHAutomatico(Game& g) {
 
 void VoceRimprovero(Game& g) {
     const Commento rimprovero = remarks::Rimprovero();
-    OccupaSpia(g);
+    OccupaSpia(g.suoni.spia);
     AvviaSuono(g, Channel::Commenti, rimprovero.voce);
     g.scheduler.start(Timer::DurataGnammH, rimprovero.durataMs);
 }

@@ -58,15 +58,15 @@ void MostraRetro(Game& g, int place) {
     mat.visible = true;
 }
 
-void AggiornaValoriRimasti(Game& g, Card card) {
+void AggiornaValoriRimasti(TableState& t, Card card) {
     if (card.empty()) return;
-    int& rimasti = g.tavolo.valoriRimasti[card.valore()];
+    int& rimasti = t.valoriRimasti[card.valore()];
     // Each card is announced once; a count below zero would only mislead the computer.
     if (rimasti > 0) --rimasti;
 }
 
-void VerificaAssoInTavola(Game& g) {
-    g.tavolo.assoInTavola = CeAssoInTavola(g.tavolo.carta);
+void VerificaAssoInTavola(TableState& t) {
+    t.assoInTavola = CeAssoInTavola(t.carta);
 }
 
 int TrovaPosizioneLibera(const TableState& t) {

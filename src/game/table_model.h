@@ -17,9 +17,9 @@ void MostraCarta(Game& g, int place, Card card);
 void MostraRetro(Game& g, int place);
 Rgb ColoreMat(ColoreCarte c);
 // The card has become known to the computer: one fewer unseen card of its value.
-void AggiornaValoriRimasti(Game& g, Card card);
+void AggiornaValoriRimasti(TableState& t, Card card);
 // AssoInTavola afresh from the table.
-void VerificaAssoInTavola(Game& g);
+void VerificaAssoInTavola(TableState& t);
 // The first empty table place in search order; 0 only if the table is full.
 int TrovaPosizioneLibera(const TableState& t);
 // Empties a card place: its card, picture, mat and outline.

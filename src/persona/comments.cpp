@@ -26,7 +26,7 @@ int EstraiRiga(Game& g, CicloCommenti& ciclo, int n) {
 }  // namespace
 
 void MostraCommento(Game& g, const Commento& c, bool segnaOccupato) {
-    if (segnaOccupato) OccupaSpia(g);
+    if (segnaOccupato) OccupaSpia(g.suoni.spia);
     g.media.command(Channel::Commenti, Command::Prev);
     g.media.command(Channel::Commenti, Command::Close);
     g.media.setFile(Channel::Commenti, "");
@@ -45,7 +45,7 @@ void MostraCommento(Game& g, const Commento& c, bool segnaOccupato) {
 void CommentoFineIncontro(Game& g, const Commento& c) {
     g.scheduler.disable(Timer::DurataGnammH);
     g.scheduler.disable(Timer::DurataImpazienza);
-    OccupaSpia(g);
+    OccupaSpia(g.suoni.spia);
     ChiudiSuoni(g);
     g.media.setFile(Channel::Commenti, c.voce);
     g.media.command(Channel::Commenti, Command::Open);
@@ -68,7 +68,7 @@ void OnAssoBevuto(Game& g) {
     g.scheduler.disable(Timer::AssoBevuto);
     MostraFotoLivello(g);
     NascondiFumetto(g);
-    LiberaSpia(g);
+    LiberaSpia(g.suoni.spia);
 }
 
 void MostraFotoLivello(Game& g) {

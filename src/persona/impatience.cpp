@@ -17,17 +17,17 @@ void ArmaImpazienza(Game& g) {
 
 void RiarmaImpazienza(Game& g) {
     if (g.opzioni.impazienzaZeb == Impazienza::Quiet) return;
-    FermaImpazienza(g);
+    FermaImpazienza(g.scheduler);
     ArmaImpazienza(g);
 }
 
-void FermaImpazienza(Game& g) { g.scheduler.disable(Timer::Impazienza); }
+void FermaImpazienza(Scheduler& s) { s.disable(Timer::Impazienza); }
 
 void ImpazienzaCambiata(Game& g, bool turnoUmano) {
     Scheduler& s = g.scheduler;
     const Opzioni& o = g.opzioni;
     if (o.impazienzaZeb == Impazienza::Quiet) {
-        FermaImpazienza(g);
+        FermaImpazienza(g.scheduler);
         return;
     }
     const bool eraAttivo = s.isEnabled(Timer::Impazienza);
@@ -72,7 +72,7 @@ void OnImpazienza(Game& g) {
         if (g.opzioni.commentiZeb) g.scheduler.enable(Timer::Impazienza);
         return;
     }
-    OccupaSpia(g);
+    OccupaSpia(g.suoni.spia);
     g.scheduler.disable(Timer::Impazienza);
     ScegliImpazienza(g);
 }
@@ -81,7 +81,7 @@ void OnDurataImpazienza(Game& g) {
     g.scheduler.disable(Timer::DurataImpazienza);
     g.screen.lblCommenti.visible = false;
     g.screen.ImgFumetto.visible = false;
-    LiberaSpia(g);
+    LiberaSpia(g.suoni.spia);
     ArmaImpazienza(g);
     if (g.suoni.spia.foto == FotoImpazienza::Magenta) {
         g.suoni.spia.foto = FotoImpazienza::Black;

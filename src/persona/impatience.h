@@ -6,6 +6,7 @@ namespace gnamm {
 
 class Game;
 struct TableState;
+class Scheduler;
 
 // Starts (or restarts) the wait before the next urging, as "Impazienza Zeb" sets it; with
 // "Quiet" the timer is left alone.
@@ -13,7 +14,7 @@ void ArmaImpazienza(Game& g);
 // Starts the wait again after the human has done something (nothing with "Quiet").
 void RiarmaImpazienza(Game& g);
 // Stops the wait: the human has played, or Nonno Zeb's remarks are off.
-void FermaImpazienza(Game& g);
+void FermaImpazienza(Scheduler& s);
 // "Impazienza Zeb" changed: "Quiet" stops the wait; another setting re-times it, and restarts
 // it when the player is the one to play (turnoUmano) and it was not running or is now the
 // shorter "Impatient" wait.

@@ -248,7 +248,7 @@ void Game::onTimer(Timer t) {
 }
 
 void RefreshScreen(Game& g) {
-    MostraPannelli(g);
+    MostraPannelli(g.pannelli, g.screen);
     RefreshScoreboard(g);
     MostraClassifica(g);
     AggiornaFuoco(g);

@@ -98,7 +98,7 @@ void ApplicaEffetto(Game& g, int i) {
             break;
         case 5:
             if (!o.commentiZeb) {
-                FermaImpazienza(g);
+                FermaImpazienza(g.scheduler);
                 MostraFotoLivello(g);
             }
             break;
@@ -196,7 +196,7 @@ void RumoreClic(Game& g) {
     if (!g.opzioni.rumoriCarte) return;
     SpiaSuoni& spia = g.suoni.spia;
     if (spia.free()) {
-        OccupaSpia(g);
+        OccupaSpia(g.suoni.spia);
         SuonoClic(g);
     } else if (!PartitaInCorso(g)) {
         SuonoClic(g);

@@ -51,7 +51,7 @@ void RestaInGioco(Game& g) {
     } else if (g.opzioni.rumoriCarte) {
         SuonoClic(g);
     } else {
-        LiberaSpia(g);
+        LiberaSpia(g.suoni.spia);
     }
 }
 
@@ -83,7 +83,7 @@ void ClickCmdLivello(Game& g) {
     // In the pause after a Gioco the new level waits for the continue prompt to deal; during
     // a Gioco the cards are gathered and dealt again at once.
     const bool inPausa = g.screen.FraQuando.visible;
-    if (!inPausa && TavoloInUso(g)) AbbandonaGioco(g);
+    if (!inPausa && TavoloInUso(g.tavolo, g.scheduler)) AbbandonaGioco(g);
 
     if (g.suoni.spia.free() && g.opzioni.commentiZeb) CommentoLivello(g);
     g.scheduler.disable(Timer::LampeggiaScritta2);
@@ -164,7 +164,7 @@ void RispostaUscita(Game& g, int i) {
     g.screen.lblCopriCarte.visible = false;
     SpiaSuoni& spia = g.suoni.spia;
     if (spia.free()) {
-        OccupaSpia(g);
+        OccupaSpia(g.suoni.spia);
         RestaInGioco(g);
     } else if (g.tavolo.carteRimasteNelMazzo == 40) {
         RestaInGioco(g);
@@ -176,7 +176,7 @@ void Congedo(Game& g) {
     g.pannelli.congedo = true;
     s.lblRegole[14].text = "Bye-Bye, " + g.nome + "!";
     s.lblRegole[14].fore = colors::kBlack;
-    OccupaSpia(g);
+    OccupaSpia(g.suoni.spia);
     // Nothing of the game may move or speak over the farewell.
     for (int t = 0; t < kTimerCount; ++t) g.scheduler.disable(static_cast<Timer>(t));
     ChiudiSuoni(g);
@@ -204,12 +204,12 @@ void OnEsci(Game& g) {
     g.finished = true;
 }
 
-void MostraPannelli(Game& g) {
-    for (std::size_t k = 0; k < g.pannelli.riquadroFisso.size(); ++k) {
-        g.screen.lblRiquadri[k].border = g.pannelli.riquadroFisso[k];
+void MostraPannelli(const PanelsState& p, Screen& s) {
+    for (std::size_t k = 0; k < p.riquadroFisso.size(); ++k) {
+        s.lblRiquadri[k].border = p.riquadroFisso[k];
     }
     for (std::size_t i = 0; i < kLivelli.size(); ++i) {
-        g.screen.ShpElementoGrafico[i + 2].visible = kLivelli[i] == g.pannelli.livelloEvidenziato;
+        s.ShpElementoGrafico[i + 2].visible = kLivelli[i] == p.livelloEvidenziato;
     }
 }
 

@@ -36,6 +36,7 @@ class HallOfFameTest : public ::testing::Test {
         g.scheduler.enable(Timer::LampeggiaScritta);
         g.partita.vincitore = nome;
         AggiornaClassifica(g);
+        RefreshScreen(g);  // the screen as the event leaves it
     }
 
     testing_support::TempDati dati;
@@ -148,6 +149,7 @@ TEST_F(HallOfFameTest, TheFilesAfterTwoTorneiAndARestartShowTheSame) {
     Game dopo{clock2, rng, media2, Paths{{}, dati.dati()}};
     LeggiClassifica(dopo);
     CaricaAlbo(dopo);
+    RefreshScreen(dopo);
     EXPECT_EQ(dopo.classifica.albo, g.classifica.albo);
     EXPECT_EQ(dopo.screen.LstAlboLines, g.classifica.albo);
     EXPECT_EQ(dopo.classifica.classifica.totalePartite, 2);

@@ -34,9 +34,9 @@ TEST_F(TableModel, FacesAndBacks) {
 }
 
 TEST_F(TableModel, ValoriRimastiNeverGoBelowZero) {
-    for (int i = 0; i < 5; ++i) AggiornaValoriRimasti(g, C("Jq"));
+    for (int i = 0; i < 5; ++i) AggiornaValoriRimasti(g.tavolo, C("Jq"));
     EXPECT_EQ(g.tavolo.valoriRimasti[8], 0);
-    AggiornaValoriRimasti(g, Card());
+    AggiornaValoriRimasti(g.tavolo, Card());
     EXPECT_EQ(g.tavolo.valoriRimasti[1], 4);
 }
 

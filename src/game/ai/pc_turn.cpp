@@ -80,7 +80,7 @@ void CompletaMossa(Game& g) {
         ContaPresePC(g, p);
         if (mossa.gnamm) AssegnaPuntoGnamm(g, Player::PC);
         if (g.suoni.spia.free() && g.opzioni.rumoriCarte) {
-            OccupaSpia(g);
+            OccupaSpia(g.suoni.spia);
             AvviaSuono(g, Channel::Rumori, assets::kPresa);
             g.scheduler.start(Timer::Presa, speeds::kPresa);
         }
@@ -95,7 +95,7 @@ void CompletaMossa(Game& g) {
     pc.mossaScelta = false;
     if (const int libero = TrovaPosizioneLibera(t)) t.posizioneInserimentoCarta = libero;
     ++t.numeroCarteGiocate;
-    VerificaAssoInTavola(g);
+    VerificaAssoInTavola(g.tavolo);
     AggiornaCervello(g);
 
     if (t.numeroCarteGiocate == 6 && t.manche != 6) {
@@ -181,7 +181,7 @@ void MostraMossaPC(Game& g) {
                     GnammPCsup4(g);
                 }
             } else if (pc.cinqueDiCuoriInPresa) {
-                OccupaSpia(g);
+                OccupaSpia(g.suoni.spia);
                 CommentoCinqueDiCuori(g);
                 pc.cinqueDiCuoriInPresa = false;
             } else if (g.opzioni.rumoriCarte) {
