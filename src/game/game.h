@@ -2,7 +2,9 @@
 // the computer opponent (ai/), deck points, the end of a Gioco, Partita and Torneo, the hall of
 // fame and the timers. Its pure rules (card.h, capture_rules.h, table_places.h, speeds.h, ai/'s
 // search and evaluation) include only the standard library, data/ and each other; the game flow
-// may include persona/ and audio/ besides, never ui/ or platform/.
+// may include persona/ and audio/ besides, never ui/ or platform/. Two files still do, listed in
+// tools/layers/known_upward.txt: this one, since Game holds the screen model and the panels'
+// state, and end_of_gioco.cpp, which opens the hall of fame panel and the continue prompt.
 //
 // The game: all state of the main window, the services it meets the world through, and the
 // three kinds of input that drive it (a click, a key, a timer tick). The input entry points are
