@@ -321,6 +321,10 @@ TEST(PictureScaling, CardsAreMadeAtTheirSizeOnScreenAndLoadedOnce) {
     SDL_QueryTexture(t, nullptr, nullptr, &w, &h);
     EXPECT_EQ(w, 101);
     EXPECT_EQ(h, 145);
+    // A missing picture is looked for once, not at every frame.
+    EXPECT_EQ(cache.get("\\Carte\\Xx.jpg", 101, 145), nullptr);
+    EXPECT_EQ(cache.get("\\Carte\\Xx.jpg", 101, 145), nullptr);
+    EXPECT_EQ(cache.loads(), 2);
 }
 
 TEST(SameDrawing, NoticesEveryChangeThatShows) {

@@ -22,7 +22,9 @@ TEST_F(Uscita, NoWithCommentsOnMakesZebSayBravo) {
     g.click({TargetKind::Uscita, 1});
     EXPECT_FALSE(g.screen.FraPannello[1].visible);
     EXPECT_FALSE(g.screen.lblCopriCarte.visible);
+    EXPECT_EQ(g.screen.lblPannelli[1].fore, colors::kWhite);
     EXPECT_EQ(g.screen.lblCommenti.text, "Bravo!");
+    EXPECT_EQ(g.screen.ImgRiquadro[0].picture, "\\Foto\\Foto18.jpg");
     EXPECT_EQ(media.played(Channel::Commenti), std::vector<std::string>{"\\Zeb\\S03.wav"});
     EXPECT_TRUE(g.suoni.spia.busy);
     avanza(700);
@@ -57,6 +59,7 @@ TEST_F(Uscita, SiSaysGoodbyeAndEndsTheProgramAfterASecondAndAHalf) {
     g.click({TargetKind::Uscita, 0});
     EXPECT_EQ(g.screen.lblRegole[14].text, "Bye-Bye, Ugo!");
     EXPECT_EQ(g.screen.lblCommenti.text, "A presto, figliolo!!");
+    EXPECT_EQ(g.screen.ImgRiquadro[0].picture, "\\Foto\\Foto19.jpg");
     EXPECT_EQ(media.played(Channel::Commenti), std::vector<std::string>{"\\Zeb\\S26.wav"});
     EXPECT_TRUE(g.suoni.spia.busy);
     // Nothing of the table may move during the farewell.

@@ -20,17 +20,20 @@ class OpzioniPanel : public test_ui::UiTest {
 };
 
 TEST_F(OpzioniPanel, VelocitaGiocoCyclesThroughItsThreeIntervalSets) {
+    const Timer timers[] = {Timer::UltimeCarte, Timer::MuoviHAutomatico, Timer::ScompaionoCarteH};
     ASSERT_EQ(g.screen.lblOpzioni[0].text, "Middle");
-    const int medio = intervallo(Timer::UltimeCarte);
-    clic(0);
-    EXPECT_EQ(g.screen.lblOpzioni[0].text, "High");
-    EXPECT_LT(intervallo(Timer::UltimeCarte), medio);
-    EXPECT_EQ(intervallo(Timer::ScompaionoCarteH), intervallo(Timer::UltimeCarte));
-    clic(0);
-    EXPECT_EQ(g.screen.lblOpzioni[0].text, "Low");
-    EXPECT_GT(intervallo(Timer::UltimeCarte), medio);
-    clic(0);
-    EXPECT_EQ(intervallo(Timer::UltimeCarte), medio);
+    std::vector<int> medio;
+    for (Timer t : timers) medio.push_back(intervallo(t));
+    for (const char* velocita : {"High", "Low", "Middle"}) {
+        clic(0);
+        EXPECT_EQ(g.screen.lblOpzioni[0].text, velocita);
+        for (std::size_t k = 0; k < medio.size(); ++k) {
+            const int v = intervallo(timers[k]);
+            if (velocita[0] == 'H') EXPECT_LT(v, medio[k]) << k;
+            if (velocita[0] == 'L') EXPECT_GT(v, medio[k]) << k;
+            if (velocita[0] == 'M') EXPECT_EQ(v, medio[k]) << k;
+        }
+    }
 }
 
 TEST_F(OpzioniPanel, ZebAndDealerSpeedsMoveBothOfTheirTimers) {
