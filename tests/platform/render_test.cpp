@@ -235,6 +235,7 @@ TEST(Render, AWideScreenCentresTheTableUnstretchedBetweenMarginsOfTheTableColour
     canvas.draw(s);
     const Rect design = s.ImgCarta[10].rect;
     const Rect r = canvas.scale().toPixels(design);
+    EXPECT_EQ(canvas.scale().toPixels({0, 0, 12000, 9000}), (Rect{240, 0, 1440, 1080}));
     EXPECT_NEAR(static_cast<double>(r.w) / r.h, static_cast<double>(design.w) / design.h, 0.01);
     EXPECT_EQ(canvas.at(r.x + r.w / 2, r.y + r.h / 2), ExpectedFace(10));
     for (const int x : {0, 239, 1680, 1919})
