@@ -3,8 +3,9 @@
 
 #include <gtest/gtest.h>
 
-#include <cstdlib>
 #include <fstream>
+
+#include "data/temp_dati.h"
 
 namespace gnamm {
 namespace {
@@ -13,23 +14,13 @@ namespace fs = std::filesystem;
 
 class AssetResolverTest : public ::testing::Test {
   protected:
-    void SetUp() override {
-        const char* tmp = std::getenv("GNAMM_TEST_TMP");
-        const fs::path base = tmp != nullptr ? fs::path(tmp) : fs::temp_directory_path();
-        root_ =
-            base / ("asset-resolver-" +
-                    std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
-        fs::remove_all(root_);
-        fs::create_directories(root_);
-    }
-    void TearDown() override { fs::remove_all(root_); }
-
     void touch(const fs::path& rel) {
         fs::create_directories((root_ / rel).parent_path());
         std::ofstream(root_ / rel) << "x";
     }
 
-    fs::path root_;
+    testing_support::TempDati folder;
+    const fs::path root_ = folder.dati();
 };
 
 TEST_F(AssetResolverTest, FolderAndFileMatchWithoutRegardToCase) {

@@ -54,7 +54,9 @@ TEST(CaptureRules, DecisionsByTable) {
     for (const auto& c : casi) {
         const DecisionePresa d = DecidiPresa(Tavolo(c.tavolo), C(c.carta));
         EXPECT_EQ(d.esito, c.esito) << c.carta;
-        if (d.esito != EsitoPresa::SceltaSomma) EXPECT_EQ(Marcate(d), c.marcate) << c.carta;
+        if (d.esito != EsitoPresa::SceltaSomma) {
+            EXPECT_EQ(Marcate(d), c.marcate) << c.carta;
+        }
         EXPECT_EQ(d.assoBevuto, c.assoBevuto) << c.carta;
     }
     // Sums are counted by places; five cards are searched.

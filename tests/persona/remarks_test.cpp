@@ -35,7 +35,9 @@ TEST(VoiceLines, EveryRecordingWithWordsAndTheShortestTimeItIsGiven) {
         EXPECT_FALSE(l.testo.empty()) << l.file;
         EXPECT_GT(l.limiteMs, 0) << l.file;
         // S03 is said three ways; the level greeting and the exit panel give it only 700 ms.
-        if (l.file == "\\Zeb\\S03.wav") EXPECT_EQ(l.limiteMs, 700);
+        if (l.file == "\\Zeb\\S03.wav") {
+            EXPECT_EQ(l.limiteMs, 700);
+        }
     }
     std::vector<std::string> expected = assets::ZebVoices();
     for (const std::string& f : assets::ImpatienceVoices()) expected.push_back(f);

@@ -108,26 +108,6 @@ TEST(Occlusion, TheSplashHidesTheTableSoItsCardsAreNeitherLoadedNorDrawn) {
     EXPECT_EQ(PixelAt(target.surface.get(), r.x + r.w / 2, r.y + r.h / 2), kFace);
 }
 
-TEST(Occlusion, ACardPartlyOutsideTheCoverIsStillDrawn) {
-    SoftwareTarget target;
-    CountingLoader pictures;
-    ScreenRenderer renderer(target.renderer.get(), pictures.loader(), FindFonts());
-    Screen s = CardsOnly({4});
-    // An opaque box over the top half of the card only.
-    Rect cover = s.ImgCarta[4].rect;
-    cover.h /= 2;
-    s.lblIstruzioni.rect = cover;
-    s.lblIstruzioni.frame = FrameId::None;
-    s.lblIstruzioni.opaque = true;
-    s.lblIstruzioni.back = colors::kWhite;
-    s.lblIstruzioni.text.clear();
-    s.lblIstruzioni.visible = true;
-    renderer.draw(s, {});
-    SDL_RenderPresent(target.renderer.get());
-    const Rect r = renderer.scale().toPixels(s.ImgCarta[4].rect);
-    EXPECT_EQ(PixelAt(target.surface.get(), r.x + r.w / 2, r.y + r.h - 3), kFace);
-}
-
 // The cover of an open panel hides the table row, but the deck and the side boxes it reaches
 // into are drawn whole above it.
 TEST(Occlusion, ThePanelCoverLeavesTheDeckAndTheSideBoxesWhole) {

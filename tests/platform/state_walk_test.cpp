@@ -7,12 +7,14 @@
 #include <SDL_image.h>
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdlib>
 #include <filesystem>
 #include <memory>
 #include <string>
 #include <vector>
 
+#include "data/asset_catalog.h"
 #include "data/asset_resolver.h"
 #include "data/data_files.h"
 #include "game/capture_rules.h"
@@ -84,6 +86,8 @@ class StateWalk : public test_ui::UiTest, public ::testing::WithParamInterface<D
             const bool mostra = !e.text.empty() || !e.picture.empty() ||
                                 p.drawing == Drawing::List || p.drawing == Drawing::Cervello;
             if (!mostra) continue;
+            EXPECT_TRUE(e.picture.empty() || std::ranges::count(catalogo_, e.picture) == 1)
+                << "no such picture: " << e.picture;
             const Rect r = sc.toPixels(p.rect);
             EXPECT_TRUE(r.w > 0 && r.h > 0 && r.x >= 0 && r.y >= 0 && r.x + r.w <= w &&
                         r.y + r.h <= h)
@@ -171,6 +175,7 @@ class StateWalk : public test_ui::UiTest, public ::testing::WithParamInterface<D
     int numero_ = 0;
     bool sceltaVista_ = false;
     std::vector<std::string> visti_;
+    const std::vector<std::string> catalogo_ = assets::AllPictures();
 };
 
 TEST_P(StateWalk, EveryElementOfEveryStateHasItsPlaceAndItsTextFits) {

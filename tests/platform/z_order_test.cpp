@@ -38,22 +38,6 @@ TEST(ZOrder, EveryCardPlaceAnswersWithItsOwnIndex) {
     }
 }
 
-TEST(ZOrder, OverlappingTableCardsGiveTheClickToTheOneOnTop) {
-    Screen s = LaidOut();
-    ShowCard(s, 9);   // leftmost of the row
-    ShowCard(s, 13);  // 630 units to its right, over it
-    const int overlapX = s.ImgCarta[13].rect.x + 100;
-    const int y = s.ImgCarta[13].rect.y + 500;
-    EXPECT_EQ(HitTest(s, overlapX, y).index, 13);
-    EXPECT_EQ(HitTest(s, s.ImgCarta[9].rect.x + 100, y).index, 9);
-
-    // Drawing puts the later place last, so what is seen on top is what is clicked.
-    const auto placed = VisibleInZOrder(s);
-    const Placed* top = TopmostAt(placed, overlapX, y);
-    ASSERT_NE(top, nullptr);
-    EXPECT_EQ(top->element, &s.ImgCarta[13]);
-}
-
 TEST(ZOrder, AFullTableLeavesTheLeftStripOfEveryCardOnTop) {
     Screen s = LaidOut();
     for (int i = 7; i <= 17; ++i) ShowCard(s, i);
@@ -64,17 +48,6 @@ TEST(ZOrder, AFullTableLeavesTheLeftStripOfEveryCardOnTop) {
     }
 }
 
-TEST(ZOrder, EveryCardPlaceIsInTheTableOnce) {
-    const Screen s = LaidOut();
-    int seen[kNumeroPosti] = {};
-    for (const Layer& l : ZOrderTable(s)) {
-        if (l.element >= &s.ImgCarta[0] && l.element <= &s.ImgCarta[kNumeroPosti - 1]) {
-            ++seen[l.element - &s.ImgCarta[0]];
-        }
-    }
-    for (int i = 0; i < kNumeroPosti; ++i) EXPECT_EQ(seen[i], 1) << "place " << i;
-}
-
 TEST(ZOrder, HiddenElementsAndEmptySpaceTakeNoClick) {
     Screen s = LaidOut();
     const Rect r = s.ImgCarta[5].rect;
@@ -83,14 +56,13 @@ TEST(ZOrder, HiddenElementsAndEmptySpaceTakeNoClick) {
     EXPECT_EQ(HitTest(s, r.x + 10, r.y + 10).kind, TargetKind::Carta);
     EXPECT_EQ(HitTest(s, -5, -5).kind, TargetKind::None);
     EXPECT_EQ(HitTest(s, r.x + r.w + 200, r.y + 10).kind, TargetKind::None);
-}
-
-TEST(ZOrder, CoverOfAnOpenPanelShieldsTheCardsBelow) {
-    Screen s = LaidOut();
-    ShowCard(s, 8);
-    const Rect r = s.ImgCarta[8].rect;
+    // The cover of an open panel, and the splash, shield what lies below.
     s.lblCopriCarte.visible = true;
     s.lblCopriCarte.rect = {r.x - 500, r.y - 500, r.w + 1000, r.h + 1000};
+    EXPECT_EQ(HitTest(s, r.x + 50, r.y + 50).kind, TargetKind::None);
+    s.lblCopriCarte.visible = false;
+    s.FraSplash.visible = true;
+    s.FraSplash.rect = {0, 0, 12000, 9000};
     EXPECT_EQ(HitTest(s, r.x + 50, r.y + 50).kind, TargetKind::None);
 }
 
@@ -167,15 +139,6 @@ TEST(ZOrder, ThePromptStandsOverTheHallOfFameAndUnderAPanelOpenedWhileItWaits) {
     EXPECT_EQ(HitTest(s, b.x + 10, b.y + 10).kind, TargetKind::Quando);
     s.FraPannello[0].visible = true;  // the rules, opened during the pause
     EXPECT_NE(HitTest(s, b.x + 10, b.y + 10).kind, TargetKind::Quando);
-}
-
-TEST(ZOrder, TheSplashCoversEverything) {
-    Screen s = LaidOut();
-    ShowCard(s, 5);
-    s.FraSplash.visible = true;
-    s.FraSplash.rect = {0, 0, 12000, 9000};
-    const Rect r = s.ImgCarta[5].rect;
-    EXPECT_EQ(HitTest(s, r.x + 50, r.y + 50).kind, TargetKind::None);
 }
 
 }  // namespace

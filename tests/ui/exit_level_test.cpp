@@ -26,23 +26,22 @@ TEST_F(Uscita, NoWithCommentsOnMakesZebSayBravo) {
     EXPECT_EQ(g.screen.lblCommenti.text, "Bravo!");
     EXPECT_EQ(g.screen.ImgRiquadro[0].picture, "\\Foto\\Foto18.jpg");
     EXPECT_EQ(media.played(Channel::Commenti), std::vector<std::string>{"\\Zeb\\S03.wav"});
-    EXPECT_EQ(g.scheduler.interval(Timer::DurataGnammH), 700);
     EXPECT_TRUE(g.suoni.spia.busy);
     avanza(700);
     EXPECT_FALSE(g.screen.lblCommenti.visible);
     EXPECT_FALSE(g.suoni.spia.busy);
 }
 
-TEST_F(Uscita, NoWithCommentsAndNoisesOffOnlyClosesAndFreesTheIndicator) {
+TEST_F(Uscita, NoWithNothingToSayOnlyCloses) {
     g.opzioni.commentiZeb = false;
     g.opzioni.rumoriCarte = false;
     g.click({TargetKind::Uscita, 1});
     EXPECT_FALSE(g.screen.FraPannello[1].visible);
     EXPECT_FALSE(g.suoni.spia.busy);
     EXPECT_TRUE(media.log().empty());
-}
 
-TEST_F(Uscita, NoWhileASoundHoldsTheIndicatorDuringAGiocoOnlyCloses) {
+    // With comments on but a sound holding the indicator during a Gioco: only closes too.
+    g.click({TargetKind::Pannelli, 1});
     g.opzioni.commentiZeb = true;
     g.suoni.spia.busy = true;
     g.tavolo.carteRimasteNelMazzo = 24;
@@ -138,6 +137,18 @@ class Livelli : public test_ui::UiTest {
     }
 };
 
+TEST_F(Livelli, TheNameOrADigitKeyChoosesTheLevelToo) {
+    g.key(Key::Digit2);
+    EXPECT_EQ(g.livello, Livello::Cunning);
+    EXPECT_EQ(g.screen.lblCommenti.text, "Gnamm!");
+    g.key(Key::Digit1);  // the level panel is closed now: the key does nothing
+    EXPECT_EQ(g.livello, Livello::Cunning);
+    g.click({TargetKind::Abilita, 0});
+    g.click({TargetKind::Livello, 2});
+    EXPECT_EQ(g.livello, Livello::Honest);
+    EXPECT_TRUE(g.screen.ShpElementoGrafico[4].visible);
+}
+
 TEST_F(Livelli, ThePhotoChoosesTheLevelAndStartsAGioco) {
     g.click({TargetKind::NonnoZeb, 0});
     EXPECT_EQ(g.livello, Livello::Cheat);
@@ -148,13 +159,6 @@ TEST_F(Livelli, ThePhotoChoosesTheLevelAndStartsAGioco) {
     EXPECT_FALSE(g.scheduler.isEnabled(Timer::LampeggiaScritta2));
     EXPECT_EQ(g.screen.lblCommenti.text, "He-he-he...");
     EXPECT_TRUE(g.scheduler.isEnabled(Timer::Scegli4CarteSulTavolo));
-}
-
-TEST_F(Livelli, TheNameChoosesTheLevelToo) {
-    g.click({TargetKind::Livello, 2});
-    EXPECT_EQ(g.livello, Livello::Honest);
-    EXPECT_TRUE(g.screen.ShpElementoGrafico[4].visible);
-    EXPECT_EQ(g.screen.lblCommenti.text, "Bravo!");
 }
 
 TEST_F(Livelli, TheButtonAndEnterTakeTheLevelWhoseFrameIsShown) {
@@ -171,14 +175,6 @@ TEST_F(Livelli, TheButtonWithNoFrameAndNoLevelStartsNothing) {
     EXPECT_EQ(g.livello, Livello::None);
     EXPECT_TRUE(g.screen.FraPannello[4].visible);
     EXPECT_FALSE(g.scheduler.isEnabled(Timer::Scegli4CarteSulTavolo));
-}
-
-TEST_F(Livelli, DigitKeysChooseHonestCunningCheat) {
-    g.key(Key::Digit2);
-    EXPECT_EQ(g.livello, Livello::Cunning);
-    EXPECT_EQ(g.screen.lblCommenti.text, "Gnamm!");
-    g.key(Key::Digit1);  // the level panel is closed now: the key does nothing
-    EXPECT_EQ(g.livello, Livello::Cunning);
 }
 
 TEST_F(Livelli, ALevelChosenDuringAGiocoDealsAgainWithEveryCardAndNoOldTimer) {

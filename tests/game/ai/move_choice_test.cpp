@@ -63,7 +63,9 @@ TEST(MoveChoice, BestScoreAndTheAceRule) {
         const Scelta s = Scegli(Mosse(Posizione({}, c.mano), posti, c.punti, c.rischi));
         EXPECT_EQ(s.mossaMigliore, c.migliore) << c.punti[0] << " " << c.punti.back();
         EXPECT_EQ(s.regolaAsso, c.regolaAsso) << c.punti[0] << " " << c.punti.back();
-        if (!c.regolaAsso) EXPECT_EQ(s.secondaMossa, c.seconda) << c.punti[0];
+        if (!c.regolaAsso) {
+            EXPECT_EQ(s.secondaMossa, c.seconda) << c.punti[0];
+        }
     }
 }
 
