@@ -29,9 +29,15 @@ TEST_F(OpzioniPanel, VelocitaGiocoCyclesThroughItsThreeIntervalSets) {
         EXPECT_EQ(g.screen.lblOpzioni[0].text, velocita);
         for (std::size_t k = 0; k < medio.size(); ++k) {
             const int v = intervallo(timers[k]);
-            if (velocita[0] == 'H') EXPECT_LT(v, medio[k]) << k;
-            if (velocita[0] == 'L') EXPECT_GT(v, medio[k]) << k;
-            if (velocita[0] == 'M') EXPECT_EQ(v, medio[k]) << k;
+            if (velocita[0] == 'H') {
+                EXPECT_LT(v, medio[k]) << k;
+            }
+            if (velocita[0] == 'L') {
+                EXPECT_GT(v, medio[k]) << k;
+            }
+            if (velocita[0] == 'M') {
+                EXPECT_EQ(v, medio[k]) << k;
+            }
         }
     }
 }

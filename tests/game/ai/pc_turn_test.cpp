@@ -138,7 +138,9 @@ TEST_F(PcTurnTest, TheLastCardOfAMancheDealsAgainAndOfTheGiocoEndsIt) {
         avanza(1200);
         EXPECT_EQ(attivo(Timer::Scegli6Carte), manche < 6) << manche;
         EXPECT_EQ(attivo(Timer::UltimeCarte), manche == 6) << manche;
-        if (manche < 6) EXPECT_EQ(g.tavolo.contatoreCartaDaEstrarre, 1);  // the human dealt
+        if (manche < 6) {  // the human dealt
+            EXPECT_EQ(g.tavolo.contatoreCartaDaEstrarre, 1);
+        }
         g.scheduler.disable(Timer::Scegli6Carte);
         for (int k = 1; k <= 19; ++k) g.tavolo.carta[k] = Card();
         g.tavolo.numeroCarteSulTavolo = 0;
