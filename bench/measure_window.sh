@@ -128,19 +128,26 @@ startup_figures() {  # label, extra environment...
     idle_figures "waiting for a name"
     stop_x
 }
-# Idle at the table: the deal done, the game waiting for the player's card.
-table_idle_figures() {  # label, extra environment...
-    local label=$1
-    shift
-    start_x 1024 768
+# The game started on a screen of the given size, a name typed and 'Honest' Zeb chosen by his
+# photo on the level panel (at x, y on that screen), then left to deal for some seconds.
+reach_table() {  # width, height, photo x, photo y, seconds to settle, extra environment...
+    local width=$1 height=$2 photo_x=$3 photo_y=$4 settle=$5
+    shift 5
+    start_x "$width" "$height"
     start_game "$@"
     wait_frames 1
     sleep 0.5
     xdotool type --delay 20 Misura
     xdotool key Return
     sleep 1
-    xdotool mousemove 666 215 click 1 # 'Honest' Zeb's photo on the level panel, at 1024x768
-    sleep 8                           # the deal, and Zeb's first move when he leads
+    xdotool mousemove "$photo_x" "$photo_y" click 1
+    sleep "$settle"
+}
+# Idle at the table: the deal done, the game waiting for the player's card.
+table_idle_figures() {  # label, extra environment...
+    local label=$1
+    shift
+    reach_table 1024 768 666 215 8 "$@" # the deal, and Zeb's first move when he leads
     echo "== $label, at the table"
     idle_figures "waiting for the player's card (Zeb urges him as he likes)"
     stop_x
@@ -153,16 +160,7 @@ table_idle_figures "the game's own renderer"
 table_frames() {  # label, extra environment...
     local label=$1
     shift
-    start_x 1920 1440
-    start_game "$@"
-    wait_frames 1
-    sleep 0.5
-    xdotool type --delay 20 Misura
-    xdotool key Return
-    sleep 1
-    # 'Honest' Zeb's photo on the level panel, at 1920x1440.
-    xdotool mousemove 1249 403 click 1
-    sleep 6  # the deal, drawn frame by frame, with its pictures loading
+    reach_table 1920 1440 1249 403 6 "$@" # the deal, drawn frame by frame, pictures loading
     # Then whole frames of pictures already loaded: the "Notes" box hidden and shown again.
     local before_toggles
     before_toggles=$(grep -c '^gnamm-frame' "$work/frames.log")
