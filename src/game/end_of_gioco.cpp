@@ -13,9 +13,6 @@
 #include "game/table_model.h"
 #include "persona/comments.h"
 #include "persona/remarks.h"
-#include "ui/hall_of_fame_panel.h"
-#include "ui/options_panel.h"
-#include "ui/quando_prompt.h"
 
 namespace gnamm {
 
@@ -25,13 +22,6 @@ constexpr Rgb kRosso{255, 0, 0};
 constexpr Rgb kContornoH{52, 86, 201};
 constexpr Rgb kSfondoPC{255, 192, 192};
 constexpr Rgb kSfondoH{255, 128, 128};
-
-// The prompt with the focus for Enter: over the table, or after a Torneo over the hall of fame.
-void MostraQuando(Game& g, PostoQuando posto = PostoQuando::Tavolo) {
-    LayoutQuando(g.screen, posto);
-    g.screen.FraQuando.back = g.screen.windowBack;
-    g.screen.FraQuando.visible = true;
-}
 
 // A remaining card joins the last capturer's pile.
 void ContaUltimaCarta(Game& g, Player chi, Card c) {
@@ -68,12 +58,12 @@ void Esito(Game& g) {
         case EsitoGioco::InCorso:
         case EsitoGioco::Continua:
             s.lblQuando.text = "Quando sei pronto a continuare la Partita in corso, premi INVIO!";
-            MostraQuando(g);
+            g.annuncia(EventoFlusso::GiocoFinito);
             return;
         case EsitoGioco::Spareggio:
             s.lblQuando.text = "Occorre un altro Gioco di spareggio, " + g.nome +
                                ": clicca su INVIO per continuare!";
-            MostraQuando(g);
+            g.annuncia(EventoFlusso::GiocoFinito);
             if (g.opzioni.commentiZeb) CommentoFineIncontro(g, remarks::Mmmh());
             return;
         case EsitoGioco::TorneoPC:
@@ -95,8 +85,7 @@ void Esito(Game& g) {
             AggiornaClassifica(g);
             AggiornaAlbo(g);
             ScriviClassifica(g);
-            ApriClassifica(g);
-            MostraQuando(g, PostoQuando::Albo);
+            g.annuncia(EventoFlusso::TorneoFinito);
             if (g.suoni.spia.ambiente == 0) OccupaSpia(g.suoni.spia);
             g.scheduler.startKeepingInterval(Timer::LampeggiaScritta, speeds::kLampeggia);
             m.giocoTerminato = true;
@@ -114,7 +103,7 @@ void Esito(Game& g) {
                 }
             }
             s.lblQuando.text = "Quando sei pronto a iniziare una nuova Partita premi INVIO!";
-            MostraQuando(g);
+            g.annuncia(EventoFlusso::GiocoFinito);
             m.giocoTerminato = true;
             return;
     }
@@ -228,17 +217,12 @@ void Quando(Game& g) {
     }
     t.mazziere = Other(t.mazziere);
 
-    if (g.opzioni.randomGrafica) {
-        CasualeColoreTavolo(g);
-        CasualeColoreCarte(g);
-        CasualeRetro(g);
-        MostraRetroMazzo(g);
-    }
+    g.annuncia(EventoFlusso::NuovoGioco);
 
     s.ImgFumetto.visible = false;
     s.lblCommenti.visible = false;
     if (dopoTorneo) {
-        ChiudiClassifica(g);
+        g.annuncia(EventoFlusso::NuovoTorneo);
         LiberaSpia(g.suoni.spia);
         s.FraPannello[4].back = s.windowBack;
         s.FraPannello[4].visible = true;

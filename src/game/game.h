@@ -2,9 +2,9 @@
 // the computer opponent (ai/), deck points, the end of a Gioco, Partita and Torneo, the hall of
 // fame and the timers. Its pure rules (card.h, capture_rules.h, table_places.h, speeds.h, ai/'s
 // search and evaluation) include only the standard library, data/ and each other; the game flow
-// may include persona/ and audio/ besides, never ui/ or platform/. Two files still do, listed in
+// may include persona/ and audio/ besides, never ui/ or platform/. One file still does, listed in
 // tools/layers/known_upward.txt: this one, since Game holds the screen model and the panels'
-// state, and end_of_gioco.cpp, which opens the hall of fame panel and the continue prompt.
+// state. What the flow means the ui to show it announces (flow_events.h) instead.
 //
 // The game: all state of the main window, the services it meets the world through, and the
 // three kinds of input that drive it (a click, a key, a timer tick). The input entry points are
@@ -24,6 +24,7 @@
 #include "game/ai/pc_state.h"
 #include "game/clock.h"
 #include "game/end_of_gioco.h"
+#include "game/flow_events.h"
 #include "game/hall_of_fame.h"
 #include "game/human_turn.h"
 #include "game/livello.h"
@@ -73,6 +74,12 @@ class Game {
     PersonaState persona;     // Nonno Zeb's remarks and impatience
     SoundState suoni;         // the sound indicator and the music cycle
     PanelsState pannelli;     // options, splash, rules, level and exit panels
+
+    // Who hears what the game flow announces; the ui sets it when the Game is built.
+    void (*ascoltaFlusso)(Game&, EventoFlusso) = nullptr;
+    void annuncia(EventoFlusso e) {
+        if (ascoltaFlusso) ascoltaFlusso(*this, e);
+    }
 
     // The shared random draw, 1..n.
     int estrazione(int n) { return EstrazioneCasuale(n, rng, clock); }

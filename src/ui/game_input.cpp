@@ -15,6 +15,7 @@
 #include "game/human_turn.h"
 #include "persona/comments.h"
 #include "persona/impatience.h"
+#include "ui/flow_reactions.h"
 #include "ui/hall_of_fame_panel.h"
 #include "ui/keyboard_focus.h"
 #include "ui/options_panel.h"
@@ -210,6 +211,7 @@ void Game::textInput(std::string_view utf8) {
 
 Game::Game(Clock& clockIn, RandomSource& rngIn, MediaPlayer& mediaIn, Paths pathsIn)
     : clock(clockIn), rng(rngIn), media(mediaIn), paths(std::move(pathsIn)), scheduler(clockIn) {
+    ascoltaFlusso = ReagisciAlFlusso;
     ApplyDesignLayout(screen);
     IntervalliInizialiSuoni(*this);
 }

@@ -1,0 +1,16 @@
+// What the game flow announces to the layers above it. The flow says what happened; the ui,
+// which registers its listener when the Game is built, opens the prompt or the hall of fame
+// panel and repaints the table. The listener runs at once, at the point of the announcement,
+// so what it does keeps its place among the remarks, sounds, timers and random draws around it.
+#pragma once
+
+namespace gnamm {
+
+enum class EventoFlusso {
+    GiocoFinito,   // a Gioco, a tie-break Gioco or a Partita is over: the continue prompt waits
+    TorneoFinito,  // a Torneo is over and ranked: the hall of fame opens, the prompt under it
+    NuovoTorneo,   // the player continued after a Torneo: the hall of fame closes
+    NuovoGioco,    // a new Gioco is being laid out: the table graphics may change
+};
+
+}  // namespace gnamm

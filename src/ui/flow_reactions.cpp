@@ -1,0 +1,44 @@
+#include "ui/flow_reactions.h"
+
+#include "game/game.h"
+#include "ui/hall_of_fame_panel.h"
+#include "ui/options_panel.h"
+#include "ui/quando_prompt.h"
+
+namespace gnamm {
+
+namespace {
+
+// The prompt with the focus for Enter: over the table, or after a Torneo over the hall of fame.
+void MostraQuando(Game& g, PostoQuando posto) {
+    LayoutQuando(g.screen, posto);
+    g.screen.FraQuando.back = g.screen.windowBack;
+    g.screen.FraQuando.visible = true;
+}
+
+}  // namespace
+
+void ReagisciAlFlusso(Game& g, EventoFlusso e) {
+    switch (e) {
+        case EventoFlusso::GiocoFinito:
+            MostraQuando(g, PostoQuando::Tavolo);
+            return;
+        case EventoFlusso::TorneoFinito:
+            ApriClassifica(g);
+            MostraQuando(g, PostoQuando::Albo);
+            return;
+        case EventoFlusso::NuovoTorneo:
+            ChiudiClassifica(g);
+            return;
+        case EventoFlusso::NuovoGioco:
+            if (g.opzioni.randomGrafica) {
+                CasualeColoreTavolo(g);
+                CasualeColoreCarte(g);
+                CasualeRetro(g);
+                MostraRetroMazzo(g);
+            }
+            return;
+    }
+}
+
+}  // namespace gnamm
