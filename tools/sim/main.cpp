@@ -17,7 +17,7 @@ using namespace gnamm;
 using namespace gnamm::sim;
 
 constexpr const char* kAiuto = R"(usage:
-  gnamm-sim play [--level honest|cunning|cheat] [--human random|greedy]
+  gnamm-sim play [--level honest|cunning|cheat] [--human random|greedy|hint]
                  [--giochi N | --tornei N] [--seed S] [--check] [--json]
       Plays against Nonno Zeb on a virtual clock through the window's own entry points (card
       clicks, Enter, timer ticks) and prints a summary. Defaults: honest, random, 100 Giochi,
@@ -33,6 +33,8 @@ constexpr const char* kAiuto = R"(usage:
                 Punto Gnamm, -0.8 when the capture leaves 10 or less on the table; a lay
                 scores -0.3, -1 more for a 7, -2 for the 5 di Cuori, -1.5 for an ace, -0.8 when
                 it leaves 10 or less on the table.
+        hint    the move Zeb would advise: his 'Honest' scoring in the human's seat, seeing
+                only the human's hand, the table and the cards already played.
   gnamm-sim moves < position.json
       The computer's move list, scores and choice for one position.
   gnamm-sim capture < play.json
@@ -90,8 +92,10 @@ int Play(int argc, char** argv) {
                 o.umano = Politica::Random;
             } else if (h == "greedy") {
                 o.umano = Politica::Greedy;
+            } else if (h == "hint") {
+                o.umano = Politica::Hint;
             } else {
-                return Errore("--human takes random or greedy");
+                return Errore("--human takes random, greedy or hint");
             }
         } else if (a == "--giochi") {
             if (!Numero(argv[++i], 1, 100000000, n)) return Errore("--giochi takes a count");
