@@ -10,6 +10,7 @@
 
 #include "sim_json.h"
 #include "sim_play.h"
+#include "sim_strength.h"
 
 namespace {
 
@@ -35,6 +36,10 @@ constexpr const char* kAiuto = R"(usage:
                 it leaves 10 or less on the table.
         hint    the move Zeb would advise: his 'Honest' scoring in the human's seat, seeing
                 only the human's hand, the table and the cards already played.
+  gnamm-sim strength [--tornei N] [--seed S] [--json]
+      Each of Zeb's levels against each human policy (random, greedy, hint) over N Tornei
+      (default 100) with seed S (default 1): Tornei won by Zeb, Giochi each side ended
+      ahead, points and Punti Gnamm per Gioco, each with its 95% confidence interval.
   gnamm-sim moves < position.json
       The computer's move list, scores and choice for one position.
   gnamm-sim capture < play.json
@@ -155,6 +160,35 @@ int Play(int argc, char** argv) {
     return r.violazioni > 0 ? 1 : 0;
 }
 
+int Strength(int argc, char** argv) {
+    long long tornei = 100, seed = 1;
+    bool json = false;
+    for (int i = 2; i < argc; ++i) {
+        const std::string_view a = argv[i];
+        if ((a == "--tornei" || a == "--seed") && i + 1 >= argc) {
+            return Errore(std::string(a) + " needs a value");
+        }
+        if (a == "--json") {
+            json = true;
+        } else if (a == "--tornei") {
+            if (!Numero(argv[++i], 1, 1000000, tornei)) return Errore("--tornei takes a count");
+        } else if (a == "--seed") {
+            if (!Numero(argv[++i], 0, 4294967295LL, seed)) return Errore("--seed takes 0..4294967295");
+        } else {
+            return Errore("unknown option " + Citazione(a) + " (see --help)");
+        }
+    }
+    const CartellaTemporanea cartella;
+    if (cartella.path().empty()) {
+        std::cerr << "gnamm-sim: cannot make a temporary data folder\n";
+        return 1;
+    }
+    const auto righe =
+        MisuraForza(static_cast<int>(tornei), static_cast<uint32_t>(seed), cartella.path());
+    std::cout << (json ? JsonForza(righe) + "\n" : TabellaForza(righe));
+    return 0;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -163,7 +197,7 @@ int main(int argc, char** argv) {
         return kEsitoInputErrato;
     }
     const std::string_view cmd = argv[1];
-    const bool comando = cmd == "play" || cmd == "moves" || cmd == "capture";
+    const bool comando = cmd == "play" || cmd == "strength" || cmd == "moves" || cmd == "capture";
     bool aiuto = ChiedeAiuto(cmd) || cmd == "help";
     for (int i = 2; comando && i < argc; ++i) aiuto = aiuto || ChiedeAiuto(argv[i]);
     if (aiuto) {
@@ -172,6 +206,7 @@ int main(int argc, char** argv) {
     }
     if (!comando) return Errore("unknown command " + Citazione(cmd) + " (see --help)");
     if (cmd == "play") return Play(argc, argv);
+    if (cmd == "strength") return Strength(argc, argv);
     if (argc > 2) return Errore(std::string(cmd) + " takes no options, only --help");
     if (cmd == "moves") return ComandoMosse(std::cin, std::cout, std::cerr);
     return ComandoPresa(std::cin, std::cout, std::cerr);
