@@ -69,12 +69,12 @@ VistaUmano VistaDelGiocatore(const TableState& t, const Scoreboard& s) {
     VistaUmano v;
     for (int k = 0; k < 3; ++k) v.mano[static_cast<size_t>(k)] = t.carta[4 + k];
     for (const int p : kPostiTavolo) v.carte[p] = t.carta[p];
+    // Dealt, and neither in a hand nor on the table: played and taken.
     for (int i = 1; i <= 40; ++i) {
         if (t.distribuita[i]) v.uscite[static_cast<size_t>(t.carteDaGiocare[i].deckPosition())] = true;
     }
-    v.uscite[0] = false;
     for (int p = 1; p < kNumeroPosti; ++p) v.uscite[static_cast<size_t>(t.carta[p].deckPosition())] = false;
-    v.uscite[0] = false;
+    v.uscite[0] = false;  // the empty card
     v.carteInManoZeb = t.carteInManoAPC;
     v.carteNelMazzo = t.carteRimasteNelMazzo;
     v.mie = s.h;
@@ -97,7 +97,7 @@ Consiglio ConsiglioPer(const VistaUmano& v) {
     for (int i = 1; i <= 40; ++i) {
         if (v.uscite[static_cast<size_t>(i)]) ++visti[static_cast<size_t>(Card::FromDeckPosition(i).valore())];
     }
-    for (int k = 1; k <= 10; ++k) t.valoriRimasti[static_cast<size_t>(k)] = std::max(0, 4 - visti[static_cast<size_t>(k)]);
+    for (size_t k = 1; k <= 10; ++k) t.valoriRimasti[k] = std::max(0, 4 - visti[k]);
     t.carteInManoAdH = v.carteInManoZeb;
     t.carteRimasteNelMazzo = v.carteNelMazzo;
     Scoreboard s;
