@@ -9,37 +9,37 @@ namespace {
 // The largest combination the sum search tries.
 constexpr int kMassimoCarteSomma = 5;
 
-// Table places holding a card of value below v, in search order (CartaOrdinata).
-std::vector<int> CandidatiSomma(const CartePosti& carte, int v) {
-    std::vector<int> candidati;
+// Walks every combination of 2 to 5 table cards of value below v that adds up to v: sizes in
+// turn, each in lexicographic order of the candidates (the table places in search order),
+// which is the order of the nested loops the rule describes. `trovata(posti, k)` hears each.
+// No allocation: the rule is asked at every card the human plays.
+template <class Trovata>
+void PerOgniSomma(const CartePosti& carte, int v, Trovata&& trovata) {
+    std::array<int, kPostiTavolo.size()> posti{};
+    std::array<int, kPostiTavolo.size()> valori{};
+    int n = 0;
     for (const int i : kPostiTavolo) {
-        if (!carte[i].empty() && carte[i].valore() < v) candidati.push_back(i);
-    }
-    return candidati;
-}
-
-// Walks every k-subset of the candidates in lexicographic order of their indices, which is
-// the order of the nested loops the rule describes.
-void CercaDiTaglia(const CartePosti& carte, const std::vector<int>& candidati, int v, int k,
-                   std::vector<std::vector<int>>& trovate) {
-    const int n = static_cast<int>(candidati.size());
-    if (k > n) return;
-    std::vector<int> idx(k);
-    for (int i = 0; i < k; ++i) idx[i] = i;
-    while (true) {
-        int somma = 0;
-        for (const int i : idx) somma += carte[candidati[i]].valore();
-        if (somma == v) {
-            std::vector<int> combinazione;
-            for (const int i : idx) combinazione.push_back(candidati[i]);
-            trovate.push_back(std::move(combinazione));
+        if (!carte[i].empty() && carte[i].valore() < v) {
+            posti[static_cast<size_t>(n)] = i;
+            valori[static_cast<size_t>(n++)] = carte[i].valore();
         }
-        int pos = k - 1;
-        while (pos >= 0 && idx[pos] == n - k + pos) --pos;
-        if (pos < 0) return;
-        ++idx[pos];
-        for (int j = pos + 1; j < k; ++j) idx[j] = idx[j - 1] + 1;
     }
+    std::array<int, kMassimoCarteSomma> scelti{};
+    // Depth-first over the candidates from `da`; `manca` is what the picks still have to add.
+    const auto cerca = [&](auto&& self, int da, int livello, int k, int manca) -> void {
+        if (livello == k) {
+            if (manca == 0) trovata(scelti.data(), k);
+            return;
+        }
+        const int resto = k - livello - 1;  // cards to pick after this one
+        for (int i = da; i < n - resto; ++i) {
+            const int dopo = manca - valori[static_cast<size_t>(i)];
+            if (dopo < resto) continue;  // every card is worth at least 1
+            scelti[static_cast<size_t>(livello)] = posti[static_cast<size_t>(i)];
+            self(self, i + 1, livello + 1, k, dopo);
+        }
+    };
+    for (int k = 2; k <= kMassimoCarteSomma && k <= n; ++k) cerca(cerca, 0, 0, k, v);
 }
 
 DecisionePresa DecidiAsso(const CartePosti& carte) {
@@ -87,9 +87,7 @@ int PrimoPostoLibero(const CartePosti& carte) {
 
 std::vector<std::vector<int>> CombinazioniSomma(const CartePosti& carte, int v) {
     std::vector<std::vector<int>> trovate;
-    const std::vector<int> candidati = CandidatiSomma(carte, v);
-    if (candidati.size() < 2) return trovate;
-    for (int k = 2; k <= kMassimoCarteSomma; ++k) CercaDiTaglia(carte, candidati, v, k, trovate);
+    PerOgniSomma(carte, v, [&](const int* posti, int k) { trovate.emplace_back(posti, posti + k); });
     return trovate;
 }
 
@@ -114,11 +112,10 @@ DecisionePresa DecidiPresa(const CartePosti& carte, Card giocata) {
         return d;
     }
 
-    const auto combinazioni = CombinazioniSomma(carte, v);
-    d.possibilitaDiPresa = static_cast<int>(combinazioni.size());
-    for (const auto& c : combinazioni) {
-        for (const int i : c) d.marcate[i] = true;
-    }
+    PerOgniSomma(carte, v, [&d](const int* posti, int k) {
+        ++d.possibilitaDiPresa;
+        for (int j = 0; j < k; ++j) d.marcate[static_cast<size_t>(posti[j])] = true;
+    });
     switch (d.possibilitaDiPresa) {
         case 0:
             d.esito = EsitoPresa::Deposita;

@@ -1,5 +1,6 @@
 #include "human_policy.h"
 
+#include "game/ai/consiglio.h"
 #include "game/ai/move_list.h"
 
 namespace gnamm::sim {
@@ -94,8 +95,17 @@ bool TurnoUmano(const Game& g) {
     return false;
 }
 
+namespace {
+
+Giocata Consigliata(const Game& g) {
+    Consiglio c = ConsiglioPer(VistaDelGiocatore(g.tavolo, g.punteggi));
+    return {c.posto, std::move(c.prese)};
+}
+
+}  // namespace
+
 bool GiocaUmano(Game& g, Politica p, std::mt19937& rng) {
-    const Giocata scelta = ScegliGiocata(g.tavolo, p, rng);
+    const Giocata scelta = p == Politica::Hint ? Consigliata(g) : ScegliGiocata(g.tavolo, p, rng);
     g.click({TargetKind::Carta, scelta.posto});
     if (!g.umano.puoiScegliere) return true;
     for (const int posto : scelta.prese) g.click({TargetKind::Carta, posto});
@@ -106,7 +116,12 @@ bool ScegliPresa(Game& g, Politica p, std::mt19937& rng) {
     const std::vector<Giocata> giocate = GiocateDi(g.tavolo, g.umano.cartaGiocata);
     if (giocate.empty()) return false;
     size_t scelta = 0;
-    if (p == Politica::Random) {
+    const Giocata consiglio = p == Politica::Hint ? Consigliata(g) : Giocata{};
+    if (p == Politica::Hint) {
+        for (size_t i = 0; i < giocate.size(); ++i) {
+            if (giocate[i].prese == consiglio.prese) scelta = i;
+        }
+    } else if (p == Politica::Random) {
         scelta = std::uniform_int_distribution<size_t>(0, giocate.size() - 1)(rng);
     } else {
         for (size_t i = 1; i < giocate.size(); ++i) {

@@ -7,6 +7,7 @@
 // figure, +0.6 a tie six, +2.5 the 5 di Cuori, +3 a Punto Gnamm, and -0.8 when it leaves a
 // table of 10 or less (Nonno Zeb may sweep it). A lay scores -0.3, -1 more for a 7, -2 for
 // the 5 di Cuori, -1.5 for an ace, -0.8 when the table it leaves adds up to 10 or less.
+// hint: the move Zeb would advise (game/ai/consiglio.h), seeing only what the human sees.
 #pragma once
 
 #include <random>
@@ -17,7 +18,7 @@
 
 namespace gnamm::sim {
 
-enum class Politica { Random, Greedy };
+enum class Politica { Random, Greedy, Hint };
 
 // A play: the hand place clicked and the table places to pick when a choice is asked.
 struct Giocata {
@@ -31,6 +32,7 @@ std::vector<Giocata> GiocateDi(const TableState& t, int posto);
 // The heuristic score of a play (greedy policy).
 float PunteggioGreedy(const TableState& t, const Giocata& g);
 
+// The random and greedy choices, which need only the table.
 Giocata ScegliGiocata(const TableState& t, Politica p, std::mt19937& rng);
 
 // The game waits for the human's card: their turn, no card played yet, the deal over.

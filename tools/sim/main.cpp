@@ -10,6 +10,7 @@
 
 #include "sim_json.h"
 #include "sim_play.h"
+#include "sim_strength.h"
 
 namespace {
 
@@ -17,7 +18,7 @@ using namespace gnamm;
 using namespace gnamm::sim;
 
 constexpr const char* kAiuto = R"(usage:
-  gnamm-sim play [--level honest|cunning|cheat] [--human random|greedy]
+  gnamm-sim play [--level honest|cunning|cheat] [--human random|greedy|hint]
                  [--giochi N | --tornei N] [--seed S] [--check] [--json]
       Plays against Nonno Zeb on a virtual clock through the window's own entry points (card
       clicks, Enter, timer ticks) and prints a summary. Defaults: honest, random, 100 Giochi,
@@ -33,6 +34,12 @@ constexpr const char* kAiuto = R"(usage:
                 Punto Gnamm, -0.8 when the capture leaves 10 or less on the table; a lay
                 scores -0.3, -1 more for a 7, -2 for the 5 di Cuori, -1.5 for an ace, -0.8 when
                 it leaves 10 or less on the table.
+        hint    the move Zeb would advise: his 'Honest' scoring in the human's seat, seeing
+                only the human's hand, the table and the cards already played.
+  gnamm-sim strength [--tornei N] [--seed S] [--json]
+      Each of Zeb's levels against each human policy (random, greedy, hint) over N Tornei
+      (default 100) with seed S (default 1): Tornei won by Zeb, Giochi each side ended
+      ahead, points and Punti Gnamm per Gioco, each with its 95% confidence interval.
   gnamm-sim moves < position.json
       The computer's move list, scores and choice for one position.
   gnamm-sim capture < play.json
@@ -90,8 +97,10 @@ int Play(int argc, char** argv) {
                 o.umano = Politica::Random;
             } else if (h == "greedy") {
                 o.umano = Politica::Greedy;
+            } else if (h == "hint") {
+                o.umano = Politica::Hint;
             } else {
-                return Errore("--human takes random or greedy");
+                return Errore("--human takes random, greedy or hint");
             }
         } else if (a == "--giochi") {
             if (!Numero(argv[++i], 1, 100000000, n)) return Errore("--giochi takes a count");
@@ -151,6 +160,35 @@ int Play(int argc, char** argv) {
     return r.violazioni > 0 ? 1 : 0;
 }
 
+int Strength(int argc, char** argv) {
+    long long tornei = 100, seed = 1;
+    bool json = false;
+    for (int i = 2; i < argc; ++i) {
+        const std::string_view a = argv[i];
+        if ((a == "--tornei" || a == "--seed") && i + 1 >= argc) {
+            return Errore(std::string(a) + " needs a value");
+        }
+        if (a == "--json") {
+            json = true;
+        } else if (a == "--tornei") {
+            if (!Numero(argv[++i], 1, 1000000, tornei)) return Errore("--tornei takes a count");
+        } else if (a == "--seed") {
+            if (!Numero(argv[++i], 0, 4294967295LL, seed)) return Errore("--seed takes 0..4294967295");
+        } else {
+            return Errore("unknown option " + Citazione(a) + " (see --help)");
+        }
+    }
+    const CartellaTemporanea cartella;
+    if (cartella.path().empty()) {
+        std::cerr << "gnamm-sim: cannot make a temporary data folder\n";
+        return 1;
+    }
+    const auto righe =
+        MisuraForza(static_cast<int>(tornei), static_cast<uint32_t>(seed), cartella.path());
+    std::cout << (json ? JsonForza(righe) + "\n" : TabellaForza(righe));
+    return 0;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -159,7 +197,7 @@ int main(int argc, char** argv) {
         return kEsitoInputErrato;
     }
     const std::string_view cmd = argv[1];
-    const bool comando = cmd == "play" || cmd == "moves" || cmd == "capture";
+    const bool comando = cmd == "play" || cmd == "strength" || cmd == "moves" || cmd == "capture";
     bool aiuto = ChiedeAiuto(cmd) || cmd == "help";
     for (int i = 2; comando && i < argc; ++i) aiuto = aiuto || ChiedeAiuto(argv[i]);
     if (aiuto) {
@@ -168,6 +206,7 @@ int main(int argc, char** argv) {
     }
     if (!comando) return Errore("unknown command " + Citazione(cmd) + " (see --help)");
     if (cmd == "play") return Play(argc, argv);
+    if (cmd == "strength") return Strength(argc, argv);
     if (argc > 2) return Errore(std::string(cmd) + " takes no options, only --help");
     if (cmd == "moves") return ComandoMosse(std::cin, std::cout, std::cerr);
     return ComandoPresa(std::cin, std::cout, std::cerr);

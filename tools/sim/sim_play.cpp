@@ -114,6 +114,12 @@ class Partita {
         r_.puntiUmano += s.h.puntiGiocoInCorso;
         r_.gnammZeb += s.pc.puntiGnamm;
         r_.gnammUmano += s.h.puntiGnamm;
+        r_.puntiZeb2 += long{s.pc.puntiGiocoInCorso} * s.pc.puntiGiocoInCorso;
+        r_.puntiUmano2 += long{s.h.puntiGiocoInCorso} * s.h.puntiGiocoInCorso;
+        r_.gnammZeb2 += long{s.pc.puntiGnamm} * s.pc.puntiGnamm;
+        r_.gnammUmano2 += long{s.h.puntiGnamm} * s.h.puntiGnamm;
+        r_.giochiZeb += s.pc.puntiGiocoInCorso > s.h.puntiGiocoInCorso ? 1 : 0;
+        r_.giochiUmano += s.h.puntiGiocoInCorso > s.pc.puntiGiocoInCorso ? 1 : 0;
         switch (g.partita.esito) {
             case EsitoGioco::TorneoPC:
                 ++r_.torneiZeb;

@@ -29,6 +29,11 @@ struct Riepilogo {
     int partiteZeb = 0, partiteUmano = 0;
     long puntiZeb = 0, puntiUmano = 0;
     long gnammZeb = 0, gnammUmano = 0;
+    // For the spread of the per-Gioco figures: the sums of their squares, and the Giochi each
+    // side ended with more points than the other.
+    long puntiZeb2 = 0, puntiUmano2 = 0;
+    long gnammZeb2 = 0, gnammUmano2 = 0;
+    int giochiZeb = 0, giochiUmano = 0;
     int violazioni = 0;
     std::vector<std::string> primeViolazioni;  // the first few, for the report
     double secondi = 0;

@@ -1,6 +1,9 @@
 #include "game/ai/evaluation.h"
 
+#include <array>
+#include <bit>
 #include <charconv>
+#include <cstdint>
 
 namespace gnamm {
 
@@ -57,12 +60,42 @@ void AggiungiPotenziale(Potenziale& p, Card c, bool giocata) {
 
 }  // namespace
 
-float ComeTesto(float x) {
+namespace {
+
+float ComeTestoCalcolato(float x) {
     char buf[32];
     const auto scritto = std::to_chars(buf, buf + sizeof buf, x, std::chars_format::general, 7);
     float letto = x;
     std::from_chars(buf, scritto.ptr, letto);
     return letto;
+}
+
+// The scores come from a few weights and risk fractions, so the same handful of numbers is
+// written and read back over and over: a small direct-mapped memory of the last answers
+// spares most of the text conversions, which otherwise cost more than the whole scoring.
+class MemoriaTesto {
+  public:
+    float operator()(float x) {
+        const auto bits = std::bit_cast<uint32_t>(x);
+        Voce& v = voci_[(bits ^ (bits >> 13)) % voci_.size()];
+        if (!v.piena || v.bits != bits) v = {bits, ComeTestoCalcolato(x), true};
+        return v.letto;
+    }
+
+  private:
+    struct Voce {
+        uint32_t bits = 0;
+        float letto = 0;
+        bool piena = false;
+    };
+    std::array<Voce, 1024> voci_{};
+};
+
+}  // namespace
+
+float ComeTesto(float x) {
+    thread_local MemoriaTesto memoria;
+    return memoria(x);
 }
 
 float StimaRischio(int inMano, int nonViste, int conValore) {

@@ -1,12 +1,33 @@
 #include "game/ai/move_list.h"
 
+#include <array>
+
 namespace gnamm {
 
 namespace {
 
+// The sums a capture can reach: a hand card is worth at most 10.
+constexpr int kSommaMassima = 10;
+constexpr int kMaxCarteSomma = 5;
+
 class Elenco {
   public:
-    Elenco(const TableState& t, Ricerca& r, ListaMosse& lista) : t_(t), r_(r), lista_(lista) {}
+    // `n` positions of the prepared search are examined.
+    Elenco(const TableState& t, Ricerca& r, ListaMosse& lista, int n) : r_(r), lista_(lista), n_(n) {
+        for (int i = 1; i <= n; ++i) valori_[i] = t.valore(r.posto(i));
+        // raggiungibili_[i][k]: bit s set when some k positions among i..n add up to s. The
+        // walk below enters a branch only when it can still be completed, so its cost follows
+        // the number of combinations found rather than the number of subsets.
+        constexpr unsigned kSomme = (2u << kSommaMassima) - 1;
+        raggiungibili_[n + 1][0] = 1;
+        for (int i = n; i >= 1; --i) {
+            raggiungibili_[i][0] = 1;
+            for (int k = 1; k <= kMaxCarteSomma; ++k) {
+                raggiungibili_[i][k] =
+                    raggiungibili_[i + 1][k] | ((raggiungibili_[i + 1][k - 1] << valori_[i]) & kSomme);
+            }
+        }
+    }
 
     void aggiungi(int posto, const int* posizioni, int quante, bool gnamm) {
         if (libera_ > kMaxMosse) return;  // the list is full: the move is dropped
@@ -17,39 +38,63 @@ class Elenco {
         m.gnamm = gnamm;
     }
 
-    int valore(int posizione) const { return t_.valore(r_.posto(posizione)); }
+    int valore(int posizione) const { return valori_[posizione]; }
 
-    // Every set of k positions in lexicographic order whose values add up to v. Since every
-    // value is at least 1, a prefix that already reaches v cannot be completed, which prunes
-    // without changing the order of what is found.
+    // Every set of k positions in lexicographic order whose values add up to v.
     void somme(int posto, int v, int k, bool gnamm) {
-        int scelte[5] = {};
+        int scelte[kMaxCarteSomma] = {};
         cerca(posto, v, k, 0, 1, 0, scelte, gnamm);
     }
 
   private:
     void cerca(int posto, int v, int k, int livello, int da, int somma, int* scelte, bool gnamm) {
-        const int n = r_.numeroCarteDaEsaminare;
+        if (libera_ > kMaxMosse) {
+            // The list is full: what is left is only counted.
+            r_.combinazioni += modi(da, k - livello, v - somma);
+            return;
+        }
         if (livello == k) {
-            if (somma == v) {
-                ++r_.combinazioni;
-                aggiungi(posto, scelte, k, gnamm);
-            }
+            ++r_.combinazioni;
+            aggiungi(posto, scelte, k, gnamm);
             return;
         }
         const int resto = k - livello - 1;  // cards still to pick after this one
-        for (int i = da; i <= n - resto; ++i) {
-            const int s = somma + valore(i);
-            if (s + resto > v) continue;
+        for (int i = da; i <= n_ - resto; ++i) {
+            const int manca = v - somma - valori_[i];
+            if (manca < 0 || !(raggiungibili_[i + 1][resto] >> manca & 1u)) continue;
             scelte[livello] = i;
-            cerca(posto, v, k, livello + 1, i + 1, s, scelte, gnamm);
+            cerca(posto, v, k, livello + 1, i + 1, somma + valori_[i], scelte, gnamm);
         }
     }
 
-    const TableState& t_;
+    // How many sets of k positions among da..n add up to s; the table is filled the first
+    // time a full list needs it.
+    int modi(int da, int k, int s) {
+        if (!modiPronti_) {
+            modi_[n_ + 1] = Modi{};
+            modi_[n_ + 1][0][0] = 1;
+            for (int i = n_; i >= 1; --i) {
+                modi_[i] = modi_[i + 1];
+                for (int q = 1; q <= kMaxCarteSomma; ++q) {
+                    for (int t = valori_[i]; t <= kSommaMassima; ++t) {
+                        modi_[i][q][t] += modi_[i + 1][q - 1][t - valori_[i]];
+                    }
+                }
+            }
+            modiPronti_ = true;
+        }
+        return s < 0 || s > kSommaMassima ? 0 : modi_[da][k][s];
+    }
+
     Ricerca& r_;
     ListaMosse& lista_;
+    const int n_;
     int libera_ = 1;
+    std::array<int, kMaxCarteRicerca + 2> valori_{};
+    std::array<std::array<unsigned, kMaxCarteSomma + 1>, kMaxCarteRicerca + 2> raggiungibili_{};
+    using Modi = std::array<std::array<int, kSommaMassima + 1>, kMaxCarteSomma + 1>;
+    std::array<Modi, kMaxCarteRicerca + 2> modi_;  // rows da..n+1 are filled before use
+    bool modiPronti_ = false;
 };
 
 }  // namespace
@@ -78,7 +123,7 @@ void TrovaCombinazioni(const TableState& t, const std::array<int, 3>& mano, Rice
     r.numeroCarteDaEsaminare = n;
     r.sommaValoriSulTavolo = somma;
 
-    Elenco elenco(t, r, lista);
+    Elenco elenco(t, r, lista, n);
     int tutte[kMaxCarteRicerca];
     for (int k = 0; k < kMaxCarteRicerca; ++k) tutte[k] = k + 1;
 
@@ -121,7 +166,7 @@ void TrovaCombinazioni(const TableState& t, const std::array<int, 3>& mano, Rice
             }
         }
         if (r.combinazioni == 0) {
-            for (int k = 2; k <= 5 && k <= n; ++k) elenco.somme(h, v, k, k == n);
+            for (int k = 2; k <= kMaxCarteSomma && k <= n; ++k) elenco.somme(h, v, k, k == n);
         }
         if (r.combinazioni == 0) elenco.aggiungi(h, nullptr, 0, false);
     }
