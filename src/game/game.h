@@ -33,6 +33,7 @@
 #include "game/scheduler.h"
 #include "game/scoreboard.h"
 #include "game/table_state.h"
+#include "game/table_view.h"
 #include "persona/persona_state.h"
 #include "ui/input.h"
 #include "ui/panels_state.h"
@@ -66,6 +67,7 @@ class Game {
     std::string nome;                 // lblH: the player's name
 
     TableState tavolo;        // cards, deck and the counters of a Gioco
+    TableView vista;          // what the game flow shows on the table
     HumanTurnState umano;     // the human's turn and capture
     Scoreboard punteggi;      // deck points, Punti Gnamm, Partita totals
     PcState pc;               // the computer's search, evaluation and move

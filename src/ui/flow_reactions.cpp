@@ -12,8 +12,10 @@ namespace {
 // The prompt with the focus for Enter: over the table, or after a Torneo over the hall of fame.
 void MostraQuando(Game& g, PostoQuando posto) {
     LayoutQuando(g.screen, posto);
+    // Over the hall of fame the line says what Enter does after a Torneo.
+    if (posto == PostoQuando::Albo) g.vista.lblQuando.text = std::string(kQuandoTorneo);
     g.screen.FraQuando.back = g.screen.windowBack;
-    g.screen.FraQuando.visible = true;
+    g.vista.FraQuando.visible = true;
 }
 
 }  // namespace
@@ -29,6 +31,8 @@ void ReagisciAlFlusso(Game& g, EventoFlusso e) {
             return;
         case EventoFlusso::NuovoTorneo:
             ChiudiClassifica(g);
+            g.screen.FraPannello[4].back = g.screen.windowBack;
+            g.screen.FraPannello[4].visible = true;
             return;
         case EventoFlusso::NuovoGioco:
             if (g.opzioni.randomGrafica) {

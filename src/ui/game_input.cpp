@@ -22,6 +22,7 @@
 #include "ui/panels.h"
 #include "ui/scoreboard_view.h"
 #include "ui/startup.h"
+#include "ui/table_view_copy.h"
 
 namespace gnamm {
 
@@ -92,7 +93,7 @@ void Game::click(Target target) {
             ClickRegole(*this, i == 1);
             break;
         case TargetKind::Quando:
-            if (screen.FraQuando.visible) gnamm::Quando(*this);
+            if (vista.FraQuando.visible) gnamm::Quando(*this);
             break;
         case TargetKind::Abilita:
             ClickAbilita(*this);
@@ -146,7 +147,7 @@ void Game::key(Key k) {
     if (pannelli.congedo) return;
     switch (k) {
         case Key::Enter:
-            if (screen.FraQuando.visible) {
+            if (vista.FraQuando.visible) {
                 gnamm::Quando(*this);
             } else if (PannelloAperto(*this, kLivello)) {
                 ClickCmdLivello(*this);
@@ -213,6 +214,7 @@ Game::Game(Clock& clockIn, RandomSource& rngIn, MediaPlayer& mediaIn, Paths path
     : clock(clockIn), rng(rngIn), media(mediaIn), paths(std::move(pathsIn)), scheduler(clockIn) {
     ascoltaFlusso = ReagisciAlFlusso;
     ApplyDesignLayout(screen);
+    LeggiVista(screen, vista);
     IntervalliInizialiSuoni(*this);
 }
 
@@ -250,7 +252,8 @@ void Game::onTimer(Timer t) {
 }
 
 void RefreshScreen(Game& g) {
-    MostraPannelli(g.pannelli, g.screen);
+    MostraVista(g.vista, g.screen);
+    MostraPannelli(g.pannelli, g.vista, g.screen);
     RefreshScoreboard(g);
     MostraClassifica(g);
     AggiornaFuoco(g);

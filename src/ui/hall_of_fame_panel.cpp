@@ -191,6 +191,7 @@ void ApriClassifica(Game& g) {
     pannello.rect.y = ScalaY(s, kPannelloY);
     pannello.back = s.windowBack;
     pannello.visible = true;
+    g.classifica.alboAperto = true;
     s.lblCopriCarte.rect.x = ScalaX(s, kCopriX);
     s.lblCopriCarte.rect.y = ScalaY(s, kCopriY);
     s.lblCopriCarte.back = s.windowBack;
@@ -204,9 +205,10 @@ void ToggleClassifica(Game& g) {
     // panel being up. So while the prompt waits, the caption leaves the panel as it is: closing
     // it after a Torneo would carry the old Partite into the next Gioco, and opening it after a
     // Gioco would throw the Torneo in progress away.
-    if (g.screen.FraQuando.visible) return;
+    if (g.vista.FraQuando.visible) return;
     if (g.screen.FraPannello[3].visible) {
         g.screen.FraPannello[3].visible = false;
+        g.classifica.alboAperto = false;
         g.screen.lblCopriCarte.visible = false;
         LiberaSpiaSeTace(g);
     } else {
@@ -224,6 +226,7 @@ void ChiudiClassifica(Game& g) {
     c.istruzioneVisibile = false;
     c.semiFase = 0;
     g.screen.FraPannello[3].visible = false;
+    g.classifica.alboAperto = false;
     g.screen.lblCopriCarte.visible = false;
     MostraClassifica(g);
 }

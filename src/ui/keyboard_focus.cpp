@@ -7,7 +7,7 @@
 #include "game/game.h"
 #include "game/human_turn.h"
 #include "game/table_state.h"
-#include "ui/colors.h"
+#include "data/colors.h"
 #include "ui/panels_layout.h"
 #include "ui/screen.h"
 
@@ -22,7 +22,7 @@ constexpr int kMargine = 110;
 std::vector<int> CarteInFila(const Game& g) {
     std::vector<int> fila;
     for (const int p : kPostiTavolo) {
-        if (!g.tavolo.carta[p].empty() && g.screen.ImgCarta[p].visible) fila.push_back(p);
+        if (!g.tavolo.carta[p].empty() && g.vista.ImgCarta[p].visible) fila.push_back(p);
     }
     std::sort(fila.begin(), fila.end(), [&g](int a, int b) {
         return g.screen.ImgCarta[a].rect.x < g.screen.ImgCarta[b].rect.x;
@@ -94,7 +94,7 @@ void AggiornaFuoco(Game& g) {
         g.screen.ShpFuoco.visible = false;
         return;
     }
-    if (!SceltaInCorso(g) || g.tavolo.carta[f].empty() || !g.screen.ImgCarta[f].visible) {
+    if (!SceltaInCorso(g) || g.tavolo.carta[f].empty() || !g.vista.ImgCarta[f].visible) {
         Nascondi(g);
     } else {
         Mostra(g, f);  // the card may have moved

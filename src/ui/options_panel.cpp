@@ -71,7 +71,7 @@ bool PartitaInCorso(const Game& g) {
 
 bool TurnoUmano(const Game& g) {
     return g.tavolo.aChiTocca == Player::H && g.tavolo.carteInManoAdH > 0 &&
-           !g.screen.FraQuando.visible;
+           !g.vista.FraQuando.visible;
 }
 
 // The covered cards: the deck and Nonno Zeb's hand.
@@ -116,27 +116,27 @@ void ApplicaEffetto(Game& g, int i) {
             ApplicaColoreCarte(g);
             const Rgb colore = ColoreMat(o.coloreCarte);
             for (int p = 0; p <= kUltimoCoperto; ++p) {
-                if (g.screen.ShpCarta[p].visible) g.screen.ShpCarta[p].back = colore;
+                if (g.vista.ShpCarta[p].visible) g.vista.ShpCarta[p].back = colore;
             }
             for (int p = 4; p < kNumeroPosti; ++p) {
                 if (p == kPostoSpare) continue;
-                Element& contorno = g.screen.ShpContornoCarta[p];
+                Aspetto& contorno = g.vista.ShpContornoCarta[p];
                 if (contorno.visible) contorno.borderColor = colore;
             }
             break;
         }
         case 10:
             for (int p = 0; p <= kUltimoCoperto; ++p) {
-                if (g.screen.ShpCarta[p].visible) {
-                    g.screen.ImgCarta[p].picture = std::string(RetroPicture(o.retroCarte));
+                if (g.vista.ShpCarta[p].visible) {
+                    g.vista.ImgCarta[p].picture = std::string(RetroPicture(o.retroCarte));
                 }
             }
             break;
         case 13:
             if (!o.mostraManina) {
-                g.screen.ImgManina.visible = false;
+                g.vista.ImgManina.visible = false;
             } else if (g.tavolo.aChiTocca == Player::H) {
-                g.screen.ImgManina.visible = true;
+                g.vista.ImgManina.visible = true;
             }
             break;
         case 14:
@@ -243,7 +243,7 @@ void ApplicaColoreTavolo(Game& g) {
 }
 
 void ApplicaColoreCarte(Game& g) {
-    g.screen.ShpContornoCarta[kPostoMazzo].borderColor = ColoreMat(g.opzioni.coloreCarte);
+    g.vista.ShpContornoCarta[kPostoMazzo].borderColor = ColoreMat(g.opzioni.coloreCarte);
 }
 
 void CasualeColoreTavolo(Game& g) {
@@ -264,18 +264,17 @@ void CasualeRetro(Game& g) {
 }
 
 void MostraRetroMazzo(Game& g) {
-    Element& mat = g.screen.ShpCarta[kPostoMazzo];
-    mat.back = ColoreMat(g.opzioni.coloreCarte);
-    mat.opaque = true;
-    g.screen.ImgCarta[kPostoMazzo].picture = std::string(RetroPicture(g.opzioni.retroCarte));
+    g.vista.ShpCarta[kPostoMazzo].back = ColoreMat(g.opzioni.coloreCarte);
+    g.screen.ShpCarta[kPostoMazzo].opaque = true;
+    g.vista.ImgCarta[kPostoMazzo].picture = std::string(RetroPicture(g.opzioni.retroCarte));
 }
 
 void LeggiImpostazioni(Game& g) {
     const data::Settings s = data::LoadSettings(g.paths.data).value;
     g.opzioni = s.opzioni;
     for (std::size_t i = 0; i < s.riquadri.size(); ++i) {
-        g.pannelli.riquadroFisso[i] = s.riquadri[i].borderStyle != 0;
-        g.screen.FraRiquadro[i].visible = s.riquadri[i].shown;
+        g.vista.riquadroFisso[i] = s.riquadri[i].borderStyle != 0;
+        g.vista.FraRiquadro[i].visible = s.riquadri[i].shown;
     }
     Scheduler& t = g.scheduler;
     const data::StoredIntervals& iv = s.intervalli;
@@ -294,8 +293,8 @@ void ScriviImpostazioni(Game& g) {
     data::Settings s;
     s.opzioni = g.opzioni;
     for (std::size_t i = 0; i < s.riquadri.size(); ++i) {
-        s.riquadri[i].borderStyle = g.pannelli.riquadroFisso[i] ? 1 : 0;
-        s.riquadri[i].shown = g.screen.FraRiquadro[i].visible;
+        s.riquadri[i].borderStyle = g.vista.riquadroFisso[i] ? 1 : 0;
+        s.riquadri[i].shown = g.vista.FraRiquadro[i].visible;
     }
     const Scheduler& t = g.scheduler;
     data::StoredIntervals& iv = s.intervalli;

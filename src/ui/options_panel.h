@@ -6,7 +6,7 @@
 #include <string_view>
 
 #include "game/options.h"
-#include "ui/colors.h"
+#include "data/colors.h"
 
 namespace gnamm {
 

@@ -62,7 +62,7 @@ void ScegliLivello(Game& g, Livello l) {
     if (i < 0 || g.pannelli.congedo) return;
     g.pannelli.livelloEvidenziato = l;
     g.livello = l;
-    g.screen.ImgRiquadro[0].picture = kFotoLivello[static_cast<std::size_t>(i)];
+    g.vista.fotoZeb = kFotoLivello[static_cast<std::size_t>(i)];
     ClickCmdLivello(g);
 }
 
@@ -76,13 +76,13 @@ void ClickCmdLivello(Game& g) {
     const int scelto = IndiceLivello(g.pannelli.livelloEvidenziato);
     if (scelto >= 0) {
         g.livello = kLivelli[static_cast<std::size_t>(scelto)];
-        g.screen.ImgRiquadro[0].picture = kFotoLivello[static_cast<std::size_t>(scelto)];
+        g.vista.fotoZeb = kFotoLivello[static_cast<std::size_t>(scelto)];
     }
     // Without a level Nonno Zeb would not know how to play.
     if (g.livello == Livello::None) return;
     // In the pause after a Gioco the new level waits for the continue prompt to deal; during
     // a Gioco the cards are gathered and dealt again at once.
-    const bool inPausa = g.screen.FraQuando.visible;
+    const bool inPausa = g.vista.FraQuando.visible;
     if (!inPausa && TavoloInUso(g.tavolo, g.scheduler)) AbbandonaGioco(g);
 
     if (g.suoni.spia.free() && g.opzioni.commentiZeb) CommentoLivello(g);
@@ -187,11 +187,12 @@ void Congedo(Game& g) {
     if (g.opzioni.commentiZeb) {
         const Commento c = remarks::Saluto(g.persona.assoBevuto == 1 ? 1 : 2);
         g.media.setFile(Channel::Commenti, c.voce);
-        s.lblCommenti.text = c.testo;
-        s.ImgFumetto.picture = c.fumetto;
-        s.lblCommenti.visible = true;
-        s.ImgFumetto.visible = true;
-        s.ImgRiquadro[0].picture = c.foto;
+        TableView& v = g.vista;
+        v.lblCommenti.text = c.testo;
+        v.ImgFumetto.picture = c.fumetto;
+        v.lblCommenti.visible = true;
+        v.ImgFumetto.visible = true;
+        v.fotoZeb = c.foto;
         g.media.command(Channel::Commenti, Command::Open);
         g.media.command(Channel::Commenti, Command::Play);
     }
@@ -204,9 +205,9 @@ void OnEsci(Game& g) {
     g.finished = true;
 }
 
-void MostraPannelli(const PanelsState& p, Screen& s) {
-    for (std::size_t k = 0; k < p.riquadroFisso.size(); ++k) {
-        s.lblRiquadri[k].border = p.riquadroFisso[k];
+void MostraPannelli(const PanelsState& p, const TableView& v, Screen& s) {
+    for (std::size_t k = 0; k < v.riquadroFisso.size(); ++k) {
+        s.lblRiquadri[k].border = v.riquadroFisso[k];
     }
     for (std::size_t i = 0; i < kLivelli.size(); ++i) {
         s.ShpElementoGrafico[i + 2].visible = kLivelli[i] == p.livelloEvidenziato;
@@ -214,10 +215,10 @@ void MostraPannelli(const PanelsState& p, Screen& s) {
 }
 
 void ClickRiquadri(Game& g, int k) {
-    if (k < 0 || k >= static_cast<int>(g.screen.FraRiquadro.size())) return;
-    Element& box = g.screen.FraRiquadro[static_cast<std::size_t>(k)];
+    if (k < 0 || k >= static_cast<int>(g.vista.FraRiquadro.size())) return;
+    Aspetto& box = g.vista.FraRiquadro[static_cast<std::size_t>(k)];
     box.visible = !box.visible;
-    g.pannelli.riquadroFisso[static_cast<std::size_t>(k)] = box.visible;
+    g.vista.riquadroFisso[static_cast<std::size_t>(k)] = box.visible;
     ScriviImpostazioni(g);
 }
 

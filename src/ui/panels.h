@@ -29,6 +29,6 @@ void ClickRiquadri(Game& g, int k);
 
 // Derives the panels' marks from their state: the pinned side boxes' bordered toggles and the
 // frame around the level photo that stands chosen.
-void MostraPannelli(const PanelsState& p, Screen& s);
+void MostraPannelli(const PanelsState& p, const TableView& v, Screen& s);
 
 }  // namespace gnamm

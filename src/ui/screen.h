@@ -15,7 +15,7 @@
 #include <vector>
 
 #include "game/table_places.h"
-#include "ui/colors.h"
+#include "data/colors.h"
 
 namespace gnamm {
 

@@ -67,16 +67,16 @@ void Avvio(Game& g, int screenWidthTwips, int screenHeightTwips) {
     s.ImgBarra.picture = "\\Grafica\\Barra.jpg";
     s.ImgGnamm.picture = "\\Grafica\\Gnamm.gif";
     s.ImgSemi.picture = "\\Grafica\\4Semi.jpg";
-    s.ImgRiquadro[0].picture = "\\Grafica\\Tavolo.jpg";
+    g.vista.fotoZeb = "\\Grafica\\Tavolo.jpg";
     MostraRetroMazzo(g);
-    s.ImgCarta[kPostoMazzo].visible = true;
-    s.ShpCarta[kPostoMazzo].visible = true;
+    g.vista.ImgCarta[kPostoMazzo].visible = true;
+    g.vista.ShpCarta[kPostoMazzo].visible = true;
     LeggiClassifica(g);
     CaricaAlbo(g);
     MostraClassifica(g);
     MostraPaginaRegole(g);
     if (!dati.writable && !g.paths.data.empty()) {
-        s.lblIstruzioni.text = std::string(data::kAvvisoDatiNonScrivibili);
+        g.vista.lblIstruzioni.text = std::string(data::kAvvisoDatiNonScrivibili);
     }
 
     // The level panel's prompt blinks once the splash stops hiding it (InvioSplash): blinking

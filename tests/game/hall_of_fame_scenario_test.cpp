@@ -29,8 +29,8 @@ struct Sessione {
     // At each pause between Giochi the player tries to look at the ranking first.
     bool giocaTorneo() {
         for (int passi = 0; passi < 400000; ++passi) {
-            if (g.screen.FraPannello[3].visible && g.screen.FraQuando.visible) return true;
-            if (g.screen.FraQuando.visible) {
+            if (g.screen.FraPannello[3].visible && g.vista.FraQuando.visible) return true;
+            if (g.vista.FraQuando.visible) {
                 const int partite = g.partita.partitePC + g.partita.partiteH;
                 click(TargetKind::Classifica);
                 EXPECT_FALSE(g.screen.FraPannello[3].visible);

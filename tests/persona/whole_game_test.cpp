@@ -61,7 +61,7 @@ class WholeGame {
 
     bool waitsForCard() const {
         return g.tavolo.aChiTocca == Player::H && g.umano.cartaGiocata == 0 &&
-               !g.screen.FraQuando.visible && !g.screen.FraPannello[3].visible &&
+               !g.vista.FraQuando.visible && !g.screen.FraPannello[3].visible &&
                !g.screen.FraPannello[4].visible;
     }
     bool quiet() const {
@@ -93,7 +93,7 @@ class WholeGame {
         int64_t idle = 0;
         while (ended < giochi) {
             if (::testing::Test::HasFailure()) return false;
-            if (g.screen.FraQuando.visible) {
+            if (g.vista.FraQuando.visible) {
                 ++ended;
                 EXPECT_EQ(g.tavolo.carteRimasteNelMazzo, 0);
                 EXPECT_THAT(punti.fineGioco(g), IsEmpty());

@@ -51,8 +51,8 @@ class Banco {
     // Puts a card in a place and shows it: a face, or a back in the computer's hand.
     void posa(int place, std::string_view code) {
         g.tavolo.carta[place] = C(code);
-        g.screen.ImgCarta[place].visible = true;
-        g.screen.ShpCarta[place].visible = true;
+        g.vista.ImgCarta[place].visible = true;
+        g.vista.ShpCarta[place].visible = true;
         if (IsPostoTavolo(place)) g.tavolo.numeroCarteSulTavolo++;
     }
     void tavolo(std::initializer_list<std::pair<int, std::string_view>> carte) {
@@ -81,8 +81,8 @@ class Banco {
     void click(int k) { g.click(Target{TargetKind::Carta, k}); }
     void avanza(int64_t ms) { AdvanceVirtualTime(g, clock, ms); }
     bool attivo(Timer t) const { return g.scheduler.isEnabled(t); }
-    bool contorno(int place) const { return g.screen.ShpContornoCarta[place].visible; }
-    Rgb coloreContorno(int place) const { return g.screen.ShpContornoCarta[place].borderColor; }
+    bool contorno(int place) const { return g.vista.ShpContornoCarta[place].visible; }
+    Rgb coloreContorno(int place) const { return g.vista.ShpContornoCarta[place].borderColor; }
     std::vector<std::string> suonati(Channel c) const { return media.played(c); }
     // The commands and files sent on one channel, as text ("Prev", "Close", "file:\Zeb\S01.wav").
     std::vector<std::string> traccia(Channel c) const {

@@ -110,10 +110,10 @@ TEST_F(OpzioniPanel, TableColourRepaintsTheWindowAndEverythingPaintedLikeIt) {
 TEST_F(OpzioniPanel, CardColourAndBackRepaintTheCoveredCardsAndTheShownOutlines) {
     g.opzioni.coloreCarte = ColoreCarte::Blue;
     g.opzioni.retroCarte = Retro::Horse;
-    g.screen.ShpCarta[2].visible = true;
-    g.screen.ShpCarta[3].visible = false;
-    g.screen.ShpContornoCarta[9].visible = true;
-    g.screen.ShpContornoCarta[10].visible = false;
+    g.vista.ShpCarta[2].visible = true;
+    g.vista.ShpCarta[3].visible = false;
+    g.vista.ShpContornoCarta[9].visible = true;
+    g.vista.ShpContornoCarta[10].visible = false;
     const Rgb prima = g.screen.ShpContornoCarta[10].borderColor;
     clic(9);  // Grey
     const Rgb grigio{128, 128, 128};
@@ -230,7 +230,7 @@ TEST(GraficaCasuale, EachDrawDiffersFromTheValueBefore) {
         EXPECT_GT(retri[k], 0);
     }
     MostraRetroMazzo(g);
-    EXPECT_EQ(g.screen.ImgCarta[0].picture, RetroPicture(g.opzioni.retroCarte));
+    EXPECT_EQ(g.vista.ImgCarta[0].picture, RetroPicture(g.opzioni.retroCarte));
 }
 
 TEST(GraficaCasuale, AStuckRandomSourceStillChangesTheValue) {

@@ -46,7 +46,7 @@ TEST_F(AvvioTest, ADataFolderThatCannotBeWrittenIsToldInTheInstructionsBox) {
     SilentMediaPlayer m;
     Game partita(c, r, m, Paths{{}, dati.dati().parent_path() / "blocked" / "Dati"});
     gnamm::Avvio(partita, 12000, 9000);
-    EXPECT_EQ(partita.screen.lblIstruzioni.text, data::kAvvisoDatiNonScrivibili);
+    EXPECT_EQ(partita.vista.lblIstruzioni.text, data::kAvvisoDatiNonScrivibili);
     EXPECT_TRUE(partita.screen.FraSplash.visible);
 }
 
@@ -89,8 +89,8 @@ TEST(AvvioOrdine, TheFlagsAreDrawnBeforeTheGraphicsAndTheSettingsReadBeforeBoth)
     EXPECT_EQ(g.opzioni.coloreTavolo, ColoreTavolo::Blue);
     EXPECT_EQ(g.opzioni.coloreCarte, ColoreCarte::Turquoise);
     EXPECT_EQ(g.opzioni.retroCarte, Retro::Horse);
-    EXPECT_EQ(g.screen.ImgCarta[0].picture, "\\Grafica\\Horse.gif");
-    EXPECT_EQ(g.screen.ShpCarta[0].back, (Rgb{0, 128, 128}));
+    EXPECT_EQ(g.vista.ImgCarta[0].picture, "\\Grafica\\Horse.gif");
+    EXPECT_EQ(g.vista.ShpCarta[0].back, (Rgb{0, 128, 128}));
 }
 
 TEST_F(AvvioTest, StoredGraphicsSideBoxesAndIntervalsAreApplied) {

@@ -35,12 +35,12 @@ class Partita {
         Avvio(g, 12000, 9000);
         ScriviNomeSplash(g, "Sim");
         InvioSplash(g);
-        g.screen.FraCervello.visible = false;
+        g.vista.FraCervello.visible = false;
         ScegliLivello(g, o_.livello);
 
         int passi = 0;
         while (!finito()) {
-            if (g.screen.FraQuando.visible) {
+            if (g.vista.FraQuando.visible) {
                 fineGioco();
                 if (finito()) break;
                 passi = 0;
