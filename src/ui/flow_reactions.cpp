@@ -1,6 +1,6 @@
 #include "ui/flow_reactions.h"
 
-#include "game/game.h"
+#include "ui/finestra.h"
 #include "ui/hall_of_fame_panel.h"
 #include "ui/options_panel.h"
 #include "ui/quando_prompt.h"
@@ -10,7 +10,7 @@ namespace gnamm {
 namespace {
 
 // The prompt with the focus for Enter: over the table, or after a Torneo over the hall of fame.
-void MostraQuando(Game& g, PostoQuando posto) {
+void MostraQuando(Finestra& g, PostoQuando posto) {
     LayoutQuando(g.screen, posto);
     // Over the hall of fame the line says what Enter does after a Torneo.
     if (posto == PostoQuando::Albo) g.vista.lblQuando.text = std::string(kQuandoTorneo);
@@ -20,7 +20,7 @@ void MostraQuando(Game& g, PostoQuando posto) {
 
 }  // namespace
 
-void ReagisciAlFlusso(Game& g, EventoFlusso e) {
+void ReagisciAlFlusso(Finestra& g, EventoFlusso e) {
     switch (e) {
         case EventoFlusso::GiocoFinito:
             MostraQuando(g, PostoQuando::Tavolo);

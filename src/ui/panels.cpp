@@ -25,10 +25,10 @@ constexpr int kPannelloUscita = 1;
 constexpr int kPannelloLivello = 4;
 constexpr int kPannelliDellaBarra = 3;
 
-Element& Pannello(Game& g, int k) {
+Element& Pannello(Finestra& g, int k) {
     return g.screen.FraPannello[static_cast<std::size_t>(k)];
 }
-Element& Voce(Game& g, int k) {
+Element& Voce(Finestra& g, int k) {
     return g.screen.lblPannelli[static_cast<std::size_t>(k)];
 }
 
@@ -45,7 +45,7 @@ int IndiceLivello(Livello l) {
 }
 
 // Nonno Zeb's "Bravo!" when the player stays; without his voice, the click or nothing.
-void RestaInGioco(Game& g) {
+void RestaInGioco(Finestra& g) {
     if (g.opzioni.commentiZeb) {
         MostraCommento(g, remarks::BravoRestaQui(), true);
     } else if (g.opzioni.rumoriCarte) {
@@ -57,7 +57,7 @@ void RestaInGioco(Game& g) {
 
 }  // namespace
 
-void ScegliLivello(Game& g, Livello l) {
+void ScegliLivello(Finestra& g, Livello l) {
     const int i = IndiceLivello(l);
     if (i < 0 || g.pannelli.congedo) return;
     g.pannelli.livelloEvidenziato = l;
@@ -66,12 +66,12 @@ void ScegliLivello(Game& g, Livello l) {
     ClickCmdLivello(g);
 }
 
-void ClickLivello(Game& g, int i) {
+void ClickLivello(Finestra& g, int i) {
     if (i < 0 || i >= static_cast<int>(kLivelli.size())) return;
     ScegliLivello(g, kLivelli[static_cast<std::size_t>(i)]);
 }
 
-void ClickCmdLivello(Game& g) {
+void ClickCmdLivello(Finestra& g) {
     if (g.pannelli.congedo) return;
     const int scelto = IndiceLivello(g.pannelli.livelloEvidenziato);
     if (scelto >= 0) {
@@ -95,7 +95,7 @@ void ClickCmdLivello(Game& g) {
     if (!inPausa) MescolaCarte(g);
 }
 
-void ClickAbilita(Game& g) {
+void ClickAbilita(Finestra& g) {
     Element& p = Pannello(g, kPannelloLivello);
     if (p.visible) {
         p.visible = false;
@@ -105,7 +105,7 @@ void ClickAbilita(Game& g) {
     }
 }
 
-void ClickPannelli(Game& g, int k) {
+void ClickPannelli(Finestra& g, int k) {
     if (k < 0 || k >= kPannelliDellaBarra) return;
     Screen& s = g.screen;
     if (Pannello(g, k).visible) {
@@ -134,14 +134,14 @@ void ClickPannelli(Game& g, int k) {
     s.lblCopriCarte.visible = true;
 }
 
-void ClickRegole(Game& g, bool avanti) {
+void ClickRegole(Finestra& g, bool avanti) {
     RumoreClic(g);
     int& pagina = g.pannelli.paginaRegole;
     pagina = avanti ? PaginaSeguente(pagina) : PaginaPrecedente(pagina);
     MostraPaginaRegole(g);
 }
 
-void MostraPaginaRegole(Game& g) {
+void MostraPaginaRegole(Finestra& g) {
     const int numero = g.pannelli.paginaRegole;
     const PaginaRegole& p = PaginaDelleRegole(numero);
     Screen& s = g.screen;
@@ -152,7 +152,7 @@ void MostraPaginaRegole(Game& g) {
     s.lblRegole[0].text = std::string(p.testo);
 }
 
-void RispostaUscita(Game& g, int i) {
+void RispostaUscita(Finestra& g, int i) {
     if (g.pannelli.congedo) return;
     if (i == 0) {
         Congedo(g);
@@ -171,7 +171,7 @@ void RispostaUscita(Game& g, int i) {
     }
 }
 
-void Congedo(Game& g) {
+void Congedo(Finestra& g) {
     Screen& s = g.screen;
     g.pannelli.congedo = true;
     s.lblRegole[14].text = "Bye-Bye, " + g.nome + "!";
@@ -200,7 +200,7 @@ void Congedo(Game& g) {
     g.scheduler.start(Timer::Esci, speeds::kEsci);
 }
 
-void OnEsci(Game& g) {
+void OnEsci(Finestra& g) {
     g.scheduler.disable(Timer::Esci);
     g.finished = true;
 }
@@ -214,7 +214,7 @@ void MostraPannelli(const PanelsState& p, const TableView& v, Screen& s) {
     }
 }
 
-void ClickRiquadri(Game& g, int k) {
+void ClickRiquadri(Finestra& g, int k) {
     if (k < 0 || k >= static_cast<int>(g.vista.FraRiquadro.size())) return;
     Aspetto& box = g.vista.FraRiquadro[static_cast<std::size_t>(k)];
     box.visible = !box.visible;

@@ -223,7 +223,7 @@ TEST(Distribuzione, AStuckGeneratorStillDealsEveryCard) {
     VirtualClock clock;
     FixedRandom rng;
     RecordingMediaPlayer media(clock);
-    Game g(clock, rng, media, Paths{});
+    Finestra g(clock, rng, media, Paths{});
     NuovoGioco(g);
     MescolaCarte(g);
     std::set<int> mazzo;
@@ -251,7 +251,7 @@ TEST(Distribuzione, TheSeededShuffleIsPinned) {
         VirtualClock clock{TimeOfDay{2026, 12, 6, 21, 17, 43}};
         SeededRandom rng(seed);
         RecordingMediaPlayer media(clock);
-        Game g(clock, rng, media, Paths{});
+        Finestra g(clock, rng, media, Paths{});
         NuovoGioco(g);
         MescolaCarte(g);
         std::string mazzo;

@@ -9,9 +9,9 @@
 #include "audio/recording_media_player.h"
 #include "data/data_files.h"
 #include "data/temp_dati.h"
-#include "game/game.h"
 #include "game/hall_of_fame.h"
 #include "human_policy.h"
+#include "ui/finestra.h"
 #include "ui/startup.h"
 
 namespace gnamm {
@@ -50,14 +50,14 @@ struct Sessione {
     SeededRandom rng;
     std::mt19937 umano{5};
     RecordingMediaPlayer media{clock};
-    Game g;
+    Finestra g;
     int pause = 0;  // pauses between Giochi of the Torneo
 };
 
 TEST(HallOfFameScenario, ATorneoPlayedByClicksLeavesTheFilesAndARestartShowsThem) {
     testing_support::TempDati dati;
     auto s = std::make_unique<Sessione>(dati.dati(), 5);
-    Game& g = s->g;
+    Finestra& g = s->g;
     EXPECT_EQ(dati.read("GnNome.txt"), "\"\"\r\n");
     g.screen.txtNome.text.clear();
     g.textInput("Niccolò");

@@ -117,7 +117,7 @@ TEST(GnammSets, EachLineOnceBeforeAnyTwiceAndEachSetItsOwnCycle) {
     for (const bool stuck : {false, true}) {
         Banco t(2024);
         testing_support::FixedRandom fixed;
-        Game g(t.clock, stuck ? static_cast<RandomSource&>(fixed) : t.rng, t.media, Paths{});
+        Finestra g(t.clock, stuck ? static_cast<RandomSource&>(fixed) : t.rng, t.media, Paths{});
         for (const auto& set : sets) {
             t.media.clear();
             for (int i = 0; i < set.righe; ++i) {

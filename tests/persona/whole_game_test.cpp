@@ -12,11 +12,11 @@
 #include "data/temp_dati.h"
 #include "game/capture_rules.h"
 #include "game/deal.h"
-#include "game/game.h"
 #include "game/table_model.h"
 #include "human_policy.h"
 #include "invariants.h"
 #include "support/scripted_random.h"
+#include "ui/finestra.h"
 
 namespace gnamm {
 namespace {
@@ -127,7 +127,7 @@ class WholeGame {
     testing_support::ScriptedRandom rng;
     std::mt19937 think;
     RecordingMediaPlayer media{clock};
-    Game g;
+    Finestra g;
     sim::ControlloPunti punti;
     bool tuttiISuoni = false;
     int restingChecks = 0;

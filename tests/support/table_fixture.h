@@ -12,8 +12,8 @@
 
 #include "audio/recording_media_player.h"
 #include "game/clock.h"
-#include "game/game.h"
 #include "support/scripted_random.h"
+#include "ui/finestra.h"
 
 namespace gnamm::test_tavolo {
 
@@ -97,7 +97,7 @@ class Banco {
     VirtualClock clock{TimeOfDay{2026, 12, 6, 10, 0, 0}};
     ScriptedRandom rng;
     RecordingMediaPlayer media{clock};
-    Game g{clock, rng, media, Paths{}};
+    Finestra g{clock, rng, media, Paths{}};
 };
 
 // The table as a test of the rules wants it: the name given, the splash gone, Honest Zeb, and

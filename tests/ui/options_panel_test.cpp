@@ -208,7 +208,7 @@ TEST(GraficaCasuale, EachDrawDiffersFromTheValueBefore) {
     VirtualClock clock{test_ui::kOra};
     SeededRandom rng(5);
     SilentMediaPlayer media;
-    Game g(clock, rng, media, Paths{});
+    Finestra g(clock, rng, media, Paths{});
     std::array<int, 4> tavoli{}, carte{}, retri{};
     for (int n = 0; n < 200; ++n) {
         const Opzioni prima = g.opzioni;
@@ -237,7 +237,7 @@ TEST(GraficaCasuale, AStuckRandomSourceStillChangesTheValue) {
     VirtualClock clock{TimeOfDay{2026, 1, 1, 10, 0, 0}};
     test_ui::FixedRandom rng(0.0);  // always draws 1: Brown, Grey, Horse
     SilentMediaPlayer media;
-    Game g(clock, rng, media, Paths{});
+    Finestra g(clock, rng, media, Paths{});
     g.opzioni.coloreTavolo = ColoreTavolo::Brown;
     g.opzioni.retroCarte = Retro::Horse;
     CasualeColoreTavolo(g);
