@@ -47,7 +47,7 @@ void OccupaSpia(SpiaSuoni& spia) { spia.busy = true; }
 void LiberaSpia(SpiaSuoni& spia) { spia.busy = false; }
 
 void LiberaSpiaFuoriAlbo(Game& g) {
-    if (!g.screen.FraPannello[3].visible) LiberaSpia(g.suoni.spia);
+    if (!g.classifica.alboAperto) LiberaSpia(g.suoni.spia);
 }
 
 void IntervalliInizialiSuoni(Game& g) {

@@ -19,7 +19,7 @@ namespace {
 void PassaLaMano(Game& g) {
     TableState& t = g.tavolo;
     t.aChiTocca = Player::PC;
-    g.screen.ImgManina.visible = false;
+    g.vista.ImgManina.visible = false;
     if (t.numeroCarteGiocate >= 6) {
         if (t.manche >= 6) {
             AvviaUltimeCarte(g);
@@ -55,7 +55,7 @@ void DeponiCartaSulTavolo(Game& g) {
     u.valoreTotalePresa = 0;
     u.marcaPresa.fill(false);
     u.scelta.fill(false);
-    g.screen.lblIstruzioni.text.clear();
+    g.vista.lblIstruzioni.text.clear();
     VerificaAssoInTavola(g.tavolo);
     PassaLaMano(g);
 }
@@ -93,7 +93,7 @@ void OnScompaionoCarteH(Game& g) {
     u.cartaGiocata = 0;
     u.valoreTotalePresa = 0;
     u.scelta.fill(false);
-    g.screen.lblIstruzioni.text.clear();
+    g.vista.lblIstruzioni.text.clear();
     VerificaAssoInTavola(g.tavolo);
     PassaLaMano(g);
 
@@ -118,14 +118,14 @@ void CommentoAssoBevuto(Game& g) {
     // The two lines alternate.
     g.persona.assoBevuto = g.persona.assoBevuto != 1 ? 1 : 2;
     const Commento c = remarks::AssoBevuto(g.persona.assoBevuto);
-    g.screen.lblCommenti.text = c.testo;
-    g.screen.ImgFumetto.picture = c.fumetto;
+    g.vista.lblCommenti.text = c.testo;
+    g.vista.ImgFumetto.picture = c.fumetto;
     g.media.setFile(Channel::Commenti, c.voce);
     g.media.command(Channel::Commenti, Command::Open);
     g.media.command(Channel::Commenti, Command::Play);
-    g.screen.lblCommenti.visible = true;
-    g.screen.ImgFumetto.visible = true;
-    g.screen.ImgRiquadro[0].picture = c.foto;
+    g.vista.lblCommenti.visible = true;
+    g.vista.ImgFumetto.visible = true;
+    g.vista.fotoZeb = c.foto;
     g.scheduler.start(Timer::AssoBevuto, c.durataMs);
 }
 

@@ -53,8 +53,8 @@ bool IsPostoApertura(int place) {
 
 void DaiIlTurnoAlGiocatore(Game& g) {
     g.tavolo.aChiTocca = Player::H;
-    if (g.opzioni.mostraManina) g.screen.ImgManina.visible = true;
-    g.screen.lblIstruzioni.text = "Tocca a te, " + g.nome + ", clicca su una delle tue carte!";
+    if (g.opzioni.mostraManina) g.vista.ImgManina.visible = true;
+    g.vista.lblIstruzioni.text = "Tocca a te, " + g.nome + ", clicca su una delle tue carte!";
     ArmaImpazienza(g);
     if (g.opzioni.commentiZeb && g.tavolo.carteRimasteNelMazzo == 30 && g.suoni.spia.free()) {
         // "Gioca!" leaves the indicator as it was.
@@ -76,8 +76,8 @@ void MescolaCarte(Game& g) {
     t.contatoreCartaDaEstrarre = 9;
     t.presaDalMescolatore.fill(false);
 
-    g.screen.ImgCarta[kPostoMazzo].visible = true;
-    g.screen.ShpCarta[kPostoMazzo].visible = true;
+    g.vista.ImgCarta[kPostoMazzo].visible = true;
+    g.vista.ShpCarta[kPostoMazzo].visible = true;
     t.assoInTavola = false;
     g.scheduler.start(Timer::Scegli4CarteSulTavolo, IntervalloMazziere(g.opzioni.velocitaMazziere));
 }
@@ -183,7 +183,7 @@ void Scegli6Carte(Game& g) {
     if (IsManoPC(c)) {
         MostraRetro(g, c);
         // The back is the picture of the place: it must show.
-        g.screen.ImgCarta[c].visible = true;
+        g.vista.ImgCarta[c].visible = true;
         AggiornaValoriRimasti(g.tavolo, carta);
     } else {
         MostraCarta(g, c, carta);
@@ -211,14 +211,14 @@ void OnScegli6Carte(Game& g) {
 
     if (t.mazziere != Player::PC) {
         t.aChiTocca = Player::PC;
-        g.screen.ImgManina.visible = false;
+        g.vista.ImgManina.visible = false;
         PreparaMossePC(g);
     } else {
         DaiIlTurnoAlGiocatore(g);
     }
     if (t.carteRimasteNelMazzo == 0) {
-        g.screen.ImgCarta[kPostoMazzo].visible = false;
-        g.screen.ShpCarta[kPostoMazzo].visible = false;
+        g.vista.ImgCarta[kPostoMazzo].visible = false;
+        g.vista.ShpCarta[kPostoMazzo].visible = false;
     }
     if (g.opzioni.rumoriSaloon) g.scheduler.enable(Timer::DurataAmbiente);
 }

@@ -53,7 +53,7 @@ void Esito(Game& g) {
     const int pc = g.punteggi.pc.puntiPartita;
     const int h = g.punteggi.h.puntiPartita;
     m.esito = DecidiEsito(pc, h, m.partitePC, m.partiteH);
-    Screen& s = g.screen;
+    TableView& s = g.vista;
     switch (m.esito) {
         case EsitoGioco::InCorso:
         case EsitoGioco::Continua:
@@ -111,7 +111,7 @@ void Esito(Game& g) {
 
 void FineGiro(Game& g) {
     TableState& t = g.tavolo;
-    Screen& s = g.screen;
+    TableView& s = g.vista;
     g.pc.cartaPCInEsame = 0;
     g.suoni.spia.bordo = false;
     g.scheduler.disable(Timer::UltimeCarte);
@@ -129,7 +129,7 @@ void FineGiro(Game& g) {
     Esito(g);
 
     for (const int k : {1, 0}) {
-        if (!g.pannelli.riquadroFisso[k]) s.FraRiquadro[k].visible = true;
+        if (!g.vista.riquadroFisso[k]) s.FraRiquadro[k].visible = true;
     }
 }
 
@@ -169,7 +169,7 @@ void UltimeCarte(Game& g) {
         if (++g.partita.contaUltimeCarte == 1 && g.suoni.spia.free() && !g.suoni.spia.bordo) {
             CommentoUltimaCattura(g);
         }
-        Element& contorno = g.screen.ShpContornoCarta[p];
+        Aspetto& contorno = g.vista.ShpContornoCarta[p];
         contorno.borderColor = t.ultimaCattura == Player::PC ? kRosso : kContornoH;
         contorno.border = true;
         contorno.visible = true;
@@ -189,7 +189,7 @@ void CommentoUltimaCattura(Game& g) {
 }
 
 void Quando(Game& g) {
-    Screen& s = g.screen;
+    TableView& s = g.vista;
     TableState& t = g.tavolo;
     MatchState& m = g.partita;
     s.FraQuando.visible = false;
@@ -224,9 +224,7 @@ void Quando(Game& g) {
     if (dopoTorneo) {
         g.annuncia(EventoFlusso::NuovoTorneo);
         LiberaSpia(g.suoni.spia);
-        s.FraPannello[4].back = s.windowBack;
-        s.FraPannello[4].visible = true;
-        s.ImgRiquadro[0].picture = std::string(assets::kTavolo);
+        s.fotoZeb = std::string(assets::kTavolo);
         g.scheduler.startKeepingInterval(Timer::LampeggiaScritta2, speeds::kLampeggia);
     } else {
         MostraFotoLivello(g);
@@ -236,7 +234,7 @@ void Quando(Game& g) {
     s.ImgCarta[kPostoMazzo].visible = true;
     s.ShpCarta[kPostoMazzo].visible = true;
     for (const int k : {1, 0}) {
-        if (!g.pannelli.riquadroFisso[k]) s.FraRiquadro[k].visible = false;
+        if (!g.vista.riquadroFisso[k]) s.FraRiquadro[k].visible = false;
     }
     t.assoInTavola = false;
 }

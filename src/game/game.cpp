@@ -1,15 +1,14 @@
 #include "game/game.h"
 
+#include <utility>
+
+#include "audio/sounds.h"
+
 namespace gnamm {
 
-void AdvanceVirtualTime(Game& g, VirtualClock& clock, int64_t ms) {
-    const int64_t target = clock.nowMs() + ms;
-    while (const auto deadline = g.scheduler.nextDeadline()) {
-        if (*deadline > target) break;
-        if (*deadline > clock.nowMs()) clock.set(*deadline);
-        g.fireDueTimers();
-    }
-    clock.set(target);
+Game::Game(Clock& clockIn, RandomSource& rngIn, MediaPlayer& mediaIn, Paths pathsIn)
+    : clock(clockIn), rng(rngIn), media(mediaIn), paths(std::move(pathsIn)), scheduler(clockIn) {
+    IntervalliInizialiSuoni(*this);
 }
 
 }  // namespace gnamm

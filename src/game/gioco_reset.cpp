@@ -56,7 +56,7 @@ void AbbandonaGioco(Game& g) {
     g.tavolo.aChiTocca = Player::PC;
     g.tavolo.assoInTavola = false;
     LiberaSpia(g.suoni.spia);
-    Screen& s = g.screen;
+    TableView& s = g.vista;
     s.FraQuando.visible = false;
     s.ImgManina.visible = false;
     s.lblCommenti.visible = false;

@@ -22,6 +22,7 @@ struct RankingState {
     int lampeggia = 0;                        // Lampeggia, phase of both blinking timers
     int semiFase = 0;                         // ImgSeme rotation: places moved, 0..3
     bool istruzioneVisibile = false;          // the panel's "premi INVIO" line
+    bool alboAperto = false;                  // the hall of fame panel is on screen
 };
 
 // Reads GnClass.txt into the ranking (fresh contents when missing or bad).

@@ -3,6 +3,7 @@
 #include <string>
 
 #include "audio/sounds.h"
+#include "data/colors.h"
 #include "game/capture_execution.h"
 #include "game/capture_rules.h"
 #include "game/game.h"
@@ -16,7 +17,7 @@ namespace gnamm {
 namespace {
 
 void MostraContorno(Game& g, int place, Rgb colore) {
-    Element& contorno = g.screen.ShpContornoCarta[place];
+    Aspetto& contorno = g.vista.ShpContornoCarta[place];
     contorno.borderColor = colore;
     contorno.visible = true;
 }
@@ -49,10 +50,10 @@ void CompletaScelta(Game& g) {
 void GiocaCarta(Game& g, int k) {
     TableState& t = g.tavolo;
     t.aChiTocca = Player::PC;
-    g.screen.ImgManina.visible = false;
+    g.vista.ImgManina.visible = false;
     --t.carteInManoAdH;
     ++t.numeroCarteGiocate;
-    g.screen.lblIstruzioni.text.clear();
+    g.vista.lblIstruzioni.text.clear();
     g.umano.cartaGiocata = k;
     AggiornaValoriRimasti(g.tavolo, t.carta[k]);
     DecidiPresaH(g);
@@ -84,7 +85,7 @@ void ScegliCartaTavolo(Game& g, int k) {
                 }
             } else {
                 u.scelta[k] = false;
-                g.screen.ShpContornoCarta[k].visible = false;
+                g.vista.ShpContornoCarta[k].visible = false;
                 u.valoreTotalePresa -= w;
                 u.marcaPresa[k] = false;
             }
@@ -95,12 +96,12 @@ void ScegliCartaTavolo(Game& g, int k) {
         CompletaScelta(g);
     }
     MostraFotoLivello(g);
-    g.screen.ImgFumetto.visible = false;
-    g.screen.lblCommenti.visible = false;
+    g.vista.ImgFumetto.visible = false;
+    g.vista.lblCommenti.visible = false;
 }
 
 void Rimprovera(Game& g, std::string testo) {
-    g.screen.lblIstruzioni.text = std::move(testo);
+    g.vista.lblIstruzioni.text = std::move(testo);
     if (g.suoni.spia.free() && g.opzioni.commentiZeb) VoceRimprovero(g);
 }
 
@@ -124,7 +125,7 @@ void Rimproveri(Game& g, int k) {
 void ClickCarta(Game& g, int k) {
     if (k < 0 || k >= kNumeroPosti) return;
     // Only a card picture on show takes clicks.
-    if (!g.screen.ImgCarta[k].visible) return;
+    if (!g.vista.ImgCarta[k].visible) return;
     HumanTurnState& u = g.umano;
     TableState& t = g.tavolo;
 
@@ -161,7 +162,7 @@ void DecidiPresaH(Game& g) {
         case EsitoPresa::SceltaUguali: {
             const bool uguali = d.esito == EsitoPresa::SceltaUguali;
             MostraContorno(g, u.cartaGiocata, colors::kPick);
-            g.screen.lblIstruzioni.text =
+            g.vista.lblIstruzioni.text =
                 uguali ? "Scegli, fra le " + std::to_string(d.stessoValore) +
                              " Carte uguali presenti sul tavolo, quale vuoi catturare!"
                        : "Hai " + std::to_string(d.possibilitaDiPresa) +

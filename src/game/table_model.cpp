@@ -14,9 +14,9 @@ bool PostoValido(int place) {
 
 void MostraCarta(Game& g, int place, Card card) {
     if (!PostoValido(place)) return;
-    if (!card.empty()) g.screen.ImgCarta[place].picture = assets::CardFace(card);
-    g.screen.ShpCarta[place].visible = true;
-    g.screen.ImgCarta[place].visible = true;
+    if (!card.empty()) g.vista.ImgCarta[place].picture = assets::CardFace(card);
+    g.vista.ShpCarta[place].visible = true;
+    g.vista.ImgCarta[place].visible = true;
 }
 
 Rgb ColoreMat(ColoreCarte c) {
@@ -51,8 +51,8 @@ void MostraRetro(Game& g, int place) {
             indice = 3;
             break;
     }
-    g.screen.ImgCarta[place].picture = retri[indice];
-    Element& mat = g.screen.ShpCarta[place];
+    g.vista.ImgCarta[place].picture = retri[indice];
+    Aspetto& mat = g.vista.ShpCarta[place];
     mat.back = ColoreMat(g.opzioni.coloreCarte);
     mat.opaque = true;
     mat.visible = true;
@@ -76,10 +76,10 @@ int TrovaPosizioneLibera(const TableState& t) {
 void SvuotaPosto(Game& g, int place) {
     if (!PostoValido(place)) return;
     g.tavolo.carta[place] = Card();
-    g.screen.ImgCarta[place].picture.clear();
-    g.screen.ImgCarta[place].visible = false;
-    g.screen.ShpCarta[place].visible = false;
-    g.screen.ShpContornoCarta[place].visible = false;
+    g.vista.ImgCarta[place].picture.clear();
+    g.vista.ImgCarta[place].visible = false;
+    g.vista.ShpCarta[place].visible = false;
+    g.vista.ShpContornoCarta[place].visible = false;
 }
 
 void NuovoGioco(Game& g) {

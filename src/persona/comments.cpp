@@ -13,8 +13,8 @@ namespace gnamm {
 namespace {
 
 void NascondiFumetto(Game& g) {
-    g.screen.lblCommenti.visible = false;
-    g.screen.ImgFumetto.visible = false;
+    g.vista.lblCommenti.visible = false;
+    g.vista.ImgFumetto.visible = false;
 }
 
 // Draws a line 1..n of a set not yet said in this cycle, starting a new cycle when all are.
@@ -32,13 +32,13 @@ void MostraCommento(Game& g, const Commento& c, bool segnaOccupato) {
     g.media.setFile(Channel::Commenti, "");
     // A timer with no interval never fires and would leave the indicator busy for good.
     g.media.setFile(Channel::Commenti, c.voce);
-    g.screen.lblCommenti.text = c.testo;
-    g.screen.ImgFumetto.picture = c.fumetto;
-    if (!c.foto.empty()) g.screen.ImgRiquadro[0].picture = c.foto;
+    g.vista.lblCommenti.text = c.testo;
+    g.vista.ImgFumetto.picture = c.fumetto;
+    if (!c.foto.empty()) g.vista.fotoZeb = c.foto;
     g.media.command(Channel::Commenti, Command::Open);
     g.media.command(Channel::Commenti, Command::Play);
-    g.screen.lblCommenti.visible = true;
-    g.screen.ImgFumetto.visible = true;
+    g.vista.lblCommenti.visible = true;
+    g.vista.ImgFumetto.visible = true;
     g.scheduler.start(Timer::DurataGnammH, std::max(c.durataMs, 1));
 }
 
@@ -50,11 +50,11 @@ void CommentoFineIncontro(Game& g, const Commento& c) {
     g.media.setFile(Channel::Commenti, c.voce);
     g.media.command(Channel::Commenti, Command::Open);
     g.media.command(Channel::Commenti, Command::Play);
-    g.screen.lblCommenti.text = c.testo;
-    g.screen.ImgFumetto.picture = c.fumetto;
-    g.screen.lblCommenti.visible = true;
-    g.screen.ImgFumetto.visible = true;
-    if (!c.foto.empty()) g.screen.ImgRiquadro[0].picture = c.foto;
+    g.vista.lblCommenti.text = c.testo;
+    g.vista.ImgFumetto.picture = c.fumetto;
+    g.vista.lblCommenti.visible = true;
+    g.vista.ImgFumetto.visible = true;
+    if (!c.foto.empty()) g.vista.fotoZeb = c.foto;
 }
 
 void OnDurataGnammH(Game& g) {
@@ -74,13 +74,13 @@ void OnAssoBevuto(Game& g) {
 void MostraFotoLivello(Game& g) {
     switch (g.livello) {
         case Livello::Honest:
-            g.screen.ImgRiquadro[0].picture = assets::Photo(18);
+            g.vista.fotoZeb = assets::Photo(18);
             break;
         case Livello::Cunning:
-            g.screen.ImgRiquadro[0].picture = assets::Photo(24);
+            g.vista.fotoZeb = assets::Photo(24);
             break;
         case Livello::Cheat:
-            g.screen.ImgRiquadro[0].picture = assets::Photo(23);
+            g.vista.fotoZeb = assets::Photo(23);
             break;
         case Livello::None:
             break;

@@ -53,13 +53,13 @@ void ScegliImpazienza(Game& g) {
     g.media.command(Channel::Impazienza, Command::Close);
     g.media.setFile(Channel::Impazienza, "");
     g.media.setFile(Channel::Impazienza, c.voce);
-    g.screen.lblCommenti.text = c.testo;
-    g.screen.ImgFumetto.picture = c.fumetto;
-    g.screen.ImgRiquadro[0].picture = c.foto;
+    g.vista.lblCommenti.text = c.testo;
+    g.vista.ImgFumetto.picture = c.fumetto;
+    g.vista.fotoZeb = c.foto;
     g.media.command(Channel::Impazienza, Command::Open);
     g.media.command(Channel::Impazienza, Command::Play);
-    g.screen.lblCommenti.visible = true;
-    g.screen.ImgFumetto.visible = true;
+    g.vista.lblCommenti.visible = true;
+    g.vista.ImgFumetto.visible = true;
     g.scheduler.start(Timer::DurataImpazienza, c.durataMs);
     g.suoni.spia.foto = FotoImpazienza::Green;
 }
@@ -79,8 +79,8 @@ void OnImpazienza(Game& g) {
 
 void OnDurataImpazienza(Game& g) {
     g.scheduler.disable(Timer::DurataImpazienza);
-    g.screen.lblCommenti.visible = false;
-    g.screen.ImgFumetto.visible = false;
+    g.vista.lblCommenti.visible = false;
+    g.vista.ImgFumetto.visible = false;
     LiberaSpia(g.suoni.spia);
     ArmaImpazienza(g);
     if (g.suoni.spia.foto == FotoImpazienza::Magenta) {

@@ -15,7 +15,6 @@
 #include "data/asset_catalog.h"
 #include "data/asset_resolver.h"
 #include "data/data_folder.h"
-#include "game/game.h"
 #include "platform/app_paths.h"
 #include "platform/edition_window.h"
 #include "platform/main_loop.h"
@@ -24,6 +23,7 @@
 #include "platform/scale.h"
 #include "platform/sdl_media_player.h"
 #include "platform/window_mode.h"
+#include "ui/finestra.h"
 #include "ui/startup.h"
 
 #ifndef GNAMM_VERSION
@@ -137,7 +137,7 @@ int RunApp(int, char**) {
     SdlMediaPlayer media([&resolver](std::string_view name) { return resolver.resolve(name); });
     const FontFiles fonts = FindFonts();
     {
-        Game game(clock, rng, media, Paths{assetFolder, dataFolder});
+        Finestra game(clock, rng, media, Paths{assetFolder, dataFolder});
         const Size s = window.size();
         const CanvasTwips canvas = FittedCanvas(s.w, s.h);
         Avvio(game, canvas.w, canvas.h);

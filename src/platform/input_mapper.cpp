@@ -3,7 +3,7 @@
 
 #include <algorithm>
 
-#include "game/game.h"
+#include "ui/finestra.h"
 #include "platform/z_order.h"
 
 namespace gnamm::platform {
@@ -66,7 +66,7 @@ int ScrolledTop(int top, int lines, int lineCount, int rowsShown) {
     return std::clamp(top + lines, 0, last);
 }
 
-void Deliver(Game& g, const GameEvent& e, int listRowsShown) {
+void Deliver(Finestra& g, const GameEvent& e, int listRowsShown) {
     if (const auto* c = std::get_if<ClickEvent>(&e)) {
         g.click(c->target);
     } else if (const auto* d = std::get_if<MouseDownEvent>(&e)) {

@@ -6,7 +6,7 @@
 #include <cstdio>
 #include <cstdlib>
 
-#include "game/game.h"
+#include "ui/finestra.h"
 
 namespace gnamm::platform {
 

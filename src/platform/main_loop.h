@@ -14,7 +14,7 @@
 #include "ui/screen.h"
 
 namespace gnamm {
-class Game;
+class Finestra;
 }
 
 namespace gnamm::platform {
@@ -28,7 +28,7 @@ inline constexpr int kMaxWaitMs = 60'000;
 class MainLoop {
   public:
     // audio, when given, has its device closed while the game is silent.
-    MainLoop(Game& game, MainWindow& window, ScreenRenderer& renderer,
+    MainLoop(Finestra& game, MainWindow& window, ScreenRenderer& renderer,
              SdlMediaPlayer* audio = nullptr)
         : game_(game), window_(window), renderer_(renderer), audio_(audio) {}
 
@@ -46,7 +46,7 @@ class MainLoop {
     void drawIfChanged();
     Scale inputScale() const;
 
-    Game& game_;
+    Finestra& game_;
     MainWindow& window_;
     ScreenRenderer& renderer_;
     SdlMediaPlayer* audio_;

@@ -7,8 +7,8 @@
 
 namespace gnamm {
 
-class Game;
+class Finestra;
 
-void ReagisciAlFlusso(Game& g, EventoFlusso e);
+void ReagisciAlFlusso(Finestra& g, EventoFlusso e);
 
 }  // namespace gnamm

@@ -1,7 +1,9 @@
 // The game's three kinds of input: the player's clicks, mouse moves and keys, and the ticks
 // of the timers, each routed to the procedure that answers it. After each one the derived
 // parts of the screen are brought up to date.
-#include "ui/input.h"
+#include "ui/finestra.h"
+
+#include <utility>
 
 #include "audio/ambience.h"
 #include "audio/music.h"
@@ -10,7 +12,6 @@
 #include "game/capture_execution.h"
 #include "game/deal.h"
 #include "game/end_of_gioco.h"
-#include "game/game.h"
 #include "game/hall_of_fame.h"
 #include "game/human_turn.h"
 #include "persona/comments.h"
@@ -22,6 +23,7 @@
 #include "ui/panels.h"
 #include "ui/scoreboard_view.h"
 #include "ui/startup.h"
+#include "ui/table_view_copy.h"
 
 namespace gnamm {
 
@@ -32,16 +34,16 @@ constexpr int kUscita = 1;
 constexpr int kLivello = 4;
 
 // While the splash waits for a name, and once the farewell has begun, the table takes no input.
-bool TavoloChiuso(const Game& g) {
+bool TavoloChiuso(const Finestra& g) {
     return g.screen.FraSplash.visible || g.pannelli.congedo;
 }
 
-bool PannelloAperto(const Game& g, int k) {
+bool PannelloAperto(const Finestra& g, int k) {
     return g.screen.FraPannello[static_cast<std::size_t>(k)].visible;
 }
 
 // The table shows and takes the keys meant for its cards only while no panel covers it.
-bool NessunPannello(const Game& g) {
+bool NessunPannello(const Finestra& g) {
     for (const Element& f : g.screen.FraPannello) {
         if (f.visible) return false;
     }
@@ -50,7 +52,7 @@ bool NessunPannello(const Game& g) {
 
 }  // namespace
 
-void Game::click(Target target) {
+void Finestra::click(Target target) {
     if (TavoloChiuso(*this)) return;
     const int i = target.index;
     switch (target.kind) {
@@ -92,7 +94,7 @@ void Game::click(Target target) {
             ClickRegole(*this, i == 1);
             break;
         case TargetKind::Quando:
-            if (screen.FraQuando.visible) gnamm::Quando(*this);
+            if (vista.FraQuando.visible) gnamm::Quando(*this);
             break;
         case TargetKind::Abilita:
             ClickAbilita(*this);
@@ -104,7 +106,7 @@ void Game::click(Target target) {
     RefreshScreen(*this);
 }
 
-void Game::mouseMove(Target target) {
+void Finestra::mouseMove(Target target) {
     if (TavoloChiuso(*this)) return;
     switch (target.kind) {
         case TargetKind::VoceOpzioni:
@@ -118,7 +120,7 @@ void Game::mouseMove(Target target) {
     }
 }
 
-void Game::mouseDown(Target target) {
+void Finestra::mouseDown(Target target) {
     if (TavoloChiuso(*this) || target.kind != TargetKind::Regole) return;
     // lblRegole(3) is the forward arrow, lblRegole(4) the back one.
     if (target.index == 1) {
@@ -128,12 +130,12 @@ void Game::mouseDown(Target target) {
     }
 }
 
-void Game::mouseUp(Target) {
+void Finestra::mouseUp(Target) {
     screen.lblRegole[3].back = colors::kWhite;
     screen.lblRegole[4].back = colors::kWhite;
 }
 
-void Game::key(Key k) {
+void Finestra::key(Key k) {
     if (screen.FraSplash.visible) {
         if (k == Key::Enter) {
             InvioSplash(*this);
@@ -146,7 +148,7 @@ void Game::key(Key k) {
     if (pannelli.congedo) return;
     switch (k) {
         case Key::Enter:
-            if (screen.FraQuando.visible) {
+            if (vista.FraQuando.visible) {
                 gnamm::Quando(*this);
             } else if (PannelloAperto(*this, kLivello)) {
                 ClickCmdLivello(*this);
@@ -193,7 +195,7 @@ void Game::key(Key k) {
     RefreshScreen(*this);
 }
 
-bool Game::requestClose() {
+bool Finestra::requestClose() {
     // Nothing begun yet, the farewell under way, or the question already asked and the window
     // closed again: nothing is left to ask, and every record is already on disk.
     if (screen.FraSplash.visible || pannelli.congedo || PannelloAperto(*this, kUscita)) {
@@ -204,23 +206,23 @@ bool Game::requestClose() {
     return false;
 }
 
-void Game::textInput(std::string_view utf8) {
+void Finestra::textInput(std::string_view utf8) {
     ScriviNomeSplash(*this, utf8);
     RefreshScreen(*this);
 }
 
-Game::Game(Clock& clockIn, RandomSource& rngIn, MediaPlayer& mediaIn, Paths pathsIn)
-    : clock(clockIn), rng(rngIn), media(mediaIn), paths(std::move(pathsIn)), scheduler(clockIn) {
-    ascoltaFlusso = ReagisciAlFlusso;
+Finestra::Finestra(Clock& clockIn, RandomSource& rngIn, MediaPlayer& mediaIn, Paths pathsIn)
+    : Game(clockIn, rngIn, mediaIn, std::move(pathsIn)) {
+    ascoltaFlusso = [this](EventoFlusso e) { ReagisciAlFlusso(*this, e); };
     ApplyDesignLayout(screen);
-    IntervalliInizialiSuoni(*this);
+    LeggiVista(screen, vista);
 }
 
-void Game::fireDueTimers() {
+void Finestra::fireDueTimers() {
     scheduler.fireDue([this](Timer t) { onTimer(t); });
 }
 
-void Game::onTimer(Timer t) {
+void Finestra::onTimer(Timer t) {
     switch (t) {
         case Timer::Scegli4CarteSulTavolo: OnScegli4CarteSulTavolo(*this); break;
         case Timer::Scegli6Carte: OnScegli6Carte(*this); break;
@@ -249,11 +251,22 @@ void Game::onTimer(Timer t) {
     RefreshScreen(*this);
 }
 
-void RefreshScreen(Game& g) {
-    MostraPannelli(g.pannelli, g.screen);
+void RefreshScreen(Finestra& g) {
+    MostraVista(g.vista, g.screen);
+    MostraPannelli(g.pannelli, g.vista, g.screen);
     RefreshScoreboard(g);
     MostraClassifica(g);
     AggiornaFuoco(g);
+}
+
+void AdvanceVirtualTime(Finestra& f, VirtualClock& clock, int64_t ms) {
+    const int64_t target = clock.nowMs() + ms;
+    while (const auto deadline = f.scheduler.nextDeadline()) {
+        if (*deadline > target) break;
+        if (*deadline > clock.nowMs()) clock.set(*deadline);
+        f.fireDueTimers();
+    }
+    clock.set(target);
 }
 
 }  // namespace gnamm

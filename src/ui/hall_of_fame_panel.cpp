@@ -4,9 +4,9 @@
 #include <string>
 
 #include "audio/sounds.h"
-#include "game/game.h"
 #include "game/hall_of_fame.h"
 #include "game/timers.h"
+#include "ui/finestra.h"
 #include "ui/hall_of_fame_panel.h"
 
 namespace gnamm {
@@ -109,7 +109,7 @@ void LayoutClassifica(Screen& s) {
     s.lblRegole[kIstruzione].visible = false;
 }
 
-void MostraClassifica(Game& g) {
+void MostraClassifica(Finestra& g) {
     Screen& s = g.screen;
     const RankingState& c = g.classifica;
     for (int i = 1; i <= data::kRigheClassifica; ++i) {
@@ -140,7 +140,7 @@ void MostraClassifica(Game& g) {
     s.lblRegole[kIstruzione].visible = c.istruzioneVisibile;
 }
 
-void OnLampeggiaScritta(Game& g) {
+void OnLampeggiaScritta(Finestra& g) {
     RankingState& c = g.classifica;
     ++c.lampeggia;
     switch (c.lampeggia) {
@@ -173,7 +173,7 @@ void OnLampeggiaScritta(Game& g) {
     MostraClassifica(g);
 }
 
-void OnLampeggiaScritta2(Game& g) {
+void OnLampeggiaScritta2(Finestra& g) {
     RankingState& c = g.classifica;
     ++c.lampeggia;
     if (c.lampeggia == 2) {
@@ -184,13 +184,14 @@ void OnLampeggiaScritta2(Game& g) {
     }
 }
 
-void ApriClassifica(Game& g) {
+void ApriClassifica(Finestra& g) {
     Screen& s = g.screen;
     Element& pannello = s.FraPannello[3];
     pannello.rect.x = ScalaX(s, kPannelloX);
     pannello.rect.y = ScalaY(s, kPannelloY);
     pannello.back = s.windowBack;
     pannello.visible = true;
+    g.classifica.alboAperto = true;
     s.lblCopriCarte.rect.x = ScalaX(s, kCopriX);
     s.lblCopriCarte.rect.y = ScalaY(s, kCopriY);
     s.lblCopriCarte.back = s.windowBack;
@@ -199,14 +200,15 @@ void ApriClassifica(Game& g) {
     MostraClassifica(g);
 }
 
-void ToggleClassifica(Game& g) {
+void ToggleClassifica(Finestra& g) {
     // Enter on the continue prompt tells the end of a Torneo from the end of a Gioco by this
     // panel being up. So while the prompt waits, the caption leaves the panel as it is: closing
     // it after a Torneo would carry the old Partite into the next Gioco, and opening it after a
     // Gioco would throw the Torneo in progress away.
-    if (g.screen.FraQuando.visible) return;
+    if (g.vista.FraQuando.visible) return;
     if (g.screen.FraPannello[3].visible) {
         g.screen.FraPannello[3].visible = false;
+        g.classifica.alboAperto = false;
         g.screen.lblCopriCarte.visible = false;
         LiberaSpiaSeTace(g);
     } else {
@@ -214,9 +216,9 @@ void ToggleClassifica(Game& g) {
     }
 }
 
-void ClickLstAlbo(Game&) {}
+void ClickLstAlbo(Finestra&) {}
 
-void ChiudiClassifica(Game& g) {
+void ChiudiClassifica(Finestra& g) {
     RankingState& c = g.classifica;
     g.scheduler.disable(Timer::LampeggiaScritta);
     c.lampeggia = 0;
@@ -224,6 +226,7 @@ void ChiudiClassifica(Game& g) {
     c.istruzioneVisibile = false;
     c.semiFase = 0;
     g.screen.FraPannello[3].visible = false;
+    g.classifica.alboAperto = false;
     g.screen.lblCopriCarte.visible = false;
     MostraClassifica(g);
 }

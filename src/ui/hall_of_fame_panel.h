@@ -4,27 +4,27 @@
 
 namespace gnamm {
 
-class Game;
+class Finestra;
 struct Screen;
 
 // One tick of TmrLampeggiaScritta (the panel) and of TmrLampeggiaScritta2 (the level prompt).
-void OnLampeggiaScritta(Game& g);
-void OnLampeggiaScritta2(Game& g);
+void OnLampeggiaScritta(Finestra& g);
+void OnLampeggiaScritta2(Finestra& g);
 
 // The caption "Classifica": shows or hides the panel and the card cover; nothing while the
 // continue prompt waits (Enter there reads the panel to know whether a Torneo has ended).
-void ToggleClassifica(Game& g);
+void ToggleClassifica(Finestra& g);
 // A click on LstAlbo. The design gives the keyboard focus back to the continue button so that
 // Enter keeps working; here the window takes every key before any element does, so a click
 // on the list leaves Enter as it was and there is nothing to give back.
-void ClickLstAlbo(Game& g);
+void ClickLstAlbo(Finestra& g);
 // Shows the panel and the card cover (the end of a Torneo opens it by itself).
-void ApriClassifica(Game& g);
+void ApriClassifica(Finestra& g);
 // Quando after a Torneo: hides the panel and the cover, stops TmrLampeggiaScritta, sets
 // Lampeggia to 0 and turns row InserimentoVincitore back to white.
-void ChiudiClassifica(Game& g);
+void ChiudiClassifica(Finestra& g);
 // Writes the panel's rows, list, instruction line and suit pictures from the state.
-void MostraClassifica(Game& g);
+void MostraClassifica(Finestra& g);
 
 // The design places and fixed texts of the hall of fame panel.
 void LayoutClassifica(Screen& s);

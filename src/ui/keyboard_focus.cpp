@@ -4,10 +4,10 @@
 #include <algorithm>
 #include <vector>
 
-#include "game/game.h"
+#include "data/colors.h"
 #include "game/human_turn.h"
 #include "game/table_state.h"
-#include "ui/colors.h"
+#include "ui/finestra.h"
 #include "ui/panels_layout.h"
 #include "ui/screen.h"
 
@@ -19,10 +19,10 @@ namespace {
 constexpr int kMargine = 110;
 
 // The table places holding a card, left to right as they lie on the screen.
-std::vector<int> CarteInFila(const Game& g) {
+std::vector<int> CarteInFila(const Finestra& g) {
     std::vector<int> fila;
     for (const int p : kPostiTavolo) {
-        if (!g.tavolo.carta[p].empty() && g.screen.ImgCarta[p].visible) fila.push_back(p);
+        if (!g.tavolo.carta[p].empty() && g.vista.ImgCarta[p].visible) fila.push_back(p);
     }
     std::sort(fila.begin(), fila.end(), [&g](int a, int b) {
         return g.screen.ImgCarta[a].rect.x < g.screen.ImgCarta[b].rect.x;
@@ -30,7 +30,7 @@ std::vector<int> CarteInFila(const Game& g) {
     return fila;
 }
 
-void Mostra(Game& g, int posto) {
+void Mostra(Finestra& g, int posto) {
     g.umano.fuoco = posto;
     Element& f = g.screen.ShpFuoco;
     const Rect r = g.screen.ImgCarta[posto].rect;
@@ -38,7 +38,7 @@ void Mostra(Game& g, int posto) {
     f.visible = true;
 }
 
-void Nascondi(Game& g) {
+void Nascondi(Finestra& g) {
     g.umano.fuoco = 0;
     g.screen.ShpFuoco.visible = false;
 }
@@ -62,12 +62,12 @@ void LayoutTastiera(Screen& s) {
         "carta. Esc per arrenderti, F1 per le Regole, F11 per lo schermo intero.";
 }
 
-bool SceltaInCorso(const Game& g) {
+bool SceltaInCorso(const Finestra& g) {
     const HumanTurnState& u = g.umano;
     return u.puoiScegliere && !u.presaDecisa && u.cartaGiocata != 0;
 }
 
-void MuoviFuoco(Game& g, int passo) {
+void MuoviFuoco(Finestra& g, int passo) {
     if (!SceltaInCorso(g) || passo == 0) return;
     const std::vector<int> fila = CarteInFila(g);
     if (fila.empty()) return;
@@ -83,18 +83,18 @@ void MuoviFuoco(Game& g, int passo) {
     Mostra(g, fila[static_cast<std::size_t>(i)]);
 }
 
-void ScegliConFuoco(Game& g) {
+void ScegliConFuoco(Finestra& g) {
     if (!SceltaInCorso(g) || g.umano.fuoco == 0) return;
     ClickCarta(g, g.umano.fuoco);
 }
 
-void AggiornaFuoco(Game& g) {
+void AggiornaFuoco(Finestra& g) {
     const int f = g.umano.fuoco;
     if (f == 0) {
         g.screen.ShpFuoco.visible = false;
         return;
     }
-    if (!SceltaInCorso(g) || g.tavolo.carta[f].empty() || !g.screen.ImgCarta[f].visible) {
+    if (!SceltaInCorso(g) || g.tavolo.carta[f].empty() || !g.vista.ImgCarta[f].visible) {
         Nascondi(g);
     } else {
         Mostra(g, f);  // the card may have moved

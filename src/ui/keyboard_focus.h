@@ -4,23 +4,23 @@
 
 namespace gnamm {
 
-class Game;
+class Finestra;
 struct Screen;
 
 // The focus outline, hidden until a pick begins, and the list of keys on the rules panel.
 void LayoutTastiera(Screen& s);
 
 // The human has played a card that must pick table cards, and has not finished picking.
-bool SceltaInCorso(const Game& g);
+bool SceltaInCorso(const Finestra& g);
 
 // Moves the focus to the next table card to the right (passo > 0) or to the left, round the
 // row; the first key of a pick puts it on the leftmost or rightmost card.
-void MuoviFuoco(Game& g, int passo);
+void MuoviFuoco(Finestra& g, int passo);
 
 // Picks or un-picks the card under the focus.
-void ScegliConFuoco(Game& g);
+void ScegliConFuoco(Finestra& g);
 
 // Hides the focus once no pick is under way, or when its card has left the table.
-void AggiornaFuoco(Game& g);
+void AggiornaFuoco(Finestra& g);
 
 }  // namespace gnamm

@@ -7,10 +7,10 @@
 #include "audio/sounds.h"
 #include "data/asset_catalog.h"
 #include "data/data_files.h"
-#include "game/game.h"
 #include "game/table_model.h"
 #include "persona/comments.h"
 #include "persona/impatience.h"
+#include "ui/finestra.h"
 
 namespace gnamm {
 
@@ -54,7 +54,7 @@ constexpr std::array<Retro, 4> kRetroCasuale = {Retro::Horse, Retro::Star, Retro
 constexpr int kMaxTentativi = 64;
 
 template <typename T>
-T DiversoDa(Game& g, T attuale, const std::array<T, 4>& valori) {
+T DiversoDa(Finestra& g, T attuale, const std::array<T, 4>& valori) {
     for (int tentativo = 0; tentativo < kMaxTentativi; ++tentativo) {
         const T v = valori[static_cast<std::size_t>(g.estrazione(4) - 1)];
         if (v != attuale) return v;
@@ -65,19 +65,19 @@ T DiversoDa(Game& g, T attuale, const std::array<T, 4>& valori) {
     return valori[0];
 }
 
-bool PartitaInCorso(const Game& g) {
+bool PartitaInCorso(const Finestra& g) {
     return g.tavolo.carteRimasteNelMazzo != 0 && g.tavolo.carteRimasteNelMazzo != 40;
 }
 
-bool TurnoUmano(const Game& g) {
+bool TurnoUmano(const Finestra& g) {
     return g.tavolo.aChiTocca == Player::H && g.tavolo.carteInManoAdH > 0 &&
-           !g.screen.FraQuando.visible;
+           !g.vista.FraQuando.visible;
 }
 
 // The covered cards: the deck and Nonno Zeb's hand.
 constexpr int kUltimoCoperto = 3;
 
-void ApplicaEffetto(Game& g, int i) {
+void ApplicaEffetto(Finestra& g, int i) {
     Scheduler& s = g.scheduler;
     const Opzioni& o = g.opzioni;
     switch (i) {
@@ -116,27 +116,27 @@ void ApplicaEffetto(Game& g, int i) {
             ApplicaColoreCarte(g);
             const Rgb colore = ColoreMat(o.coloreCarte);
             for (int p = 0; p <= kUltimoCoperto; ++p) {
-                if (g.screen.ShpCarta[p].visible) g.screen.ShpCarta[p].back = colore;
+                if (g.vista.ShpCarta[p].visible) g.vista.ShpCarta[p].back = colore;
             }
             for (int p = 4; p < kNumeroPosti; ++p) {
                 if (p == kPostoSpare) continue;
-                Element& contorno = g.screen.ShpContornoCarta[p];
+                Aspetto& contorno = g.vista.ShpContornoCarta[p];
                 if (contorno.visible) contorno.borderColor = colore;
             }
             break;
         }
         case 10:
             for (int p = 0; p <= kUltimoCoperto; ++p) {
-                if (g.screen.ShpCarta[p].visible) {
-                    g.screen.ImgCarta[p].picture = std::string(RetroPicture(o.retroCarte));
+                if (g.vista.ShpCarta[p].visible) {
+                    g.vista.ImgCarta[p].picture = std::string(RetroPicture(o.retroCarte));
                 }
             }
             break;
         case 13:
             if (!o.mostraManina) {
-                g.screen.ImgManina.visible = false;
+                g.vista.ImgManina.visible = false;
             } else if (g.tavolo.aChiTocca == Player::H) {
-                g.screen.ImgManina.visible = true;
+                g.vista.ImgManina.visible = true;
             }
             break;
         case 14:
@@ -192,7 +192,7 @@ std::string_view OptionTooltip(int i) {
                                           : std::string_view{};
 }
 
-void RumoreClic(Game& g) {
+void RumoreClic(Finestra& g) {
     if (!g.opzioni.rumoriCarte) return;
     SpiaSuoni& spia = g.suoni.spia;
     if (spia.free()) {
@@ -203,7 +203,7 @@ void RumoreClic(Game& g) {
     }
 }
 
-void ClickVoceOpzioni(Game& g, int i) {
+void ClickVoceOpzioni(Finestra& g, int i) {
     if (i < 0 || i >= kNumeroOpzioni) return;
     RumoreClic(g);
     CycleOption(g.opzioni, i);
@@ -212,7 +212,7 @@ void ClickVoceOpzioni(Game& g, int i) {
     ScriviImpostazioni(g);
 }
 
-void MouseVoceOpzioni(Game& g, int i) {
+void MouseVoceOpzioni(Finestra& g, int i) {
     if (i < 0 || i >= kNumeroOpzioni) return;
     int& selezione = g.pannelli.selezione;
     if (i == selezione) return;
@@ -221,19 +221,19 @@ void MouseVoceOpzioni(Game& g, int i) {
     g.screen.lblOpzioni[static_cast<std::size_t>(i)].opaque = true;
 }
 
-void MousePannelloOpzioni(Game& g) {
+void MousePannelloOpzioni(Finestra& g) {
     int& selezione = g.pannelli.selezione;
     g.screen.lblOpzioni[static_cast<std::size_t>(selezione)].opaque = false;
     selezione = kNessunaSelezione;
 }
 
-void MostraOpzioni(Game& g) {
+void MostraOpzioni(Finestra& g) {
     for (int i = 0; i < kNumeroOpzioni; ++i) {
         g.screen.lblOpzioni[static_cast<std::size_t>(i)].text = OptionText(g.opzioni, i);
     }
 }
 
-void ApplicaColoreTavolo(Game& g) {
+void ApplicaColoreTavolo(Finestra& g) {
     Screen& s = g.screen;
     s.windowBack = ColoreSfondo(g.opzioni.coloreTavolo);
     s.lblCopriCarte.back = s.windowBack;
@@ -242,40 +242,39 @@ void ApplicaColoreTavolo(Game& g) {
     for (Element& e : s.FraPannello) e.back = s.windowBack;
 }
 
-void ApplicaColoreCarte(Game& g) {
-    g.screen.ShpContornoCarta[kPostoMazzo].borderColor = ColoreMat(g.opzioni.coloreCarte);
+void ApplicaColoreCarte(Finestra& g) {
+    g.vista.ShpContornoCarta[kPostoMazzo].borderColor = ColoreMat(g.opzioni.coloreCarte);
 }
 
-void CasualeColoreTavolo(Game& g) {
+void CasualeColoreTavolo(Finestra& g) {
     g.opzioni.coloreTavolo = DiversoDa(g, g.opzioni.coloreTavolo, kTavoloCasuale);
     ApplicaColoreTavolo(g);
     MostraOpzioni(g);
 }
 
-void CasualeColoreCarte(Game& g) {
+void CasualeColoreCarte(Finestra& g) {
     g.opzioni.coloreCarte = DiversoDa(g, g.opzioni.coloreCarte, kCarteCasuali);
     ApplicaColoreCarte(g);
     MostraOpzioni(g);
 }
 
-void CasualeRetro(Game& g) {
+void CasualeRetro(Finestra& g) {
     g.opzioni.retroCarte = DiversoDa(g, g.opzioni.retroCarte, kRetroCasuale);
     MostraOpzioni(g);
 }
 
-void MostraRetroMazzo(Game& g) {
-    Element& mat = g.screen.ShpCarta[kPostoMazzo];
-    mat.back = ColoreMat(g.opzioni.coloreCarte);
-    mat.opaque = true;
-    g.screen.ImgCarta[kPostoMazzo].picture = std::string(RetroPicture(g.opzioni.retroCarte));
+void MostraRetroMazzo(Finestra& g) {
+    g.vista.ShpCarta[kPostoMazzo].back = ColoreMat(g.opzioni.coloreCarte);
+    g.screen.ShpCarta[kPostoMazzo].opaque = true;
+    g.vista.ImgCarta[kPostoMazzo].picture = std::string(RetroPicture(g.opzioni.retroCarte));
 }
 
-void LeggiImpostazioni(Game& g) {
+void LeggiImpostazioni(Finestra& g) {
     const data::Settings s = data::LoadSettings(g.paths.data).value;
     g.opzioni = s.opzioni;
     for (std::size_t i = 0; i < s.riquadri.size(); ++i) {
-        g.pannelli.riquadroFisso[i] = s.riquadri[i].borderStyle != 0;
-        g.screen.FraRiquadro[i].visible = s.riquadri[i].shown;
+        g.vista.riquadroFisso[i] = s.riquadri[i].borderStyle != 0;
+        g.vista.FraRiquadro[i].visible = s.riquadri[i].shown;
     }
     Scheduler& t = g.scheduler;
     const data::StoredIntervals& iv = s.intervalli;
@@ -290,12 +289,12 @@ void LeggiImpostazioni(Game& g) {
     MostraOpzioni(g);
 }
 
-void ScriviImpostazioni(Game& g) {
+void ScriviImpostazioni(Finestra& g) {
     data::Settings s;
     s.opzioni = g.opzioni;
     for (std::size_t i = 0; i < s.riquadri.size(); ++i) {
-        s.riquadri[i].borderStyle = g.pannelli.riquadroFisso[i] ? 1 : 0;
-        s.riquadri[i].shown = g.screen.FraRiquadro[i].visible;
+        s.riquadri[i].borderStyle = g.vista.riquadroFisso[i] ? 1 : 0;
+        s.riquadri[i].shown = g.vista.FraRiquadro[i].visible;
     }
     const Scheduler& t = g.scheduler;
     data::StoredIntervals& iv = s.intervalli;

@@ -6,11 +6,11 @@
 #include <string_view>
 
 #include "game/options.h"
-#include "ui/colors.h"
+#include "data/colors.h"
 
 namespace gnamm {
 
-class Game;
+class Finestra;
 
 inline constexpr int kNessunaSelezione = 16;  // Selezione when no value is highlighted
 
@@ -22,32 +22,32 @@ std::string_view OptionTooltip(int i);
 
 // Click on caption i (0..15): the click noise, the next value, its effect, and the settings
 // saved.
-void ClickVoceOpzioni(Game& g, int i);
+void ClickVoceOpzioni(Finestra& g, int i);
 // The mouse over caption i highlights its value; over the panel itself, no value.
-void MouseVoceOpzioni(Game& g, int i);
-void MousePannelloOpzioni(Game& g);
+void MouseVoceOpzioni(Finestra& g, int i);
+void MousePannelloOpzioni(Finestra& g);
 // Writes every option value into its label.
-void MostraOpzioni(Game& g);
+void MostraOpzioni(Finestra& g);
 
 // The click noise of captions and buttons: only with "Rumori carte" on, and while another
 // sound holds the indicator only when no Gioco is under way.
-void RumoreClic(Game& g);
+void RumoreClic(Finestra& g);
 
 // The table colour onto the window and everything painted in it; the card colour onto the
 // deck outline.
-void ApplicaColoreTavolo(Game& g);
-void ApplicaColoreCarte(Game& g);
+void ApplicaColoreTavolo(Finestra& g);
+void ApplicaColoreCarte(Finestra& g);
 
 // A new table colour, card colour or card back drawn at random, always different from the
 // current one.
-void CasualeColoreTavolo(Game& g);
-void CasualeColoreCarte(Game& g);
-void CasualeRetro(Game& g);
+void CasualeColoreTavolo(Finestra& g);
+void CasualeColoreCarte(Finestra& g);
+void CasualeRetro(Finestra& g);
 // The deck place painted with the current back.
-void MostraRetroMazzo(Game& g);
+void MostraRetroMazzo(Finestra& g);
 
 // GnImpo.txt: options, side boxes and the eight stored intervals.
-void LeggiImpostazioni(Game& g);
-void ScriviImpostazioni(Game& g);
+void LeggiImpostazioni(Finestra& g);
+void ScriviImpostazioni(Finestra& g);
 
 }  // namespace gnamm

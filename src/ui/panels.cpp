@@ -25,10 +25,10 @@ constexpr int kPannelloUscita = 1;
 constexpr int kPannelloLivello = 4;
 constexpr int kPannelliDellaBarra = 3;
 
-Element& Pannello(Game& g, int k) {
+Element& Pannello(Finestra& g, int k) {
     return g.screen.FraPannello[static_cast<std::size_t>(k)];
 }
-Element& Voce(Game& g, int k) {
+Element& Voce(Finestra& g, int k) {
     return g.screen.lblPannelli[static_cast<std::size_t>(k)];
 }
 
@@ -45,7 +45,7 @@ int IndiceLivello(Livello l) {
 }
 
 // Nonno Zeb's "Bravo!" when the player stays; without his voice, the click or nothing.
-void RestaInGioco(Game& g) {
+void RestaInGioco(Finestra& g) {
     if (g.opzioni.commentiZeb) {
         MostraCommento(g, remarks::BravoRestaQui(), true);
     } else if (g.opzioni.rumoriCarte) {
@@ -57,32 +57,32 @@ void RestaInGioco(Game& g) {
 
 }  // namespace
 
-void ScegliLivello(Game& g, Livello l) {
+void ScegliLivello(Finestra& g, Livello l) {
     const int i = IndiceLivello(l);
     if (i < 0 || g.pannelli.congedo) return;
     g.pannelli.livelloEvidenziato = l;
     g.livello = l;
-    g.screen.ImgRiquadro[0].picture = kFotoLivello[static_cast<std::size_t>(i)];
+    g.vista.fotoZeb = kFotoLivello[static_cast<std::size_t>(i)];
     ClickCmdLivello(g);
 }
 
-void ClickLivello(Game& g, int i) {
+void ClickLivello(Finestra& g, int i) {
     if (i < 0 || i >= static_cast<int>(kLivelli.size())) return;
     ScegliLivello(g, kLivelli[static_cast<std::size_t>(i)]);
 }
 
-void ClickCmdLivello(Game& g) {
+void ClickCmdLivello(Finestra& g) {
     if (g.pannelli.congedo) return;
     const int scelto = IndiceLivello(g.pannelli.livelloEvidenziato);
     if (scelto >= 0) {
         g.livello = kLivelli[static_cast<std::size_t>(scelto)];
-        g.screen.ImgRiquadro[0].picture = kFotoLivello[static_cast<std::size_t>(scelto)];
+        g.vista.fotoZeb = kFotoLivello[static_cast<std::size_t>(scelto)];
     }
     // Without a level Nonno Zeb would not know how to play.
     if (g.livello == Livello::None) return;
     // In the pause after a Gioco the new level waits for the continue prompt to deal; during
     // a Gioco the cards are gathered and dealt again at once.
-    const bool inPausa = g.screen.FraQuando.visible;
+    const bool inPausa = g.vista.FraQuando.visible;
     if (!inPausa && TavoloInUso(g.tavolo, g.scheduler)) AbbandonaGioco(g);
 
     if (g.suoni.spia.free() && g.opzioni.commentiZeb) CommentoLivello(g);
@@ -95,7 +95,7 @@ void ClickCmdLivello(Game& g) {
     if (!inPausa) MescolaCarte(g);
 }
 
-void ClickAbilita(Game& g) {
+void ClickAbilita(Finestra& g) {
     Element& p = Pannello(g, kPannelloLivello);
     if (p.visible) {
         p.visible = false;
@@ -105,7 +105,7 @@ void ClickAbilita(Game& g) {
     }
 }
 
-void ClickPannelli(Game& g, int k) {
+void ClickPannelli(Finestra& g, int k) {
     if (k < 0 || k >= kPannelliDellaBarra) return;
     Screen& s = g.screen;
     if (Pannello(g, k).visible) {
@@ -134,14 +134,14 @@ void ClickPannelli(Game& g, int k) {
     s.lblCopriCarte.visible = true;
 }
 
-void ClickRegole(Game& g, bool avanti) {
+void ClickRegole(Finestra& g, bool avanti) {
     RumoreClic(g);
     int& pagina = g.pannelli.paginaRegole;
     pagina = avanti ? PaginaSeguente(pagina) : PaginaPrecedente(pagina);
     MostraPaginaRegole(g);
 }
 
-void MostraPaginaRegole(Game& g) {
+void MostraPaginaRegole(Finestra& g) {
     const int numero = g.pannelli.paginaRegole;
     const PaginaRegole& p = PaginaDelleRegole(numero);
     Screen& s = g.screen;
@@ -152,7 +152,7 @@ void MostraPaginaRegole(Game& g) {
     s.lblRegole[0].text = std::string(p.testo);
 }
 
-void RispostaUscita(Game& g, int i) {
+void RispostaUscita(Finestra& g, int i) {
     if (g.pannelli.congedo) return;
     if (i == 0) {
         Congedo(g);
@@ -171,7 +171,7 @@ void RispostaUscita(Game& g, int i) {
     }
 }
 
-void Congedo(Game& g) {
+void Congedo(Finestra& g) {
     Screen& s = g.screen;
     g.pannelli.congedo = true;
     s.lblRegole[14].text = "Bye-Bye, " + g.nome + "!";
@@ -187,11 +187,12 @@ void Congedo(Game& g) {
     if (g.opzioni.commentiZeb) {
         const Commento c = remarks::Saluto(g.persona.assoBevuto == 1 ? 1 : 2);
         g.media.setFile(Channel::Commenti, c.voce);
-        s.lblCommenti.text = c.testo;
-        s.ImgFumetto.picture = c.fumetto;
-        s.lblCommenti.visible = true;
-        s.ImgFumetto.visible = true;
-        s.ImgRiquadro[0].picture = c.foto;
+        TableView& v = g.vista;
+        v.lblCommenti.text = c.testo;
+        v.ImgFumetto.picture = c.fumetto;
+        v.lblCommenti.visible = true;
+        v.ImgFumetto.visible = true;
+        v.fotoZeb = c.foto;
         g.media.command(Channel::Commenti, Command::Open);
         g.media.command(Channel::Commenti, Command::Play);
     }
@@ -199,25 +200,25 @@ void Congedo(Game& g) {
     g.scheduler.start(Timer::Esci, speeds::kEsci);
 }
 
-void OnEsci(Game& g) {
+void OnEsci(Finestra& g) {
     g.scheduler.disable(Timer::Esci);
     g.finished = true;
 }
 
-void MostraPannelli(const PanelsState& p, Screen& s) {
-    for (std::size_t k = 0; k < p.riquadroFisso.size(); ++k) {
-        s.lblRiquadri[k].border = p.riquadroFisso[k];
+void MostraPannelli(const PanelsState& p, const TableView& v, Screen& s) {
+    for (std::size_t k = 0; k < v.riquadroFisso.size(); ++k) {
+        s.lblRiquadri[k].border = v.riquadroFisso[k];
     }
     for (std::size_t i = 0; i < kLivelli.size(); ++i) {
         s.ShpElementoGrafico[i + 2].visible = kLivelli[i] == p.livelloEvidenziato;
     }
 }
 
-void ClickRiquadri(Game& g, int k) {
-    if (k < 0 || k >= static_cast<int>(g.screen.FraRiquadro.size())) return;
-    Element& box = g.screen.FraRiquadro[static_cast<std::size_t>(k)];
+void ClickRiquadri(Finestra& g, int k) {
+    if (k < 0 || k >= static_cast<int>(g.vista.FraRiquadro.size())) return;
+    Aspetto& box = g.vista.FraRiquadro[static_cast<std::size_t>(k)];
     box.visible = !box.visible;
-    g.pannelli.riquadroFisso[static_cast<std::size_t>(k)] = box.visible;
+    g.vista.riquadroFisso[static_cast<std::size_t>(k)] = box.visible;
     ScriviImpostazioni(g);
 }
 

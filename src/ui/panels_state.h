@@ -14,9 +14,6 @@ struct PanelsState {
     int contatoreInserisci = 0;  // ContatoreInserisci: phase of the blinking name prompt
     int contaSplash = 0;         // ContaSplash: splash voices said so far
     bool congedo = false;        // the farewell has begun: no more play
-    // Side boxes "Dati", "Punti", "Notes", "Zeb" pinned by their toggle (drawn with a border):
-    // a pinned box stays through the end of a Gioco, the others show only between Giochi.
-    std::array<bool, 4> riquadroFisso = {true, true, true, true};
     // The level whose photo stands framed on the level panel, for the "Livello" button.
     Livello livelloEvidenziato = Livello::Cunning;
 };

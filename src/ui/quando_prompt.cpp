@@ -60,7 +60,6 @@ void LayoutQuando(Screen& s, PostoQuando posto) {
         testo.rect = Scala(s, {90, 45, f.w - 1860, f.h - 90});
         bottone.rect = Scala(s, {f.w - 1680, (f.h - 420) / 2, 1560, 420});
         testo.fontSize = kFontAlbo * kf;
-        testo.text = std::string(kQuandoTorneo);
     }
 }
 

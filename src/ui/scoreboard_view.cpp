@@ -5,7 +5,7 @@
 #include <string_view>
 
 #include "data/asset_catalog.h"
-#include "game/game.h"
+#include "ui/finestra.h"
 
 namespace gnamm {
 
@@ -258,7 +258,7 @@ void ApplicaScritteTabellone(Screen& s) {
     ImpostaDati(s);
 }
 
-void RefreshScoreboard(Game& g) {
+void RefreshScoreboard(Finestra& g) {
     Screen& s = g.screen;
     RefreshGiocatore(s, g.punteggi.h, Player::H);
     RefreshGiocatore(s, g.punteggi.pc, Player::PC);

@@ -4,13 +4,13 @@
 
 namespace gnamm {
 
-class Game;
+class Finestra;
 struct Screen;
 
 // The fixed captions and tooltips, and where the grid and the Torneo data sit in their side
 // boxes; part of the design layout.
 void ApplicaScritteTabellone(Screen& s);
 // Writes the scoreboard's labels from the state.
-void RefreshScoreboard(Game& g);
+void RefreshScoreboard(Finestra& g);
 
 }  // namespace gnamm

@@ -5,7 +5,8 @@
 //
 // The screen model: every element of the main window as a plain struct.
 //
-// The game writes it, the platform draws it (scaling design units to pixels), tests read it.
+// The ui writes it, deriving it from the game's state and from the flow's view
+// (game/table_view.h); the platform draws it (scaling design units to pixels), tests read it.
 // Rectangles are in design units of the 12000 x 9000 layout, relative to the element's frame
 // (the window itself for FrameId::None). Names follow the game's own.
 #pragma once
@@ -15,7 +16,7 @@
 #include <vector>
 
 #include "game/table_places.h"
-#include "ui/colors.h"
+#include "data/colors.h"
 
 namespace gnamm {
 

@@ -5,10 +5,10 @@
 #include "data/data_files.h"
 #include "data/player_name.h"
 #include "data/startup_read.h"
-#include "game/game.h"
 #include "game/hall_of_fame.h"
 #include "game/speeds.h"
 #include "persona/remarks.h"
+#include "ui/finestra.h"
 #include "ui/hall_of_fame_panel.h"
 #include "ui/options_panel.h"
 #include "ui/panels.h"
@@ -26,7 +26,7 @@ void MettiA(Element& e, int x, int y) {
 
 }  // namespace
 
-void Avvio(Game& g, int screenWidthTwips, int screenHeightTwips) {
+void Avvio(Finestra& g, int screenWidthTwips, int screenHeightTwips) {
     Screen& s = g.screen;
     // The random source comes seeded; the program folder is given by Paths.
     MettiA(s.FraSplash, 0, 0);
@@ -67,16 +67,16 @@ void Avvio(Game& g, int screenWidthTwips, int screenHeightTwips) {
     s.ImgBarra.picture = "\\Grafica\\Barra.jpg";
     s.ImgGnamm.picture = "\\Grafica\\Gnamm.gif";
     s.ImgSemi.picture = "\\Grafica\\4Semi.jpg";
-    s.ImgRiquadro[0].picture = "\\Grafica\\Tavolo.jpg";
+    g.vista.fotoZeb = "\\Grafica\\Tavolo.jpg";
     MostraRetroMazzo(g);
-    s.ImgCarta[kPostoMazzo].visible = true;
-    s.ShpCarta[kPostoMazzo].visible = true;
+    g.vista.ImgCarta[kPostoMazzo].visible = true;
+    g.vista.ShpCarta[kPostoMazzo].visible = true;
     LeggiClassifica(g);
     CaricaAlbo(g);
     MostraClassifica(g);
     MostraPaginaRegole(g);
     if (!dati.writable && !g.paths.data.empty()) {
-        s.lblIstruzioni.text = std::string(data::kAvvisoDatiNonScrivibili);
+        g.vista.lblIstruzioni.text = std::string(data::kAvvisoDatiNonScrivibili);
     }
 
     // The level panel's prompt blinks once the splash stops hiding it (InvioSplash): blinking
@@ -88,7 +88,7 @@ void Avvio(Game& g, int screenWidthTwips, int screenHeightTwips) {
     g.scheduler.start(Timer::AudioSplash, speeds::kAudioSplashFirst);
 }
 
-bool InvioSplash(Game& g) {
+bool InvioSplash(Finestra& g) {
     Screen& s = g.screen;
     if (!s.FraSplash.visible) return false;
     if (data::IsEmptyName(s.txtNome.text)) return true;
@@ -106,15 +106,15 @@ bool InvioSplash(Game& g) {
     return true;
 }
 
-void ScriviNomeSplash(Game& g, std::string_view utf8) {
+void ScriviNomeSplash(Finestra& g, std::string_view utf8) {
     if (g.screen.FraSplash.visible) data::AppendToName(g.screen.txtNome.text, utf8);
 }
 
-void CancellaNomeSplash(Game& g) {
+void CancellaNomeSplash(Finestra& g) {
     if (g.screen.FraSplash.visible) data::RemoveLastNameChar(g.screen.txtNome.text);
 }
 
-void OnInserisci(Game& g) {
+void OnInserisci(Finestra& g) {
     int& n = g.pannelli.contatoreInserisci;
     ++n;
     if (n == 1) {
@@ -125,7 +125,7 @@ void OnInserisci(Game& g) {
     }
 }
 
-void OnAudioSplash(Game& g) {
+void OnAudioSplash(Finestra& g) {
     int& n = g.pannelli.contaSplash;
     ++n;
     g.media.command(Channel::AudioSplash, Command::Prev);

@@ -109,7 +109,7 @@ TEST(AmbienceCycle, TheHallOfFameKeepsTheIndicatorBusyAfterASound) {
     Banco t;
     t.rng.forza(30, 4);
     Ambiente(t.g);
-    t.g.screen.FraPannello[3].visible = true;
+    t.g.classifica.alboAperto = true;
     t.avanza(420);
     EXPECT_TRUE(t.g.suoni.spia.busy);
     EXPECT_EQ(t.g.suoni.spia.ambiente, 0);

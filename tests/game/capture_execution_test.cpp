@@ -21,7 +21,7 @@ TEST_F(CaptureExecution, AceOntoAnEmptyTableIsAssoBevuto) {
     EXPECT_EQ(g.tavolo.carta[7], C("Ac"));
     EXPECT_TRUE(g.tavolo.assoInTavola);
     EXPECT_EQ(g.punteggi.h.puntiGiocoInCorso, 0);
-    EXPECT_EQ(g.screen.lblCommenti.text, "Hai bevuto l'asso, eh?");
+    EXPECT_EQ(g.vista.lblCommenti.text, "Hai bevuto l'asso, eh?");
     EXPECT_EQ(media.played(Channel::Commenti), std::vector<std::string>({"\\Zeb\\S13.wav"}));
     EXPECT_EQ(g.scheduler.interval(Timer::AssoBevuto), 1550);  // the remark's own length
     EXPECT_TRUE(attivo(Timer::AssoBevuto));
@@ -51,7 +51,7 @@ TEST_F(CaptureExecution, TheAceTakesTheOnlyCardOrTheAceOrSweepsTheTable) {
         b.turnoUmano({{4, "Ac"}, {5, "2f"}});
         b.click(4);
         EXPECT_FALSE(b.g.tavolo.assoInTavola);
-        EXPECT_EQ(b.g.screen.lblCommenti.text, c.commento);
+        EXPECT_EQ(b.g.vista.lblCommenti.text, c.commento);
         b.avanza(600);
         EXPECT_EQ(b.g.tavolo.numeroCarteSulTavolo, c.resta);
         EXPECT_EQ(b.g.punteggi.h.conta(PuntoMazzo::Carte), c.prese);
@@ -65,8 +65,8 @@ TEST_F(CaptureExecution, ALaidCardFillsTheLowestGap) {
     turnoUmano({{5, "Jf"}, {6, "2f"}});
     click(5);
     EXPECT_EQ(g.tavolo.carta[8], C("Jf"));
-    EXPECT_TRUE(g.screen.ImgCarta[8].visible);
-    EXPECT_FALSE(g.screen.ImgCarta[5].visible);
+    EXPECT_TRUE(g.vista.ImgCarta[8].visible);
+    EXPECT_FALSE(g.vista.ImgCarta[5].visible);
     EXPECT_EQ(g.tavolo.numeroCarteSulTavolo, 3);
     EXPECT_EQ(g.tavolo.aChiTocca, Player::PC);
     EXPECT_TRUE(attivo(Timer::RitardoMossaPC));
@@ -85,14 +85,14 @@ TEST_F(CaptureExecution, GnammTakesTheSoundForARemarkOrElseTheCaptureNoise) {
         click(4);
         avanza(600);
         EXPECT_EQ(g.punteggi.h.puntiGnamm, commenti ? 1 : 2);
-        EXPECT_EQ(g.screen.lblCommenti.text.empty(), !commenti);
+        EXPECT_EQ(g.vista.lblCommenti.text.empty(), !commenti);
         EXPECT_TRUE(g.suoni.spia.busy);
         const auto rumori = media.played(Channel::Rumori);
         EXPECT_EQ(std::count(rumori.begin(), rumori.end(), "\\Rumori\\Presa.wav"),
                   commenti ? 0 : 1);
         avanza(commenti ? 5000 : 365);
         EXPECT_FALSE(g.suoni.spia.busy);
-        g.screen.lblCommenti.text.clear();
+        g.vista.lblCommenti.text.clear();
         for (int k = 1; k <= 19; ++k) g.tavolo.carta[k] = Card();
         g.tavolo.numeroCarteSulTavolo = 0;
     }
@@ -153,7 +153,7 @@ TEST_F(CaptureExecution, TheTwelfthCardGoesToItsOwnPlaceAndCanBeTaken) {
     turnoUmano({{4, "2c"}, {5, "2q"}});
     click(4);
     EXPECT_EQ(g.tavolo.carta[kPostoDodicesimo], C("2c"));
-    EXPECT_TRUE(g.screen.ImgCarta[kPostoDodicesimo].visible);
+    EXPECT_TRUE(g.vista.ImgCarta[kPostoDodicesimo].visible);
     EXPECT_EQ(g.tavolo.numeroCarteSulTavolo, 12);
 
     // Later the human's 2 takes it from there.
@@ -163,7 +163,7 @@ TEST_F(CaptureExecution, TheTwelfthCardGoesToItsOwnPlaceAndCanBeTaken) {
     EXPECT_TRUE(g.umano.marcaPresa[kPostoDodicesimo]);
     avanza(600);
     EXPECT_TRUE(g.tavolo.carta[kPostoDodicesimo].empty());
-    EXPECT_FALSE(g.screen.ImgCarta[kPostoDodicesimo].visible);
+    EXPECT_FALSE(g.vista.ImgCarta[kPostoDodicesimo].visible);
     EXPECT_EQ(g.tavolo.numeroCarteSulTavolo, 11);
 }
 

@@ -50,9 +50,9 @@ TEST_F(DealTest, ComputerDealsAndTheHumanLeads) {
     const std::array<int, 4> apertura = {9, 7, 8, 10};
     for (int i = 0; i < 4; ++i) {
         avanza(199);
-        EXPECT_FALSE(g.screen.ImgCarta[apertura[i]].visible) << i;
+        EXPECT_FALSE(g.vista.ImgCarta[apertura[i]].visible) << i;
         avanza(1);
-        EXPECT_TRUE(g.screen.ImgCarta[apertura[i]].visible) << i;
+        EXPECT_TRUE(g.vista.ImgCarta[apertura[i]].visible) << i;
     }
     EXPECT_EQ(codice(9), "Ac");
     EXPECT_EQ(codice(7), "2q");  // the second ace went back to the deck
@@ -75,14 +75,14 @@ TEST_F(DealTest, ComputerDealsAndTheHumanLeads) {
     EXPECT_EQ(codice(4), "2c");
     EXPECT_EQ(codice(1), "3c");
     EXPECT_EQ(codice(3), "7c");
-    EXPECT_EQ(g.screen.ImgCarta[1].picture, "\\Grafica\\Star.gif");  // the computer's: backs
+    EXPECT_EQ(g.vista.ImgCarta[1].picture, "\\Grafica\\Star.gif");  // the computer's: backs
     EXPECT_EQ(g.tavolo.aChiTocca, Player::PC);
 
     avanza(199);
     EXPECT_EQ(g.tavolo.aChiTocca, Player::PC);
     avanza(1);
     EXPECT_EQ(g.tavolo.aChiTocca, Player::H);
-    EXPECT_EQ(g.screen.lblIstruzioni.text, "Tocca a te, Ugo, clicca su una delle tue carte!");
+    EXPECT_EQ(g.vista.lblIstruzioni.text, "Tocca a te, Ugo, clicca su una delle tue carte!");
     EXPECT_EQ(g.tavolo.manche, 1);
     EXPECT_EQ(g.tavolo.carteRimasteNelMazzo, 30);
     EXPECT_THAT(sim::ControllaCarte(g), IsEmpty());
@@ -91,7 +91,7 @@ TEST_F(DealTest, ComputerDealsAndTheHumanLeads) {
     EXPECT_EQ(sommaRimasti(), 33);
     EXPECT_EQ(g.tavolo.valoriRimasti[5], 2);
     EXPECT_EQ(g.tavolo.valoriRimasti[2], 3);
-    EXPECT_TRUE(g.screen.ImgCarta[kPostoMazzo].visible);
+    EXPECT_TRUE(g.vista.ImgCarta[kPostoMazzo].visible);
 }
 
 TEST_F(DealTest, HumanDealsAndTheComputerLeadsAtOnce) {
@@ -104,7 +104,7 @@ TEST_F(DealTest, HumanDealsAndTheComputerLeadsAtOnce) {
     EXPECT_EQ(mani, "2c 4c 6c 3c 5c 7c ");  // dealt 1, 4, 2, 5, 3, 6
     avanza(200);
     EXPECT_EQ(g.tavolo.aChiTocca, Player::PC);
-    EXPECT_TRUE(g.screen.lblIstruzioni.text.empty());
+    EXPECT_TRUE(g.vista.lblIstruzioni.text.empty());
     // The computer's move search has run and its pause is under way.
     EXPECT_TRUE(attivo(Timer::RitardoMossaPC));
     EXPECT_EQ(sommaRimasti(), 40 - 4 - 3);
@@ -116,7 +116,7 @@ TEST_F(DealTest, GiocaOnlyAtTheFirstLeadWithCommentsOnAndTheSoundFree) {
     inizia();
     avanza(2200);
     ASSERT_EQ(g.tavolo.aChiTocca, Player::H);
-    EXPECT_EQ(g.screen.lblCommenti.text, "Gioca!");
+    EXPECT_EQ(g.vista.lblCommenti.text, "Gioca!");
     EXPECT_EQ(media.played(Channel::Commenti), std::vector<std::string>({"\\Zeb\\S19.wav"}));
     // "Gioca!" leaves the indicator free; the urging is armed at the Impatient pace.
     EXPECT_FALSE(g.suoni.spia.busy);
@@ -165,10 +165,10 @@ TEST_F(DealTest, SixDealsUseTheWholeDeckOnceAndCunningZebTurnsEachManche) {
         EXPECT_THAT(sim::ControllaCarte(g), IsEmpty());
         EXPECT_NE(g.pc.onesta, onesta) << "Cunning Zeb turns at every Manche";
         onesta = g.pc.onesta;
-        EXPECT_EQ(g.screen.ImgCarta[kPostoMazzo].visible, manche < 6);
+        EXPECT_EQ(g.vista.ImgCarta[kPostoMazzo].visible, manche < 6);
     }
     EXPECT_EQ(viste.size(), 40u);
-    EXPECT_FALSE(g.screen.ShpCarta[kPostoMazzo].visible);
+    EXPECT_FALSE(g.vista.ShpCarta[kPostoMazzo].visible);
 }
 
 TEST_F(DealTest, DealingNoisesAndTheSaloonRestart) {
@@ -223,7 +223,7 @@ TEST(Distribuzione, AStuckGeneratorStillDealsEveryCard) {
     VirtualClock clock;
     FixedRandom rng;
     RecordingMediaPlayer media(clock);
-    Game g(clock, rng, media, Paths{});
+    Finestra g(clock, rng, media, Paths{});
     NuovoGioco(g);
     MescolaCarte(g);
     std::set<int> mazzo;
@@ -251,7 +251,7 @@ TEST(Distribuzione, TheSeededShuffleIsPinned) {
         VirtualClock clock{TimeOfDay{2026, 12, 6, 21, 17, 43}};
         SeededRandom rng(seed);
         RecordingMediaPlayer media(clock);
-        Game g(clock, rng, media, Paths{});
+        Finestra g(clock, rng, media, Paths{});
         NuovoGioco(g);
         MescolaCarte(g);
         std::string mazzo;

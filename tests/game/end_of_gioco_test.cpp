@@ -35,7 +35,7 @@ class EndOfGiocoTest : public test_tavolo::TableTest {
         g.tavolo.manche = 6;
         g.tavolo.carteRimasteNelMazzo = 0;
         g.tavolo.mazziere = Player::PC;
-        g.screen.FraQuando.visible = false;
+        g.vista.FraQuando.visible = false;
         g.screen.FraPannello[3].visible = false;
         g.screen.FraPannello[4].visible = false;
     }
@@ -62,9 +62,9 @@ TEST_F(EndOfGiocoTest, AnEmptyTableEndsTheWalkOnTheFirstTickWithoutARemark) {
     AvviaUltimeCarte(g);
     avanza(600);
     EXPECT_FALSE(attivo(Timer::UltimeCarte));
-    EXPECT_EQ(g.screen.lblCommenti.text, "");
-    EXPECT_TRUE(g.screen.FraQuando.visible);
-    EXPECT_EQ(g.screen.lblQuando.text,
+    EXPECT_EQ(g.vista.lblCommenti.text, "");
+    EXPECT_TRUE(g.vista.FraQuando.visible);
+    EXPECT_EQ(g.vista.lblQuando.text,
               "Quando sei pronto a continuare la Partita in corso, premi INVIO!");
     EXPECT_EQ(g.partita.esito, EsitoGioco::Continua);
 }
@@ -79,7 +79,7 @@ TEST_F(EndOfGiocoTest, RemainingCardsGoOnePerTickToTheLastCapturer) {
     EXPECT_TRUE(contorno(9));
     EXPECT_FALSE(contorno(7));
     EXPECT_EQ(coloreContorno(9), (Rgb{255, 0, 0}));
-    EXPECT_EQ(g.screen.lblCommenti.text, "Queste sono mie!!");
+    EXPECT_EQ(g.vista.lblCommenti.text, "Queste sono mie!!");
     EXPECT_FALSE(g.partita.alternaUltimaCattura);
     EXPECT_TRUE(g.punteggi.pc.punto5DiCuori);
     EXPECT_EQ(g.punteggi.pc.puntiGiocoInCorso, 1);
@@ -105,7 +105,7 @@ TEST_F(EndOfGiocoTest, OneCardLeftGetsTheShortRemark) {
     const bool prima = g.partita.alternaUltimaCattura;
     AvviaUltimeCarte(g);
     avanza(600);
-    EXPECT_EQ(g.screen.lblCommenti.text, "Tua!");
+    EXPECT_EQ(g.vista.lblCommenti.text, "Tua!");
     EXPECT_EQ(coloreContorno(12), (Rgb{52, 86, 201}));
     EXPECT_EQ(g.partita.alternaUltimaCattura, prima);
     avanza(600);
@@ -148,9 +148,9 @@ TEST_F(EndOfGiocoTest, ATieAtFifteenAsksForAnotherGioco) {
     totali(15, 15);
     fine();
     EXPECT_EQ(g.partita.esito, EsitoGioco::Spareggio);
-    EXPECT_EQ(g.screen.lblQuando.text,
+    EXPECT_EQ(g.vista.lblQuando.text,
               "Occorre un altro Gioco di spareggio, Ugo: clicca su INVIO per continuare!");
-    EXPECT_EQ(g.screen.lblCommenti.text, "Mmmh...");
+    EXPECT_EQ(g.vista.lblCommenti.text, "Mmmh...");
     EXPECT_FALSE(g.partita.giocoTerminato);
     EXPECT_EQ(g.partita.partitePC + g.partita.partiteH, 0);
 
@@ -160,7 +160,7 @@ TEST_F(EndOfGiocoTest, ATieAtFifteenAsksForAnotherGioco) {
     EXPECT_EQ(g.punteggi.pc.puntiPartita, 15);
     EXPECT_EQ(g.tavolo.mazziere, Player::H);
     EXPECT_TRUE(attivo(Timer::Scegli4CarteSulTavolo));
-    EXPECT_FALSE(g.screen.FraQuando.visible);
+    EXPECT_FALSE(g.vista.FraQuando.visible);
     EXPECT_FALSE(g.punteggi.pc.punto[0]);
     EXPECT_EQ(g.punteggi.pc.puntiGiocoInCorso, 0);
 }
@@ -170,8 +170,8 @@ TEST_F(EndOfGiocoTest, PartiteWonAndTheirRemarks) {
     totali(16, 14);
     fine();
     EXPECT_EQ(g.partita.partitePC, 1);
-    EXPECT_EQ(g.screen.lblCommenti.text, "E uno!!");
-    EXPECT_EQ(g.screen.lblQuando.text,
+    EXPECT_EQ(g.vista.lblCommenti.text, "E uno!!");
+    EXPECT_EQ(g.vista.lblQuando.text,
               "Quando sei pronto a iniziare una nuova Partita premi INVIO!");
     EXPECT_TRUE(g.partita.giocoTerminato);
 
@@ -186,7 +186,7 @@ TEST_F(EndOfGiocoTest, PartiteWonAndTheirRemarks) {
     ApriClassifica(g);
     totali(15, 9);
     fine();
-    EXPECT_EQ(g.screen.lblCommenti.text, "E due!!");
+    EXPECT_EQ(g.vista.lblCommenti.text, "E due!!");
     Quando(g);
     EXPECT_EQ(g.partita.partitePC, 2);
     EXPECT_EQ(g.tavolo.mazziere, Player::PC);
@@ -194,7 +194,7 @@ TEST_F(EndOfGiocoTest, PartiteWonAndTheirRemarks) {
     totali(12, 18);
     fine();
     EXPECT_EQ(g.partita.partiteH, 1);
-    EXPECT_EQ(g.screen.lblCommenti.text, "Non cantare vittoria troppo presto!");
+    EXPECT_EQ(g.vista.lblCommenti.text, "Non cantare vittoria troppo presto!");
 }
 
 TEST_F(EndOfGiocoTest, TheThirdPartitaWinsTheTorneoAndQuandoOpensTheLevelChoice) {
@@ -206,13 +206,13 @@ TEST_F(EndOfGiocoTest, TheThirdPartitaWinsTheTorneoAndQuandoOpensTheLevelChoice)
     EXPECT_EQ(g.partita.esito, EsitoGioco::TorneoH);
     EXPECT_EQ(g.partita.partiteH, 3);
     EXPECT_EQ(g.partita.vincitore, "Ugo");
-    EXPECT_EQ(g.screen.lblH.back, (Rgb{255, 0, 0}));
-    EXPECT_EQ(g.screen.lblCommenti.text, "Mi hai fregato, eh??");
+    EXPECT_EQ(g.vista.lblH.back, (Rgb{255, 0, 0}));
+    EXPECT_EQ(g.vista.lblCommenti.text, "Mi hai fregato, eh??");
     EXPECT_TRUE(g.screen.FraPannello[3].visible);
-    EXPECT_TRUE(g.screen.FraQuando.visible);
+    EXPECT_TRUE(g.vista.FraQuando.visible);
     EXPECT_TRUE(g.partita.giocoTerminato);
     // The prompt no longer speaks of the Partita of the Gioco before: it says what Enter does.
-    EXPECT_EQ(g.screen.lblQuando.text,
+    EXPECT_EQ(g.vista.lblQuando.text,
               "Per far scomparire questo Pannello e iniziare un nuovo Torneo premi INVIO!");
 
     Quando(g);
@@ -222,7 +222,7 @@ TEST_F(EndOfGiocoTest, TheThirdPartitaWinsTheTorneoAndQuandoOpensTheLevelChoice)
     EXPECT_EQ(g.partita.partitePC, 0);
     EXPECT_EQ(g.partita.partiteH, 0);
     EXPECT_EQ(g.partita.vincitore, "");
-    EXPECT_EQ(g.screen.lblH.back, (Rgb{255, 128, 128}));
+    EXPECT_EQ(g.vista.lblH.back, (Rgb{255, 128, 128}));
     EXPECT_EQ(g.partita.gioco, 1);
 }
 
@@ -233,7 +233,7 @@ TEST_F(EndOfGiocoTest, ZebWinsTheTorneoUnderHisLevelName) {
     fine();
     EXPECT_EQ(g.partita.esito, EsitoGioco::TorneoPC);
     EXPECT_EQ(g.partita.vincitore, "'Cunning' Zeb");
-    EXPECT_EQ(g.screen.lblPC.back, (Rgb{255, 0, 0}));
+    EXPECT_EQ(g.vista.lblPC.back, (Rgb{255, 0, 0}));
 }
 
 }  // namespace

@@ -9,9 +9,9 @@
 #include "audio/recording_media_player.h"
 #include "data/data_files.h"
 #include "data/temp_dati.h"
-#include "game/game.h"
 #include "game/hall_of_fame.h"
 #include "human_policy.h"
+#include "ui/finestra.h"
 #include "ui/startup.h"
 
 namespace gnamm {
@@ -29,8 +29,8 @@ struct Sessione {
     // At each pause between Giochi the player tries to look at the ranking first.
     bool giocaTorneo() {
         for (int passi = 0; passi < 400000; ++passi) {
-            if (g.screen.FraPannello[3].visible && g.screen.FraQuando.visible) return true;
-            if (g.screen.FraQuando.visible) {
+            if (g.screen.FraPannello[3].visible && g.vista.FraQuando.visible) return true;
+            if (g.vista.FraQuando.visible) {
                 const int partite = g.partita.partitePC + g.partita.partiteH;
                 click(TargetKind::Classifica);
                 EXPECT_FALSE(g.screen.FraPannello[3].visible);
@@ -50,14 +50,14 @@ struct Sessione {
     SeededRandom rng;
     std::mt19937 umano{5};
     RecordingMediaPlayer media{clock};
-    Game g;
+    Finestra g;
     int pause = 0;  // pauses between Giochi of the Torneo
 };
 
 TEST(HallOfFameScenario, ATorneoPlayedByClicksLeavesTheFilesAndARestartShowsThem) {
     testing_support::TempDati dati;
     auto s = std::make_unique<Sessione>(dati.dati(), 5);
-    Game& g = s->g;
+    Finestra& g = s->g;
     EXPECT_EQ(dati.read("GnNome.txt"), "\"\"\r\n");
     g.screen.txtNome.text.clear();
     g.textInput("Niccolò");

@@ -10,8 +10,8 @@
 #include "audio/recording_media_player.h"
 #include "data/temp_dati.h"
 #include "game/clock.h"
-#include "game/game.h"
 #include "game/random.h"
+#include "ui/finestra.h"
 
 namespace gnamm {
 namespace {
@@ -43,7 +43,7 @@ class HallOfFameTest : public ::testing::Test {
     VirtualClock clock{TimeOfDay{2026, 12, 6, 9, 5, 0}};
     SeededRandom rng{3};
     RecordingMediaPlayer media{clock};
-    Game g{clock, rng, media, Paths{{}, dati.dati()}};
+    Finestra g{clock, rng, media, Paths{{}, dati.dati()}};
 };
 
 // The ranking before, the winner, the ranking after and the row the winner stands in. A winner
@@ -146,7 +146,7 @@ TEST_F(HallOfFameTest, TheFilesAfterTwoTorneiAndARestartShowTheSame) {
 
     VirtualClock clock2;
     RecordingMediaPlayer media2{clock2};
-    Game dopo{clock2, rng, media2, Paths{{}, dati.dati()}};
+    Finestra dopo{clock2, rng, media2, Paths{{}, dati.dati()}};
     LeggiClassifica(dopo);
     CaricaAlbo(dopo);
     RefreshScreen(dopo);

@@ -26,7 +26,7 @@ TEST_F(HumanTurn, SingleEqualCardIsCapturedAfterThePause) {
     EXPECT_FALSE(g.tavolo.carta[7].empty());
     avanza(1);
     EXPECT_TRUE(g.tavolo.carta[7].empty() && g.tavolo.carta[4].empty());
-    EXPECT_FALSE(g.screen.ImgCarta[4].visible || contorno(7));
+    EXPECT_FALSE(g.vista.ImgCarta[4].visible || contorno(7));
     EXPECT_EQ(g.punteggi.h.conta(PuntoMazzo::Carte), 2);
     EXPECT_EQ(g.punteggi.h.puntiGnamm, 0);
     EXPECT_EQ(g.tavolo.ultimaCattura, Player::H);
@@ -39,7 +39,7 @@ TEST_F(HumanTurn, ChoiceAmongEqualCards) {
     tavolo({{7, "5q"}, {8, "5f"}, {9, "Kc"}});
     turnoUmano({{4, "5c"}, {5, "2f"}, {6, "3p"}});
     click(4);
-    EXPECT_EQ(g.screen.lblIstruzioni.text,
+    EXPECT_EQ(g.vista.lblIstruzioni.text,
               "Scegli, fra le 2 Carte uguali presenti sul tavolo, quale vuoi catturare!");
     EXPECT_TRUE(g.umano.puoiScegliere);
     EXPECT_EQ(coloreContorno(4), colors::kPick);
@@ -64,7 +64,7 @@ TEST_F(HumanTurn, SumChoiceWithPickAndUnpick) {
     tavolo({{7, "3c"}, {8, "3q"}, {9, "4f"}, {10, "Kc"}});
     turnoUmano({{4, "7p"}, {5, "2f"}});
     click(4);
-    EXPECT_EQ(g.screen.lblIstruzioni.text,
+    EXPECT_EQ(g.vista.lblIstruzioni.text,
               "Hai 2 combinazioni di presa: clicca quelle carte sul tavolo che vuoi catturare!");
     click(10);  // above the played value: nothing
     EXPECT_FALSE(contorno(10));
@@ -100,25 +100,25 @@ TEST_F(HumanTurn, ReproachesNameThePlayerUntilACardIsPlayed) {
     tavolo({{12, "4c"}});
     turnoUmano({{4, "Kp"}, {5, "2f"}});
     click(12);
-    EXPECT_EQ(g.screen.lblIstruzioni.text,
+    EXPECT_EQ(g.vista.lblIstruzioni.text,
               "Non devi cliccare le carte sul tavolo, Ugo,  ma una delle tue!!");
     EXPECT_EQ(media.played(Channel::Commenti), std::vector<std::string>({"\\Zeb\\S28.wav"}));
     EXPECT_TRUE(g.suoni.spia.busy);
     EXPECT_EQ(g.scheduler.interval(Timer::DurataGnammH), 320);
     click(2);
-    EXPECT_EQ(g.screen.lblIstruzioni.text, "Come ti permetti di cliccare le mie carte, Ugo??");
+    EXPECT_EQ(g.vista.lblIstruzioni.text, "Come ti permetti di cliccare le mie carte, Ugo??");
     // The indicator was busy: no second voice.
     EXPECT_EQ(media.played(Channel::Commenti).size(), 1u);
     click(0);
-    EXPECT_EQ(g.screen.lblIstruzioni.text,
+    EXPECT_EQ(g.vista.lblIstruzioni.text,
               "O Ugo, devi cliccare una delle tue carte, non il mazzo!!");
     avanza(320);
     EXPECT_FALSE(g.suoni.spia.busy);
     click(5);  // a hand card never reproaches: it is played (the 2 is laid)
     EXPECT_EQ(g.tavolo.aChiTocca, Player::PC);
-    const std::string dopo = g.screen.lblIstruzioni.text;
+    const std::string dopo = g.vista.lblIstruzioni.text;
     for (const int k : {0, 2, 12}) click(k);
-    EXPECT_EQ(g.screen.lblIstruzioni.text, dopo);
+    EXPECT_EQ(g.vista.lblIstruzioni.text, dopo);
     EXPECT_EQ(media.played(Channel::Commenti).size(), 1u);
 }
 

@@ -15,19 +15,19 @@ using TableModel = TableTest;
 
 TEST_F(TableModel, FacesAndBacks) {
     MostraCarta(g, 12, C("Qp"));
-    EXPECT_EQ(g.screen.ImgCarta[12].picture, "\\Carte\\Qp.jpg");
-    EXPECT_TRUE(g.screen.ImgCarta[12].visible && g.screen.ShpCarta[12].visible);
+    EXPECT_EQ(g.vista.ImgCarta[12].picture, "\\Carte\\Qp.jpg");
+    EXPECT_TRUE(g.vista.ImgCarta[12].visible && g.vista.ShpCarta[12].visible);
     MostraCarta(g, 12, Card());  // no card: the old picture stays
-    EXPECT_EQ(g.screen.ImgCarta[12].picture, "\\Carte\\Qp.jpg");
+    EXPECT_EQ(g.vista.ImgCarta[12].picture, "\\Carte\\Qp.jpg");
 
     g.opzioni.retroCarte = Retro::Star;
     g.opzioni.coloreCarte = ColoreCarte::Grey;
-    g.screen.ImgCarta[2].visible = false;
+    g.vista.ImgCarta[2].visible = false;
     MostraRetro(g, 2);
-    EXPECT_EQ(g.screen.ImgCarta[2].picture, "\\Grafica\\Star.gif");
-    EXPECT_EQ(g.screen.ShpCarta[2].back, (Rgb{128, 128, 128}));
-    EXPECT_TRUE(g.screen.ShpCarta[2].visible);
-    EXPECT_FALSE(g.screen.ImgCarta[2].visible);
+    EXPECT_EQ(g.vista.ImgCarta[2].picture, "\\Grafica\\Star.gif");
+    EXPECT_EQ(g.vista.ShpCarta[2].back, (Rgb{128, 128, 128}));
+    EXPECT_TRUE(g.vista.ShpCarta[2].visible);
+    EXPECT_FALSE(g.vista.ImgCarta[2].visible);
     // Out of range: nothing written.
     MostraCarta(g, kNumeroPosti, C("Ac"));
     MostraRetro(g, -1);
@@ -53,7 +53,7 @@ TEST_F(TableModel, ANewGiocoEmptiesTheTableAndThePool) {
     for (int i = 1; i <= kNumeroPosti - 1; ++i) {
         if (i == kPostoSpare) continue;
         EXPECT_TRUE(g.tavolo.carta[i].empty()) << i;
-        EXPECT_FALSE(g.screen.ImgCarta[i].visible) << i;
+        EXPECT_FALSE(g.vista.ImgCarta[i].visible) << i;
     }
     for (int k = 1; k <= 40; ++k) {
         EXPECT_TRUE(g.tavolo.carteDaGiocare[k].empty() && !g.tavolo.distribuita[k]) << k;

@@ -23,17 +23,17 @@ TEST(MostraCommento, SaysTheLineAndEndsItAfterItsDuration) {
     EXPECT_THAT(t.traccia(Channel::Commenti),
                 ElementsAre("Prev", "Close", "file:", "file:" + c.voce, "Open", "Play"));
     EXPECT_TRUE(t.g.suoni.spia.busy);
-    EXPECT_TRUE(t.g.screen.lblCommenti.visible && t.g.screen.ImgFumetto.visible);
-    EXPECT_EQ(t.g.screen.lblCommenti.text, c.testo);
-    EXPECT_EQ(t.g.screen.ImgFumetto.picture, c.fumetto);
-    EXPECT_EQ(t.g.screen.ImgRiquadro[0].picture, c.foto);
+    EXPECT_TRUE(t.g.vista.lblCommenti.visible && t.g.vista.ImgFumetto.visible);
+    EXPECT_EQ(t.g.vista.lblCommenti.text, c.testo);
+    EXPECT_EQ(t.g.vista.ImgFumetto.picture, c.fumetto);
+    EXPECT_EQ(t.g.vista.fotoZeb, c.foto);
 
     t.avanza(c.durataMs - 1);
     EXPECT_TRUE(t.g.suoni.spia.busy) << "still within its duration";
     t.avanza(1);
     EXPECT_FALSE(t.g.suoni.spia.busy);
-    EXPECT_FALSE(t.g.screen.lblCommenti.visible || t.g.screen.ImgFumetto.visible);
-    EXPECT_EQ(t.g.screen.ImgRiquadro[0].picture, "\\Foto\\Foto24.jpg");  // Cunning's portrait
+    EXPECT_FALSE(t.g.vista.lblCommenti.visible || t.g.vista.ImgFumetto.visible);
+    EXPECT_EQ(t.g.vista.fotoZeb, "\\Foto\\Foto24.jpg");  // Cunning's portrait
     EXPECT_FALSE(t.attivo(Timer::DurataGnammH));
     EXPECT_EQ(t.traccia(Channel::Commenti).back(), "Play") << "the voice is left to play out";
 }
@@ -43,15 +43,15 @@ TEST(MostraCommento, WithoutTheBusyFlagLeavesTheIndicatorAloneAndNoPhotoKeepsThe
     MostraCommento(t.g, remarks::Gioca(), false);
     EXPECT_FALSE(t.g.suoni.spia.busy);
     MostraCommento(t.g, remarks::Livello(Livello::Cheat), true);
-    EXPECT_EQ(t.g.screen.ImgRiquadro[0].picture, remarks::Gioca().foto);
+    EXPECT_EQ(t.g.vista.fotoZeb, remarks::Gioca().foto);
 }
 
 TEST(MostraCommento, TheHallOfFameKeepsTheIndicatorBusyAfterTheRemark) {
     Banco t;
-    t.g.screen.FraPannello[3].visible = true;
+    t.g.classifica.alboAperto = true;
     MostraCommento(t.g, remarks::GnammH(3), true);
     t.avanza(5000);
-    EXPECT_FALSE(t.g.screen.lblCommenti.visible);
+    EXPECT_FALSE(t.g.vista.lblCommenti.visible);
     EXPECT_TRUE(t.g.suoni.spia.busy);
 }
 
@@ -69,15 +69,15 @@ TEST(OnAssoBevuto, EndsTheAceRemarkAndFreesTheIndicatorEvenUnderTheHallOfFame) {
     Banco t;
     t.g.livello = Livello::Honest;
     t.g.suoni.spia.busy = true;
-    t.g.screen.FraPannello[3].visible = true;
-    t.g.screen.lblCommenti.visible = true;
+    t.g.classifica.alboAperto = true;
+    t.g.vista.lblCommenti.visible = true;
     t.g.scheduler.setInterval(Timer::AssoBevuto, 3650);
     t.g.scheduler.enable(Timer::AssoBevuto);
     t.avanza(3650);
     EXPECT_FALSE(t.attivo(Timer::AssoBevuto));
     EXPECT_FALSE(t.g.suoni.spia.busy);
-    EXPECT_FALSE(t.g.screen.lblCommenti.visible);
-    EXPECT_EQ(t.g.screen.ImgRiquadro[0].picture, "\\Foto\\Foto18.jpg");  // Honest's portrait
+    EXPECT_FALSE(t.g.vista.lblCommenti.visible);
+    EXPECT_EQ(t.g.vista.fotoZeb, "\\Foto\\Foto18.jpg");  // Honest's portrait
 }
 
 TEST(CommentoLivello, GreetsTheChosenLevelOnly) {
@@ -99,8 +99,8 @@ TEST(CommentoFineIncontro, SilencesTheOthersAndStaysUntilHidden) {
     EXPECT_THAT(t.traccia(Channel::Impazienza), ElementsAre("Stop", "Prev", "Close"));
     EXPECT_THAT(t.suonati(Channel::Commenti), ElementsAre(remarks::HoVinto().voce));
     t.avanza(60000);
-    EXPECT_TRUE(t.g.screen.lblCommenti.visible);
-    EXPECT_EQ(t.g.screen.lblCommenti.text, remarks::HoVinto().testo);
+    EXPECT_TRUE(t.g.vista.lblCommenti.visible);
+    EXPECT_EQ(t.g.vista.lblCommenti.text, remarks::HoVinto().testo);
     EXPECT_TRUE(t.g.suoni.spia.busy);
 }
 
@@ -117,7 +117,7 @@ TEST(GnammSets, EachLineOnceBeforeAnyTwiceAndEachSetItsOwnCycle) {
     for (const bool stuck : {false, true}) {
         Banco t(2024);
         testing_support::FixedRandom fixed;
-        Game g(t.clock, stuck ? static_cast<RandomSource&>(fixed) : t.rng, t.media, Paths{});
+        Finestra g(t.clock, stuck ? static_cast<RandomSource&>(fixed) : t.rng, t.media, Paths{});
         for (const auto& set : sets) {
             t.media.clear();
             for (int i = 0; i < set.righe; ++i) {

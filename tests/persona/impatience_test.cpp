@@ -35,17 +35,17 @@ TEST(Impazienza, ImpatientUrgesAfterEightSecondsAndAgainEightAfterTheRemark) {
 
     t.avanza(8000);
     EXPECT_EQ(t.suonati(Channel::Impazienza).back(), "\\Impaz\\I07.wav");
-    EXPECT_EQ(t.g.screen.lblCommenti.text, "Muoviti!");
-    EXPECT_EQ(t.g.screen.ImgRiquadro[0].picture, "\\Foto\\Foto12.jpg");
+    EXPECT_EQ(t.g.vista.lblCommenti.text, "Muoviti!");
+    EXPECT_EQ(t.g.vista.fotoZeb, "\\Foto\\Foto12.jpg");
     EXPECT_TRUE(t.g.suoni.spia.busy);
     EXPECT_EQ(t.g.suoni.spia.foto, FotoImpazienza::Green);
     EXPECT_FALSE(t.g.scheduler.isEnabled(Timer::Impazienza));
 
     t.avanza(665);
     EXPECT_FALSE(t.g.suoni.spia.busy);
-    EXPECT_FALSE(t.g.screen.lblCommenti.visible);
+    EXPECT_FALSE(t.g.vista.lblCommenti.visible);
     // The impatience photo stays until the human plays.
-    EXPECT_EQ(t.g.screen.ImgRiquadro[0].picture, "\\Foto\\Foto12.jpg");
+    EXPECT_EQ(t.g.vista.fotoZeb, "\\Foto\\Foto12.jpg");
     t.avanza(10000);
     EXPECT_EQ(NextUrging(t, 8001), 8000 + 665 + 8000);
 }
@@ -111,11 +111,11 @@ TEST(Impazienza, APlayDuringTheRemarkBringsThePortraitBackWhenItEnds) {
     t.g.scheduler.disable(Timer::Impazienza);
     ImpazienzaCartaGiocata(t.g);
     EXPECT_EQ(t.g.suoni.spia.foto, FotoImpazienza::Magenta);
-    EXPECT_EQ(t.g.screen.ImgRiquadro[0].picture, "\\Foto\\Foto01.jpg") << "the remark is not cut";
+    EXPECT_EQ(t.g.vista.fotoZeb, "\\Foto\\Foto01.jpg") << "the remark is not cut";
 
     t.avanza(5000 + 3930 - 6000);
     EXPECT_EQ(t.g.suoni.spia.foto, FotoImpazienza::Black);
-    EXPECT_EQ(t.g.screen.ImgRiquadro[0].picture, "\\Foto\\Foto23.jpg");
+    EXPECT_EQ(t.g.vista.fotoZeb, "\\Foto\\Foto23.jpg");
 }
 
 TEST(Impazienza, APlayAfterTheRemarkBringsThePortraitBackAtOnce) {
@@ -125,17 +125,17 @@ TEST(Impazienza, APlayAfterTheRemarkBringsThePortraitBackAtOnce) {
     t.rng.forza(12, 2);  // 2405 ms, Foto02
     ArmaImpazienza(t.g);
     t.avanza(5000 + 2405 + 100);
-    EXPECT_EQ(t.g.screen.ImgRiquadro[0].picture, "\\Foto\\Foto02.jpg");
+    EXPECT_EQ(t.g.vista.fotoZeb, "\\Foto\\Foto02.jpg");
 
     t.g.scheduler.disable(Timer::Impazienza);
     ImpazienzaCartaGiocata(t.g);
     EXPECT_EQ(t.g.suoni.spia.foto, FotoImpazienza::Black);
-    EXPECT_EQ(t.g.screen.ImgRiquadro[0].picture, "\\Foto\\Foto18.jpg");
+    EXPECT_EQ(t.g.vista.fotoZeb, "\\Foto\\Foto18.jpg");
 
     // With no impatience photo on show a play leaves the frame alone.
     MostraCommento(t.g, remarks::Gioca(), false);
     ImpazienzaCartaGiocata(t.g);
-    EXPECT_EQ(t.g.screen.ImgRiquadro[0].picture, "\\Foto\\Foto20.jpg");
+    EXPECT_EQ(t.g.vista.fotoZeb, "\\Foto\\Foto20.jpg");
 }
 
 }  // namespace

@@ -12,11 +12,11 @@
 #include "data/temp_dati.h"
 #include "game/capture_rules.h"
 #include "game/deal.h"
-#include "game/game.h"
 #include "game/table_model.h"
 #include "human_policy.h"
 #include "invariants.h"
 #include "support/scripted_random.h"
+#include "ui/finestra.h"
 
 namespace gnamm {
 namespace {
@@ -61,7 +61,7 @@ class WholeGame {
 
     bool waitsForCard() const {
         return g.tavolo.aChiTocca == Player::H && g.umano.cartaGiocata == 0 &&
-               !g.screen.FraQuando.visible && !g.screen.FraPannello[3].visible &&
+               !g.vista.FraQuando.visible && !g.screen.FraPannello[3].visible &&
                !g.screen.FraPannello[4].visible;
     }
     bool quiet() const {
@@ -93,7 +93,7 @@ class WholeGame {
         int64_t idle = 0;
         while (ended < giochi) {
             if (::testing::Test::HasFailure()) return false;
-            if (g.screen.FraQuando.visible) {
+            if (g.vista.FraQuando.visible) {
                 ++ended;
                 EXPECT_EQ(g.tavolo.carteRimasteNelMazzo, 0);
                 EXPECT_THAT(punti.fineGioco(g), IsEmpty());
@@ -127,7 +127,7 @@ class WholeGame {
     testing_support::ScriptedRandom rng;
     std::mt19937 think;
     RecordingMediaPlayer media{clock};
-    Game g;
+    Finestra g;
     sim::ControlloPunti punti;
     bool tuttiISuoni = false;
     int restingChecks = 0;

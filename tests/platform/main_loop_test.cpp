@@ -4,8 +4,8 @@
 
 #include "audio/recording_media_player.h"
 #include "data/temp_dati.h"
-#include "game/game.h"
 #include "sdl_fixture.h"
+#include "ui/finestra.h"
 #include "ui/startup.h"
 
 namespace gnamm::platform {
@@ -60,7 +60,7 @@ class LoopTest : public ::testing::Test {
     VirtualClock clock;
     SeededRandom rng{1};
     RecordingMediaPlayer media{clock};
-    Game game{clock, rng, media, Paths{dir.dati(), dir.dati()}};
+    Finestra game{clock, rng, media, Paths{dir.dati(), dir.dati()}};
     std::unique_ptr<MainWindow> window;
     std::unique_ptr<ScreenRenderer> renderer;
     std::unique_ptr<MainLoop> loop;

@@ -6,12 +6,12 @@
 
 #include "audio/recording_media_player.h"
 #include "data/asset_catalog.h"
-#include "game/game.h"
 #include "game/scoreboard.h"
 #include "platform/picture_scaling.h"
 #include "platform/screen_renderer.h"
 #include "platform/z_order.h"
 #include "sdl_fixture.h"
+#include "ui/finestra.h"
 #include "ui/scaling.h"
 
 namespace gnamm::platform {
@@ -214,7 +214,7 @@ TEST_P(RenderAtSize, TheGamesOwnScoreboardShowsAnAwardedPointRed) {
     VirtualClock clock;
     SeededRandom rng(3);
     RecordingMediaPlayer media(clock);
-    Game g(clock, rng, media, Paths{});
+    Finestra g(clock, rng, media, Paths{});
     AssegnaPunto(g, Player::H, PuntoMazzo::Sette);
     RefreshScreen(g);
     const Rect awarded = PlacedRect(g.screen, g.screen.lblPuntiSetteH);

@@ -11,7 +11,7 @@
 
 #include "platform/sdl_handles.h"
 #include "platform/texture_cache.h"
-#include "ui/colors.h"
+#include "data/colors.h"
 
 namespace gnamm::platform::testing_support {
 

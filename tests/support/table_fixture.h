@@ -12,8 +12,8 @@
 
 #include "audio/recording_media_player.h"
 #include "game/clock.h"
-#include "game/game.h"
 #include "support/scripted_random.h"
+#include "ui/finestra.h"
 
 namespace gnamm::test_tavolo {
 
@@ -51,8 +51,8 @@ class Banco {
     // Puts a card in a place and shows it: a face, or a back in the computer's hand.
     void posa(int place, std::string_view code) {
         g.tavolo.carta[place] = C(code);
-        g.screen.ImgCarta[place].visible = true;
-        g.screen.ShpCarta[place].visible = true;
+        g.vista.ImgCarta[place].visible = true;
+        g.vista.ShpCarta[place].visible = true;
         if (IsPostoTavolo(place)) g.tavolo.numeroCarteSulTavolo++;
     }
     void tavolo(std::initializer_list<std::pair<int, std::string_view>> carte) {
@@ -81,8 +81,8 @@ class Banco {
     void click(int k) { g.click(Target{TargetKind::Carta, k}); }
     void avanza(int64_t ms) { AdvanceVirtualTime(g, clock, ms); }
     bool attivo(Timer t) const { return g.scheduler.isEnabled(t); }
-    bool contorno(int place) const { return g.screen.ShpContornoCarta[place].visible; }
-    Rgb coloreContorno(int place) const { return g.screen.ShpContornoCarta[place].borderColor; }
+    bool contorno(int place) const { return g.vista.ShpContornoCarta[place].visible; }
+    Rgb coloreContorno(int place) const { return g.vista.ShpContornoCarta[place].borderColor; }
     std::vector<std::string> suonati(Channel c) const { return media.played(c); }
     // The commands and files sent on one channel, as text ("Prev", "Close", "file:\Zeb\S01.wav").
     std::vector<std::string> traccia(Channel c) const {
@@ -97,7 +97,7 @@ class Banco {
     VirtualClock clock{TimeOfDay{2026, 12, 6, 10, 0, 0}};
     ScriptedRandom rng;
     RecordingMediaPlayer media{clock};
-    Game g{clock, rng, media, Paths{}};
+    Finestra g{clock, rng, media, Paths{}};
 };
 
 // The table as a test of the rules wants it: the name given, the splash gone, Honest Zeb, and

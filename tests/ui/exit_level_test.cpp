@@ -204,7 +204,7 @@ TEST_F(Livelli, ALevelChosenDuringAGiocoDealsAgainWithEveryCardAndNoOldTimer) {
 }
 
 TEST_F(Livelli, ALevelChosenInThePauseAfterAGiocoWaitsForTheNextDeal) {
-    g.screen.FraQuando.visible = true;
+    g.vista.FraQuando.visible = true;
     g.tavolo.carteRimasteNelMazzo = 0;
     g.click({TargetKind::Abilita, 0});
     g.click({TargetKind::Livello, 0});

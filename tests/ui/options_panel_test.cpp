@@ -110,10 +110,10 @@ TEST_F(OpzioniPanel, TableColourRepaintsTheWindowAndEverythingPaintedLikeIt) {
 TEST_F(OpzioniPanel, CardColourAndBackRepaintTheCoveredCardsAndTheShownOutlines) {
     g.opzioni.coloreCarte = ColoreCarte::Blue;
     g.opzioni.retroCarte = Retro::Horse;
-    g.screen.ShpCarta[2].visible = true;
-    g.screen.ShpCarta[3].visible = false;
-    g.screen.ShpContornoCarta[9].visible = true;
-    g.screen.ShpContornoCarta[10].visible = false;
+    g.vista.ShpCarta[2].visible = true;
+    g.vista.ShpCarta[3].visible = false;
+    g.vista.ShpContornoCarta[9].visible = true;
+    g.vista.ShpContornoCarta[10].visible = false;
     const Rgb prima = g.screen.ShpContornoCarta[10].borderColor;
     clic(9);  // Grey
     const Rgb grigio{128, 128, 128};
@@ -208,7 +208,7 @@ TEST(GraficaCasuale, EachDrawDiffersFromTheValueBefore) {
     VirtualClock clock{test_ui::kOra};
     SeededRandom rng(5);
     SilentMediaPlayer media;
-    Game g(clock, rng, media, Paths{});
+    Finestra g(clock, rng, media, Paths{});
     std::array<int, 4> tavoli{}, carte{}, retri{};
     for (int n = 0; n < 200; ++n) {
         const Opzioni prima = g.opzioni;
@@ -230,14 +230,14 @@ TEST(GraficaCasuale, EachDrawDiffersFromTheValueBefore) {
         EXPECT_GT(retri[k], 0);
     }
     MostraRetroMazzo(g);
-    EXPECT_EQ(g.screen.ImgCarta[0].picture, RetroPicture(g.opzioni.retroCarte));
+    EXPECT_EQ(g.vista.ImgCarta[0].picture, RetroPicture(g.opzioni.retroCarte));
 }
 
 TEST(GraficaCasuale, AStuckRandomSourceStillChangesTheValue) {
     VirtualClock clock{TimeOfDay{2026, 1, 1, 10, 0, 0}};
     test_ui::FixedRandom rng(0.0);  // always draws 1: Brown, Grey, Horse
     SilentMediaPlayer media;
-    Game g(clock, rng, media, Paths{});
+    Finestra g(clock, rng, media, Paths{});
     g.opzioni.coloreTavolo = ColoreTavolo::Brown;
     g.opzioni.retroCarte = Retro::Horse;
     CasualeColoreTavolo(g);

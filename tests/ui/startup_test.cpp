@@ -44,9 +44,9 @@ TEST_F(AvvioTest, ADataFolderThatCannotBeWrittenIsToldInTheInstructionsBox) {
     VirtualClock c{test_ui::kOra};
     SeededRandom r(1);
     SilentMediaPlayer m;
-    Game partita(c, r, m, Paths{{}, dati.dati().parent_path() / "blocked" / "Dati"});
+    Finestra partita(c, r, m, Paths{{}, dati.dati().parent_path() / "blocked" / "Dati"});
     gnamm::Avvio(partita, 12000, 9000);
-    EXPECT_EQ(partita.screen.lblIstruzioni.text, data::kAvvisoDatiNonScrivibili);
+    EXPECT_EQ(partita.vista.lblIstruzioni.text, data::kAvvisoDatiNonScrivibili);
     EXPECT_TRUE(partita.screen.FraSplash.visible);
 }
 
@@ -56,7 +56,7 @@ TEST_F(AvvioTest, TheThreeOpeningFlagsAreDrawnTogether) {
         VirtualClock c{test_ui::kOra};
         SeededRandom r(seed);
         SilentMediaPlayer m;
-        Game partita(c, r, m, Paths{dati.dati().parent_path(), dati.dati()});
+        Finestra partita(c, r, m, Paths{dati.dati().parent_path(), dati.dati()});
         gnamm::Avvio(partita, 12000, 9000);
         const bool primo = partita.persona.assoBevuto == 1;
         EXPECT_EQ(partita.pc.onesta, primo);
@@ -81,7 +81,7 @@ TEST(AvvioOrdine, TheFlagsAreDrawnBeforeTheGraphicsAndTheSettingsReadBeforeBoth)
     rng.forza(4, 2);  // back: Star, the stored one: drawn again
     rng.forza(4, 1);  // back: Horse
     SilentMediaPlayer media;
-    Game g(clock, rng, media, Paths{dati.dati().parent_path(), dati.dati()});
+    Finestra g(clock, rng, media, Paths{dati.dati().parent_path(), dati.dati()});
     Avvio(g, 12000, 9000);
     EXPECT_TRUE(rng.esaurito());
     EXPECT_FALSE(g.pc.onesta);
@@ -89,8 +89,8 @@ TEST(AvvioOrdine, TheFlagsAreDrawnBeforeTheGraphicsAndTheSettingsReadBeforeBoth)
     EXPECT_EQ(g.opzioni.coloreTavolo, ColoreTavolo::Blue);
     EXPECT_EQ(g.opzioni.coloreCarte, ColoreCarte::Turquoise);
     EXPECT_EQ(g.opzioni.retroCarte, Retro::Horse);
-    EXPECT_EQ(g.screen.ImgCarta[0].picture, "\\Grafica\\Horse.gif");
-    EXPECT_EQ(g.screen.ShpCarta[0].back, (Rgb{0, 128, 128}));
+    EXPECT_EQ(g.vista.ImgCarta[0].picture, "\\Grafica\\Horse.gif");
+    EXPECT_EQ(g.vista.ShpCarta[0].back, (Rgb{0, 128, 128}));
 }
 
 TEST_F(AvvioTest, StoredGraphicsSideBoxesAndIntervalsAreApplied) {

@@ -13,9 +13,9 @@
 #include "audio/recording_media_player.h"
 #include "data/temp_dati.h"
 #include "game/clock.h"
-#include "game/game.h"
 #include "game/random.h"
 #include "support/scripted_random.h"
+#include "ui/finestra.h"
 #include "ui/startup.h"
 
 namespace gnamm::test_ui {
@@ -48,7 +48,7 @@ class UiTest : public ::testing::Test {
     VirtualClock clock{kOra};
     SeededRandom rng;
     RecordingMediaPlayer media{clock};
-    Game g{clock, rng, media, Paths{dati.dati().parent_path() / "assets", dati.dati()}};
+    Finestra g{clock, rng, media, Paths{dati.dati().parent_path() / "assets", dati.dati()}};
 };
 
 using testing_support::FixedRandom;

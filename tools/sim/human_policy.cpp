@@ -83,7 +83,7 @@ Giocata ScegliGiocata(const TableState& t, Politica p, std::mt19937& rng) {
     return migliore;
 }
 
-bool TurnoUmano(const Game& g) {
+bool TurnoUmano(const Finestra& g) {
     if (g.tavolo.aChiTocca != Player::H || g.umano.cartaGiocata != 0) return false;
     if (g.scheduler.isEnabled(Timer::Scegli6Carte) ||
         g.scheduler.isEnabled(Timer::Scegli4CarteSulTavolo)) {
@@ -104,7 +104,7 @@ Giocata Consigliata(const Game& g) {
 
 }  // namespace
 
-bool GiocaUmano(Game& g, Politica p, std::mt19937& rng) {
+bool GiocaUmano(Finestra& g, Politica p, std::mt19937& rng) {
     const Giocata scelta = p == Politica::Hint ? Consigliata(g) : ScegliGiocata(g.tavolo, p, rng);
     g.click({TargetKind::Carta, scelta.posto});
     if (!g.umano.puoiScegliere) return true;
@@ -112,7 +112,7 @@ bool GiocaUmano(Game& g, Politica p, std::mt19937& rng) {
     return g.scheduler.isEnabled(Timer::ScompaionoCarteH);
 }
 
-bool ScegliPresa(Game& g, Politica p, std::mt19937& rng) {
+bool ScegliPresa(Finestra& g, Politica p, std::mt19937& rng) {
     const std::vector<Giocata> giocate = GiocateDi(g.tavolo, g.umano.cartaGiocata);
     if (giocate.empty()) return false;
     size_t scelta = 0;

@@ -30,17 +30,17 @@ class Partita {
           politica_(o.seed ^ 0x9e3779b9u) {}
 
     Riepilogo gioca() {
-        Game& g = game_;
+        Finestra& g = game_;
         g.opzioni = Opzioni{};
         Avvio(g, 12000, 9000);
         ScriviNomeSplash(g, "Sim");
         InvioSplash(g);
-        g.screen.FraCervello.visible = false;
+        g.vista.FraCervello.visible = false;
         ScegliLivello(g, o_.livello);
 
         int passi = 0;
         while (!finito()) {
-            if (g.screen.FraQuando.visible) {
+            if (g.vista.FraQuando.visible) {
                 fineGioco();
                 if (finito()) break;
                 passi = 0;
@@ -107,7 +107,7 @@ class Partita {
     }
 
     void fineGioco() {
-        const Game& g = game_;
+        const Finestra& g = game_;
         const Scoreboard& s = g.punteggi;
         ++r_.giochi;
         r_.puntiZeb += s.pc.puntiGiocoInCorso;
@@ -148,7 +148,7 @@ class Partita {
     VirtualClock clock_;
     SeededRandom rng_;
     SilentMediaPlayer media_;
-    Game game_;
+    Finestra game_;
     std::mt19937 politica_;
     Riepilogo r_;
     bool controllatoPC_ = false;

@@ -2,6 +2,7 @@
 
 #include <cstdio>
 
+#include "data/colors.h"
 #include "game/game.h"
 
 namespace gnamm {
@@ -36,10 +37,10 @@ std::vector<std::string> RigheCervello(const PcState& pc, const TableState& t) {
 
 void AggiornaCervello(Game& g) {
     // The lines cost a little formatting: only while the panel is open.
-    if (!g.screen.FraCervello.visible) return;
+    if (!g.vista.FraCervello.visible) return;
     const PcState& pc = g.pc;
-    g.screen.cervelloLines = RigheCervello(pc, g.tavolo);
-    Element& scelta = g.screen.lblMossaMigliore;
+    g.vista.cervelloLines = RigheCervello(pc, g.tavolo);
+    Aspetto& scelta = g.vista.lblMossaMigliore;
     char buf[96];
     std::snprintf(buf, sizeof buf, "MossaMigliore: %d  SecondaMossa: %d%s", pc.scelta.mossaMigliore,
                   pc.scelta.secondaMossa, pc.scelta.regolaAsso ? "  (asso)" : "");

@@ -2,6 +2,7 @@
 
 #include "audio/sounds.h"
 #include "data/asset_catalog.h"
+#include "data/colors.h"
 #include "game/ai/cervello.h"
 #include "game/ai/move_choice.h"
 #include "game/ai/move_list.h"
@@ -32,9 +33,9 @@ void SvuotaRicerca(PcState& pc) {
 void TurnoAllUmano(Game& g) {
     TableState& t = g.tavolo;
     t.aChiTocca = Player::H;
-    g.screen.lblIstruzioni.text = "Tocca a te, " + g.nome + ", clicca su una delle tue carte!";
+    g.vista.lblIstruzioni.text = "Tocca a te, " + g.nome + ", clicca su una delle tue carte!";
     ArmaImpazienza(g);
-    if (g.opzioni.mostraManina) g.screen.ImgManina.visible = true;
+    if (g.opzioni.mostraManina) g.vista.ImgManina.visible = true;
     if (t.carteInManoAdH == 1 && g.opzioni.giocoTerzaCarta == TerzaCarta::Automatic) {
         g.scheduler.startKeepingInterval(Timer::MuoviHAutomatico,
                                          IntervalloTerzaCarta(g.opzioni.velocitaGioco));
@@ -44,7 +45,7 @@ void TurnoAllUmano(Game& g) {
 void CompletaMossa(Game& g) {
     PcState& pc = g.pc;
     TableState& t = g.tavolo;
-    Screen& s = g.screen;
+    TableView& s = g.vista;
     pc.cartaPCInEsame = 0;
     g.scheduler.disable(Timer::EffettuaMossaPC);
     pc.inPausa = false;
@@ -156,9 +157,9 @@ void MostraMossaPC(Game& g) {
     const Mossa& mossa = pc.lista[pc.scelta.mossaMigliore];
     const int p = mossa.posto;
     t.contatoreCartaDaEstrarre = p;
-    g.screen.ShpCarta[p].border = true;
+    g.vista.ShpCarta[p].border = true;
     MostraCarta(g, p, t.carta[p]);
-    g.screen.ShpCarta[p].back = colors::kWhite;
+    g.vista.ShpCarta[p].back = colors::kWhite;
 
     pc.datiCarte = {};
     int conta = 0;
@@ -210,7 +211,7 @@ void MossaPC(Game& g) {
         }
         const int q = pc.cartaPCInEsame;
         if (!pc.marcaPresaPC[q]) continue;
-        Element& contorno = g.screen.ShpContornoCarta[q];
+        Aspetto& contorno = g.vista.ShpContornoCarta[q];
         contorno.borderColor = kContornoPC;
         contorno.border = true;
         contorno.visible = true;
@@ -243,7 +244,7 @@ void ClickTimerLabel(Game& g) {
 }
 
 void ToggleCervello(Game& g) {
-    Element& f = g.screen.FraCervello;
+    Aspetto& f = g.vista.FraCervello;
     // The layout places the frame at the foot of the window.
     f.visible = !f.visible;
     if (f.visible) AggiornaCervello(g);

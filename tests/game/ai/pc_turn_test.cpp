@@ -43,7 +43,7 @@ TEST_F(PcTurnTest, ACaptureOfTwoCardsTakesOneTickPerCardAndOneToFinish) {
     EXPECT_FALSE(attivo(Timer::EffettuaMossaPC));
     avanza(1);  // 600: shown
     EXPECT_TRUE(attivo(Timer::EffettuaMossaPC));
-    EXPECT_TRUE(g.screen.ShpCarta[1].border);
+    EXPECT_TRUE(g.vista.ShpCarta[1].border);
     EXPECT_TRUE(g.pc.marcaPresaPC[7] && g.pc.marcaPresaPC[9] && !g.pc.marcaPresaPC[11]);
 
     avanza(600);  // 1200: place 9 comes first on the screen
@@ -74,7 +74,7 @@ TEST_F(PcTurnTest, ACaptureOfTwoCardsTakesOneTickPerCardAndOneToFinish) {
                 g.pc.valutazione.puntiTotali[1] == 0.0f && g.pc.cartaPCInEsame == 0);
     // The human's turn.
     EXPECT_EQ(g.tavolo.aChiTocca, Player::H);
-    EXPECT_EQ(g.screen.lblIstruzioni.text, "Tocca a te, Ugo, clicca su una delle tue carte!");
+    EXPECT_EQ(g.vista.lblIstruzioni.text, "Tocca a te, Ugo, clicca su una delle tue carte!");
 }
 
 TEST_F(PcTurnTest, ALayGoesToTheLowestFreePlaceOneTickAfterItIsShown) {
@@ -113,7 +113,7 @@ TEST_F(PcTurnTest, TheFiveOfHeartsRemarksAlternate) {
     turnoPC({"5p", "Qp"});
     PreparaMossePC(g);
     avanza(600);
-    EXPECT_EQ(g.screen.lblCommenti.text, "Questi cuoricini sono miei!!");
+    EXPECT_EQ(g.vista.lblCommenti.text, "Questi cuoricini sono miei!!");
     EXPECT_TRUE(g.suoni.spia.busy);
     avanza(600 * 2);  // the capture completes; the remark ends on its own timer
     avanza(5000);
@@ -125,7 +125,7 @@ TEST_F(PcTurnTest, TheFiveOfHeartsRemarksAlternate) {
     g.tavolo.aChiTocca = Player::PC;
     PreparaMossePC(g);
     avanza(600);
-    EXPECT_EQ(g.screen.lblCommenti.text, "Il Cinque è mio!");
+    EXPECT_EQ(g.vista.lblCommenti.text, "Il Cinque è mio!");
 }
 
 // The sixth card of a Manche deals again, the human's opponent first; of the last Manche it
@@ -218,24 +218,24 @@ TEST_F(PcTurnTest, ScreenWalkOrderCoversEveryTablePlaceOnce) {
 }
 
 TEST_F(PcTurnTest, TheDiagnosticPanelShowsTheSearchAndTheChoice) {
-    g.screen.FraCervello.visible = false;
+    g.vista.FraCervello.visible = false;
     g.click({TargetKind::AssoInTavola, 0});
-    ASSERT_TRUE(g.screen.FraCervello.visible);
+    ASSERT_TRUE(g.vista.FraCervello.visible);
 
     tavolo({{7, "Ac"}, {8, "6q"}});
     turnoPC({"Ap", "6c"});
     PreparaMossePC(g);
     avanza(600);
     // Two moves: the ace takes the ace, the 6 takes the 6 (and the 6 di Quadri).
-    ASSERT_EQ(g.screen.cervelloLines.size(), 3u);
-    EXPECT_NE(g.screen.cervelloLines[1].find("Ap [Ac]"), std::string::npos);
-    EXPECT_NE(g.screen.cervelloLines[2].find("6c [6q]"), std::string::npos);
-    EXPECT_NE(g.screen.lblMossaMigliore.text.find("MossaMigliore: 2"), std::string::npos);
+    ASSERT_EQ(g.vista.cervelloLines.size(), 3u);
+    EXPECT_NE(g.vista.cervelloLines[1].find("Ap [Ac]"), std::string::npos);
+    EXPECT_NE(g.vista.cervelloLines[2].find("6c [6q]"), std::string::npos);
+    EXPECT_NE(g.vista.lblMossaMigliore.text.find("MossaMigliore: 2"), std::string::npos);
     EXPECT_TRUE(g.pc.mossaScelta);
-    EXPECT_EQ(g.screen.lblMossaMigliore.back, colors::kCervelloPink);
+    EXPECT_EQ(g.vista.lblMossaMigliore.back, colors::kCervelloPink);
 
     g.click({TargetKind::AssoInTavola, 0});
-    EXPECT_FALSE(g.screen.FraCervello.visible);
+    EXPECT_FALSE(g.vista.FraCervello.visible);
 }
 
 }  // namespace

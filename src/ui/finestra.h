@@ -1,0 +1,50 @@
+// The main window: the game (game/game.h) with its screen model, the state of its panels and
+// the input entry points. The platform builds one and feeds it clicks, keys and timer ticks;
+// each entry point ends by deriving the screen from the state (RefreshScreen). Procedures of
+// the ui take a Finestra; those of the game flow take its Game.
+#pragma once
+
+#include <cstdint>
+#include <string_view>
+
+#include "game/game.h"
+#include "ui/input.h"
+#include "ui/panels_state.h"
+#include "ui/screen.h"
+
+namespace gnamm {
+
+class Finestra : public Game {
+  public:
+    Finestra(Clock& clock, RandomSource& rng, MediaPlayer& media, Paths paths);
+
+    Screen screen;
+    PanelsState pannelli;  // options, splash, rules, level and exit panels
+
+    // Input. Each entry point ends by bringing the derived parts of the screen up to date.
+    void click(Target target);
+    void mouseMove(Target target);
+    // The button pressed on and released over an element, around its click (the rules arrows
+    // light up while held).
+    void mouseDown(Target target);
+    void mouseUp(Target target);
+    void key(Key key);
+    void textInput(std::string_view utf8);
+    // The player closed the window. Returns true when the program may end at once; otherwise
+    // the exit question is now open, as "Esci" opens it.
+    bool requestClose();
+    void fireDueTimers();
+    void onTimer(Timer t);  // one tick of one timer
+
+    // True once the farewell is over and the program should close.
+    bool finished = false;
+};
+
+// Derives the screen from the state: what the flow shows (its view), the panels, the
+// scoreboard, the hall of fame and the keyboard's focus.
+void RefreshScreen(Finestra& f);
+
+// Runs the virtual clock forward by ms, firing every timer due on the way at its own moment.
+void AdvanceVirtualTime(Finestra& f, VirtualClock& clock, int64_t ms);
+
+}  // namespace gnamm
