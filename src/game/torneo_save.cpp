@@ -259,9 +259,12 @@ bool MomentoTranquillo(const Game& g) {
     if (g.livello == Livello::None || g.nome.empty()) return false;
     // The pause after a Gioco; after the last one there is no Torneo left to save.
     if (g.partita.esito != EsitoGioco::InCorso) return !g.partita.torneoFinito();
+    // The human's pick among the table cards, not yet complete.
+    const HumanTurnState& u = g.umano;
+    if (u.cartaGiocata != 0) return u.puoiScegliere && !u.presaDecisa;
     // The human's turn, no card played yet, the deal over.
     const TableState& t = g.tavolo;
-    if (t.aChiTocca != Player::H || g.umano.cartaGiocata != 0) return false;
+    if (t.aChiTocca != Player::H) return false;
     if (g.scheduler.isEnabled(Timer::Scegli6Carte) ||
         g.scheduler.isEnabled(Timer::Scegli4CarteSulTavolo)) {
         return false;
@@ -314,7 +317,7 @@ TorneoSalvato FotografaTorneo(const Game& g) {
 namespace {
 
 // The table as the state says, drawn with the table's own procedures: faces for the human's
-// hand and the table, backs for the computer's hand.
+// hand and the table, backs for the computer's hand, and a pick under way outlined.
 void MostraTavoloRipreso(Game& g) {
     const TableState salvato = g.tavolo;
     for (int p = 1; p < kNumeroPosti; ++p) {
@@ -329,6 +332,7 @@ void MostraTavoloRipreso(Game& g) {
         }
     }
     g.tavolo = salvato;
+    MostraSceltaInCorso(g);
 }
 
 }  // namespace

@@ -1,5 +1,6 @@
 // A Torneo left in the middle: the whole state needed to go on from a quiet moment (the human's
-// turn waiting for a card, the pause after a Gioco waiting for Enter), kept in Dati/GnTorneo.json.
+// turn waiting for a card or for a pick among the table cards, the pause after a Gioco waiting
+// for Enter), kept in Dati/GnTorneo.json.
 //
 // The file is JSON with a format version. Loading checks every field and its range: a damaged or
 // foreign file is kept aside as GnTorneo.json.bad (one line on stderr) and nothing is offered; a

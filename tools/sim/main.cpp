@@ -38,9 +38,9 @@ constexpr const char* kAiuto = R"(usage:
   gnamm-sim resume-check [--giochi N] [--seed S] [--level honest|cunning|cheat]
       Plays N Giochi (default 200) at each level (all three without --level) twice with the
       same seed: straight through, and saved to GnTorneo.json at every quiet moment (the
-      human's turn, the pause after a Gioco) and resumed in a fresh game. Prints the save's
-      size and time; exit code 0 when both runs agree in every state, sound and remark, 1
-      with the first difference on stderr.
+      human's card or pick, the pause after a Gioco) and resumed in a fresh game. Prints
+      the save's size and time; exit code 0 when both runs agree in every state, sound and
+      remark, 1 with the first difference on stderr.
   gnamm-sim moves < position.json
       The computer's move list, scores and choice for one position.
   gnamm-sim capture < play.json

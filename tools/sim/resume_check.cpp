@@ -72,11 +72,22 @@ class Corsa {
                 if (h.screen.FraPannello[4].visible) ScegliLivello(h, livello_);
                 continue;
             }
-            if (TurnoUmano(h)) {
-                if (!GiocaUmano(h, Politica::Random, politica_)) {
+            // The human's play as GiocaUmano makes it, one click a step: the pick between the
+            // clicks is a quiet moment too.
+            if (!preseDaCliccare_.empty()) {
+                const int posto = preseDaCliccare_.front();
+                preseDaCliccare_.erase(preseDaCliccare_.begin());
+                h.click({TargetKind::Carta, posto});
+                if (preseDaCliccare_.empty() && !h.scheduler.isEnabled(Timer::ScompaionoCarteH)) {
                     traccia_.push_back("a legal pick was refused");
                     break;
                 }
+                continue;
+            }
+            if (TurnoUmano(h)) {
+                const Giocata giocata = ScegliGiocata(h.tavolo, Politica::Random, politica_);
+                h.click({TargetKind::Carta, giocata.posto});
+                if (h.umano.puoiScegliere) preseDaCliccare_ = giocata.prese;
                 continue;
             }
             const auto scadenza = h.scheduler.nextDeadline();
@@ -146,6 +157,7 @@ class Corsa {
     CartellaTemporanea cartella_;
     std::unique_ptr<Mondo> mondo_;
     std::vector<std::string> traccia_;
+    std::vector<int> preseDaCliccare_;  // the rest of the pick under way
 };
 
 }  // namespace
