@@ -56,7 +56,6 @@ bool IsAsciiLetterOrDigit(char c) {
 }  // namespace
 
 bool IsInterruptedSaveName(std::string_view name) {
-    constexpr std::string_view kTxt = ".txt";
     const std::size_t mark = name.find(kTempMark);
     if (mark == std::string_view::npos) return false;
     const std::string_view base = name.substr(0, mark);
@@ -65,11 +64,11 @@ bool IsInterruptedSaveName(std::string_view name) {
         !std::all_of(random.begin(), random.end(), IsAsciiLetterOrDigit)) {
         return false;
     }
-    if (base.size() <= 2 + kTxt.size() || base.substr(0, 2) != "Gn" ||
-        base.substr(base.size() - kTxt.size()) != kTxt) {
-        return false;
-    }
-    const std::string_view letters = base.substr(2, base.size() - 2 - kTxt.size());
+    const std::size_t dot = base.rfind('.');
+    if (dot == std::string_view::npos) return false;
+    const std::string_view ext = base.substr(dot);
+    if ((ext != ".txt" && ext != ".json") || dot <= 2 || base.substr(0, 2) != "Gn") return false;
+    const std::string_view letters = base.substr(2, dot - 2);
     return std::all_of(letters.begin(), letters.end(), IsAsciiLetter);
 }
 

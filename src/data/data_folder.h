@@ -40,7 +40,7 @@ FileRead ReadWholeFile(const std::filesystem::path& file);
 bool WriteFileAtomically(const std::filesystem::path& file, std::string_view contents);
 
 // True when `name` is a temporary file of WriteFileAtomically for one of the game's own
-// files: "Gn" and letters, ".txt", ".tmp." and the six letters or digits mkstemp adds.
+// files: "Gn" and letters, ".txt" or ".json", ".tmp." and the six letters or digits mkstemp adds.
 bool IsInterruptedSaveName(std::string_view name);
 
 // Removes the temporary files that saves cut short (power loss, kill -9) left in the folder:

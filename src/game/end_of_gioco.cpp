@@ -8,6 +8,7 @@
 #include "game/game.h"
 #include "game/gioco_reset.h"
 #include "game/hall_of_fame.h"
+#include "game/player_record.h"
 #include "game/scoreboard.h"
 #include "game/speeds.h"
 #include "game/table_model.h"
@@ -53,6 +54,7 @@ void Esito(Game& g) {
     const int pc = g.punteggi.pc.puntiPartita;
     const int h = g.punteggi.h.puntiPartita;
     m.esito = DecidiEsito(pc, h, m.partitePC, m.partiteH);
+    RegistraFineGioco(g);
     TableView& s = g.vista;
     switch (m.esito) {
         case EsitoGioco::InCorso:

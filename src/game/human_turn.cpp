@@ -22,6 +22,16 @@ void MostraContorno(Game& g, int place, Rgb colore) {
     contorno.visible = true;
 }
 
+// What the player is asked when the rule leaves the capture to them.
+std::string IstruzioneScelta(const DecisionePresa& d) {
+    return d.esito == EsitoPresa::SceltaUguali
+               ? "Scegli, fra le " + std::to_string(d.stessoValore) +
+                     " Carte uguali presenti sul tavolo, quale vuoi catturare!"
+               : "Hai " + std::to_string(d.possibilitaDiPresa) +
+                     " combinazioni di presa: clicca quelle carte sul tavolo che vuoi "
+                     "catturare!";
+}
+
 // The card-play noise, when the indicator is free and card noises are on.
 void RumoreSeLibero(Game& g) {
     if (!g.suoni.spia.free() || !g.opzioni.rumoriCarte) return;
@@ -162,12 +172,7 @@ void DecidiPresaH(Game& g) {
         case EsitoPresa::SceltaUguali: {
             const bool uguali = d.esito == EsitoPresa::SceltaUguali;
             MostraContorno(g, u.cartaGiocata, colors::kPick);
-            g.vista.lblIstruzioni.text =
-                uguali ? "Scegli, fra le " + std::to_string(d.stessoValore) +
-                             " Carte uguali presenti sul tavolo, quale vuoi catturare!"
-                       : "Hai " + std::to_string(d.possibilitaDiPresa) +
-                             " combinazioni di presa: clicca quelle carte sul tavolo che vuoi "
-                             "catturare!";
+            g.vista.lblIstruzioni.text = IstruzioneScelta(d);
             u.marcaPresa.fill(false);
             u.scelta.fill(false);
             u.valoreTotalePresa = 0;
@@ -188,6 +193,17 @@ void DecidiPresaH(Game& g) {
         OccupaSpia(g.suoni.spia);
         CommentoAssoBevuto(g);
     }
+}
+
+void MostraSceltaInCorso(Game& g) {
+    const HumanTurnState& u = g.umano;
+    if (u.cartaGiocata == 0 || !u.puoiScegliere) return;
+    MostraContorno(g, u.cartaGiocata, colors::kPick);
+    for (const int i : kPostiTavolo) {
+        if (u.scelta[i]) MostraContorno(g, i, colors::kPick);
+    }
+    g.vista.lblIstruzioni.text =
+        IstruzioneScelta(DecidiPresa(g.tavolo.carta, g.tavolo.carta[u.cartaGiocata]));
 }
 
 void OnMuoviHAutomatico(Game& g) {

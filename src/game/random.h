@@ -3,6 +3,8 @@
 
 #include <cstdint>
 #include <random>
+#include <string>
+#include <string_view>
 
 #include "game/clock.h"
 
@@ -13,6 +15,10 @@ class RandomSource {
 public:
     virtual ~RandomSource() = default;
     virtual double uniform() = 0;
+    // The source's inner state as text, for a saved Torneo; empty when it cannot be kept.
+    virtual std::string state() const { return {}; }
+    // Continues from a state() text; false (and nothing changed) for a text it did not write.
+    virtual bool restoreState(std::string_view) { return false; }
 };
 
 // Mersenne Twister with a fixed conversion to [0, 1), so a seed gives the same draws
@@ -21,6 +27,8 @@ class SeededRandom final : public RandomSource {
 public:
     explicit SeededRandom(uint32_t seed) : engine_(seed) {}
     double uniform() override { return static_cast<double>(engine_() >> 8) / 16777216.0; }
+    std::string state() const override;
+    bool restoreState(std::string_view text) override;
 
 private:
     std::mt19937 engine_;

@@ -28,6 +28,11 @@ void Scheduler::start(Timer t, int ms) {
     restart(s);
 }
 
+void Scheduler::resume(Timer t, int intervalMs, int64_t remainingMs) {
+    start(t, intervalMs);
+    slot(t).deadline = clock_.nowMs() + remainingMs;
+}
+
 void Scheduler::startKeepingInterval(Timer t, int ms) {
     start(t, interval(t) > 0 ? interval(t) : ms);
 }

@@ -36,6 +36,13 @@ public:
     bool isEnabled(Timer t) const { return slot(t).enabled; }
     int interval(Timer t) const { return slot(t).intervalMs; }
 
+    // A saved Torneo keeps each running timer's countdown and its place among timers due
+    // together, and starts it again where it stood.
+    int64_t remainingMs(Timer t) const { return slot(t).deadline - clock_.nowMs(); }
+    uint64_t startOrder(Timer t) const { return slot(t).enabledOrder; }
+    // Enables the timer with `remainingMs` left before its next tick, then `intervalMs` each.
+    void resume(Timer t, int intervalMs, int64_t remainingMs);
+
     // The earliest moment an enabled timer is due, if any.
     std::optional<int64_t> nextDeadline() const;
 

@@ -5,9 +5,11 @@
 #include <iostream>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include <nlohmann/json.hpp>
 
+#include "resume_check.h"
 #include "sim_json.h"
 #include "sim_play.h"
 #include "sim_strength.h"
@@ -40,6 +42,12 @@ constexpr const char* kAiuto = R"(usage:
       Each of Zeb's levels against each human policy (random, greedy, hint) over N Tornei
       (default 100) with seed S (default 1): Tornei won by Zeb, Giochi each side ended
       ahead, points and Punti Gnamm per Gioco, each with its 95% confidence interval.
+  gnamm-sim resume-check [--giochi N] [--seed S] [--level honest|cunning|cheat]
+      Plays N Giochi (default 200) at each level (all three without --level) twice with the
+      same seed: straight through, and saved to GnTorneo.json at every quiet moment (the
+      human's card or pick, the pause after a Gioco) and resumed in a fresh game. Prints
+      the save's size and time; exit code 0 when both runs agree in every state, sound and
+      remark, 1 with the first difference on stderr.
   gnamm-sim moves < position.json
       The computer's move list, scores and choice for one position.
   gnamm-sim capture < play.json
@@ -67,6 +75,57 @@ bool Numero(const char* s, long long min, long long max, long long& out) {
     return true;
 }
 
+bool Livello_(std::string_view l, Livello& out) {
+    if (l == "honest") {
+        out = Livello::Honest;
+    } else if (l == "cunning") {
+        out = Livello::Cunning;
+    } else if (l == "cheat") {
+        out = Livello::Cheat;
+    } else {
+        return false;
+    }
+    return true;
+}
+
+int ResumeCheck(int argc, char** argv) {
+    std::vector<Livello> livelli = {Livello::Honest, Livello::Cunning, Livello::Cheat};
+    int giochi = 200;
+    uint32_t seed = 1;
+    for (int i = 2; i < argc; ++i) {
+        const std::string_view a = argv[i];
+        if (i + 1 >= argc) return Errore(std::string(a) + " needs a value (see --help)");
+        long long n = 0;
+        if (a == "--level") {
+            Livello l = Livello::None;
+            if (!Livello_(argv[++i], l)) return Errore("--level takes honest, cunning or cheat");
+            livelli = {l};
+        } else if (a == "--giochi") {
+            if (!Numero(argv[++i], 1, 1000000, n)) return Errore("--giochi takes a count");
+            giochi = static_cast<int>(n);
+        } else if (a == "--seed") {
+            if (!Numero(argv[++i], 0, 4294967295LL, n)) return Errore("--seed takes 0..4294967295");
+            seed = static_cast<uint32_t>(n);
+        } else {
+            return Errore("unknown option " + Citazione(a) + " (see --help)");
+        }
+    }
+    int esito = 0;
+    for (const Livello l : livelli) {
+        const EsitoRipresa e = ControllaRipresa(l, giochi, seed);
+        std::printf("%s: %d Giochi, %ld saves and resumes; save %zu bytes mean, %zu max; "
+                    "%.0f us mean, %.0f us max\n",
+                    std::string(LivelloText(l)).c_str(), e.giochi, e.salvataggi, e.byteMedi,
+                    e.byteMassimi, e.microsecondiMedi, e.microsecondiMassimi);
+        std::fflush(stdout);
+        if (!e.primaDifferenza.empty()) {
+            std::cerr << "gnamm-sim: " << LivelloText(l) << ": " << e.primaDifferenza << '\n';
+            esito = 1;
+        }
+    }
+    return esito;
+}
+
 int Play(int argc, char** argv) {
     OpzioniSim o;
     bool json = false;
@@ -81,14 +140,7 @@ int Play(int argc, char** argv) {
         } else if (a == "--json") {
             json = true;
         } else if (a == "--level") {
-            const std::string_view l = argv[++i];
-            if (l == "honest") {
-                o.livello = Livello::Honest;
-            } else if (l == "cunning") {
-                o.livello = Livello::Cunning;
-            } else if (l == "cheat") {
-                o.livello = Livello::Cheat;
-            } else {
+            if (!Livello_(argv[++i], o.livello)) {
                 return Errore("--level takes honest, cunning or cheat");
             }
         } else if (a == "--human") {
@@ -197,7 +249,8 @@ int main(int argc, char** argv) {
         return kEsitoInputErrato;
     }
     const std::string_view cmd = argv[1];
-    const bool comando = cmd == "play" || cmd == "strength" || cmd == "moves" || cmd == "capture";
+    const bool comando = cmd == "play" || cmd == "strength" || cmd == "resume-check" ||
+                         cmd == "moves" || cmd == "capture";
     bool aiuto = ChiedeAiuto(cmd) || cmd == "help";
     for (int i = 2; comando && i < argc; ++i) aiuto = aiuto || ChiedeAiuto(argv[i]);
     if (aiuto) {
@@ -207,6 +260,7 @@ int main(int argc, char** argv) {
     if (!comando) return Errore("unknown command " + Citazione(cmd) + " (see --help)");
     if (cmd == "play") return Play(argc, argv);
     if (cmd == "strength") return Strength(argc, argv);
+    if (cmd == "resume-check") return ResumeCheck(argc, argv);
     if (argc > 2) return Errore(std::string(cmd) + " takes no options, only --help");
     if (cmd == "moves") return ComandoMosse(std::cin, std::cout, std::cerr);
     return ComandoPresa(std::cin, std::cout, std::cerr);

@@ -31,11 +31,7 @@ class Partita {
 
     Riepilogo gioca() {
         Finestra& g = game_;
-        g.opzioni = Opzioni{};
-        Avvio(g, 12000, 9000);
-        ScriviNomeSplash(g, "Sim");
-        InvioSplash(g);
-        g.vista.FraCervello.visible = false;
+        AvviaFinoAlLivello(g);
         ScegliLivello(g, o_.livello);
 
         int passi = 0;
@@ -69,17 +65,6 @@ class Partita {
     }
 
   private:
-    static TimeOfDay OraDelSeme(uint32_t seed) {
-        TimeOfDay t;
-        t.year = 2026;
-        t.month = 1 + static_cast<int>(seed % 12);
-        t.day = 1 + static_cast<int>(seed % 28);
-        t.hour = static_cast<int>(seed / 7 % 24);
-        t.minute = static_cast<int>(seed / 3 % 60);
-        t.second = static_cast<int>(seed % 60);
-        return t;
-    }
-
     bool finito() const {
         if (r_.violazioni > 0 && fermo_) return true;
         if (o_.giochi > 0 && r_.giochi >= o_.giochi) return true;
@@ -157,6 +142,26 @@ class Partita {
 };
 
 }  // namespace
+
+TimeOfDay OraDelSeme(uint32_t seed) {
+    TimeOfDay t;
+    t.year = 2026;
+    t.month = 1 + static_cast<int>(seed % 12);
+    t.day = 1 + static_cast<int>(seed % 28);
+    t.hour = static_cast<int>(seed / 7 % 24);
+    t.minute = static_cast<int>(seed / 3 % 60);
+    t.second = static_cast<int>(seed % 60);
+    return t;
+}
+
+void AvviaFinoAlLivello(Finestra& g, const Opzioni* opzioni) {
+    g.opzioni = Opzioni{};
+    Avvio(g, 12000, 9000);
+    if (opzioni) g.opzioni = *opzioni;
+    ScriviNomeSplash(g, "Sim");
+    InvioSplash(g);
+    g.vista.FraCervello.visible = false;
+}
 
 CartellaTemporanea::CartellaTemporanea() {
     // A memory-backed folder when there is one: the game syncs its data files to disk at the

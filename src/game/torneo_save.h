@@ -1,0 +1,88 @@
+// A Torneo left in the middle: the whole state needed to go on from a quiet moment (the human's
+// turn waiting for a card or for a pick among the table cards, the pause after a Gioco waiting
+// for Enter), kept in Dati/GnTorneo.json.
+//
+// The file is JSON with a format version. Loading checks every field and its range: a damaged or
+// foreign file is kept aside as GnTorneo.json.bad (one line on stderr) and nothing is offered; a
+// file written by a newer game is left alone and not offered either.
+#pragma once
+
+#include <filesystem>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "audio/sound_state.h"
+#include "game/end_of_gioco.h"
+#include "game/human_turn.h"
+#include "game/livello.h"
+#include "game/options.h"
+#include "game/scoreboard.h"
+#include "game/table_state.h"
+#include "game/timers.h"
+#include "persona/persona_state.h"
+
+namespace gnamm {
+
+class Game;
+
+inline constexpr std::string_view kFileTorneo = "GnTorneo.json";
+inline constexpr int kFormatoTorneo = 1;
+
+// A timer as it stood. A running one ticks after `restanoMs`, then every `intervalloMs`; a
+// stopped one keeps its interval, since some are started again without one being given.
+struct TimerSalvato {
+    Timer timer = Timer::Impazienza;
+    int intervalloMs = 0;
+    bool acceso = false;
+    int64_t restanoMs = 0;
+};
+
+struct TorneoSalvato {
+    std::string nome;
+    Livello livello = Livello::Honest;
+    Opzioni opzioni;
+    TableState tavolo;
+    HumanTurnState umano;
+    Scoreboard punteggi;
+    MatchState partita;
+    bool onesta = true;     // 'Cunning' Zeb's honesty in this Manche
+    int cinqueDiCuori = 1;  // which 5 di Cuori remark comes next
+    PersonaState persona;
+    SoundState suoni;
+    std::string casuale;              // the random source's state
+    std::vector<TimerSalvato> timer;  // every timer with an interval, running ones in the order
+                                      // they were started
+};
+
+// The game is at a moment a Torneo can be saved and resumed from.
+bool MomentoTranquillo(const Game& g);
+
+// The state of the game as it stands.
+TorneoSalvato FotografaTorneo(const Game& g);
+// Puts a saved state into a game just past the name (the level panel still to close) and shows
+// the table as it was; the timers go on from where they stood.
+void RiprendiTorneo(Game& g, const TorneoSalvato& s);
+
+// The text of GnTorneo.json, and back. Reading fails, with the reason, on anything that is not
+// a whole state of this format version; `piuRecente` tells a newer version from damage.
+std::string TorneoInJson(const TorneoSalvato& s);
+struct LetturaTorneo {
+    std::optional<TorneoSalvato> torneo;
+    bool piuRecente = false;
+    std::string errore;
+};
+LetturaTorneo TorneoDaJson(std::string_view testo);
+
+// Saves the Torneo when the game is at a quiet moment; false when it is not or the write failed.
+bool SalvaTorneo(Game& g);
+// Writes a saved state to GnTorneo.json in the Dati folder, atomically.
+bool ScriviTorneo(const std::filesystem::path& dati, const TorneoSalvato& s);
+// The Torneo saved for `nome` in the Dati folder, if any. A damaged file is kept aside (one line
+// on stderr); a newer one, or one saved for another name, is left where it is.
+std::optional<TorneoSalvato> CaricaTorneoSalvato(const std::filesystem::path& dati,
+                                                 std::string_view nome);
+void CancellaTorneoSalvato(const std::filesystem::path& dati);
+
+}  // namespace gnamm

@@ -1,0 +1,208 @@
+#include "resume_check.h"
+
+#include <chrono>
+#include <filesystem>
+#include <memory>
+#include <random>
+#include <vector>
+
+#include "audio/recording_media_player.h"
+#include "game/torneo_save.h"
+#include "human_policy.h"
+#include "sim_play.h"
+#include "ui/panels.h"
+
+namespace gnamm::sim {
+
+namespace {
+
+// Timer ticks in one Gioco beyond which the game is taken as stalled.
+constexpr int kMaxPassiPerGioco = 200000;
+
+// Every sound on: the music, saloon and card-noise timers run through the saves as well.
+const Opzioni kTuttiISuoni = [] {
+    Opzioni o;
+    o.musiche = true;
+    o.rumoriSaloon = true;
+    o.rumoriCarte = true;
+    return o;
+}();
+
+// Everything a running game owns: rebuilt whole when the game is resumed.
+struct Mondo {
+    Mondo(TimeOfDay ora, uint32_t seed, const std::filesystem::path& dati)
+        : clock(ora),
+          rng(seed),
+          media(clock),
+          game(clock, rng, media, Paths{dati / "assets", dati / "Dati"}) {}
+    VirtualClock clock;
+    SeededRandom rng;
+    RecordingMediaPlayer media;
+    Finestra game;
+};
+
+class Corsa {
+  public:
+    Corsa(Livello livello, uint32_t seed, bool riprendi)
+        : livello_(livello), seed_(seed), riprendi_(riprendi), politica_(seed ^ 0x9e3779b9u) {}
+
+    // Plays `giochi` Giochi; the trace, or a stall noted in it.
+    std::vector<std::string> gioca(int giochi, EsitoRipresa& e) {
+        mondo_ = std::make_unique<Mondo>(OraDelSeme(seed_), seed_, cartella_.path());
+        AvviaFinoAlLivello(mondo_->game, &kTuttiISuoni);
+        ScegliLivello(mondo_->game, livello_);
+        int passi = 0;
+        while (e.giochi < giochi) {
+            Finestra& g = mondo_->game;
+            if (MomentoTranquillo(g)) {
+                annotaSuoni();
+                traccia_.push_back("@" + std::to_string(mondo_->clock.nowMs()) + " " +
+                                   TorneoInJson(FotografaTorneo(g)));
+                if (riprendi_ && !riprendi(e)) break;
+            }
+            Finestra& h = mondo_->game;
+            if (h.vista.FraQuando.visible) {
+                ++e.giochi;
+                passi = 0;
+                const Scoreboard& s = h.punteggi;
+                traccia_.push_back("Gioco " + std::to_string(e.giochi) + " " +
+                                   std::to_string(s.pc.puntiGiocoInCorso) + "-" +
+                                   std::to_string(s.h.puntiGiocoInCorso));
+                h.key(Key::Enter);
+                if (h.screen.FraPannello[4].visible) ScegliLivello(h, livello_);
+                continue;
+            }
+            // The human's play as GiocaUmano makes it, one click a step: the pick between the
+            // clicks is a quiet moment too.
+            if (!preseDaCliccare_.empty()) {
+                const int posto = preseDaCliccare_.front();
+                preseDaCliccare_.erase(preseDaCliccare_.begin());
+                h.click({TargetKind::Carta, posto});
+                if (preseDaCliccare_.empty() && !h.scheduler.isEnabled(Timer::ScompaionoCarteH)) {
+                    traccia_.push_back("a legal pick was refused");
+                    break;
+                }
+                continue;
+            }
+            if (TurnoUmano(h)) {
+                const Giocata giocata = ScegliGiocata(h.tavolo, Politica::Random, politica_);
+                h.click({TargetKind::Carta, giocata.posto});
+                if (h.umano.puoiScegliere) preseDaCliccare_ = giocata.prese;
+                continue;
+            }
+            const auto scadenza = h.scheduler.nextDeadline();
+            if (!scadenza || ++passi > kMaxPassiPerGioco) {
+                traccia_.push_back("the game stalled");
+                break;
+            }
+            AdvanceVirtualTime(h, mondo_->clock, *scadenza - mondo_->clock.nowMs());
+        }
+        annotaSuoni();
+        return std::move(traccia_);
+    }
+
+  private:
+    // Every sound command since the last note: each remark is among them, as its voice file.
+    void annotaSuoni() {
+        for (const auto& v : mondo_->media.log()) {
+            traccia_.push_back(std::to_string(v.timeMs) + " " +
+                               std::string(ChannelName(v.channel)) + " " +
+                               (v.isFile ? v.file : std::string(CommandName(v.command))));
+        }
+        mondo_->media.clear();
+    }
+
+    // Saves, drops the whole game, and goes on in a fresh one read back from the file.
+    bool riprendi(EsitoRipresa& e) {
+        Finestra& g = mondo_->game;
+        const int64_t ora = mondo_->clock.nowMs();
+        const auto inizio = std::chrono::steady_clock::now();
+        const bool salvato = SalvaTorneo(g);
+        const double us =
+            std::chrono::duration<double, std::micro>(std::chrono::steady_clock::now() - inizio)
+                .count();
+        if (!salvato) {
+            traccia_.push_back("the save failed");
+            return false;
+        }
+        const std::size_t byte = std::filesystem::file_size(g.paths.data / kFileTorneo);
+        ++e.salvataggi;
+        e.byteMedi += byte;
+        e.byteMassimi = std::max(e.byteMassimi, byte);
+        e.microsecondiMedi += us;
+        e.microsecondiMassimi = std::max(e.microsecondiMassimi, us);
+
+        const auto letto = CaricaTorneoSalvato(g.paths.data, g.nome);
+        if (!letto) {
+            traccia_.push_back("the save did not read back");
+            return false;
+        }
+        mondo_.reset();
+        // The same time of day (the draws mix it in), a different seed: the saved state must
+        // bring the random source back.
+        mondo_ = std::make_unique<Mondo>(OraDelSeme(seed_), seed_ + 1, cartella_.path());
+        Finestra& nuovo = mondo_->game;
+        AvviaFinoAlLivello(nuovo, &kTuttiISuoni);
+        nuovo.screen.FraPannello[4].visible = false;
+        mondo_->clock.set(ora);
+        RiprendiTorneo(nuovo, *letto);
+        mondo_->media.clear();
+        return true;
+    }
+
+    Livello livello_;
+    uint32_t seed_;
+    bool riprendi_;
+    std::mt19937 politica_;
+    CartellaTemporanea cartella_;
+    std::unique_ptr<Mondo> mondo_;
+    std::vector<std::string> traccia_;
+    std::vector<int> preseDaCliccare_;  // the rest of the pick under way
+};
+
+}  // namespace
+
+EsitoRipresa ControllaRipresa(Livello livello, int giochi, uint32_t seed) {
+    EsitoRipresa diritto;
+    const std::vector<std::string> a = Corsa(livello, seed, false).gioca(giochi, diritto);
+    EsitoRipresa e;
+    const std::vector<std::string> b = Corsa(livello, seed, true).gioca(giochi, e);
+    if (e.salvataggi > 0) {
+        e.byteMedi /= static_cast<std::size_t>(e.salvataggi);
+        e.microsecondiMedi /= static_cast<double>(e.salvataggi);
+    }
+    const std::size_t n = std::min(a.size(), b.size());
+    for (std::size_t i = 0; i < n && e.primaDifferenza.empty(); ++i) {
+        if (a[i] != b[i]) {
+            // The first line that differs inside the two entries.
+            std::size_t da = 0, db = 0, riga = 0;
+            for (;;) {
+                const std::size_t fa = a[i].find('\n', da), fb = b[i].find('\n', db);
+                const std::string la = a[i].substr(da, fa == std::string::npos ? fa : fa - da);
+                const std::string lb = b[i].substr(db, fb == std::string::npos ? fb : fb - db);
+                if (la != lb || fa == std::string::npos || fb == std::string::npos) {
+                    e.primaDifferenza = "trace entry " + std::to_string(i) + ", line " +
+                                        std::to_string(riga) + ": straight \"" + la.substr(0, 200) +
+                                        "\", resumed \"" + lb.substr(0, 200) + "\"";
+                    break;
+                }
+                da = fa + 1;
+                db = fb + 1;
+                ++riga;
+            }
+        }
+    }
+    if (e.primaDifferenza.empty() && diritto.giochi < giochi) {
+        e.primaDifferenza = "the straight run stopped after " + std::to_string(diritto.giochi) +
+                            " Giochi: " + (a.empty() ? "" : a.back());
+    }
+    if (e.primaDifferenza.empty() && a.size() != b.size()) {
+        e.primaDifferenza = "the traces differ in length: straight " + std::to_string(a.size()) +
+                            ", resumed " + std::to_string(b.size()) + " entries; last straight \"" +
+                            (a.empty() ? "" : a.back()) + "\", last resumed \"" +
+                            (b.empty() ? "" : b.back()) + "\"";
+    }
+    return e;
+}
+
+}  // namespace gnamm::sim
