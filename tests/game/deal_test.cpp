@@ -208,16 +208,6 @@ TEST_F(DealTest, ASaloonSoundKeepsTheIndicatorThroughTheOpening) {
     EXPECT_EQ(g.tavolo.aChiTocca, Player::H);
 }
 
-TEST(Distribuzione, AlternatesFromTheDealersOpponent) {
-    std::vector<int> ordine;
-    for (int c = 1; c != 7; c = AvanzaDistribuzione(Player::H, c)) ordine.push_back(c);
-    EXPECT_EQ(ordine, std::vector<int>({1, 4, 2, 5, 3, 6}));
-    ordine.clear();
-    for (int c = 4; c != 7; c = AvanzaDistribuzione(Player::PC, c)) ordine.push_back(c);
-    EXPECT_EQ(ordine, std::vector<int>({4, 1, 5, 2, 6, 3}));
-    EXPECT_EQ(AvanzaDistribuzione(Player::PC, 9), 9);
-}
-
 TEST(Distribuzione, AStuckGeneratorStillDealsEveryCard) {
     // A generator that always returns the same number must not hang the shuffle or the deal.
     VirtualClock clock;

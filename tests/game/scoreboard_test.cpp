@@ -105,18 +105,6 @@ TEST_F(ScoreboardTest, TheComputerNeverTakesAPointTheHumanHolds) {
     EXPECT_FALSE(h().haPunto(PuntoMazzo::Figure));
 }
 
-TEST_F(ScoreboardTest, ANewGiocoClearsTheBoardButKeepsThePartita) {
-    prendeH({"5c", "6q"});
-    AssegnaPuntoGnamm(g, Player::H);
-    AzzeraTabellone(g.punteggi);
-    EXPECT_EQ(h().puntiGiocoInCorso, 0);
-    EXPECT_EQ(h().puntiGnamm, 0);
-    EXPECT_FALSE(h().punto5DiCuori);
-    EXPECT_FALSE(h().tieneSei(PuntoMazzo::Quadri));
-    EXPECT_EQ(h().conta(PuntoMazzo::Carte), 0);
-    EXPECT_EQ(h().puntiPartita, 2);
-}
-
 TEST_F(ScoreboardTest, TheViewShowsCountsPointsAndColours) {
     prendeH({"7c", "7q", "7f", "6q"});
     prendePC({"Kc"});

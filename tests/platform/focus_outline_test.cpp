@@ -10,15 +10,11 @@
 namespace gnamm::platform {
 namespace {
 
-using testing_support::EnsureSdl;
-using testing_support::PixelAt;
 using testing_support::TestPictures;
 
 // Table places 9 and 13 lie side by side, 13 over the right part of 9; the focus is on 9.
 Screen FocusOnPlaceNine() {
-    Screen s;
-    ApplyDesignLayout(s);
-    for (const Layer& l : ZOrderTable(s)) const_cast<Element*>(l.element)->visible = false;
+    Screen s = testing_support::BareScreen();
     for (const int p : {9, 13}) {
         s.ImgCarta[p].picture = assets::CardFace(Card::FromDeckPosition(p));
         s.ImgCarta[p].visible = true;
@@ -43,21 +39,19 @@ TEST(FocusOutline, ClicksGoThroughItToTheCardsUnderneath) {
 }
 
 TEST(FocusOutline, IsDrawnRoundTheFocusedCardOverItsNeighbour) {
-    EnsureSdl();
-    SurfacePtr surface(SDL_CreateRGBSurfaceWithFormat(0, 800, 600, 32, SDL_PIXELFORMAT_ARGB8888));
-    RendererPtr sdl(SDL_CreateSoftwareRenderer(surface.get()));
+    testing_support::SoftwareCanvas canvas;
     TestPictures pictures;
     for (const int p : {9, 13}) {
         pictures.add(assets::CardFace(Card::FromDeckPosition(p)), {10, 120, 30});
     }
-    ScreenRenderer renderer(sdl.get(), pictures.loader(), FindFonts());
+    ScreenRenderer renderer(canvas.renderer.get(), pictures.loader(), FindFonts());
     const Screen s = FocusOnPlaceNine();
     renderer.draw(s, {});
-    SDL_RenderPresent(sdl.get());
+    SDL_RenderPresent(canvas.renderer.get());
     const Rect f = renderer.scale().toPixels(s.ShpFuoco.rect);
     // Its left edge, and its right edge where it crosses the neighbouring card.
-    EXPECT_EQ(PixelAt(surface.get(), f.x + 1, f.y + f.h / 2), colors::kYellow);
-    EXPECT_EQ(PixelAt(surface.get(), f.x + f.w - 2, f.y + f.h / 2), colors::kYellow);
+    EXPECT_EQ(canvas.at(f.x + 1, f.y + f.h / 2), colors::kYellow);
+    EXPECT_EQ(canvas.at(f.x + f.w - 2, f.y + f.h / 2), colors::kYellow);
 }
 
 }  // namespace

@@ -3,14 +3,13 @@
 #include <gtest/gtest.h>
 
 #include "platform/z_order.h"
+#include "sdl_fixture.h"
 
 namespace gnamm::platform {
 namespace {
 
 Screen Table() {
-    Screen s;
-    ApplyDesignLayout(s);
-    for (const Layer& l : ZOrderTable(s)) const_cast<Element*>(l.element)->visible = false;
+    Screen s = testing_support::BareScreen();
     for (int i : {4, 5, 6}) s.ImgCarta[i].visible = s.ShpCarta[i].visible = true;
     return s;
 }
@@ -71,44 +70,34 @@ std::pair<int, int> CardCentre(const Screen& s, int place, const Scale& sc) {
     return {r.x + r.w / 2, r.y + r.h / 2};
 }
 
+// The card under the pointer at every window size, on the design layout and on one start-up
+// stretched to the screen in twips (the window then draws it 1:1); beside a wide window's
+// table, level with the card, nothing takes the click.
 TEST(InputMapper, ClickReachesTheCardUnderThePointerAtEveryWindowSize) {
+    Screen doppio = Table();  // laid out for 24000 x 18000 twips
+    doppio.widthTwips = 24000;
+    doppio.heightTwips = 18000;
+    for (Element& e : doppio.ImgCarta)
+        e.rect = {e.rect.x * 2, e.rect.y * 2, e.rect.w * 2, e.rect.h * 2};
     const Screen s = Table();
     for (auto [w, h] : {std::pair{800, 600}, {1600, 1200}, {1920, 1080}, {640, 480}}) {
-        const Scale sc = Scale::ForOutput(w, h);
-        InputMapper m;
-        const auto [x, y] = CardCentre(s, 5, sc);
-        const Translation t = ClickAt(m, s, x, y, sc);
-        ASSERT_EQ(t.events.size(), 2u) << w << "x" << h;
-        const auto* c = std::get_if<ClickEvent>(&t.events[1]);
-        ASSERT_NE(c, nullptr);
-        EXPECT_EQ(c->target.kind, TargetKind::Carta);
-        EXPECT_EQ(c->target.index, 5);
+        for (const Screen* screen : {&s, static_cast<const Screen*>(&doppio)}) {
+            const Scale sc = screen == &s ? Scale::ForOutput(w, h) : Scale::ForScreen(doppio, w, h);
+            InputMapper m;
+            const auto [x, y] = CardCentre(*screen, 5, sc);
+            const Translation t = ClickAt(m, *screen, x, y, sc);
+            ASSERT_EQ(t.events.size(), 2u) << w << "x" << h;
+            const auto* c = std::get_if<ClickEvent>(&t.events[1]);
+            ASSERT_NE(c, nullptr);
+            EXPECT_EQ(c->target.kind, TargetKind::Carta);
+            EXPECT_EQ(c->target.index, 5);
+        }
     }
-}
-
-TEST(InputMapper, TheMarginsOfAWideWindowTakeNoClick) {
-    const Screen s = Table();
-    const Scale sc = Scale::ForOutput(1920, 1080);
+    const Scale wide = Scale::ForOutput(1920, 1080);
     InputMapper m;
-    const int y = CardCentre(s, 5, sc).second;
-    // Beside the table, level with the card: no card there.
-    const Translation margin = ClickAt(m, s, 120, y, sc);
+    const Translation margin = ClickAt(m, s, 120, CardCentre(s, 5, wide).second, wide);
     ASSERT_EQ(margin.events.size(), 1u);
     EXPECT_EQ(std::get<MouseUpEvent>(margin.events[0]).target.kind, TargetKind::None);
-}
-
-TEST(InputMapper, ClickFollowsAScreenLaidOutForItsOwnSize) {
-    // Start-up may stretch the layout to the screen in twips; the window then draws it 1:1.
-    Screen s = Table();
-    s.widthTwips = 24000;
-    s.heightTwips = 18000;
-    for (Element& e : s.ImgCarta) e.rect = {e.rect.x * 2, e.rect.y * 2, e.rect.w * 2, e.rect.h * 2};
-    const Scale sc = Scale::ForScreen(s, 1600, 1200);
-    const auto [x, y] = CardCentre(s, 6, sc);
-    InputMapper m;
-    const Translation t = ClickAt(m, s, x, y, sc);
-    ASSERT_EQ(t.events.size(), 2u);
-    EXPECT_EQ(std::get<ClickEvent>(t.events[1]).target.index, 6);
 }
 
 TEST(InputMapper, OtherButtonsAndEmptySpaceMakeNoClick) {

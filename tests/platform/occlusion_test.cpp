@@ -14,8 +14,8 @@
 namespace gnamm::platform {
 namespace {
 
-using testing_support::EnsureSdl;
-using testing_support::PixelAt;
+using testing_support::BareScreen;
+using testing_support::SoftwareCanvas;
 using testing_support::SolidSurface;
 
 constexpr Rgb kFace{200, 30, 40};
@@ -39,18 +39,8 @@ struct CountingLoader {
     }
 };
 
-struct SoftwareTarget {
-    SurfacePtr surface;
-    RendererPtr renderer;
-    explicit SoftwareTarget(int w = 400, int h = 300) {
-        EnsureSdl();
-        surface.reset(SDL_CreateRGBSurfaceWithFormat(0, w, h, 32, SDL_PIXELFORMAT_ARGB8888));
-        renderer.reset(SDL_CreateSoftwareRenderer(surface.get()));
-    }
-};
-
 TEST(TextureOpacity, OnlyAPictureWithoutAnyTransparentPixelCovers) {
-    SoftwareTarget target;
+    SoftwareCanvas target(400, 300);
     CountingLoader pictures;
     TextureCache cache(target.renderer.get(), pictures.loader());
     EXPECT_TRUE(cache.opaque("plain", 40, 30));
@@ -78,9 +68,7 @@ TEST(TextureOpacity, OnlyAPictureWithoutAnyTransparentPixelCovers) {
 
 // Only the given places show a card face; everything else of the layout is hidden.
 Screen CardsOnly(std::initializer_list<int> places) {
-    Screen s;
-    ApplyDesignLayout(s);
-    for (const Layer& l : ZOrderTable(s)) const_cast<Element*>(l.element)->visible = false;
+    Screen s = BareScreen();
     for (const int p : places) {
         s.ImgCarta[p].picture = assets::CardFace(Card::FromDeckPosition(p));
         s.ImgCarta[p].visible = true;
@@ -89,7 +77,7 @@ Screen CardsOnly(std::initializer_list<int> places) {
 }
 
 TEST(Occlusion, TheSplashHidesTheTableSoItsCardsAreNeitherLoadedNorDrawn) {
-    SoftwareTarget target;
+    SoftwareCanvas target(400, 300);
     CountingLoader pictures;
     ScreenRenderer renderer(target.renderer.get(), pictures.loader(), FindFonts());
     Screen s = CardsOnly({4, 5});
@@ -97,7 +85,7 @@ TEST(Occlusion, TheSplashHidesTheTableSoItsCardsAreNeitherLoadedNorDrawn) {
     renderer.draw(s, {});
     SDL_RenderPresent(target.renderer.get());
     EXPECT_TRUE(pictures.asked.empty());
-    EXPECT_EQ(PixelAt(target.surface.get(), 200, 150), colors::kBlack);
+    EXPECT_EQ(target.at(200, 150), colors::kBlack);
 
     // Once the splash goes, the cards load and show.
     s.FraSplash.visible = false;
@@ -105,7 +93,7 @@ TEST(Occlusion, TheSplashHidesTheTableSoItsCardsAreNeitherLoadedNorDrawn) {
     SDL_RenderPresent(target.renderer.get());
     EXPECT_EQ(pictures.asked.size(), 2u);
     const Rect r = renderer.scale().toPixels(s.ImgCarta[4].rect);
-    EXPECT_EQ(PixelAt(target.surface.get(), r.x + r.w / 2, r.y + r.h / 2), kFace);
+    EXPECT_EQ(target.at(r.x + r.w / 2, r.y + r.h / 2), kFace);
 }
 
 // The cover of an open panel hides the table row, but the deck and the side boxes it reaches

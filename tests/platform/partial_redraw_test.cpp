@@ -10,8 +10,6 @@
 namespace gnamm::platform {
 namespace {
 
-using testing_support::EnsureSdl;
-using testing_support::PixelAt;
 using testing_support::TestPictures;
 
 constexpr Rgb kFaceA{200, 30, 40};
@@ -20,14 +18,10 @@ constexpr Rgb kFaceB{30, 40, 200};
 class PartialRedraw : public ::testing::Test {
   protected:
     PartialRedraw() {
-        EnsureSdl();
-        surface_.reset(SDL_CreateRGBSurfaceWithFormat(0, 800, 600, 32, SDL_PIXELFORMAT_ARGB8888));
-        sdl_.reset(SDL_CreateSoftwareRenderer(surface_.get()));
         pictures_.add(assets::CardFace(Card::FromDeckPosition(1)), kFaceA);
         pictures_.add(assets::CardFace(Card::FromDeckPosition(2)), kFaceB);
-        renderer_ = std::make_unique<ScreenRenderer>(sdl_.get(), pictures_.loader(), FindFonts());
-        ApplyDesignLayout(s);
-        for (const Layer& l : ZOrderTable(s)) const_cast<Element*>(l.element)->visible = false;
+        renderer_ = std::make_unique<ScreenRenderer>(canvas_.renderer.get(), pictures_.loader(),
+                                                     FindFonts());
         show(4, 1);
         show(6, 2);
     }
@@ -37,20 +31,19 @@ class PartialRedraw : public ::testing::Test {
     }
     void draw(const Overlay& o = {}) {
         renderer_->draw(s, o);
-        SDL_RenderPresent(sdl_.get());
+        SDL_RenderPresent(canvas_.renderer.get());
     }
     Rgb centreOf(int place) const {
         const Rect r = renderer_->scale().toPixels(s.ImgCarta[place].rect);
-        return PixelAt(surface_.get(), r.x + r.w / 2, r.y + r.h / 2);
+        return canvas_.at(r.x + r.w / 2, r.y + r.h / 2);
     }
     long long cardPixels(int place) const {
         const Rect r = renderer_->scale().toPixels(s.ImgCarta[place].rect);
         return static_cast<long long>(r.w) * r.h;
     }
 
-    Screen s;
-    SurfacePtr surface_;
-    RendererPtr sdl_;
+    Screen s = testing_support::BareScreen();
+    testing_support::SoftwareCanvas canvas_;
     TestPictures pictures_;
     std::unique_ptr<ScreenRenderer> renderer_;
 };
@@ -73,7 +66,7 @@ TEST_F(PartialRedraw, TheFirstFrameIsWholeThenOnlyTheChangedCardIsRedrawn) {
     s.windowBack = {120, 60, 30};  // a new table colour repaints it all
     draw();
     EXPECT_EQ(renderer_->lastRedrawnPixels(), 800LL * 600);
-    EXPECT_EQ(PixelAt(surface_.get(), 5, 300), s.windowBack);
+    EXPECT_EQ(canvas_.at(5, 300), s.windowBack);
 }
 
 TEST_F(PartialRedraw, AForgottenFrameIsRedrawnWhole) {
@@ -81,7 +74,7 @@ TEST_F(PartialRedraw, AForgottenFrameIsRedrawnWhole) {
     draw();
     draw();
     ASSERT_EQ(renderer_->lastRedrawnPixels(), 0);
-    SDL_FillRect(surface_.get(), nullptr, 0);
+    SDL_FillRect(canvas_.surface.get(), nullptr, 0);
     renderer_->forgetFrame();
     draw();
     EXPECT_EQ(renderer_->lastRedrawnPixels(), 800LL * 600);
@@ -97,7 +90,7 @@ TEST_F(PartialRedraw, TheTooltipNeverSticksToTheKeptFrame) {
     o.tooltipY = 10;
     draw(o);
     draw();  // the pointer moved on: where the tooltip was, the table again
-    EXPECT_EQ(PixelAt(surface_.get(), 12, 40), s.windowBack);
+    EXPECT_EQ(canvas_.at(12, 40), s.windowBack);
 }
 
 TEST_F(PartialRedraw, AChangeUnderTheOpaqueSplashRedrawsNothing) {

@@ -35,24 +35,21 @@ Rgb FaceColour(Card c) {
 
 class Canvas {
   public:
-    Canvas(int w, int h) {
-        EnsureSdl();
-        surface_.reset(SDL_CreateRGBSurfaceWithFormat(0, w, h, 32, SDL_PIXELFORMAT_ARGB8888));
-        renderer_.reset(SDL_CreateSoftwareRenderer(surface_.get()));
+    Canvas(int w, int h) : canvas_(w, h) {
         for (int i = 1; i <= 40; ++i) {
             const Card c = Card::FromDeckPosition(i);
             pictures_.add(assets::CardFace(c), FaceColour(c));
         }
         pictures_.add("\\Grafica\\Horse.gif", kBackColour);
         pictures_.add(assets::Bubble(1), kBubbleColour, 196, 60);
-        screenRenderer_ =
-            std::make_unique<ScreenRenderer>(renderer_.get(), pictures_.loader(), FindFonts());
+        screenRenderer_ = std::make_unique<ScreenRenderer>(canvas_.renderer.get(),
+                                                           pictures_.loader(), FindFonts());
     }
     void draw(const Screen& s, const Overlay& overlay = {}) {
         screenRenderer_->draw(s, overlay);
-        SDL_RenderPresent(renderer_.get());
+        SDL_RenderPresent(canvas_.renderer.get());
     }
-    Rgb at(int x, int y) const { return PixelAt(surface_.get(), x, y); }
+    Rgb at(int x, int y) const { return canvas_.at(x, y); }
     Scale scale() const { return screenRenderer_->scale(); }
     // How many pixels of a design rectangle have exactly the colour.
     int count(Rect design, Rgb c) const {
@@ -74,8 +71,7 @@ class Canvas {
     }
 
   private:
-    SurfacePtr surface_;
-    RendererPtr renderer_;
+    testing_support::SoftwareCanvas canvas_;
     TestPictures pictures_;
     std::unique_ptr<ScreenRenderer> screenRenderer_;
 };
@@ -88,9 +84,7 @@ Card CardOf(int place) {
 // The table of a Gioco under way: three backs for Nonno Zeb, three faces for the player, the
 // given table cards; everything else hidden.
 Screen Table(const std::vector<int>& tablePlaces) {
-    Screen s;
-    ApplyDesignLayout(s);
-    for (const Layer& l : ZOrderTable(s)) const_cast<Element*>(l.element)->visible = false;
+    Screen s = testing_support::BareScreen();
     auto face = [&](int place, Card c) {
         s.ImgCarta[place].picture = assets::CardFace(c);
         s.ImgCarta[place].visible = s.ShpCarta[place].visible = true;
@@ -310,12 +304,10 @@ TEST(PictureScaling, DownscaleAveragesInsteadOfDroppingPixels) {
 }
 
 TEST(PictureScaling, CardsAreMadeAtTheirSizeOnScreenAndLoadedOnce) {
-    EnsureSdl();
-    SurfacePtr target(SDL_CreateRGBSurfaceWithFormat(0, 800, 600, 32, SDL_PIXELFORMAT_ARGB8888));
-    RendererPtr r(SDL_CreateSoftwareRenderer(target.get()));
+    testing_support::SoftwareCanvas target;
     TestPictures pics;
     pics.add("\\Carte\\Ac.jpg", {10, 20, 30}, 1010, 1450);
-    TextureCache cache(r.get(), pics.loader());
+    TextureCache cache(target.renderer.get(), pics.loader());
     SDL_Texture* t = cache.get("\\Carte\\Ac.jpg", 101, 145);
     ASSERT_NE(t, nullptr);
     int w = 0, h = 0;

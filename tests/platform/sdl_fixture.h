@@ -12,6 +12,7 @@
 #include "platform/sdl_handles.h"
 #include "platform/texture_cache.h"
 #include "data/colors.h"
+#include "platform/z_order.h"
 
 namespace gnamm::platform::testing_support {
 
@@ -39,6 +40,26 @@ inline Rgb PixelAt(SDL_Surface* s, int x, int y) {
     SDL_GetRGB(v, s->format, &r, &g, &b);
     return {r, g, b};
 }
+
+// The design layout with every element hidden: a test shows only what it looks at.
+inline Screen BareScreen() {
+    Screen s;
+    ApplyDesignLayout(s);
+    for (const Layer& l : ZOrderTable(s)) const_cast<Element*>(l.element)->visible = false;
+    return s;
+}
+
+// A software renderer drawing onto a surface whose pixels the test reads.
+struct SoftwareCanvas {
+    SurfacePtr surface;
+    RendererPtr renderer;
+    explicit SoftwareCanvas(int w = 800, int h = 600) {
+        EnsureSdl();
+        surface.reset(SDL_CreateRGBSurfaceWithFormat(0, w, h, 32, SDL_PIXELFORMAT_ARGB8888));
+        renderer.reset(SDL_CreateSoftwareRenderer(surface.get()));
+    }
+    Rgb at(int x, int y) const { return PixelAt(surface.get(), x, y); }
+};
 
 // Pictures made by the test: every asset name it knows is a plain colour at a card's file
 // size; any other name is missing.

@@ -2,16 +2,13 @@
 
 #include <gtest/gtest.h>
 
+#include "sdl_fixture.h"
+
 namespace gnamm::platform {
 namespace {
 
-Screen LaidOut() {
-    Screen s;
-    ApplyDesignLayout(s);
-    // A bare table: only the card places under test are shown.
-    for (const Layer& l : ZOrderTable(s)) const_cast<Element*>(l.element)->visible = false;
-    return s;
-}
+// A bare table: only the places under test are shown.
+using testing_support::BareScreen;
 
 Rect PlacedRect(const Screen& s, const Element& e) {
     for (const Placed& p : VisibleInZOrder(s)) {
@@ -26,7 +23,7 @@ void ShowCard(Screen& s, int i) {
 }
 
 TEST(ZOrder, EveryCardPlaceAnswersWithItsOwnIndex) {
-    Screen s = LaidOut();
+    Screen s = BareScreen();
     for (int i = 0; i < kNumeroPosti; ++i) {
         if (i == kPostoSpare) continue;
         Screen one = s;
@@ -39,7 +36,7 @@ TEST(ZOrder, EveryCardPlaceAnswersWithItsOwnIndex) {
 }
 
 TEST(ZOrder, AFullTableLeavesTheLeftStripOfEveryCardOnTop) {
-    Screen s = LaidOut();
+    Screen s = BareScreen();
     for (int i = 7; i <= 17; ++i) ShowCard(s, i);
     ShowCard(s, kPostoDodicesimo);
     for (int i : {7, 8, 9, 10, 11, 12, 13, 14, 15, 16, 17, kPostoDodicesimo}) {
@@ -49,7 +46,7 @@ TEST(ZOrder, AFullTableLeavesTheLeftStripOfEveryCardOnTop) {
 }
 
 TEST(ZOrder, HiddenElementsAndEmptySpaceTakeNoClick) {
-    Screen s = LaidOut();
+    Screen s = BareScreen();
     const Rect r = s.ImgCarta[5].rect;
     EXPECT_EQ(HitTest(s, r.x + 10, r.y + 10).kind, TargetKind::None);
     ShowCard(s, 5);
@@ -67,7 +64,7 @@ TEST(ZOrder, HiddenElementsAndEmptySpaceTakeNoClick) {
 }
 
 TEST(ZOrder, FrameMembersFollowTheirFrameInPlaceVisibilityAndOrder) {
-    Screen s = LaidOut();
+    Screen s = BareScreen();
     Element& panel = s.FraPannello[4];
     panel.visible = true;
     panel.rect = {3000, 600, 6000, 6000};
@@ -99,7 +96,7 @@ TEST(ZOrder, FrameMembersFollowTheirFrameInPlaceVisibilityAndOrder) {
 }
 
 TEST(ZOrder, CaptionsAndPanelsMapToTheirTargets) {
-    const Screen s = LaidOut();
+    const Screen s = BareScreen();
     using Pick = Element& (*)(Screen&);
     auto expectAt = [&](Pick pick, TargetKind kind, int index) {
         Screen one = s;
@@ -131,7 +128,7 @@ TEST(ZOrder, CaptionsAndPanelsMapToTheirTargets) {
 }
 
 TEST(ZOrder, ThePromptStandsOverTheHallOfFameAndUnderAPanelOpenedWhileItWaits) {
-    Screen s = LaidOut();
+    Screen s = BareScreen();
     s.FraPannello[3].visible = true;
     s.FraQuando.visible = s.cmdQuando.visible = true;
     s.FraQuando.rect = s.FraPannello[3].rect;  // wherever it stands, over the panel

@@ -2,8 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include <tuple>
-
 #include "ui/panels.h"
 #include "ui_fixture.h"
 
@@ -21,24 +19,21 @@ Rect Per(Rect r, float kx, float ky) {
 TEST(ScalaGrafica, PlacesFollowBothSidesAndFontsTheHeight) {
     Screen design;
     ApplyDesignLayout(design);
-    for (auto [w, h, kx, ky] : {std::tuple{24000, 18000, 2.0f, 2.0f},
-                                std::tuple{28800, 16200, 2.4f, 1.8f}}) {
-        Screen s = design;
-        ScalaGrafica(s, w, h);
-        for (int i = 0; i < kNumeroPosti; ++i) {
-            EXPECT_EQ(s.ImgCarta[i].rect, Per(design.ImgCarta[i].rect, kx, ky)) << w << " " << i;
-            EXPECT_EQ(s.ShpCarta[i].rect, Per(design.ShpCarta[i].rect, kx, ky)) << w << " " << i;
-        }
-        for (int k = 0; k < 5; ++k) {
-            EXPECT_EQ(s.FraPannello[k].rect, Per(design.FraPannello[k].rect, kx, ky)) << w;
-        }
-        EXPECT_EQ(s.lblCopriCarte.rect, Per(design.lblCopriCarte.rect, kx, ky)) << w;
-        EXPECT_FLOAT_EQ(s.txtNome.fontSize, design.txtNome.fontSize * ky) << w;
-        EXPECT_FLOAT_EQ(s.lblOpzioni[3].fontSize, design.lblOpzioni[3].fontSize * ky) << w;
-        EXPECT_FLOAT_EQ(s.ImgSplash.fontSize, design.ImgSplash.fontSize) << w;
-        EXPECT_EQ(s.widthTwips, w);
-        EXPECT_EQ(s.heightTwips, h);
+    Screen s = design;
+    const float kx = 2.4f, ky = 1.8f;
+    ScalaGrafica(s, 28800, 16200);
+    for (int i = 0; i < kNumeroPosti; ++i) {
+        EXPECT_EQ(s.ImgCarta[i].rect, Per(design.ImgCarta[i].rect, kx, ky)) << i;
+        EXPECT_EQ(s.ShpCarta[i].rect, Per(design.ShpCarta[i].rect, kx, ky)) << i;
     }
+    for (int k = 0; k < 5; ++k)
+        EXPECT_EQ(s.FraPannello[k].rect, Per(design.FraPannello[k].rect, kx, ky));
+    EXPECT_EQ(s.lblCopriCarte.rect, Per(design.lblCopriCarte.rect, kx, ky));
+    EXPECT_FLOAT_EQ(s.txtNome.fontSize, design.txtNome.fontSize * ky);
+    EXPECT_FLOAT_EQ(s.lblOpzioni[3].fontSize, design.lblOpzioni[3].fontSize * ky);
+    EXPECT_FLOAT_EQ(s.ImgSplash.fontSize, design.ImgSplash.fontSize);
+    EXPECT_EQ(s.widthTwips, 28800);
+    EXPECT_EQ(s.heightTwips, 16200);
 }
 
 class AvvioScala : public test_ui::UiTest {};

@@ -143,16 +143,6 @@ TEST(Evaluation, TheLookAtTheHumansHand) {
     EXPECT_FALSE(p.val.sicura[1]);
 }
 
-TEST(Evaluation, ScoresKeepSevenSignificantDigits) {
-    // Float noise below the seventh digit is gone, so equal decimal scores tie.
-    EXPECT_EQ(ComeTesto(0.2f + 0.0476f + 0.0476f + 0.0476f), 0.3428f);
-    EXPECT_EQ(ComeTesto(0.0909f + 0.0909f), ComeTesto(0.1818f));
-    EXPECT_EQ(ComeTesto(1.0f + -1.2f), -0.2f);
-    EXPECT_EQ(ComeTesto(static_cast<float>(-169.0 / 455.0)), -0.3714286f);
-    EXPECT_EQ(ComeTesto(0.0f), 0.0f);
-    EXPECT_EQ(ComeTesto(-1.0f), -1.0f);
-}
-
 TEST(Evaluation, AFullListIsScoredToTheThirtiethMove) {
     // A 7 with 33 sums fills the list; the thirtieth move keeps its diagnostic too.
     const auto t = ConMano(
