@@ -24,8 +24,6 @@ class AvvioTest : public test_ui::UiTest {
 
 TEST_F(AvvioTest, AFreshDataFolderStartsOnTheSplashWithTheLevelChoiceBehind) {
     avvia();
-    EXPECT_TRUE(dati.exists("GnImpo.txt"));
-    EXPECT_TRUE(dati.exists("GnNome.txt"));
     EXPECT_TRUE(g.screen.FraSplash.visible);
     EXPECT_EQ(g.screen.txtNome.text, "");
     EXPECT_TRUE(g.screen.FraPannello[4].visible);
