@@ -168,7 +168,8 @@ TEST_F(AvvioTest, EnterWithANameStoresItAndLeavesTheLevelChoice) {
     EXPECT_EQ(g.nome, "Ugo");
     EXPECT_EQ(data::LoadName(dati.dati()).value, "Ugo");
     EXPECT_FALSE(g.scheduler.isEnabled(Timer::AudioSplash));
-    EXPECT_EQ(comandi(Channel::AudioSplash, Command::Close), 1);
+    EXPECT_EQ(media.log().back().channel, Channel::AudioSplash);
+    EXPECT_EQ(media.log().back().command, Command::Close);
     EXPECT_TRUE(g.screen.FraPannello[4].visible);
     EXPECT_TRUE(g.scheduler.isEnabled(Timer::LampeggiaScritta2));
     EXPECT_TRUE(media.played(Channel::Musiche).empty());
