@@ -37,12 +37,10 @@ std::string Class(std::vector<std::pair<std::string, int>> rows, const std::stri
     return s + "\"" + counter + "\"" + eol;
 }
 
-const std::string kAlbo3 = Lines({"\"1) Ann - 'Honest' Zeb  3-0  1/1/26  9:05\"",
-                                  "\"2) 'Cheat' Zeb - Ann  3-2  2/1/26  10:00\"",
-                                  "\"3) Bob - 'Cunning' Zeb  3-1  3/1/26  0:00\"", "\"\""});
 const std::vector<std::string> kAlbo3Lines = {"1) Ann - 'Honest' Zeb  3-0  1/1/26  9:05",
                                               "2) 'Cheat' Zeb - Ann  3-2  2/1/26  10:00",
                                               "3) Bob - 'Cunning' Zeb  3-1  3/1/26  0:00"};
+const std::string kAlbo3 = FormatAlbo(kAlbo3Lines);
 const std::string kClass3 = Class({{"Ann", 2}, {"Bob", 1}}, "3");
 
 std::string Settings20Kept() {

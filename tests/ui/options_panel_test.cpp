@@ -182,26 +182,24 @@ TEST_F(OpzioniPanel, TheClickNoiseWaitsForAFreeIndicatorDuringAGioco) {
     EXPECT_FALSE(g.suoni.spia.busy);
 }
 
-TEST_F(OpzioniPanel, TheValueUnderTheMouseIsHighlightedAlone) {
+TEST_F(OpzioniPanel, OnlyTheValueUnderTheMouseIsHighlightedAndClosingClearsIt) {
+    const auto evidenziate = [&] {
+        std::vector<int> v;
+        for (int i = 0; i < 17; ++i) {
+            if (g.screen.lblOpzioni[i].opaque) v.push_back(i);
+        }
+        return v;
+    };
     g.mouseMove({TargetKind::VoceOpzioni, 3});
-    EXPECT_TRUE(g.screen.lblOpzioni[3].opaque);
-    EXPECT_EQ(g.pannelli.selezione, 3);
     g.mouseMove({TargetKind::VoceOpzioni, 5});
-    EXPECT_FALSE(g.screen.lblOpzioni[3].opaque);
-    EXPECT_TRUE(g.screen.lblOpzioni[5].opaque);
+    EXPECT_EQ(evidenziate(), std::vector<int>{5});
+    EXPECT_EQ(g.pannelli.selezione, 5);
     g.mouseMove({TargetKind::PannelloOpzioni, 0});
-    EXPECT_FALSE(g.screen.lblOpzioni[5].opaque);
+    EXPECT_EQ(evidenziate(), std::vector<int>{});
     EXPECT_EQ(g.pannelli.selezione, kNessunaSelezione);
-    EXPECT_FALSE(g.screen.lblOpzioni[16].opaque);
-}
-
-TEST_F(OpzioniPanel, ClosingThePanelClearsEveryHighlightTheLastOneToo) {
     g.mouseMove({TargetKind::VoceOpzioni, 15});
-    g.click({TargetKind::Pannelli, 2});
-    EXPECT_FALSE(g.screen.lblOpzioni[15].opaque);
-    g.click({TargetKind::Pannelli, 2});
-    g.mouseMove({TargetKind::VoceOpzioni, 2});
-    for (int i = 0; i < 17; ++i) EXPECT_EQ(g.screen.lblOpzioni[i].opaque, i == 2) << i;
+    g.click({TargetKind::Pannelli, 2});  // closed with the last value still lit
+    EXPECT_EQ(evidenziate(), std::vector<int>{});
 }
 
 TEST(GraficaCasuale, EachDrawDiffersFromTheValueBefore) {

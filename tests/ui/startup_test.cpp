@@ -24,8 +24,6 @@ class AvvioTest : public test_ui::UiTest {
 
 TEST_F(AvvioTest, AFreshDataFolderStartsOnTheSplashWithTheLevelChoiceBehind) {
     avvia();
-    EXPECT_TRUE(dati.exists("GnImpo.txt"));
-    EXPECT_TRUE(dati.exists("GnNome.txt"));
     EXPECT_TRUE(g.screen.FraSplash.visible);
     EXPECT_EQ(g.screen.txtNome.text, "");
     EXPECT_TRUE(g.screen.FraPannello[4].visible);
@@ -170,7 +168,8 @@ TEST_F(AvvioTest, EnterWithANameStoresItAndLeavesTheLevelChoice) {
     EXPECT_EQ(g.nome, "Ugo");
     EXPECT_EQ(data::LoadName(dati.dati()).value, "Ugo");
     EXPECT_FALSE(g.scheduler.isEnabled(Timer::AudioSplash));
-    EXPECT_EQ(comandi(Channel::AudioSplash, Command::Close), 1);
+    EXPECT_EQ(media.log().back().channel, Channel::AudioSplash);
+    EXPECT_EQ(media.log().back().command, Command::Close);
     EXPECT_TRUE(g.screen.FraPannello[4].visible);
     EXPECT_TRUE(g.scheduler.isEnabled(Timer::LampeggiaScritta2));
     EXPECT_TRUE(media.played(Channel::Musiche).empty());

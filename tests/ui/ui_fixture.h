@@ -4,7 +4,6 @@
 
 #include <gtest/gtest.h>
 
-#include <algorithm>
 #include <string>
 #include <string_view>
 #include <utility>
@@ -34,14 +33,6 @@ class UiTest : public ::testing::Test {
         g.screen.txtNome.text.clear();
         g.textInput(nome);
         g.key(Key::Enter);
-    }
-
-    // How many times a channel was sent a command.
-    int comandi(Channel c, Command cmd) const {
-        return static_cast<int>(std::count_if(
-            media.log().begin(), media.log().end(), [&](const RecordingMediaPlayer::Entry& e) {
-                return e.channel == c && !e.isFile && e.command == cmd;
-            }));
     }
 
     testing_support::TempDati dati;

@@ -1,7 +1,9 @@
 // The whole start-up read of a Dati folder: any bytes in the four files together. After the
 // read and the game's first save, every file that was sound before means what it meant, what
 // could be read of a damaged one is kept, the damaged file itself is kept as NAME.bad, and the
-// next start finds nothing to tell.
+// next start finds nothing to tell. What the read gives is sound in itself (settings in range,
+// a sorted ranking, hall of fame lines that can be written), and the first save writes it
+// exactly: the files read back to the same values.
 //
 // The input is the four files' bytes in the order GnImpo, GnNome, GnClass, GnAlbo, separated by
 // the line "---8<---"; a part that is exactly "<missing>" is no file, "<folder>" a folder.
@@ -104,6 +106,18 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* bytes, std::size_t size) {
     const DataFolderRead read = ReadDataFolder(dati);
     FUZZ_CHECK(read.writable);
     FUZZ_CHECK(read.classifica.totalePartite == static_cast<int>(read.albo.size()));
+    for (const auto& box : read.impostazioni.riquadri) {
+        FUZZ_CHECK(box.borderStyle == 0 || box.borderStyle == 1);
+    }
+    FUZZ_CHECK(read.impostazioni.intervalli.silenzio >= kMinStoredInterval);
+    FUZZ_CHECK(read.impostazioni.intervalli.silenzio <= kMaxStoredInterval);
+    const auto& righe = read.classifica.righe;
+    for (std::size_t i = 0; i < righe.size(); ++i) {
+        FUZZ_CHECK(righe[i].torneiVinti >= 0);
+        FUZZ_CHECK(!righe[i].nome.empty() || righe[i].torneiVinti == 0);
+        if (i > 0) FUZZ_CHECK(righe[i - 1].torneiVinti >= righe[i].torneiVinti);
+    }
+    for (const auto& line : read.albo) FUZZ_CHECK(!line.empty() && SafeItemText(line) == line);
     FUZZ_CHECK(SaveSettings(dati, read.impostazioni));
     FUZZ_CHECK(SaveName(dati, read.nome));
     FUZZ_CHECK(SaveRanking(dati, read.classifica));
@@ -116,6 +130,10 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* bytes, std::size_t size) {
     const auto alboAfter = ParseAlbo(ReadFile(dati / kFileAlbo));
     FUZZ_CHECK(impoAfter.status == FileStatus::Ok && nomeAfter.status == FileStatus::Ok);
     FUZZ_CHECK(classificaAfter.status == FileStatus::Ok && alboAfter.status == FileStatus::Ok);
+    FUZZ_CHECK(FormatSettings(impoAfter.value) == FormatSettings(read.impostazioni));
+    FUZZ_CHECK(nomeAfter.value == read.nome);
+    FUZZ_CHECK(FormatRanking(classificaAfter.value) == FormatRanking(read.classifica));
+    FUZZ_CHECK(alboAfter.value == read.albo);
     if (impo) FUZZ_CHECK(FormatSettings(impoAfter.value) == FormatSettings(*impo));
     if (nome) FUZZ_CHECK(nomeAfter.value == *nome);
     if (classifica) FUZZ_CHECK(SameRows(classificaAfter.value, *classifica));

@@ -64,10 +64,11 @@ fs::path WriteDeck(const fs::path& folder, const std::string& text) {
 TEST(CardFaces, EveryCardIsCutToTheCardAndScaledToTheCommonSize) {
     const fs::path folder = TempFolder("whole");
     ASSERT_TRUE(RenderDeck(WriteDeck(folder, Deck()).string(), (folder / "Carte").string()));
+    // Every one of the forty cards, each its own picture.
     std::set<uint64_t> different;
-    for (const char* name : {"Ac", "7q", "Jf", "Kp", "Ap"}) {
-        SCOPED_TRACE(name);
-        const Surface card = DecodePicture(folder / "Carte" / (std::string(name) + ".png"));
+    for (const auto& entry : fs::directory_iterator(folder / "Carte")) {
+        SCOPED_TRACE(entry.path().filename().string());
+        const Surface card = DecodePicture(entry.path());
         ASSERT_TRUE(card);
         cairo_surface_t* s = card.get();
         ASSERT_EQ(cairo_image_surface_get_width(s), kCard.width);
@@ -91,11 +92,7 @@ TEST(CardFaces, EveryCardIsCutToTheCardAndScaledToTheCommonSize) {
         }
         different.insert(hash);
     }
-    EXPECT_EQ(different.size(), 5u);
-    int files = 0;
-    for (const auto& entry : fs::directory_iterator(folder / "Carte"))
-        files += entry.is_regular_file();
-    EXPECT_EQ(files, 40);
+    EXPECT_EQ(different.size(), 40u);
 }
 
 TEST(CardFaces, ABrokenOrIncompleteDeckFailsWithoutACrash) {
