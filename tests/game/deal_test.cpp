@@ -18,8 +18,10 @@ namespace {
 
 using ::testing::IsEmpty;
 
+// The computer deals unless a test says otherwise.
 class DealTest : public TableTest {
   protected:
+    DealTest() { g.tavolo.mazziere = Player::PC; }
     // The shuffle keeps the ordered deck (with two rejected draws on the way), then the opening
     // lay draws Ac, then Aq (a second ace, put back), 2q, a dealt card again, Kq and 5p; the
     // hands receive 2c, 3c, 4c, 5c, 6c, 7c in dealing order.
@@ -41,7 +43,6 @@ class DealTest : public TableTest {
 };
 
 TEST_F(DealTest, ComputerDealsAndTheHumanLeads) {
-    g.tavolo.mazziere = Player::PC;
     scriptaGioco();
     inizia();
     for (int k = 1; k <= 40; ++k) ASSERT_EQ(g.tavolo.carteDaGiocare[k], Card::FromDeckPosition(k));
@@ -102,7 +103,6 @@ TEST_F(DealTest, HumanDealsAndTheComputerLeadsAtOnce) {
 
 TEST_F(DealTest, GiocaOnlyAtTheFirstLeadWithCommentsOnAndTheSoundFree) {
     g.opzioni.commentiZeb = true;
-    g.tavolo.mazziere = Player::PC;
     inizia();
     avanza(2200);
     ASSERT_EQ(g.tavolo.aChiTocca, Player::H);
@@ -125,7 +125,6 @@ TEST_F(DealTest, GiocaOnlyAtTheFirstLeadWithCommentsOnAndTheSoundFree) {
 TEST_F(DealTest, SixDealsUseTheWholeDeckOnceAndCunningZebTurnsEachManche) {
     g.livello = Livello::Cunning;
     g.opzioni.velocitaMazziere = Velocita::High;
-    g.tavolo.mazziere = Player::PC;
     inizia();
     avanza(1100);  // 100 ms a card at "High"
     ASSERT_EQ(g.tavolo.aChiTocca, Player::H);
@@ -161,7 +160,6 @@ TEST_F(DealTest, SixDealsUseTheWholeDeckOnceAndCunningZebTurnsEachManche) {
 TEST_F(DealTest, DealingNoisesAndTheSaloonRestart) {
     g.opzioni.rumoriCarte = true;
     g.opzioni.rumoriSaloon = true;
-    g.tavolo.mazziere = Player::PC;
     inizia();
     avanza(2200);
     const auto rumori = media.played(Channel::Rumori);
@@ -183,7 +181,6 @@ TEST_F(DealTest, DealingNoisesAndTheSaloonRestart) {
 }
 
 TEST_F(DealTest, ASaloonSoundKeepsTheIndicatorThroughTheOpening) {
-    g.tavolo.mazziere = Player::PC;
     g.suoni.spia.ambiente = 14;
     g.suoni.spia.busy = true;
     inizia();

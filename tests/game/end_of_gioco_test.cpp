@@ -37,6 +37,7 @@ class EndOfGiocoTest : public test_tavolo::TableTest {
         g.tavolo.manche = 6;
         g.tavolo.carteRimasteNelMazzo = 0;
         g.tavolo.mazziere = Player::PC;
+        g.opzioni.commentiZeb = true;
         g.vista.FraQuando.visible = false;
         g.screen.FraPannello[3].visible = false;
         g.screen.FraPannello[4].visible = false;
@@ -59,7 +60,6 @@ class EndOfGiocoTest : public test_tavolo::TableTest {
 };
 
 TEST_F(EndOfGiocoTest, AnEmptyTableEndsTheWalkOnTheFirstTickWithoutARemark) {
-    g.opzioni.commentiZeb = true;
     totali(3, 4);
     AvviaUltimeCarte(g);
     avanza(600);
@@ -71,7 +71,6 @@ TEST_F(EndOfGiocoTest, AnEmptyTableEndsTheWalkOnTheFirstTickWithoutARemark) {
 }
 
 TEST_F(EndOfGiocoTest, RemainingCardsGoOnePerTickToTheLastCapturer) {
-    g.opzioni.commentiZeb = true;
     tavolo({{7, "7c"}, {9, "5c"}, {14, "6c"}});
     g.tavolo.ultimaCattura = Player::PC;
     g.partita.alternaUltimaCattura = true;
@@ -96,7 +95,6 @@ TEST_F(EndOfGiocoTest, RemainingCardsGoOnePerTickToTheLastCapturer) {
 }
 
 TEST_F(EndOfGiocoTest, OneCardLeftGetsTheShortRemark) {
-    g.opzioni.commentiZeb = true;
     tavolo({{12, "Kq"}});
     g.tavolo.ultimaCattura = Player::H;
     const bool prima = g.partita.alternaUltimaCattura;
@@ -136,7 +134,6 @@ TEST_F(EndOfGiocoTest, TwoSevensWithoutTheSixGoToTheHuman) {
 }
 
 TEST_F(EndOfGiocoTest, ATieAtFifteenAsksForAnotherGioco) {
-    g.opzioni.commentiZeb = true;
     totali(15, 15);
     fine();
     EXPECT_EQ(g.partita.esito, EsitoGioco::Spareggio);
@@ -157,7 +154,6 @@ TEST_F(EndOfGiocoTest, ATieAtFifteenAsksForAnotherGioco) {
 }
 
 TEST_F(EndOfGiocoTest, PartiteWonAndTheirRemarks) {
-    g.opzioni.commentiZeb = true;
     totali(16, 14);
     fine();
     EXPECT_EQ(g.partita.partitePC, 1);
@@ -188,7 +184,6 @@ TEST_F(EndOfGiocoTest, PartiteWonAndTheirRemarks) {
 }
 
 TEST_F(EndOfGiocoTest, TheThirdPartitaWinsTheTorneoAndQuandoOpensTheLevelChoice) {
-    g.opzioni.commentiZeb = true;
     g.partita.partitePC = 2;
     g.partita.partiteH = 2;
     totali(9, 16);
