@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <initializer_list>
 #include <string_view>
+#include <tuple>
 #include <utility>
 
 #include "game/capture_execution.h"
@@ -18,14 +19,12 @@ TEST_F(CaptureExecution, AceOntoAnEmptyTableIsAssoBevuto) {
     g.persona.assoBevuto = 1;
     turnoUmano({{4, "Ac"}, {5, "2f"}});
     click(4);
-    EXPECT_EQ(g.tavolo.carta[7], C("Ac"));
-    EXPECT_TRUE(g.tavolo.assoInTavola);
-    EXPECT_EQ(g.punteggi.h.puntiGiocoInCorso, 0);
+    EXPECT_EQ(carte({7}), "Ac");
+    EXPECT_TRUE(g.tavolo.assoInTavola && g.punteggi.h.puntiGiocoInCorso == 0);
     EXPECT_EQ(g.vista.lblCommenti.text, "Hai bevuto l'asso, eh?");
     EXPECT_EQ(media.played(Channel::Commenti), std::vector<std::string>({"\\Zeb\\S13.wav"}));
     EXPECT_EQ(g.scheduler.interval(Timer::AssoBevuto), 1550);  // the remark's own length
-    EXPECT_TRUE(attivo(Timer::AssoBevuto));
-    EXPECT_TRUE(g.suoni.spia.busy);
+    EXPECT_TRUE(attivo(Timer::AssoBevuto) && g.suoni.spia.busy);
     EXPECT_EQ(g.persona.assoBevuto, 2);
 }
 
@@ -53,10 +52,10 @@ TEST_F(CaptureExecution, TheAceTakesTheOnlyCardOrTheAceOrSweepsTheTable) {
         EXPECT_FALSE(b.g.tavolo.assoInTavola);
         EXPECT_EQ(b.g.vista.lblCommenti.text, c.commento);
         b.avanza(600);
-        EXPECT_EQ(b.g.tavolo.numeroCarteSulTavolo, c.resta);
-        EXPECT_EQ(b.g.punteggi.h.conta(PuntoMazzo::Carte), c.prese);
-        EXPECT_EQ(b.g.punteggi.h.puntiGnamm, c.gnamm);
-        EXPECT_EQ(b.g.punteggi.h.puntiPartita, c.gnamm);
+        const Colonna& h = b.g.punteggi.h;
+        EXPECT_EQ(std::tuple(b.g.tavolo.numeroCarteSulTavolo, h.conta(PuntoMazzo::Carte),
+                             h.puntiGnamm, h.puntiPartita),
+                  std::tuple(c.resta, c.prese, c.gnamm, c.gnamm));
     }
 }
 
@@ -64,13 +63,11 @@ TEST_F(CaptureExecution, ALaidCardFillsTheLowestGap) {
     tavolo({{7, "Kc"}, {9, "Qc"}});
     turnoUmano({{5, "Jf"}, {6, "2f"}});
     click(5);
-    EXPECT_EQ(g.tavolo.carta[8], C("Jf"));
-    EXPECT_TRUE(g.vista.ImgCarta[8].visible);
-    EXPECT_FALSE(g.vista.ImgCarta[5].visible);
+    EXPECT_EQ(carte({7, 8, 9}), "Kc Jf Qc");
+    EXPECT_TRUE(g.vista.ImgCarta[8].visible && !g.vista.ImgCarta[5].visible);
     EXPECT_EQ(g.tavolo.numeroCarteSulTavolo, 3);
     EXPECT_EQ(g.tavolo.aChiTocca, Player::PC);
-    EXPECT_TRUE(attivo(Timer::RitardoMossaPC));
-    EXPECT_FALSE(attivo(Timer::ScompaionoCarteH));
+    EXPECT_TRUE(attivo(Timer::RitardoMossaPC) && !attivo(Timer::ScompaionoCarteH));
 }
 
 // A Punto Gnamm with remarks on is a remark that holds the sound; without, the capture noise
@@ -93,8 +90,7 @@ TEST_F(CaptureExecution, GnammTakesTheSoundForARemarkOrElseTheCaptureNoise) {
         avanza(commenti ? 5000 : 365);
         EXPECT_FALSE(g.suoni.spia.busy);
         g.vista.lblCommenti.text.clear();
-        for (int k = 1; k <= 19; ++k) g.tavolo.carta[k] = Card();
-        g.tavolo.numeroCarteSulTavolo = 0;
+        sgombera();
     }
 }
 
@@ -115,8 +111,7 @@ TEST_F(CaptureExecution, TheLastCardOfTheGiocoScoresGnammAndEndsTheGioco) {
     avanza(600);
     EXPECT_EQ(g.punteggi.h.puntiGnamm, 1);
     EXPECT_EQ(g.tavolo.aChiTocca, Player::PC);
-    EXPECT_FALSE(attivo(Timer::RitardoMossaPC));
-    EXPECT_FALSE(attivo(Timer::Scegli6Carte));
+    EXPECT_FALSE(attivo(Timer::RitardoMossaPC) || attivo(Timer::Scegli6Carte));
     EXPECT_TRUE(attivo(Timer::UltimeCarte));
 }
 
@@ -129,30 +124,20 @@ TEST_F(CaptureExecution, TheNextDealStartsWithTheDealersOpponent) {
         avanza(600);
         EXPECT_EQ(g.tavolo.numeroCarteGiocate, 0);
         EXPECT_EQ(g.tavolo.contatoreCartaDaEstrarre, mazziere == Player::PC ? 4 : 1);
-        EXPECT_TRUE(attivo(Timer::Scegli6Carte));
-        EXPECT_TRUE(g.suoni.spia.busy);
+        EXPECT_TRUE(attivo(Timer::Scegli6Carte) && g.suoni.spia.busy);
         g.scheduler.disable(Timer::Scegli6Carte);
         g.suoni.spia.busy = false;
-        for (int k = 1; k <= 19; ++k) g.tavolo.carta[k] = Card();
-        g.tavolo.numeroCarteSulTavolo = 0;
+        sgombera();
     }
 }
 
 TEST_F(CaptureExecution, TheTwelfthCardGoesToItsOwnPlaceAndCanBeTaken) {
-    tavolo({{9, "Kc"},
-            {7, "Kq"},
-            {8, "Kf"},
-            {10, "Kp"},
-            {11, "Qc"},
-            {12, "Jc"},
-            {13, "7c"},
-            {14, "6c"},
-            {15, "5c"},
-            {16, "4c"},
-            {17, "3c"}});
+    int p = 7;
+    for (const char* code : {"Kq", "Kf", "Kc", "Kp", "Qc", "Jc", "7c", "6c", "5c", "4c", "3c"})
+        posa(p++, code);
     turnoUmano({{4, "2c"}, {5, "2q"}});
     click(4);
-    EXPECT_EQ(g.tavolo.carta[kPostoDodicesimo], C("2c"));
+    EXPECT_EQ(carte({kPostoDodicesimo}), "2c");
     EXPECT_TRUE(g.vista.ImgCarta[kPostoDodicesimo].visible);
     EXPECT_EQ(g.tavolo.numeroCarteSulTavolo, 12);
 
@@ -162,7 +147,7 @@ TEST_F(CaptureExecution, TheTwelfthCardGoesToItsOwnPlaceAndCanBeTaken) {
     click(5);
     EXPECT_TRUE(g.umano.marcaPresa[kPostoDodicesimo]);
     avanza(600);
-    EXPECT_TRUE(g.tavolo.carta[kPostoDodicesimo].empty());
+    EXPECT_EQ(carte({kPostoDodicesimo}), "-");
     EXPECT_FALSE(g.vista.ImgCarta[kPostoDodicesimo].visible);
     EXPECT_EQ(g.tavolo.numeroCarteSulTavolo, 11);
 }

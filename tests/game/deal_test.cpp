@@ -4,6 +4,7 @@
 #include <numeric>
 #include <set>
 #include <string>
+#include <tuple>
 #include <utility>
 
 #include "game/deal.h"
@@ -17,8 +18,10 @@ namespace {
 
 using ::testing::IsEmpty;
 
+// The computer deals unless a test says otherwise.
 class DealTest : public TableTest {
   protected:
+    DealTest() { g.tavolo.mazziere = Player::PC; }
     // The shuffle keeps the ordered deck (with two rejected draws on the way), then the opening
     // lay draws Ac, then Aq (a second ace, put back), 2q, a dealt card again, Kq and 5p; the
     // hands receive 2c, 3c, 4c, 5c, 6c, 7c in dealing order.
@@ -34,14 +37,12 @@ class DealTest : public TableTest {
         NuovoGioco(g);
         MescolaCarte(g);
     }
-    std::string codice(int place) const { return g.tavolo.carta[place].code(); }
     int sommaRimasti() const {
         return std::accumulate(g.tavolo.valoriRimasti.begin() + 1, g.tavolo.valoriRimasti.end(), 0);
     }
 };
 
 TEST_F(DealTest, ComputerDealsAndTheHumanLeads) {
-    g.tavolo.mazziere = Player::PC;
     scriptaGioco();
     inizia();
     for (int k = 1; k <= 40; ++k) ASSERT_EQ(g.tavolo.carteDaGiocare[k], Card::FromDeckPosition(k));
@@ -54,12 +55,8 @@ TEST_F(DealTest, ComputerDealsAndTheHumanLeads) {
         avanza(1);
         EXPECT_TRUE(g.vista.ImgCarta[apertura[i]].visible) << i;
     }
-    EXPECT_EQ(codice(9), "Ac");
-    EXPECT_EQ(codice(7), "2q");  // the second ace went back to the deck
-    EXPECT_EQ(codice(8), "Kq");
-    EXPECT_EQ(codice(10), "5p");
-    EXPECT_TRUE(g.tavolo.assoInTavola);
-    EXPECT_FALSE(g.tavolo.distribuita[11]);
+    EXPECT_EQ(carte({9, 7, 8, 10}), "Ac 2q Kq 5p");  // the second ace went back to the deck
+    EXPECT_TRUE(g.tavolo.assoInTavola && !g.tavolo.distribuita[11]);
     EXPECT_EQ(g.tavolo.carteRimasteNelMazzo, 36);
 
     // Hands from 1.0 s to 2.0 s, the human first: 4, 1, 5, 2, 6, 3.
@@ -72,9 +69,7 @@ TEST_F(DealTest, ComputerDealsAndTheHumanLeads) {
         }
     }
     EXPECT_EQ(clock.nowMs(), 2000);
-    EXPECT_EQ(codice(4), "2c");
-    EXPECT_EQ(codice(1), "3c");
-    EXPECT_EQ(codice(3), "7c");
+    EXPECT_EQ(carte({4, 1, 3}), "2c 3c 7c");
     EXPECT_EQ(g.vista.ImgCarta[1].picture, "\\Grafica\\Star.gif");  // the computer's: backs
     EXPECT_EQ(g.tavolo.aChiTocca, Player::PC);
 
@@ -83,14 +78,12 @@ TEST_F(DealTest, ComputerDealsAndTheHumanLeads) {
     avanza(1);
     EXPECT_EQ(g.tavolo.aChiTocca, Player::H);
     EXPECT_EQ(g.vista.lblIstruzioni.text, "Tocca a te, Ugo, clicca su una delle tue carte!");
-    EXPECT_EQ(g.tavolo.manche, 1);
-    EXPECT_EQ(g.tavolo.carteRimasteNelMazzo, 30);
+    EXPECT_EQ(std::tuple(g.tavolo.manche, g.tavolo.carteRimasteNelMazzo), std::tuple(1, 30));
     EXPECT_THAT(sim::ControllaCarte(g), IsEmpty());
     EXPECT_FALSE(attivo(Timer::Scegli6Carte) || attivo(Timer::Scegli4CarteSulTavolo));
     // Seen by the computer: the four table cards and its own three, not the human's.
-    EXPECT_EQ(sommaRimasti(), 33);
-    EXPECT_EQ(g.tavolo.valoriRimasti[5], 2);
-    EXPECT_EQ(g.tavolo.valoriRimasti[2], 3);
+    EXPECT_EQ(std::tuple(sommaRimasti(), g.tavolo.valoriRimasti[5], g.tavolo.valoriRimasti[2]),
+              std::tuple(33, 2, 3));
     EXPECT_TRUE(g.vista.ImgCarta[kPostoMazzo].visible);
 }
 
@@ -99,9 +92,7 @@ TEST_F(DealTest, HumanDealsAndTheComputerLeadsAtOnce) {
     scriptaGioco();
     inizia();
     avanza(2000);
-    std::string mani;
-    for (int k = 1; k <= 6; ++k) mani += codice(k) + " ";
-    EXPECT_EQ(mani, "2c 4c 6c 3c 5c 7c ");  // dealt 1, 4, 2, 5, 3, 6
+    EXPECT_EQ(carte({1, 2, 3, 4, 5, 6}), "2c 4c 6c 3c 5c 7c");  // dealt 1, 4, 2, 5, 3, 6
     avanza(200);
     EXPECT_EQ(g.tavolo.aChiTocca, Player::PC);
     EXPECT_TRUE(g.vista.lblIstruzioni.text.empty());
@@ -112,33 +103,28 @@ TEST_F(DealTest, HumanDealsAndTheComputerLeadsAtOnce) {
 
 TEST_F(DealTest, GiocaOnlyAtTheFirstLeadWithCommentsOnAndTheSoundFree) {
     g.opzioni.commentiZeb = true;
-    g.tavolo.mazziere = Player::PC;
     inizia();
     avanza(2200);
     ASSERT_EQ(g.tavolo.aChiTocca, Player::H);
     EXPECT_EQ(g.vista.lblCommenti.text, "Gioca!");
     EXPECT_EQ(media.played(Channel::Commenti), std::vector<std::string>({"\\Zeb\\S19.wav"}));
     // "Gioca!" leaves the indicator free; the urging is armed at the Impatient pace.
-    EXPECT_FALSE(g.suoni.spia.busy);
-    EXPECT_TRUE(attivo(Timer::Impazienza));
+    EXPECT_TRUE(!g.suoni.spia.busy && attivo(Timer::Impazienza));
     EXPECT_EQ(g.scheduler.interval(Timer::Impazienza), 8000);
 
     // The second Manche: no remark.
     media.clear();
-    for (int k = 4; k <= 6; ++k) SvuotaPosto(g, k);
-    for (int k = 1; k <= 3; ++k) SvuotaPosto(g, k);
+    for (int k = 1; k <= 6; ++k) SvuotaPosto(g, k);
     g.tavolo.aChiTocca = Player::PC;
     AvviaDistribuzioneManche(g);
     avanza(1400);
     EXPECT_EQ(g.tavolo.aChiTocca, Player::H);
-    EXPECT_EQ(g.tavolo.manche, 2);
-    EXPECT_TRUE(media.played(Channel::Commenti).empty());
+    EXPECT_TRUE(g.tavolo.manche == 2 && media.played(Channel::Commenti).empty());
 }
 
 TEST_F(DealTest, SixDealsUseTheWholeDeckOnceAndCunningZebTurnsEachManche) {
     g.livello = Livello::Cunning;
     g.opzioni.velocitaMazziere = Velocita::High;
-    g.tavolo.mazziere = Player::PC;
     inizia();
     avanza(1100);  // 100 ms a card at "High"
     ASSERT_EQ(g.tavolo.aChiTocca, Player::H);
@@ -174,7 +160,6 @@ TEST_F(DealTest, SixDealsUseTheWholeDeckOnceAndCunningZebTurnsEachManche) {
 TEST_F(DealTest, DealingNoisesAndTheSaloonRestart) {
     g.opzioni.rumoriCarte = true;
     g.opzioni.rumoriSaloon = true;
-    g.tavolo.mazziere = Player::PC;
     inizia();
     avanza(2200);
     const auto rumori = media.played(Channel::Rumori);
@@ -191,13 +176,11 @@ TEST_F(DealTest, DealingNoisesAndTheSaloonRestart) {
     g.suoni.spia.ambiente = 7;
     g.suoni.spia.busy = true;
     AvviaDistribuzioneManche(g);
-    avanza(1400);
-    EXPECT_TRUE(media.played(Channel::Rumori).empty());
-    EXPECT_TRUE(g.suoni.spia.busy);  // the saloon sound still holds it
+    avanza(1400);  // the saloon sound still holds the indicator
+    EXPECT_TRUE(media.played(Channel::Rumori).empty() && g.suoni.spia.busy);
 }
 
 TEST_F(DealTest, ASaloonSoundKeepsTheIndicatorThroughTheOpening) {
-    g.tavolo.mazziere = Player::PC;
     g.suoni.spia.ambiente = 14;
     g.suoni.spia.busy = true;
     inizia();

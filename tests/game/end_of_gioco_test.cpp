@@ -2,7 +2,9 @@
 // of a Gioco, Partita and Torneo, and Quando.
 #include "game/end_of_gioco.h"
 
+#include <array>
 #include <filesystem>
+#include <tuple>
 
 #include "data/temp_dati.h"
 #include "support/table_fixture.h"
@@ -13,18 +15,18 @@ namespace {
 
 using test_tavolo::C;
 
+// Points and Partite of the computer and the human; the third Partita wins the Torneo,
+// whatever the other side holds.
 TEST(EsitoGioco, TotalsDecideTheOutcome) {
-    EXPECT_EQ(DecidiEsito(14, 12, 0, 0), EsitoGioco::Continua);
-    EXPECT_EQ(DecidiEsito(14, 16, 0, 0), EsitoGioco::PartitaH);
-    EXPECT_EQ(DecidiEsito(15, 15, 0, 0), EsitoGioco::Spareggio);
-    EXPECT_EQ(DecidiEsito(16, 15, 0, 0), EsitoGioco::PartitaPC);
-    EXPECT_EQ(DecidiEsito(17, 17, 1, 1), EsitoGioco::Spareggio);
-    EXPECT_EQ(DecidiEsito(20, 14, 0, 0), EsitoGioco::PartitaPC);
-    EXPECT_EQ(DecidiEsito(16, 17, 0, 0), EsitoGioco::PartitaH);
-    // The third Partita wins the Torneo, whatever the other side holds.
-    EXPECT_EQ(DecidiEsito(16, 3, 2, 2), EsitoGioco::TorneoPC);
-    EXPECT_EQ(DecidiEsito(3, 15, 1, 2), EsitoGioco::TorneoH);
-    EXPECT_EQ(DecidiEsito(3, 15, 2, 1), EsitoGioco::PartitaH);
+    using E = EsitoGioco;
+    const std::tuple<int, int, int, int, E> casi[] = {
+        {14, 12, 0, 0, E::Continua},  {14, 16, 0, 0, E::PartitaH},  {15, 15, 0, 0, E::Spareggio},
+        {16, 15, 0, 0, E::PartitaPC}, {17, 17, 1, 1, E::Spareggio}, {20, 14, 0, 0, E::PartitaPC},
+        {16, 17, 0, 0, E::PartitaH},  {16, 3, 2, 2, E::TorneoPC},   {3, 15, 1, 2, E::TorneoH},
+        {3, 15, 2, 1, E::PartitaH}};
+    for (const auto& [pc, h, partitePC, partiteH, esito] : casi) {
+        EXPECT_EQ(DecidiEsito(pc, h, partitePC, partiteH), esito) << pc << "-" << h;
+    }
 }
 
 class EndOfGiocoTest : public test_tavolo::TableTest {
@@ -35,6 +37,7 @@ class EndOfGiocoTest : public test_tavolo::TableTest {
         g.tavolo.manche = 6;
         g.tavolo.carteRimasteNelMazzo = 0;
         g.tavolo.mazziere = Player::PC;
+        g.opzioni.commentiZeb = true;
         g.vista.FraQuando.visible = false;
         g.screen.FraPannello[3].visible = false;
         g.screen.FraPannello[4].visible = false;
@@ -57,49 +60,41 @@ class EndOfGiocoTest : public test_tavolo::TableTest {
 };
 
 TEST_F(EndOfGiocoTest, AnEmptyTableEndsTheWalkOnTheFirstTickWithoutARemark) {
-    g.opzioni.commentiZeb = true;
     totali(3, 4);
     AvviaUltimeCarte(g);
     avanza(600);
-    EXPECT_FALSE(attivo(Timer::UltimeCarte));
+    EXPECT_TRUE(!attivo(Timer::UltimeCarte) && g.vista.FraQuando.visible);
     EXPECT_EQ(g.vista.lblCommenti.text, "");
-    EXPECT_TRUE(g.vista.FraQuando.visible);
     EXPECT_EQ(g.vista.lblQuando.text,
               "Quando sei pronto a continuare la Partita in corso, premi INVIO!");
     EXPECT_EQ(g.partita.esito, EsitoGioco::Continua);
 }
 
 TEST_F(EndOfGiocoTest, RemainingCardsGoOnePerTickToTheLastCapturer) {
-    g.opzioni.commentiZeb = true;
     tavolo({{7, "7c"}, {9, "5c"}, {14, "6c"}});
     g.tavolo.ultimaCattura = Player::PC;
     g.partita.alternaUltimaCattura = true;
     AvviaUltimeCarte(g);
     avanza(600);  // place 9 is first on the screen
-    EXPECT_TRUE(contorno(9));
-    EXPECT_FALSE(contorno(7));
+    EXPECT_TRUE(contorno(9) && !contorno(7));
     EXPECT_EQ(coloreContorno(9), (Rgb{255, 0, 0}));
     EXPECT_EQ(g.vista.lblCommenti.text, "Queste sono mie!!");
     EXPECT_FALSE(g.partita.alternaUltimaCattura);
-    EXPECT_TRUE(g.punteggi.pc.punto5DiCuori);
-    EXPECT_EQ(g.punteggi.pc.puntiGiocoInCorso, 1);
+    EXPECT_TRUE(g.punteggi.pc.punto5DiCuori && g.punteggi.pc.puntiGiocoInCorso == 1);
     avanza(600);
     EXPECT_TRUE(contorno(7));
     avanza(600);
-    EXPECT_TRUE(contorno(14));
-    EXPECT_TRUE(g.punteggi.pc.seiPreso[0]);
-    EXPECT_TRUE(attivo(Timer::UltimeCarte));
+    EXPECT_TRUE(contorno(14) && g.punteggi.pc.seiPreso[0] && attivo(Timer::UltimeCarte));
     avanza(600);  // three cards, four ticks
     EXPECT_FALSE(attivo(Timer::UltimeCarte));
-    EXPECT_EQ(g.punteggi.pc.prese[3], 3);
-    EXPECT_EQ(g.punteggi.pc.prese[0], 1);
-    for (const int p : kPostiTavolo) EXPECT_TRUE(g.tavolo.carta[p].empty());
-    EXPECT_EQ(g.tavolo.numeroCarteSulTavolo, 0);
+    EXPECT_EQ(
+        std::tuple(g.punteggi.pc.prese[3], g.punteggi.pc.prese[0], g.tavolo.numeroCarteSulTavolo),
+        std::tuple(3, 1, 0));
+    EXPECT_EQ(carte({7, 9, 14}), "- - -");
     EXPECT_FALSE(g.suoni.spia.bordo);
 }
 
 TEST_F(EndOfGiocoTest, OneCardLeftGetsTheShortRemark) {
-    g.opzioni.commentiZeb = true;
     tavolo({{12, "Kq"}});
     g.tavolo.ultimaCattura = Player::H;
     const bool prima = g.partita.alternaUltimaCattura;
@@ -109,8 +104,7 @@ TEST_F(EndOfGiocoTest, OneCardLeftGetsTheShortRemark) {
     EXPECT_EQ(coloreContorno(12), (Rgb{52, 86, 201}));
     EXPECT_EQ(g.partita.alternaUltimaCattura, prima);
     avanza(600);
-    EXPECT_EQ(g.punteggi.h.prese[1], 1);
-    EXPECT_EQ(g.punteggi.h.prese[2], 1);
+    EXPECT_TRUE(g.punteggi.h.prese[1] == 1 && g.punteggi.h.prese[2] == 1);
 }
 
 TEST_F(EndOfGiocoTest, OpenPointsGoByTheComputersCountAndTheTieSix) {
@@ -126,25 +120,20 @@ TEST_F(EndOfGiocoTest, OpenPointsGoByTheComputersCountAndTheTieSix) {
     pc.puntiGiocoInCorso = 1;
     pc.puntiPartita = 1;
     fine();
-    EXPECT_TRUE(pc.punto[0]);
-    EXPECT_FALSE(g.punteggi.h.punto[0]);
-    EXPECT_TRUE(g.punteggi.h.punto[1]);
-    EXPECT_FALSE(pc.punto[2]);  // not reassigned
-    EXPECT_TRUE(pc.punto[3]);
-    EXPECT_EQ(pc.puntiGiocoInCorso, 3);
-    EXPECT_EQ(g.punteggi.h.puntiGiocoInCorso, 2);
-    EXPECT_EQ(pc.puntiPartita, 3);
+    // Figure is not reassigned.
+    EXPECT_EQ(pc.punto, (std::array<bool, 4>{true, false, false, true}));
+    EXPECT_EQ(g.punteggi.h.punto, (std::array<bool, 4>{false, true, true, false}));
+    EXPECT_EQ(std::tuple(pc.puntiGiocoInCorso, g.punteggi.h.puntiGiocoInCorso, pc.puntiPartita),
+              std::tuple(3, 2, 3));
 }
 
 TEST_F(EndOfGiocoTest, TwoSevensWithoutTheSixGoToTheHuman) {
     g.punteggi.pc.prese = {2, 0, 0, 0};
     fine();
-    EXPECT_TRUE(g.punteggi.h.punto[0]);
-    EXPECT_FALSE(g.punteggi.pc.punto[0]);
+    EXPECT_TRUE(g.punteggi.h.punto[0] && !g.punteggi.pc.punto[0]);
 }
 
 TEST_F(EndOfGiocoTest, ATieAtFifteenAsksForAnotherGioco) {
-    g.opzioni.commentiZeb = true;
     totali(15, 15);
     fine();
     EXPECT_EQ(g.partita.esito, EsitoGioco::Spareggio);
@@ -156,17 +145,15 @@ TEST_F(EndOfGiocoTest, ATieAtFifteenAsksForAnotherGioco) {
 
     // Quando: the next Gioco of the same Partita, dealt by the other player.
     Quando(g);
-    EXPECT_EQ(g.partita.gioco, 2);
-    EXPECT_EQ(g.punteggi.pc.puntiPartita, 15);
+    EXPECT_EQ(
+        std::tuple(g.partita.gioco, g.punteggi.pc.puntiPartita, g.punteggi.pc.puntiGiocoInCorso),
+        std::tuple(2, 15, 0));
     EXPECT_EQ(g.tavolo.mazziere, Player::H);
     EXPECT_TRUE(attivo(Timer::Scegli4CarteSulTavolo));
-    EXPECT_FALSE(g.vista.FraQuando.visible);
-    EXPECT_FALSE(g.punteggi.pc.punto[0]);
-    EXPECT_EQ(g.punteggi.pc.puntiGiocoInCorso, 0);
+    EXPECT_FALSE(g.vista.FraQuando.visible || g.punteggi.pc.punto[0]);
 }
 
 TEST_F(EndOfGiocoTest, PartiteWonAndTheirRemarks) {
-    g.opzioni.commentiZeb = true;
     totali(16, 14);
     fine();
     EXPECT_EQ(g.partita.partitePC, 1);
@@ -176,10 +163,9 @@ TEST_F(EndOfGiocoTest, PartiteWonAndTheirRemarks) {
     EXPECT_TRUE(g.partita.giocoTerminato);
 
     Quando(g);
-    EXPECT_EQ(g.partita.gioco, 1);
-    EXPECT_EQ(g.punteggi.pc.puntiPartita, 0);
-    EXPECT_EQ(g.punteggi.h.puntiPartita, 0);
-    EXPECT_FALSE(g.partita.giocoTerminato);
+    EXPECT_EQ(std::tuple(g.partita.gioco, g.punteggi.pc.puntiPartita, g.punteggi.h.puntiPartita,
+                         g.partita.giocoTerminato),
+              std::tuple(1, 0, 0, false));
     EXPECT_EQ(g.tavolo.mazziere, Player::H);
 
     // The hall of fame looked at during a Gioco does not make its end the end of a Torneo.
@@ -198,7 +184,6 @@ TEST_F(EndOfGiocoTest, PartiteWonAndTheirRemarks) {
 }
 
 TEST_F(EndOfGiocoTest, TheThirdPartitaWinsTheTorneoAndQuandoOpensTheLevelChoice) {
-    g.opzioni.commentiZeb = true;
     g.partita.partitePC = 2;
     g.partita.partiteH = 2;
     totali(9, 16);
@@ -208,22 +193,19 @@ TEST_F(EndOfGiocoTest, TheThirdPartitaWinsTheTorneoAndQuandoOpensTheLevelChoice)
     EXPECT_EQ(g.partita.vincitore, "Ugo");
     EXPECT_EQ(g.vista.lblH.back, (Rgb{255, 0, 0}));
     EXPECT_EQ(g.vista.lblCommenti.text, "Mi hai fregato, eh??");
-    EXPECT_TRUE(g.screen.FraPannello[3].visible);
-    EXPECT_TRUE(g.vista.FraQuando.visible);
-    EXPECT_TRUE(g.partita.giocoTerminato);
+    EXPECT_TRUE(g.screen.FraPannello[3].visible && g.vista.FraQuando.visible &&
+                g.partita.giocoTerminato);
     // The prompt no longer speaks of the Partita of the Gioco before: it says what Enter does.
     EXPECT_EQ(g.vista.lblQuando.text,
               "Per far scomparire questo Pannello e iniziare un nuovo Torneo premi INVIO!");
 
     Quando(g);
     EXPECT_FALSE(attivo(Timer::Scegli4CarteSulTavolo));  // no deal: the level choice first
-    EXPECT_TRUE(g.screen.FraPannello[4].visible);
-    EXPECT_FALSE(g.screen.FraPannello[3].visible);
-    EXPECT_EQ(g.partita.partitePC, 0);
-    EXPECT_EQ(g.partita.partiteH, 0);
-    EXPECT_EQ(g.partita.vincitore, "");
+    EXPECT_TRUE(g.screen.FraPannello[4].visible && !g.screen.FraPannello[3].visible);
+    EXPECT_EQ(
+        std::tuple(g.partita.partitePC, g.partita.partiteH, g.partita.vincitore, g.partita.gioco),
+        std::tuple(0, 0, std::string(), 1));
     EXPECT_EQ(g.vista.lblH.back, (Rgb{255, 128, 128}));
-    EXPECT_EQ(g.partita.gioco, 1);
 }
 
 TEST_F(EndOfGiocoTest, ZebWinsTheTorneoUnderHisLevelName) {

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 #include "game/capture_execution.h"
 #include "game/human_turn.h"
 #include "support/table_fixture.h"
@@ -20,18 +22,16 @@ TEST_F(HumanTurn, SingleEqualCardIsCapturedAfterThePause) {
 
     click(5);  // a second card cannot be played meanwhile
     EXPECT_EQ(g.umano.cartaGiocata, 4);
-    EXPECT_FALSE(g.tavolo.carta[5].empty());
-
+    EXPECT_EQ(carte({5}), "2f");
     avanza(599);
-    EXPECT_FALSE(g.tavolo.carta[7].empty());
+    EXPECT_EQ(carte({7}), "5q");
     avanza(1);
-    EXPECT_TRUE(g.tavolo.carta[7].empty() && g.tavolo.carta[4].empty());
+    EXPECT_EQ(carte({7, 4}), "- -");
     EXPECT_FALSE(g.vista.ImgCarta[4].visible || contorno(7));
-    EXPECT_EQ(g.punteggi.h.conta(PuntoMazzo::Carte), 2);
-    EXPECT_EQ(g.punteggi.h.puntiGnamm, 0);
+    EXPECT_EQ(std::tuple(g.punteggi.h.conta(PuntoMazzo::Carte), g.punteggi.h.puntiGnamm,
+                         g.tavolo.numeroCarteSulTavolo, g.tavolo.carteInManoAdH),
+              std::tuple(2, 0, 1, 2));
     EXPECT_EQ(g.tavolo.ultimaCattura, Player::H);
-    EXPECT_EQ(g.tavolo.numeroCarteSulTavolo, 1);
-    EXPECT_EQ(g.tavolo.carteInManoAdH, 2);
     EXPECT_TRUE(attivo(Timer::RitardoMossaPC)) << "the computer's move search has run";
 }
 
@@ -45,18 +45,14 @@ TEST_F(HumanTurn, ChoiceAmongEqualCards) {
     EXPECT_EQ(coloreContorno(4), colors::kPick);
     EXPECT_FALSE(attivo(Timer::ScompaionoCarteH));
     click(9);  // another value: nothing
-    EXPECT_FALSE(contorno(9));
-    EXPECT_FALSE(attivo(Timer::ScompaionoCarteH));
+    EXPECT_FALSE(contorno(9) || attivo(Timer::ScompaionoCarteH));
     click(8);
     EXPECT_TRUE(attivo(Timer::ScompaionoCarteH));
-    EXPECT_EQ(coloreContorno(8), colors::kCapture);
-    EXPECT_EQ(coloreContorno(4), colors::kCapture);
+    EXPECT_TRUE(coloreContorno(8) == colors::kCapture && coloreContorno(4) == colors::kCapture);
     click(7);  // the capture is decided: further table clicks do not count
-    EXPECT_FALSE(contorno(7));
-    EXPECT_FALSE(g.umano.marcaPresa[7]);
+    EXPECT_FALSE(contorno(7) || g.umano.marcaPresa[7]);
     avanza(600);
-    EXPECT_EQ(g.tavolo.carta[7], C("5q"));
-    EXPECT_TRUE(g.tavolo.carta[8].empty());
+    EXPECT_EQ(carte({7, 8}), "5q -");
     EXPECT_FALSE(g.umano.puoiScegliere);
 }
 
@@ -69,29 +65,22 @@ TEST_F(HumanTurn, SumChoiceWithPickAndUnpick) {
     click(10);  // above the played value: nothing
     EXPECT_FALSE(contorno(10));
     click(7);
-    EXPECT_EQ(g.umano.valoreTotalePresa, 3);
-    EXPECT_TRUE(contorno(7));
+    EXPECT_TRUE(g.umano.valoreTotalePresa == 3 && contorno(7));
     EXPECT_EQ(coloreContorno(7), colors::kPick);
     click(8);
     EXPECT_EQ(g.umano.valoreTotalePresa, 6);
     click(9);  // 10 is too much: refused
-    EXPECT_EQ(g.umano.valoreTotalePresa, 6);
-    EXPECT_FALSE(contorno(9));
+    EXPECT_TRUE(g.umano.valoreTotalePresa == 6 && !contorno(9));
     click(7);  // un-pick
-    EXPECT_EQ(g.umano.valoreTotalePresa, 3);
-    EXPECT_FALSE(contorno(7));
+    EXPECT_TRUE(g.umano.valoreTotalePresa == 3 && !contorno(7));
     EXPECT_FALSE(attivo(Timer::ScompaionoCarteH));
     click(9);
-    EXPECT_EQ(g.umano.valoreTotalePresa, 7);
-    EXPECT_TRUE(attivo(Timer::ScompaionoCarteH));
-    EXPECT_EQ(coloreContorno(8), colors::kCapture);
-    EXPECT_EQ(coloreContorno(9), colors::kCapture);
+    EXPECT_TRUE(g.umano.valoreTotalePresa == 7 && attivo(Timer::ScompaionoCarteH));
+    EXPECT_TRUE(coloreContorno(8) == colors::kCapture && coloreContorno(9) == colors::kCapture);
     click(8);  // no un-pick once decided
-    EXPECT_TRUE(contorno(8));
-    EXPECT_EQ(g.umano.valoreTotalePresa, 7);
+    EXPECT_TRUE(contorno(8) && g.umano.valoreTotalePresa == 7);
     avanza(600);
-    EXPECT_TRUE(g.tavolo.carta[8].empty() && g.tavolo.carta[9].empty());
-    EXPECT_EQ(g.tavolo.carta[7], C("3c"));
+    EXPECT_EQ(carte({7, 8, 9}), "3c - -");
     EXPECT_EQ(g.punteggi.h.conta(PuntoMazzo::Sette), 1);
 }
 
@@ -131,9 +120,8 @@ TEST_F(HumanTurn, TheLastCardPlaysItself) {
     EXPECT_EQ(g.tavolo.aChiTocca, Player::H);
     avanza(1);
     EXPECT_FALSE(attivo(Timer::MuoviHAutomatico));
-    EXPECT_EQ(g.tavolo.carta[9], C("2f"));
-    EXPECT_TRUE(g.tavolo.carta[6].empty());
-    // The sixth card of the Manche: the next deal follows, the human's opponent first.
+    EXPECT_EQ(carte({9, 6}), "2f -");
+    // The sixth card of the Manche: the next deal follows.
     EXPECT_TRUE(attivo(Timer::Scegli6Carte));
 }
 

@@ -35,19 +35,12 @@ TEST(RecordGiocatore, EachGiocoCountsItsOutcome) {
     ContaGioco(c, Punti(5), Punti(1), EsitoGioco::TorneoH, 2);
     ContaGioco(c, Punti(0), Punti(5), EsitoGioco::TorneoPC, 2);
 
-    ContiLivello atteso;
-    atteso.giochiVinti = 5;
-    atteso.giochiPersi = 2;
-    atteso.partiteVinte = 3;
-    atteso.partitePerse = 2;
-    atteso.torneiVinti = 2;
-    atteso.torneiPersi = 1;
-    atteso.puntiGnamm = 1;
-    atteso.puntiMazzo = {1, 0, 0, 0};
-    atteso.cinqueDiCuori = 1;
-    atteso.migliorTorneoPartitePerse = 1;
-    atteso.serieGiochiVinti = 2;
-    atteso.serieInCorso = 0;
+    // clang-format off
+    const ContiLivello atteso{.torneiVinti = 2, .torneiPersi = 1, .partiteVinte = 3,
+        .partitePerse = 2, .giochiVinti = 5, .giochiPersi = 2, .puntiGnamm = 1,
+        .puntiMazzo = {1, 0, 0, 0}, .cinqueDiCuori = 1, .migliorTorneoPartitePerse = 1,
+        .serieGiochiVinti = 2, .serieInCorso = 0};
+    // clang-format on
     EXPECT_EQ(c, atteso);
 }
 

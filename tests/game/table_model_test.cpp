@@ -26,8 +26,7 @@ TEST_F(TableModel, FacesAndBacks) {
     MostraRetro(g, 2);
     EXPECT_EQ(g.vista.ImgCarta[2].picture, "\\Grafica\\Star.gif");
     EXPECT_EQ(g.vista.ShpCarta[2].back, (Rgb{128, 128, 128}));
-    EXPECT_TRUE(g.vista.ShpCarta[2].visible);
-    EXPECT_FALSE(g.vista.ImgCarta[2].visible);
+    EXPECT_TRUE(g.vista.ShpCarta[2].visible && !g.vista.ImgCarta[2].visible);
     // Out of range: nothing written.
     MostraCarta(g, kNumeroPosti, C("Ac"));
     MostraRetro(g, -1);
@@ -36,7 +35,7 @@ TEST_F(TableModel, FacesAndBacks) {
 TEST_F(TableModel, ValoriRimastiNeverGoBelowZero) {
     for (int i = 0; i < 5; ++i) AggiornaValoriRimasti(g.tavolo, C("Jq"));
     EXPECT_EQ(g.tavolo.valoriRimasti[8], 0);
-    AggiornaValoriRimasti(g.tavolo, Card());
+    AggiornaValoriRimasti(g.tavolo, Card());  // no card: nothing taken off
     EXPECT_EQ(g.tavolo.valoriRimasti[1], 4);
 }
 
@@ -59,9 +58,9 @@ TEST_F(TableModel, ANewGiocoEmptiesTheTableAndThePool) {
         EXPECT_TRUE(g.tavolo.carteDaGiocare[k].empty() && !g.tavolo.distribuita[k]) << k;
     }
     EXPECT_THAT(sim::ControllaCarte(g), ::testing::IsEmpty());
-    EXPECT_EQ(g.tavolo.contatoreCartaDaEstrarre, 1);
-    EXPECT_EQ(g.tavolo.manche + g.tavolo.numeroCarteGiocate + g.tavolo.posizioneInserimentoCarta,
-              0);
+    EXPECT_EQ(std::tuple(g.tavolo.contatoreCartaDaEstrarre, g.tavolo.manche,
+                         g.tavolo.numeroCarteGiocate, g.tavolo.posizioneInserimentoCarta),
+              std::tuple(1, 0, 0, 0));
     for (int v = 1; v <= 10; ++v) EXPECT_EQ(g.tavolo.valoriRimasti[v], 4);
 }
 

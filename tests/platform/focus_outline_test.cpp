@@ -29,13 +29,11 @@ TEST(FocusOutline, ClicksGoThroughItToTheCardsUnderneath) {
     const Screen s = FocusOnPlaceNine();
     const Rect nine = s.ImgCarta[9].rect;
     const Rect thirteen = s.ImgCarta[13].rect;
-    const Target left = HitTest(s, nine.x + 100, nine.y + 100);
-    EXPECT_EQ(left.kind, TargetKind::Carta);
-    EXPECT_EQ(left.index, 9);
+    using testing_support::KindIndex;
+    EXPECT_EQ(KindIndex(HitTest(s, nine.x + 100, nine.y + 100)), std::pair(TargetKind::Carta, 9));
     // Inside the focus outline, on the neighbour that overlaps the focused card.
-    const Target right = HitTest(s, thirteen.x + thirteen.w / 2, thirteen.y + 100);
-    EXPECT_EQ(right.kind, TargetKind::Carta);
-    EXPECT_EQ(right.index, 13);
+    EXPECT_EQ(KindIndex(HitTest(s, thirteen.x + thirteen.w / 2, thirteen.y + 100)),
+              std::pair(TargetKind::Carta, 13));
 }
 
 TEST(FocusOutline, IsDrawnRoundTheFocusedCardOverItsNeighbour) {

@@ -14,53 +14,22 @@ Screen Table() {
     return s;
 }
 
-SDL_Event Button(int x, int y, Uint8 button = SDL_BUTTON_LEFT, Uint32 type = SDL_MOUSEBUTTONDOWN) {
-    SDL_Event e{};
-    e.type = type;
-    e.button.button = button;
-    e.button.x = x;
-    e.button.y = y;
-    return e;
-}
-
-SDL_Event Motion(int x, int y) {
-    SDL_Event e{};
-    e.type = SDL_MOUSEMOTION;
-    e.motion.x = x;
-    e.motion.y = y;
-    return e;
-}
-
-SDL_Event KeyDown(SDL_Keycode k, Uint16 mod = KMOD_NONE) {
-    SDL_Event e{};
-    e.type = SDL_KEYDOWN;
-    e.key.keysym.sym = k;
-    e.key.keysym.mod = mod;
-    return e;
-}
-
-SDL_Event Text(const char* utf8) {
-    SDL_Event e{};
-    e.type = SDL_TEXTINPUT;
-    SDL_strlcpy(e.text.text, utf8, sizeof e.text.text);
-    return e;
-}
-
-SDL_Event Wheel(int y) {
-    SDL_Event e{};
-    e.type = SDL_MOUSEWHEEL;
-    e.wheel.y = y;
-    e.wheel.direction = SDL_MOUSEWHEEL_NORMAL;
-    return e;
-}
+using namespace testing_support;
 
 SDL_Event Release(int x, int y) {
-    return Button(x, y, SDL_BUTTON_LEFT, SDL_MOUSEBUTTONUP);
+    return MouseButton(x, y, SDL_MOUSEBUTTONUP);
+}
+
+// The one event of a translation, of the expected kind.
+template <typename E>
+E Only(const Translation& t) {
+    EXPECT_EQ(t.events.size(), 1u);
+    return std::get<E>(t.events.at(0));
 }
 
 // A press and a release at one pixel: the events of the release.
 Translation ClickAt(InputMapper& m, const Screen& s, int x, int y, const Scale& sc) {
-    m.translate(s, Button(x, y), sc, 0);
+    m.translate(s, MouseButton(x, y), sc, 0);
     return m.translate(s, Release(x, y), sc, 0);
 }
 
@@ -89,15 +58,13 @@ TEST(InputMapper, ClickReachesTheCardUnderThePointerAtEveryWindowSize) {
             ASSERT_EQ(t.events.size(), 2u) << w << "x" << h;
             const auto* c = std::get_if<ClickEvent>(&t.events[1]);
             ASSERT_NE(c, nullptr);
-            EXPECT_EQ(c->target.kind, TargetKind::Carta);
-            EXPECT_EQ(c->target.index, 5);
+            EXPECT_EQ(KindIndex(c->target), std::pair(TargetKind::Carta, 5));
         }
     }
     const Scale wide = Scale::ForOutput(1920, 1080);
     InputMapper m;
     const Translation margin = ClickAt(m, s, 120, CardCentre(s, 5, wide).second, wide);
-    ASSERT_EQ(margin.events.size(), 1u);
-    EXPECT_EQ(std::get<MouseUpEvent>(margin.events[0]).target.kind, TargetKind::None);
+    EXPECT_EQ(Only<MouseUpEvent>(margin).target.kind, TargetKind::None);
 }
 
 TEST(InputMapper, OtherButtonsAndEmptySpaceMakeNoClick) {
@@ -105,12 +72,13 @@ TEST(InputMapper, OtherButtonsAndEmptySpaceMakeNoClick) {
     const Scale sc = Scale::ForOutput(800, 600);
     InputMapper m;
     const auto [x, y] = CardCentre(s, 4, sc);
-    EXPECT_TRUE(m.translate(s, Button(x, y, SDL_BUTTON_RIGHT), sc, 0).events.empty());
-    EXPECT_TRUE(
-        m.translate(s, Button(x, y, SDL_BUTTON_RIGHT, SDL_MOUSEBUTTONUP), sc, 0).events.empty());
+    EXPECT_TRUE(m.translate(s, MouseButton(x, y, SDL_MOUSEBUTTONDOWN, SDL_BUTTON_RIGHT), sc, 0)
+                    .events.empty());
+    EXPECT_TRUE(m.translate(s, MouseButton(x, y, SDL_MOUSEBUTTONUP, SDL_BUTTON_RIGHT), sc, 0)
+                    .events.empty());
     const Translation empty = ClickAt(m, s, 2, 2, sc);
-    ASSERT_EQ(empty.events.size(), 1u);  // the release alone, over nothing
-    EXPECT_EQ(std::get<MouseUpEvent>(empty.events[0]).target.kind, TargetKind::None);
+    // The release alone, over nothing.
+    EXPECT_EQ(Only<MouseUpEvent>(empty).target.kind, TargetKind::None);
     // A release with no press before it (the press went to another window) means nothing.
     EXPECT_TRUE(m.translate(s, Release(x, y), sc, 0).events.empty());
 }
@@ -121,13 +89,11 @@ TEST(InputMapper, PressAndReleaseFrameTheClickAndSlidingOffCancelsIt) {
     InputMapper m;
     const auto [x4, y4] = CardCentre(s, 4, sc);
     const auto [x5, y5] = CardCentre(s, 5, sc);
-    auto down = m.translate(s, Button(x4, y4), sc, 0);
-    ASSERT_EQ(down.events.size(), 1u);
-    EXPECT_EQ(std::get<MouseDownEvent>(down.events[0]).target.index, 4);
+    auto down = m.translate(s, MouseButton(x4, y4), sc, 0);
+    EXPECT_EQ(Only<MouseDownEvent>(down).target.index, 4);
     // Released over another card: the game hears the release there, and no click at all.
     auto up = m.translate(s, Release(x5, y5), sc, 0);
-    ASSERT_EQ(up.events.size(), 1u);
-    EXPECT_EQ(std::get<MouseUpEvent>(up.events[0]).target.index, 5);
+    EXPECT_EQ(Only<MouseUpEvent>(up).target.index, 5);
     // Press, release, click, in that order.
     const Translation t = ClickAt(m, s, x5, y5, sc);
     ASSERT_EQ(t.events.size(), 2u);
@@ -141,11 +107,9 @@ TEST(InputMapper, MovesReportWhatIsUnderThePointerEvenNothing) {
     InputMapper m;
     const auto [x, y] = CardCentre(s, 4, sc);
     auto t = m.translate(s, Motion(x, y), sc, 0);
-    ASSERT_EQ(t.events.size(), 1u);
-    EXPECT_EQ(std::get<MoveEvent>(t.events[0]).target.index, 4);
+    EXPECT_EQ(Only<MoveEvent>(t).target.index, 4);
     t = m.translate(s, Motion(1, 1), sc, 10);
-    ASSERT_EQ(t.events.size(), 1u);
-    EXPECT_EQ(std::get<MoveEvent>(t.events[0]).target.kind, TargetKind::None);
+    EXPECT_EQ(Only<MoveEvent>(t).target.kind, TargetKind::None);
 }
 
 TEST(InputMapper, KeysGoToTheGameAndAltEnterToThePlatform) {
@@ -153,10 +117,8 @@ TEST(InputMapper, KeysGoToTheGameAndAltEnterToThePlatform) {
     const Scale sc;
     InputMapper m;
     auto t = m.translate(s, KeyDown(SDLK_RETURN), sc, 0);
-    ASSERT_EQ(t.events.size(), 1u);
-    EXPECT_EQ(std::get<KeyEvent>(t.events[0]).key, Key::Enter);
-    EXPECT_EQ(std::get<KeyEvent>(m.translate(s, KeyDown(SDLK_KP_2), sc, 0).events.at(0)).key,
-              Key::Digit2);
+    EXPECT_EQ(Only<KeyEvent>(t).key, Key::Enter);
+    EXPECT_EQ(Only<KeyEvent>(m.translate(s, KeyDown(SDLK_KP_2), sc, 0)).key, Key::Digit2);
 
     t = m.translate(s, KeyDown(SDLK_RETURN, KMOD_LALT), sc, 0);
     EXPECT_TRUE(t.events.empty());
@@ -189,14 +151,11 @@ TEST(InputMapper, TheNameBoxTakesTextAndOnlyTheEditingKeys) {
 
     s.FraSplash.visible = s.txtNome.visible = true;
     auto t = m.translate(s, Text("\xC3\xA8"), sc, 0);  // "è"
-    ASSERT_EQ(t.events.size(), 1u);
-    EXPECT_EQ(std::get<TextEvent>(t.events[0]).utf8, "\xC3\xA8");
+    EXPECT_EQ(Only<TextEvent>(t).utf8, "\xC3\xA8");
     // A digit typed into the name is text, not a level choice.
     EXPECT_TRUE(m.translate(s, KeyDown(SDLK_1), sc, 0).events.empty());
-    EXPECT_EQ(std::get<KeyEvent>(m.translate(s, KeyDown(SDLK_BACKSPACE), sc, 0).events.at(0)).key,
-              Key::Backspace);
-    EXPECT_EQ(std::get<KeyEvent>(m.translate(s, KeyDown(SDLK_RETURN), sc, 0).events.at(0)).key,
-              Key::Enter);
+    EXPECT_EQ(Only<KeyEvent>(m.translate(s, KeyDown(SDLK_BACKSPACE), sc, 0)).key, Key::Backspace);
+    EXPECT_EQ(Only<KeyEvent>(m.translate(s, KeyDown(SDLK_RETURN), sc, 0)).key, Key::Enter);
 }
 
 TEST(InputMapper, WheelScrollsTheHallOfFameOnlyOverIt) {
@@ -208,8 +167,7 @@ TEST(InputMapper, WheelScrollsTheHallOfFameOnlyOverIt) {
     InputMapper m;
     m.translate(s, Motion(sc.px(7000), sc.py(1000)), sc, 0);
     auto t = m.translate(s, Wheel(-1), sc, 0);  // towards the player: further down
-    ASSERT_EQ(t.events.size(), 1u);
-    EXPECT_EQ(std::get<ScrollEvent>(t.events[0]).lines, kWheelLines);
+    EXPECT_EQ(Only<ScrollEvent>(t).lines, kWheelLines);
 
     m.translate(s, Motion(5, 5), sc, 0);
     EXPECT_TRUE(m.translate(s, Wheel(-1), sc, 0).events.empty());

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 #include "audio/recording_media_player.h"
 #include "data/temp_dati.h"
 #include "sdl_fixture.h"
@@ -25,18 +27,14 @@ TEST(WaitTimeout, SleepsUntilTheEarlierDeadlineOrForInput) {
 class LoopTest : public ::testing::Test {
   protected:
     void SetUp() override { testing_support::EnsureSdl(); }
-    SDL_Event keyDown(SDL_Keycode k) {
-        SDL_Event e{};
-        e.type = SDL_KEYDOWN;
-        e.key.keysym.sym = k;
-        e.key.windowID = SDL_GetWindowID(window->window());
-        return e;
-    }
+    Uint32 id() { return SDL_GetWindowID(window->window()); }
+    // Queues the event for the loop's next step.
+    void push(SDL_Event e) { SDL_PushEvent(&e); }
     SDL_Event windowEvent(Uint8 what) {
         SDL_Event e{};
         e.type = SDL_WINDOWEVENT;
         e.window.event = what;
-        e.window.windowID = SDL_GetWindowID(window->window());
+        e.window.windowID = id();
         return e;
     }
     // The splash passed with a name: the table and its bar are up.
@@ -45,7 +43,7 @@ class LoopTest : public ::testing::Test {
         game.textInput("Ada");
         game.key(Key::Enter);
     }
-    void start(WindowMode mode) {
+    void start(WindowMode mode = {false, 800, 600}) {
         window = std::make_unique<MainWindow>(mode, dir.dati());
         ASSERT_TRUE(window->ok()) << SDL_GetError();
         renderer = std::make_unique<ScreenRenderer>(window->renderer(), nullptr, FindFonts());
@@ -67,7 +65,7 @@ class LoopTest : public ::testing::Test {
 };
 
 TEST_F(LoopTest, DrawsOnlyWhenThePictureChanges) {
-    start(WindowMode{false, 800, 600});
+    start();
     SDL_FlushEvents(SDL_FIRSTEVENT, SDL_LASTEVENT);
     EXPECT_TRUE(loop->step(0));
     const int first = loop->framesDrawn();
@@ -81,21 +79,18 @@ TEST_F(LoopTest, DrawsOnlyWhenThePictureChanges) {
     EXPECT_EQ(loop->framesDrawn(), first + 1);
 
     // A resized or exposed window is drawn again even though the model stands still.
-    SDL_Event exposed = windowEvent(SDL_WINDOWEVENT_EXPOSED);
-    SDL_PushEvent(&exposed);
+    push(windowEvent(SDL_WINDOWEVENT_EXPOSED));
     EXPECT_TRUE(loop->step(0));
     EXPECT_EQ(loop->framesDrawn(), first + 2);
 
     // So is a renderer that lost its textures.
-    SDL_Event reset{};
-    reset.type = SDL_RENDER_TARGETS_RESET;
-    SDL_PushEvent(&reset);
+    push(SDL_Event{SDL_RENDER_TARGETS_RESET});
     EXPECT_TRUE(loop->step(0));
     EXPECT_EQ(loop->framesDrawn(), first + 3);
 }
 
 TEST_F(LoopTest, TheWheelScrollsTheHallOfFameToItsLastFullPage) {
-    start(WindowMode{false, 800, 600});
+    start();
     Screen& s = game.screen;
     s.LstAlbo.visible = true;
     s.LstAlbo.frame = FrameId::None;
@@ -107,60 +102,45 @@ TEST_F(LoopTest, TheWheelScrollsTheHallOfFameToItsLastFullPage) {
     EXPECT_GT(rows, 5);
     EXPECT_LT(rows, 40);
 
-    SDL_Event move{};
-    move.type = SDL_MOUSEMOTION;
-    move.motion.windowID = SDL_GetWindowID(window->window());
-    move.motion.x = 500;
-    move.motion.y = 100;
-    SDL_PushEvent(&move);
-    SDL_Event wheel{};
-    wheel.type = SDL_MOUSEWHEEL;
-    wheel.wheel.windowID = move.motion.windowID;
-    wheel.wheel.y = -1;
-    for (int i = 0; i < 30; ++i) SDL_PushEvent(&wheel);
+    push(testing_support::Motion(500, 100, id()));
+    for (int i = 0; i < 30; ++i) push(testing_support::Wheel(-1, id()));
     EXPECT_TRUE(loop->step(0));
     EXPECT_EQ(s.LstAlboTop, 40 - rows);
 }
 
 TEST_F(LoopTest, TheSessionEndingEndsTheLoopAtOnce) {
-    start(WindowMode{false, 800, 600});
+    start();
     pastTheSplash();
-    SDL_Event quit{};
-    quit.type = SDL_QUIT;
-    SDL_PushEvent(&quit);
+    push(SDL_Event{SDL_QUIT});
     EXPECT_FALSE(loop->step(0));
 }
 
 TEST_F(LoopTest, ClosingTheWindowAsksTheExitQuestionAndClosingAgainEnds) {
-    start(WindowMode{false, 800, 600});
+    start();
     pastTheSplash();
     SDL_FlushEvents(SDL_FIRSTEVENT, SDL_LASTEVENT);
-    SDL_Event close = windowEvent(SDL_WINDOWEVENT_CLOSE);
-    SDL_PushEvent(&close);
+    push(windowEvent(SDL_WINDOWEVENT_CLOSE));
     EXPECT_TRUE(loop->step(0));
     EXPECT_TRUE(game.screen.FraPannello[1].visible);
     EXPECT_FALSE(game.finished);
-    SDL_PushEvent(&close);
+    push(windowEvent(SDL_WINDOWEVENT_CLOSE));
     EXPECT_FALSE(loop->step(0));
 }
 
 TEST_F(LoopTest, FullScreenSwitchIsRememberedInTheDataFolder) {
-    start(WindowMode{false, 800, 600});
+    start();
     SDL_FlushEvents(SDL_FIRSTEVENT, SDL_LASTEVENT);
-    SDL_Event f11 = keyDown(SDLK_F11);
-    SDL_PushEvent(&f11);
+    push(testing_support::KeyDown(SDLK_F11, KMOD_NONE, id()));
     EXPECT_TRUE(loop->step(0));
     EXPECT_TRUE(LoadWindowMode(dir.dati()).fullScreen);
-    SDL_PushEvent(&f11);
+    push(testing_support::KeyDown(SDLK_F11, KMOD_NONE, id()));
     EXPECT_TRUE(loop->step(0));
     const WindowMode back = LoadWindowMode(dir.dati());
-    EXPECT_FALSE(back.fullScreen);
-    EXPECT_EQ(back.width, 800);
-    EXPECT_EQ(back.height, 600);
+    EXPECT_EQ(std::tuple(back.fullScreen, back.width, back.height), std::tuple(false, 800, 600));
 }
 
 TEST_F(LoopTest, TheNameIsTypedIntoTheSplashAndEnterTakesIt) {
-    start(WindowMode{false, 800, 600});
+    start();
     Avvio(game, 12000, 9000);
     RefreshScreen(game);
     ASSERT_TRUE(NameBoxActive(game.screen));
@@ -169,16 +149,11 @@ TEST_F(LoopTest, TheNameIsTypedIntoTheSplashAndEnterTakesIt) {
     EXPECT_TRUE(SDL_IsTextInputActive());  // the name box wants typing
 
     game.screen.txtNome.text.clear();
-    SDL_Event text{};
-    text.type = SDL_TEXTINPUT;
-    text.text.windowID = SDL_GetWindowID(window->window());
-    SDL_strlcpy(text.text.text, "Ad\xC3\xA0", sizeof text.text.text);  // "Adà"
-    SDL_PushEvent(&text);
+    push(testing_support::Text("Ad\xC3\xA0", id()));  // "Adà"
     EXPECT_TRUE(loop->step(0));
     EXPECT_EQ(game.screen.txtNome.text, "Ad\xC3\xA0");
 
-    SDL_Event enter = keyDown(SDLK_RETURN);
-    SDL_PushEvent(&enter);
+    push(testing_support::KeyDown(SDLK_RETURN, KMOD_NONE, id()));
     EXPECT_TRUE(loop->step(0));
     EXPECT_FALSE(game.screen.FraSplash.visible);
     EXPECT_FALSE(SDL_IsTextInputActive());  // nothing left to type into

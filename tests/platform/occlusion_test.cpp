@@ -119,9 +119,8 @@ TEST(Occlusion, ThePanelCoverLeavesTheDeckAndTheSideBoxesWhole) {
     const Rect deck = s.ImgCarta[kPostoMazzo].rect;
     const Rect c = s.lblCopriCarte.rect;
     ASSERT_LT(deck.x + 10, c.x + c.w);
-    const Target t = HitTest(s, deck.x + 10, deck.y + deck.h / 2);
-    EXPECT_EQ(t.kind, TargetKind::Carta);
-    EXPECT_EQ(t.index, kPostoMazzo);
+    EXPECT_EQ(testing_support::KindIndex(HitTest(s, deck.x + 10, deck.y + deck.h / 2)),
+              std::pair(TargetKind::Carta, kPostoMazzo));
 }
 
 }  // namespace

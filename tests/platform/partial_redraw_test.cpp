@@ -29,9 +29,11 @@ class PartialRedraw : public ::testing::Test {
         s.ImgCarta[place].picture = assets::CardFace(Card::FromDeckPosition(card));
         s.ImgCarta[place].visible = true;
     }
-    void draw(const Overlay& o = {}) {
+    // Draws a frame; how many pixels it redrew.
+    long long draw(const Overlay& o = {}) {
         renderer_->draw(s, o);
         SDL_RenderPresent(canvas_.renderer.get());
+        return renderer_->lastRedrawnPixels();
     }
     Rgb centreOf(int place) const {
         const Rect r = renderer_->scale().toPixels(s.ImgCarta[place].rect);
@@ -49,74 +51,53 @@ class PartialRedraw : public ::testing::Test {
 };
 
 TEST_F(PartialRedraw, TheFirstFrameIsWholeThenOnlyTheChangedCardIsRedrawn) {
-    draw();
-    EXPECT_EQ(renderer_->lastRedrawnPixels(), 800LL * 600);
+    EXPECT_EQ(draw(), 800LL * 600);
     EXPECT_EQ(centreOf(4), kFaceA);
-
     s.ImgCarta[4].visible = false;  // the card leaves the hand
-    draw();
-    EXPECT_EQ(renderer_->lastRedrawnPixels(), cardPixels(4));
+    EXPECT_EQ(draw(), cardPixels(4));
     EXPECT_EQ(centreOf(4), s.windowBack);
     EXPECT_EQ(centreOf(6), kFaceB);  // kept from the frame before
-
-    draw();  // nothing changed
-    EXPECT_EQ(renderer_->lastRedrawnPixels(), 0);
+    EXPECT_EQ(draw(), 0);            // nothing changed
     EXPECT_EQ(centreOf(6), kFaceB);
-
     s.windowBack = {120, 60, 30};  // a new table colour repaints it all
-    draw();
-    EXPECT_EQ(renderer_->lastRedrawnPixels(), 800LL * 600);
+    EXPECT_EQ(draw(), 800LL * 600);
     EXPECT_EQ(canvas_.at(5, 300), s.windowBack);
 }
 
 TEST_F(PartialRedraw, AForgottenFrameIsRedrawnWhole) {
     // As after the switch to full screen, which leaves the window's pixels blank.
     draw();
-    draw();
-    ASSERT_EQ(renderer_->lastRedrawnPixels(), 0);
+    ASSERT_EQ(draw(), 0);
     SDL_FillRect(canvas_.surface.get(), nullptr, 0);
     renderer_->forgetFrame();
-    draw();
-    EXPECT_EQ(renderer_->lastRedrawnPixels(), 800LL * 600);
+    EXPECT_EQ(draw(), 800LL * 600);
     EXPECT_EQ(centreOf(4), kFaceA);
     EXPECT_EQ(centreOf(6), kFaceB);
 }
 
 TEST_F(PartialRedraw, TheTooltipNeverSticksToTheKeptFrame) {
     draw();
-    Overlay o;
-    o.tooltip = "Un suggerimento";
-    o.tooltipX = 10;
-    o.tooltipY = 10;
-    draw(o);
+    draw(Overlay{"Un suggerimento", 10, 10, false});
     draw();  // the pointer moved on: where the tooltip was, the table again
     EXPECT_EQ(canvas_.at(12, 40), s.windowBack);
 }
 
 TEST_F(PartialRedraw, AChangeUnderTheOpaqueSplashRedrawsNothing) {
     s.FraSplash.visible = true;
-    draw();
-    EXPECT_EQ(renderer_->lastRedrawnPixels(), 800LL * 600);
+    EXPECT_EQ(draw(), 800LL * 600);
     show(5, 1);  // appears under the splash
-    draw();
-    EXPECT_EQ(renderer_->lastRedrawnPixels(), 0);
+    EXPECT_EQ(draw(), 0);
     s.ImgCarta[4].visible = false;  // goes from under it
-    draw();
-    EXPECT_EQ(renderer_->lastRedrawnPixels(), 0);
+    EXPECT_EQ(draw(), 0);
     show(4, 2);  // comes back with another face
-    draw();
-    EXPECT_EQ(renderer_->lastRedrawnPixels(), 0);
-
+    EXPECT_EQ(draw(), 0);
     // The splash gone, the cards show as they are now, not as they were under it.
     s.FraSplash.visible = false;
-    draw();
-    EXPECT_GT(renderer_->lastRedrawnPixels(), 0);
+    EXPECT_GT(draw(), 0);
     EXPECT_EQ(centreOf(4), kFaceB);
     EXPECT_EQ(centreOf(5), kFaceA);
-    // And a change no longer covered is redrawn.
-    show(5, 2);
-    draw();
-    EXPECT_EQ(renderer_->lastRedrawnPixels(), cardPixels(5));
+    show(5, 2);  // and a change no longer covered is redrawn
+    EXPECT_EQ(draw(), cardPixels(5));
     EXPECT_EQ(centreOf(5), kFaceB);
 }
 

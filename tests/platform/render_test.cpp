@@ -19,6 +19,7 @@ namespace {
 
 using testing_support::EnsureSdl;
 using testing_support::PixelAt;
+using testing_support::PlacedRect;
 using testing_support::TestPictures;
 
 constexpr Rgb kBackColour{20, 40, 160};  // the "Horse" back picture
@@ -51,22 +52,24 @@ class Canvas {
     }
     Rgb at(int x, int y) const { return canvas_.at(x, y); }
     Scale scale() const { return screenRenderer_->scale(); }
-    // How many pixels of a design rectangle have exactly the colour.
-    int count(Rect design, Rgb c) const {
+    // The pixel at the middle of a design rectangle.
+    Rgb centre(Rect design) const {
         const Rect r = scale().toPixels(design);
-        int n = 0;
-        for (int y = r.y; y < r.y + r.h; ++y)
-            for (int x = r.x; x < r.x + r.w; ++x) n += at(x, y) == c;
-        return n;
+        return at(r.x + r.w / 2, r.y + r.h / 2);
+    }
+    // How many pixels of a design rectangle have exactly the colour, or are dark.
+    int count(Rect design, Rgb c) const {
+        return count(design, [c](Rgb p) { return p == c; });
     }
     int darkPixels(Rect design) const {
+        return count(design, [](Rgb p) { return p.r < 100 && p.g < 100 && p.b < 100; });
+    }
+    template <typename Pred>
+    int count(Rect design, Pred pred) const {
         const Rect r = scale().toPixels(design);
         int n = 0;
         for (int y = r.y; y < r.y + r.h; ++y)
-            for (int x = r.x; x < r.x + r.w; ++x) {
-                const Rgb p = at(x, y);
-                n += p.r < 100 && p.g < 100 && p.b < 100;
-            }
+            for (int x = r.x; x < r.x + r.w; ++x) n += pred(at(x, y));
         return n;
     }
 
@@ -104,26 +107,26 @@ Rgb ExpectedFace(int place) {
     return FaceColour(CardOf(place));
 }
 
-class RenderAtSize : public ::testing::TestWithParam<std::pair<int, int>> {};
+class RenderAtSize : public ::testing::TestWithParam<std::pair<int, int>> {
+  protected:
+    const int w = GetParam().first, h = GetParam().second;
+    Canvas canvas{w, h};
+};
 
 TEST_P(RenderAtSize, CardFacesInEveryHandAndTablePlaceAndBacksForNonnoZeb) {
-    const auto [w, h] = GetParam();
-    Canvas canvas(w, h);
     const Screen s = Table({9, 7, 8, 10});
     canvas.draw(s);
     const Scale sc = canvas.scale();
     for (int place : {4, 5, 6, 9, 7, 8, 10}) {
         const Rect r = sc.toPixels(s.ImgCarta[place].rect);
-        EXPECT_EQ(canvas.at(r.x + r.w / 2, r.y + r.h / 2), ExpectedFace(place))
-            << "place " << place;
+        EXPECT_EQ(canvas.centre(s.ImgCarta[place].rect), ExpectedFace(place)) << "place " << place;
         // The whole card is the picture: every corner of it too.
         EXPECT_EQ(canvas.at(r.x + 1, r.y + 1), ExpectedFace(place)) << "place " << place;
         EXPECT_EQ(canvas.at(r.x + r.w - 2, r.y + r.h - 2), ExpectedFace(place))
             << "place " << place;
     }
     for (int place : {1, 2, 3}) {
-        const Rect r = sc.toPixels(s.ImgCarta[place].rect);
-        EXPECT_EQ(canvas.at(r.x + r.w / 2, r.y + r.h / 2), kBackColour) << "place " << place;
+        EXPECT_EQ(canvas.centre(s.ImgCarta[place].rect), kBackColour) << "place " << place;
         // The mat shows around the back.
         const Rect m = sc.toPixels(s.ShpCarta[place].rect);
         EXPECT_EQ(canvas.at(m.x, m.y + m.h / 2), kMatColour) << "place " << place;
@@ -136,8 +139,6 @@ TEST_P(RenderAtSize, CardFacesInEveryHandAndTablePlaceAndBacksForNonnoZeb) {
 constexpr int kOrdineTavolo[12] = {7, 8, 9, 10, 11, 12, 13, 14, 15, 16, 17, kPostoDodicesimo};
 
 TEST_P(RenderAtSize, EveryTableCardKeepsItsIndexCornerInSightUpToTwelveCards) {
-    const auto [w, h] = GetParam();
-    Canvas canvas(w, h);
     for (int n = 1; n <= 12; ++n) {
         Screen s = Table(std::vector<int>(kOrdineTavolo, kOrdineTavolo + n));
         // Every outline up, as in a capture of them all: none may cover a neighbour's index.
@@ -156,8 +157,6 @@ TEST_P(RenderAtSize, EveryTableCardKeepsItsIndexCornerInSightUpToTwelveCards) {
 }
 
 TEST_P(RenderAtSize, BubbleShowsWithNonnoZebsWords) {
-    const auto [w, h] = GetParam();
-    Canvas canvas(w, h);
     Screen s = Table({});
     s.ImgFumetto.visible = s.lblCommenti.visible = true;
     s.ImgFumetto.frame = s.lblCommenti.frame = FrameId::None;
@@ -167,11 +166,9 @@ TEST_P(RenderAtSize, BubbleShowsWithNonnoZebsWords) {
     s.lblCommenti.fontSize = 9.75f;
     s.lblCommenti.text = "Gnamm! Questa la prendo io, ragazzo.";
     canvas.draw(s);
-    const Scale sc = canvas.scale();
-    const Rect b = sc.toPixels(s.ImgFumetto.rect);
+    const Rect b = canvas.scale().toPixels(s.ImgFumetto.rect);
     EXPECT_EQ(canvas.at(b.x + 2, b.y + 2), kBubbleColour);
-    const int ink = canvas.darkPixels(s.lblCommenti.rect);
-    EXPECT_GT(ink, 20);
+    EXPECT_GT(canvas.darkPixels(s.lblCommenti.rect), 20);
     // The words stay inside their label.
     EXPECT_EQ(canvas.darkPixels({s.lblCommenti.rect.x, s.lblCommenti.rect.y + s.lblCommenti.rect.h,
                                  s.lblCommenti.rect.w, 150}),
@@ -183,28 +180,14 @@ TEST_P(RenderAtSize, BubbleShowsWithNonnoZebsWords) {
 }
 
 TEST_P(RenderAtSize, MissingPictureDrawsAPlaceholderAndTheRestStillDraws) {
-    const auto [w, h] = GetParam();
-    Canvas canvas(w, h);
     Screen s = Table({9});
     s.ImgCarta[9].picture = "\\Carte\\Zz.jpg";
     canvas.draw(s);
-    const Rect r = canvas.scale().toPixels(s.ImgCarta[9].rect);
-    EXPECT_EQ(canvas.at(r.x + r.w / 2, r.y + r.h / 2), kPlaceholder);
-    const Rect r5 = canvas.scale().toPixels(s.ImgCarta[5].rect);
-    EXPECT_EQ(canvas.at(r5.x + r5.w / 2, r5.y + r5.h / 2), ExpectedFace(5));
-}
-
-// Where an element of the game's own layout lands on the window, frames included.
-Rect PlacedRect(const Screen& s, const Element& e) {
-    for (const Placed& p : VisibleInZOrder(s)) {
-        if (p.element == &e) return p.rect;
-    }
-    return {};
+    EXPECT_EQ(canvas.centre(s.ImgCarta[9].rect), kPlaceholder);
+    EXPECT_EQ(canvas.centre(s.ImgCarta[5].rect), ExpectedFace(5));
 }
 
 TEST_P(RenderAtSize, TheGamesOwnScoreboardShowsAnAwardedPointRed) {
-    const auto [w, h] = GetParam();
-    Canvas canvas(w, h);
     VirtualClock clock;
     SeededRandom rng(3);
     RecordingMediaPlayer media(clock);
@@ -231,7 +214,7 @@ TEST(Render, AWideScreenCentresTheTableUnstretchedBetweenMarginsOfTheTableColour
     const Rect r = canvas.scale().toPixels(design);
     EXPECT_EQ(canvas.scale().toPixels({0, 0, 12000, 9000}), (Rect{240, 0, 1440, 1080}));
     EXPECT_NEAR(static_cast<double>(r.w) / r.h, static_cast<double>(design.w) / design.h, 0.01);
-    EXPECT_EQ(canvas.at(r.x + r.w / 2, r.y + r.h / 2), ExpectedFace(10));
+    EXPECT_EQ(canvas.centre(design), ExpectedFace(10));
     for (const int x : {0, 239, 1680, 1919})
         for (const int y : {0, 540, 1079})
             EXPECT_EQ(canvas.at(x, y), s.windowBack) << x << "," << y;
@@ -295,8 +278,7 @@ TEST(PictureScaling, DownscaleAveragesInsteadOfDroppingPixels) {
     SDL_UnlockSurface(board.get());
     SurfacePtr small = ResampleSurface(board.get(), 101, 145);
     ASSERT_TRUE(small);
-    EXPECT_EQ(small->w, 101);
-    EXPECT_EQ(small->h, 145);
+    EXPECT_EQ(std::pair(small->w, small->h), std::pair(101, 145));
     for (auto [x, y] : {std::pair{0, 0}, {50, 70}, {100, 144}, {33, 99}}) {
         const Rgb p = PixelAt(small.get(), x, y);
         EXPECT_NEAR(p.r, 128, 12) << x << "," << y;
@@ -312,8 +294,7 @@ TEST(PictureScaling, CardsAreMadeAtTheirSizeOnScreenAndLoadedOnce) {
     ASSERT_NE(t, nullptr);
     int w = 0, h = 0;
     SDL_QueryTexture(t, nullptr, nullptr, &w, &h);
-    EXPECT_EQ(w, 101);
-    EXPECT_EQ(h, 145);
+    EXPECT_EQ(std::pair(w, h), std::pair(101, 145));
     // A missing picture is looked for once, not at every frame.
     EXPECT_EQ(cache.get("\\Carte\\Xx.jpg", 101, 145), nullptr);
     EXPECT_EQ(cache.get("\\Carte\\Xx.jpg", 101, 145), nullptr);

@@ -8,10 +8,11 @@
 
 #include <map>
 #include <string>
+#include <utility>
 
+#include "data/colors.h"
 #include "platform/sdl_handles.h"
 #include "platform/texture_cache.h"
-#include "data/colors.h"
 #include "platform/z_order.h"
 
 namespace gnamm::platform::testing_support {
@@ -47,6 +48,61 @@ inline Screen BareScreen() {
     ApplyDesignLayout(s);
     for (const Layer& l : ZOrderTable(s)) const_cast<Element*>(l.element)->visible = false;
     return s;
+}
+
+// Where an element lands on the window, frames included; empty when it is not drawn.
+inline Rect PlacedRect(const Screen& s, const Element& e) {
+    for (const Placed& p : VisibleInZOrder(s)) {
+        if (p.element == &e) return p.rect;
+    }
+    return {};
+}
+
+// A target as a comparable pair.
+inline std::pair<TargetKind, int> KindIndex(const Target& t) {
+    return {t.kind, t.index};
+}
+
+// Input events as SDL delivers them, to the window `window` (0: any).
+inline SDL_Event MouseButton(int x, int y, Uint32 type = SDL_MOUSEBUTTONDOWN,
+                             Uint8 button = SDL_BUTTON_LEFT) {
+    SDL_Event e{};
+    e.type = type;
+    e.button.button = button;
+    e.button.x = x;
+    e.button.y = y;
+    return e;
+}
+inline SDL_Event Motion(int x, int y, Uint32 window = 0) {
+    SDL_Event e{};
+    e.type = SDL_MOUSEMOTION;
+    e.motion.windowID = window;
+    e.motion.x = x;
+    e.motion.y = y;
+    return e;
+}
+inline SDL_Event KeyDown(SDL_Keycode k, Uint16 mod = KMOD_NONE, Uint32 window = 0) {
+    SDL_Event e{};
+    e.type = SDL_KEYDOWN;
+    e.key.keysym.sym = k;
+    e.key.keysym.mod = mod;
+    e.key.windowID = window;
+    return e;
+}
+inline SDL_Event Text(const char* utf8, Uint32 window = 0) {
+    SDL_Event e{};
+    e.type = SDL_TEXTINPUT;
+    e.text.windowID = window;
+    SDL_strlcpy(e.text.text, utf8, sizeof e.text.text);
+    return e;
+}
+inline SDL_Event Wheel(int y, Uint32 window = 0) {
+    SDL_Event e{};
+    e.type = SDL_MOUSEWHEEL;
+    e.wheel.windowID = window;
+    e.wheel.y = y;
+    e.wheel.direction = SDL_MOUSEWHEEL_NORMAL;
+    return e;
 }
 
 // A software renderer drawing onto a surface whose pixels the test reads.

@@ -68,6 +68,11 @@ class MediaPlayerTest : public ::testing::Test {
             return std::nullopt;
         };
     }
+    // Sends the command; the channel's state after it.
+    static SdlMediaPlayer::State dopo(SdlMediaPlayer& p, Channel ch, Command c) {
+        p.command(ch, c);
+        return p.state(ch);
+    }
     gnamm::testing_support::TempDati dir;
 };
 
@@ -75,23 +80,16 @@ TEST_F(MediaPlayerTest, TheChannelCommandsStartPauseRewindAndRelease) {
     SdlMediaPlayer p(resolver());
     ASSERT_TRUE(p.hasDevice()) << "the dummy audio driver should open";
     using S = SdlMediaPlayer::State;
-    p.command(Channel::Commenti, Command::Play);  // nothing open yet: no effect
-    EXPECT_EQ(p.state(Channel::Commenti), S::Closed);
+    EXPECT_EQ(dopo(p, Channel::Commenti, Command::Play), S::Closed);  // nothing open yet: no effect
     p.setFile(Channel::Commenti, "\\Zeb\\S01.wav");
-    p.command(Channel::Commenti, Command::Open);
-    EXPECT_EQ(p.state(Channel::Commenti), S::Stopped);
-    p.command(Channel::Commenti, Command::Play);
-    EXPECT_EQ(p.state(Channel::Commenti), S::Playing);
+    EXPECT_EQ(dopo(p, Channel::Commenti, Command::Open), S::Stopped);
+    EXPECT_EQ(dopo(p, Channel::Commenti, Command::Play), S::Playing);
     EXPECT_TRUE(Mix_Playing(3));
-    p.command(Channel::Commenti, Command::Stop);
-    EXPECT_EQ(p.state(Channel::Commenti), S::Paused);
-    p.command(Channel::Commenti, Command::Play);
-    EXPECT_EQ(p.state(Channel::Commenti), S::Playing);
-    p.command(Channel::Commenti, Command::Prev);
-    EXPECT_EQ(p.state(Channel::Commenti), S::Stopped);
+    EXPECT_EQ(dopo(p, Channel::Commenti, Command::Stop), S::Paused);
+    EXPECT_EQ(dopo(p, Channel::Commenti, Command::Play), S::Playing);
+    EXPECT_EQ(dopo(p, Channel::Commenti, Command::Prev), S::Stopped);
     EXPECT_FALSE(Mix_Playing(3));
-    p.command(Channel::Commenti, Command::Close);
-    EXPECT_EQ(p.state(Channel::Commenti), S::Closed);
+    EXPECT_EQ(dopo(p, Channel::Commenti, Command::Close), S::Closed);
     // The other channels never noticed.
     EXPECT_EQ(p.state(Channel::Rumori), S::Closed);
 }
@@ -114,16 +112,14 @@ TEST_F(MediaPlayerTest, TheDeviceClosesAfterTwoQuietSecondsAndTheNextSoundOpensI
     p.setFile(Channel::Commenti, "\\Zeb\\S01.wav");
     p.command(Channel::Commenti, Command::Open);
     EXPECT_TRUE(p.deviceOpen());
-    p.command(Channel::Commenti, Command::Play);
-    EXPECT_EQ(p.state(Channel::Commenti), S::Playing);
+    EXPECT_EQ(dopo(p, Channel::Commenti, Command::Play), S::Playing);
     EXPECT_TRUE(Mix_Playing(3));
     // While it sounds (3 s) the device stays open however long the check waits.
     EXPECT_EQ(p.closeWhenIdle(20'000), 1000);
     EXPECT_EQ(p.closeWhenIdle(30'000), 1000);
     EXPECT_TRUE(p.deviceOpen());
     // The sound opened before the device closed plays too, decoded again.
-    p.command(Channel::Rumori, Command::Play);
-    EXPECT_EQ(p.state(Channel::Rumori), S::Playing);
+    EXPECT_EQ(dopo(p, Channel::Rumori, Command::Play), S::Playing);
     EXPECT_TRUE(Mix_Playing(0));
 }
 
@@ -133,8 +129,7 @@ TEST_F(MediaPlayerTest, MissingOrBrokenFilesLeaveTheChannelClosedAndPlayGoesOn) 
     for (const char* name : {"\\Zeb\\S02.wav", "\\Zeb\\S99.wav", ""}) {
         p.setFile(Channel::Rumori, name);
         p.command(Channel::Rumori, Command::Open);
-        p.command(Channel::Rumori, Command::Play);
-        EXPECT_EQ(p.state(Channel::Rumori), S::Closed) << name;
+        EXPECT_EQ(dopo(p, Channel::Rumori, Command::Play), S::Closed) << name;
         p.command(Channel::Rumori, Command::Stop);
         p.command(Channel::Rumori, Command::Prev);
         p.command(Channel::Rumori, Command::Close);
@@ -143,8 +138,7 @@ TEST_F(MediaPlayerTest, MissingOrBrokenFilesLeaveTheChannelClosedAndPlayGoesOn) 
     for (const char* name : {"\\Musiche\\01.mid", "\\Musiche\\03.mid"}) {
         p.setFile(Channel::Musiche, name);
         p.command(Channel::Musiche, Command::Open);
-        p.command(Channel::Musiche, Command::Play);
-        EXPECT_EQ(p.state(Channel::Musiche), S::Closed) << name;
+        EXPECT_EQ(dopo(p, Channel::Musiche, Command::Play), S::Closed) << name;
     }
 }
 
@@ -164,10 +158,8 @@ TEST_F(MediaPlayerTest, WithoutAnAudioDeviceEveryCommandIsTakenSilently) {
         p.command(Channel::Commenti, Command::Play);
         // The channel keeps its story, so the game's protocol runs as with sound.
         EXPECT_EQ(p.state(Channel::Commenti), S::Playing);
-        p.command(Channel::Commenti, Command::Stop);
-        EXPECT_EQ(p.state(Channel::Commenti), S::Paused);
-        p.command(Channel::Commenti, Command::Close);
-        EXPECT_EQ(p.state(Channel::Commenti), S::Closed);
+        EXPECT_EQ(dopo(p, Channel::Commenti, Command::Stop), S::Paused);
+        EXPECT_EQ(dopo(p, Channel::Commenti, Command::Close), S::Closed);
     }
     SDL_setenv("SDL_AUDIODRIVER", saved.c_str(), 1);
 }
@@ -178,10 +170,8 @@ TEST_F(MediaPlayerTest, MusicPlaysMidiThroughTheSoundFont) {
     ASSERT_TRUE(p.hasDevice());
     using S = SdlMediaPlayer::State;
     p.setFile(Channel::Musiche, "\\Musiche\\02.mid");
-    p.command(Channel::Musiche, Command::Open);
-    ASSERT_EQ(p.state(Channel::Musiche), S::Stopped) << Mix_GetError();
-    p.command(Channel::Musiche, Command::Play);
-    EXPECT_EQ(p.state(Channel::Musiche), S::Playing);
+    ASSERT_EQ(dopo(p, Channel::Musiche, Command::Open), S::Stopped) << Mix_GetError();
+    EXPECT_EQ(dopo(p, Channel::Musiche, Command::Play), S::Playing);
     EXPECT_TRUE(Mix_PlayingMusic());
     // Music plays under the voices: a remark on its own channel leaves it playing.
     p.setFile(Channel::Commenti, "\\Zeb\\S01.wav");
@@ -199,8 +189,7 @@ TEST_F(MediaPlayerTest, MusicPlaysMidiThroughTheSoundFont) {
     for (const uint64_t t : {0, 1000, 2000, 3000}) p.closeWhenIdle(t);
     ASSERT_FALSE(p.deviceOpen());
     p.command(Channel::Musiche, Command::Open);
-    p.command(Channel::Musiche, Command::Play);
-    EXPECT_EQ(p.state(Channel::Musiche), S::Playing);
+    EXPECT_EQ(dopo(p, Channel::Musiche, Command::Play), S::Playing);
     EXPECT_TRUE(Mix_PlayingMusic());
 }
 

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <utility>
+
 #include "data/temp_dati.h"
 
 namespace gnamm::platform {
@@ -52,8 +54,8 @@ TEST(WindowMode, TheWindowOpensWithinTheDesktopAndNoSmallerThan800x600) {
              Case{{false, 700, 500}, {720, 520}, {720, 520}},       // a desktop under 800x600
          }) {
         const Size s = WindowSizeFor(c.stored, c.desktop);
-        EXPECT_EQ(s.w, c.expected.w) << c.stored.width << "x" << c.stored.height;
-        EXPECT_EQ(s.h, c.expected.h) << c.stored.width << "x" << c.stored.height;
+        EXPECT_EQ(std::pair(s.w, s.h), std::pair(c.expected.w, c.expected.h))
+            << c.stored.width << "x" << c.stored.height;
     }
 }
 

@@ -78,6 +78,20 @@ class Banco {
         g.tavolo.aChiTocca = Player::H;
     }
 
+    // Empties every hand and table place.
+    void sgombera() {
+        for (int k = 1; k <= 19; ++k) g.tavolo.carta[k] = Card();
+        g.tavolo.numeroCarteSulTavolo = 0;
+    }
+    // The codes of the cards in these places, "-" for an empty place: "- Kc".
+    std::string carte(std::initializer_list<int> places) const {
+        std::string out;
+        for (const int p : places) {
+            out += (out.empty() ? "" : " ") +
+                   (g.tavolo.carta[p].empty() ? "-" : g.tavolo.carta[p].code());
+        }
+        return out;
+    }
     void click(int k) { g.click(Target{TargetKind::Carta, k}); }
     void avanza(int64_t ms) { AdvanceVirtualTime(g, clock, ms); }
     bool attivo(Timer t) const { return g.scheduler.isEnabled(t); }

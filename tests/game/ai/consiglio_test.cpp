@@ -4,6 +4,7 @@
 
 #include <initializer_list>
 #include <string_view>
+#include <tuple>
 #include <vector>
 
 #include "support/table_fixture.h"
@@ -54,9 +55,8 @@ TEST(Consiglio, PicksWhatHonestScoringPicksInTheHumansSeat) {
     };
     for (const Caso& c : casi) {
         const Consiglio k = ConsiglioPer(c.vista);
-        EXPECT_EQ(k.posto, c.posto) << c.perche;
-        EXPECT_EQ(k.prese, c.prese) << c.perche;
-        EXPECT_EQ(k.riga, c.riga) << c.perche;
+        EXPECT_EQ(std::tie(k.posto, k.prese, k.riga), std::tie(c.posto, c.prese, c.riga))
+            << c.perche;
     }
     EXPECT_EQ(ConsiglioPer(Vista({}, {"3c"})).posto, 0);  // an empty hand: nothing to advise
 }
@@ -102,9 +102,7 @@ TEST(Consiglio, SeesNeitherZebsHandNorTheDeck) {
     const Consiglio ka = ConsiglioPer(VistaDelGiocatore(a, s));
     const Consiglio kb = ConsiglioPer(VistaDelGiocatore(b, s));
     EXPECT_EQ(ka.posto, 5);
-    EXPECT_EQ(ka.posto, kb.posto);
-    EXPECT_EQ(ka.prese, kb.prese);
-    EXPECT_EQ(ka.riga, kb.riga);
+    EXPECT_EQ(std::tie(ka.posto, ka.prese, ka.riga), std::tie(kb.posto, kb.prese, kb.riga));
     const VistaUmano v = VistaDelGiocatore(a, s);
     for (int i = 1; i <= 40; ++i) {
         const Card c = Card::FromDeckPosition(i);

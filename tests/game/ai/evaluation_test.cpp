@@ -129,18 +129,15 @@ TEST(Evaluation, TheTermsOfAMove) {
 TEST(Evaluation, TheLookAtTheHumansHand) {
     // 2 laid on 4 leaves 6; many 6s unseen, but the human holds none.
     auto t = ConMano(Posizione({"4c"}, {"2q"}), 3, 12);
-    t.carta[4] = C("Kc");
-    t.carta[5] = C("5p");
-    t.carta[6] = C("Aq");
+    int k = 4;
+    for (const char* code : {"Kc", "5p", "Aq"}) t.carta[k++] = C(code);
     auto p = Valuta(t, {}, Sguardo::ManoUmano);
-    EXPECT_EQ(p.val.rischioScopa[1], 0.0f);
-    EXPECT_TRUE(p.val.sicura[1]);
+    EXPECT_TRUE(p.val.rischioScopa[1] == 0.0f && p.val.sicura[1]);
     EXPECT_LT(Valuta(t).val.rischioScopa[1], 0.0f);  // the estimate sees the danger
 
     t.carta[5] = C("6p");
     p = Valuta(t, {}, Sguardo::ManoUmano);
-    EXPECT_EQ(p.val.rischioScopa[1], -1.0f);
-    EXPECT_FALSE(p.val.sicura[1]);
+    EXPECT_TRUE(p.val.rischioScopa[1] == -1.0f && !p.val.sicura[1]);
 }
 
 TEST(Evaluation, AFullListIsScoredToTheThirtiethMove) {

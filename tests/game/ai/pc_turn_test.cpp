@@ -6,6 +6,7 @@
 
 #include <set>
 #include <string>
+#include <tuple>
 
 #include "persona/remarks.h"
 #include "support/table_fixture.h"
@@ -21,9 +22,7 @@ class PcTurnTest : public test_tavolo::TableTest {
     void turnoPC(std::initializer_list<std::string_view> mano, int manche = 1, int giocate = 1) {
         int p = 1;
         for (const auto code : mano) posa(p++, code);
-        posa(4, "Kq");
-        posa(5, "Kf");
-        posa(6, "Kp");
+        tavolo({{4, "Kq"}, {5, "Kf"}, {6, "Kp"}});
         g.tavolo.carteInManoAPC = static_cast<int>(mano.size());
         g.tavolo.carteInManoAdH = 3;
         g.tavolo.manche = manche;
@@ -47,32 +46,25 @@ TEST_F(PcTurnTest, ACaptureOfTwoCardsTakesOneTickPerCardAndOneToFinish) {
     EXPECT_TRUE(g.pc.marcaPresaPC[7] && g.pc.marcaPresaPC[9] && !g.pc.marcaPresaPC[11]);
 
     avanza(600);  // 1200: place 9 comes first on the screen
-    EXPECT_TRUE(contorno(9));
-    EXPECT_FALSE(contorno(7));
+    EXPECT_TRUE(contorno(9) && !contorno(7));
     EXPECT_EQ(coloreContorno(9), (Rgb{255, 0, 0}));
     EXPECT_EQ(g.punteggi.pc.prese[3], 1);
-    avanza(600);  // 1800: then place 7
+    avanza(600);  // 1800: then place 7, still on the table until the move completes
     EXPECT_TRUE(contorno(7));
     EXPECT_EQ(g.punteggi.pc.prese[3], 2);
-    EXPECT_EQ(g.tavolo.carta[7], C("3c"));  // still on the table until the move completes
-    avanza(600);                            // 2400: complete
+    EXPECT_EQ(carte({7}), "3c");
+    avanza(600);  // 2400: complete; the played card joins the pile
     EXPECT_FALSE(attivo(Timer::EffettuaMossaPC));
-    EXPECT_TRUE(g.tavolo.carta[7].empty());
-    EXPECT_TRUE(g.tavolo.carta[9].empty());
-    EXPECT_TRUE(g.tavolo.carta[1].empty());
-    EXPECT_EQ(g.tavolo.carta[11], C("Kc"));
-    EXPECT_EQ(g.tavolo.numeroCarteSulTavolo, 1);
-    EXPECT_EQ(g.punteggi.pc.prese[3], 3);  // the played card joins the pile
-    EXPECT_EQ(g.punteggi.pc.prese[0], 1);
+    EXPECT_EQ(carte({7, 9, 1, 11}), "- - - Kc");
+    EXPECT_EQ(
+        std::tuple(g.tavolo.numeroCarteSulTavolo, g.punteggi.pc.prese[3], g.punteggi.pc.prese[0],
+                   g.punteggi.pc.puntiGnamm, g.tavolo.carteInManoAPC, g.tavolo.numeroCarteGiocate),
+        std::tuple(1, 3, 1, 0, 0, 2));
     EXPECT_EQ(g.tavolo.ultimaCattura, Player::PC);
-    EXPECT_EQ(g.punteggi.pc.puntiGnamm, 0);
-    EXPECT_EQ(g.tavolo.carteInManoAPC, 0);
-    EXPECT_EQ(g.tavolo.numeroCarteGiocate, 2);
     // The search and its scores are emptied for the next turn.
     EXPECT_TRUE(g.pc.lista.mossePossibili == 0 && g.pc.lista[1].libera() &&
                 g.pc.ricerca.numeroCarteDaEsaminare == 0 &&
                 g.pc.valutazione.puntiTotali[1] == 0.0f && g.pc.cartaPCInEsame == 0);
-    // The human's turn.
     EXPECT_EQ(g.tavolo.aChiTocca, Player::H);
     EXPECT_EQ(g.vista.lblIstruzioni.text, "Tocca a te, Ugo, clicca su una delle tue carte!");
 }
@@ -86,12 +78,12 @@ TEST_F(PcTurnTest, ALayGoesToTheLowestFreePlaceOneTickAfterItIsShown) {
     EXPECT_TRUE(attivo(Timer::EffettuaMossaPC));
     avanza(600);
     EXPECT_FALSE(attivo(Timer::EffettuaMossaPC));
-    EXPECT_EQ(g.tavolo.carta[8], C("Jp"));
-    EXPECT_EQ(g.tavolo.numeroCarteSulTavolo, 3);
+    EXPECT_EQ(carte({7, 8, 9}), "Kc Jp Qq");
+    EXPECT_EQ(std::tuple(g.tavolo.numeroCarteSulTavolo, g.punteggi.pc.prese[3],
+                         g.tavolo.posizioneInserimentoCarta),
+              std::tuple(3, 0, 10));
     EXPECT_EQ(g.tavolo.ultimaCattura, Player::H);
-    EXPECT_EQ(g.punteggi.pc.prese[3], 0);
     EXPECT_FALSE(contorno(8));
-    EXPECT_EQ(g.tavolo.posizioneInserimentoCarta, 10);
 }
 
 TEST_F(PcTurnTest, AnAceSweepingTheTableScoresAPuntoGnamm) {
@@ -99,11 +91,10 @@ TEST_F(PcTurnTest, AnAceSweepingTheTableScoresAPuntoGnamm) {
     turnoPC({"Ap"});
     PreparaMossePC(g);
     avanza(600 + 4 * 600);
-    EXPECT_EQ(g.punteggi.pc.puntiGnamm, 1);
-    EXPECT_EQ(g.punteggi.pc.puntiGiocoInCorso, 1);
-    EXPECT_EQ(g.punteggi.pc.puntiPartita, 1);
-    EXPECT_EQ(g.tavolo.numeroCarteSulTavolo, 0);
-    EXPECT_FALSE(g.tavolo.assoInTavola);
+    EXPECT_EQ(std::tuple(g.punteggi.pc.puntiGnamm, g.punteggi.pc.puntiGiocoInCorso,
+                         g.punteggi.pc.puntiPartita, g.tavolo.numeroCarteSulTavolo,
+                         g.tavolo.assoInTavola),
+              std::tuple(1, 1, 1, 0, false));
 }
 
 TEST_F(PcTurnTest, TheFiveOfHeartsRemarksAlternate) {
@@ -142,8 +133,7 @@ TEST_F(PcTurnTest, TheLastCardOfAMancheDealsAgainAndOfTheGiocoEndsIt) {
             EXPECT_EQ(g.tavolo.contatoreCartaDaEstrarre, 1);
         }
         g.scheduler.disable(Timer::Scegli6Carte);
-        for (int k = 1; k <= 19; ++k) g.tavolo.carta[k] = Card();
-        g.tavolo.numeroCarteSulTavolo = 0;
+        sgombera();
     }
 }
 
@@ -180,8 +170,7 @@ TEST_F(PcTurnTest, TheAutomaticLastCardAndTheUrging) {
     g.tavolo.carteInManoAdH = 1;
     PreparaMossePC(g);
     avanza(1200);
-    EXPECT_TRUE(attivo(Timer::MuoviHAutomatico));
-    EXPECT_TRUE(attivo(Timer::Impazienza));
+    EXPECT_TRUE(attivo(Timer::MuoviHAutomatico) && attivo(Timer::Impazienza));
     EXPECT_EQ(g.scheduler.interval(Timer::Impazienza), 8000);
 }
 
@@ -209,8 +198,7 @@ TEST_F(PcTurnTest, ScreenWalkOrderCoversEveryTablePlaceOnce) {
     std::set<int> visti;
     int posto = 0;
     while ((posto = ProssimoPostoSchermo(posto)) != 0) {
-        EXPECT_TRUE(IsPostoTavolo(posto));
-        EXPECT_TRUE(visti.insert(posto).second);
+        EXPECT_TRUE(IsPostoTavolo(posto) && visti.insert(posto).second) << posto;
     }
     EXPECT_EQ(visti.size(), kPostiTavolo.size());
     EXPECT_EQ(ProssimoPostoSchermo(9), 13);
@@ -231,8 +219,7 @@ TEST_F(PcTurnTest, TheDiagnosticPanelShowsTheSearchAndTheChoice) {
     EXPECT_NE(g.vista.cervelloLines[1].find("Ap [Ac]"), std::string::npos);
     EXPECT_NE(g.vista.cervelloLines[2].find("6c [6q]"), std::string::npos);
     EXPECT_NE(g.vista.lblMossaMigliore.text.find("MossaMigliore: 2"), std::string::npos);
-    EXPECT_TRUE(g.pc.mossaScelta);
-    EXPECT_EQ(g.vista.lblMossaMigliore.back, colors::kCervelloPink);
+    EXPECT_TRUE(g.pc.mossaScelta && g.vista.lblMossaMigliore.back == colors::kCervelloPink);
 
     g.click({TargetKind::AssoInTavola, 0});
     EXPECT_FALSE(g.vista.FraCervello.visible);
