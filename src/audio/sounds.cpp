@@ -37,6 +37,12 @@ void RumoreGioco(Game& g) {
     g.scheduler.start(Timer::Rumoregioco, speeds::kRumoregioco);
 }
 
+void SuonoPresa(Game& g) {
+    OccupaSpia(g.suoni.spia);
+    AvviaSuono(g, Channel::Rumori, assets::kPresa);
+    g.scheduler.start(Timer::Presa, speeds::kPresa);
+}
+
 void OnCarta(Game& g) {
     LiberaSpia(g.suoni.spia);
     g.scheduler.disable(Timer::Carta);

@@ -27,6 +27,8 @@ void ChiudiSuoni(Game& g);
 void SuonoClic(Game& g);
 // One of the three card-play noises; TmrRumoregioco frees the indicator after it.
 void RumoreGioco(Game& g);
+// The capture noise, holding the sound indicator until TmrPresa.
+void SuonoPresa(Game& g);
 void OnCarta(Game& g);
 // The design intervals of the sound, remark and impatience timers before their first use.
 void IntervalliInizialiSuoni(Game& g);

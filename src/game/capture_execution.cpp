@@ -1,15 +1,12 @@
 #include "game/capture_execution.h"
 
 #include "audio/sounds.h"
-#include "data/asset_catalog.h"
 #include "game/ai/pc_turn.h"
 #include "game/deal.h"
 #include "game/end_of_gioco.h"
 #include "game/game.h"
 #include "game/speeds.h"
 #include "game/table_model.h"
-#include "persona/comments.h"
-#include "persona/remarks.h"
 
 namespace gnamm {
 
@@ -80,13 +77,7 @@ void OnScompaionoCarteH(Game& g) {
 
     if (t.numeroCarteSulTavolo == 0) {
         AssegnaPuntoGnamm(g, Player::H);
-        if (g.suoni.spia.free()) {
-            if (g.opzioni.commentiZeb) {
-                GnammH(g);
-            } else if (g.opzioni.rumoriCarte) {
-                SuonoPresa(g);
-            }
-        }
+        g.annuncia({Accaduto::PuntoGnammUmano});
     }
 
     if (mano != 0) SvuotaPosto(g, mano);
@@ -97,36 +88,13 @@ void OnScompaionoCarteH(Game& g) {
     VerificaAssoInTavola(g.tavolo);
     PassaLaMano(g);
 
-    if (g.opzioni.rumoriCarte && g.suoni.spia.free()) SuonoPresa(g);
-}
-
-void SuonoPresa(Game& g) {
-    OccupaSpia(g.suoni.spia);
-    AvviaSuono(g, Channel::Rumori, assets::kPresa);
-    g.scheduler.start(Timer::Presa, speeds::kPresa);
+    g.annuncia({Accaduto::PresaFatta});
 }
 
 void OnPresa(Game& g) {
     g.scheduler.disable(Timer::Presa);
     // While the hall of fame is on screen the indicator stays taken.
     LiberaSpiaFuoriAlbo(g);
-}
-
-void CommentoAssoBevuto(Game& g) {
-    g.media.command(Channel::Commenti, Command::Prev);
-    g.media.command(Channel::Commenti, Command::Close);
-    // The two lines alternate.
-    g.persona.assoBevuto = g.persona.assoBevuto != 1 ? 1 : 2;
-    const Commento c = remarks::AssoBevuto(g.persona.assoBevuto);
-    g.vista.lblCommenti.text = c.testo;
-    g.vista.ImgFumetto.picture = c.fumetto;
-    g.media.setFile(Channel::Commenti, c.voce);
-    g.media.command(Channel::Commenti, Command::Open);
-    g.media.command(Channel::Commenti, Command::Play);
-    g.vista.lblCommenti.visible = true;
-    g.vista.ImgFumetto.visible = true;
-    g.vista.fotoZeb = c.foto;
-    g.scheduler.start(Timer::AssoBevuto, c.durataMs);
 }
 
 }  // namespace gnamm

@@ -12,9 +12,5 @@ void DeponiCartaSulTavolo(Game& g);
 void OnScompaionoCarteH(Game& g);
 // Tick of TmrPresa: the capture noise is over.
 void OnPresa(Game& g);
-// The capture noise, holding the sound indicator until TmrPresa.
-void SuonoPresa(Game& g);
-// Nonno Zeb's comment on an Asso bevuto; the caller has taken the sound indicator.
-void CommentoAssoBevuto(Game& g);
 
 }  // namespace gnamm

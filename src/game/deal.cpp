@@ -5,9 +5,7 @@
 #include "game/ai/pc_turn.h"
 #include "game/game.h"
 #include "game/table_model.h"
-#include "persona/comments.h"
 #include "persona/impatience.h"
-#include "persona/remarks.h"
 
 namespace gnamm {
 
@@ -56,10 +54,7 @@ void DaiIlTurnoAlGiocatore(Game& g) {
     if (g.opzioni.mostraManina) g.vista.ImgManina.visible = true;
     g.vista.lblIstruzioni.text = "Tocca a te, " + g.nome + ", clicca su una delle tue carte!";
     ArmaImpazienza(g);
-    if (g.opzioni.commentiZeb && g.tavolo.carteRimasteNelMazzo == 30 && g.suoni.spia.free()) {
-        // "Gioca!" leaves the indicator as it was.
-        MostraCommento(g, remarks::Gioca(), false);
-    }
+    if (g.tavolo.carteRimasteNelMazzo == 30) g.annuncia({Accaduto::PrimoTurno});
 }
 
 }  // namespace

@@ -13,7 +13,6 @@
 #include "game/speeds.h"
 #include "game/table_model.h"
 #include "persona/comments.h"
-#include "persona/remarks.h"
 
 namespace gnamm {
 
@@ -66,7 +65,7 @@ void Esito(Game& g) {
             s.lblQuando.text = "Occorre un altro Gioco di spareggio, " + g.nome +
                                ": clicca su INVIO per continuare!";
             g.annuncia(EventoFlusso::GiocoFinito);
-            if (g.opzioni.commentiZeb) CommentoFineIncontro(g, remarks::Mmmh());
+            g.annuncia({Accaduto::FineIncontro});
             return;
         case EsitoGioco::TorneoPC:
         case EsitoGioco::TorneoH: {
@@ -76,12 +75,12 @@ void Esito(Game& g) {
                 m.vincitore = std::string(LivelloText(g.livello));
                 s.lblPC.back = kRosso;
                 s.lblPuntiPC.back = kRosso;
-                if (g.opzioni.commentiZeb) CommentoFineIncontro(g, remarks::HoVinto());
+                g.annuncia({Accaduto::FineIncontro});
             } else {
                 m.vincitore = g.nome;
                 s.lblH.back = kRosso;
                 s.lblPuntiH.back = kRosso;
-                if (g.opzioni.commentiZeb) CommentoFineIncontro(g, remarks::MiHaiFregato());
+                g.annuncia({Accaduto::FineIncontro});
             }
             LeggiClassifica(g);
             AggiornaClassifica(g);
@@ -97,12 +96,10 @@ void Esito(Game& g) {
         case EsitoGioco::PartitaH:
             if (m.esito == EsitoGioco::PartitaH) {
                 ++m.partiteH;
-                if (g.opzioni.commentiZeb) CommentoFineIncontro(g, remarks::NonCantareVittoria());
+                g.annuncia({Accaduto::FineIncontro});
             } else {
                 ++m.partitePC;
-                if (g.opzioni.commentiZeb) {
-                    CommentoFineIncontro(g, m.partitePC == 1 ? remarks::EUno() : remarks::EDue());
-                }
+                g.annuncia({Accaduto::FineIncontro});
             }
             s.lblQuando.text = "Quando sei pronto a iniziare una nuova Partita premi INVIO!";
             g.annuncia(EventoFlusso::GiocoFinito);
@@ -169,7 +166,7 @@ void UltimeCarte(Game& g) {
         const Card c = t.carta[p];
         if (c.empty()) continue;
         if (++g.partita.contaUltimeCarte == 1 && g.suoni.spia.free() && !g.suoni.spia.bordo) {
-            CommentoUltimaCattura(g);
+            g.annuncia({Accaduto::UltimaCattura});
         }
         Aspetto& contorno = g.vista.ShpContornoCarta[p];
         contorno.borderColor = t.ultimaCattura == Player::PC ? kRosso : kContornoH;
@@ -178,16 +175,6 @@ void UltimeCarte(Game& g) {
         ContaUltimaCarta(g, t.ultimaCattura, c);
         return;
     }
-}
-
-void CommentoUltimaCattura(Game& g) {
-    const int n = g.tavolo.numeroCarteSulTavolo;
-    if (n == 0 || !g.opzioni.commentiZeb || !g.suoni.spia.free()) return;
-    g.suoni.spia.bordo = true;
-    bool& alterna = g.partita.alternaUltimaCattura;
-    const Commento c = remarks::UltimaCattura(g.tavolo.ultimaCattura, n > 1, alterna);
-    if (n > 1) alterna = !alterna;
-    MostraCommento(g, c, true);
 }
 
 void Quando(Game& g) {

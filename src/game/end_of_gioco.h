@@ -38,7 +38,6 @@ void AvviaUltimeCarte(Game& g);
 // One tick of TmrUltimeCarte.
 void OnUltimeCarte(Game& g);
 void UltimeCarte(Game& g);
-void CommentoUltimaCattura(Game& g);
 // Continue after the prompt: the next Gioco, or the level choice after a Torneo.
 void Quando(Game& g);
 

@@ -23,6 +23,7 @@
 #include "game/clock.h"
 #include "game/end_of_gioco.h"
 #include "game/flow_events.h"
+#include "game/table_events.h"
 #include "game/hall_of_fame.h"
 #include "game/human_turn.h"
 #include "game/livello.h"
@@ -75,6 +76,8 @@ class Game {
     void annuncia(EventoFlusso e) {
         if (ascoltaFlusso) ascoltaFlusso(e);
     }
+    // What happened at the table: Nonno Zeb answers first, then the table's noises.
+    void annuncia(const EventoTavolo& e);
 
     // The shared random draw, 1..n.
     int estrazione(int n) { return EstrazioneCasuale(n, rng, clock); }

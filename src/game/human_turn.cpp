@@ -32,11 +32,8 @@ std::string IstruzioneScelta(const DecisionePresa& d) {
                      "catturare!";
 }
 
-// The card-play noise, when the indicator is free and card noises are on.
 void RumoreSeLibero(Game& g) {
-    if (!g.suoni.spia.free() || !g.opzioni.rumoriCarte) return;
-    OccupaSpia(g.suoni.spia);
-    RumoreGioco(g);
+    g.annuncia({Accaduto::CartaGiocata});
 }
 
 void AvviaScomparsa(Game& g) {
@@ -189,10 +186,7 @@ void DecidiPresaH(Game& g) {
             break;
     }
 
-    if (d.assoBevuto && g.opzioni.commentiZeb && g.suoni.spia.free()) {
-        OccupaSpia(g.suoni.spia);
-        CommentoAssoBevuto(g);
-    }
+    if (d.assoBevuto) g.annuncia({Accaduto::AssoBevuto});
 }
 
 void MostraSceltaInCorso(Game& g) {

@@ -2,7 +2,6 @@
 
 #include "game/capture_execution.h"
 #include "game/game.h"
-#include "persona/comments.h"
 
 namespace gnamm {
 
@@ -80,12 +79,7 @@ void ContaCarteH(Game& g, int y) {
 void Conta5DiCuoriH(Game& g, int y) {
     if (g.tavolo.carta[y] != kCinqueDiCuori || g.punteggi.h.punto5DiCuori) return;
     AssegnaCinqueDiCuori(g, Player::H);
-    if (g.suoni.spia.busy) return;
-    if (g.opzioni.commentiZeb) {
-        GnammH(g);
-    } else if (g.opzioni.rumoriCarte) {
-        SuonoPresa(g);
-    }
+    g.annuncia({Accaduto::CinqueDiCuoriUmano});
 }
 
 void ContaPreseH(Game& g, int y) {

@@ -12,9 +12,7 @@
 #include "game/scoreboard.h"
 #include "game/speeds.h"
 #include "game/table_model.h"
-#include "persona/comments.h"
 #include "persona/impatience.h"
-#include "persona/remarks.h"
 
 namespace gnamm {
 
@@ -172,26 +170,7 @@ void MostraMossaPC(Game& g) {
         if (pc.marcaPresaPC[q] && t.carta[q] == kCinqueDiCuori) pc.cinqueDiCuoriInPresa = true;
     }
 
-    if (g.suoni.spia.free()) {
-        if (g.opzioni.commentiZeb) {
-            if (mossa.gnamm) {
-                pc.cinqueDiCuoriInPresa = false;
-                if (conta < 4) {
-                    GnammPCinf4(g);
-                } else {
-                    GnammPCsup4(g);
-                }
-            } else if (pc.cinqueDiCuoriInPresa) {
-                OccupaSpia(g.suoni.spia);
-                CommentoCinqueDiCuori(g);
-                pc.cinqueDiCuoriInPresa = false;
-            } else if (g.opzioni.rumoriCarte) {
-                RumoreGioco(g);
-            }
-        } else if (g.opzioni.rumoriCarte) {
-            RumoreGioco(g);
-        }
-    }
+    g.annuncia({Accaduto::MossaZeb, mossa.gnamm, conta, pc.cinqueDiCuoriInPresa});
     pc.cinqueDiCuoriInPresa = false;
     pc.cartaPCInEsame = 0;
     g.scheduler.startKeepingInterval(Timer::EffettuaMossaPC, IntervalloZeb(g.opzioni.velocitaZeb));
@@ -222,12 +201,6 @@ void MossaPC(Game& g) {
 
 void OnEffettuaMossaPC(Game& g) {
     MossaPC(g);
-}
-
-void CommentoCinqueDiCuori(Game& g) {
-    PcState& pc = g.pc;
-    pc.cinqueDiCuori = pc.cinqueDiCuori != 1 ? 1 : 2;
-    MostraCommento(g, remarks::CinqueDiCuori(pc.cinqueDiCuori), true);
 }
 
 void ClickTimerLabel(Game& g) {

@@ -19,7 +19,6 @@ void PreparaMossePC(Game& g);
 void ScegliMossaPC(Game& g);
 void MostraMossaPC(Game& g);
 void MossaPC(Game& g);
-void CommentoCinqueDiCuori(Game& g);
 
 void OnRitardoMossaPC(Game& g);
 void OnEffettuaMossaPC(Game& g);
