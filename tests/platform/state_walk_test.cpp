@@ -248,6 +248,17 @@ TEST_P(StateWalk, EveryElementOfEveryStateHasItsPlaceAndItsTextFits) {
             apriEChiudi(TargetKind::Pannelli, 2, "opzioni");
             apriEChiudi(TargetKind::Classifica, 0, "classifica");
             apriEChiudi(TargetKind::Abilita, 0, "abilita");
+            // Zeb's advice from the bar: its cards outlined, its line in the notes; then the
+            // longest line it can write.
+            click(TargetKind::Consiglio);
+            guarda("consiglio");
+            EXPECT_FALSE(g.consiglio.segni.empty());
+            for (const int p : g.consiglio.segni) EXPECT_TRUE(s.ShpContornoCarta[p].visible);
+            Screen lunga = s;
+            lunga.lblIstruzioni.text =
+                "Zeb giocherebbe il K di Quadri: prende 5, 4 e A, e ti porta un Punto Gnamm, tre "
+                "Quadri, una Figura e il 5 di Cuori";
+            guarda(lunga, "consiglio-lungo");
         } else {
             giocaUmano();
         }
