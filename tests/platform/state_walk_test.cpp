@@ -256,8 +256,8 @@ TEST_P(StateWalk, EveryElementOfEveryStateHasItsPlaceAndItsTextFits) {
             for (const int p : g.consiglio.segni) EXPECT_TRUE(s.ShpContornoCarta[p].visible);
             Screen lunga = s;
             lunga.lblIstruzioni.text =
-                "Zeb giocherebbe il K di Quadri: prende 5, 4 e A, e ti porta un Punto Gnamm, tre "
-                "Quadri, una Figura e il 5 di Cuori";
+                "Zeb giocherebbe l'Asso di Quadri: prende K, K, Q, Q, J, J, 7, 7, 7, 5 e 5, e ti "
+                "porta un Punto Gnamm, quattro Sette, sei Quadri, sei Figure e il 5 di Cuori";
             guarda(lunga, "consiglio-lungo");
         } else {
             giocaUmano();
