@@ -149,10 +149,21 @@ class WholeGame {
     void giocaUmano() {
         const sim::Giocata scelta = sim::ScegliGiocata(g.tavolo, sim::Politica::Random, think);
         g.click({TargetKind::Carta, scelta.posto});
+        nessunSegnoRimasto();
         if (!g.umano.puoiScegliere) return;
         chiediConsiglio();
         for (const int posto : scelta.prese) g.click({TargetKind::Carta, posto});
+        nessunSegnoRimasto();
         EXPECT_TRUE(g.scheduler.isEnabled(Timer::ScompaionoCarteH)) << "a legal pick was refused";
+    }
+
+    // Once the human has played, a grey outline is the card played or a card he picked.
+    void nessunSegnoRimasto() const {
+        for (int p = 0; p < kNumeroPosti; ++p) {
+            const Element& c = g.screen.ShpContornoCarta[p];
+            if (!c.visible || c.borderColor != colors::kPick) continue;
+            EXPECT_TRUE(p == g.umano.cartaGiocata || g.umano.scelta[p]) << "a stray mark at " << p;
+        }
     }
 
     // What the game did, in order and on the clock: every sound and remark, and the score.
