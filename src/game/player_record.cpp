@@ -185,13 +185,28 @@ Statistiche CaricaStatistiche(const fs::path& dati) {
     return l.statistiche;
 }
 
-void RegistraFineGioco(Game& g) {
+namespace {
+
+// Reads the record, changes this player's counts at this level and writes it back.
+template <class Cambio>
+void AggiornaConti(Game& g, Cambio cambio) {
     const int livello = IndiceLivello(g.livello);
     if (livello < 0 || g.paths.data.empty()) return;
     Statistiche s = CaricaStatistiche(g.paths.data);
-    ContaGioco(s[g.nome][static_cast<std::size_t>(livello)], g.punteggi.h, g.punteggi.pc,
-               g.partita.esito, g.partita.partitePC);
+    cambio(s[g.nome][static_cast<std::size_t>(livello)]);
     data::WriteFileAtomically(g.paths.data / kFileStatistiche, StatisticheInJson(s));
+}
+
+}  // namespace
+
+void ContaAiuto(Game& g) {
+    AggiornaConti(g, [](ContiLivello& c) { Piu(c.aiuti); });
+}
+
+void RegistraFineGioco(Game& g) {
+    AggiornaConti(g, [&g](ContiLivello& c) {
+        ContaGioco(c, g.punteggi.h, g.punteggi.pc, g.partita.esito, g.partita.partitePC);
+    });
 }
 
 }  // namespace gnamm

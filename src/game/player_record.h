@@ -59,5 +59,7 @@ LetturaStatistiche StatisticheDaJson(std::string_view testo);
 Statistiche CaricaStatistiche(const std::filesystem::path& dati);
 // The Gioco just decided, added to the player's record on disk.
 void RegistraFineGioco(Game& g);
+// One more hint asked for by this player at this level, on disk at once.
+void ContaAiuto(Game& g);
 
 }  // namespace gnamm

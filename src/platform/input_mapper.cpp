@@ -31,6 +31,8 @@ std::optional<Key> GameKey(SDL_Keycode k) {
             return Key::Down;
         case SDLK_F1:
             return Key::F1;
+        case SDLK_h:
+            return Key::H;
         case SDLK_1:
         case SDLK_KP_1:
             return Key::Digit1;

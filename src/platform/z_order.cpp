@@ -86,6 +86,7 @@ std::vector<Layer> ZOrderTable(const Screen& s) {
     AddArray(t, s.lblPannelli, K::Pannelli);
     Add(t, s.lblClassifica, K::Classifica);
     Add(t, s.lblAbilita, K::Abilita);
+    Add(t, s.lblConsiglio, K::Consiglio);
     Add(t, s.lblLivelloBarra);
 
     AddArray(t, s.lblRiquadri, K::Riquadri);

@@ -8,6 +8,7 @@
 #include <string_view>
 
 #include "game/game.h"
+#include "ui/consiglio_view.h"
 #include "ui/input.h"
 #include "ui/panels_state.h"
 #include "ui/screen.h"
@@ -20,6 +21,7 @@ class Finestra : public Game {
 
     Screen screen;
     PanelsState pannelli;  // options, splash, rules, level and exit panels
+    ConsiglioMostrato consiglio;  // Zeb's advice while it shows
 
     // Input. Each entry point ends by bringing the derived parts of the screen up to date.
     void click(Target target);

@@ -16,6 +16,7 @@
 #include "game/human_turn.h"
 #include "persona/comments.h"
 #include "persona/impatience.h"
+#include "ui/consiglio_view.h"
 #include "ui/flow_reactions.h"
 #include "ui/hall_of_fame_panel.h"
 #include "ui/keyboard_focus.h"
@@ -57,7 +58,13 @@ void Finestra::click(Target target) {
     const int i = target.index;
     switch (target.kind) {
         case TargetKind::Carta:
-            if (i >= 0 && i < kNumeroPosti) ClickCarta(*this, i);
+            if (i >= 0 && i < kNumeroPosti) {
+                TogliConsiglio(*this);
+                ClickCarta(*this, i);
+            }
+            break;
+        case TargetKind::Consiglio:
+            ChiediConsiglio(*this);
             break;
         case TargetKind::AssoInTavola:
             ToggleCervello(*this);
@@ -173,7 +180,13 @@ void Finestra::key(Key k) {
             if (NessunPannello(*this)) MuoviFuoco(*this, k == Key::Down ? 1 : -1);
             break;
         case Key::Space:
-            if (NessunPannello(*this)) ScegliConFuoco(*this);
+            if (NessunPannello(*this)) {
+                TogliConsiglio(*this);
+                ScegliConFuoco(*this);
+            }
+            break;
+        case Key::H:
+            ChiediConsiglio(*this);
             break;
         case Key::Digit1:
         case Key::Digit2:
@@ -185,6 +198,7 @@ void Finestra::key(Key k) {
                                               : gnamm::Livello::Cheat);
             } else if (NessunPannello(*this)) {
                 // The human's hand lies in places 4, 5 and 6, left to right.
+                TogliConsiglio(*this);
                 ClickCarta(*this, 3 + n);
             }
             break;
@@ -223,6 +237,8 @@ void Finestra::fireDueTimers() {
 }
 
 void Finestra::onTimer(Timer t) {
+    // The last card of a hand plays itself: the advice goes as when the human plays.
+    if (t == Timer::MuoviHAutomatico) TogliConsiglio(*this);
     switch (t) {
         case Timer::Scegli4CarteSulTavolo: OnScegli4CarteSulTavolo(*this); break;
         case Timer::Scegli6Carte: OnScegli6Carte(*this); break;
@@ -252,6 +268,7 @@ void Finestra::onTimer(Timer t) {
 }
 
 void RefreshScreen(Finestra& g) {
+    SeguiConsiglio(g);
     MostraVista(g.vista, g.screen);
     MostraPannelli(g.pannelli, g.vista, g.screen);
     RefreshScoreboard(g);

@@ -21,6 +21,7 @@ enum class TargetKind {
     Regole,           // rules viewer arrows: 0 back, 1 forward
     Quando,           // the continue prompt
     Abilita,          // lblAbilità: shows or hides the level panel
+    Consiglio,        // bar caption "Consiglio": Zeb's advice, as the key H
 };
 
 struct Target {
@@ -28,6 +29,6 @@ struct Target {
     int index = 0;
 };
 
-enum class Key { Enter, Escape, Backspace, Space, Left, Right, Up, Down, F1, Digit1, Digit2, Digit3 };
+enum class Key { Enter, Escape, Backspace, Space, Left, Right, Up, Down, F1, Digit1, Digit2, Digit3, H };
 
 }  // namespace gnamm

@@ -59,7 +59,8 @@ void LayoutTastiera(Screen& s) {
     t.text =
         "Tastiera: 1, 2, 3 giocano la prima, la seconda, la terza carta; quando devi scegliere "
         "le carte da catturare, le frecce muovono il riquadro giallo e Spazio prende o lascia la "
-        "carta. Esc per arrenderti, F1 per le Regole, F11 per lo schermo intero.";
+        "carta. H per un Consiglio di Zeb, Esc per arrenderti, F1 per le Regole, F11 per lo "
+        "schermo intero.";
 }
 
 bool SceltaInCorso(const Finestra& g) {

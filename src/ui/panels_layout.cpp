@@ -80,6 +80,8 @@ void Barra(Screen& s) {
     s.lblClassifica.fore = colors::kWhite;
     s.lblAbilita = Testo(FrameId::None, {10320, 60, 840, 270}, "Abilità", 8.25f, true);
     s.lblAbilita.fore = colors::kWhite;
+    s.lblConsiglio = Testo(FrameId::None, {11130, 60, 840, 270}, "Consiglio", 8.25f, true);
+    s.lblConsiglio.fore = colors::kWhite;
 }
 
 // The side boxes: "Dati" and "Punti" at the right, "Notes" and "Zeb" at the left. Their toggles

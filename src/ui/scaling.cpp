@@ -124,7 +124,7 @@ void ScalaGrafica(Screen& s, int screenWidthTwips, int screenHeightTwips) {
     k.forme(s.ShpCarta);
     k.forme(s.ShpContornoCarta);
     k.forme(s.ShpElementoGrafico);
-    for (Element* e : {&s.lblAssoInTavola, &s.lblTimer, &s.lblClassifica, &s.lblLivelloBarra,
+    for (Element* e : {&s.lblAssoInTavola, &s.lblTimer, &s.lblClassifica, &s.lblConsiglio, &s.lblLivelloBarra,
                        &s.cmdLivello, &s.lblAbilita, &s.cmdQuando, &s.lblTasti}) {
         k.testo(*e);
     }

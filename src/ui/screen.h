@@ -103,6 +103,7 @@ struct Screen {
     Element ImgGnamm;
     std::array<Element, 3> lblPannelli;  // "Regole", "Esci", "Opzioni"
     Element lblClassifica;               // "Classifica"
+    Element lblConsiglio;                // "Consiglio"
     Element lblLivelloBarra;             // the level caption on the bar
     std::array<Element, 4> FraRiquadro;  // side boxes
     std::array<Element, 4> lblRiquadri;  // their toggles "Dati", "Punti", "Notes", "Zeb"

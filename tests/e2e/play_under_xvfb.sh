@@ -91,6 +91,11 @@ white_share() {
     "$convert_bin" "$work/screen.png" -crop "$1" +repage -fuzz 8% -fill black +opaque white \
         -fill white -opaque white -colorspace Gray -format '%[fx:mean]' info:
 }
+# Share (0..1) of a region of the last screen that is dark as text.
+dark_share() {
+    "$convert_bin" "$work/screen.png" -crop "$1" +repage -colorspace Gray -threshold 30% \
+        -negate -format '%[fx:mean]' info:
+}
 card_face_at() { awk -v a="$(white_share "$1")" 'BEGIN { exit !(a > 0.5) }'; }
 bubble_at() { awk -v a="$(white_share "$1")" 'BEGIN { exit !(a > 0.3) }'; }
 differs_from() { changed "$1" "$work/screen.png" "$2" "${3:-200}"; }
@@ -229,6 +234,16 @@ timeout=30
 until_screen "deal" card_face_at "$hand1"
 cp "$work/screen.png" "$work/dealt.png"
 
+# Zeb's advice: once the notes box tells the human to play, H writes its line there instead.
+notes="240x150+15+517"
+notes_written() { awk -v a="$(dark_share "$notes")" 'BEGIN { exit !(a > 0.01) }'; }
+until_screen "the human's turn" notes_written
+cp "$work/screen.png" "$work/before-hint.png"
+xdotool key h
+timeout=10
+until_screen "advice" differs_from "$work/before-hint.png" "$notes" 300
+keep consiglio
+
 # Play the first card. If Nonno Zeb moves first the click only earns a reproach, so click again
 # until the card leaves the hand, or stays in it outlined while the player is to pick which
 # table cards it takes.
@@ -276,10 +291,6 @@ until_screen "hall of fame closed" differs_from "$shots/classifica.png" "$panel"
 prompt_top="440x3+292+293"      # the top edge of the prompt's frame
 prompt_button="190x30+417+434"  # inside the "Continua" button
 prompt_text="400x90+312+318"    # the prompt's line
-dark_share() {
-    "$convert_bin" "$work/screen.png" -crop "$1" +repage -colorspace Gray -threshold 30% \
-        -negate -format '%[fx:mean]' info:
-}
 prompt_shown() {
     awk -v a="$(dark_share "$prompt_top")" 'BEGIN { exit !(a > 0.3) }' &&
         awk -v a="$(white_share "$prompt_button")" 'BEGIN { exit !(a > 0.6) }' &&

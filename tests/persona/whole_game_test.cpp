@@ -9,9 +9,11 @@
 
 #include "audio/music.h"
 #include "audio/recording_media_player.h"
+#include "data/colors.h"
 #include "data/temp_dati.h"
 #include "game/capture_rules.h"
 #include "game/deal.h"
+#include "game/player_record.h"
 #include "game/table_model.h"
 #include "human_policy.h"
 #include "invariants.h"
@@ -105,13 +107,15 @@ class WholeGame {
                 }
                 idle = 0;
             } else if (waitsForCard()) {
+                chiediConsiglio();
                 wait(std::uniform_int_distribution<int>(0, 900)(think) * 10);
                 if (!sim::TurnoUmano(g)) continue;
                 EXPECT_THAT(sim::ControllaCarte(g), IsEmpty());
-                EXPECT_TRUE(sim::GiocaUmano(g, sim::Politica::Random, think));
+                giocaUmano();
                 ++plays;
                 idle = 0;
             } else if (g.umano.puoiScegliere && !g.umano.presaDecisa && g.umano.cartaGiocata != 0) {
+                chiediConsiglio();
                 wait(std::uniform_int_distribution<int>(0, 300)(think) * 10);
                 EXPECT_TRUE(sim::ScegliPresa(g, sim::Politica::Random, think));
                 idle = 0;
@@ -121,6 +125,63 @@ class WholeGame {
             }
         }
         return true;
+    }
+
+    // With `consiglio` set, H whenever the human may be to play: on his turn the advice must
+    // show, outlined; before it (the deal) nothing may happen.
+    void chiediConsiglio() {
+        if (!consiglio || g.consiglio.attivo) return;
+        g.key(Key::H);
+        const bool decide = sim::TurnoUmano(g) || (g.umano.puoiScegliere && !g.umano.presaDecisa);
+        EXPECT_EQ(g.consiglio.attivo, decide);
+        if (!decide) return;
+        EXPECT_THAT(g.screen.lblIstruzioni.text, ::testing::StartsWith("Zeb giocherebbe "));
+        bool segnata = false;
+        for (const int p : g.consiglio.segni) {
+            segnata = segnata || (g.screen.ShpContornoCarta[p].visible &&
+                                  g.screen.ShpContornoCarta[p].borderColor == colors::kPick);
+        }
+        EXPECT_TRUE(segnata) << "the advised cards are not outlined";
+        ++consigli;
+    }
+
+    // The simulator's random human, asking for advice between his card and his pick.
+    void giocaUmano() {
+        const sim::Giocata scelta = sim::ScegliGiocata(g.tavolo, sim::Politica::Random, think);
+        g.click({TargetKind::Carta, scelta.posto});
+        nessunSegnoRimasto();
+        if (!g.umano.puoiScegliere) return;
+        chiediConsiglio();
+        for (const int posto : scelta.prese) g.click({TargetKind::Carta, posto});
+        nessunSegnoRimasto();
+        EXPECT_TRUE(g.scheduler.isEnabled(Timer::ScompaionoCarteH)) << "a legal pick was refused";
+    }
+
+    // Once the human has played, a grey outline is the card played or a card he picked.
+    void nessunSegnoRimasto() const {
+        for (int p = 0; p < kNumeroPosti; ++p) {
+            const Element& c = g.screen.ShpContornoCarta[p];
+            if (!c.visible || c.borderColor != colors::kPick) continue;
+            EXPECT_TRUE(p == g.umano.cartaGiocata || g.umano.scelta[p]) << "a stray mark at " << p;
+        }
+    }
+
+    // What the game did, in order and on the clock: every sound and remark, and the score.
+    std::vector<std::string> traccia() const {
+        std::vector<std::string> t;
+        for (const auto& e : media.log()) {
+            t.push_back(std::to_string(e.timeMs) + " " + std::string(ChannelName(e.channel)) + " " +
+                        e.file + " " + std::string(CommandName(e.command)));
+        }
+        const Colonna& h = g.punteggi.h;
+        const Colonna& pc = g.punteggi.pc;
+        t.push_back("punti " + std::to_string(h.puntiGiocoInCorso) + "-" +
+                    std::to_string(pc.puntiGiocoInCorso) + " gnamm " +
+                    std::to_string(h.puntiGnamm) + "-" + std::to_string(pc.puntiGnamm) +
+                    " partite " + std::to_string(g.partita.partiteH) + "-" +
+                    std::to_string(g.partita.partitePC) + " giocate " + std::to_string(plays) +
+                    " alle " + std::to_string(clock.nowMs()));
+        return t;
     }
 
     VirtualClock clock{TimeOfDay{2026, 12, 6, 21, 14, 0}};
@@ -133,6 +194,8 @@ class WholeGame {
     int restingChecks = 0;
     int plays = 0;
     int tornei = 0;
+    bool consiglio = false;
+    int consigli = 0;
 };
 
 TEST(WholeGame, EveryCardAndPointIsAccountedForAndTheIndicatorIsFreeAtRest) {
@@ -153,6 +216,29 @@ TEST(WholeGame, EveryCardAndPointIsAccountedForAndTheIndicatorIsFreeAtRest) {
             EXPECT_FALSE(w.media.played(c).empty()) << ChannelName(c);
         }
         EXPECT_GE(w.media.played(Channel::Musiche).size(), 2u);
+    }
+}
+
+// Asking for Zeb's advice at every decision changes nothing of the game: the same cards, sounds,
+// remarks, points and moments as without it, whatever the options.
+TEST(WholeGame, AskingForAdviceAtEveryTurnLeavesTheGameAsItWas) {
+    for (uint32_t seed = 1; seed <= 4; ++seed) {
+        SCOPED_TRACE(seed);
+        testing_support::TempDati senza, con;
+        WholeGame a(seed, senza.dati());
+        WholeGame b(seed, con.dati());
+        b.consiglio = true;
+        ASSERT_TRUE(a.play(3));
+        ASSERT_TRUE(b.play(3));
+        EXPECT_GE(b.consigli, b.plays);
+        EXPECT_EQ(a.traccia(), b.traccia());
+        EXPECT_EQ(a.rng.uniform(), b.rng.uniform());
+        // Each one counted in the player's record, at the one level played.
+        int aiuti = 0;
+        for (const ContiLivello& c : CaricaStatistiche(con.dati())["Ugo"]) {
+            if (c.aiuti > 0) aiuti = aiuti == 0 ? c.aiuti : -1;
+        }
+        EXPECT_EQ(aiuti, b.consigli);
     }
 }
 

@@ -248,6 +248,17 @@ TEST_P(StateWalk, EveryElementOfEveryStateHasItsPlaceAndItsTextFits) {
             apriEChiudi(TargetKind::Pannelli, 2, "opzioni");
             apriEChiudi(TargetKind::Classifica, 0, "classifica");
             apriEChiudi(TargetKind::Abilita, 0, "abilita");
+            // Zeb's advice from the bar: its cards outlined, its line in the notes; then the
+            // longest line it can write.
+            click(TargetKind::Consiglio);
+            guarda("consiglio");
+            EXPECT_FALSE(g.consiglio.segni.empty());
+            for (const int p : g.consiglio.segni) EXPECT_TRUE(s.ShpContornoCarta[p].visible);
+            Screen lunga = s;
+            lunga.lblIstruzioni.text =
+                "Zeb giocherebbe l'Asso di Quadri: prende K, K, Q, Q, J, J, 7, 7, 7, 5 e 5, e ti "
+                "porta un Punto Gnamm, quattro Sette, sei Quadri, sei Figure e il 5 di Cuori";
+            guarda(lunga, "consiglio-lungo");
         } else {
             giocaUmano();
         }
