@@ -1,15 +1,18 @@
 #include "data/asset_catalog.h"
 
-#include <cstdio>
+#include <string_view>
 
 namespace gnamm::assets {
 
 namespace {
 
-std::string Numbered(const char* pattern, int n) {
-    char buffer[64];
-    std::snprintf(buffer, sizeof buffer, pattern, n);
-    return buffer;
+// before + n + after, n padded with zeros to `digits` (as printf's %02d would): the game asks
+// for a name at every remark and photo, and printf cost more than the rest of the lookup.
+std::string Numbered(std::string_view before, int n, std::string_view after, int digits = 1) {
+    const std::string number = std::to_string(n);
+    std::string name(before);
+    if (static_cast<int>(number.size()) < digits) name.append(digits - number.size(), '0');
+    return name.append(number).append(after);
 }
 
 template <typename F>
@@ -33,9 +36,9 @@ std::vector<std::string> CardBacks() {
     return {"\\Grafica\\Horse.gif", "\\Grafica\\Star.gif", "\\Grafica\\Rhombs.gif",
             "\\Grafica\\America.gif"};
 }
-std::string Bubble(int n) { return Numbered("\\Grafica\\Fumetto%d.gif", n); }
+std::string Bubble(int n) { return Numbered("\\Grafica\\Fumetto", n, ".gif"); }
 std::vector<std::string> Bubbles() { return Range(1, 3, Bubble); }
-std::string Photo(int n) { return Numbered("\\Foto\\Foto%02d.jpg", n); }
+std::string Photo(int n) { return Numbered("\\Foto\\Foto", n, ".jpg", 2); }
 std::vector<std::string> Photos() { return Range(1, 24, Photo); }
 std::vector<std::string> SuitPictures() {
     return {"\\Grafica\\Cuori.jpg", "\\Grafica\\Quadri.jpg", "\\Grafica\\Fiori.jpg",
@@ -58,12 +61,12 @@ std::vector<std::string> AllPictures() {
     return names;
 }
 
-std::string ZebVoice(int n) { return Numbered("\\Zeb\\S%02d.wav", n); }
+std::string ZebVoice(int n) { return Numbered("\\Zeb\\S", n, ".wav", 2); }
 std::vector<std::string> ZebVoices() { return Range(1, 50, ZebVoice); }
-std::string ImpatienceVoice(int n) { return Numbered("\\Impaz\\I%02d.wav", n); }
+std::string ImpatienceVoice(int n) { return Numbered("\\Impaz\\I", n, ".wav", 2); }
 std::vector<std::string> ImpatienceVoices() { return Range(1, 12, ImpatienceVoice); }
-std::string DealNoise(int n) { return Numbered("\\Rumori\\Carta%d.wav", n); }
-std::string PlayNoise(int n) { return Numbered("\\Rumori\\gioco%d.wav", n); }
+std::string DealNoise(int n) { return Numbered("\\Rumori\\Carta", n, ".wav"); }
+std::string PlayNoise(int n) { return Numbered("\\Rumori\\gioco", n, ".wav"); }
 std::vector<std::string> Noises() {
     // The click "carta3.wav" and the third dealing noise "Carta3.wav" are one file.
     std::vector<std::string> names = Range(1, 4, DealNoise);
@@ -71,9 +74,9 @@ std::vector<std::string> Noises() {
     names.emplace_back(kPresa);
     return names;
 }
-std::string SaloonSound(int n) { return Numbered("\\Saloon\\Sa%02d.wav", n); }
+std::string SaloonSound(int n) { return Numbered("\\Saloon\\Sa", n, ".wav", 2); }
 std::vector<std::string> SaloonSounds() { return Range(1, 30, SaloonSound); }
-std::string MusicTrack(int n) { return Numbered("\\Musiche\\%02d.mid", n); }
+std::string MusicTrack(int n) { return Numbered("\\Musiche\\", n, ".mid", 2); }
 std::vector<std::string> MusicTracks() { return Range(1, 24, MusicTrack); }
 std::vector<std::string> AllSounds() {
     std::vector<std::string> names = ZebVoices();

@@ -28,6 +28,7 @@
 #include "game/human_turn.h"
 #include "game/livello.h"
 #include "game/options.h"
+#include "game/player_record.h"
 #include "game/random.h"
 #include "game/scheduler.h"
 #include "game/scoreboard.h"
@@ -70,6 +71,7 @@ class Game {
     RankingState classifica;  // hall of fame and ranking
     PersonaState persona;     // Nonno Zeb's remarks and impatience
     SoundState suoni;         // the sound indicator and the music cycle
+    RecordScritto record;     // GnStat.json as this game last wrote it
 
     // Who hears what the game flow announces; the ui registers itself when it builds its window.
     std::function<void(EventoFlusso)> ascoltaFlusso;

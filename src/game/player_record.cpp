@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <iostream>
 
+#include <sys/stat.h>
+
 #include "data/data_folder.h"
 #include "game/game.h"
 #include "game/json_fields.h"
@@ -33,24 +35,42 @@ int IndiceLivello(Livello l) {
     return -1;
 }
 
-json InJson(const ContiLivello& c) {
-    json punti = json::object();
-    for (std::size_t i = 0; i < kNomiPuntiMazzo.size(); ++i) {
-        punti[std::string(kNomiPuntiMazzo[i])] = c.puntiMazzo[i];
-    }
-    punti["5 di Cuori"] = c.cinqueDiCuori;
-    return {{"torneiVinti", c.torneiVinti},
-            {"torneiPersi", c.torneiPersi},
-            {"partiteVinte", c.partiteVinte},
-            {"partitePerse", c.partitePerse},
-            {"giochiVinti", c.giochiVinti},
-            {"giochiPersi", c.giochiPersi},
-            {"puntiGnamm", c.puntiGnamm},
-            {"puntiMazzo", punti},
-            {"migliorTorneoPartitePerse", c.migliorTorneoPartitePerse},
-            {"serieGiochiVinti", c.serieGiochiVinti},
-            {"serieInCorso", c.serieInCorso},
-            {"aiuti", c.aiuti}};
+// The levels and the fields of one level in the byte order of their names, as the file lists them.
+constexpr std::array<std::size_t, 3> kOrdineLivelli = {2, 1, 0};  // Cheat, Cunning, Honest
+
+void Riga(std::string& out, std::string_view indent, std::string_view nome, int valore,
+           bool ultimo = false) {
+    out += indent;
+    out += '"';
+    out += nome;
+    out += "\": ";
+    out += std::to_string(valore);
+    out += ultimo ? "\n" : ",\n";
+}
+
+void ScriviConti(std::string& out, const ContiLivello& c) {
+    constexpr std::string_view k = "    ";
+    out += "{\n";
+    Riga(out, k, "aiuti", c.aiuti);
+    Riga(out, k, "giochiPersi", c.giochiPersi);
+    Riga(out, k, "giochiVinti", c.giochiVinti);
+    Riga(out, k, "migliorTorneoPartitePerse", c.migliorTorneoPartitePerse);
+    Riga(out, k, "partitePerse", c.partitePerse);
+    Riga(out, k, "partiteVinte", c.partiteVinte);
+    Riga(out, k, "puntiGnamm", c.puntiGnamm);
+    out += "    \"puntiMazzo\": {\n";
+    constexpr std::string_view m = "     ";
+    Riga(out, m, "5 di Cuori", c.cinqueDiCuori);
+    Riga(out, m, kNomiPuntiMazzo[3], c.puntiMazzo[3]);  // Carte, Figure, Quadri, Sette
+    Riga(out, m, kNomiPuntiMazzo[2], c.puntiMazzo[2]);
+    Riga(out, m, kNomiPuntiMazzo[1], c.puntiMazzo[1]);
+    Riga(out, m, kNomiPuntiMazzo[0], c.puntiMazzo[0], true);
+    out += "    },\n";
+    Riga(out, k, "serieGiochiVinti", c.serieGiochiVinti);
+    Riga(out, k, "serieInCorso", c.serieInCorso);
+    Riga(out, k, "torneiPersi", c.torneiPersi);
+    Riga(out, k, "torneiVinti", c.torneiVinti, true);
+    out += "   }";
 }
 
 ContiLivello DaJson(const json& o) {
@@ -120,16 +140,29 @@ void ContaGioco(ContiLivello& c, const Colonna& h, const Colonna& pc, EsitoGioco
     }
 }
 
+// Written by hand, as nlohmann's dump(1) would write the same document (keys in byte order, one
+// space of indent a level): building the document first cost more than the rest of a Gioco.
 std::string StatisticheInJson(const Statistiche& s) {
-    json giocatori = json::object();
+    std::string out = "{\n \"formato\": " + std::to_string(kFormatoStatistiche) + ",\n \"giocatori\": ";
+    if (s.empty()) return out + "{}\n}\n";
+    out += "{\n";
+    bool primo = true;
     for (const auto& [nome, livelli] : s) {
-        json j = json::object();
-        for (std::size_t i = 0; i < livelli.size(); ++i) {
-            j[std::string(kNomiLivelli[i])] = InJson(livelli[i]);
+        if (!primo) out += ",\n";
+        primo = false;
+        // The name escaped as the library escapes it (and refused where it refuses it).
+        out += "  " + json(nome).dump() + ": {\n";
+        for (std::size_t i = 0; i < kOrdineLivelli.size(); ++i) {
+            const std::size_t l = kOrdineLivelli[i];
+            out += "   \"";
+            out += kNomiLivelli[l];
+            out += "\": ";
+            ScriviConti(out, livelli[l]);
+            out += i + 1 < kOrdineLivelli.size() ? ",\n" : "\n";
         }
-        giocatori[nome] = j;
+        out += "  }";
     }
-    return json{{"formato", kFormatoStatistiche}, {"giocatori", giocatori}}.dump(1) + "\n";
+    return out + "\n }\n}\n";
 }
 
 LetturaStatistiche StatisticheDaJson(std::string_view testo) {
@@ -187,14 +220,29 @@ Statistiche CaricaStatistiche(const fs::path& dati) {
 
 namespace {
 
-// Reads the record, changes this player's counts at this level and writes it back.
+// Device, inode, size and time of the last change: a file replaced or written since differs
+// in at least one of them (every write puts a new file in its place).
+std::optional<IdentitaFile> Identita(const fs::path& file) {
+    struct stat st {};
+    if (::stat(file.c_str(), &st) != 0) return std::nullopt;
+    return IdentitaFile{static_cast<long long>(st.st_dev), static_cast<long long>(st.st_ino),
+                        static_cast<long long>(st.st_size),
+                        static_cast<long long>(st.st_mtim.tv_sec) * 1000000000LL +
+                            st.st_mtim.tv_nsec};
+}
+
+// Changes this player's counts at this level and writes the record back. The counts are kept
+// in memory between writes; the file is read again only when something else changed it.
 template <class Cambio>
 void AggiornaConti(Game& g, Cambio cambio) {
     const int livello = IndiceLivello(g.livello);
     if (livello < 0 || g.paths.data.empty()) return;
-    Statistiche s = CaricaStatistiche(g.paths.data);
-    cambio(s[g.nome][static_cast<std::size_t>(livello)]);
-    data::WriteFileAtomically(g.paths.data / kFileStatistiche, StatisticheInJson(s));
+    const fs::path file = g.paths.data / kFileStatistiche;
+    RecordScritto& r = g.record;
+    if (!r.file || Identita(file) != r.file) r.statistiche = CaricaStatistiche(g.paths.data);
+    cambio(r.statistiche[g.nome][static_cast<std::size_t>(livello)]);
+    const bool scritto = data::WriteFileAtomically(file, StatisticheInJson(r.statistiche));
+    r.file = scritto ? Identita(file) : std::nullopt;
 }
 
 }  // namespace

@@ -8,6 +8,7 @@
 #include <array>
 #include <filesystem>
 #include <map>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -57,6 +58,17 @@ LetturaStatistiche StatisticheDaJson(std::string_view testo);
 
 // Reads GnStat.json, mending it as above; empty when it is missing.
 Statistiche CaricaStatistiche(const std::filesystem::path& dati);
+
+// What this game last wrote to GnStat.json and the file's identity right after, so the end of
+// the next Gioco reads the file back only when someone else changed it meanwhile.
+struct IdentitaFile {
+    long long dispositivo = 0, inode = 0, byte = 0, modificatoNs = 0;
+    friend bool operator==(const IdentitaFile&, const IdentitaFile&) = default;
+};
+struct RecordScritto {
+    std::optional<IdentitaFile> file;  // none until written, or when the write failed
+    Statistiche statistiche;
+};
 // The Gioco just decided, added to the player's record on disk.
 void RegistraFineGioco(Game& g);
 // One more hint asked for by this player at this level, on disk at once.

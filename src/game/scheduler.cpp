@@ -1,6 +1,14 @@
 #include "game/scheduler.h"
 
+#include <bit>
+
 namespace gnamm {
+
+void Scheduler::noteRunning(Timer t) {
+    const Slot& s = slot(t);
+    const uint32_t bit = 1u << static_cast<int>(t);
+    running_ = s.enabled && s.intervalMs > 0 ? running_ | bit : running_ & ~bit;
+}
 
 void Scheduler::restart(Slot& s) {
     s.deadline = clock_.nowMs() + s.intervalMs;
@@ -11,14 +19,19 @@ void Scheduler::enable(Timer t) {
     Slot& s = slot(t);
     s.enabled = true;
     restart(s);
+    noteRunning(t);
 }
 
-void Scheduler::disable(Timer t) { slot(t).enabled = false; }
+void Scheduler::disable(Timer t) {
+    slot(t).enabled = false;
+    noteRunning(t);
+}
 
 void Scheduler::setInterval(Timer t, int ms) {
     Slot& s = slot(t);
     s.intervalMs = ms < 0 ? 0 : ms;
     if (s.enabled) restart(s);
+    noteRunning(t);
 }
 
 void Scheduler::start(Timer t, int ms) {
@@ -26,6 +39,7 @@ void Scheduler::start(Timer t, int ms) {
     s.intervalMs = ms < 0 ? 0 : ms;
     s.enabled = true;
     restart(s);
+    noteRunning(t);
 }
 
 void Scheduler::resume(Timer t, int intervalMs, int64_t remainingMs) {
@@ -39,8 +53,9 @@ void Scheduler::startKeepingInterval(Timer t, int ms) {
 
 std::optional<int64_t> Scheduler::nextDeadline() const {
     std::optional<int64_t> best;
-    for (const Slot& s : slots_) {
-        if (s.enabled && s.intervalMs > 0 && (!best || s.deadline < *best)) best = s.deadline;
+    for (uint32_t bits = running_; bits != 0; bits &= bits - 1) {
+        const Slot& s = slots_[std::countr_zero(bits)];
+        if (!best || s.deadline < *best) best = s.deadline;
     }
     return best;
 }
@@ -49,9 +64,10 @@ void Scheduler::fireDue(const Handler& handler) {
     for (;;) {
         const int64_t now = clock_.nowMs();
         int due = -1;
-        for (int i = 0; i < kTimerCount; ++i) {
+        for (uint32_t bits = running_; bits != 0; bits &= bits - 1) {
+            const int i = std::countr_zero(bits);
             const Slot& s = slots_[i];
-            if (!s.enabled || s.intervalMs <= 0 || s.deadline > now) continue;
+            if (s.deadline > now) continue;
             if (due < 0 || s.deadline < slots_[due].deadline ||
                 (s.deadline == slots_[due].deadline && s.enabledOrder < slots_[due].enabledOrder)) {
                 due = i;

@@ -60,9 +60,15 @@ private:
     Slot& slot(Timer t) { return slots_[static_cast<int>(t)]; }
     const Slot& slot(Timer t) const { return slots_[static_cast<int>(t)]; }
     void restart(Slot& s);
+    // Keeps the bit of timer t in running_ in step with its slot.
+    void noteRunning(Timer t);
 
     const Clock& clock_;
     std::array<Slot, kTimerCount> slots_{};
+    // One bit per timer that can fire (enabled, with an interval): the scans for the next tick
+    // visit only these few instead of every timer, many times a second of game.
+    uint32_t running_ = 0;
+    static_assert(kTimerCount <= 32, "running_ holds one bit per timer");
     uint64_t nextOrder_ = 1;
 };
 

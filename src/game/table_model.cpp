@@ -35,7 +35,8 @@ Rgb ColoreMat(ColoreCarte c) {
 
 void MostraRetro(Game& g, int place) {
     if (!PostoValido(place)) return;
-    const auto retri = assets::CardBacks();  // Horse, Star, Rhombs, America
+    // Horse, Star, Rhombs, America; the list is built once, not at every card dealt.
+    static const auto retri = assets::CardBacks();
     int indice = 0;
     switch (g.opzioni.retroCarte) {
         case Retro::Horse:

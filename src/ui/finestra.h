@@ -40,10 +40,15 @@ class Finestra : public Game {
 
     // True once the farewell is over and the program should close.
     bool finished = false;
+    // Off in a window nobody looks at (the simulator, the benchmarks): the entry points then
+    // skip deriving the screen, which costs more than the game itself. Nothing the game
+    // decides reads those derived parts.
+    bool deriveScreen = true;
 };
 
 // Derives the screen from the state: what the flow shows (its view), the panels, the
-// scoreboard, the hall of fame and the keyboard's focus.
+// scoreboard, the hall of fame and the keyboard's focus. Without deriveScreen only the focus,
+// which is state as well as picture, is brought up to date.
 void RefreshScreen(Finestra& f);
 
 // Runs the virtual clock forward by ms, firing every timer due on the way at its own moment.

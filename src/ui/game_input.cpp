@@ -269,10 +269,12 @@ void Finestra::onTimer(Timer t) {
 
 void RefreshScreen(Finestra& g) {
     SeguiConsiglio(g);
-    MostraVista(g.vista, g.screen);
-    MostraPannelli(g.pannelli, g.vista, g.screen);
-    RefreshScoreboard(g);
-    MostraClassifica(g);
+    if (g.deriveScreen) {
+        MostraVista(g.vista, g.screen);
+        MostraPannelli(g.pannelli, g.vista, g.screen);
+        RefreshScoreboard(g);
+        MostraClassifica(g);
+    }
     AggiornaFuoco(g);
 }
 

@@ -1,9 +1,10 @@
-// The player's record: what a finished Gioco adds, and a damaged GnStat.json.
+// The player's record: what a finished Gioco adds, on disk, and a damaged GnStat.json.
 #include "game/player_record.h"
 
 #include <gtest/gtest.h>
 
 #include "data/temp_dati.h"
+#include "support/table_fixture.h"
 
 namespace gnamm {
 namespace {
@@ -75,6 +76,31 @@ TEST(RecordGiocatore, ADamagedFileKeepsWhatReads) {
     ::testing::internal::CaptureStderr();
     EXPECT_TRUE(CaricaStatistiche(t.dati()).empty());
     EXPECT_NE(::testing::internal::GetCapturedStderr(), "");
+}
+
+// The game keeps what it wrote and reads the file back only when it changed on disk since: what
+// another window wrote in between is never overwritten.
+TEST(RecordGiocatore, EachGiocoAddsToWhatIsOnDisk) {
+    TempDati t;
+    test_tavolo::Banco b;
+    b.g.paths.data = t.dati();
+    b.g.nome = "Ugo";
+    b.g.livello = Livello::Honest;
+    b.g.punteggi.h = Punti(3);
+    b.g.punteggi.pc = Punti(1);
+    const auto vinti = [&t](const std::string& nome) {
+        return CaricaStatistiche(t.dati())[nome][0].giochiVinti;
+    };
+    RegistraFineGioco(b.g);
+    RegistraFineGioco(b.g);
+    EXPECT_EQ(vinti("Ugo"), 2);
+    Statistiche altrove;
+    altrove["Ugo"][0].giochiVinti = 5;
+    altrove["Eva"][0].giochiVinti = 1;
+    t.write(std::string(kFileStatistiche), StatisticheInJson(altrove));
+    RegistraFineGioco(b.g);
+    EXPECT_EQ(vinti("Ugo"), 6);
+    EXPECT_EQ(vinti("Eva"), 1);
 }
 
 }  // namespace

@@ -37,6 +37,8 @@ TEST(Scheduler, AnEnabledTimerFiresEveryIntervalUntilDisabledAndZeroNeverFires) 
     EXPECT_EQ(h.fired, (std::vector<std::pair<int64_t, Timer>>{
                            {100, Timer::Presa}, {200, Timer::Presa}, {300, Timer::Presa}}));
     h.scheduler.disable(Timer::Presa);
+    h.scheduler.start(Timer::Carta, 50);
+    h.scheduler.setInterval(Timer::Carta, 0);  // an interval of 0 stops a running timer too
     h.advance(1000);
     EXPECT_EQ(h.fired.size(), 3u);
     EXPECT_FALSE(h.scheduler.nextDeadline().has_value());

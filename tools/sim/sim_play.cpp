@@ -27,7 +27,9 @@ class Partita {
           clock_(OraDelSeme(o.seed)),
           rng_(o.seed),
           game_(clock_, rng_, media_, Paths{dati / "assets", dati / "Dati"}),
-          politica_(o.seed ^ 0x9e3779b9u) {}
+          politica_(o.seed ^ 0x9e3779b9u) {
+        game_.deriveScreen = false;  // nobody sees it; what the loop reads is state
+    }
 
     Riepilogo gioca() {
         Finestra& g = game_;
