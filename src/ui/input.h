@@ -21,6 +21,7 @@ enum class TargetKind {
     Regole,           // rules viewer arrows: 0 back, 1 forward
     Quando,           // the continue prompt
     Abilita,          // lblAbilità: shows or hides the level panel
+    Statistiche,      // the record page and the caption that opens it
 };
 
 struct Target {
@@ -28,6 +29,7 @@ struct Target {
     int index = 0;
 };
 
-enum class Key { Enter, Escape, Backspace, Space, Left, Right, Up, Down, F1, Digit1, Digit2, Digit3 };
+enum class Key { Enter, Escape, Backspace, Space, Left, Right, Up, Down, F1, Digit1, Digit2, Digit3,
+               S, N };  // S and N answer "Sì" and "No"
 
 }  // namespace gnamm
