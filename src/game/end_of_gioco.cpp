@@ -9,6 +9,7 @@
 #include "game/gioco_reset.h"
 #include "game/hall_of_fame.h"
 #include "game/player_record.h"
+#include "game/torneo_save.h"
 #include "game/scoreboard.h"
 #include "game/speeds.h"
 #include "game/table_model.h"
@@ -54,16 +55,16 @@ void Esito(Game& g) {
     const int h = g.punteggi.h.puntiPartita;
     m.esito = DecidiEsito(pc, h, m.partitePC, m.partiteH);
     RegistraFineGioco(g);
+    if (m.torneoFinito()) CancellaTorneoSalvato(g.paths.data);  // nothing left to resume
     TableView& s = g.vista;
     switch (m.esito) {
         case EsitoGioco::InCorso:
         case EsitoGioco::Continua:
-            s.lblQuando.text = "Quando sei pronto a continuare la Partita in corso, premi INVIO!";
+            s.lblQuando.text = TestoQuando(g);
             g.annuncia(EventoFlusso::GiocoFinito);
             return;
         case EsitoGioco::Spareggio:
-            s.lblQuando.text = "Occorre un altro Gioco di spareggio, " + g.nome +
-                               ": clicca su INVIO per continuare!";
+            s.lblQuando.text = TestoQuando(g);
             g.annuncia(EventoFlusso::GiocoFinito);
             g.annuncia({Accaduto::FineIncontro});
             return;
@@ -101,7 +102,7 @@ void Esito(Game& g) {
                 ++m.partitePC;
                 g.annuncia({Accaduto::FineIncontro});
             }
-            s.lblQuando.text = "Quando sei pronto a iniziare una nuova Partita premi INVIO!";
+            s.lblQuando.text = TestoQuando(g);
             g.annuncia(EventoFlusso::GiocoFinito);
             m.giocoTerminato = true;
             return;
@@ -226,6 +227,19 @@ void Quando(Game& g) {
         if (!g.vista.riquadroFisso[k]) s.FraRiquadro[k].visible = false;
     }
     t.assoInTavola = false;
+}
+
+std::string TestoQuando(const Game& g) {
+    switch (g.partita.esito) {
+        case EsitoGioco::Spareggio:
+            return "Occorre un altro Gioco di spareggio, " + g.nome +
+                   ": clicca su INVIO per continuare!";
+        case EsitoGioco::PartitaPC:
+        case EsitoGioco::PartitaH:
+            return "Quando sei pronto a iniziare una nuova Partita premi INVIO!";
+        default:
+            return "Quando sei pronto a continuare la Partita in corso, premi INVIO!";
+    }
 }
 
 }  // namespace gnamm

@@ -32,6 +32,8 @@ struct MatchState {
 
 // The outcome of totals at the end of a Gioco, before the Partite are counted.
 EsitoGioco DecidiEsito(int puntiPC, int puntiH, int partitePC, int partiteH);
+// The continue prompt's line in the pause after a Gioco that did not end the Torneo.
+std::string TestoQuando(const Game& g);
 
 // The sixth Manche's last card has been played: the walk over the remaining cards begins.
 void AvviaUltimeCarte(Game& g);

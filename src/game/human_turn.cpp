@@ -191,6 +191,13 @@ void DecidiPresaH(Game& g) {
 
 void MostraSceltaInCorso(Game& g) {
     const HumanTurnState& u = g.umano;
+    if (u.cartaGiocata == 0 && g.partita.esito == EsitoGioco::InCorso &&
+        g.tavolo.aChiTocca == Player::H) {
+        // The human's turn, no card played yet: the line and the hand that ask for one.
+        g.vista.lblIstruzioni.text = "Tocca a te, " + g.nome + ", clicca su una delle tue carte!";
+        if (g.opzioni.mostraManina) g.vista.ImgManina.visible = true;
+        return;
+    }
     if (u.cartaGiocata == 0 || !u.puoiScegliere) return;
     MostraContorno(g, u.cartaGiocata, colors::kPick);
     for (const int i : kPostiTavolo) {

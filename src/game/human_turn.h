@@ -27,8 +27,8 @@ void ClickCarta(Game& g, int k);
 // Applies the capture rule to the card just played: capture, choice or lay.
 void DecidiPresaH(Game& g);
 void OnMuoviHAutomatico(Game& g);
-// A pick waiting for the player, shown again (a resumed Torneo): the card played and the table
-// cards picked so far outlined, and the instruction.
+// The human's turn shown again (a resumed Torneo): the instruction that asks for a card, or for
+// a pick waiting for the player the card played and the table cards picked so far outlined.
 void MostraSceltaInCorso(Game& g);
 // Nonno Zeb's spoken reproach for a wrong click.
 void VoceRimprovero(Game& g);

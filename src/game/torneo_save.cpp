@@ -352,7 +352,10 @@ void RiprendiTorneo(Game& g, const TorneoSalvato& s) {
         }
     }
     MostraTavoloRipreso(g);
-    if (g.partita.esito != EsitoGioco::InCorso) g.annuncia(EventoFlusso::GiocoFinito);
+    if (g.partita.esito != EsitoGioco::InCorso) {
+        g.vista.lblQuando.text = TestoQuando(g);
+        g.annuncia(EventoFlusso::GiocoFinito);
+    }
 }
 
 std::string TorneoInJson(const TorneoSalvato& s) {
@@ -490,6 +493,7 @@ std::optional<TorneoSalvato> CaricaTorneoSalvato(const fs::path& dati, std::stri
 }
 
 void CancellaTorneoSalvato(const fs::path& dati) {
+    if (dati.empty()) return;  // no Dati folder: nothing was saved
     std::error_code ec;
     fs::remove(FileTorneo(dati), ec);
 }

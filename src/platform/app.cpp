@@ -17,6 +17,7 @@
 #include "data/data_folder.h"
 #include "platform/app_paths.h"
 #include "platform/edition_window.h"
+#include "platform/hangup_signal.h"
 #include "platform/main_loop.h"
 #include "platform/main_window.h"
 #include "platform/picture_prefetch.h"
@@ -79,9 +80,10 @@ int RunApp(int, char**) {
     // game would run unseen. SDL_VIDEODRIVER in the environment still wins (the tests).
     const char* wayland = std::getenv("WAYLAND_DISPLAY");
     SDL_SetHint(SDL_HINT_VIDEODRIVER, wayland && *wayland ? "x11,wayland,KMSDRM" : "x11,KMSDRM");
-    // The window's close button asks the exit question (a window event); only the session or
-    // a signal (SDL_QUIT) ends the program at once.
+    // The window's close button (a window event), the session and the signals (SDL_QUIT, and
+    // SIGHUP caught here) all save the Torneo and end the program at once.
     SDL_SetHint(SDL_HINT_QUIT_ON_LAST_WINDOW_CLOSE, "0");
+    CatchHangup();
 
     // The splash is the one picture of the first frame, and decoding it costs about as much as
     // bringing up SDL and the window: both at once, on two threads. The file is found here, so
@@ -140,6 +142,7 @@ int RunApp(int, char**) {
         Finestra game(clock, rng, media, Paths{assetFolder, dataFolder});
         const Size s = window.size();
         const CanvasTwips canvas = FittedCanvas(s.w, s.h);
+        game.salvaTorneo = true;
         Avvio(game, canvas.w, canvas.h);
         RefreshScreen(game);
 

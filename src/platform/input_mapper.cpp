@@ -42,6 +42,10 @@ std::optional<Key> GameKey(SDL_Keycode k) {
         case SDLK_3:
         case SDLK_KP_3:
             return Key::Digit3;
+        case SDLK_s:
+            return Key::S;
+        case SDLK_n:
+            return Key::N;
         default:
             return std::nullopt;
     }

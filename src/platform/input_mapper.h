@@ -53,7 +53,7 @@ using GameEvent = std::variant<ClickEvent, MoveEvent, MouseDownEvent, MouseUpEve
 
 // What only the platform can do.
 // Quit: the session or a signal ends the program now. CloseWindow: the player closed the
-// window, which the game answers with its exit question.
+// window, which ends it as well (the game saves its Torneo first in both cases).
 enum class Request { None, ToggleFullScreen, Quit, CloseWindow };
 
 struct Translation {

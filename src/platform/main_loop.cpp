@@ -6,7 +6,9 @@
 #include <cstdio>
 #include <cstdlib>
 
+#include "platform/hangup_signal.h"
 #include "ui/finestra.h"
+#include "ui/torneo_ripresa.h"
 
 namespace gnamm::platform {
 
@@ -39,14 +41,10 @@ void MainLoop::handle(const SDL_Event& ev) {
     const Translation t = mapper_.translate(game_.screen, ev, inputScale(), game_.clock.nowMs());
     switch (t.request) {
         case Request::Quit:
+        case Request::CloseWindow:
+            game_.close();
             quit_ = true;
             return;
-        case Request::CloseWindow:
-            if (game_.requestClose()) {
-                quit_ = true;
-                return;
-            }
-            break;
         case Request::ToggleFullScreen:
             window_.toggleFullScreen();
             renderer_.forgetFrame();
@@ -124,8 +122,13 @@ bool MainLoop::step(int waitMs) {
         handle(ev);
         while (!quit_ && !game_.finished && SDL_PollEvent(&ev)) handle(ev);
     }
+    if (HangupCaught() && !quit_ && !game_.finished) {
+        game_.close();
+        quit_ = true;
+    }
     if (quit_ || game_.finished) return false;
     game_.fireDueTimers();
+    SalvaAlMomentoTranquillo(game_);
     mapper_.updateTooltip(game_.screen, game_.clock.nowMs());
     // The name box takes typed text only while it shows.
     const bool typing = NameBoxActive(game_.screen);

@@ -190,6 +190,11 @@ std::vector<Layer> ZOrderTable(const Screen& s) {
     AddArray(t, s.lblNomeGiocatore, K::None);
     AddArray(t, s.lblTorneiVinti, K::None);
     AddArray(t, s.ImgSeme, K::None);
+    Add(t, s.lblApriStatistiche, K::Statistiche);
+    Add(t, s.FraStatistiche, K::Statistiche);
+    Add(t, s.lblTitoloStatistiche, K::Statistiche);
+    AddArray(t, s.lblStatistiche, K::Statistiche);
+    Add(t, s.lblChiudiStatistiche, K::Statistiche);
 
     Add(t, s.FraCervello, K::None, 0, Drawing::Cervello);
     Add(t, s.lblMossaMigliore);

@@ -5,9 +5,12 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
+#include <string>
 #include <string_view>
 
 #include "game/game.h"
+#include "game/torneo_save.h"
 #include "ui/consiglio_view.h"
 #include "ui/input.h"
 #include "ui/panels_state.h"
@@ -32,9 +35,9 @@ class Finestra : public Game {
     void mouseUp(Target target);
     void key(Key key);
     void textInput(std::string_view utf8);
-    // The player closed the window. Returns true when the program may end at once; otherwise
-    // the exit question is now open, as "Esci" opens it.
-    bool requestClose();
+    // The window was closed, the session ended or a signal came: the Torneo is saved if the
+    // game rests at a quiet moment (else the last quiet save stands), and the program ends.
+    void close();
     void fireDueTimers();
     void onTimer(Timer t);  // one tick of one timer
 
@@ -44,6 +47,14 @@ class Finestra : public Game {
     // skip deriving the screen, which costs more than the game itself. Nothing the game
     // decides reads those derived parts.
     bool deriveScreen = true;
+
+    // The Torneo saved at every quiet moment (ui/torneo_ripresa.h): on in the real program,
+    // off in tests, the simulator and the benchmarks. The print of the state last written (its
+    // text without the timers), to skip repeats.
+    bool salvaTorneo = false;
+    std::string ultimoSalvato;
+    // The saved Torneo offered back while its question is open.
+    std::optional<TorneoSalvato> torneoInSospeso;
 };
 
 // Derives the screen from the state: what the flow shows (its view), the panels, the

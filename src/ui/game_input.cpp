@@ -24,7 +24,9 @@
 #include "ui/panels.h"
 #include "ui/scoreboard_view.h"
 #include "ui/startup.h"
+#include "ui/statistics_page.h"
 #include "ui/table_view_copy.h"
+#include "ui/torneo_ripresa.h"
 
 namespace gnamm {
 
@@ -55,6 +57,18 @@ bool NessunPannello(const Finestra& g) {
 
 void Finestra::click(Target target) {
     if (TavoloChiuso(*this)) return;
+    if (StatisticheAperte(*this) || target.kind == TargetKind::Statistiche) {
+        // A click anywhere on the record page closes it; its caption opens it.
+        StatisticheAperte(*this) ? ChiudiStatistiche(*this) : ApriStatistiche(*this);
+        RefreshScreen(*this);
+        return;
+    }
+    if (torneoInSospeso) {
+        // The question about the saved Torneo takes its two answers and nothing else.
+        if (target.kind == TargetKind::Uscita) RispostaRipresa(*this, target.index == 0);
+        RefreshScreen(*this);
+        return;
+    }
     const int i = target.index;
     switch (target.kind) {
         case TargetKind::Carta:
@@ -106,6 +120,7 @@ void Finestra::click(Target target) {
         case TargetKind::Abilita:
             ClickAbilita(*this);
             break;
+        case TargetKind::Statistiche:
         case TargetKind::PannelloOpzioni:
         case TargetKind::None:
             break;
@@ -146,6 +161,7 @@ void Finestra::key(Key k) {
     if (screen.FraSplash.visible) {
         if (k == Key::Enter) {
             InvioSplash(*this);
+            OffriRipresa(*this);
         } else if (k == Key::Backspace) {
             CancellaNomeSplash(*this);
         }
@@ -153,6 +169,16 @@ void Finestra::key(Key k) {
         return;
     }
     if (pannelli.congedo) return;
+    if (torneoInSospeso) {
+        if (k == Key::Enter || k == Key::S || k == Key::N) RispostaRipresa(*this, k != Key::N);
+        RefreshScreen(*this);
+        return;
+    }
+    if (StatisticheAperte(*this)) {
+        if (k == Key::Escape || k == Key::Enter) ChiudiStatistiche(*this);
+        RefreshScreen(*this);
+        return;
+    }
     switch (k) {
         case Key::Enter:
             if (vista.FraQuando.visible) {
@@ -203,21 +229,19 @@ void Finestra::key(Key k) {
             }
             break;
         }
+        case Key::S:
+            if (NessunPannello(*this)) ApriStatistiche(*this);
+            break;
         default:
             break;
     }
     RefreshScreen(*this);
 }
 
-bool Finestra::requestClose() {
-    // Nothing begun yet, the farewell under way, or the question already asked and the window
-    // closed again: nothing is left to ask, and every record is already on disk.
-    if (screen.FraSplash.visible || pannelli.congedo || PannelloAperto(*this, kUscita)) {
-        return true;
-    }
-    ClickPannelli(*this, kUscita);
-    RefreshScreen(*this);
-    return false;
+void Finestra::close() {
+    // Nothing begun or the farewell under way: every record is already on disk.
+    if (screen.FraSplash.visible || pannelli.congedo) return;
+    SalvaTorneo(*this);
 }
 
 void Finestra::textInput(std::string_view utf8) {

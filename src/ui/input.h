@@ -22,6 +22,7 @@ enum class TargetKind {
     Quando,           // the continue prompt
     Abilita,          // lblAbilità: shows or hides the level panel
     Consiglio,        // bar caption "Consiglio": Zeb's advice, as the key H
+    Statistiche,      // the record page and the caption that opens it
 };
 
 struct Target {
@@ -29,6 +30,7 @@ struct Target {
     int index = 0;
 };
 
-enum class Key { Enter, Escape, Backspace, Space, Left, Right, Up, Down, F1, Digit1, Digit2, Digit3, H };
+enum class Key { Enter, Escape, Backspace, Space, Left, Right, Up, Down, F1, Digit1, Digit2, Digit3,
+               H, S, N };  // S and N answer "Sì" and "No"
 
 }  // namespace gnamm

@@ -8,6 +8,7 @@
 #include "ui/panels_layout.h"
 
 #include "ui/scoreboard_view.h"
+#include "ui/statistics_page.h"
 
 namespace gnamm {
 
@@ -63,6 +64,7 @@ void ApplyDesignLayout(Screen& s) {
     LayoutPannelli(s);
     ApplicaScritteTabellone(s);
     LayoutClassifica(s);
+    LayoutStatistiche(s);
 }
 
 }  // namespace gnamm

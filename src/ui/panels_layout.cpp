@@ -146,7 +146,7 @@ void Regole(Screen& s) {
 void Uscita(Screen& s) {
     constexpr FrameId f = FrameId::Pannello1;
     // Two lines' room: the farewell puts the player's name in its place.
-    s.lblRegole[14] = Titolo(f, 1080, "Davvero vuoi arrenderti?", 18.0f);
+    s.lblRegole[14] = Titolo(f, 1080, std::string(kDomandaUscita), 18.0f);
     s.lblRegole[14].rect.h = 1200;
     constexpr std::array<const char*, 2> kRisposte = {"Sì", "No"};
     for (std::size_t i = 0; i < 2; ++i) {

@@ -2,6 +2,8 @@
 // exit, options and level panels.
 #pragma once
 
+#include <string_view>
+
 #include "ui/quando_prompt.h"
 #include "ui/screen.h"
 
@@ -12,6 +14,10 @@ inline constexpr Rect kPannello{3130, 615, 5760, 7800};
 // The cover reaches the window's foot: the human's hand shows below the panels' frame.
 inline constexpr Rect kCopriCarte{2025, 3300, 8250, 5700};
 inline constexpr Rect kQuando = kQuandoTavolo;
+
+// The exit panel's question, and the one it asks at start-up when a Torneo was left saved.
+inline constexpr std::string_view kDomandaUscita = "Davvero vuoi arrenderti?";
+inline constexpr std::string_view kDomandaRipresa = "Vuoi riprendere il Torneo lasciato in sospeso?";
 
 void LayoutPannelli(Screen& s);
 

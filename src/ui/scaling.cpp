@@ -117,6 +117,11 @@ void ScalaGrafica(Screen& s, int screenWidthTwips, int screenHeightTwips) {
     k.testi(s.lblTorneiVinti);
     k.testi(s.lblVoceOpzioni);
     k.testi(s.lblOpzioni);
+    k.forma(s.FraStatistiche);
+    k.testo(s.lblTitoloStatistiche);
+    k.testi(s.lblStatistiche);
+    k.testo(s.lblChiudiStatistiche);
+    k.testo(s.lblApriStatistiche);
 
     // Left at their design place, the card mats and outlines and the level highlight frames
     // would stand apart from the cards and photos they surround; and the captions, buttons

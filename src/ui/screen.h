@@ -150,6 +150,16 @@ struct Screen {
     Element lblVersione;
     Element lblRisoluzioni;
 
+    // The player's record page "Statistiche" over the panels: title, a table of 16 rows (the
+    // level names, then one count a row) by 4 columns (the captions, then one a level) at
+    // index row * 4 + column, the closing line; and the caption that opens it on the
+    // hall-of-fame panel.
+    Element FraStatistiche;
+    Element lblTitoloStatistiche;
+    std::array<Element, 64> lblStatistiche;
+    Element lblChiudiStatistiche;
+    Element lblApriStatistiche;
+
     // Diagnostic panel of the computer's search.
     Element FraCervello;
     std::vector<std::string> cervelloLines;

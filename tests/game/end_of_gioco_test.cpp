@@ -7,6 +7,7 @@
 #include <tuple>
 
 #include "data/temp_dati.h"
+#include "game/torneo_save.h"
 #include "support/table_fixture.h"
 #include "ui/hall_of_fame_panel.h"
 
@@ -186,9 +187,11 @@ TEST_F(EndOfGiocoTest, PartiteWonAndTheirRemarks) {
 TEST_F(EndOfGiocoTest, TheThirdPartitaWinsTheTorneoAndQuandoOpensTheLevelChoice) {
     g.partita.partitePC = 2;
     g.partita.partiteH = 2;
+    ASSERT_TRUE(ScriviTorneo(g.paths.data, FotografaTorneo(g)));
     totali(9, 16);
     fine();
     EXPECT_EQ(g.partita.esito, EsitoGioco::TorneoH);
+    EXPECT_FALSE(std::filesystem::exists(g.paths.data / kFileTorneo));  // nothing to resume
     EXPECT_EQ(g.partita.partiteH, 3);
     EXPECT_EQ(g.partita.vincitore, "Ugo");
     EXPECT_EQ(g.vista.lblH.back, (Rgb{255, 0, 0}));

@@ -6,6 +6,7 @@
 
 #include "audio/recording_media_player.h"
 #include "data/temp_dati.h"
+#include "game/torneo_save.h"
 #include "sdl_fixture.h"
 #include "ui/finestra.h"
 #include "ui/startup.h"
@@ -108,23 +109,30 @@ TEST_F(LoopTest, TheWheelScrollsTheHallOfFameToItsLastFullPage) {
     EXPECT_EQ(s.LstAlboTop, 40 - rows);
 }
 
-TEST_F(LoopTest, TheSessionEndingEndsTheLoopAtOnce) {
-    start();
+// The window's close button and the session's end (a signal too) save the Torneo at its quiet
+// moment and end the loop at once, asking nothing.
+TEST_F(LoopTest, ClosingOrQuittingSavesTheTorneoAndEndsAtOnce) {
     pastTheSplash();
-    push(SDL_Event{SDL_QUIT});
-    EXPECT_FALSE(loop->step(0));
-}
-
-TEST_F(LoopTest, ClosingTheWindowAsksTheExitQuestionAndClosingAgainEnds) {
-    start();
-    pastTheSplash();
-    SDL_FlushEvents(SDL_FIRSTEVENT, SDL_LASTEVENT);
-    push(windowEvent(SDL_WINDOWEVENT_CLOSE));
-    EXPECT_TRUE(loop->step(0));
-    EXPECT_TRUE(game.screen.FraPannello[1].visible);
-    EXPECT_FALSE(game.finished);
-    push(windowEvent(SDL_WINDOWEVENT_CLOSE));
-    EXPECT_FALSE(loop->step(0));
+    game.key(Key::Digit1);
+    for (int i = 0; i < 600 && !MomentoTranquillo(game); ++i) AdvanceVirtualTime(game, clock, 100);
+    ASSERT_TRUE(MomentoTranquillo(game));
+    for (const bool closeButton : {true, false}) {
+        SCOPED_TRACE(closeButton ? "close button" : "SDL_QUIT");
+        TearDown();
+        start(WindowMode{false, 800, 600});
+        std::filesystem::remove(dir.dati() / kFileTorneo);
+        SDL_FlushEvents(SDL_FIRSTEVENT, SDL_LASTEVENT);
+        SDL_Event e{};
+        if (closeButton) {
+            e = windowEvent(SDL_WINDOWEVENT_CLOSE);
+        } else {
+            e.type = SDL_QUIT;
+        }
+        SDL_PushEvent(&e);
+        EXPECT_FALSE(loop->step(0));
+        EXPECT_FALSE(game.screen.FraPannello[1].visible);
+        EXPECT_TRUE(CaricaTorneoSalvato(dir.dati(), "Ada"));
+    }
 }
 
 TEST_F(LoopTest, FullScreenSwitchIsRememberedInTheDataFolder) {

@@ -20,6 +20,7 @@
 #include "game/capture_rules.h"
 #include "game/hall_of_fame.h"
 #include "game/timers.h"
+#include "game/torneo_save.h"
 #include "platform/scale.h"
 #include "platform/screen_renderer.h"
 #include "platform/z_order.h"
@@ -202,6 +203,8 @@ TEST_P(StateWalk, EveryElementOfEveryStateHasItsPlaceAndItsTextFits) {
     avanza(700);
     guarda("distribuzione");
 
+    TorneoSalvato salvato;  // the human's turn, and how it showed
+    Screen turno;
     for (int passi = 0; passi < 200000 && !visto("fine-torneo"); ++passi) {
         const Screen& s = g.screen;
         if (s.FraQuando.visible) {
@@ -248,6 +251,11 @@ TEST_P(StateWalk, EveryElementOfEveryStateHasItsPlaceAndItsTextFits) {
             apriEChiudi(TargetKind::Pannelli, 2, "opzioni");
             apriEChiudi(TargetKind::Classifica, 0, "classifica");
             apriEChiudi(TargetKind::Abilita, 0, "abilita");
+            g.key(Key::S);
+            guarda("statistiche-vuote");
+            g.key(Key::Escape);
+            salvato = FotografaTorneo(g);
+            turno = g.screen;
             // Zeb's advice from the bar: its cards outlined, its line in the notes; then the
             // longest line it can write.
             click(TargetKind::Consiglio);
@@ -267,6 +275,38 @@ TEST_P(StateWalk, EveryElementOfEveryStateHasItsPlaceAndItsTextFits) {
     for (const char* stato :
          {"turno", "scelta", "mossa-zeb", "fine-gioco", "fine-partita", "fine-torneo"}) {
         EXPECT_TRUE(visto(stato)) << "never reached: " << stato;
+    }
+
+    // The record after the Torneo, from the hall of fame's caption: one Torneo at 'Cunning'.
+    click(TargetKind::Statistiche);
+    guarda("statistiche");
+    // Column 2, 'Cunning': its name, Tornei won, Tornei lost.
+    const bool vinto = g.partita.esito == EsitoGioco::TorneoH;
+    EXPECT_EQ(g.screen.lblStatistiche[2].text, "'Cunning'");
+    EXPECT_EQ(g.screen.lblStatistiche[4 + 2].text, vinto ? "1" : "0");
+    EXPECT_EQ(g.screen.lblStatistiche[8 + 2].text, vinto ? "0" : "1");
+    EXPECT_EQ(g.screen.lblStatistiche[8 + 1].text, "0");  // nothing at 'Honest'
+
+    click(TargetKind::Statistiche);
+    EXPECT_FALSE(g.screen.FraStatistiche.visible);
+
+    // The Torneo saved at the human's turn (the end of the Torneo deleted the file), offered
+    // again to the same name and taken up.
+    ASSERT_TRUE(ScriviTorneo(dati.dati(), salvato));
+    {
+        SeededRandom rng2{5};
+        RecordingMediaPlayer media2{clock};
+        Finestra dopo{clock, rng2, media2, g.paths};
+        Avvio(dopo, canvas.w, canvas.h);
+        dopo.screen.txtNome.text = std::string(kNome);
+        dopo.key(Key::Enter);
+        guarda(dopo.screen, "domanda-ripresa");
+        dopo.key(Key::S);
+        guarda(dopo.screen, "ripresa");
+        for (int p = 0; p < kNumeroPosti; ++p) {
+            EXPECT_EQ(dopo.screen.ImgCarta[p].visible && !dopo.screen.ImgCarta[p].picture.empty(),
+                      turno.ImgCarta[p].visible && !turno.ImgCarta[p].picture.empty());
+        }
     }
 
     g.key(Key::Enter);

@@ -89,32 +89,6 @@ TEST_F(Uscita, SiWithCommentsOffIsSilentAndStillEnds) {
     EXPECT_TRUE(g.finished);
 }
 
-// The window's close button.
-class Chiusura : public test_ui::UiTest {};
-
-TEST_F(Chiusura, OnTheSplashNothingHasBegunSoTheWindowJustCloses) {
-    Avvio(g, 12000, 9000);
-    EXPECT_TRUE(g.requestClose());
-}
-
-TEST_F(Chiusura, DuringPlayItAsksTheExitQuestionAndASecondCloseEnds) {
-    avviaConNome("Ugo");
-    g.click({TargetKind::Pannelli, 0});  // another panel open: the question takes its place
-    EXPECT_FALSE(g.requestClose());
-    EXPECT_TRUE(g.screen.FraPannello[1].visible);
-    EXPECT_FALSE(g.screen.FraPannello[0].visible);
-    EXPECT_TRUE(g.screen.lblCopriCarte.visible);
-    EXPECT_FALSE(g.pannelli.congedo);
-    EXPECT_TRUE(g.requestClose());
-}
-
-TEST_F(Chiusura, DuringTheFarewellThereIsNothingMoreToAsk) {
-    avviaConNome("Ugo");
-    g.click({TargetKind::Pannelli, 1});
-    g.click({TargetKind::Uscita, 0});
-    EXPECT_TRUE(g.requestClose());
-}
-
 class Livelli : public test_ui::UiTest {
   protected:
     void SetUp() override {

@@ -1,0 +1,93 @@
+// Saving the Torneo from the window, and the question that offers a saved one back.
+#include "ui/torneo_ripresa.h"
+
+#include "game/hall_of_fame.h"
+#include "game/torneo_save.h"
+#include "persona/comments.h"
+#include "ui/finestra.h"
+#include "ui/options_panel.h"
+#include "ui/panels_layout.h"
+
+namespace gnamm {
+
+namespace {
+
+constexpr std::size_t kPannelloUscita = 1;
+constexpr std::size_t kPannelloLivello = 4;
+constexpr std::size_t kTitoloUscita = 14;  // lblRegole(14): the exit panel's question
+
+void ChiudiDomanda(Finestra& g) {
+    Screen& s = g.screen;
+    s.FraPannello[kPannelloUscita].visible = false;
+    s.lblRegole[kTitoloUscita].text = std::string(kDomandaUscita);
+    s.lblCopriCarte.visible = false;
+    g.torneoInSospeso.reset();
+}
+
+// The saved state without its timers, whose remaining times change while nothing happens: two
+// moments with the same print need one save.
+std::string Impronta(TorneoSalvato s) {
+    s.timer.clear();
+    return TorneoInJson(s);
+}
+
+// The screen parts the options decide, as Avvio drew them from the settings file; the saved
+// options may differ (random colours and backs are drawn afresh at every start).
+void MostraOpzioniRipristinate(Finestra& g) {
+    ApplicaColoreTavolo(g);
+    ApplicaColoreCarte(g);
+    MostraRetroMazzo(g);
+    MostraOpzioni(g);
+}
+
+}  // namespace
+
+void SalvaAlMomentoTranquillo(Finestra& g) {
+    if (!g.salvaTorneo || g.pannelli.congedo || g.torneoInSospeso) return;
+    if (!MomentoTranquillo(g) || g.paths.data.empty()) return;
+    const TorneoSalvato s = FotografaTorneo(g);
+    std::string impronta = Impronta(s);
+    if (impronta == g.ultimoSalvato) return;
+    if (ScriviTorneo(g.paths.data, s)) g.ultimoSalvato = std::move(impronta);
+}
+
+bool OffriRipresa(Finestra& g) {
+    Screen& s = g.screen;
+    if (s.FraSplash.visible || g.paths.data.empty()) return false;
+    g.torneoInSospeso = CaricaTorneoSalvato(g.paths.data, g.nome);
+    if (!g.torneoInSospeso) return false;
+    // The exit panel with its two aces, asking another question.
+    s.FraPannello[kPannelloLivello].visible = false;
+    s.FraPannello[kPannelloUscita].back = s.windowBack;
+    s.FraPannello[kPannelloUscita].visible = true;
+    s.lblRegole[kTitoloUscita].text = std::string(kDomandaRipresa);
+    s.ImgEsci[0].picture = "\\Carte\\Ap.jpg";
+    s.ImgEsci[1].picture = "\\Carte\\Ac.jpg";
+    g.pannelli.esciCaricate = true;
+    s.lblCopriCarte.back = s.windowBack;
+    s.lblCopriCarte.visible = true;
+    return true;
+}
+
+void RispostaRipresa(Finestra& g, bool riprendi) {
+    if (!g.torneoInSospeso) return;
+    if (!riprendi) {
+        CancellaTorneoSalvato(g.paths.data);
+        ChiudiDomanda(g);
+        g.screen.FraPannello[kPannelloLivello].visible = true;
+        return;
+    }
+    const TorneoSalvato salvato = *g.torneoInSospeso;
+    ChiudiDomanda(g);
+    RiprendiTorneo(g, salvato);
+    MostraOpzioniRipristinate(g);
+    // As closing the level choice leaves the table, without dealing.
+    g.pannelli.livelloEvidenziato = g.livello;
+    g.screen.lblRegole[17].visible = true;
+    g.classifica.lampeggia = 0;
+    g.classifica.inserimentoVincitore = kRigaNessuna;
+    MostraFotoLivello(g);
+    g.ultimoSalvato = Impronta(salvato);
+}
+
+}  // namespace gnamm

@@ -1,0 +1,19 @@
+// A Torneo that outlives the window: saved at every quiet moment while the program runs, saved
+// once more when the window is closed or the session ends, and offered back after the name.
+#pragma once
+
+namespace gnamm {
+
+class Finestra;
+
+// Saves the Torneo when the game rests at a quiet moment that differs from the one last saved.
+// Only the real program does it (Finestra::salvaTorneo); a save costs about a millisecond.
+void SalvaAlMomentoTranquillo(Finestra& g);
+
+// After the name: when a Torneo is saved for it, asks whether to take it up again instead of
+// showing the level choice. Returns true when the question is open.
+bool OffriRipresa(Finestra& g);
+// The answer: Sì puts the saved table back and goes on; No forgets it and shows the level choice.
+void RispostaRipresa(Finestra& g, bool riprendi);
+
+}  // namespace gnamm
