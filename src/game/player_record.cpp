@@ -236,7 +236,7 @@ std::optional<IdentitaFile> Identita(const fs::path& file) {
 template <class Cambio>
 void AggiornaConti(Game& g, Cambio cambio) {
     const int livello = IndiceLivello(g.livello);
-    if (livello < 0 || g.paths.data.empty()) return;
+    if (livello < 0 || g.paths.data.empty() || !g.record.tenuto) return;
     const fs::path file = g.paths.data / kFileStatistiche;
     RecordScritto& r = g.record;
     if (!r.file || Identita(file) != r.file) r.statistiche = CaricaStatistiche(g.paths.data);

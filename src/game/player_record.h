@@ -66,6 +66,8 @@ struct IdentitaFile {
     friend bool operator==(const IdentitaFile&, const IdentitaFile&) = default;
 };
 struct RecordScritto {
+    // Off where no player plays (the simulator's Tornei and the benchmarks): nothing is kept.
+    bool tenuto = true;
     std::optional<IdentitaFile> file;  // none until written, or when the write failed
     Statistiche statistiche;
 };

@@ -28,7 +28,10 @@ class Partita {
           rng_(o.seed),
           game_(clock_, rng_, media_, Paths{dati / "assets", dati / "Dati"}),
           politica_(o.seed ^ 0x9e3779b9u) {
-        game_.deriveScreen = false;  // nobody sees it; what the loop reads is state
+        // Nobody sees the screen, and no player keeps the record of the simulator's games:
+        // what the loop reads is state.
+        game_.deriveScreen = false;
+        game_.record.tenuto = false;
     }
 
     Riepilogo gioca() {
