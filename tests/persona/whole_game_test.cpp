@@ -235,7 +235,8 @@ TEST(WholeGame, AskingForAdviceAtEveryTurnLeavesTheGameAsItWas) {
         EXPECT_EQ(a.rng.uniform(), b.rng.uniform());
         // Each one counted in the player's record, at the one level played.
         int aiuti = 0;
-        for (const ContiLivello& c : CaricaStatistiche(con.dati())["Ugo"]) {
+        Statistiche record = CaricaStatistiche(con.dati());
+        for (const ContiLivello& c : record["Ugo"]) {
             if (c.aiuti > 0) aiuti = aiuti == 0 ? c.aiuti : -1;
         }
         EXPECT_EQ(aiuti, b.consigli);
