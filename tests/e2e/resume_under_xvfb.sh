@@ -13,63 +13,15 @@ shots=${2:?a folder for the screenshots}
 mkdir -p "$shots"
 rm -f "$shots"/*.png
 
-work=$(mktemp -d)
-xvfb_pid=""
-game_pid=""
-cleanup() {
-    [ -n "$game_pid" ] && kill "$game_pid" 2>/dev/null || true
-    [ -n "$xvfb_pid" ] && kill "$xvfb_pid" 2>/dev/null || true
-    rm -rf "$work"
-}
-trap cleanup EXIT
+# shellcheck source=tests/e2e/xvfb_session.sh
+source "$(dirname "$0")/xvfb_session.sh"
+start_xvfb 1024x768
 
-fail() {
-    echo "e2e: FAILED: $*" >&2
-    [ -f "$work/screen.png" ] && cp "$work/screen.png" "$shots/failure.png"
-    [ -f "$work/game.log" ] && sed 's/^/gnamm: /' "$work/game.log" >&2
-    exit 1
-}
-convert_bin=$(command -v convert-im6.q16 || echo /usr/bin/convert)
-
-exec 3>"$work/display"
-Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp -noreset >"$work/xvfb.log" 2>&1 &
-xvfb_pid=$!
-exec 3>&-
-for _ in $(seq 100); do
-    [ -s "$work/display" ] && break
-    sleep 0.1
-done
-[ -s "$work/display" ] || fail "Xvfb gave no display number"
-export DISPLAY=":$(head -n1 "$work/display")"
-
-shot() { import -window root "$work/screen.png" 2>/dev/null; }
-keep() { cp "$work/screen.png" "$shots/$1.png"; }
-differing() {
-    compare -metric AE -fuzz 8% "$1[$3]" "$2[$3]" null: 2>&1 >/dev/null | awk '{printf "%d", $1}' || true
-}
-differs_from() { [ "$(differing "$1" "$work/screen.png" "$2")" -gt "${3:-200}" ]; }
-white_share() {
-    "$convert_bin" "$work/screen.png" -crop "$1" +repage -fuzz 8% -fill black +opaque white \
-        -fill white -opaque white -colorspace Gray -format '%[fx:mean]' info:
-}
-card_face_at() { awk -v a="$(white_share "$1")" 'BEGIN { exit !(a > 0.5) }'; }
 name_box_white() {
     awk -v a="$("$convert_bin" "$work/screen.png" -crop 300x30+362+566 +repage -colorspace Gray -format '%[fx:mean]' info:)" \
         'BEGIN { exit !(a > 0.9) }'
 }
 timeout=30
-until_screen() {
-    local what=$1
-    shift
-    local end=$((SECONDS + timeout))
-    while ((SECONDS < end)); do
-        kill -0 "$game_pid" 2>/dev/null || fail "the game ended while waiting for $what"
-        shot
-        if "$@"; then return 0; fi
-        sleep 0.2
-    done
-    fail "no $what after ${timeout}s"
-}
 
 home="$work/home"
 mkdir -p "$home"
