@@ -1,5 +1,6 @@
 #include "data/asset_catalog.h"
 
+#include <array>
 #include <string_view>
 
 namespace gnamm::assets {
@@ -28,7 +29,17 @@ void Append(std::vector<std::string>& to, const std::vector<std::string>& from) 
 
 }  // namespace
 
-std::string CardFace(Card card) { return "\\Carte\\" + card.code() + ".jpg"; }
+const std::string& CardFace(Card card) {
+    // A card is shown at every deal and play: the 41 names (no card included) are built once.
+    static const std::array<std::string, 41> nomi = [] {
+        std::array<std::string, 41> n;
+        for (int p = 0; p <= 40; ++p) {
+            n[static_cast<std::size_t>(p)] = "\\Carte\\" + Card::FromDeckPosition(p).code() + ".jpg";
+        }
+        return n;
+    }();
+    return nomi[static_cast<std::size_t>(card.deckPosition())];
+}
 std::vector<std::string> CardFaces() {
     return Range(1, 40, [](int n) { return CardFace(Card::FromDeckPosition(n)); });
 }
@@ -36,9 +47,21 @@ std::vector<std::string> CardBacks() {
     return {"\\Grafica\\Horse.gif", "\\Grafica\\Star.gif", "\\Grafica\\Rhombs.gif",
             "\\Grafica\\America.gif"};
 }
-std::string Bubble(int n) { return Numbered("\\Grafica\\Fumetto", n, ".gif"); }
+std::string Bubble(int n) {
+    static const std::vector<std::string> fumetti = Range(1, 3, [](int k) {
+        return Numbered("\\Grafica\\Fumetto", k, ".gif");
+    });
+    return n >= 1 && n <= 3 ? fumetti[static_cast<std::size_t>(n - 1)]
+                            : Numbered("\\Grafica\\Fumetto", n, ".gif");
+}
 std::vector<std::string> Bubbles() { return Range(1, 3, Bubble); }
-std::string Photo(int n) { return Numbered("\\Foto\\Foto", n, ".jpg", 2); }
+std::string Photo(int n) {
+    // Every remark names its photo: the 24 names are built once.
+    static const std::vector<std::string> foto =
+        Range(1, 24, [](int k) { return Numbered("\\Foto\\Foto", k, ".jpg", 2); });
+    return n >= 1 && n <= 24 ? foto[static_cast<std::size_t>(n - 1)]
+                             : Numbered("\\Foto\\Foto", n, ".jpg", 2);
+}
 std::vector<std::string> Photos() { return Range(1, 24, Photo); }
 std::vector<std::string> SuitPictures() {
     return {"\\Grafica\\Cuori.jpg", "\\Grafica\\Quadri.jpg", "\\Grafica\\Fiori.jpg",

@@ -15,7 +15,7 @@
 namespace gnamm::assets {
 
 // Pictures.
-std::string CardFace(Card card);          // "\Carte\Ac.jpg"
+const std::string& CardFace(Card card);   // "\Carte\Ac.jpg"
 std::vector<std::string> CardFaces();     // all 40, ordered-deck order
 std::vector<std::string> CardBacks();     // "\Grafica\Horse.gif", Star, Rhombs, America
 std::string Bubble(int n);                // "\Grafica\Fumetto1.gif" .. 3

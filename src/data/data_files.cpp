@@ -271,9 +271,10 @@ bool SaveRanking(const fs::path& dati, const Ranking& r) {
 // ---- GnAlbo.txt ---------------------------------------------------------------------------
 
 std::string FormatAlbo(const std::vector<std::string>& lines) {
-    std::vector<Item> items(lines.begin(), lines.end());
-    items.emplace_back(std::string{});
-    return WriteItems(items);
+    std::string out;
+    for (const auto& line : lines) AppendQuotedItem(out, line);
+    AppendQuotedItem(out, {});  // the closing empty item
+    return out;
 }
 
 Loaded<std::vector<std::string>> ParseAlbo(std::string_view contents) {

@@ -1,5 +1,6 @@
 #include "data/quoted_items.h"
 
+#include <algorithm>
 #include <charconv>
 
 #include "data/utf8.h"
@@ -87,9 +88,18 @@ ParsedItems ParseItems(std::string_view contents) {
     return out;
 }
 
-std::string SafeItemText(std::string_view text) {
-    std::string out;
-    out.reserve(text.size());
+namespace {
+
+void AppendSafeItemText(std::string& out, std::string_view text) {
+    // Most text is plain printable ASCII: copied in one go.
+    const bool plain = std::all_of(text.begin(), text.end(), [](char ch) {
+        const auto b = static_cast<unsigned char>(ch);
+        return b >= 0x20 && b < 0x7F && b != '"';
+    });
+    if (plain) {
+        out.append(text);
+        return;
+    }
     for (std::size_t i = 0; i < text.size();) {
         const auto c = DecodeUtf8At(text, i);
         if (!c) {
@@ -100,22 +110,44 @@ std::string SafeItemText(std::string_view text) {
         if (!control && c->cp != U'"') out.append(text.substr(i, c->length));
         i += c->length;
     }
+}
+
+}  // namespace
+
+std::string SafeItemText(std::string_view text) {
+    std::string out;
+    out.reserve(text.size());
+    AppendSafeItemText(out, text);
     return out;
 }
 
-std::string WriteItem(const Item& item) {
+void AppendQuotedItem(std::string& out, std::string_view text) {
+    out += '"';
+    AppendSafeItemText(out, text);
+    out += "\"\r\n";
+}
+
+void AppendItem(std::string& out, const Item& item) {
     if (const auto* text = std::get_if<std::string>(&item)) {
-        return "\"" + SafeItemText(*text) + "\"\r\n";
+        AppendQuotedItem(out, *text);
+    } else if (const auto* number = std::get_if<int64_t>(&item)) {
+        out += std::to_string(*number);
+        out += "\r\n";
+    } else {
+        out += std::get<bool>(item) ? kTrue : kFalse;
+        out += "\r\n";
     }
-    if (const auto* number = std::get_if<int64_t>(&item)) {
-        return std::to_string(*number) + "\r\n";
-    }
-    return std::string(std::get<bool>(item) ? kTrue : kFalse) + "\r\n";
+}
+
+std::string WriteItem(const Item& item) {
+    std::string out;
+    AppendItem(out, item);
+    return out;
 }
 
 std::string WriteItems(const std::vector<Item>& items) {
     std::string out;
-    for (const auto& item : items) out += WriteItem(item);
+    for (const auto& item : items) AppendItem(out, item);
     return out;
 }
 

@@ -43,6 +43,9 @@ std::optional<Item> ParseItem(std::string_view line);
 // Writes the items, each followed by CR LF.
 std::string WriteItems(const std::vector<Item>& items);
 std::string WriteItem(const Item& item);
+// The same, added at the end of `out`: a long file is written without a string per line.
+void AppendItem(std::string& out, const Item& item);
+void AppendQuotedItem(std::string& out, std::string_view text);
 
 // The text of an item as a writer may store it: no double quote, CR, LF or other control
 // character survives.

@@ -19,6 +19,7 @@ TimeOfDay SystemClock::timeOfDay() const {
 }
 
 TimeOfDay VirtualClock::timeOfDay() const {
+    if (cacheValid_ && cachedMs_ == nowMs_) return cached_;
     // Only the time within the day moves; a test run never crosses midnight in practice,
     // and when it does the date simply stays put.
     const int64_t startSeconds = start_.hour * 3600 + start_.minute * 60 + start_.second;
@@ -27,6 +28,9 @@ TimeOfDay VirtualClock::timeOfDay() const {
     t.hour = static_cast<int>(seconds / 3600);
     t.minute = static_cast<int>(seconds / 60 % 60);
     t.second = static_cast<int>(seconds % 60);
+    cacheValid_ = true;
+    cachedMs_ = nowMs_;
+    cached_ = t;
     return t;
 }
 

@@ -44,6 +44,10 @@ public:
 private:
     TimeOfDay start_;
     int64_t nowMs_ = 0;
+    // The last answer of timeOfDay(): the random draw asks for it hundreds of times a deal.
+    mutable bool cacheValid_ = false;
+    mutable int64_t cachedMs_ = 0;
+    mutable TimeOfDay cached_;
 };
 
 }  // namespace gnamm

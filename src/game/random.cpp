@@ -1,5 +1,6 @@
 #include "game/random.h"
 
+#include <array>
 #include <cmath>
 #include <sstream>
 
@@ -26,13 +27,41 @@ bool SeededRandom::restoreState(std::string_view text) {
     return true;
 }
 
+namespace {
+
+// minute/60 and second/61 as the draw divides them, worked out once: a deal draws hundreds
+// of times at the same second. The second reaches 60 on a leap second.
+struct FrazioniOrarie {
+    std::array<double, 60> minuto{};
+    std::array<double, 61> secondo{};
+    FrazioniOrarie() {
+        for (std::size_t m = 0; m < minuto.size(); ++m) minuto[m] = static_cast<int>(m) / 60.0;
+        for (std::size_t s = 0; s < secondo.size(); ++s) secondo[s] = static_cast<int>(s) / 61.0;
+    }
+};
+const FrazioniOrarie kFrazioni;
+
+double Frazione(int v, const auto& tabella, double divisore) {
+    return v >= 0 && static_cast<std::size_t>(v) < tabella.size()
+               ? tabella[static_cast<std::size_t>(v)]
+               : v / divisore;
+}
+
+}  // namespace
+
 int EstrazioneCasuale(int n, RandomSource& rng, const Clock& clock) {
     if (n <= 0) return 1;
     const double r = rng.uniform();
     const TimeOfDay t = clock.timeOfDay();
-    const double x = std::floor(n * (r + t.minute / 60.0 - t.second / 61.0));
-    const double remainder = x - std::floor(x / n) * n;
-    return static_cast<int>(remainder) + 1;
+    const double minuto = Frazione(t.minute, kFrazioni.minuto, 60.0);
+    const double secondo = Frazione(t.second, kFrazioni.secondo, 61.0);
+    const double x = std::floor(n * (r + minuto - secondo));
+    if (!(std::fabs(x) < 1e15)) {  // only a source outside [0, 1) gets here
+        return static_cast<int>(x - std::floor(x / n) * n) + 1;
+    }
+    // x is a whole number within two n of zero: its floor remainder by n, in integers.
+    const int64_t resto = static_cast<int64_t>(x) % n;
+    return static_cast<int>(resto < 0 ? resto + n : resto) + 1;
 }
 
 }  // namespace gnamm
