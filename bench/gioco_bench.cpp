@@ -2,6 +2,8 @@
 // played by a policy through the window's clicks, every timer tick fired.
 #include <benchmark/benchmark.h>
 
+#include <memory>
+
 #include "sim_play.h"
 
 namespace {
@@ -9,17 +11,25 @@ namespace {
 using namespace gnamm;
 
 void Giochi(benchmark::State& state, Livello livello, sim::Politica politica) {
-    const sim::CartellaTemporanea cartella;
     sim::OpzioniSim o;
     o.livello = livello;
     o.umano = politica;
     o.giochi = static_cast<int>(state.range(0));
-    o.dati = cartella.path();
     uint32_t seed = 1;
     long giocati = 0;
     for (auto _ : state) {
+        // Every run is a new player's first Giochi, whatever the number of runs: a folder
+        // kept across runs would grow its hall of fame by a line a Torneo, and the files
+        // rewritten at the end of each Torneo with it.
+        state.PauseTiming();
+        auto cartella = std::make_unique<sim::CartellaTemporanea>();
+        o.dati = cartella->path();
         o.seed = seed++;
+        state.ResumeTiming();
         const sim::Riepilogo r = sim::Gioca(o);
+        state.PauseTiming();
+        cartella.reset();
+        state.ResumeTiming();
         giocati += r.giochi;
         if (r.violazioni != 0) state.SkipWithError("the game broke a rule");
     }

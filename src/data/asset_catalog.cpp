@@ -16,6 +16,13 @@ std::string Numbered(std::string_view before, int n, std::string_view after, int
     return name.append(number).append(after);
 }
 
+// Entry n (1-based) of a list built once; the empty name (no picture) for any other n.
+const std::string& Entry(const std::vector<std::string>& names, int n) {
+    static const std::string none;
+    return n >= 1 && n <= static_cast<int>(names.size()) ? names[static_cast<std::size_t>(n - 1)]
+                                                         : none;
+}
+
 template <typename F>
 std::vector<std::string> Range(int from, int to, F&& f) {
     std::vector<std::string> names;
@@ -34,7 +41,8 @@ const std::string& CardFace(Card card) {
     static const std::array<std::string, 41> nomi = [] {
         std::array<std::string, 41> n;
         for (int p = 0; p <= 40; ++p) {
-            n[static_cast<std::size_t>(p)] = "\\Carte\\" + Card::FromDeckPosition(p).code() + ".jpg";
+            const std::string code = Card::FromDeckPosition(p).code();
+            n[static_cast<std::size_t>(p)] = "\\Carte\\" + code + ".jpg";
         }
         return n;
     }();
@@ -47,20 +55,17 @@ std::vector<std::string> CardBacks() {
     return {"\\Grafica\\Horse.gif", "\\Grafica\\Star.gif", "\\Grafica\\Rhombs.gif",
             "\\Grafica\\America.gif"};
 }
-std::string Bubble(int n) {
-    static const std::vector<std::string> fumetti = Range(1, 3, [](int k) {
-        return Numbered("\\Grafica\\Fumetto", k, ".gif");
-    });
-    return n >= 1 && n <= 3 ? fumetti[static_cast<std::size_t>(n - 1)]
-                            : Numbered("\\Grafica\\Fumetto", n, ".gif");
+const std::string& Bubble(int n) {
+    static const std::vector<std::string> fumetti =
+        Range(1, 3, [](int k) { return Numbered("\\Grafica\\Fumetto", k, ".gif"); });
+    return Entry(fumetti, n);
 }
 std::vector<std::string> Bubbles() { return Range(1, 3, Bubble); }
-std::string Photo(int n) {
-    // Every remark names its photo: the 24 names are built once.
+const std::string& Photo(int n) {
+    // Zeb's photo changes with every remark: the 24 names are built once.
     static const std::vector<std::string> foto =
         Range(1, 24, [](int k) { return Numbered("\\Foto\\Foto", k, ".jpg", 2); });
-    return n >= 1 && n <= 24 ? foto[static_cast<std::size_t>(n - 1)]
-                             : Numbered("\\Foto\\Foto", n, ".jpg", 2);
+    return Entry(foto, n);
 }
 std::vector<std::string> Photos() { return Range(1, 24, Photo); }
 std::vector<std::string> SuitPictures() {

@@ -18,9 +18,9 @@ namespace gnamm::assets {
 const std::string& CardFace(Card card);   // "\Carte\Ac.jpg"
 std::vector<std::string> CardFaces();     // all 40, ordered-deck order
 std::vector<std::string> CardBacks();     // "\Grafica\Horse.gif", Star, Rhombs, America
-std::string Bubble(int n);                // "\Grafica\Fumetto1.gif" .. 3
+const std::string& Bubble(int n);         // "\Grafica\Fumetto1.gif" .. 3 (none beyond)
 std::vector<std::string> Bubbles();
-std::string Photo(int n);                 // "\Foto\Foto01.jpg" .. 24
+const std::string& Photo(int n);          // "\Foto\Foto01.jpg" .. 24 (none beyond)
 std::vector<std::string> Photos();
 std::vector<std::string> SuitPictures();  // Cuori, Quadri, Fiori, Picche
 // Splash, title, bar, suits strip, table frame picture, pointing hand, application icon.

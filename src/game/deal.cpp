@@ -19,9 +19,11 @@ constexpr int kTentativiMassimi = 4000;
 
 template <typename Adatta>
 int EstraiPosizione(Game& g, Adatta adatta) {
+    // Every try is at the same moment of the clock.
+    EstrazioniAdesso estrai(g.rng, g.clock);
     int p = 1;
     for (int tentativo = 0; tentativo < kTentativiMassimi; ++tentativo) {
-        p = g.estrazione(40);
+        p = estrai(40);
         if (adatta(p)) return p;
     }
     for (int passo = 0; passo < 40; ++passo) {

@@ -49,19 +49,31 @@ double Frazione(int v, const auto& tabella, double divisore) {
 
 }  // namespace
 
-int EstrazioneCasuale(int n, RandomSource& rng, const Clock& clock) {
-    if (n <= 0) return 1;
-    const double r = rng.uniform();
+EstrazioniAdesso::EstrazioniAdesso(RandomSource& rng, const Clock& clock) : rng_(rng) {
     const TimeOfDay t = clock.timeOfDay();
-    const double minuto = Frazione(t.minute, kFrazioni.minuto, 60.0);
-    const double secondo = Frazione(t.second, kFrazioni.secondo, 61.0);
-    const double x = std::floor(n * (r + minuto - secondo));
-    if (!(std::fabs(x) < 1e15)) {  // only a source outside [0, 1) gets here
+    minuto_ = Frazione(t.minute, kFrazioni.minuto, 60.0);
+    secondo_ = Frazione(t.second, kFrazioni.secondo, 61.0);
+}
+
+int EstrazioniAdesso::operator()(int n) {
+    if (n <= 0) return 1;
+    const double r = rng_.uniform();
+    const double v = n * (r + minuto_ - secondo_);
+    if (!(std::fabs(v) < 1e15)) {  // only a source outside [0, 1) gets here
+        const double x = std::floor(v);
         return static_cast<int>(x - std::floor(x / n) * n) + 1;
     }
-    // x is a whole number within two n of zero: its floor remainder by n, in integers.
-    const int64_t resto = static_cast<int64_t>(x) % n;
+    // Within two n of zero: the floor and its floor remainder by n, in integers (std::floor is
+    // a library call here, and the draw runs hundreds of times a deal).
+    int64_t x = static_cast<int64_t>(v);
+    if (static_cast<double>(x) > v) --x;
+    const int64_t resto = x % n;
     return static_cast<int>(resto < 0 ? resto + n : resto) + 1;
+}
+
+int EstrazioneCasuale(int n, RandomSource& rng, const Clock& clock) {
+    if (n <= 0) return 1;
+    return EstrazioniAdesso(rng, clock)(n);
 }
 
 }  // namespace gnamm

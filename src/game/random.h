@@ -38,4 +38,17 @@ private:
 // x = floor(n * (r + minute/60 - second/61)), then the floor remainder of x by n, plus 1.
 int EstrazioneCasuale(int n, RandomSource& rng, const Clock& clock);
 
+// The same draws for a run of them at one moment of the clock (a deal draws hundreds): the
+// time of day is read once, when it is made.
+class EstrazioniAdesso {
+public:
+    EstrazioniAdesso(RandomSource& rng, const Clock& clock);
+    int operator()(int n);
+
+private:
+    RandomSource& rng_;
+    double minuto_;   // minute / 60
+    double secondo_;  // second / 61
+};
+
 }  // namespace gnamm

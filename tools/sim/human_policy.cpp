@@ -5,19 +5,40 @@
 
 namespace gnamm::sim {
 
-std::vector<Giocata> GiocateDi(const TableState& t, int posto) {
-    Ricerca r;
+namespace {
+
+// The move list of one hand card. The policies ask for it at every turn, so the search's
+// working space is kept rather than built (and zeroed) again each time.
+struct MosseDi {
+    Ricerca ricerca;
     ListaMosse lista;
-    PreparaRicerca(t, r);
-    TrovaCombinazioni(t, {posto, 0, 0}, r, lista);
-    std::vector<Giocata> out;
-    for (int m = 1; m <= lista.mossePossibili; ++m) {
-        Giocata g{posto, {}};
+    int posto = 0;
+
+    int quante() const { return lista.mossePossibili; }
+    // Move m (1-based) as a play, written into `g` so its list of places is reused.
+    void scrivi(int m, Giocata& g) const {
+        g.posto = posto;
+        g.prese.clear();
         for (int k = 0; k < lista[m].numeroCatturate; ++k) {
-            g.prese.push_back(r.posto(lista[m].catturate[k]));
+            g.prese.push_back(ricerca.posto(lista[m].catturate[k]));
         }
-        out.push_back(std::move(g));
     }
+};
+
+const MosseDi& CercaMosse(const TableState& t, int posto) {
+    thread_local MosseDi m;
+    m.posto = posto;
+    PreparaRicerca(t, m.ricerca);
+    TrovaCombinazioni(t, {posto, 0, 0}, m.ricerca, m.lista);
+    return m;
+}
+
+}  // namespace
+
+std::vector<Giocata> GiocateDi(const TableState& t, int posto) {
+    const MosseDi& mosse = CercaMosse(t, posto);
+    std::vector<Giocata> out(static_cast<size_t>(mosse.quante()));
+    for (int m = 1; m <= mosse.quante(); ++m) mosse.scrivi(m, out[static_cast<size_t>(m - 1)]);
     return out;
 }
 
@@ -34,9 +55,9 @@ float PunteggioGreedy(const TableState& t, const Giocata& g) {
         if (somma + c.valore() <= 10) s -= 0.8f;
         return s;
     }
-    std::vector<Card> prese{c};
-    for (const int p : g.prese) prese.push_back(t.carta[p]);
-    for (const Card x : prese) {
+    // The card played, then the cards it takes, in that order (the sum is a float).
+    for (size_t i = 0; i <= g.prese.size(); ++i) {
+        const Card x = i == 0 ? c : t.carta[g.prese[i - 1]];
         s += 0.3f;
         if (x.valore() == 7) s += 1.0f;
         if (x.seme() == 'q') s += 0.4f;
@@ -64,18 +85,25 @@ Giocata ScegliGiocata(const TableState& t, Politica p, std::mt19937& rng) {
     if (mano.empty()) return {};
     if (p == Politica::Random) {
         const int posto = mano[std::uniform_int_distribution<size_t>(0, mano.size() - 1)(rng)];
-        auto giocate = GiocateDi(t, posto);
-        if (giocate.empty()) return {posto, {}};
-        return giocate[std::uniform_int_distribution<size_t>(0, giocate.size() - 1)(rng)];
+        const MosseDi& mosse = CercaMosse(t, posto);
+        Giocata g{posto, {}};
+        if (mosse.quante() == 0) return g;
+        const size_t m =
+            std::uniform_int_distribution<size_t>(0, static_cast<size_t>(mosse.quante()) - 1)(rng);
+        mosse.scrivi(static_cast<int>(m) + 1, g);
+        return g;
     }
     Giocata migliore;
+    Giocata candidata;
     float best = -1e9f;
     for (const int posto : mano) {
-        for (auto& g : GiocateDi(t, posto)) {
-            const float s = PunteggioGreedy(t, g);
+        const MosseDi& mosse = CercaMosse(t, posto);
+        for (int m = 1; m <= mosse.quante(); ++m) {
+            mosse.scrivi(m, candidata);
+            const float s = PunteggioGreedy(t, candidata);
             if (s > best) {
                 best = s;
-                migliore = std::move(g);
+                migliore = candidata;
             }
         }
     }

@@ -71,7 +71,7 @@ float ComeTestoCalcolato(float x) {
 }
 
 // The scores come from a few weights and risk fractions, so the same handful of numbers is
-// written and read back over and over: a small direct-mapped memory of the last answers
+// written and read back over and over: a direct-mapped memory of the last answers (96 KB)
 // spares most of the text conversions, which otherwise cost more than the whole scoring.
 class MemoriaTesto {
   public:
@@ -88,7 +88,7 @@ class MemoriaTesto {
         float letto = 0;
         bool piena = false;
     };
-    std::array<Voce, 1024> voci_{};
+    std::array<Voce, 8192> voci_{};
 };
 
 }  // namespace

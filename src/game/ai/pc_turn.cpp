@@ -1,5 +1,7 @@
 #include "game/ai/pc_turn.h"
 
+#include <array>
+
 #include "audio/sounds.h"
 #include "data/asset_catalog.h"
 #include "data/colors.h"
@@ -116,12 +118,19 @@ Sguardo SguardoDi(Livello livello, bool onesta) {
     return Sguardo::Stima;
 }
 
-int ProssimoPostoSchermo(int posto) {
-    if (posto == 0) return kOrdineSchermo.front();
+// The place after each one in screen order (0 after the last and for places off the
+// table), and the first place after 0: looked up at every step of Zeb's walk.
+constexpr std::array<int, kNumeroPosti> kDopoSchermo = [] {
+    std::array<int, kNumeroPosti> dopo{};
+    dopo[0] = kOrdineSchermo.front();
     for (size_t i = 0; i + 1 < kOrdineSchermo.size(); ++i) {
-        if (kOrdineSchermo[i] == posto) return kOrdineSchermo[i + 1];
+        dopo[static_cast<size_t>(kOrdineSchermo[i])] = kOrdineSchermo[i + 1];
     }
-    return 0;
+    return dopo;
+}();
+
+int ProssimoPostoSchermo(int posto) {
+    return posto >= 0 && posto < kNumeroPosti ? kDopoSchermo[static_cast<size_t>(posto)] : 0;
 }
 
 void PreparaMossePC(Game& g) {
