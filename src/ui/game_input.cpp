@@ -296,6 +296,7 @@ void RefreshScreen(Finestra& g) {
     if (g.deriveScreen) {
         MostraVista(g.vista, g.screen);
         MostraPannelli(g.pannelli, g.vista, g.screen);
+        MostraOpzioni(g);  // the random colours and backs change them at every Gioco
         RefreshScoreboard(g);
         MostraClassifica(g);
     }

@@ -249,18 +249,15 @@ void ApplicaColoreCarte(Finestra& g) {
 void CasualeColoreTavolo(Finestra& g) {
     g.opzioni.coloreTavolo = DiversoDa(g, g.opzioni.coloreTavolo, kTavoloCasuale);
     ApplicaColoreTavolo(g);
-    MostraOpzioni(g);
 }
 
 void CasualeColoreCarte(Finestra& g) {
     g.opzioni.coloreCarte = DiversoDa(g, g.opzioni.coloreCarte, kCarteCasuali);
     ApplicaColoreCarte(g);
-    MostraOpzioni(g);
 }
 
 void CasualeRetro(Finestra& g) {
     g.opzioni.retroCarte = DiversoDa(g, g.opzioni.retroCarte, kRetroCasuale);
-    MostraOpzioni(g);
 }
 
 void MostraRetroMazzo(Finestra& g) {

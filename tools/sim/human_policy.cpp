@@ -1,5 +1,7 @@
 #include "human_policy.h"
 
+#include <array>
+
 #include "game/ai/consiglio.h"
 #include "game/ai/move_list.h"
 
@@ -78,13 +80,14 @@ float PunteggioGreedy(const TableState& t, const Giocata& g) {
 }
 
 Giocata ScegliGiocata(const TableState& t, Politica p, std::mt19937& rng) {
-    std::vector<int> mano;
+    std::array<int, 3> mano{};
+    size_t carte = 0;
     for (int k = 4; k <= 6; ++k) {
-        if (!t.carta[k].empty()) mano.push_back(k);
+        if (!t.carta[k].empty()) mano[carte++] = k;
     }
-    if (mano.empty()) return {};
+    if (carte == 0) return {};
     if (p == Politica::Random) {
-        const int posto = mano[std::uniform_int_distribution<size_t>(0, mano.size() - 1)(rng)];
+        const int posto = mano[std::uniform_int_distribution<size_t>(0, carte - 1)(rng)];
         const MosseDi& mosse = CercaMosse(t, posto);
         Giocata g{posto, {}};
         if (mosse.quante() == 0) return g;
@@ -96,7 +99,8 @@ Giocata ScegliGiocata(const TableState& t, Politica p, std::mt19937& rng) {
     Giocata migliore;
     Giocata candidata;
     float best = -1e9f;
-    for (const int posto : mano) {
+    for (size_t i = 0; i < carte; ++i) {
+        const int posto = mano[i];
         const MosseDi& mosse = CercaMosse(t, posto);
         for (int m = 1; m <= mosse.quante(); ++m) {
             mosse.scrivi(m, candidata);
