@@ -1,6 +1,8 @@
 #include "game/scheduler.h"
 
+#include <algorithm>
 #include <bit>
+#include <cstdint>
 
 namespace gnamm {
 
@@ -8,6 +10,7 @@ void Scheduler::noteRunning(Timer t) {
     const Slot& s = slot(t);
     const uint32_t bit = 1u << static_cast<int>(t);
     running_ = s.enabled && s.intervalMs > 0 ? running_ | bit : running_ & ~bit;
+    nextKnown_ = false;
 }
 
 void Scheduler::restart(Slot& s) {
@@ -45,6 +48,7 @@ void Scheduler::start(Timer t, int ms) {
 void Scheduler::resume(Timer t, int intervalMs, int64_t remainingMs) {
     start(t, intervalMs);
     slot(t).deadline = clock_.nowMs() + remainingMs;
+    nextKnown_ = false;
 }
 
 void Scheduler::startKeepingInterval(Timer t, int ms) {
@@ -52,12 +56,15 @@ void Scheduler::startKeepingInterval(Timer t, int ms) {
 }
 
 std::optional<int64_t> Scheduler::nextDeadline() const {
-    std::optional<int64_t> best;
-    for (uint32_t bits = running_; bits != 0; bits &= bits - 1) {
-        const Slot& s = slots_[std::countr_zero(bits)];
-        if (!best || s.deadline < *best) best = s.deadline;
+    if (!nextKnown_) {
+        int64_t best = INT64_MAX;
+        for (uint32_t bits = running_; bits != 0; bits &= bits - 1) {
+            best = std::min(best, slots_[std::countr_zero(bits)].deadline);
+        }
+        next_ = running_ != 0 ? std::optional<int64_t>(best) : std::nullopt;
+        nextKnown_ = true;
     }
-    return best;
+    return next_;
 }
 
 void Scheduler::fireDue(const Handler& handler) {
@@ -78,6 +85,7 @@ void Scheduler::fireDue(const Handler& handler) {
         // Schedule the next tick before the handler runs; a restart inside it wins.
         s.deadline += s.intervalMs;
         if (s.deadline <= now) s.deadline = now + s.intervalMs;  // late real clock: no burst
+        nextKnown_ = false;
         handler(static_cast<Timer>(due));
     }
 }

@@ -70,6 +70,10 @@ private:
     uint32_t running_ = 0;
     static_assert(kTimerCount <= 32, "running_ holds one bit per timer");
     uint64_t nextOrder_ = 1;
+    // The answer of nextDeadline() until a timer changes: the loop asks before and after
+    // every tick.
+    mutable bool nextKnown_ = false;
+    mutable std::optional<int64_t> next_;
 };
 
 }  // namespace gnamm

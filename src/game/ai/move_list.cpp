@@ -15,18 +15,6 @@ class Elenco {
     // `n` positions of the prepared search are examined.
     Elenco(const TableState& t, Ricerca& r, ListaMosse& lista, int n) : r_(r), lista_(lista), n_(n) {
         for (int i = 1; i <= n; ++i) valori_[i] = t.valore(r.posto(i));
-        // raggiungibili_[i][k]: bit s set when some k positions among i..n add up to s. The
-        // walk below enters a branch only when it can still be completed, so its cost follows
-        // the number of combinations found rather than the number of subsets.
-        constexpr unsigned kSomme = (2u << kSommaMassima) - 1;
-        raggiungibili_[n + 1][0] = 1;
-        for (int i = n; i >= 1; --i) {
-            raggiungibili_[i][0] = 1;
-            for (int k = 1; k <= kMaxCarteSomma; ++k) {
-                raggiungibili_[i][k] =
-                    raggiungibili_[i + 1][k] | ((raggiungibili_[i + 1][k - 1] << valori_[i]) & kSomme);
-            }
-        }
     }
 
     void aggiungi(int posto, const int* posizioni, int quante, bool gnamm) {
@@ -42,11 +30,30 @@ class Elenco {
 
     // Every set of k positions in lexicographic order whose values add up to v.
     void somme(int posto, int v, int k, bool gnamm) {
+        if (!raggiungibiliPronti_) preparaRaggiungibili();
         int scelte[kMaxCarteSomma] = {};
         cerca(posto, v, k, 0, 1, 0, scelte, gnamm);
     }
 
   private:
+    // raggiungibili_[i][k]: bit s set when some k positions among i..n add up to s. The walk
+    // below enters a branch only when it can still be completed, so its cost follows the
+    // number of combinations found rather than the number of subsets. Built the first time a
+    // card finds no single card of its value (most searches never need it).
+    void preparaRaggiungibili() {
+        constexpr unsigned kSomme = (2u << kSommaMassima) - 1;
+        raggiungibili_[n_ + 1].fill(0);
+        raggiungibili_[n_ + 1][0] = 1;
+        for (int i = n_; i >= 1; --i) {
+            raggiungibili_[i][0] = 1;
+            for (int k = 1; k <= kMaxCarteSomma; ++k) {
+                raggiungibili_[i][k] =
+                    raggiungibili_[i + 1][k] | ((raggiungibili_[i + 1][k - 1] << valori_[i]) & kSomme);
+            }
+        }
+        raggiungibiliPronti_ = true;
+    }
+
     void cerca(int posto, int v, int k, int livello, int da, int somma, int* scelte, bool gnamm) {
         if (libera_ > kMaxMosse) {
             // The list is full: what is left is only counted.
@@ -91,7 +98,8 @@ class Elenco {
     const int n_;
     int libera_ = 1;
     std::array<int, kMaxCarteRicerca + 2> valori_{};
-    std::array<std::array<unsigned, kMaxCarteSomma + 1>, kMaxCarteRicerca + 2> raggiungibili_{};
+    std::array<std::array<unsigned, kMaxCarteSomma + 1>, kMaxCarteRicerca + 2> raggiungibili_;
+    bool raggiungibiliPronti_ = false;  // rows 1..n+1 are filled before use
     using Modi = std::array<std::array<int, kSommaMassima + 1>, kMaxCarteSomma + 1>;
     std::array<Modi, kMaxCarteRicerca + 2> modi_;  // rows da..n+1 are filled before use
     bool modiPronti_ = false;
