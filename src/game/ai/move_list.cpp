@@ -116,7 +116,12 @@ void PreparaRicerca(const TableState& t, Ricerca& r) {
 }
 
 void SvuotaLista(ListaMosse& lista) {
-    lista = ListaMosse{};
+    // The list is only ever filled from the front (Elenco::aggiungi, always with a hand
+    // place), so everything from the first free entry on is clear already: a search clears
+    // a few entries instead of all thirty.
+    for (int m = 1; m <= kMaxMosse && !lista.mosse[m].libera(); ++m) lista.mosse[m] = Mossa{};
+    lista.mosse[0] = Mossa{};
+    lista.mossePossibili = 0;
 }
 
 void TrovaCombinazioni(const TableState& t, const std::array<int, 3>& mano, Ricerca& r,
