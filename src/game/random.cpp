@@ -63,12 +63,14 @@ int EstrazioniAdesso::operator()(int n) {
         const double x = std::floor(v);
         return static_cast<int>(x - std::floor(x / n) * n) + 1;
     }
-    // Within two n of zero: the floor and its floor remainder by n, in integers (std::floor is
-    // a library call here, and the draw runs hundreds of times a deal).
+    // The floor and its floor remainder by n, in integers: std::floor is a library call here
+    // and a division costs more than the rest of the draw, which runs hundreds of times a
+    // deal. v lies between -n and 2n, so one step folds it.
     int64_t x = static_cast<int64_t>(v);
     if (static_cast<double>(x) > v) --x;
-    const int64_t resto = x % n;
-    return static_cast<int>(resto < 0 ? resto + n : resto) + 1;
+    int64_t resto = x < 0 ? x + n : (x >= n ? x - n : x);
+    if (resto < 0 || resto >= n) resto = (x % n + n) % n;
+    return static_cast<int>(resto) + 1;
 }
 
 int EstrazioneCasuale(int n, RandomSource& rng, const Clock& clock) {
