@@ -4,7 +4,6 @@
 
 #include <array>
 #include <filesystem>
-#include <tuple>
 
 #include "data/temp_dati.h"
 #include "game/torneo_save.h"
@@ -56,6 +55,10 @@ class EndOfGiocoTest : public test_tavolo::TableTest {
         AvviaUltimeCarte(g);
         for (int i = 0; i < 20 && attivo(Timer::UltimeCarte); ++i) avanza(600);
     }
+    // Nonno Zeb's remark and the prompt, as "remark / prompt".
+    std::string mostrato() const {
+        return g.vista.lblCommenti.text + " / " + g.vista.lblQuando.text;
+    }
 
     testing_support::TempDati dati_;
 };
@@ -64,11 +67,9 @@ TEST_F(EndOfGiocoTest, AnEmptyTableEndsTheWalkOnTheFirstTickWithoutARemark) {
     totali(3, 4);
     AvviaUltimeCarte(g);
     avanza(600);
-    EXPECT_TRUE(!attivo(Timer::UltimeCarte) && g.vista.FraQuando.visible);
-    EXPECT_EQ(g.vista.lblCommenti.text, "");
-    EXPECT_EQ(g.vista.lblQuando.text,
-              "Quando sei pronto a continuare la Partita in corso, premi INVIO!");
-    EXPECT_EQ(g.partita.esito, EsitoGioco::Continua);
+    EXPECT_TRUE(!attivo(Timer::UltimeCarte) && g.vista.FraQuando.visible &&
+                g.partita.esito == EsitoGioco::Continua);
+    EXPECT_EQ(mostrato(), " / Quando sei pronto a continuare la Partita in corso, premi INVIO!");
 }
 
 TEST_F(EndOfGiocoTest, RemainingCardsGoOnePerTickToTheLastCapturer) {
@@ -137,37 +138,31 @@ TEST_F(EndOfGiocoTest, TwoSevensWithoutTheSixGoToTheHuman) {
 TEST_F(EndOfGiocoTest, ATieAtFifteenAsksForAnotherGioco) {
     totali(15, 15);
     fine();
-    EXPECT_EQ(g.partita.esito, EsitoGioco::Spareggio);
-    EXPECT_EQ(g.vista.lblQuando.text,
-              "Occorre un altro Gioco di spareggio, Ugo: clicca su INVIO per continuare!");
-    EXPECT_EQ(g.vista.lblCommenti.text, "Mmmh...");
-    EXPECT_FALSE(g.partita.giocoTerminato);
-    EXPECT_EQ(g.partita.partitePC + g.partita.partiteH, 0);
+    EXPECT_TRUE(g.partita.esito == EsitoGioco::Spareggio && !g.partita.giocoTerminato &&
+                g.partita.partitePC + g.partita.partiteH == 0);
+    EXPECT_EQ(
+        mostrato(),
+        "Mmmh... / Occorre un altro Gioco di spareggio, Ugo: clicca su INVIO per continuare!");
 
     // Quando: the next Gioco of the same Partita, dealt by the other player.
     Quando(g);
     EXPECT_EQ(
         std::tuple(g.partita.gioco, g.punteggi.pc.puntiPartita, g.punteggi.pc.puntiGiocoInCorso),
         std::tuple(2, 15, 0));
-    EXPECT_EQ(g.tavolo.mazziere, Player::H);
-    EXPECT_TRUE(attivo(Timer::Scegli4CarteSulTavolo));
+    EXPECT_TRUE(g.tavolo.mazziere == Player::H && attivo(Timer::Scegli4CarteSulTavolo));
     EXPECT_FALSE(g.vista.FraQuando.visible || g.punteggi.pc.punto[0]);
 }
 
 TEST_F(EndOfGiocoTest, PartiteWonAndTheirRemarks) {
     totali(16, 14);
     fine();
-    EXPECT_EQ(g.partita.partitePC, 1);
-    EXPECT_EQ(g.vista.lblCommenti.text, "E uno!!");
-    EXPECT_EQ(g.vista.lblQuando.text,
-              "Quando sei pronto a iniziare una nuova Partita premi INVIO!");
-    EXPECT_TRUE(g.partita.giocoTerminato);
+    EXPECT_TRUE(g.partita.partitePC == 1 && g.partita.giocoTerminato);
+    EXPECT_EQ(mostrato(), "E uno!! / Quando sei pronto a iniziare una nuova Partita premi INVIO!");
 
     Quando(g);
     EXPECT_EQ(std::tuple(g.partita.gioco, g.punteggi.pc.puntiPartita, g.punteggi.h.puntiPartita,
-                         g.partita.giocoTerminato),
-              std::tuple(1, 0, 0, false));
-    EXPECT_EQ(g.tavolo.mazziere, Player::H);
+                         g.partita.giocoTerminato, g.tavolo.mazziere),
+              std::tuple(1, 0, 0, false, Player::H));
 
     // The hall of fame looked at during a Gioco does not make its end the end of a Torneo.
     ApriClassifica(g);
@@ -175,8 +170,7 @@ TEST_F(EndOfGiocoTest, PartiteWonAndTheirRemarks) {
     fine();
     EXPECT_EQ(g.vista.lblCommenti.text, "E due!!");
     Quando(g);
-    EXPECT_EQ(g.partita.partitePC, 2);
-    EXPECT_EQ(g.tavolo.mazziere, Player::PC);
+    EXPECT_EQ(std::tuple(g.partita.partitePC, g.tavolo.mazziere), std::tuple(2, Player::PC));
 
     totali(12, 18);
     fine();
@@ -190,17 +184,16 @@ TEST_F(EndOfGiocoTest, TheThirdPartitaWinsTheTorneoAndQuandoOpensTheLevelChoice)
     ASSERT_TRUE(ScriviTorneo(g.paths.data, FotografaTorneo(g)));
     totali(9, 16);
     fine();
-    EXPECT_EQ(g.partita.esito, EsitoGioco::TorneoH);
     EXPECT_FALSE(std::filesystem::exists(g.paths.data / kFileTorneo));  // nothing to resume
-    EXPECT_EQ(g.partita.partiteH, 3);
-    EXPECT_EQ(g.partita.vincitore, "Ugo");
-    EXPECT_EQ(g.vista.lblH.back, (Rgb{255, 0, 0}));
-    EXPECT_EQ(g.vista.lblCommenti.text, "Mi hai fregato, eh??");
+    EXPECT_EQ(
+        std::tuple(g.partita.esito, g.partita.partiteH, g.partita.vincitore, g.vista.lblH.back),
+        std::tuple(EsitoGioco::TorneoH, 3, "Ugo", Rgb{255, 0, 0}));
     EXPECT_TRUE(g.screen.FraPannello[3].visible && g.vista.FraQuando.visible &&
                 g.partita.giocoTerminato);
     // The prompt no longer speaks of the Partita of the Gioco before: it says what Enter does.
-    EXPECT_EQ(g.vista.lblQuando.text,
-              "Per far scomparire questo Pannello e iniziare un nuovo Torneo premi INVIO!");
+    EXPECT_EQ(mostrato(),
+              "Mi hai fregato, eh?? / Per far scomparire questo Pannello e iniziare "
+              "un nuovo Torneo premi INVIO!");
 
     Quando(g);
     EXPECT_FALSE(attivo(Timer::Scegli4CarteSulTavolo));  // no deal: the level choice first
@@ -216,9 +209,8 @@ TEST_F(EndOfGiocoTest, ZebWinsTheTorneoUnderHisLevelName) {
     g.partita.partitePC = 2;
     totali(17, 16);
     fine();
-    EXPECT_EQ(g.partita.esito, EsitoGioco::TorneoPC);
-    EXPECT_EQ(g.partita.vincitore, "'Cunning' Zeb");
-    EXPECT_EQ(g.vista.lblPC.back, (Rgb{255, 0, 0}));
+    EXPECT_EQ(std::tuple(g.partita.esito, g.partita.vincitore, g.vista.lblPC.back),
+              std::tuple(EsitoGioco::TorneoPC, "'Cunning' Zeb", Rgb{255, 0, 0}));
 }
 
 }  // namespace

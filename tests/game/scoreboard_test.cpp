@@ -1,11 +1,6 @@
 #include "game/scoreboard.h"
 
-#include <gtest/gtest.h>
-
 #include <algorithm>
-#include <initializer_list>
-#include <tuple>
-#include <utility>
 
 #include "support/table_fixture.h"
 #include "ui/scoreboard_view.h"

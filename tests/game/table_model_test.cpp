@@ -1,7 +1,6 @@
 #include "game/table_model.h"
 
 #include <gmock/gmock.h>
-#include <gtest/gtest.h>
 
 #include "game/capture_rules.h"
 #include "game/deal.h"

@@ -1,12 +1,5 @@
 #include "game/ai/consiglio.h"
 
-#include <gtest/gtest.h>
-
-#include <initializer_list>
-#include <string_view>
-#include <tuple>
-#include <vector>
-
 #include "support/table_fixture.h"
 
 namespace gnamm {
