@@ -60,8 +60,8 @@ TEST_F(ScoreboardTest, EachDeckPointAtItsThresholdOrOneEarlierWithTheTieSix) {
             ContaPreseH(g, 7);
             EXPECT_EQ(h().haPunto(c.riga), i + 1 >= c.alla) << c.carte[i] << " at " << i + 1;
         }
-        EXPECT_EQ(h().puntiGiocoInCorso, 1) << c.carte.back();
-        EXPECT_EQ(h().puntiPartita, 1) << c.carte.back();
+        EXPECT_EQ(std::tuple(h().puntiGiocoInCorso, h().puntiPartita), std::tuple(1, 1))
+            << c.carte.back();
     }
 }
 
