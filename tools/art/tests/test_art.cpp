@@ -1,6 +1,9 @@
-// Checks the drawing helpers: Nonno Zeb's model acts where each setting says, the canvas
-// fails softly, every picture name has its promised size whatever its case, and the card
-// renderer on small decks written here (the cut, the common size, and broken decks).
+// Checks the drawing helpers and what they drew. Nonno Zeb's model acts where each setting
+// says, the canvas fails softly, every picture name has its promised size whatever its case,
+// and the card renderer works on small decks written here (the cut, the common size, broken
+// decks). Every name the game uses resolves to a file that SDL2_image decodes, at the size
+// promised, and the pictures hold what the game relies on (backs let the mat colour through,
+// photos are whole and all different).
 #include <gtest/gtest.h>
 
 #include <cstdint>
@@ -12,6 +15,7 @@
 
 #include "canvas.h"
 #include "card_faces.h"
+#include "contact_sheet.h"
 #include "data/asset_catalog.h"
 #include "picture_file.h"
 #include "picture_sizes.h"
@@ -31,6 +35,41 @@ fs::path TempFolder(const std::string& name) {
     return folder;
 }
 
+fs::path AssetsRoot() {
+    return GNAMM_TEST_ASSETS_DIR;
+}
+
+Surface Load(const std::string& name) {
+    const auto file = FindPicture(AssetsRoot(), name);
+    if (!file) return nullptr;
+    return DecodePicture(*file);
+}
+
+uint32_t Pixel(cairo_surface_t* s, int x, int y) {
+    const unsigned char* data = cairo_image_surface_get_data(s);
+    return reinterpret_cast<const uint32_t*>(data + y * cairo_image_surface_get_stride(s))[x];
+}
+int Alpha(cairo_surface_t* s, int x, int y) {
+    return Pixel(s, x, y) >> 24;
+}
+
+// Fraction of the pixels whose alpha is below `below`.
+double ClearShare(cairo_surface_t* s, int below) {
+    const int w = cairo_image_surface_get_width(s), h = cairo_image_surface_get_height(s);
+    long clear = 0;
+    for (int y = 0; y < h; ++y)
+        for (int x = 0; x < w; ++x) clear += Alpha(s, x, y) < below;
+    return static_cast<double>(clear) / (static_cast<double>(w) * h);
+}
+
+uint64_t Fingerprint(cairo_surface_t* s) {
+    const int w = cairo_image_surface_get_width(s), h = cairo_image_surface_get_height(s);
+    uint64_t hash = 1469598103934665603ull;
+    for (int y = 0; y < h; ++y)
+        for (int x = 0; x < w; ++x) hash = (hash ^ Pixel(s, x, y)) * 1099511628211ull;
+    return hash;
+}
+
 struct Region {
     int x0 = 1 << 20, y0 = 1 << 20, x1 = -1, y1 = -1;
     bool empty() const { return x1 < 0; }
@@ -43,15 +82,10 @@ Region Difference(const ZebPose& a, const ZebPose& b) {
     DrawZeb(second.cr(), b);
     cairo_surface_flush(first.surface());
     cairo_surface_flush(second.surface());
-    const int stride = cairo_image_surface_get_stride(first.surface());
-    const unsigned char* p = cairo_image_surface_get_data(first.surface());
-    const unsigned char* q = cairo_image_surface_get_data(second.surface());
     Region r;
     for (int y = 0; y < kPhoto.height; ++y) {
-        const auto* rp = reinterpret_cast<const uint32_t*>(p + y * stride);
-        const auto* rq = reinterpret_cast<const uint32_t*>(q + y * stride);
         for (int x = 0; x < kPhoto.width; ++x) {
-            if (rp[x] != rq[x]) {
+            if (Pixel(first.surface(), x, y) != Pixel(second.surface(), x, y)) {
                 r.x0 = std::min(r.x0, x);
                 r.y0 = std::min(r.y0, y);
                 r.x1 = std::max(r.x1, x);
@@ -96,11 +130,9 @@ TEST(ZebModel, WithoutHisWallZebLeavesTheCornersClear) {
     Canvas canvas(kPhoto.width, kPhoto.height);
     DrawZeb(canvas.cr(), ZebPose{}, false);
     cairo_surface_flush(canvas.surface());
-    const auto* first =
-        reinterpret_cast<const uint32_t*>(cairo_image_surface_get_data(canvas.surface()));
-    EXPECT_EQ(first[0] >> 24, 0u);
-    EXPECT_EQ(first[kPhoto.width - 1] >> 24, 0u);
-    EXPECT_EQ(first[(kPhoto.height / 2) * kPhoto.width + kPhoto.width / 2] >> 24, 255u);
+    EXPECT_EQ(Alpha(canvas.surface(), 0, 0), 0);
+    EXPECT_EQ(Alpha(canvas.surface(), kPhoto.width - 1, 0), 0);
+    EXPECT_EQ(Alpha(canvas.surface(), kPhoto.width / 2, kPhoto.height / 2), 255);
 }
 
 TEST(ZebPoses, EveryShownHandIsInsideThePhotoAndPortraitsShowTheirLevel) {
@@ -199,24 +231,13 @@ TEST(CardFaces, EveryCardIsCutToTheCardAndScaledToTheCommonSize) {
         cairo_surface_t* s = card.get();
         ASSERT_EQ(cairo_image_surface_get_width(s), kCard.width);
         ASSERT_EQ(cairo_image_surface_get_height(s), kCard.height);
-        const unsigned char* data = cairo_image_surface_get_data(s);
-        const int stride = cairo_image_surface_get_stride(s);
-        auto alpha = [&](int x, int y) {
-            return reinterpret_cast<const uint32_t*>(data + y * stride)[x] >> 24;
-        };
         // White card right up to the edges: no margin, and the faint halo of the ace of
         // spades is not taken for card.
-        EXPECT_GT(alpha(kCard.width / 2, 3), 200u);
-        EXPECT_GT(alpha(3, kCard.height / 2), 200u);
-        EXPECT_GT(alpha(kCard.width - 4, kCard.height / 2), 200u);
-        EXPECT_GT(alpha(kCard.width / 2, kCard.height - 4), 200u);
-        uint64_t hash = 0;
-        for (int y = 0; y < kCard.height; y += 7) {
-            for (int x = 0; x < kCard.width; x += 7) {
-                hash = hash * 31 + reinterpret_cast<const uint32_t*>(data + y * stride)[x];
-            }
-        }
-        different.insert(hash);
+        EXPECT_GT(Alpha(s, kCard.width / 2, 3), 200);
+        EXPECT_GT(Alpha(s, 3, kCard.height / 2), 200);
+        EXPECT_GT(Alpha(s, kCard.width - 4, kCard.height / 2), 200);
+        EXPECT_GT(Alpha(s, kCard.width / 2, kCard.height - 4), 200);
+        different.insert(Fingerprint(s));
     }
     EXPECT_EQ(different.size(), 40u);
 }
@@ -232,6 +253,80 @@ TEST(CardFaces, ABrokenOrIncompleteDeckFailsWithoutACrash) {
     std::ofstream(folder / "plain") << "x";
     EXPECT_FALSE(
         RenderDeck(WriteDeck(folder, Deck()).string(), (folder / "plain" / "Carte").string()));
+}
+
+TEST(Pictures, EveryNameResolvesDecodesAndHasItsPromisedSize) {
+    const auto names = assets::AllPictures();
+    for (const auto& name : names) {
+        SCOPED_TRACE(name);
+        const PixelSize promised = PromisedSize(name);
+        ASSERT_GT(promised.width, 0) << "no size promised";
+        const Surface picture = Load(name);
+        ASSERT_TRUE(picture) << "missing or not decodable";
+        EXPECT_EQ(cairo_image_surface_get_width(picture.get()), promised.width);
+        EXPECT_EQ(cairo_image_surface_get_height(picture.get()), promised.height);
+    }
+}
+
+TEST(Pictures, CardBacksLetTheMatColourThroughAndKeepTheirOwnDesign) {
+    std::set<uint64_t> seen;
+    for (const auto& name : assets::CardBacks()) {
+        SCOPED_TRACE(name);
+        const Surface back = Load(name);
+        ASSERT_TRUE(back);
+        const double clear = ClearShare(back.get(), 128);
+        EXPECT_GT(clear, 0.10) << "the card colour would hardly show";
+        EXPECT_LT(clear, 0.90) << "hardly any design";
+        seen.insert(Fingerprint(back.get()));
+    }
+    EXPECT_EQ(seen.size(), 4u);
+}
+
+TEST(Pictures, BubblesAreOpaqueInTheMiddleWhereTheTextGoes) {
+    for (const auto& name : assets::Bubbles()) {
+        SCOPED_TRACE(name);
+        const Surface bubble = Load(name);
+        ASSERT_TRUE(bubble);
+        const int w = cairo_image_surface_get_width(bubble.get());
+        const int h = cairo_image_surface_get_height(bubble.get());
+        for (int dx = -w / 4; dx <= w / 4; dx += w / 8) {
+            EXPECT_EQ(Alpha(bubble.get(), w / 2 + dx, h * 44 / 100), 255);
+        }
+        EXPECT_EQ(Alpha(bubble.get(), w - 1, 0), 0);
+        EXPECT_EQ(Alpha(bubble.get(), w - 1, h - 1), 0);
+    }
+}
+
+TEST(Pictures, PhotosFillTheirFrameAndNoTwoAreAlike) {
+    std::set<uint64_t> seen;
+    for (const auto& name : assets::Photos()) {
+        SCOPED_TRACE(name);
+        const Surface photo = Load(name);
+        ASSERT_TRUE(photo);
+        EXPECT_EQ(ClearShare(photo.get(), 255), 0.0);
+        seen.insert(Fingerprint(photo.get()));
+    }
+    EXPECT_EQ(seen.size(), 24u);
+}
+
+TEST(ContactSheet, ShowsEveryPictureAndMarksWhatIsMissing) {
+    const fs::path root = TempFolder("sheet");
+    fs::create_directories(root / "empty");
+    const std::string sheet = (root / "sheet.png").string();
+    EXPECT_EQ(WriteContactSheet(AssetsRoot().string(), sheet), 0);
+    EXPECT_TRUE(DecodePicture(sheet));
+    // Nothing there at all: every picture is marked, each back once per card colour.
+    const int everything = static_cast<int>(assets::AllPictures().size() + 3 * 4);
+    EXPECT_EQ(WriteContactSheet((root / "empty").string(), sheet), everything);
+    EXPECT_EQ(WriteContactSheet(AssetsRoot().string(), (root / "no" / "sheet.png").string()), -1);
+    fs::remove_all(root);
+}
+
+// A file under a picture's name that is not a picture decodes to nothing rather than garbage.
+TEST(Pictures, AFileThatIsNoPictureDecodesToNothing) {
+    const fs::path file = TempFolder("no-picture") / "no-picture.jpg";
+    std::ofstream(file) << "not a picture";
+    EXPECT_FALSE(DecodePicture(file));
 }
 
 }  // namespace
