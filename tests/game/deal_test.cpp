@@ -268,9 +268,7 @@ TEST(EstrazioneCasuale, StaysWithinOneToNAtEveryTimeOfDay) {
     }
 }
 
-using TableModel = TableTest;
-
-TEST_F(TableModel, FacesAndBacks) {
+TEST_F(DealTest, FacesAndBacks) {
     MostraCarta(g, 12, C("Qp"));
     EXPECT_EQ(g.vista.ImgCarta[12].picture, "\\Carte\\Qp.jpg");
     EXPECT_TRUE(g.vista.ImgCarta[12].visible && g.vista.ShpCarta[12].visible);
@@ -289,17 +287,15 @@ TEST_F(TableModel, FacesAndBacks) {
     MostraRetro(g, -1);
 }
 
-TEST_F(TableModel, ValoriRimastiNeverGoBelowZero) {
+TEST_F(DealTest, ValoriRimastiNeverGoBelowZero) {
     for (int i = 0; i < 5; ++i) AggiornaValoriRimasti(g.tavolo, C("Jq"));
     EXPECT_EQ(g.tavolo.valoriRimasti[8], 0);
     AggiornaValoriRimasti(g.tavolo, Card());  // no card: nothing taken off
     EXPECT_EQ(g.tavolo.valoriRimasti[1], 4);
 }
 
-TEST_F(TableModel, ANewGiocoEmptiesTheTableAndThePool) {
-    g.tavolo.mazziere = Player::PC;
-    NuovoGioco(g);
-    MescolaCarte(g);
+TEST_F(DealTest, ANewGiocoEmptiesTheTableAndThePool) {
+    inizia();
     avanza(2200);
     ASSERT_FALSE(g.tavolo.carta[4].empty());  // a Gioco given up with cards in hand
     tavolo({{kPostoDodicesimo, "Kc"}});
@@ -314,7 +310,7 @@ TEST_F(TableModel, ANewGiocoEmptiesTheTableAndThePool) {
     for (int k = 1; k <= 40; ++k) {
         EXPECT_TRUE(g.tavolo.carteDaGiocare[k].empty() && !g.tavolo.distribuita[k]) << k;
     }
-    EXPECT_THAT(sim::ControllaCarte(g), ::testing::IsEmpty());
+    EXPECT_THAT(sim::ControllaCarte(g), IsEmpty());
     EXPECT_EQ(std::tuple(g.tavolo.contatoreCartaDaEstrarre, g.tavolo.manche,
                          g.tavolo.numeroCarteGiocate, g.tavolo.posizioneInserimentoCarta),
               std::tuple(1, 0, 0, 0));

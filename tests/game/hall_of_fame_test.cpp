@@ -60,6 +60,45 @@ class HallOfFameTest : public ::testing::Test {
     Finestra g{clock, rng, media, Paths{{}, dati.dati()}};
 };
 
+// A game started on a Dati folder, played by clicks; the name and hall of fame files come out
+// in their format, and a restart shows the same panel.
+struct Sessione {
+    Sessione(const std::filesystem::path& dati, uint32_t seed)
+        : rng(seed), g(clock, rng, media, Paths{{}, dati}) {
+        Avvio(g, 12000, 9000);
+    }
+
+    void click(TargetKind kind, int i = 0) { g.click(Target{kind, i}); }
+
+    // Plays until the hall of fame panel opens at the end of a Torneo; false if it never does.
+    // At each pause between Giochi the player tries to look at the ranking first.
+    bool giocaTorneo() {
+        for (int passi = 0; passi < 400000; ++passi) {
+            if (g.screen.FraPannello[3].visible && g.vista.FraQuando.visible) return true;
+            if (g.vista.FraQuando.visible) {
+                const int partite = g.partita.partitePC + g.partita.partiteH;
+                click(TargetKind::Classifica);
+                EXPECT_FALSE(g.screen.FraPannello[3].visible);
+                g.key(Key::Enter);
+                EXPECT_EQ(g.partita.partitePC + g.partita.partiteH, partite);
+                EXPECT_FALSE(g.screen.FraPannello[4].visible);
+                ++pause;
+            } else if (sim::TurnoUmano(g)) {
+                sim::GiocaUmano(g, sim::Politica::Random, umano);
+            }
+            AdvanceVirtualTime(g, clock, 50);
+        }
+        return false;
+    }
+
+    VirtualClock clock{TimeOfDay{2026, 12, 6, 21, 4, 0}};
+    SeededRandom rng;
+    std::mt19937 umano{5};
+    RecordingMediaPlayer media{clock};
+    Finestra g;
+    int pause = 0;  // pauses between Giochi of the Torneo
+};
+
 // The ranking before, the winner, the ranking after and the row the winner stands in. A winner
 // goes ahead of equal counts (the newest first), behind larger ones; row ten drops out.
 TEST_F(HallOfFameTest, TheWinnerTakesItsRowAndTheRestMoveDown) {
@@ -140,17 +179,13 @@ TEST_F(HallOfFameTest, TheFilesAfterTwoTorneiAndARestartShowTheSame) {
     cls += "\"2\"\r\n";
     EXPECT_EQ(dati.read("GnClass.txt"), cls);
 
-    VirtualClock clock2;
-    RecordingMediaPlayer media2{clock2};
-    Finestra dopo{clock2, rng, media2, Paths{{}, dati.dati()}};
-    LeggiClassifica(dopo);
-    CaricaAlbo(dopo);
-    RefreshScreen(dopo);
-    EXPECT_EQ(dopo.classifica.albo, g.classifica.albo);
-    EXPECT_EQ(dopo.screen.LstAlboLines, g.classifica.albo);
-    EXPECT_EQ(dopo.classifica.classifica.totalePartite, 2);
-    EXPECT_EQ(std::tuple(dopo.screen.lblNomeGiocatore[1].text, dopo.screen.lblNomeGiocatore[2].text,
-                         dopo.screen.lblTorneiVinti[3].text),
+    const Sessione dopo(dati.dati(), 9);
+    const Screen& vista = dopo.g.screen;
+    EXPECT_EQ(dopo.g.classifica.albo, g.classifica.albo);
+    EXPECT_EQ(vista.LstAlboLines, g.classifica.albo);
+    EXPECT_EQ(dopo.g.classifica.classifica.totalePartite, 2);
+    EXPECT_EQ(std::tuple(vista.lblNomeGiocatore[1].text, vista.lblNomeGiocatore[2].text,
+                         vista.lblTorneiVinti[3].text),
               std::tuple("'Cunning' Zeb", "Niccolò", "0"));
 }
 
@@ -270,45 +305,6 @@ TEST_F(HallOfFameTest, ClosingAfterATorneoStopsTheBlinkingAndWhitensTheRow) {
     EXPECT_EQ(g.screen.lblNomeGiocatore[1].fore, colors::kWhite);
     EXPECT_EQ(g.screen.ImgSeme[0].picture, "\\Grafica\\Cuori.jpg");
 }
-
-// A game started on a Dati folder, played by clicks; the name and hall of fame files come out
-// in their format, and a restart shows the same panel.
-struct Sessione {
-    Sessione(const std::filesystem::path& dati, uint32_t seed)
-        : rng(seed), g(clock, rng, media, Paths{{}, dati}) {
-        Avvio(g, 12000, 9000);
-    }
-
-    void click(TargetKind kind, int i = 0) { g.click(Target{kind, i}); }
-
-    // Plays until the hall of fame panel opens at the end of a Torneo; false if it never does.
-    // At each pause between Giochi the player tries to look at the ranking first.
-    bool giocaTorneo() {
-        for (int passi = 0; passi < 400000; ++passi) {
-            if (g.screen.FraPannello[3].visible && g.vista.FraQuando.visible) return true;
-            if (g.vista.FraQuando.visible) {
-                const int partite = g.partita.partitePC + g.partita.partiteH;
-                click(TargetKind::Classifica);
-                EXPECT_FALSE(g.screen.FraPannello[3].visible);
-                g.key(Key::Enter);
-                EXPECT_EQ(g.partita.partitePC + g.partita.partiteH, partite);
-                EXPECT_FALSE(g.screen.FraPannello[4].visible);
-                ++pause;
-            } else if (sim::TurnoUmano(g)) {
-                sim::GiocaUmano(g, sim::Politica::Random, umano);
-            }
-            AdvanceVirtualTime(g, clock, 50);
-        }
-        return false;
-    }
-
-    VirtualClock clock{TimeOfDay{2026, 12, 6, 21, 4, 0}};
-    SeededRandom rng;
-    std::mt19937 umano{5};
-    RecordingMediaPlayer media{clock};
-    Finestra g;
-    int pause = 0;  // pauses between Giochi of the Torneo
-};
 
 TEST(HallOfFameScenario, ATorneoPlayedByClicksLeavesTheFilesAndARestartShowsThem) {
     testing_support::TempDati dati;
