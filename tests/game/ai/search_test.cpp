@@ -257,7 +257,7 @@ TEST(MoveChoice, BestScoreAndTheAceRule) {
         }
         m.lista.mossePossibili = static_cast<int>(c.punti.size());
         const Scelta s = ScegliMossa(Posizione({}, c.mano), m.lista, m.val);
-        // The second move matters only when the ace rule played it.
+        // The second move is compared where the ace rule did not play it.
         EXPECT_EQ(
             std::tuple(s.mossaMigliore, s.regolaAsso, c.regolaAsso ? c.seconda : s.secondaMossa),
             std::tuple(c.migliore, c.regolaAsso, c.seconda))
