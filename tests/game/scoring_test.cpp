@@ -320,26 +320,21 @@ TEST_F(ScoreboardTest, TheViewShowsCountsPointsAndColours) {
               std::tuple(colors::kRed, colors::kWhite, colors::kLightBlue, colors::kWhite));
 }
 
-using ScoreboardLayout = TableTest;
-
 // Every field of the scoreboard and the Torneo data sits inside its side box, and no two
 // fields of one box overlap.
-TEST_F(ScoreboardLayout, FieldsStayInsideTheirBoxesWithoutOverlapping) {
+TEST_F(ScoreboardTest, FieldsStayInsideTheirBoxesWithoutOverlapping) {
     const Screen& s = g.screen;
-    std::vector<const Element*> campi = {&s.ImgSemi};
-    for (const Element& e : s.lblScritte) campi.push_back(&e);
     // clang-format off
-    for (const Element* e :
-         {&s.lblSetteH, &s.lblSettePC, &s.lblQuadriH, &s.lblQuadriPC, &s.lblFigureH,
-          &s.lblFigurePC, &s.lblCarteH, &s.lblCartePC, &s.lblPuntiSetteH, &s.lblPuntiSettePC,
-          &s.lblPuntiQuadriH, &s.lblPuntiQuadriPC, &s.lblPuntiFigureH, &s.lblPuntiFigurePC,
-          &s.lblPuntiCarteH, &s.lblPuntiCartePC, &s.lblPunti5DiCuoriH, &s.lblPunti5DiCuoriPC,
-          &s.lblPuntiGnammH, &s.lblPuntiGnammPC, &s.lblPuntiGiocoInCorsoH,
-          &s.lblPuntiGiocoInCorsoPC, &s.lblPuntiH, &s.lblPuntiPC, &s.lblPartiteH, &s.lblPartitePC,
-          &s.lblH, &s.lblPC, &s.lblCarteRimasteNelMazzo, &s.lblGioco, &s.lblManche}) {
-        // clang-format on
-        campi.push_back(e);
-    }
+    std::vector<const Element*> campi = {&s.ImgSemi,
+        &s.lblSetteH, &s.lblSettePC, &s.lblQuadriH, &s.lblQuadriPC, &s.lblFigureH,
+        &s.lblFigurePC, &s.lblCarteH, &s.lblCartePC, &s.lblPuntiSetteH, &s.lblPuntiSettePC,
+        &s.lblPuntiQuadriH, &s.lblPuntiQuadriPC, &s.lblPuntiFigureH, &s.lblPuntiFigurePC,
+        &s.lblPuntiCarteH, &s.lblPuntiCartePC, &s.lblPunti5DiCuoriH, &s.lblPunti5DiCuoriPC,
+        &s.lblPuntiGnammH, &s.lblPuntiGnammPC, &s.lblPuntiGiocoInCorsoH,
+        &s.lblPuntiGiocoInCorsoPC, &s.lblPuntiH, &s.lblPuntiPC, &s.lblPartiteH, &s.lblPartitePC,
+        &s.lblH, &s.lblPC, &s.lblCarteRimasteNelMazzo, &s.lblGioco, &s.lblManche};
+    // clang-format on
+    for (const Element& e : s.lblScritte) campi.push_back(&e);
     for (size_t i = 0; i < campi.size(); ++i) {
         const Element& e = *campi[i];
         ASSERT_TRUE(e.frame == RiquadroFrame(0) || e.frame == RiquadroFrame(1)) << i;
@@ -362,7 +357,7 @@ TEST_F(ScoreboardLayout, FieldsStayInsideTheirBoxesWithoutOverlapping) {
     EXPECT_TRUE(s.FraRiquadro[1].rect.w >= 3060 && s.FraRiquadro[1].rect.h >= 3000);
 }
 
-TEST_F(ScoreboardLayout, NamesFollowThePlayerAndTheLevel) {
+TEST_F(ScoreboardTest, NamesFollowThePlayerAndTheLevel) {
     g.livello = Livello::None;
     RefreshScreen(g);
     EXPECT_EQ(g.screen.lblPC.text, "Nonno Zeb");
