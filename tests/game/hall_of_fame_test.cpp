@@ -215,8 +215,11 @@ TEST_F(HallOfFameTest, AWrongCounterFollowsTheListAndTheFilesAgreeAgain) {
     EXPECT_EQ(g.classifica.albo.back().substr(0, 3), "3) ");
 }
 
-TEST_F(HallOfFameTest, ThePanelBlinksTheLineTheRowAndTheSuits) {
+// The panel blinks its line, the winner's row and the suits until it is closed: then the row is
+// white again and the suits back in their order.
+TEST_F(HallOfFameTest, ThePanelBlinksTheLineTheRowAndTheSuitsUntilItCloses) {
     vince("Ugo");
+    ApriClassifica(g);
     g.classifica.vincitoreEvidenziato = false;
     g.scheduler.start(Timer::LampeggiaScritta, 150);
     const Element& riga = g.screen.lblNomeGiocatore[1];
@@ -227,7 +230,7 @@ TEST_F(HallOfFameTest, ThePanelBlinksTheLineTheRowAndTheSuits) {
         return s;
     };
     std::string visto;
-    for (int tick = 1; tick <= 16; ++tick) {
+    for (int tick = 1; tick <= 19; ++tick) {
         AdvanceVirtualTime(g, clock, 150);
         visto += (istruzione.visible ? "I" : "-");
         visto += (riga.fore == colors::kYellow ? "Y" : "w");
@@ -235,9 +238,15 @@ TEST_F(HallOfFameTest, ThePanelBlinksTheLineTheRowAndTheSuits) {
     }
     EXPECT_EQ(visto,
               "-wCFQP IYCFQP IYPCFQ IYPCFQ IYQPCF IYQPCF IYFQPC -wCFQP "
-              "-wCFQP IYCFQP IYPCFQ IYPCFQ IYQPCF IYQPCF IYFQPC -wCFQP ");
+              "-wCFQP IYCFQP IYPCFQ IYPCFQ IYQPCF IYQPCF IYFQPC -wCFQP -wCFQP IYCFQP IYPCFQ ");
     EXPECT_EQ(istruzione.text,
               "Per far scomparire questo Pannello e iniziare un nuovo Torneo premi INVIO!");
+    ChiudiClassifica(g);
+    EXPECT_FALSE(g.scheduler.isEnabled(Timer::LampeggiaScritta) ||
+                 g.screen.FraPannello[3].visible || istruzione.visible);
+    EXPECT_EQ(g.classifica.lampeggia, 0);
+    EXPECT_EQ(riga.fore, colors::kWhite);
+    EXPECT_EQ(semi(), "CFQP");
 }
 
 TEST_F(HallOfFameTest, TheLevelPromptIsHiddenTwoTicksAndShownSeven) {
@@ -291,19 +300,6 @@ TEST_F(HallOfFameTest, ClosingThePanelDuringPlayLetsTheIndicatorGoUnlessASoundRu
         EXPECT_TRUE(g.suoni.spia.free()) << saloon;
         g.scheduler.disable(Timer::Ambiente);
     }
-}
-
-TEST_F(HallOfFameTest, ClosingAfterATorneoStopsTheBlinkingAndWhitensTheRow) {
-    vince("Ugo");
-    ApriClassifica(g);
-    g.scheduler.start(Timer::LampeggiaScritta, 150);
-    AdvanceVirtualTime(g, clock, 450);
-    ChiudiClassifica(g);
-    EXPECT_FALSE(g.scheduler.isEnabled(Timer::LampeggiaScritta) ||
-                 g.screen.FraPannello[3].visible || g.screen.lblRegole[19].visible);
-    EXPECT_EQ(g.classifica.lampeggia, 0);
-    EXPECT_EQ(g.screen.lblNomeGiocatore[1].fore, colors::kWhite);
-    EXPECT_EQ(g.screen.ImgSeme[0].picture, "\\Grafica\\Cuori.jpg");
 }
 
 TEST(HallOfFameScenario, ATorneoPlayedByClicksLeavesTheFilesAndARestartShowsThem) {
