@@ -100,9 +100,8 @@ TEST(CaptureRules, TwelveCardsAtMostAndTheTwelfthPlaceLast) {
         ASSERT_NE(p, 0) << code;
         t[p] = C(code);
     }
-    EXPECT_EQ(ContaCarteSulTavolo(t), 12);
-    EXPECT_TRUE(t[kPostoDodicesimo] == C("2c"));
-    EXPECT_EQ(PrimoPostoLibero(t), 0);
+    EXPECT_EQ(std::tuple(ContaCarteSulTavolo(t), t[kPostoDodicesimo].code(), PrimoPostoLibero(t)),
+              std::tuple(12, "2c", 0));
     // Every further card captures.
     for (int pos = 1; pos <= 40; ++pos) {
         const Card c = Card::FromDeckPosition(pos);

@@ -244,9 +244,8 @@ TEST_F(HallOfFameTest, ThePanelBlinksTheLineTheRowAndTheSuitsUntilItCloses) {
     ChiudiClassifica(g);
     EXPECT_FALSE(g.scheduler.isEnabled(Timer::LampeggiaScritta) ||
                  g.screen.FraPannello[3].visible || istruzione.visible);
-    EXPECT_EQ(g.classifica.lampeggia, 0);
-    EXPECT_EQ(riga.fore, colors::kWhite);
-    EXPECT_EQ(semi(), "CFQP");
+    EXPECT_EQ(std::tuple(g.classifica.lampeggia, riga.fore, semi()),
+              std::tuple(0, colors::kWhite, "CFQP"));
 }
 
 TEST_F(HallOfFameTest, TheLevelPromptIsHiddenTwoTicksAndShownSeven) {

@@ -20,8 +20,7 @@ TEST_F(HumanTurn, SingleEqualCardIsCapturedAfterThePause) {
     EXPECT_EQ(coloreContorno(7), colors::kCapture);
 
     click(5);  // a second card cannot be played meanwhile
-    EXPECT_EQ(g.umano.cartaGiocata, 4);
-    EXPECT_EQ(carte({5}), "2f");
+    EXPECT_EQ(std::tuple(g.umano.cartaGiocata, carte({5})), std::tuple(4, "2f"));
     avanza(599);
     EXPECT_EQ(carte({7}), "5q");
     avanza(1);
@@ -51,8 +50,7 @@ TEST_F(HumanTurn, ChoiceAmongEqualCards) {
     click(7);  // the capture is decided: further table clicks do not count
     EXPECT_FALSE(contorno(7) || g.umano.marcaPresa[7]);
     avanza(600);
-    EXPECT_EQ(carte({7, 8}), "5q -");
-    EXPECT_FALSE(g.umano.puoiScegliere);
+    EXPECT_EQ(std::tuple(carte({7, 8}), g.umano.puoiScegliere), std::tuple("5q -", false));
 }
 
 TEST_F(HumanTurn, SumChoiceWithPickAndUnpick) {
@@ -79,8 +77,8 @@ TEST_F(HumanTurn, SumChoiceWithPickAndUnpick) {
     click(8);  // no un-pick once decided
     EXPECT_TRUE(contorno(8) && g.umano.valoreTotalePresa == 7);
     avanza(600);
-    EXPECT_EQ(carte({7, 8, 9}), "3c - -");
-    EXPECT_EQ(g.punteggi.h.conta(PuntoMazzo::Sette), 1);
+    EXPECT_EQ(std::tuple(carte({7, 8, 9}), g.punteggi.h.conta(PuntoMazzo::Sette)),
+              std::tuple("3c - -", 1));
 }
 
 TEST_F(HumanTurn, ReproachesNameThePlayerUntilACardIsPlayed) {
@@ -158,8 +156,8 @@ TEST_F(CaptureExecution, TheAceTakesTheOnlyCardOrTheAceOrSweepsTheTable) {
         b.tavolo(c.tavolo);
         b.turnoUmano({{4, "Ac"}, {5, "2f"}});
         b.click(4);
-        EXPECT_FALSE(b.g.tavolo.assoInTavola);
-        EXPECT_EQ(b.g.vista.lblCommenti.text, c.commento);
+        EXPECT_EQ(std::tuple(b.g.tavolo.assoInTavola, b.g.vista.lblCommenti.text),
+                  std::tuple(false, c.commento));
         b.avanza(600);
         const Colonna& h = b.g.punteggi.h;
         EXPECT_EQ(std::tuple(b.g.tavolo.numeroCarteSulTavolo, h.conta(PuntoMazzo::Carte),
@@ -190,8 +188,7 @@ TEST_F(CaptureExecution, GnammTakesTheSoundForARemarkOrElseTheCaptureNoise) {
         click(4);
         avanza(600);
         EXPECT_EQ(g.punteggi.h.puntiGnamm, commenti ? 1 : 2);
-        EXPECT_EQ(g.vista.lblCommenti.text.empty(), !commenti);
-        EXPECT_TRUE(g.suoni.spia.busy);
+        EXPECT_TRUE(g.vista.lblCommenti.text.empty() == !commenti && g.suoni.spia.busy);
         const auto rumori = media.played(Channel::Rumori);
         EXPECT_EQ(std::count(rumori.begin(), rumori.end(), "\\Rumori\\Presa.wav"),
                   commenti ? 0 : 1);

@@ -41,8 +41,7 @@ TEST(Scheduler, AnEnabledTimerFiresEveryIntervalUntilDisabledAndZeroNeverFires) 
     h.scheduler.start(Timer::Carta, 50);
     h.scheduler.setInterval(Timer::Carta, 0);  // an interval of 0 stops a running timer too
     h.advance(1000);
-    EXPECT_EQ(h.fired.size(), 3u);
-    EXPECT_FALSE(h.scheduler.nextDeadline().has_value());
+    EXPECT_TRUE(h.fired.size() == 3u && !h.scheduler.nextDeadline().has_value());
 }
 
 TEST(Scheduler, SimultaneousTimersFireInTheOrderTheyWereEnabled) {

@@ -94,8 +94,7 @@ TEST_F(EndOfGiocoTest, RemainingCardsGoOnePerTickToTheLastCapturer) {
     EXPECT_EQ(
         std::tuple(g.punteggi.pc.prese[3], g.punteggi.pc.prese[0], g.tavolo.numeroCarteSulTavolo),
         std::tuple(3, 1, 0));
-    EXPECT_EQ(carte({7, 9, 14}), "- - -");
-    EXPECT_FALSE(g.suoni.spia.bordo);
+    EXPECT_TRUE(carte({7, 9, 14}) == "- - -" && !g.suoni.spia.bordo);
 }
 
 TEST_F(EndOfGiocoTest, OneCardLeftGetsTheShortRemark) {

@@ -214,8 +214,7 @@ TEST(RecordGiocatore, EachGiocoAddsToWhatIsOnDisk) {
     altrove["Eva"][0].giochiVinti = 1;
     t.write(std::string(kFileStatistiche), StatisticheInJson(altrove));
     RegistraFineGioco(b.g);
-    EXPECT_EQ(vinti("Ugo"), 6);
-    EXPECT_EQ(vinti("Eva"), 1);
+    EXPECT_EQ(std::tuple(vinti("Ugo"), vinti("Eva")), std::tuple(6, 1));
 }
 
 }  // namespace

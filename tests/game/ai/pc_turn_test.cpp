@@ -48,11 +48,10 @@ TEST_F(PcTurnTest, ACaptureOfTwoCardsTakesOneTickPerCardAndOneToFinish) {
     EXPECT_TRUE(contorno(9) && !contorno(7) && g.punteggi.pc.prese[3] == 1);
     EXPECT_EQ(coloreContorno(9), (Rgb{255, 0, 0}));
     avanza(600);  // 1800: then place 7, still on the table until the move completes
-    EXPECT_TRUE(contorno(7) && g.punteggi.pc.prese[3] == 2);
-    EXPECT_EQ(carte({7}), "3c");
+    EXPECT_TRUE(contorno(7) && g.punteggi.pc.prese[3] == 2 && carte({7}) == "3c");
     avanza(600);  // 2400: complete; the played card joins the pile
-    EXPECT_FALSE(attivo(Timer::EffettuaMossaPC));
-    EXPECT_EQ(carte({7, 9, 1, 11}), "- - - Kc");
+    EXPECT_EQ(std::tuple(attivo(Timer::EffettuaMossaPC), carte({7, 9, 1, 11})),
+              std::tuple(false, "- - - Kc"));
     EXPECT_EQ(
         std::tuple(g.tavolo.numeroCarteSulTavolo, g.punteggi.pc.prese[3], g.punteggi.pc.prese[0],
                    g.punteggi.pc.puntiGnamm, g.tavolo.carteInManoAPC, g.tavolo.numeroCarteGiocate),
@@ -71,8 +70,8 @@ TEST_F(PcTurnTest, ALayGoesToTheLowestFreePlaceOneTickAfterItIsShown) {
     avanza(600);
     EXPECT_TRUE(attivo(Timer::EffettuaMossaPC));
     avanza(600);
-    EXPECT_FALSE(attivo(Timer::EffettuaMossaPC));
-    EXPECT_EQ(carte({7, 8, 9}), "Kc Jp Qq");
+    EXPECT_EQ(std::tuple(attivo(Timer::EffettuaMossaPC), carte({7, 8, 9})),
+              std::tuple(false, "Kc Jp Qq"));
     EXPECT_EQ(std::tuple(g.tavolo.numeroCarteSulTavolo, g.punteggi.pc.prese[3],
                          g.tavolo.posizioneInserimentoCarta),
               std::tuple(3, 0, 10));
@@ -167,8 +166,7 @@ TEST_F(PcTurnTest, TheLevelDecidesTheLook) {
         return g.pc.valutazione.rischioScopa[1];
     };
     EXPECT_LT(rischio(Livello::Honest, false), 0.0f);
-    EXPECT_EQ(rischio(Livello::Cheat, true), 0.0f);
-    EXPECT_TRUE(g.pc.valutazione.sicura[1]);
+    EXPECT_TRUE(rischio(Livello::Cheat, true) == 0.0f && g.pc.valutazione.sicura[1]);
     EXPECT_LT(rischio(Livello::Cunning, true), 0.0f);
     EXPECT_EQ(rischio(Livello::Cunning, false), 0.0f);
     g.tavolo.carta[5] = C("7f");
@@ -181,9 +179,8 @@ TEST_F(PcTurnTest, ScreenWalkOrderCoversEveryTablePlaceOnce) {
     while ((posto = ProssimoPostoSchermo(posto)) != 0) {
         EXPECT_TRUE(IsPostoTavolo(posto) && visti.insert(posto).second) << posto;
     }
-    EXPECT_EQ(visti.size(), kPostiTavolo.size());
-    EXPECT_EQ(ProssimoPostoSchermo(9), 13);
-    EXPECT_EQ(ProssimoPostoSchermo(14), 0);
+    EXPECT_EQ(std::tuple(visti.size(), ProssimoPostoSchermo(9), ProssimoPostoSchermo(14)),
+              std::tuple(kPostiTavolo.size(), 13, 0));
 }
 
 TEST_F(PcTurnTest, TheDiagnosticPanelShowsTheSearchAndTheChoice) {

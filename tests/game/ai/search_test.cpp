@@ -93,9 +93,8 @@ TEST(MoveList, TheAceSweepsTwelveCards) {
     t.carta[1] = C("Ac");
     const auto res = Cerca(t);
     ASSERT_EQ(res.lista.mossePossibili, 1);
-    EXPECT_EQ(res.lista[1].numeroCatturate, 12);
-    EXPECT_TRUE(res.lista[1].gnamm);
-    EXPECT_EQ(res.r.cartaOrdinata[12], kPostoDodicesimo);
+    EXPECT_EQ(std::tuple(res.lista[1].numeroCatturate, res.lista[1].gnamm, res.r.cartaOrdinata[12]),
+              std::tuple(12, true, kPostoDodicesimo));
 }
 
 TEST(MoveList, TheListHoldsThirtyMovesAndDropsTheRest) {
