@@ -57,8 +57,8 @@ TEST_F(DealTest, ComputerDealsAndTheHumanLeads) {
         EXPECT_TRUE(g.vista.ImgCarta[apertura[i]].visible) << i;
     }
     EXPECT_EQ(carte({9, 7, 8, 10}), "Ac 2q Kq 5p");  // the second ace went back to the deck
-    EXPECT_TRUE(g.tavolo.assoInTavola && !g.tavolo.distribuita[11]);
-    EXPECT_EQ(g.tavolo.carteRimasteNelMazzo, 36);
+    EXPECT_TRUE(g.tavolo.assoInTavola && !g.tavolo.distribuita[11] &&
+                g.tavolo.carteRimasteNelMazzo == 36);
 
     // Hands from 1.0 s to 2.0 s, the human first: 4, 1, 5, 2, 6, 3.
     const std::array<int, 6> mani = {4, 1, 5, 2, 6, 3};
@@ -164,8 +164,7 @@ TEST_F(DealTest, DealingNoisesAndTheSaloonRestart) {
     const auto rumori = media.played(Channel::Rumori);
     ASSERT_EQ(rumori.size(), 6u);
     for (const auto& r : rumori) EXPECT_NE(r.find("\\Rumori\\Carta"), std::string::npos) << r;
-    EXPECT_TRUE(attivo(Timer::DurataAmbiente) || attivo(Timer::Ambiente));
-    EXPECT_FALSE(g.suoni.spia.busy);
+    EXPECT_TRUE((attivo(Timer::DurataAmbiente) || attivo(Timer::Ambiente)) && !g.suoni.spia.busy);
 
     // While a saloon sound plays, the dealing noise is prepared but not played.
     media.clear();

@@ -181,9 +181,9 @@ TEST_F(HallOfFameTest, TheFilesAfterTwoTorneiAndARestartShowTheSame) {
 
     const Sessione dopo(dati.dati(), 9);
     const Screen& vista = dopo.g.screen;
-    EXPECT_EQ(dopo.g.classifica.albo, g.classifica.albo);
-    EXPECT_EQ(vista.LstAlboLines, g.classifica.albo);
-    EXPECT_EQ(dopo.g.classifica.classifica.totalePartite, 2);
+    EXPECT_EQ(std::tuple(dopo.g.classifica.albo, vista.LstAlboLines,
+                         dopo.g.classifica.classifica.totalePartite),
+              std::tuple(g.classifica.albo, g.classifica.albo, 2));
     EXPECT_EQ(std::tuple(vista.lblNomeGiocatore[1].text, vista.lblNomeGiocatore[2].text,
                          vista.lblTorneiVinti[3].text),
               std::tuple("'Cunning' Zeb", "Niccolò", "0"));

@@ -16,8 +16,8 @@ TEST_F(HumanTurn, SingleEqualCardIsCapturedAfterThePause) {
     turnoUmano({{4, "5c"}, {5, "2f"}, {6, "3p"}});
     click(4);
     EXPECT_TRUE(g.tavolo.aChiTocca == Player::PC && g.tavolo.numeroCarteGiocate == 1);
-    EXPECT_TRUE(contorno(4) && contorno(7) && !contorno(8));
-    EXPECT_EQ(coloreContorno(7), colors::kCapture);
+    EXPECT_TRUE(contorno(4) && contorno(7) && !contorno(8) &&
+                coloreContorno(7) == colors::kCapture);
 
     click(5);  // a second card cannot be played meanwhile
     EXPECT_EQ(std::tuple(g.umano.cartaGiocata, carte({5})), std::tuple(4, "2f"));
@@ -62,15 +62,14 @@ TEST_F(HumanTurn, SumChoiceWithPickAndUnpick) {
     click(10);  // above the played value: nothing
     EXPECT_FALSE(contorno(10));
     click(7);
-    EXPECT_TRUE(g.umano.valoreTotalePresa == 3 && contorno(7));
-    EXPECT_EQ(coloreContorno(7), colors::kPick);
+    EXPECT_TRUE(g.umano.valoreTotalePresa == 3 && contorno(7) &&
+                coloreContorno(7) == colors::kPick);
     click(8);
     EXPECT_EQ(g.umano.valoreTotalePresa, 6);
     click(9);  // 10 is too much: refused
     EXPECT_TRUE(g.umano.valoreTotalePresa == 6 && !contorno(9));
     click(7);  // un-pick
-    EXPECT_TRUE(g.umano.valoreTotalePresa == 3 && !contorno(7));
-    EXPECT_FALSE(attivo(Timer::ScompaionoCarteH));
+    EXPECT_TRUE(g.umano.valoreTotalePresa == 3 && !contorno(7) && !attivo(Timer::ScompaionoCarteH));
     click(9);
     EXPECT_TRUE(g.umano.valoreTotalePresa == 7 && attivo(Timer::ScompaionoCarteH));
     EXPECT_TRUE(coloreContorno(8) == colors::kCapture && coloreContorno(9) == colors::kCapture);
@@ -89,8 +88,7 @@ TEST_F(HumanTurn, ReproachesNameThePlayerUntilACardIsPlayed) {
     EXPECT_EQ(g.vista.lblIstruzioni.text,
               "Non devi cliccare le carte sul tavolo, Ugo,  ma una delle tue!!");
     EXPECT_EQ(media.played(Channel::Commenti), std::vector<std::string>({"\\Zeb\\S28.wav"}));
-    EXPECT_TRUE(g.suoni.spia.busy);
-    EXPECT_EQ(g.scheduler.interval(Timer::DurataGnammH), 320);
+    EXPECT_TRUE(g.suoni.spia.busy && g.scheduler.interval(Timer::DurataGnammH) == 320);
     click(2);
     EXPECT_EQ(g.vista.lblIstruzioni.text, "Come ti permetti di cliccare le mie carte, Ugo??");
     // The indicator was busy: no second voice.
@@ -127,8 +125,7 @@ TEST_F(CaptureExecution, AceOntoAnEmptyTableIsAssoBevuto) {
     g.persona.assoBevuto = 1;
     turnoUmano({{4, "Ac"}, {5, "2f"}});
     click(4);
-    EXPECT_EQ(carte({7}), "Ac");
-    EXPECT_TRUE(g.tavolo.assoInTavola && g.punteggi.h.puntiGiocoInCorso == 0);
+    EXPECT_TRUE(carte({7}) == "Ac" && g.tavolo.assoInTavola && g.punteggi.h.puntiGiocoInCorso == 0);
     EXPECT_EQ(g.vista.lblCommenti.text, "Hai bevuto l'asso, eh?");
     EXPECT_EQ(media.played(Channel::Commenti), std::vector<std::string>({"\\Zeb\\S13.wav"}));
     EXPECT_EQ(g.scheduler.interval(Timer::AssoBevuto), 1550);  // the remark's own length

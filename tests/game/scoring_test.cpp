@@ -80,10 +80,9 @@ TEST_F(EndOfGiocoTest, RemainingCardsGoOnePerTickToTheLastCapturer) {
     g.partita.alternaUltimaCattura = true;
     AvviaUltimeCarte(g);
     avanza(600);  // place 9 is first on the screen
-    EXPECT_TRUE(contorno(9) && !contorno(7));
-    EXPECT_EQ(coloreContorno(9), (Rgb{255, 0, 0}));
-    EXPECT_EQ(g.vista.lblCommenti.text, "Queste sono mie!!");
-    EXPECT_FALSE(g.partita.alternaUltimaCattura);
+    EXPECT_TRUE(contorno(9) && !contorno(7) && coloreContorno(9) == (Rgb{255, 0, 0}));
+    EXPECT_EQ(std::tuple(g.vista.lblCommenti.text, g.partita.alternaUltimaCattura),
+              std::tuple("Queste sono mie!!", false));
     EXPECT_TRUE(g.punteggi.pc.punto5DiCuori && g.punteggi.pc.puntiGiocoInCorso == 1);
     avanza(600);
     EXPECT_TRUE(contorno(7));
@@ -103,9 +102,9 @@ TEST_F(EndOfGiocoTest, OneCardLeftGetsTheShortRemark) {
     const bool prima = g.partita.alternaUltimaCattura;
     AvviaUltimeCarte(g);
     avanza(600);
-    EXPECT_EQ(g.vista.lblCommenti.text, "Tua!");
-    EXPECT_EQ(coloreContorno(12), (Rgb{52, 86, 201}));
-    EXPECT_EQ(g.partita.alternaUltimaCattura, prima);
+    EXPECT_EQ(
+        std::tuple(g.vista.lblCommenti.text, coloreContorno(12), g.partita.alternaUltimaCattura),
+        std::tuple("Tua!", Rgb{52, 86, 201}, prima));
     avanza(600);
     EXPECT_TRUE(g.punteggi.h.prese[1] == 1 && g.punteggi.h.prese[2] == 1);
 }
