@@ -1,13 +1,14 @@
+// The cards and the draw, the table model (faces and backs, the pool of unseen values, a new
+// Gioco), the shuffle, and the deal of a Gioco and of each Manche.
 #include <gmock/gmock.h>
-#include <gtest/gtest.h>
 
 #include <numeric>
 #include <set>
-#include <string>
-#include <tuple>
-#include <utility>
 
+#include "game/capture_rules.h"
+#include "game/card.h"
 #include "game/deal.h"
+#include "game/random.h"
 #include "game/scoreboard.h"
 #include "game/table_model.h"
 #include "invariants.h"
@@ -56,8 +57,8 @@ TEST_F(DealTest, ComputerDealsAndTheHumanLeads) {
         EXPECT_TRUE(g.vista.ImgCarta[apertura[i]].visible) << i;
     }
     EXPECT_EQ(carte({9, 7, 8, 10}), "Ac 2q Kq 5p");  // the second ace went back to the deck
-    EXPECT_TRUE(g.tavolo.assoInTavola && !g.tavolo.distribuita[11]);
-    EXPECT_EQ(g.tavolo.carteRimasteNelMazzo, 36);
+    EXPECT_TRUE(g.tavolo.assoInTavola && !g.tavolo.distribuita[11] &&
+                g.tavolo.carteRimasteNelMazzo == 36);
 
     // Hands from 1.0 s to 2.0 s, the human first: 4, 1, 5, 2, 6, 3.
     const std::array<int, 6> mani = {4, 1, 5, 2, 6, 3};
@@ -68,7 +69,6 @@ TEST_F(DealTest, ComputerDealsAndTheHumanLeads) {
             EXPECT_TRUE(g.tavolo.carta[mani[i + 1]].empty()) << i;
         }
     }
-    EXPECT_EQ(clock.nowMs(), 2000);
     EXPECT_EQ(carte({4, 1, 3}), "2c 3c 7c");
     EXPECT_EQ(g.vista.ImgCarta[1].picture, "\\Grafica\\Star.gif");  // the computer's: backs
     EXPECT_EQ(g.tavolo.aChiTocca, Player::PC);
@@ -94,8 +94,7 @@ TEST_F(DealTest, HumanDealsAndTheComputerLeadsAtOnce) {
     avanza(2000);
     EXPECT_EQ(carte({1, 2, 3, 4, 5, 6}), "2c 4c 6c 3c 5c 7c");  // dealt 1, 4, 2, 5, 3, 6
     avanza(200);
-    EXPECT_EQ(g.tavolo.aChiTocca, Player::PC);
-    EXPECT_TRUE(g.vista.lblIstruzioni.text.empty());
+    EXPECT_TRUE(g.tavolo.aChiTocca == Player::PC && g.vista.lblIstruzioni.text.empty());
     // The computer's move search has run and its pause is under way.
     EXPECT_TRUE(attivo(Timer::RitardoMossaPC));
     EXPECT_EQ(sommaRimasti(), 40 - 4 - 3);
@@ -165,8 +164,7 @@ TEST_F(DealTest, DealingNoisesAndTheSaloonRestart) {
     const auto rumori = media.played(Channel::Rumori);
     ASSERT_EQ(rumori.size(), 6u);
     for (const auto& r : rumori) EXPECT_NE(r.find("\\Rumori\\Carta"), std::string::npos) << r;
-    EXPECT_TRUE(attivo(Timer::DurataAmbiente) || attivo(Timer::Ambiente));
-    EXPECT_FALSE(g.suoni.spia.busy);
+    EXPECT_TRUE((attivo(Timer::DurataAmbiente) || attivo(Timer::Ambiente)) && !g.suoni.spia.busy);
 
     // While a saloon sound plays, the dealing noise is prepared but not played.
     media.clear();
@@ -231,6 +229,89 @@ TEST(Distribuzione, TheSeededShuffleIsPinned) {
         for (int k = 1; k <= 40; ++k) mazzo += g.tavolo.carteDaGiocare[k].code() + " ";
         EXPECT_EQ(mazzo, atteso) << "seed " << seed;
     }
+}
+
+TEST(Card, TheFortyCodesReadBackAndNothingElseParses) {
+    for (int i = 1; i <= 40; ++i) {
+        const Card c = Card::FromDeckPosition(i);
+        EXPECT_EQ(Card::Parse(c.code()), c);
+        EXPECT_EQ(c.valore(), (i - 1) % 10 + 1) << c.code();
+    }
+    for (const char* bad : {"", "A", "Acc", "1c", "ac", "AC", "8c", "Kx", "10"}) {
+        EXPECT_FALSE(Card::Parse(bad).has_value()) << bad;
+    }
+    EXPECT_TRUE(Card::FromDeckPosition(0).empty() && Card::FromDeckPosition(41).empty());
+    EXPECT_EQ(Card().code(), "");
+}
+
+int Draw(int n, double r, int minute, int second) {
+    FixedRandom rng(r);
+    VirtualClock clock(TimeOfDay{2026, 12, 6, 10, minute, second});
+    return EstrazioneCasuale(n, rng, clock);
+}
+
+// The draw mixes the generator with the clock and folds the result into 1..n, whatever the
+// time of day (the exact draws are pinned by the seeded shuffle).
+TEST(EstrazioneCasuale, StaysWithinOneToNAtEveryTimeOfDay) {
+    for (int n : {3, 4, 7, 12, 30, 40}) {
+        for (int minute = 0; minute < 60; minute += 7) {
+            for (int second = 0; second < 60; second += 3) {
+                for (double r : {0.0, 0.25, 0.5, 0.999999}) {
+                    const int v = Draw(n, r, minute, second);
+                    ASSERT_TRUE(v >= 1 && v <= n) << n << " " << minute << ":" << second;
+                }
+            }
+        }
+    }
+}
+
+TEST_F(DealTest, FacesAndBacks) {
+    MostraCarta(g, 12, C("Qp"));
+    EXPECT_EQ(g.vista.ImgCarta[12].picture, "\\Carte\\Qp.jpg");
+    EXPECT_TRUE(g.vista.ImgCarta[12].visible && g.vista.ShpCarta[12].visible);
+    MostraCarta(g, 12, Card());  // no card: the old picture stays
+    EXPECT_EQ(g.vista.ImgCarta[12].picture, "\\Carte\\Qp.jpg");
+
+    g.opzioni.retroCarte = Retro::Star;
+    g.opzioni.coloreCarte = ColoreCarte::Grey;
+    g.vista.ImgCarta[2].visible = false;
+    MostraRetro(g, 2);
+    EXPECT_EQ(g.vista.ImgCarta[2].picture, "\\Grafica\\Star.gif");
+    EXPECT_EQ(g.vista.ShpCarta[2].back, (Rgb{128, 128, 128}));
+    EXPECT_TRUE(g.vista.ShpCarta[2].visible && !g.vista.ImgCarta[2].visible);
+    // Out of range: nothing written.
+    MostraCarta(g, kNumeroPosti, C("Ac"));
+    MostraRetro(g, -1);
+}
+
+TEST_F(DealTest, ValoriRimastiNeverGoBelowZero) {
+    for (int i = 0; i < 5; ++i) AggiornaValoriRimasti(g.tavolo, C("Jq"));
+    EXPECT_EQ(g.tavolo.valoriRimasti[8], 0);
+    AggiornaValoriRimasti(g.tavolo, Card());  // no card: nothing taken off
+    EXPECT_EQ(g.tavolo.valoriRimasti[1], 4);
+}
+
+TEST_F(DealTest, ANewGiocoEmptiesTheTableAndThePool) {
+    inizia();
+    avanza(2200);
+    ASSERT_FALSE(g.tavolo.carta[4].empty());  // a Gioco given up with cards in hand
+    tavolo({{kPostoDodicesimo, "Kc"}});
+    g.tavolo.manche = 6;
+    g.tavolo.numeroCarteGiocate = 4;
+    NuovoGioco(g);
+    for (int i = 1; i <= kNumeroPosti - 1; ++i) {
+        if (i == kPostoSpare) continue;
+        EXPECT_TRUE(g.tavolo.carta[i].empty()) << i;
+        EXPECT_FALSE(g.vista.ImgCarta[i].visible) << i;
+    }
+    for (int k = 1; k <= 40; ++k) {
+        EXPECT_TRUE(g.tavolo.carteDaGiocare[k].empty() && !g.tavolo.distribuita[k]) << k;
+    }
+    EXPECT_THAT(sim::ControllaCarte(g), IsEmpty());
+    EXPECT_EQ(std::tuple(g.tavolo.contatoreCartaDaEstrarre, g.tavolo.manche,
+                         g.tavolo.numeroCarteGiocate, g.tavolo.posizioneInserimentoCarta),
+              std::tuple(1, 0, 0, 0));
+    for (int v = 1; v <= 10; ++v) EXPECT_EQ(g.tavolo.valoriRimasti[v], 4);
 }
 
 }  // namespace

@@ -1,9 +1,12 @@
-// The ranking update, the hall of fame line and file, and the hall of fame panel.
+// The ranking update, the hall of fame line and files, the hall of fame panel, and a whole
+// Torneo played by clicks from a fresh Dati folder.
 #include "game/hall_of_fame.h"
 #include "ui/hall_of_fame_panel.h"
 
 #include <gtest/gtest.h>
 
+#include <memory>
+#include <random>
 #include <sstream>
 #include <string>
 #include <tuple>
@@ -13,7 +16,9 @@
 #include "data/temp_dati.h"
 #include "game/clock.h"
 #include "game/random.h"
+#include "human_policy.h"
 #include "ui/finestra.h"
+#include "ui/startup.h"
 
 namespace gnamm {
 namespace {
@@ -42,8 +47,7 @@ class HallOfFameTest : public ::testing::Test {
     }
     // The ranking update as the end of a Torneo runs it, with the panel's blinking under way.
     void vince(const std::string& nome) {
-        g.scheduler.setInterval(Timer::LampeggiaScritta, 150);
-        g.scheduler.enable(Timer::LampeggiaScritta);
+        g.scheduler.start(Timer::LampeggiaScritta, 150);
         g.partita.vincitore = nome;
         AggiornaClassifica(g);
         RefreshScreen(g);  // the screen as the event leaves it
@@ -54,6 +58,45 @@ class HallOfFameTest : public ::testing::Test {
     SeededRandom rng{3};
     RecordingMediaPlayer media{clock};
     Finestra g{clock, rng, media, Paths{{}, dati.dati()}};
+};
+
+// A game started on a Dati folder, played by clicks; the name and hall of fame files come out
+// in their format, and a restart shows the same panel.
+struct Sessione {
+    Sessione(const std::filesystem::path& dati, uint32_t seed)
+        : rng(seed), g(clock, rng, media, Paths{{}, dati}) {
+        Avvio(g, 12000, 9000);
+    }
+
+    void click(TargetKind kind, int i = 0) { g.click(Target{kind, i}); }
+
+    // Plays until the hall of fame panel opens at the end of a Torneo; false if it never does.
+    // At each pause between Giochi the player tries to look at the ranking first.
+    bool giocaTorneo() {
+        for (int passi = 0; passi < 400000; ++passi) {
+            if (g.screen.FraPannello[3].visible && g.vista.FraQuando.visible) return true;
+            if (g.vista.FraQuando.visible) {
+                const int partite = g.partita.partitePC + g.partita.partiteH;
+                click(TargetKind::Classifica);
+                EXPECT_FALSE(g.screen.FraPannello[3].visible);
+                g.key(Key::Enter);
+                EXPECT_EQ(g.partita.partitePC + g.partita.partiteH, partite);
+                EXPECT_FALSE(g.screen.FraPannello[4].visible);
+                ++pause;
+            } else if (sim::TurnoUmano(g)) {
+                sim::GiocaUmano(g, sim::Politica::Random, umano);
+            }
+            AdvanceVirtualTime(g, clock, 50);
+        }
+        return false;
+    }
+
+    VirtualClock clock{TimeOfDay{2026, 12, 6, 21, 4, 0}};
+    SeededRandom rng;
+    std::mt19937 umano{5};
+    RecordingMediaPlayer media{clock};
+    Finestra g;
+    int pause = 0;  // pauses between Giochi of the Torneo
 };
 
 // The ranking before, the winner, the ranking after and the row the winner stands in. A winner
@@ -136,17 +179,13 @@ TEST_F(HallOfFameTest, TheFilesAfterTwoTorneiAndARestartShowTheSame) {
     cls += "\"2\"\r\n";
     EXPECT_EQ(dati.read("GnClass.txt"), cls);
 
-    VirtualClock clock2;
-    RecordingMediaPlayer media2{clock2};
-    Finestra dopo{clock2, rng, media2, Paths{{}, dati.dati()}};
-    LeggiClassifica(dopo);
-    CaricaAlbo(dopo);
-    RefreshScreen(dopo);
-    EXPECT_EQ(dopo.classifica.albo, g.classifica.albo);
-    EXPECT_EQ(dopo.screen.LstAlboLines, g.classifica.albo);
-    EXPECT_EQ(dopo.classifica.classifica.totalePartite, 2);
-    EXPECT_EQ(std::tuple(dopo.screen.lblNomeGiocatore[1].text, dopo.screen.lblNomeGiocatore[2].text,
-                         dopo.screen.lblTorneiVinti[3].text),
+    const Sessione dopo(dati.dati(), 9);
+    const Screen& vista = dopo.g.screen;
+    EXPECT_EQ(std::tuple(dopo.g.classifica.albo, vista.LstAlboLines,
+                         dopo.g.classifica.classifica.totalePartite),
+              std::tuple(g.classifica.albo, g.classifica.albo, 2));
+    EXPECT_EQ(std::tuple(vista.lblNomeGiocatore[1].text, vista.lblNomeGiocatore[2].text,
+                         vista.lblTorneiVinti[3].text),
               std::tuple("'Cunning' Zeb", "Niccolò", "0"));
 }
 
@@ -176,11 +215,13 @@ TEST_F(HallOfFameTest, AWrongCounterFollowsTheListAndTheFilesAgreeAgain) {
     EXPECT_EQ(g.classifica.albo.back().substr(0, 3), "3) ");
 }
 
-TEST_F(HallOfFameTest, ThePanelBlinksTheLineTheRowAndTheSuits) {
+// The panel blinks its line, the winner's row and the suits until it is closed: then the row is
+// white again and the suits back in their order.
+TEST_F(HallOfFameTest, ThePanelBlinksTheLineTheRowAndTheSuitsUntilItCloses) {
     vince("Ugo");
+    ApriClassifica(g);
     g.classifica.vincitoreEvidenziato = false;
-    g.scheduler.setInterval(Timer::LampeggiaScritta, 150);
-    g.scheduler.enable(Timer::LampeggiaScritta);
+    g.scheduler.start(Timer::LampeggiaScritta, 150);
     const Element& riga = g.screen.lblNomeGiocatore[1];
     const Element& istruzione = g.screen.lblRegole[19];
     auto semi = [&] {
@@ -189,7 +230,7 @@ TEST_F(HallOfFameTest, ThePanelBlinksTheLineTheRowAndTheSuits) {
         return s;
     };
     std::string visto;
-    for (int tick = 1; tick <= 16; ++tick) {
+    for (int tick = 1; tick <= 19; ++tick) {
         AdvanceVirtualTime(g, clock, 150);
         visto += (istruzione.visible ? "I" : "-");
         visto += (riga.fore == colors::kYellow ? "Y" : "w");
@@ -197,14 +238,18 @@ TEST_F(HallOfFameTest, ThePanelBlinksTheLineTheRowAndTheSuits) {
     }
     EXPECT_EQ(visto,
               "-wCFQP IYCFQP IYPCFQ IYPCFQ IYQPCF IYQPCF IYFQPC -wCFQP "
-              "-wCFQP IYCFQP IYPCFQ IYPCFQ IYQPCF IYQPCF IYFQPC -wCFQP ");
+              "-wCFQP IYCFQP IYPCFQ IYPCFQ IYQPCF IYQPCF IYFQPC -wCFQP -wCFQP IYCFQP IYPCFQ ");
     EXPECT_EQ(istruzione.text,
               "Per far scomparire questo Pannello e iniziare un nuovo Torneo premi INVIO!");
+    ChiudiClassifica(g);
+    EXPECT_FALSE(g.scheduler.isEnabled(Timer::LampeggiaScritta) ||
+                 g.screen.FraPannello[3].visible || istruzione.visible);
+    EXPECT_EQ(std::tuple(g.classifica.lampeggia, riga.fore, semi()),
+              std::tuple(0, colors::kWhite, "CFQP"));
 }
 
 TEST_F(HallOfFameTest, TheLevelPromptIsHiddenTwoTicksAndShownSeven) {
-    g.scheduler.setInterval(Timer::LampeggiaScritta2, 150);
-    g.scheduler.enable(Timer::LampeggiaScritta2);
+    g.scheduler.start(Timer::LampeggiaScritta2, 150);
     std::string visto;
     for (int tick = 1; tick <= 18; ++tick) {
         AdvanceVirtualTime(g, clock, 150);
@@ -233,8 +278,7 @@ TEST_F(HallOfFameTest, TheCaptionTogglesThePanelAndTheCoverWhereTheLayoutPutsThe
 TEST_F(HallOfFameTest, ClosingThePanelDuringPlayLetsTheIndicatorGoUnlessASoundRuns) {
     // A remark under way when the panel opens ends while it shows: the indicator stays taken.
     g.suoni.spia.busy = true;
-    g.scheduler.setInterval(Timer::DurataGnammH, 700);
-    g.scheduler.enable(Timer::DurataGnammH);
+    g.scheduler.start(Timer::DurataGnammH, 700);
     ToggleClassifica(g);
     AdvanceVirtualTime(g, clock, 700);
     EXPECT_TRUE(g.suoni.spia.busy);
@@ -247,8 +291,7 @@ TEST_F(HallOfFameTest, ClosingThePanelDuringPlayLetsTheIndicatorGoUnlessASoundRu
         g.suoni.spia.busy = true;
         g.suoni.spia.ambiente = saloon ? 7 : 0;
         const Timer fine = saloon ? Timer::DurataAmbiente : Timer::Presa;
-        g.scheduler.setInterval(fine, 365);
-        g.scheduler.enable(fine);
+        g.scheduler.start(fine, 365);
         ToggleClassifica(g);
         ToggleClassifica(g);
         EXPECT_TRUE(g.suoni.spia.busy) << saloon;
@@ -258,18 +301,45 @@ TEST_F(HallOfFameTest, ClosingThePanelDuringPlayLetsTheIndicatorGoUnlessASoundRu
     }
 }
 
-TEST_F(HallOfFameTest, ClosingAfterATorneoStopsTheBlinkingAndWhitensTheRow) {
-    vince("Ugo");
-    ApriClassifica(g);
-    g.scheduler.setInterval(Timer::LampeggiaScritta, 150);
-    g.scheduler.enable(Timer::LampeggiaScritta);
-    AdvanceVirtualTime(g, clock, 450);
-    ChiudiClassifica(g);
-    EXPECT_FALSE(g.scheduler.isEnabled(Timer::LampeggiaScritta) ||
-                 g.screen.FraPannello[3].visible || g.screen.lblRegole[19].visible);
-    EXPECT_EQ(g.classifica.lampeggia, 0);
-    EXPECT_EQ(g.screen.lblNomeGiocatore[1].fore, colors::kWhite);
-    EXPECT_EQ(g.screen.ImgSeme[0].picture, "\\Grafica\\Cuori.jpg");
+TEST(HallOfFameScenario, ATorneoPlayedByClicksLeavesTheFilesAndARestartShowsThem) {
+    testing_support::TempDati dati;
+    auto s = std::make_unique<Sessione>(dati.dati(), 5);
+    Finestra& g = s->g;
+    EXPECT_EQ(dati.read("GnNome.txt"), "\"\"\r\n");
+    g.screen.txtNome.text.clear();
+    g.textInput("Niccolò");
+    g.key(Key::Enter);
+    ASSERT_FALSE(g.screen.FraSplash.visible);
+    EXPECT_EQ(dati.read("GnNome.txt"), "\"Niccolò\"\r\n");
+    s->click(TargetKind::Livello, 2);  // 'Honest' Zeb
+    ASSERT_EQ(g.livello, Livello::Honest);
+
+    ASSERT_TRUE(s->giocaTorneo()) << "the Torneo never ended";
+    EXPECT_GE(s->pause, 2);  // at least three Giochi, so the pauses were tried
+    const std::string vincitore = g.partita.vincitore;
+    ASSERT_EQ(g.classifica.albo.size(), 1u);
+    EXPECT_EQ(g.classifica.albo[0].substr(0, 3 + vincitore.size()), "1) " + vincitore);
+    EXPECT_EQ(dati.read("GnAlbo.txt"), "\"" + g.classifica.albo[0] + "\"\r\n\"\"\r\n");
+    EXPECT_EQ(g.screen.lblNomeGiocatore[1].text, vincitore);
+
+    // The caption cannot take the panel away while the prompt waits: Enter still starts a
+    // new Torneo, with the Partite back to nought.
+    s->click(TargetKind::Classifica);
+    EXPECT_TRUE(g.screen.FraPannello[3].visible);
+    g.key(Key::Enter);
+    EXPECT_EQ(g.partita.partitePC + g.partita.partiteH, 0);
+    EXPECT_TRUE(g.screen.FraPannello[4].visible && !g.screen.FraPannello[3].visible);
+    const std::vector<std::string> albo = g.classifica.albo;
+    s.reset();
+
+    // A restart on the same folder.
+    Sessione dopo(dati.dati(), 9);
+    EXPECT_EQ(dopo.g.screen.LstAlboLines, albo);
+    const Screen& vista = dopo.g.screen;
+    EXPECT_EQ(std::tuple(vista.txtNome.text, dopo.g.classifica.classifica.totalePartite,
+                         vista.lblNomeGiocatore[1].text, vista.lblTorneiVinti[1].text),
+              std::tuple("Niccolò", 1, vincitore, "1"));
+    EXPECT_FALSE(dati.exists("GnClass.txt.bad") || dati.exists("GnAlbo.txt.bad"));
 }
 
 }  // namespace

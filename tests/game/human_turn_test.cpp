@@ -1,6 +1,6 @@
-#include <gtest/gtest.h>
-
-#include <tuple>
+// The human's turn: the card played, the choice among captures, the reproaches, and what a
+// capture, a lay or a Punto Gnamm does to the table, the score and the sound.
+#include <algorithm>
 
 #include "game/capture_execution.h"
 #include "game/human_turn.h"
@@ -15,14 +15,12 @@ TEST_F(HumanTurn, SingleEqualCardIsCapturedAfterThePause) {
     tavolo({{7, "5q"}, {8, "Kc"}});
     turnoUmano({{4, "5c"}, {5, "2f"}, {6, "3p"}});
     click(4);
-    EXPECT_EQ(g.tavolo.aChiTocca, Player::PC);
-    EXPECT_EQ(g.tavolo.numeroCarteGiocate, 1);
-    EXPECT_TRUE(contorno(4) && contorno(7) && !contorno(8));
-    EXPECT_EQ(coloreContorno(7), colors::kCapture);
+    EXPECT_TRUE(g.tavolo.aChiTocca == Player::PC && g.tavolo.numeroCarteGiocate == 1);
+    EXPECT_TRUE(contorno(4) && contorno(7) && !contorno(8) &&
+                coloreContorno(7) == colors::kCapture);
 
     click(5);  // a second card cannot be played meanwhile
-    EXPECT_EQ(g.umano.cartaGiocata, 4);
-    EXPECT_EQ(carte({5}), "2f");
+    EXPECT_EQ(std::tuple(g.umano.cartaGiocata, carte({5})), std::tuple(4, "2f"));
     avanza(599);
     EXPECT_EQ(carte({7}), "5q");
     avanza(1);
@@ -33,6 +31,7 @@ TEST_F(HumanTurn, SingleEqualCardIsCapturedAfterThePause) {
               std::tuple(2, 0, 1, 2));
     EXPECT_EQ(g.tavolo.ultimaCattura, Player::H);
     EXPECT_TRUE(attivo(Timer::RitardoMossaPC)) << "the computer's move search has run";
+    EXPECT_TRUE(media.log().empty());  // noises and remarks off: a silent capture
 }
 
 TEST_F(HumanTurn, ChoiceAmongEqualCards) {
@@ -41,8 +40,7 @@ TEST_F(HumanTurn, ChoiceAmongEqualCards) {
     click(4);
     EXPECT_EQ(g.vista.lblIstruzioni.text,
               "Scegli, fra le 2 Carte uguali presenti sul tavolo, quale vuoi catturare!");
-    EXPECT_TRUE(g.umano.puoiScegliere);
-    EXPECT_EQ(coloreContorno(4), colors::kPick);
+    EXPECT_TRUE(g.umano.puoiScegliere && coloreContorno(4) == colors::kPick);
     EXPECT_FALSE(attivo(Timer::ScompaionoCarteH));
     click(9);  // another value: nothing
     EXPECT_FALSE(contorno(9) || attivo(Timer::ScompaionoCarteH));
@@ -52,8 +50,7 @@ TEST_F(HumanTurn, ChoiceAmongEqualCards) {
     click(7);  // the capture is decided: further table clicks do not count
     EXPECT_FALSE(contorno(7) || g.umano.marcaPresa[7]);
     avanza(600);
-    EXPECT_EQ(carte({7, 8}), "5q -");
-    EXPECT_FALSE(g.umano.puoiScegliere);
+    EXPECT_EQ(std::tuple(carte({7, 8}), g.umano.puoiScegliere), std::tuple("5q -", false));
 }
 
 TEST_F(HumanTurn, SumChoiceWithPickAndUnpick) {
@@ -65,23 +62,22 @@ TEST_F(HumanTurn, SumChoiceWithPickAndUnpick) {
     click(10);  // above the played value: nothing
     EXPECT_FALSE(contorno(10));
     click(7);
-    EXPECT_TRUE(g.umano.valoreTotalePresa == 3 && contorno(7));
-    EXPECT_EQ(coloreContorno(7), colors::kPick);
+    EXPECT_TRUE(g.umano.valoreTotalePresa == 3 && contorno(7) &&
+                coloreContorno(7) == colors::kPick);
     click(8);
     EXPECT_EQ(g.umano.valoreTotalePresa, 6);
     click(9);  // 10 is too much: refused
     EXPECT_TRUE(g.umano.valoreTotalePresa == 6 && !contorno(9));
     click(7);  // un-pick
-    EXPECT_TRUE(g.umano.valoreTotalePresa == 3 && !contorno(7));
-    EXPECT_FALSE(attivo(Timer::ScompaionoCarteH));
+    EXPECT_TRUE(g.umano.valoreTotalePresa == 3 && !contorno(7) && !attivo(Timer::ScompaionoCarteH));
     click(9);
     EXPECT_TRUE(g.umano.valoreTotalePresa == 7 && attivo(Timer::ScompaionoCarteH));
     EXPECT_TRUE(coloreContorno(8) == colors::kCapture && coloreContorno(9) == colors::kCapture);
     click(8);  // no un-pick once decided
     EXPECT_TRUE(contorno(8) && g.umano.valoreTotalePresa == 7);
     avanza(600);
-    EXPECT_EQ(carte({7, 8, 9}), "3c - -");
-    EXPECT_EQ(g.punteggi.h.conta(PuntoMazzo::Sette), 1);
+    EXPECT_EQ(std::tuple(carte({7, 8, 9}), g.punteggi.h.conta(PuntoMazzo::Sette)),
+              std::tuple("3c - -", 1));
 }
 
 TEST_F(HumanTurn, ReproachesNameThePlayerUntilACardIsPlayed) {
@@ -92,8 +88,7 @@ TEST_F(HumanTurn, ReproachesNameThePlayerUntilACardIsPlayed) {
     EXPECT_EQ(g.vista.lblIstruzioni.text,
               "Non devi cliccare le carte sul tavolo, Ugo,  ma una delle tue!!");
     EXPECT_EQ(media.played(Channel::Commenti), std::vector<std::string>({"\\Zeb\\S28.wav"}));
-    EXPECT_TRUE(g.suoni.spia.busy);
-    EXPECT_EQ(g.scheduler.interval(Timer::DurataGnammH), 320);
+    EXPECT_TRUE(g.suoni.spia.busy && g.scheduler.interval(Timer::DurataGnammH) == 320);
     click(2);
     EXPECT_EQ(g.vista.lblIstruzioni.text, "Come ti permetti di cliccare le mie carte, Ugo??");
     // The indicator was busy: no second voice.
@@ -114,15 +109,137 @@ TEST_F(HumanTurn, ReproachesNameThePlayerUntilACardIsPlayed) {
 TEST_F(HumanTurn, TheLastCardPlaysItself) {
     tavolo({{7, "Kc"}, {8, "Qc"}});
     turnoUmano({{6, "2f"}}, 3, 5);
-    g.scheduler.setInterval(Timer::MuoviHAutomatico, 750);
-    g.scheduler.enable(Timer::MuoviHAutomatico);
+    g.scheduler.start(Timer::MuoviHAutomatico, 750);
     avanza(749);
     EXPECT_EQ(g.tavolo.aChiTocca, Player::H);
     avanza(1);
-    EXPECT_FALSE(attivo(Timer::MuoviHAutomatico));
     EXPECT_EQ(carte({9, 6}), "2f -");
     // The sixth card of the Manche: the next deal follows.
-    EXPECT_TRUE(attivo(Timer::Scegli6Carte));
+    EXPECT_TRUE(!attivo(Timer::MuoviHAutomatico) && attivo(Timer::Scegli6Carte));
+}
+
+using CaptureExecution = TableTest;
+
+TEST_F(CaptureExecution, AceOntoAnEmptyTableIsAssoBevuto) {
+    g.opzioni.commentiZeb = true;
+    g.persona.assoBevuto = 1;
+    turnoUmano({{4, "Ac"}, {5, "2f"}});
+    click(4);
+    EXPECT_TRUE(carte({7}) == "Ac" && g.tavolo.assoInTavola && g.punteggi.h.puntiGiocoInCorso == 0);
+    EXPECT_EQ(g.vista.lblCommenti.text, "Hai bevuto l'asso, eh?");
+    EXPECT_EQ(media.played(Channel::Commenti), std::vector<std::string>({"\\Zeb\\S13.wav"}));
+    EXPECT_EQ(g.scheduler.interval(Timer::AssoBevuto), 1550);  // the remark's own length
+    EXPECT_TRUE(attivo(Timer::AssoBevuto) && g.suoni.spia.busy && g.persona.assoBevuto == 2);
+}
+
+// The human's ace onto a table: what is left, the cards taken and the Punto Gnamm; the remark
+// only when it takes the one ace among others.
+TEST_F(CaptureExecution, TheAceTakesTheOnlyCardOrTheAceOrSweepsTheTable) {
+    g.opzioni.commentiZeb = true;
+    const struct {
+        std::initializer_list<std::pair<int, std::string_view>> tavolo;
+        int resta, prese, gnamm;
+        const char* commento;
+    } casi[] = {
+        {{{11, "Aq"}}, 0, 2, 1, ""},
+        {{{7, "5c"}, {8, "Af"}, {9, "7q"}}, 2, 2, 0, "Asso bevuto... gioco astuto!"},
+        {{{7, "5q"}, {8, "2q"}, {9, "7f"}}, 0, 4, 1, ""},
+    };
+    for (const auto& c : casi) {
+        Banco b;
+        b.g.opzioni = g.opzioni;
+        b.g.screen.FraSplash.visible = false;
+        b.g.persona.assoBevuto = 2;
+        b.tavolo(c.tavolo);
+        b.turnoUmano({{4, "Ac"}, {5, "2f"}});
+        b.click(4);
+        EXPECT_EQ(std::tuple(b.g.tavolo.assoInTavola, b.g.vista.lblCommenti.text),
+                  std::tuple(false, c.commento));
+        b.avanza(600);
+        const Colonna& h = b.g.punteggi.h;
+        EXPECT_EQ(std::tuple(b.g.tavolo.numeroCarteSulTavolo, h.conta(PuntoMazzo::Carte),
+                             h.puntiGnamm, h.puntiPartita),
+                  std::tuple(c.resta, c.prese, c.gnamm, c.gnamm));
+    }
+}
+
+TEST_F(CaptureExecution, ALaidCardFillsTheLowestGap) {
+    tavolo({{7, "Kc"}, {9, "Qc"}});
+    turnoUmano({{5, "Jf"}, {6, "2f"}});
+    click(5);
+    EXPECT_EQ(carte({7, 8, 9}), "Kc Jf Qc");
+    EXPECT_TRUE(g.vista.ImgCarta[8].visible && !g.vista.ImgCarta[5].visible);
+    EXPECT_TRUE(g.tavolo.numeroCarteSulTavolo == 3 && g.tavolo.aChiTocca == Player::PC);
+    EXPECT_TRUE(attivo(Timer::RitardoMossaPC) && !attivo(Timer::ScompaionoCarteH));
+}
+
+// A Punto Gnamm with remarks on is a remark that holds the sound; without, the capture noise
+// plays once and frees the sound after 365 ms.
+TEST_F(CaptureExecution, GnammTakesTheSoundForARemarkOrElseTheCaptureNoise) {
+    g.opzioni.rumoriCarte = true;
+    for (const bool commenti : {true, false}) {
+        g.opzioni.commentiZeb = commenti;
+        media.clear();
+        tavolo({{7, "3c"}, {8, "4q"}});
+        turnoUmano({{4, "7f"}, {5, "2f"}});
+        click(4);
+        avanza(600);
+        EXPECT_EQ(g.punteggi.h.puntiGnamm, commenti ? 1 : 2);
+        EXPECT_TRUE(g.vista.lblCommenti.text.empty() == !commenti && g.suoni.spia.busy);
+        const auto rumori = media.played(Channel::Rumori);
+        EXPECT_EQ(std::count(rumori.begin(), rumori.end(), "\\Rumori\\Presa.wav"),
+                  commenti ? 0 : 1);
+        avanza(commenti ? 5000 : 365);
+        EXPECT_FALSE(g.suoni.spia.busy);
+        g.vista.lblCommenti.text.clear();
+        sgombera();
+    }
+}
+
+TEST_F(CaptureExecution, TheLastCardOfTheGiocoScoresGnammAndEndsTheGioco) {
+    tavolo({{7, "3c"}, {8, "4q"}});
+    turnoUmano({{6, "7f"}}, 6, 5);
+    g.tavolo.carteRimasteNelMazzo = 0;
+    click(6);
+    avanza(600);
+    EXPECT_TRUE(g.punteggi.h.puntiGnamm == 1 && g.tavolo.aChiTocca == Player::PC);
+    EXPECT_FALSE(attivo(Timer::RitardoMossaPC) || attivo(Timer::Scegli6Carte));
+    EXPECT_TRUE(attivo(Timer::UltimeCarte));
+}
+
+TEST_F(CaptureExecution, TheNextDealStartsWithTheDealersOpponent) {
+    for (const Player mazziere : {Player::PC, Player::H}) {
+        g.tavolo.mazziere = mazziere;
+        tavolo({{7, "3c"}, {8, "Kq"}});
+        turnoUmano({{6, "3f"}}, 2, 5);
+        click(6);
+        avanza(600);
+        EXPECT_EQ(g.tavolo.numeroCarteGiocate, 0);
+        EXPECT_EQ(g.tavolo.contatoreCartaDaEstrarre, mazziere == Player::PC ? 4 : 1);
+        EXPECT_TRUE(attivo(Timer::Scegli6Carte) && g.suoni.spia.busy);
+        g.scheduler.disable(Timer::Scegli6Carte);
+        g.suoni.spia.busy = false;
+        sgombera();
+    }
+}
+
+TEST_F(CaptureExecution, TheTwelfthCardGoesToItsOwnPlaceAndCanBeTaken) {
+    int p = 7;
+    for (const char* code : {"Kq", "Kf", "Kc", "Kp", "Qc", "Jc", "7c", "6c", "5c", "4c", "3c"})
+        posa(p++, code);
+    turnoUmano({{4, "2c"}, {5, "2q"}});
+    click(4);
+    EXPECT_EQ(carte({kPostoDodicesimo}), "2c");
+    EXPECT_TRUE(g.vista.ImgCarta[kPostoDodicesimo].visible && g.tavolo.numeroCarteSulTavolo == 12);
+
+    // Later the human's 2 takes it from there.
+    g.tavolo.aChiTocca = Player::H;
+    g.tavolo.numeroCarteGiocate = 2;
+    click(5);
+    EXPECT_TRUE(g.umano.marcaPresa[kPostoDodicesimo]);
+    avanza(600);
+    EXPECT_EQ(carte({kPostoDodicesimo}), "-");
+    EXPECT_TRUE(!g.vista.ImgCarta[kPostoDodicesimo].visible && g.tavolo.numeroCarteSulTavolo == 11);
 }
 
 }  // namespace

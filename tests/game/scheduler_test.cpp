@@ -7,10 +7,13 @@
 namespace gnamm {
 namespace {
 
+using Fired = std::vector<std::pair<int64_t, Timer>>;
+
+// A scheduler on a virtual clock that writes down when each timer fires.
 struct Harness {
     VirtualClock clock;
     Scheduler scheduler{clock};
-    std::vector<std::pair<int64_t, Timer>> fired;
+    Fired fired;
     std::function<void(Timer)> onFire;
 
     void advance(int64_t ms) {
@@ -29,36 +32,28 @@ struct Harness {
 
 TEST(Scheduler, AnEnabledTimerFiresEveryIntervalUntilDisabledAndZeroNeverFires) {
     Harness h;
-    h.scheduler.setInterval(Timer::Presa, 100);
-    h.scheduler.enable(Timer::Presa);
+    h.scheduler.start(Timer::Presa, 100);
     h.scheduler.setInterval(Timer::Carta, 50);  // never enabled
     h.scheduler.enable(Timer::Musiche);         // interval 0
     h.advance(350);
-    EXPECT_EQ(h.fired, (std::vector<std::pair<int64_t, Timer>>{
-                           {100, Timer::Presa}, {200, Timer::Presa}, {300, Timer::Presa}}));
+    EXPECT_EQ(h.fired, (Fired{{100, Timer::Presa}, {200, Timer::Presa}, {300, Timer::Presa}}));
     h.scheduler.disable(Timer::Presa);
     h.scheduler.start(Timer::Carta, 50);
     h.scheduler.setInterval(Timer::Carta, 0);  // an interval of 0 stops a running timer too
     h.advance(1000);
-    EXPECT_EQ(h.fired.size(), 3u);
-    EXPECT_FALSE(h.scheduler.nextDeadline().has_value());
+    EXPECT_TRUE(h.fired.size() == 3u && !h.scheduler.nextDeadline().has_value());
 }
 
 TEST(Scheduler, SimultaneousTimersFireInTheOrderTheyWereEnabled) {
     Harness h;
-    h.scheduler.setInterval(Timer::Carta, 200);
-    h.scheduler.setInterval(Timer::Presa, 200);
-    h.scheduler.enable(Timer::Presa);
-    h.scheduler.enable(Timer::Carta);
+    h.scheduler.start(Timer::Presa, 200);
+    h.scheduler.start(Timer::Carta, 200);
     h.advance(200);
-    ASSERT_EQ(h.fired.size(), 2u);
-    EXPECT_EQ(h.fired[0].second, Timer::Presa);
-    EXPECT_EQ(h.fired[1].second, Timer::Carta);
+    EXPECT_EQ(h.fired, (Fired{{200, Timer::Presa}, {200, Timer::Carta}}));
 }
 
 TEST(Scheduler, HandlerCanDisableItselfAndEnableAnother) {
     Harness h;
-    h.scheduler.setInterval(Timer::Scegli4CarteSulTavolo, 200);
     h.scheduler.setInterval(Timer::Scegli6Carte, 200);
     int ticks = 0;
     h.onFire = [&](Timer t) {
@@ -67,12 +62,11 @@ TEST(Scheduler, HandlerCanDisableItselfAndEnableAnother) {
             h.scheduler.enable(Timer::Scegli6Carte);
         }
     };
-    h.scheduler.enable(Timer::Scegli4CarteSulTavolo);
+    h.scheduler.start(Timer::Scegli4CarteSulTavolo, 200);
     h.advance(1000);
     // 200, 400 for the lay; then 600, 800, 1000 for the hands.
-    ASSERT_EQ(h.fired.size(), 5u);
-    EXPECT_EQ(h.fired[1], std::make_pair(int64_t{400}, Timer::Scegli4CarteSulTavolo));
-    EXPECT_EQ(h.fired[2], std::make_pair(int64_t{600}, Timer::Scegli6Carte));
+    const Timer lay = Timer::Scegli4CarteSulTavolo, hands = Timer::Scegli6Carte;
+    EXPECT_EQ(h.fired, (Fired{{200, lay}, {400, lay}, {600, hands}, {800, hands}, {1000, hands}}));
 }
 
 }  // namespace

@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "audio/recording_media_player.h"
+#include "game/capture_rules.h"
 #include "game/clock.h"
 #include "support/scripted_random.h"
 #include "ui/finestra.h"
@@ -30,16 +31,14 @@ inline TableState Posizione(std::initializer_list<std::string_view> tavolo,
                             std::initializer_list<std::string_view> mano) {
     TableState t;
     int p = 7;
-    for (const auto code : tavolo) {
-        t.carta[p++] = C(code);
-        ++t.numeroCarteSulTavolo;
-        t.assoInTavola = t.assoInTavola || t.carta[p - 1].isAce();
-    }
+    for (const auto code : tavolo) t.carta[p++] = C(code);
     p = 1;
     for (const auto code : mano) {
         if (!code.empty()) t.carta[p] = C(code);
         ++p;
     }
+    t.numeroCarteSulTavolo = ContaCarteSulTavolo(t.carta);
+    t.assoInTavola = CeAssoInTavola(t.carta);
     return t;
 }
 
@@ -57,10 +56,7 @@ class Banco {
     }
     void tavolo(std::initializer_list<std::pair<int, std::string_view>> carte) {
         for (const auto& [place, code] : carte) posa(place, code);
-        g.tavolo.assoInTavola = false;
-        for (const int i : kPostiTavolo) {
-            if (g.tavolo.carta[i].isAce()) g.tavolo.assoInTavola = true;
-        }
+        g.tavolo.assoInTavola = CeAssoInTavola(g.tavolo.carta);
     }
     // The human is to play from these hand places; the computer holds cards in 1..3 and the
     // Manche is `manche` with `giocate` cards already played.

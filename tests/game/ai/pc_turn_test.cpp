@@ -5,8 +5,6 @@
 #include "game/ai/cervello.h"
 
 #include <set>
-#include <string>
-#include <tuple>
 
 #include "persona/remarks.h"
 #include "support/table_fixture.h"
@@ -18,8 +16,11 @@ using test_tavolo::C;
 
 class PcTurnTest : public test_tavolo::TableTest {
   protected:
-    // The computer holds `mano` in places 1.. and is to play; the human holds three cards.
-    void turnoPC(std::initializer_list<std::string_view> mano, int manche = 1, int giocate = 1) {
+    // The computer holds `mano` in places 1.. and is to play on this table; the human holds
+    // three cards. The computer's search runs at once.
+    void giocaPC(std::initializer_list<std::pair<int, std::string_view>> sulTavolo,
+                 std::initializer_list<std::string_view> mano, int manche = 1, int giocate = 1) {
+        tavolo(sulTavolo);
         int p = 1;
         for (const auto code : mano) posa(p++, code);
         tavolo({{4, "Kq"}, {5, "Kf"}, {6, "Kp"}});
@@ -30,66 +31,55 @@ class PcTurnTest : public test_tavolo::TableTest {
         g.tavolo.carteRimasteNelMazzo = 40 - 4 - 6 * manche;
         g.tavolo.aChiTocca = Player::PC;
         g.tavolo.mazziere = Player::H;
+        PreparaMossePC(g);
     }
 };
 
 TEST_F(PcTurnTest, ACaptureOfTwoCardsTakesOneTickPerCardAndOneToFinish) {
-    tavolo({{7, "3c"}, {9, "4q"}, {11, "Kc"}});
-    turnoPC({"7p"});
-    PreparaMossePC(g);
+    giocaPC({{7, "3c"}, {9, "4q"}, {11, "Kc"}}, {"7p"});
     EXPECT_TRUE(attivo(Timer::RitardoMossaPC));
     avanza(599);
     EXPECT_FALSE(attivo(Timer::EffettuaMossaPC));
     avanza(1);  // 600: shown
-    EXPECT_TRUE(attivo(Timer::EffettuaMossaPC));
-    EXPECT_TRUE(g.vista.ShpCarta[1].border);
+    EXPECT_TRUE(attivo(Timer::EffettuaMossaPC) && g.vista.ShpCarta[1].border);
     EXPECT_TRUE(g.pc.marcaPresaPC[7] && g.pc.marcaPresaPC[9] && !g.pc.marcaPresaPC[11]);
 
     avanza(600);  // 1200: place 9 comes first on the screen
-    EXPECT_TRUE(contorno(9) && !contorno(7));
+    EXPECT_TRUE(contorno(9) && !contorno(7) && g.punteggi.pc.prese[3] == 1);
     EXPECT_EQ(coloreContorno(9), (Rgb{255, 0, 0}));
-    EXPECT_EQ(g.punteggi.pc.prese[3], 1);
     avanza(600);  // 1800: then place 7, still on the table until the move completes
-    EXPECT_TRUE(contorno(7));
-    EXPECT_EQ(g.punteggi.pc.prese[3], 2);
-    EXPECT_EQ(carte({7}), "3c");
+    EXPECT_TRUE(contorno(7) && g.punteggi.pc.prese[3] == 2 && carte({7}) == "3c");
     avanza(600);  // 2400: complete; the played card joins the pile
-    EXPECT_FALSE(attivo(Timer::EffettuaMossaPC));
-    EXPECT_EQ(carte({7, 9, 1, 11}), "- - - Kc");
+    EXPECT_EQ(std::tuple(attivo(Timer::EffettuaMossaPC), carte({7, 9, 1, 11})),
+              std::tuple(false, "- - - Kc"));
     EXPECT_EQ(
         std::tuple(g.tavolo.numeroCarteSulTavolo, g.punteggi.pc.prese[3], g.punteggi.pc.prese[0],
                    g.punteggi.pc.puntiGnamm, g.tavolo.carteInManoAPC, g.tavolo.numeroCarteGiocate),
         std::tuple(1, 3, 1, 0, 0, 2));
-    EXPECT_EQ(g.tavolo.ultimaCattura, Player::PC);
+    EXPECT_TRUE(g.tavolo.ultimaCattura == Player::PC && g.tavolo.aChiTocca == Player::H);
     // The search and its scores are emptied for the next turn.
     EXPECT_TRUE(g.pc.lista.mossePossibili == 0 && g.pc.lista[1].libera() &&
                 g.pc.ricerca.numeroCarteDaEsaminare == 0 &&
                 g.pc.valutazione.puntiTotali[1] == 0.0f && g.pc.cartaPCInEsame == 0);
-    EXPECT_EQ(g.tavolo.aChiTocca, Player::H);
     EXPECT_EQ(g.vista.lblIstruzioni.text, "Tocca a te, Ugo, clicca su una delle tue carte!");
 }
 
 TEST_F(PcTurnTest, ALayGoesToTheLowestFreePlaceOneTickAfterItIsShown) {
-    tavolo({{7, "Kc"}, {9, "Qq"}});
-    turnoPC({"Jp"});
     g.tavolo.ultimaCattura = Player::H;
-    PreparaMossePC(g);
+    giocaPC({{7, "Kc"}, {9, "Qq"}}, {"Jp"});
     avanza(600);
     EXPECT_TRUE(attivo(Timer::EffettuaMossaPC));
     avanza(600);
-    EXPECT_FALSE(attivo(Timer::EffettuaMossaPC));
-    EXPECT_EQ(carte({7, 8, 9}), "Kc Jp Qq");
+    EXPECT_EQ(std::tuple(attivo(Timer::EffettuaMossaPC), carte({7, 8, 9})),
+              std::tuple(false, "Kc Jp Qq"));
     EXPECT_EQ(std::tuple(g.tavolo.numeroCarteSulTavolo, g.punteggi.pc.prese[3],
                          g.tavolo.posizioneInserimentoCarta),
               std::tuple(3, 0, 10));
-    EXPECT_EQ(g.tavolo.ultimaCattura, Player::H);
-    EXPECT_FALSE(contorno(8));
+    EXPECT_TRUE(g.tavolo.ultimaCattura == Player::H && !contorno(8));
 }
 
 TEST_F(PcTurnTest, AnAceSweepingTheTableScoresAPuntoGnamm) {
-    tavolo({{7, "Kc"}, {8, "2q"}, {12, "5f"}});
-    turnoPC({"Ap"});
-    PreparaMossePC(g);
+    giocaPC({{7, "Kc"}, {8, "2q"}, {12, "5f"}}, {"Ap"});
     avanza(600 + 4 * 600);
     EXPECT_EQ(std::tuple(g.punteggi.pc.puntiGnamm, g.punteggi.pc.puntiGiocoInCorso,
                          g.punteggi.pc.puntiPartita, g.tavolo.numeroCarteSulTavolo,
@@ -100,14 +90,10 @@ TEST_F(PcTurnTest, AnAceSweepingTheTableScoresAPuntoGnamm) {
 TEST_F(PcTurnTest, TheFiveOfHeartsRemarksAlternate) {
     g.opzioni.commentiZeb = true;
     g.pc.cinqueDiCuori = 1;
-    tavolo({{7, "5c"}, {8, "Kq"}});
-    turnoPC({"5p", "Qp"});
-    PreparaMossePC(g);
+    giocaPC({{7, "5c"}, {8, "Kq"}}, {"5p", "Qp"});
     avanza(600);
-    EXPECT_EQ(g.vista.lblCommenti.text, "Questi cuoricini sono miei!!");
-    EXPECT_TRUE(g.suoni.spia.busy);
-    avanza(600 * 2);  // the capture completes; the remark ends on its own timer
-    avanza(5000);
+    EXPECT_TRUE(g.vista.lblCommenti.text == "Questi cuoricini sono miei!!" && g.suoni.spia.busy);
+    avanza(600 * 2 + 5000);  // the capture completes; the remark ends on its own timer
     ASSERT_FALSE(g.suoni.spia.busy);
 
     // The 5 di Cuori comes back to the table and is taken again.
@@ -123,9 +109,7 @@ TEST_F(PcTurnTest, TheFiveOfHeartsRemarksAlternate) {
 // starts the walk over the cards left on the table.
 TEST_F(PcTurnTest, TheLastCardOfAMancheDealsAgainAndOfTheGiocoEndsIt) {
     for (const int manche : {2, 6}) {
-        tavolo({{7, "Kc"}});
-        turnoPC({"Jp"}, manche, 5);
-        PreparaMossePC(g);
+        giocaPC({{7, "Kc"}}, {"Jp"}, manche, 5);
         avanza(1200);
         EXPECT_EQ(attivo(Timer::Scegli6Carte), manche < 6) << manche;
         EXPECT_EQ(attivo(Timer::UltimeCarte), manche == 6) << manche;
@@ -138,9 +122,7 @@ TEST_F(PcTurnTest, TheLastCardOfAMancheDealsAgainAndOfTheGiocoEndsIt) {
 }
 
 TEST_F(PcTurnTest, TheTimerLabelPausesAndResumesOnlyAMoveBeingPlayed) {
-    tavolo({{7, "3c"}, {9, "4q"}, {11, "Kc"}});
-    turnoPC({"7p"});
-    PreparaMossePC(g);
+    giocaPC({{7, "3c"}, {9, "4q"}, {11, "Kc"}}, {"7p"});
     // Waiting for the choice: nothing to pause, and nothing must start early.
     g.click({TargetKind::TimerLabel, 0});
     EXPECT_FALSE(attivo(Timer::EffettuaMossaPC));
@@ -165,10 +147,8 @@ TEST_F(PcTurnTest, TheAutomaticLastCardAndTheUrging) {
     g.opzioni.giocoTerzaCarta = TerzaCarta::Automatic;
     g.opzioni.commentiZeb = true;
     g.opzioni.impazienzaZeb = Impazienza::Impatient;
-    tavolo({{7, "Kc"}});
-    turnoPC({"Jp"});
-    g.tavolo.carteInManoAdH = 1;
-    PreparaMossePC(g);
+    giocaPC({{7, "Kc"}}, {"Jp"});
+    g.tavolo.carteInManoAdH = 1;  // the human's last card, once the computer has played
     avanza(1200);
     EXPECT_TRUE(attivo(Timer::MuoviHAutomatico) && attivo(Timer::Impazienza));
     EXPECT_EQ(g.scheduler.interval(Timer::Impazienza), 8000);
@@ -177,8 +157,7 @@ TEST_F(PcTurnTest, TheAutomaticLastCardAndTheUrging) {
 TEST_F(PcTurnTest, TheLevelDecidesTheLook) {
     // A 4 laid on a 3 leaves 7. Honest Zeb fears the four unseen 7s; Cheat Zeb sees three Ks
     // and fears nothing; 'Cunning' Zeb follows his honesty of the Manche.
-    tavolo({{7, "3c"}});
-    turnoPC({"4q"});
+    giocaPC({{7, "3c"}}, {"4q"});
     const auto rischio = [this](Livello l, bool onesta) {
         g.livello = l;
         g.pc.onesta = onesta;
@@ -186,8 +165,7 @@ TEST_F(PcTurnTest, TheLevelDecidesTheLook) {
         return g.pc.valutazione.rischioScopa[1];
     };
     EXPECT_LT(rischio(Livello::Honest, false), 0.0f);
-    EXPECT_EQ(rischio(Livello::Cheat, true), 0.0f);
-    EXPECT_TRUE(g.pc.valutazione.sicura[1]);
+    EXPECT_TRUE(rischio(Livello::Cheat, true) == 0.0f && g.pc.valutazione.sicura[1]);
     EXPECT_LT(rischio(Livello::Cunning, true), 0.0f);
     EXPECT_EQ(rischio(Livello::Cunning, false), 0.0f);
     g.tavolo.carta[5] = C("7f");
@@ -200,9 +178,8 @@ TEST_F(PcTurnTest, ScreenWalkOrderCoversEveryTablePlaceOnce) {
     while ((posto = ProssimoPostoSchermo(posto)) != 0) {
         EXPECT_TRUE(IsPostoTavolo(posto) && visti.insert(posto).second) << posto;
     }
-    EXPECT_EQ(visti.size(), kPostiTavolo.size());
-    EXPECT_EQ(ProssimoPostoSchermo(9), 13);
-    EXPECT_EQ(ProssimoPostoSchermo(14), 0);
+    EXPECT_EQ(std::tuple(visti.size(), ProssimoPostoSchermo(9), ProssimoPostoSchermo(14)),
+              std::tuple(kPostiTavolo.size(), 13, 0));
 }
 
 TEST_F(PcTurnTest, TheDiagnosticPanelShowsTheSearchAndTheChoice) {
@@ -210,9 +187,7 @@ TEST_F(PcTurnTest, TheDiagnosticPanelShowsTheSearchAndTheChoice) {
     g.click({TargetKind::AssoInTavola, 0});
     ASSERT_TRUE(g.vista.FraCervello.visible);
 
-    tavolo({{7, "Ac"}, {8, "6q"}});
-    turnoPC({"Ap", "6c"});
-    PreparaMossePC(g);
+    giocaPC({{7, "Ac"}, {8, "6q"}}, {"Ap", "6c"});
     avanza(600);
     // Two moves: the ace takes the ace, the 6 takes the 6 (and the 6 di Quadri).
     ASSERT_EQ(g.vista.cervelloLines.size(), 3u);

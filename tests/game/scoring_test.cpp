@@ -1,0 +1,369 @@
+// The points of a Gioco: counted at each capture and shown on the scoreboard; at the end, the
+// walk over the remaining cards, the open deck points, every outcome of a Gioco, Partita and
+// Torneo, and Quando.
+#include "game/end_of_gioco.h"
+#include "game/scoreboard.h"
+
+#include <algorithm>
+#include <array>
+#include <filesystem>
+
+#include "data/temp_dati.h"
+#include "game/torneo_save.h"
+#include "support/table_fixture.h"
+#include "ui/hall_of_fame_panel.h"
+#include "ui/scoreboard_view.h"
+
+namespace gnamm::test_tavolo {
+namespace {
+
+// Points and Partite of the computer and the human; the third Partita wins the Torneo,
+// whatever the other side holds.
+TEST(EsitoGioco, TotalsDecideTheOutcome) {
+    using E = EsitoGioco;
+    const std::tuple<int, int, int, int, E> casi[] = {
+        {14, 12, 0, 0, E::Continua},  {14, 16, 0, 0, E::PartitaH},  {15, 15, 0, 0, E::Spareggio},
+        {16, 15, 0, 0, E::PartitaPC}, {17, 17, 1, 1, E::Spareggio}, {20, 14, 0, 0, E::PartitaPC},
+        {16, 17, 0, 0, E::PartitaH},  {16, 3, 2, 2, E::TorneoPC},   {3, 15, 1, 2, E::TorneoH},
+        {3, 15, 2, 1, E::PartitaH}};
+    for (const auto& [pc, h, partitePC, partiteH, esito] : casi) {
+        EXPECT_EQ(DecidiEsito(pc, h, partitePC, partiteH), esito) << pc << "-" << h;
+    }
+}
+
+class EndOfGiocoTest : public TableTest {
+  protected:
+    EndOfGiocoTest() {
+        std::filesystem::create_directories(dati_.dati());
+        g.paths.data = dati_.dati();
+        g.tavolo.manche = 6;
+        g.tavolo.carteRimasteNelMazzo = 0;
+        g.tavolo.mazziere = Player::PC;
+        g.opzioni.commentiZeb = true;
+        g.vista.FraQuando.visible = false;
+        g.screen.FraPannello[3].visible = false;
+        g.screen.FraPannello[4].visible = false;
+    }
+
+    // Every deck point already decided, and these Partita totals.
+    void totali(int pc, int h) {
+        g.punteggi.pc.punto = {true, true, true, true};
+        g.punteggi.pc.punto5DiCuori = true;
+        g.punteggi.pc.puntiPartita = pc;
+        g.punteggi.h.puntiPartita = h;
+    }
+    // Plays the walk to its end.
+    void fine() {
+        AvviaUltimeCarte(g);
+        for (int i = 0; i < 20 && attivo(Timer::UltimeCarte); ++i) avanza(600);
+    }
+    // Nonno Zeb's remark and the prompt, as "remark / prompt".
+    std::string mostrato() const {
+        return g.vista.lblCommenti.text + " / " + g.vista.lblQuando.text;
+    }
+
+    testing_support::TempDati dati_;
+};
+
+TEST_F(EndOfGiocoTest, AnEmptyTableEndsTheWalkOnTheFirstTickWithoutARemark) {
+    totali(3, 4);
+    AvviaUltimeCarte(g);
+    avanza(600);
+    EXPECT_TRUE(!attivo(Timer::UltimeCarte) && g.vista.FraQuando.visible &&
+                g.partita.esito == EsitoGioco::Continua);
+    EXPECT_EQ(mostrato(), " / Quando sei pronto a continuare la Partita in corso, premi INVIO!");
+}
+
+TEST_F(EndOfGiocoTest, RemainingCardsGoOnePerTickToTheLastCapturer) {
+    tavolo({{7, "7c"}, {9, "5c"}, {14, "6c"}});
+    g.tavolo.ultimaCattura = Player::PC;
+    g.partita.alternaUltimaCattura = true;
+    AvviaUltimeCarte(g);
+    avanza(600);  // place 9 is first on the screen
+    EXPECT_TRUE(contorno(9) && !contorno(7) && coloreContorno(9) == (Rgb{255, 0, 0}));
+    EXPECT_EQ(std::tuple(g.vista.lblCommenti.text, g.partita.alternaUltimaCattura),
+              std::tuple("Queste sono mie!!", false));
+    EXPECT_TRUE(g.punteggi.pc.punto5DiCuori && g.punteggi.pc.puntiGiocoInCorso == 1);
+    avanza(600);
+    EXPECT_TRUE(contorno(7));
+    avanza(600);
+    EXPECT_TRUE(contorno(14) && g.punteggi.pc.seiPreso[0] && attivo(Timer::UltimeCarte));
+    avanza(600);  // three cards, four ticks
+    EXPECT_FALSE(attivo(Timer::UltimeCarte));
+    EXPECT_EQ(
+        std::tuple(g.punteggi.pc.prese[3], g.punteggi.pc.prese[0], g.tavolo.numeroCarteSulTavolo),
+        std::tuple(3, 1, 0));
+    EXPECT_TRUE(carte({7, 9, 14}) == "- - -" && !g.suoni.spia.bordo);
+}
+
+TEST_F(EndOfGiocoTest, OneCardLeftGetsTheShortRemark) {
+    tavolo({{12, "Kq"}});
+    g.tavolo.ultimaCattura = Player::H;
+    const bool prima = g.partita.alternaUltimaCattura;
+    AvviaUltimeCarte(g);
+    avanza(600);
+    EXPECT_EQ(
+        std::tuple(g.vista.lblCommenti.text, coloreContorno(12), g.partita.alternaUltimaCattura),
+        std::tuple("Tua!", Rgb{52, 86, 201}, prima));
+    avanza(600);
+    EXPECT_TRUE(g.punteggi.h.prese[1] == 1 && g.punteggi.h.prese[2] == 1);
+}
+
+TEST_F(EndOfGiocoTest, OpenPointsGoByTheComputersCountAndTheTieSix) {
+    // Sette: two 7s and the 6 di Cuori; Quadri: five without the six; Figure already the
+    // human's; Carte: 21.
+    Colonna& pc = g.punteggi.pc;
+    pc.prese = {2, 5, 9, 21};
+    pc.seiPreso = {true, false, false, false};
+    g.punteggi.h.punto[2] = true;
+    g.punteggi.h.puntiGiocoInCorso = 1;
+    g.punteggi.h.puntiPartita = 1;
+    pc.punto5DiCuori = true;
+    pc.puntiGiocoInCorso = 1;
+    pc.puntiPartita = 1;
+    fine();
+    // Figure is not reassigned.
+    EXPECT_EQ(pc.punto, (std::array<bool, 4>{true, false, false, true}));
+    EXPECT_EQ(g.punteggi.h.punto, (std::array<bool, 4>{false, true, true, false}));
+    EXPECT_EQ(std::tuple(pc.puntiGiocoInCorso, g.punteggi.h.puntiGiocoInCorso, pc.puntiPartita),
+              std::tuple(3, 2, 3));
+}
+
+TEST_F(EndOfGiocoTest, TwoSevensWithoutTheSixGoToTheHuman) {
+    g.punteggi.pc.prese = {2, 0, 0, 0};
+    fine();
+    EXPECT_TRUE(g.punteggi.h.punto[0] && !g.punteggi.pc.punto[0]);
+}
+
+TEST_F(EndOfGiocoTest, ATieAtFifteenAsksForAnotherGioco) {
+    totali(15, 15);
+    fine();
+    EXPECT_TRUE(g.partita.esito == EsitoGioco::Spareggio && !g.partita.giocoTerminato &&
+                g.partita.partitePC + g.partita.partiteH == 0);
+    EXPECT_EQ(
+        mostrato(),
+        "Mmmh... / Occorre un altro Gioco di spareggio, Ugo: clicca su INVIO per continuare!");
+
+    // Quando: the next Gioco of the same Partita, dealt by the other player.
+    Quando(g);
+    EXPECT_EQ(
+        std::tuple(g.partita.gioco, g.punteggi.pc.puntiPartita, g.punteggi.pc.puntiGiocoInCorso),
+        std::tuple(2, 15, 0));
+    EXPECT_TRUE(g.tavolo.mazziere == Player::H && attivo(Timer::Scegli4CarteSulTavolo));
+    EXPECT_FALSE(g.vista.FraQuando.visible || g.punteggi.pc.punto[0]);
+}
+
+TEST_F(EndOfGiocoTest, PartiteWonAndTheirRemarks) {
+    totali(16, 14);
+    fine();
+    EXPECT_TRUE(g.partita.partitePC == 1 && g.partita.giocoTerminato);
+    EXPECT_EQ(mostrato(), "E uno!! / Quando sei pronto a iniziare una nuova Partita premi INVIO!");
+
+    Quando(g);
+    EXPECT_EQ(std::tuple(g.partita.gioco, g.punteggi.pc.puntiPartita, g.punteggi.h.puntiPartita,
+                         g.partita.giocoTerminato, g.tavolo.mazziere),
+              std::tuple(1, 0, 0, false, Player::H));
+
+    // The hall of fame looked at during a Gioco does not make its end the end of a Torneo.
+    ApriClassifica(g);
+    totali(15, 9);
+    fine();
+    EXPECT_EQ(g.vista.lblCommenti.text, "E due!!");
+    Quando(g);
+    EXPECT_EQ(std::tuple(g.partita.partitePC, g.tavolo.mazziere), std::tuple(2, Player::PC));
+
+    totali(12, 18);
+    fine();
+    EXPECT_EQ(g.partita.partiteH, 1);
+    EXPECT_EQ(g.vista.lblCommenti.text, "Non cantare vittoria troppo presto!");
+}
+
+TEST_F(EndOfGiocoTest, TheThirdPartitaWinsTheTorneoAndQuandoOpensTheLevelChoice) {
+    g.partita.partitePC = 2;
+    g.partita.partiteH = 2;
+    ASSERT_TRUE(ScriviTorneo(g.paths.data, FotografaTorneo(g)));
+    totali(9, 16);
+    fine();
+    EXPECT_FALSE(std::filesystem::exists(g.paths.data / kFileTorneo));  // nothing to resume
+    EXPECT_EQ(
+        std::tuple(g.partita.esito, g.partita.partiteH, g.partita.vincitore, g.vista.lblH.back),
+        std::tuple(EsitoGioco::TorneoH, 3, "Ugo", Rgb{255, 0, 0}));
+    EXPECT_TRUE(g.screen.FraPannello[3].visible && g.vista.FraQuando.visible &&
+                g.partita.giocoTerminato);
+    // The prompt no longer speaks of the Partita of the Gioco before: it says what Enter does.
+    EXPECT_EQ(mostrato(),
+              "Mi hai fregato, eh?? / Per far scomparire questo Pannello e iniziare "
+              "un nuovo Torneo premi INVIO!");
+
+    Quando(g);
+    EXPECT_FALSE(attivo(Timer::Scegli4CarteSulTavolo));  // no deal: the level choice first
+    EXPECT_TRUE(g.screen.FraPannello[4].visible && !g.screen.FraPannello[3].visible);
+    EXPECT_EQ(
+        std::tuple(g.partita.partitePC, g.partita.partiteH, g.partita.vincitore, g.partita.gioco),
+        std::tuple(0, 0, std::string(), 1));
+    EXPECT_EQ(g.vista.lblH.back, (Rgb{255, 128, 128}));
+}
+
+TEST_F(EndOfGiocoTest, ZebWinsTheTorneoUnderHisLevelName) {
+    g.livello = Livello::Cunning;
+    g.partita.partitePC = 2;
+    totali(17, 16);
+    fine();
+    EXPECT_EQ(std::tuple(g.partita.esito, g.partita.vincitore, g.vista.lblPC.back),
+              std::tuple(EsitoGioco::TorneoPC, "'Cunning' Zeb", Rgb{255, 0, 0}));
+}
+
+class ScoreboardTest : public TableTest {
+  protected:
+    // The human takes these cards, one by one, through place 7.
+    void prendeH(std::initializer_list<std::string_view> carte) {
+        for (const auto code : carte) {
+            g.tavolo.carta[7] = C(code);
+            ContaPreseH(g, 7);
+        }
+        g.tavolo.carta[7] = Card();
+    }
+    void prendePC(std::initializer_list<std::string_view> carte) {
+        for (const auto code : carte) {
+            g.tavolo.carta[7] = C(code);
+            ContaPresePC(g, 7);
+        }
+        g.tavolo.carta[7] = Card();
+        AssegnaPuntiMazzoPC(g);
+    }
+    const Colonna& h() const { return g.punteggi.h; }
+    const Colonna& pc() const { return g.punteggi.pc; }
+};
+
+// Each deck point goes to the human at the card that passes its threshold, one card earlier
+// with the row's tie six; later cards add nothing.
+TEST_F(ScoreboardTest, EachDeckPointAtItsThresholdOrOneEarlierWithTheTieSix) {
+    const auto molti = [](int n, std::string_view code, std::vector<std::string> poi) {
+        std::vector<std::string> v(static_cast<size_t>(n), std::string(code));
+        v.insert(v.end(), poi.begin(), poi.end());
+        return v;
+    };
+    const struct {
+        PuntoMazzo riga;
+        std::vector<std::string> carte;
+        size_t alla;  // the card that awards the point, from 1
+    } casi[] = {
+        {PuntoMazzo::Sette, {"7c", "7q", "7f", "7p"}, 3},
+        {PuntoMazzo::Sette, {"6c", "7c", "7q"}, 3},
+        {PuntoMazzo::Sette, {"7c", "7q", "6c"}, 3},
+        {PuntoMazzo::Quadri, {"Aq", "2q", "3q", "4q", "5q", "6q", "7q"}, 6},
+        {PuntoMazzo::Figure, {"Jc", "Jq", "Jf", "Jp", "Qc", "Qq", "Qf"}, 7},
+        {PuntoMazzo::Figure, {"Jc", "Jq", "Jf", "Jp", "Qc", "Qq", "6f"}, 7},
+        {PuntoMazzo::Carte, molti(20, "2c", {"Ac"}), 21},
+        {PuntoMazzo::Carte, molti(19, "2c", {"6p"}), 20},
+    };
+    for (const auto& c : casi) {
+        AzzeraTabellone(g.punteggi);
+        g.punteggi.h.puntiPartita = 0;
+        for (size_t i = 0; i < c.carte.size(); ++i) {
+            g.tavolo.carta[7] = C(c.carte[i]);
+            ContaPreseH(g, 7);
+            EXPECT_EQ(h().haPunto(c.riga), i + 1 >= c.alla) << c.carte[i] << " at " << i + 1;
+        }
+        EXPECT_EQ(std::tuple(h().puntiGiocoInCorso, h().puntiPartita), std::tuple(1, 1))
+            << c.carte.back();
+    }
+}
+
+TEST_F(ScoreboardTest, FiveOfCuoriAwardsWithARemarkOrElseTheCaptureNoise) {
+    g.opzioni.rumoriCarte = true;
+    for (const bool commenti : {true, false}) {
+        AzzeraTabellone(g.punteggi);
+        media.clear();
+        g.suoni.spia.busy = false;
+        g.opzioni.commentiZeb = commenti;
+        prendeH({"5c"});
+        EXPECT_TRUE(h().punto5DiCuori && h().puntiGiocoInCorso == 1 && g.suoni.spia.busy);
+        EXPECT_EQ(media.played(Channel::Commenti).size(), commenti ? 1u : 0u);
+        EXPECT_EQ(media.played(Channel::Rumori).size(), commenti ? 0u : 1u);
+    }
+}
+
+TEST_F(ScoreboardTest, TheComputerNeverTakesAPointTheHumanHolds) {
+    prendeH({"7c", "7q", "7f"});
+    prendePC({"7p", "6c"});
+    EXPECT_TRUE(!pc().haPunto(PuntoMazzo::Sette) && pc().tieneSei(PuntoMazzo::Sette));
+
+    // Figure: seven figures, or six with the six of Fiori.
+    prendePC({"Jc", "Jq", "Jf", "Jp", "Qc", "Qq"});
+    EXPECT_FALSE(pc().haPunto(PuntoMazzo::Figure));
+    prendePC({"6f"});
+    EXPECT_TRUE(pc().haPunto(PuntoMazzo::Figure) && pc().puntiGiocoInCorso == 1);
+    prendePC({"5c"});
+    EXPECT_TRUE(pc().punto5DiCuori && pc().puntiPartita == 2);
+
+    // The human's later figures cannot take the point back.
+    prendeH({"Kc", "Kq", "Kf", "Kp", "Qf", "Qp"});
+    EXPECT_FALSE(h().haPunto(PuntoMazzo::Figure));
+}
+
+TEST_F(ScoreboardTest, TheViewShowsCountsPointsAndColours) {
+    prendeH({"7c", "7q", "7f", "6q"});
+    prendePC({"Kc"});
+    RefreshScoreboard(g);
+    const Screen& s = g.screen;
+    std::string testi;
+    for (const Element* e :
+         {&s.lblSetteH, &s.lblPuntiSetteH, &s.lblPuntiQuadriH, &s.lblCartePC, &s.lblFigurePC,
+          &s.lblPuntiGiocoInCorsoH, &s.lblPuntiH, &s.lblCarteRimasteNelMazzo})
+        testi += e->text + " ";
+    EXPECT_EQ(testi, "3 1 0 1 1 1 1 40 ");
+    EXPECT_EQ(std::tuple(s.lblPuntiSetteH.back, s.lblPuntiQuadriH.back, s.lblQuadriH.back,
+                         s.lblSetteH.back),
+              std::tuple(colors::kRed, colors::kWhite, colors::kLightBlue, colors::kWhite));
+}
+
+// Every field of the scoreboard and the Torneo data sits inside its side box, and no two
+// fields of one box overlap.
+TEST_F(ScoreboardTest, FieldsStayInsideTheirBoxesWithoutOverlapping) {
+    const Screen& s = g.screen;
+    // clang-format off
+    std::vector<const Element*> campi = {&s.ImgSemi,
+        &s.lblSetteH, &s.lblSettePC, &s.lblQuadriH, &s.lblQuadriPC, &s.lblFigureH,
+        &s.lblFigurePC, &s.lblCarteH, &s.lblCartePC, &s.lblPuntiSetteH, &s.lblPuntiSettePC,
+        &s.lblPuntiQuadriH, &s.lblPuntiQuadriPC, &s.lblPuntiFigureH, &s.lblPuntiFigurePC,
+        &s.lblPuntiCarteH, &s.lblPuntiCartePC, &s.lblPunti5DiCuoriH, &s.lblPunti5DiCuoriPC,
+        &s.lblPuntiGnammH, &s.lblPuntiGnammPC, &s.lblPuntiGiocoInCorsoH,
+        &s.lblPuntiGiocoInCorsoPC, &s.lblPuntiH, &s.lblPuntiPC, &s.lblPartiteH, &s.lblPartitePC,
+        &s.lblH, &s.lblPC, &s.lblCarteRimasteNelMazzo, &s.lblGioco, &s.lblManche};
+    // clang-format on
+    for (const Element& e : s.lblScritte) campi.push_back(&e);
+    for (size_t i = 0; i < campi.size(); ++i) {
+        const Element& e = *campi[i];
+        ASSERT_TRUE(e.frame == RiquadroFrame(0) || e.frame == RiquadroFrame(1)) << i;
+        const Rect box =
+            e.frame == RiquadroFrame(0) ? Rect{0, 0, 3060, 2760} : Rect{0, 0, 3060, 3000};
+        EXPECT_TRUE(e.rect.w > 0 && e.rect.h > 0 && e.rect.x >= 0 && e.rect.y >= 0 &&
+                    e.rect.x + e.rect.w <= box.w && e.rect.y + e.rect.h <= box.h)
+            << i;
+        for (size_t j = 0; j < i; ++j) {
+            const Element& f = *campi[j];
+            if (f.frame != e.frame) continue;
+            const bool separati =
+                e.rect.x + e.rect.w <= f.rect.x || f.rect.x + f.rect.w <= e.rect.x ||
+                e.rect.y + e.rect.h <= f.rect.y || f.rect.y + f.rect.h <= e.rect.y;
+            EXPECT_TRUE(separati) << i << " overlaps " << j;
+        }
+    }
+    // The side boxes are as large as the grid expects.
+    EXPECT_TRUE(s.FraRiquadro[0].rect.w >= 3060 && s.FraRiquadro[0].rect.h >= 2760);
+    EXPECT_TRUE(s.FraRiquadro[1].rect.w >= 3060 && s.FraRiquadro[1].rect.h >= 3000);
+}
+
+TEST_F(ScoreboardTest, NamesFollowThePlayerAndTheLevel) {
+    g.livello = Livello::None;
+    RefreshScreen(g);
+    EXPECT_EQ(g.screen.lblPC.text, "Nonno Zeb");
+    g.livello = Livello::Cheat;
+    RefreshScreen(g);
+    EXPECT_EQ(g.screen.lblH.text + " / " + g.screen.lblPC.text, "Ugo / 'Cheat' Zeb");
+    EXPECT_EQ(g.screen.lblPC.tooltip, "'Stile di gioco' di Nonno Zeb");
+}
+
+}  // namespace
+}  // namespace gnamm::test_tavolo
