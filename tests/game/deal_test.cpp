@@ -251,12 +251,13 @@ int Draw(int n, double r, int minute, int second) {
 }
 
 // The draw mixes the generator with the clock and folds the result into 1..n, whatever the
-// time of day (the exact draws are pinned by the seeded shuffle).
+// time of day, a leap second included, and even for a source straying outside [0, 1) (the
+// exact draws are pinned by the seeded shuffle).
 TEST(EstrazioneCasuale, StaysWithinOneToNAtEveryTimeOfDay) {
     for (int n : {3, 4, 7, 12, 30, 40}) {
         for (int minute = 0; minute < 60; minute += 7) {
-            for (int second = 0; second < 60; second += 3) {
-                for (double r : {0.0, 0.25, 0.5, 0.999999}) {
+            for (int second = 0; second <= 60; second += 3) {
+                for (double r : {0.0, 0.25, 0.5, 0.999999, -2.5, 7.25}) {
                     const int v = Draw(n, r, minute, second);
                     ASSERT_TRUE(v >= 1 && v <= n) << n << " " << minute << ":" << second;
                 }
