@@ -28,16 +28,9 @@ TEST_F(OpzioniPanel, VelocitaGiocoCyclesThroughItsThreeIntervalSets) {
         clic(0);
         EXPECT_EQ(g.screen.lblOpzioni[0].text, velocita);
         for (std::size_t k = 0; k < medio.size(); ++k) {
-            const int v = intervallo(timers[k]);
-            if (velocita[0] == 'H') {
-                EXPECT_LT(v, medio[k]) << k;
-            }
-            if (velocita[0] == 'L') {
-                EXPECT_GT(v, medio[k]) << k;
-            }
-            if (velocita[0] == 'M') {
-                EXPECT_EQ(v, medio[k]) << k;
-            }
+            // High shortens every interval, Low lengthens it, Middle brings it back.
+            EXPECT_EQ(intervallo(timers[k]) < medio[k], velocita[0] == 'H') << velocita << k;
+            EXPECT_EQ(intervallo(timers[k]) > medio[k], velocita[0] == 'L') << velocita << k;
         }
     }
 }
@@ -200,6 +193,37 @@ TEST_F(OpzioniPanel, OnlyTheValueUnderTheMouseIsHighlightedAndClosingClearsIt) {
     g.mouseMove({TargetKind::VoceOpzioni, 15});
     g.click({TargetKind::Pannelli, 2});  // closed with the last value still lit
     EXPECT_EQ(evidenziate(), std::vector<int>{});
+}
+
+TEST_F(OpzioniPanel, MusicOffStopsThePieceAtOnce) {
+    g.opzioni.musiche = false;
+    clic(6);
+    EXPECT_TRUE(g.opzioni.musiche);
+    EXPECT_EQ(media.played(Channel::Musiche).size(), 1u);
+    EXPECT_TRUE(g.scheduler.isEnabled(Timer::Musiche));
+    clic(6);
+    EXPECT_FALSE(g.scheduler.isEnabled(Timer::Musiche));
+    EXPECT_FALSE(g.scheduler.isEnabled(Timer::Silenzio));
+    EXPECT_EQ(g.suoni.contaMusiche, 0);
+    EXPECT_EQ(media.log().back().command, Command::Close);
+}
+
+TEST_F(OpzioniPanel, ChangingThePauseDuringTheSilenceRestartsItAtTheNewLength) {
+    g.opzioni.musiche = false;
+    clic(6);
+    avanza(int64_t{1000} * g.suoni.contaMusiche);  // the piece's seconds counted down
+    ASSERT_TRUE(g.scheduler.isEnabled(Timer::Silenzio));
+    avanza(10'000);
+    clic(15);  // "Middle" -> "Long"
+    EXPECT_EQ(g.opzioni.pausaMusiche, PausaMusiche::Long);
+    avanza(59'999);
+    EXPECT_EQ(media.played(Channel::Musiche).size(), 1u);
+    avanza(1);
+    EXPECT_EQ(media.played(Channel::Musiche).size(), 2u);
+    // Outside the pause a click only sets the length of the next one.
+    clic(15);  // "Long" -> "Short"
+    EXPECT_FALSE(g.scheduler.isEnabled(Timer::Silenzio));
+    EXPECT_EQ(g.scheduler.interval(Timer::Silenzio), 15'000);
 }
 
 TEST(GraficaCasuale, EachDrawDiffersFromTheValueBefore) {

@@ -24,6 +24,20 @@ class Pannelli : public test_ui::UiTest {
   protected:
     void SetUp() override { avviaConNome(); }
     void clickVoce(int k) { g.click({TargetKind::Pannelli, k}); }
+    // Every card of the deck, found once: the deck pool still to deal and the card places.
+    void contaCarte() {
+        std::multiset<int> viste;
+        for (int p = 1; p < kNumeroPosti; ++p) {
+            if (!g.tavolo.carta[p].empty()) viste.insert(g.tavolo.carta[p].deckPosition());
+        }
+        for (int k = 1; k <= 40; ++k) {
+            if (!g.tavolo.distribuita[k] && !g.tavolo.carteDaGiocare[k].empty()) {
+                viste.insert(g.tavolo.carteDaGiocare[k].deckPosition());
+            }
+        }
+        EXPECT_EQ(viste.size(), 40u);
+        EXPECT_EQ(std::set<int>(viste.begin(), viste.end()).size(), viste.size());
+    }
 };
 
 TEST_F(Pannelli, TheRulesViewerWrapsAndKeepsItsPageAcrossClosing) {
@@ -122,14 +136,13 @@ TEST_F(Pannelli, AbilitaShowsAndHidesTheLevelPanel) {
 class Uscita : public test_ui::UiTest {
   protected:
     void SetUp() override {
-        avviaConNome("Ugo");
+        avviaConNome();
         g.click({TargetKind::Pannelli, 1});
         media.clear();
     }
 };
 
 TEST_F(Uscita, NoWithCommentsOnMakesZebSayBravo) {
-    g.opzioni.commentiZeb = true;
     g.click({TargetKind::Uscita, 1});
     EXPECT_FALSE(g.screen.FraPannello[1].visible);
     EXPECT_FALSE(g.screen.lblCopriCarte.visible);
@@ -145,7 +158,6 @@ TEST_F(Uscita, NoWithCommentsOnMakesZebSayBravo) {
 
 TEST_F(Uscita, NoWithNothingToSayOnlyCloses) {
     g.opzioni.commentiZeb = false;
-    g.opzioni.rumoriCarte = false;
     g.click({TargetKind::Uscita, 1});
     EXPECT_FALSE(g.screen.FraPannello[1].visible);
     EXPECT_FALSE(g.suoni.spia.busy);
@@ -163,7 +175,6 @@ TEST_F(Uscita, NoWithNothingToSayOnlyCloses) {
 }
 
 TEST_F(Uscita, SiSaysGoodbyeAndEndsTheProgramAfterASecondAndAHalf) {
-    g.opzioni.commentiZeb = true;
     g.persona.assoBevuto = 1;
     g.scheduler.setInterval(Timer::RitardoMossaPC, 600);
     g.scheduler.enable(Timer::RitardoMossaPC);
@@ -185,7 +196,6 @@ TEST_F(Uscita, SiSaysGoodbyeAndEndsTheProgramAfterASecondAndAHalf) {
 }
 
 TEST_F(Uscita, TheOtherFarewellFollowsTheLastAceLine) {
-    g.opzioni.commentiZeb = true;
     g.persona.assoBevuto = 2;
     g.click({TargetKind::Uscita, 0});
     EXPECT_EQ(g.screen.lblCommenti.text, "Ti saluto!!");
@@ -200,29 +210,7 @@ TEST_F(Uscita, SiWithCommentsOffIsSilentAndStillEnds) {
     EXPECT_TRUE(g.finished);
 }
 
-class Livelli : public test_ui::UiTest {
-  protected:
-    void SetUp() override {
-        avviaConNome("Ugo");
-        g.opzioni.commentiZeb = true;
-    }
-    // Every card of the deck, found once: the deck pool still to deal and the card places.
-    void contaCarte() {
-        std::multiset<int> viste;
-        for (int p = 1; p < kNumeroPosti; ++p) {
-            if (!g.tavolo.carta[p].empty()) viste.insert(g.tavolo.carta[p].deckPosition());
-        }
-        for (int k = 1; k <= 40; ++k) {
-            if (!g.tavolo.distribuita[k] && !g.tavolo.carteDaGiocare[k].empty()) {
-                viste.insert(g.tavolo.carteDaGiocare[k].deckPosition());
-            }
-        }
-        EXPECT_EQ(viste.size(), 40u);
-        EXPECT_EQ(std::set<int>(viste.begin(), viste.end()).size(), viste.size());
-    }
-};
-
-TEST_F(Livelli, TheNameOrADigitKeyChoosesTheLevelToo) {
+TEST_F(Pannelli, TheNameOrADigitKeyChoosesTheLevelToo) {
     g.key(Key::Digit2);
     EXPECT_EQ(g.livello, Livello::Cunning);
     EXPECT_EQ(g.screen.lblCommenti.text, "Gnamm!");
@@ -234,7 +222,7 @@ TEST_F(Livelli, TheNameOrADigitKeyChoosesTheLevelToo) {
     EXPECT_TRUE(g.screen.ShpElementoGrafico[4].visible);
 }
 
-TEST_F(Livelli, ThePhotoChoosesTheLevelAndStartsAGioco) {
+TEST_F(Pannelli, ThePhotoChoosesTheLevelAndStartsAGioco) {
     g.click({TargetKind::NonnoZeb, 0});
     EXPECT_EQ(g.livello, Livello::Cheat);
     EXPECT_TRUE(g.screen.ShpElementoGrafico[2].visible);
@@ -246,7 +234,7 @@ TEST_F(Livelli, ThePhotoChoosesTheLevelAndStartsAGioco) {
     EXPECT_TRUE(g.scheduler.isEnabled(Timer::Scegli4CarteSulTavolo));
 }
 
-TEST_F(Livelli, TheButtonAndEnterTakeTheLevelWhoseFrameIsShown) {
+TEST_F(Pannelli, TheButtonAndEnterTakeTheLevelWhoseFrameIsShown) {
     g.pannelli.livelloEvidenziato = Livello::Cheat;
     g.key(Key::Enter);
     EXPECT_EQ(g.livello, Livello::Cheat);
@@ -254,7 +242,7 @@ TEST_F(Livelli, TheButtonAndEnterTakeTheLevelWhoseFrameIsShown) {
     EXPECT_EQ(g.screen.ImgRiquadro[0].picture, "\\Foto\\Foto23.jpg");
 }
 
-TEST_F(Livelli, TheButtonWithNoFrameAndNoLevelStartsNothing) {
+TEST_F(Pannelli, TheButtonWithNoFrameAndNoLevelStartsNothing) {
     g.pannelli.livelloEvidenziato = Livello::None;
     g.click({TargetKind::CmdLivello, 0});
     EXPECT_EQ(g.livello, Livello::None);
@@ -262,7 +250,7 @@ TEST_F(Livelli, TheButtonWithNoFrameAndNoLevelStartsNothing) {
     EXPECT_FALSE(g.scheduler.isEnabled(Timer::Scegli4CarteSulTavolo));
 }
 
-TEST_F(Livelli, ALevelChosenDuringAGiocoDealsAgainWithEveryCardAndNoOldTimer) {
+TEST_F(Pannelli, ALevelChosenDuringAGiocoDealsAgainWithEveryCardAndNoOldTimer) {
     g.opzioni.commentiZeb = false;
     ScegliLivello(g, Livello::Honest);
     avanza(1300);  // the four table cards and some hand cards are down
@@ -288,7 +276,7 @@ TEST_F(Livelli, ALevelChosenDuringAGiocoDealsAgainWithEveryCardAndNoOldTimer) {
     contaCarte();
 }
 
-TEST_F(Livelli, ALevelChosenInThePauseAfterAGiocoWaitsForTheNextDeal) {
+TEST_F(Pannelli, ALevelChosenInThePauseAfterAGiocoWaitsForTheNextDeal) {
     g.vista.FraQuando.visible = true;
     g.tavolo.carteRimasteNelMazzo = 0;
     g.click({TargetKind::Abilita, 0});
