@@ -1,11 +1,18 @@
-// Nonno Zeb's remarks: the steps of a remark, its end, the level portrait and the Gnamm sets.
+// Nonno Zeb's remarks: the catalogue against the assets, the steps of a remark, its end, the
+// level portrait, the Gnamm sets, and which set the computer's sweep draws from.
 #include "persona/comments.h"
 
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
+#include <initializer_list>
 #include <set>
+#include <string>
+#include <string_view>
 
+#include "audio/ambience.h"
+#include "data/asset_catalog.h"
+#include "game/ai/pc_turn.h"
 #include "persona/remarks.h"
 #include "support/table_fixture.h"
 
@@ -14,6 +21,39 @@ namespace {
 
 using test_tavolo::Banco;
 using ::testing::ElementsAre;
+
+TEST(RemarkCatalogue, EverySetLineHasItsOwnVoiceAndAPositiveDuration) {
+    std::set<std::string> voices;
+    const std::pair<Commento (*)(int), int> sets[] = {{remarks::GnammH, remarks::kGnammH},
+                                                      {remarks::GnammPCinf4, remarks::kGnammPCinf4},
+                                                      {remarks::GnammPCsup4, remarks::kGnammPCsup4},
+                                                      {remarks::Impazienza, remarks::kImpazienza}};
+    for (const auto& [line, n] : sets) {
+        for (int k = 1; k <= n; ++k) {
+            const Commento c = line(k);
+            EXPECT_TRUE(voices.insert(c.voce).second) << c.voce << " used twice";
+            EXPECT_GT(c.durataMs, 0) << c.voce;
+            EXPECT_FALSE(c.testo.empty() || c.foto.empty()) << c.voce;
+        }
+    }
+    EXPECT_EQ(voices.size(), 38u);
+}
+
+TEST(VoiceLines, EveryRecordingWithWordsAndTheShortestTimeItIsGiven) {
+    std::vector<std::string> files;
+    for (const auto& l : remarks::VoiceLines()) {
+        files.push_back(l.file);
+        EXPECT_FALSE(l.testo.empty()) << l.file;
+        EXPECT_GT(l.limiteMs, 0) << l.file;
+        // S03 is said three ways; the level greeting and the exit panel give it only 700 ms.
+        if (l.file == "\\Zeb\\S03.wav") {
+            EXPECT_EQ(l.limiteMs, 700);
+        }
+    }
+    std::vector<std::string> expected = assets::ZebVoices();
+    for (const std::string& f : assets::ImpatienceVoices()) expected.push_back(f);
+    EXPECT_EQ(files, expected);
+}
 
 TEST(MostraCommento, SaysTheLineAndEndsItAfterItsDuration) {
     Banco t;
@@ -137,6 +177,63 @@ TEST(GnammSets, EachLineOnceBeforeAnyTwiceAndEachSetItsOwnCycle) {
         for (const bool detto : g.persona.gnammH.detto) set += detto ? 1 : 0;
         EXPECT_EQ(set, 1);
     }
+}
+
+// The computer holds one king and the table adds up to ten: its move sweeps the table.
+void PreparaSpazzata(Banco& t, std::initializer_list<std::string_view> tavolo) {
+    t.g.livello = Livello::Honest;
+    t.g.tavolo = test_tavolo::Posizione(tavolo, {"Kc"});
+    for (int p = 1; p < 20; ++p) t.g.vista.ImgCarta[p].visible = !t.g.tavolo.carta[p].empty();
+    t.g.tavolo.carteInManoAPC = 1;
+    t.g.tavolo.manche = 2;
+    t.g.tavolo.carteRimasteNelMazzo = 24;
+    t.g.tavolo.aChiTocca = Player::PC;
+    PreparaMossePC(t.g);
+    t.avanza(600);  // the computer shows its move
+}
+
+TEST(ZebOnTheComputersSweep, FourCardsOrMoreDrawFromTheLongSetFewerFromTheShort) {
+    const struct {
+        std::initializer_list<std::string_view> tavolo;
+        Commento (*riga)(int);
+        int righe;
+        bool lungo;
+    } casi[] = {{{"2c", "2q", "3f", "3p"}, remarks::GnammPCsup4, remarks::kGnammPCsup4, true},
+                {{"2c", "3f", "5p"}, remarks::GnammPCinf4, remarks::kGnammPCinf4, false}};
+    for (const auto& caso : casi) {
+        Banco t;
+        PreparaSpazzata(t, caso.tavolo);
+        std::set<std::string> voci;
+        for (int k = 1; k <= caso.righe; ++k) voci.insert(caso.riga(k).voce);
+        const auto said = t.suonati(Channel::Commenti);
+        ASSERT_EQ(said.size(), 1u);
+        EXPECT_EQ(voci.count(said[0]), 1u) << said[0];
+        EXPECT_EQ(t.g.persona.gnammPCsup4.conta, caso.lungo ? 1 : 0);
+        EXPECT_EQ(t.g.persona.gnammPCinf4.conta, caso.lungo ? 0 : 1);
+        EXPECT_TRUE(t.g.suoni.spia.busy);
+    }
+}
+
+TEST(ZebOnTheComputersSweep, CommentsOffLeaveTheCyclesUntouchedAndTheNoisePlays) {
+    Banco t;
+    t.g.opzioni.commentiZeb = false;
+    t.g.opzioni.rumoriCarte = true;
+    PreparaSpazzata(t, {"2c", "2q", "3f", "3p"});
+    EXPECT_TRUE(t.suonati(Channel::Commenti).empty());
+    EXPECT_EQ(t.g.persona.gnammPCsup4.conta, 0);
+    for (const bool detto : t.g.persona.gnammPCsup4.detto) EXPECT_FALSE(detto);
+    EXPECT_EQ(t.suonati(Channel::Rumori).size(), 1u);
+}
+
+TEST(ZebOnTheComputersSweep, ARemarkFindingTheSoundHeldIsDroppedNotQueued) {
+    Banco t;
+    t.rng.forza(30, 10);
+    Ambiente(t.g);  // Sa10 holds the indicator for 4270 ms
+    PreparaSpazzata(t, {"2c", "2q", "3f", "3p"});
+    t.avanza(20000);
+    EXPECT_TRUE(t.suonati(Channel::Commenti).empty());
+    EXPECT_EQ(t.g.persona.gnammPCsup4.conta, 0);
+    EXPECT_FALSE(t.g.suoni.spia.busy);
 }
 
 }  // namespace
