@@ -19,7 +19,7 @@ class OpzioniPanel : public test_ui::UiTest {
     int intervallo(Timer t) const { return g.scheduler.interval(t); }
 };
 
-TEST_F(OpzioniPanel, VelocitaGiocoCyclesThroughItsThreeIntervalSets) {
+TEST_F(OpzioniPanel, EachSpeedMovesItsTimers) {
     const Timer timers[] = {Timer::UltimeCarte, Timer::MuoviHAutomatico, Timer::ScompaionoCarteH};
     ASSERT_EQ(g.screen.lblOpzioni[0].text, "Middle");
     std::vector<int> medio;
@@ -33,10 +33,7 @@ TEST_F(OpzioniPanel, VelocitaGiocoCyclesThroughItsThreeIntervalSets) {
             EXPECT_EQ(intervallo(timers[k]) > medio[k], velocita[0] == 'L') << velocita << k;
         }
     }
-}
-
-TEST_F(OpzioniPanel, ZebAndDealerSpeedsMoveBothOfTheirTimers) {
-    clic(2);
+    clic(2);  // Zeb and the dealer move both of their timers
     EXPECT_EQ(intervallo(Timer::EffettuaMossaPC), 400);
     EXPECT_EQ(intervallo(Timer::RitardoMossaPC), 400);
     clic(14);
@@ -45,7 +42,7 @@ TEST_F(OpzioniPanel, ZebAndDealerSpeedsMoveBothOfTheirTimers) {
     EXPECT_EQ(intervallo(Timer::Scegli4CarteSulTavolo), 300);
 }
 
-TEST_F(OpzioniPanel, ImpatienceFollowsTheCommentsOption) {
+TEST_F(OpzioniPanel, ImpatienceFollowsTheCommentsOptionAndTheTurn) {
     g.opzioni.impazienzaZeb = Impazienza::Quiet;
     g.opzioni.commentiZeb = false;
     clic(1);  // Impatient, but Zeb is silenced
@@ -64,9 +61,8 @@ TEST_F(OpzioniPanel, ImpatienceFollowsTheCommentsOption) {
     clic(5);  // comments off: no more urging
     EXPECT_FALSE(g.opzioni.commentiZeb);
     EXPECT_FALSE(g.scheduler.isEnabled(Timer::Impazienza));
-}
 
-TEST_F(OpzioniPanel, ImpatienceNeverUrgesAPlayerWithNothingToPlay) {
+    // Never urging a player with nothing to play.
     g.opzioni.impazienzaZeb = Impazienza::Quiet;
     g.opzioni.commentiZeb = true;
     g.tavolo.aChiTocca = Player::PC;  // Zeb's own turn
@@ -80,12 +76,6 @@ TEST_F(OpzioniPanel, ImpatienceNeverUrgesAPlayerWithNothingToPlay) {
     clic(1);
     EXPECT_EQ(g.opzioni.impazienzaZeb, Impazienza::Impatient);
     EXPECT_FALSE(g.scheduler.isEnabled(Timer::Impazienza));
-}
-
-TEST_F(OpzioniPanel, SaloonOnRestartsTheAmbience) {
-    g.opzioni.rumoriSaloon = false;
-    clic(4);
-    EXPECT_TRUE(g.scheduler.isEnabled(Timer::DurataAmbiente));
 }
 
 TEST_F(OpzioniPanel, TableColourRepaintsTheWindowAndEverythingPaintedLikeIt) {
@@ -136,18 +126,18 @@ TEST_F(OpzioniPanel, ThePointingHandShowsAtOnceOnlyOnTheHumansTurn) {
     EXPECT_FALSE(g.screen.ImgManina.visible);
 }
 
-TEST_F(OpzioniPanel, TheHiddenBubbleOptionNeverChanges) {
+TEST_F(OpzioniPanel, EveryChangeIsSavedAtOnceAndTheHiddenBubbleNeverChanges) {
+    clic(11);
+    clic(3);
+    clic(4);  // saloon on restarts the ambience
+    EXPECT_TRUE(g.scheduler.isEnabled(Timer::DurataAmbiente));
     clic(7);
     EXPECT_TRUE(g.opzioni.fumettoZeb);
     EXPECT_EQ(g.screen.lblOpzioni[7].text, "Yes");
-}
-
-TEST_F(OpzioniPanel, EveryChangeIsSavedAtOnce) {
-    clic(11);
-    clic(3);
     const data::Settings s = data::LoadSettings(dati.dati()).value;
     EXPECT_EQ(s.opzioni.giocoTerzaCarta, TerzaCarta::Automatic);
     EXPECT_EQ(s.opzioni.rumoriCarte, g.opzioni.rumoriCarte);
+    EXPECT_TRUE(s.opzioni.rumoriSaloon);
     EXPECT_EQ(s.opzioni.coloreTavolo, g.opzioni.coloreTavolo);
 }
 
@@ -195,7 +185,7 @@ TEST_F(OpzioniPanel, OnlyTheValueUnderTheMouseIsHighlightedAndClosingClearsIt) {
     EXPECT_EQ(evidenziate(), std::vector<int>{});
 }
 
-TEST_F(OpzioniPanel, MusicOffStopsThePieceAtOnce) {
+TEST_F(OpzioniPanel, MusicOffStopsThePieceAtOnceAndThePauseTakesItsNewLength) {
     g.opzioni.musiche = false;
     clic(6);
     EXPECT_TRUE(g.opzioni.musiche);
@@ -206,10 +196,9 @@ TEST_F(OpzioniPanel, MusicOffStopsThePieceAtOnce) {
     EXPECT_FALSE(g.scheduler.isEnabled(Timer::Silenzio));
     EXPECT_EQ(g.suoni.contaMusiche, 0);
     EXPECT_EQ(media.log().back().command, Command::Close);
-}
 
-TEST_F(OpzioniPanel, ChangingThePauseDuringTheSilenceRestartsItAtTheNewLength) {
-    g.opzioni.musiche = false;
+    // A change of the pause during the silence restarts it at the new length.
+    media.clear();
     clic(6);
     avanza(int64_t{1000} * g.suoni.contaMusiche);  // the piece's seconds counted down
     ASSERT_TRUE(g.scheduler.isEnabled(Timer::Silenzio));

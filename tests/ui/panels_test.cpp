@@ -40,7 +40,7 @@ class Pannelli : public test_ui::UiTest {
     }
 };
 
-TEST_F(Pannelli, TheRulesViewerWrapsAndKeepsItsPageAcrossClosing) {
+TEST_F(Pannelli, TheRulesViewerWrapsKeepsItsPageAndLightsItsArrowsWhileHeld) {
     clickVoce(0);
     EXPECT_TRUE(g.screen.FraPannello[0].visible);
     EXPECT_EQ(g.screen.lblRegole[6].text, "1");
@@ -58,10 +58,7 @@ TEST_F(Pannelli, TheRulesViewerWrapsAndKeepsItsPageAcrossClosing) {
     EXPECT_EQ(g.screen.lblRegole[6].text, "3");
     EXPECT_EQ(g.screen.lblRegole[5].text, "3 - Preparazione del Gioco");
     EXPECT_EQ(g.screen.lblRegole[0].text, PaginaDelleRegole(3).testo);
-}
 
-TEST_F(Pannelli, TheArrowsLightUpWhileTheButtonIsHeld) {
-    clickVoce(0);
     g.mouseDown({TargetKind::Regole, 0});
     EXPECT_EQ(g.screen.lblRegole[4].back, colors::kGreen);
     g.mouseUp({TargetKind::Regole, 0});
@@ -234,20 +231,17 @@ TEST_F(Pannelli, ThePhotoChoosesTheLevelAndStartsAGioco) {
     EXPECT_TRUE(g.scheduler.isEnabled(Timer::Scegli4CarteSulTavolo));
 }
 
-TEST_F(Pannelli, TheButtonAndEnterTakeTheLevelWhoseFrameIsShown) {
-    g.pannelli.livelloEvidenziato = Livello::Cheat;
-    g.key(Key::Enter);
-    EXPECT_EQ(g.livello, Livello::Cheat);
-    EXPECT_FALSE(g.screen.FraPannello[4].visible);
-    EXPECT_EQ(g.screen.ImgRiquadro[0].picture, "\\Foto\\Foto23.jpg");
-}
-
-TEST_F(Pannelli, TheButtonWithNoFrameAndNoLevelStartsNothing) {
+TEST_F(Pannelli, TheButtonAndEnterTakeTheLevelWhoseFrameIsShownIfAny) {
     g.pannelli.livelloEvidenziato = Livello::None;
     g.click({TargetKind::CmdLivello, 0});
     EXPECT_EQ(g.livello, Livello::None);
     EXPECT_TRUE(g.screen.FraPannello[4].visible);
     EXPECT_FALSE(g.scheduler.isEnabled(Timer::Scegli4CarteSulTavolo));
+    g.pannelli.livelloEvidenziato = Livello::Cheat;
+    g.key(Key::Enter);
+    EXPECT_EQ(g.livello, Livello::Cheat);
+    EXPECT_FALSE(g.screen.FraPannello[4].visible);
+    EXPECT_EQ(g.screen.ImgRiquadro[0].picture, "\\Foto\\Foto23.jpg");
 }
 
 TEST_F(Pannelli, ALevelChosenDuringAGiocoDealsAgainWithEveryCardAndNoOldTimer) {
