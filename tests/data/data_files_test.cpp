@@ -129,7 +129,7 @@ TEST(DataFiles, ARewriteKeepsTheFilesMode) {
     EXPECT_EQ(fs::status(t.file("GnNome.txt")).permissions(), mode);
 }
 
-TEST(DataFiles, WithNameDotBadTakenByAFolderTheNextFreeNameKeepsTheFile) {
+TEST(DataFiles, WithNameDotBadTakenTheNextFreeNameKeepsTheFileAndWithNoneFreeItStays) {
     TempDati t;
     fs::create_directories(t.file("GnAlbo.txt") / "inside");
     fs::create_directories(t.file("GnAlbo.txt.bad"));
@@ -138,10 +138,8 @@ TEST(DataFiles, WithNameDotBadTakenByAFolderTheNextFreeNameKeepsTheFile) {
     EXPECT_EQ(a.keptAs, t.file("GnAlbo.txt.bad.2"));
     EXPECT_TRUE(fs::is_directory(t.file("GnAlbo.txt.bad.2") / "inside"));
     EXPECT_EQ(t.read("GnAlbo.txt"), "\"\"\r\n");
-}
 
-TEST(DataFiles, AnUntrustedFileThatCannotBeSetAsideIsNeverOverwritten) {
-    TempDati t;
+    // An untrusted file that cannot be set aside at all is never overwritten.
     t.write("GnNome.txt", "garbled");
     ASSERT_TRUE(PrepareDataFolder(t.dati()));
     fs::create_directories(t.file("GnNome.txt.bad"));
@@ -155,7 +153,7 @@ TEST(DataFiles, AnUntrustedFileThatCannotBeSetAsideIsNeverOverwritten) {
     EXPECT_EQ(t.read("GnNome.txt"), "garbled");
 }
 
-TEST(DataFiles, AFolderThatCannotBeMadeLeavesTheGameRunning) {
+TEST(DataFiles, AFolderThatCannotBeMadeOrNoFolderLeavesTheGameRunning) {
     TempDati t;
     fs::create_directories(t.dati().parent_path());
     // A plain file where the folder's parent should be: nothing below it can be created,
@@ -174,9 +172,8 @@ TEST(DataFiles, AFolderThatCannotBeMadeLeavesTheGameRunning) {
     EXPECT_FALSE(SaveName(dati, "Zoe"));
     EXPECT_FALSE(SaveSettings(dati, Settings{}));
     EXPECT_FALSE(WriteFileAtomically(dati / "x.txt", "x"));
-}
 
-TEST(DataFiles, AnEmptyFolderPathNeverTouchesTheDisk) {
+    // Nor does an empty folder path ever touch the disk.
     const fs::path here = fs::current_path();
     EXPECT_EQ(LoadRanking({}).status, FileStatus::Missing);
     EXPECT_FALSE(SaveRanking({}, Sample()));

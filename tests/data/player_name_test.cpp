@@ -31,14 +31,11 @@ TEST(PlayerName, LengthIsCountedInCharactersNotBytes) {
     EXPECT_EQ(name.size(), 2 * kMaxNameLength - 2);
     EXPECT_TRUE(AppendToName(name, "\xf0\x9f\x83\x81"));  // a four-byte character fits again
     EXPECT_EQ(Utf8Length(name), kMaxNameLength);
-}
-
-TEST(PlayerName, RemovingFromAnEmptyBoxDoesNothing) {
-    std::string name;
-    EXPECT_FALSE(RemoveLastNameChar(name));
+    // Removing from an empty box does nothing.
     name = "\xc3\xa8";
     EXPECT_TRUE(RemoveLastNameChar(name));
     EXPECT_EQ(name, "");
+    EXPECT_FALSE(RemoveLastNameChar(name));
 }
 
 TEST(PlayerName, BlanksOnlyIsEmptyAndPaddingIsTrimmed) {

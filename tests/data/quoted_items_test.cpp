@@ -17,7 +17,7 @@ TEST(QuotedItems, ReadsEachKindWithCrLfOrLfLineEnds) {
     }
 }
 
-TEST(QuotedItems, WritesCrLfAndReadsBackIdentically) {
+TEST(QuotedItems, WritesCrLfReadsBackIdenticallyAndNeverBreaksALine) {
     const std::vector<Item> items = {
         std::string("Niccolò Ça va"), int64_t{1}, true, false, std::string(""), int64_t{-7},
         std::string("1) a - b  3-1")};
@@ -26,6 +26,12 @@ TEST(QuotedItems, WritesCrLfAndReadsBackIdentically) {
     const ParsedItems p = ParseItems(bytes);
     EXPECT_TRUE(p.clean);
     EXPECT_EQ(p.items, items);
+    // No escape exists for a double quote, and a line break would split the item.
+    EXPECT_EQ(WriteItem(Item{std::string("Jo \"Kid\"\r\nRed\tX\x7f")}), "\"Jo KidRedX\"\r\n");
+    EXPECT_EQ(SafeItemText("ok\xc2\x85\xff-\xc3\xa8"), "ok-\xc3\xa8");  // C1 and stray byte
+    const ParsedItems safe = ParseItems(WriteItem(Item{std::string("a\"b\nc")}));
+    EXPECT_TRUE(safe.clean);
+    EXPECT_EQ(safe.items, std::vector<Item>{std::string("abc")});
 }
 
 TEST(QuotedItems, LinesThatAreNotItemsAreReportedWithTheirPlaceBlankLinesSkipped) {
@@ -62,15 +68,6 @@ TEST(QuotedItems, NumbersTooLongOrNotUtf8AreNotItems) {
     EXPECT_FALSE(ParseItem(std::string("\"a\0b\"", 5)).has_value());
     EXPECT_FALSE(ParseItem("\"").has_value());
     EXPECT_FALSE(ParseItem("-").has_value());
-}
-
-TEST(QuotedItems, TheWriterNeverBreaksALine) {
-    // No escape exists for a double quote, and a line break would split the item.
-    EXPECT_EQ(WriteItem(Item{std::string("Jo \"Kid\"\r\nRed\tX\x7f")}), "\"Jo KidRedX\"\r\n");
-    EXPECT_EQ(SafeItemText("ok\xc2\x85\xff-\xc3\xa8"), "ok-\xc3\xa8");  // C1 and stray byte
-    const ParsedItems p = ParseItems(WriteItem(Item{std::string("a\"b\nc")}));
-    EXPECT_TRUE(p.clean);
-    EXPECT_EQ(p.items, std::vector<Item>{std::string("abc")});
 }
 
 TEST(QuotedItems, CountsReadFromBareOrQuotedDecimals) {

@@ -22,7 +22,7 @@ namespace {
 using test_tavolo::Banco;
 using ::testing::ElementsAre;
 
-TEST(RemarkCatalogue, EverySetLineHasItsOwnVoiceAndAPositiveDuration) {
+TEST(RemarkCatalogue, EverySetLineHasItsOwnVoiceAndEveryRecordingItsWords) {
     std::set<std::string> voices;
     const std::pair<Commento (*)(int), int> sets[] = {{remarks::GnammH, remarks::kGnammH},
                                                       {remarks::GnammPCinf4, remarks::kGnammPCinf4},
@@ -37,9 +37,8 @@ TEST(RemarkCatalogue, EverySetLineHasItsOwnVoiceAndAPositiveDuration) {
         }
     }
     EXPECT_EQ(voices.size(), 38u);
-}
 
-TEST(VoiceLines, EveryRecordingWithWordsAndTheShortestTimeItIsGiven) {
+    // Every recording, with its words and the shortest time it is given.
     std::vector<std::string> files;
     for (const auto& l : remarks::VoiceLines()) {
         files.push_back(l.file);
@@ -78,18 +77,14 @@ TEST(MostraCommento, SaysTheLineAndEndsItAfterItsDuration) {
     EXPECT_EQ(t.traccia(Channel::Commenti).back(), "Play") << "the voice is left to play out";
 }
 
-TEST(MostraCommento, WithoutTheBusyFlagLeavesTheIndicatorAloneAndNoPhotoKeepsTheOneShown) {
+TEST(MostraCommento, TheBusyFlagThePhotoAndTheHallOfFameHoldingTheIndicator) {
     Banco t;
     MostraCommento(t.g, remarks::Gioca(), false);
     EXPECT_FALSE(t.g.suoni.spia.busy);
     MostraCommento(t.g, remarks::Livello(Livello::Cheat), true);
     EXPECT_EQ(t.g.vista.fotoZeb, remarks::Gioca().foto);
-}
-
-TEST(MostraCommento, TheHallOfFameKeepsTheIndicatorBusyAfterTheRemark) {
-    Banco t;
+    // The hall of fame keeps the indicator busy after the remark.
     t.g.classifica.alboAperto = true;
-    MostraCommento(t.g, remarks::GnammH(3), true);
     t.avanza(5000);
     EXPECT_FALSE(t.g.vista.lblCommenti.visible);
     EXPECT_TRUE(t.g.suoni.spia.busy);
