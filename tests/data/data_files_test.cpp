@@ -120,15 +120,6 @@ TEST(DataFiles, EveryFileReadsBackWhatWasWritten) {
     EXPECT_EQ(CountFiles(t.dati()), 4);
 }
 
-TEST(DataFiles, ARewriteKeepsTheFilesMode) {
-    TempDati t;
-    const fs::perms mode = fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read;
-    ASSERT_TRUE(SaveName(t.dati(), "Zoe"));
-    fs::permissions(t.file("GnNome.txt"), mode);
-    ASSERT_TRUE(SaveName(t.dati(), "Ugo"));
-    EXPECT_EQ(fs::status(t.file("GnNome.txt")).permissions(), mode);
-}
-
 TEST(DataFiles, WithNameDotBadTakenTheNextFreeNameKeepsTheFileAndWithNoneFreeItStays) {
     TempDati t;
     fs::create_directories(t.file("GnAlbo.txt") / "inside");
@@ -182,15 +173,19 @@ TEST(DataFiles, AFolderThatCannotBeMadeOrNoFolderLeavesTheGameRunning) {
     EXPECT_FALSE(fs::exists(here / "GnNome.txt"));
 }
 
-TEST(DataFiles, AFailedWriteLeavesTheOldFileWhole) {
+TEST(DataFiles, ARewriteKeepsTheFilesModeAndAFailedWriteLeavesTheOldFileWhole) {
     TempDati t;
+    const fs::perms mode = fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read;
     ASSERT_TRUE(SaveName(t.dati(), "Zoe"));
+    fs::permissions(t.file("GnNome.txt"), mode);
+    ASSERT_TRUE(SaveName(t.dati(), "Ugo"));
+    EXPECT_EQ(fs::status(t.file("GnNome.txt")).permissions(), mode);
     // The target is now a non-empty folder: the rename fails and nothing is lost.
     fs::remove(t.file("GnAlbo.txt"));
     fs::create_directories(t.file("GnAlbo.txt") / "x");
     EXPECT_FALSE(SaveAlbo(t.dati(), {"1) a"}));
     EXPECT_TRUE(fs::is_directory(t.file("GnAlbo.txt") / "x"));
-    EXPECT_EQ(t.read("GnNome.txt"), "\"Zoe\"\r\n");
+    EXPECT_EQ(t.read("GnNome.txt"), "\"Ugo\"\r\n");
     EXPECT_EQ(CountFiles(t.dati()), 2);  // the name and the folder
 }
 
