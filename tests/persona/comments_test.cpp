@@ -108,8 +108,7 @@ TEST(OnAssoBevuto, EndsTheAceRemarkAndFreesTheIndicatorEvenUnderTheHallOfFame) {
     t.g.suoni.spia.busy = true;
     t.g.classifica.alboAperto = true;
     t.g.vista.lblCommenti.visible = true;
-    t.g.scheduler.setInterval(Timer::AssoBevuto, 3650);
-    t.g.scheduler.enable(Timer::AssoBevuto);
+    t.g.scheduler.start(Timer::AssoBevuto, 3650);
     t.avanza(3650);
     EXPECT_FALSE(t.attivo(Timer::AssoBevuto));
     EXPECT_FALSE(t.g.suoni.spia.busy);

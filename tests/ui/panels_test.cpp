@@ -173,8 +173,7 @@ TEST_F(Uscita, NoWithNothingToSayOnlyCloses) {
 
 TEST_F(Uscita, SiSaysGoodbyeAndEndsTheProgramAfterASecondAndAHalf) {
     g.persona.assoBevuto = 1;
-    g.scheduler.setInterval(Timer::RitardoMossaPC, 600);
-    g.scheduler.enable(Timer::RitardoMossaPC);
+    g.scheduler.start(Timer::RitardoMossaPC, 600);
     g.click({TargetKind::Uscita, 0});
     EXPECT_EQ(g.screen.lblRegole[14].text, "Bye-Bye, Ugo!");
     EXPECT_EQ(g.screen.lblCommenti.text, "A presto, figliolo!!");
@@ -253,8 +252,7 @@ TEST_F(Pannelli, ALevelChosenDuringAGiocoDealsAgainWithEveryCardAndNoOldTimer) {
     g.punteggi.h.puntiGiocoInCorso = 1;
     g.punteggi.h.puntiGnamm = 1;
     g.punteggi.h.puntiPartita = 6;
-    g.scheduler.setInterval(Timer::RitardoMossaPC, 600);
-    g.scheduler.enable(Timer::RitardoMossaPC);
+    g.scheduler.start(Timer::RitardoMossaPC, 600);
     const Player mazziere = g.tavolo.mazziere;
     g.click({TargetKind::Abilita, 0});
     g.click({TargetKind::NonnoZeb, 1});
