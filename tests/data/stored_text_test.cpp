@@ -37,7 +37,7 @@ TEST(QuotedItems, WritesCrLfReadsBackIdenticallyAndNeverBreaksALine) {
     EXPECT_EQ(safe.items, std::vector<Item>{std::string("abc")});
 }
 
-TEST(QuotedItems, LinesThatAreNotItemsAreReportedWithTheirPlaceBlankLinesSkipped) {
+TEST(QuotedItems, LinesThatAreNotItemsAreReportedWithTheirPlaceAndOldCharsetsRead) {
     const ParsedItems p = ParseItems("\"a\"\r\n\"unterminated\r\n \r\n#True#\r\r\n12x\n7\r");
     EXPECT_FALSE(p.clean);
     EXPECT_EQ(p.lineCount, 5u);
@@ -45,13 +45,11 @@ TEST(QuotedItems, LinesThatAreNotItemsAreReportedWithTheirPlaceBlankLinesSkipped
     EXPECT_EQ(p.lineOf[0], 0u);
     EXPECT_EQ(p.lineOf[1], 4u);
     EXPECT_EQ(p.items[1], Item{int64_t{7}});
-}
-
-TEST(QuotedItems, ALineNotUtf8IsReadAsWindows1252UnlessItHoldsControlBytes) {
-    const ParsedItems p = ParseItems("\"Niccol\xF2 \x80\"\r\n\"ok\"\r\n\"a\x01\xF2\"\r\n");
-    EXPECT_TRUE(p.legacyCharset);
-    EXPECT_FALSE(p.clean);
-    EXPECT_EQ(p.items, (std::vector<Item>{std::string("Niccolò €"), std::string("ok")}));
+    // A line not UTF-8 is read as Windows-1252 unless it holds control bytes.
+    const ParsedItems old = ParseItems("\"Niccol\xF2 \x80\"\r\n\"ok\"\r\n\"a\x01\xF2\"\r\n");
+    EXPECT_TRUE(old.legacyCharset);
+    EXPECT_FALSE(old.clean);
+    EXPECT_EQ(old.items, (std::vector<Item>{std::string("Niccolò €"), std::string("ok")}));
 }
 
 TEST(QuotedItems, ALastLineWithoutItsLineEndCountsOnlyWhenProvedWhole) {
@@ -65,12 +63,19 @@ TEST(QuotedItems, ALastLineWithoutItsLineEndCountsOnlyWhenProvedWhole) {
     EXPECT_TRUE(ParseItems("\xEF\xBB\xBF\"Middle\"\r\n").clean);
 }
 
-TEST(QuotedItems, NumbersTooLongOrNotUtf8AreNotItems) {
+TEST(QuotedItems, NumbersTooLongOrNotUtf8AreNotItemsAndTheUtf8CheckIsStrict) {
     EXPECT_FALSE(ParseItem("9999999999999999999999").has_value());
     EXPECT_FALSE(ParseItem("\"\xff\xfe\"").has_value());
     EXPECT_FALSE(ParseItem(std::string("\"a\0b\"", 5)).has_value());
     EXPECT_FALSE(ParseItem("\"").has_value());
     EXPECT_FALSE(ParseItem("-").has_value());
+    // Overlong forms, surrogates, code points past U+10FFFF, cut sequences and NUL are refused.
+    EXPECT_TRUE(IsUtf8Text("Gnamm \xc3\xa0 \xe2\x82\xac \xf0\x9f\x83\x81"));
+    EXPECT_FALSE(IsUtf8Text("\xc0\xaf"));          // overlong '/'
+    EXPECT_FALSE(IsUtf8Text("\xed\xa0\x80"));      // surrogate
+    EXPECT_FALSE(IsUtf8Text("\xf4\x90\x80\x80"));  // past U+10FFFF
+    EXPECT_FALSE(IsUtf8Text("\xe2\x82"));          // cut short
+    EXPECT_FALSE(IsUtf8Text(std::string("a\0", 2)));
 }
 
 TEST(QuotedItems, CountsReadFromBareOrQuotedDecimals) {
@@ -81,15 +86,6 @@ TEST(QuotedItems, CountsReadFromBareOrQuotedDecimals) {
     EXPECT_FALSE(ItemNumber(Item{true}).has_value());
     EXPECT_FALSE(ItemBool(Item{std::string("#TRUE#")}).has_value());
     EXPECT_FALSE(ItemText(Item{int64_t{1}}).has_value());
-}
-
-TEST(QuotedItems, Utf8CheckRefusesOverlongSurrogatesAndNul) {
-    EXPECT_TRUE(IsUtf8Text("Gnamm \xc3\xa0 \xe2\x82\xac \xf0\x9f\x83\x81"));
-    EXPECT_FALSE(IsUtf8Text("\xc0\xaf"));          // overlong '/'
-    EXPECT_FALSE(IsUtf8Text("\xed\xa0\x80"));      // surrogate
-    EXPECT_FALSE(IsUtf8Text("\xf4\x90\x80\x80"));  // past U+10FFFF
-    EXPECT_FALSE(IsUtf8Text("\xe2\x82"));          // cut short
-    EXPECT_FALSE(IsUtf8Text(std::string("a\0", 2)));
 }
 
 TEST(PlayerName, TheBoxRefusesQuotesAndControlCharacters) {

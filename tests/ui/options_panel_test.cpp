@@ -78,7 +78,7 @@ TEST_F(OpzioniPanel, ImpatienceFollowsTheCommentsOptionAndTheTurn) {
     EXPECT_FALSE(g.scheduler.isEnabled(Timer::Impazienza));
 }
 
-TEST_F(OpzioniPanel, TableColourRepaintsTheWindowAndEverythingPaintedLikeIt) {
+TEST_F(OpzioniPanel, ColoursAndBackRepaintEverythingPaintedLikeThem) {
     g.opzioni.coloreTavolo = ColoreTavolo::Blue;
     clic(8);
     const Rgb marrone{191, 160, 140};
@@ -88,9 +88,7 @@ TEST_F(OpzioniPanel, TableColourRepaintsTheWindowAndEverythingPaintedLikeIt) {
     EXPECT_EQ(g.screen.FraQuando.back, marrone);
     for (const Element& e : g.screen.FraRiquadro) EXPECT_EQ(e.back, marrone);
     for (const Element& e : g.screen.FraPannello) EXPECT_EQ(e.back, marrone);
-}
-
-TEST_F(OpzioniPanel, CardColourAndBackRepaintTheCoveredCardsAndTheShownOutlines) {
+    // The card colour and back repaint the covered cards and the outlines shown.
     g.opzioni.coloreCarte = ColoreCarte::Blue;
     g.opzioni.retroCarte = Retro::Horse;
     g.vista.ShpCarta[2].visible = true;

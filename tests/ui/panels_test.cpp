@@ -40,7 +40,7 @@ class Pannelli : public test_ui::UiTest {
     }
 };
 
-TEST_F(Pannelli, TheRulesViewerWrapsKeepsItsPageAndLightsItsArrowsWhileHeld) {
+TEST_F(Pannelli, TheRulesViewerWrapsKeepsItsPageLightsItsArrowsAndAnswersTheKeys) {
     clickVoce(0);
     EXPECT_TRUE(g.screen.FraPannello[0].visible);
     EXPECT_EQ(g.screen.lblRegole[6].text, "1");
@@ -68,6 +68,14 @@ TEST_F(Pannelli, TheRulesViewerWrapsKeepsItsPageAndLightsItsArrowsWhileHeld) {
     EXPECT_EQ(g.screen.lblRegole[4].back, colors::kWhite);
     g.mouseUp({TargetKind::None, 0});  // released elsewhere
     EXPECT_EQ(g.screen.lblRegole[3].back, colors::kWhite);
+    // Escape and F1 open the exit question and the rules, at the page kept.
+    g.key(Key::Escape);
+    EXPECT_TRUE(g.screen.FraPannello[1].visible);
+    g.key(Key::F1);
+    EXPECT_TRUE(g.screen.FraPannello[0].visible);
+    EXPECT_FALSE(g.screen.FraPannello[1].visible);
+    g.key(Key::Right);
+    EXPECT_EQ(g.screen.lblRegole[6].text, "4");
 }
 
 TEST_F(Pannelli, OneBarPanelAtATimeWithItsCaptionGreenAndTheCardsCovered) {
@@ -96,16 +104,6 @@ TEST_F(Pannelli, OneBarPanelAtATimeWithItsCaptionGreenAndTheCardsCovered) {
     EXPECT_FALSE(g.screen.lblOpzioni[4].opaque);
 }
 
-TEST_F(Pannelli, EscapeAndF1OpenTheExitQuestionAndTheRules) {
-    g.key(Key::Escape);
-    EXPECT_TRUE(g.screen.FraPannello[1].visible);
-    g.key(Key::F1);
-    EXPECT_TRUE(g.screen.FraPannello[0].visible);
-    EXPECT_FALSE(g.screen.FraPannello[1].visible);
-    g.key(Key::Right);
-    EXPECT_EQ(g.screen.lblRegole[6].text, "2");
-}
-
 TEST_F(Pannelli, SideBoxTogglesShowHideAndAreSaved) {
     ASSERT_TRUE(g.screen.FraRiquadro[2].visible);
     g.click({TargetKind::Riquadri, 2});
@@ -117,17 +115,6 @@ TEST_F(Pannelli, SideBoxTogglesShowHideAndAreSaved) {
     EXPECT_TRUE(g.screen.FraRiquadro[2].visible);
     EXPECT_TRUE(g.screen.lblRiquadri[2].border);
     EXPECT_TRUE(data::LoadSettings(dati.dati()).value.riquadri[2].shown);
-}
-
-TEST_F(Pannelli, AbilitaShowsAndHidesTheLevelPanel) {
-    ScegliLivello(g, Livello::Honest);
-    ASSERT_FALSE(g.screen.FraPannello[4].visible);
-    g.screen.windowBack = {158, 184, 148};
-    g.click({TargetKind::Abilita, 0});
-    EXPECT_TRUE(g.screen.FraPannello[4].visible);
-    EXPECT_EQ(g.screen.FraPannello[4].back, g.screen.windowBack);
-    g.click({TargetKind::Abilita, 0});
-    EXPECT_FALSE(g.screen.FraPannello[4].visible);
 }
 
 class Uscita : public test_ui::UiTest {
@@ -206,7 +193,7 @@ TEST_F(Uscita, SiWithCommentsOffIsSilentAndStillEnds) {
     EXPECT_TRUE(g.finished);
 }
 
-TEST_F(Pannelli, TheNameOrADigitKeyChoosesTheLevelToo) {
+TEST_F(Pannelli, TheNameOrADigitKeyChoosesTheLevelAndAbilitaShowsAndHidesThePanel) {
     g.key(Key::Digit2);
     EXPECT_EQ(g.livello, Livello::Cunning);
     EXPECT_EQ(g.screen.lblCommenti.text, "Gnamm!");
@@ -216,6 +203,13 @@ TEST_F(Pannelli, TheNameOrADigitKeyChoosesTheLevelToo) {
     g.click({TargetKind::Livello, 2});
     EXPECT_EQ(g.livello, Livello::Honest);
     EXPECT_TRUE(g.screen.ShpElementoGrafico[4].visible);
+    ASSERT_FALSE(g.screen.FraPannello[4].visible);
+    g.screen.windowBack = {158, 184, 148};
+    g.click({TargetKind::Abilita, 0});
+    EXPECT_TRUE(g.screen.FraPannello[4].visible);
+    EXPECT_EQ(g.screen.FraPannello[4].back, g.screen.windowBack);
+    g.click({TargetKind::Abilita, 0});
+    EXPECT_FALSE(g.screen.FraPannello[4].visible);
 }
 
 TEST_F(Pannelli, ThePhotoChoosesTheLevelAndStartsAGioco) {
