@@ -74,16 +74,6 @@ std::string GoldTable() {
     return FormatSettings(s);
 }
 
-// The non-empty ranking rows as "name:wins" joined by spaces.
-std::string RowsOf(const Ranking& r) {
-    std::string s;
-    for (const auto& row : r.righe) {
-        if (!row.nome.empty())
-            s += (s.empty() ? "" : " ") + row.nome + ":" + std::to_string(row.torneiVinti);
-    }
-    return s;
-}
-
 // The files the notices say were "kept as NAME.bad".
 std::set<std::string> SetAside(const std::vector<std::string>& notices) {
     std::set<std::string> names;
@@ -101,7 +91,7 @@ struct BadFolderCase {
     const char* what = "";
     std::vector<std::pair<std::string, std::string>> dropped{};  // name -> bytes, kFolder, kNone
     std::string nome{};
-    std::string rows = "Ann:2 Bob:1";
+    std::vector<std::pair<std::string, int>> rows = {{"Ann", 2}, {"Bob", 1}};
     std::vector<std::string> albo = kAlbo3Lines;
     std::string impo = FormatSettings(Settings{});  // as the game writes them
     std::vector<std::string> told{};
@@ -129,35 +119,35 @@ const BadFolderCase kCases[] = {
               "GnClass.txt counted 3 Tornei, GnAlbo.txt holds 0; counter set to 0"}},
     {.what = "a missing GnClass.txt is counted again from the hall of fame",
      .dropped = {{"GnClass.txt", kNone}},
-     .rows = "",
+     .rows = {},
      .told = {"GnClass.txt was missing; ranking started afresh", kTornei3}},
     {.what = "a garbage GnClass.txt never costs a good hall of fame",
      .dropped = {{"GnClass.txt", "garbage\r\n\x01\x02\r\n"}},
-     .rows = "",
+     .rows = {},
      .told = {Damaged("GnClass.txt", "0 rows of the ranking kept"), kTornei3}},
     {.what = "a folder in place of GnClass.txt",
      .dropped = {{"GnClass.txt", kFolder}},
-     .rows = "",
+     .rows = {},
      .told = {"GnClass.txt could not be read; kept as GnClass.txt.bad, ranking started afresh",
               kTornei3}},
     {.what = "a GnClass.txt too large to be ours keeps what stands before the limit",
      .dropped = {{"GnClass.txt", kClassAnn + std::string(kMaxDataFileBytes, '7')}},
-     .rows = "Ann:2",
+     .rows = {{"Ann", 2}},
      .told = {Damaged("GnClass.txt", "1 row of the ranking kept")}},
     {.what = "a GnClass.txt cut before its counter",
      .dropped = {{"GnClass.txt", kClassAnn.substr(0, kClassAnn.size() - 4)}},
-     .rows = "Ann:2",
+     .rows = {{"Ann", 2}},
      .told = {Damaged("GnClass.txt", "1 row of the ranking kept"), kTornei3}},
     {.what = "rows out of order, wins of nobody and a negative count are mended",
      .dropped = {{"GnClass.txt", Class({{"Ann", 1}, {"Bob", 3}, {"", 5}, {"Cy", -2}}, "3")}},
-     .rows = "Bob:3 Ann:1",
+     .rows = {{"Bob", 3}, {"Ann", 1}},
      .told = {Damaged("GnClass.txt", "2 rows of the ranking kept")}},
     {.what = "one Windows-1252 byte: read, and rewritten as UTF-8",
      .dropped = {{"GnNome.txt", "\"Niccol\xF2\"\r\n"},
                  {"GnClass.txt", Class({{"Niccol\xF2", 2}, {"Bob", 1}}, "1")},
                  {"GnAlbo.txt", "\"1) Niccol\xF2 - 'Honest' Zeb  3-0  1/1/26  9:05\"\r\n\"\"\r\n"}},
      .nome = "Niccolò",
-     .rows = "Niccolò:2 Bob:1",
+     .rows = {{"Niccolò", 2}, {"Bob", 1}},
      .albo = {"1) Niccolò - 'Honest' Zeb  3-0  1/1/26  9:05"},
      .told = {Converted("GnNome.txt"), Converted("GnClass.txt"), Converted("GnAlbo.txt")}},
     {.what = "a hall of fame cut in its last line loses that line, never gains a blank one",
@@ -224,9 +214,9 @@ TEST(BadDatiFolder, KeepsWhatIsGoodAndSaysWhatWasDone) {
         const DataFolderRead read = ReadDataFolder(t.dati());
 
         EXPECT_EQ(read.nome, c.nome);
-        EXPECT_EQ(RowsOf(read.classifica), c.rows);
         EXPECT_EQ(read.albo, c.albo);
-        EXPECT_EQ(read.classifica.totalePartite, static_cast<int>(c.albo.size()));
+        // The ranking as the game writes it: the rows kept, the counter the hall of fame's lines.
+        EXPECT_EQ(FormatRanking(read.classifica), Class(c.rows, std::to_string(c.albo.size())));
         EXPECT_EQ(FormatSettings(read.impostazioni), c.impo);
         EXPECT_EQ(read.notices, c.told);
         EXPECT_TRUE(read.writable);
