@@ -5,7 +5,6 @@
 #include <gtest/gtest.h>
 
 #include "data/data_files.h"
-#include "data/quoted_items.h"
 #include "data/startup_read.h"
 #include "ui/options_panel.h"
 #include "ui/panels.h"
