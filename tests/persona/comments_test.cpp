@@ -6,6 +6,7 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <initializer_list>
 #include <set>
 #include <string>
@@ -169,9 +170,7 @@ TEST(GnammSets, EachLineOnceBeforeAnyTwiceAndEachSetItsOwnCycle) {
         // The thirteenth starts a new cycle: counter 1, one flag set.
         GnammH(g);
         EXPECT_EQ(g.persona.gnammH.conta, 1);
-        int set = 0;
-        for (const bool detto : g.persona.gnammH.detto) set += detto ? 1 : 0;
-        EXPECT_EQ(set, 1);
+        EXPECT_EQ(std::ranges::count(g.persona.gnammH.detto, true), 1);
     }
 }
 

@@ -126,21 +126,7 @@ class Uscita : public test_ui::UiTest {
     }
 };
 
-TEST_F(Uscita, NoWithCommentsOnMakesZebSayBravo) {
-    g.click({TargetKind::Uscita, 1});
-    EXPECT_FALSE(g.screen.FraPannello[1].visible);
-    EXPECT_FALSE(g.screen.lblCopriCarte.visible);
-    EXPECT_EQ(g.screen.lblPannelli[1].fore, colors::kWhite);
-    EXPECT_EQ(g.screen.lblCommenti.text, "Bravo!");
-    EXPECT_EQ(g.screen.ImgRiquadro[0].picture, "\\Foto\\Foto18.jpg");
-    EXPECT_EQ(media.played(Channel::Commenti), std::vector<std::string>{"\\Zeb\\S03.wav"});
-    EXPECT_TRUE(g.suoni.spia.busy);
-    avanza(700);
-    EXPECT_FALSE(g.screen.lblCommenti.visible);
-    EXPECT_FALSE(g.suoni.spia.busy);
-}
-
-TEST_F(Uscita, NoWithNothingToSayOnlyCloses) {
+TEST_F(Uscita, NoOnlyClosesWithNothingToSayElseZebSaysBravo) {
     g.opzioni.commentiZeb = false;
     g.click({TargetKind::Uscita, 1});
     EXPECT_FALSE(g.screen.FraPannello[1].visible);
@@ -156,6 +142,21 @@ TEST_F(Uscita, NoWithNothingToSayOnlyCloses) {
     EXPECT_FALSE(g.screen.FraPannello[1].visible);
     EXPECT_TRUE(media.played(Channel::Commenti).empty());
     EXPECT_TRUE(g.suoni.spia.busy);
+
+    // With the indicator free Zeb says "Bravo!".
+    g.click({TargetKind::Pannelli, 1});
+    g.suoni.spia.busy = false;
+    g.click({TargetKind::Uscita, 1});
+    EXPECT_FALSE(g.screen.FraPannello[1].visible);
+    EXPECT_FALSE(g.screen.lblCopriCarte.visible);
+    EXPECT_EQ(g.screen.lblPannelli[1].fore, colors::kWhite);
+    EXPECT_EQ(g.screen.lblCommenti.text, "Bravo!");
+    EXPECT_EQ(g.screen.ImgRiquadro[0].picture, "\\Foto\\Foto18.jpg");
+    EXPECT_EQ(media.played(Channel::Commenti), std::vector<std::string>{"\\Zeb\\S03.wav"});
+    EXPECT_TRUE(g.suoni.spia.busy);
+    avanza(700);
+    EXPECT_FALSE(g.screen.lblCommenti.visible);
+    EXPECT_FALSE(g.suoni.spia.busy);
 }
 
 TEST_F(Uscita, SiSaysGoodbyeAndEndsTheProgramAfterASecondAndAHalf) {

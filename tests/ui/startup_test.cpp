@@ -53,7 +53,7 @@ class AvvioTest : public test_ui::UiTest {
     }
 };
 
-TEST_F(AvvioTest, AFreshDataFolderStartsOnTheSplashWithTheLevelChoiceBehind) {
+TEST_F(AvvioTest, AFreshDataFolderStartsOnTheSplashAndOneThatCannotBeWrittenIsTold) {
     avvia();
     EXPECT_TRUE(g.screen.FraSplash.visible);
     EXPECT_EQ(g.screen.txtNome.text, "");
@@ -66,9 +66,7 @@ TEST_F(AvvioTest, AFreshDataFolderStartsOnTheSplashWithTheLevelChoiceBehind) {
     // The level panel's prompt blinks once the splash no longer hides it.
     EXPECT_FALSE(g.scheduler.isEnabled(Timer::LampeggiaScritta2));
     EXPECT_EQ(g.screen.lblIstruzioni.text, "");
-}
-
-TEST_F(AvvioTest, ADataFolderThatCannotBeWrittenIsToldInTheInstructionsBox) {
+    // A data folder that cannot be written is told in the instructions box.
     dati.write("../blocked", "x");  // a file where the folder's parent should be
     VirtualClock c{test_ui::kOra};
     SeededRandom r(1);
