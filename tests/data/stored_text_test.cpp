@@ -88,7 +88,7 @@ TEST(QuotedItems, CountsReadFromBareOrQuotedDecimals) {
     EXPECT_FALSE(ItemText(Item{int64_t{1}}).has_value());
 }
 
-TEST(PlayerName, TheBoxRefusesQuotesAndControlCharacters) {
+TEST(PlayerName, TheBoxRefusesQuotesAndControlCharactersAndCountsCharactersNotBytes) {
     std::string name;
     EXPECT_TRUE(AppendToName(name, "Jo \"Kid\"\t\r\n\x7f"));
     EXPECT_EQ(name, "Jo Kid");
@@ -98,11 +98,8 @@ TEST(PlayerName, TheBoxRefusesQuotesAndControlCharacters) {
     EXPECT_FALSE(IsNameCharAllowed(0x2028));
     EXPECT_TRUE(IsNameCharAllowed(U'\''));
     EXPECT_TRUE(IsNameCharAllowed(0x00E0));
-}
-
-TEST(PlayerName, LengthIsCountedInCharactersNotBytes) {
-    std::string name;
-    // 30 two-byte letters: only 24 are taken, none is cut in half.
+    // The length is counted in characters: of 30 two-byte letters 24 are taken, none cut in half.
+    name.clear();
     std::string typed;
     for (int i = 0; i < 30; ++i) typed += "\xc3\xa8";
     EXPECT_TRUE(AppendToName(name, typed));
@@ -113,11 +110,10 @@ TEST(PlayerName, LengthIsCountedInCharactersNotBytes) {
     EXPECT_EQ(name.size(), 2 * kMaxNameLength - 2);
     EXPECT_TRUE(AppendToName(name, "\xf0\x9f\x83\x81"));  // a four-byte character fits again
     EXPECT_EQ(Utf8Length(name), kMaxNameLength);
-    // Removing from an empty box does nothing.
     name = "\xc3\xa8";
     EXPECT_TRUE(RemoveLastNameChar(name));
     EXPECT_EQ(name, "");
-    EXPECT_FALSE(RemoveLastNameChar(name));
+    EXPECT_FALSE(RemoveLastNameChar(name));  // nothing to remove from an empty box
 }
 
 TEST(PlayerName, BlanksOnlyIsEmptyAndPaddingIsTrimmed) {
