@@ -77,7 +77,7 @@ TEST_F(AvvioTest, AFreshDataFolderStartsOnTheSplashAndOneThatCannotBeWrittenIsTo
     EXPECT_TRUE(partita.screen.FraSplash.visible);
 }
 
-TEST_F(AvvioTest, TheThreeOpeningFlagsAreDrawnTogether) {
+TEST_F(AvvioTest, TheThreeOpeningFlagsAreDrawnTogetherAndBeforeTheGraphics) {
     int primi = 0;
     for (uint32_t seed = 1; seed <= 12; ++seed) {
         VirtualClock c{test_ui::kOra};
@@ -93,35 +93,36 @@ TEST_F(AvvioTest, TheThreeOpeningFlagsAreDrawnTogether) {
     }
     EXPECT_GT(primi, 0);
     EXPECT_LT(primi, 12);
-}
 
-TEST(AvvioOrdine, TheFlagsAreDrawnBeforeTheGraphicsAndTheSettingsReadBeforeBoth) {
-    testing_support::TempDati dati;
+    // The flags are drawn before the graphics, and the settings read before both.
     data::Settings s;  // stored: Blue table, Blue cards, Star back, random graphics on
     s.opzioni.coloreTavolo = ColoreTavolo::Green;
-    dati.write("GnImpo.txt", data::FormatSettings(s));
-    VirtualClock clock{test_ui::kOra};
-    test_ui::ScriptedRandom rng(clock);
-    rng.forza(2, 2);  // the opening flags: "No", "2", "2"
-    rng.forza(4, 4);  // table: Blue
-    rng.forza(4, 3);  // cards: Turquoise
-    rng.forza(4, 2);  // back: Star, the stored one: drawn again
-    rng.forza(4, 1);  // back: Horse
-    SilentMediaPlayer media;
-    Finestra g(clock, rng, media, Paths{dati.dati().parent_path(), dati.dati()});
-    Avvio(g, 12000, 9000);
-    EXPECT_TRUE(rng.esaurito());
-    EXPECT_FALSE(g.pc.onesta);
-    EXPECT_EQ(g.persona.assoBevuto, 2);
-    EXPECT_EQ(g.opzioni.coloreTavolo, ColoreTavolo::Blue);
-    EXPECT_EQ(g.opzioni.coloreCarte, ColoreCarte::Turquoise);
-    EXPECT_EQ(g.opzioni.retroCarte, Retro::Horse);
-    EXPECT_EQ(g.vista.ImgCarta[0].picture, "\\Grafica\\Horse.gif");
-    EXPECT_EQ(g.vista.ShpCarta[0].back, (Rgb{0, 128, 128}));
+    scriviImpostazioni(s);
+    VirtualClock ora{test_ui::kOra};
+    test_ui::ScriptedRandom copione(ora);
+    copione.forza(2, 2);  // the opening flags: "No", "2", "2"
+    copione.forza(4, 4);  // table: Blue
+    copione.forza(4, 3);  // cards: Turquoise
+    copione.forza(4, 2);  // back: Star, the stored one: drawn again
+    copione.forza(4, 1);  // back: Horse
+    SilentMediaPlayer muto;
+    Finestra f(ora, copione, muto, Paths{dati.dati().parent_path(), dati.dati()});
+    Avvio(f, 12000, 9000);
+    EXPECT_TRUE(copione.esaurito());
+    EXPECT_FALSE(f.pc.onesta);
+    EXPECT_EQ(f.persona.assoBevuto, 2);
+    EXPECT_EQ(f.opzioni.coloreTavolo, ColoreTavolo::Blue);
+    EXPECT_EQ(f.opzioni.coloreCarte, ColoreCarte::Turquoise);
+    EXPECT_EQ(f.opzioni.retroCarte, Retro::Horse);
+    EXPECT_EQ(f.vista.ImgCarta[0].picture, "\\Grafica\\Horse.gif");
+    EXPECT_EQ(f.vista.ShpCarta[0].back, (Rgb{0, 128, 128}));
 }
 
-TEST_F(AvvioTest, StoredGraphicsSideBoxesAndIntervalsAreApplied) {
+// The stored graphics, side boxes and intervals are applied; the stored name is offered and Enter
+// rewrites it unchanged, starting the music when it is wanted.
+TEST_F(AvvioTest, TheStoredSettingsAndNameAreApplied) {
     data::Settings s;
+    s.opzioni.musiche = true;
     s.opzioni.randomGrafica = false;
     s.opzioni.coloreTavolo = ColoreTavolo::Green;
     s.opzioni.coloreCarte = ColoreCarte::Grey;
@@ -131,6 +132,8 @@ TEST_F(AvvioTest, StoredGraphicsSideBoxesAndIntervalsAreApplied) {
     s.intervalli.effettuaMossaPC = 800;
     s.intervalli.scegli6Carte = 100;
     scriviImpostazioni(s);
+    ASSERT_TRUE(data::SaveName(dati.dati(), "Zelda"));
+    const std::string prima = dati.read("GnNome.txt");
     avvia();
     EXPECT_EQ(g.screen.windowBack, ColoreSfondo(ColoreTavolo::Green));
     EXPECT_EQ(g.screen.ShpContornoCarta[0].borderColor, (Rgb{128, 128, 128}));
@@ -141,6 +144,11 @@ TEST_F(AvvioTest, StoredGraphicsSideBoxesAndIntervalsAreApplied) {
     EXPECT_TRUE(g.screen.lblRiquadri[3].border);
     EXPECT_EQ(g.scheduler.interval(Timer::EffettuaMossaPC), 800);
     EXPECT_EQ(g.scheduler.interval(Timer::Scegli6Carte), 100);
+    EXPECT_EQ(g.screen.txtNome.text, "Zelda");
+    g.key(Key::Enter);
+    EXPECT_EQ(g.nome, "Zelda");
+    EXPECT_EQ(dati.read("GnNome.txt"), prima);
+    EXPECT_EQ(media.played(Channel::Musiche).size(), 1u);
 }
 
 // The prompt is shown three ticks and hidden one; the splash voices come with growing pauses
@@ -207,20 +215,6 @@ TEST_F(AvvioTest, EnterWithANameStoresItAndLeavesTheLevelChoice) {
     // The splash is gone: the name box takes no more typing.
     g.textInput("x");
     EXPECT_EQ(g.screen.txtNome.text, "Ugo");
-}
-
-TEST_F(AvvioTest, TheStoredNameIsOfferedAndEnterRewritesItUnchangedAndStartsTheMusicIfWanted) {
-    data::Settings s;
-    s.opzioni.musiche = true;
-    scriviImpostazioni(s);
-    ASSERT_TRUE(data::SaveName(dati.dati(), "Zelda"));
-    const std::string prima = dati.read("GnNome.txt");
-    avvia();
-    EXPECT_EQ(g.screen.txtNome.text, "Zelda");
-    g.key(Key::Enter);
-    EXPECT_EQ(g.nome, "Zelda");
-    EXPECT_EQ(dati.read("GnNome.txt"), prima);
-    EXPECT_EQ(media.played(Channel::Musiche).size(), 1u);
 }
 
 // A screen 9000 twips high is left as designed whatever its width; at 1600 x 1200 the layout and
