@@ -57,7 +57,7 @@ TEST(RemarkCatalogue, EverySetLineHasItsOwnVoiceAndEveryRecordingItsWords) {
     EXPECT_EQ(files, expected);
 }
 
-TEST(MostraCommento, SaysTheLineAndEndsItAfterItsDuration) {
+TEST(MostraCommento, SaysTheLineAndEndsItAfterItsDurationUnlessANewOneCutsIt) {
     Banco t;
     t.g.livello = Livello::Cunning;
     const Commento c = remarks::GnammH(4);
@@ -78,6 +78,14 @@ TEST(MostraCommento, SaysTheLineAndEndsItAfterItsDuration) {
     EXPECT_EQ(t.g.vista.fotoZeb, "\\Foto\\Foto24.jpg");  // Cunning's portrait
     EXPECT_FALSE(t.attivo(Timer::DurataGnammH));
     EXPECT_EQ(t.traccia(Channel::Commenti).back(), "Play") << "the voice is left to play out";
+    // A new remark cuts the running one and takes its duration.
+    MostraCommento(t.g, remarks::GnammPCsup4(1), true);  // 3700 ms
+    t.avanza(1000);
+    MostraCommento(t.g, remarks::GnammH(8), true);  // 725 ms
+    t.avanza(725);
+    EXPECT_FALSE(t.g.suoni.spia.busy);
+    EXPECT_THAT(t.suonati(Channel::Commenti),
+                ElementsAre(c.voce, "\\Zeb\\S29.wav", "\\Zeb\\S08.wav"));
 }
 
 TEST(MostraCommento, TheBusyFlagThePhotoAndTheHallOfFameHoldingTheIndicator) {
@@ -91,16 +99,6 @@ TEST(MostraCommento, TheBusyFlagThePhotoAndTheHallOfFameHoldingTheIndicator) {
     t.avanza(5000);
     EXPECT_FALSE(t.g.vista.lblCommenti.visible);
     EXPECT_TRUE(t.g.suoni.spia.busy);
-}
-
-TEST(MostraCommento, ANewRemarkCutsTheRunningOneAndTakesItsDuration) {
-    Banco t;
-    MostraCommento(t.g, remarks::GnammPCsup4(1), true);  // 3700 ms
-    t.avanza(1000);
-    MostraCommento(t.g, remarks::GnammH(8), true);  // 725 ms
-    t.avanza(725);
-    EXPECT_FALSE(t.g.suoni.spia.busy);
-    EXPECT_THAT(t.suonati(Channel::Commenti), ElementsAre("\\Zeb\\S29.wav", "\\Zeb\\S08.wav"));
 }
 
 TEST(OnAssoBevuto, EndsTheAceRemarkAndFreesTheIndicatorEvenUnderTheHallOfFame) {

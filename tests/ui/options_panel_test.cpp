@@ -42,7 +42,7 @@ TEST_F(OpzioniPanel, EachSpeedMovesItsTimers) {
     EXPECT_EQ(intervallo(Timer::Scegli4CarteSulTavolo), 300);
 }
 
-TEST_F(OpzioniPanel, ImpatienceFollowsTheCommentsOptionAndTheTurn) {
+TEST_F(OpzioniPanel, ImpatienceAndThePointingHandFollowTheTurn) {
     g.opzioni.impazienzaZeb = Impazienza::Quiet;
     g.opzioni.commentiZeb = false;
     clic(1);  // Impatient, but Zeb is silenced
@@ -76,6 +76,18 @@ TEST_F(OpzioniPanel, ImpatienceFollowsTheCommentsOptionAndTheTurn) {
     clic(1);
     EXPECT_EQ(g.opzioni.impazienzaZeb, Impazienza::Impatient);
     EXPECT_FALSE(g.scheduler.isEnabled(Timer::Impazienza));
+
+    // The pointing hand shows at once, only on the human's turn.
+    g.opzioni.mostraManina = false;
+    g.tavolo.aChiTocca = Player::PC;
+    clic(13);
+    EXPECT_FALSE(g.screen.ImgManina.visible);
+    clic(13);
+    g.tavolo.aChiTocca = Player::H;
+    clic(13);
+    EXPECT_TRUE(g.screen.ImgManina.visible);
+    clic(13);
+    EXPECT_FALSE(g.screen.ImgManina.visible);
 }
 
 TEST_F(OpzioniPanel, ColoursAndBackRepaintEverythingPaintedLikeThem) {
@@ -109,19 +121,6 @@ TEST_F(OpzioniPanel, ColoursAndBackRepaintEverythingPaintedLikeThem) {
     EXPECT_EQ(g.screen.ImgCarta[0].picture, "\\Grafica\\Star.gif");
     EXPECT_EQ(g.screen.ImgCarta[2].picture, "\\Grafica\\Star.gif");
     EXPECT_NE(g.screen.ImgCarta[3].picture, "\\Grafica\\Star.gif");
-}
-
-TEST_F(OpzioniPanel, ThePointingHandShowsAtOnceOnlyOnTheHumansTurn) {
-    g.opzioni.mostraManina = false;
-    g.tavolo.aChiTocca = Player::PC;
-    clic(13);
-    EXPECT_FALSE(g.screen.ImgManina.visible);
-    clic(13);
-    g.tavolo.aChiTocca = Player::H;
-    clic(13);
-    EXPECT_TRUE(g.screen.ImgManina.visible);
-    clic(13);
-    EXPECT_FALSE(g.screen.ImgManina.visible);
 }
 
 TEST_F(OpzioniPanel, EveryChangeIsSavedAtOnceAndTheHiddenBubbleNeverChanges) {
