@@ -55,23 +55,6 @@ Ranking Sample() {
     return r;
 }
 
-TEST(DataFolder, DefaultFollowsXdgDataHomeThenHome) {
-    const char* oldXdg = std::getenv("XDG_DATA_HOME");
-    const std::string keepXdg = oldXdg ? oldXdg : "";
-    ::setenv("XDG_DATA_HOME", "/x/share", 1);
-    EXPECT_EQ(DefaultDataFolder(), fs::path("/x/share/gnamm/Dati"));
-    ::setenv("XDG_DATA_HOME", "relative/not/allowed", 1);
-    const char* home = std::getenv("HOME");
-    if (home != nullptr && *home != '\0') {
-        EXPECT_EQ(DefaultDataFolder(), fs::path(home) / ".local/share/gnamm/Dati");
-    }
-    if (oldXdg) {
-        ::setenv("XDG_DATA_HOME", keepXdg.c_str(), 1);
-    } else {
-        ::unsetenv("XDG_DATA_HOME");
-    }
-}
-
 TEST(DataFiles, AFirstRunMakesTheDocumentedFilesInSilence) {
     TempDati t;
     fs::create_directories(t.dati());  // the game may have made the folder already
@@ -144,7 +127,7 @@ TEST(DataFiles, WithNameDotBadTakenTheNextFreeNameKeepsTheFileAndWithNoneFreeItS
     EXPECT_EQ(t.read("GnNome.txt"), "garbled");
 }
 
-TEST(DataFiles, AFolderThatCannotBeMadeOrNoFolderLeavesTheGameRunning) {
+TEST(DataFolder, ThePlaceOfTheFolderAndAFolderThatCannotBeMadeOrNoneAtAll) {
     TempDati t;
     fs::create_directories(t.dati().parent_path());
     // A plain file where the folder's parent should be: nothing below it can be created,
@@ -171,6 +154,22 @@ TEST(DataFiles, AFolderThatCannotBeMadeOrNoFolderLeavesTheGameRunning) {
     EXPECT_FALSE(SaveName({}, "x"));
     EXPECT_FALSE(fs::exists(here / "GnClass.txt"));
     EXPECT_FALSE(fs::exists(here / "GnNome.txt"));
+
+    // The default folder follows XDG_DATA_HOME when it is absolute, else HOME.
+    const char* oldXdg = std::getenv("XDG_DATA_HOME");
+    const std::string keepXdg = oldXdg ? oldXdg : "";
+    ::setenv("XDG_DATA_HOME", "/x/share", 1);
+    EXPECT_EQ(DefaultDataFolder(), fs::path("/x/share/gnamm/Dati"));
+    ::setenv("XDG_DATA_HOME", "relative/not/allowed", 1);
+    const char* home = std::getenv("HOME");
+    if (home != nullptr && *home != '\0') {
+        EXPECT_EQ(DefaultDataFolder(), fs::path(home) / ".local/share/gnamm/Dati");
+    }
+    if (oldXdg) {
+        ::setenv("XDG_DATA_HOME", keepXdg.c_str(), 1);
+    } else {
+        ::unsetenv("XDG_DATA_HOME");
+    }
 }
 
 TEST(DataFiles, ARewriteKeepsTheFilesModeAndAFailedWriteLeavesTheOldFileWhole) {
