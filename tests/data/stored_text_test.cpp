@@ -9,7 +9,7 @@
 namespace gnamm::data {
 namespace {
 
-TEST(QuotedItems, ReadsEachKindWithCrLfOrLfLineEnds) {
+TEST(QuotedItems, ReadsEachKindWithCrLfOrLfLineEndsAndEachReaderTakesItsOwn) {
     for (const std::string eol : {"\r\n", "\n"}) {
         const std::string file = "\"Middle\"" + eol + "0" + eol + "#TRUE#" + eol + "#FALSE#" + eol +
                                  "30000" + eol + "\"\"" + eol + "-4" + eol;
@@ -18,6 +18,14 @@ TEST(QuotedItems, ReadsEachKindWithCrLfOrLfLineEnds) {
         EXPECT_EQ(p.items, (std::vector<Item>{std::string("Middle"), int64_t{0}, true, false,
                                               int64_t{30000}, std::string(), int64_t{-4}}));
     }
+    // Counts read from bare or quoted decimals; each reader takes its own kind only.
+    EXPECT_EQ(ItemNumber(Item{std::string("3")}), 3);
+    EXPECT_EQ(ItemNumber(Item{int64_t{3}}), 3);
+    EXPECT_FALSE(ItemNumber(Item{std::string("three")}).has_value());
+    EXPECT_FALSE(ItemNumber(Item{std::string("")}).has_value());
+    EXPECT_FALSE(ItemNumber(Item{true}).has_value());
+    EXPECT_FALSE(ItemBool(Item{std::string("#TRUE#")}).has_value());
+    EXPECT_FALSE(ItemText(Item{int64_t{1}}).has_value());
 }
 
 TEST(QuotedItems, WritesCrLfReadsBackIdenticallyAndNeverBreaksALine) {
@@ -76,16 +84,6 @@ TEST(QuotedItems, NumbersTooLongOrNotUtf8AreNotItemsAndTheUtf8CheckIsStrict) {
     EXPECT_FALSE(IsUtf8Text("\xf4\x90\x80\x80"));  // past U+10FFFF
     EXPECT_FALSE(IsUtf8Text("\xe2\x82"));          // cut short
     EXPECT_FALSE(IsUtf8Text(std::string("a\0", 2)));
-}
-
-TEST(QuotedItems, CountsReadFromBareOrQuotedDecimals) {
-    EXPECT_EQ(ItemNumber(Item{std::string("3")}), 3);
-    EXPECT_EQ(ItemNumber(Item{int64_t{3}}), 3);
-    EXPECT_FALSE(ItemNumber(Item{std::string("three")}).has_value());
-    EXPECT_FALSE(ItemNumber(Item{std::string("")}).has_value());
-    EXPECT_FALSE(ItemNumber(Item{true}).has_value());
-    EXPECT_FALSE(ItemBool(Item{std::string("#TRUE#")}).has_value());
-    EXPECT_FALSE(ItemText(Item{int64_t{1}}).has_value());
 }
 
 TEST(PlayerName, TheBoxRefusesQuotesAndControlCharactersAndCountsCharactersNotBytes) {
