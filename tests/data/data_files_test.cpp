@@ -1,7 +1,11 @@
-// The four Dati files on a real folder: fresh install, round trips, and every kind of bad file.
+// The four Dati files on a real folder: fresh install, round trips, every kind of bad file, and
+// a save killed at any point.
 #include "data/data_files.h"
 
 #include <gtest/gtest.h>
+#include <sys/resource.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 #include "data/data_folder.h"
 #include "data/startup_read.h"
@@ -36,8 +40,10 @@ Settings Changed() {
     return s;
 }
 
-bool SameSettings(const Settings& a, const Settings& b) {
-    return FormatSettings(a) == FormatSettings(b);
+// The files in the folder, of any kind: no temporary file may be left among them.
+int CountFiles(const fs::path& folder) {
+    return static_cast<int>(
+        std::distance(fs::directory_iterator(folder), fs::directory_iterator()));
 }
 
 Ranking Sample() {
@@ -47,23 +53,6 @@ Ranking Sample() {
     r.righe[2] = {"Zoë Ångström", 1};
     r.totalePartite = 7;
     return r;
-}
-
-TEST(DataFolder, DefaultFollowsXdgDataHomeThenHome) {
-    const char* oldXdg = std::getenv("XDG_DATA_HOME");
-    const std::string keepXdg = oldXdg ? oldXdg : "";
-    ::setenv("XDG_DATA_HOME", "/x/share", 1);
-    EXPECT_EQ(DefaultDataFolder(), fs::path("/x/share/gnamm/Dati"));
-    ::setenv("XDG_DATA_HOME", "relative/not/allowed", 1);
-    const char* home = std::getenv("HOME");
-    if (home != nullptr && *home != '\0') {
-        EXPECT_EQ(DefaultDataFolder(), fs::path(home) / ".local/share/gnamm/Dati");
-    }
-    if (oldXdg) {
-        ::setenv("XDG_DATA_HOME", keepXdg.c_str(), 1);
-    } else {
-        ::unsetenv("XDG_DATA_HOME");
-    }
 }
 
 TEST(DataFiles, AFirstRunMakesTheDocumentedFilesInSilence) {
@@ -88,7 +77,7 @@ TEST(DataFiles, EveryFileReadsBackWhatWasWritten) {
     ASSERT_TRUE(SaveSettings(t.dati(), Changed()));
     const auto s = LoadSettings(t.dati());
     EXPECT_EQ(s.status, FileStatus::Ok);
-    EXPECT_TRUE(SameSettings(s.value, Changed()));
+    EXPECT_EQ(FormatSettings(s.value), FormatSettings(Changed()));
     EXPECT_EQ(s.value.opzioni.impazienzaZeb, Impazienza::VeryImpatient);
     EXPECT_FALSE(s.value.riquadri[1].shown);
 
@@ -111,23 +100,10 @@ TEST(DataFiles, EveryFileReadsBackWhatWasWritten) {
     const auto a = LoadAlbo(t.dati());
     EXPECT_EQ(a.status, FileStatus::Ok);
     EXPECT_EQ(a.value, lines);
-    // No temporary file is left beside the data.
-    int files = 0;
-    for ([[maybe_unused]] const auto& e : fs::directory_iterator(t.dati())) ++files;
-    EXPECT_EQ(files, 4);
+    EXPECT_EQ(CountFiles(t.dati()), 4);
 }
 
-TEST(DataFiles, ARewriteKeepsTheFilesMode) {
-    TempDati t;
-    ASSERT_TRUE(SaveName(t.dati(), "Zoe"));
-    fs::permissions(t.file("GnNome.txt"),
-                    fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
-    ASSERT_TRUE(SaveName(t.dati(), "Ugo"));
-    EXPECT_EQ(fs::status(t.file("GnNome.txt")).permissions(),
-              fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
-}
-
-TEST(DataFiles, WithNameDotBadTakenByAFolderTheNextFreeNameKeepsTheFile) {
+TEST(DataFiles, WithNameDotBadTakenTheNextFreeNameKeepsTheFileAndWithNoneFreeItStays) {
     TempDati t;
     fs::create_directories(t.file("GnAlbo.txt") / "inside");
     fs::create_directories(t.file("GnAlbo.txt.bad"));
@@ -136,10 +112,8 @@ TEST(DataFiles, WithNameDotBadTakenByAFolderTheNextFreeNameKeepsTheFile) {
     EXPECT_EQ(a.keptAs, t.file("GnAlbo.txt.bad.2"));
     EXPECT_TRUE(fs::is_directory(t.file("GnAlbo.txt.bad.2") / "inside"));
     EXPECT_EQ(t.read("GnAlbo.txt"), "\"\"\r\n");
-}
 
-TEST(DataFiles, AnUntrustedFileThatCannotBeSetAsideIsNeverOverwritten) {
-    TempDati t;
+    // An untrusted file that cannot be set aside at all is never overwritten.
     t.write("GnNome.txt", "garbled");
     ASSERT_TRUE(PrepareDataFolder(t.dati()));
     fs::create_directories(t.file("GnNome.txt.bad"));
@@ -153,7 +127,7 @@ TEST(DataFiles, AnUntrustedFileThatCannotBeSetAsideIsNeverOverwritten) {
     EXPECT_EQ(t.read("GnNome.txt"), "garbled");
 }
 
-TEST(DataFiles, AFolderThatCannotBeMadeLeavesTheGameRunning) {
+TEST(DataFolder, ThePlaceOfTheFolderAndAFolderThatCannotBeMadeOrNoneAtAll) {
     TempDati t;
     fs::create_directories(t.dati().parent_path());
     // A plain file where the folder's parent should be: nothing below it can be created,
@@ -172,29 +146,79 @@ TEST(DataFiles, AFolderThatCannotBeMadeLeavesTheGameRunning) {
     EXPECT_FALSE(SaveName(dati, "Zoe"));
     EXPECT_FALSE(SaveSettings(dati, Settings{}));
     EXPECT_FALSE(WriteFileAtomically(dati / "x.txt", "x"));
-}
 
-TEST(DataFiles, AnEmptyFolderPathNeverTouchesTheDisk) {
+    // Nor does an empty folder path ever touch the disk.
     const fs::path here = fs::current_path();
     EXPECT_EQ(LoadRanking({}).status, FileStatus::Missing);
     EXPECT_FALSE(SaveRanking({}, Sample()));
     EXPECT_FALSE(SaveName({}, "x"));
     EXPECT_FALSE(fs::exists(here / "GnClass.txt"));
     EXPECT_FALSE(fs::exists(here / "GnNome.txt"));
+
+    // The default folder follows XDG_DATA_HOME when it is absolute, else HOME.
+    const char* oldXdg = std::getenv("XDG_DATA_HOME");
+    const std::string keepXdg = oldXdg ? oldXdg : "";
+    ::setenv("XDG_DATA_HOME", "/x/share", 1);
+    EXPECT_EQ(DefaultDataFolder(), fs::path("/x/share/gnamm/Dati"));
+    ::setenv("XDG_DATA_HOME", "relative/not/allowed", 1);
+    const char* home = std::getenv("HOME");
+    if (home != nullptr && *home != '\0') {
+        EXPECT_EQ(DefaultDataFolder(), fs::path(home) / ".local/share/gnamm/Dati");
+    }
+    if (oldXdg) {
+        ::setenv("XDG_DATA_HOME", keepXdg.c_str(), 1);
+    } else {
+        ::unsetenv("XDG_DATA_HOME");
+    }
 }
 
-TEST(DataFiles, AFailedWriteLeavesTheOldFileWhole) {
+TEST(DataFiles, ARewriteKeepsTheFilesModeAndAFailedWriteLeavesTheOldFileWhole) {
     TempDati t;
+    const fs::perms mode = fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read;
     ASSERT_TRUE(SaveName(t.dati(), "Zoe"));
+    fs::permissions(t.file("GnNome.txt"), mode);
+    ASSERT_TRUE(SaveName(t.dati(), "Ugo"));
+    EXPECT_EQ(fs::status(t.file("GnNome.txt")).permissions(), mode);
     // The target is now a non-empty folder: the rename fails and nothing is lost.
     fs::remove(t.file("GnAlbo.txt"));
     fs::create_directories(t.file("GnAlbo.txt") / "x");
     EXPECT_FALSE(SaveAlbo(t.dati(), {"1) a"}));
     EXPECT_TRUE(fs::is_directory(t.file("GnAlbo.txt") / "x"));
-    EXPECT_EQ(t.read("GnNome.txt"), "\"Zoe\"\r\n");
-    int files = 0;
-    for ([[maybe_unused]] const auto& e : fs::directory_iterator(t.dati())) ++files;
-    EXPECT_EQ(files, 2);  // the name and the folder: no temporary file left over
+    EXPECT_EQ(t.read("GnNome.txt"), "\"Ugo\"\r\n");
+    EXPECT_EQ(CountFiles(t.dati()), 2);  // the name and the folder
+}
+
+// The child may write only `limit` bytes to any file: the kernel kills it (SIGXFSZ) in the middle
+// of the write, at a byte chosen here rather than by timing. The file after the kill, then after
+// the next start, holds the old or the new contents, whole, and no temporary file stays.
+TEST(InterruptedSave, KilledAtEveryStretchOfTheWriteLeavesTheOldFileOrTheNew) {
+    TempDati t;
+    std::vector<std::string> old, fresh;
+    for (int i = 1; i <= 400; ++i) {
+        const std::string rest = " - 'Honest' Zeb  3-1  6/12/26  9:05";
+        if (i <= 40) old.push_back(std::to_string(i) + ") Ann" + rest);
+        fresh.push_back(std::to_string(i) + ") Bob" + rest);
+    }
+    const std::size_t size = FormatAlbo(fresh).size();
+    for (std::size_t limit = 0; limit <= size + 1; limit += size / 23) {
+        SCOPED_TRACE("limit " + std::to_string(limit));
+        ASSERT_TRUE(SaveAlbo(t.dati(), old));
+        const pid_t child = ::fork();
+        ASSERT_GE(child, 0);
+        if (child == 0) {
+            const rlimit r{limit, limit};
+            ::setrlimit(RLIMIT_FSIZE, &r);
+            SaveAlbo(t.dati(), fresh);
+            ::_exit(0);
+        }
+        int status = 0;
+        ::waitpid(child, &status, 0);
+        const std::string onDisk = t.read("GnAlbo.txt");
+        EXPECT_TRUE(onDisk == FormatAlbo(old) || onDisk == FormatAlbo(fresh));
+        const DataFolderRead read = ReadDataFolder(t.dati());
+        EXPECT_TRUE(read.albo == old || read.albo == fresh);
+        EXPECT_EQ(CountFiles(t.dati()), 4);  // no temporary file and no GnAlbo.txt.bad
+    }
 }
 
 }  // namespace

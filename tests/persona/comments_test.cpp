@@ -1,11 +1,21 @@
-// Nonno Zeb's remarks: the steps of a remark, its end, the level portrait and the Gnamm sets.
+// Nonno Zeb's remarks: the catalogue against the assets, the steps of a remark, its end, the
+// level portrait, the Gnamm sets, which set the computer's sweep draws from, and the urging of a
+// slow player with its waits, its retries while the sound is held and its photo.
 #include "persona/comments.h"
 
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <initializer_list>
 #include <set>
+#include <string>
+#include <string_view>
 
+#include "audio/ambience.h"
+#include "data/asset_catalog.h"
+#include "game/ai/pc_turn.h"
+#include "persona/impatience.h"
 #include "persona/remarks.h"
 #include "support/table_fixture.h"
 
@@ -15,7 +25,39 @@ namespace {
 using test_tavolo::Banco;
 using ::testing::ElementsAre;
 
-TEST(MostraCommento, SaysTheLineAndEndsItAfterItsDuration) {
+TEST(RemarkCatalogue, EverySetLineHasItsOwnVoiceAndEveryRecordingItsWords) {
+    std::set<std::string> voices;
+    const std::pair<Commento (*)(int), int> sets[] = {{remarks::GnammH, remarks::kGnammH},
+                                                      {remarks::GnammPCinf4, remarks::kGnammPCinf4},
+                                                      {remarks::GnammPCsup4, remarks::kGnammPCsup4},
+                                                      {remarks::Impazienza, remarks::kImpazienza}};
+    for (const auto& [line, n] : sets) {
+        for (int k = 1; k <= n; ++k) {
+            const Commento c = line(k);
+            EXPECT_TRUE(voices.insert(c.voce).second) << c.voce << " used twice";
+            EXPECT_GT(c.durataMs, 0) << c.voce;
+            EXPECT_FALSE(c.testo.empty() || c.foto.empty()) << c.voce;
+        }
+    }
+    EXPECT_EQ(voices.size(), 38u);
+
+    // Every recording, with its words and the shortest time it is given.
+    std::vector<std::string> files;
+    for (const auto& l : remarks::VoiceLines()) {
+        files.push_back(l.file);
+        EXPECT_FALSE(l.testo.empty()) << l.file;
+        EXPECT_GT(l.limiteMs, 0) << l.file;
+        // S03 is said three ways; the level greeting and the exit panel give it only 700 ms.
+        if (l.file == "\\Zeb\\S03.wav") {
+            EXPECT_EQ(l.limiteMs, 700);
+        }
+    }
+    std::vector<std::string> expected = assets::ZebVoices();
+    for (const std::string& f : assets::ImpatienceVoices()) expected.push_back(f);
+    EXPECT_EQ(files, expected);
+}
+
+TEST(MostraCommento, SaysTheLineAndEndsItAfterItsDurationUnlessANewOneCutsIt) {
     Banco t;
     t.g.livello = Livello::Cunning;
     const Commento c = remarks::GnammH(4);
@@ -36,33 +78,27 @@ TEST(MostraCommento, SaysTheLineAndEndsItAfterItsDuration) {
     EXPECT_EQ(t.g.vista.fotoZeb, "\\Foto\\Foto24.jpg");  // Cunning's portrait
     EXPECT_FALSE(t.attivo(Timer::DurataGnammH));
     EXPECT_EQ(t.traccia(Channel::Commenti).back(), "Play") << "the voice is left to play out";
-}
-
-TEST(MostraCommento, WithoutTheBusyFlagLeavesTheIndicatorAloneAndNoPhotoKeepsTheOneShown) {
-    Banco t;
-    MostraCommento(t.g, remarks::Gioca(), false);
-    EXPECT_FALSE(t.g.suoni.spia.busy);
-    MostraCommento(t.g, remarks::Livello(Livello::Cheat), true);
-    EXPECT_EQ(t.g.vista.fotoZeb, remarks::Gioca().foto);
-}
-
-TEST(MostraCommento, TheHallOfFameKeepsTheIndicatorBusyAfterTheRemark) {
-    Banco t;
-    t.g.classifica.alboAperto = true;
-    MostraCommento(t.g, remarks::GnammH(3), true);
-    t.avanza(5000);
-    EXPECT_FALSE(t.g.vista.lblCommenti.visible);
-    EXPECT_TRUE(t.g.suoni.spia.busy);
-}
-
-TEST(MostraCommento, ANewRemarkCutsTheRunningOneAndTakesItsDuration) {
-    Banco t;
+    // A new remark cuts the running one and takes its duration.
     MostraCommento(t.g, remarks::GnammPCsup4(1), true);  // 3700 ms
     t.avanza(1000);
     MostraCommento(t.g, remarks::GnammH(8), true);  // 725 ms
     t.avanza(725);
     EXPECT_FALSE(t.g.suoni.spia.busy);
-    EXPECT_THAT(t.suonati(Channel::Commenti), ElementsAre("\\Zeb\\S29.wav", "\\Zeb\\S08.wav"));
+    EXPECT_THAT(t.suonati(Channel::Commenti),
+                ElementsAre(c.voce, "\\Zeb\\S29.wav", "\\Zeb\\S08.wav"));
+}
+
+TEST(MostraCommento, TheBusyFlagThePhotoAndTheHallOfFameHoldingTheIndicator) {
+    Banco t;
+    MostraCommento(t.g, remarks::Gioca(), false);
+    EXPECT_FALSE(t.g.suoni.spia.busy);
+    MostraCommento(t.g, remarks::Livello(Livello::Cheat), true);
+    EXPECT_EQ(t.g.vista.fotoZeb, remarks::Gioca().foto);
+    // The hall of fame keeps the indicator busy after the remark.
+    t.g.classifica.alboAperto = true;
+    t.avanza(5000);
+    EXPECT_FALSE(t.g.vista.lblCommenti.visible);
+    EXPECT_TRUE(t.g.suoni.spia.busy);
 }
 
 TEST(OnAssoBevuto, EndsTheAceRemarkAndFreesTheIndicatorEvenUnderTheHallOfFame) {
@@ -71,8 +107,7 @@ TEST(OnAssoBevuto, EndsTheAceRemarkAndFreesTheIndicatorEvenUnderTheHallOfFame) {
     t.g.suoni.spia.busy = true;
     t.g.classifica.alboAperto = true;
     t.g.vista.lblCommenti.visible = true;
-    t.g.scheduler.setInterval(Timer::AssoBevuto, 3650);
-    t.g.scheduler.enable(Timer::AssoBevuto);
+    t.g.scheduler.start(Timer::AssoBevuto, 3650);
     t.avanza(3650);
     EXPECT_FALSE(t.attivo(Timer::AssoBevuto));
     EXPECT_FALSE(t.g.suoni.spia.busy);
@@ -133,10 +168,188 @@ TEST(GnammSets, EachLineOnceBeforeAnyTwiceAndEachSetItsOwnCycle) {
         // The thirteenth starts a new cycle: counter 1, one flag set.
         GnammH(g);
         EXPECT_EQ(g.persona.gnammH.conta, 1);
-        int set = 0;
-        for (const bool detto : g.persona.gnammH.detto) set += detto ? 1 : 0;
-        EXPECT_EQ(set, 1);
+        EXPECT_EQ(std::ranges::count(g.persona.gnammH.detto, true), 1);
     }
+}
+
+// The computer holds one king and the table adds up to ten: its move sweeps the table.
+void PreparaSpazzata(Banco& t, std::initializer_list<std::string_view> tavolo) {
+    t.g.livello = Livello::Honest;
+    t.g.tavolo = test_tavolo::Posizione(tavolo, {"Kc"});
+    for (int p = 1; p < 20; ++p) t.g.vista.ImgCarta[p].visible = !t.g.tavolo.carta[p].empty();
+    t.g.tavolo.carteInManoAPC = 1;
+    t.g.tavolo.manche = 2;
+    t.g.tavolo.carteRimasteNelMazzo = 24;
+    t.g.tavolo.aChiTocca = Player::PC;
+    PreparaMossePC(t.g);
+    t.avanza(600);  // the computer shows its move
+}
+
+TEST(ZebOnTheComputersSweep, FourCardsOrMoreDrawFromTheLongSetFewerFromTheShort) {
+    const struct {
+        std::initializer_list<std::string_view> tavolo;
+        Commento (*riga)(int);
+        int righe;
+        bool lungo;
+    } casi[] = {{{"2c", "2q", "3f", "3p"}, remarks::GnammPCsup4, remarks::kGnammPCsup4, true},
+                {{"2c", "3f", "5p"}, remarks::GnammPCinf4, remarks::kGnammPCinf4, false}};
+    for (const auto& caso : casi) {
+        Banco t;
+        PreparaSpazzata(t, caso.tavolo);
+        std::set<std::string> voci;
+        for (int k = 1; k <= caso.righe; ++k) voci.insert(caso.riga(k).voce);
+        const auto said = t.suonati(Channel::Commenti);
+        ASSERT_EQ(said.size(), 1u);
+        EXPECT_EQ(voci.count(said[0]), 1u) << said[0];
+        EXPECT_EQ(t.g.persona.gnammPCsup4.conta, caso.lungo ? 1 : 0);
+        EXPECT_EQ(t.g.persona.gnammPCinf4.conta, caso.lungo ? 0 : 1);
+        EXPECT_TRUE(t.g.suoni.spia.busy);
+    }
+}
+
+TEST(ZebOnTheComputersSweep, CommentsOffLeaveTheCyclesUntouchedAndTheNoisePlays) {
+    Banco t;
+    t.g.opzioni.commentiZeb = false;
+    t.g.opzioni.rumoriCarte = true;
+    PreparaSpazzata(t, {"2c", "2q", "3f", "3p"});
+    EXPECT_TRUE(t.suonati(Channel::Commenti).empty());
+    EXPECT_EQ(t.g.persona.gnammPCsup4.conta, 0);
+    for (const bool detto : t.g.persona.gnammPCsup4.detto) EXPECT_FALSE(detto);
+    EXPECT_EQ(t.suonati(Channel::Rumori).size(), 1u);
+}
+
+TEST(ZebOnTheComputersSweep, ARemarkFindingTheSoundHeldIsDroppedNotQueued) {
+    Banco t;
+    t.rng.forza(30, 10);
+    Ambiente(t.g);  // Sa10 holds the indicator for 4270 ms
+    PreparaSpazzata(t, {"2c", "2q", "3f", "3p"});
+    t.avanza(20000);
+    EXPECT_TRUE(t.suonati(Channel::Commenti).empty());
+    EXPECT_EQ(t.g.persona.gnammPCsup4.conta, 0);
+    EXPECT_FALSE(t.g.suoni.spia.busy);
+}
+
+// Time of the first Play on the impatience channel at or after `from`, or -1.
+int64_t NextUrging(const Banco& t, int64_t from) {
+    for (const auto& e : t.media.log()) {
+        if (e.channel == Channel::Impazienza && !e.isFile && e.command == Command::Play &&
+            e.timeMs >= from) {
+            return e.timeMs;
+        }
+    }
+    return -1;
+}
+
+TEST(Impazienza, ImpatientUrgesAfterEightSecondsAndAgainEightAfterTheRemark) {
+    Banco t;
+    t.g.livello = Livello::Honest;
+    t.g.opzioni.impazienzaZeb = Impazienza::Impatient;
+    t.rng.forza(12, 7);  // "Muoviti!", 665 ms
+    ArmaImpazienza(t.g);
+
+    t.avanza(8000);
+    EXPECT_EQ(t.suonati(Channel::Impazienza).back(), "\\Impaz\\I07.wav");
+    EXPECT_EQ(t.g.vista.lblCommenti.text, "Muoviti!");
+    EXPECT_EQ(t.g.vista.fotoZeb, "\\Foto\\Foto12.jpg");
+    EXPECT_TRUE(t.g.suoni.spia.busy);
+    EXPECT_EQ(t.g.suoni.spia.foto, FotoImpazienza::Green);
+    EXPECT_FALSE(t.g.scheduler.isEnabled(Timer::Impazienza));
+
+    t.avanza(665);
+    EXPECT_FALSE(t.g.suoni.spia.busy);
+    EXPECT_FALSE(t.g.vista.lblCommenti.visible);
+    // The impatience photo stays until the human plays.
+    EXPECT_EQ(t.g.vista.fotoZeb, "\\Foto\\Foto12.jpg");
+    t.avanza(10000);
+    EXPECT_EQ(NextUrging(t, 8001), 8000 + 665 + 8000);
+}
+
+// The first urging comes 8 s (Impatient) or 5 s (VeryImpatient) into the wait; Quiet, or remarks
+// switched off, never urge.
+TEST(Impazienza, TheWaitGoesByTheOptionAndQuietOrMuteNeverSpeak) {
+    const struct {
+        Impazienza impazienza;
+        bool commenti;
+        int64_t primo;
+    } casi[] = {{Impazienza::Impatient, true, 8000},
+                {Impazienza::VeryImpatient, true, 5000},
+                {Impazienza::Quiet, true, -1},
+                {Impazienza::Impatient, false, -1}};
+    for (const auto& c : casi) {
+        Banco t;
+        t.g.opzioni.impazienzaZeb = c.impazienza;
+        t.g.opzioni.commentiZeb = c.commenti;
+        ArmaImpazienza(t.g);
+        t.avanza(120000);
+        EXPECT_EQ(NextUrging(t, 0), c.primo);
+    }
+}
+
+TEST(Impazienza, WaitsInStepsOfOneAndAHalfSecondsWhileASaloonSoundPlays) {
+    Banco t;
+    t.g.opzioni.impazienzaZeb = Impazienza::Impatient;
+    ArmaImpazienza(t.g);
+    t.avanza(7000);
+    // Draw 23 is the longest saloon sound, 6800 ms, from 7000 to 13800.
+    t.rng.forza(30, 23);
+    Ambiente(t.g);
+    ASSERT_EQ(t.g.suoni.spia.ambiente, 23);
+
+    t.avanza(1000);  // 8000: busy, postponed
+    EXPECT_EQ(NextUrging(t, 0), -1);
+    EXPECT_EQ(t.g.scheduler.interval(Timer::Impazienza), 1500);
+    t.avanza(4600);
+    // Retries at 9500, 11000, 12500 find the sound still playing ...
+    EXPECT_EQ(NextUrging(t, 0), -1);
+    EXPECT_EQ(t.g.scheduler.interval(Timer::Impazienza), 1500);
+    // ... and 14000 is the first step after it ended at 13800.
+    t.rng.forza(12, 11);  // 779 ms
+    t.avanza(1400);
+    EXPECT_EQ(NextUrging(t, 0), 14000);
+    // The end of the remark arms the full wait again.
+    t.avanza(779);
+    EXPECT_EQ(t.g.scheduler.interval(Timer::Impazienza), 8000);
+    EXPECT_TRUE(t.g.scheduler.isEnabled(Timer::Impazienza));
+}
+
+TEST(Impazienza, APlayDuringTheRemarkBringsThePortraitBackWhenItEnds) {
+    Banco t;
+    t.g.livello = Livello::Cheat;
+    t.g.opzioni.impazienzaZeb = Impazienza::VeryImpatient;
+    t.rng.forza(12, 1);  // 3930 ms
+    ArmaImpazienza(t.g);
+    t.avanza(6000);
+    ASSERT_TRUE(t.g.scheduler.isEnabled(Timer::DurataImpazienza));
+
+    // The human plays: the caller stops the urging first.
+    t.g.scheduler.disable(Timer::Impazienza);
+    ImpazienzaCartaGiocata(t.g);
+    EXPECT_EQ(t.g.suoni.spia.foto, FotoImpazienza::Magenta);
+    EXPECT_EQ(t.g.vista.fotoZeb, "\\Foto\\Foto01.jpg") << "the remark is not cut";
+
+    t.avanza(5000 + 3930 - 6000);
+    EXPECT_EQ(t.g.suoni.spia.foto, FotoImpazienza::Black);
+    EXPECT_EQ(t.g.vista.fotoZeb, "\\Foto\\Foto23.jpg");
+}
+
+TEST(Impazienza, APlayAfterTheRemarkBringsThePortraitBackAtOnce) {
+    Banco t;
+    t.g.livello = Livello::Honest;
+    t.g.opzioni.impazienzaZeb = Impazienza::VeryImpatient;
+    t.rng.forza(12, 2);  // 2405 ms, Foto02
+    ArmaImpazienza(t.g);
+    t.avanza(5000 + 2405 + 100);
+    EXPECT_EQ(t.g.vista.fotoZeb, "\\Foto\\Foto02.jpg");
+
+    t.g.scheduler.disable(Timer::Impazienza);
+    ImpazienzaCartaGiocata(t.g);
+    EXPECT_EQ(t.g.suoni.spia.foto, FotoImpazienza::Black);
+    EXPECT_EQ(t.g.vista.fotoZeb, "\\Foto\\Foto18.jpg");
+
+    // With no impatience photo on show a play leaves the frame alone.
+    MostraCommento(t.g, remarks::Gioca(), false);
+    ImpazienzaCartaGiocata(t.g);
+    EXPECT_EQ(t.g.vista.fotoZeb, "\\Foto\\Foto20.jpg");
 }
 
 }  // namespace

@@ -26,15 +26,13 @@ namespace {
 using ::testing::IsEmpty;
 
 // Timers whose running means a sound, a remark or a move is still under way.
-constexpr Timer kAttivita[] = {
-    Timer::DurataGnammH,     Timer::AssoBevuto,
-    Timer::DurataImpazienza, Timer::Carta,
-    Timer::Rumoregioco,      Timer::Presa,
-    Timer::DurataAmbiente,   Timer::Scegli4CarteSulTavolo,
-    Timer::Scegli6Carte,     Timer::ScompaionoCarteH,
-    Timer::RitardoMossaPC,   Timer::EffettuaMossaPC,
-    Timer::UltimeCarte,      Timer::MuoviHAutomatico,
-};
+constexpr Timer kAttivita[] = {Timer::DurataGnammH,     Timer::AssoBevuto,
+                               Timer::DurataImpazienza, Timer::Carta,
+                               Timer::Rumoregioco,      Timer::Presa,
+                               Timer::DurataAmbiente,   Timer::Scegli4CarteSulTavolo,
+                               Timer::Scegli6Carte,     Timer::ScompaionoCarteH,
+                               Timer::RitardoMossaPC,   Timer::EffettuaMossaPC,
+                               Timer::UltimeCarte,      Timer::MuoviHAutomatico};
 
 class WholeGame {
   public:
@@ -175,12 +173,11 @@ class WholeGame {
         }
         const Colonna& h = g.punteggi.h;
         const Colonna& pc = g.punteggi.pc;
-        t.push_back("punti " + std::to_string(h.puntiGiocoInCorso) + "-" +
-                    std::to_string(pc.puntiGiocoInCorso) + " gnamm " +
-                    std::to_string(h.puntiGnamm) + "-" + std::to_string(pc.puntiGnamm) +
-                    " partite " + std::to_string(g.partita.partiteH) + "-" +
-                    std::to_string(g.partita.partitePC) + " giocate " + std::to_string(plays) +
-                    " alle " + std::to_string(clock.nowMs()));
+        for (const int n : {h.puntiGiocoInCorso, pc.puntiGiocoInCorso, h.puntiGnamm, pc.puntiGnamm,
+                            g.partita.partiteH, g.partita.partitePC, plays}) {
+            t.push_back(std::to_string(n));
+        }
+        t.push_back("alle " + std::to_string(clock.nowMs()));
         return t;
     }
 

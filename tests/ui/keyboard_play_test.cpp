@@ -22,9 +22,14 @@ class KeyboardPlay : public TableTest {
     }
 };
 
-TEST_F(KeyboardPlay, DigitsPlayTheHandsCardsLeftToRightUnlessAPanelCoversTheTable) {
+TEST_F(KeyboardPlay, DigitsPlayTheHandsCardsUnlessAPanelCoversTheTableAndNoFocusOutsideAPick) {
     tavolo({{7, "Kq"}});
     turnoUmano({{4, "5c"}, {5, "2f"}, {6, "3p"}});
+    key(Key::Right);
+    key(Key::Space);
+    EXPECT_FALSE(fuocoVisibile());
+    EXPECT_EQ(g.umano.fuoco, 0);
+    EXPECT_EQ(g.umano.cartaGiocata, 0);
     g.screen.FraPannello[2].visible = true;  // the options
     key(Key::Digit1);
     EXPECT_EQ(g.tavolo.carteInManoAdH, 3);
@@ -36,16 +41,6 @@ TEST_F(KeyboardPlay, DigitsPlayTheHandsCardsLeftToRightUnlessAPanelCoversTheTabl
     EXPECT_EQ(g.tavolo.carta[6], C("3p"));
 }
 
-TEST_F(KeyboardPlay, NoFocusOutsideAPick) {
-    tavolo({{7, "3c"}, {8, "4q"}});
-    turnoUmano({{4, "7p"}, {5, "2f"}});
-    key(Key::Right);
-    key(Key::Space);
-    EXPECT_FALSE(fuocoVisibile());
-    EXPECT_EQ(g.umano.fuoco, 0);
-    EXPECT_EQ(g.umano.cartaGiocata, 0);
-}
-
 TEST_F(KeyboardPlay, ArrowsWalkTheRowAsItLiesAndSpacePicksAndUnpicks) {
     // Left to right on the screen: place 9, 7, 8, 10.
     tavolo({{7, "3c"}, {8, "3q"}, {9, "4f"}, {10, "Kc"}});
@@ -54,18 +49,13 @@ TEST_F(KeyboardPlay, ArrowsWalkTheRowAsItLiesAndSpacePicksAndUnpicks) {
     ASSERT_TRUE(SceltaInCorso(g));
     EXPECT_FALSE(fuocoVisibile());  // until an arrow is pressed
 
-    key(Key::Right);
-    EXPECT_TRUE(fuocoSu(9));
-    key(Key::Right);
-    EXPECT_TRUE(fuocoSu(7));
-    key(Key::Left);
-    EXPECT_TRUE(fuocoSu(9));
-    key(Key::Left);  // round the row
-    EXPECT_TRUE(fuocoSu(10));
-    key(Key::Down);
-    EXPECT_TRUE(fuocoSu(9));
-    key(Key::Up);
-    EXPECT_TRUE(fuocoSu(10));
+    // Left from the first card goes round the row; Down walks as Right, Up as Left.
+    const std::pair<Key, int> passi[] = {{Key::Right, 9}, {Key::Right, 7}, {Key::Left, 9},
+                                         {Key::Left, 10}, {Key::Down, 9},  {Key::Up, 10}};
+    for (const auto& [k, place] : passi) {
+        key(k);
+        EXPECT_TRUE(fuocoSu(place)) << place;
+    }
 
     key(Key::Space);  // a king cannot be part of a seven
     EXPECT_FALSE(g.umano.scelta[10]);

@@ -19,7 +19,7 @@ class OpzioniPanel : public test_ui::UiTest {
     int intervallo(Timer t) const { return g.scheduler.interval(t); }
 };
 
-TEST_F(OpzioniPanel, VelocitaGiocoCyclesThroughItsThreeIntervalSets) {
+TEST_F(OpzioniPanel, EachSpeedMovesItsTimers) {
     const Timer timers[] = {Timer::UltimeCarte, Timer::MuoviHAutomatico, Timer::ScompaionoCarteH};
     ASSERT_EQ(g.screen.lblOpzioni[0].text, "Middle");
     std::vector<int> medio;
@@ -28,22 +28,12 @@ TEST_F(OpzioniPanel, VelocitaGiocoCyclesThroughItsThreeIntervalSets) {
         clic(0);
         EXPECT_EQ(g.screen.lblOpzioni[0].text, velocita);
         for (std::size_t k = 0; k < medio.size(); ++k) {
-            const int v = intervallo(timers[k]);
-            if (velocita[0] == 'H') {
-                EXPECT_LT(v, medio[k]) << k;
-            }
-            if (velocita[0] == 'L') {
-                EXPECT_GT(v, medio[k]) << k;
-            }
-            if (velocita[0] == 'M') {
-                EXPECT_EQ(v, medio[k]) << k;
-            }
+            // High shortens every interval, Low lengthens it, Middle brings it back.
+            EXPECT_EQ(intervallo(timers[k]) < medio[k], velocita[0] == 'H') << velocita << k;
+            EXPECT_EQ(intervallo(timers[k]) > medio[k], velocita[0] == 'L') << velocita << k;
         }
     }
-}
-
-TEST_F(OpzioniPanel, ZebAndDealerSpeedsMoveBothOfTheirTimers) {
-    clic(2);
+    clic(2);  // Zeb and the dealer move both of their timers
     EXPECT_EQ(intervallo(Timer::EffettuaMossaPC), 400);
     EXPECT_EQ(intervallo(Timer::RitardoMossaPC), 400);
     clic(14);
@@ -52,7 +42,7 @@ TEST_F(OpzioniPanel, ZebAndDealerSpeedsMoveBothOfTheirTimers) {
     EXPECT_EQ(intervallo(Timer::Scegli4CarteSulTavolo), 300);
 }
 
-TEST_F(OpzioniPanel, ImpatienceFollowsTheCommentsOption) {
+TEST_F(OpzioniPanel, ImpatienceAndThePointingHandFollowTheTurn) {
     g.opzioni.impazienzaZeb = Impazienza::Quiet;
     g.opzioni.commentiZeb = false;
     clic(1);  // Impatient, but Zeb is silenced
@@ -71,9 +61,8 @@ TEST_F(OpzioniPanel, ImpatienceFollowsTheCommentsOption) {
     clic(5);  // comments off: no more urging
     EXPECT_FALSE(g.opzioni.commentiZeb);
     EXPECT_FALSE(g.scheduler.isEnabled(Timer::Impazienza));
-}
 
-TEST_F(OpzioniPanel, ImpatienceNeverUrgesAPlayerWithNothingToPlay) {
+    // Never urging a player with nothing to play.
     g.opzioni.impazienzaZeb = Impazienza::Quiet;
     g.opzioni.commentiZeb = true;
     g.tavolo.aChiTocca = Player::PC;  // Zeb's own turn
@@ -87,15 +76,21 @@ TEST_F(OpzioniPanel, ImpatienceNeverUrgesAPlayerWithNothingToPlay) {
     clic(1);
     EXPECT_EQ(g.opzioni.impazienzaZeb, Impazienza::Impatient);
     EXPECT_FALSE(g.scheduler.isEnabled(Timer::Impazienza));
+
+    // The pointing hand shows at once, only on the human's turn.
+    g.opzioni.mostraManina = false;
+    g.tavolo.aChiTocca = Player::PC;
+    clic(13);
+    EXPECT_FALSE(g.screen.ImgManina.visible);
+    clic(13);
+    g.tavolo.aChiTocca = Player::H;
+    clic(13);
+    EXPECT_TRUE(g.screen.ImgManina.visible);
+    clic(13);
+    EXPECT_FALSE(g.screen.ImgManina.visible);
 }
 
-TEST_F(OpzioniPanel, SaloonOnRestartsTheAmbience) {
-    g.opzioni.rumoriSaloon = false;
-    clic(4);
-    EXPECT_TRUE(g.scheduler.isEnabled(Timer::DurataAmbiente));
-}
-
-TEST_F(OpzioniPanel, TableColourRepaintsTheWindowAndEverythingPaintedLikeIt) {
+TEST_F(OpzioniPanel, ColoursAndBackRepaintEverythingPaintedLikeThem) {
     g.opzioni.coloreTavolo = ColoreTavolo::Blue;
     clic(8);
     const Rgb marrone{191, 160, 140};
@@ -105,9 +100,7 @@ TEST_F(OpzioniPanel, TableColourRepaintsTheWindowAndEverythingPaintedLikeIt) {
     EXPECT_EQ(g.screen.FraQuando.back, marrone);
     for (const Element& e : g.screen.FraRiquadro) EXPECT_EQ(e.back, marrone);
     for (const Element& e : g.screen.FraPannello) EXPECT_EQ(e.back, marrone);
-}
-
-TEST_F(OpzioniPanel, CardColourAndBackRepaintTheCoveredCardsAndTheShownOutlines) {
+    // The card colour and back repaint the covered cards and the outlines shown.
     g.opzioni.coloreCarte = ColoreCarte::Blue;
     g.opzioni.retroCarte = Retro::Horse;
     g.vista.ShpCarta[2].visible = true;
@@ -130,31 +123,18 @@ TEST_F(OpzioniPanel, CardColourAndBackRepaintTheCoveredCardsAndTheShownOutlines)
     EXPECT_NE(g.screen.ImgCarta[3].picture, "\\Grafica\\Star.gif");
 }
 
-TEST_F(OpzioniPanel, ThePointingHandShowsAtOnceOnlyOnTheHumansTurn) {
-    g.opzioni.mostraManina = false;
-    g.tavolo.aChiTocca = Player::PC;
-    clic(13);
-    EXPECT_FALSE(g.screen.ImgManina.visible);
-    clic(13);
-    g.tavolo.aChiTocca = Player::H;
-    clic(13);
-    EXPECT_TRUE(g.screen.ImgManina.visible);
-    clic(13);
-    EXPECT_FALSE(g.screen.ImgManina.visible);
-}
-
-TEST_F(OpzioniPanel, TheHiddenBubbleOptionNeverChanges) {
+TEST_F(OpzioniPanel, EveryChangeIsSavedAtOnceAndTheHiddenBubbleNeverChanges) {
+    clic(11);
+    clic(3);
+    clic(4);  // saloon on restarts the ambience
+    EXPECT_TRUE(g.scheduler.isEnabled(Timer::DurataAmbiente));
     clic(7);
     EXPECT_TRUE(g.opzioni.fumettoZeb);
     EXPECT_EQ(g.screen.lblOpzioni[7].text, "Yes");
-}
-
-TEST_F(OpzioniPanel, EveryChangeIsSavedAtOnce) {
-    clic(11);
-    clic(3);
     const data::Settings s = data::LoadSettings(dati.dati()).value;
     EXPECT_EQ(s.opzioni.giocoTerzaCarta, TerzaCarta::Automatic);
     EXPECT_EQ(s.opzioni.rumoriCarte, g.opzioni.rumoriCarte);
+    EXPECT_TRUE(s.opzioni.rumoriSaloon);
     EXPECT_EQ(s.opzioni.coloreTavolo, g.opzioni.coloreTavolo);
 }
 
@@ -200,6 +180,36 @@ TEST_F(OpzioniPanel, OnlyTheValueUnderTheMouseIsHighlightedAndClosingClearsIt) {
     g.mouseMove({TargetKind::VoceOpzioni, 15});
     g.click({TargetKind::Pannelli, 2});  // closed with the last value still lit
     EXPECT_EQ(evidenziate(), std::vector<int>{});
+}
+
+TEST_F(OpzioniPanel, MusicOffStopsThePieceAtOnceAndThePauseTakesItsNewLength) {
+    g.opzioni.musiche = false;
+    clic(6);
+    EXPECT_TRUE(g.opzioni.musiche);
+    EXPECT_EQ(media.played(Channel::Musiche).size(), 1u);
+    EXPECT_TRUE(g.scheduler.isEnabled(Timer::Musiche));
+    clic(6);
+    EXPECT_FALSE(g.scheduler.isEnabled(Timer::Musiche));
+    EXPECT_FALSE(g.scheduler.isEnabled(Timer::Silenzio));
+    EXPECT_EQ(g.suoni.contaMusiche, 0);
+    EXPECT_EQ(media.log().back().command, Command::Close);
+
+    // A change of the pause during the silence restarts it at the new length.
+    media.clear();
+    clic(6);
+    avanza(int64_t{1000} * g.suoni.contaMusiche);  // the piece's seconds counted down
+    ASSERT_TRUE(g.scheduler.isEnabled(Timer::Silenzio));
+    avanza(10'000);
+    clic(15);  // "Middle" -> "Long"
+    EXPECT_EQ(g.opzioni.pausaMusiche, PausaMusiche::Long);
+    avanza(59'999);
+    EXPECT_EQ(media.played(Channel::Musiche).size(), 1u);
+    avanza(1);
+    EXPECT_EQ(media.played(Channel::Musiche).size(), 2u);
+    // Outside the pause a click only sets the length of the next one.
+    clic(15);  // "Long" -> "Short"
+    EXPECT_FALSE(g.scheduler.isEnabled(Timer::Silenzio));
+    EXPECT_EQ(g.scheduler.interval(Timer::Silenzio), 15'000);
 }
 
 TEST(GraficaCasuale, EachDrawDiffersFromTheValueBefore) {

@@ -1,15 +1,46 @@
+// Start-up: the stored settings and name applied, the splash with its prompt and voices, the
+// opening draws, and the layout scaled to the screen.
 #include "ui/startup.h"
 
 #include <gtest/gtest.h>
 
 #include "data/data_files.h"
-#include "data/quoted_items.h"
 #include "data/startup_read.h"
 #include "ui/options_panel.h"
+#include "ui/panels.h"
+#include "ui/scaling.h"
 #include "ui_fixture.h"
 
 namespace gnamm {
 namespace {
+
+Rect Per(Rect r, float kx, float ky) {
+    auto s = [](int v, float k) {
+        return static_cast<int>(std::lround(static_cast<float>(v) * k));
+    };
+    return {s(r.x, kx), s(r.y, ky), s(r.w, kx), s(r.h, ky)};
+}
+
+// Places stretch with each side of the screen, fonts follow its height, pictures have no font.
+TEST(ScalaGrafica, PlacesFollowBothSidesAndFontsTheHeight) {
+    Screen design;
+    ApplyDesignLayout(design);
+    Screen s = design;
+    const float kx = 2.4f, ky = 1.8f;
+    ScalaGrafica(s, 28800, 16200);
+    for (int i = 0; i < kNumeroPosti; ++i) {
+        EXPECT_EQ(s.ImgCarta[i].rect, Per(design.ImgCarta[i].rect, kx, ky)) << i;
+        EXPECT_EQ(s.ShpCarta[i].rect, Per(design.ShpCarta[i].rect, kx, ky)) << i;
+    }
+    for (int k = 0; k < 5; ++k)
+        EXPECT_EQ(s.FraPannello[k].rect, Per(design.FraPannello[k].rect, kx, ky));
+    EXPECT_EQ(s.lblCopriCarte.rect, Per(design.lblCopriCarte.rect, kx, ky));
+    EXPECT_FLOAT_EQ(s.txtNome.fontSize, design.txtNome.fontSize * ky);
+    EXPECT_FLOAT_EQ(s.lblOpzioni[3].fontSize, design.lblOpzioni[3].fontSize * ky);
+    EXPECT_FLOAT_EQ(s.ImgSplash.fontSize, design.ImgSplash.fontSize);
+    EXPECT_EQ(s.widthTwips, 28800);
+    EXPECT_EQ(s.heightTwips, 16200);
+}
 
 class AvvioTest : public test_ui::UiTest {
   protected:
@@ -22,7 +53,7 @@ class AvvioTest : public test_ui::UiTest {
     }
 };
 
-TEST_F(AvvioTest, AFreshDataFolderStartsOnTheSplashWithTheLevelChoiceBehind) {
+TEST_F(AvvioTest, AFreshDataFolderStartsOnTheSplashAndOneThatCannotBeWrittenIsTold) {
     avvia();
     EXPECT_TRUE(g.screen.FraSplash.visible);
     EXPECT_EQ(g.screen.txtNome.text, "");
@@ -35,9 +66,7 @@ TEST_F(AvvioTest, AFreshDataFolderStartsOnTheSplashWithTheLevelChoiceBehind) {
     // The level panel's prompt blinks once the splash no longer hides it.
     EXPECT_FALSE(g.scheduler.isEnabled(Timer::LampeggiaScritta2));
     EXPECT_EQ(g.screen.lblIstruzioni.text, "");
-}
-
-TEST_F(AvvioTest, ADataFolderThatCannotBeWrittenIsToldInTheInstructionsBox) {
+    // A data folder that cannot be written is told in the instructions box.
     dati.write("../blocked", "x");  // a file where the folder's parent should be
     VirtualClock c{test_ui::kOra};
     SeededRandom r(1);
@@ -48,7 +77,7 @@ TEST_F(AvvioTest, ADataFolderThatCannotBeWrittenIsToldInTheInstructionsBox) {
     EXPECT_TRUE(partita.screen.FraSplash.visible);
 }
 
-TEST_F(AvvioTest, TheThreeOpeningFlagsAreDrawnTogether) {
+TEST_F(AvvioTest, TheThreeOpeningFlagsAreDrawnTogetherAndBeforeTheGraphics) {
     int primi = 0;
     for (uint32_t seed = 1; seed <= 12; ++seed) {
         VirtualClock c{test_ui::kOra};
@@ -64,35 +93,36 @@ TEST_F(AvvioTest, TheThreeOpeningFlagsAreDrawnTogether) {
     }
     EXPECT_GT(primi, 0);
     EXPECT_LT(primi, 12);
-}
 
-TEST(AvvioOrdine, TheFlagsAreDrawnBeforeTheGraphicsAndTheSettingsReadBeforeBoth) {
-    testing_support::TempDati dati;
+    // The flags are drawn before the graphics, and the settings read before both.
     data::Settings s;  // stored: Blue table, Blue cards, Star back, random graphics on
     s.opzioni.coloreTavolo = ColoreTavolo::Green;
-    dati.write("GnImpo.txt", data::FormatSettings(s));
-    VirtualClock clock{test_ui::kOra};
-    test_ui::ScriptedRandom rng(clock);
-    rng.forza(2, 2);  // the opening flags: "No", "2", "2"
-    rng.forza(4, 4);  // table: Blue
-    rng.forza(4, 3);  // cards: Turquoise
-    rng.forza(4, 2);  // back: Star, the stored one: drawn again
-    rng.forza(4, 1);  // back: Horse
-    SilentMediaPlayer media;
-    Finestra g(clock, rng, media, Paths{dati.dati().parent_path(), dati.dati()});
-    Avvio(g, 12000, 9000);
-    EXPECT_TRUE(rng.esaurito());
-    EXPECT_FALSE(g.pc.onesta);
-    EXPECT_EQ(g.persona.assoBevuto, 2);
-    EXPECT_EQ(g.opzioni.coloreTavolo, ColoreTavolo::Blue);
-    EXPECT_EQ(g.opzioni.coloreCarte, ColoreCarte::Turquoise);
-    EXPECT_EQ(g.opzioni.retroCarte, Retro::Horse);
-    EXPECT_EQ(g.vista.ImgCarta[0].picture, "\\Grafica\\Horse.gif");
-    EXPECT_EQ(g.vista.ShpCarta[0].back, (Rgb{0, 128, 128}));
+    scriviImpostazioni(s);
+    VirtualClock ora{test_ui::kOra};
+    test_ui::ScriptedRandom copione(ora);
+    copione.forza(2, 2);  // the opening flags: "No", "2", "2"
+    copione.forza(4, 4);  // table: Blue
+    copione.forza(4, 3);  // cards: Turquoise
+    copione.forza(4, 2);  // back: Star, the stored one: drawn again
+    copione.forza(4, 1);  // back: Horse
+    SilentMediaPlayer muto;
+    Finestra f(ora, copione, muto, Paths{dati.dati().parent_path(), dati.dati()});
+    Avvio(f, 12000, 9000);
+    EXPECT_TRUE(copione.esaurito());
+    EXPECT_FALSE(f.pc.onesta);
+    EXPECT_EQ(f.persona.assoBevuto, 2);
+    EXPECT_EQ(f.opzioni.coloreTavolo, ColoreTavolo::Blue);
+    EXPECT_EQ(f.opzioni.coloreCarte, ColoreCarte::Turquoise);
+    EXPECT_EQ(f.opzioni.retroCarte, Retro::Horse);
+    EXPECT_EQ(f.vista.ImgCarta[0].picture, "\\Grafica\\Horse.gif");
+    EXPECT_EQ(f.vista.ShpCarta[0].back, (Rgb{0, 128, 128}));
 }
 
-TEST_F(AvvioTest, StoredGraphicsSideBoxesAndIntervalsAreApplied) {
+// The stored graphics, side boxes and intervals are applied; the stored name is offered and Enter
+// rewrites it unchanged, starting the music when it is wanted.
+TEST_F(AvvioTest, TheStoredSettingsAndNameAreApplied) {
     data::Settings s;
+    s.opzioni.musiche = true;
     s.opzioni.randomGrafica = false;
     s.opzioni.coloreTavolo = ColoreTavolo::Green;
     s.opzioni.coloreCarte = ColoreCarte::Grey;
@@ -102,6 +132,8 @@ TEST_F(AvvioTest, StoredGraphicsSideBoxesAndIntervalsAreApplied) {
     s.intervalli.effettuaMossaPC = 800;
     s.intervalli.scegli6Carte = 100;
     scriviImpostazioni(s);
+    ASSERT_TRUE(data::SaveName(dati.dati(), "Zelda"));
+    const std::string prima = dati.read("GnNome.txt");
     avvia();
     EXPECT_EQ(g.screen.windowBack, ColoreSfondo(ColoreTavolo::Green));
     EXPECT_EQ(g.screen.ShpContornoCarta[0].borderColor, (Rgb{128, 128, 128}));
@@ -112,9 +144,16 @@ TEST_F(AvvioTest, StoredGraphicsSideBoxesAndIntervalsAreApplied) {
     EXPECT_TRUE(g.screen.lblRiquadri[3].border);
     EXPECT_EQ(g.scheduler.interval(Timer::EffettuaMossaPC), 800);
     EXPECT_EQ(g.scheduler.interval(Timer::Scegli6Carte), 100);
+    EXPECT_EQ(g.screen.txtNome.text, "Zelda");
+    g.key(Key::Enter);
+    EXPECT_EQ(g.nome, "Zelda");
+    EXPECT_EQ(dati.read("GnNome.txt"), prima);
+    EXPECT_EQ(media.played(Channel::Musiche).size(), 1u);
 }
 
-TEST_F(AvvioTest, ThePromptIsShownThreeTicksAndHiddenOne) {
+// The prompt is shown three ticks and hidden one; the splash voices come with growing pauses
+// until the name is given.
+TEST_F(AvvioTest, ThePromptBlinksAndTheSplashVoicesComeWithGrowingPauses) {
     avvia();
     EXPECT_FALSE(g.screen.lblInserisci.visible);
     std::vector<bool> viste;
@@ -123,11 +162,7 @@ TEST_F(AvvioTest, ThePromptIsShownThreeTicksAndHiddenOne) {
         viste.push_back(g.screen.lblInserisci.visible);
     }
     EXPECT_EQ(viste, (std::vector<bool>{true, true, true, false, true, true, true, false}));
-}
-
-TEST_F(AvvioTest, SplashVoicesComeWithGrowingPausesUntilTheNameIsGiven) {
-    avvia();
-    avanza(24000);
+    avanza(20000);
     std::vector<std::pair<int64_t, std::string>> voci;
     for (const auto& e : media.log()) {
         if (e.channel == Channel::AudioSplash && e.isFile) voci.emplace_back(e.timeMs, e.file);
@@ -140,8 +175,16 @@ TEST_F(AvvioTest, SplashVoicesComeWithGrowingPausesUntilTheNameIsGiven) {
     EXPECT_EQ(voci, attese);
 }
 
-TEST_F(AvvioTest, EnterWithAnEmptyOrBlankNameLeavesTheSplashUp) {
+// On the splash only Enter and typing count; an empty or blank name leaves it up.
+TEST_F(AvvioTest, OnTheSplashOnlyEnterAndTypingCount) {
     avvia();
+    g.key(Key::Escape);
+    g.key(Key::Digit1);
+    g.click({TargetKind::Pannelli, 0});
+    g.click({TargetKind::NonnoZeb, 1});
+    EXPECT_FALSE(g.screen.FraPannello[0].visible);
+    EXPECT_FALSE(g.screen.FraPannello[1].visible);
+    EXPECT_EQ(g.livello, Livello::None);
     g.key(Key::Enter);
     EXPECT_TRUE(g.screen.FraSplash.visible);
     g.textInput("   ");
@@ -150,14 +193,10 @@ TEST_F(AvvioTest, EnterWithAnEmptyOrBlankNameLeavesTheSplashUp) {
     EXPECT_TRUE(g.scheduler.isEnabled(Timer::AudioSplash));
     avanza(1000);
     EXPECT_EQ(media.played(Channel::AudioSplash).size(), 1u);
-}
-
-TEST_F(AvvioTest, TheNameBoxTakesTypingThroughTheNameRules) {
-    avvia();
     g.textInput("Ugo \"il\"\tRosso");
-    EXPECT_EQ(g.screen.txtNome.text, "Ugo ilRosso");
+    EXPECT_EQ(g.screen.txtNome.text, "   Ugo ilRosso");
     g.key(Key::Backspace);
-    EXPECT_EQ(g.screen.txtNome.text, "Ugo ilRoss");
+    EXPECT_EQ(g.screen.txtNome.text, "   Ugo ilRoss");
 }
 
 TEST_F(AvvioTest, EnterWithANameStoresItAndLeavesTheLevelChoice) {
@@ -178,26 +217,26 @@ TEST_F(AvvioTest, EnterWithANameStoresItAndLeavesTheLevelChoice) {
     EXPECT_EQ(g.screen.txtNome.text, "Ugo");
 }
 
-TEST_F(AvvioTest, TheStoredNameIsOfferedAndEnterRewritesItUnchanged) {
-    ASSERT_TRUE(data::SaveName(dati.dati(), "Zelda"));
-    const std::string prima = dati.read("GnNome.txt");
-    avvia();
-    EXPECT_EQ(g.screen.txtNome.text, "Zelda");
-    g.key(Key::Enter);
-    EXPECT_EQ(g.nome, "Zelda");
-    EXPECT_EQ(dati.read("GnNome.txt"), prima);
-    EXPECT_TRUE(media.played(Channel::Musiche).empty());
-}
+// A screen 9000 twips high is left as designed whatever its width; at 1600 x 1200 the layout and
+// the rules text top are doubled.
+TEST_F(AvvioTest, TheLayoutFollowsTheScreensHeight) {
+    Screen design;
+    ApplyDesignLayout(design);
+    Avvio(g, 16000, 9000);
+    EXPECT_EQ(g.screen.ImgCarta[5].rect, design.ImgCarta[5].rect);
+    EXPECT_FLOAT_EQ(g.screen.lblRegole[0].fontSize, design.lblRegole[0].fontSize);
+    EXPECT_EQ(g.screen.widthTwips, 12000);
+    EXPECT_EQ(g.screen.heightTwips, 9000);
 
-TEST_F(AvvioTest, OnTheSplashOnlyEnterAndTypingCount) {
-    avvia();
-    g.key(Key::Escape);
-    g.key(Key::Digit1);
-    g.click({TargetKind::Pannelli, 0});
-    g.click({TargetKind::NonnoZeb, 1});
-    EXPECT_FALSE(g.screen.FraPannello[0].visible);
-    EXPECT_FALSE(g.screen.FraPannello[1].visible);
-    EXPECT_EQ(g.livello, Livello::None);
+    Avvio(g, 24000, 18000);
+    EXPECT_EQ(g.screen.ImgCarta[7].rect, Per(design.ImgCarta[7].rect, 2, 2));
+    // The panels are placed before the scaling, so they too land doubled.
+    EXPECT_EQ(g.screen.FraPannello[2].rect, (Rect{6260, 1230, 2 * design.FraPannello[2].rect.w,
+                                                  2 * design.FraPannello[2].rect.h}));
+    EXPECT_EQ(g.screen.lblRegole[0].rect.y, 2 * 1770);
+    g.pannelli.paginaRegole = 7;
+    ClickRegole(g, true);  // page 8, text top 2550
+    EXPECT_EQ(g.screen.lblRegole[0].rect.y, 5100);
 }
 
 }  // namespace

@@ -95,23 +95,22 @@ TEST_P(Ripresa, TheAnswerResumesTheTableOrForgetsIt) {
     EXPECT_TRUE(MomentoTranquillo(f));
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Risposte, Ripresa,
-    ::testing::Values(Risposta{"Enter", Key::Enter, 0, true}, Risposta{"S", Key::S, 0, true},
-                      Risposta{"N", Key::N, 1, false}, Risposta{"ClickSi", std::nullopt, 0, true},
-                      Risposta{"ClickNo", std::nullopt, 1, false},
-                      Risposta{"Escape", Key::Escape, 0, false, true},
-                      Risposta{"Digit1", Key::Digit1, 0, false, true}),
-    [](const auto& info) { return std::string(info.param.come); });
+INSTANTIATE_TEST_SUITE_P(Risposte, Ripresa,
+                         ::testing::Values(Risposta{"Enter", Key::Enter, 0, true},
+                                           Risposta{"S", Key::S, 0, true},
+                                           Risposta{"N", Key::N, 1, false},
+                                           Risposta{"ClickSi", std::nullopt, 0, true},
+                                           Risposta{"ClickNo", std::nullopt, 1, false},
+                                           Risposta{"Escape", Key::Escape, 0, false, true},
+                                           Risposta{"Digit1", Key::Digit1, 0, false, true}),
+                         [](const auto& info) { return std::string(info.param.come); });
 
-TEST_F(Ripresa, AnotherNameIsNotAskedAndTheSaveIsKeptForItsOwner) {
+TEST_F(Ripresa, AnotherNameIsNotAskedAndTheSaveIsKeptUntilItsOwnerSurrenders) {
     Finestra& f = riavvia("Bea");
     EXPECT_FALSE(f.screen.FraPannello[1].visible);
     EXPECT_TRUE(f.screen.FraPannello[4].visible);
     EXPECT_TRUE(CaricaTorneoSalvato(dati.dati(), "Ugo"));
-}
-
-TEST_F(Ripresa, SurrenderForgetsTheTorneoAndTheFarewellSavesNothing) {
+    // Its owner's surrender forgets it, and the farewell saves nothing.
     g.click({TargetKind::Pannelli, 1});
     g.click({TargetKind::Uscita, 0});
     EXPECT_FALSE(std::filesystem::exists(file()));

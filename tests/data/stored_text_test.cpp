@@ -1,0 +1,133 @@
+// The text the Dati files hold: the quoted-item format (what reads, what is refused, what the
+// writer will not write) and the player's name (what the name box takes, what a stored name may
+// hold).
+#include <gtest/gtest.h>
+
+#include "data/player_name.h"
+#include "data/quoted_items.h"
+
+namespace gnamm::data {
+namespace {
+
+TEST(QuotedItems, ReadsEachKindWithCrLfOrLfLineEndsAndEachReaderTakesItsOwn) {
+    for (const std::string eol : {"\r\n", "\n"}) {
+        const std::string file = "\"Middle\"" + eol + "0" + eol + "#TRUE#" + eol + "#FALSE#" + eol +
+                                 "30000" + eol + "\"\"" + eol + "-4" + eol;
+        const ParsedItems p = ParseItems(file);
+        EXPECT_TRUE(p.clean);
+        EXPECT_EQ(p.items, (std::vector<Item>{std::string("Middle"), int64_t{0}, true, false,
+                                              int64_t{30000}, std::string(), int64_t{-4}}));
+    }
+    // Counts read from bare or quoted decimals; each reader takes its own kind only.
+    EXPECT_EQ(ItemNumber(Item{std::string("3")}), 3);
+    EXPECT_EQ(ItemNumber(Item{int64_t{3}}), 3);
+    EXPECT_FALSE(ItemNumber(Item{std::string("three")}).has_value());
+    EXPECT_FALSE(ItemNumber(Item{std::string("")}).has_value());
+    EXPECT_FALSE(ItemNumber(Item{true}).has_value());
+    EXPECT_FALSE(ItemBool(Item{std::string("#TRUE#")}).has_value());
+    EXPECT_FALSE(ItemText(Item{int64_t{1}}).has_value());
+}
+
+TEST(QuotedItems, WritesCrLfReadsBackIdenticallyAndNeverBreaksALine) {
+    const std::vector<Item> items = {
+        std::string("Niccolò Ça va"), int64_t{1}, true, false, std::string(""), int64_t{-7},
+        std::string("1) a - b  3-1")};
+    const std::string bytes = WriteItems(items);
+    EXPECT_EQ(WriteItems({std::string("ab"), int64_t{12}, true}), "\"ab\"\r\n12\r\n#TRUE#\r\n");
+    const ParsedItems p = ParseItems(bytes);
+    EXPECT_TRUE(p.clean);
+    EXPECT_EQ(p.items, items);
+    // No escape exists for a double quote, and a line break would split the item.
+    EXPECT_EQ(WriteItem(Item{std::string("Jo \"Kid\"\r\nRed\tX\x7f")}), "\"Jo KidRedX\"\r\n");
+    EXPECT_EQ(SafeItemText("ok\xc2\x85\xff-\xc3\xa8"), "ok-\xc3\xa8");  // C1 and stray byte
+    const ParsedItems safe = ParseItems(WriteItem(Item{std::string("a\"b\nc")}));
+    EXPECT_TRUE(safe.clean);
+    EXPECT_EQ(safe.items, std::vector<Item>{std::string("abc")});
+}
+
+TEST(QuotedItems, LinesThatAreNotItemsAreReportedWithTheirPlaceAndOldCharsetsRead) {
+    const ParsedItems p = ParseItems("\"a\"\r\n\"unterminated\r\n \r\n#True#\r\r\n12x\n7\r");
+    EXPECT_FALSE(p.clean);
+    EXPECT_EQ(p.lineCount, 5u);
+    ASSERT_EQ(p.items.size(), 2u);
+    EXPECT_EQ(p.lineOf[0], 0u);
+    EXPECT_EQ(p.lineOf[1], 4u);
+    EXPECT_EQ(p.items[1], Item{int64_t{7}});
+    // A line not UTF-8 is read as Windows-1252 unless it holds control bytes.
+    const ParsedItems old = ParseItems("\"Niccol\xF2 \x80\"\r\n\"ok\"\r\n\"a\x01\xF2\"\r\n");
+    EXPECT_TRUE(old.legacyCharset);
+    EXPECT_FALSE(old.clean);
+    EXPECT_EQ(old.items, (std::vector<Item>{std::string("Niccolò €"), std::string("ok")}));
+}
+
+TEST(QuotedItems, ALastLineWithoutItsLineEndCountsOnlyWhenProvedWhole) {
+    EXPECT_TRUE(ParseItems("\"a\"\r\n#TRUE#").clean);
+    EXPECT_EQ(ParseItems("\"a\"\r\n\"b\"").items.size(), 2u);
+    const ParsedItems cut = ParseItems("\"a\"\r\n300");  // perhaps 30000 cut short
+    EXPECT_FALSE(cut.clean);
+    EXPECT_EQ(cut.items.size(), 1u);
+    EXPECT_EQ(cut.lineCount, 2u);
+    // A byte order mark from an editor is skipped.
+    EXPECT_TRUE(ParseItems("\xEF\xBB\xBF\"Middle\"\r\n").clean);
+}
+
+TEST(QuotedItems, NumbersTooLongOrNotUtf8AreNotItemsAndTheUtf8CheckIsStrict) {
+    EXPECT_FALSE(ParseItem("9999999999999999999999").has_value());
+    EXPECT_FALSE(ParseItem("\"\xff\xfe\"").has_value());
+    EXPECT_FALSE(ParseItem(std::string("\"a\0b\"", 5)).has_value());
+    EXPECT_FALSE(ParseItem("\"").has_value());
+    EXPECT_FALSE(ParseItem("-").has_value());
+    // Overlong forms, surrogates, code points past U+10FFFF, cut sequences and NUL are refused.
+    EXPECT_TRUE(IsUtf8Text("Gnamm \xc3\xa0 \xe2\x82\xac \xf0\x9f\x83\x81"));
+    EXPECT_FALSE(IsUtf8Text("\xc0\xaf"));          // overlong '/'
+    EXPECT_FALSE(IsUtf8Text("\xed\xa0\x80"));      // surrogate
+    EXPECT_FALSE(IsUtf8Text("\xf4\x90\x80\x80"));  // past U+10FFFF
+    EXPECT_FALSE(IsUtf8Text("\xe2\x82"));          // cut short
+    EXPECT_FALSE(IsUtf8Text(std::string("a\0", 2)));
+}
+
+TEST(PlayerName, TheBoxRefusesQuotesAndControlCharactersAndCountsCharactersNotBytes) {
+    std::string name;
+    EXPECT_TRUE(AppendToName(name, "Jo \"Kid\"\t\r\n\x7f"));
+    EXPECT_EQ(name, "Jo Kid");
+    EXPECT_FALSE(AppendToName(name, "\"\x01"));
+    EXPECT_FALSE(IsNameCharAllowed(U'"'));
+    EXPECT_FALSE(IsNameCharAllowed(0x85));
+    EXPECT_FALSE(IsNameCharAllowed(0x2028));
+    EXPECT_TRUE(IsNameCharAllowed(U'\''));
+    EXPECT_TRUE(IsNameCharAllowed(0x00E0));
+    // The length is counted in characters: of 30 two-byte letters 24 are taken, none cut in half.
+    name.clear();
+    std::string typed;
+    for (int i = 0; i < 30; ++i) typed += "\xc3\xa8";
+    EXPECT_TRUE(AppendToName(name, typed));
+    EXPECT_EQ(Utf8Length(name), kMaxNameLength);
+    EXPECT_EQ(name.size(), 2 * kMaxNameLength);
+    EXPECT_FALSE(AppendToName(name, "a"));
+    EXPECT_TRUE(RemoveLastNameChar(name));
+    EXPECT_EQ(name.size(), 2 * kMaxNameLength - 2);
+    EXPECT_TRUE(AppendToName(name, "\xf0\x9f\x83\x81"));  // a four-byte character fits again
+    EXPECT_EQ(Utf8Length(name), kMaxNameLength);
+    name = "\xc3\xa8";
+    EXPECT_TRUE(RemoveLastNameChar(name));
+    EXPECT_EQ(name, "");
+    EXPECT_FALSE(RemoveLastNameChar(name));  // nothing to remove from an empty box
+}
+
+TEST(PlayerName, BlanksOnlyIsEmptyAndPaddingIsTrimmed) {
+    EXPECT_TRUE(IsEmptyName(""));
+    EXPECT_TRUE(IsEmptyName("    "));
+    EXPECT_TRUE(IsEmptyName(" \xc2\xa0 \xe3\x80\x80"));  // no-break and ideographic spaces
+    EXPECT_FALSE(IsEmptyName(" a "));
+    EXPECT_EQ(CleanPlayerName("  Zoe  "), "Zoe");
+    EXPECT_EQ(CleanPlayerName("Ma\"ri\no"), "Mario");
+    EXPECT_EQ(CleanPlayerName("\xff"
+                              "Al"),
+              "Al");
+    EXPECT_EQ(CleanPlayerName(std::string(30, 'x')), std::string(24, 'x'));
+    // The cut happens after the leading blanks go, and blanks left at the cut are trimmed.
+    EXPECT_EQ(CleanPlayerName("   " + std::string(23, 'y') + "  z"), std::string(23, 'y'));
+}
+
+}  // namespace
+}  // namespace gnamm::data
