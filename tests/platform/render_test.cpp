@@ -2,12 +2,13 @@
 // checks the pixels where the elements must show.
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <string>
+#include <vector>
 
 #include "audio/recording_media_player.h"
 #include "data/asset_catalog.h"
 #include "game/scoreboard.h"
-#include "platform/picture_scaling.h"
 #include "platform/screen_renderer.h"
 #include "platform/z_order.h"
 #include "sdl_fixture.h"
@@ -17,10 +18,8 @@
 namespace gnamm::platform {
 namespace {
 
-using testing_support::EnsureSdl;
-using testing_support::PixelAt;
+using testing_support::KindIndex;
 using testing_support::PlacedRect;
-using testing_support::TestPictures;
 
 constexpr Rgb kBackColour{20, 40, 160};  // the "Horse" back picture
 constexpr Rgb kMatColour{65, 137, 92};   // the green card colour behind a back
@@ -34,49 +33,23 @@ Rgb FaceColour(Card c) {
             static_cast<uint8_t>(90 + (i % 7) * 20)};
 }
 
-class Canvas {
-  public:
-    Canvas(int w, int h) : canvas_(w, h) {
+// A canvas with a colour of its own for every card face, the back and the bubble.
+struct Canvas : testing_support::DrawnScreen {
+    Canvas(int w, int h) : DrawnScreen(w, h) {
         for (int i = 1; i <= 40; ++i) {
             const Card c = Card::FromDeckPosition(i);
-            pictures_.add(assets::CardFace(c), FaceColour(c));
+            pictures.add(assets::CardFace(c), FaceColour(c));
         }
-        pictures_.add("\\Grafica\\Horse.gif", kBackColour);
-        pictures_.add(assets::Bubble(1), kBubbleColour, 196, 60);
-        screenRenderer_ = std::make_unique<ScreenRenderer>(canvas_.renderer.get(),
-                                                           pictures_.loader(), FindFonts());
+        pictures.add("\\Grafica\\Horse.gif", kBackColour);
+        pictures.add(assets::Bubble(1), kBubbleColour, 196, 60);
     }
-    void draw(const Screen& s, const Overlay& overlay = {}) {
-        screenRenderer_->draw(s, overlay);
-        SDL_RenderPresent(canvas_.renderer.get());
-    }
-    Rgb at(int x, int y) const { return canvas_.at(x, y); }
-    Scale scale() const { return screenRenderer_->scale(); }
-    // The pixel at the middle of a design rectangle.
-    Rgb centre(Rect design) const {
-        const Rect r = scale().toPixels(design);
-        return at(r.x + r.w / 2, r.y + r.h / 2);
-    }
-    // How many pixels of a design rectangle have exactly the colour, or are dark.
+    // How many pixels of a rectangle of the model have the colour, or are dark.
     int count(Rect design, Rgb c) const {
-        return count(design, [c](Rgb p) { return p == c; });
+        return canvas.count(px(design), [c](Rgb p) { return p == c; });
     }
     int darkPixels(Rect design) const {
-        return count(design, [](Rgb p) { return p.r < 100 && p.g < 100 && p.b < 100; });
+        return canvas.count(px(design), [](Rgb p) { return p.r < 100 && p.g < 100 && p.b < 100; });
     }
-    template <typename Pred>
-    int count(Rect design, Pred pred) const {
-        const Rect r = scale().toPixels(design);
-        int n = 0;
-        for (int y = r.y; y < r.y + r.h; ++y)
-            for (int x = r.x; x < r.x + r.w; ++x) n += pred(at(x, y));
-        return n;
-    }
-
-  private:
-    testing_support::SoftwareCanvas canvas_;
-    TestPictures pictures_;
-    std::unique_ptr<ScreenRenderer> screenRenderer_;
 };
 
 // The card each place shows in these tests: a different one for every place.
@@ -116,23 +89,22 @@ class RenderAtSize : public ::testing::TestWithParam<std::pair<int, int>> {
 TEST_P(RenderAtSize, CardFacesInEveryHandAndTablePlaceAndBacksForNonnoZeb) {
     const Screen s = Table({9, 7, 8, 10});
     canvas.draw(s);
-    const Scale sc = canvas.scale();
     for (int place : {4, 5, 6, 9, 7, 8, 10}) {
-        const Rect r = sc.toPixels(s.ImgCarta[place].rect);
-        EXPECT_EQ(canvas.centre(s.ImgCarta[place].rect), ExpectedFace(place)) << "place " << place;
-        // The whole card is the picture: every corner of it too.
-        EXPECT_EQ(canvas.at(r.x + 1, r.y + 1), ExpectedFace(place)) << "place " << place;
-        EXPECT_EQ(canvas.at(r.x + r.w - 2, r.y + r.h - 2), ExpectedFace(place))
-            << "place " << place;
+        // The whole card is the picture: its corners too.
+        const Rect r = canvas.px(s.ImgCarta[place].rect);
+        const std::vector<Rgb> seen = {canvas.centre(s.ImgCarta[place].rect),
+                                       canvas.at(r.x + 1, r.y + 1),
+                                       canvas.at(r.x + r.w - 2, r.y + r.h - 2)};
+        EXPECT_EQ(seen, std::vector<Rgb>(3, ExpectedFace(place))) << "place " << place;
     }
     for (int place : {1, 2, 3}) {
         EXPECT_EQ(canvas.centre(s.ImgCarta[place].rect), kBackColour) << "place " << place;
         // The mat shows around the back.
-        const Rect m = sc.toPixels(s.ShpCarta[place].rect);
+        const Rect m = canvas.px(s.ShpCarta[place].rect);
         EXPECT_EQ(canvas.at(m.x, m.y + m.h / 2), kMatColour) << "place " << place;
     }
     // Where no card lies, the table's own colour.
-    EXPECT_EQ(canvas.at(w / 2, sc.py(6000)), s.windowBack);
+    EXPECT_EQ(canvas.at(w / 2, canvas.renderer.scale().py(6000)), s.windowBack);
 }
 
 // The table places in the order the game fills them: the lowest free place, the twelfth last.
@@ -149,8 +121,8 @@ TEST_P(RenderAtSize, EveryTableCardKeepsItsIndexCornerInSightUpToTwelveCards) {
             const Rect c = s.ImgCarta[p].rect;
             // The rank and suit stand in the top left fifth of the width, quarter of the height.
             const Rect corner{c.x, c.y, c.w / 5, c.h / 4};
-            const Rect px = canvas.scale().toPixels(corner);
-            EXPECT_EQ(canvas.count(corner, ExpectedFace(p)), px.w * px.h)
+            EXPECT_EQ(canvas.count(corner, ExpectedFace(p)),
+                      canvas.px(corner).w * canvas.px(corner).h)
                 << n << " cards: the index of place " << p << " is covered";
         }
     }
@@ -162,21 +134,19 @@ TEST_P(RenderAtSize, BubbleShowsWithNonnoZebsWords) {
     s.ImgFumetto.frame = s.lblCommenti.frame = FrameId::None;
     s.ImgFumetto.rect = {60, 2520, 2940, 900};
     s.ImgFumetto.picture = assets::Bubble(1);
-    s.lblCommenti.rect = {240, 2700, 2580, 540};
+    const Rect words = s.lblCommenti.rect = {240, 2700, 2580, 540};
     s.lblCommenti.fontSize = 9.75f;
     s.lblCommenti.text = "Gnamm! Questa la prendo io, ragazzo.";
     canvas.draw(s);
-    const Rect b = canvas.scale().toPixels(s.ImgFumetto.rect);
+    const Rect b = canvas.px(s.ImgFumetto.rect);
     EXPECT_EQ(canvas.at(b.x + 2, b.y + 2), kBubbleColour);
-    EXPECT_GT(canvas.darkPixels(s.lblCommenti.rect), 20);
+    EXPECT_GT(canvas.darkPixels(words), 20);
     // The words stay inside their label.
-    EXPECT_EQ(canvas.darkPixels({s.lblCommenti.rect.x, s.lblCommenti.rect.y + s.lblCommenti.rect.h,
-                                 s.lblCommenti.rect.w, 150}),
-              0);
+    EXPECT_EQ(canvas.darkPixels({words.x, words.y + words.h, words.w, 150}), 0);
 
     s.lblCommenti.visible = false;
     canvas.draw(s);
-    EXPECT_EQ(canvas.darkPixels(s.lblCommenti.rect), 0);
+    EXPECT_EQ(canvas.darkPixels(words), 0);
 }
 
 TEST_P(RenderAtSize, MissingPictureDrawsAPlaceholderAndTheRestStillDraws) {
@@ -195,12 +165,11 @@ TEST_P(RenderAtSize, TheGamesOwnScoreboardShowsAnAwardedPointRed) {
     AssegnaPunto(g, Player::H, PuntoMazzo::Sette);
     RefreshScreen(g);
     const Rect awarded = PlacedRect(g.screen, g.screen.lblPuntiSetteH);
-    const Rect open = PlacedRect(g.screen, g.screen.lblPuntiSettePC);
     ASSERT_GT(awarded.w, 0) << "the scoreboard is not on the window";
     canvas.draw(g.screen);
-    const Rect px = canvas.scale().toPixels(awarded);
-    EXPECT_GT(canvas.count(awarded, colors::kRed), px.w * px.h / 3);
-    EXPECT_EQ(canvas.count(open, colors::kRed), 0);  // Nonno Zeb has not scored it
+    EXPECT_GT(canvas.count(awarded, colors::kRed), canvas.px(awarded).w * canvas.px(awarded).h / 3);
+    // Nonno Zeb has not scored it.
+    EXPECT_EQ(canvas.count(PlacedRect(g.screen, g.screen.lblPuntiSettePC), colors::kRed), 0);
 }
 
 INSTANTIATE_TEST_SUITE_P(Sizes, RenderAtSize,
@@ -211,8 +180,8 @@ TEST(Render, AWideScreenCentresTheTableUnstretchedBetweenMarginsOfTheTableColour
     const Screen s = Table({10});
     canvas.draw(s);
     const Rect design = s.ImgCarta[10].rect;
-    const Rect r = canvas.scale().toPixels(design);
-    EXPECT_EQ(canvas.scale().toPixels({0, 0, 12000, 9000}), (Rect{240, 0, 1440, 1080}));
+    const Rect r = canvas.px(design);
+    EXPECT_EQ(canvas.px({0, 0, 12000, 9000}), (Rect{240, 0, 1440, 1080}));
     EXPECT_NEAR(static_cast<double>(r.w) / r.h, static_cast<double>(design.w) / design.h, 0.01);
     EXPECT_EQ(canvas.centre(design), ExpectedFace(10));
     for (const int x : {0, 239, 1680, 1919})
@@ -222,8 +191,7 @@ TEST(Render, AWideScreenCentresTheTableUnstretchedBetweenMarginsOfTheTableColour
 
 TEST(Render, APickedTableCardIsOutlinedInThePickColourThreePixelsWideOrMore) {
     Canvas canvas(1024, 768);
-    std::vector<int> all(std::begin(kOrdineTavolo), std::end(kOrdineTavolo));
-    Screen s = Table(all);
+    Screen s = Table(std::vector<int>(std::begin(kOrdineTavolo), std::end(kOrdineTavolo)));
     ScalaGrafica(s, 1024 * 15, 768 * 15);  // as start-up lays the game out for this screen
     // The pick colour is the deck outline's.
     Element& contorno = s.ShpContornoCarta[11];
@@ -231,7 +199,7 @@ TEST(Render, APickedTableCardIsOutlinedInThePickColourThreePixelsWideOrMore) {
     ASSERT_EQ(contorno.borderColor, colors::kPick);
     contorno.visible = true;
     canvas.draw(s);
-    const Rect card = canvas.scale().toPixels(s.ImgCarta[11].rect);
+    const Rect card = canvas.px(s.ImgCarta[11].rect);
     auto band = [&](int x, int y, int dx, int dy) {
         int n = 0;
         while (canvas.at(x, y) != colors::kPick && n++ < 10) x += dx, y += dy;
@@ -245,60 +213,38 @@ TEST(Render, APickedTableCardIsOutlinedInThePickColourThreePixelsWideOrMore) {
     EXPECT_GE(band(card.x - 1, card.y + card.h / 2, -1, 0), 3);
 }
 
+// The keyboard's focus outline on place 9 is drawn over place 13, which lies over its right part.
+TEST(Render, TheFocusOutlineIsDrawnRoundTheFocusedCardOverItsNeighbour) {
+    Canvas canvas(800, 600);
+    Screen s = Table({9, 13});
+    const Rect c = s.ImgCarta[9].rect;
+    s.ShpFuoco.rect = {c.x - 110, c.y - 110, c.w + 220, c.h + 220};
+    s.ShpFuoco.visible = true;
+    canvas.draw(s);
+    const Rect f = canvas.px(s.ShpFuoco.rect);
+    EXPECT_EQ(canvas.at(f.x + 1, f.y + f.h / 2), colors::kYellow);
+    EXPECT_EQ(canvas.at(f.x + f.w - 2, f.y + f.h / 2), colors::kYellow);
+    // Clicks go through it to the cards underneath.
+    EXPECT_EQ(KindIndex(HitTest(s, c.x + 100, c.y + 100)), std::pair(TargetKind::Carta, 9));
+    const Rect right = s.ImgCarta[13].rect;
+    EXPECT_EQ(KindIndex(HitTest(s, right.x + right.w / 2, right.y + 100)),
+              std::pair(TargetKind::Carta, 13));
+}
+
 TEST(Render, TooltipShowsBesideThePointerAndStaysOnTheWindow) {
     Canvas canvas(800, 600);
     const Screen s = Table({});
     constexpr Rgb kTooltipBack{255, 255, 225};
-    auto tooltipPixels = [&](int x0, int y0, int x1, int y1) {
-        int n = 0;
-        for (int y = y0; y < y1; ++y)
-            for (int x = x0; x < x1; ++x) n += canvas.at(x, y) == kTooltipBack;
-        return n;
+    auto tooltipPixels = [&](Rect r) {
+        return canvas.canvas.count(r, [](Rgb p) { return p == kTooltipBack; });
     };
     canvas.draw(s);
-    EXPECT_EQ(tooltipPixels(0, 0, 800, 600), 0);
+    EXPECT_EQ(tooltipPixels({0, 0, 800, 600}), 0);
     canvas.draw(s, Overlay{"Mostra le regole del gioco", 300, 200, false});
-    EXPECT_GT(tooltipPixels(300, 200, 500, 260), 200);
+    EXPECT_GT(tooltipPixels({300, 200, 200, 60}), 200);
     // By the bottom right corner it is moved back inside the window.
     canvas.draw(s, Overlay{"Mostra le regole del gioco", 795, 595, false});
-    EXPECT_GT(tooltipPixels(600, 500, 800, 600), 200);
-}
-
-TEST(PictureScaling, DownscaleAveragesInsteadOfDroppingPixels) {
-    EnsureSdl();
-    // A one-pixel black and white checkerboard: nearest-pixel sampling would keep only one of
-    // the two colours; a proper reduction is an even grey.
-    SurfacePtr board(SDL_CreateRGBSurfaceWithFormat(0, 1212, 1740, 32, SDL_PIXELFORMAT_ARGB8888));
-    SDL_LockSurface(board.get());
-    for (int y = 0; y < board->h; ++y) {
-        auto* row =
-            reinterpret_cast<Uint32*>(static_cast<Uint8*>(board->pixels) + y * board->pitch);
-        for (int x = 0; x < board->w; ++x) row[x] = ((x + y) % 2) ? 0xFFFFFFFFu : 0xFF000000u;
-    }
-    SDL_UnlockSurface(board.get());
-    SurfacePtr small = ResampleSurface(board.get(), 101, 145);
-    ASSERT_TRUE(small);
-    EXPECT_EQ(std::pair(small->w, small->h), std::pair(101, 145));
-    for (auto [x, y] : {std::pair{0, 0}, {50, 70}, {100, 144}, {33, 99}}) {
-        const Rgb p = PixelAt(small.get(), x, y);
-        EXPECT_NEAR(p.r, 128, 12) << x << "," << y;
-    }
-}
-
-TEST(PictureScaling, CardsAreMadeAtTheirSizeOnScreenAndLoadedOnce) {
-    testing_support::SoftwareCanvas target;
-    TestPictures pics;
-    pics.add("\\Carte\\Ac.jpg", {10, 20, 30}, 1010, 1450);
-    TextureCache cache(target.renderer.get(), pics.loader());
-    SDL_Texture* t = cache.get("\\Carte\\Ac.jpg", 101, 145);
-    ASSERT_NE(t, nullptr);
-    int w = 0, h = 0;
-    SDL_QueryTexture(t, nullptr, nullptr, &w, &h);
-    EXPECT_EQ(std::pair(w, h), std::pair(101, 145));
-    // A missing picture is looked for once, not at every frame.
-    EXPECT_EQ(cache.get("\\Carte\\Xx.jpg", 101, 145), nullptr);
-    EXPECT_EQ(cache.get("\\Carte\\Xx.jpg", 101, 145), nullptr);
-    EXPECT_EQ(cache.loads(), 2);
+    EXPECT_GT(tooltipPixels({600, 500, 200, 100}), 200);
 }
 
 TEST(SameDrawing, NoticesEveryChangeThatShows) {

@@ -1,5 +1,5 @@
-// SDL brought up once for the platform tests, on the dummy video and audio drivers, so the
-// tests never need a display or speakers.
+// SDL brought up once for the platform tests, on the dummy video and audio drivers whatever the
+// environment says, so the tests never need a display or speakers.
 #pragma once
 
 #include <SDL.h>
@@ -9,8 +9,10 @@
 #include <map>
 #include <string>
 #include <utility>
+#include <vector>
 
 #include "data/colors.h"
+#include "platform/screen_renderer.h"
 #include "platform/sdl_handles.h"
 #include "platform/texture_cache.h"
 #include "platform/z_order.h"
@@ -19,10 +21,9 @@ namespace gnamm::platform::testing_support {
 
 inline void EnsureSdl() {
     static const bool ready = [] {
-        SDL_setenv("SDL_VIDEODRIVER", "dummy", 0);
-        SDL_setenv("SDL_AUDIODRIVER", "dummy", 0);
-        const bool ok = SDL_Init(SDL_INIT_VIDEO | SDL_INIT_EVENTS) == 0 && TTF_Init() == 0;
-        return ok;
+        SDL_setenv("SDL_VIDEODRIVER", "dummy", 1);
+        SDL_setenv("SDL_AUDIODRIVER", "dummy", 1);
+        return SDL_Init(SDL_INIT_VIDEO | SDL_INIT_EVENTS) == 0 && TTF_Init() == 0;
     }();
     ASSERT_TRUE(ready) << SDL_GetError();
 }
@@ -115,10 +116,18 @@ struct SoftwareCanvas {
         renderer.reset(SDL_CreateSoftwareRenderer(surface.get()));
     }
     Rgb at(int x, int y) const { return PixelAt(surface.get(), x, y); }
+    // How many pixels of a rectangle (SDL's or the model's Rect) pass the test.
+    template <typename R, typename Pass>
+    int count(const R& r, Pass pass) const {
+        int n = 0;
+        for (int y = r.y; y < r.y + r.h; ++y)
+            for (int x = r.x; x < r.x + r.w; ++x) n += pass(at(x, y));
+        return n;
+    }
 };
 
 // Pictures made by the test: every asset name it knows is a plain colour at a card's file
-// size; any other name is missing.
+// size; any other name is missing. Every name asked for is written down.
 class TestPictures {
   public:
     void add(const std::string& name, Rgb colour, int w = 303, int h = 435) {
@@ -126,11 +135,13 @@ class TestPictures {
     }
     PictureLoader loader() const {
         return [this](std::string_view name) -> SurfacePtr {
+            asked.emplace_back(name);
             const auto it = pictures_.find(std::string(name));
             if (it == pictures_.end()) return nullptr;
             return SolidSurface(it->second.w, it->second.h, it->second.colour);
         };
     }
+    mutable std::vector<std::string> asked;
 
   private:
     struct Picture {
@@ -138,6 +149,28 @@ class TestPictures {
         int w, h;
     };
     std::map<std::string, Picture> pictures_;
+};
+
+// A screen model drawn by the real renderer onto a software canvas, with the test's pictures.
+struct DrawnScreen {
+    explicit DrawnScreen(int w = 800, int h = 600)
+        : canvas(w, h), renderer(canvas.renderer.get(), pictures.loader(), FindFonts()) {}
+    // Draws and presents a frame; how many pixels it redrew.
+    long long draw(const Screen& s, const Overlay& overlay = {}) {
+        renderer.draw(s, overlay);
+        SDL_RenderPresent(canvas.renderer.get());
+        return renderer.lastRedrawnPixels();
+    }
+    Rgb at(int x, int y) const { return canvas.at(x, y); }
+    // Where a rectangle of the model lands at the last frame's scale.
+    Rect px(Rect design) const { return renderer.scale().toPixels(design); }
+    Rgb centre(Rect design) const {
+        const Rect r = px(design);
+        return at(r.x + r.w / 2, r.y + r.h / 2);
+    }
+    TestPictures pictures;
+    SoftwareCanvas canvas;
+    ScreenRenderer renderer;
 };
 
 }  // namespace gnamm::platform::testing_support

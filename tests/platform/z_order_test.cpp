@@ -2,6 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <vector>
+
 #include "sdl_fixture.h"
 
 namespace gnamm::platform {
@@ -11,6 +14,12 @@ namespace {
 using testing_support::BareScreen;
 using testing_support::KindIndex;
 using testing_support::PlacedRect;
+
+// Where an element stands in the drawing order; -1 when it is not drawn.
+std::ptrdiff_t DrawnAt(const std::vector<Placed>& placed, const Element& e) {
+    const auto it = std::ranges::find(placed, &e, &Placed::element);
+    return it == placed.end() ? -1 : it - placed.begin();
+}
 
 void ShowCard(Screen& s, int i) {
     s.ShpCarta[i].visible = true;
@@ -74,14 +83,9 @@ TEST(ZOrder, FrameMembersFollowTheirFrameInPlaceVisibilityAndOrder) {
     // Drawn right after its frame, even though the level names come before the level panel's
     // successors in the table: the panel's fill never hides its own contents.
     const auto placed = VisibleInZOrder(s);
-    std::size_t framePos = placed.size(), namePos = placed.size();
-    for (std::size_t i = 0; i < placed.size(); ++i) {
-        if (placed[i].element == &panel) framePos = i;
-        if (placed[i].element == &name) namePos = i;
-    }
-    ASSERT_LT(namePos, placed.size());
-    EXPECT_LT(framePos, namePos);
-    EXPECT_EQ(placed[namePos].rect, (Rect{3100, 800, 1000, 300}));
+    EXPECT_GE(DrawnAt(placed, panel), 0);
+    EXPECT_LT(DrawnAt(placed, panel), DrawnAt(placed, name));
+    EXPECT_EQ(PlacedRect(s, name), (Rect{3100, 800, 1000, 300}));
 
     panel.visible = false;
     EXPECT_EQ(HitTest(s, 3000 + 150, 600 + 250).kind, TargetKind::None);
@@ -126,6 +130,26 @@ TEST(ZOrder, ThePromptStandsOverTheHallOfFameAndUnderAPanelOpenedWhileItWaits) {
     EXPECT_EQ(HitTest(s, b.x + 10, b.y + 10).kind, TargetKind::Quando);
     s.FraPannello[0].visible = true;  // the rules, opened during the pause
     EXPECT_NE(HitTest(s, b.x + 10, b.y + 10).kind, TargetKind::Quando);
+}
+
+// The cover of an open panel hides the table row, but the deck and the side boxes it reaches
+// into are drawn whole above it.
+TEST(ZOrder, ThePanelCoverLeavesTheDeckAndTheSideBoxesWhole) {
+    Screen s;
+    ApplyDesignLayout(s);
+    s.lblCopriCarte.visible = true;
+    for (Element& f : s.FraRiquadro) f.visible = true;
+    s.ImgCarta[kPostoMazzo].visible = true;
+    const std::vector<Placed> placed = VisibleInZOrder(s);
+    const auto cover = DrawnAt(placed, s.lblCopriCarte);
+    ASSERT_GE(cover, 0);
+    EXPECT_GT(DrawnAt(placed, s.ImgCarta[kPostoMazzo]), cover);
+    for (const Element& f : s.FraRiquadro) EXPECT_GT(DrawnAt(placed, f), cover);
+    // The deck's left edge lies under the cover's rectangle, and still takes its click.
+    const Rect deck = s.ImgCarta[kPostoMazzo].rect;
+    ASSERT_LT(deck.x + 10, s.lblCopriCarte.rect.x + s.lblCopriCarte.rect.w);
+    EXPECT_EQ(KindIndex(HitTest(s, deck.x + 10, deck.y + deck.h / 2)),
+              std::pair(TargetKind::Carta, kPostoMazzo));
 }
 
 }  // namespace

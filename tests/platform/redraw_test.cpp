@@ -1,27 +1,24 @@
 // A frame redraws only the part of the window whose elements changed, and the picture is the
-// same as a whole redraw would give.
+// same as a whole redraw would give; what lies wholly under an opaque element is neither drawn
+// nor loaded.
 #include <gtest/gtest.h>
 
 #include "data/asset_catalog.h"
 #include "platform/screen_renderer.h"
-#include "platform/z_order.h"
 #include "sdl_fixture.h"
 
 namespace gnamm::platform {
 namespace {
 
-using testing_support::TestPictures;
-
 constexpr Rgb kFaceA{200, 30, 40};
 constexpr Rgb kFaceB{30, 40, 200};
+constexpr long long kWhole = 800LL * 600;
 
-class PartialRedraw : public ::testing::Test {
+class Redraw : public ::testing::Test {
   protected:
-    PartialRedraw() {
-        pictures_.add(assets::CardFace(Card::FromDeckPosition(1)), kFaceA);
-        pictures_.add(assets::CardFace(Card::FromDeckPosition(2)), kFaceB);
-        renderer_ = std::make_unique<ScreenRenderer>(canvas_.renderer.get(), pictures_.loader(),
-                                                     FindFonts());
+    Redraw() {
+        window.pictures.add(assets::CardFace(Card::FromDeckPosition(1)), kFaceA);
+        window.pictures.add(assets::CardFace(Card::FromDeckPosition(2)), kFaceB);
         show(4, 1);
         show(6, 2);
     }
@@ -30,28 +27,19 @@ class PartialRedraw : public ::testing::Test {
         s.ImgCarta[place].visible = true;
     }
     // Draws a frame; how many pixels it redrew.
-    long long draw(const Overlay& o = {}) {
-        renderer_->draw(s, o);
-        SDL_RenderPresent(canvas_.renderer.get());
-        return renderer_->lastRedrawnPixels();
-    }
-    Rgb centreOf(int place) const {
-        const Rect r = renderer_->scale().toPixels(s.ImgCarta[place].rect);
-        return canvas_.at(r.x + r.w / 2, r.y + r.h / 2);
-    }
+    long long draw(const Overlay& o = {}) { return window.draw(s, o); }
+    Rgb centreOf(int place) const { return window.centre(s.ImgCarta[place].rect); }
     long long cardPixels(int place) const {
-        const Rect r = renderer_->scale().toPixels(s.ImgCarta[place].rect);
+        const Rect r = window.px(s.ImgCarta[place].rect);
         return static_cast<long long>(r.w) * r.h;
     }
 
     Screen s = testing_support::BareScreen();
-    testing_support::SoftwareCanvas canvas_;
-    TestPictures pictures_;
-    std::unique_ptr<ScreenRenderer> renderer_;
+    testing_support::DrawnScreen window;
 };
 
-TEST_F(PartialRedraw, TheFirstFrameIsWholeThenOnlyTheChangedCardIsRedrawn) {
-    EXPECT_EQ(draw(), 800LL * 600);
+TEST_F(Redraw, TheFirstFrameIsWholeThenOnlyTheChangedCardIsRedrawn) {
+    EXPECT_EQ(draw(), kWhole);
     EXPECT_EQ(centreOf(4), kFaceA);
     s.ImgCarta[4].visible = false;  // the card leaves the hand
     EXPECT_EQ(draw(), cardPixels(4));
@@ -60,40 +48,40 @@ TEST_F(PartialRedraw, TheFirstFrameIsWholeThenOnlyTheChangedCardIsRedrawn) {
     EXPECT_EQ(draw(), 0);            // nothing changed
     EXPECT_EQ(centreOf(6), kFaceB);
     s.windowBack = {120, 60, 30};  // a new table colour repaints it all
-    EXPECT_EQ(draw(), 800LL * 600);
-    EXPECT_EQ(canvas_.at(5, 300), s.windowBack);
+    EXPECT_EQ(draw(), kWhole);
+    EXPECT_EQ(window.at(5, 300), s.windowBack);
+    // The tooltip never sticks to the kept frame: where it was, the table again.
+    draw(Overlay{"Un suggerimento", 10, 10, false});
+    draw();
+    EXPECT_EQ(window.at(12, 40), s.windowBack);
 }
 
-TEST_F(PartialRedraw, AForgottenFrameIsRedrawnWhole) {
+TEST_F(Redraw, AForgottenFrameIsRedrawnWhole) {
     // As after the switch to full screen, which leaves the window's pixels blank.
     draw();
     ASSERT_EQ(draw(), 0);
-    SDL_FillRect(canvas_.surface.get(), nullptr, 0);
-    renderer_->forgetFrame();
-    EXPECT_EQ(draw(), 800LL * 600);
+    SDL_FillRect(window.canvas.surface.get(), nullptr, 0);
+    window.renderer.forgetFrame();
+    EXPECT_EQ(draw(), kWhole);
     EXPECT_EQ(centreOf(4), kFaceA);
     EXPECT_EQ(centreOf(6), kFaceB);
 }
 
-TEST_F(PartialRedraw, TheTooltipNeverSticksToTheKeptFrame) {
-    draw();
-    draw(Overlay{"Un suggerimento", 10, 10, false});
-    draw();  // the pointer moved on: where the tooltip was, the table again
-    EXPECT_EQ(canvas_.at(12, 40), s.windowBack);
-}
-
-TEST_F(PartialRedraw, AChangeUnderTheOpaqueSplashRedrawsNothing) {
-    s.FraSplash.visible = true;
-    EXPECT_EQ(draw(), 800LL * 600);
+TEST_F(Redraw, WhatTheOpaqueSplashHidesIsNeitherLoadedNorRedrawn) {
+    s.FraSplash.visible = true;  // opaque black, the whole window
+    EXPECT_EQ(draw(), kWhole);
+    EXPECT_TRUE(window.pictures.asked.empty());
+    EXPECT_EQ(window.at(400, 300), colors::kBlack);
     show(5, 1);  // appears under the splash
     EXPECT_EQ(draw(), 0);
     s.ImgCarta[4].visible = false;  // goes from under it
     EXPECT_EQ(draw(), 0);
     show(4, 2);  // comes back with another face
     EXPECT_EQ(draw(), 0);
-    // The splash gone, the cards show as they are now, not as they were under it.
+    // The splash gone, the cards load and show as they are now, not as they were under it.
     s.FraSplash.visible = false;
     EXPECT_GT(draw(), 0);
+    EXPECT_EQ(window.pictures.asked.size(), 2u);
     EXPECT_EQ(centreOf(4), kFaceB);
     EXPECT_EQ(centreOf(5), kFaceA);
     show(5, 2);  // and a change no longer covered is redrawn
