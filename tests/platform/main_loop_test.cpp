@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include <tuple>
+#include <vector>
 
 #include "audio/recording_media_player.h"
 #include "data/temp_dati.h"
@@ -29,8 +29,6 @@ class LoopTest : public ::testing::Test {
   protected:
     void SetUp() override { testing_support::EnsureSdl(); }
     Uint32 id() { return SDL_GetWindowID(window->window()); }
-    // Queues the event for the loop's next step.
-    void push(SDL_Event e) { SDL_PushEvent(&e); }
     SDL_Event windowEvent(Uint8 what) {
         SDL_Event e{};
         e.type = SDL_WINDOWEVENT;
@@ -38,17 +36,17 @@ class LoopTest : public ::testing::Test {
         e.window.windowID = id();
         return e;
     }
-    // The splash passed with a name: the table and its bar are up.
-    void pastTheSplash() {
-        Avvio(game, 12000, 9000);
-        game.textInput("Ada");
-        game.key(Key::Enter);
+    // Queues the events and runs one step of the loop: false when it ends.
+    bool step(std::vector<SDL_Event> events = {}) {
+        for (SDL_Event& e : events) SDL_PushEvent(&e);
+        return loop->step(0);
     }
-    void start(WindowMode mode = {false, 800, 600}) {
-        window = std::make_unique<MainWindow>(mode, dir.dati());
+    void start() {
+        window = std::make_unique<MainWindow>(WindowMode{false, 800, 600}, dir.dati());
         ASSERT_TRUE(window->ok()) << SDL_GetError();
         renderer = std::make_unique<ScreenRenderer>(window->renderer(), nullptr, FindFonts());
         loop = std::make_unique<MainLoop>(game, *window, *renderer);
+        SDL_FlushEvents(SDL_FIRSTEVENT, SDL_LASTEVENT);
     }
     void TearDown() override {
         loop.reset();
@@ -67,26 +65,21 @@ class LoopTest : public ::testing::Test {
 
 TEST_F(LoopTest, DrawsOnlyWhenThePictureChanges) {
     start();
-    SDL_FlushEvents(SDL_FIRSTEVENT, SDL_LASTEVENT);
-    EXPECT_TRUE(loop->step(0));
+    EXPECT_TRUE(step());
     const int first = loop->framesDrawn();
     EXPECT_GE(first, 1);
-    EXPECT_TRUE(loop->step(0));
-    EXPECT_TRUE(loop->step(0));
+    EXPECT_TRUE(step());
+    EXPECT_TRUE(step());
     EXPECT_EQ(loop->framesDrawn(), first);  // nothing changed: no frame
 
     game.screen.lblIstruzioni.text = "Tocca a te, Ada";
-    EXPECT_TRUE(loop->step(0));
+    EXPECT_TRUE(step());
     EXPECT_EQ(loop->framesDrawn(), first + 1);
-
-    // A resized or exposed window is drawn again even though the model stands still.
-    push(windowEvent(SDL_WINDOWEVENT_EXPOSED));
-    EXPECT_TRUE(loop->step(0));
+    // A resized or exposed window is drawn again even though the model stands still, and so
+    // is a renderer that lost its textures.
+    EXPECT_TRUE(step({windowEvent(SDL_WINDOWEVENT_EXPOSED)}));
     EXPECT_EQ(loop->framesDrawn(), first + 2);
-
-    // So is a renderer that lost its textures.
-    push(SDL_Event{SDL_RENDER_TARGETS_RESET});
-    EXPECT_TRUE(loop->step(0));
+    EXPECT_TRUE(step({SDL_Event{SDL_RENDER_TARGETS_RESET}}));
     EXPECT_EQ(loop->framesDrawn(), first + 3);
 }
 
@@ -97,39 +90,33 @@ TEST_F(LoopTest, TheWheelScrollsTheHallOfFameToItsLastFullPage) {
     s.LstAlbo.frame = FrameId::None;
     s.LstAlbo.rect = {6000, 600, 4000, 3000};  // 200 pixels high at 800 x 600
     for (int i = 0; i < 40; ++i) s.LstAlboLines.push_back("Torneo " + std::to_string(i));
-    SDL_FlushEvents(SDL_FIRSTEVENT, SDL_LASTEVENT);
-    EXPECT_TRUE(loop->step(0));
+    EXPECT_TRUE(step());
     const int rows = renderer->rowsShown(s.LstAlbo);
     EXPECT_GT(rows, 5);
     EXPECT_LT(rows, 40);
 
-    push(testing_support::Motion(500, 100, id()));
-    for (int i = 0; i < 30; ++i) push(testing_support::Wheel(-1, id()));
-    EXPECT_TRUE(loop->step(0));
+    std::vector<SDL_Event> scroll(30, testing_support::Wheel(-1, id()));
+    scroll.insert(scroll.begin(), testing_support::Motion(500, 100, id()));
+    EXPECT_TRUE(step(scroll));
     EXPECT_EQ(s.LstAlboTop, 40 - rows);
 }
 
 // The window's close button and the session's end (a signal too) save the Torneo at its quiet
 // moment and end the loop at once, asking nothing.
 TEST_F(LoopTest, ClosingOrQuittingSavesTheTorneoAndEndsAtOnce) {
-    pastTheSplash();
+    Avvio(game, 12000, 9000);
+    game.textInput("Ada");
+    game.key(Key::Enter);
     game.key(Key::Digit1);
     for (int i = 0; i < 600 && !MomentoTranquillo(game); ++i) AdvanceVirtualTime(game, clock, 100);
     ASSERT_TRUE(MomentoTranquillo(game));
     for (const bool closeButton : {true, false}) {
         SCOPED_TRACE(closeButton ? "close button" : "SDL_QUIT");
         TearDown();
-        start(WindowMode{false, 800, 600});
+        start();
         std::filesystem::remove(dir.dati() / kFileTorneo);
-        SDL_FlushEvents(SDL_FIRSTEVENT, SDL_LASTEVENT);
-        SDL_Event e{};
-        if (closeButton) {
-            e = windowEvent(SDL_WINDOWEVENT_CLOSE);
-        } else {
-            e.type = SDL_QUIT;
-        }
-        SDL_PushEvent(&e);
-        EXPECT_FALSE(loop->step(0));
+        EXPECT_FALSE(
+            step({closeButton ? windowEvent(SDL_WINDOWEVENT_CLOSE) : SDL_Event{SDL_QUIT}}));
         EXPECT_FALSE(game.screen.FraPannello[1].visible);
         EXPECT_TRUE(CaricaTorneoSalvato(dir.dati(), "Ada"));
     }
@@ -137,14 +124,10 @@ TEST_F(LoopTest, ClosingOrQuittingSavesTheTorneoAndEndsAtOnce) {
 
 TEST_F(LoopTest, FullScreenSwitchIsRememberedInTheDataFolder) {
     start();
-    SDL_FlushEvents(SDL_FIRSTEVENT, SDL_LASTEVENT);
-    push(testing_support::KeyDown(SDLK_F11, KMOD_NONE, id()));
-    EXPECT_TRUE(loop->step(0));
+    EXPECT_TRUE(step({testing_support::KeyDown(SDLK_F11, KMOD_NONE, id())}));
     EXPECT_TRUE(LoadWindowMode(dir.dati()).fullScreen);
-    push(testing_support::KeyDown(SDLK_F11, KMOD_NONE, id()));
-    EXPECT_TRUE(loop->step(0));
-    const WindowMode back = LoadWindowMode(dir.dati());
-    EXPECT_EQ(std::tuple(back.fullScreen, back.width, back.height), std::tuple(false, 800, 600));
+    EXPECT_TRUE(step({testing_support::KeyDown(SDLK_F11, KMOD_NONE, id())}));
+    EXPECT_EQ(LoadWindowMode(dir.dati()), (WindowMode{false, 800, 600}));
 }
 
 TEST_F(LoopTest, TheNameIsTypedIntoTheSplashAndEnterTakesIt) {
@@ -152,17 +135,13 @@ TEST_F(LoopTest, TheNameIsTypedIntoTheSplashAndEnterTakesIt) {
     Avvio(game, 12000, 9000);
     RefreshScreen(game);
     ASSERT_TRUE(NameBoxActive(game.screen));
-    SDL_FlushEvents(SDL_FIRSTEVENT, SDL_LASTEVENT);
-    EXPECT_TRUE(loop->step(0));
+    EXPECT_TRUE(step());
     EXPECT_TRUE(SDL_IsTextInputActive());  // the name box wants typing
 
     game.screen.txtNome.text.clear();
-    push(testing_support::Text("Ad\xC3\xA0", id()));  // "Adà"
-    EXPECT_TRUE(loop->step(0));
+    EXPECT_TRUE(step({testing_support::Text("Ad\xC3\xA0", id())}));  // "Adà"
     EXPECT_EQ(game.screen.txtNome.text, "Ad\xC3\xA0");
-
-    push(testing_support::KeyDown(SDLK_RETURN, KMOD_NONE, id()));
-    EXPECT_TRUE(loop->step(0));
+    EXPECT_TRUE(step({testing_support::KeyDown(SDLK_RETURN, KMOD_NONE, id())}));
     EXPECT_FALSE(game.screen.FraSplash.visible);
     EXPECT_FALSE(SDL_IsTextInputActive());  // nothing left to type into
 }
