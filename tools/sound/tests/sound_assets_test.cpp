@@ -32,9 +32,10 @@ const AssetResolver& Assets() {
     return resolver;
 }
 
+// A WAV file as SDL reads it: its rate (0 when it is not 16-bit mono) and its samples in -1..1.
 struct Pcm {
     int rate = 0;
-    std::vector<Sint16> samples;  // mono
+    Samples samples;
     double seconds() const { return rate > 0 ? static_cast<double>(samples.size()) / rate : 0; }
 };
 
@@ -47,7 +48,7 @@ std::optional<Pcm> LoadWavFile(const std::filesystem::path& path) {
     if (format.format == AUDIO_S16LSB && format.channels == 1) {
         pcm.rate = format.freq;
         const auto* data = reinterpret_cast<const Sint16*>(buffer);
-        pcm.samples.assign(data, data + bytes / 2);
+        for (Uint32 i = 0; i < bytes / 2; ++i) pcm.samples.push_back(data[i] / 32768.0f);
     }
     SDL_FreeWAV(buffer);
     return pcm;
@@ -55,8 +56,7 @@ std::optional<Pcm> LoadWavFile(const std::filesystem::path& path) {
 
 std::optional<Pcm> LoadWav(std::string_view assetName) {
     const auto path = Assets().resolve(assetName);
-    if (!path) return std::nullopt;
-    return LoadWavFile(*path);
+    return path ? LoadWavFile(*path) : std::nullopt;
 }
 
 // Runs a copy of the voice script on one line, in a scratch folder of each test's own (ctest
@@ -154,12 +154,9 @@ TEST(SoundAssets, VoicesEndWithTheirRemarkAndAreClear) {
         const auto pcm = LoadWav(line.file);
         ASSERT_TRUE(pcm.has_value() && pcm->rate > 0) << line.file;
         EXPECT_LE(pcm->seconds() * 1000, line.limiteMs * 1.10) << line.file << " " << line.testo;
-        Samples voce;
-        for (const Sint16 x : pcm->samples) voce.push_back(static_cast<float>(x) / 32768.0f);
-        EXPECT_GT(Peak(voce), 16000.0 / 32768) << line.file << " is too quiet";
-        EXPECT_LT(Peak(voce), 32767.0 / 32768) << line.file << " clips";
-        const double rms = Rms(voce);
-        EXPECT_GT(20 * std::log10(rms), -35) << line.file << " is mostly silence";
+        EXPECT_GT(Peak(pcm->samples), 16000.0 / 32768) << line.file << " is too quiet";
+        EXPECT_LT(Peak(pcm->samples), 32767.0 / 32768) << line.file << " clips";
+        EXPECT_GT(20 * std::log10(Rms(pcm->samples)), -35) << line.file << " is mostly silence";
     }
 }
 
