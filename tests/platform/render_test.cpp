@@ -86,9 +86,11 @@ class RenderAtSize : public ::testing::TestWithParam<std::pair<int, int>> {
     Canvas canvas{w, h};
 };
 
-TEST_P(RenderAtSize, CardFacesInEveryHandAndTablePlaceAndBacksForNonnoZeb) {
-    const Screen s = Table({9, 7, 8, 10});
+TEST_P(RenderAtSize, CardFacesBacksForNonnoZebAndAPlaceholderForAMissingPicture) {
+    Screen s = Table({9, 7, 8, 10, kPostoMazzo});
+    s.ImgCarta[kPostoMazzo].picture = "\\Carte\\Zz.jpg";
     canvas.draw(s);
+    EXPECT_EQ(canvas.centre(s.ImgCarta[kPostoMazzo].rect), kPlaceholder);
     for (int place : {4, 5, 6, 9, 7, 8, 10}) {
         // The whole card is the picture: its corners too.
         const Rect r = canvas.px(s.ImgCarta[place].rect);
@@ -147,14 +149,6 @@ TEST_P(RenderAtSize, BubbleShowsWithNonnoZebsWords) {
     s.lblCommenti.visible = false;
     canvas.draw(s);
     EXPECT_EQ(canvas.darkPixels(words), 0);
-}
-
-TEST_P(RenderAtSize, MissingPictureDrawsAPlaceholderAndTheRestStillDraws) {
-    Screen s = Table({9});
-    s.ImgCarta[9].picture = "\\Carte\\Zz.jpg";
-    canvas.draw(s);
-    EXPECT_EQ(canvas.centre(s.ImgCarta[9].rect), kPlaceholder);
-    EXPECT_EQ(canvas.centre(s.ImgCarta[5].rect), ExpectedFace(5));
 }
 
 TEST_P(RenderAtSize, TheGamesOwnScoreboardShowsAnAwardedPointRed) {
@@ -245,6 +239,86 @@ TEST(Render, TooltipShowsBesideThePointerAndStaysOnTheWindow) {
     // By the bottom right corner it is moved back inside the window.
     canvas.draw(s, Overlay{"Mostra le regole del gioco", 795, 595, false});
     EXPECT_GT(tooltipPixels({600, 500, 200, 100}), 200);
+}
+
+// Frames one after the other redraw only the part of the window whose elements changed, and the
+// picture is the same as a whole redraw would give; what lies wholly under an opaque element is
+// neither drawn nor loaded.
+constexpr long long kWhole = 800LL * 600;
+
+class Redraw : public ::testing::Test {
+  protected:
+    Redraw() {
+        show(4, 1);
+        show(6, 2);
+    }
+    void show(int place, int card) {
+        s.ImgCarta[place].picture = assets::CardFace(Card::FromDeckPosition(card));
+        s.ImgCarta[place].visible = true;
+    }
+    // Draws a frame; how many pixels it redrew.
+    long long draw(const Overlay& o = {}) { return window.draw(s, o); }
+    Rgb centreOf(int place) const { return window.centre(s.ImgCarta[place].rect); }
+    long long cardPixels(int place) const {
+        const Rect r = window.px(s.ImgCarta[place].rect);
+        return static_cast<long long>(r.w) * r.h;
+    }
+
+    Screen s = testing_support::BareScreen();
+    Canvas window{800, 600};
+    const Rgb faceA = FaceColour(Card::FromDeckPosition(1));
+    const Rgb faceB = FaceColour(Card::FromDeckPosition(2));
+};
+
+TEST_F(Redraw, TheFirstFrameIsWholeThenOnlyTheChangedCardIsRedrawn) {
+    EXPECT_EQ(draw(), kWhole);
+    EXPECT_EQ(centreOf(4), faceA);
+    s.ImgCarta[4].visible = false;  // the card leaves the hand
+    EXPECT_EQ(draw(), cardPixels(4));
+    EXPECT_EQ(centreOf(4), s.windowBack);
+    EXPECT_EQ(centreOf(6), faceB);  // kept from the frame before
+    EXPECT_EQ(draw(), 0);           // nothing changed
+    EXPECT_EQ(centreOf(6), faceB);
+    s.windowBack = {120, 60, 30};  // a new table colour repaints it all
+    EXPECT_EQ(draw(), kWhole);
+    EXPECT_EQ(window.at(5, 300), s.windowBack);
+    // The tooltip never sticks to the kept frame: where it was, the table again.
+    draw(Overlay{"Un suggerimento", 10, 10, false});
+    draw();
+    EXPECT_EQ(window.at(12, 40), s.windowBack);
+}
+
+TEST_F(Redraw, AForgottenFrameIsRedrawnWhole) {
+    // As after the switch to full screen, which leaves the window's pixels blank.
+    draw();
+    ASSERT_EQ(draw(), 0);
+    SDL_FillRect(window.canvas.surface.get(), nullptr, 0);
+    window.renderer.forgetFrame();
+    EXPECT_EQ(draw(), kWhole);
+    EXPECT_EQ(centreOf(4), faceA);
+    EXPECT_EQ(centreOf(6), faceB);
+}
+
+TEST_F(Redraw, WhatTheOpaqueSplashHidesIsNeitherLoadedNorRedrawn) {
+    s.FraSplash.visible = true;  // opaque black, the whole window
+    EXPECT_EQ(draw(), kWhole);
+    EXPECT_TRUE(window.pictures.asked.empty());
+    EXPECT_EQ(window.at(400, 300), colors::kBlack);
+    show(5, 1);  // appears under the splash
+    EXPECT_EQ(draw(), 0);
+    s.ImgCarta[4].visible = false;  // goes from under it
+    EXPECT_EQ(draw(), 0);
+    show(4, 2);  // comes back with another face
+    EXPECT_EQ(draw(), 0);
+    // The splash gone, the cards load and show as they are now, not as they were under it.
+    s.FraSplash.visible = false;
+    EXPECT_GT(draw(), 0);
+    EXPECT_EQ(window.pictures.asked.size(), 2u);
+    EXPECT_EQ(centreOf(4), faceB);
+    EXPECT_EQ(centreOf(5), faceA);
+    show(5, 2);  // and a change no longer covered is redrawn
+    EXPECT_EQ(draw(), cardPixels(5));
+    EXPECT_EQ(centreOf(5), faceB);
 }
 
 TEST(SameDrawing, NoticesEveryChangeThatShows) {
