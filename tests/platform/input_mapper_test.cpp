@@ -11,17 +11,14 @@ namespace {
 using namespace testing_support;
 
 // A translation as one line: its events in order ("down:card4 up:card5 click:card5", "key:Enter",
-// "text:è", "scroll:3"), empty when the event means nothing to the game.
+// "text:è", "scroll:3"), empty when the event means nothing to the game. Only cards are named.
 std::string Said(const Translation& t) {
     static const char* const kKeys[] = {"Enter", "Escape", "Backspace", "Space", "Left",
                                         "Right", "Up",     "Down",      "F1",    "1",
                                         "2",     "3",      "H",         "S",     "N"};
-    auto on = [](const Target& x) {
-        if (x.kind == TargetKind::None) return std::string("none");
-        const std::string kind = x.kind == TargetKind::Carta
-                                     ? "card"
-                                     : "kind" + std::to_string(static_cast<int>(x.kind)) + "/";
-        return kind + std::to_string(x.index);
+    auto on = [](const Target& x) -> std::string {
+        if (x.kind == TargetKind::None) return "none";
+        return (x.kind == TargetKind::Carta ? "card" : "other") + std::to_string(x.index);
     };
     std::string said;
     for (const GameEvent& e : t.events) {

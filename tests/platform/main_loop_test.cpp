@@ -4,12 +4,9 @@
 
 #include <vector>
 
-#include "audio/recording_media_player.h"
-#include "data/temp_dati.h"
 #include "game/torneo_save.h"
 #include "sdl_fixture.h"
-#include "ui/finestra.h"
-#include "ui/startup.h"
+#include "ui/ui_fixture.h"
 
 namespace gnamm::platform {
 namespace {
@@ -25,9 +22,9 @@ TEST(WaitTimeout, SleepsUntilTheEarlierDeadlineOrForInput) {
 }
 
 // The real loop on SDL's dummy video driver, with a virtual clock.
-class LoopTest : public ::testing::Test {
+class LoopTest : public test_ui::UiTest {
   protected:
-    void SetUp() override { testing_support::EnsureSdl(); }
+    LoopTest() : UiTest(1) { testing_support::EnsureSdl(); }
     Uint32 id() { return SDL_GetWindowID(window->window()); }
     SDL_Event windowEvent(Uint8 what) {
         SDL_Event e{};
@@ -42,10 +39,10 @@ class LoopTest : public ::testing::Test {
         return loop->step(0);
     }
     void start() {
-        window = std::make_unique<MainWindow>(WindowMode{false, 800, 600}, dir.dati());
+        window = std::make_unique<MainWindow>(WindowMode{false, 800, 600}, dati.dati());
         ASSERT_TRUE(window->ok()) << SDL_GetError();
         renderer = std::make_unique<ScreenRenderer>(window->renderer(), nullptr, FindFonts());
-        loop = std::make_unique<MainLoop>(game, *window, *renderer);
+        loop = std::make_unique<MainLoop>(g, *window, *renderer);
         SDL_FlushEvents(SDL_FIRSTEVENT, SDL_LASTEVENT);
     }
     void TearDown() override {
@@ -53,11 +50,6 @@ class LoopTest : public ::testing::Test {
         renderer.reset();
         window.reset();
     }
-    gnamm::testing_support::TempDati dir;
-    VirtualClock clock;
-    SeededRandom rng{1};
-    RecordingMediaPlayer media{clock};
-    Finestra game{clock, rng, media, Paths{dir.dati(), dir.dati()}};
     std::unique_ptr<MainWindow> window;
     std::unique_ptr<ScreenRenderer> renderer;
     std::unique_ptr<MainLoop> loop;
@@ -72,7 +64,7 @@ TEST_F(LoopTest, DrawsOnlyWhenThePictureChanges) {
     EXPECT_TRUE(step());
     EXPECT_EQ(loop->framesDrawn(), first);  // nothing changed: no frame
 
-    game.screen.lblIstruzioni.text = "Tocca a te, Ada";
+    g.screen.lblIstruzioni.text = "Tocca a te, Ada";
     EXPECT_TRUE(step());
     EXPECT_EQ(loop->framesDrawn(), first + 1);
     // A resized or exposed window is drawn again even though the model stands still, and so
@@ -85,7 +77,7 @@ TEST_F(LoopTest, DrawsOnlyWhenThePictureChanges) {
 
 TEST_F(LoopTest, TheWheelScrollsTheHallOfFameToItsLastFullPage) {
     start();
-    Screen& s = game.screen;
+    Screen& s = g.screen;
     s.LstAlbo.visible = true;
     s.LstAlbo.frame = FrameId::None;
     s.LstAlbo.rect = {6000, 600, 4000, 3000};  // 200 pixels high at 800 x 600
@@ -104,45 +96,43 @@ TEST_F(LoopTest, TheWheelScrollsTheHallOfFameToItsLastFullPage) {
 // The window's close button and the session's end (a signal too) save the Torneo at its quiet
 // moment and end the loop at once, asking nothing.
 TEST_F(LoopTest, ClosingOrQuittingSavesTheTorneoAndEndsAtOnce) {
-    Avvio(game, 12000, 9000);
-    game.textInput("Ada");
-    game.key(Key::Enter);
-    game.key(Key::Digit1);
-    for (int i = 0; i < 600 && !MomentoTranquillo(game); ++i) AdvanceVirtualTime(game, clock, 100);
-    ASSERT_TRUE(MomentoTranquillo(game));
+    avviaConNome("Ada");
+    g.key(Key::Digit1);
+    for (int i = 0; i < 600 && !MomentoTranquillo(g); ++i) AdvanceVirtualTime(g, clock, 100);
+    ASSERT_TRUE(MomentoTranquillo(g));
     for (const bool closeButton : {true, false}) {
         SCOPED_TRACE(closeButton ? "close button" : "SDL_QUIT");
         TearDown();
         start();
-        std::filesystem::remove(dir.dati() / kFileTorneo);
+        std::filesystem::remove(dati.dati() / kFileTorneo);
         EXPECT_FALSE(
             step({closeButton ? windowEvent(SDL_WINDOWEVENT_CLOSE) : SDL_Event{SDL_QUIT}}));
-        EXPECT_FALSE(game.screen.FraPannello[1].visible);
-        EXPECT_TRUE(CaricaTorneoSalvato(dir.dati(), "Ada"));
+        EXPECT_FALSE(g.screen.FraPannello[1].visible);
+        EXPECT_TRUE(CaricaTorneoSalvato(dati.dati(), "Ada"));
     }
 }
 
 TEST_F(LoopTest, FullScreenSwitchIsRememberedInTheDataFolder) {
     start();
     EXPECT_TRUE(step({testing_support::KeyDown(SDLK_F11, KMOD_NONE, id())}));
-    EXPECT_TRUE(LoadWindowMode(dir.dati()).fullScreen);
+    EXPECT_TRUE(LoadWindowMode(dati.dati()).fullScreen);
     EXPECT_TRUE(step({testing_support::KeyDown(SDLK_F11, KMOD_NONE, id())}));
-    EXPECT_EQ(LoadWindowMode(dir.dati()), (WindowMode{false, 800, 600}));
+    EXPECT_EQ(LoadWindowMode(dati.dati()), (WindowMode{false, 800, 600}));
 }
 
 TEST_F(LoopTest, TheNameIsTypedIntoTheSplashAndEnterTakesIt) {
     start();
-    Avvio(game, 12000, 9000);
-    RefreshScreen(game);
-    ASSERT_TRUE(NameBoxActive(game.screen));
+    Avvio(g, 12000, 9000);
+    RefreshScreen(g);
+    ASSERT_TRUE(NameBoxActive(g.screen));
     EXPECT_TRUE(step());
     EXPECT_TRUE(SDL_IsTextInputActive());  // the name box wants typing
 
-    game.screen.txtNome.text.clear();
+    g.screen.txtNome.text.clear();
     EXPECT_TRUE(step({testing_support::Text("Ad\xC3\xA0", id())}));  // "Adà"
-    EXPECT_EQ(game.screen.txtNome.text, "Ad\xC3\xA0");
+    EXPECT_EQ(g.screen.txtNome.text, "Ad\xC3\xA0");
     EXPECT_TRUE(step({testing_support::KeyDown(SDLK_RETURN, KMOD_NONE, id())}));
-    EXPECT_FALSE(game.screen.FraSplash.visible);
+    EXPECT_FALSE(g.screen.FraSplash.visible);
     EXPECT_FALSE(SDL_IsTextInputActive());  // nothing left to type into
 }
 
