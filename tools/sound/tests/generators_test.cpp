@@ -1,7 +1,6 @@
 // The sound generators on their own: what the voice is asked to say, the composed tracks, the
 // MIDI and WAV files they are written to, and the building blocks of the noises.
 #include <SDL.h>
-#include <glib.h>
 #include <gtest/gtest.h>
 #include <smf.h>
 

@@ -3,7 +3,6 @@
 // last as long as the game counts on, and the music is actually heard through the mixer.
 #include <SDL.h>
 #include <SDL_mixer.h>
-#include <glib.h>
 #include <gtest/gtest.h>
 #include <smf.h>
 
@@ -184,22 +183,16 @@ TEST(SoundAssets, MusicIsHeardThroughTheMixer) {
     // faster than the music plays: follow the file until twenty seconds have come out after
     // the first sound. The deadline only guards against a mixer that never plays.
     constexpr std::size_t kWindow = 20ull * kRate * 2;  // samples, both channels
-    std::vector<Sint16> pcm;
-    std::uintmax_t done = 0;  // bytes read so far, whole stereo frames only
-    for (int polls = 0; polls < 600 && pcm.size() < kWindow; ++polls) {
+    Samples musica;                                     // from the first sound on
+    for (int polls = 0; polls < 600 && musica.size() < kWindow; ++polls) {
         std::this_thread::sleep_for(std::chrono::milliseconds(50));
-        std::error_code ec;
-        const std::uintmax_t size = std::filesystem::file_size(raw, ec) / 4 * 4;
-        if (ec || size <= done) continue;
-        std::vector<Sint16> chunk((size - done) / 2);
-        std::ifstream in(raw, std::ios::binary);
-        in.seekg(static_cast<std::streamoff>(done));
-        in.read(reinterpret_cast<char*>(chunk.data()), static_cast<std::streamsize>(size - done));
-        if (!in) continue;
-        done = size;
-        auto from = chunk.begin();
-        if (pcm.empty()) from = std::find_if(from, chunk.end(), [](Sint16 x) { return x != 0; });
-        pcm.insert(pcm.end(), from, chunk.end());
+        const auto bytes = std::filesystem::exists(raw) ? std::filesystem::file_size(raw) : 0;
+        std::vector<Sint16> pcm(bytes / 4 * 2);  // whole stereo frames only
+        std::ifstream(raw, std::ios::binary)
+            .read(reinterpret_cast<char*>(pcm.data()),
+                  static_cast<std::streamsize>(pcm.size() * 2));
+        musica.assign(std::find_if(pcm.begin(), pcm.end(), [](Sint16 x) { return x != 0; }),
+                      pcm.end());
     }
     Mix_HaltMusic();
     Mix_FreeMusic(music);
@@ -207,9 +200,9 @@ TEST(SoundAssets, MusicIsHeardThroughTheMixer) {
     Mix_Quit();
     SDL_Quit();
     std::filesystem::remove(raw);
-    ASSERT_GE(pcm.size(), kWindow) << "the music is silent";
-    Samples musica;
-    for (std::size_t i = 0; i < kWindow; ++i) musica.push_back(static_cast<float>(pcm[i]) / 32768);
+    ASSERT_GE(musica.size(), kWindow) << "the music is silent";
+    musica.resize(kWindow);
+    Scale(musica, 1.0 / 32768);
     const double rmsDb = 20 * std::log10(Rms(musica));
     EXPECT_GT(rmsDb, -40) << "the music is (nearly) silent";
     EXPECT_LT(rmsDb, -22) << "the music would drown the voices (about -22 dB)";
