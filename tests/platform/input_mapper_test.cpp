@@ -128,16 +128,6 @@ TEST_F(InputMapperTest, TheNameBoxTakesTextAndOnlyTheEditingKeys) {
     EXPECT_EQ(on(KeyDown(SDLK_RETURN)), "key:Enter");
 }
 
-TEST_F(InputMapperTest, WheelScrollsTheHallOfFameOnlyOverIt) {
-    s.LstAlbo.visible = true;
-    s.LstAlbo.frame = FrameId::None;
-    s.LstAlbo.rect = {6000, 600, 4000, 3000};
-    on(Motion(sc.px(7000), sc.py(1000)));
-    EXPECT_EQ(on(Wheel(-1)), "scroll:" + std::to_string(kWheelLines));  // towards the player: down
-    on(Motion(5, 5));
-    EXPECT_EQ(on(Wheel(-1)), "");
-}
-
 TEST(InputMapper, ScrolledTopStaysWithinTheList) {
     EXPECT_EQ(ScrolledTop(0, 3, 30, 10), 3);
     EXPECT_EQ(ScrolledTop(18, 3, 30, 10), 20);  // the last page is full

@@ -75,7 +75,7 @@ TEST_F(LoopTest, DrawsOnlyWhenThePictureChanges) {
     EXPECT_EQ(loop->framesDrawn(), first + 3);
 }
 
-TEST_F(LoopTest, TheWheelScrollsTheHallOfFameToItsLastFullPage) {
+TEST_F(LoopTest, TheWheelScrollsTheHallOfFameOnlyOverItAndToItsLastFullPage) {
     start();
     Screen& s = g.screen;
     s.LstAlbo.visible = true;
@@ -90,6 +90,9 @@ TEST_F(LoopTest, TheWheelScrollsTheHallOfFameToItsLastFullPage) {
     std::vector<SDL_Event> scroll(30, testing_support::Wheel(-1, id()));
     scroll.insert(scroll.begin(), testing_support::Motion(500, 100, id()));
     EXPECT_TRUE(step(scroll));
+    EXPECT_EQ(s.LstAlboTop, 40 - rows);
+    // Away from the list the wheel does nothing.
+    EXPECT_TRUE(step({testing_support::Motion(5, 5, id()), testing_support::Wheel(1, id())}));
     EXPECT_EQ(s.LstAlboTop, 40 - rows);
 }
 
