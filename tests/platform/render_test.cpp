@@ -225,22 +225,6 @@ TEST(Render, TheFocusOutlineIsDrawnRoundTheFocusedCardOverItsNeighbour) {
               std::pair(TargetKind::Carta, 13));
 }
 
-TEST(Render, TooltipShowsBesideThePointerAndStaysOnTheWindow) {
-    Canvas canvas(800, 600);
-    const Screen s = Table({});
-    constexpr Rgb kTooltipBack{255, 255, 225};
-    auto tooltipPixels = [&](Rect r) {
-        return canvas.canvas.count(r, [](Rgb p) { return p == kTooltipBack; });
-    };
-    canvas.draw(s);
-    EXPECT_EQ(tooltipPixels({0, 0, 800, 600}), 0);
-    canvas.draw(s, Overlay{"Mostra le regole del gioco", 300, 200, false});
-    EXPECT_GT(tooltipPixels({300, 200, 200, 60}), 200);
-    // By the bottom right corner it is moved back inside the window.
-    canvas.draw(s, Overlay{"Mostra le regole del gioco", 795, 595, false});
-    EXPECT_GT(tooltipPixels({600, 500, 200, 100}), 200);
-}
-
 // Frames one after the other redraw only the part of the window whose elements changed, and the
 // picture is the same as a whole redraw would give; what lies wholly under an opaque element is
 // neither drawn nor loaded.
@@ -282,10 +266,23 @@ TEST_F(Redraw, TheFirstFrameIsWholeThenOnlyTheChangedCardIsRedrawn) {
     s.windowBack = {120, 60, 30};  // a new table colour repaints it all
     EXPECT_EQ(draw(), kWhole);
     EXPECT_EQ(window.at(5, 300), s.windowBack);
-    // The tooltip never sticks to the kept frame: where it was, the table again.
-    draw(Overlay{"Un suggerimento", 10, 10, false});
+}
+
+TEST_F(Redraw, TheTooltipShowsBesideThePointerOnTheWindowAndNeverSticks) {
+    constexpr Rgb kTooltipBack{255, 255, 225};
+    auto tooltipPixels = [this](Rect r) {
+        return window.canvas.count(r, [](Rgb p) { return p == kTooltipBack; });
+    };
     draw();
-    EXPECT_EQ(window.at(12, 40), s.windowBack);
+    EXPECT_EQ(tooltipPixels({0, 0, 800, 600}), 0);
+    draw(Overlay{"Mostra le regole del gioco", 300, 200, false});
+    EXPECT_GT(tooltipPixels({300, 200, 200, 60}), 200);
+    // By the bottom right corner it is moved back inside the window.
+    draw(Overlay{"Mostra le regole del gioco", 795, 595, false});
+    EXPECT_GT(tooltipPixels({600, 500, 200, 100}), 200);
+    // The pointer moved on: where the tooltip was, the table again, not the kept frame.
+    draw();
+    EXPECT_EQ(tooltipPixels({0, 0, 800, 600}), 0);
 }
 
 TEST_F(Redraw, AForgottenFrameIsRedrawnWhole) {
