@@ -17,15 +17,13 @@ namespace {
 using test_tavolo::Banco;
 using ::testing::ElementsAre;
 
-TEST(AvviaSuono, RewindsClosesThenOpensAndPlaysTheNewFile) {
+TEST(AvviaSuono, RewindsClosesThenOpensAndPlaysTheNewFileAndChiudiSuoniStops) {
     Banco t;
     AvviaSuono(t.g, Channel::Rumori, "\\Rumori\\Presa.wav");
     EXPECT_THAT(t.traccia(Channel::Rumori),
                 ElementsAre("Prev", "Close", "file:\\Rumori\\Presa.wav", "Open", "Play"));
-}
-
-TEST(ChiudiSuoni, StopsTheTableChannelsAndLeavesMusicAndSplashAlone) {
-    Banco t;
+    // Closing stops the table's channels and leaves the music and the splash alone.
+    t.media.clear();
     ChiudiSuoni(t.g);
     for (const Channel c :
          {Channel::Rumori, Channel::Ambiente, Channel::Impazienza, Channel::Commenti}) {

@@ -26,7 +26,7 @@ void ShowCard(Screen& s, int i) {
     s.ImgCarta[i].visible = true;
 }
 
-TEST(ZOrder, EveryCardPlaceAnswersWithItsOwnIndex) {
+TEST(ZOrder, EveryCardPlaceAnswersWithItsOwnIndexEvenOnAFullTable) {
     Screen s = BareScreen();
     for (int i = 0; i < kNumeroPosti; ++i) {
         if (i == kPostoSpare) continue;
@@ -36,10 +36,7 @@ TEST(ZOrder, EveryCardPlaceAnswersWithItsOwnIndex) {
         EXPECT_EQ(KindIndex(HitTest(one, r.x + r.w / 2, r.y + r.h / 2)),
                   std::pair(TargetKind::Carta, i));
     }
-}
-
-TEST(ZOrder, AFullTableLeavesTheLeftStripOfEveryCardOnTop) {
-    Screen s = BareScreen();
+    // A full table leaves the left strip of every card on top.
     for (int i = 7; i <= 17; ++i) ShowCard(s, i);
     ShowCard(s, kPostoDodicesimo);
     for (int i : {7, 8, 9, 10, 11, 12, 13, 14, 15, 16, 17, kPostoDodicesimo}) {
