@@ -63,12 +63,8 @@ struct Dimensione {
 class StateWalk : public test_ui::UiTest, public ::testing::WithParamInterface<Dimensione> {
   protected:
     StateWalk() {
-        testing_support::EnsureSdl();
-        const auto [w, h] = GetParam();
-        surface_.reset(SDL_CreateRGBSurfaceWithFormat(0, w, h, 32, SDL_PIXELFORMAT_ARGB8888));
-        renderer_.reset(SDL_CreateSoftwareRenderer(surface_.get()));
-        screen_ =
-            std::make_unique<ScreenRenderer>(renderer_.get(), Pictures(resolver_), FindFonts());
+        screen_ = std::make_unique<ScreenRenderer>(canvas_.renderer.get(), Pictures(resolver_),
+                                                   FindFonts());
         screen_->setWholeFrames(true);
         shots_ = BuildFolder() / "state-walk";
         fs::create_directories(shots_);
@@ -109,7 +105,7 @@ class StateWalk : public test_ui::UiTest, public ::testing::WithParamInterface<D
         const std::string file = std::to_string(w) + "x" + std::to_string(h) + "-" +
                                  (numero_ < 10 ? "0" : "") + std::to_string(numero_) + "-" + stato +
                                  ".png";
-        IMG_SavePNG(surface_.get(), (shots_ / file).c_str());
+        IMG_SavePNG(canvas_.surface.get(), (shots_ / file).c_str());
         visti_.push_back(stato);
     }
     void guarda(const std::string& stato) { guarda(g.screen, stato); }
@@ -168,8 +164,7 @@ class StateWalk : public test_ui::UiTest, public ::testing::WithParamInterface<D
     }
 
   private:
-    SurfacePtr surface_;
-    RendererPtr renderer_;
+    testing_support::SoftwareCanvas canvas_{GetParam().w, GetParam().h};
     std::unique_ptr<AssetResolver> resolver_;
     std::unique_ptr<ScreenRenderer> screen_;
     fs::path shots_;
