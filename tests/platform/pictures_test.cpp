@@ -44,51 +44,41 @@ TEST(PictureScaling, DownscaleAveragesInsteadOfDroppingPixels) {
     }
 }
 
-TEST(TextureCache, CardsAreMadeAtTheirSizeOnScreenAndLoadedOnce) {
+// A picture is made at its size on screen and loaded once, a missing one looked for once; only
+// a picture without any transparent pixel covers what lies under it.
+TEST(TextureCache, PicturesAreMadeAtTheirSizeLoadedOnceAndOpaqueWithoutATransparentPixel) {
     SoftwareCanvas target;
     TestPictures pics;
-    pics.add("\\Carte\\Ac.jpg", {10, 20, 30}, 1010, 1450);
-    TextureCache cache(target.renderer.get(), pics.loader());
-    SDL_Texture* t = cache.get("\\Carte\\Ac.jpg", 101, 145);
-    ASSERT_NE(t, nullptr);
-    int w = 0, h = 0;
-    SDL_QueryTexture(t, nullptr, nullptr, &w, &h);
-    EXPECT_EQ(std::pair(w, h), std::pair(101, 145));
-    // A missing picture is looked for once, not at every frame.
-    EXPECT_EQ(cache.get("\\Carte\\Xx.jpg", 101, 145), nullptr);
-    EXPECT_EQ(cache.get("\\Carte\\Xx.jpg", 101, 145), nullptr);
-    EXPECT_EQ(cache.loads(), 2);
-}
-
-TEST(TextureCache, OnlyAPictureWithoutAnyTransparentPixelCovers) {
-    SoftwareCanvas target(400, 300);
-    TestPictures pics;
-    pics.add("plain", kFromDisk, 40, 30);
-    // "holed" is the plain picture with one fully transparent pixel.
+    pics.add("plain", kFromDisk, 1010, 1450);
+    // "holed" is a plain picture at its size on screen with one fully transparent pixel.
     const PictureLoader loader = [&pics](std::string_view name) {
         if (name != "holed") return pics.loader()(name);
-        SurfacePtr s = SolidSurface(40, 30, kFromDisk);
+        SurfacePtr s = SolidSurface(101, 145, kFromDisk);
         SDL_SetSurfaceBlendMode(s.get(), SDL_BLENDMODE_NONE);
-        const SDL_Rect px{39, 29, 1, 1};
+        const SDL_Rect px{100, 144, 1, 1};
         SDL_FillRect(s.get(), &px, SDL_MapRGBA(s->format, 0, 0, 0, 0));
         return s;
     };
     TextureCache cache(target.renderer.get(), loader);
-    EXPECT_TRUE(cache.opaque("plain", 40, 30));
-    EXPECT_FALSE(cache.opaque("holed", 40, 30));
-    EXPECT_FALSE(cache.opaque("missing", 40, 30));
-    // Asking again, or drawing, does not load the picture a second time.
-    EXPECT_NE(cache.get("plain", 40, 30), nullptr);
-    EXPECT_TRUE(cache.opaque("plain", 40, 30));
+    int w = 0, h = 0;
+    ASSERT_EQ(SDL_QueryTexture(cache.get("plain", 101, 145), nullptr, nullptr, &w, &h), 0);
+    EXPECT_EQ(std::pair(w, h), std::pair(101, 145));
+    EXPECT_TRUE(cache.opaque("plain", 101, 145));
+    EXPECT_FALSE(cache.opaque("holed", 101, 145));
+    EXPECT_EQ(cache.get("missing", 101, 145), nullptr);
+    EXPECT_FALSE(cache.opaque("missing", 101, 145));
+    EXPECT_EQ(cache.get("missing", 101, 145), nullptr);
     EXPECT_EQ(pics.asked, (std::vector<std::string>{"plain", "missing"}));
+    EXPECT_EQ(cache.loads(), 3);
 
     // An opaque picture is kept without alpha and drawn as a plain copy; a holed one keeps
     // its alpha and blends.
     for (const std::string name : {"plain", "holed"}) {
         Uint32 format = 0;
         SDL_BlendMode blend = SDL_BLENDMODE_INVALID;
-        ASSERT_EQ(SDL_QueryTexture(cache.get(name, 40, 30), &format, nullptr, nullptr, nullptr), 0);
-        SDL_GetTextureBlendMode(cache.get(name, 40, 30), &blend);
+        ASSERT_EQ(SDL_QueryTexture(cache.get(name, 101, 145), &format, nullptr, nullptr, nullptr),
+                  0);
+        SDL_GetTextureBlendMode(cache.get(name, 101, 145), &blend);
         EXPECT_EQ(std::pair(SDL_ISPIXELFORMAT_ALPHA(format), blend),
                   name == "plain" ? std::pair(false, SDL_BLENDMODE_NONE)
                                   : std::pair(true, SDL_BLENDMODE_BLEND))
@@ -96,8 +86,8 @@ TEST(TextureCache, OnlyAPictureWithoutAnyTransparentPixelCovers) {
     }
 }
 
-// The picture decoded ahead of the first frame is the one drawn, handed over once; asked again
-// (a resized window) or failed early, it comes from the ordinary loader.
+// The picture decoded ahead of the first frame, alongside the caller, is the one drawn, handed over
+// once; asked again (a resized window) or failed early, it comes from the ordinary loader.
 TEST(PicturePrefetch, HandsOverTheEarlyPictureOnceThenLoadsAsUsual) {
     EnsureSdl();
     TestPictures disk;
@@ -126,22 +116,19 @@ TEST(PicturePrefetch, HandsOverTheEarlyPictureOnceThenLoadsAsUsual) {
     const SurfacePtr s = failed("\\Grafica\\Splash.jpg");
     ASSERT_NE(s, nullptr);
     EXPECT_EQ(PixelAt(s.get(), 0, 0), kFromDisk);
-}
 
-TEST(PicturePrefetch, TheDecodingRunsAlongsideTheCaller) {
-    EnsureSdl();
     // The decoder waits for the caller to go on: it would never end if it ran on the
     // caller's thread at the loader's making.
     std::atomic<bool> callerWentOn{false};
-    const PictureLoader load = PrefetchingLoader(nullptr, "pic", [&] {
+    const PictureLoader threaded = PrefetchingLoader(nullptr, "pic", [&] {
         while (!callerWentOn.load()) std::this_thread::yield();
         return SolidSurface(2, 2, kAhead);
     });
     callerWentOn = true;
-    const SurfacePtr s = load("pic");
-    ASSERT_NE(s, nullptr);
-    EXPECT_EQ(PixelAt(s.get(), 1, 1), kAhead);
-    EXPECT_EQ(load("other"), nullptr);  // no fallback: nothing else to be had
+    const SurfacePtr alongside = threaded("pic");
+    ASSERT_NE(alongside, nullptr);
+    EXPECT_EQ(PixelAt(alongside.get(), 1, 1), kAhead);
+    EXPECT_EQ(threaded("other"), nullptr);  // no fallback: nothing else to be had
 }
 
 }  // namespace

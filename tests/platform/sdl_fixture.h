@@ -8,6 +8,7 @@
 
 #include <map>
 #include <string>
+#include <tuple>
 #include <utility>
 #include <vector>
 
@@ -67,39 +68,34 @@ inline std::pair<TargetKind, int> KindIndex(const Target& t) {
 // Input events as SDL delivers them, to the window `window` (0: any).
 inline SDL_Event MouseButton(int x, int y, Uint32 type = SDL_MOUSEBUTTONDOWN,
                              Uint8 button = SDL_BUTTON_LEFT) {
-    SDL_Event e{};
-    e.type = type;
+    SDL_Event e{type};
     e.button.button = button;
     e.button.x = x;
     e.button.y = y;
     return e;
 }
 inline SDL_Event Motion(int x, int y, Uint32 window = 0) {
-    SDL_Event e{};
-    e.type = SDL_MOUSEMOTION;
+    SDL_Event e{SDL_MOUSEMOTION};
     e.motion.windowID = window;
     e.motion.x = x;
     e.motion.y = y;
     return e;
 }
 inline SDL_Event KeyDown(SDL_Keycode k, Uint16 mod = KMOD_NONE, Uint32 window = 0) {
-    SDL_Event e{};
-    e.type = SDL_KEYDOWN;
+    SDL_Event e{SDL_KEYDOWN};
     e.key.keysym.sym = k;
     e.key.keysym.mod = mod;
     e.key.windowID = window;
     return e;
 }
 inline SDL_Event Text(const char* utf8, Uint32 window = 0) {
-    SDL_Event e{};
-    e.type = SDL_TEXTINPUT;
+    SDL_Event e{SDL_TEXTINPUT};
     e.text.windowID = window;
     SDL_strlcpy(e.text.text, utf8, sizeof e.text.text);
     return e;
 }
 inline SDL_Event Wheel(int y, Uint32 window = 0) {
-    SDL_Event e{};
-    e.type = SDL_MOUSEWHEEL;
+    SDL_Event e{SDL_MOUSEWHEEL};
     e.wheel.windowID = window;
     e.wheel.y = y;
     e.wheel.direction = SDL_MOUSEWHEEL_NORMAL;
@@ -138,17 +134,14 @@ class TestPictures {
             asked.emplace_back(name);
             const auto it = pictures_.find(std::string(name));
             if (it == pictures_.end()) return nullptr;
-            return SolidSurface(it->second.w, it->second.h, it->second.colour);
+            const auto [colour, w, h] = it->second;
+            return SolidSurface(w, h, colour);
         };
     }
     mutable std::vector<std::string> asked;
 
   private:
-    struct Picture {
-        Rgb colour;
-        int w, h;
-    };
-    std::map<std::string, Picture> pictures_;
+    std::map<std::string, std::tuple<Rgb, int, int>> pictures_;
 };
 
 // A screen model drawn by the real renderer onto a software canvas, with the test's pictures.
