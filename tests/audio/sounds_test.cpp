@@ -56,22 +56,20 @@ TEST(RumoreGioco, ThePlayNoisesAndTheClickFreeTheIndicatorAfter230ms) {
 
 // The draws whose sound or caption changes under the music, and a few that do not.
 TEST(SuonoAmbiente, TheTableWithAndWithoutMusic) {
-    const struct {
-        int k;
-        bool musica;
-        SuonoSaloon atteso;  // file, duration, caption number
-    } casi[] = {{1, false, {3, 1750, 1}},    {1, true, {1, 3800, 1}},    {3, true, {1, 3800, 1}},
-                {12, false, {12, 1560, 12}}, {12, true, {10, 4270, 10}}, {14, true, {10, 4270, 10}},
-                {15, true, {5, 280, 5}},     {23, false, {23, 6800, 23}}};
-    for (const auto& c : casi) {
-        const SuonoSaloon s = SuonoAmbiente(c.k, c.musica);
+    // The draw, with music or not, and the file, duration and caption number.
+    const std::tuple<int, bool, SuonoSaloon> casi[] = {
+        {1, false, {3, 1750, 1}},    {1, true, {1, 3800, 1}},    {3, true, {1, 3800, 1}},
+        {12, false, {12, 1560, 12}}, {12, true, {10, 4270, 10}}, {14, true, {10, 4270, 10}},
+        {15, true, {5, 280, 5}},     {23, false, {23, 6800, 23}}};
+    for (const auto& [k, musica, atteso] : casi) {
+        const SuonoSaloon s = SuonoAmbiente(k, musica);
         EXPECT_EQ(std::tie(s.file, s.durataMs, s.numero),
-                  std::tie(c.atteso.file, c.atteso.durataMs, c.atteso.numero))
-            << c.k << (c.musica ? " with music" : "");
+                  std::tie(atteso.file, atteso.durataMs, atteso.numero))
+            << k << (musica ? " with music" : "");
     }
 }
 
-TEST(Ambiente, WithMusicDraw12PlaysSa10For4270msCaptioned10) {
+TEST(Ambiente, WithMusicDraw12PlaysSa10For4270msCaptioned10UnlessTheIndicatorIsBusy) {
     Banco t;
     t.g.scheduler.enable(Timer::Musiche);
     t.rng.forza(30, 12);
@@ -92,6 +90,14 @@ TEST(Ambiente, WithMusicDraw12PlaysSa10For4270msCaptioned10) {
     t.g.suoni.spia.busy = true;
     Ambiente(t.g);
     EXPECT_TRUE(t.media.log().empty());
+    EXPECT_EQ(t.g.suoni.spia.ambiente, 0);
+    // The hall of fame keeps the indicator busy after a sound.
+    t.g.suoni.spia.busy = false;
+    t.rng.forza(30, 4);
+    Ambiente(t.g);
+    t.g.classifica.alboAperto = true;
+    t.avanza(420);
+    EXPECT_TRUE(t.g.suoni.spia.busy);
     EXPECT_EQ(t.g.suoni.spia.ambiente, 0);
 }
 
@@ -145,16 +151,6 @@ TEST(AmbienceCycle, ABusyTickTriesAgainAndTheOptionOffStopsTheCycle) {
     EXPECT_EQ(t.suonati(Channel::Ambiente).size(), 1u);
 }
 
-TEST(AmbienceCycle, TheHallOfFameKeepsTheIndicatorBusyAfterASound) {
-    Banco t;
-    t.rng.forza(30, 4);
-    Ambiente(t.g);
-    t.g.classifica.alboAperto = true;
-    t.avanza(420);
-    EXPECT_TRUE(t.g.suoni.spia.busy);
-    EXPECT_EQ(t.g.suoni.spia.ambiente, 0);
-}
-
 TEST(FermaAmbiente, StoppingTheCycleMidSoundLetsGoOfTheIndicator) {
     Banco t;
     t.g.opzioni.rumoriSaloon = true;
@@ -184,7 +180,7 @@ TEST(ScegliMusiche, EveryTrackOncePerCycleAndThe25thStartsANewOne) {
     EXPECT_EQ(t.g.suoni.numeroMusiche, 1);
 }
 
-TEST(MusicCycle, CountsDownTheTrackThenPausesByTheOption) {
+TEST(MusicCycle, CountsDownTheTrackThenPausesByTheOptionUntilSwitchedOff) {
     Banco t;
     t.g.opzioni.pausaMusiche = PausaMusiche::Long;
     t.rng.forza(24, 2);  // 99 s
@@ -203,18 +199,14 @@ TEST(MusicCycle, CountsDownTheTrackThenPausesByTheOption) {
     t.avanza(1);
     EXPECT_EQ(t.suonati(Channel::Musiche).size(), 2u);
     EXPECT_FALSE(t.attivo(Timer::Silenzio));
-}
-
-TEST(SpegniMusiche, StopsCountdownAndPauseAndClosesTheChannel) {
-    Banco t;
-    ScegliMusiche(t.g);
+    // Switched off, the countdown and the pause stop, the channel closes, no track starts again.
     t.avanza(5000);
     t.media.clear();
     SpegniMusiche(t.g);
     EXPECT_EQ(t.traccia(Channel::Musiche).back(), "Close");
     EXPECT_FALSE(t.attivo(Timer::Musiche));
     t.avanza(600000);
-    EXPECT_TRUE(t.suonati(Channel::Musiche).empty()) << "no track starts again";
+    EXPECT_TRUE(t.suonati(Channel::Musiche).empty());
 }
 
 }  // namespace

@@ -69,7 +69,7 @@ class MediaPlayerTest : public ::testing::Test {
     gnamm::testing_support::TempDati dir;
 };
 
-TEST_F(MediaPlayerTest, TheChannelCommandsStartPauseRewindAndRelease) {
+TEST_F(MediaPlayerTest, TheChannelCommandsStartPauseRewindAndReleaseOrFindNoFile) {
     SdlMediaPlayer p(resolver());
     ASSERT_TRUE(p.hasDevice()) << "the dummy audio driver should open";
     EXPECT_EQ(run(p, Channel::Commenti, {Play}), "Closed");  // nothing open yet: no effect
@@ -80,6 +80,18 @@ TEST_F(MediaPlayerTest, TheChannelCommandsStartPauseRewindAndRelease) {
     EXPECT_FALSE(Mix_Playing(3));
     EXPECT_EQ(run(p, Channel::Commenti, {Close}), "Closed");
     EXPECT_EQ(p.state(Channel::Rumori), S::Closed);  // the other channels never noticed
+    // Missing or broken files leave the channel closed, and play goes on.
+    for (const char* name : {"\\Zeb\\S02.wav", "\\Zeb\\S99.wav", ""}) {
+        p.setFile(Channel::Rumori, name);
+        EXPECT_EQ(run(p, Channel::Rumori, {Open, Play, Stop, Prev, Close}),
+                  "Closed Closed Closed Closed Closed")
+            << name;
+    }
+    // A missing or broken MIDI track is no different.
+    for (const char* name : {"\\Musiche\\01.mid", "\\Musiche\\03.mid"}) {
+        p.setFile(Channel::Musiche, name);
+        EXPECT_EQ(run(p, Channel::Musiche, {Open, Play}), "Closed Closed") << name;
+    }
 }
 
 TEST_F(MediaPlayerTest, TheDeviceClosesAfterTwoQuietSecondsAndTheNextSoundOpensIt) {
@@ -108,21 +120,6 @@ TEST_F(MediaPlayerTest, TheDeviceClosesAfterTwoQuietSecondsAndTheNextSoundOpensI
     // The sound opened before the device closed plays too, decoded again.
     EXPECT_EQ(run(p, Channel::Rumori, {Play}), "Playing");
     EXPECT_TRUE(Mix_Playing(0));
-}
-
-TEST_F(MediaPlayerTest, MissingOrBrokenFilesLeaveTheChannelClosedAndPlayGoesOn) {
-    SdlMediaPlayer p(resolver());
-    for (const char* name : {"\\Zeb\\S02.wav", "\\Zeb\\S99.wav", ""}) {
-        p.setFile(Channel::Rumori, name);
-        EXPECT_EQ(run(p, Channel::Rumori, {Open, Play, Stop, Prev, Close}),
-                  "Closed Closed Closed Closed Closed")
-            << name;
-    }
-    // A missing or broken MIDI track is no different.
-    for (const char* name : {"\\Musiche\\01.mid", "\\Musiche\\03.mid"}) {
-        p.setFile(Channel::Musiche, name);
-        EXPECT_EQ(run(p, Channel::Musiche, {Open, Play}), "Closed Closed") << name;
-    }
 }
 
 TEST_F(MediaPlayerTest, WithoutAnAudioDeviceEveryCommandIsTakenSilently) {

@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include <fstream>
+#include <tuple>
 #include <utility>
 
 #include "data/temp_dati.h"
@@ -13,7 +14,7 @@ namespace {
 
 namespace fs = std::filesystem;
 
-TEST(AppPaths, AssetsBesideTheBuildThenInTheInstalledShareFolderElseNone) {
+TEST(AppPaths, AssetsAndCreditsBesideTheBuildThenInTheInstalledShareFolderElseNone) {
     gnamm::testing_support::TempDati tmp;
     const fs::path prefix = tmp.dati() / "usr";
     const fs::path bin = prefix / "bin";
@@ -28,16 +29,12 @@ TEST(AppPaths, AssetsBesideTheBuildThenInTheInstalledShareFolderElseNone) {
     EXPECT_EQ(FindAssetFolder(bin), share);
     fs::create_directories(bin / "assets" / "Grafica");
     EXPECT_EQ(FindAssetFolder(bin), (bin / "assets").lexically_normal());
-}
-
-TEST(AppPaths, CreditsAreFoundBesideTheAssetsWhenTheBuildWroteThem) {
-    gnamm::testing_support::TempDati tmp;
-    fs::create_directories(tmp.dati());
-    EXPECT_FALSE(FindCredits(tmp.dati()).has_value());
-    fs::create_directories(tmp.dati() / "CREDITS");  // a folder by that name is not the file
-    EXPECT_FALSE(FindCredits(tmp.dati()).has_value());
-    std::ofstream(tmp.dati() / "CREDITS.txt") << "Carte: un mazzo libero\n";
-    EXPECT_EQ(FindCredits(tmp.dati()), tmp.dati() / "CREDITS.txt");
+    // The credits are found beside the assets when the build wrote them.
+    EXPECT_FALSE(FindCredits(bin / "assets").has_value());
+    fs::create_directories(bin / "assets" / "CREDITS");  // a folder by that name is not the file
+    EXPECT_FALSE(FindCredits(bin / "assets").has_value());
+    std::ofstream(bin / "assets" / "CREDITS.txt") << "Carte: un mazzo libero\n";
+    EXPECT_EQ(FindCredits(bin / "assets"), bin / "assets" / "CREDITS.txt");
 }
 
 TEST(WindowMode, SurvivesARoundTripAndAGarbledFileMeansFullScreen) {
@@ -71,24 +68,21 @@ TEST(WindowMode, SurvivesARoundTripAndAGarbledFileMeansFullScreen) {
 }
 
 TEST(WindowMode, TheWindowOpensWithinTheDesktopAndNoSmallerThan800x600) {
-    struct Case {
-        WindowMode stored;
-        Size desktop;
-        Size expected;
+    // The mode stored, the desktop, the window's size.
+    const std::tuple<WindowMode, Size, Size> casi[] = {
+        {{false, 0, 0}, {1920, 1080}, {1152, 864}},        // fresh: 4:3, 4/5 high
+        {{false, 900, 700}, {1920, 1080}, {900, 700}},     // the player's own size
+        {{false, 2500, 1400}, {1920, 1080}, {1152, 864}},  // stored on a larger screen
+        {{false, 1900, 1000}, {1366, 728}, {800, 600}},    // ... on a small one
+        {{false, 640, 480}, {1920, 1080}, {1152, 864}},    // too small to open in
+        {{false, 0, 0}, {1024, 700}, {800, 600}},          // 4/5 would be under 800x600
+        {{false, 0, 0}, {1000, 1200}, {1000, 750}},        // a tall desktop
+        {{false, 700, 500}, {720, 520}, {720, 520}},       // a desktop under 800x600
     };
-    for (const Case& c : {
-             Case{{false, 0, 0}, {1920, 1080}, {1152, 864}},        // fresh: 4:3, 4/5 high
-             Case{{false, 900, 700}, {1920, 1080}, {900, 700}},     // the player's own size
-             Case{{false, 2500, 1400}, {1920, 1080}, {1152, 864}},  // stored on a larger screen
-             Case{{false, 1900, 1000}, {1366, 728}, {800, 600}},    // ... on a small one
-             Case{{false, 640, 480}, {1920, 1080}, {1152, 864}},    // too small to open in
-             Case{{false, 0, 0}, {1024, 700}, {800, 600}},          // 4/5 would be under 800x600
-             Case{{false, 0, 0}, {1000, 1200}, {1000, 750}},        // a tall desktop
-             Case{{false, 700, 500}, {720, 520}, {720, 520}},       // a desktop under 800x600
-         }) {
-        const Size s = WindowSizeFor(c.stored, c.desktop);
-        EXPECT_EQ(std::pair(s.w, s.h), std::pair(c.expected.w, c.expected.h))
-            << c.stored.width << "x" << c.stored.height;
+    for (const auto& [stored, desktop, expected] : casi) {
+        const Size s = WindowSizeFor(stored, desktop);
+        EXPECT_EQ(std::pair(s.w, s.h), std::pair(expected.w, expected.h))
+            << stored.width << "x" << stored.height;
     }
 }
 

@@ -8,6 +8,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cstdio>
 #include <cstdlib>
 #include <filesystem>
 #include <memory>
@@ -101,10 +102,8 @@ class StateWalk : public test_ui::UiTest, public ::testing::WithParamInterface<D
         for (const Element* e : screen_->textsCut()) {
             ADD_FAILURE() << "text cut off: " << Descrivi(*e, e->rect);
         }
-        ++numero_;
-        const std::string file = std::to_string(w) + "x" + std::to_string(h) + "-" +
-                                 (numero_ < 10 ? "0" : "") + std::to_string(numero_) + "-" + stato +
-                                 ".png";
+        char file[128];
+        std::snprintf(file, sizeof file, "%dx%d-%02d-%s.png", w, h, ++numero_, stato.c_str());
         IMG_SavePNG(canvas_.surface.get(), (shots_ / file).c_str());
         visti_.push_back(stato);
     }
@@ -113,12 +112,9 @@ class StateWalk : public test_ui::UiTest, public ::testing::WithParamInterface<D
     // True when nothing covers the middle of the element: the player sees it and clicks it.
     static bool inCima(const Screen& s, const Element& e) {
         const std::vector<Placed> placed = VisibleInZOrder(s);
-        for (const Placed& p : placed) {
-            if (p.element != &e) continue;
-            const Placed* top = TopmostAt(placed, p.rect.x + p.rect.w / 2, p.rect.y + p.rect.h / 2);
-            return top && top->element == &e;
-        }
-        return false;
+        const Rect r = testing_support::PlacedRect(s, e);
+        const Placed* top = TopmostAt(placed, r.x + r.w / 2, r.y + r.h / 2);
+        return r.w > 0 && top && top->element == &e;
     }
     void promptInCima(const Screen& s) {
         EXPECT_TRUE(inCima(s, s.lblQuando)) << s.lblQuando.text;

@@ -18,7 +18,7 @@ int Chars(std::string_view s) {
 
 using Lines = std::vector<std::string>;
 
-TEST(WrapText, BreaksBetweenWordsKeepsParagraphsAndCutsLongWords) {
+TEST(WrapText, BreaksBetweenWordsKeepsParagraphsCutsLongWordsAndEllipsizesNames) {
     EXPECT_EQ(WrapText("Nonno Zeb ti sfida a Gnamm", 10, Chars),
               (Lines{"Nonno Zeb", "ti sfida a", "Gnamm"}));
     EXPECT_EQ(WrapText("Carte: KDE\n\nMusica: noi\r\n", 20, Chars),
@@ -31,9 +31,7 @@ TEST(WrapText, BreaksBetweenWordsKeepsParagraphsAndCutsLongWords) {
               (Lines{"\xC3\xA8\xC3\xA8", "\xC3\xA8"}));
     // Even a line too narrow for one character moves on, one character a line.
     EXPECT_EQ(WrapText("abc", 0, Chars), (Lines{"a", "b", "c"}));
-}
-
-TEST(Ellipsize, KeepsWhatFitsAndCutsWholeCharactersBeforeAnEllipsis) {
+    // A name keeps what fits and loses whole characters before an ellipsis.
     const std::string e = "\xE2\x80\xA6";
     EXPECT_EQ(Ellipsize("Wolfgang", 8, Chars), "Wolfgang");
     EXPECT_EQ(Ellipsize("Wolfgang Merz", 8, Chars), "Wolfgan" + e);

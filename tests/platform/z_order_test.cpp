@@ -118,20 +118,9 @@ TEST(ZOrder, CaptionsAndPanelsMapToTheirTargets) {
     expectAt([](Screen& x) -> Element& { return x.lblAbilita; }, TargetKind::Abilita, 0);
 }
 
-TEST(ZOrder, ThePromptStandsOverTheHallOfFameAndUnderAPanelOpenedWhileItWaits) {
-    Screen s = BareScreen();
-    s.FraPannello[3].visible = true;
-    s.FraQuando.visible = s.cmdQuando.visible = true;
-    s.FraQuando.rect = s.FraPannello[3].rect;  // wherever it stands, over the panel
-    const Rect b = PlacedRect(s, s.cmdQuando);
-    EXPECT_EQ(HitTest(s, b.x + 10, b.y + 10).kind, TargetKind::Quando);
-    s.FraPannello[0].visible = true;  // the rules, opened during the pause
-    EXPECT_NE(HitTest(s, b.x + 10, b.y + 10).kind, TargetKind::Quando);
-}
-
 // The cover of an open panel hides the table row, but the deck and the side boxes it reaches
 // into are drawn whole above it.
-TEST(ZOrder, ThePanelCoverLeavesTheDeckAndTheSideBoxesWhole) {
+TEST(ZOrder, ThePanelCoverLeavesTheDeckAndTheSideBoxesWholeAndAPanelCoversThePrompt) {
     Screen s;
     ApplyDesignLayout(s);
     s.lblCopriCarte.visible = true;
@@ -147,6 +136,15 @@ TEST(ZOrder, ThePanelCoverLeavesTheDeckAndTheSideBoxesWhole) {
     ASSERT_LT(deck.x + 10, s.lblCopriCarte.rect.x + s.lblCopriCarte.rect.w);
     EXPECT_EQ(KindIndex(HitTest(s, deck.x + 10, deck.y + deck.h / 2)),
               std::pair(TargetKind::Carta, kPostoMazzo));
+    // The prompt stands over the hall of fame and under a panel opened while it waits.
+    s = BareScreen();
+    s.FraPannello[3].visible = true;
+    s.FraQuando.visible = s.cmdQuando.visible = true;
+    s.FraQuando.rect = s.FraPannello[3].rect;  // wherever it stands, over the panel
+    const Rect b = PlacedRect(s, s.cmdQuando);
+    EXPECT_EQ(HitTest(s, b.x + 10, b.y + 10).kind, TargetKind::Quando);
+    s.FraPannello[0].visible = true;  // the rules, opened during the pause
+    EXPECT_NE(HitTest(s, b.x + 10, b.y + 10).kind, TargetKind::Quando);
 }
 
 }  // namespace

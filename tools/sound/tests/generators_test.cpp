@@ -99,7 +99,16 @@ TEST(Composer, EveryTrackIsPlayableDistinctAndInHarmony) {
     }
 }
 
-TEST(MidiFile, ReadsBackWithItsLengthAndNotesOrReportsAnUnwritablePath) {
+Samples Sine(double freq, double seconds) {
+    Samples s(static_cast<std::size_t>(Frames(seconds)));
+    for (std::size_t i = 0; i < s.size(); ++i) {
+        s[i] = static_cast<float>(
+            std::sin(2 * std::numbers::pi * freq * static_cast<double>(i) / kRate));
+    }
+    return s;
+}
+
+TEST(SoundFiles, MidiAndWavReadBackAsWrittenAndAnUnwritablePathIsReported) {
     const Score score = Compose(SaloonTracks()[1]);
     const auto path = (TempDir() / "02.mid").string();
     ASSERT_TRUE(WriteMidi(path, score));
@@ -122,15 +131,21 @@ TEST(MidiFile, ReadsBackWithItsLengthAndNotesOrReportsAnUnwritablePath) {
     EXPECT_TRUE(honkyTonk);
     // An unwritable path is reported, not fatal.
     EXPECT_FALSE(WriteMidi((TempDir() / "no-such-dir" / "x.mid").string(), score));
-}
-
-Samples Sine(double freq, double seconds) {
-    Samples s(static_cast<std::size_t>(Frames(seconds)));
-    for (std::size_t i = 0; i < s.size(); ++i) {
-        s[i] = static_cast<float>(
-            std::sin(2 * std::numbers::pi * freq * static_cast<double>(i) / kRate));
-    }
-    return s;
+    // SDL reads the WAV files we write.
+    Samples s = Sine(440, 0.3);
+    s[10] = 3.0f;  // out of range: clamped, never wrapped round
+    const auto wav = (TempDir() / "sine.wav").string();
+    ASSERT_TRUE(WriteWav(wav, s));
+    SDL_AudioSpec format;
+    Uint8* buffer = nullptr;
+    Uint32 bytes = 0;
+    ASSERT_NE(SDL_LoadWAV(wav.c_str(), &format, &buffer, &bytes), nullptr) << SDL_GetError();
+    EXPECT_EQ(std::tuple(format.freq, format.channels, format.format, bytes),
+              std::tuple(kRate, 1, AUDIO_S16LSB, s.size() * 2));
+    const auto* pcm = reinterpret_cast<const Sint16*>(buffer);
+    EXPECT_EQ(pcm[10], 32767);
+    EXPECT_NEAR(pcm[20] / 32767.0, s[20], 1e-4);
+    SDL_FreeWAV(buffer);
 }
 
 TEST(Dsp, FiltersLengthsMixesAndStrikes) {
@@ -160,23 +175,6 @@ TEST(Dsp, FiltersLengthsMixesAndStrikes) {
     EXPECT_FLOAT_EQ(into.front(), 0.0f);
     // A strike ignores modes above Nyquist.
     EXPECT_EQ(Peak(Strike({{kRate * 0.6, 1.0, 0.5}}, 0.2)), 0.0);
-}
-
-TEST(Wav, SdlReadsWhatWeWrite) {
-    Samples s = Sine(440, 0.3);
-    s[10] = 3.0f;  // out of range: clamped, never wrapped round
-    const auto path = (TempDir() / "sine.wav").string();
-    ASSERT_TRUE(WriteWav(path, s));
-    SDL_AudioSpec format;
-    Uint8* buffer = nullptr;
-    Uint32 bytes = 0;
-    ASSERT_NE(SDL_LoadWAV(path.c_str(), &format, &buffer, &bytes), nullptr) << SDL_GetError();
-    EXPECT_EQ(std::tuple(format.freq, format.channels, format.format, bytes),
-              std::tuple(kRate, 1, AUDIO_S16LSB, s.size() * 2));
-    const auto* pcm = reinterpret_cast<const Sint16*>(buffer);
-    EXPECT_EQ(pcm[10], 32767);
-    EXPECT_NEAR(pcm[20] / 32767.0, s[20], 1e-4);
-    SDL_FreeWAV(buffer);
 }
 
 // The saloon sounds last their length and sit behind the game; the click and the card-play
