@@ -33,15 +33,30 @@ Rgb FaceColour(Card c) {
             static_cast<uint8_t>(90 + (i % 7) * 20)};
 }
 
-// A canvas with a colour of its own for every card face, the back and the bubble.
-struct Canvas : testing_support::DrawnScreen {
-    Canvas(int w, int h) : DrawnScreen(w, h) {
+// A screen model drawn by the real renderer onto a software canvas, with a colour of its own
+// for every card face, the back and the bubble.
+struct Canvas {
+    Canvas(int w, int h)
+        : canvas(w, h), renderer(canvas.renderer.get(), pictures.loader(), FindFonts()) {
         for (int i = 1; i <= 40; ++i) {
             const Card c = Card::FromDeckPosition(i);
             pictures.add(assets::CardFace(c), FaceColour(c));
         }
         pictures.add("\\Grafica\\Horse.gif", kBackColour);
         pictures.add(assets::Bubble(1), kBubbleColour, 196, 60);
+    }
+    // Draws and presents a frame; how many pixels it redrew.
+    long long draw(const Screen& s, const Overlay& overlay = {}) {
+        renderer.draw(s, overlay);
+        SDL_RenderPresent(canvas.renderer.get());
+        return renderer.lastRedrawnPixels();
+    }
+    Rgb at(int x, int y) const { return canvas.at(x, y); }
+    // Where a rectangle of the model lands at the last frame's scale.
+    Rect px(Rect design) const { return renderer.scale().toPixels(design); }
+    Rgb centre(Rect design) const {
+        const Rect r = px(design);
+        return at(r.x + r.w / 2, r.y + r.h / 2);
     }
     // How many pixels of a rectangle of the model have the colour, or are dark.
     int count(Rect design, Rgb c) const {
@@ -50,6 +65,9 @@ struct Canvas : testing_support::DrawnScreen {
     int darkPixels(Rect design) const {
         return canvas.count(px(design), [](Rgb p) { return p.r < 100 && p.g < 100 && p.b < 100; });
     }
+    testing_support::TestPictures pictures;
+    testing_support::SoftwareCanvas canvas;
+    ScreenRenderer renderer;
 };
 
 // The card each place shows in these tests: a different one for every place.
@@ -59,20 +77,17 @@ Card CardOf(int place) {
 
 // The table of a Gioco under way: three backs for Nonno Zeb, three faces for the player, the
 // given table cards; everything else hidden.
-Screen Table(const std::vector<int>& tablePlaces) {
+Screen Table(std::vector<int> places) {
     Screen s = testing_support::BareScreen();
-    auto face = [&](int place, Card c) {
-        s.ImgCarta[place].picture = assets::CardFace(c);
-        s.ImgCarta[place].visible = s.ShpCarta[place].visible = true;
-    };
-    for (int i = 1; i <= 3; ++i) {
-        s.ImgCarta[i].picture = "\\Grafica\\Horse.gif";
-        s.ShpCarta[i].back = kMatColour;
-        s.ShpCarta[i].opaque = true;
-        s.ImgCarta[i].visible = s.ShpCarta[i].visible = true;
+    places.insert(places.end(), {1, 2, 3, 4, 5, 6});
+    for (const int p : places) {
+        s.ImgCarta[p].picture = p <= 3 ? "\\Grafica\\Horse.gif" : assets::CardFace(CardOf(p));
+        s.ImgCarta[p].visible = s.ShpCarta[p].visible = true;
+        if (p <= 3) {
+            s.ShpCarta[p].back = kMatColour;
+            s.ShpCarta[p].opaque = true;
+        }
     }
-    for (int i = 4; i <= 6; ++i) face(i, CardOf(i));
-    for (int p : tablePlaces) face(p, CardOf(p));
     return s;
 }
 

@@ -13,7 +13,6 @@
 #include <vector>
 
 #include "data/colors.h"
-#include "platform/screen_renderer.h"
 #include "platform/sdl_handles.h"
 #include "platform/texture_cache.h"
 #include "platform/z_order.h"
@@ -142,28 +141,6 @@ class TestPictures {
 
   private:
     std::map<std::string, std::tuple<Rgb, int, int>> pictures_;
-};
-
-// A screen model drawn by the real renderer onto a software canvas, with the test's pictures.
-struct DrawnScreen {
-    explicit DrawnScreen(int w = 800, int h = 600)
-        : canvas(w, h), renderer(canvas.renderer.get(), pictures.loader(), FindFonts()) {}
-    // Draws and presents a frame; how many pixels it redrew.
-    long long draw(const Screen& s, const Overlay& overlay = {}) {
-        renderer.draw(s, overlay);
-        SDL_RenderPresent(canvas.renderer.get());
-        return renderer.lastRedrawnPixels();
-    }
-    Rgb at(int x, int y) const { return canvas.at(x, y); }
-    // Where a rectangle of the model lands at the last frame's scale.
-    Rect px(Rect design) const { return renderer.scale().toPixels(design); }
-    Rgb centre(Rect design) const {
-        const Rect r = px(design);
-        return at(r.x + r.w / 2, r.y + r.h / 2);
-    }
-    TestPictures pictures;
-    SoftwareCanvas canvas;
-    ScreenRenderer renderer;
 };
 
 }  // namespace gnamm::platform::testing_support

@@ -89,33 +89,30 @@ TEST(ZOrder, FrameMembersFollowTheirFrameInPlaceVisibilityAndOrder) {
 }
 
 TEST(ZOrder, CaptionsAndPanelsMapToTheirTargets) {
-    const Screen s = BareScreen();
-    using Pick = Element& (*)(Screen&);
-    auto expectAt = [&](Pick pick, TargetKind kind, int index) {
-        Screen one = s;
-        Element& e = pick(one);
+    Screen s = BareScreen();
+    auto expectAt = [&s](Element& e, TargetKind kind, int index) {
+        const Element before = e;
         e.visible = true;
         e.frame = FrameId::None;  // on the window itself, whatever panel the layout puts it in
         e.rect = {500, 500, 400, 300};
-        EXPECT_EQ(KindIndex(HitTest(one, 600, 600)), std::pair(kind, index));
+        EXPECT_EQ(KindIndex(HitTest(s, 600, 600)), std::pair(kind, index));
+        e = before;
     };
-    expectAt([](Screen& x) -> Element& { return x.lblPannelli[2]; }, TargetKind::Pannelli, 2);
-    expectAt([](Screen& x) -> Element& { return x.lblClassifica; }, TargetKind::Classifica, 0);
-    expectAt([](Screen& x) -> Element& { return x.lblRiquadri[3]; }, TargetKind::Riquadri, 3);
-    expectAt([](Screen& x) -> Element& { return x.lblVoceOpzioni[15]; }, TargetKind::VoceOpzioni,
-             15);
-    expectAt([](Screen& x) -> Element& { return x.FraPannello[2]; }, TargetKind::PannelloOpzioni,
-             2);
-    expectAt([](Screen& x) -> Element& { return x.ImgNonnoZeb[0]; }, TargetKind::NonnoZeb, 0);
-    expectAt([](Screen& x) -> Element& { return x.lblUscita[1]; }, TargetKind::Uscita, 1);
-    expectAt([](Screen& x) -> Element& { return x.lblRegole[3]; }, TargetKind::Regole, 1);
-    expectAt([](Screen& x) -> Element& { return x.lblRegole[4]; }, TargetKind::Regole, 0);
-    expectAt([](Screen& x) -> Element& { return x.lblQuando; }, TargetKind::Quando, 0);
-    expectAt([](Screen& x) -> Element& { return x.LstAlbo; }, TargetKind::LstAlbo, 0);
-    expectAt([](Screen& x) -> Element& { return x.lblAssoInTavola; }, TargetKind::AssoInTavola, 0);
-    expectAt([](Screen& x) -> Element& { return x.lblTimer; }, TargetKind::TimerLabel, 0);
-    expectAt([](Screen& x) -> Element& { return x.cmdLivello; }, TargetKind::CmdLivello, 0);
-    expectAt([](Screen& x) -> Element& { return x.lblAbilita; }, TargetKind::Abilita, 0);
+    expectAt(s.lblPannelli[2], TargetKind::Pannelli, 2);
+    expectAt(s.lblClassifica, TargetKind::Classifica, 0);
+    expectAt(s.lblRiquadri[3], TargetKind::Riquadri, 3);
+    expectAt(s.lblVoceOpzioni[15], TargetKind::VoceOpzioni, 15);
+    expectAt(s.FraPannello[2], TargetKind::PannelloOpzioni, 2);
+    expectAt(s.ImgNonnoZeb[0], TargetKind::NonnoZeb, 0);
+    expectAt(s.lblUscita[1], TargetKind::Uscita, 1);
+    expectAt(s.lblRegole[3], TargetKind::Regole, 1);
+    expectAt(s.lblRegole[4], TargetKind::Regole, 0);
+    expectAt(s.lblQuando, TargetKind::Quando, 0);
+    expectAt(s.LstAlbo, TargetKind::LstAlbo, 0);
+    expectAt(s.lblAssoInTavola, TargetKind::AssoInTavola, 0);
+    expectAt(s.lblTimer, TargetKind::TimerLabel, 0);
+    expectAt(s.cmdLivello, TargetKind::CmdLivello, 0);
+    expectAt(s.lblAbilita, TargetKind::Abilita, 0);
 }
 
 // The cover of an open panel hides the table row, but the deck and the side boxes it reaches
