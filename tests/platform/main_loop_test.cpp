@@ -55,7 +55,7 @@ class LoopTest : public test_ui::UiTest {
     std::unique_ptr<MainLoop> loop;
 };
 
-TEST_F(LoopTest, DrawsOnlyWhenThePictureChanges) {
+TEST_F(LoopTest, DrawsOnlyWhenThePictureChangesAndRemembersTheFullScreenSwitch) {
     start();
     EXPECT_TRUE(step());
     const int first = loop->framesDrawn();
@@ -73,6 +73,11 @@ TEST_F(LoopTest, DrawsOnlyWhenThePictureChanges) {
     EXPECT_EQ(loop->framesDrawn(), first + 2);
     EXPECT_TRUE(step({SDL_Event{SDL_RENDER_TARGETS_RESET}}));
     EXPECT_EQ(loop->framesDrawn(), first + 3);
+    // The switch to full screen and back is remembered in the data folder.
+    EXPECT_TRUE(step({testing_support::KeyDown(SDLK_F11, KMOD_NONE, id())}));
+    EXPECT_TRUE(LoadWindowMode(dati.dati()).fullScreen);
+    EXPECT_TRUE(step({testing_support::KeyDown(SDLK_F11, KMOD_NONE, id())}));
+    EXPECT_EQ(LoadWindowMode(dati.dati()), (WindowMode{false, 800, 600}));
 }
 
 TEST_F(LoopTest, TheWheelScrollsTheHallOfFameOnlyOverItAndToItsLastFullPage) {
@@ -113,14 +118,6 @@ TEST_F(LoopTest, ClosingOrQuittingSavesTheTorneoAndEndsAtOnce) {
         EXPECT_FALSE(g.screen.FraPannello[1].visible);
         EXPECT_TRUE(CaricaTorneoSalvato(dati.dati(), "Ada"));
     }
-}
-
-TEST_F(LoopTest, FullScreenSwitchIsRememberedInTheDataFolder) {
-    start();
-    EXPECT_TRUE(step({testing_support::KeyDown(SDLK_F11, KMOD_NONE, id())}));
-    EXPECT_TRUE(LoadWindowMode(dati.dati()).fullScreen);
-    EXPECT_TRUE(step({testing_support::KeyDown(SDLK_F11, KMOD_NONE, id())}));
-    EXPECT_EQ(LoadWindowMode(dati.dati()), (WindowMode{false, 800, 600}));
 }
 
 TEST_F(LoopTest, TheNameIsTypedIntoTheSplashAndEnterTakesIt) {

@@ -13,6 +13,7 @@
 #include <filesystem>
 #include <memory>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "data/asset_catalog.h"
@@ -57,9 +58,7 @@ std::string Descrivi(const Element& e, Rect r) {
            std::to_string(r.w) + "x" + std::to_string(r.h);
 }
 
-struct Dimensione {
-    int w, h;
-};
+using Dimensione = std::pair<int, int>;  // the window's width and height
 
 class StateWalk : public test_ui::UiTest, public ::testing::WithParamInterface<Dimensione> {
   protected:
@@ -160,7 +159,7 @@ class StateWalk : public test_ui::UiTest, public ::testing::WithParamInterface<D
     }
 
   private:
-    testing_support::SoftwareCanvas canvas_{GetParam().w, GetParam().h};
+    testing_support::SoftwareCanvas canvas_{GetParam().first, GetParam().second};
     std::unique_ptr<AssetResolver> resolver_;
     std::unique_ptr<ScreenRenderer> screen_;
     fs::path shots_;
@@ -312,8 +311,8 @@ INSTANTIATE_TEST_SUITE_P(Screens, StateWalk,
                          ::testing::Values(Dimensione{800, 600}, Dimensione{1024, 768},
                                            Dimensione{1920, 1080}),
                          [](const auto& info) {
-                             return std::to_string(info.param.w) + "x" +
-                                    std::to_string(info.param.h);
+                             return std::to_string(info.param.first) + "x" +
+                                    std::to_string(info.param.second);
                          });
 
 }  // namespace

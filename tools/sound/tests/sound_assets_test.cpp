@@ -85,16 +85,14 @@ class VoiceScript : public ::testing::Test {
     std::filesystem::path dir_;
 };
 
-TEST_F(VoiceScript, SqueezesALongLineIntoAShortRemark) {
+TEST_F(VoiceScript, SqueezesALongLineIntoAShortRemarkAndSpeaksAgainOnlyOnAChange) {
     // Far more words than half a second holds at a natural pace: the speed gives, not the words.
     ASSERT_EQ(Speak(500, "Per mille lumache lesse... vuoi giocare??"), 0);
     const Pcm pcm = LoadWavFile(out());
     ASSERT_GT(pcm.rate, 0);
     EXPECT_LE(pcm.seconds() * 1000, 550);
     EXPECT_GT(pcm.seconds() * 1000, 250);
-}
-
-TEST_F(VoiceScript, SpeaksAgainOnlyWhenTheLineOrTheVoiceChanged) {
+    // It speaks again only when the line, its time or the voice changed.
     ASSERT_EQ(Speak(1200, "Troppe carte..."), 0);
     MarkStale();
     ASSERT_EQ(Speak(1200, "Troppe carte..."), 0);
