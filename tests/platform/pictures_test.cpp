@@ -28,14 +28,11 @@ TEST(PictureScaling, DownscaleAveragesInsteadOfDroppingPixels) {
     EnsureSdl();
     // A one-pixel black and white checkerboard: nearest-pixel sampling would keep only one of
     // the two colours; a proper reduction is an even grey.
-    SurfacePtr board(SDL_CreateRGBSurfaceWithFormat(0, 1212, 1740, 32, SDL_PIXELFORMAT_ARGB8888));
-    SDL_LockSurface(board.get());
-    for (int y = 0; y < board->h; ++y) {
-        auto* row =
-            reinterpret_cast<Uint32*>(static_cast<Uint8*>(board->pixels) + y * board->pitch);
-        for (int x = 0; x < board->w; ++x) row[x] = ((x + y) % 2) ? 0xFFFFFFFFu : 0xFF000000u;
+    SurfacePtr board = SolidSurface(1212, 1740, {0, 0, 0});
+    auto* pixels = static_cast<Uint32*>(board->pixels);  // 32-bit rows of 1212: no padding
+    for (int i = 0; i < board->w * board->h; ++i) {
+        if ((i % board->w + i / board->w) % 2) pixels[i] = 0xFFFFFFFFu;
     }
-    SDL_UnlockSurface(board.get());
     SurfacePtr small = ResampleSurface(board.get(), 101, 145);
     ASSERT_TRUE(small);
     EXPECT_EQ(std::pair(small->w, small->h), std::pair(101, 145));
