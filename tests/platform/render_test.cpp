@@ -269,7 +269,7 @@ class Redraw : public ::testing::Test {
     const Rgb faceB = FaceColour(Card::FromDeckPosition(2));
 };
 
-TEST_F(Redraw, TheFirstFrameIsWholeThenOnlyTheChangedCardIsRedrawn) {
+TEST_F(Redraw, TheFirstOrAForgottenFrameIsWholeThenOnlyTheChangedCardIsRedrawn) {
     EXPECT_EQ(draw(), kWhole);
     EXPECT_EQ(centreOf(4), faceA);
     s.ImgCarta[4].visible = false;  // the card leaves the hand
@@ -281,6 +281,13 @@ TEST_F(Redraw, TheFirstFrameIsWholeThenOnlyTheChangedCardIsRedrawn) {
     s.windowBack = {120, 60, 30};  // a new table colour repaints it all
     EXPECT_EQ(draw(), kWhole);
     EXPECT_EQ(window.at(5, 300), s.windowBack);
+    // A forgotten frame, as after the switch to full screen which blanks the window, is redrawn
+    // whole.
+    ASSERT_EQ(draw(), 0);
+    SDL_FillRect(window.canvas.surface.get(), nullptr, 0);
+    window.renderer.forgetFrame();
+    EXPECT_EQ(draw(), kWhole);
+    EXPECT_EQ(centreOf(6), faceB);
 }
 
 TEST_F(Redraw, TheTooltipShowsBesideThePointerOnTheWindowAndNeverSticks) {
@@ -298,17 +305,6 @@ TEST_F(Redraw, TheTooltipShowsBesideThePointerOnTheWindowAndNeverSticks) {
     // The pointer moved on: where the tooltip was, the table again, not the kept frame.
     draw();
     EXPECT_EQ(tooltipPixels({0, 0, 800, 600}), 0);
-}
-
-TEST_F(Redraw, AForgottenFrameIsRedrawnWhole) {
-    // As after the switch to full screen, which leaves the window's pixels blank.
-    draw();
-    ASSERT_EQ(draw(), 0);
-    SDL_FillRect(window.canvas.surface.get(), nullptr, 0);
-    window.renderer.forgetFrame();
-    EXPECT_EQ(draw(), kWhole);
-    EXPECT_EQ(centreOf(4), faceA);
-    EXPECT_EQ(centreOf(6), faceB);
 }
 
 TEST_F(Redraw, WhatTheOpaqueSplashHidesIsNeitherLoadedNorRedrawn) {

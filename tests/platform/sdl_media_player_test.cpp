@@ -4,6 +4,7 @@
 
 #include <cstdint>
 #include <fstream>
+#include <vector>
 
 #include "data/temp_dati.h"
 #include "sdl_fixture.h"
@@ -80,17 +81,15 @@ TEST_F(MediaPlayerTest, TheChannelCommandsStartPauseRewindAndReleaseOrFindNoFile
     EXPECT_FALSE(Mix_Playing(3));
     EXPECT_EQ(run(p, Channel::Commenti, {Close}), "Closed");
     EXPECT_EQ(p.state(Channel::Rumori), S::Closed);  // the other channels never noticed
-    // Missing or broken files leave the channel closed, and play goes on.
-    for (const char* name : {"\\Zeb\\S02.wav", "\\Zeb\\S99.wav", ""}) {
-        p.setFile(Channel::Rumori, name);
-        EXPECT_EQ(run(p, Channel::Rumori, {Open, Play, Stop, Prev, Close}),
-                  "Closed Closed Closed Closed Closed")
+    // Missing or broken files, sounds and MIDI tracks alike, leave the channel closed.
+    for (const auto& [ch, name] : {std::pair{Channel::Rumori, "\\Zeb\\S02.wav"},
+                                   {Channel::Rumori, "\\Zeb\\S99.wav"},
+                                   {Channel::Rumori, ""},
+                                   {Channel::Musiche, "\\Musiche\\01.mid"},
+                                   {Channel::Musiche, "\\Musiche\\03.mid"}}) {
+        p.setFile(ch, name);
+        EXPECT_EQ(run(p, ch, {Open, Play, Stop, Prev, Close}), "Closed Closed Closed Closed Closed")
             << name;
-    }
-    // A missing or broken MIDI track is no different.
-    for (const char* name : {"\\Musiche\\01.mid", "\\Musiche\\03.mid"}) {
-        p.setFile(Channel::Musiche, name);
-        EXPECT_EQ(run(p, Channel::Musiche, {Open, Play}), "Closed Closed") << name;
     }
 }
 
@@ -100,10 +99,10 @@ TEST_F(MediaPlayerTest, TheDeviceClosesAfterTwoQuietSecondsAndTheNextSoundOpensI
     // A sound already open but not yet played, as between Open and Play.
     p.setFile(Channel::Rumori, "\\Zeb\\S01.wav");
     p.command(Channel::Rumori, Open);
-    EXPECT_EQ(p.closeWhenIdle(10'000), 1000);  // opening counts as sounding
-    EXPECT_EQ(p.closeWhenIdle(11'000), 1000);  // quiet for 1 s of the 2
-    EXPECT_EQ(p.closeWhenIdle(11'500), 500);
-    EXPECT_EQ(p.closeWhenIdle(12'000), -1);
+    // Opening counts as sounding; then quiet for 1 s of the 2, 1.5 s, 2 s: closed.
+    EXPECT_EQ((std::vector{p.closeWhenIdle(10'000), p.closeWhenIdle(11'000),
+                           p.closeWhenIdle(11'500), p.closeWhenIdle(12'000)}),
+              (std::vector{1000, 1000, 500, -1}));
     EXPECT_FALSE(p.deviceOpen());
     EXPECT_TRUE(p.hasDevice());
 
