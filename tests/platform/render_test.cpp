@@ -184,20 +184,6 @@ TEST_P(RenderAtSize, TheGamesOwnScoreboardShowsAnAwardedPointRed) {
 INSTANTIATE_TEST_SUITE_P(Sizes, RenderAtSize,
                          ::testing::Values(std::pair{800, 600}, std::pair{1600, 1200}));
 
-TEST(Render, AWideScreenCentresTheTableUnstretchedBetweenMarginsOfTheTableColour) {
-    Canvas canvas(1920, 1080);
-    const Screen s = Table({10});
-    canvas.draw(s);
-    const Rect design = s.ImgCarta[10].rect;
-    const Rect r = canvas.px(design);
-    EXPECT_EQ(canvas.px({0, 0, 12000, 9000}), (Rect{240, 0, 1440, 1080}));
-    EXPECT_NEAR(static_cast<double>(r.w) / r.h, static_cast<double>(design.w) / design.h, 0.01);
-    EXPECT_EQ(canvas.centre(design), ExpectedFace(10));
-    for (const int x : {0, 239, 1680, 1919})
-        for (const int y : {0, 540, 1079})
-            EXPECT_EQ(canvas.at(x, y), s.windowBack) << x << "," << y;
-}
-
 TEST(Render, APickedTableCardIsOutlinedInThePickColourThreePixelsWideOrMore) {
     Canvas canvas(1024, 768);
     Screen s = Table(std::vector<int>(std::begin(kOrdineTavolo), std::end(kOrdineTavolo)));
