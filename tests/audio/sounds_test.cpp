@@ -75,15 +75,13 @@ TEST(Ambiente, WithMusicDraw12PlaysSa10For4270msCaptioned10UnlessTheIndicatorIsB
     t.rng.forza(30, 12);
     Ambiente(t.g);
     EXPECT_THAT(t.suonati(Channel::Ambiente), ElementsAre("\\Saloon\\Sa10.wav"));
-    EXPECT_TRUE(t.g.suoni.spia.busy);
-    EXPECT_EQ(t.g.suoni.spia.ambiente, 10);
+    EXPECT_EQ(std::pair(t.g.suoni.spia.busy, t.g.suoni.spia.ambiente), std::pair(true, 10));
     t.g.scheduler.disable(Timer::Musiche);
 
     t.avanza(4269);
     EXPECT_TRUE(t.g.suoni.spia.busy);
     t.avanza(1);
-    EXPECT_FALSE(t.g.suoni.spia.busy);
-    EXPECT_EQ(t.g.suoni.spia.ambiente, 0);
+    EXPECT_EQ(std::pair(t.g.suoni.spia.busy, t.g.suoni.spia.ambiente), std::pair(false, 0));
 
     // A busy indicator skips the sound.
     t.media.clear();
@@ -97,8 +95,7 @@ TEST(Ambiente, WithMusicDraw12PlaysSa10For4270msCaptioned10UnlessTheIndicatorIsB
     Ambiente(t.g);
     t.g.classifica.alboAperto = true;
     t.avanza(420);
-    EXPECT_TRUE(t.g.suoni.spia.busy);
-    EXPECT_EQ(t.g.suoni.spia.ambiente, 0);
+    EXPECT_EQ(std::pair(t.g.suoni.spia.busy, t.g.suoni.spia.ambiente), std::pair(true, 0));
 }
 
 TEST(AmbienceCycle, PausesFourToTenSecondsBetweenSounds) {
@@ -156,8 +153,7 @@ TEST(AmbienceCycle, ABusyTickTriesAgainAndTheOptionOffOrFermaAmbienteStopsTheCyc
     FermaAmbiente(t.g);
     EXPECT_FALSE(t.g.scheduler.isEnabled(Timer::DurataAmbiente) ||
                  t.g.scheduler.isEnabled(Timer::Ambiente));
-    EXPECT_FALSE(t.g.suoni.spia.busy);
-    EXPECT_EQ(t.g.suoni.spia.ambiente, 0);
+    EXPECT_EQ(std::pair(t.g.suoni.spia.busy, t.g.suoni.spia.ambiente), std::pair(false, 0));
     // Someone else's hold is not released.
     t.g.suoni.spia.busy = true;
     FermaAmbiente(t.g);

@@ -91,10 +91,6 @@ Screen Table(std::vector<int> places) {
     return s;
 }
 
-Rgb ExpectedFace(int place) {
-    return FaceColour(CardOf(place));
-}
-
 class RenderAtSize : public ::testing::TestWithParam<std::pair<int, int>> {
   protected:
     const int w = GetParam().first, h = GetParam().second;
@@ -112,7 +108,7 @@ TEST_P(RenderAtSize, CardFacesBacksForNonnoZebAndAPlaceholderForAMissingPicture)
         const std::vector<Rgb> seen = {canvas.centre(s.ImgCarta[place].rect),
                                        canvas.at(r.x + 1, r.y + 1),
                                        canvas.at(r.x + r.w - 2, r.y + r.h - 2)};
-        EXPECT_EQ(seen, std::vector<Rgb>(3, ExpectedFace(place))) << "place " << place;
+        EXPECT_EQ(seen, std::vector<Rgb>(3, FaceColour(CardOf(place)))) << "place " << place;
     }
     for (int place : {1, 2, 3}) {
         EXPECT_EQ(canvas.centre(s.ImgCarta[place].rect), kBackColour) << "place " << place;
@@ -138,7 +134,7 @@ TEST_P(RenderAtSize, EveryTableCardKeepsItsIndexCornerInSightUpToTwelveCards) {
             const Rect c = s.ImgCarta[p].rect;
             // The rank and suit stand in the top left fifth of the width, quarter of the height.
             const Rect corner{c.x, c.y, c.w / 5, c.h / 4};
-            EXPECT_EQ(canvas.count(corner, ExpectedFace(p)),
+            EXPECT_EQ(canvas.count(corner, FaceColour(CardOf(p))),
                       canvas.px(corner).w * canvas.px(corner).h)
                 << n << " cards: the index of place " << p << " is covered";
         }
@@ -308,8 +304,7 @@ TEST_F(Redraw, WhatTheOpaqueSplashHidesIsNeitherLoadedNorRedrawn) {
     s.FraSplash.visible = false;
     EXPECT_GT(draw(), 0);
     EXPECT_EQ(window.pictures.asked.size(), 2u);
-    EXPECT_EQ(centreOf(4), faceB);
-    EXPECT_EQ(centreOf(5), faceA);
+    EXPECT_EQ(std::pair(centreOf(4), centreOf(5)), std::pair(faceB, faceA));
     show(5, 2);  // and a change no longer covered is redrawn
     EXPECT_EQ(draw(), cardPixels(5));
     EXPECT_EQ(centreOf(5), faceB);

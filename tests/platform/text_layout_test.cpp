@@ -2,6 +2,8 @@
 // the credits.
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 #include "platform/edition_window.h"
 #include "platform/text_wrap.h"
 #include "sdl_fixture.h"
@@ -43,9 +45,8 @@ TEST(WrapText, BreaksBetweenWordsKeepsParagraphsCutsLongWordsAndEllipsizesNames)
 
 TEST(EditionWindow, APageWithTitleVersionCreditsScrollBarAndHowToClose) {
     const EditionText named = MakeEditionText("0.1.0", "Carte: un mazzo libero\nMusica: qui\n");
-    EXPECT_EQ(named.title, "Gnamm");
-    EXPECT_EQ(named.version, "Versione 0.1.0");
-    EXPECT_EQ(named.credits, "Carte: un mazzo libero\nMusica: qui\n");
+    EXPECT_EQ(std::tie(named.title, named.version, named.credits),
+              std::tie("Gnamm", "Versione 0.1.0", "Carte: un mazzo libero\nMusica: qui\n"));
     EXPECT_EQ(MakeEditionText("1", "a\tb\r\n").credits, "a    b\n");
     // Without a credits file the window still says something rather than stand empty.
     EXPECT_FALSE(MakeEditionText("0.1.0", "").credits.empty());

@@ -182,8 +182,7 @@ TEST(SoundAssets, MusicIsHeardThroughTheMixer) {
         musica.assign(std::find_if(pcm.begin(), pcm.end(), [](Sint16 x) { return x != 0; }),
                       pcm.end());
     }
-    Mix_HaltMusic();
-    Mix_FreeMusic(music);
+    Mix_FreeMusic(music);  // halts it too
     Mix_CloseAudio();
     Mix_Quit();
     SDL_Quit();
