@@ -1,5 +1,5 @@
-// SDL brought up once for the platform tests, on the dummy video and audio drivers whatever the
-// environment says, so the tests never need a display or speakers.
+// SDL brought up once for the platform tests, on the dummy video and audio drivers that
+// headless_sdl.cpp chose, so the tests never need a display or speakers.
 #pragma once
 
 #include <SDL.h>
@@ -20,11 +20,7 @@
 namespace gnamm::platform::testing_support {
 
 inline void EnsureSdl() {
-    static const bool ready = [] {
-        SDL_setenv("SDL_VIDEODRIVER", "dummy", 1);
-        SDL_setenv("SDL_AUDIODRIVER", "dummy", 1);
-        return SDL_Init(SDL_INIT_VIDEO | SDL_INIT_EVENTS) == 0 && TTF_Init() == 0;
-    }();
+    static const bool ready = SDL_Init(SDL_INIT_VIDEO | SDL_INIT_EVENTS) == 0 && TTF_Init() == 0;
     ASSERT_TRUE(ready) << SDL_GetError();
 }
 
