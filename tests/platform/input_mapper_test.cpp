@@ -37,10 +37,6 @@ std::string Said(const Translation& t) {
     return said.empty() ? said : said.substr(1);
 }
 
-SDL_Event Release(int x, int y, Uint8 button = SDL_BUTTON_LEFT) {
-    return MouseButton(x, y, SDL_MOUSEBUTTONUP, button);
-}
-
 SDL_Event Repeated(SDL_Event key) {
     key.key.repeat = 1;
     return key;
@@ -56,7 +52,7 @@ class InputMapperTest : public ::testing::Test {
     // A press and a release at one pixel: the events of the release.
     std::string clickAt(int x, int y) {
         on(MouseButton(x, y));
-        return on(Release(x, y));
+        return on(MouseButton(x, y, SDL_MOUSEBUTTONUP));
     }
     // The pixel at the middle of a card place.
     std::pair<int, int> centre(int place) const {
@@ -95,13 +91,13 @@ TEST_F(InputMapperTest, PressReleaseAndClickOnlyForTheLeftButtonOnOneElement) {
     const auto [x4, y4] = centre(4);
     const auto [x5, y5] = centre(5);
     EXPECT_EQ(on(MouseButton(x4, y4, SDL_MOUSEBUTTONDOWN, SDL_BUTTON_RIGHT)), "");
-    EXPECT_EQ(on(Release(x4, y4, SDL_BUTTON_RIGHT)), "");
+    EXPECT_EQ(on(MouseButton(x4, y4, SDL_MOUSEBUTTONUP, SDL_BUTTON_RIGHT)), "");
     EXPECT_EQ(clickAt(2, 2), "up:none");
     // A release with no press before it (the press went to another window) means nothing.
-    EXPECT_EQ(on(Release(x4, y4)), "");
+    EXPECT_EQ(on(MouseButton(x4, y4, SDL_MOUSEBUTTONUP)), "");
     EXPECT_EQ(on(MouseButton(x4, y4)), "down:card4");
     // Released over another card: the game hears the release there, and no click at all.
-    EXPECT_EQ(on(Release(x5, y5)), "up:card5");
+    EXPECT_EQ(on(MouseButton(x5, y5, SDL_MOUSEBUTTONUP)), "up:card5");
     EXPECT_EQ(on(Motion(x4, y4)), "move:card4");
     EXPECT_EQ(on(Motion(1, 1), 10), "move:none");
 }

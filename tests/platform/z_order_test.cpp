@@ -21,25 +21,20 @@ std::ptrdiff_t DrawnAt(const std::vector<Placed>& placed, const Element& e) {
     return it == placed.end() ? -1 : it - placed.begin();
 }
 
-void ShowCard(Screen& s, int i) {
-    s.ShpCarta[i].visible = true;
-    s.ImgCarta[i].visible = true;
-}
-
 TEST(ZOrder, EveryCardPlaceAnswersWithItsOwnIndexEvenOnAFullTable) {
     Screen s = BareScreen();
     for (int i = 0; i < kNumeroPosti; ++i) {
         if (i == kPostoSpare) continue;
         Screen one = s;
-        ShowCard(one, i);
+        one.ShpCarta[i].visible = one.ImgCarta[i].visible = true;
         const Rect r = one.ImgCarta[i].rect;
         EXPECT_EQ(KindIndex(HitTest(one, r.x + r.w / 2, r.y + r.h / 2)),
                   std::pair(TargetKind::Carta, i));
     }
     // A full table leaves the left strip of every card on top.
-    for (int i = 7; i <= 17; ++i) ShowCard(s, i);
-    ShowCard(s, kPostoDodicesimo);
-    for (int i : {7, 8, 9, 10, 11, 12, 13, 14, 15, 16, 17, kPostoDodicesimo}) {
+    constexpr int kTavolo[] = {7, 8, 9, 10, 11, 12, 13, 14, 15, 16, 17, kPostoDodicesimo};
+    for (int i : kTavolo) s.ShpCarta[i].visible = s.ImgCarta[i].visible = true;
+    for (int i : kTavolo) {
         const Rect r = s.ImgCarta[i].rect;
         EXPECT_EQ(HitTest(s, r.x + 300, r.y + r.h / 2).index, i) << "place " << i;
     }
@@ -49,7 +44,7 @@ TEST(ZOrder, HiddenElementsAndEmptySpaceTakeNoClick) {
     Screen s = BareScreen();
     const Rect r = s.ImgCarta[5].rect;
     EXPECT_EQ(HitTest(s, r.x + 10, r.y + 10).kind, TargetKind::None);
-    ShowCard(s, 5);
+    s.ShpCarta[5].visible = s.ImgCarta[5].visible = true;
     EXPECT_EQ(HitTest(s, r.x + 10, r.y + 10).kind, TargetKind::Carta);
     EXPECT_EQ(HitTest(s, -5, -5).kind, TargetKind::None);
     EXPECT_EQ(HitTest(s, r.x + r.w + 200, r.y + 10).kind, TargetKind::None);

@@ -60,8 +60,7 @@ TEST(Composer, EveryTrackIsPlayableDistinctAndInHarmony) {
                           static_cast<std::size_t>(score.beatsPerBar);
         ASSERT_EQ(score.harmony.size(), bars) << plan.title;
         const auto chordHas = [&](std::size_t bar, int pitch) {
-            const auto& chord = score.harmony[bar];
-            return std::find(chord.begin(), chord.end(), pitch % 12) != chord.end();
+            return std::ranges::count(score.harmony[bar], pitch % 12) > 0;
         };
         std::map<std::size_t, std::pair<double, int>> downbeats;  // each bar's first tune note
         std::vector<int> tune;
@@ -89,10 +88,9 @@ TEST(Composer, EveryTrackIsPlayableDistinctAndInHarmony) {
         EXPECT_GT(downbeats.size(), bars * 9 / 10) << plan.title << " is mostly silent on top";
         EXPECT_TRUE(tunes.insert(tune).second) << plan.title;
         EXPECT_TRUE(tempos.insert(std::lround(score.bpm)).second) << plan.title;
-        if (i > 0) {
-            EXPECT_FALSE(plan.tonic == tracks[i - 1].tonic && plan.minor == tracks[i - 1].minor)
-                << plan.title << " is in the key of the track before it";
-        }
+        EXPECT_FALSE(i > 0 && plan.tonic == tracks[i - 1].tonic &&
+                     plan.minor == tracks[i - 1].minor)
+            << plan.title << " is in the key of the track before it";
         const auto when = [](const NoteEvent& n) { return std::pair(n.beat, n.pitch); };
         EXPECT_TRUE(std::ranges::equal(score.notes, Compose(plan).notes, {}, when, when))
             << plan.title << " differs when composed again";
@@ -150,15 +148,15 @@ TEST(SoundFiles, MidiAndWavReadBackAsWrittenAndAnUnwritablePathIsReported) {
 
 TEST(Dsp, FiltersLengthsMixesAndStrikes) {
     // Filters keep their band and drop the rest.
-    Samples low = Sine(200, 0.5), high = Sine(6000, 0.5);
-    Apply(low, Biquad::LowPass(1000));
-    Apply(high, Biquad::LowPass(1000));
-    EXPECT_GT(Rms(low), 0.6);
-    EXPECT_LT(Rms(high), 0.05);
-    Samples band = Sine(1500, 0.5), off = Sine(150, 0.5);
-    Apply(band, Biquad::BandPass(1500, 4));
-    Apply(off, Biquad::BandPass(1500, 4));
-    EXPECT_GT(Rms(band), 10 * Rms(off));
+    auto filtered = [](double freq, Biquad filter) {
+        Samples s = Sine(freq, 0.5);
+        Apply(s, filter);
+        return Rms(s);
+    };
+    EXPECT_GT(filtered(200, Biquad::LowPass(1000)), 0.6);
+    EXPECT_LT(filtered(6000, Biquad::LowPass(1000)), 0.05);
+    EXPECT_GT(filtered(1500, Biquad::BandPass(1500, 4)),
+              10 * filtered(150, Biquad::BandPass(1500, 4)));
     // A fitted length is cut with a fade, not a click, or padded with silence.
     Samples s = Sine(440, 1.0);
     FitLength(s, 0.5);
