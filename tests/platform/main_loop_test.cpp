@@ -2,14 +2,11 @@
 
 #include <gtest/gtest.h>
 
-#include <tuple>
+#include <vector>
 
-#include "audio/recording_media_player.h"
-#include "data/temp_dati.h"
 #include "game/torneo_save.h"
 #include "sdl_fixture.h"
-#include "ui/finestra.h"
-#include "ui/startup.h"
+#include "ui/ui_fixture.h"
 
 namespace gnamm::platform {
 namespace {
@@ -25,12 +22,10 @@ TEST(WaitTimeout, SleepsUntilTheEarlierDeadlineOrForInput) {
 }
 
 // The real loop on SDL's dummy video driver, with a virtual clock.
-class LoopTest : public ::testing::Test {
+class LoopTest : public test_ui::UiTest {
   protected:
-    void SetUp() override { testing_support::EnsureSdl(); }
+    LoopTest() : UiTest(1) { testing_support::EnsureSdl(); }
     Uint32 id() { return SDL_GetWindowID(window->window()); }
-    // Queues the event for the loop's next step.
-    void push(SDL_Event e) { SDL_PushEvent(&e); }
     SDL_Event windowEvent(Uint8 what) {
         SDL_Event e{};
         e.type = SDL_WINDOWEVENT;
@@ -38,132 +33,100 @@ class LoopTest : public ::testing::Test {
         e.window.windowID = id();
         return e;
     }
-    // The splash passed with a name: the table and its bar are up.
-    void pastTheSplash() {
-        Avvio(game, 12000, 9000);
-        game.textInput("Ada");
-        game.key(Key::Enter);
+    // Queues the events and runs one step of the loop: false when it ends.
+    bool step(std::vector<SDL_Event> events = {}) {
+        for (SDL_Event& e : events) SDL_PushEvent(&e);
+        return loop->step(0);
     }
-    void start(WindowMode mode = {false, 800, 600}) {
-        window = std::make_unique<MainWindow>(mode, dir.dati());
+    void start() {
+        window = std::make_unique<MainWindow>(WindowMode{false, 800, 600}, dati.dati());
         ASSERT_TRUE(window->ok()) << SDL_GetError();
         renderer = std::make_unique<ScreenRenderer>(window->renderer(), nullptr, FindFonts());
-        loop = std::make_unique<MainLoop>(game, *window, *renderer);
+        loop = std::make_unique<MainLoop>(g, *window, *renderer);
+        SDL_FlushEvents(SDL_FIRSTEVENT, SDL_LASTEVENT);
     }
     void TearDown() override {
         loop.reset();
         renderer.reset();
         window.reset();
     }
-    gnamm::testing_support::TempDati dir;
-    VirtualClock clock;
-    SeededRandom rng{1};
-    RecordingMediaPlayer media{clock};
-    Finestra game{clock, rng, media, Paths{dir.dati(), dir.dati()}};
     std::unique_ptr<MainWindow> window;
     std::unique_ptr<ScreenRenderer> renderer;
     std::unique_ptr<MainLoop> loop;
 };
 
-TEST_F(LoopTest, DrawsOnlyWhenThePictureChanges) {
+TEST_F(LoopTest, DrawsOnlyWhenThePictureChangesAndRemembersTheFullScreenSwitch) {
     start();
-    SDL_FlushEvents(SDL_FIRSTEVENT, SDL_LASTEVENT);
-    EXPECT_TRUE(loop->step(0));
+    EXPECT_TRUE(step());
     const int first = loop->framesDrawn();
     EXPECT_GE(first, 1);
-    EXPECT_TRUE(loop->step(0));
-    EXPECT_TRUE(loop->step(0));
+    EXPECT_TRUE(step());
     EXPECT_EQ(loop->framesDrawn(), first);  // nothing changed: no frame
 
-    game.screen.lblIstruzioni.text = "Tocca a te, Ada";
-    EXPECT_TRUE(loop->step(0));
+    g.screen.lblIstruzioni.text = "Tocca a te, Ada";
+    EXPECT_TRUE(step());
     EXPECT_EQ(loop->framesDrawn(), first + 1);
-
-    // A resized or exposed window is drawn again even though the model stands still.
-    push(windowEvent(SDL_WINDOWEVENT_EXPOSED));
-    EXPECT_TRUE(loop->step(0));
+    // A resized or exposed window is drawn again even though the model stands still, and so
+    // is a renderer that lost its textures.
+    EXPECT_TRUE(step({windowEvent(SDL_WINDOWEVENT_EXPOSED)}));
     EXPECT_EQ(loop->framesDrawn(), first + 2);
-
-    // So is a renderer that lost its textures.
-    push(SDL_Event{SDL_RENDER_TARGETS_RESET});
-    EXPECT_TRUE(loop->step(0));
+    EXPECT_TRUE(step({SDL_Event{SDL_RENDER_TARGETS_RESET}}));
     EXPECT_EQ(loop->framesDrawn(), first + 3);
+    // The switch to full screen and back is remembered in the data folder.
+    EXPECT_TRUE(step({testing_support::KeyDown(SDLK_F11, KMOD_NONE, id())}));
+    EXPECT_TRUE(LoadWindowMode(dati.dati()).fullScreen);
+    EXPECT_TRUE(step({testing_support::KeyDown(SDLK_F11, KMOD_NONE, id())}));
+    EXPECT_EQ(LoadWindowMode(dati.dati()), (WindowMode{false, 800, 600}));
 }
 
-TEST_F(LoopTest, TheWheelScrollsTheHallOfFameToItsLastFullPage) {
+TEST_F(LoopTest, TheWheelScrollsTheHallOfFameOnlyOverItAndToItsLastFullPage) {
     start();
-    Screen& s = game.screen;
+    Screen& s = g.screen;
     s.LstAlbo.visible = true;
     s.LstAlbo.frame = FrameId::None;
     s.LstAlbo.rect = {6000, 600, 4000, 3000};  // 200 pixels high at 800 x 600
     for (int i = 0; i < 40; ++i) s.LstAlboLines.push_back("Torneo " + std::to_string(i));
-    SDL_FlushEvents(SDL_FIRSTEVENT, SDL_LASTEVENT);
-    EXPECT_TRUE(loop->step(0));
+    EXPECT_TRUE(step());
     const int rows = renderer->rowsShown(s.LstAlbo);
     EXPECT_GT(rows, 5);
     EXPECT_LT(rows, 40);
 
-    push(testing_support::Motion(500, 100, id()));
-    for (int i = 0; i < 30; ++i) push(testing_support::Wheel(-1, id()));
-    EXPECT_TRUE(loop->step(0));
+    std::vector<SDL_Event> scroll(30, testing_support::Wheel(-1, id()));
+    scroll.insert(scroll.begin(), testing_support::Motion(500, 100, id()));
+    EXPECT_TRUE(step(scroll));
+    EXPECT_EQ(s.LstAlboTop, 40 - rows);
+    // Away from the list the wheel does nothing.
+    EXPECT_TRUE(step({testing_support::Motion(5, 5, id()), testing_support::Wheel(1, id())}));
     EXPECT_EQ(s.LstAlboTop, 40 - rows);
 }
 
-// The window's close button and the session's end (a signal too) save the Torneo at its quiet
-// moment and end the loop at once, asking nothing.
-TEST_F(LoopTest, ClosingOrQuittingSavesTheTorneoAndEndsAtOnce) {
-    pastTheSplash();
-    game.key(Key::Digit1);
-    for (int i = 0; i < 600 && !MomentoTranquillo(game); ++i) AdvanceVirtualTime(game, clock, 100);
-    ASSERT_TRUE(MomentoTranquillo(game));
-    for (const bool closeButton : {true, false}) {
-        SCOPED_TRACE(closeButton ? "close button" : "SDL_QUIT");
-        TearDown();
-        start(WindowMode{false, 800, 600});
-        std::filesystem::remove(dir.dati() / kFileTorneo);
-        SDL_FlushEvents(SDL_FIRSTEVENT, SDL_LASTEVENT);
-        SDL_Event e{};
-        if (closeButton) {
-            e = windowEvent(SDL_WINDOWEVENT_CLOSE);
-        } else {
-            e.type = SDL_QUIT;
-        }
-        SDL_PushEvent(&e);
-        EXPECT_FALSE(loop->step(0));
-        EXPECT_FALSE(game.screen.FraPannello[1].visible);
-        EXPECT_TRUE(CaricaTorneoSalvato(dir.dati(), "Ada"));
-    }
-}
-
-TEST_F(LoopTest, FullScreenSwitchIsRememberedInTheDataFolder) {
+// The window's close button saves the Torneo at its quiet moment and ends the loop at once,
+// asking nothing. (The session's end, a signal too, is played end to end.)
+TEST_F(LoopTest, TheCloseButtonSavesTheTorneoAndEndsAtOnce) {
+    avviaConNome("Ada");
+    g.key(Key::Digit1);
+    for (int i = 0; i < 600 && !MomentoTranquillo(g); ++i) AdvanceVirtualTime(g, clock, 100);
+    ASSERT_TRUE(MomentoTranquillo(g));
     start();
-    SDL_FlushEvents(SDL_FIRSTEVENT, SDL_LASTEVENT);
-    push(testing_support::KeyDown(SDLK_F11, KMOD_NONE, id()));
-    EXPECT_TRUE(loop->step(0));
-    EXPECT_TRUE(LoadWindowMode(dir.dati()).fullScreen);
-    push(testing_support::KeyDown(SDLK_F11, KMOD_NONE, id()));
-    EXPECT_TRUE(loop->step(0));
-    const WindowMode back = LoadWindowMode(dir.dati());
-    EXPECT_EQ(std::tuple(back.fullScreen, back.width, back.height), std::tuple(false, 800, 600));
+    std::filesystem::remove(dati.dati() / kFileTorneo);
+    EXPECT_FALSE(step({windowEvent(SDL_WINDOWEVENT_CLOSE)}));
+    EXPECT_FALSE(g.screen.FraPannello[1].visible);
+    EXPECT_TRUE(CaricaTorneoSalvato(dati.dati(), "Ada"));
 }
 
 TEST_F(LoopTest, TheNameIsTypedIntoTheSplashAndEnterTakesIt) {
     start();
-    Avvio(game, 12000, 9000);
-    RefreshScreen(game);
-    ASSERT_TRUE(NameBoxActive(game.screen));
-    SDL_FlushEvents(SDL_FIRSTEVENT, SDL_LASTEVENT);
-    EXPECT_TRUE(loop->step(0));
+    Avvio(g, 12000, 9000);
+    RefreshScreen(g);
+    ASSERT_TRUE(NameBoxActive(g.screen));
+    EXPECT_TRUE(step());
     EXPECT_TRUE(SDL_IsTextInputActive());  // the name box wants typing
 
-    game.screen.txtNome.text.clear();
-    push(testing_support::Text("Ad\xC3\xA0", id()));  // "Adà"
-    EXPECT_TRUE(loop->step(0));
-    EXPECT_EQ(game.screen.txtNome.text, "Ad\xC3\xA0");
-
-    push(testing_support::KeyDown(SDLK_RETURN, KMOD_NONE, id()));
-    EXPECT_TRUE(loop->step(0));
-    EXPECT_FALSE(game.screen.FraSplash.visible);
+    g.screen.txtNome.text.clear();
+    EXPECT_TRUE(step({testing_support::Text("Ad\xC3\xA0", id())}));  // "Adà"
+    EXPECT_EQ(g.screen.txtNome.text, "Ad\xC3\xA0");
+    EXPECT_TRUE(step({testing_support::KeyDown(SDLK_RETURN, KMOD_NONE, id())}));
+    EXPECT_FALSE(g.screen.FraSplash.visible);
     EXPECT_FALSE(SDL_IsTextInputActive());  // nothing left to type into
 }
 

@@ -2,12 +2,13 @@
 // checks the pixels where the elements must show.
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <string>
+#include <vector>
 
 #include "audio/recording_media_player.h"
 #include "data/asset_catalog.h"
 #include "game/scoreboard.h"
-#include "platform/picture_scaling.h"
 #include "platform/screen_renderer.h"
 #include "platform/z_order.h"
 #include "sdl_fixture.h"
@@ -17,10 +18,8 @@
 namespace gnamm::platform {
 namespace {
 
-using testing_support::EnsureSdl;
-using testing_support::PixelAt;
+using testing_support::KindIndex;
 using testing_support::PlacedRect;
-using testing_support::TestPictures;
 
 constexpr Rgb kBackColour{20, 40, 160};  // the "Horse" back picture
 constexpr Rgb kMatColour{65, 137, 92};   // the green card colour behind a back
@@ -34,49 +33,41 @@ Rgb FaceColour(Card c) {
             static_cast<uint8_t>(90 + (i % 7) * 20)};
 }
 
-class Canvas {
-  public:
-    Canvas(int w, int h) : canvas_(w, h) {
+// A screen model drawn by the real renderer onto a software canvas, with a colour of its own
+// for every card face, the back and the bubble.
+struct Canvas {
+    Canvas(int w, int h)
+        : canvas(w, h), renderer(canvas.renderer.get(), pictures.loader(), FindFonts()) {
         for (int i = 1; i <= 40; ++i) {
             const Card c = Card::FromDeckPosition(i);
-            pictures_.add(assets::CardFace(c), FaceColour(c));
+            pictures.add(assets::CardFace(c), FaceColour(c));
         }
-        pictures_.add("\\Grafica\\Horse.gif", kBackColour);
-        pictures_.add(assets::Bubble(1), kBubbleColour, 196, 60);
-        screenRenderer_ = std::make_unique<ScreenRenderer>(canvas_.renderer.get(),
-                                                           pictures_.loader(), FindFonts());
+        pictures.add("\\Grafica\\Horse.gif", kBackColour);
+        pictures.add(assets::Bubble(1), kBubbleColour, 196, 60);
     }
-    void draw(const Screen& s, const Overlay& overlay = {}) {
-        screenRenderer_->draw(s, overlay);
-        SDL_RenderPresent(canvas_.renderer.get());
+    // Draws and presents a frame; how many pixels it redrew.
+    long long draw(const Screen& s, const Overlay& overlay = {}) {
+        renderer.draw(s, overlay);
+        SDL_RenderPresent(canvas.renderer.get());
+        return renderer.lastRedrawnPixels();
     }
-    Rgb at(int x, int y) const { return canvas_.at(x, y); }
-    Scale scale() const { return screenRenderer_->scale(); }
-    // The pixel at the middle of a design rectangle.
+    Rgb at(int x, int y) const { return canvas.at(x, y); }
+    // Where a rectangle of the model lands at the last frame's scale.
+    Rect px(Rect design) const { return renderer.scale().toPixels(design); }
     Rgb centre(Rect design) const {
-        const Rect r = scale().toPixels(design);
+        const Rect r = px(design);
         return at(r.x + r.w / 2, r.y + r.h / 2);
     }
-    // How many pixels of a design rectangle have exactly the colour, or are dark.
+    // How many pixels of a rectangle of the model have the colour, or are dark.
     int count(Rect design, Rgb c) const {
-        return count(design, [c](Rgb p) { return p == c; });
+        return canvas.count(px(design), [c](Rgb p) { return p == c; });
     }
     int darkPixels(Rect design) const {
-        return count(design, [](Rgb p) { return p.r < 100 && p.g < 100 && p.b < 100; });
+        return canvas.count(px(design), [](Rgb p) { return p.r < 100 && p.g < 100 && p.b < 100; });
     }
-    template <typename Pred>
-    int count(Rect design, Pred pred) const {
-        const Rect r = scale().toPixels(design);
-        int n = 0;
-        for (int y = r.y; y < r.y + r.h; ++y)
-            for (int x = r.x; x < r.x + r.w; ++x) n += pred(at(x, y));
-        return n;
-    }
-
-  private:
-    testing_support::SoftwareCanvas canvas_;
-    TestPictures pictures_;
-    std::unique_ptr<ScreenRenderer> screenRenderer_;
+    testing_support::TestPictures pictures;
+    testing_support::SoftwareCanvas canvas;
+    ScreenRenderer renderer;
 };
 
 // The card each place shows in these tests: a different one for every place.
@@ -86,25 +77,18 @@ Card CardOf(int place) {
 
 // The table of a Gioco under way: three backs for Nonno Zeb, three faces for the player, the
 // given table cards; everything else hidden.
-Screen Table(const std::vector<int>& tablePlaces) {
+Screen Table(std::vector<int> places) {
     Screen s = testing_support::BareScreen();
-    auto face = [&](int place, Card c) {
-        s.ImgCarta[place].picture = assets::CardFace(c);
-        s.ImgCarta[place].visible = s.ShpCarta[place].visible = true;
-    };
-    for (int i = 1; i <= 3; ++i) {
-        s.ImgCarta[i].picture = "\\Grafica\\Horse.gif";
-        s.ShpCarta[i].back = kMatColour;
-        s.ShpCarta[i].opaque = true;
-        s.ImgCarta[i].visible = s.ShpCarta[i].visible = true;
+    places.insert(places.end(), {1, 2, 3, 4, 5, 6});
+    for (const int p : places) {
+        s.ImgCarta[p].picture = p <= 3 ? "\\Grafica\\Horse.gif" : assets::CardFace(CardOf(p));
+        s.ImgCarta[p].visible = s.ShpCarta[p].visible = true;
+        if (p <= 3) {
+            s.ShpCarta[p].back = kMatColour;
+            s.ShpCarta[p].opaque = true;
+        }
     }
-    for (int i = 4; i <= 6; ++i) face(i, CardOf(i));
-    for (int p : tablePlaces) face(p, CardOf(p));
     return s;
-}
-
-Rgb ExpectedFace(int place) {
-    return FaceColour(CardOf(place));
 }
 
 class RenderAtSize : public ::testing::TestWithParam<std::pair<int, int>> {
@@ -113,26 +97,27 @@ class RenderAtSize : public ::testing::TestWithParam<std::pair<int, int>> {
     Canvas canvas{w, h};
 };
 
-TEST_P(RenderAtSize, CardFacesInEveryHandAndTablePlaceAndBacksForNonnoZeb) {
-    const Screen s = Table({9, 7, 8, 10});
+TEST_P(RenderAtSize, CardFacesBacksForNonnoZebAndAPlaceholderForAMissingPicture) {
+    Screen s = Table({9, 7, 8, 10, kPostoMazzo});
+    s.ImgCarta[kPostoMazzo].picture = "\\Carte\\Zz.jpg";
     canvas.draw(s);
-    const Scale sc = canvas.scale();
+    EXPECT_EQ(canvas.centre(s.ImgCarta[kPostoMazzo].rect), kPlaceholder);
     for (int place : {4, 5, 6, 9, 7, 8, 10}) {
-        const Rect r = sc.toPixels(s.ImgCarta[place].rect);
-        EXPECT_EQ(canvas.centre(s.ImgCarta[place].rect), ExpectedFace(place)) << "place " << place;
-        // The whole card is the picture: every corner of it too.
-        EXPECT_EQ(canvas.at(r.x + 1, r.y + 1), ExpectedFace(place)) << "place " << place;
-        EXPECT_EQ(canvas.at(r.x + r.w - 2, r.y + r.h - 2), ExpectedFace(place))
-            << "place " << place;
+        // The whole card is the picture: its corners too.
+        const Rect r = canvas.px(s.ImgCarta[place].rect);
+        const std::vector<Rgb> seen = {canvas.centre(s.ImgCarta[place].rect),
+                                       canvas.at(r.x + 1, r.y + 1),
+                                       canvas.at(r.x + r.w - 2, r.y + r.h - 2)};
+        EXPECT_EQ(seen, std::vector<Rgb>(3, FaceColour(CardOf(place)))) << "place " << place;
     }
     for (int place : {1, 2, 3}) {
         EXPECT_EQ(canvas.centre(s.ImgCarta[place].rect), kBackColour) << "place " << place;
         // The mat shows around the back.
-        const Rect m = sc.toPixels(s.ShpCarta[place].rect);
+        const Rect m = canvas.px(s.ShpCarta[place].rect);
         EXPECT_EQ(canvas.at(m.x, m.y + m.h / 2), kMatColour) << "place " << place;
     }
     // Where no card lies, the table's own colour.
-    EXPECT_EQ(canvas.at(w / 2, sc.py(6000)), s.windowBack);
+    EXPECT_EQ(canvas.at(w / 2, canvas.renderer.scale().py(6000)), s.windowBack);
 }
 
 // The table places in the order the game fills them: the lowest free place, the twelfth last.
@@ -149,8 +134,8 @@ TEST_P(RenderAtSize, EveryTableCardKeepsItsIndexCornerInSightUpToTwelveCards) {
             const Rect c = s.ImgCarta[p].rect;
             // The rank and suit stand in the top left fifth of the width, quarter of the height.
             const Rect corner{c.x, c.y, c.w / 5, c.h / 4};
-            const Rect px = canvas.scale().toPixels(corner);
-            EXPECT_EQ(canvas.count(corner, ExpectedFace(p)), px.w * px.h)
+            EXPECT_EQ(canvas.count(corner, FaceColour(CardOf(p))),
+                      canvas.px(corner).w * canvas.px(corner).h)
                 << n << " cards: the index of place " << p << " is covered";
         }
     }
@@ -162,29 +147,19 @@ TEST_P(RenderAtSize, BubbleShowsWithNonnoZebsWords) {
     s.ImgFumetto.frame = s.lblCommenti.frame = FrameId::None;
     s.ImgFumetto.rect = {60, 2520, 2940, 900};
     s.ImgFumetto.picture = assets::Bubble(1);
-    s.lblCommenti.rect = {240, 2700, 2580, 540};
+    const Rect words = s.lblCommenti.rect = {240, 2700, 2580, 540};
     s.lblCommenti.fontSize = 9.75f;
     s.lblCommenti.text = "Gnamm! Questa la prendo io, ragazzo.";
     canvas.draw(s);
-    const Rect b = canvas.scale().toPixels(s.ImgFumetto.rect);
+    const Rect b = canvas.px(s.ImgFumetto.rect);
     EXPECT_EQ(canvas.at(b.x + 2, b.y + 2), kBubbleColour);
-    EXPECT_GT(canvas.darkPixels(s.lblCommenti.rect), 20);
+    EXPECT_GT(canvas.darkPixels(words), 20);
     // The words stay inside their label.
-    EXPECT_EQ(canvas.darkPixels({s.lblCommenti.rect.x, s.lblCommenti.rect.y + s.lblCommenti.rect.h,
-                                 s.lblCommenti.rect.w, 150}),
-              0);
+    EXPECT_EQ(canvas.darkPixels({words.x, words.y + words.h, words.w, 150}), 0);
 
     s.lblCommenti.visible = false;
     canvas.draw(s);
-    EXPECT_EQ(canvas.darkPixels(s.lblCommenti.rect), 0);
-}
-
-TEST_P(RenderAtSize, MissingPictureDrawsAPlaceholderAndTheRestStillDraws) {
-    Screen s = Table({9});
-    s.ImgCarta[9].picture = "\\Carte\\Zz.jpg";
-    canvas.draw(s);
-    EXPECT_EQ(canvas.centre(s.ImgCarta[9].rect), kPlaceholder);
-    EXPECT_EQ(canvas.centre(s.ImgCarta[5].rect), ExpectedFace(5));
+    EXPECT_EQ(canvas.darkPixels(words), 0);
 }
 
 TEST_P(RenderAtSize, TheGamesOwnScoreboardShowsAnAwardedPointRed) {
@@ -195,35 +170,19 @@ TEST_P(RenderAtSize, TheGamesOwnScoreboardShowsAnAwardedPointRed) {
     AssegnaPunto(g, Player::H, PuntoMazzo::Sette);
     RefreshScreen(g);
     const Rect awarded = PlacedRect(g.screen, g.screen.lblPuntiSetteH);
-    const Rect open = PlacedRect(g.screen, g.screen.lblPuntiSettePC);
     ASSERT_GT(awarded.w, 0) << "the scoreboard is not on the window";
     canvas.draw(g.screen);
-    const Rect px = canvas.scale().toPixels(awarded);
-    EXPECT_GT(canvas.count(awarded, colors::kRed), px.w * px.h / 3);
-    EXPECT_EQ(canvas.count(open, colors::kRed), 0);  // Nonno Zeb has not scored it
+    EXPECT_GT(canvas.count(awarded, colors::kRed), canvas.px(awarded).w * canvas.px(awarded).h / 3);
+    // Nonno Zeb has not scored it.
+    EXPECT_EQ(canvas.count(PlacedRect(g.screen, g.screen.lblPuntiSettePC), colors::kRed), 0);
 }
 
 INSTANTIATE_TEST_SUITE_P(Sizes, RenderAtSize,
                          ::testing::Values(std::pair{800, 600}, std::pair{1600, 1200}));
 
-TEST(Render, AWideScreenCentresTheTableUnstretchedBetweenMarginsOfTheTableColour) {
-    Canvas canvas(1920, 1080);
-    const Screen s = Table({10});
-    canvas.draw(s);
-    const Rect design = s.ImgCarta[10].rect;
-    const Rect r = canvas.scale().toPixels(design);
-    EXPECT_EQ(canvas.scale().toPixels({0, 0, 12000, 9000}), (Rect{240, 0, 1440, 1080}));
-    EXPECT_NEAR(static_cast<double>(r.w) / r.h, static_cast<double>(design.w) / design.h, 0.01);
-    EXPECT_EQ(canvas.centre(design), ExpectedFace(10));
-    for (const int x : {0, 239, 1680, 1919})
-        for (const int y : {0, 540, 1079})
-            EXPECT_EQ(canvas.at(x, y), s.windowBack) << x << "," << y;
-}
-
 TEST(Render, APickedTableCardIsOutlinedInThePickColourThreePixelsWideOrMore) {
     Canvas canvas(1024, 768);
-    std::vector<int> all(std::begin(kOrdineTavolo), std::end(kOrdineTavolo));
-    Screen s = Table(all);
+    Screen s = Table(std::vector<int>(std::begin(kOrdineTavolo), std::end(kOrdineTavolo)));
     ScalaGrafica(s, 1024 * 15, 768 * 15);  // as start-up lays the game out for this screen
     // The pick colour is the deck outline's.
     Element& contorno = s.ShpContornoCarta[11];
@@ -231,7 +190,7 @@ TEST(Render, APickedTableCardIsOutlinedInThePickColourThreePixelsWideOrMore) {
     ASSERT_EQ(contorno.borderColor, colors::kPick);
     contorno.visible = true;
     canvas.draw(s);
-    const Rect card = canvas.scale().toPixels(s.ImgCarta[11].rect);
+    const Rect card = canvas.px(s.ImgCarta[11].rect);
     auto band = [&](int x, int y, int dx, int dy) {
         int n = 0;
         while (canvas.at(x, y) != colors::kPick && n++ < 10) x += dx, y += dy;
@@ -245,60 +204,110 @@ TEST(Render, APickedTableCardIsOutlinedInThePickColourThreePixelsWideOrMore) {
     EXPECT_GE(band(card.x - 1, card.y + card.h / 2, -1, 0), 3);
 }
 
-TEST(Render, TooltipShowsBesideThePointerAndStaysOnTheWindow) {
+// The keyboard's focus outline on place 9 is drawn over place 13, which lies over its right part.
+TEST(Render, TheFocusOutlineIsDrawnRoundTheFocusedCardOverItsNeighbour) {
     Canvas canvas(800, 600);
-    const Screen s = Table({});
-    constexpr Rgb kTooltipBack{255, 255, 225};
-    auto tooltipPixels = [&](int x0, int y0, int x1, int y1) {
-        int n = 0;
-        for (int y = y0; y < y1; ++y)
-            for (int x = x0; x < x1; ++x) n += canvas.at(x, y) == kTooltipBack;
-        return n;
-    };
+    Screen s = Table({9, 13});
+    const Rect c = s.ImgCarta[9].rect;
+    s.ShpFuoco.rect = {c.x - 110, c.y - 110, c.w + 220, c.h + 220};
+    s.ShpFuoco.visible = true;
     canvas.draw(s);
-    EXPECT_EQ(tooltipPixels(0, 0, 800, 600), 0);
-    canvas.draw(s, Overlay{"Mostra le regole del gioco", 300, 200, false});
-    EXPECT_GT(tooltipPixels(300, 200, 500, 260), 200);
+    const Rect f = canvas.px(s.ShpFuoco.rect);
+    EXPECT_EQ(canvas.at(f.x + 1, f.y + f.h / 2), colors::kYellow);
+    EXPECT_EQ(canvas.at(f.x + f.w - 2, f.y + f.h / 2), colors::kYellow);
+    // Clicks go through it to the cards underneath.
+    EXPECT_EQ(KindIndex(HitTest(s, c.x + 100, c.y + 100)), std::pair(TargetKind::Carta, 9));
+    const Rect right = s.ImgCarta[13].rect;
+    EXPECT_EQ(KindIndex(HitTest(s, right.x + right.w / 2, right.y + 100)),
+              std::pair(TargetKind::Carta, 13));
+}
+
+// Frames one after the other redraw only the part of the window whose elements changed, and the
+// picture is the same as a whole redraw would give; what lies wholly under an opaque element is
+// neither drawn nor loaded.
+constexpr long long kWhole = 800LL * 600;
+
+class Redraw : public ::testing::Test {
+  protected:
+    Redraw() {
+        show(4, 1);
+        show(6, 2);
+    }
+    void show(int place, int card) {
+        s.ImgCarta[place].picture = assets::CardFace(Card::FromDeckPosition(card));
+        s.ImgCarta[place].visible = true;
+    }
+    // Draws a frame; how many pixels it redrew.
+    long long draw(const Overlay& o = {}) { return window.draw(s, o); }
+    Rgb centreOf(int place) const { return window.centre(s.ImgCarta[place].rect); }
+    long long cardPixels(int place) const {
+        const Rect r = window.px(s.ImgCarta[place].rect);
+        return static_cast<long long>(r.w) * r.h;
+    }
+
+    Screen s = testing_support::BareScreen();
+    Canvas window{800, 600};
+    const Rgb faceA = FaceColour(Card::FromDeckPosition(1));
+    const Rgb faceB = FaceColour(Card::FromDeckPosition(2));
+};
+
+TEST_F(Redraw, TheFirstOrAForgottenFrameIsWholeThenOnlyTheChangedCardIsRedrawn) {
+    EXPECT_EQ(draw(), kWhole);
+    EXPECT_EQ(centreOf(4), faceA);
+    s.ImgCarta[4].visible = false;  // the card leaves the hand
+    EXPECT_EQ(draw(), cardPixels(4));
+    EXPECT_EQ(centreOf(4), s.windowBack);
+    EXPECT_EQ(centreOf(6), faceB);  // kept from the frame before
+    EXPECT_EQ(draw(), 0);           // nothing changed
+    EXPECT_EQ(centreOf(6), faceB);
+    s.windowBack = {120, 60, 30};  // a new table colour repaints it all
+    EXPECT_EQ(draw(), kWhole);
+    EXPECT_EQ(window.at(5, 300), s.windowBack);
+    // A forgotten frame, as after the switch to full screen which blanks the window, is redrawn
+    // whole.
+    ASSERT_EQ(draw(), 0);
+    SDL_FillRect(window.canvas.surface.get(), nullptr, 0);
+    window.renderer.forgetFrame();
+    EXPECT_EQ(draw(), kWhole);
+    EXPECT_EQ(centreOf(6), faceB);
+}
+
+TEST_F(Redraw, TheTooltipShowsBesideThePointerOnTheWindowAndNeverSticks) {
+    constexpr Rgb kTooltipBack{255, 255, 225};
+    auto tooltipPixels = [this](Rect r) {
+        return window.canvas.count(r, [](Rgb p) { return p == kTooltipBack; });
+    };
+    draw();
+    EXPECT_EQ(tooltipPixels({0, 0, 800, 600}), 0);
+    draw(Overlay{"Mostra le regole del gioco", 300, 200, false});
+    EXPECT_GT(tooltipPixels({300, 200, 200, 60}), 200);
     // By the bottom right corner it is moved back inside the window.
-    canvas.draw(s, Overlay{"Mostra le regole del gioco", 795, 595, false});
-    EXPECT_GT(tooltipPixels(600, 500, 800, 600), 200);
+    draw(Overlay{"Mostra le regole del gioco", 795, 595, false});
+    EXPECT_GT(tooltipPixels({600, 500, 200, 100}), 200);
+    // The pointer moved on: where the tooltip was, the table again, not the kept frame.
+    draw();
+    EXPECT_EQ(tooltipPixels({0, 0, 800, 600}), 0);
 }
 
-TEST(PictureScaling, DownscaleAveragesInsteadOfDroppingPixels) {
-    EnsureSdl();
-    // A one-pixel black and white checkerboard: nearest-pixel sampling would keep only one of
-    // the two colours; a proper reduction is an even grey.
-    SurfacePtr board(SDL_CreateRGBSurfaceWithFormat(0, 1212, 1740, 32, SDL_PIXELFORMAT_ARGB8888));
-    SDL_LockSurface(board.get());
-    for (int y = 0; y < board->h; ++y) {
-        auto* row =
-            reinterpret_cast<Uint32*>(static_cast<Uint8*>(board->pixels) + y * board->pitch);
-        for (int x = 0; x < board->w; ++x) row[x] = ((x + y) % 2) ? 0xFFFFFFFFu : 0xFF000000u;
-    }
-    SDL_UnlockSurface(board.get());
-    SurfacePtr small = ResampleSurface(board.get(), 101, 145);
-    ASSERT_TRUE(small);
-    EXPECT_EQ(std::pair(small->w, small->h), std::pair(101, 145));
-    for (auto [x, y] : {std::pair{0, 0}, {50, 70}, {100, 144}, {33, 99}}) {
-        const Rgb p = PixelAt(small.get(), x, y);
-        EXPECT_NEAR(p.r, 128, 12) << x << "," << y;
-    }
-}
-
-TEST(PictureScaling, CardsAreMadeAtTheirSizeOnScreenAndLoadedOnce) {
-    testing_support::SoftwareCanvas target;
-    TestPictures pics;
-    pics.add("\\Carte\\Ac.jpg", {10, 20, 30}, 1010, 1450);
-    TextureCache cache(target.renderer.get(), pics.loader());
-    SDL_Texture* t = cache.get("\\Carte\\Ac.jpg", 101, 145);
-    ASSERT_NE(t, nullptr);
-    int w = 0, h = 0;
-    SDL_QueryTexture(t, nullptr, nullptr, &w, &h);
-    EXPECT_EQ(std::pair(w, h), std::pair(101, 145));
-    // A missing picture is looked for once, not at every frame.
-    EXPECT_EQ(cache.get("\\Carte\\Xx.jpg", 101, 145), nullptr);
-    EXPECT_EQ(cache.get("\\Carte\\Xx.jpg", 101, 145), nullptr);
-    EXPECT_EQ(cache.loads(), 2);
+TEST_F(Redraw, WhatTheOpaqueSplashHidesIsNeitherLoadedNorRedrawn) {
+    s.FraSplash.visible = true;  // opaque black, the whole window
+    EXPECT_EQ(draw(), kWhole);
+    EXPECT_TRUE(window.pictures.asked.empty());
+    EXPECT_EQ(window.at(400, 300), colors::kBlack);
+    show(5, 1);  // appears under the splash
+    EXPECT_EQ(draw(), 0);
+    s.ImgCarta[4].visible = false;  // goes from under it
+    EXPECT_EQ(draw(), 0);
+    show(4, 2);  // comes back with another face
+    EXPECT_EQ(draw(), 0);
+    // The splash gone, the cards load and show as they are now, not as they were under it.
+    s.FraSplash.visible = false;
+    EXPECT_GT(draw(), 0);
+    EXPECT_EQ(window.pictures.asked.size(), 2u);
+    EXPECT_EQ(std::pair(centreOf(4), centreOf(5)), std::pair(faceB, faceA));
+    show(5, 2);  // and a change no longer covered is redrawn
+    EXPECT_EQ(draw(), cardPixels(5));
+    EXPECT_EQ(centreOf(5), faceB);
 }
 
 TEST(SameDrawing, NoticesEveryChangeThatShows) {

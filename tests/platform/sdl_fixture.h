@@ -1,5 +1,5 @@
-// SDL brought up once for the platform tests, on the dummy video and audio drivers, so the
-// tests never need a display or speakers.
+// SDL brought up once for the platform tests, on the dummy video and audio drivers that
+// headless_sdl.cpp chose, so the tests never need a display or speakers.
 #pragma once
 
 #include <SDL.h>
@@ -8,7 +8,9 @@
 
 #include <map>
 #include <string>
+#include <tuple>
 #include <utility>
+#include <vector>
 
 #include "data/colors.h"
 #include "platform/sdl_handles.h"
@@ -18,12 +20,7 @@
 namespace gnamm::platform::testing_support {
 
 inline void EnsureSdl() {
-    static const bool ready = [] {
-        SDL_setenv("SDL_VIDEODRIVER", "dummy", 0);
-        SDL_setenv("SDL_AUDIODRIVER", "dummy", 0);
-        const bool ok = SDL_Init(SDL_INIT_VIDEO | SDL_INIT_EVENTS) == 0 && TTF_Init() == 0;
-        return ok;
-    }();
+    static const bool ready = SDL_Init(SDL_INIT_VIDEO | SDL_INIT_EVENTS) == 0 && TTF_Init() == 0;
     ASSERT_TRUE(ready) << SDL_GetError();
 }
 
@@ -66,39 +63,34 @@ inline std::pair<TargetKind, int> KindIndex(const Target& t) {
 // Input events as SDL delivers them, to the window `window` (0: any).
 inline SDL_Event MouseButton(int x, int y, Uint32 type = SDL_MOUSEBUTTONDOWN,
                              Uint8 button = SDL_BUTTON_LEFT) {
-    SDL_Event e{};
-    e.type = type;
+    SDL_Event e{type};
     e.button.button = button;
     e.button.x = x;
     e.button.y = y;
     return e;
 }
 inline SDL_Event Motion(int x, int y, Uint32 window = 0) {
-    SDL_Event e{};
-    e.type = SDL_MOUSEMOTION;
+    SDL_Event e{SDL_MOUSEMOTION};
     e.motion.windowID = window;
     e.motion.x = x;
     e.motion.y = y;
     return e;
 }
 inline SDL_Event KeyDown(SDL_Keycode k, Uint16 mod = KMOD_NONE, Uint32 window = 0) {
-    SDL_Event e{};
-    e.type = SDL_KEYDOWN;
+    SDL_Event e{SDL_KEYDOWN};
     e.key.keysym.sym = k;
     e.key.keysym.mod = mod;
     e.key.windowID = window;
     return e;
 }
 inline SDL_Event Text(const char* utf8, Uint32 window = 0) {
-    SDL_Event e{};
-    e.type = SDL_TEXTINPUT;
+    SDL_Event e{SDL_TEXTINPUT};
     e.text.windowID = window;
     SDL_strlcpy(e.text.text, utf8, sizeof e.text.text);
     return e;
 }
 inline SDL_Event Wheel(int y, Uint32 window = 0) {
-    SDL_Event e{};
-    e.type = SDL_MOUSEWHEEL;
+    SDL_Event e{SDL_MOUSEWHEEL};
     e.wheel.windowID = window;
     e.wheel.y = y;
     e.wheel.direction = SDL_MOUSEWHEEL_NORMAL;
@@ -115,10 +107,18 @@ struct SoftwareCanvas {
         renderer.reset(SDL_CreateSoftwareRenderer(surface.get()));
     }
     Rgb at(int x, int y) const { return PixelAt(surface.get(), x, y); }
+    // How many pixels of a rectangle (SDL's or the model's Rect) pass the test.
+    template <typename R, typename Pass>
+    int count(const R& r, Pass pass) const {
+        int n = 0;
+        for (int y = r.y; y < r.y + r.h; ++y)
+            for (int x = r.x; x < r.x + r.w; ++x) n += pass(at(x, y));
+        return n;
+    }
 };
 
 // Pictures made by the test: every asset name it knows is a plain colour at a card's file
-// size; any other name is missing.
+// size; any other name is missing. Every name asked for is written down.
 class TestPictures {
   public:
     void add(const std::string& name, Rgb colour, int w = 303, int h = 435) {
@@ -126,18 +126,17 @@ class TestPictures {
     }
     PictureLoader loader() const {
         return [this](std::string_view name) -> SurfacePtr {
+            asked.emplace_back(name);
             const auto it = pictures_.find(std::string(name));
             if (it == pictures_.end()) return nullptr;
-            return SolidSurface(it->second.w, it->second.h, it->second.colour);
+            const auto [colour, w, h] = it->second;
+            return SolidSurface(w, h, colour);
         };
     }
+    mutable std::vector<std::string> asked;
 
   private:
-    struct Picture {
-        Rgb colour;
-        int w, h;
-    };
-    std::map<std::string, Picture> pictures_;
+    std::map<std::string, std::tuple<Rgb, int, int>> pictures_;
 };
 
 }  // namespace gnamm::platform::testing_support

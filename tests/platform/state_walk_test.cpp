@@ -8,10 +8,12 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cstdio>
 #include <cstdlib>
 #include <filesystem>
 #include <memory>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "data/asset_catalog.h"
@@ -56,19 +58,13 @@ std::string Descrivi(const Element& e, Rect r) {
            std::to_string(r.w) + "x" + std::to_string(r.h);
 }
 
-struct Dimensione {
-    int w, h;
-};
+using Dimensione = std::pair<int, int>;  // the window's width and height
 
 class StateWalk : public test_ui::UiTest, public ::testing::WithParamInterface<Dimensione> {
   protected:
     StateWalk() {
-        testing_support::EnsureSdl();
-        const auto [w, h] = GetParam();
-        surface_.reset(SDL_CreateRGBSurfaceWithFormat(0, w, h, 32, SDL_PIXELFORMAT_ARGB8888));
-        renderer_.reset(SDL_CreateSoftwareRenderer(surface_.get()));
-        screen_ =
-            std::make_unique<ScreenRenderer>(renderer_.get(), Pictures(resolver_), FindFonts());
+        screen_ = std::make_unique<ScreenRenderer>(canvas_.renderer.get(), Pictures(resolver_),
+                                                   FindFonts());
         screen_->setWholeFrames(true);
         shots_ = BuildFolder() / "state-walk";
         fs::create_directories(shots_);
@@ -105,11 +101,9 @@ class StateWalk : public test_ui::UiTest, public ::testing::WithParamInterface<D
         for (const Element* e : screen_->textsCut()) {
             ADD_FAILURE() << "text cut off: " << Descrivi(*e, e->rect);
         }
-        ++numero_;
-        const std::string file = std::to_string(w) + "x" + std::to_string(h) + "-" +
-                                 (numero_ < 10 ? "0" : "") + std::to_string(numero_) + "-" + stato +
-                                 ".png";
-        IMG_SavePNG(surface_.get(), (shots_ / file).c_str());
+        char file[128];
+        std::snprintf(file, sizeof file, "%dx%d-%02d-%s.png", w, h, ++numero_, stato.c_str());
+        IMG_SavePNG(canvas_.surface.get(), (shots_ / file).c_str());
         visti_.push_back(stato);
     }
     void guarda(const std::string& stato) { guarda(g.screen, stato); }
@@ -117,12 +111,9 @@ class StateWalk : public test_ui::UiTest, public ::testing::WithParamInterface<D
     // True when nothing covers the middle of the element: the player sees it and clicks it.
     static bool inCima(const Screen& s, const Element& e) {
         const std::vector<Placed> placed = VisibleInZOrder(s);
-        for (const Placed& p : placed) {
-            if (p.element != &e) continue;
-            const Placed* top = TopmostAt(placed, p.rect.x + p.rect.w / 2, p.rect.y + p.rect.h / 2);
-            return top && top->element == &e;
-        }
-        return false;
+        const Rect r = testing_support::PlacedRect(s, e);
+        const Placed* top = TopmostAt(placed, r.x + r.w / 2, r.y + r.h / 2);
+        return r.w > 0 && top && top->element == &e;
     }
     void promptInCima(const Screen& s) {
         EXPECT_TRUE(inCima(s, s.lblQuando)) << s.lblQuando.text;
@@ -168,8 +159,7 @@ class StateWalk : public test_ui::UiTest, public ::testing::WithParamInterface<D
     }
 
   private:
-    SurfacePtr surface_;
-    RendererPtr renderer_;
+    testing_support::SoftwareCanvas canvas_{GetParam().first, GetParam().second};
     std::unique_ptr<AssetResolver> resolver_;
     std::unique_ptr<ScreenRenderer> screen_;
     fs::path shots_;
@@ -321,8 +311,8 @@ INSTANTIATE_TEST_SUITE_P(Screens, StateWalk,
                          ::testing::Values(Dimensione{800, 600}, Dimensione{1024, 768},
                                            Dimensione{1920, 1080}),
                          [](const auto& info) {
-                             return std::to_string(info.param.w) + "x" +
-                                    std::to_string(info.param.h);
+                             return std::to_string(info.param.first) + "x" +
+                                    std::to_string(info.param.second);
                          });
 
 }  // namespace

@@ -2,6 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <vector>
+
 #include "sdl_fixture.h"
 
 namespace gnamm::platform {
@@ -12,28 +15,26 @@ using testing_support::BareScreen;
 using testing_support::KindIndex;
 using testing_support::PlacedRect;
 
-void ShowCard(Screen& s, int i) {
-    s.ShpCarta[i].visible = true;
-    s.ImgCarta[i].visible = true;
+// Where an element stands in the drawing order; -1 when it is not drawn.
+std::ptrdiff_t DrawnAt(const std::vector<Placed>& placed, const Element& e) {
+    const auto it = std::ranges::find(placed, &e, &Placed::element);
+    return it == placed.end() ? -1 : it - placed.begin();
 }
 
-TEST(ZOrder, EveryCardPlaceAnswersWithItsOwnIndex) {
+TEST(ZOrder, EveryCardPlaceAnswersWithItsOwnIndexEvenOnAFullTable) {
     Screen s = BareScreen();
     for (int i = 0; i < kNumeroPosti; ++i) {
         if (i == kPostoSpare) continue;
         Screen one = s;
-        ShowCard(one, i);
+        one.ShpCarta[i].visible = one.ImgCarta[i].visible = true;
         const Rect r = one.ImgCarta[i].rect;
         EXPECT_EQ(KindIndex(HitTest(one, r.x + r.w / 2, r.y + r.h / 2)),
                   std::pair(TargetKind::Carta, i));
     }
-}
-
-TEST(ZOrder, AFullTableLeavesTheLeftStripOfEveryCardOnTop) {
-    Screen s = BareScreen();
-    for (int i = 7; i <= 17; ++i) ShowCard(s, i);
-    ShowCard(s, kPostoDodicesimo);
-    for (int i : {7, 8, 9, 10, 11, 12, 13, 14, 15, 16, 17, kPostoDodicesimo}) {
+    // A full table leaves the left strip of every card on top.
+    constexpr int kTavolo[] = {7, 8, 9, 10, 11, 12, 13, 14, 15, 16, 17, kPostoDodicesimo};
+    for (int i : kTavolo) s.ShpCarta[i].visible = s.ImgCarta[i].visible = true;
+    for (int i : kTavolo) {
         const Rect r = s.ImgCarta[i].rect;
         EXPECT_EQ(HitTest(s, r.x + 300, r.y + r.h / 2).index, i) << "place " << i;
     }
@@ -43,7 +44,7 @@ TEST(ZOrder, HiddenElementsAndEmptySpaceTakeNoClick) {
     Screen s = BareScreen();
     const Rect r = s.ImgCarta[5].rect;
     EXPECT_EQ(HitTest(s, r.x + 10, r.y + 10).kind, TargetKind::None);
-    ShowCard(s, 5);
+    s.ShpCarta[5].visible = s.ImgCarta[5].visible = true;
     EXPECT_EQ(HitTest(s, r.x + 10, r.y + 10).kind, TargetKind::Carta);
     EXPECT_EQ(HitTest(s, -5, -5).kind, TargetKind::None);
     EXPECT_EQ(HitTest(s, r.x + r.w + 200, r.y + 10).kind, TargetKind::None);
@@ -74,51 +75,61 @@ TEST(ZOrder, FrameMembersFollowTheirFrameInPlaceVisibilityAndOrder) {
     // Drawn right after its frame, even though the level names come before the level panel's
     // successors in the table: the panel's fill never hides its own contents.
     const auto placed = VisibleInZOrder(s);
-    std::size_t framePos = placed.size(), namePos = placed.size();
-    for (std::size_t i = 0; i < placed.size(); ++i) {
-        if (placed[i].element == &panel) framePos = i;
-        if (placed[i].element == &name) namePos = i;
-    }
-    ASSERT_LT(namePos, placed.size());
-    EXPECT_LT(framePos, namePos);
-    EXPECT_EQ(placed[namePos].rect, (Rect{3100, 800, 1000, 300}));
+    EXPECT_GE(DrawnAt(placed, panel), 0);
+    EXPECT_LT(DrawnAt(placed, panel), DrawnAt(placed, name));
+    EXPECT_EQ(PlacedRect(s, name), (Rect{3100, 800, 1000, 300}));
 
     panel.visible = false;
     EXPECT_EQ(HitTest(s, 3000 + 150, 600 + 250).kind, TargetKind::None);
 }
 
 TEST(ZOrder, CaptionsAndPanelsMapToTheirTargets) {
-    const Screen s = BareScreen();
-    using Pick = Element& (*)(Screen&);
-    auto expectAt = [&](Pick pick, TargetKind kind, int index) {
-        Screen one = s;
-        Element& e = pick(one);
+    Screen s = BareScreen();
+    auto expectAt = [&s](Element& e, TargetKind kind, int index) {
+        const Element before = e;
         e.visible = true;
         e.frame = FrameId::None;  // on the window itself, whatever panel the layout puts it in
         e.rect = {500, 500, 400, 300};
-        EXPECT_EQ(KindIndex(HitTest(one, 600, 600)), std::pair(kind, index));
+        EXPECT_EQ(KindIndex(HitTest(s, 600, 600)), std::pair(kind, index));
+        e = before;
     };
-    expectAt([](Screen& x) -> Element& { return x.lblPannelli[2]; }, TargetKind::Pannelli, 2);
-    expectAt([](Screen& x) -> Element& { return x.lblClassifica; }, TargetKind::Classifica, 0);
-    expectAt([](Screen& x) -> Element& { return x.lblRiquadri[3]; }, TargetKind::Riquadri, 3);
-    expectAt([](Screen& x) -> Element& { return x.lblVoceOpzioni[15]; }, TargetKind::VoceOpzioni,
-             15);
-    expectAt([](Screen& x) -> Element& { return x.FraPannello[2]; }, TargetKind::PannelloOpzioni,
-             2);
-    expectAt([](Screen& x) -> Element& { return x.ImgNonnoZeb[0]; }, TargetKind::NonnoZeb, 0);
-    expectAt([](Screen& x) -> Element& { return x.lblUscita[1]; }, TargetKind::Uscita, 1);
-    expectAt([](Screen& x) -> Element& { return x.lblRegole[3]; }, TargetKind::Regole, 1);
-    expectAt([](Screen& x) -> Element& { return x.lblRegole[4]; }, TargetKind::Regole, 0);
-    expectAt([](Screen& x) -> Element& { return x.lblQuando; }, TargetKind::Quando, 0);
-    expectAt([](Screen& x) -> Element& { return x.LstAlbo; }, TargetKind::LstAlbo, 0);
-    expectAt([](Screen& x) -> Element& { return x.lblAssoInTavola; }, TargetKind::AssoInTavola, 0);
-    expectAt([](Screen& x) -> Element& { return x.lblTimer; }, TargetKind::TimerLabel, 0);
-    expectAt([](Screen& x) -> Element& { return x.cmdLivello; }, TargetKind::CmdLivello, 0);
-    expectAt([](Screen& x) -> Element& { return x.lblAbilita; }, TargetKind::Abilita, 0);
+    expectAt(s.lblPannelli[2], TargetKind::Pannelli, 2);
+    expectAt(s.lblClassifica, TargetKind::Classifica, 0);
+    expectAt(s.lblRiquadri[3], TargetKind::Riquadri, 3);
+    expectAt(s.lblVoceOpzioni[15], TargetKind::VoceOpzioni, 15);
+    expectAt(s.FraPannello[2], TargetKind::PannelloOpzioni, 2);
+    expectAt(s.ImgNonnoZeb[0], TargetKind::NonnoZeb, 0);
+    expectAt(s.lblUscita[1], TargetKind::Uscita, 1);
+    expectAt(s.lblRegole[3], TargetKind::Regole, 1);
+    expectAt(s.lblRegole[4], TargetKind::Regole, 0);
+    expectAt(s.lblQuando, TargetKind::Quando, 0);
+    expectAt(s.LstAlbo, TargetKind::LstAlbo, 0);
+    expectAt(s.lblAssoInTavola, TargetKind::AssoInTavola, 0);
+    expectAt(s.lblTimer, TargetKind::TimerLabel, 0);
+    expectAt(s.cmdLivello, TargetKind::CmdLivello, 0);
+    expectAt(s.lblAbilita, TargetKind::Abilita, 0);
 }
 
-TEST(ZOrder, ThePromptStandsOverTheHallOfFameAndUnderAPanelOpenedWhileItWaits) {
-    Screen s = BareScreen();
+// The cover of an open panel hides the table row, but the deck and the side boxes it reaches
+// into are drawn whole above it.
+TEST(ZOrder, ThePanelCoverLeavesTheDeckAndTheSideBoxesWholeAndAPanelCoversThePrompt) {
+    Screen s;
+    ApplyDesignLayout(s);
+    s.lblCopriCarte.visible = true;
+    for (Element& f : s.FraRiquadro) f.visible = true;
+    s.ImgCarta[kPostoMazzo].visible = true;
+    const std::vector<Placed> placed = VisibleInZOrder(s);
+    const auto cover = DrawnAt(placed, s.lblCopriCarte);
+    ASSERT_GE(cover, 0);
+    EXPECT_GT(DrawnAt(placed, s.ImgCarta[kPostoMazzo]), cover);
+    for (const Element& f : s.FraRiquadro) EXPECT_GT(DrawnAt(placed, f), cover);
+    // The deck's left edge lies under the cover's rectangle, and still takes its click.
+    const Rect deck = s.ImgCarta[kPostoMazzo].rect;
+    ASSERT_LT(deck.x + 10, s.lblCopriCarte.rect.x + s.lblCopriCarte.rect.w);
+    EXPECT_EQ(KindIndex(HitTest(s, deck.x + 10, deck.y + deck.h / 2)),
+              std::pair(TargetKind::Carta, kPostoMazzo));
+    // The prompt stands over the hall of fame and under a panel opened while it waits.
+    s = BareScreen();
     s.FraPannello[3].visible = true;
     s.FraQuando.visible = s.cmdQuando.visible = true;
     s.FraQuando.rect = s.FraPannello[3].rect;  // wherever it stands, over the panel

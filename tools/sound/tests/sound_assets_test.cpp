@@ -3,7 +3,6 @@
 // last as long as the game counts on, and the music is actually heard through the mixer.
 #include <SDL.h>
 #include <SDL_mixer.h>
-#include <glib.h>
 #include <gtest/gtest.h>
 #include <smf.h>
 
@@ -13,7 +12,6 @@
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
-#include <optional>
 #include <thread>
 #include <vector>
 
@@ -32,31 +30,31 @@ const AssetResolver& Assets() {
     return resolver;
 }
 
+// A WAV file as SDL reads it: its rate and its samples in -1..1; no rate when it is missing, or
+// not 16-bit mono.
 struct Pcm {
     int rate = 0;
-    std::vector<Sint16> samples;  // mono
+    Samples samples;
     double seconds() const { return rate > 0 ? static_cast<double>(samples.size()) / rate : 0; }
 };
 
-std::optional<Pcm> LoadWavFile(const std::filesystem::path& path) {
+Pcm LoadWavFile(const std::filesystem::path& path) {
     SDL_AudioSpec format;
     Uint8* buffer = nullptr;
     Uint32 bytes = 0;
-    if (SDL_LoadWAV(path.c_str(), &format, &buffer, &bytes) == nullptr) return std::nullopt;
     Pcm pcm;
+    if (SDL_LoadWAV(path.c_str(), &format, &buffer, &bytes) == nullptr) return pcm;
     if (format.format == AUDIO_S16LSB && format.channels == 1) {
         pcm.rate = format.freq;
         const auto* data = reinterpret_cast<const Sint16*>(buffer);
-        pcm.samples.assign(data, data + bytes / 2);
+        for (Uint32 i = 0; i < bytes / 2; ++i) pcm.samples.push_back(data[i] / 32768.0f);
     }
     SDL_FreeWAV(buffer);
     return pcm;
 }
 
-std::optional<Pcm> LoadWav(std::string_view assetName) {
-    const auto path = Assets().resolve(assetName);
-    if (!path) return std::nullopt;
-    return LoadWavFile(*path);
+Pcm LoadWav(std::string_view assetName) {
+    return LoadWavFile(Assets().resolve(assetName).value_or(""));
 }
 
 // Runs a copy of the voice script on one line, in a scratch folder of each test's own (ctest
@@ -81,25 +79,20 @@ class VoiceScript : public ::testing::Test {
     std::filesystem::path out() const { return dir_ / "voice.wav"; }
     // Stands in for a stale voice, so a test can tell whether the script spoke again.
     void MarkStale() const { std::ofstream(out(), std::ios::trunc) << "kept"; }
-    bool SpokeAgain() const {
-        const auto pcm = LoadWavFile(out());
-        return pcm.has_value() && pcm->rate > 0;
-    }
+    bool SpokeAgain() const { return LoadWavFile(out()).rate > 0; }
 
   private:
     std::filesystem::path dir_;
 };
 
-TEST_F(VoiceScript, SqueezesALongLineIntoAShortRemark) {
+TEST_F(VoiceScript, SqueezesALongLineIntoAShortRemarkAndSpeaksAgainOnlyOnAChange) {
     // Far more words than half a second holds at a natural pace: the speed gives, not the words.
     ASSERT_EQ(Speak(500, "Per mille lumache lesse... vuoi giocare??"), 0);
-    const auto pcm = LoadWavFile(out());
-    ASSERT_TRUE(pcm.has_value() && pcm->rate > 0);
-    EXPECT_LE(pcm->seconds() * 1000, 550);
-    EXPECT_GT(pcm->seconds() * 1000, 250);
-}
-
-TEST_F(VoiceScript, SpeaksAgainOnlyWhenTheLineOrTheVoiceChanged) {
+    const Pcm pcm = LoadWavFile(out());
+    ASSERT_GT(pcm.rate, 0);
+    EXPECT_LE(pcm.seconds() * 1000, 550);
+    EXPECT_GT(pcm.seconds() * 1000, 250);
+    // It speaks again only when the line, its time or the voice changed.
     ASSERT_EQ(Speak(1200, "Troppe carte..."), 0);
     MarkStale();
     ASSERT_EQ(Speak(1200, "Troppe carte..."), 0);
@@ -115,51 +108,42 @@ TEST_F(VoiceScript, SpeaksAgainOnlyWhenTheLineOrTheVoiceChanged) {
     EXPECT_TRUE(SpokeAgain()) << "a changed voice setting was not applied";
 }
 
-// Every name the game uses opens, and the saloon sounds and the tracks last as long as the game
-// holds the sound indicator or counts the track down.
+// Every name the game uses opens, and the saloon sounds, the tracks and the voices last as long
+// as the game holds the sound indicator, counts the track down or shows the remark.
 TEST(SoundAssets, EveryNameTheGameUsesOpensAndLastsWhatTheGameCountsOn) {
     // The catalogue, and the names as the game's own tables give them.
     std::vector<std::string> names = assets::AllSounds();
     names.emplace_back(assets::kClic);  // the click, written in lower case
-    for (const auto& line : remarks::VoiceLines()) names.push_back(line.file);
     for (int tick = 1; tick <= 5; ++tick) names.push_back(remarks::SplashVoice(tick));
     for (const std::string& name : names) {
         ASSERT_TRUE(Assets().resolve(name).has_value()) << name << " is missing";
         if (!name.ends_with(".wav")) continue;
-        const auto pcm = LoadWav(name);
-        ASSERT_TRUE(pcm.has_value()) << name << ": " << SDL_GetError();
-        EXPECT_TRUE(pcm->rate > 0 && !pcm->samples.empty()) << name << " is not 16-bit mono";
+        const Pcm pcm = LoadWav(name);
+        EXPECT_TRUE(pcm.rate > 0 && !pcm.samples.empty())
+            << name << " is not a 16-bit mono WAV: " << SDL_GetError();
     }
     for (const bool musica : {false, true}) {
         for (int k = 1; k <= 30; ++k) {
             const SuonoSaloon s = SuonoAmbiente(k, musica);
-            const auto pcm = LoadWav(assets::SaloonSound(s.file));
-            ASSERT_TRUE(pcm.has_value() && pcm->rate > 0) << s.file;
-            EXPECT_NEAR(pcm->seconds() * 1000, s.durataMs, s.durataMs * 0.05)
+            EXPECT_NEAR(LoadWav(assets::SaloonSound(s.file)).seconds() * 1000, s.durataMs,
+                        s.durataMs * 0.05)
                 << "Sa" << s.file << " for draw " << k << (musica ? " under the music" : "");
         }
     }
     for (int n = 1; n <= kNumeroMusiche; ++n) {
-        const auto path = Assets().resolve(assets::MusicTrack(n));
-        ASSERT_TRUE(path.has_value()) << n;
-        smf_t* smf = smf_load(path->c_str());
-        ASSERT_NE(smf, nullptr) << n << " does not parse";
+        smf_t* smf = smf_load(Assets().resolve(assets::MusicTrack(n)).value_or("").c_str());
+        ASSERT_NE(smf, nullptr) << n << " is missing or does not parse";
         EXPECT_NEAR(smf_get_length_seconds(smf), DurataMusica(n), 3.0) << n;
         smf_delete(smf);
     }
-}
-
-TEST(SoundAssets, VoicesEndWithTheirRemarkAndAreClear) {
+    // Every voice ends with its remark, loud enough and clear.
     for (const auto& line : remarks::VoiceLines()) {
-        const auto pcm = LoadWav(line.file);
-        ASSERT_TRUE(pcm.has_value() && pcm->rate > 0) << line.file;
-        EXPECT_LE(pcm->seconds() * 1000, line.limiteMs * 1.10) << line.file << " " << line.testo;
-        Samples voce;
-        for (const Sint16 x : pcm->samples) voce.push_back(static_cast<float>(x) / 32768.0f);
-        EXPECT_GT(Peak(voce), 16000.0 / 32768) << line.file << " is too quiet";
-        EXPECT_LT(Peak(voce), 32767.0 / 32768) << line.file << " clips";
-        const double rms = Rms(voce);
-        EXPECT_GT(20 * std::log10(rms), -35) << line.file << " is mostly silence";
+        const Pcm pcm = LoadWav(line.file);
+        ASSERT_GT(pcm.rate, 0) << line.file << " is missing or not a 16-bit mono WAV";
+        EXPECT_LE(pcm.seconds() * 1000, line.limiteMs * 1.10) << line.file << " " << line.testo;
+        EXPECT_GT(Peak(pcm.samples), 16000.0 / 32768) << line.file << " is too quiet";
+        EXPECT_LT(Peak(pcm.samples), 32767.0 / 32768) << line.file << " clips";
+        EXPECT_GT(20 * std::log10(Rms(pcm.samples)), -35) << line.file << " is mostly silence";
     }
 }
 
@@ -187,32 +171,25 @@ TEST(SoundAssets, MusicIsHeardThroughTheMixer) {
     // faster than the music plays: follow the file until twenty seconds have come out after
     // the first sound. The deadline only guards against a mixer that never plays.
     constexpr std::size_t kWindow = 20ull * kRate * 2;  // samples, both channels
-    std::vector<Sint16> pcm;
-    std::uintmax_t done = 0;  // bytes read so far, whole stereo frames only
-    for (int polls = 0; polls < 600 && pcm.size() < kWindow; ++polls) {
+    Samples musica;                                     // from the first sound on
+    for (int polls = 0; polls < 600 && musica.size() < kWindow; ++polls) {
         std::this_thread::sleep_for(std::chrono::milliseconds(50));
-        std::error_code ec;
-        const std::uintmax_t size = std::filesystem::file_size(raw, ec) / 4 * 4;
-        if (ec || size <= done) continue;
-        std::vector<Sint16> chunk((size - done) / 2);
-        std::ifstream in(raw, std::ios::binary);
-        in.seekg(static_cast<std::streamoff>(done));
-        in.read(reinterpret_cast<char*>(chunk.data()), static_cast<std::streamsize>(size - done));
-        if (!in) continue;
-        done = size;
-        auto from = chunk.begin();
-        if (pcm.empty()) from = std::find_if(from, chunk.end(), [](Sint16 x) { return x != 0; });
-        pcm.insert(pcm.end(), from, chunk.end());
+        const auto bytes = std::filesystem::exists(raw) ? std::filesystem::file_size(raw) : 0;
+        std::vector<Sint16> pcm(bytes / 4 * 2);  // whole stereo frames only
+        std::ifstream(raw, std::ios::binary)
+            .read(reinterpret_cast<char*>(pcm.data()),
+                  static_cast<std::streamsize>(pcm.size() * 2));
+        musica.assign(std::find_if(pcm.begin(), pcm.end(), [](Sint16 x) { return x != 0; }),
+                      pcm.end());
     }
-    Mix_HaltMusic();
-    Mix_FreeMusic(music);
+    Mix_FreeMusic(music);  // halts it too
     Mix_CloseAudio();
     Mix_Quit();
     SDL_Quit();
     std::filesystem::remove(raw);
-    ASSERT_GE(pcm.size(), kWindow) << "the music is silent";
-    Samples musica;
-    for (std::size_t i = 0; i < kWindow; ++i) musica.push_back(static_cast<float>(pcm[i]) / 32768);
+    ASSERT_GE(musica.size(), kWindow) << "the music is silent";
+    musica.resize(kWindow);
+    Scale(musica, 1.0 / 32768);
     const double rmsDb = 20 * std::log10(Rms(musica));
     EXPECT_GT(rmsDb, -40) << "the music is (nearly) silent";
     EXPECT_LT(rmsDb, -22) << "the music would drown the voices (about -22 dB)";

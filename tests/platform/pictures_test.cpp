@@ -1,0 +1,131 @@
+// Pictures on their way to the screen: scaled down to their size on screen, loaded once, told
+// opaque only without a transparent pixel, and the first one decoded ahead of the first frame.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <atomic>
+#include <string>
+#include <thread>
+
+#include "platform/picture_prefetch.h"
+#include "platform/picture_scaling.h"
+#include "platform/texture_cache.h"
+#include "sdl_fixture.h"
+
+namespace gnamm::platform {
+namespace {
+
+using testing_support::EnsureSdl;
+using testing_support::PixelAt;
+using testing_support::SoftwareCanvas;
+using testing_support::SolidSurface;
+using testing_support::TestPictures;
+
+constexpr Rgb kAhead{200, 10, 10};
+constexpr Rgb kFromDisk{10, 200, 10};
+
+TEST(PictureScaling, DownscaleAveragesInsteadOfDroppingPixels) {
+    EnsureSdl();
+    // A one-pixel black and white checkerboard: nearest-pixel sampling would keep only one of
+    // the two colours; a proper reduction is an even grey.
+    SurfacePtr board = SolidSurface(1212, 1740, {0, 0, 0});
+    auto* pixels = static_cast<Uint32*>(board->pixels);  // 32-bit rows of 1212: no padding
+    for (int i = 0; i < board->w * board->h; ++i) {
+        if ((i % board->w + i / board->w) % 2) pixels[i] = 0xFFFFFFFFu;
+    }
+    SurfacePtr small = ResampleSurface(board.get(), 101, 145);
+    ASSERT_TRUE(small);
+    EXPECT_EQ(std::pair(small->w, small->h), std::pair(101, 145));
+    for (auto [x, y] : {std::pair{0, 0}, {50, 70}, {100, 144}, {33, 99}}) {
+        EXPECT_NEAR(PixelAt(small.get(), x, y).r, 128, 12) << x << "," << y;
+    }
+}
+
+// A picture is made at its size on screen and loaded once, a missing one looked for once; only
+// a picture without any transparent pixel covers what lies under it.
+TEST(TextureCache, PicturesAreMadeAtTheirSizeLoadedOnceAndOpaqueWithoutATransparentPixel) {
+    SoftwareCanvas target;
+    TestPictures pics;
+    pics.add("plain", kFromDisk, 1010, 1450);
+    // "holed" is a plain picture at its size on screen with one fully transparent pixel.
+    const PictureLoader loader = [&pics](std::string_view name) {
+        if (name != "holed") return pics.loader()(name);
+        SurfacePtr s = SolidSurface(101, 145, kFromDisk);
+        SDL_SetSurfaceBlendMode(s.get(), SDL_BLENDMODE_NONE);
+        const SDL_Rect px{100, 144, 1, 1};
+        SDL_FillRect(s.get(), &px, SDL_MapRGBA(s->format, 0, 0, 0, 0));
+        return s;
+    };
+    TextureCache cache(target.renderer.get(), loader);
+    int w = 0, h = 0;
+    ASSERT_EQ(SDL_QueryTexture(cache.get("plain", 101, 145), nullptr, nullptr, &w, &h), 0);
+    EXPECT_EQ(std::pair(w, h), std::pair(101, 145));
+    EXPECT_TRUE(cache.opaque("plain", 101, 145));
+    EXPECT_FALSE(cache.opaque("holed", 101, 145));
+    EXPECT_EQ(cache.get("missing", 101, 145), nullptr);
+    EXPECT_FALSE(cache.opaque("missing", 101, 145));
+    EXPECT_EQ(cache.get("missing", 101, 145), nullptr);
+    EXPECT_EQ(pics.asked, (std::vector<std::string>{"plain", "missing"}));
+    EXPECT_EQ(cache.loads(), 3);
+
+    // An opaque picture is kept without alpha and drawn as a plain copy; a holed one keeps
+    // its alpha and blends.
+    for (const std::string name : {"plain", "holed"}) {
+        Uint32 format = 0;
+        SDL_BlendMode blend = SDL_BLENDMODE_INVALID;
+        ASSERT_EQ(SDL_QueryTexture(cache.get(name, 101, 145), &format, nullptr, nullptr, nullptr),
+                  0);
+        SDL_GetTextureBlendMode(cache.get(name, 101, 145), &blend);
+        EXPECT_EQ(std::pair(SDL_ISPIXELFORMAT_ALPHA(format), blend),
+                  name == "plain" ? std::pair(false, SDL_BLENDMODE_NONE)
+                                  : std::pair(true, SDL_BLENDMODE_BLEND))
+            << name;
+    }
+}
+
+// The picture decoded ahead of the first frame, alongside the caller, is the one drawn, handed over
+// once; asked again (a resized window) or failed early, it comes from the ordinary loader.
+TEST(PicturePrefetch, HandsOverTheEarlyPictureOnceThenLoadsAsUsual) {
+    EnsureSdl();
+    TestPictures disk;
+    disk.add("\\Grafica\\Splash.jpg", kFromDisk);
+    disk.add("\\Grafica\\Tavolo.jpg", kFromDisk);
+    std::atomic<int> decodes{0};
+    const PictureLoader load = PrefetchingLoader(disk.loader(), "\\Grafica\\Splash.jpg", [&] {
+        ++decodes;
+        return SolidSurface(8, 6, kAhead);
+    });
+    const SurfacePtr first = load("\\Grafica\\Splash.jpg");
+    ASSERT_NE(first, nullptr);
+    EXPECT_EQ(PixelAt(first.get(), 0, 0), kAhead);
+    EXPECT_TRUE(disk.asked.empty());
+    const SurfacePtr again = load("\\Grafica\\Splash.jpg");
+    ASSERT_NE(again, nullptr);
+    EXPECT_EQ(PixelAt(again.get(), 0, 0), kFromDisk);
+    EXPECT_NE(load("\\Grafica\\Tavolo.jpg"), nullptr);
+    EXPECT_EQ(disk.asked,
+              (std::vector<std::string>{"\\Grafica\\Splash.jpg", "\\Grafica\\Tavolo.jpg"}));
+    EXPECT_EQ(decodes.load(), 1);
+
+    const PictureLoader failed =
+        PrefetchingLoader(disk.loader(), "\\Grafica\\Splash.jpg", [] { return SurfacePtr(); });
+    const SurfacePtr s = failed("\\Grafica\\Splash.jpg");
+    ASSERT_NE(s, nullptr);
+    EXPECT_EQ(PixelAt(s.get(), 0, 0), kFromDisk);
+
+    // The decoder waits for the caller to go on: it would never end if it ran on the
+    // caller's thread at the loader's making.
+    std::atomic<bool> callerWentOn{false};
+    const PictureLoader threaded = PrefetchingLoader(nullptr, "pic", [&] {
+        while (!callerWentOn.load()) std::this_thread::yield();
+        return SolidSurface(2, 2, kAhead);
+    });
+    callerWentOn = true;
+    const SurfacePtr alongside = threaded("pic");
+    ASSERT_NE(alongside, nullptr);
+    EXPECT_EQ(PixelAt(alongside.get(), 1, 1), kAhead);
+    EXPECT_EQ(threaded("other"), nullptr);  // no fallback: nothing else to be had
+}
+
+}  // namespace
+}  // namespace gnamm::platform

@@ -1,0 +1,90 @@
+// What the game looks for on disk as it starts: its pictures, the credits and the window's mode.
+#include <gtest/gtest.h>
+
+#include <fstream>
+#include <tuple>
+#include <utility>
+
+#include "data/temp_dati.h"
+#include "platform/app_paths.h"
+#include "platform/window_mode.h"
+
+namespace gnamm::platform {
+namespace {
+
+namespace fs = std::filesystem;
+
+TEST(AppPaths, AssetsAndCreditsBesideTheBuildThenInTheInstalledShareFolderElseNone) {
+    gnamm::testing_support::TempDati tmp;
+    const fs::path prefix = tmp.dati() / "usr";
+    const fs::path bin = prefix / "bin";
+    const fs::path share = (prefix / "share" / "gnamm").lexically_normal();
+    fs::create_directories(bin / "assets");  // an empty folder holds no pictures
+    EXPECT_FALSE(FindAssetFolder(bin).has_value());
+    const std::string said = MissingAssetsMessage(AssetFolderCandidates(bin), true);
+    EXPECT_NE(said.find((bin / "assets").string() + ", " + share.string()), std::string::npos);
+    EXPECT_NE(said.find("make play"), std::string::npos);
+    EXPECT_EQ(said.find('\n'), std::string::npos);
+    fs::create_directories(share / "grafica");
+    EXPECT_EQ(FindAssetFolder(bin), share);
+    fs::create_directories(bin / "assets" / "Grafica");
+    EXPECT_EQ(FindAssetFolder(bin), (bin / "assets").lexically_normal());
+    // The credits are found beside the assets when the build wrote them.
+    EXPECT_FALSE(FindCredits(bin / "assets").has_value());
+    fs::create_directories(bin / "assets" / "CREDITS");  // a folder by that name is not the file
+    EXPECT_FALSE(FindCredits(bin / "assets").has_value());
+    std::ofstream(bin / "assets" / "CREDITS.txt") << "Carte: un mazzo libero\n";
+    EXPECT_EQ(FindCredits(bin / "assets"), bin / "assets" / "CREDITS.txt");
+}
+
+TEST(WindowMode, SurvivesARoundTripAndAGarbledFileMeansFullScreen) {
+    gnamm::testing_support::TempDati dir;
+    const WindowMode windowed{false, 1024, 768};
+    ASSERT_TRUE(SaveWindowMode(dir.dati(), windowed));
+    EXPECT_EQ(LoadWindowMode(dir.dati()), windowed);
+    // The same quoted-item lines as the game's other files, CR LF included.
+    EXPECT_EQ(dir.read(kWindowModeFile), "#FALSE#\r\n1024\r\n768\r\n");
+    ASSERT_TRUE(SaveWindowMode(dir.dati(), WindowMode{true, 1024, 768}));
+    EXPECT_TRUE(LoadWindowMode(dir.dati()).fullScreen);
+    // A missing or garbled file means full screen; absurd sizes are forgotten, the mode kept.
+    std::filesystem::remove(dir.file(kWindowModeFile));
+    EXPECT_EQ(LoadWindowMode(dir.dati()), WindowMode{});
+    const std::pair<const char*, WindowMode> casi[] = {
+        {"", {}},
+        {"garbage", {}},
+        {"#FALSE#\r\n", {}},
+        {"#FALSE#\r\n800\r\n600\r\n7\r\n", {}},
+        {"\"no\"\r\n800\r\n600\r\n", {}},
+        {"#FALSE#\r\n\"800\"\r\n600x\r\n", {}},
+        {"#FALSE#\r\n-5\r\n600\r\n", {false, 0, 0}},
+        {"#FALSE#\r\n99999999\r\n600\r\n", {false, 0, 0}},
+        {"#FALSE#\r\n100\r\n80\r\n", {false, 0, 0}},
+        {"#FALSE#\r\n900\r\n700\r\n", {false, 900, 700}},
+    };
+    for (const auto& [text, mode] : casi) {
+        dir.write(kWindowModeFile, text);
+        EXPECT_EQ(LoadWindowMode(dir.dati()), mode) << text;
+    }
+}
+
+TEST(WindowMode, TheWindowOpensWithinTheDesktopAndNoSmallerThan800x600) {
+    // The mode stored, the desktop, the window's size.
+    const std::tuple<WindowMode, Size, Size> casi[] = {
+        {{false, 0, 0}, {1920, 1080}, {1152, 864}},        // fresh: 4:3, 4/5 high
+        {{false, 900, 700}, {1920, 1080}, {900, 700}},     // the player's own size
+        {{false, 2500, 1400}, {1920, 1080}, {1152, 864}},  // stored on a larger screen
+        {{false, 1900, 1000}, {1366, 728}, {800, 600}},    // ... on a small one
+        {{false, 640, 480}, {1920, 1080}, {1152, 864}},    // too small to open in
+        {{false, 0, 0}, {1024, 700}, {800, 600}},          // 4/5 would be under 800x600
+        {{false, 0, 0}, {1000, 1200}, {1000, 750}},        // a tall desktop
+        {{false, 700, 500}, {720, 520}, {720, 520}},       // a desktop under 800x600
+    };
+    for (const auto& [stored, desktop, expected] : casi) {
+        const Size s = WindowSizeFor(stored, desktop);
+        EXPECT_EQ(std::pair(s.w, s.h), std::pair(expected.w, expected.h))
+            << stored.width << "x" << stored.height;
+    }
+}
+
+}  // namespace
+}  // namespace gnamm::platform
