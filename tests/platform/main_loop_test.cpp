@@ -100,18 +100,23 @@ TEST_F(LoopTest, TheWheelScrollsTheHallOfFameOnlyOverItAndToItsLastFullPage) {
     EXPECT_EQ(s.LstAlboTop, 40 - rows);
 }
 
-// The window's close button saves the Torneo at its quiet moment and ends the loop at once,
-// asking nothing. (The session's end, a signal too, is played end to end.)
-TEST_F(LoopTest, TheCloseButtonSavesTheTorneoAndEndsAtOnce) {
+// The window's close button and the session's end (SDL_QUIT, a signal too) save the Torneo at
+// its quiet moment and end the loop at once, asking nothing.
+TEST_F(LoopTest, ClosingOrQuittingSavesTheTorneoAndEndsAtOnce) {
     avviaConNome("Ada");
     g.key(Key::Digit1);
     for (int i = 0; i < 600 && !MomentoTranquillo(g); ++i) AdvanceVirtualTime(g, clock, 100);
     ASSERT_TRUE(MomentoTranquillo(g));
-    start();
-    std::filesystem::remove(dati.dati() / kFileTorneo);
-    EXPECT_FALSE(step({windowEvent(SDL_WINDOWEVENT_CLOSE)}));
-    EXPECT_FALSE(g.screen.FraPannello[1].visible);
-    EXPECT_TRUE(CaricaTorneoSalvato(dati.dati(), "Ada"));
+    for (const bool closeButton : {true, false}) {
+        SCOPED_TRACE(closeButton ? "close button" : "SDL_QUIT");
+        TearDown();
+        start();
+        std::filesystem::remove(dati.dati() / kFileTorneo);
+        EXPECT_FALSE(
+            step({closeButton ? windowEvent(SDL_WINDOWEVENT_CLOSE) : SDL_Event{SDL_QUIT}}));
+        EXPECT_FALSE(g.screen.FraPannello[1].visible);
+        EXPECT_TRUE(CaricaTorneoSalvato(dati.dati(), "Ada"));
+    }
 }
 
 TEST_F(LoopTest, TheNameIsTypedIntoTheSplashAndEnterTakesIt) {

@@ -20,6 +20,8 @@ inline constexpr TimeOfDay kOra{2026, 3, 14, 21, 7, 33};
 
 class UiTest : public ::testing::Test {
   protected:
+    explicit UiTest(uint32_t seed = 11) : rng(seed) {}
+
     void avanza(int64_t ms) { AdvanceVirtualTime(g, clock, ms); }
 
     // Start-up on an 800 x 600 screen, then the name typed and confirmed.
@@ -32,7 +34,7 @@ class UiTest : public ::testing::Test {
 
     testing_support::TempDati dati;
     VirtualClock clock{kOra};
-    SeededRandom rng{11};
+    SeededRandom rng;
     RecordingMediaPlayer media{clock};
     Finestra g{clock, rng, media, Paths{dati.dati().parent_path() / "assets", dati.dati()}};
 };
