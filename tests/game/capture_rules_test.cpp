@@ -111,7 +111,6 @@ TEST(CaptureRules, TwelveCardsAtMostAndTheTwelfthPlaceLast) {
     }
 }
 
-// The computer's move list and the capture rule must agree on every table.
 TEST(RuleAgreement, EveryComputerMoveIsOneTheRuleAllows) {
     std::mt19937 gen(2026);
     std::array<int, 40> mazzo{};

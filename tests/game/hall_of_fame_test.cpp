@@ -152,7 +152,6 @@ TEST_F(HallOfFameTest, AFirstWinnerFindingNoRowIsNotEnteredButTheTorneoIsRecorde
     EXPECT_EQ(g.classifica.classifica.totalePartite, 1);
 }
 
-// Minutes and the year's two digits are padded, hours, days and months are not.
 TEST(HallOfFameLine, MinutesAndYearArePaddedHoursAndDatesAreNot) {
     EXPECT_EQ(RigaAlbo(12, "'Cheat' Zeb", "Ugo", 3, 2, 1, 1, 2005, 0, 0),
               "12) 'Cheat' Zeb - Ugo  3-2  1/1/05  0:00");
@@ -215,8 +214,6 @@ TEST_F(HallOfFameTest, AWrongCounterFollowsTheListAndTheFilesAgreeAgain) {
     EXPECT_EQ(g.classifica.albo.back().substr(0, 3), "3) ");
 }
 
-// The panel blinks its line, the winner's row and the suits until it is closed: then the row is
-// white again and the suits back in their order.
 TEST_F(HallOfFameTest, ThePanelBlinksTheLineTheRowAndTheSuitsUntilItCloses) {
     vince("Ugo");
     ApriClassifica(g);
@@ -258,8 +255,7 @@ TEST_F(HallOfFameTest, TheLevelPromptIsHiddenTwoTicksAndShownSeven) {
     EXPECT_EQ(visto, "011111110011111110");
 }
 
-// The caption toggles the panel and the cover; on a screen twice as large both open where the
-// layout puts them, twice as far from the corner.
+// On a screen twice as large both open twice as far from the corner.
 TEST_F(HallOfFameTest, TheCaptionTogglesThePanelAndTheCoverWhereTheLayoutPutsThem) {
     ToggleClassifica(g);
     EXPECT_TRUE(g.screen.FraPannello[3].visible && g.screen.lblCopriCarte.visible);

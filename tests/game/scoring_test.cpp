@@ -318,8 +318,6 @@ TEST_F(ScoreboardTest, TheViewShowsCountsPointsAndColours) {
               std::tuple(colors::kRed, colors::kWhite, colors::kLightBlue, colors::kWhite));
 }
 
-// Every field of the scoreboard and the Torneo data sits inside its side box, and no two
-// fields of one box overlap.
 TEST_F(ScoreboardTest, FieldsStayInsideTheirBoxesWithoutOverlapping) {
     const Screen& s = g.screen;
     // clang-format off
