@@ -112,14 +112,17 @@ TEST_F(Pannelli, SideBoxTogglesShowHideAndAreSaved) {
     EXPECT_TRUE(salvato().shown);
 }
 
-class Uscita : public test_ui::UiTest {
+// The name given and bar panel `k` open, its sounds forgotten.
+template <int k>
+class PannelloAperto : public test_ui::UiTest {
   protected:
     void SetUp() override {
         avviaConNome();
-        g.click({TargetKind::Pannelli, 1});
+        g.click({TargetKind::Pannelli, k});
         media.clear();
     }
 };
+using Uscita = PannelloAperto<1>;
 
 TEST_F(Uscita, NoOnlyClosesWithNothingToSayElseZebSaysBravo) {
     g.opzioni.commentiZeb = false;
@@ -256,13 +259,8 @@ TEST_F(Pannelli, ALevelChosenInThePauseAfterAGiocoWaitsForTheNextDeal) {
                 !g.scheduler.isEnabled(Timer::Scegli4CarteSulTavolo));
 }
 
-class OpzioniPanel : public test_ui::UiTest {
+class OpzioniPanel : public PannelloAperto<2> {
   protected:
-    void SetUp() override {
-        avviaConNome();
-        g.click({TargetKind::Pannelli, 2});
-        media.clear();
-    }
     void clic(int i) { g.click({TargetKind::VoceOpzioni, i}); }
     int intervallo(Timer t) const { return g.scheduler.interval(t); }
 };
