@@ -60,8 +60,7 @@ class HallOfFameTest : public ::testing::Test {
     Finestra g{clock, rng, media, Paths{{}, dati.dati()}};
 };
 
-// A game started on a Dati folder, played by clicks; the name and hall of fame files come out
-// in their format, and a restart shows the same panel.
+// A game started on a Dati folder and played by clicks.
 struct Sessione {
     Sessione(const std::filesystem::path& dati, uint32_t seed)
         : rng(seed), g(clock, rng, media, Paths{{}, dati}) {

@@ -8,7 +8,6 @@
 
 #include <algorithm>
 #include <string>
-#include <vector>
 
 #include "data/data_folder.h"
 #include "data/temp_dati.h"

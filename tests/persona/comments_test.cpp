@@ -199,8 +199,8 @@ TEST(ZebOnTheComputersSweep, FourCardsOrMoreDrawFromTheLongSetFewerFromTheShort)
         const auto said = t.suonati(Channel::Commenti);
         ASSERT_EQ(said.size(), 1u);
         EXPECT_EQ(voci.count(said[0]), 1u) << said[0];
-        EXPECT_EQ(t.g.persona.gnammPCsup4.conta, caso.lungo ? 1 : 0);
-        EXPECT_EQ(t.g.persona.gnammPCinf4.conta, caso.lungo ? 0 : 1);
+        EXPECT_EQ(std::tuple(t.g.persona.gnammPCsup4.conta, t.g.persona.gnammPCinf4.conta),
+                  std::tuple(caso.lungo ? 1 : 0, caso.lungo ? 0 : 1));
         EXPECT_TRUE(t.g.suoni.spia.busy);
     }
 }
@@ -210,10 +210,9 @@ TEST(ZebOnTheComputersSweep, CommentsOffLeaveTheCyclesUntouchedAndTheNoisePlays)
     t.g.opzioni.commentiZeb = false;
     t.g.opzioni.rumoriCarte = true;
     PreparaSpazzata(t, {"2c", "2q", "3f", "3p"});
-    EXPECT_TRUE(t.suonati(Channel::Commenti).empty());
-    EXPECT_EQ(t.g.persona.gnammPCsup4.conta, 0);
+    EXPECT_TRUE(t.suonati(Channel::Commenti).empty() && t.g.persona.gnammPCsup4.conta == 0 &&
+                t.suonati(Channel::Rumori).size() == 1u);
     for (const bool detto : t.g.persona.gnammPCsup4.detto) EXPECT_FALSE(detto);
-    EXPECT_EQ(t.suonati(Channel::Rumori).size(), 1u);
 }
 
 TEST(ZebOnTheComputersSweep, ARemarkFindingTheSoundHeldIsDroppedNotQueued) {
@@ -222,9 +221,8 @@ TEST(ZebOnTheComputersSweep, ARemarkFindingTheSoundHeldIsDroppedNotQueued) {
     Ambiente(t.g);  // Sa10 holds the indicator for 4270 ms
     PreparaSpazzata(t, {"2c", "2q", "3f", "3p"});
     t.avanza(20000);
-    EXPECT_TRUE(t.suonati(Channel::Commenti).empty());
-    EXPECT_EQ(t.g.persona.gnammPCsup4.conta, 0);
-    EXPECT_FALSE(t.g.suoni.spia.busy);
+    EXPECT_TRUE(t.suonati(Channel::Commenti).empty() && t.g.persona.gnammPCsup4.conta == 0 &&
+                !t.g.suoni.spia.busy);
 }
 
 // Time of the first Play on the impatience channel at or after `from`, or -1.
