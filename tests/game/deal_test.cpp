@@ -19,7 +19,6 @@ namespace {
 
 using ::testing::IsEmpty;
 
-// The computer deals unless a test says otherwise.
 class DealTest : public TableTest {
   protected:
     DealTest() { g.tavolo.mazziere = Player::PC; }

@@ -327,7 +327,6 @@ TEST(HallOfFameScenario, ATorneoPlayedByClicksLeavesTheFilesAndARestartShowsThem
     const std::vector<std::string> albo = g.classifica.albo;
     s.reset();
 
-    // A restart on the same folder.
     Sessione dopo(dati.dati(), 9);
     EXPECT_EQ(dopo.g.screen.LstAlboLines, albo);
     const Screen& vista = dopo.g.screen;

@@ -82,7 +82,6 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* bytes, std::size_t size) {
     fs::remove_all(dati);
     fs::create_directories(dati);
 
-    // Drop the files in.
     std::optional<std::string> dropped[4];
     std::size_t start = 0;
     for (std::size_t k = 0; k < 4 && start <= input.size(); ++k) {
