@@ -1,12 +1,12 @@
 // The four Dati files on a real folder: fresh install, round trips, every kind of bad file, and
-// a save killed at any point.
+// a save killed at any point; and the case-blind lookup of the assets.
 #include "data/data_files.h"
 
 #include <gtest/gtest.h>
-#include <sys/resource.h>
-#include <sys/wait.h>
-#include <unistd.h>
 
+#include <fstream>
+
+#include "data/asset_resolver.h"
 #include "data/data_folder.h"
 #include "data/startup_read.h"
 #include "data/temp_dati.h"
@@ -60,12 +60,10 @@ TEST(DataFiles, AFirstRunMakesTheDocumentedFilesInSilence) {
     fs::create_directories(t.dati());  // the game may have made the folder already
     t.write("GnFinestra.txt", "#TRUE#\r\n");
     const DataFolderRead read = ReadDataFolder(t.dati());
-    EXPECT_TRUE(read.notices.empty());
-    EXPECT_EQ(read.classifica.totalePartite, 0);
-    EXPECT_EQ(t.read("GnImpo.txt"), kFreshImpo);
-    EXPECT_EQ(t.read("GnNome.txt"), "\"\"\r\n");
-    EXPECT_EQ(t.read("GnClass.txt"), FreshClass());
-    EXPECT_EQ(t.read("GnAlbo.txt"), "\"\"\r\n");
+    EXPECT_TRUE(read.notices.empty() && read.classifica.totalePartite == 0);
+    EXPECT_EQ(std::tuple(t.read("GnImpo.txt"), t.read("GnNome.txt"), t.read("GnClass.txt"),
+                         t.read("GnAlbo.txt")),
+              std::tuple(kFreshImpo, "\"\"\r\n", FreshClass(), "\"\"\r\n"));
     // Making what is missing leaves the player's files alone.
     ASSERT_TRUE(SaveName(t.dati(), "Zoe"));
     ASSERT_TRUE(PrepareDataFolder(t.dati()));
@@ -76,20 +74,18 @@ TEST(DataFiles, EveryFileReadsBackWhatWasWritten) {
     TempDati t;
     ASSERT_TRUE(SaveSettings(t.dati(), Changed()));
     const auto s = LoadSettings(t.dati());
-    EXPECT_EQ(s.status, FileStatus::Ok);
-    EXPECT_EQ(FormatSettings(s.value), FormatSettings(Changed()));
-    EXPECT_EQ(s.value.opzioni.impazienzaZeb, Impazienza::VeryImpatient);
+    EXPECT_EQ(std::tuple(s.status, FormatSettings(s.value), s.value.opzioni.impazienzaZeb),
+              std::tuple(FileStatus::Ok, FormatSettings(Changed()), Impazienza::VeryImpatient));
     EXPECT_FALSE(s.value.riquadri[1].shown);
 
     ASSERT_TRUE(SaveName(t.dati(), "Niccolò d'Ørsted"));
-    EXPECT_EQ(t.read("GnNome.txt"), "\"Niccolò d'Ørsted\"\r\n");
-    EXPECT_EQ(LoadName(t.dati()).value, "Niccolò d'Ørsted");
+    EXPECT_EQ(std::tuple(t.read("GnNome.txt"), LoadName(t.dati()).value),
+              std::tuple("\"Niccolò d'Ørsted\"\r\n", "Niccolò d'Ørsted"));
 
     ASSERT_TRUE(SaveRanking(t.dati(), Sample()));
     const auto r = LoadRanking(t.dati());
-    EXPECT_EQ(r.status, FileStatus::Ok);
-    EXPECT_EQ(FormatRanking(r.value), FormatRanking(Sample()));
-    EXPECT_EQ(r.value.righe[2].nome, "Zoë Ångström");
+    EXPECT_EQ(std::tuple(r.status, FormatRanking(r.value), r.value.righe[2].nome),
+              std::tuple(FileStatus::Ok, FormatRanking(Sample()), "Zoë Ångström"));
 
     const std::vector<std::string> lines = {"1) Zoë - 'Honest' Zeb  3-0  6/12/26  9:05",
                                             "2) 'Cheat' Zeb - Zoë  3-2  7/12/26  23:59"};
@@ -98,9 +94,8 @@ TEST(DataFiles, EveryFileReadsBackWhatWasWritten) {
               "\"1) Zoë - 'Honest' Zeb  3-0  6/12/26  9:05\"\r\n"
               "\"2) 'Cheat' Zeb - Zoë  3-2  7/12/26  23:59\"\r\n\"\"\r\n");
     const auto a = LoadAlbo(t.dati());
-    EXPECT_EQ(a.status, FileStatus::Ok);
-    EXPECT_EQ(a.value, lines);
-    EXPECT_EQ(CountFiles(t.dati()), 4);
+    EXPECT_EQ(std::tuple(a.status, a.value, CountFiles(t.dati())),
+              std::tuple(FileStatus::Ok, lines, 4));
 }
 
 TEST(DataFiles, WithNameDotBadTakenTheNextFreeNameKeepsTheFileAndWithNoneFreeItStays) {
@@ -108,8 +103,8 @@ TEST(DataFiles, WithNameDotBadTakenTheNextFreeNameKeepsTheFileAndWithNoneFreeItS
     fs::create_directories(t.file("GnAlbo.txt") / "inside");
     fs::create_directories(t.file("GnAlbo.txt.bad"));
     const auto a = LoadAlbo(t.dati());
-    EXPECT_EQ(a.status, FileStatus::Unreadable);
-    EXPECT_EQ(a.keptAs, t.file("GnAlbo.txt.bad.2"));
+    EXPECT_EQ(std::tuple(a.status, a.keptAs),
+              std::tuple(FileStatus::Unreadable, t.file("GnAlbo.txt.bad.2")));
     EXPECT_TRUE(fs::is_directory(t.file("GnAlbo.txt.bad.2") / "inside"));
     EXPECT_EQ(t.read("GnAlbo.txt"), "\"\"\r\n");
 
@@ -120,11 +115,10 @@ TEST(DataFiles, WithNameDotBadTakenTheNextFreeNameKeepsTheFileAndWithNoneFreeItS
     for (int k = 2; k <= 9; ++k)
         fs::create_directories(t.file("GnNome.txt.bad." + std::to_string(k)));
     const DataFolderRead read = ReadDataFolder(t.dati());
-    EXPECT_EQ(read.nome, "");
+    EXPECT_EQ(std::tuple(read.nome, t.read("GnNome.txt")), std::tuple("", "garbled"));
     EXPECT_EQ(read.notices, std::vector<std::string>{
                                 "GnNome.txt was damaged and could not be set aside; left as it "
                                 "is, name left empty for this run"});
-    EXPECT_EQ(t.read("GnNome.txt"), "garbled");
 }
 
 TEST(DataFolder, ThePlaceOfTheFolderAndAFolderThatCannotBeMadeOrNoneAtAll) {
@@ -141,19 +135,16 @@ TEST(DataFolder, ThePlaceOfTheFolderAndAFolderThatCannotBeMadeOrNoneAtAll) {
     EXPECT_EQ(read.notices, std::vector<std::string>{"the data folder " + dati.string() +
                                                      " cannot be made; nothing will be saved "
                                                      "this run"});
-    EXPECT_EQ(LoadSettings(dati).status, FileStatus::Missing);
-    EXPECT_EQ(LoadName(dati).value, "");
-    EXPECT_FALSE(SaveName(dati, "Zoe"));
-    EXPECT_FALSE(SaveSettings(dati, Settings{}));
-    EXPECT_FALSE(WriteFileAtomically(dati / "x.txt", "x"));
+    EXPECT_EQ(std::tuple(LoadSettings(dati).status, LoadName(dati).value),
+              std::tuple(FileStatus::Missing, ""));
+    EXPECT_FALSE(SaveName(dati, "Zoe") || SaveSettings(dati, Settings{}) ||
+                 WriteFileAtomically(dati / "x.txt", "x"));
 
     // Nor does an empty folder path ever touch the disk.
     const fs::path here = fs::current_path();
     EXPECT_EQ(LoadRanking({}).status, FileStatus::Missing);
-    EXPECT_FALSE(SaveRanking({}, Sample()));
-    EXPECT_FALSE(SaveName({}, "x"));
-    EXPECT_FALSE(fs::exists(here / "GnClass.txt"));
-    EXPECT_FALSE(fs::exists(here / "GnNome.txt"));
+    EXPECT_FALSE(SaveRanking({}, Sample()) || SaveName({}, "x"));
+    EXPECT_FALSE(fs::exists(here / "GnClass.txt") || fs::exists(here / "GnNome.txt"));
 
     // The default folder follows XDG_DATA_HOME when it is absolute, else HOME.
     const char* oldXdg = std::getenv("XDG_DATA_HOME");
@@ -188,9 +179,7 @@ TEST(DataFiles, ARewriteKeepsTheFilesModeAndAFailedWriteLeavesTheOldFileWhole) {
     EXPECT_EQ(CountFiles(t.dati()), 2);  // the name and the folder
 }
 
-// The child may write only `limit` bytes to any file: the kernel kills it (SIGXFSZ) in the middle
-// of the write, at a byte chosen here rather than by timing. The file after the kill, then after
-// the next start, holds the old or the new contents, whole, and no temporary file stays.
+// The file after the kill, then after the next start, holds the old or the new contents, whole.
 TEST(InterruptedSave, KilledAtEveryStretchOfTheWriteLeavesTheOldFileOrTheNew) {
     TempDati t;
     std::vector<std::string> old, fresh;
@@ -203,22 +192,62 @@ TEST(InterruptedSave, KilledAtEveryStretchOfTheWriteLeavesTheOldFileOrTheNew) {
     for (std::size_t limit = 0; limit <= size + 1; limit += size / 23) {
         SCOPED_TRACE("limit " + std::to_string(limit));
         ASSERT_TRUE(SaveAlbo(t.dati(), old));
-        const pid_t child = ::fork();
-        ASSERT_GE(child, 0);
-        if (child == 0) {
-            const rlimit r{limit, limit};
-            ::setrlimit(RLIMIT_FSIZE, &r);
-            SaveAlbo(t.dati(), fresh);
-            ::_exit(0);
-        }
-        int status = 0;
-        ::waitpid(child, &status, 0);
+        testing_support::WriteCutShortAt(limit, [&] { SaveAlbo(t.dati(), fresh); });
         const std::string onDisk = t.read("GnAlbo.txt");
         EXPECT_TRUE(onDisk == FormatAlbo(old) || onDisk == FormatAlbo(fresh));
         const DataFolderRead read = ReadDataFolder(t.dati());
         EXPECT_TRUE(read.albo == old || read.albo == fresh);
         EXPECT_EQ(CountFiles(t.dati()), 4);  // no temporary file and no GnAlbo.txt.bad
     }
+}
+
+TEST(AssetResolver, NamesMatchWithoutRegardToCaseAndPicturesWhateverTheExtension) {
+    const testing_support::TempDati folder;
+    const fs::path root = folder.dati();
+    const auto touch = [&root](const fs::path& rel) {
+        fs::create_directories((root / rel).parent_path());
+        std::ofstream(root / rel) << "x";
+    };
+    for (const char* file : {"rumori/Carta3.wav", "Zeb/S01.WAV", "foto/Foto04.png",
+                             "Grafica/Fumetto1.bmp", "Grafica/Fumetto2.gif", "Grafica/Fumetto2.png",
+                             "Musiche/01.mid", "Zeb/S02.ogg", "Carte/Ac.jpg", "secret.txt"}) {
+        touch(file);
+    }
+    const AssetResolver r(root);
+    const struct {
+        const char* asked;
+        const char* found;  // "" for nothing
+    } cases[] = {
+        // The click and the third dealing noise are one file.
+        {"\\Rumori\\carta3.wav", "rumori/Carta3.wav"},
+        {"\\Rumori\\Carta3.wav", "rumori/Carta3.wav"},
+        {"/zeb/s01.wav", "Zeb/S01.WAV"},
+        {"\\Foto\\Foto04.jpg", "foto/Foto04.png"},
+        {"\\Grafica\\Fumetto1.gif", "Grafica/Fumetto1.bmp"},
+        // An exact name wins over another picture of the same base name.
+        {"\\Grafica\\Fumetto2.gif", "Grafica/Fumetto2.gif"},
+        {"\\Grafica\\Fumetto2.jpg", "Grafica/Fumetto2.png"},
+        // Sounds do not stand in for each other.
+        {"\\Musiche\\01.wav", ""},
+        {"\\Zeb\\S02.wav", ""},
+        {"\\Carte\\Kp.jpg", ""},
+        {"\\Nessuna\\Ac.jpg", ""},
+        {"", ""},
+        {"\\", ""},
+        {"\\Carte", ""},  // a folder is not a file
+        {"\\Carte\\..\\secret.txt", ""},
+    };
+    for (const auto& c : cases) {
+        const auto found = r.resolve(c.asked);
+        EXPECT_EQ(found.value_or(""), *c.found ? root / c.found : fs::path()) << c.asked;
+    }
+    EXPECT_FALSE(AssetResolver(root / "assente").resolve("\\Carte\\Ac.jpg"));
+
+    // Listings are read once, until cleared.
+    touch("Carte/Kp.jpg");
+    EXPECT_FALSE(r.resolve("\\Carte\\Kp.jpg")) << "the listing is cached";
+    r.clear();
+    EXPECT_EQ(r.resolve("\\Carte\\Kp.jpg"), root / "Carte" / "Kp.jpg");
 }
 
 }  // namespace

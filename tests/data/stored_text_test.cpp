@@ -9,6 +9,8 @@
 namespace gnamm::data {
 namespace {
 
+using namespace std::string_literals;
+
 TEST(QuotedItems, ReadsEachKindWithCrLfOrLfLineEndsAndEachReaderTakesItsOwn) {
     for (const std::string eol : {"\r\n", "\n"}) {
         const std::string file = "\"Middle\"" + eol + "0" + eol + "#TRUE#" + eol + "#FALSE#" + eol +
@@ -72,18 +74,16 @@ TEST(QuotedItems, ALastLineWithoutItsLineEndCountsOnlyWhenProvedWhole) {
 }
 
 TEST(QuotedItems, NumbersTooLongOrNotUtf8AreNotItemsAndTheUtf8CheckIsStrict) {
-    EXPECT_FALSE(ParseItem("9999999999999999999999").has_value());
-    EXPECT_FALSE(ParseItem("\"\xff\xfe\"").has_value());
-    EXPECT_FALSE(ParseItem(std::string("\"a\0b\"", 5)).has_value());
-    EXPECT_FALSE(ParseItem("\"").has_value());
-    EXPECT_FALSE(ParseItem("-").has_value());
+    for (const std::string& line :
+         {"9999999999999999999999"s, "\"\xff\xfe\""s, "\"a\0b\""s, "\""s, "-"s}) {
+        EXPECT_FALSE(ParseItem(line).has_value()) << line;
+    }
     // Overlong forms, surrogates, code points past U+10FFFF, cut sequences and NUL are refused.
     EXPECT_TRUE(IsUtf8Text("Gnamm \xc3\xa0 \xe2\x82\xac \xf0\x9f\x83\x81"));
-    EXPECT_FALSE(IsUtf8Text("\xc0\xaf"));          // overlong '/'
-    EXPECT_FALSE(IsUtf8Text("\xed\xa0\x80"));      // surrogate
-    EXPECT_FALSE(IsUtf8Text("\xf4\x90\x80\x80"));  // past U+10FFFF
-    EXPECT_FALSE(IsUtf8Text("\xe2\x82"));          // cut short
-    EXPECT_FALSE(IsUtf8Text(std::string("a\0", 2)));
+    for (const std::string& text :
+         {"\xc0\xaf"s, "\xed\xa0\x80"s, "\xf4\x90\x80\x80"s, "\xe2\x82"s, "a\0"s}) {
+        EXPECT_FALSE(IsUtf8Text(text)) << text;
+    }
 }
 
 TEST(PlayerName, TheBoxRefusesQuotesAndControlCharactersAndCountsCharactersNotBytes) {
@@ -91,11 +91,9 @@ TEST(PlayerName, TheBoxRefusesQuotesAndControlCharactersAndCountsCharactersNotBy
     EXPECT_TRUE(AppendToName(name, "Jo \"Kid\"\t\r\n\x7f"));
     EXPECT_EQ(name, "Jo Kid");
     EXPECT_FALSE(AppendToName(name, "\"\x01"));
-    EXPECT_FALSE(IsNameCharAllowed(U'"'));
-    EXPECT_FALSE(IsNameCharAllowed(0x85));
-    EXPECT_FALSE(IsNameCharAllowed(0x2028));
-    EXPECT_TRUE(IsNameCharAllowed(U'\''));
-    EXPECT_TRUE(IsNameCharAllowed(0x00E0));
+    for (const char32_t c : {U'"', U'\x85', U'\x2028', U'\'', U'\xE0'}) {
+        EXPECT_EQ(IsNameCharAllowed(c), c == U'\'' || c == U'\xE0') << static_cast<int>(c);
+    }
     // The length is counted in characters: of 30 two-byte letters 24 are taken, none cut in half.
     name.clear();
     std::string typed;
@@ -115,9 +113,8 @@ TEST(PlayerName, TheBoxRefusesQuotesAndControlCharactersAndCountsCharactersNotBy
 }
 
 TEST(PlayerName, BlanksOnlyIsEmptyAndPaddingIsTrimmed) {
-    EXPECT_TRUE(IsEmptyName(""));
-    EXPECT_TRUE(IsEmptyName("    "));
-    EXPECT_TRUE(IsEmptyName(" \xc2\xa0 \xe3\x80\x80"));  // no-break and ideographic spaces
+    // No-break and ideographic spaces are blanks too.
+    for (const char* name : {"", "    ", " \xc2\xa0 \xe3\x80\x80"}) EXPECT_TRUE(IsEmptyName(name));
     EXPECT_FALSE(IsEmptyName(" a "));
     EXPECT_EQ(CleanPlayerName("  Zoe  "), "Zoe");
     EXPECT_EQ(CleanPlayerName("Ma\"ri\no"), "Mario");

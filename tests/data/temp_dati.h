@@ -3,6 +3,8 @@
 #pragma once
 
 #include <gtest/gtest.h>
+#include <sys/resource.h>
+#include <sys/wait.h>
 #include <unistd.h>
 
 #include <cstdlib>
@@ -52,5 +54,21 @@ class TempDati {
     std::filesystem::path root_;
     std::filesystem::path dati_;
 };
+
+// Runs `write` in a child that may write only `limit` bytes to any file: the kernel stops it
+// (SIGXFSZ) in the middle of the write, at a byte chosen here rather than by timing.
+template <typename Write>
+void WriteCutShortAt(std::size_t limit, Write write) {
+    const pid_t child = ::fork();
+    ASSERT_GE(child, 0);
+    if (child == 0) {
+        const rlimit r{limit, limit};
+        ::setrlimit(RLIMIT_FSIZE, &r);
+        write();
+        ::_exit(0);
+    }
+    int status = 0;
+    ::waitpid(child, &status, 0);
+}
 
 }  // namespace gnamm::testing_support

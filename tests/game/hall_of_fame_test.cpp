@@ -60,8 +60,7 @@ class HallOfFameTest : public ::testing::Test {
     Finestra g{clock, rng, media, Paths{{}, dati.dati()}};
 };
 
-// A game started on a Dati folder, played by clicks; the name and hall of fame files come out
-// in their format, and a restart shows the same panel.
+// A game started on a Dati folder and played by clicks.
 struct Sessione {
     Sessione(const std::filesystem::path& dati, uint32_t seed)
         : rng(seed), g(clock, rng, media, Paths{{}, dati}) {
@@ -152,7 +151,6 @@ TEST_F(HallOfFameTest, AFirstWinnerFindingNoRowIsNotEnteredButTheTorneoIsRecorde
     EXPECT_EQ(g.classifica.classifica.totalePartite, 1);
 }
 
-// Minutes and the year's two digits are padded, hours, days and months are not.
 TEST(HallOfFameLine, MinutesAndYearArePaddedHoursAndDatesAreNot) {
     EXPECT_EQ(RigaAlbo(12, "'Cheat' Zeb", "Ugo", 3, 2, 1, 1, 2005, 0, 0),
               "12) 'Cheat' Zeb - Ugo  3-2  1/1/05  0:00");
@@ -215,8 +213,6 @@ TEST_F(HallOfFameTest, AWrongCounterFollowsTheListAndTheFilesAgreeAgain) {
     EXPECT_EQ(g.classifica.albo.back().substr(0, 3), "3) ");
 }
 
-// The panel blinks its line, the winner's row and the suits until it is closed: then the row is
-// white again and the suits back in their order.
 TEST_F(HallOfFameTest, ThePanelBlinksTheLineTheRowAndTheSuitsUntilItCloses) {
     vince("Ugo");
     ApriClassifica(g);
@@ -258,8 +254,7 @@ TEST_F(HallOfFameTest, TheLevelPromptIsHiddenTwoTicksAndShownSeven) {
     EXPECT_EQ(visto, "011111110011111110");
 }
 
-// The caption toggles the panel and the cover; on a screen twice as large both open where the
-// layout puts them, twice as far from the corner.
+// On a screen twice as large both open twice as far from the corner.
 TEST_F(HallOfFameTest, TheCaptionTogglesThePanelAndTheCoverWhereTheLayoutPutsThem) {
     ToggleClassifica(g);
     EXPECT_TRUE(g.screen.FraPannello[3].visible && g.screen.lblCopriCarte.visible);
@@ -332,7 +327,6 @@ TEST(HallOfFameScenario, ATorneoPlayedByClicksLeavesTheFilesAndARestartShowsThem
     const std::vector<std::string> albo = g.classifica.albo;
     s.reset();
 
-    // A restart on the same folder.
     Sessione dopo(dati.dati(), 9);
     EXPECT_EQ(dopo.g.screen.LstAlboLines, albo);
     const Screen& vista = dopo.g.screen;

@@ -4,7 +4,6 @@
 #include "game/end_of_gioco.h"
 #include "game/scoreboard.h"
 
-#include <algorithm>
 #include <array>
 #include <filesystem>
 
@@ -215,22 +214,17 @@ TEST_F(EndOfGiocoTest, ZebWinsTheTorneoUnderHisLevelName) {
 
 class ScoreboardTest : public TableTest {
   protected:
-    // The human takes these cards, one by one, through place 7.
-    void prendeH(std::initializer_list<std::string_view> carte) {
+    // The player takes these cards, one by one, through place 7.
+    void prende(Player chi, std::initializer_list<std::string_view> carte) {
         for (const auto code : carte) {
             g.tavolo.carta[7] = C(code);
-            ContaPreseH(g, 7);
+            chi == Player::H ? ContaPreseH(g, 7) : ContaPresePC(g, 7);
         }
         g.tavolo.carta[7] = Card();
+        if (chi == Player::PC) AssegnaPuntiMazzoPC(g);
     }
-    void prendePC(std::initializer_list<std::string_view> carte) {
-        for (const auto code : carte) {
-            g.tavolo.carta[7] = C(code);
-            ContaPresePC(g, 7);
-        }
-        g.tavolo.carta[7] = Card();
-        AssegnaPuntiMazzoPC(g);
-    }
+    void prendeH(std::initializer_list<std::string_view> carte) { prende(Player::H, carte); }
+    void prendePC(std::initializer_list<std::string_view> carte) { prende(Player::PC, carte); }
     const Colonna& h() const { return g.punteggi.h; }
     const Colonna& pc() const { return g.punteggi.pc; }
 };
@@ -318,8 +312,6 @@ TEST_F(ScoreboardTest, TheViewShowsCountsPointsAndColours) {
               std::tuple(colors::kRed, colors::kWhite, colors::kLightBlue, colors::kWhite));
 }
 
-// Every field of the scoreboard and the Torneo data sits inside its side box, and no two
-// fields of one box overlap.
 TEST_F(ScoreboardTest, FieldsStayInsideTheirBoxesWithoutOverlapping) {
     const Screen& s = g.screen;
     // clang-format off

@@ -25,6 +25,14 @@ namespace {
 using test_tavolo::Banco;
 using ::testing::ElementsAre;
 
+// Zeb as the player finds him: the sound held or free, the words and bubble on show, the photo.
+std::string Zeb(const Banco& t) {
+    const auto& v = t.g.vista;
+    return std::string(t.g.suoni.spia.busy ? "busy " : "free ") +
+           (v.lblCommenti.visible ? "words " : "") + (v.ImgFumetto.visible ? "bubble " : "") +
+           v.fotoZeb;
+}
+
 TEST(RemarkCatalogue, EverySetLineHasItsOwnVoiceAndEveryRecordingItsWords) {
     std::set<std::string> voices;
     const std::pair<Commento (*)(int), int> sets[] = {{remarks::GnammH, remarks::kGnammH},
@@ -64,18 +72,14 @@ TEST(MostraCommento, SaysTheLineAndEndsItAfterItsDurationUnlessANewOneCutsIt) {
     MostraCommento(t.g, c, true);
     EXPECT_THAT(t.traccia(Channel::Commenti),
                 ElementsAre("Prev", "Close", "file:", "file:" + c.voce, "Open", "Play"));
-    EXPECT_TRUE(t.g.suoni.spia.busy);
-    EXPECT_TRUE(t.g.vista.lblCommenti.visible && t.g.vista.ImgFumetto.visible);
-    EXPECT_EQ(t.g.vista.lblCommenti.text, c.testo);
-    EXPECT_EQ(t.g.vista.ImgFumetto.picture, c.fumetto);
-    EXPECT_EQ(t.g.vista.fotoZeb, c.foto);
+    EXPECT_EQ(Zeb(t), "busy words bubble " + c.foto);
+    EXPECT_EQ(t.g.vista.lblCommenti.text + " " + t.g.vista.ImgFumetto.picture,
+              c.testo + " " + c.fumetto);
 
     t.avanza(c.durataMs - 1);
     EXPECT_TRUE(t.g.suoni.spia.busy) << "still within its duration";
     t.avanza(1);
-    EXPECT_FALSE(t.g.suoni.spia.busy);
-    EXPECT_FALSE(t.g.vista.lblCommenti.visible || t.g.vista.ImgFumetto.visible);
-    EXPECT_EQ(t.g.vista.fotoZeb, "\\Foto\\Foto24.jpg");  // Cunning's portrait
+    EXPECT_EQ(Zeb(t), "free \\Foto\\Foto24.jpg");  // Cunning's portrait
     EXPECT_FALSE(t.attivo(Timer::DurataGnammH));
     EXPECT_EQ(t.traccia(Channel::Commenti).back(), "Play") << "the voice is left to play out";
     // A new remark cuts the running one and takes its duration.
@@ -97,8 +101,7 @@ TEST(MostraCommento, TheBusyFlagThePhotoAndTheHallOfFameHoldingTheIndicator) {
     // The hall of fame keeps the indicator busy after the remark.
     t.g.classifica.alboAperto = true;
     t.avanza(5000);
-    EXPECT_FALSE(t.g.vista.lblCommenti.visible);
-    EXPECT_TRUE(t.g.suoni.spia.busy);
+    EXPECT_EQ(Zeb(t), "busy " + remarks::Gioca().foto);
 }
 
 TEST(OnAssoBevuto, EndsTheAceRemarkAndFreesTheIndicatorEvenUnderTheHallOfFame) {
@@ -110,9 +113,7 @@ TEST(OnAssoBevuto, EndsTheAceRemarkAndFreesTheIndicatorEvenUnderTheHallOfFame) {
     t.g.scheduler.start(Timer::AssoBevuto, 3650);
     t.avanza(3650);
     EXPECT_FALSE(t.attivo(Timer::AssoBevuto));
-    EXPECT_FALSE(t.g.suoni.spia.busy);
-    EXPECT_FALSE(t.g.vista.lblCommenti.visible);
-    EXPECT_EQ(t.g.vista.fotoZeb, "\\Foto\\Foto18.jpg");  // Honest's portrait
+    EXPECT_EQ(Zeb(t), "free \\Foto\\Foto18.jpg");  // Honest's portrait
 }
 
 TEST(CommentoLivello, GreetsTheChosenLevelOnly) {
@@ -134,13 +135,10 @@ TEST(CommentoFineIncontro, SilencesTheOthersAndStaysUntilHidden) {
     EXPECT_THAT(t.traccia(Channel::Impazienza), ElementsAre("Stop", "Prev", "Close"));
     EXPECT_THAT(t.suonati(Channel::Commenti), ElementsAre(remarks::HoVinto().voce));
     t.avanza(60000);
-    EXPECT_TRUE(t.g.vista.lblCommenti.visible);
+    EXPECT_EQ(Zeb(t), "busy words bubble " + remarks::HoVinto().foto);
     EXPECT_EQ(t.g.vista.lblCommenti.text, remarks::HoVinto().testo);
-    EXPECT_TRUE(t.g.suoni.spia.busy);
 }
 
-// Each set says every line once before any twice, whatever the generator gives, and keeps a
-// cycle of its own.
 TEST(GnammSets, EachLineOnceBeforeAnyTwiceAndEachSetItsOwnCycle) {
     const struct {
         void (*say)(Game&);
@@ -201,8 +199,8 @@ TEST(ZebOnTheComputersSweep, FourCardsOrMoreDrawFromTheLongSetFewerFromTheShort)
         const auto said = t.suonati(Channel::Commenti);
         ASSERT_EQ(said.size(), 1u);
         EXPECT_EQ(voci.count(said[0]), 1u) << said[0];
-        EXPECT_EQ(t.g.persona.gnammPCsup4.conta, caso.lungo ? 1 : 0);
-        EXPECT_EQ(t.g.persona.gnammPCinf4.conta, caso.lungo ? 0 : 1);
+        EXPECT_EQ(std::tuple(t.g.persona.gnammPCsup4.conta, t.g.persona.gnammPCinf4.conta),
+                  std::tuple(caso.lungo ? 1 : 0, caso.lungo ? 0 : 1));
         EXPECT_TRUE(t.g.suoni.spia.busy);
     }
 }
@@ -212,10 +210,9 @@ TEST(ZebOnTheComputersSweep, CommentsOffLeaveTheCyclesUntouchedAndTheNoisePlays)
     t.g.opzioni.commentiZeb = false;
     t.g.opzioni.rumoriCarte = true;
     PreparaSpazzata(t, {"2c", "2q", "3f", "3p"});
-    EXPECT_TRUE(t.suonati(Channel::Commenti).empty());
-    EXPECT_EQ(t.g.persona.gnammPCsup4.conta, 0);
+    EXPECT_TRUE(t.suonati(Channel::Commenti).empty() && t.g.persona.gnammPCsup4.conta == 0 &&
+                t.suonati(Channel::Rumori).size() == 1u);
     for (const bool detto : t.g.persona.gnammPCsup4.detto) EXPECT_FALSE(detto);
-    EXPECT_EQ(t.suonati(Channel::Rumori).size(), 1u);
 }
 
 TEST(ZebOnTheComputersSweep, ARemarkFindingTheSoundHeldIsDroppedNotQueued) {
@@ -224,9 +221,8 @@ TEST(ZebOnTheComputersSweep, ARemarkFindingTheSoundHeldIsDroppedNotQueued) {
     Ambiente(t.g);  // Sa10 holds the indicator for 4270 ms
     PreparaSpazzata(t, {"2c", "2q", "3f", "3p"});
     t.avanza(20000);
-    EXPECT_TRUE(t.suonati(Channel::Commenti).empty());
-    EXPECT_EQ(t.g.persona.gnammPCsup4.conta, 0);
-    EXPECT_FALSE(t.g.suoni.spia.busy);
+    EXPECT_TRUE(t.suonati(Channel::Commenti).empty() && t.g.persona.gnammPCsup4.conta == 0 &&
+                !t.g.suoni.spia.busy);
 }
 
 // Time of the first Play on the impatience channel at or after `from`, or -1.
@@ -250,16 +246,13 @@ TEST(Impazienza, ImpatientUrgesAfterEightSecondsAndAgainEightAfterTheRemark) {
     t.avanza(8000);
     EXPECT_EQ(t.suonati(Channel::Impazienza).back(), "\\Impaz\\I07.wav");
     EXPECT_EQ(t.g.vista.lblCommenti.text, "Muoviti!");
-    EXPECT_EQ(t.g.vista.fotoZeb, "\\Foto\\Foto12.jpg");
-    EXPECT_TRUE(t.g.suoni.spia.busy);
+    EXPECT_EQ(Zeb(t), "busy words bubble \\Foto\\Foto12.jpg");
     EXPECT_EQ(t.g.suoni.spia.foto, FotoImpazienza::Green);
     EXPECT_FALSE(t.g.scheduler.isEnabled(Timer::Impazienza));
 
     t.avanza(665);
-    EXPECT_FALSE(t.g.suoni.spia.busy);
-    EXPECT_FALSE(t.g.vista.lblCommenti.visible);
     // The impatience photo stays until the human plays.
-    EXPECT_EQ(t.g.vista.fotoZeb, "\\Foto\\Foto12.jpg");
+    EXPECT_EQ(Zeb(t), "free \\Foto\\Foto12.jpg");
     t.avanza(10000);
     EXPECT_EQ(NextUrging(t, 8001), 8000 + 665 + 8000);
 }

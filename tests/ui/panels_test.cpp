@@ -1,11 +1,13 @@
-// The bar panels: the rules viewer, one panel at a time, the exit question with its farewell, and
-// the level choice.
+// The bar panels: the rules viewer, one panel at a time, the exit question with its farewell,
+// the level choice, and the options.
 #include "ui/panels.h"
 
 #include <gtest/gtest.h>
 
 #include <set>
 
+#include "data/data_files.h"
+#include "ui/options_panel.h"
 #include "ui/rules_text.h"
 #include "ui_fixture.h"
 
@@ -55,25 +57,24 @@ TEST_F(Pannelli, TheRulesViewerWrapsKeepsItsPageLightsItsArrowsAndAnswersTheKeys
     clickVoce(0);
     EXPECT_FALSE(g.screen.FraPannello[0].visible);
     clickVoce(0);
-    EXPECT_EQ(g.screen.lblRegole[6].text, "3");
-    EXPECT_EQ(g.screen.lblRegole[5].text, "3 - Preparazione del Gioco");
-    EXPECT_EQ(g.screen.lblRegole[0].text, PaginaDelleRegole(3).testo);
+    EXPECT_EQ(std::tuple(g.screen.lblRegole[6].text, g.screen.lblRegole[5].text,
+                         g.screen.lblRegole[0].text),
+              std::tuple("3", "3 - Preparazione del Gioco", PaginaDelleRegole(3).testo));
 
     g.mouseDown({TargetKind::Regole, 0});
     EXPECT_EQ(g.screen.lblRegole[4].back, colors::kGreen);
     g.mouseUp({TargetKind::Regole, 0});
     EXPECT_EQ(g.screen.lblRegole[4].back, colors::kWhite);
     g.mouseDown({TargetKind::Regole, 1});
-    EXPECT_EQ(g.screen.lblRegole[3].back, colors::kRed);
-    EXPECT_EQ(g.screen.lblRegole[4].back, colors::kWhite);
+    EXPECT_EQ(std::tuple(g.screen.lblRegole[3].back, g.screen.lblRegole[4].back),
+              std::tuple(colors::kRed, colors::kWhite));
     g.mouseUp({TargetKind::None, 0});  // released elsewhere
     EXPECT_EQ(g.screen.lblRegole[3].back, colors::kWhite);
     // Escape and F1 open the exit question and the rules, at the page kept.
     g.key(Key::Escape);
     EXPECT_TRUE(g.screen.FraPannello[1].visible);
     g.key(Key::F1);
-    EXPECT_TRUE(g.screen.FraPannello[0].visible);
-    EXPECT_FALSE(g.screen.FraPannello[1].visible);
+    EXPECT_TRUE(g.screen.FraPannello[0].visible && !g.screen.FraPannello[1].visible);
     g.key(Key::Right);
     EXPECT_EQ(g.screen.lblRegole[6].text, "4");
 }
@@ -82,56 +83,51 @@ TEST_F(Pannelli, OneBarPanelAtATimeWithItsCaptionGreenAndTheCardsCovered) {
     g.opzioni.coloreTavolo = ColoreTavolo::Gold;
     g.screen.windowBack = {193, 181, 138};
     clickVoce(2);
-    EXPECT_TRUE(g.screen.FraPannello[2].visible);
-    EXPECT_EQ(g.screen.lblPannelli[2].fore, colors::kGreen);
-    EXPECT_TRUE(g.screen.lblCopriCarte.visible);
-    EXPECT_EQ(g.screen.lblCopriCarte.back, g.screen.windowBack);
-    EXPECT_EQ(g.screen.FraPannello[2].back, g.screen.windowBack);
+    EXPECT_TRUE(g.screen.FraPannello[2].visible && g.screen.lblCopriCarte.visible);
+    EXPECT_EQ(std::tuple(g.screen.lblPannelli[2].fore, g.screen.lblCopriCarte.back,
+                         g.screen.FraPannello[2].back),
+              std::tuple(colors::kGreen, g.screen.windowBack, g.screen.windowBack));
 
     g.mouseMove({TargetKind::VoceOpzioni, 4});
     clickVoce(1);  // the exit question replaces the options
-    EXPECT_FALSE(g.screen.FraPannello[2].visible);
-    EXPECT_EQ(g.screen.lblPannelli[2].fore, colors::kWhite);
-    EXPECT_TRUE(g.screen.FraPannello[1].visible);
-    EXPECT_EQ(g.screen.lblPannelli[1].fore, colors::kGreen);
-    EXPECT_EQ(g.screen.ImgEsci[0].picture, "\\Carte\\Ap.jpg");
-    EXPECT_EQ(g.screen.ImgEsci[1].picture, "\\Carte\\Ac.jpg");
+    EXPECT_TRUE(!g.screen.FraPannello[2].visible && g.screen.FraPannello[1].visible);
+    EXPECT_EQ(std::tuple(g.screen.lblPannelli[2].fore, g.screen.lblPannelli[1].fore,
+                         g.screen.ImgEsci[0].picture, g.screen.ImgEsci[1].picture),
+              std::tuple(colors::kWhite, colors::kGreen, "\\Carte\\Ap.jpg", "\\Carte\\Ac.jpg"));
 
     clickVoce(1);  // and closes with its own caption
-    EXPECT_FALSE(g.screen.FraPannello[1].visible);
-    EXPECT_FALSE(g.screen.lblCopriCarte.visible);
+    EXPECT_FALSE(g.screen.FraPannello[1].visible || g.screen.lblCopriCarte.visible ||
+                 g.screen.lblOpzioni[4].opaque);
     EXPECT_EQ(g.pannelli.selezione, 16);
-    EXPECT_FALSE(g.screen.lblOpzioni[4].opaque);
 }
 
 TEST_F(Pannelli, SideBoxTogglesShowHideAndAreSaved) {
     ASSERT_TRUE(g.screen.FraRiquadro[2].visible);
+    const auto salvato = [this] { return data::LoadSettings(dati.dati()).value.riquadri[2]; };
     g.click({TargetKind::Riquadri, 2});
-    EXPECT_FALSE(g.screen.FraRiquadro[2].visible);
-    EXPECT_FALSE(g.screen.lblRiquadri[2].border);
-    EXPECT_FALSE(data::LoadSettings(dati.dati()).value.riquadri[2].shown);
-    EXPECT_EQ(data::LoadSettings(dati.dati()).value.riquadri[2].borderStyle, 0);
+    EXPECT_FALSE(g.screen.FraRiquadro[2].visible || g.screen.lblRiquadri[2].border);
+    EXPECT_TRUE(!salvato().shown && salvato().borderStyle == 0);
     g.click({TargetKind::Riquadri, 2});
-    EXPECT_TRUE(g.screen.FraRiquadro[2].visible);
-    EXPECT_TRUE(g.screen.lblRiquadri[2].border);
-    EXPECT_TRUE(data::LoadSettings(dati.dati()).value.riquadri[2].shown);
+    EXPECT_TRUE(g.screen.FraRiquadro[2].visible && g.screen.lblRiquadri[2].border);
+    EXPECT_TRUE(salvato().shown);
 }
 
-class Uscita : public test_ui::UiTest {
+// The name given and bar panel `k` open, its sounds forgotten.
+template <int k>
+class PannelloAperto : public test_ui::UiTest {
   protected:
     void SetUp() override {
         avviaConNome();
-        g.click({TargetKind::Pannelli, 1});
+        g.click({TargetKind::Pannelli, k});
         media.clear();
     }
 };
+using Uscita = PannelloAperto<1>;
 
 TEST_F(Uscita, NoOnlyClosesWithNothingToSayElseZebSaysBravo) {
     g.opzioni.commentiZeb = false;
     g.click({TargetKind::Uscita, 1});
-    EXPECT_FALSE(g.screen.FraPannello[1].visible);
-    EXPECT_FALSE(g.suoni.spia.busy);
-    EXPECT_TRUE(media.log().empty());
+    EXPECT_FALSE(g.screen.FraPannello[1].visible || g.suoni.spia.busy || !media.log().empty());
 
     // With comments on but a sound holding the indicator during a Gioco: only closes too.
     g.click({TargetKind::Pannelli, 1});
@@ -139,37 +135,33 @@ TEST_F(Uscita, NoOnlyClosesWithNothingToSayElseZebSaysBravo) {
     g.suoni.spia.busy = true;
     g.tavolo.carteRimasteNelMazzo = 24;
     g.click({TargetKind::Uscita, 1});
-    EXPECT_FALSE(g.screen.FraPannello[1].visible);
-    EXPECT_TRUE(media.played(Channel::Commenti).empty());
-    EXPECT_TRUE(g.suoni.spia.busy);
+    EXPECT_TRUE(!g.screen.FraPannello[1].visible && media.played(Channel::Commenti).empty() &&
+                g.suoni.spia.busy);
 
     // With the indicator free Zeb says "Bravo!".
     g.click({TargetKind::Pannelli, 1});
     g.suoni.spia.busy = false;
     g.click({TargetKind::Uscita, 1});
-    EXPECT_FALSE(g.screen.FraPannello[1].visible);
-    EXPECT_FALSE(g.screen.lblCopriCarte.visible);
-    EXPECT_EQ(g.screen.lblPannelli[1].fore, colors::kWhite);
-    EXPECT_EQ(g.screen.lblCommenti.text, "Bravo!");
-    EXPECT_EQ(g.screen.ImgRiquadro[0].picture, "\\Foto\\Foto18.jpg");
-    EXPECT_EQ(media.played(Channel::Commenti), std::vector<std::string>{"\\Zeb\\S03.wav"});
-    EXPECT_TRUE(g.suoni.spia.busy);
+    EXPECT_TRUE(!g.screen.FraPannello[1].visible && !g.screen.lblCopriCarte.visible &&
+                g.suoni.spia.busy);
+    EXPECT_EQ(std::tuple(g.screen.lblPannelli[1].fore, g.screen.lblCommenti.text,
+                         g.screen.ImgRiquadro[0].picture, media.played(Channel::Commenti)),
+              std::tuple(colors::kWhite, "Bravo!", "\\Foto\\Foto18.jpg",
+                         std::vector<std::string>{"\\Zeb\\S03.wav"}));
     avanza(700);
-    EXPECT_FALSE(g.screen.lblCommenti.visible);
-    EXPECT_FALSE(g.suoni.spia.busy);
+    EXPECT_FALSE(g.screen.lblCommenti.visible || g.suoni.spia.busy);
 }
 
 TEST_F(Uscita, SiSaysGoodbyeAndEndsTheProgramAfterASecondAndAHalf) {
     g.persona.assoBevuto = 1;
     g.scheduler.start(Timer::RitardoMossaPC, 600);
     g.click({TargetKind::Uscita, 0});
-    EXPECT_EQ(g.screen.lblRegole[14].text, "Bye-Bye, Ugo!");
-    EXPECT_EQ(g.screen.lblCommenti.text, "A presto, figliolo!!");
-    EXPECT_EQ(g.screen.ImgRiquadro[0].picture, "\\Foto\\Foto19.jpg");
-    EXPECT_EQ(media.played(Channel::Commenti), std::vector<std::string>{"\\Zeb\\S26.wav"});
-    EXPECT_TRUE(g.suoni.spia.busy);
+    EXPECT_EQ(std::tuple(g.screen.lblRegole[14].text, g.screen.lblCommenti.text,
+                         g.screen.ImgRiquadro[0].picture, media.played(Channel::Commenti)),
+              std::tuple("Bye-Bye, Ugo!", "A presto, figliolo!!", "\\Foto\\Foto19.jpg",
+                         std::vector<std::string>{"\\Zeb\\S26.wav"}));
     // Nothing of the table may move during the farewell.
-    EXPECT_FALSE(g.scheduler.isEnabled(Timer::RitardoMossaPC));
+    EXPECT_TRUE(g.suoni.spia.busy && !g.scheduler.isEnabled(Timer::RitardoMossaPC));
     g.click({TargetKind::Pannelli, 0});
     EXPECT_FALSE(g.screen.FraPannello[0].visible);
 
@@ -182,8 +174,8 @@ TEST_F(Uscita, SiSaysGoodbyeAndEndsTheProgramAfterASecondAndAHalf) {
 TEST_F(Uscita, TheOtherFarewellFollowsTheLastAceLine) {
     g.persona.assoBevuto = 2;
     g.click({TargetKind::Uscita, 0});
-    EXPECT_EQ(g.screen.lblCommenti.text, "Ti saluto!!");
-    EXPECT_EQ(g.screen.ImgFumetto.picture, "\\Grafica\\Fumetto3.gif");
+    EXPECT_EQ(g.screen.lblCommenti.text + " " + g.screen.ImgFumetto.picture,
+              "Ti saluto!! \\Grafica\\Fumetto3.gif");
 }
 
 TEST_F(Uscita, SiWithCommentsOffIsSilentAndStillEnds) {
@@ -196,46 +188,42 @@ TEST_F(Uscita, SiWithCommentsOffIsSilentAndStillEnds) {
 
 TEST_F(Pannelli, TheNameOrADigitKeyChoosesTheLevelAndAbilitaShowsAndHidesThePanel) {
     g.key(Key::Digit2);
-    EXPECT_EQ(g.livello, Livello::Cunning);
-    EXPECT_EQ(g.screen.lblCommenti.text, "Gnamm!");
+    EXPECT_EQ(std::tuple(g.livello, g.screen.lblCommenti.text),
+              std::tuple(Livello::Cunning, "Gnamm!"));
     g.key(Key::Digit1);  // the level panel is closed now: the key does nothing
     EXPECT_EQ(g.livello, Livello::Cunning);
     g.click({TargetKind::Abilita, 0});
     g.click({TargetKind::Livello, 2});
-    EXPECT_EQ(g.livello, Livello::Honest);
-    EXPECT_TRUE(g.screen.ShpElementoGrafico[4].visible);
+    EXPECT_TRUE(g.livello == Livello::Honest && g.screen.ShpElementoGrafico[4].visible);
     ASSERT_FALSE(g.screen.FraPannello[4].visible);
     g.screen.windowBack = {158, 184, 148};
     g.click({TargetKind::Abilita, 0});
-    EXPECT_TRUE(g.screen.FraPannello[4].visible);
-    EXPECT_EQ(g.screen.FraPannello[4].back, g.screen.windowBack);
+    EXPECT_TRUE(g.screen.FraPannello[4].visible &&
+                g.screen.FraPannello[4].back == g.screen.windowBack);
     g.click({TargetKind::Abilita, 0});
     EXPECT_FALSE(g.screen.FraPannello[4].visible);
 }
 
 TEST_F(Pannelli, ThePhotoChoosesTheLevelAndStartsAGioco) {
     g.click({TargetKind::NonnoZeb, 0});
-    EXPECT_EQ(g.livello, Livello::Cheat);
-    EXPECT_TRUE(g.screen.ShpElementoGrafico[2].visible);
-    EXPECT_FALSE(g.screen.ShpElementoGrafico[3].visible);
-    EXPECT_FALSE(g.screen.FraPannello[4].visible);
-    EXPECT_TRUE(g.screen.lblRegole[17].visible);
+    EXPECT_EQ(std::tuple(g.livello, g.screen.lblCommenti.text),
+              std::tuple(Livello::Cheat, "He-he-he..."));
+    EXPECT_TRUE(g.screen.ShpElementoGrafico[2].visible && !g.screen.ShpElementoGrafico[3].visible);
+    EXPECT_TRUE(!g.screen.FraPannello[4].visible && g.screen.lblRegole[17].visible);
     EXPECT_FALSE(g.scheduler.isEnabled(Timer::LampeggiaScritta2));
-    EXPECT_EQ(g.screen.lblCommenti.text, "He-he-he...");
     EXPECT_TRUE(g.scheduler.isEnabled(Timer::Scegli4CarteSulTavolo));
 }
 
 TEST_F(Pannelli, TheButtonAndEnterTakeTheLevelWhoseFrameIsShownIfAny) {
     g.pannelli.livelloEvidenziato = Livello::None;
     g.click({TargetKind::CmdLivello, 0});
-    EXPECT_EQ(g.livello, Livello::None);
-    EXPECT_TRUE(g.screen.FraPannello[4].visible);
-    EXPECT_FALSE(g.scheduler.isEnabled(Timer::Scegli4CarteSulTavolo));
+    EXPECT_TRUE(g.livello == Livello::None && g.screen.FraPannello[4].visible &&
+                !g.scheduler.isEnabled(Timer::Scegli4CarteSulTavolo));
     g.pannelli.livelloEvidenziato = Livello::Cheat;
     g.key(Key::Enter);
-    EXPECT_EQ(g.livello, Livello::Cheat);
-    EXPECT_FALSE(g.screen.FraPannello[4].visible);
-    EXPECT_EQ(g.screen.ImgRiquadro[0].picture, "\\Foto\\Foto23.jpg");
+    EXPECT_EQ(
+        std::tuple(g.livello, g.screen.FraPannello[4].visible, g.screen.ImgRiquadro[0].picture),
+        std::tuple(Livello::Cheat, false, "\\Foto\\Foto23.jpg"));
 }
 
 TEST_F(Pannelli, ALevelChosenDuringAGiocoDealsAgainWithEveryCardAndNoOldTimer) {
@@ -251,15 +239,14 @@ TEST_F(Pannelli, ALevelChosenDuringAGiocoDealsAgainWithEveryCardAndNoOldTimer) {
     const Player mazziere = g.tavolo.mazziere;
     g.click({TargetKind::Abilita, 0});
     g.click({TargetKind::NonnoZeb, 1});
-    EXPECT_EQ(g.livello, Livello::Cunning);
     EXPECT_FALSE(g.scheduler.isEnabled(Timer::RitardoMossaPC));
-    EXPECT_EQ(g.punteggi.h.puntiPartita, 5);
-    EXPECT_EQ(g.punteggi.h.puntiGnamm, 0);
-    EXPECT_EQ(g.tavolo.mazziere, mazziere);
+    EXPECT_EQ(std::tuple(g.livello, g.punteggi.h.puntiPartita, g.punteggi.h.puntiGnamm,
+                         g.tavolo.mazziere),
+              std::tuple(Livello::Cunning, 5, 0, mazziere));
     contaCarte();
     avanza(5000);
-    EXPECT_EQ(g.tavolo.carteRimasteNelMazzo, 30);
-    EXPECT_EQ(g.tavolo.numeroCarteSulTavolo, 4);
+    EXPECT_EQ(std::tuple(g.tavolo.carteRimasteNelMazzo, g.tavolo.numeroCarteSulTavolo),
+              std::tuple(30, 4));
     contaCarte();
 }
 
@@ -268,9 +255,233 @@ TEST_F(Pannelli, ALevelChosenInThePauseAfterAGiocoWaitsForTheNextDeal) {
     g.tavolo.carteRimasteNelMazzo = 0;
     g.click({TargetKind::Abilita, 0});
     g.click({TargetKind::Livello, 0});
-    EXPECT_EQ(g.livello, Livello::Cheat);
-    EXPECT_FALSE(g.scheduler.isEnabled(Timer::Scegli4CarteSulTavolo));
-    EXPECT_TRUE(g.screen.FraQuando.visible);
+    EXPECT_TRUE(g.livello == Livello::Cheat && g.screen.FraQuando.visible &&
+                !g.scheduler.isEnabled(Timer::Scegli4CarteSulTavolo));
+}
+
+class OpzioniPanel : public PannelloAperto<2> {
+  protected:
+    void clic(int i) { g.click({TargetKind::VoceOpzioni, i}); }
+    int intervallo(Timer t) const { return g.scheduler.interval(t); }
+};
+
+TEST_F(OpzioniPanel, EachSpeedMovesItsTimers) {
+    const Timer timers[] = {Timer::UltimeCarte, Timer::MuoviHAutomatico, Timer::ScompaionoCarteH};
+    ASSERT_EQ(g.screen.lblOpzioni[0].text, "Middle");
+    std::vector<int> medio;
+    for (Timer t : timers) medio.push_back(intervallo(t));
+    for (const char* velocita : {"High", "Low", "Middle"}) {
+        clic(0);
+        EXPECT_EQ(g.screen.lblOpzioni[0].text, velocita);
+        for (std::size_t k = 0; k < medio.size(); ++k) {
+            // High shortens every interval, Low lengthens it, Middle brings it back.
+            EXPECT_EQ(intervallo(timers[k]) < medio[k], velocita[0] == 'H') << velocita << k;
+            EXPECT_EQ(intervallo(timers[k]) > medio[k], velocita[0] == 'L') << velocita << k;
+        }
+    }
+    clic(2);  // Zeb and the dealer move both of their timers
+    EXPECT_EQ(std::tuple(intervallo(Timer::EffettuaMossaPC), intervallo(Timer::RitardoMossaPC)),
+              std::tuple(400, 400));
+    clic(14);
+    clic(14);
+    EXPECT_EQ(std::tuple(intervallo(Timer::Scegli6Carte), intervallo(Timer::Scegli4CarteSulTavolo)),
+              std::tuple(300, 300));
+}
+
+TEST_F(OpzioniPanel, ImpatienceAndThePointingHandFollowTheTurn) {
+    g.opzioni.impazienzaZeb = Impazienza::Quiet;
+    g.opzioni.commentiZeb = false;
+    clic(1);  // Impatient, but Zeb is silenced
+    EXPECT_TRUE(intervallo(Timer::Impazienza) == 8000 && !g.scheduler.isEnabled(Timer::Impazienza));
+    g.opzioni.commentiZeb = true;
+    g.tavolo.aChiTocca = Player::H;
+    g.tavolo.carteInManoAdH = 2;
+    clic(1);  // Very Impatient
+    EXPECT_TRUE(intervallo(Timer::Impazienza) == 5000 && g.scheduler.isEnabled(Timer::Impazienza));
+    clic(1);  // Quiet
+    EXPECT_FALSE(g.scheduler.isEnabled(Timer::Impazienza));
+    clic(1);  // Impatient with Zeb talking
+    EXPECT_TRUE(g.scheduler.isEnabled(Timer::Impazienza));
+    clic(5);  // comments off: no more urging
+    EXPECT_FALSE(g.opzioni.commentiZeb || g.scheduler.isEnabled(Timer::Impazienza));
+
+    // Never urging a player with nothing to play.
+    g.opzioni.impazienzaZeb = Impazienza::Quiet;
+    g.opzioni.commentiZeb = true;
+    g.tavolo.aChiTocca = Player::PC;  // Zeb's own turn
+    g.tavolo.carteInManoAdH = 2;
+    clic(1);
+    EXPECT_FALSE(g.scheduler.isEnabled(Timer::Impazienza));
+    g.tavolo.aChiTocca = Player::H;  // between Giochi: no card in hand
+    g.tavolo.carteInManoAdH = 0;
+    clic(1);
+    clic(1);
+    clic(1);
+    EXPECT_EQ(g.opzioni.impazienzaZeb, Impazienza::Impatient);
+    EXPECT_FALSE(g.scheduler.isEnabled(Timer::Impazienza));
+
+    // The pointing hand shows at once, only on the human's turn.
+    g.opzioni.mostraManina = false;
+    g.tavolo.aChiTocca = Player::PC;
+    clic(13);
+    EXPECT_FALSE(g.screen.ImgManina.visible);
+    clic(13);
+    g.tavolo.aChiTocca = Player::H;
+    clic(13);
+    EXPECT_TRUE(g.screen.ImgManina.visible);
+    clic(13);
+    EXPECT_FALSE(g.screen.ImgManina.visible);
+}
+
+TEST_F(OpzioniPanel, ColoursAndBackRepaintEverythingPaintedLikeThem) {
+    g.opzioni.coloreTavolo = ColoreTavolo::Blue;
+    clic(8);
+    const Rgb marrone{191, 160, 140};
+    EXPECT_EQ(std::tuple(g.screen.lblOpzioni[8].text, g.screen.windowBack,
+                         g.screen.lblCopriCarte.back, g.screen.FraQuando.back),
+              std::tuple("Brown", marrone, marrone, marrone));
+    for (const Element& e : g.screen.FraRiquadro) EXPECT_EQ(e.back, marrone);
+    for (const Element& e : g.screen.FraPannello) EXPECT_EQ(e.back, marrone);
+    // The card colour and back repaint the covered cards and the outlines shown.
+    g.opzioni.coloreCarte = ColoreCarte::Blue;
+    g.opzioni.retroCarte = Retro::Horse;
+    g.vista.ShpCarta[2].visible = true;
+    g.vista.ShpCarta[3].visible = false;
+    g.vista.ShpContornoCarta[9].visible = true;
+    g.vista.ShpContornoCarta[10].visible = false;
+    const Rgb prima = g.screen.ShpContornoCarta[10].borderColor;
+    clic(9);  // Grey
+    const Rgb grigio{128, 128, 128};
+    EXPECT_EQ(std::tuple(g.screen.ShpContornoCarta[0].borderColor, g.screen.ShpCarta[0].back,
+                         g.screen.ShpCarta[2].back, g.screen.ShpContornoCarta[9].borderColor,
+                         g.screen.ShpContornoCarta[10].borderColor),
+              std::tuple(grigio, grigio, grigio, grigio, prima));
+    EXPECT_NE(g.screen.ShpCarta[3].back, grigio);
+
+    clic(10);  // Star
+    EXPECT_EQ(g.screen.ImgCarta[0].picture, "\\Grafica\\Star.gif");
+    EXPECT_EQ(g.screen.ImgCarta[2].picture, "\\Grafica\\Star.gif");
+    EXPECT_NE(g.screen.ImgCarta[3].picture, "\\Grafica\\Star.gif");
+}
+
+TEST_F(OpzioniPanel, EveryChangeIsSavedAtOnceAndTheHiddenBubbleNeverChanges) {
+    clic(11);
+    clic(3);
+    clic(4);  // saloon on restarts the ambience
+    EXPECT_TRUE(g.scheduler.isEnabled(Timer::DurataAmbiente));
+    clic(7);
+    EXPECT_TRUE(g.opzioni.fumettoZeb && g.screen.lblOpzioni[7].text == "Yes");
+    const Opzioni s = data::LoadSettings(dati.dati()).value.opzioni;
+    EXPECT_EQ(
+        std::tuple(s.giocoTerzaCarta, s.rumoriCarte, s.rumoriSaloon, s.coloreTavolo),
+        std::tuple(TerzaCarta::Automatic, g.opzioni.rumoriCarte, true, g.opzioni.coloreTavolo));
+}
+
+TEST_F(OpzioniPanel, TheClickNoiseWaitsForAFreeIndicatorDuringAGioco) {
+    g.opzioni.rumoriCarte = true;
+    g.suoni.spia.busy = false;
+    clic(0);
+    EXPECT_TRUE(g.suoni.spia.busy && media.played(Channel::Rumori).size() == 1u);
+    avanza(230);
+    EXPECT_FALSE(g.suoni.spia.busy);
+
+    g.suoni.spia.busy = true;  // a remark is speaking during a Gioco: no click
+    g.tavolo.carteRimasteNelMazzo = 18;
+    clic(0);
+    EXPECT_EQ(media.played(Channel::Rumori).size(), 1u);
+    g.tavolo.carteRimasteNelMazzo = 0;  // between Giochi it clicks anyway
+    clic(0);
+    EXPECT_EQ(media.played(Channel::Rumori).size(), 2u);
+
+    g.opzioni.rumoriCarte = false;
+    g.suoni.spia.busy = false;
+    clic(0);
+    EXPECT_TRUE(media.played(Channel::Rumori).size() == 2u && !g.suoni.spia.busy);
+}
+
+TEST_F(OpzioniPanel, OnlyTheValueUnderTheMouseIsHighlightedAndClosingClearsIt) {
+    const auto evidenziate = [&] {
+        std::vector<int> v;
+        for (int i = 0; i < 17; ++i) {
+            if (g.screen.lblOpzioni[i].opaque) v.push_back(i);
+        }
+        return v;
+    };
+    g.mouseMove({TargetKind::VoceOpzioni, 3});
+    g.mouseMove({TargetKind::VoceOpzioni, 5});
+    EXPECT_EQ(std::tuple(evidenziate(), g.pannelli.selezione), std::tuple(std::vector<int>{5}, 5));
+    g.mouseMove({TargetKind::PannelloOpzioni, 0});
+    EXPECT_EQ(std::tuple(evidenziate(), g.pannelli.selezione),
+              std::tuple(std::vector<int>{}, kNessunaSelezione));
+    g.mouseMove({TargetKind::VoceOpzioni, 15});
+    g.click({TargetKind::Pannelli, 2});  // closed with the last value still lit
+    EXPECT_EQ(evidenziate(), std::vector<int>{});
+}
+
+TEST_F(OpzioniPanel, MusicOffStopsThePieceAtOnceAndThePauseTakesItsNewLength) {
+    g.opzioni.musiche = false;
+    clic(6);
+    EXPECT_TRUE(g.opzioni.musiche && media.played(Channel::Musiche).size() == 1u &&
+                g.scheduler.isEnabled(Timer::Musiche));
+    clic(6);
+    EXPECT_FALSE(g.scheduler.isEnabled(Timer::Musiche) || g.scheduler.isEnabled(Timer::Silenzio));
+    EXPECT_EQ(std::tuple(g.suoni.contaMusiche, media.log().back().command),
+              std::tuple(0, Command::Close));
+
+    // A change of the pause during the silence restarts it at the new length.
+    media.clear();
+    clic(6);
+    avanza(int64_t{1000} * g.suoni.contaMusiche);  // the piece's seconds counted down
+    ASSERT_TRUE(g.scheduler.isEnabled(Timer::Silenzio));
+    avanza(10'000);
+    clic(15);  // "Middle" -> "Long"
+    EXPECT_EQ(g.opzioni.pausaMusiche, PausaMusiche::Long);
+    avanza(59'999);
+    EXPECT_EQ(media.played(Channel::Musiche).size(), 1u);
+    avanza(1);
+    EXPECT_EQ(media.played(Channel::Musiche).size(), 2u);
+    // Outside the pause a click only sets the length of the next one.
+    clic(15);  // "Long" -> "Short"
+    EXPECT_TRUE(!g.scheduler.isEnabled(Timer::Silenzio) &&
+                g.scheduler.interval(Timer::Silenzio) == 15'000);
+}
+
+TEST(GraficaCasuale, EachDrawDiffersFromTheValueBefore) {
+    VirtualClock clock{test_ui::kOra};
+    SeededRandom rng(5);
+    SilentMediaPlayer media;
+    Finestra g(clock, rng, media, Paths{});
+    std::array<int, 4> tavoli{}, carte{}, retri{};
+    for (int n = 0; n < 200; ++n) {
+        const Opzioni prima = g.opzioni;
+        CasualeColoreTavolo(g);
+        CasualeColoreCarte(g);
+        CasualeRetro(g);
+        ASSERT_TRUE(g.opzioni.coloreTavolo != prima.coloreTavolo &&
+                    g.opzioni.coloreCarte != prima.coloreCarte &&
+                    g.opzioni.retroCarte != prima.retroCarte);
+        EXPECT_EQ(g.screen.windowBack, ColoreSfondo(g.opzioni.coloreTavolo));
+        ++tavoli[static_cast<int>(g.opzioni.coloreTavolo)];
+        ++carte[static_cast<int>(g.opzioni.coloreCarte)];
+        ++retri[static_cast<int>(g.opzioni.retroCarte)];
+        clock.advance(1000);
+    }
+    for (int k = 0; k < 4; ++k) EXPECT_TRUE(tavoli[k] > 0 && carte[k] > 0 && retri[k] > 0) << k;
+    MostraRetroMazzo(g);
+    EXPECT_EQ(g.vista.ImgCarta[0].picture, RetroPicture(g.opzioni.retroCarte));
+}
+
+TEST(GraficaCasuale, AStuckRandomSourceStillChangesTheValue) {
+    VirtualClock clock{TimeOfDay{2026, 1, 1, 10, 0, 0}};
+    test_ui::FixedRandom rng(0.0);  // always draws 1: Brown, Grey, Horse
+    SilentMediaPlayer media;
+    Finestra g(clock, rng, media, Paths{});
+    g.opzioni.coloreTavolo = ColoreTavolo::Brown;
+    g.opzioni.retroCarte = Retro::Horse;
+    CasualeColoreTavolo(g);
+    CasualeRetro(g);
+    EXPECT_NE(g.opzioni.coloreTavolo, ColoreTavolo::Brown);
+    EXPECT_NE(g.opzioni.retroCarte, Retro::Horse);
 }
 
 }  // namespace

@@ -1,14 +1,20 @@
 // Start-up: the stored settings and name applied, the splash with its prompt and voices, the
-// opening draws, and the layout scaled to the screen.
+// opening draws, the layout scaled to the screen, and the Torneo saved when the window closes,
+// offered back after the name and forgotten on a surrender.
 #include "ui/startup.h"
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
+#include <optional>
+
 #include "data/data_files.h"
 #include "data/startup_read.h"
+#include "game/torneo_save.h"
 #include "ui/options_panel.h"
 #include "ui/panels.h"
 #include "ui/scaling.h"
+#include "ui/torneo_ripresa.h"
 #include "ui_fixture.h"
 
 namespace gnamm {
@@ -38,8 +44,7 @@ TEST(ScalaGrafica, PlacesFollowBothSidesAndFontsTheHeight) {
     EXPECT_FLOAT_EQ(s.txtNome.fontSize, design.txtNome.fontSize * ky);
     EXPECT_FLOAT_EQ(s.lblOpzioni[3].fontSize, design.lblOpzioni[3].fontSize * ky);
     EXPECT_FLOAT_EQ(s.ImgSplash.fontSize, design.ImgSplash.fontSize);
-    EXPECT_EQ(s.widthTwips, 28800);
-    EXPECT_EQ(s.heightTwips, 16200);
+    EXPECT_EQ(std::tuple(s.widthTwips, s.heightTwips), std::tuple(28800, 16200));
 }
 
 class AvvioTest : public test_ui::UiTest {
@@ -55,16 +60,14 @@ class AvvioTest : public test_ui::UiTest {
 
 TEST_F(AvvioTest, AFreshDataFolderStartsOnTheSplashAndOneThatCannotBeWrittenIsTold) {
     avvia();
-    EXPECT_TRUE(g.screen.FraSplash.visible);
-    EXPECT_EQ(g.screen.txtNome.text, "");
-    EXPECT_TRUE(g.screen.FraPannello[4].visible);
-    EXPECT_TRUE(g.screen.ImgCarta[0].visible);
+    EXPECT_TRUE(g.screen.FraSplash.visible && g.screen.txtNome.text.empty() &&
+                g.screen.FraPannello[4].visible && g.screen.ImgCarta[0].visible);
     EXPECT_EQ(g.screen.ImgCarta[0].picture, RetroPicture(g.opzioni.retroCarte));
     for (const Element& p : g.screen.FraPannello) EXPECT_EQ(p.back, g.screen.windowBack);
-    EXPECT_TRUE(g.scheduler.isEnabled(Timer::Inserisci));
-    EXPECT_TRUE(g.scheduler.isEnabled(Timer::AudioSplash));
     // The level panel's prompt blinks once the splash no longer hides it.
-    EXPECT_FALSE(g.scheduler.isEnabled(Timer::LampeggiaScritta2));
+    EXPECT_TRUE(g.scheduler.isEnabled(Timer::Inserisci) &&
+                g.scheduler.isEnabled(Timer::AudioSplash) &&
+                !g.scheduler.isEnabled(Timer::LampeggiaScritta2));
     EXPECT_EQ(g.screen.lblIstruzioni.text, "");
     // A data folder that cannot be written is told in the instructions box.
     dati.write("../blocked", "x");  // a file where the folder's parent should be
@@ -86,13 +89,12 @@ TEST_F(AvvioTest, TheThreeOpeningFlagsAreDrawnTogetherAndBeforeTheGraphics) {
         Finestra partita(c, r, m, Paths{dati.dati().parent_path(), dati.dati()});
         gnamm::Avvio(partita, 12000, 9000);
         const bool primo = partita.persona.assoBevuto == 1;
-        EXPECT_EQ(partita.pc.onesta, primo);
-        EXPECT_EQ(partita.pc.cinqueDiCuori, primo ? 1 : 2);
-        EXPECT_EQ(partita.partita.alternaUltimaCattura, primo);
+        EXPECT_EQ(std::tuple(partita.pc.onesta, partita.pc.cinqueDiCuori,
+                             partita.partita.alternaUltimaCattura),
+                  std::tuple(primo, primo ? 1 : 2, primo));
         primi += primo ? 1 : 0;
     }
-    EXPECT_GT(primi, 0);
-    EXPECT_LT(primi, 12);
+    EXPECT_TRUE(primi > 0 && primi < 12) << primi;
 
     // The flags are drawn before the graphics, and the settings read before both.
     data::Settings s;  // stored: Blue table, Blue cards, Star back, random graphics on
@@ -108,12 +110,9 @@ TEST_F(AvvioTest, TheThreeOpeningFlagsAreDrawnTogetherAndBeforeTheGraphics) {
     SilentMediaPlayer muto;
     Finestra f(ora, copione, muto, Paths{dati.dati().parent_path(), dati.dati()});
     Avvio(f, 12000, 9000);
-    EXPECT_TRUE(copione.esaurito());
-    EXPECT_FALSE(f.pc.onesta);
-    EXPECT_EQ(f.persona.assoBevuto, 2);
-    EXPECT_EQ(f.opzioni.coloreTavolo, ColoreTavolo::Blue);
-    EXPECT_EQ(f.opzioni.coloreCarte, ColoreCarte::Turquoise);
-    EXPECT_EQ(f.opzioni.retroCarte, Retro::Horse);
+    EXPECT_TRUE(copione.esaurito() && !f.pc.onesta && f.persona.assoBevuto == 2);
+    EXPECT_EQ(std::tuple(f.opzioni.coloreTavolo, f.opzioni.coloreCarte, f.opzioni.retroCarte),
+              std::tuple(ColoreTavolo::Blue, ColoreCarte::Turquoise, Retro::Horse));
     EXPECT_EQ(f.vista.ImgCarta[0].picture, "\\Grafica\\Horse.gif");
     EXPECT_EQ(f.vista.ShpCarta[0].back, (Rgb{0, 128, 128}));
 }
@@ -138,17 +137,15 @@ TEST_F(AvvioTest, TheStoredSettingsAndNameAreApplied) {
     EXPECT_EQ(g.screen.windowBack, ColoreSfondo(ColoreTavolo::Green));
     EXPECT_EQ(g.screen.ShpContornoCarta[0].borderColor, (Rgb{128, 128, 128}));
     EXPECT_EQ(g.screen.ImgCarta[0].picture, "\\Grafica\\Rhombs.gif");
-    EXPECT_FALSE(g.screen.FraRiquadro[1].visible);
-    EXPECT_FALSE(g.screen.lblRiquadri[1].border);
-    EXPECT_TRUE(g.screen.FraRiquadro[3].visible);
-    EXPECT_TRUE(g.screen.lblRiquadri[3].border);
-    EXPECT_EQ(g.scheduler.interval(Timer::EffettuaMossaPC), 800);
-    EXPECT_EQ(g.scheduler.interval(Timer::Scegli6Carte), 100);
+    EXPECT_TRUE(!g.screen.FraRiquadro[1].visible && !g.screen.lblRiquadri[1].border &&
+                g.screen.FraRiquadro[3].visible && g.screen.lblRiquadri[3].border);
+    EXPECT_EQ(std::tuple(g.scheduler.interval(Timer::EffettuaMossaPC),
+                         g.scheduler.interval(Timer::Scegli6Carte)),
+              std::tuple(800, 100));
     EXPECT_EQ(g.screen.txtNome.text, "Zelda");
     g.key(Key::Enter);
-    EXPECT_EQ(g.nome, "Zelda");
-    EXPECT_EQ(dati.read("GnNome.txt"), prima);
-    EXPECT_EQ(media.played(Channel::Musiche).size(), 1u);
+    EXPECT_EQ(std::tuple(g.nome, dati.read("GnNome.txt"), media.played(Channel::Musiche).size()),
+              std::tuple("Zelda", prima, 1u));
 }
 
 // The prompt is shown three ticks and hidden one; the splash voices come with growing pauses
@@ -175,22 +172,20 @@ TEST_F(AvvioTest, ThePromptBlinksAndTheSplashVoicesComeWithGrowingPauses) {
     EXPECT_EQ(voci, attese);
 }
 
-// On the splash only Enter and typing count; an empty or blank name leaves it up.
+// An empty or blank name leaves the splash up.
 TEST_F(AvvioTest, OnTheSplashOnlyEnterAndTypingCount) {
     avvia();
     g.key(Key::Escape);
     g.key(Key::Digit1);
     g.click({TargetKind::Pannelli, 0});
     g.click({TargetKind::NonnoZeb, 1});
-    EXPECT_FALSE(g.screen.FraPannello[0].visible);
-    EXPECT_FALSE(g.screen.FraPannello[1].visible);
-    EXPECT_EQ(g.livello, Livello::None);
+    EXPECT_FALSE(g.screen.FraPannello[0].visible || g.screen.FraPannello[1].visible ||
+                 g.livello != Livello::None);
     g.key(Key::Enter);
     EXPECT_TRUE(g.screen.FraSplash.visible);
     g.textInput("   ");
     g.key(Key::Enter);
-    EXPECT_TRUE(g.screen.FraSplash.visible);
-    EXPECT_TRUE(g.scheduler.isEnabled(Timer::AudioSplash));
+    EXPECT_TRUE(g.screen.FraSplash.visible && g.scheduler.isEnabled(Timer::AudioSplash));
     avanza(1000);
     EXPECT_EQ(media.played(Channel::AudioSplash).size(), 1u);
     g.textInput("Ugo \"il\"\tRosso");
@@ -203,14 +198,11 @@ TEST_F(AvvioTest, EnterWithANameStoresItAndLeavesTheLevelChoice) {
     avvia();
     g.textInput("  Ugo  ");
     g.key(Key::Enter);
-    EXPECT_FALSE(g.screen.FraSplash.visible);
-    EXPECT_EQ(g.nome, "Ugo");
-    EXPECT_EQ(data::LoadName(dati.dati()).value, "Ugo");
-    EXPECT_FALSE(g.scheduler.isEnabled(Timer::AudioSplash));
-    EXPECT_EQ(media.log().back().channel, Channel::AudioSplash);
-    EXPECT_EQ(media.log().back().command, Command::Close);
-    EXPECT_TRUE(g.screen.FraPannello[4].visible);
-    EXPECT_TRUE(g.scheduler.isEnabled(Timer::LampeggiaScritta2));
+    EXPECT_EQ(std::tuple(g.nome, data::LoadName(dati.dati()).value), std::tuple("Ugo", "Ugo"));
+    EXPECT_TRUE(!g.screen.FraSplash.visible && !g.scheduler.isEnabled(Timer::AudioSplash) &&
+                g.screen.FraPannello[4].visible && g.scheduler.isEnabled(Timer::LampeggiaScritta2));
+    EXPECT_EQ(std::tuple(media.log().back().channel, media.log().back().command),
+              std::tuple(Channel::AudioSplash, Command::Close));
     EXPECT_TRUE(media.played(Channel::Musiche).empty());
     // The splash is gone: the name box takes no more typing.
     g.textInput("x");
@@ -225,8 +217,7 @@ TEST_F(AvvioTest, TheLayoutFollowsTheScreensHeight) {
     Avvio(g, 16000, 9000);
     EXPECT_EQ(g.screen.ImgCarta[5].rect, design.ImgCarta[5].rect);
     EXPECT_FLOAT_EQ(g.screen.lblRegole[0].fontSize, design.lblRegole[0].fontSize);
-    EXPECT_EQ(g.screen.widthTwips, 12000);
-    EXPECT_EQ(g.screen.heightTwips, 9000);
+    EXPECT_EQ(std::tuple(g.screen.widthTwips, g.screen.heightTwips), std::tuple(12000, 9000));
 
     Avvio(g, 24000, 18000);
     EXPECT_EQ(g.screen.ImgCarta[7].rect, Per(design.ImgCarta[7].rect, 2, 2));
@@ -237,6 +228,122 @@ TEST_F(AvvioTest, TheLayoutFollowsTheScreensHeight) {
     g.pannelli.paginaRegole = 7;
     ClickRegole(g, true);  // page 8, text top 2550
     EXPECT_EQ(g.screen.lblRegole[0].rect.y, 5100);
+}
+
+// An answer to the question, and whether it takes the saved Torneo up again.
+struct Risposta {
+    const char* come;
+    std::optional<Key> tasto;  // else a click on the answer
+    int risposta = 0;          // 0 "Sì", 1 "No"
+    bool riprende = false;
+    bool domandaAperta = false;  // the question is still waiting
+};
+
+// What an element puts on the screen: nothing when hidden or empty.
+Element Disegno(const Element& e) {
+    const bool vuoto = e.picture.empty() && e.text.empty() && !e.opaque && !e.border;
+    Element niente;
+    niente.visible = false;
+    return e.visible && !vuoto ? e : niente;
+}
+
+class Ripresa : public test_ui::UiTest, public ::testing::WithParamInterface<Risposta> {
+  protected:
+    // A Torneo under way, stopped at the human's turn and saved by closing the window.
+    void SetUp() override {
+        avviaConNome("Ugo");
+        g.key(Key::Digit1);
+        for (int i = 0; i < 600 && !MomentoTranquillo(g); ++i) avanza(100);
+        ASSERT_TRUE(MomentoTranquillo(g));
+        g.click({TargetKind::Carta, 5});  // a card played, up to the next quiet moment
+        for (int i = 0; i < 600 && !MomentoTranquillo(g); ++i) avanza(100);
+        ASSERT_TRUE(MomentoTranquillo(g));
+        g.close();
+        EXPECT_FALSE(g.screen.FraPannello[1].visible);  // closing asks nothing
+        ASSERT_TRUE(std::filesystem::exists(file()));
+    }
+
+    std::filesystem::path file() const { return dati.dati() / kFileTorneo; }
+
+    // The program started again and the name given on the splash.
+    Finestra& riavvia(std::string_view nome) {
+        dopo.emplace(clock, rng2, media2, g.paths);
+        Avvio(*dopo, 12000, 9000);
+        dopo->screen.txtNome.text = std::string(nome);
+        dopo->key(Key::Enter);
+        return *dopo;
+    }
+
+    SeededRandom rng2{99};
+    RecordingMediaPlayer media2{clock};
+    std::optional<Finestra> dopo;
+};
+
+TEST_P(Ripresa, TheAnswerResumesTheTableOrForgetsIt) {
+    const Risposta r = GetParam();
+    Finestra& f = riavvia("Ugo");
+    ASSERT_TRUE(f.screen.FraPannello[1].visible && !f.screen.FraPannello[4].visible);
+    EXPECT_EQ(f.screen.lblRegole[14].text, "Vuoi riprendere il Torneo lasciato in sospeso?");
+    if (r.tasto) {
+        f.key(*r.tasto);
+    } else {
+        f.click({TargetKind::Uscita, r.risposta});
+    }
+    EXPECT_EQ(f.screen.FraPannello[1].visible, r.domandaAperta);
+    if (r.domandaAperta) return;
+    EXPECT_EQ(std::tuple(f.screen.lblRegole[14].text, f.screen.FraPannello[4].visible,
+                         std::filesystem::exists(file())),
+              std::tuple("Davvero vuoi arrenderti?", !r.riprende, r.riprende));
+    if (!r.riprende) return;
+    // The same table: every card, mat and outline as drawn, the scores and the names.
+    const auto disegno = [](const Screen& s, int p) {
+        return std::tuple(Disegno(s.ImgCarta[p]), Disegno(s.ShpCarta[p]),
+                          Disegno(s.ShpContornoCarta[p]));
+    };
+    for (int p = 0; p < kNumeroPosti; ++p) {
+        EXPECT_EQ(disegno(f.screen, p), disegno(g.screen, p)) << "place " << p;
+    }
+    EXPECT_EQ(std::tuple(Disegno(f.screen.ImgManina), f.screen.lblPuntiH,
+                         f.screen.lblCarteRimasteNelMazzo, f.screen.lblIstruzioni.text,
+                         f.screen.windowBack),
+              std::tuple(Disegno(g.screen.ImgManina), g.screen.lblPuntiH,
+                         g.screen.lblCarteRimasteNelMazzo, g.screen.lblIstruzioni.text,
+                         g.screen.windowBack));
+    EXPECT_TRUE(f.screen.lblH.text == "Ugo" && MomentoTranquillo(f));
+}
+
+INSTANTIATE_TEST_SUITE_P(Risposte, Ripresa,
+                         ::testing::Values(Risposta{"Enter", Key::Enter, 0, true},
+                                           Risposta{"S", Key::S, 0, true},
+                                           Risposta{"N", Key::N, 1, false},
+                                           Risposta{"ClickSi", std::nullopt, 0, true},
+                                           Risposta{"ClickNo", std::nullopt, 1, false},
+                                           Risposta{"Escape", Key::Escape, 0, false, true},
+                                           Risposta{"Digit1", Key::Digit1, 0, false, true}),
+                         [](const auto& info) { return std::string(info.param.come); });
+
+TEST_F(Ripresa, AnotherNameIsNotAskedAndTheSaveIsKeptUntilItsOwnerSurrenders) {
+    Finestra& f = riavvia("Bea");
+    EXPECT_TRUE(!f.screen.FraPannello[1].visible && f.screen.FraPannello[4].visible);
+    EXPECT_TRUE(CaricaTorneoSalvato(dati.dati(), "Ugo"));
+    // Its owner's surrender forgets it, and the farewell saves nothing.
+    g.click({TargetKind::Pannelli, 1});
+    g.click({TargetKind::Uscita, 0});
+    EXPECT_FALSE(std::filesystem::exists(file()));
+    g.close();
+    EXPECT_FALSE(std::filesystem::exists(file()));
+}
+
+TEST_F(Ripresa, SavedAtQuietMomentsOnlyWhenSwitchedOnAndOnlyWhenChanged) {
+    std::filesystem::remove(file());
+    SalvaAlMomentoTranquillo(g);
+    EXPECT_FALSE(std::filesystem::exists(file()));  // off: tests and the simulator never write
+    g.salvaTorneo = true;
+    SalvaAlMomentoTranquillo(g);
+    ASSERT_TRUE(std::filesystem::exists(file()));
+    std::filesystem::remove(file());
+    SalvaAlMomentoTranquillo(g);
+    EXPECT_FALSE(std::filesystem::exists(file()));  // the same moment is not written twice
 }
 
 }  // namespace

@@ -82,7 +82,6 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* bytes, std::size_t size) {
     fs::remove_all(dati);
     fs::create_directories(dati);
 
-    // Drop the files in.
     std::optional<std::string> dropped[4];
     std::size_t start = 0;
     for (std::size_t k = 0; k < 4 && start <= input.size(); ++k) {
@@ -111,19 +110,17 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* bytes, std::size_t size) {
     for (const auto& box : read.impostazioni.riquadri) {
         FUZZ_CHECK(box.borderStyle == 0 || box.borderStyle == 1);
     }
-    FUZZ_CHECK(read.impostazioni.intervalli.silenzio >= kMinStoredInterval);
-    FUZZ_CHECK(read.impostazioni.intervalli.silenzio <= kMaxStoredInterval);
+    const int silenzio = read.impostazioni.intervalli.silenzio;
+    FUZZ_CHECK(silenzio >= kMinStoredInterval && silenzio <= kMaxStoredInterval);
     const auto& righe = read.classifica.righe;
     for (std::size_t i = 0; i < righe.size(); ++i) {
-        FUZZ_CHECK(righe[i].torneiVinti >= 0);
-        FUZZ_CHECK(!righe[i].nome.empty() || righe[i].torneiVinti == 0);
+        FUZZ_CHECK(righe[i].torneiVinti >= 0 &&
+                   (!righe[i].nome.empty() || righe[i].torneiVinti == 0));
         if (i > 0) FUZZ_CHECK(righe[i - 1].torneiVinti >= righe[i].torneiVinti);
     }
     for (const auto& line : read.albo) FUZZ_CHECK(!line.empty() && SafeItemText(line) == line);
-    FUZZ_CHECK(SaveSettings(dati, read.impostazioni));
-    FUZZ_CHECK(SaveName(dati, read.nome));
-    FUZZ_CHECK(SaveRanking(dati, read.classifica));
-    FUZZ_CHECK(SaveAlbo(dati, read.albo));
+    FUZZ_CHECK(SaveSettings(dati, read.impostazioni) && SaveName(dati, read.nome) &&
+               SaveRanking(dati, read.classifica) && SaveAlbo(dati, read.albo));
 
     // Every file now reads as it stands, and a sound file kept its meaning.
     const auto impoAfter = ParseSettings(ReadFile(dati / kFileImpostazioni));
@@ -132,10 +129,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* bytes, std::size_t size) {
     const auto alboAfter = ParseAlbo(ReadFile(dati / kFileAlbo));
     FUZZ_CHECK(impoAfter.status == FileStatus::Ok && nomeAfter.status == FileStatus::Ok);
     FUZZ_CHECK(classificaAfter.status == FileStatus::Ok && alboAfter.status == FileStatus::Ok);
-    FUZZ_CHECK(FormatSettings(impoAfter.value) == FormatSettings(read.impostazioni));
-    FUZZ_CHECK(nomeAfter.value == read.nome);
-    FUZZ_CHECK(FormatRanking(classificaAfter.value) == FormatRanking(read.classifica));
-    FUZZ_CHECK(alboAfter.value == read.albo);
+    FUZZ_CHECK(FormatSettings(impoAfter.value) == FormatSettings(read.impostazioni) &&
+               nomeAfter.value == read.nome && alboAfter.value == read.albo &&
+               FormatRanking(classificaAfter.value) == FormatRanking(read.classifica));
     if (impo) FUZZ_CHECK(FormatSettings(impoAfter.value) == FormatSettings(*impo));
     if (nome) FUZZ_CHECK(nomeAfter.value == *nome);
     if (classifica) FUZZ_CHECK(SameRows(classificaAfter.value, *classifica));

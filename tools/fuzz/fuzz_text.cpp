@@ -16,14 +16,13 @@ using namespace gnamm::data;
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* bytes, std::size_t size) {
     const std::string_view input(reinterpret_cast<const char*>(bytes), size);
     const ParsedItems parsed = ParseItems(input);
-    FUZZ_CHECK(parsed.items.size() == parsed.lineOf.size());
-    FUZZ_CHECK(parsed.items.size() <= parsed.lineCount);
+    FUZZ_CHECK(parsed.items.size() == parsed.lineOf.size() &&
+               parsed.items.size() <= parsed.lineCount);
 
     const std::string written = WriteItems(parsed.items);
     FUZZ_CHECK(IsUtf8Text(written));
     const ParsedItems again = ParseItems(written);
-    FUZZ_CHECK(again.clean);
-    FUZZ_CHECK(again.items.size() == parsed.items.size());
+    FUZZ_CHECK(again.clean && again.items.size() == parsed.items.size());
     for (std::size_t i = 0; i < parsed.items.size(); ++i) {
         if (const auto text = ItemText(parsed.items[i])) {
             FUZZ_CHECK(ItemText(again.items[i]) == SafeItemText(*text));
@@ -34,18 +33,16 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* bytes, std::size_t size) {
     FUZZ_CHECK(WriteItems(again.items) == written);
 
     const Loaded<std::string> name = ParseName(input);
-    FUZZ_CHECK(name.value == CleanPlayerName(name.value));
-    FUZZ_CHECK(Utf8Length(name.value) <= kMaxNameLength);
-    FUZZ_CHECK(name.value.find('"') == std::string::npos);
+    FUZZ_CHECK(name.value == CleanPlayerName(name.value) &&
+               Utf8Length(name.value) <= kMaxNameLength &&
+               name.value.find('"') == std::string::npos);
     const Loaded<std::string> nameAgain = ParseName(FormatName(name.value));
-    FUZZ_CHECK(nameAgain.status == FileStatus::Ok);
-    FUZZ_CHECK(nameAgain.value == name.value);
+    FUZZ_CHECK(nameAgain.status == FileStatus::Ok && nameAgain.value == name.value);
 
     std::string box;
     AppendToName(box, input);
-    FUZZ_CHECK(IsUtf8Text(box));
-    FUZZ_CHECK(Utf8Length(box) <= kMaxNameLength);
-    FUZZ_CHECK(box.find('"') == std::string::npos);
+    FUZZ_CHECK(IsUtf8Text(box) && Utf8Length(box) <= kMaxNameLength &&
+               box.find('"') == std::string::npos);
     while (RemoveLastNameChar(box)) FUZZ_CHECK(IsUtf8Text(box));
     return 0;
 }
