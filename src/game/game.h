@@ -19,11 +19,11 @@
 
 #include "audio/media_player.h"
 #include "audio/sound_state.h"
+#include "data/avvisi.h"
 #include "game/ai/pc_state.h"
 #include "game/clock.h"
 #include "game/end_of_gioco.h"
 #include "game/flow_events.h"
-#include "game/table_events.h"
 #include "game/hall_of_fame.h"
 #include "game/human_turn.h"
 #include "game/livello.h"
@@ -32,6 +32,7 @@
 #include "game/random.h"
 #include "game/scheduler.h"
 #include "game/scoreboard.h"
+#include "game/table_events.h"
 #include "game/table_state.h"
 #include "game/table_view.h"
 #include "persona/persona_state.h"
@@ -72,6 +73,7 @@ class Game {
     PersonaState persona;     // Nonno Zeb's remarks and impatience
     SoundState suoni;         // the sound indicator and the music cycle
     RecordScritto record;     // GnStat.json as this game last wrote it
+    data::Avvisi avvisi;      // what the player is told about files and devices, once each
 
     // Who hears what the game flow announces; the ui registers itself when it builds its window.
     std::function<void(EventoFlusso)> ascoltaFlusso;

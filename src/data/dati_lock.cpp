@@ -1,0 +1,100 @@
+#include "data/dati_lock.h"
+
+#include <fcntl.h>
+#include <sys/file.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <chrono>
+#include <cinttypes>
+#include <cstdint>
+#include <cstdio>
+#include <map>
+#include <thread>
+
+namespace gnamm::data {
+
+namespace fs = std::filesystem;
+
+// An open lock file with its flock taken. Two opens of one file in one process would exclude
+// each other under flock, so this process keeps one per file and shares it.
+class Blocco {
+  public:
+    explicit Blocco(int fd) : fd_(fd) {}
+    ~Blocco() {
+        ::flock(fd_, LOCK_UN);
+        ::close(fd_);
+    }
+    Blocco(const Blocco&) = delete;
+    Blocco& operator=(const Blocco&) = delete;
+
+  private:
+    int fd_;
+};
+
+namespace {
+
+// How long a write waits for another copy's write to end before going on without the lock.
+constexpr auto kAttesaMassima = std::chrono::seconds(5);
+constexpr auto kPasso = std::chrono::milliseconds(10);
+
+std::map<std::string, std::weak_ptr<Blocco>>& Tenuti() {
+    static std::map<std::string, std::weak_ptr<Blocco>> tenuti;
+    return tenuti;
+}
+
+enum class Attesa { No, Si };
+
+std::shared_ptr<Blocco> PrendiFile(const fs::path& file, Attesa attesa) {
+    const std::string chiave = file.lexically_normal().string();
+    if (auto gia = Tenuti()[chiave].lock()) return gia;
+
+    int fd = ::open(file.c_str(), O_RDWR | O_CREAT | O_CLOEXEC | O_NOFOLLOW, 0644);
+    if (fd < 0) fd = ::open(file.c_str(), O_RDONLY | O_CLOEXEC | O_NOFOLLOW);
+    if (fd < 0) return nullptr;
+    const auto fine = std::chrono::steady_clock::now() + kAttesaMassima;
+    while (::flock(fd, LOCK_EX | LOCK_NB) != 0) {
+        if ((errno != EWOULDBLOCK && errno != EINTR) || attesa == Attesa::No ||
+            std::chrono::steady_clock::now() >= fine) {
+            ::close(fd);
+            return nullptr;
+        }
+        std::this_thread::sleep_for(kPasso);
+    }
+    auto b = std::make_shared<Blocco>(fd);
+    Tenuti()[chiave] = b;
+    return b;
+}
+
+}  // namespace
+
+BloccoDati::BloccoDati(const fs::path& dati)
+    : blocco_(PrendiFile(dati / kFileBloccoDati, Attesa::Si)) {}
+
+BloccoDati::~BloccoDati() = default;
+
+std::string FileBloccoNome(std::string_view nome) {
+    std::uint64_t h = 14695981039346656037ull;  // FNV-1a: stable across runs and builds
+    for (const char c : nome) {
+        h ^= static_cast<unsigned char>(c);
+        h *= 1099511628211ull;
+    }
+    char hex[17];
+    std::snprintf(hex, sizeof hex, "%016" PRIx64, h);
+    return std::string("GnGiocatore.") + hex + ".lock";
+}
+
+std::optional<NomeInUso> NomeInUso::Prendi(const fs::path& dati, std::string_view nome) {
+    const fs::path file = dati / FileBloccoNome(nome);
+    auto b = PrendiFile(file, Attesa::No);
+    if (b) return NomeInUso(std::move(b));
+    // Held by another copy, or no lock file can be made here: only the first is a refusal.
+    const int fd = ::open(file.c_str(), O_RDONLY | O_CLOEXEC | O_NOFOLLOW);
+    if (fd < 0) return NomeInUso(nullptr);
+    const bool altraCopia = ::flock(fd, LOCK_EX | LOCK_NB) != 0 && errno == EWOULDBLOCK;
+    ::close(fd);
+    if (altraCopia) return std::nullopt;
+    return NomeInUso(nullptr);
+}
+
+}  // namespace gnamm::data
