@@ -5,9 +5,9 @@ sim="$1"
 fail=0
 tmp=$(mktemp)
 trap 'rm -f "$tmp"' EXIT
-# The bad input comes from the file $tmp; the arguments are the command line.
+# The bad input comes from the file $tmp (or $input); the arguments are the command line.
 judge() {
-    err=$("$sim" "$@" <"$tmp" 2>&1 >/dev/null)
+    err=$(timeout 60 "$sim" "$@" <"${input:-$tmp}" 2>&1 >/dev/null)
     rc=$?
     lines=$(printf '%s\n' "$err" | wc -l)
     if [ "$rc" -ne 2 ] || [ "$lines" -ne 1 ] || [ "${#err}" -gt 300 ]; then
@@ -20,6 +20,7 @@ judge() {
         fail=1
     fi
     expect=""
+    input=""
 }
 check() {
     printf '%s' "$2" >"$tmp"
@@ -57,6 +58,9 @@ awk 'BEGIN { printf "{\"card\": \""; for (i = 0; i < 1000000; i++) printf "x"; p
 judge capture
 awk 'BEGIN { printf "{\"card\": \""; for (i = 0; i < 1000000; i++) printf "x" }' >"$tmp"
 judge capture
+# An endless input ends at the cap, not when the memory is full.
+input=/dev/zero expect="longer than 1 MiB" judge moves
+input=/dev/zero expect="longer than 1 MiB" judge capture
 : >"$tmp"
 expect="--level needs a value" judge play --level
 expect="--seed needs a value" judge play --giochi 3 --seed

@@ -1,9 +1,9 @@
 #include "sim_json.h"
 
-#include <charconv>
 #include <algorithm>
+#include <array>
+#include <charconv>
 #include <istream>
-#include <iterator>
 #include <ostream>
 #include <set>
 #include <stdexcept>
@@ -28,10 +28,22 @@ struct InputErrato : std::runtime_error {
     using std::runtime_error::runtime_error;
 };
 
+// A position is a few hundred bytes: more than this is not one, and an endless input (a pipe,
+// /dev/zero) must not fill the memory.
+constexpr std::size_t kMassimoInput = std::size_t{1} << 20;
+
 // The whole input as one JSON value: nothing may follow it, and no NUL may hide the rest
 // (the parser would take a NUL for the end).
 json Leggi(std::istream& in) {
-    const std::string testo{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+    std::string testo;
+    std::array<char, 4096> blocco;
+    while (in.read(blocco.data(), blocco.size()) || in.gcount() > 0) {
+        testo.append(blocco.data(), static_cast<std::size_t>(in.gcount()));
+        if (testo.size() > kMassimoInput) {
+            throw InputErrato("the input is longer than " + std::to_string(kMassimoInput >> 20) +
+                              " MiB");
+        }
+    }
     if (const auto nul = testo.find('\0'); nul != std::string::npos) {
         throw InputErrato("a NUL byte at offset " + std::to_string(nul) + " of the input");
     }
