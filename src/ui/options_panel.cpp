@@ -10,6 +10,7 @@
 #include "game/table_model.h"
 #include "persona/comments.h"
 #include "persona/impatience.h"
+#include "ui/consiglio_view.h"
 #include "ui/finestra.h"
 
 namespace gnamm {
@@ -113,6 +114,8 @@ void ApplicaEffetto(Finestra& g, int i) {
             ApplicaColoreTavolo(g);
             break;
         case 9: {
+            // The advice's outlines go first: repainted, they would stay for the whole Gioco.
+            TogliConsiglio(g);
             ApplicaColoreCarte(g);
             const Rgb colore = ColoreMat(o.coloreCarte);
             for (int p = 0; p <= kUltimoCoperto; ++p) {

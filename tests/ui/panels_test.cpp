@@ -112,6 +112,26 @@ TEST_F(Pannelli, SideBoxTogglesShowHideAndAreSaved) {
     EXPECT_TRUE(salvato().shown);
 }
 
+// The advice's outlines go with a change of "Colore carte": repainted in the new colour they
+// would no longer be known for the advice's, and would stay for the rest of the Gioco.
+TEST_F(Pannelli, TheAdviceGoesWhenTheCardColourChanges) {
+    g.opzioni.commentiZeb = false;
+    ScegliLivello(g, Livello::Honest);
+    for (int i = 0; i < 400 && !g.consiglio.attivo; ++i) {
+        avanza(100);
+        g.key(Key::H);
+    }
+    ASSERT_TRUE(g.consiglio.attivo);
+    const std::vector<int> segni = g.consiglio.segni;
+    const std::string istruzione = g.consiglio.istruzione;
+    clickVoce(2);
+    g.click({TargetKind::VoceOpzioni, 9});
+    clickVoce(2);
+    EXPECT_FALSE(g.consiglio.attivo);
+    for (const int p : segni) EXPECT_FALSE(g.screen.ShpContornoCarta[p].visible) << p;
+    EXPECT_EQ(g.screen.lblIstruzioni.text, istruzione);
+}
+
 // The name given and bar panel `k` open, its sounds forgotten.
 template <int k>
 class PannelloAperto : public test_ui::UiTest {
