@@ -12,6 +12,24 @@ bool IsBlank(char32_t c) {
            c == 0x205F || c == 0x3000 || c == 0xFEFF;
 }
 
+// Marks, joiners and fillers that take no room on the line (most of Unicode's format
+// characters, the variation selectors, the Hangul fillers, the Braille blank).
+bool IsInvisible(char32_t c) {
+    return IsBlank(c) || c == 0x00AD || c == 0x034F || c == 0x061C || c == 0x115F || c == 0x1160 ||
+           c == 0x17B4 || c == 0x17B5 || (c >= 0x180B && c <= 0x180F) ||
+           (c >= 0x200B && c <= 0x200F) || (c >= 0x202A && c <= 0x202E) ||
+           (c >= 0x2060 && c <= 0x206F) || c == 0x2800 || c == 0x3164 ||
+           (c >= 0xFE00 && c <= 0xFE0F) || c == 0xFFA0 || (c >= 0xFFF9 && c <= 0xFFFB) ||
+           (c >= 0x1BCA0 && c <= 0x1BCA3) || (c >= 0x1D173 && c <= 0x1D17A) ||
+           (c >= 0xE0000 && c <= 0xE0FFF);
+}
+
+// The marks, embeddings, overrides and isolates of the writing direction.
+bool IsDirectionControl(char32_t c) {
+    return c == 0x061C || c == 0x200E || c == 0x200F || (c >= 0x202A && c <= 0x202E) ||
+           (c >= 0x2066 && c <= 0x2069);
+}
+
 }  // namespace
 
 bool IsNameCharAllowed(char32_t c) {
@@ -79,6 +97,18 @@ std::string CleanPlayerName(std::string_view raw) {
 
 bool IsEmptyName(std::string_view name) {
     return CleanPlayerName(name).empty();
+}
+
+bool IsAcceptableName(std::string_view name) {
+    const std::string clean = CleanPlayerName(name);
+    bool visible = false;
+    for (std::size_t i = 0; i < clean.size();) {
+        const auto c = DecodeUtf8At(clean, i);
+        if (!c || IsDirectionControl(c->cp)) return false;
+        visible = visible || !IsInvisible(c->cp);
+        i += c->length;
+    }
+    return visible;
 }
 
 }  // namespace gnamm::data

@@ -3,7 +3,8 @@
 // The name is stored as a quoted item with no escape for a double quote, and shown on one
 // line of the scoreboard and the ranking, so the name box takes no double quotes and no
 // control characters, and at most kMaxNameLength characters (counted as UTF-8 code points).
-// A name of blanks only counts as empty.
+// A name of blanks only counts as empty; one of invisible characters only, or with a control
+// of the writing direction, is refused.
 #pragma once
 
 #include <cstddef>
@@ -31,7 +32,13 @@ bool RemoveLastNameChar(std::string& name);
 // the length limit, blanks trimmed at both ends (so a name of blanks becomes "").
 std::string CleanPlayerName(std::string_view raw);
 
-// True when the name, cleaned, is empty: Enter on the splash does nothing then.
+// True when the name, cleaned, is empty.
 bool IsEmptyName(std::string_view name);
+
+// True when Enter on the splash may take the name: once cleaned it shows at least one character
+// that is not a blank or an invisible format character (zero-width spaces and joiners, fillers,
+// variation selectors), and it holds no control of the writing direction, which would turn the
+// scoreboard and the ranking around it.
+bool IsAcceptableName(std::string_view name);
 
 }  // namespace gnamm::data

@@ -91,7 +91,7 @@ void Avvio(Finestra& g, int screenWidthTwips, int screenHeightTwips) {
 bool InvioSplash(Finestra& g) {
     Screen& s = g.screen;
     if (!s.FraSplash.visible) return false;
-    if (data::IsEmptyName(s.txtNome.text)) return true;
+    if (!data::IsAcceptableName(s.txtNome.text)) return true;
     s.FraSplash.visible = false;
     g.nome = data::CleanPlayerName(s.txtNome.text);
     s.txtNome.text = g.nome;

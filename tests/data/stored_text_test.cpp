@@ -126,5 +126,23 @@ TEST(PlayerName, BlanksOnlyIsEmptyAndPaddingIsTrimmed) {
     EXPECT_EQ(CleanPlayerName("   " + std::string(23, 'y') + "  z"), std::string(23, 'y'));
 }
 
+TEST(PlayerName, ANameOfInvisibleCharactersOrThatTurnsTheWritingIsRefused) {
+    const std::pair<const char*, bool> casi[] = {
+        {"Zoe", true},
+        {"  Zo\u00e8  ", true},
+        {"Zo\u200de", true},                 // a joiner inside a name that shows
+        {"\u0627\u0644\u0639\u0645", true},  // written right to left by its own letters
+        {"", false},
+        {"\u00a0\u3000", false},              // blanks
+        {"\u200b\u200c\u200d\u2060", false},  // zero-width spaces and joiners
+        {"\u00ad\u3164\ufe0f\u2800", false},  // soft hyphen, filler, selector, Braille blank
+        {"\U000e0041\U000e0042", false},      // tags
+        {"Ugo\u202e", false},                 // right-to-left override
+        {"\u2067Ugo\u2069", false},           // right-to-left isolate
+        {"Ugo\u200f", false},                 // right-to-left mark
+    };
+    for (const auto& [nome, preso] : casi) EXPECT_EQ(IsAcceptableName(nome), preso) << nome;
+}
+
 }  // namespace
 }  // namespace gnamm::data

@@ -172,7 +172,8 @@ TEST_F(AvvioTest, ThePromptBlinksAndTheSplashVoicesComeWithGrowingPauses) {
     EXPECT_EQ(voci, attese);
 }
 
-// An empty or blank name leaves the splash up.
+// An empty or blank name, one of invisible characters only or one that turns the writing
+// direction leaves the splash up.
 TEST_F(AvvioTest, OnTheSplashOnlyEnterAndTypingCount) {
     avvia();
     g.key(Key::Escape);
@@ -183,9 +184,14 @@ TEST_F(AvvioTest, OnTheSplashOnlyEnterAndTypingCount) {
                  g.livello != Livello::None);
     g.key(Key::Enter);
     EXPECT_TRUE(g.screen.FraSplash.visible);
-    g.textInput("   ");
-    g.key(Key::Enter);
-    EXPECT_TRUE(g.screen.FraSplash.visible && g.scheduler.isEnabled(Timer::AudioSplash));
+    // Zero-width space and joiner, a filler, a variation selector; a right-to-left override.
+    for (const char* nome : {"   ", "\u200b \u200d\u3164\ufe0f", "Ugo\u202e"}) {
+        g.screen.txtNome.text.clear();
+        g.textInput(nome);
+        g.key(Key::Enter);
+        EXPECT_TRUE(g.screen.FraSplash.visible && g.scheduler.isEnabled(Timer::AudioSplash));
+    }
+    g.screen.txtNome.text = "   ";
     avanza(1000);
     EXPECT_EQ(media.played(Channel::AudioSplash).size(), 1u);
     g.textInput("Ugo \"il\"\tRosso");
