@@ -7,6 +7,7 @@
 #include <cstdlib>
 
 #include "platform/hangup_signal.h"
+#include "ui/avvisi_view.h"
 #include "ui/finestra.h"
 #include "ui/torneo_ripresa.h"
 
@@ -115,6 +116,14 @@ void MainLoop::drawIfChanged() {
     ++frames_;
 }
 
+void MainLoop::draw() {
+    // Notices come from outside the game's entry points too: a save at a quiet moment, a
+    // picture that would not load while the last frame was drawn.
+    MostraAvviso(game_);
+    drawIfChanged();
+    if (MostraAvviso(game_)) drawIfChanged();
+}
+
 bool MainLoop::step(int waitMs) {
     SDL_Event ev;
     const int got = waitMs < 0 ? SDL_WaitEvent(&ev) : SDL_WaitEventTimeout(&ev, waitMs);
@@ -135,18 +144,18 @@ bool MainLoop::step(int waitMs) {
     if (typing != (SDL_IsTextInputActive() == SDL_TRUE)) {
         typing ? SDL_StartTextInput() : SDL_StopTextInput();
     }
-    drawIfChanged();
+    draw();
     return !quit_ && !game_.finished;
 }
 
 void MainLoop::run() {
     if (std::getenv("GNAMM_WHOLE_FRAMES")) renderer_.setWholeFrames(true);
-    drawIfChanged();
+    draw();
     if (window_.finishOpening()) {
         renderer_.forgetFrame();
         forceRedraw_ = true;
         wholeUpdate_ = true;
-        drawIfChanged();
+        draw();
     }
     for (;;) {
         int wait = WaitTimeoutMs(game_.clock.nowMs(), game_.scheduler.nextDeadline(),

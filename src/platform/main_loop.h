@@ -44,6 +44,9 @@ class MainLoop {
   private:
     void handle(const SDL_Event& ev);
     void drawIfChanged();
+    // Brings the notice box up to date, draws, and draws again when drawing brought a notice
+    // (a picture that would not load).
+    void draw();
     Scale inputScale() const;
 
     Finestra& game_;

@@ -70,6 +70,8 @@ const Element* FrameElement(const Screen& s, FrameId f) {
             return &s.FraCervello;
         case FrameId::Splash:
             return &s.FraSplash;
+        case FrameId::Avviso:
+            return &s.FraAvviso;
     }
     return nullptr;
 }
@@ -208,6 +210,11 @@ std::vector<Layer> ZOrderTable(const Screen& s) {
     Add(t, s.txtNome, K::None, 0, Drawing::TextBox);
     Add(t, s.lblVersione);
     Add(t, s.lblRisoluzioni);
+
+    // A notice stands over everything, the splash included, until the player closes it.
+    Add(t, s.FraAvviso, K::Avviso);
+    Add(t, s.lblAvviso, K::Avviso);
+    Add(t, s.lblChiudiAvviso, K::Avviso);
     return t;
 }
 
@@ -215,7 +222,7 @@ std::vector<Placed> VisibleInZOrder(const Screen& s) {
     const std::vector<Layer> table = ZOrderTable(s);
     std::map<FrameId, std::vector<const Layer*>> members;
     std::map<const Element*, FrameId> frameOf;
-    for (int f = static_cast<int>(FrameId::None) + 1; f <= static_cast<int>(FrameId::Splash); ++f) {
+    for (int f = static_cast<int>(FrameId::None) + 1; f <= static_cast<int>(FrameId::Avviso); ++f) {
         frameOf[FrameElement(s, static_cast<FrameId>(f))] = static_cast<FrameId>(f);
     }
     for (const Layer& l : table) {

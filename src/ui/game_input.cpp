@@ -16,6 +16,7 @@
 #include "game/human_turn.h"
 #include "persona/comments.h"
 #include "persona/impatience.h"
+#include "ui/avvisi_view.h"
 #include "ui/consiglio_view.h"
 #include "ui/flow_reactions.h"
 #include "ui/hall_of_fame_panel.h"
@@ -56,6 +57,12 @@ bool NessunPannello(const Finestra& g) {
 }  // namespace
 
 void Finestra::click(Target target) {
+    // The notice box takes its click on the splash and during the farewell too.
+    if (target.kind == TargetKind::Avviso) {
+        ChiudiAvviso(*this);
+        RefreshScreen(*this);
+        return;
+    }
     if (TavoloChiuso(*this)) return;
     if (StatisticheAperte(*this) || target.kind == TargetKind::Statistiche) {
         // A click anywhere on the record page closes it; its caption opens it.
@@ -121,6 +128,7 @@ void Finestra::click(Target target) {
             ClickAbilita(*this);
             break;
         case TargetKind::Statistiche:
+        case TargetKind::Avviso:
         case TargetKind::PannelloOpzioni:
         case TargetKind::None:
             break;
@@ -158,6 +166,11 @@ void Finestra::mouseUp(Target) {
 }
 
 void Finestra::key(Key k) {
+    // While a notice shows, Escape closes it before it means anything else.
+    if (k == Key::Escape && ChiudiAvviso(*this)) {
+        RefreshScreen(*this);
+        return;
+    }
     if (screen.FraSplash.visible) {
         if (k == Key::Enter) {
             InvioSplash(*this);
@@ -299,6 +312,7 @@ void RefreshScreen(Finestra& g) {
         MostraOpzioni(g);  // the random colours and backs change them at every Gioco
         RefreshScoreboard(g);
         MostraClassifica(g);
+        MostraAvviso(g);
     }
     AggiornaFuoco(g);
 }

@@ -23,6 +23,7 @@ enum class TargetKind {
     Abilita,          // lblAbilità: shows or hides the level panel
     Consiglio,        // bar caption "Consiglio": Zeb's advice, as the key H
     Statistiche,      // the record page and the caption that opens it
+    Avviso,           // the notice box: a click closes the notice
 };
 
 struct Target {

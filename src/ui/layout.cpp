@@ -2,8 +2,8 @@
 #include "ui/screen.h"
 
 #include "game/hall_of_fame.h"
+#include "ui/avvisi_view.h"
 #include "ui/hall_of_fame_panel.h"
-
 #include "ui/keyboard_focus.h"
 #include "ui/panels_layout.h"
 
@@ -65,6 +65,9 @@ void ApplyDesignLayout(Screen& s) {
     ApplicaScritteTabellone(s);
     LayoutClassifica(s);
     LayoutStatistiche(s);
+    // No notice yet: the box shows when the game has one.
+    LayoutAvviso(s);
+    s.FraAvviso.visible = false;
 }
 
 }  // namespace gnamm

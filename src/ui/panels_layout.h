@@ -14,6 +14,10 @@ inline constexpr Rect kPannello{3130, 615, 5760, 7800};
 // The cover reaches the window's foot: the human's hand shows below the panels' frame.
 inline constexpr Rect kCopriCarte{2025, 3300, 8250, 5700};
 inline constexpr Rect kQuando = kQuandoTavolo;
+// The notice box: on the splash on the wall between the title and the name prompt; at the table
+// over Nonno Zeb's photo, above his speech bubble and clear of the panels, cards and hand.
+inline constexpr Rect kAvvisoSplash{600, 4050, 7200, 1650};
+inline constexpr Rect kAvvisoTavolo{120, 120, 2940, 2400};
 
 // The exit panel's question, and the one it asks at start-up when a Torneo was left saved.
 inline constexpr std::string_view kDomandaUscita = "Davvero vuoi arrenderti?";

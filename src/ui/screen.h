@@ -33,6 +33,7 @@ enum class FrameId {
     Quando,                                                 // continue prompt
     Cervello,                                               // diagnostic panel of the computer's search
     Splash,
+    Avviso,                                                 // the notice box, over everything
 };
 
 inline constexpr FrameId PannelloFrame(int k) { return static_cast<FrameId>(static_cast<int>(FrameId::Pannello0) + k); }
@@ -164,6 +165,12 @@ struct Screen {
     Element FraCervello;
     std::vector<std::string> cervelloLines;
     Element lblMossaMigliore;  // the choice: pink, or red when the ace rule replaced it
+
+    // The notice box (ui/avvisi_view.h): the notice the game has for the player, and how to
+    // close it.
+    Element FraAvviso;
+    Element lblAvviso;
+    Element lblChiudiAvviso;
 };
 
 // Places the elements at their design rectangles and gives them their fixed texts.

@@ -76,7 +76,9 @@ void Avvio(Finestra& g, int screenWidthTwips, int screenHeightTwips) {
     MostraClassifica(g);
     MostraPaginaRegole(g);
     if (!dati.writable && !g.paths.data.empty()) {
-        g.vista.lblIstruzioni.text = std::string(data::kAvvisoDatiNonScrivibili);
+        g.avvisi.aggiungi(std::string(data::kAvvisoDatiNonScrivibili),
+                          "nothing will be saved this run: the data folder " +
+                              g.paths.data.string() + " cannot be written");
     }
 
     // The level panel's prompt blinks once the splash stops hiding it (InvioSplash): blinking

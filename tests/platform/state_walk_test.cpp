@@ -36,6 +36,10 @@ namespace fs = std::filesystem;
 
 // 24 characters, wide ones: the longest name the splash takes.
 constexpr std::string_view kNome = "Wolfgang Maximilian Merz";
+// A notice as long as the longest the game says, with a deep folder in it.
+constexpr std::string_view kAvvisoLungo =
+    "Nella cartella /home/giocatore/.local/share/gnamm/Carte mancano 12 file delle carte: Ac, "
+    "2c, 3c, 4c, 5c e altri 7. Al loro posto si vedono riquadri grigi.";
 
 fs::path BuildFolder() {
     const char* tmp = std::getenv("GNAMM_TEST_TMP");
@@ -182,9 +186,14 @@ TEST_P(StateWalk, EveryElementOfEveryStateHasItsPlaceAndItsTextFits) {
     // As the window does: the layout fitted to the largest 4:3 area, the margins beside it.
     const CanvasTwips canvas = FittedCanvas(w, h);
     Avvio(g, canvas.w, canvas.h);
+    // Two notices wait from start-up, the first as long as any the game says.
+    g.avvisi.scriviStderr = false;
+    g.avvisi.aggiungi(std::string(kAvvisoLungo));
+    g.avvisi.aggiungi("Non si è trovato nessun dispositivo audio: Gnamm gioca senza suoni.");
     g.screen.txtNome.text.clear();
     g.textInput(kNome);
     guarda("splash");
+    EXPECT_TRUE(inCima(g.screen, g.screen.txtNome) && inCima(g.screen, g.screen.lblAvviso));
     g.key(Key::Enter);
     guarda("livelli");
     for (const Element& tasto : g.screen.lblTastoLivello) EXPECT_TRUE(inCima(g.screen, tasto));
@@ -236,6 +245,12 @@ TEST_P(StateWalk, EveryElementOfEveryStateHasItsPlaceAndItsTextFits) {
                    !visto("turno")) {
             guarda("turno");
             EXPECT_TRUE(inCima(s, s.ImgManina)) << "the pointing hand is hidden";
+            for (const int k : {4, 5, 6}) EXPECT_TRUE(inCima(s, s.ImgCarta[k])) << k;
+            EXPECT_TRUE(inCima(s, s.lblAvviso) && inCima(s, s.lblIstruzioni));
+            g.key(Key::Escape);
+            guarda("avviso");
+            g.key(Key::Escape);
+            EXPECT_FALSE(s.FraAvviso.visible || s.FraPannello[1].visible);
             apriEChiudi(TargetKind::Pannelli, 0, "regole");
             apriEChiudi(TargetKind::Pannelli, 1, "uscita");
             apriEChiudi(TargetKind::Pannelli, 2, "opzioni");

@@ -108,6 +108,23 @@ TEST(ZOrder, CaptionsAndPanelsMapToTheirTargets) {
     expectAt(s.lblTimer, TargetKind::TimerLabel, 0);
     expectAt(s.cmdLivello, TargetKind::CmdLivello, 0);
     expectAt(s.lblAbilita, TargetKind::Abilita, 0);
+    expectAt(s.lblChiudiAvviso, TargetKind::Avviso, 0);
+}
+
+// A notice stands over everything, the splash too: its box takes the click, and the rest of the
+// window answers as before.
+TEST(ZOrder, TheNoticeBoxIsOnTopOfTheSplashAndTakesItsOwnClick) {
+    Screen s = BareScreen();
+    s.FraSplash.visible = s.txtNome.visible = true;
+    s.FraAvviso.visible = s.lblAvviso.visible = true;
+    const Rect a = PlacedRect(s, s.lblAvviso);
+    EXPECT_EQ(HitTest(s, a.x + a.w / 2, a.y + a.h / 2).kind, TargetKind::Avviso);
+    const auto placed = VisibleInZOrder(s);
+    EXPECT_GT(DrawnAt(placed, s.FraAvviso), DrawnAt(placed, s.txtNome));
+    EXPECT_GT(DrawnAt(placed, s.lblAvviso), DrawnAt(placed, s.FraAvviso));
+    EXPECT_EQ(HitTest(s, a.x + a.w / 2, a.y + a.h + 2000).kind, TargetKind::None);
+    s.FraAvviso.visible = false;
+    EXPECT_NE(HitTest(s, a.x + a.w / 2, a.y + a.h / 2).kind, TargetKind::Avviso);
 }
 
 // The cover of an open panel hides the table row, but the deck and the side boxes it reaches

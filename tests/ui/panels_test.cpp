@@ -8,6 +8,7 @@
 
 #include "data/data_files.h"
 #include "ui/options_panel.h"
+#include "ui/panels_layout.h"
 #include "ui/rules_text.h"
 #include "ui_fixture.h"
 
@@ -110,6 +111,41 @@ TEST_F(Pannelli, SideBoxTogglesShowHideAndAreSaved) {
     g.click({TargetKind::Riquadri, 2});
     EXPECT_TRUE(g.screen.FraRiquadro[2].visible && g.screen.lblRiquadri[2].border);
     EXPECT_TRUE(salvato().shown);
+}
+
+// Notices wait in turn in their box, each said once; Escape or a click on the box closes the
+// one on show before anything else, and clicks elsewhere go on as usual.
+TEST_F(Pannelli, NoticesShowOneAtATimeAndEscapeOrAClickClosesThem) {
+    const Screen& s = g.screen;
+    g.avvisi.scriviStderr = false;
+    for (const char* a : {"Primo avviso", "Secondo avviso", "Primo avviso"}) g.avvisi.aggiungi(a);
+    g.click({TargetKind::Pannelli, 0});  // the rules open under the notice
+    EXPECT_TRUE(s.FraPannello[0].visible && s.FraAvviso.visible);
+    EXPECT_EQ(std::tuple(s.lblAvviso.text, s.lblChiudiAvviso.text),
+              std::tuple("Primo avviso", "Esc o clic per il prossimo (ancora 1)"));
+    g.key(Key::Escape);
+    EXPECT_EQ(std::tuple(s.lblAvviso.text, s.lblChiudiAvviso.text),
+              std::tuple("Secondo avviso", "Esc o clic per chiudere"));
+    EXPECT_FALSE(s.FraPannello[1].visible);
+    g.click({TargetKind::Avviso, 0});
+    EXPECT_FALSE(s.FraAvviso.visible);
+    g.key(Key::Escape);  // no notice left: the exit question
+    EXPECT_TRUE(s.FraPannello[1].visible);
+    // At the table the box covers none of the cards, the panels, the prompt or Zeb's bubble.
+    g.avvisi.aggiungi("Terzo avviso");
+    RefreshScreen(g);
+    const Rect a = s.FraAvviso.rect;
+    const auto tocca = [&a](Rect r) {
+        return a.x < r.x + r.w && r.x < a.x + a.w && a.y < r.y + r.h && r.y < a.y + a.h;
+    };
+    for (int p = 1; p < kNumeroPosti; ++p) {
+        EXPECT_TRUE(p == kPostoSpare || !tocca(s.ShpContornoCarta[p].rect)) << p;
+    }
+    const Rect bolla = s.ImgFumetto.rect, zeb = s.FraRiquadro[3].rect;
+    for (const Rect r : {kPannello, kCopriCarte, s.FraQuando.rect, s.FraCervello.rect,
+                         Rect{zeb.x + bolla.x, zeb.y + bolla.y, bolla.w, bolla.h}}) {
+        EXPECT_FALSE(tocca(r)) << r.x << "," << r.y;
+    }
 }
 
 // The advice's outlines go with a change of "Colore carte": repainted in the new colour they

@@ -69,15 +69,18 @@ TEST_F(AvvioTest, AFreshDataFolderStartsOnTheSplashAndOneThatCannotBeWrittenIsTo
                 g.scheduler.isEnabled(Timer::AudioSplash) &&
                 !g.scheduler.isEnabled(Timer::LampeggiaScritta2));
     EXPECT_EQ(g.screen.lblIstruzioni.text, "");
-    // A data folder that cannot be written is told in the instructions box.
+    // A data folder that cannot be written is told in the notice box, not in the instructions.
     dati.write("../blocked", "x");  // a file where the folder's parent should be
     VirtualClock c{test_ui::kOra};
     SeededRandom r(1);
     SilentMediaPlayer m;
     Finestra partita(c, r, m, Paths{{}, dati.dati().parent_path() / "blocked" / "Dati"});
+    partita.avvisi.scriviStderr = false;
     gnamm::Avvio(partita, 12000, 9000);
-    EXPECT_EQ(partita.vista.lblIstruzioni.text, data::kAvvisoDatiNonScrivibili);
-    EXPECT_TRUE(partita.screen.FraSplash.visible);
+    RefreshScreen(partita);
+    EXPECT_EQ(partita.screen.lblAvviso.text, data::kAvvisoDatiNonScrivibili);
+    EXPECT_TRUE(partita.screen.FraSplash.visible && partita.screen.FraAvviso.visible);
+    EXPECT_EQ(partita.vista.lblIstruzioni.text, "");
 }
 
 TEST_F(AvvioTest, TheThreeOpeningFlagsAreDrawnTogetherAndBeforeTheGraphics) {
@@ -173,9 +176,14 @@ TEST_F(AvvioTest, ThePromptBlinksAndTheSplashVoicesComeWithGrowingPauses) {
 }
 
 // An empty or blank name, one of invisible characters only or one that turns the writing
-// direction leaves the splash up.
+// direction leaves the splash up. A notice on the splash closes with Escape.
 TEST_F(AvvioTest, OnTheSplashOnlyEnterAndTypingCount) {
     avvia();
+    g.avvisi.scriviStderr = false;
+    g.avvisi.aggiungi("Avviso");
+    RefreshScreen(g);
+    g.key(Key::Escape);
+    EXPECT_TRUE(g.avvisi.vuoto() && g.screen.FraSplash.visible);
     g.key(Key::Escape);
     g.key(Key::Digit1);
     g.click({TargetKind::Pannelli, 0});
