@@ -16,6 +16,7 @@
 #include "data/asset_resolver.h"
 #include "data/data_folder.h"
 #include "platform/app_paths.h"
+#include "platform/asset_notices.h"
 #include "platform/edition_window.h"
 #include "platform/hangup_signal.h"
 #include "platform/main_loop.h"
@@ -144,9 +145,12 @@ int RunApp(int, char**) {
         const CanvasTwips canvas = FittedCanvas(s.w, s.h);
         game.salvaTorneo = true;
         Avvio(game, canvas.w, canvas.h);
+        AvvisaRisorse(game.avvisi, resolver, media.hasDevice());
         RefreshScreen(game);
 
-        ScreenRenderer renderer(window.renderer(), std::move(loader), fonts);
+        ScreenRenderer renderer(window.renderer(),
+                                AvvisaSeIlleggibile(std::move(loader), resolver, game.avvisi),
+                                fonts);
         MainLoop loop(game, window, renderer, &media);
         loop.run();
         if (!game.finished) return 0;  // the window was closed: no farewell to wait for

@@ -3,7 +3,6 @@
 
 #include <dlfcn.h>
 
-#include <cstdio>
 #include <cstdlib>
 #include <system_error>
 
@@ -32,10 +31,6 @@ void QuietAlsa() {
     if (auto set = reinterpret_cast<SetHandler>(::dlsym(alsa, "snd_lib_error_set_handler"))) {
         set(&IgnoreAlsaComplaint);
     }
-}
-
-void SaySilent() {
-    std::fprintf(stderr, "gnamm: no sound device could be opened; the game plays silent\n");
 }
 
 }  // namespace
@@ -72,16 +67,13 @@ int SdlMediaPlayer::MixerChannel(Channel c) {
 
 SdlMediaPlayer::SdlMediaPlayer(SoundResolver resolve) : resolve_(std::move(resolve)) {
     QuietAlsa();
-    if (SDL_InitSubSystem(SDL_INIT_AUDIO) != 0) {
-        SaySilent();
-        return;
-    }
+    // Without a device the game plays silent; the app tells the player (hasDevice).
+    if (SDL_InitSubSystem(SDL_INIT_AUDIO) != 0) return;
     Mix_Init(MIX_INIT_MID);
     if (const auto sf = FindSoundFont()) Mix_SetSoundFonts(sf->string().c_str());
     if (!reopenDevice()) {
         Mix_Quit();
         SDL_QuitSubSystem(SDL_INIT_AUDIO);
-        SaySilent();
         return;
     }
     available_ = true;

@@ -2,9 +2,12 @@
 
 #include <gtest/gtest.h>
 
+#include <fstream>
 #include <vector>
 
+#include "data/asset_resolver.h"
 #include "game/torneo_save.h"
+#include "platform/asset_notices.h"
 #include "sdl_fixture.h"
 #include "ui/ui_fixture.h"
 
@@ -117,6 +120,32 @@ TEST_F(LoopTest, ClosingOrQuittingSavesTheTorneoAndEndsAtOnce) {
         EXPECT_FALSE(g.screen.FraPannello[1].visible);
         EXPECT_TRUE(CaricaTorneoSalvato(dati.dati(), "Ada"));
     }
+}
+
+// A notice from outside the game's input, as from a picture that would not load while the
+// frame was drawn or a save at a quiet moment, shows in the same turn of the loop; Escape
+// closes it.
+TEST_F(LoopTest, ANoticeFromOutsideTheInputShowsInTheSameTurn) {
+    const std::filesystem::path assets = dati.dati().parent_path() / "assets";
+    std::filesystem::create_directories(assets / "Grafica");
+    std::ofstream(assets / "Grafica" / "Gnamm.png") << "not a picture";
+    const AssetResolver resolver(assets);
+    g.avvisi.scriviStderr = false;
+    g.screen.ImgGnamm.picture = "\\Grafica\\Gnamm.gif";
+    start();
+    renderer = std::make_unique<ScreenRenderer>(
+        window->renderer(), AvvisaSeIlleggibile(FileLoader(resolver), resolver, g.avvisi),
+        FindFonts());
+    loop = std::make_unique<MainLoop>(g, *window, *renderer);
+    EXPECT_TRUE(step());
+    EXPECT_EQ(loop->framesDrawn(), 2);
+    EXPECT_TRUE(g.screen.FraAvviso.visible);
+    EXPECT_TRUE(g.screen.lblAvviso.text.starts_with("Non si riesce a leggere l'immagine "));
+    EXPECT_TRUE(step({testing_support::KeyDown(SDLK_ESCAPE, KMOD_NONE, id())}));
+    EXPECT_FALSE(g.screen.FraAvviso.visible || g.screen.FraPannello[1].visible);
+    g.avvisi.aggiungi("Il Torneo non si è potuto salvare.");
+    EXPECT_TRUE(step());
+    EXPECT_EQ(std::tuple(g.screen.FraAvviso.visible, loop->framesDrawn()), std::tuple(true, 4));
 }
 
 TEST_F(LoopTest, TheNameIsTypedIntoTheSplashAndEnterTakesIt) {

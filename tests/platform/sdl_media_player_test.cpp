@@ -124,10 +124,10 @@ TEST_F(MediaPlayerTest, TheDeviceClosesAfterTwoQuietSecondsAndTheNextSoundOpensI
 TEST_F(MediaPlayerTest, WithoutAnAudioDeviceEveryCommandIsTakenSilently) {
     SDL_setenv("SDL_AUDIODRIVER", "no-such-device", 1);
     {
+        // Not a word from the sound libraries: the game tells the player (AvvisaRisorse).
         ::testing::internal::CaptureStderr();
         SdlMediaPlayer p(resolver());
-        EXPECT_EQ(::testing::internal::GetCapturedStderr(),
-                  "gnamm: no sound device could be opened; the game plays silent\n");
+        EXPECT_EQ(::testing::internal::GetCapturedStderr(), "");
         EXPECT_FALSE(p.hasDevice());
         // The channel keeps its story, so the game's protocol runs as with sound.
         p.setFile(Channel::Commenti, "\\Zeb\\S01.wav");

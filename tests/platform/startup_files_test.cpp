@@ -1,12 +1,15 @@
-// What the game looks for on disk as it starts: its pictures, the credits and the window's mode.
+// What the game looks for on disk as it starts: its pictures and sounds, the credits and the
+// window's mode.
 #include <gtest/gtest.h>
 
 #include <fstream>
 #include <tuple>
 #include <utility>
 
+#include "data/asset_catalog.h"
 #include "data/temp_dati.h"
 #include "platform/app_paths.h"
+#include "platform/asset_notices.h"
 #include "platform/window_mode.h"
 
 namespace gnamm::platform {
@@ -35,6 +38,60 @@ TEST(AppPaths, AssetsAndCreditsBesideTheBuildThenInTheInstalledShareFolderElseNo
     EXPECT_FALSE(FindCredits(bin / "assets").has_value());
     std::ofstream(bin / "assets" / "CREDITS.txt") << "Carte: un mazzo libero\n";
     EXPECT_EQ(FindCredits(bin / "assets"), bin / "assets" / "CREDITS.txt");
+}
+
+// Pictures and sounds missing from the asset folder are told once per folder, with where the
+// game looked; a picture there that will not load, once per folder as it is drawn.
+TEST(AssetNotices, MissingFilesAreToldByFolderAndAnUnreadablePictureOnce) {
+    gnamm::testing_support::TempDati tmp;
+    const fs::path root = tmp.dati();
+    for (const auto& nome : assets::AllPictures()) {
+        const assets::AssetPath p = assets::Split(nome);
+        fs::create_directories(root / p.folder);
+        std::ofstream(root / p.folder / (p.file.substr(0, p.file.rfind('.')) + ".png"));
+    }
+    for (const auto& nome : assets::AllSounds()) {
+        const assets::AssetPath p = assets::Split(nome);
+        fs::create_directories(root / p.folder);
+        std::ofstream(root / p.folder / p.file);
+    }
+    fs::remove(root / "Carte" / "Ac.png");
+    fs::remove(root / "Carte" / "2c.png");
+    fs::remove(root / "Zeb" / "S07.wav");
+    fs::remove_all(root / "Musiche");
+    const AssetResolver resolver(root);
+    auto detti = [&resolver](bool audio) {
+        data::Avvisi a;
+        a.scriviStderr = false;
+        AvvisaRisorse(a, resolver, audio);
+        return std::vector<std::string>(a.inAttesa().begin(), a.inAttesa().end());
+    };
+    const std::string dove = "Nella cartella " + root.string();
+    EXPECT_EQ(detti(true),
+              (std::vector<std::string>{
+                  dove + "/Carte mancano 2 file delle carte: Ac e 2c. Al loro posto si vedono "
+                         "riquadri grigi.",
+                  dove + "/Musiche mancano tutti i 24 file delle musiche. Quei suoni non si "
+                         "sentiranno.",
+                  dove + "/Zeb manca un file delle voci di Nonno Zeb: S07.wav. Quel suono non si "
+                         "sentirà."}));
+    const auto muto = detti(false);
+    ASSERT_EQ(muto.size(), 2u);
+    EXPECT_EQ(muto[1],
+              "Non si è trovato nessun dispositivo audio: Gnamm gioca senza suoni né musica.");
+
+    data::Avvisi a;
+    a.scriviStderr = false;
+    const PictureLoader carica =
+        AvvisaSeIlleggibile([](std::string_view) { return SurfacePtr(); }, resolver, a);
+    for (const char* nome :
+         {"\\Carte\\Ac.jpg", "\\Carte\\3c.jpg", "\\Carte\\4c.jpg", "\\Foto\\Foto01.jpg"}) {
+        EXPECT_FALSE(carica(nome));
+    }
+    ASSERT_EQ(a.inAttesa().size(), 2u);
+    EXPECT_TRUE(a.inAttesa()[0].starts_with("Non si riesce a leggere l'immagine " +
+                                            (root / "Carte" / "3c.png").string()));
+    EXPECT_NE(a.inAttesa()[1].find("Foto01.png"), std::string::npos);
 }
 
 TEST(WindowMode, SurvivesARoundTripAndAGarbledFileMeansFullScreen) {
