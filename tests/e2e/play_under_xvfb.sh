@@ -9,7 +9,9 @@
 # With a SCREEN_SIZE other than 1024x768 (say 1920x1080) the game is opened on a screen of that
 # size instead and checked for a table that keeps its shape: even margins in the table colour
 # beside it (or above and below it), a card of the hand as wide for its height as at 4:3, a
-# click reaching a photo through the offset.
+# click reaching a photo through the offset. There it starts with a Dati folder that cannot be
+# made and no sound device: the two notices show on the splash and at the table, and Escape and
+# a click close them.
 #
 # Every wait polls for a state on the screen, with a deadline; nothing sleeps blindly. The
 # positions are those of the design layout (12000 x 9000) at 1024x768, where the game opens
@@ -35,6 +37,13 @@ dark_share() {
         -negate -format '%[fx:mean]' info:
 }
 bubble_at() { awk -v a="$(white_share "$1")" 'BEGIN { exit !(a > 0.3) }'; }
+# The notice box: mostly its pale paper.
+notice_at() {
+    awk -v a="$("$convert_bin" "$work/screen.png" -crop "$1" +repage -fuzz 3% -fill black \
+        +opaque "#FFFFE1" -fill white -opaque "#FFFFE1" -colorspace Gray -format '%[fx:mean]' info:)" \
+        'BEGIN { exit !(a > 0.6) }'
+}
+no_notice_at() { ! notice_at "$1"; }
 
 # Regions at 1024x768.
 hand1="129x185+287+553"    # the human's first card
@@ -84,14 +93,17 @@ if [ "$screen" != 1024x768 ]; then
     # Where what is not margin begins and ends across the screen (ImageMagick's trim box).
     content_box() { "$convert_bin" "$work/screen.png" -fuzz 2% -format '%@' info:; }
 
+    # A file where the data folder's parent should be, and a sound driver that is not there.
     home="$work/home"
-    mkdir -p "$home"
-    HOME="$home" XDG_DATA_HOME="" XDG_CONFIG_HOME="" SDL_AUDIODRIVER=dummy \
+    mkdir -p "$home/.local/share"
+    : >"$home/.local/share/gnamm"
+    HOME="$home" XDG_DATA_HOME="" XDG_CONFIG_HOME="" SDL_AUDIODRIVER=none-such \
         "$game" >"$work/game.log" 2>&1 &
     game_pid=$!
     until_screen "game window" window_up
     until_screen "splash" brighter_than "$(region 300x30+362+566)" 0.9
     keep splash
+    notice_at "$(region 600x130+56+350)" || fail "no notice on the splash"
     margins_even
     # The splash fills the table exactly: the rest is margin.
     if ((ox > 0)); then
@@ -130,10 +142,25 @@ if [ "$screen" != 1024x768 ]; then
         ((bx + bw >= ox + cw - 2 && bx + bw <= ox + cw + 1)) ||
             fail "the table's content ends at $((bx + bw)), not at $((ox + cw))"
     fi
+    # The first notice over Nonno Zeb's photo: Escape brings the second without opening the exit
+    # question (the hand stays uncovered), and a click on the box closes it.
+    box="$(region 240x190+15+15)"
+    notice_at "$box" || fail "no notice over Nonno Zeb's photo"
+    cp "$work/screen.png" "$work/first-notice.png"
+    xdotool key Escape
+    timeout=10
+    until_screen "the second notice" differs_from "$work/first-notice.png" "$(region 230x150+20+15)" 100
+    notice_at "$box" || fail "Escape closed both notices"
+    card_face_at "$(region 129x185+287+553)" || fail "Escape opened the exit question"
+    keep avviso
+    read -r px py <<<"$(at 130 100)"
+    xdotool mousemove "$px" "$py" click 1
+    until_screen "the notice closed" no_notice_at "$box"
+    grep -q "^gnamm: no sound device" "$work/game.log" || fail "stderr does not tell of the sound"
     kill "$game_pid" 2>/dev/null || true
     wait "$game_pid" 2>/dev/null || true
     game_pid=""
-    echo "e2e: a ${screen} screen shows the table unstretched between even margins; screenshots in $shots"
+    echo "e2e: a ${screen} screen shows the table unstretched between even margins, and the notices; screenshots in $shots"
     exit 0
 fi
 
