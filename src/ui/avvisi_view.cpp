@@ -1,10 +1,10 @@
 #include "ui/avvisi_view.h"
 
-#include <cstdint>
 #include <string>
 
 #include "ui/finestra.h"
 #include "ui/panels_layout.h"
+#include "ui/scaling.h"
 
 namespace gnamm {
 
@@ -15,12 +15,6 @@ constexpr Rgb kCarta{255, 255, 225};
 constexpr Rgb kGrigioScuro{80, 80, 80};
 constexpr int kMargine = 120;
 constexpr int kPiede = 300;  // the closing line's height
-
-Rect Scala(const Screen& s, Rect r) {
-    auto sx = [&s](int v) { return static_cast<int>(int64_t{v} * s.widthTwips / 12000); };
-    auto sy = [&s](int v) { return static_cast<int>(int64_t{v} * s.heightTwips / 9000); };
-    return {sx(r.x), sy(r.y), sx(r.w), sy(r.h)};
-}
 
 std::string RigaChiusura(std::size_t altri) {
     if (altri == 0) return "Esc o clic per chiudere";
@@ -35,21 +29,21 @@ void LayoutAvviso(Screen& s) {
     const float punti = s.FraSplash.visible ? 9.75f : 8.25f;
     const float kf = static_cast<float>(s.heightTwips) / 9000.0f;
     Element& fra = s.FraAvviso;
-    fra.rect = Scala(s, design);
+    fra.rect = ScalaRect(s, design);
     fra.opaque = true;
     fra.back = kCarta;
     fra.border = true;
     fra.borderColor = colors::kBlack;
     Element& testo = s.lblAvviso;
     testo.frame = FrameId::Avviso;
-    testo.rect =
-        Scala(s, {kMargine, kMargine / 2, design.w - 2 * kMargine, design.h - kPiede - kMargine});
+    testo.rect = ScalaRect(
+        s, {kMargine, kMargine / 2, design.w - 2 * kMargine, design.h - kPiede - kMargine});
     testo.fontSize = punti * kf;
     testo.bold = true;
     Element& piede = s.lblChiudiAvviso;
     piede.frame = FrameId::Avviso;
     piede.rect =
-        Scala(s, {kMargine, design.h - kPiede - kMargine / 4, design.w - 2 * kMargine, kPiede});
+        ScalaRect(s, {kMargine, design.h - kPiede - kMargine / 4, design.w - 2 * kMargine, kPiede});
     piede.fontSize = 7.5f * kf;
     piede.fore = kGrigioScuro;
     piede.align = Align::Right;

@@ -1,7 +1,8 @@
 #include "ui/quando_prompt.h"
 
-#include <cstdint>
 #include <string>
+
+#include "ui/scaling.h"
 
 namespace gnamm {
 
@@ -14,13 +15,6 @@ constexpr Rect kQuandoAlbo{3190, 7770, 5640, 600};
 constexpr float kFontTavolo = 12.0f;
 constexpr float kFontAlbo = 8.25f;
 constexpr float kFontBottone = 9.75f;
-
-// A design rectangle on the screen actually laid out.
-Rect Scala(const Screen& s, Rect r) {
-    auto sx = [&s](int v) { return static_cast<int>(int64_t{v} * s.widthTwips / 12000); };
-    auto sy = [&s](int v) { return static_cast<int>(int64_t{v} * s.heightTwips / 9000); };
-    return {sx(r.x), sy(r.y), sx(r.w), sy(r.h)};
-}
 
 }  // namespace
 
@@ -48,17 +42,17 @@ void LayoutQuando(Screen& s, PostoQuando posto) {
     bottone.visible = true;
     if (posto == PostoQuando::Tavolo) {
         const Rect f = kQuandoTavolo;
-        fra.rect = Scala(s, f);
+        fra.rect = ScalaRect(s, f);
         // The line in the upper part, the button centred below it.
-        testo.rect = Scala(s, {300, 240, f.w - 600, 1200});
-        bottone.rect = Scala(s, {(f.w - 2400) / 2, 1560, 2400, 480});
+        testo.rect = ScalaRect(s, {300, 240, f.w - 600, 1200});
+        bottone.rect = ScalaRect(s, {(f.w - 2400) / 2, 1560, 2400, 480});
         testo.fontSize = kFontTavolo * kf;
     } else {
         const Rect f = kQuandoAlbo;
-        fra.rect = Scala(s, f);
+        fra.rect = ScalaRect(s, f);
         // The line at the left, the button at the right, both across the band.
-        testo.rect = Scala(s, {90, 45, f.w - 1860, f.h - 90});
-        bottone.rect = Scala(s, {f.w - 1680, (f.h - 420) / 2, 1560, 420});
+        testo.rect = ScalaRect(s, {90, 45, f.w - 1860, f.h - 90});
+        bottone.rect = ScalaRect(s, {f.w - 1680, (f.h - 420) / 2, 1560, 420});
         testo.fontSize = kFontAlbo * kf;
     }
 }

@@ -2,6 +2,7 @@
 #include "ui/scaling.h"
 
 #include <cmath>
+#include <cstdint>
 
 namespace gnamm {
 
@@ -50,6 +51,12 @@ FattoriScala CalcolaFattori(int screenWidthTwips, int screenHeightTwips) {
 
 int ScalaVerticale(int designTwips, int screenHeightTwips) {
     return Scala(designTwips, CalcolaFattori(kLarghezzaDesign, screenHeightTwips).ky);
+}
+
+Rect ScalaRect(const Screen& s, Rect r) {
+    auto sx = [&s](int v) { return static_cast<int>(int64_t{v} * s.widthTwips / 12000); };
+    auto sy = [&s](int v) { return static_cast<int>(int64_t{v} * s.heightTwips / 9000); };
+    return {sx(r.x), sy(r.y), sx(r.w), sy(r.h)};
 }
 
 void ScalaGrafica(Screen& s, int screenWidthTwips, int screenHeightTwips) {

@@ -25,4 +25,8 @@ void ScalaGrafica(Screen& s, int screenWidthTwips, int screenHeightTwips);
 // A vertical design quantity placed on a screen of the given height (the rules text top).
 int ScalaVerticale(int designTwips, int screenHeightTwips);
 
+// A design rectangle on the screen the layout was fitted to (s.widthTwips x s.heightTwips), for
+// the elements placed again after start-up.
+Rect ScalaRect(const Screen& s, Rect design);
+
 }  // namespace gnamm
