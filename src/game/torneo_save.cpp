@@ -478,9 +478,8 @@ std::string TorneoInJson(const TorneoSalvato& s) {
         {"timer", timer},
     };
     if (s.zeb) {
-        j["zeb"] = {{"foto", s.zeb->foto},
-                    {"commento", s.zeb->commento},
-                    {"fumetto", s.zeb->fumetto}};
+        j["zeb"] = {
+            {"foto", s.zeb->foto}, {"commento", s.zeb->commento}, {"fumetto", s.zeb->fumetto}};
     }
     return j.dump(1) + "\n";
 }

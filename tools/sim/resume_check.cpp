@@ -10,6 +10,7 @@
 #include "audio/recording_media_player.h"
 #include "game/torneo_save.h"
 #include "human_policy.h"
+#include "shown_table.h"
 #include "sim_play.h"
 #include "ui/panels.h"
 #include "ui/torneo_ripresa.h"
@@ -61,11 +62,13 @@ class Corsa {
             Finestra& g = mondo_->game;
             if (MomentoTranquillo(g)) {
                 leggiSuoni(true);
-                std::string stato = TorneoInJson(FotografaTorneo(g));  // what a save writes
+                if (riprendi_ && !riprendi(e)) break;
+                // In the resumed run, the moment as the fresh game brought it back: the same
+                // bytes as the save when nothing was lost.
+                const std::string stato = TorneoInJson(FotografaTorneo(mondo_->game));
                 if (riprendi_) {
-                    if (!riprendi(e, stato.size())) break;
-                    // The moment as the fresh game brought it back.
-                    stato = TorneoInJson(FotografaTorneo(mondo_->game));
+                    e.byteMedi += stato.size();
+                    e.byteMassimi = std::max(e.byteMassimi, stato.size());
                 }
                 traccia_.push_back("@" + std::to_string(mondo_->clock.nowMs()) + " " + stato);
                 traccia_.push_back(schermo());
@@ -133,43 +136,19 @@ class Corsa {
         mondo_->media.clear();
     }
 
-    // What the screen shows at a quiet moment beyond what the saved state says (an element that
-    // draws nothing shows as "-"): the cards with their mats and outlines, the deck, the side
-    // boxes, Zeb's corner, the prompts, and the track playing while the music counts down.
+    // What the screen shows at a quiet moment beyond what the saved state says, and the track
+    // playing while the music counts down.
     std::string schermo() const {
         const Finestra& g = mondo_->game;
-        const Screen& s = g.screen;
         std::string out = "schermo";
-        const auto mostra = [&out](const Element& e) {
-            out += ' ';
-            if (!e.visible || (e.picture.empty() && e.text.empty() && !e.opaque && !e.border)) {
-                out += '-';
-                return;
-            }
-            const auto rgb = [](Rgb c) {
-                return std::to_string(c.r) + "." + std::to_string(c.g) + "." + std::to_string(c.b);
-            };
-            out += "[" + e.picture + "|" + e.text + "|" + (e.opaque ? rgb(e.back) : "") + "|" +
-                   (e.border ? rgb(e.borderColor) : "") + "]";
-        };
-        for (int p = 0; p < kNumeroPosti; ++p) {
-            mostra(s.ImgCarta[p]);
-            mostra(s.ShpCarta[p]);
-            mostra(s.ShpContornoCarta[p]);
-        }
-        for (const Element& e : s.FraRiquadro) mostra(e);
-        for (const Element* e : {&s.lblCommenti, &s.ImgFumetto, &s.ImgRiquadro[0], &s.ImgManina,
-                                 &s.lblIstruzioni, &s.FraQuando}) {
-            mostra(*e);
-        }
-        if (s.FraQuando.visible) mostra(s.lblQuando);  // its frame hides it
-        return out + " musica " +
+        for (const std::string& e : TavolaMostrata(g.screen)) out += "; " + e;
+        return out + "; musica " +
                (g.scheduler.isEnabled(Timer::Musiche) ? suonaMusica_ : std::string("-"));
     }
 
     // Saves, drops the whole game, and goes on in a fresh one that takes the saved Torneo up as
     // the window does: offered after the name, Enter to the question.
-    bool riprendi(EsitoRipresa& e, std::size_t byte) {
+    bool riprendi(EsitoRipresa& e) {
         Finestra& g = mondo_->game;
         const int64_t ora = mondo_->clock.nowMs();
         const auto inizio = std::chrono::steady_clock::now();
@@ -182,8 +161,6 @@ class Corsa {
             return false;
         }
         ++e.salvataggi;
-        e.byteMedi += byte;
-        e.byteMassimi = std::max(e.byteMassimi, byte);
         e.microsecondiMedi += us;
         e.microsecondiMassimi = std::max(e.microsecondiMassimi, us);
 
@@ -212,7 +189,7 @@ class Corsa {
     CartellaTemporanea cartella_;
     std::unique_ptr<Mondo> mondo_;
     std::vector<std::string> traccia_;
-    std::vector<int> preseDaCliccare_;  // the rest of the pick under way
+    std::vector<int> preseDaCliccare_;      // the rest of the pick under way
     std::string fileMusica_, suonaMusica_;  // the music channel's file, and the one it plays
 };
 
