@@ -9,10 +9,10 @@
 #include "game/gioco_reset.h"
 #include "game/hall_of_fame.h"
 #include "game/player_record.h"
+#include "game/torneo_save.h"
 #include "game/scoreboard.h"
 #include "game/speeds.h"
 #include "game/table_model.h"
-#include "game/torneo_save.h"
 #include "persona/comments.h"
 
 namespace gnamm {
