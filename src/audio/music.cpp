@@ -23,6 +23,17 @@ int EstraiMusica(Game& g) {
                                [&g](int n) { return g.estrazione(n); });
 }
 
+// Stops what the channel plays and, for a track 1..24, plays that one from its beginning.
+void ApriTraccia(Game& g, int k) {
+    g.media.command(Channel::Musiche, Command::Prev);
+    g.media.command(Channel::Musiche, Command::Close);
+    g.media.setFile(Channel::Musiche, "");
+    if (k < 1 || k > kNumeroMusiche) return;
+    g.media.setFile(Channel::Musiche, assets::MusicTrack(k));
+    g.media.command(Channel::Musiche, Command::Open);
+    g.media.command(Channel::Musiche, Command::Play);
+}
+
 }  // namespace
 
 int DurataMusica(int k) {
@@ -31,15 +42,14 @@ int DurataMusica(int k) {
 
 void ScegliMusiche(Game& g) {
     const int k = EstraiMusica(g);
-    g.media.command(Channel::Musiche, Command::Prev);
-    g.media.command(Channel::Musiche, Command::Close);
-    g.media.setFile(Channel::Musiche, "");
+    ApriTraccia(g, k);
     g.suoni.contaMusiche = DurataMusica(k);
-    g.media.setFile(Channel::Musiche, assets::MusicTrack(k));
-    g.media.command(Channel::Musiche, Command::Open);
-    g.media.command(Channel::Musiche, Command::Play);
     g.scheduler.start(Timer::Musiche, speeds::kMusiche);
     g.suoni.musica = k;
+}
+
+void RiprendiMusica(Game& g) {
+    ApriTraccia(g, g.scheduler.isEnabled(Timer::Musiche) ? g.suoni.musica : 0);
 }
 
 void SpegniMusiche(Game& g) {

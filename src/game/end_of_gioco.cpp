@@ -111,7 +111,6 @@ void Esito(Game& g) {
 
 void FineGiro(Game& g) {
     TableState& t = g.tavolo;
-    TableView& s = g.vista;
     g.pc.cartaPCInEsame = 0;
     g.suoni.spia.bordo = false;
     g.scheduler.disable(Timer::UltimeCarte);
@@ -127,10 +126,7 @@ void FineGiro(Game& g) {
     t.assoInTavola = false;
 
     Esito(g);
-
-    for (const int k : {1, 0}) {
-        if (!g.vista.riquadroFisso[k]) s.FraRiquadro[k].visible = true;
-    }
+    MostraRiquadriDellaPausa(g, true);
 }
 
 }  // namespace
@@ -223,10 +219,14 @@ void Quando(Game& g) {
 
     s.ImgCarta[kPostoMazzo].visible = true;
     s.ShpCarta[kPostoMazzo].visible = true;
-    for (const int k : {1, 0}) {
-        if (!g.vista.riquadroFisso[k]) s.FraRiquadro[k].visible = false;
-    }
+    MostraRiquadriDellaPausa(g, false);
     t.assoInTavola = false;
+}
+
+void MostraRiquadriDellaPausa(Game& g, bool pausa) {
+    for (const int k : {1, 0}) {
+        if (!g.vista.riquadroFisso[k]) g.vista.FraRiquadro[k].visible = pausa;
+    }
 }
 
 std::string TestoQuando(const Game& g) {

@@ -42,5 +42,7 @@ void OnUltimeCarte(Game& g);
 void UltimeCarte(Game& g);
 // Continue after the prompt: the next Gioco, or the level choice after a Torneo.
 void Quando(Game& g);
+// The side boxes "Dati" and "Punti", unless pinned by their toggles, show only in the pause.
+void MostraRiquadriDellaPausa(Game& g, bool pausa);
 
 }  // namespace gnamm

@@ -7,7 +7,9 @@
 #include <set>
 #include <stdexcept>
 
+#include "data/asset_catalog.h"
 #include "data/data_folder.h"
+#include "data/utf8.h"
 #include "game/game.h"
 #include "game/json_fields.h"
 #include "game/random.h"
@@ -222,6 +224,26 @@ std::vector<TimerSalvato> LeggiTimer(const json& v) {
     return out;
 }
 
+// Zeb's corner names only pictures the game has, and a line of text it can show.
+ZebMostrato LeggiZeb(const json& o) {
+    const auto una = [](const std::string& v, const std::vector<std::string>& ammessi) {
+        return std::find(ammessi.begin(), ammessi.end(), v) != ammessi.end();
+    };
+    ZebMostrato z{Testo(o, "foto"), Testo(o, "commento"), Testo(o, "fumetto")};
+    if (!z.foto.empty() && !una(z.foto, assets::Photos()) && z.foto != assets::kTavolo)
+        throw Guasto("zeb has an unknown photo");
+    if (!z.fumetto.empty() && !una(z.fumetto, assets::Bubbles()))
+        throw Guasto("zeb has an unknown bubble");
+    bool testo = z.commento.size() <= 200;
+    for (std::size_t i = 0; testo && i < z.commento.size();) {
+        const auto c = data::DecodeUtf8At(z.commento, i);
+        testo = c && c->cp >= 0x20;
+        if (c) i += c->length;
+    }
+    if (!testo) throw Guasto("zeb's remark is not a line of text");
+    return z;
+}
+
 TorneoSalvato LeggiTorneo(const json& j) {
     TorneoSalvato s;
     s.nome = Testo(j, "nome");
@@ -246,6 +268,7 @@ TorneoSalvato LeggiTorneo(const json& j) {
     if (SeededRandom prova(0); !prova.restoreState(s.casuale))
         throw Guasto("casuale is not a state");
     s.timer = LeggiTimer(Campo(j, "timer"));
+    if (j.contains("zeb")) s.zeb = LeggiZeb(Campo(j, "zeb"));
     return s;
 }
 
@@ -297,6 +320,9 @@ TorneoSalvato FotografaTorneo(const Game& g) {
     TorneoSalvato s;
     PerOgniCampo(g, s, [](const auto& gioco, auto& salvato) { salvato = gioco; });
     s.casuale = g.rng.state();
+    const TableView& v = g.vista;
+    s.zeb = ZebMostrato{v.fotoZeb, v.lblCommenti.visible ? v.lblCommenti.text : "",
+                        v.ImgFumetto.visible ? v.ImgFumetto.picture : ""};
     const Scheduler& sc = g.scheduler;
     for (int i = 0; i < kTimerCount; ++i) {
         const auto t = static_cast<Timer>(i);
@@ -317,7 +343,8 @@ TorneoSalvato FotografaTorneo(const Game& g) {
 namespace {
 
 // The table as the state says, drawn with the table's own procedures: faces for the human's
-// hand and the table, backs for the computer's hand, and a pick under way outlined.
+// hand and the table, backs for the computer's hand, the deck while it holds cards (after the
+// sixth deal and in the pause it is gone), and a pick under way outlined.
 void MostraTavoloRipreso(Game& g) {
     const TableState salvato = g.tavolo;
     for (int p = 1; p < kNumeroPosti; ++p) {
@@ -332,7 +359,20 @@ void MostraTavoloRipreso(Game& g) {
         }
     }
     g.tavolo = salvato;
+    const bool mazzo = salvato.carteRimasteNelMazzo > 0;
+    g.vista.ImgCarta[kPostoMazzo].visible = mazzo;
+    g.vista.ShpCarta[kPostoMazzo].visible = mazzo;
     MostraSceltaInCorso(g);
+}
+
+// Zeb's photo, and the remark running when the game was saved: its line and bubble stay until
+// its timer, restored with the others, ends it.
+void MostraZebRipreso(TableView& v, const ZebMostrato& z) {
+    v.fotoZeb = z.foto;
+    v.lblCommenti.text = z.commento;
+    v.lblCommenti.visible = !z.commento.empty();
+    v.ImgFumetto.picture = z.fumetto;
+    v.ImgFumetto.visible = !z.fumetto.empty();
 }
 
 }  // namespace
@@ -352,6 +392,8 @@ void RiprendiTorneo(Game& g, const TorneoSalvato& s) {
         }
     }
     MostraTavoloRipreso(g);
+    if (s.zeb) MostraZebRipreso(g.vista, *s.zeb);
+    MostraRiquadriDellaPausa(g, g.partita.esito != EsitoGioco::InCorso);
     if (g.partita.esito != EsitoGioco::InCorso) {
         g.vista.lblQuando.text = TestoQuando(g);
         g.annuncia(EventoFlusso::GiocoFinito);
@@ -374,7 +416,7 @@ std::string TorneoInJson(const TorneoSalvato& s) {
                          {"restano", ts.restanoMs}});
     }
     // In this order, the random state last: the file reads top down as the table does.
-    const nlohmann::ordered_json j = {
+    nlohmann::ordered_json j = {
         {"formato", kFormatoTorneo},
         {"nome", s.nome},
         {"livello", NomeLivello(s.livello)},
@@ -435,6 +477,10 @@ std::string TorneoInJson(const TorneoSalvato& s) {
         {"casuale", s.casuale},
         {"timer", timer},
     };
+    if (s.zeb) {
+        j["zeb"] = {
+            {"foto", s.zeb->foto}, {"commento", s.zeb->commento}, {"fumetto", s.zeb->fumetto}};
+    }
     return j.dump(1) + "\n";
 }
 

@@ -39,6 +39,15 @@ struct TimerSalvato {
     int64_t restanoMs = 0;
 };
 
+// Nonno Zeb's corner as it showed: his photo and, while a remark runs, its line and bubble
+// (empty when none shows).
+struct ZebMostrato {
+    std::string foto;
+    std::string commento;
+    std::string fumetto;
+    friend bool operator==(const ZebMostrato&, const ZebMostrato&) = default;
+};
+
 struct TorneoSalvato {
     std::string nome;
     Livello livello = Livello::Honest;
@@ -54,6 +63,7 @@ struct TorneoSalvato {
     std::string casuale;              // the random source's state
     std::vector<TimerSalvato> timer;  // every timer with an interval, running ones in the order
                                       // they were started
+    std::optional<ZebMostrato> zeb;   // absent from older saves: the level portrait, no remark
 };
 
 // The game is at a moment a Torneo can be saved and resumed from.
@@ -62,7 +72,8 @@ bool MomentoTranquillo(const Game& g);
 // The state of the game as it stands.
 TorneoSalvato FotografaTorneo(const Game& g);
 // Puts a saved state into a game just past the name (the level panel still to close) and shows
-// the table as it was; the timers go on from where they stood.
+// the table as it was: the cards, the deck while it holds any, the side boxes of a pause and
+// Zeb's corner; the timers go on from where they stood.
 void RiprendiTorneo(Game& g, const TorneoSalvato& s);
 
 // The text of GnTorneo.json, and back. Reading fails, with the reason, on anything that is not

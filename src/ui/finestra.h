@@ -49,8 +49,8 @@ class Finestra : public Game {
     bool deriveScreen = true;
 
     // The Torneo saved at every quiet moment (ui/torneo_ripresa.h): on in the real program,
-    // off in tests, the simulator and the benchmarks. The print of the state last written (its
-    // text without the timers), to skip repeats.
+    // off in tests, the simulator and the benchmarks. The print of the position last written
+    // (without what changes while the human only thinks), to skip repeats.
     bool salvaTorneo = false;
     std::string ultimoSalvato;
     // The saved Torneo offered back while its question is open.

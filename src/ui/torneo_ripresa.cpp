@@ -1,6 +1,7 @@
 // Saving the Torneo from the window, and the question that offers a saved one back.
 #include "ui/torneo_ripresa.h"
 
+#include "audio/music.h"
 #include "game/hall_of_fame.h"
 #include "game/torneo_save.h"
 #include "persona/comments.h"
@@ -24,10 +25,16 @@ void ChiudiDomanda(Finestra& g) {
     g.torneoInSospeso.reset();
 }
 
-// The saved state without its timers, whose remaining times change while nothing happens: two
-// moments with the same print need one save.
+// The game's position, which changes only with a move or a step of the game. What goes on
+// while the human only thinks is left out: the timers' remaining times, the music countdown and
+// the saloon sounds with their draws, Zeb's urging and the keyboard's focus. Two moments with
+// the same print need one save.
 std::string Impronta(TorneoSalvato s) {
     s.timer.clear();
+    s.casuale.clear();
+    s.suoni = SoundState{};
+    s.zeb.reset();
+    s.umano.fuoco = 0;
     return TorneoInJson(s);
 }
 
@@ -86,7 +93,8 @@ void RispostaRipresa(Finestra& g, bool riprendi) {
     g.screen.lblRegole[17].visible = true;
     g.classifica.lampeggia = 0;
     g.classifica.inserimentoVincitore = kRigaNessuna;
-    MostraFotoLivello(g);
+    if (!salvato.zeb) MostraFotoLivello(g);  // a save of before kept no photo
+    RiprendiMusica(g);
     g.ultimoSalvato = Impronta(salvato);
 }
 

@@ -6,8 +6,9 @@ namespace gnamm {
 
 class Finestra;
 
-// Saves the Torneo when the game rests at a quiet moment that differs from the one last saved.
-// Only the real program does it (Finestra::salvaTorneo); a save costs about a millisecond.
+// Saves the Torneo when the game rests at a quiet moment whose position differs from the one
+// last saved: once a move or step, never while the human only thinks. Only the real program
+// does it (Finestra::salvaTorneo); a save costs about a millisecond.
 void SalvaAlMomentoTranquillo(Finestra& g);
 
 // After the name: when a Torneo is saved for it, asks whether to take it up again instead of

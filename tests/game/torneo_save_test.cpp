@@ -201,5 +201,28 @@ TEST(RecordGiocatore, EachGiocoAddsToWhatIsOnDisk) {
     EXPECT_EQ(std::tuple(vinti("Ugo"), vinti("Eva")), std::tuple(6, 1));
 }
 
+// Zeb's corner kept with the Torneo reads back, and a save of before has none (the window then
+// shows the level portrait); one naming a picture the game lacks, or a remark that is not one
+// line of text, is damage.
+TEST(TorneoSalvatoZeb, ReadsBackAndRefusesWhatTheGameCannotShow) {
+    TorneoSalvato s = UnTorneo("Ann", 4);
+    const auto vecchio = TorneoDaJson(TorneoInJson(s));
+    ASSERT_TRUE(vecchio.torneo);
+    EXPECT_FALSE(vecchio.torneo->zeb);
+    s.zeb = ZebMostrato{"\\Foto\\Foto20.jpg", "Gioca!", "\\Grafica\\Fumetto3.gif"};
+    const std::string buono = TorneoInJson(s);
+    const auto letto = TorneoDaJson(buono);
+    ASSERT_TRUE(letto.torneo) << letto.errore;
+    EXPECT_EQ(letto.torneo->zeb, s.zeb);
+    for (const auto& [da, a] : std::initializer_list<std::pair<std::string, std::string>>{
+             {"Foto20", "Foto25"},
+             {"Fumetto3", "Fumetto4"},
+             {"Gioca!", "Gio\\nca!"},
+             {"Gioca!", std::string(201, 'a')},
+             {"\"commento\"", "\"comment\""}}) {
+        EXPECT_FALSE(TorneoDaJson(Sostituisci(buono, da, a)).torneo) << a;
+    }
+}
+
 }  // namespace
 }  // namespace gnamm

@@ -7,10 +7,13 @@
 
 #include <filesystem>
 #include <optional>
+#include <random>
 
 #include "data/data_files.h"
 #include "data/startup_read.h"
 #include "game/torneo_save.h"
+#include "human_policy.h"
+#include "shown_table.h"
 #include "ui/options_panel.h"
 #include "ui/panels.h"
 #include "ui/scaling.h"
@@ -358,6 +361,112 @@ TEST_F(Ripresa, SavedAtQuietMomentsOnlyWhenSwitchedOnAndOnlyWhenChanged) {
     std::filesystem::remove(file());
     SalvaAlMomentoTranquillo(g);
     EXPECT_FALSE(std::filesystem::exists(file()));  // the same moment is not written twice
+}
+
+// A Torneo with the music and the saloon on and the "Dati" and "Punti" boxes unpinned, played by
+// the simulator's human. Saved at a quiet moment and taken up again in a fresh window, it shows
+// what the window left showed.
+class RipresaFedele : public test_ui::UiTest {
+  protected:
+    void SetUp() override {
+        data::Settings s;
+        s.opzioni.musiche = s.opzioni.rumoriSaloon = true;
+        s.riquadri[0] = s.riquadri[1] = {0, false};
+        dati.write("GnImpo.txt", data::FormatSettings(s));
+        avviaConNome("Ugo");
+        g.key(Key::Digit1);
+    }
+
+    // Plays on, saving as the main loop does, to the next quiet moment where `ferma` holds.
+    template <class F>
+    bool giocaFino(F ferma) {
+        for (int passi = 0; passi < 100000; ++passi) {
+            SalvaAlMomentoTranquillo(g);
+            if (MomentoTranquillo(g) && ferma()) return true;
+            if (g.vista.FraQuando.visible) {
+                g.key(Key::Enter);
+            } else if (sim::TurnoUmano(g)) {
+                if (!sim::GiocaUmano(g, sim::Politica::Random, politica)) return false;
+            } else if (const auto t = g.scheduler.nextDeadline()) {
+                avanza(*t - clock.nowMs());
+            } else {
+                return false;
+            }
+        }
+        return false;
+    }
+
+    // The Torneo files written since the last look, taken away.
+    int scritti() {
+        int n = 0;
+        for (const auto& e : std::filesystem::directory_iterator(dati.dati())) {
+            const std::string f = e.path().filename().string();
+            if (f.starts_with("GnTorneo") && f.ends_with(".json")) n += std::filesystem::remove(e);
+        }
+        return n;
+    }
+
+    // The track the music channel plays while the music counts down.
+    static std::string musica(const Finestra& f, const RecordingMediaPlayer& m) {
+        const auto suonate = m.played(Channel::Musiche);
+        return f.scheduler.isEnabled(Timer::Musiche) && !suonate.empty() ? suonate.back() : "";
+    }
+
+    // Saved, the program started again, the name it remembers and Sì: the same table, the same
+    // state (no draw made on the way) and the saved track from its beginning.
+    void riprendiEConfronta() {
+        ASSERT_TRUE(SalvaTorneo(g));
+        dopo.emplace(clock, rng2, media2, g.paths);
+        Avvio(*dopo, 12000, 9000);
+        dopo->key(Key::Enter);
+        ASSERT_TRUE(dopo->torneoInSospeso);
+        dopo->key(Key::Enter);
+        const auto prima = sim::TavolaMostrata(g.screen), ora = sim::TavolaMostrata(dopo->screen);
+        ASSERT_EQ(ora.size(), prima.size());
+        for (std::size_t i = 0; i < prima.size(); ++i) EXPECT_EQ(ora[i], prima[i]);
+        EXPECT_EQ(TorneoInJson(FotografaTorneo(*dopo)), TorneoInJson(FotografaTorneo(g)));
+        EXPECT_EQ(musica(*dopo, media2), musica(g, media));
+    }
+
+    std::mt19937 politica{3};
+    SeededRandom rng2{99};
+    RecordingMediaPlayer media2{clock};
+    std::optional<Finestra> dopo;
+};
+
+TEST_F(RipresaFedele, TheTableComesBackAsItWasLeft) {
+    // The first lead of a Gioco: "Gioca!" in its bubble, with its photo, the deck full.
+    ASSERT_TRUE(giocaFino([] { return true; }));
+    ASSERT_TRUE(g.vista.lblCommenti.visible && g.vista.ImgCarta[0].visible);
+    ASSERT_NE(musica(g, media), "");
+    riprendiEConfronta();
+    // The sixth Manche: the deck is gone.
+    ASSERT_TRUE(giocaFino([this] { return g.tavolo.manche == 6; }));
+    riprendiEConfronta();
+    // The pause after the Gioco: the unpinned boxes show.
+    ASSERT_TRUE(giocaFino([this] { return g.partita.esito != EsitoGioco::InCorso; }));
+    ASSERT_TRUE(g.vista.FraRiquadro[0].visible && g.vista.FraRiquadro[1].visible);
+    riprendiEConfronta();
+}
+
+// A minute of thinking, with the music counting down, saloon sounds drawn and Zeb urging, is
+// written once; a card played is written once more, at the next quiet moment.
+TEST_F(RipresaFedele, OnlyTheGameMovingIsWritten) {
+    ASSERT_TRUE(giocaFino([] { return true; }));
+    g.salvaTorneo = true;
+    int scritture = 0;
+    for (int passo = 0; passo < 240; ++passo) {
+        SalvaAlMomentoTranquillo(g);
+        scritture += scritti();
+        avanza(250);
+    }
+    EXPECT_EQ(scritture, 1);
+    EXPECT_TRUE(MomentoTranquillo(g));
+    EXPECT_FALSE(media.played(Channel::Ambiente).empty());
+    EXPECT_FALSE(media.played(Channel::Impazienza).empty());
+    ASSERT_TRUE(sim::GiocaUmano(g, sim::Politica::Random, politica));
+    ASSERT_TRUE(giocaFino([] { return true; }));
+    EXPECT_EQ(scritti(), 1);
 }
 
 }  // namespace

@@ -1,5 +1,6 @@
 #include "resume_check.h"
 
+#include <algorithm>
 #include <chrono>
 #include <filesystem>
 #include <memory>
@@ -9,8 +10,10 @@
 #include "audio/recording_media_player.h"
 #include "game/torneo_save.h"
 #include "human_policy.h"
+#include "shown_table.h"
 #include "sim_play.h"
 #include "ui/panels.h"
+#include "ui/torneo_ripresa.h"
 
 namespace gnamm::sim {
 
@@ -50,15 +53,25 @@ class Corsa {
     std::vector<std::string> gioca(int giochi, EsitoRipresa& e) {
         mondo_ = std::make_unique<Mondo>(OraDelSeme(seed_), seed_, cartella_.path());
         AvviaFinoAlLivello(mondo_->game, &kTuttiISuoni);
+        // The "Dati" box unpinned, as its toggle leaves it (kept in the settings file the
+        // resumed games read): shown only in the pause. "Punti" stays pinned.
+        ClickRiquadri(mondo_->game, 0);
         ScegliLivello(mondo_->game, livello_);
         int passi = 0;
         while (e.giochi < giochi) {
             Finestra& g = mondo_->game;
             if (MomentoTranquillo(g)) {
-                annotaSuoni();
-                traccia_.push_back("@" + std::to_string(mondo_->clock.nowMs()) + " " +
-                                   TorneoInJson(FotografaTorneo(g)));
+                leggiSuoni(true);
                 if (riprendi_ && !riprendi(e)) break;
+                // In the resumed run, the moment as the fresh game brought it back: the same
+                // bytes as the save when nothing was lost.
+                const std::string stato = TorneoInJson(FotografaTorneo(mondo_->game));
+                if (riprendi_) {
+                    e.byteMedi += stato.size();
+                    e.byteMassimi = std::max(e.byteMassimi, stato.size());
+                }
+                traccia_.push_back("@" + std::to_string(mondo_->clock.nowMs()) + " " + stato);
+                traccia_.push_back(schermo());
             }
             Finestra& h = mondo_->game;
             if (h.vista.FraQuando.visible) {
@@ -97,14 +110,25 @@ class Corsa {
             }
             AdvanceVirtualTime(h, mondo_->clock, *scadenza - mondo_->clock.nowMs());
         }
-        annotaSuoni();
+        leggiSuoni(true);
         return std::move(traccia_);
     }
 
   private:
-    // Every sound command since the last note: each remark is among them, as its voice file.
-    void annotaSuoni() {
+    // Every sound command since the last look, noted in the trace when `annota` (each remark is
+    // among them, as its voice file); the music channel followed either way.
+    void leggiSuoni(bool annota) {
         for (const auto& v : mondo_->media.log()) {
+            if (v.channel == Channel::Musiche) {
+                if (v.isFile) {
+                    fileMusica_ = v.file;
+                } else if (v.command == Command::Play) {
+                    suonaMusica_ = fileMusica_;
+                } else if (v.command == Command::Close) {
+                    suonaMusica_.clear();
+                }
+            }
+            if (!annota) continue;
             traccia_.push_back(std::to_string(v.timeMs) + " " +
                                std::string(ChannelName(v.channel)) + " " +
                                (v.isFile ? v.file : std::string(CommandName(v.command))));
@@ -112,7 +136,18 @@ class Corsa {
         mondo_->media.clear();
     }
 
-    // Saves, drops the whole game, and goes on in a fresh one read back from the file.
+    // What the screen shows at a quiet moment beyond what the saved state says, and the track
+    // playing while the music counts down.
+    std::string schermo() const {
+        const Finestra& g = mondo_->game;
+        std::string out = "schermo";
+        for (const std::string& e : TavolaMostrata(g.screen)) out += "; " + e;
+        return out + "; musica " +
+               (g.scheduler.isEnabled(Timer::Musiche) ? suonaMusica_ : std::string("-"));
+    }
+
+    // Saves, drops the whole game, and goes on in a fresh one that takes the saved Torneo up as
+    // the window does: offered after the name, Enter to the question.
     bool riprendi(EsitoRipresa& e) {
         Finestra& g = mondo_->game;
         const int64_t ora = mondo_->clock.nowMs();
@@ -125,28 +160,25 @@ class Corsa {
             traccia_.push_back("the save failed");
             return false;
         }
-        const std::size_t byte = std::filesystem::file_size(g.paths.data / kFileTorneo);
         ++e.salvataggi;
-        e.byteMedi += byte;
-        e.byteMassimi = std::max(e.byteMassimi, byte);
         e.microsecondiMedi += us;
         e.microsecondiMassimi = std::max(e.microsecondiMassimi, us);
 
-        const auto letto = CaricaTorneoSalvato(g.paths.data, g.nome);
-        if (!letto) {
-            traccia_.push_back("the save did not read back");
-            return false;
-        }
         mondo_.reset();
         // The same time of day (the draws mix it in), a different seed: the saved state must
         // bring the random source back.
         mondo_ = std::make_unique<Mondo>(OraDelSeme(seed_), seed_ + 1, cartella_.path());
         Finestra& nuovo = mondo_->game;
         AvviaFinoAlLivello(nuovo, &kTuttiISuoni);
-        nuovo.screen.FraPannello[4].visible = false;
         mondo_->clock.set(ora);
-        RiprendiTorneo(nuovo, *letto);
-        mondo_->media.clear();
+        if (!OffriRipresa(nuovo)) {
+            traccia_.push_back("the save was not offered back");
+            return false;
+        }
+        nuovo.key(Key::Enter);
+        fileMusica_.clear();
+        suonaMusica_.clear();
+        leggiSuoni(false);
         return true;
     }
 
@@ -157,7 +189,8 @@ class Corsa {
     CartellaTemporanea cartella_;
     std::unique_ptr<Mondo> mondo_;
     std::vector<std::string> traccia_;
-    std::vector<int> preseDaCliccare_;  // the rest of the pick under way
+    std::vector<int> preseDaCliccare_;      // the rest of the pick under way
+    std::string fileMusica_, suonaMusica_;  // the music channel's file, and the one it plays
 };
 
 }  // namespace
@@ -181,9 +214,17 @@ EsitoRipresa ControllaRipresa(Livello livello, int giochi, uint32_t seed) {
                 const std::string la = a[i].substr(da, fa == std::string::npos ? fa : fa - da);
                 const std::string lb = b[i].substr(db, fb == std::string::npos ? fb : fb - db);
                 if (la != lb || fa == std::string::npos || fb == std::string::npos) {
+                    // Shown from a little before the first character that differs.
+                    const std::size_t da0 =
+                        std::mismatch(la.begin(), la.begin() + std::min(la.size(), lb.size()),
+                                      lb.begin())
+                            .first -
+                        la.begin();
+                    const std::size_t da1 = da0 > 100 ? da0 - 100 : 0;
                     e.primaDifferenza = "trace entry " + std::to_string(i) + ", line " +
-                                        std::to_string(riga) + ": straight \"" + la.substr(0, 200) +
-                                        "\", resumed \"" + lb.substr(0, 200) + "\"";
+                                        std::to_string(riga) + ": straight \"" +
+                                        la.substr(da1, 200) + "\", resumed \"" +
+                                        lb.substr(da1, 200) + "\"";
                     break;
                 }
                 da = fa + 1;

@@ -1,8 +1,10 @@
 // gnamm-sim resume-check: the same seeded Giochi played twice, once straight through and once
 // saved at every quiet moment and resumed in a fresh game (a new clock object, random source,
-// media player and Game, read back from GnTorneo.json). Both runs keep a trace (the whole saved
-// state at every quiet moment, every sound and remark in between, every Gioco's outcome); any
-// difference is a state the save forgot or restored wrongly.
+// media player and window, taken up as the window offers it after the name). Both runs keep a
+// trace: at every quiet moment the whole saved state and what the screen shows (cards, deck,
+// side boxes, Zeb's corner, the prompts, the music track playing), in the resumed run as the
+// fresh game shows it; every sound and remark in between; every Gioco's outcome. Any difference
+// is a state the save forgot or restored wrongly.
 #pragma once
 
 #include <cstdint>

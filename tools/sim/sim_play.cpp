@@ -9,6 +9,7 @@
 
 #include "human_policy.h"
 #include "invariants.h"
+#include "ui/options_panel.h"
 #include "ui/panels.h"
 #include "ui/startup.h"
 
@@ -162,7 +163,14 @@ TimeOfDay OraDelSeme(uint32_t seed) {
 void AvviaFinoAlLivello(Finestra& g, const Opzioni* opzioni) {
     g.opzioni = Opzioni{};
     Avvio(g, 12000, 9000);
-    if (opzioni) g.opzioni = *opzioni;
+    if (opzioni) {
+        // The table drawn for them, as a start with them in the settings file draws it.
+        g.opzioni = *opzioni;
+        ApplicaColoreTavolo(g);
+        ApplicaColoreCarte(g);
+        MostraRetroMazzo(g);
+    }
+    g.screen.txtNome.text.clear();  // typed afresh, not after the name the folder remembers
     ScriviNomeSplash(g, "Sim");
     InvioSplash(g);
     g.vista.FraCervello.visible = false;
