@@ -84,8 +84,9 @@ std::shared_ptr<Blocco> PrendiFile(const fs::path& file, Attesa attesa) {
 
 }  // namespace
 
+// No folder (an empty path) has no lock: never one made in the folder the game started in.
 BloccoDati::BloccoDati(const fs::path& dati)
-    : blocco_(PrendiFile(dati / kFileBloccoDati, Attesa::Si)) {}
+    : blocco_(dati.empty() ? nullptr : PrendiFile(dati / kFileBloccoDati, Attesa::Si)) {}
 
 BloccoDati::~BloccoDati() = default;
 
@@ -101,6 +102,7 @@ std::string FileBloccoNome(std::string_view nome) {
 }
 
 std::optional<NomeInUso> NomeInUso::Prendi(const fs::path& dati, std::string_view nome) {
+    if (dati.empty()) return NomeInUso(nullptr);
     const fs::path file = dati / FileBloccoNome(nome);
     auto b = PrendiFile(file, Attesa::No);
     if (b) return NomeInUso(std::move(b));

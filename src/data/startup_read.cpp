@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <iterator>
-#include <optional>
 #include <system_error>
 
 #include "data/data_folder.h"
@@ -159,9 +158,7 @@ DataFolderRead ReadDataFolder(const fs::path& dati) {
     });
     out.writable = !dati.empty() && PrepareFolder(dati, notices);
     // Held from here: the lock file needs the folder.
-    std::optional<BloccoDati> blocco;
-    std::error_code ec;
-    if (!dati.empty() && fs::is_directory(dati, ec)) blocco.emplace(dati);
+    const BloccoDati blocco(dati);
     // A first run, or a folder that cannot be written (already said), has nothing to tell of
     // a missing file.
     const bool quietWhenMissing = firstRun || !out.writable;

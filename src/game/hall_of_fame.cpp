@@ -91,11 +91,10 @@ int AggiungiInSospeso(RankingState& c) {
 void ScriviClassificaEAlbo(Game& g, bool evidenzia) {
     RankingState& c = g.classifica;
     const std::filesystem::path& dati = g.paths.data;
-    std::optional<data::BloccoDati> blocco;
+    const data::BloccoDati blocco(dati);
     std::optional<data::Loaded<data::Ranking>> classifica;
     std::optional<data::Loaded<std::vector<std::string>>> albo;
     if (!dati.empty()) {
-        blocco.emplace(dati);
         classifica = data::LoadRanking(dati);
         albo = data::LoadAlbo(dati);
         c.classifica = classifica->value;
@@ -137,8 +136,7 @@ void LeggiClassifica(Game& g) {
 
 void CaricaAlbo(Game& g) {
     RankingState& c = g.classifica;
-    std::optional<data::BloccoDati> blocco;
-    if (!g.paths.data.empty()) blocco.emplace(g.paths.data);
+    const data::BloccoDati blocco(g.paths.data);
     c.albo = data::LoadAlbo(g.paths.data).value;
     // The list is what the player sees and what the next line is numbered after: a counter
     // that disagrees with it (or none at all) follows the list, and the ranking file is put

@@ -138,29 +138,26 @@ data::Notice AvvisoRiparato(const LetturaStatistiche& l, const std::optional<fs:
                     " è danneggiato e non si è potuto metterlo da parte: resta com'è, e le "
                     "statistiche di questa sessione non saranno salvate.",
                 kNome + ": " + l.errore +
-                    "; could not be set aside, left as it is, the record "
-                    "is not saved this run"};
+                    "; could not be set aside, left as it is, the record is not saved this run"};
     }
     const std::string bad = keptAs->filename().string();
     const std::string conservato = " L'originale è conservato come " + bad + ".";
     if (!l.danneggiato) {
-        return {kNome + " aveva due voci per " + l.doppi.front() +
-                    ": è stata tenuta quella con più Giochi." + conservato,
-                kNome + ": " + l.doppi.front() +
-                    " found twice; the entry with more Giochi kept, "
-                    "kept as " +
-                    bad};
+        const std::string& nome = l.doppi.front();
+        return {
+            kNome + " aveva due voci per " + nome + ": è stata tenuta quella con più Giochi." +
+                conservato,
+            kNome + ": " + nome + " found twice; the entry with more Giochi kept, kept as " + bad};
     }
-    const std::size_t n = l.statistiche.size();
-    const std::string tenuti = n == 0 ? "le statistiche ripartono da zero"
-                                      : "tenute le statistiche leggibili di " + std::to_string(n) +
-                                            (n == 1 ? " giocatore" : " giocatori") +
-                                            ", il resto riparte da zero";
+    const std::string n = std::to_string(l.statistiche.size());
+    const std::string tenuti =
+        l.statistiche.empty() ? "le statistiche ripartono da zero"
+        : l.statistiche.size() == 1
+            ? "tenute le statistiche leggibili di 1 giocatore, il resto riparte da zero"
+            : "tenute le statistiche leggibili di " + n + " giocatori, il resto riparte da zero";
     return {kNome + " era danneggiato: " + tenuti + "." + conservato,
             kNome + ": " + l.errore + "; kept as " + bad +
-                ", the record goes on with what could "
-                "be read (" +
-                std::to_string(n) + " players)"};
+                ", the record goes on with what could be read (" + n + " players)"};
 }
 
 // GnStat.json as it is to be added to; nothing when it must not be written (a newer game's, or a
@@ -226,6 +223,7 @@ void AggiornaConti(Game& g, Cambio cambio) {
 }  // namespace
 
 Statistiche CaricaStatistiche(const fs::path& dati, data::Avvisi& avvisi) {
+    if (dati.empty()) return {};
     const data::BloccoDati blocco(dati);
     return LeggiRecord(dati, avvisi).value_or(Statistiche{});
 }
@@ -236,8 +234,7 @@ Statistiche CaricaStatistiche(const fs::path& dati) {
 }
 
 Statistiche StatisticheCorrenti(Game& g) {
-    Statistiche s =
-        g.paths.data.empty() ? Statistiche{} : CaricaStatistiche(g.paths.data, g.avvisi);
+    Statistiche s = CaricaStatistiche(g.paths.data, g.avvisi);
     Aggiungi(s, g.record.inSospeso);
     return s;
 }
