@@ -6,10 +6,12 @@
 #include <unistd.h>
 
 #include <algorithm>
+#include <array>
 #include <cerrno>
 #include <cstdlib>
 #include <string>
 #include <system_error>
+#include <utility>
 
 #include "data/dati_lock.h"
 
@@ -261,36 +263,26 @@ bool WriteFileAtomically(const fs::path& file, std::string_view contents) {
     return TryWriteFileAtomically(file, contents) == WriteError::None;
 }
 
+namespace {
+
+// By WriteError: the reason in Italian and in English.
+constexpr std::array<std::pair<std::string_view, std::string_view>, 5> kReasons = {{
+    {"", ""},
+    {"il disco è pieno", "the disk is full"},
+    {"la cartella Dati è di sola lettura", "the Dati folder is read-only"},
+    {"manca il permesso di scrivere nella cartella Dati",
+     "no permission to write in the Dati folder"},
+    {"il disco ha rifiutato la scrittura", "the disk refused the write"},
+}};
+
+}  // namespace
+
 std::string_view WriteErrorItalian(WriteError e) {
-    switch (e) {
-        case WriteError::None:
-            break;
-        case WriteError::DiskFull:
-            return "il disco è pieno";
-        case WriteError::ReadOnly:
-            return "la cartella Dati è di sola lettura";
-        case WriteError::NoPermission:
-            return "manca il permesso di scrivere nella cartella Dati";
-        case WriteError::Other:
-            return "il disco ha rifiutato la scrittura";
-    }
-    return "";
+    return kReasons[static_cast<std::size_t>(e)].first;
 }
 
 std::string_view WriteErrorEnglish(WriteError e) {
-    switch (e) {
-        case WriteError::None:
-            break;
-        case WriteError::DiskFull:
-            return "the disk is full";
-        case WriteError::ReadOnly:
-            return "the Dati folder is read-only";
-        case WriteError::NoPermission:
-            return "no permission to write in the Dati folder";
-        case WriteError::Other:
-            return "the disk refused the write";
-    }
-    return "";
+    return kReasons[static_cast<std::size_t>(e)].second;
 }
 
 Notice SaveFailedNotice(std::string_view file, WriteError e, std::string_view what) {

@@ -22,6 +22,24 @@ Parole operator+(const Parole& a, const Parole& b) {
     return {a.it + b.it, a.en + b.en};
 }
 
+std::string Conservato(const std::string& bad) {
+    return " L'originale è conservato come " + bad + ".";
+}
+
+// A file not read as it stood: what it `was` and what the player gets, then where the original
+// is kept; or, when it could not be set aside, that it `is` so and stays as it is.
+Parole NotRead(bool setAside, const std::string& name, const std::string& bad, const Parole& was,
+               const Parole& is, const Parole& gets) {
+    if (setAside) {
+        return Parole{name + " " + was.it + ": ", name + " " + was.en + "; kept as " + bad + ", "} +
+               gets + Parole{"." + Conservato(bad), ""};
+    }
+    return Parole{name + " " + is.it +
+                      " e non si è potuto metterlo da parte: resta com'è, e per questa volta ",
+                  name + " " + is.en + " and could not be set aside; left as it is, "} +
+           gets + Parole{".", " for this run"};
+}
+
 // How one file's load is told: `fresh` says what the player gets when nothing could be read,
 // `kept` what was saved of a damaged file.
 template <typename T>
@@ -29,7 +47,6 @@ void Tell(std::vector<Notice>& notices, std::string_view file, const Loaded<T>& 
           bool quietWhenMissing, const Parole& fresh, const Parole& kept) {
     const std::string name(file);
     const std::string bad = loaded.keptAs.filename().string();
-    const Parole conservato = {" L'originale è conservato come " + bad + ".", ""};
     const bool setAside = !loaded.keptAs.empty();
     Parole p;
     switch (loaded.status) {
@@ -40,46 +57,25 @@ void Tell(std::vector<Notice>& notices, std::string_view file, const Loaded<T>& 
             p = Parole{name + " mancava: ", name + " was missing; "} + fresh + Parole{".", ""};
             break;
         case FileStatus::Unreadable:
-            p = setAside ? Parole{name + " non si poteva leggere: ",
-                                  name + " could not be read; kept as " + bad + ", "} +
-                               fresh + Parole{".", ""} + conservato
-                         : Parole{name +
-                                      " non si può leggere e non si è potuto metterlo da parte: "
-                                      "resta com'è, e per questa volta ",
-                                  name +
-                                      " could not be read and could not be set aside; left as "
-                                      "it is, "} +
-                               fresh + Parole{".", " for this run"};
+            p = NotRead(setAside, name, bad, {"non si poteva leggere", "could not be read"},
+                        {"non si può leggere", "could not be read"}, fresh);
             break;
         case FileStatus::Repaired:
-            p = setAside ? Parole{name + " era danneggiato: ",
-                                  name + " was damaged; kept as " + bad + ", "} +
-                               kept + Parole{".", ""} + conservato
-                         : Parole{name +
-                                      " è danneggiato e non si è potuto metterlo da parte: "
-                                      "resta com'è, e per questa volta ",
-                                  name +
-                                      " was damaged and could not be set aside; left as it "
-                                      "is, "} +
-                               kept + Parole{".", " for this run"};
+            p = NotRead(setAside, name, bad, {"era danneggiato", "was damaged"},
+                        {"è danneggiato", "was damaged"}, kept);
             break;
-        case FileStatus::Converted:
-            p = setAside ? Parole{name +
-                                      " era scritto con un vecchio set di caratteri "
-                                      "(Windows-1252): riscritto in UTF-8.",
-                                  name +
-                                      " was in an older character set (Windows-1252); kept "
-                                      "as " +
-                                      bad + ", rewritten as UTF-8"} +
-                               conservato
-                         : Parole{name +
-                                      " è scritto con un vecchio set di caratteri "
-                                      "(Windows-1252) e non si è potuto riscriverlo: letto "
-                                      "così com'è.",
-                                  name +
-                                      " is in an older character set (Windows-1252) and "
-                                      "could not be rewritten; read as it is"};
+        case FileStatus::Converted: {
+            const std::string vecchio = " un vecchio set di caratteri (Windows-1252)";
+            const std::string old = " an older character set (Windows-1252)";
+            p = setAside
+                    ? Parole{name + " era scritto con" + vecchio + ": riscritto in UTF-8." +
+                                 Conservato(bad),
+                             name + " was in" + old + "; kept as " + bad + ", rewritten as UTF-8"}
+                    : Parole{name + " è scritto con" + vecchio +
+                                 " e non si è potuto riscriverlo: letto così com'è.",
+                             name + " is in" + old + " and could not be rewritten; read as it is"};
             break;
+        }
     }
     notices.push_back({p.it, p.en});
 }
