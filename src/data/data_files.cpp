@@ -5,6 +5,7 @@
 #include <utility>
 
 #include "data/data_folder.h"
+#include "data/pending_writes.h"
 #include "data/player_name.h"
 #include "data/quoted_items.h"
 
@@ -102,6 +103,15 @@ bool SaveFile(const fs::path& dati, std::string_view name, const std::string& co
     return WriteFileAtomically(dati / name, contents);
 }
 
+// The settings and the name are this copy's own choice, whole: a failed save is kept and
+// written again at the next save (pending_writes.h).
+bool SaveOwnFile(const fs::path& dati, std::string_view name, std::string contents,
+                 std::string what) {
+    if (dati.empty()) return false;
+    return WriteOrKeepPending(dati / name, std::move(contents), std::move(what)) ==
+           WriteError::None;
+}
+
 }  // namespace
 
 // ---- GnImpo.txt ---------------------------------------------------------------------------
@@ -171,7 +181,7 @@ Loaded<Settings> LoadSettings(const fs::path& dati) {
 }
 
 bool SaveSettings(const fs::path& dati, const Settings& s) {
-    return SaveFile(dati, kFileImpostazioni, FormatSettings(s));
+    return SaveOwnFile(dati, kFileImpostazioni, FormatSettings(s), "le opzioni");
 }
 
 // ---- GnNome.txt ---------------------------------------------------------------------------
@@ -197,7 +207,7 @@ Loaded<std::string> LoadName(const fs::path& dati) {
 }
 
 bool SaveName(const fs::path& dati, std::string_view name) {
-    return SaveFile(dati, kFileNome, FormatName(name));
+    return SaveOwnFile(dati, kFileNome, FormatName(name), "il nome");
 }
 
 // ---- GnClass.txt --------------------------------------------------------------------------

@@ -45,6 +45,11 @@ struct Loaded {
     // When the file was Repaired, Converted or Unreadable: where the old one was kept (NAME.bad),
     // empty when it could not be moved aside (it is then left as it is, not overwritten).
     std::filesystem::path keptAs;
+
+    // Not read as it stood and not set aside: never to be written over, or its unread rest is lost.
+    bool leftAsItIs() const {
+        return status != FileStatus::Ok && status != FileStatus::Missing && keptAs.empty();
+    }
 };
 
 // ---- GnImpo.txt: 32 items -------------------------------------------------------------

@@ -2,6 +2,7 @@
 
 #include <fcntl.h>
 #include <sys/file.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <cerrno>
@@ -11,6 +12,7 @@
 #include <cstdio>
 #include <map>
 #include <thread>
+#include <utility>
 
 namespace gnamm::data {
 
@@ -20,16 +22,19 @@ namespace fs = std::filesystem;
 // each other under flock, so this process keeps one per file and shares it.
 class Blocco {
   public:
-    explicit Blocco(int fd) : fd_(fd) {}
+    explicit Blocco(int fd) : fd_(fd), pid_(::getpid()) {}
     ~Blocco() {
-        ::flock(fd_, LOCK_UN);
+        if (mio()) ::flock(fd_, LOCK_UN);  // a forked child's copy would free its parent's lock
         ::close(fd_);
     }
     Blocco(const Blocco&) = delete;
     Blocco& operator=(const Blocco&) = delete;
+    // A child made by fork shares the descriptor but is another copy: it holds nothing.
+    bool mio() const { return pid_ == ::getpid(); }
 
   private:
     int fd_;
+    pid_t pid_;
 };
 
 namespace {
@@ -38,20 +43,31 @@ namespace {
 constexpr auto kAttesaMassima = std::chrono::seconds(5);
 constexpr auto kPasso = std::chrono::milliseconds(10);
 
-std::map<std::string, std::weak_ptr<Blocco>>& Tenuti() {
-    static std::map<std::string, std::weak_ptr<Blocco>> tenuti;
+// Keyed by the lock file itself (device and inode), not by how its path was spelled: one folder
+// reached by two spellings must not lock this process out of its own lock for the whole wait.
+using Chiave = std::pair<dev_t, ino_t>;
+
+std::map<Chiave, std::weak_ptr<Blocco>>& Tenuti() {
+    static std::map<Chiave, std::weak_ptr<Blocco>> tenuti;
     return tenuti;
 }
 
 enum class Attesa { No, Si };
 
 std::shared_ptr<Blocco> PrendiFile(const fs::path& file, Attesa attesa) {
-    const std::string chiave = file.lexically_normal().string();
-    if (auto gia = Tenuti()[chiave].lock()) return gia;
-
     int fd = ::open(file.c_str(), O_RDWR | O_CREAT | O_CLOEXEC | O_NOFOLLOW, 0644);
     if (fd < 0) fd = ::open(file.c_str(), O_RDONLY | O_CLOEXEC | O_NOFOLLOW);
     if (fd < 0) return nullptr;
+    struct stat st {};
+    if (::fstat(fd, &st) != 0) {
+        ::close(fd);
+        return nullptr;
+    }
+    const Chiave chiave{st.st_dev, st.st_ino};
+    if (auto gia = Tenuti()[chiave].lock(); gia && gia->mio()) {
+        ::close(fd);  // another descriptor: closing it leaves the held lock alone
+        return gia;
+    }
     const auto fine = std::chrono::steady_clock::now() + kAttesaMassima;
     while (::flock(fd, LOCK_EX | LOCK_NB) != 0) {
         if ((errno != EWOULDBLOCK && errno != EINTR) || attesa == Attesa::No ||
@@ -68,8 +84,9 @@ std::shared_ptr<Blocco> PrendiFile(const fs::path& file, Attesa attesa) {
 
 }  // namespace
 
+// No folder (an empty path) has no lock: never one made in the folder the game started in.
 BloccoDati::BloccoDati(const fs::path& dati)
-    : blocco_(PrendiFile(dati / kFileBloccoDati, Attesa::Si)) {}
+    : blocco_(dati.empty() ? nullptr : PrendiFile(dati / kFileBloccoDati, Attesa::Si)) {}
 
 BloccoDati::~BloccoDati() = default;
 
@@ -85,6 +102,7 @@ std::string FileBloccoNome(std::string_view nome) {
 }
 
 std::optional<NomeInUso> NomeInUso::Prendi(const fs::path& dati, std::string_view nome) {
+    if (dati.empty()) return NomeInUso(nullptr);
     const fs::path file = dati / FileBloccoNome(nome);
     auto b = PrendiFile(file, Attesa::No);
     if (b) return NomeInUso(std::move(b));

@@ -22,7 +22,7 @@ class Blocco;  // one lock file held by this process
 
 // The folder's lock, held for the object's life. Waits a few seconds for another copy to finish
 // its write; when the lock cannot be had (a folder that cannot be written, a copy that hangs)
-// the holder goes on without it rather than lose its own write.
+// the holder goes on without it rather than lose its own write. No folder (an empty path): none.
 class BloccoDati {
   public:
     explicit BloccoDati(const std::filesystem::path& dati);

@@ -83,10 +83,7 @@ void Esito(Game& g) {
                 s.lblPuntiH.back = kRosso;
                 g.annuncia({Accaduto::FineIncontro});
             }
-            LeggiClassifica(g);
-            AggiornaClassifica(g);
-            AggiornaAlbo(g);
-            ScriviClassifica(g);
+            RegistraFineTorneo(g);
             g.annuncia(EventoFlusso::TorneoFinito);
             if (g.suoni.spia.ambiente == 0) OccupaSpia(g.suoni.spia);
             g.scheduler.startKeepingInterval(Timer::LampeggiaScritta, speeds::kLampeggia);

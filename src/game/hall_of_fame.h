@@ -1,5 +1,9 @@
 // The hall of fame of finished Tornei and the ranking of players, kept in GnAlbo.txt and
 // GnClass.txt. Their panel is drawn by ui/hall_of_fame_panel.h.
+//
+// Several copies of the game may share one Dati folder: the end of a Torneo reads both files
+// again under the folder's lock and adds its own Torneo to what it finds there, so no copy's
+// Torneo is lost; a Torneo whose save failed stays in memory until a save succeeds.
 #pragma once
 
 #include <string>
@@ -23,6 +27,10 @@ struct RankingState {
     int semiFase = 0;                         // ImgSeme rotation: places moved, 0..3
     bool istruzioneVisibile = false;          // the panel's "premi INVIO" line
     bool alboAperto = false;                  // the hall of fame panel is on screen
+    // Tornei whose save failed, oldest first: their lines without the number (given when they
+    // are written, after the lines then on disk) and their winners, still to be ranked on disk.
+    std::vector<std::string> righeInSospeso;
+    std::vector<std::string> vincitoriInSospeso;
 };
 
 // Reads GnClass.txt into the ranking (fresh contents when missing or bad).
@@ -34,10 +42,13 @@ void CaricaAlbo(Game& g);
 // Enters or moves up Vincitore (g.partita.vincitore). A first-time winner finding all ten
 // rows at 2 or more wins is not entered: the ranking has no eleventh row.
 void AggiornaClassifica(Game& g);
-// Counts the Torneo, appends its line to LstAlbo and rewrites GnAlbo.txt.
-void AggiornaAlbo(Game& g);
-// Rewrites GnClass.txt.
-void ScriviClassifica(Game& g);
+// The end of a Torneo, Vincitore set: under the folder's lock GnClass.txt and GnAlbo.txt are
+// read again, Vincitore is entered in the ranking found there (AggiornaClassifica), the
+// Torneo's line is numbered after the lines found there and appended to LstAlbo, and both
+// files are written. A write that fails keeps the Torneo in memory and is said once.
+void RegistraFineTorneo(Game& g);
+// Writes again the Tornei a failed save kept in memory; nothing when there are none.
+void RiprovaClassifica(Game& g);
 
 // "n) winner - loser  3-1  d/m/yy  h:mm".
 std::string RigaAlbo(int n, const std::string& vincitore, const std::string& sconfitto,

@@ -1,79 +1,65 @@
-// The player's record, kept across runs in Dati/GnStat.json: per player name and per level,
-// what was won and lost, written at the end of every Gioco.
+// The player's record, kept across runs in Dati/GnStat.json (record_json.h): per player name and
+// per level, what was won and lost, written at the end of every Gioco and at every hint.
 //
-// A damaged file is kept aside as GnStat.json.bad with one line on stderr; the players and
-// levels that still read are kept and written back.
+// Several copies of the game may share the file. Each keeps what its own Giochi added since its
+// last good write, as increments, and adds them at each write to what it finds on disk, under
+// the folder's lock: nothing another copy wrote is lost, nothing is counted twice. A write that
+// fails (a full disk) keeps the increments for the next one. A damaged file is kept as a
+// numbered .bad and what could be read of it goes on; one of a newer game is left alone and not
+// written this run. What was done is said once in the window.
 #pragma once
 
 #include <array>
 #include <filesystem>
 #include <map>
-#include <optional>
 #include <string>
-#include <string_view>
 
+#include "data/avvisi.h"
 #include "game/end_of_gioco.h"
-#include "game/livello.h"
+#include "game/record_json.h"
 #include "game/scoreboard.h"
 
 namespace gnamm {
 
 class Game;
 
-inline constexpr std::string_view kFileStatistiche = "GnStat.json";
-inline constexpr int kFormatoStatistiche = 1;
-
-// One player's counts at one level.
-struct ContiLivello {
-    int torneiVinti = 0, torneiPersi = 0;
-    int partiteVinte = 0, partitePerse = 0;
-    int giochiVinti = 0, giochiPersi = 0;
-    int puntiGnamm = 0;
-    std::array<int, 4> puntiMazzo{};  // Sette, Quadri, Figure, Carte won
-    int cinqueDiCuori = 0;
-    // The best Torneo won: the fewest Partite lost on the way; -1 before the first one won.
-    int migliorTorneoPartitePerse = -1;
-    int serieGiochiVinti = 0;  // the longest run of Giochi won in a row
-    int serieInCorso = 0;      // the run going on now
-    int aiuti = 0;             // hints used
-
-    friend bool operator==(const ContiLivello&, const ContiLivello&) = default;
-};
-
-// Honest, Cunning, Cheat.
-using ContiGiocatore = std::array<ContiLivello, 3>;
-using Statistiche = std::map<std::string, ContiGiocatore>;
-
 // Counts a finished Gioco: the human's column, the outcome and the Partite after it.
 void ContaGioco(ContiLivello& c, const Colonna& h, const Colonna& pc, EsitoGioco esito,
                 int partitePCPrima);
 
-std::string StatisticheInJson(const Statistiche& s);
-struct LetturaStatistiche {
-    Statistiche statistiche;
-    bool danneggiato = false;  // some or all of it could not be read
-    std::string errore;
+// What this copy's Giochi added at one level since its last good write.
+struct IncrementoLivello {
+    ContiLivello conti;          // counted from zero: sums, the best Torneo, the runs within
+    bool serieSpezzata = false;  // a Gioco not won ended the run found on disk
+    int primaSerie = 0;          // the Giochi won before that, going on from the run on disk
+    friend bool operator==(const IncrementoLivello&, const IncrementoLivello&) = default;
 };
-LetturaStatistiche StatisticheDaJson(std::string_view testo);
+using Incrementi = std::map<std::string, std::array<IncrementoLivello, 3>>;
 
-// Reads GnStat.json, mending it as above; empty when it is missing.
+// Counts a finished Gioco into an increment, as ContaGioco counts it into the totals.
+void ContaGioco(IncrementoLivello& inc, const Colonna& h, const Colonna& pc, EsitoGioco esito,
+                int partitePCPrima);
+// The counts on disk with an increment added.
+ContiLivello Somma(const ContiLivello& disco, const IncrementoLivello& inc);
+
+// Reads GnStat.json, mending it as above and telling `avvisi`; empty when it is missing or of a
+// newer game. Without `avvisi` what is done goes to stderr only.
+Statistiche CaricaStatistiche(const std::filesystem::path& dati, data::Avvisi& avvisi);
 Statistiche CaricaStatistiche(const std::filesystem::path& dati);
 
-// What this game last wrote to GnStat.json and the file's identity right after, so the end of
-// the next Gioco reads the file back only when someone else changed it meanwhile.
-struct IdentitaFile {
-    long long dispositivo = 0, inode = 0, byte = 0, modificatoNs = 0;
-    friend bool operator==(const IdentitaFile&, const IdentitaFile&) = default;
-};
+// This copy's part in GnStat.json. The file is read again at every write: an identity of the file
+// (inode, size, time) cannot tell another copy's write made in the same tick apart from our own.
 struct RecordScritto {
     // Off where no player plays (the simulator's Tornei and the benchmarks): nothing is kept.
     bool tenuto = true;
-    std::optional<IdentitaFile> file;  // none until written, or when the write failed
-    Statistiche statistiche;
+    Incrementi inSospeso;  // this copy's Giochi not written yet
 };
-// The Gioco just decided, added to the player's record on disk.
+// The Gioco just decided, added to the player's record on disk. The end of a Gioco is also where
+// whatever a failed save kept in memory is written again.
 void RegistraFineGioco(Game& g);
 // One more hint asked for by this player at this level, on disk at once.
 void ContaAiuto(Game& g);
+// The record as it stands: what is on disk with this copy's unwritten Giochi added.
+Statistiche StatisticheCorrenti(Game& g);
 
 }  // namespace gnamm

@@ -125,10 +125,12 @@ int RunApp(int, char**) {
     }
     SDL_SetHint(SDL_HINT_RENDER_SCALE_QUALITY, "linear");
 
+    std::vector<data::Notice> avvisi;  // said in the window once the game is made
     const std::filesystem::path dataFolder = data::DefaultDataFolder();
+    if (dataFolder.empty()) avvisi.push_back(data::kNoDataFolder);
     data::EnsureFolder(dataFolder);
 
-    MainWindow window(LoadWindowMode(dataFolder), dataFolder);
+    MainWindow window(LoadWindowMode(dataFolder, &avvisi), dataFolder);
     if (!window.ok()) {
         std::fprintf(stderr, "gnamm: cannot open the game window (%s)\n", SDL_GetError());
         return 1;
@@ -141,6 +143,7 @@ int RunApp(int, char**) {
     const FontFiles fonts = FindFonts();
     {
         Finestra game(clock, rng, media, Paths{assetFolder, dataFolder});
+        data::Tell(avvisi, game.avvisi);
         const Size s = window.size();
         const CanvasTwips canvas = FittedCanvas(s.w, s.h);
         game.salvaTorneo = true;

@@ -2,12 +2,15 @@
 //
 // The file is written in the quoted-item format of the game's other data files: whether the
 // game was full screen, then the window's width and height in pixels. A file that is missing or
-// garbled means full screen, as on the first run.
+// garbled means full screen, as on the first run; a garbled one is kept as a numbered .bad.
 #pragma once
 
 #include <filesystem>
 #include <string>
 #include <string_view>
+#include <vector>
+
+#include "data/notice.h"
 
 namespace gnamm::platform {
 
@@ -30,7 +33,10 @@ struct WindowMode {
 WindowMode ParseWindowMode(std::string_view contents);
 std::string FormatWindowMode(const WindowMode& mode);
 
-WindowMode LoadWindowMode(const std::filesystem::path& dataFolder);
+// A garbled file is told in `notices`, to be said in the window once the game is made (on
+// stderr when there are none to hand). No folder (an empty path) reads and writes nothing.
+WindowMode LoadWindowMode(const std::filesystem::path& dataFolder,
+                          std::vector<data::Notice>* notices = nullptr);
 // False when it could not be written; the game goes on either way.
 bool SaveWindowMode(const std::filesystem::path& dataFolder, const WindowMode& mode);
 

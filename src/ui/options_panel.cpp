@@ -7,6 +7,7 @@
 #include "audio/sounds.h"
 #include "data/asset_catalog.h"
 #include "data/data_files.h"
+#include "data/pending_writes.h"
 #include "game/table_model.h"
 #include "persona/comments.h"
 #include "persona/impatience.h"
@@ -306,8 +307,10 @@ void ScriviImpostazioni(Finestra& g) {
     iv.scompaionoCarteH = t.interval(Timer::ScompaionoCarteH);
     iv.scegli6Carte = t.interval(Timer::Scegli6Carte);
     iv.scegli4CarteSulTavolo = t.interval(Timer::Scegli4CarteSulTavolo);
-    // A folder that cannot be written loses only the saving: the game goes on as it is.
+    // A folder that cannot be written loses only the saving: the game goes on as it is, keeps
+    // the settings to write at the next save, and says so once.
     data::SaveSettings(g.paths.data, s);
+    data::RetryPendingWrites(g.paths.data, g.avvisi);
 }
 
 }  // namespace gnamm

@@ -35,7 +35,7 @@ void Avvio(Finestra& g, int screenWidthTwips, int screenHeightTwips) {
     // Every Dati file read and mended once, and the player told what was done; the readers
     // below then find sound files (or, in a folder that cannot be written, read the same).
     const data::DataFolderRead dati = data::ReadDataFolder(g.paths.data);
-    data::PrintNotices(dati.notices);
+    data::Tell(dati.notices, g.avvisi);
     s.txtNome.text = dati.nome;
     s.ImgTitolo.picture = "\\Grafica\\Gnamm.gif";
     s.ImgSplash.picture = "\\Grafica\\Splash.jpg";

@@ -102,7 +102,7 @@ void LayoutStatistiche(Screen& s) {
 
 void ApriStatistiche(Finestra& g) {
     Screen& s = g.screen;
-    const Statistiche tutte = CaricaStatistiche(g.paths.data);
+    const Statistiche tutte = StatisticheCorrenti(g);
     const auto trovato = tutte.find(g.nome);
     const ContiGiocatore conti = trovato == tutte.end() ? ContiGiocatore{} : trovato->second;
     s.lblTitoloStatistiche.text = "Statistiche di " + g.nome;

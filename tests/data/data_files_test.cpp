@@ -1,13 +1,22 @@
-// The four Dati files on a real folder: fresh install, round trips, every kind of bad file, and
-// a save killed at any point; and the case-blind lookup of the assets.
+// The four Dati files on a real folder: fresh install, round trips, every kind of bad file,
+// links, a full disk, the folder's lock and a save killed at any point; and the case-blind lookup
+// of the assets.
 #include "data/data_files.h"
 
+#include <fcntl.h>
 #include <gtest/gtest.h>
+#include <pwd.h>
+#include <sys/file.h>
 
+#include <algorithm>
 #include <fstream>
+#include <optional>
+#include <tuple>
 
 #include "data/asset_resolver.h"
 #include "data/data_folder.h"
+#include "data/dati_lock.h"
+#include "data/pending_writes.h"
 #include "data/startup_read.h"
 #include "data/temp_dati.h"
 
@@ -40,10 +49,17 @@ Settings Changed() {
     return s;
 }
 
-// The files in the folder, of any kind: no temporary file may be left among them.
+// The files in the folder, of any kind but the lock: no temporary file may be left among them.
 int CountFiles(const fs::path& folder) {
-    return static_cast<int>(
-        std::distance(fs::directory_iterator(folder), fs::directory_iterator()));
+    return static_cast<int>(std::count_if(
+        fs::directory_iterator(folder), fs::directory_iterator(),
+        [](const fs::directory_entry& e) { return e.path().filename() != kFileBloccoDati; }));
+}
+
+std::vector<std::string> English(const std::vector<Notice>& notices) {
+    std::vector<std::string> lines;
+    for (const Notice& n : notices) lines.push_back(n.riga);
+    return lines;
 }
 
 Ranking Sample() {
@@ -98,27 +114,73 @@ TEST(DataFiles, EveryFileReadsBackWhatWasWritten) {
               std::tuple(FileStatus::Ok, lines, 4));
 }
 
-TEST(DataFiles, WithNameDotBadTakenTheNextFreeNameKeepsTheFileAndWithNoneFreeItStays) {
+// Every repair keeps its evidence: the newest is NAME.bad, older ones move up a number, the
+// eleventh oldest goes. A folder in the way moves up like a file.
+TEST(DataFiles, EachRepairKeepsItsOwnNumberedBadCopyTenAtMost) {
     TempDati t;
     fs::create_directories(t.file("GnAlbo.txt") / "inside");
-    fs::create_directories(t.file("GnAlbo.txt.bad"));
-    const auto a = LoadAlbo(t.dati());
-    EXPECT_EQ(std::tuple(a.status, a.keptAs),
-              std::tuple(FileStatus::Unreadable, t.file("GnAlbo.txt.bad.2")));
-    EXPECT_TRUE(fs::is_directory(t.file("GnAlbo.txt.bad.2") / "inside"));
-    EXPECT_EQ(t.read("GnAlbo.txt"), "\"\"\r\n");
-
-    // An untrusted file that cannot be set aside at all is never overwritten.
+    EXPECT_EQ(LoadAlbo(t.dati()).keptAs, t.file("GnAlbo.txt.bad"));
+    for (int k = 1; k <= 11; ++k) {
+        t.write("GnAlbo.txt", "guasto " + std::to_string(k));
+        const auto a = LoadAlbo(t.dati());
+        EXPECT_EQ(std::tuple(a.status, a.keptAs),
+                  std::tuple(FileStatus::Repaired, t.file("GnAlbo.txt.bad")));
+    }
+    EXPECT_EQ(t.read("GnAlbo.txt.bad"), "guasto 11");
+    for (int k = 1; k <= 9; ++k) {
+        EXPECT_EQ(t.read("GnAlbo.txt." + std::to_string(k) + ".bad"),
+                  "guasto " + std::to_string(11 - k));
+    }
+    EXPECT_EQ(std::tuple(CountFiles(t.dati()), t.read("GnAlbo.txt")), std::tuple(11, "\"\"\r\n"));
+    fs::create_directories(t.file("GnNome.txt") / "inside");
+    ASSERT_EQ(LoadName(t.dati()).keptAs, t.file("GnNome.txt.bad"));
     t.write("GnNome.txt", "garbled");
+    ASSERT_EQ(LoadName(t.dati()).keptAs, t.file("GnNome.txt.bad"));
+    EXPECT_TRUE(fs::is_directory(t.file("GnNome.txt.1.bad") / "inside"));
+    EXPECT_EQ(t.read("GnNome.txt.bad"), "garbled");
+}
+
+// A file reached through a link is the player's own arrangement: the link stays, its target is
+// written (the temporary file beside the target), a damaged target is copied aside and mended.
+TEST(DataFiles, ALinkedFileIsWrittenThroughItsLinkWhichStays) {
+    TempDati t;
     ASSERT_TRUE(PrepareDataFolder(t.dati()));
-    fs::create_directories(t.file("GnNome.txt.bad"));
-    for (int k = 2; k <= 9; ++k)
-        fs::create_directories(t.file("GnNome.txt.bad." + std::to_string(k)));
+    const fs::path altrove = t.dati().parent_path() / "altrove";
+    fs::create_directories(altrove);
+    const auto collega = [&](const std::string& name, const fs::path& to) {
+        fs::remove(t.file(name));
+        fs::create_symlink(to, t.file(name));
+    };
+    t.write("../altrove/nome.txt", "\"Ann\"\r\n");
+    collega("GnNome.txt", "../altrove/nome.txt");
+    collega("GnImpo.txt", altrove / "impo.txt");         // its target not there yet
+    collega("GnAlbo.txt", altrove / "manca" / "a.txt");  // nor its target's folder
+    collega("GnClass.txt", "GnClass.txt");               // a loop
+    EXPECT_EQ(LoadName(t.dati()).value, "Ann");
+    ASSERT_TRUE(SaveName(t.dati(), "Bob") && SaveSettings(t.dati(), Changed()));
+    EXPECT_EQ(std::tuple(t.read("../altrove/nome.txt"), t.read("../altrove/impo.txt")),
+              std::tuple("\"Bob\"\r\n", FormatSettings(Changed())));
+    EXPECT_FALSE(SaveAlbo(t.dati(), {"1) a"}) || SaveRanking(t.dati(), Sample()));
+    for (const char* name : {"GnNome.txt", "GnImpo.txt", "GnAlbo.txt", "GnClass.txt"}) {
+        EXPECT_TRUE(fs::is_symlink(t.file(name))) << name;
+    }
+    EXPECT_EQ(CountFiles(altrove), 2);
+
+    t.write("../altrove/nome.txt", "\"Eva\"\r\n\x01");
+    const auto n = LoadName(t.dati());
+    EXPECT_EQ(std::tuple(n.status, n.value, n.keptAs),
+              std::tuple(FileStatus::Repaired, "Eva", t.file("GnNome.txt.bad")));
+    EXPECT_EQ(std::tuple(t.read("GnNome.txt.bad"), t.read("../altrove/nome.txt")),
+              std::tuple("\"Eva\"\r\n\x01", "\"Eva\"\r\n"));
+    EXPECT_TRUE(fs::is_symlink(t.file("GnNome.txt")));
+
+    // A link to a folder can be neither read nor copied aside: left as it is.
+    collega("GnNome.txt", altrove);
     const DataFolderRead read = ReadDataFolder(t.dati());
-    EXPECT_EQ(std::tuple(read.nome, t.read("GnNome.txt")), std::tuple("", "garbled"));
-    EXPECT_EQ(read.notices, std::vector<std::string>{
-                                "GnNome.txt was damaged and could not be set aside; left as it "
-                                "is, name left empty for this run"});
+    EXPECT_TRUE(fs::is_symlink(t.file("GnNome.txt")) && fs::is_regular_file(altrove / "nome.txt"));
+    EXPECT_EQ(English(read.notices)[0],
+              "GnNome.txt could not be read and could not be set aside; "
+              "left as it is, name left empty for this run");
 }
 
 TEST(DataFolder, ThePlaceOfTheFolderAndAFolderThatCannotBeMadeOrNoneAtAll) {
@@ -132,9 +194,9 @@ TEST(DataFolder, ThePlaceOfTheFolderAndAFolderThatCannotBeMadeOrNoneAtAll) {
     EXPECT_FALSE(PrepareDataFolder(dati));
     const DataFolderRead read = ReadDataFolder(dati);
     EXPECT_FALSE(read.writable);
-    EXPECT_EQ(read.notices, std::vector<std::string>{"the data folder " + dati.string() +
-                                                     " cannot be made; nothing will be saved "
-                                                     "this run"});
+    EXPECT_EQ(English(read.notices), std::vector<std::string>{"the data folder " + dati.string() +
+                                                              " cannot be made; nothing will be "
+                                                              "saved this run"});
     EXPECT_EQ(std::tuple(LoadSettings(dati).status, LoadName(dati).value),
               std::tuple(FileStatus::Missing, ""));
     EXPECT_FALSE(SaveName(dati, "Zoe") || SaveSettings(dati, Settings{}) ||
@@ -143,24 +205,91 @@ TEST(DataFolder, ThePlaceOfTheFolderAndAFolderThatCannotBeMadeOrNoneAtAll) {
     // Nor does an empty folder path ever touch the disk.
     const fs::path here = fs::current_path();
     EXPECT_EQ(LoadRanking({}).status, FileStatus::Missing);
-    EXPECT_FALSE(SaveRanking({}, Sample()) || SaveName({}, "x"));
-    EXPECT_FALSE(fs::exists(here / "GnClass.txt") || fs::exists(here / "GnNome.txt"));
+    EXPECT_FALSE(SaveRanking({}, Sample()) || SaveName({}, "x") ||
+                 WriteFileAtomically("GnStat.json", "{}") || KeepAsBad("GnImpo.txt"));
+    EXPECT_FALSE(fs::exists(here / "GnClass.txt") || fs::exists(here / "GnNome.txt") ||
+                 fs::exists(here / "GnStat.json"));
 
-    // The default folder follows XDG_DATA_HOME when it is absolute, else HOME.
-    const char* oldXdg = std::getenv("XDG_DATA_HOME");
-    const std::string keepXdg = oldXdg ? oldXdg : "";
+    // The default folder follows XDG_DATA_HOME when it is absolute, else HOME, else the
+    // account's home in the password database; never the folder the game started in.
+    const auto tieni = [](const char* name) {
+        const char* v = std::getenv(name);
+        return v ? std::optional<std::string>(v) : std::nullopt;
+    };
+    const auto metti = [](const char* name, const std::optional<std::string>& v) {
+        if (v) {
+            ::setenv(name, v->c_str(), 1);
+        } else {
+            ::unsetenv(name);
+        }
+    };
+    const auto xdg = tieni("XDG_DATA_HOME"), home = tieni("HOME");
     ::setenv("XDG_DATA_HOME", "/x/share", 1);
     EXPECT_EQ(DefaultDataFolder(), fs::path("/x/share/gnamm/Dati"));
     ::setenv("XDG_DATA_HOME", "relative/not/allowed", 1);
-    const char* home = std::getenv("HOME");
-    if (home != nullptr && *home != '\0') {
-        EXPECT_EQ(DefaultDataFolder(), fs::path(home) / ".local/share/gnamm/Dati");
+    ::setenv("HOME", "/casa/ugo", 1);
+    EXPECT_EQ(DefaultDataFolder(), fs::path("/casa/ugo/.local/share/gnamm/Dati"));
+    const passwd* account = ::getpwuid(::getuid());
+    ASSERT_NE(account, nullptr);
+    const fs::path fromAccount = fs::path(account->pw_dir) / ".local/share/gnamm/Dati";
+    ::unsetenv("XDG_DATA_HOME");
+    for (const char* h : {"", "relative"}) {
+        ::setenv("HOME", h, 1);
+        EXPECT_EQ(DefaultDataFolder(), fromAccount) << h;
     }
-    if (oldXdg) {
-        ::setenv("XDG_DATA_HOME", keepXdg.c_str(), 1);
-    } else {
-        ::unsetenv("XDG_DATA_HOME");
+    ::unsetenv("HOME");
+    EXPECT_EQ(DefaultDataFolder(), fromAccount);
+    metti("XDG_DATA_HOME", xdg);
+    metti("HOME", home);
+}
+
+// A full disk: the write says why and leaves the old file whole; the settings and the name are
+// kept in memory, said once, and written at the next save that can be made.
+TEST(DataFolder, AFullDiskSaysWhyAndTheSettingsAndNameAreWrittenAtTheNextSave) {
+    TempDati t;
+    ASSERT_TRUE(SaveName(t.dati(), "Ann"));
+    Avvisi avvisi;
+    avvisi.scriviStderr = false;
+    {
+        testing_support::DiscoPieno pieno;
+        EXPECT_EQ(TryWriteFileAtomically(t.file("GnNome.txt"), "x"), WriteError::DiskFull);
+        EXPECT_FALSE(SaveName(t.dati(), "Bob") || SaveSettings(t.dati(), Changed()));
+        for (int volta = 0; volta < 2; ++volta) EXPECT_FALSE(RetryPendingWrites(t.dati(), avvisi));
     }
+    EXPECT_EQ(std::tuple(t.read("GnNome.txt"), CountFiles(t.dati())), std::tuple("\"Ann\"\r\n", 1));
+    ASSERT_EQ(avvisi.inAttesa().size(), 2u);
+    EXPECT_EQ(avvisi.corrente(),
+              "Attenzione: non è stato possibile salvare le opzioni (GnImpo.txt) perché il disco è "
+              "pieno. I dati restano in memoria e il salvataggio sarà ritentato.");
+    EXPECT_TRUE(RetryPendingWrites(t.dati(), avvisi));
+    EXPECT_EQ(std::tuple(t.read("GnNome.txt"), t.read("GnImpo.txt"), avvisi.inAttesa().size()),
+              std::tuple("\"Bob\"\r\n", FormatSettings(Changed()), 2u));
+    EXPECT_EQ(std::tuple(WriteErrorItalian(WriteError::ReadOnly),
+                         WriteErrorEnglish(WriteError::NoPermission)),
+              std::tuple("la cartella Dati è di sola lettura",
+                         "no permission to write in the Dati folder"));
+}
+
+// The folder's lock keeps out another process (a copy of the game) and never this one: held
+// twice here, even by another spelling of the folder, it is had at once.
+TEST(DatiLock, ExcludesAnotherProcessAndNeverItsOwnHolder) {
+    TempDati t;
+    fs::create_directories(t.dati());
+    const fs::path altroNome = t.dati().parent_path() / "collegamento";
+    fs::create_directory_symlink(t.dati(), altroNome);
+    const auto altraCopiaLoPrende = [&] {
+        return testing_support::InProcessiSeparati([&] {
+            const int fd = ::open(t.file(std::string(kFileBloccoDati)).c_str(), O_RDWR);
+            ::_exit(fd >= 0 && ::flock(fd, LOCK_EX | LOCK_NB) == 0 ? 0 : 1);
+        });
+    };
+    {
+        const BloccoDati blocco(t.dati());
+        const BloccoDati ancora(altroNome);
+        EXPECT_TRUE(blocco.preso() && ancora.preso());
+        EXPECT_FALSE(altraCopiaLoPrende());
+    }
+    EXPECT_TRUE(altraCopiaLoPrende());
 }
 
 TEST(DataFiles, ARewriteKeepsTheFilesModeAndAFailedWriteLeavesTheOldFileWhole) {

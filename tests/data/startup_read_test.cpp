@@ -74,12 +74,17 @@ std::string GoldTable() {
     return FormatSettings(s);
 }
 
-// The files the notices say were "kept as NAME.bad".
-std::set<std::string> SetAside(const std::vector<std::string>& notices) {
+// The files the notices say were "kept as NAME.bad"; each Italian text names its file and, when
+// one was set aside, where the original is.
+std::set<std::string> SetAside(const std::vector<Notice>& notices) {
     std::set<std::string> names;
-    for (const std::string& n : notices) {
-        const std::size_t at = n.find("; kept as ");
-        if (at != std::string::npos) names.insert(n.substr(at + 10, n.find(".bad", at) - at - 10));
+    for (const Notice& n : notices) {
+        EXPECT_EQ(n.testo.substr(0, 6), n.riga.substr(0, 6)) << n.testo;
+        const std::size_t at = n.riga.find("; kept as ");
+        if (at == std::string::npos) continue;
+        const std::string bad = n.riga.substr(at + 10, n.riga.find(".bad", at) - at - 6);
+        EXPECT_TRUE(n.testo.ends_with("L'originale è conservato come " + bad + ".")) << n.testo;
+        names.insert(bad.substr(0, bad.size() - 4));
     }
     return names;
 }
@@ -171,12 +176,17 @@ const BadFolderCase kCases[] = {
     {.what = "temporary files of interrupted saves are removed, no one else's",
      .dropped = {{"GnAlbo.txt.tmp.Ab12Cd", "\"1) half"},
                  {"GnClass.txt.tmp.000000", ""},
+                 {"GnTorneo.0123456789abcdef.json.tmp.x1Y2z3", "{"},
+                 {"GnTorneo.0123456789ABCDEF.json.tmp.x1Y2z3", "mine"},
+                 {"GnTorneo.0123456789abcde.json.tmp.x1Y2z3", "mine"},
                  {"GnAlbo.txt.backup", "mine"},
                  {"notes.txt.tmp.abcdef", "mine"},
                  {"GnAlbo.txt.tmp.abc", "mine"},
                  {"GnImpo.txt.tmp.Zz9Zz9", kFolder}},
      .told = {"GnAlbo.txt.tmp.Ab12Cd, left by a save that was cut short, removed",
-              "GnClass.txt.tmp.000000, left by a save that was cut short, removed"}},
+              "GnClass.txt.tmp.000000, left by a save that was cut short, removed",
+              "GnTorneo.0123456789abcdef.json.tmp.x1Y2z3, left by a save that was cut short, "
+              "removed"}},
     {.what = "settings cut in item 20 keep items 1 to 19",
      .dropped = {{"GnImpo.txt", CutInItem20()}},
      .impo = Settings20Kept(),
@@ -218,7 +228,9 @@ TEST(BadDatiFolder, KeepsWhatIsGoodAndSaysWhatWasDone) {
         // The ranking as the game writes it: the rows kept, the counter the hall of fame's lines.
         EXPECT_EQ(FormatRanking(read.classifica), Class(c.rows, std::to_string(c.albo.size())));
         EXPECT_EQ(FormatSettings(read.impostazioni), c.impo);
-        EXPECT_EQ(read.notices, c.told);
+        std::vector<std::string> told;
+        for (const Notice& n : read.notices) told.push_back(n.riga);
+        EXPECT_EQ(told, c.told);
         EXPECT_TRUE(read.writable);
 
         // The bad files hold what was dropped in; nothing else is set aside, no temporary file
@@ -229,7 +241,7 @@ TEST(BadDatiFolder, KeepsWhatIsGoodAndSaysWhatWasDone) {
             EXPECT_FALSE(e.is_regular_file() && IsInterruptedSaveName(name)) << name;
             if (name.ends_with(".bad")) bad.insert(name.substr(0, name.size() - 4));
         }
-        EXPECT_EQ(bad, SetAside(c.told));
+        EXPECT_EQ(bad, SetAside(read.notices));
         for (const auto& [name, bytes] : c.dropped) {
             if (!bad.contains(name)) continue;
             if (bytes == kFolder) {
@@ -240,7 +252,7 @@ TEST(BadDatiFolder, KeepsWhatIsGoodAndSaysWhatWasDone) {
         }
         // Told once: the next start finds every file sound and reads the same.
         const DataFolderRead again = ReadDataFolder(t.dati());
-        EXPECT_TRUE(again.notices.empty()) << again.notices.front();
+        EXPECT_TRUE(again.notices.empty()) << again.notices.front().riga;
         EXPECT_EQ(again.albo, read.albo);
         EXPECT_EQ(FormatRanking(again.classifica), FormatRanking(read.classifica));
         EXPECT_EQ(again.nome, read.nome);

@@ -7,6 +7,7 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <csignal>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
@@ -69,6 +70,50 @@ void WriteCutShortAt(std::size_t limit, Write write) {
     }
     int status = 0;
     ::waitpid(child, &status, 0);
+}
+
+// While alive, this process can add no byte to any file: every write fails as on a full disk
+// (EFBIG, with SIGXFSZ ignored), whoever runs the test and on any file system.
+class DiscoPieno {
+  public:
+    DiscoPieno() {
+        ::getrlimit(RLIMIT_FSIZE, &prima_);
+        segnale_ = std::signal(SIGXFSZ, SIG_IGN);
+        rlimit pieno = prima_;
+        pieno.rlim_cur = 0;
+        ::setrlimit(RLIMIT_FSIZE, &pieno);
+    }
+    ~DiscoPieno() {
+        ::setrlimit(RLIMIT_FSIZE, &prima_);
+        std::signal(SIGXFSZ, segnale_);
+    }
+    DiscoPieno(const DiscoPieno&) = delete;
+    DiscoPieno& operator=(const DiscoPieno&) = delete;
+
+  private:
+    rlimit prima_{};
+    void (*segnale_)(int) = nullptr;
+};
+
+// Runs each action in a process of its own, all at once, and waits for them: copies of the game
+// on one Dati folder. True when every one ended well.
+template <typename... Azioni>
+bool InProcessiSeparati(Azioni... azioni) {
+    const pid_t figli[] = {[&] {
+        const pid_t pid = ::fork();
+        if (pid == 0) {
+            azioni();
+            ::_exit(0);
+        }
+        return pid;
+    }()...};
+    bool ok = true;
+    for (const pid_t pid : figli) {
+        int status = 0;
+        ok = pid > 0 && ::waitpid(pid, &status, 0) == pid && WIFEXITED(status) &&
+             WEXITSTATUS(status) == 0 && ok;
+    }
+    return ok;
 }
 
 }  // namespace gnamm::testing_support

@@ -1,10 +1,11 @@
-// The ranking update, the hall of fame line and files, the hall of fame panel, and a whole
-// Torneo played by clicks from a fresh Dati folder.
+// The ranking update, the hall of fame line and files (two copies of the game on one folder, a
+// full disk), the hall of fame panel, and a whole Torneo played by clicks from a fresh folder.
 #include "game/hall_of_fame.h"
 #include "ui/hall_of_fame_panel.h"
 
 #include <gtest/gtest.h>
 
+#include <deque>
 #include <memory>
 #include <random>
 #include <sstream>
@@ -40,10 +41,7 @@ class HallOfFameTest : public ::testing::Test {
         g.partita.partitePC = partitePC;
         g.partita.partiteH = partiteH;
         g.partita.vincitore = vincePC ? std::string(LivelloText(g.livello)) : g.nome;
-        LeggiClassifica(g);
-        AggiornaClassifica(g);
-        AggiornaAlbo(g);
-        ScriviClassifica(g);
+        RegistraFineTorneo(g);
     }
     // The ranking update as the end of a Torneo runs it, with the panel's blinking under way.
     void vince(const std::string& nome) {
@@ -213,6 +211,41 @@ TEST_F(HallOfFameTest, AWrongCounterFollowsTheListAndTheFilesAgreeAgain) {
     EXPECT_EQ(g.classifica.albo.back().substr(0, 3), "3) ");
 }
 
+// A full disk: the Tornei stay in memory and on the panel, the failure is said once, and the
+// next save adds them after what another copy wrote meanwhile.
+TEST_F(HallOfFameTest, TorneiWhoseSaveFailedAreKeptAndAddedAtTheNextSave) {
+    data::PrepareDataFolder(dati.dati());
+    g.avvisi.scriviStderr = false;
+    g.nome = "Ugo";
+    g.livello = Livello::Honest;
+    {
+        const testing_support::DiscoPieno pieno;
+        fineTorneo(false, 1, 3);
+        fineTorneo(true, 3, 2);
+        RiprovaClassifica(g);
+    }
+    EXPECT_EQ(std::tuple(dati.read("GnAlbo.txt"), g.classifica.albo.size(), g.avvisi.inAttesa()),
+              std::tuple("\"\"\r\n", 2u,
+                         std::deque<std::string>{
+                             "Attenzione: non è stato possibile salvare l'Albo dei Tornei e la "
+                             "Classifica (GnAlbo.txt, GnClass.txt) perché il disco è pieno. I dati "
+                             "restano in memoria e il salvataggio sarà ritentato."}));
+    const std::string eva = "1) Eva - 'Cheat' Zeb  3-0  1/1/26  9:00";
+    ASSERT_TRUE(data::SaveAlbo(dati.dati(), {eva}));
+    data::Ranking r;
+    r.righe[0] = {"Eva", 1};
+    r.totalePartite = 1;
+    ASSERT_TRUE(data::SaveRanking(dati.dati(), r));
+    RegistraFineGioco(g);  // the next save
+    const std::vector<std::string> albo = {eva, "2) Ugo - 'Honest' Zeb  3-1  6/12/26  9:05",
+                                           "3) 'Honest' Zeb - Ugo  3-2  6/12/26  9:05"};
+    const auto classifica = data::LoadRanking(dati.dati()).value;
+    EXPECT_EQ(std::tuple(data::LoadAlbo(dati.dati()).value, g.classifica.albo, Righe(classifica),
+                         classifica.totalePartite),
+              std::tuple(albo, albo, "'Honest' Zeb 1, Ugo 1, Eva 1", 3));
+    EXPECT_EQ(g.avvisi.inAttesa().size(), 1u);
+}
+
 TEST_F(HallOfFameTest, ThePanelBlinksTheLineTheRowAndTheSuitsUntilItCloses) {
     vince("Ugo");
     ApriClassifica(g);
@@ -294,6 +327,36 @@ TEST_F(HallOfFameTest, ClosingThePanelDuringPlayLetsTheIndicatorGoUnlessASoundRu
         EXPECT_TRUE(g.suoni.spia.free()) << saloon;
         g.scheduler.disable(Timer::Ambiente);
     }
+}
+
+// Copies of the game on one folder, each started before the others ended their Tornei, one
+// after another and then at once: every Torneo keeps its line and its win.
+TEST(HallOfFameScenario, CopiesOnOneFolderKeepEveryTorneo) {
+    testing_support::TempDati dati;
+    Sessione ann(dati.dati(), 1), bob(dati.dati(), 2);
+    const auto fine = [](Sessione& s, const char* nome) {
+        return [&s, nome] {
+            s.g.nome = nome;
+            s.g.livello = Livello::Honest;
+            s.g.partita.partiteH = 3;
+            s.g.partita.vincitore = nome;
+            RegistraFineTorneo(s.g);
+        };
+    };
+    ASSERT_TRUE(testing_support::InProcessiSeparati(fine(ann, "Ann")));
+    ASSERT_TRUE(testing_support::InProcessiSeparati(fine(bob, "Bob")));
+    ASSERT_TRUE(testing_support::InProcessiSeparati(fine(ann, "Ann"), fine(bob, "Bob")));
+    std::vector<std::string> chi;
+    for (const std::string& riga : data::LoadAlbo(dati.dati()).value) {
+        chi.push_back(riga.substr(0, riga.find(" - ")));
+    }
+    ASSERT_EQ(chi.size(), 4u);
+    const bool annTerzo = chi[2] == "3) Ann";  // the last two in either order
+    EXPECT_EQ(chi, (std::vector<std::string>{"1) Ann", "2) Bob", annTerzo ? "3) Ann" : "3) Bob",
+                                             annTerzo ? "4) Bob" : "4) Ann"}));
+    const data::Ranking r = data::LoadRanking(dati.dati()).value;
+    EXPECT_EQ(Righe(r), annTerzo ? "Bob 2, Ann 2" : "Ann 2, Bob 2");
+    EXPECT_EQ(r.totalePartite, 4);
 }
 
 TEST(HallOfFameScenario, ATorneoPlayedByClicksLeavesTheFilesAndARestartShowsThem) {

@@ -5,6 +5,7 @@
 #include <fstream>
 #include <tuple>
 #include <utility>
+#include <vector>
 
 #include "data/asset_catalog.h"
 #include "data/temp_dati.h"
@@ -118,10 +119,21 @@ TEST(WindowMode, SurvivesARoundTripAndAGarbledFileMeansFullScreen) {
         {"#FALSE#\r\n100\r\n80\r\n", {false, 0, 0}},
         {"#FALSE#\r\n900\r\n700\r\n", {false, 900, 700}},
     };
+    std::vector<data::Notice> notices;
     for (const auto& [text, mode] : casi) {
         dir.write(kWindowModeFile, text);
-        EXPECT_EQ(LoadWindowMode(dir.dati()), mode) << text;
+        EXPECT_EQ(LoadWindowMode(dir.dati(), &notices), mode) << text;
     }
+    // Each garbled one kept, the newest as .bad, with a line for the window; sizes out of range
+    // in a sound file are forgotten quietly. No folder reads and writes nothing.
+    ASSERT_EQ(notices.size(), 6u);
+    EXPECT_EQ(notices.back().testo,
+              "GnFinestra.txt era danneggiato: la finestra si apre a tutto schermo. L'originale è "
+              "conservato come GnFinestra.txt.bad.");
+    EXPECT_EQ(std::tuple(dir.read("GnFinestra.txt.bad"), dir.exists("GnFinestra.txt.5.bad"),
+                         dir.exists("GnFinestra.txt.6.bad")),
+              std::tuple("#FALSE#\r\n\"800\"\r\n600x\r\n", true, false));
+    EXPECT_FALSE(SaveWindowMode({}, windowed) || fs::exists(kWindowModeFile));
 }
 
 TEST(WindowMode, TheWindowOpensWithinTheDesktopAndNoSmallerThan800x600) {

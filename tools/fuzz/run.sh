@@ -13,7 +13,7 @@ cmake --build "$BUILD" -j"$(nproc)" --target gnamm_fuzz
 
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
-for reader in text dati; do
+for reader in text dati record; do
     mkdir -p "$work/$reader"
     cp tools/fuzz/corpus/"$reader"/* "$work/$reader"/
     echo "fuzz_$reader: $RUNS runs"
