@@ -6,7 +6,7 @@
 #include <filesystem>
 
 #include "game/random.h"
-#include "game/torneo_save.h"
+#include "game/torneo_file.h"
 
 namespace {
 

@@ -9,7 +9,7 @@
 #include "game/gioco_reset.h"
 #include "game/hall_of_fame.h"
 #include "game/player_record.h"
-#include "game/torneo_save.h"
+#include "game/torneo_file.h"
 #include "game/scoreboard.h"
 #include "game/speeds.h"
 #include "game/table_model.h"

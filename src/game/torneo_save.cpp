@@ -2,12 +2,10 @@
 
 #include <algorithm>
 #include <array>
-#include <iostream>
 #include <nlohmann/json.hpp>
 #include <set>
 #include <stdexcept>
 
-#include "data/data_folder.h"
 #include "game/game.h"
 #include "game/json_fields.h"
 #include "game/random.h"
@@ -19,7 +17,6 @@ namespace {
 
 using nlohmann::json;
 using namespace json_fields;
-namespace fs = std::filesystem;
 
 // ---- Writing ----
 
@@ -249,10 +246,6 @@ TorneoSalvato LeggiTorneo(const json& j) {
     return s;
 }
 
-fs::path FileTorneo(const fs::path& dati) {
-    return dati / kFileTorneo;
-}
-
 }  // namespace
 
 bool MomentoTranquillo(const Game& g) {
@@ -459,43 +452,6 @@ LetturaTorneo TorneoDaJson(std::string_view testo) {
         out.errore = e.what();
     }
     return out;
-}
-
-bool SalvaTorneo(Game& g) {
-    if (!MomentoTranquillo(g) || g.paths.data.empty()) return false;
-    return ScriviTorneo(g.paths.data, FotografaTorneo(g));
-}
-
-bool ScriviTorneo(const fs::path& dati, const TorneoSalvato& s) {
-    return data::WriteFileAtomically(FileTorneo(dati), TorneoInJson(s));
-}
-
-std::optional<TorneoSalvato> CaricaTorneoSalvato(const fs::path& dati, std::string_view nome) {
-    const fs::path file = FileTorneo(dati);
-    const data::FileRead letto = data::ReadWholeFile(file);
-    if (letto.outcome == data::ReadOutcome::Missing) return std::nullopt;
-    LetturaTorneo l;
-    if (letto.outcome == data::ReadOutcome::Ok) {
-        l = TorneoDaJson(letto.contents);
-    } else {
-        l.errore = "cannot be read whole";
-    }
-    if (l.piuRecente) return std::nullopt;
-    if (!l.torneo) {
-        const auto keptAs = data::KeepAsBad(file);
-        std::cerr << "gnamm: " << file.string() << ": " << l.errore << "; "
-                  << (keptAs ? "kept as " + keptAs->filename().string() : "left where it is")
-                  << ", the saved Torneo is not offered\n";
-        return std::nullopt;
-    }
-    if (l.torneo->nome != nome) return std::nullopt;
-    return l.torneo;
-}
-
-void CancellaTorneoSalvato(const fs::path& dati) {
-    if (dati.empty()) return;  // no Dati folder: nothing was saved
-    std::error_code ec;
-    fs::remove(FileTorneo(dati), ec);
 }
 
 }  // namespace gnamm

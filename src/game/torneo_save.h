@@ -1,13 +1,9 @@
 // A Torneo left in the middle: the whole state needed to go on from a quiet moment (the human's
 // turn waiting for a card or for a pick among the table cards, the pause after a Gioco waiting
-// for Enter), kept in Dati/GnTorneo.json.
-//
-// The file is JSON with a format version. Loading checks every field and its range: a damaged or
-// foreign file is kept aside as GnTorneo.json.bad (one line on stderr) and nothing is offered; a
-// file written by a newer game is left alone and not offered either.
+// for Enter), and its text: JSON with a format version, every field checked on reading. The
+// file on disk is torneo_file.h's.
 #pragma once
 
-#include <filesystem>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -27,7 +23,6 @@ namespace gnamm {
 
 class Game;
 
-inline constexpr std::string_view kFileTorneo = "GnTorneo.json";
 inline constexpr int kFormatoTorneo = 1;
 
 // A timer as it stood. A running one ticks after `restanoMs`, then every `intervalloMs`; a
@@ -74,15 +69,5 @@ struct LetturaTorneo {
     std::string errore;
 };
 LetturaTorneo TorneoDaJson(std::string_view testo);
-
-// Saves the Torneo when the game is at a quiet moment; false when it is not or the write failed.
-bool SalvaTorneo(Game& g);
-// Writes a saved state to GnTorneo.json in the Dati folder, atomically.
-bool ScriviTorneo(const std::filesystem::path& dati, const TorneoSalvato& s);
-// The Torneo saved for `nome` in the Dati folder, if any. A damaged file is kept aside (one line
-// on stderr); a newer one, or one saved for another name, is left where it is.
-std::optional<TorneoSalvato> CaricaTorneoSalvato(const std::filesystem::path& dati,
-                                                 std::string_view nome);
-void CancellaTorneoSalvato(const std::filesystem::path& dati);
 
 }  // namespace gnamm

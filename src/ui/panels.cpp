@@ -11,7 +11,7 @@
 #include "game/hall_of_fame.h"
 #include "game/speeds.h"
 #include "game/table_model.h"
-#include "game/torneo_save.h"
+#include "game/torneo_file.h"
 #include "persona/comments.h"
 #include "persona/remarks.h"
 #include "ui/options_panel.h"

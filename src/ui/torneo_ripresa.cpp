@@ -2,7 +2,7 @@
 #include "ui/torneo_ripresa.h"
 
 #include "game/hall_of_fame.h"
-#include "game/torneo_save.h"
+#include "game/torneo_file.h"
 #include "persona/comments.h"
 #include "ui/finestra.h"
 #include "ui/options_panel.h"

@@ -8,7 +8,7 @@
 #include <filesystem>
 
 #include "data/temp_dati.h"
-#include "game/torneo_save.h"
+#include "game/torneo_file.h"
 #include "support/table_fixture.h"
 #include "ui/hall_of_fame_panel.h"
 #include "ui/scoreboard_view.h"

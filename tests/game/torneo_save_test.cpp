@@ -1,7 +1,7 @@
 // What the game keeps on disk for a player: the saved Torneo (what is offered back, what is
 // set aside, a save cut short) and the player's record (what a finished Gioco adds, a damaged
 // GnStat.json). That a save resumes into the same game is checked by `gnamm-sim resume-check`.
-#include "game/torneo_save.h"
+#include "game/torneo_file.h"
 #include "game/player_record.h"
 
 #include <gtest/gtest.h>

@@ -4,7 +4,7 @@
 
 #include <vector>
 
-#include "game/torneo_save.h"
+#include "game/torneo_file.h"
 #include "sdl_fixture.h"
 #include "ui/ui_fixture.h"
 

@@ -10,7 +10,7 @@
 
 #include "data/data_files.h"
 #include "data/startup_read.h"
-#include "game/torneo_save.h"
+#include "game/torneo_file.h"
 #include "ui/options_panel.h"
 #include "ui/panels.h"
 #include "ui/scaling.h"

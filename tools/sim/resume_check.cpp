@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "audio/recording_media_player.h"
-#include "game/torneo_save.h"
+#include "game/torneo_file.h"
 #include "human_policy.h"
 #include "sim_play.h"
 #include "ui/panels.h"
