@@ -55,7 +55,7 @@ void Esito(Game& g) {
     const int h = g.punteggi.h.puntiPartita;
     m.esito = DecidiEsito(pc, h, m.partitePC, m.partiteH);
     RegistraFineGioco(g);
-    if (m.torneoFinito()) CancellaTorneoSalvato(g.paths.data);  // nothing left to resume
+    if (m.torneoFinito()) CancellaTorneoSalvato(g);  // nothing left to resume
     TableView& s = g.vista;
     switch (m.esito) {
         case EsitoGioco::InCorso:

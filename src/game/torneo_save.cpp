@@ -7,6 +7,7 @@
 #include <stdexcept>
 
 #include "game/game.h"
+#include "game/invariants.h"
 #include "game/json_fields.h"
 #include "game/random.h"
 #include "game/table_model.h"
@@ -438,6 +439,10 @@ LetturaTorneo TorneoDaJson(std::string_view testo) {
         out.errore = "not JSON";
         return out;
     }
+    if (const auto nome = j.is_object() ? j.find("nome") : j.end();
+        nome != j.end() && nome->is_string()) {
+        out.nome = nome->get<std::string>();
+    }
     try {
         const int formato = Intero(j, "formato", 1, 1000000);
         if (formato > kFormatoTorneo) {
@@ -445,7 +450,12 @@ LetturaTorneo TorneoDaJson(std::string_view testo) {
             out.errore = "saved by a newer game (format " + std::to_string(formato) + ")";
             return out;
         }
-        out.torneo = LeggiTorneo(j);
+        TorneoSalvato letto = LeggiTorneo(j);
+        // A state the game itself could never be in might leave it with nothing to click.
+        if (const auto rotto = ControllaTorneo(letto); !rotto.empty()) {
+            throw Guasto("a state the game cannot be in: " + rotto.front());
+        }
+        out.torneo = std::move(letto);
     } catch (const Guasto& e) {
         out.errore = e.what();
     } catch (const json::exception& e) {

@@ -60,13 +60,15 @@ TorneoSalvato FotografaTorneo(const Game& g);
 // the table as it was; the timers go on from where they stood.
 void RiprendiTorneo(Game& g, const TorneoSalvato& s);
 
-// The text of GnTorneo.json, and back. Reading fails, with the reason, on anything that is not
-// a whole state of this format version; `piuRecente` tells a newer version from damage.
+// The text of a saved Torneo, and back. Reading fails, with the reason, on anything that is not
+// a whole state of this format version the game could be in (game/invariants.h); `piuRecente`
+// tells a newer version from damage.
 std::string TorneoInJson(const TorneoSalvato& s);
 struct LetturaTorneo {
     std::optional<TorneoSalvato> torneo;
     bool piuRecente = false;
     std::string errore;
+    std::string nome;  // the player's name in the file, when it reads even if the rest does not
 };
 LetturaTorneo TorneoDaJson(std::string_view testo);
 

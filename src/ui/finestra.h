@@ -9,6 +9,7 @@
 #include <string>
 #include <string_view>
 
+#include "data/dati_lock.h"
 #include "game/game.h"
 #include "game/torneo_save.h"
 #include "ui/consiglio_view.h"
@@ -23,7 +24,7 @@ class Finestra : public Game {
     Finestra(Clock& clock, RandomSource& rng, MediaPlayer& media, Paths paths);
 
     Screen screen;
-    PanelsState pannelli;  // options, splash, rules, level and exit panels
+    PanelsState pannelli;         // options, splash, rules, level and exit panels
     ConsiglioMostrato consiglio;  // Zeb's advice while it shows
 
     // Input. Each entry point ends by bringing the derived parts of the screen up to date.
@@ -55,6 +56,8 @@ class Finestra : public Game {
     std::string ultimoSalvato;
     // The saved Torneo offered back while its question is open.
     std::optional<TorneoSalvato> torneoInSospeso;
+    // The player's name, held while this copy plays under it (ui/torneo_ripresa.h).
+    std::optional<data::NomeInUso> nomeInUso;
 };
 
 // Derives the screen from the state: what the flow shows (its view), the panels, the

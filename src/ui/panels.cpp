@@ -156,7 +156,7 @@ void MostraPaginaRegole(Finestra& g) {
 void RispostaUscita(Finestra& g, int i) {
     if (g.pannelli.congedo) return;
     if (i == 0) {
-        CancellaTorneoSalvato(g.paths.data);  // a surrender: the Torneo is over
+        CancellaTorneoSalvato(g);  // a surrender: the Torneo is over
         Congedo(g);
         return;
     }

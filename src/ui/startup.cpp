@@ -14,6 +14,7 @@
 #include "ui/panels.h"
 #include "ui/panels_layout.h"
 #include "ui/scaling.h"
+#include "ui/torneo_ripresa.h"
 
 namespace gnamm {
 
@@ -96,6 +97,7 @@ bool InvioSplash(Finestra& g) {
     g.nome = data::CleanPlayerName(s.txtNome.text);
     s.txtNome.text = g.nome;
     data::SaveName(g.paths.data, g.nome);
+    TieniNome(g);
     g.scheduler.disable(Timer::AudioSplash);
     // The prompt blinks only on the splash; the level panel's takes over.
     g.scheduler.disable(Timer::Inserisci);
@@ -133,9 +135,8 @@ void OnAudioSplash(Finestra& g) {
     g.media.setFile(Channel::AudioSplash, remarks::SplashVoice(n < 4 ? n : 4));
     g.media.command(Channel::AudioSplash, Command::Open);
     g.media.command(Channel::AudioSplash, Command::Play);
-    const int pausa =
-        n <= 4 ? speeds::kPausePrimeVoci[static_cast<std::size_t>(n - 1)]
-               : g.scheduler.interval(Timer::AudioSplash) + speeds::kCrescitaPausa;
+    const int pausa = n <= 4 ? speeds::kPausePrimeVoci[static_cast<std::size_t>(n - 1)]
+                             : g.scheduler.interval(Timer::AudioSplash) + speeds::kCrescitaPausa;
     g.scheduler.setInterval(Timer::AudioSplash, pausa);
 }
 

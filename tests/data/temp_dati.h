@@ -7,6 +7,7 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <csignal>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
@@ -70,5 +71,28 @@ void WriteCutShortAt(std::size_t limit, Write write) {
     int status = 0;
     ::waitpid(child, &status, 0);
 }
+
+// While it lives, every write to a file of this process past `limit` bytes fails with EFBIG, as
+// on a disk that is full; the kernel's signal for it is ignored meanwhile.
+class DiscoPieno {
+  public:
+    explicit DiscoPieno(rlim_t limit) {
+        ::getrlimit(RLIMIT_FSIZE, &prima_);
+        rlimit r = prima_;
+        r.rlim_cur = limit;
+        segnale_ = std::signal(SIGXFSZ, SIG_IGN);
+        ::setrlimit(RLIMIT_FSIZE, &r);
+    }
+    ~DiscoPieno() {
+        ::setrlimit(RLIMIT_FSIZE, &prima_);
+        std::signal(SIGXFSZ, segnale_);
+    }
+    DiscoPieno(const DiscoPieno&) = delete;
+    DiscoPieno& operator=(const DiscoPieno&) = delete;
+
+  private:
+    rlimit prima_{};
+    void (*segnale_)(int) = nullptr;
+};
 
 }  // namespace gnamm::testing_support

@@ -263,7 +263,7 @@ class Ripresa : public test_ui::UiTest, public ::testing::WithParamInterface<Ris
         ASSERT_TRUE(std::filesystem::exists(file()));
     }
 
-    std::filesystem::path file() const { return dati.dati() / kFileTorneo; }
+    std::filesystem::path file() const { return FileTorneo(dati.dati(), "Ugo"); }
 
     // The program started again and the name given on the splash.
     Finestra& riavvia(std::string_view nome) {

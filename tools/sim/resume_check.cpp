@@ -125,7 +125,7 @@ class Corsa {
             traccia_.push_back("the save failed");
             return false;
         }
-        const std::size_t byte = std::filesystem::file_size(g.paths.data / kFileTorneo);
+        const std::size_t byte = std::filesystem::file_size(FileTorneo(g.paths.data, g.nome));
         ++e.salvataggi;
         e.byteMedi += byte;
         e.byteMassimi = std::max(e.byteMassimi, byte);
