@@ -129,8 +129,12 @@ TEST(TorneoSalvato, WhatCannotBeResumedIsKeptAsideOrLeftAlone) {
          Sostituisci(buono, "\"restano\": 2500", "\"restano\": 9000")},
         {"an old format number", Sostituisci(buono, "\"formato\": 1", "\"formato\": 0")},
         // The game's own rules: with these it could stop with nothing left to click.
-        {"the card played on the human's turn",
-         cambiato([](TorneoSalvato& s) { s.umano.cartaGiocata = 4; })},
+        {"the card played on the human's turn", cambiato([](TorneoSalvato& s) {
+             s.umano.cartaGiocata = 4;
+             s.tavolo.carteInManoAdH = 2;
+             s.tavolo.numeroCarteGiocate = 1;
+             --s.tavolo.valoriRimasti[s.tavolo.valore(4)];
+         })},
         {"the computer to play",
          cambiato([](TorneoSalvato& s) { s.tavolo.aChiTocca = Player::PC; })},
         {"a card dealt twice", cambiato([](TorneoSalvato& s) { s.tavolo.distribuita[4] = false; })},
