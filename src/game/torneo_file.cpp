@@ -130,7 +130,8 @@ std::optional<TorneoSalvato> SpostaFileUnico(const fs::path& dati, std::string_v
         return std::nullopt;
     }
     if (t.stato == Stato::Danneggiato) {
-        MettiDaParte(unico, t, DelTorneoDi(nome), avvisi);
+        MettiDaParte(unico, t, "Il Torneo in sospeso del file " + std::string(kFileTorneoUnico),
+                     avvisi);
         return std::nullopt;
     }
     const fs::path file = FileTorneo(dati, nome);
