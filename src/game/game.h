@@ -64,18 +64,20 @@ class Game {
     Livello livello = Livello::None;  // lblPC
     std::string nome;                 // lblH: the player's name
 
-    TableState tavolo;              // cards, deck and the counters of a Gioco
-    TableView vista;                // what the game flow shows on the table
-    HumanTurnState umano;           // the human's turn and capture
-    Scoreboard punteggi;            // deck points, Punti Gnamm, Partita totals
-    PcState pc;                     // the computer's search, evaluation and move
-    MatchState partita;             // Partite, Gioco, the end of a Gioco
-    RankingState classifica;        // hall of fame and ranking
-    PersonaState persona;           // Nonno Zeb's remarks and impatience
-    SoundState suoni;               // the sound indicator and the music cycle
-    RecordScritto record;           // GnStat.json as this game last wrote it
-    data::Avvisi avvisi;            // what the player is told about files and devices, once each
-    CustodiaTorneo custodiaTorneo;  // what this copy may do with its player's saved Torneo
+    TableState tavolo;        // cards, deck and the counters of a Gioco
+    TableView vista;          // what the game flow shows on the table
+    HumanTurnState umano;     // the human's turn and capture
+    Scoreboard punteggi;      // deck points, Punti Gnamm, Partita totals
+    PcState pc;               // the computer's search, evaluation and move
+    MatchState partita;       // Partite, Gioco, the end of a Gioco
+    RankingState classifica;  // hall of fame and ranking
+    PersonaState persona;     // Nonno Zeb's remarks and impatience
+    SoundState suoni;         // the sound indicator and the music cycle
+    RecordScritto record;     // GnStat.json as this game last wrote it
+    data::Avvisi avvisi;      // what the player is told about files and devices, once each
+
+    // What this copy may do with its player's saved Torneo (torneo_file.h).
+    CustodiaTorneo custodiaTorneo;
 
     // Who hears what the game flow announces; the ui registers itself when it builds its window.
     std::function<void(EventoFlusso)> ascoltaFlusso;

@@ -24,7 +24,7 @@ class Finestra : public Game {
     Finestra(Clock& clock, RandomSource& rng, MediaPlayer& media, Paths paths);
 
     Screen screen;
-    PanelsState pannelli;         // options, splash, rules, level and exit panels
+    PanelsState pannelli;  // options, splash, rules, level and exit panels
     ConsiglioMostrato consiglio;  // Zeb's advice while it shows
 
     // Input. Each entry point ends by bringing the derived parts of the screen up to date.

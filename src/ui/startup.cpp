@@ -135,8 +135,9 @@ void OnAudioSplash(Finestra& g) {
     g.media.setFile(Channel::AudioSplash, remarks::SplashVoice(n < 4 ? n : 4));
     g.media.command(Channel::AudioSplash, Command::Open);
     g.media.command(Channel::AudioSplash, Command::Play);
-    const int pausa = n <= 4 ? speeds::kPausePrimeVoci[static_cast<std::size_t>(n - 1)]
-                             : g.scheduler.interval(Timer::AudioSplash) + speeds::kCrescitaPausa;
+    const int pausa =
+        n <= 4 ? speeds::kPausePrimeVoci[static_cast<std::size_t>(n - 1)]
+               : g.scheduler.interval(Timer::AudioSplash) + speeds::kCrescitaPausa;
     g.scheduler.setInterval(Timer::AudioSplash, pausa);
 }
 

@@ -10,7 +10,6 @@
 #include <array>
 #include <string>
 #include <tuple>
-#include <vector>
 
 #include "data/data_folder.h"
 #include "data/dati_lock.h"
@@ -194,27 +193,6 @@ TEST(TorneoSalvato, ASaveCutShortLeavesTheOldOrTheNew) {
             if (nome != file) std::filesystem::remove(e.path());
         }
     }
-}
-
-// A save that fails (a full disk here) leaves the last one on disk and is said once, with its
-// reason; the next save that can be written is.
-TEST(TorneoSalvato, AFailedSaveKeepsTheLastOneAndIsSaidOnce) {
-    TempDati t;
-    data::Avvisi avvisi;
-    avvisi.scriviStderr = false;
-    CustodiaTorneo custodia;
-    ASSERT_TRUE(ScriviTorneo(t.dati(), UnTorneo("Ann", 3), avvisi, custodia));
-    {
-        const testing_support::DiscoPieno pieno(1000);
-        EXPECT_FALSE(ScriviTorneo(t.dati(), UnTorneo("Ann", 4), avvisi, custodia));
-        EXPECT_FALSE(ScriviTorneo(t.dati(), UnTorneo("Ann", 5), avvisi, custodia));
-    }
-    EXPECT_EQ(std::vector(avvisi.inAttesa().begin(), avvisi.inAttesa().end()),
-              std::vector<std::string>{"Non è stato possibile salvare il Torneo in sospeso: il "
-                                       "disco è pieno. Il gioco riproverà alla prossima mossa."});
-    EXPECT_EQ(GiocoSalvato(t.dati(), "Ann"), 3);
-    EXPECT_TRUE(ScriviTorneo(t.dati(), UnTorneo("Ann", 6), avvisi, custodia));
-    EXPECT_EQ(GiocoSalvato(t.dati(), "Ann"), 6);
 }
 
 Colonna Punti(int gioco, int gnamm = 0, bool sette = false, bool cinque = false) {
