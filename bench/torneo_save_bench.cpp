@@ -4,27 +4,39 @@
 #include <benchmark/benchmark.h>
 
 #include <filesystem>
+#include <random>
 
+#include "audio/recording_media_player.h"
 #include "game/random.h"
-#include "game/torneo_save.h"
+#include "game/torneo_file.h"
+#include "sim_play.h"
+#include "ui/panels.h"
 
 namespace {
 
 using namespace gnamm;
 
-// A state as full as one saved mid-Gioco: a shuffled deck, hands and table, every timer set.
+// A state saved mid-Gioco by a game played on a virtual clock: the third Manche, the human to
+// play, the deck, hands, table, piles and timers as they stand.
 TorneoSalvato UnTorneoInCorso() {
-    TorneoSalvato s;
-    s.nome = "Benchmark";
-    s.livello = Livello::Cunning;
-    for (int i = 1; i <= 40; ++i) {
-        s.tavolo.carteDaGiocare[i] = Card::FromDeckPosition((i * 7) % 40 + 1);
-        s.tavolo.distribuita[i] = i <= 22;
+    const sim::CartellaTemporanea cartella;
+    VirtualClock clock{sim::OraDelSeme(12345)};
+    SeededRandom rng(12345);
+    RecordingMediaPlayer media{clock};
+    Finestra g{clock, rng, media, Paths{cartella.path() / "assets", cartella.path() / "Dati"}};
+    g.deriveScreen = false;
+    sim::AvviaFinoAlLivello(g);
+    ScegliLivello(g, Livello::Cunning);
+    std::mt19937 scelte(1);
+    for (int passi = 0; passi < 100000 && !(sim::TurnoUmano(g) && g.tavolo.manche == 3); ++passi) {
+        if (sim::TurnoUmano(g)) {
+            sim::GiocaUmano(g, sim::Politica::Greedy, scelte);
+        } else {
+            AdvanceVirtualTime(g, clock, 100);
+        }
     }
-    for (int p = 1; p <= 12; ++p) s.tavolo.carta[p] = s.tavolo.carteDaGiocare[p];
-    s.casuale = SeededRandom(12345).state();
-    for (int i = 0; i < kTimerCount; ++i)
-        s.timer.push_back({static_cast<Timer>(i), 1000, i % 3 == 0, 400});
+    TorneoSalvato s = FotografaTorneo(g);
+    s.nome = "Benchmark";
     return s;
 }
 

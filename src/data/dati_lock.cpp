@@ -90,7 +90,7 @@ BloccoDati::BloccoDati(const fs::path& dati)
 
 BloccoDati::~BloccoDati() = default;
 
-std::string FileBloccoNome(std::string_view nome) {
+std::string HashNome(std::string_view nome) {
     std::uint64_t h = 14695981039346656037ull;  // FNV-1a: stable across runs and builds
     for (const char c : nome) {
         h ^= static_cast<unsigned char>(c);
@@ -98,7 +98,11 @@ std::string FileBloccoNome(std::string_view nome) {
     }
     char hex[17];
     std::snprintf(hex, sizeof hex, "%016" PRIx64, h);
-    return std::string("GnGiocatore.") + hex + ".lock";
+    return hex;
+}
+
+std::string FileBloccoNome(std::string_view nome) {
+    return "GnGiocatore." + HashNome(nome) + ".lock";
 }
 
 std::optional<NomeInUso> NomeInUso::Prendi(const fs::path& dati, std::string_view nome) {

@@ -35,7 +35,10 @@ class BloccoDati {
     std::shared_ptr<Blocco> blocco_;
 };
 
-// The file name of a player's lock: "GnGiocatore." and 16 hex digits of the name's hash.
+// 16 lowercase hex digits of the name's hash (FNV-1a 64 of its bytes): the same in every run
+// and build, so the files kept under a name keep their names.
+std::string HashNome(std::string_view nome);
+// The file name of a player's lock: "GnGiocatore." and the name's hash.
 std::string FileBloccoNome(std::string_view nome);
 
 // The lock of the name this copy plays under.

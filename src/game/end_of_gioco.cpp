@@ -9,7 +9,7 @@
 #include "game/gioco_reset.h"
 #include "game/hall_of_fame.h"
 #include "game/player_record.h"
-#include "game/torneo_save.h"
+#include "game/torneo_file.h"
 #include "game/scoreboard.h"
 #include "game/speeds.h"
 #include "game/table_model.h"
@@ -55,7 +55,7 @@ void Esito(Game& g) {
     const int h = g.punteggi.h.puntiPartita;
     m.esito = DecidiEsito(pc, h, m.partitePC, m.partiteH);
     RegistraFineGioco(g);
-    if (m.torneoFinito()) CancellaTorneoSalvato(g.paths.data);  // nothing left to resume
+    if (m.torneoFinito()) CancellaTorneoSalvato(g);  // nothing left to resume
     TableView& s = g.vista;
     switch (m.esito) {
         case EsitoGioco::InCorso:

@@ -35,6 +35,7 @@
 #include "game/table_events.h"
 #include "game/table_state.h"
 #include "game/table_view.h"
+#include "game/torneo_file.h"
 #include "persona/persona_state.h"
 
 namespace gnamm {
@@ -74,6 +75,9 @@ class Game {
     SoundState suoni;         // the sound indicator and the music cycle
     RecordScritto record;     // GnStat.json as this game last wrote it
     data::Avvisi avvisi;      // what the player is told about files and devices, once each
+
+    // What this copy may do with its player's saved Torneo (torneo_file.h).
+    CustodiaTorneo custodiaTorneo;
 
     // Who hears what the game flow announces; the ui registers itself when it builds its window.
     std::function<void(EventoFlusso)> ascoltaFlusso;

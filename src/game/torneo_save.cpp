@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <array>
-#include <iostream>
 #include <nlohmann/json.hpp>
 #include <set>
 #include <stdexcept>
@@ -11,6 +10,7 @@
 #include "data/data_folder.h"
 #include "data/utf8.h"
 #include "game/game.h"
+#include "game/invariants.h"
 #include "game/json_fields.h"
 #include "game/random.h"
 #include "game/table_model.h"
@@ -21,7 +21,6 @@ namespace {
 
 using nlohmann::json;
 using namespace json_fields;
-namespace fs = std::filesystem;
 
 // ---- Writing ----
 
@@ -272,10 +271,6 @@ TorneoSalvato LeggiTorneo(const json& j) {
     return s;
 }
 
-fs::path FileTorneo(const fs::path& dati) {
-    return dati / kFileTorneo;
-}
-
 }  // namespace
 
 bool MomentoTranquillo(const Game& g) {
@@ -491,6 +486,10 @@ LetturaTorneo TorneoDaJson(std::string_view testo) {
         out.errore = "not JSON";
         return out;
     }
+    if (const auto nome = j.is_object() ? j.find("nome") : j.end();
+        nome != j.end() && nome->is_string()) {
+        out.nome = nome->get<std::string>();
+    }
     try {
         const int formato = Intero(j, "formato", 1, 1000000);
         if (formato > kFormatoTorneo) {
@@ -498,50 +497,18 @@ LetturaTorneo TorneoDaJson(std::string_view testo) {
             out.errore = "saved by a newer game (format " + std::to_string(formato) + ")";
             return out;
         }
-        out.torneo = LeggiTorneo(j);
+        TorneoSalvato letto = LeggiTorneo(j);
+        // A state the game itself could never be in might leave it with nothing to click.
+        if (const auto rotto = ControllaTorneo(letto); !rotto.empty()) {
+            throw Guasto("a state the game cannot be in: " + rotto.front());
+        }
+        out.torneo = std::move(letto);
     } catch (const Guasto& e) {
         out.errore = e.what();
     } catch (const json::exception& e) {
         out.errore = e.what();
     }
     return out;
-}
-
-bool SalvaTorneo(Game& g) {
-    if (!MomentoTranquillo(g) || g.paths.data.empty()) return false;
-    return ScriviTorneo(g.paths.data, FotografaTorneo(g));
-}
-
-bool ScriviTorneo(const fs::path& dati, const TorneoSalvato& s) {
-    return data::WriteFileAtomically(FileTorneo(dati), TorneoInJson(s));
-}
-
-std::optional<TorneoSalvato> CaricaTorneoSalvato(const fs::path& dati, std::string_view nome) {
-    const fs::path file = FileTorneo(dati);
-    const data::FileRead letto = data::ReadWholeFile(file);
-    if (letto.outcome == data::ReadOutcome::Missing) return std::nullopt;
-    LetturaTorneo l;
-    if (letto.outcome == data::ReadOutcome::Ok) {
-        l = TorneoDaJson(letto.contents);
-    } else {
-        l.errore = "cannot be read whole";
-    }
-    if (l.piuRecente) return std::nullopt;
-    if (!l.torneo) {
-        const auto keptAs = data::KeepAsBad(file);
-        std::cerr << "gnamm: " << file.string() << ": " << l.errore << "; "
-                  << (keptAs ? "kept as " + keptAs->filename().string() : "left where it is")
-                  << ", the saved Torneo is not offered\n";
-        return std::nullopt;
-    }
-    if (l.torneo->nome != nome) return std::nullopt;
-    return l.torneo;
-}
-
-void CancellaTorneoSalvato(const fs::path& dati) {
-    if (dati.empty()) return;  // no Dati folder: nothing was saved
-    std::error_code ec;
-    fs::remove(FileTorneo(dati), ec);
 }
 
 }  // namespace gnamm

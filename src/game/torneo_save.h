@@ -1,13 +1,9 @@
 // A Torneo left in the middle: the whole state needed to go on from a quiet moment (the human's
 // turn waiting for a card or for a pick among the table cards, the pause after a Gioco waiting
-// for Enter), kept in Dati/GnTorneo.json.
-//
-// The file is JSON with a format version. Loading checks every field and its range: a damaged or
-// foreign file is kept aside as GnTorneo.json.bad (one line on stderr) and nothing is offered; a
-// file written by a newer game is left alone and not offered either.
+// for Enter), and its text: JSON with a format version, every field checked on reading. The
+// file on disk is torneo_file.h's.
 #pragma once
 
-#include <filesystem>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -27,7 +23,6 @@ namespace gnamm {
 
 class Game;
 
-inline constexpr std::string_view kFileTorneo = "GnTorneo.json";
 inline constexpr int kFormatoTorneo = 1;
 
 // A timer as it stood. A running one ticks after `restanoMs`, then every `intervalloMs`; a
@@ -76,24 +71,16 @@ TorneoSalvato FotografaTorneo(const Game& g);
 // Zeb's corner; the timers go on from where they stood.
 void RiprendiTorneo(Game& g, const TorneoSalvato& s);
 
-// The text of GnTorneo.json, and back. Reading fails, with the reason, on anything that is not
-// a whole state of this format version; `piuRecente` tells a newer version from damage.
+// The text of a saved Torneo, and back. Reading fails, with the reason, on anything that is not
+// a whole state of this format version the game could be in (game/invariants.h); `piuRecente`
+// tells a newer version from damage.
 std::string TorneoInJson(const TorneoSalvato& s);
 struct LetturaTorneo {
     std::optional<TorneoSalvato> torneo;
     bool piuRecente = false;
     std::string errore;
+    std::string nome;  // the player's name in the file, when it reads even if the rest does not
 };
 LetturaTorneo TorneoDaJson(std::string_view testo);
-
-// Saves the Torneo when the game is at a quiet moment; false when it is not or the write failed.
-bool SalvaTorneo(Game& g);
-// Writes a saved state to GnTorneo.json in the Dati folder, atomically.
-bool ScriviTorneo(const std::filesystem::path& dati, const TorneoSalvato& s);
-// The Torneo saved for `nome` in the Dati folder, if any. A damaged file is kept aside (one line
-// on stderr); a newer one, or one saved for another name, is left where it is.
-std::optional<TorneoSalvato> CaricaTorneoSalvato(const std::filesystem::path& dati,
-                                                 std::string_view nome);
-void CancellaTorneoSalvato(const std::filesystem::path& dati);
 
 }  // namespace gnamm

@@ -9,6 +9,7 @@
 #include <string>
 #include <string_view>
 
+#include "data/dati_lock.h"
 #include "game/game.h"
 #include "game/torneo_save.h"
 #include "ui/consiglio_view.h"
@@ -55,6 +56,8 @@ class Finestra : public Game {
     std::string ultimoSalvato;
     // The saved Torneo offered back while its question is open.
     std::optional<TorneoSalvato> torneoInSospeso;
+    // The player's name, held while this copy plays under it (ui/torneo_ripresa.h).
+    std::optional<data::NomeInUso> nomeInUso;
 };
 
 // Derives the screen from the state: what the flow shows (its view), the panels, the

@@ -14,6 +14,7 @@
 #include "game/end_of_gioco.h"
 #include "game/hall_of_fame.h"
 #include "game/human_turn.h"
+#include "game/torneo_file.h"
 #include "persona/comments.h"
 #include "persona/impatience.h"
 #include "ui/avvisi_view.h"

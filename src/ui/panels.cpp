@@ -11,7 +11,7 @@
 #include "game/hall_of_fame.h"
 #include "game/speeds.h"
 #include "game/table_model.h"
-#include "game/torneo_save.h"
+#include "game/torneo_file.h"
 #include "persona/comments.h"
 #include "persona/remarks.h"
 #include "ui/options_panel.h"
@@ -156,7 +156,7 @@ void MostraPaginaRegole(Finestra& g) {
 void RispostaUscita(Finestra& g, int i) {
     if (g.pannelli.congedo) return;
     if (i == 0) {
-        CancellaTorneoSalvato(g.paths.data);  // a surrender: the Torneo is over
+        CancellaTorneoSalvato(g);  // a surrender: the Torneo is over
         Congedo(g);
         return;
     }

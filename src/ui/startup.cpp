@@ -14,6 +14,7 @@
 #include "ui/panels.h"
 #include "ui/panels_layout.h"
 #include "ui/scaling.h"
+#include "ui/torneo_ripresa.h"
 
 namespace gnamm {
 
@@ -98,6 +99,7 @@ bool InvioSplash(Finestra& g) {
     g.nome = data::CleanPlayerName(s.txtNome.text);
     s.txtNome.text = g.nome;
     data::SaveName(g.paths.data, g.nome);
+    TieniNome(g);
     g.scheduler.disable(Timer::AudioSplash);
     // The prompt blinks only on the splash; the level panel's takes over.
     g.scheduler.disable(Timer::Inserisci);

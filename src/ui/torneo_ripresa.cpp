@@ -3,7 +3,7 @@
 
 #include "audio/music.h"
 #include "game/hall_of_fame.h"
-#include "game/torneo_save.h"
+#include "game/torneo_file.h"
 #include "persona/comments.h"
 #include "ui/finestra.h"
 #include "ui/options_panel.h"
@@ -55,13 +55,28 @@ void SalvaAlMomentoTranquillo(Finestra& g) {
     const TorneoSalvato s = FotografaTorneo(g);
     std::string impronta = Impronta(s);
     if (impronta == g.ultimoSalvato) return;
-    if (ScriviTorneo(g.paths.data, s)) g.ultimoSalvato = std::move(impronta);
+    // A failed write is said once and tried again at the next moment, not at every frame.
+    ScriviTorneo(g.paths.data, s, g.avvisi, g.custodiaTorneo);
+    g.ultimoSalvato = std::move(impronta);
+}
+
+void TieniNome(Finestra& g) {
+    if (g.paths.data.empty()) return;
+    g.nomeInUso = data::NomeInUso::Prendi(g.paths.data, g.nome);
+    if (g.nomeInUso) return;
+    g.custodiaTorneo.scrivibile = false;
+    g.avvisi.aggiungi("Il nome " + g.nome +
+                          " è già in gioco in un'altra finestra di Gnamm: il suo Torneo in "
+                          "sospeso resta a quella, e qui il Torneo non verrà salvato.",
+                      "the name " + g.nome +
+                          " is played in another copy of the game: its saved Torneo is left to "
+                          "that copy, and this one saves none");
 }
 
 bool OffriRipresa(Finestra& g) {
     Screen& s = g.screen;
     if (s.FraSplash.visible || g.paths.data.empty()) return false;
-    g.torneoInSospeso = CaricaTorneoSalvato(g.paths.data, g.nome);
+    g.torneoInSospeso = CaricaTorneoSalvato(g.paths.data, g.nome, g.avvisi, g.custodiaTorneo);
     if (!g.torneoInSospeso) return false;
     // The exit panel with its two aces, asking another question.
     s.FraPannello[kPannelloLivello].visible = false;
@@ -79,7 +94,7 @@ bool OffriRipresa(Finestra& g) {
 void RispostaRipresa(Finestra& g, bool riprendi) {
     if (!g.torneoInSospeso) return;
     if (!riprendi) {
-        CancellaTorneoSalvato(g.paths.data);
+        CancellaTorneoSalvato(g);
         ChiudiDomanda(g);
         g.screen.FraPannello[kPannelloLivello].visible = true;
         return;

@@ -11,6 +11,10 @@ class Finestra;
 // does it (Finestra::salvaTorneo); a save costs about a millisecond.
 void SalvaAlMomentoTranquillo(Finestra& g);
 
+// The name just given: held for as long as this copy plays under it. When another copy of the
+// game holds it, the player is told, and this copy neither offers nor saves a Torneo for it.
+void TieniNome(Finestra& g);
+
 // After the name: when a Torneo is saved for it, asks whether to take it up again instead of
 // showing the level choice. Returns true when the question is open.
 bool OffriRipresa(Finestra& g);

@@ -72,16 +72,17 @@ void WriteCutShortAt(std::size_t limit, Write write) {
     ::waitpid(child, &status, 0);
 }
 
-// While alive, this process can add no byte to any file: every write fails as on a full disk
-// (EFBIG, with SIGXFSZ ignored), whoever runs the test and on any file system.
+// While it lives, every write to a file of this process past `limit` bytes (by default any byte)
+// fails with EFBIG, as on a disk that is full, whoever runs the test and on any file system; the
+// kernel's signal for it is ignored meanwhile.
 class DiscoPieno {
   public:
-    DiscoPieno() {
+    explicit DiscoPieno(rlim_t limit = 0) {
         ::getrlimit(RLIMIT_FSIZE, &prima_);
+        rlimit r = prima_;
+        r.rlim_cur = limit;
         segnale_ = std::signal(SIGXFSZ, SIG_IGN);
-        rlimit pieno = prima_;
-        pieno.rlim_cur = 0;
-        ::setrlimit(RLIMIT_FSIZE, &pieno);
+        ::setrlimit(RLIMIT_FSIZE, &r);
     }
     ~DiscoPieno() {
         ::setrlimit(RLIMIT_FSIZE, &prima_);

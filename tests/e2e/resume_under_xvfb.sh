@@ -25,7 +25,8 @@ timeout=30
 
 home="$work/home"
 mkdir -p "$home"
-saved="$home/.local/share/gnamm/Dati/GnTorneo.json"
+dati="$home/.local/share/gnamm/Dati"
+saved="" # the player's own GnTorneo.<hash>.json, once written
 start_game() {
     HOME="$home" XDG_DATA_HOME="" XDG_CONFIG_HOME="" SDL_AUDIODRIVER=dummy \
         "$game" >>"$work/game.log" 2>&1 &
@@ -44,7 +45,10 @@ xdotool key Return
 until_screen "level panel" differs_from "$work/splash.png" "$panel" 20000
 xdotool mousemove 666 215 click 1
 until_screen "deal" card_face_at "$hand1"
-file_saved() { [ -s "$saved" ]; }
+file_saved() {
+    set -- "$dati"/GnTorneo.*.json
+    [ -s "$1" ] && saved=$1
+}
 until_screen "first save" file_saved
 before=$(md5sum <"$saved")
 end=$((SECONDS + 60))

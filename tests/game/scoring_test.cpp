@@ -8,7 +8,7 @@
 #include <filesystem>
 
 #include "data/temp_dati.h"
-#include "game/torneo_save.h"
+#include "game/torneo_file.h"
 #include "support/table_fixture.h"
 #include "ui/hall_of_fame_panel.h"
 #include "ui/scoreboard_view.h"
@@ -183,7 +183,7 @@ TEST_F(EndOfGiocoTest, TheThirdPartitaWinsTheTorneoAndQuandoOpensTheLevelChoice)
     ASSERT_TRUE(ScriviTorneo(g.paths.data, FotografaTorneo(g)));
     totali(9, 16);
     fine();
-    EXPECT_FALSE(std::filesystem::exists(g.paths.data / kFileTorneo));  // nothing to resume
+    EXPECT_FALSE(std::filesystem::exists(FileTorneo(g.paths.data, g.nome)));  // nothing to resume
     EXPECT_EQ(
         std::tuple(g.partita.esito, g.partita.partiteH, g.partita.vincitore, g.vista.lblH.back),
         std::tuple(EsitoGioco::TorneoH, 3, "Ugo", Rgb{255, 0, 0}));

@@ -1,13 +1,15 @@
 // What the game keeps on disk for a player: the saved Torneo (what is offered back, what is
 // set aside, a save cut short) and the player's record (what a finished Gioco adds, a damaged
 // GnStat.json). That a save resumes into the same game is checked by `gnamm-sim resume-check`.
-#include "game/torneo_save.h"
 #include "game/player_record.h"
+#include "game/torneo_file.h"
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <array>
 #include <string>
+#include <tuple>
 
 #include "data/data_folder.h"
 #include "data/dati_lock.h"
@@ -20,14 +22,25 @@ namespace {
 
 using testing_support::TempDati;
 
-// A state as a game would save it: a shuffled deck, a few cards out, a running timer.
+// A state as a game would save it: the first Manche dealt, the human to lead, a timer running.
 TorneoSalvato UnTorneo(const std::string& nome, int gioco) {
     TorneoSalvato s;
     s.nome = nome;
     s.livello = Livello::Cunning;
-    for (int i = 1; i <= 40; ++i) s.tavolo.carteDaGiocare[i] = Card::FromDeckPosition(41 - i);
-    s.tavolo.carta[4] = *Card::Parse("7c");
-    s.tavolo.carta[9] = *Card::Parse("Kp");
+    TableState& t = s.tavolo;
+    for (int i = 1; i <= 40; ++i) t.carteDaGiocare[i] = Card::FromDeckPosition(41 - i);
+    constexpr std::array<int, 10> kPosti = {9, 7, 8, 10, 4, 1, 5, 2, 6, 3};  // the deal's order
+    for (int i = 1; i <= 10; ++i) {
+        t.distribuita[i] = true;
+        t.carta[kPosti[i - 1]] = t.carteDaGiocare[i];
+        // The computer sees the table and its own hand.
+        if (!IsManoH(kPosti[i - 1])) --t.valoriRimasti[t.carteDaGiocare[i].valore()];
+    }
+    t.numeroCarteSulTavolo = 4;
+    t.carteInManoAPC = t.carteInManoAdH = 3;
+    t.carteRimasteNelMazzo = 30;
+    t.manche = 1;
+    t.aChiTocca = Player::H;
     s.partita.gioco = gioco;
     s.casuale = SeededRandom(9).state();
     s.timer = {{Timer::Impazienza, 8000, true, 2500}, {Timer::DurataAmbiente, 1910, false, 0}};
@@ -41,20 +54,60 @@ std::string Sostituisci(std::string testo, const std::string& da, const std::str
     return testo;
 }
 
-TEST(TorneoSalvato, OfferedBackOnlyToItsOwnPlayer) {
+int GiocoSalvato(const std::filesystem::path& dati, const std::string& nome) {
+    const auto letto = CaricaTorneoSalvato(dati, nome);
+    return letto ? letto->partita.gioco : 0;
+}
+
+// Each player's Torneo in a file of its own: saving, offering and forgetting one never touches
+// another's, and a copy that could not hold the name forgets nothing.
+TEST(TorneoSalvato, EachPlayerHasAFileOfItsOwn) {
     TempDati t;
     ASSERT_TRUE(ScriviTorneo(t.dati(), UnTorneo("Ann", 4)));
-    EXPECT_FALSE(CaricaTorneoSalvato(t.dati(), "Bob"));
+    ASSERT_TRUE(ScriviTorneo(t.dati(), UnTorneo("Bob", 2)));
     const auto letto = CaricaTorneoSalvato(t.dati(), "Ann");
     ASSERT_TRUE(letto);
     EXPECT_EQ(TorneoInJson(*letto), TorneoInJson(UnTorneo("Ann", 4)));
-    CancellaTorneoSalvato(t.dati());
-    EXPECT_FALSE(t.exists(std::string(kFileTorneo)));
+    EXPECT_EQ(std::tuple(GiocoSalvato(t.dati(), "Bob"), GiocoSalvato(t.dati(), "Eva")),
+              std::tuple(2, 0));
+    test_tavolo::Banco b;
+    b.g.paths.data = t.dati();
+    b.g.nome = "Bob";
+    b.g.custodiaTorneo.scrivibile = false;
+    CancellaTorneoSalvato(b.g);
+    EXPECT_EQ(GiocoSalvato(t.dati(), "Bob"), 2);
+    b.g.custodiaTorneo.scrivibile = true;
+    CancellaTorneoSalvato(b.g);
+    EXPECT_EQ(std::tuple(GiocoSalvato(t.dati(), "Ann"), GiocoSalvato(t.dati(), "Bob")),
+              std::tuple(4, 0));
 }
 
-// The set-aside is told in one line; a newer format is left without a word. Neither is offered.
-TEST(TorneoSalvato, DamagedOrForeignFilesAreSetAsideAndNewerOnesLeftAlone) {
-    const std::string buono = TorneoInJson(UnTorneo("Ann", 4));
+// The single GnTorneo.json of the first format moves to its player's file when that player
+// comes back, and goes only once the new file is on disk; another player leaves it alone.
+TEST(TorneoSalvato, TheOldSingleFileMovesToItsPlayer) {
+    TempDati t;
+    const std::string vecchio = TorneoInJson(UnTorneo("Ann", 3));
+    const std::string unico(kFileTorneoUnico), suo = FileTorneo(t.dati(), "Ann").filename();
+    t.write(unico, vecchio);
+    EXPECT_EQ(GiocoSalvato(t.dati(), "Bob"), 0);
+    testing_support::WriteCutShortAt(100, [&] { CaricaTorneoSalvato(t.dati(), "Ann"); });
+    EXPECT_EQ(std::tuple(t.read(unico), t.exists(suo)), std::tuple(vecchio, false));
+    EXPECT_EQ(GiocoSalvato(t.dati(), "Ann"), 3);
+    EXPECT_EQ(std::tuple(t.exists(unico), t.read(suo)), std::tuple(false, vecchio));
+}
+
+// Whatever is found at a player's file: a damaged one, or one that breaks the game's own rules,
+// is kept aside as .bad; one that is newer, cannot be read or is another player's is left as it
+// is and never written over, in this run or the next. Nothing is offered; each is said once.
+TEST(TorneoSalvato, WhatCannotBeResumedIsKeptAsideOrLeftAlone) {
+    const TorneoSalvato ann = UnTorneo("Ann", 4);
+    const std::string buono = TorneoInJson(ann);
+    const auto cambiato = [&](auto cambia) {
+        TorneoSalvato s = ann;
+        cambia(s);
+        return TorneoInJson(s);
+    };
+    const std::string kCartella = "<a folder>";
     const struct {
         const char* cosa;
         std::string testo;
@@ -65,7 +118,7 @@ TEST(TorneoSalvato, DamagedOrForeignFilesAreSetAsideAndNewerOnesLeftAlone) {
         {"not ours", R"({"formato": 1, "hello": "world"})"},
         {"a list", "[1, 2, 3]"},
         {"binary", std::string("\x00\xff\x13", 3)},
-        {"Manche out of range", Sostituisci(buono, "\"manche\": 0", "\"manche\": 7")},
+        {"Manche out of range", Sostituisci(buono, "\"manche\": 1", "\"manche\": 7")},
         {"a card twice", Sostituisci(buono, "\"Kp\"", "\"7c\"")},
         {"an unknown card", Sostituisci(buono, "\"Kp\"", "\"Zz\"")},
         {"a number as text", Sostituisci(buono, "\"gioco\": 4", "\"gioco\": \"4\"")},
@@ -74,40 +127,70 @@ TEST(TorneoSalvato, DamagedOrForeignFilesAreSetAsideAndNewerOnesLeftAlone) {
         {"a timer left beyond its interval",
          Sostituisci(buono, "\"restano\": 2500", "\"restano\": 9000")},
         {"an old format number", Sostituisci(buono, "\"formato\": 1", "\"formato\": 0")},
+        // The game's own rules: with these it could stop with nothing left to click.
+        {"the card played on the human's turn", cambiato([](TorneoSalvato& s) {
+             s.umano.cartaGiocata = 4;
+             s.tavolo.carteInManoAdH = 2;
+             s.tavolo.numeroCarteGiocate = 1;
+             --s.tavolo.valoriRimasti[s.tavolo.valore(4)];
+         })},
+        {"the computer to play",
+         cambiato([](TorneoSalvato& s) { s.tavolo.aChiTocca = Player::PC; })},
+        {"a card dealt twice", cambiato([](TorneoSalvato& s) { s.tavolo.distribuita[4] = false; })},
+        {"a point nobody earned", cambiato([](TorneoSalvato& s) {
+             s.punteggi.h.punto[0] = true;
+             s.punteggi.h.puntiGiocoInCorso = s.punteggi.h.puntiPartita = 1;
+         })},
         {"a newer format", Sostituisci(buono, "\"formato\": 1", "\"formato\": 2"), false},
+        {"another player's", TorneoInJson(UnTorneo("Bob", 4)), false},
+        {"a folder", kCartella, false},
     };
     for (const auto& c : casi) {
         TempDati t;
-        t.write(std::string(kFileTorneo), c.testo);
-        ::testing::internal::CaptureStderr();
-        EXPECT_FALSE(CaricaTorneoSalvato(t.dati(), "Ann")) << c.cosa;
-        const std::string err = ::testing::internal::GetCapturedStderr();
-        const std::string bad = "GnTorneo.json.bad";
-        EXPECT_EQ(std::count(err.begin(), err.end(), '\n'), c.messoDaParte ? 1 : 0)
-            << c.cosa << err;
-        EXPECT_EQ(err.find(bad) != std::string::npos, c.messoDaParte) << c.cosa << ": " << err;
-        EXPECT_EQ(t.exists(std::string(kFileTorneo)), !c.messoDaParte) << c.cosa;
+        const std::string file = FileTorneo(t.dati(), "Ann").filename(), bad = file + ".bad";
+        if (c.testo == kCartella) {
+            std::filesystem::create_directories(t.file(file));
+        } else {
+            t.write(file, c.testo);
+        }
+        data::Avvisi avvisi;
+        avvisi.scriviStderr = false;
+        CustodiaTorneo custodia;
+        EXPECT_FALSE(CaricaTorneoSalvato(t.dati(), "Ann", avvisi, custodia)) << c.cosa;
+        ASSERT_EQ(avvisi.inAttesa().size(), 1u) << c.cosa;
+        EXPECT_EQ(avvisi.corrente().find(bad) != std::string::npos, c.messoDaParte)
+            << c.cosa << ": " << avvisi.corrente();
         EXPECT_EQ(t.exists(bad), c.messoDaParte) << c.cosa;
-        EXPECT_EQ(t.read(c.messoDaParte ? bad : std::string(kFileTorneo)), c.testo) << c.cosa;
+        if (c.testo != kCartella) {
+            EXPECT_EQ(t.read(c.messoDaParte ? bad : file), c.testo) << c.cosa;
+        }
+        // A save takes the place of what was set aside, never of what was left.
+        EXPECT_EQ(ScriviTorneo(t.dati(), ann, avvisi, custodia), c.messoDaParte) << c.cosa;
+        EXPECT_EQ(ScriviTorneo(t.dati(), ann), c.messoDaParte) << c.cosa;
+        EXPECT_EQ(avvisi.inAttesa().size(), 1u) << c.cosa;
+        if (!c.messoDaParte && c.testo != kCartella) {
+            EXPECT_EQ(t.read(file), c.testo) << c.cosa;
+        }
     }
 }
 
-// The old save or the new one reads back whole, and no temporary file is taken for one.
+// The old save or the new one reads back whole; all a cut leaves beside it is the player's
+// own temporary file, for the start-up clean-up.
 TEST(TorneoSalvato, ASaveCutShortLeavesTheOldOrTheNew) {
     TempDati t;
     const TorneoSalvato vecchio = UnTorneo("Ann", 3), nuovo = UnTorneo("Ann", 4);
+    const std::string file = FileTorneo(t.dati(), "Ann").filename();
     const std::size_t size = TorneoInJson(nuovo).size();
     for (std::size_t limit = 0; limit <= size + 1; limit += size / 17) {
         ASSERT_TRUE(ScriviTorneo(t.dati(), vecchio));
         testing_support::WriteCutShortAt(limit, [&] { ScriviTorneo(t.dati(), nuovo); });
-        const auto letto = CaricaTorneoSalvato(t.dati(), "Ann");
-        ASSERT_TRUE(letto) << "limit " << limit;
-        EXPECT_TRUE(letto->partita.gioco == 3 || letto->partita.gioco == 4) << "limit " << limit;
-        EXPECT_EQ(limit >= size, letto->partita.gioco == 4) << "limit " << limit;
-        data::RemoveInterruptedSaves(t.dati());
+        EXPECT_EQ(GiocoSalvato(t.dati(), "Ann"), limit >= size ? 4 : 3) << "limit " << limit;
         for (const auto& e : std::filesystem::directory_iterator(t.dati())) {
-            if (e.path().filename() == data::kFileBloccoDati) continue;
-            EXPECT_EQ(e.path().filename(), kFileTorneo) << "limit " << limit;
+            const std::string nome = e.path().filename();
+            EXPECT_TRUE(nome == file || nome == data::kFileBloccoDati ||
+                        nome.starts_with(file + ".tmp."))
+                << nome;
+            if (nome != file) std::filesystem::remove(e.path());
         }
     }
 }

@@ -8,6 +8,7 @@
 #include "data/asset_resolver.h"
 #include "game/torneo_save.h"
 #include "platform/asset_notices.h"
+#include "game/torneo_file.h"
 #include "sdl_fixture.h"
 #include "ui/ui_fixture.h"
 
@@ -114,7 +115,7 @@ TEST_F(LoopTest, ClosingOrQuittingSavesTheTorneoAndEndsAtOnce) {
         SCOPED_TRACE(closeButton ? "close button" : "SDL_QUIT");
         TearDown();
         start();
-        std::filesystem::remove(dati.dati() / kFileTorneo);
+        std::filesystem::remove(FileTorneo(dati.dati(), "Ada"));
         EXPECT_FALSE(
             step({closeButton ? windowEvent(SDL_WINDOWEVENT_CLOSE) : SDL_Event{SDL_QUIT}}));
         EXPECT_FALSE(g.screen.FraPannello[1].visible);

@@ -22,7 +22,7 @@
 #include "game/capture_rules.h"
 #include "game/hall_of_fame.h"
 #include "game/timers.h"
-#include "game/torneo_save.h"
+#include "game/torneo_file.h"
 #include "platform/scale.h"
 #include "platform/screen_renderer.h"
 #include "platform/z_order.h"

@@ -5,15 +5,21 @@
 
 #include <gtest/gtest.h>
 
+#include <gmock/gmock.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
 #include <filesystem>
 #include <optional>
 #include <random>
 
 #include "data/data_files.h"
+#include "data/dati_lock.h"
 #include "data/startup_read.h"
 #include "game/torneo_save.h"
 #include "human_policy.h"
 #include "shown_table.h"
+#include "game/torneo_file.h"
 #include "ui/options_panel.h"
 #include "ui/panels.h"
 #include "ui/scaling.h"
@@ -22,6 +28,10 @@
 
 namespace gnamm {
 namespace {
+
+using ::testing::Contains;
+using ::testing::ElementsAre;
+using ::testing::HasSubstr;
 
 Rect Per(Rect r, float kx, float ky) {
     auto s = [](int v, float k) {
@@ -280,7 +290,21 @@ class Ripresa : public test_ui::UiTest, public ::testing::WithParamInterface<Ris
         ASSERT_TRUE(std::filesystem::exists(file()));
     }
 
-    std::filesystem::path file() const { return dati.dati() / kFileTorneo; }
+    std::filesystem::path file() const { return FileTorneo(dati.dati(), "Ugo"); }
+    std::string salvato() const { return dati.read(file().filename()); }
+
+    // Plays on to the next quiet moment: the human's card or the pick under way, then time.
+    void muovi(Finestra& f) {
+        std::mt19937 scelte(3);
+        if (sim::TurnoUmano(f)) {
+            ASSERT_TRUE(sim::GiocaUmano(f, sim::Politica::Greedy, scelte));
+        } else if (f.umano.puoiScegliere) {
+            ASSERT_TRUE(sim::ScegliPresa(f, sim::Politica::Greedy, scelte));
+        }
+        AdvanceVirtualTime(f, clock, 100);
+        for (int i = 0; i < 600 && !MomentoTranquillo(f); ++i) AdvanceVirtualTime(f, clock, 100);
+        ASSERT_TRUE(MomentoTranquillo(f));
+    }
 
     // The program started again and the name given on the splash.
     Finestra& riavvia(std::string_view nome) {
@@ -339,16 +363,99 @@ INSTANTIATE_TEST_SUITE_P(Risposte, Ripresa,
                                            Risposta{"Digit1", Key::Digit1, 0, false, true}),
                          [](const auto& info) { return std::string(info.param.come); });
 
-TEST_F(Ripresa, AnotherNameIsNotAskedAndTheSaveIsKeptUntilItsOwnerSurrenders) {
+// Another name is not asked, and its own Torneo is saved beside: neither touches the other, and
+// a surrender forgets only its player's.
+TEST_F(Ripresa, AnotherNameSavesBesideAndEachSaveStaysUntilItsOwnerSurrenders) {
+    const std::string ugo = salvato();
     Finestra& f = riavvia("Bea");
     EXPECT_TRUE(!f.screen.FraPannello[1].visible && f.screen.FraPannello[4].visible);
-    EXPECT_TRUE(CaricaTorneoSalvato(dati.dati(), "Ugo"));
+    f.key(Key::Digit1);
+    for (int i = 0; i < 600 && !MomentoTranquillo(f); ++i) AdvanceVirtualTime(f, clock, 100);
+    f.close();
+    EXPECT_EQ(salvato(), ugo);
+    EXPECT_TRUE(CaricaTorneoSalvato(dati.dati(), "Bea"));
     // Its owner's surrender forgets it, and the farewell saves nothing.
     g.click({TargetKind::Pannelli, 1});
     g.click({TargetKind::Uscita, 0});
     EXPECT_FALSE(std::filesystem::exists(file()));
     g.close();
     EXPECT_FALSE(std::filesystem::exists(file()));
+    EXPECT_TRUE(CaricaTorneoSalvato(dati.dati(), "Bea"));
+}
+
+// The save that froze the game: the human's card played and the turn still the human's, so no
+// click could go on. It is not offered; it is kept aside and the player told.
+TEST_F(Ripresa, ASaveTheGameCouldNotGoOnFromIsNotOffered) {
+    LetturaTorneo letto = TorneoDaJson(salvato());
+    ASSERT_TRUE(letto.torneo);
+    TorneoSalvato& s = *letto.torneo;
+    s.umano = HumanTurnState{};
+    s.umano.cartaGiocata = s.tavolo.carta[4].empty() ? (s.tavolo.carta[5].empty() ? 6 : 5) : 4;
+    s.tavolo.aChiTocca = Player::H;
+    dati.write(file().filename(), TorneoInJson(s));
+    Finestra& f = riavvia("Ugo");
+    EXPECT_TRUE(!f.screen.FraPannello[1].visible && f.screen.FraPannello[4].visible);
+    EXPECT_THAT(f.avvisi.inAttesa(), Contains(HasSubstr("danneggiato")));
+    EXPECT_EQ(dati.read(file().filename().string() + ".bad"), TorneoInJson(s));
+}
+
+// Another copy of the game (another process, on the same folder) plays under the name: its
+// Torneo is not offered here, the player is told, and this copy saves none under the name while
+// the rest of the game goes on. Once that copy ends the name is free again.
+TEST_F(Ripresa, ANamePlayedInAnotherCopyIsNeitherOfferedNorSaved) {
+    g.nomeInUso.reset();  // this window is done with the name
+    int pronto[2], fine[2];
+    ASSERT_TRUE(::pipe(pronto) == 0 && ::pipe(fine) == 0);
+    const pid_t altra = ::fork();
+    ASSERT_GE(altra, 0);
+    if (altra == 0) {
+        const auto nome = data::NomeInUso::Prendi(dati.dati(), "Ugo");
+        const char preso = nome ? '1' : '0';
+        char c = 0;
+        if (::write(pronto[1], &preso, 1) == 1 && ::read(fine[0], &c, 1) >= 0) ::_exit(0);
+        ::_exit(1);
+    }
+    char preso = 0;
+    ASSERT_EQ(::read(pronto[0], &preso, 1), 1);
+    ASSERT_EQ(preso, '1');
+    const std::string ugo = salvato();
+    Finestra& f = riavvia("Ugo");
+    EXPECT_TRUE(!f.screen.FraPannello[1].visible && f.screen.FraPannello[4].visible);
+    EXPECT_THAT(f.avvisi.inAttesa(), Contains(HasSubstr("un'altra finestra di Gnamm")));
+    f.salvaTorneo = true;
+    f.key(Key::Digit1);
+    muovi(f);
+    SalvaAlMomentoTranquillo(f);
+    f.close();
+    EXPECT_EQ(salvato(), ugo);
+
+    ASSERT_EQ(::write(fine[1], "x", 1), 1);
+    int stato = -1;
+    ASSERT_EQ(::waitpid(altra, &stato, 0), altra);
+    EXPECT_TRUE(WIFEXITED(stato) && WEXITSTATUS(stato) == 0);
+    for (const int fd : {pronto[0], pronto[1], fine[0], fine[1]}) ::close(fd);
+    EXPECT_TRUE(riavvia("Ugo").screen.FraPannello[1].visible);
+}
+
+// A save that fails at a quiet moment (a full disk) leaves the last one on disk and is said
+// once with its reason; it is tried again at the next quiet moment, not at every frame.
+TEST_F(Ripresa, AFailedSaveIsSaidOnceAndTriedAgainAtTheNextMoment) {
+    const std::string prima = salvato();
+    g.salvaTorneo = true;
+    g.avvisi.scriviStderr = false;
+    {
+        const testing_support::DiscoPieno pieno(1000);
+        muovi(g);
+        SalvaAlMomentoTranquillo(g);
+        muovi(g);
+        SalvaAlMomentoTranquillo(g);
+    }
+    SalvaAlMomentoTranquillo(g);  // the same moment: not written again
+    EXPECT_EQ(salvato(), prima);
+    EXPECT_THAT(g.avvisi.inAttesa(), ElementsAre(HasSubstr("il disco è pieno")));
+    muovi(g);
+    SalvaAlMomentoTranquillo(g);
+    EXPECT_EQ(salvato(), TorneoInJson(FotografaTorneo(g)));
 }
 
 TEST_F(Ripresa, SavedAtQuietMomentsOnlyWhenSwitchedOnAndOnlyWhenChanged) {

@@ -13,11 +13,13 @@ cmake --build "$BUILD" -j"$(nproc)" --target gnamm_fuzz
 
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
-for reader in text dati record; do
+for reader in text dati record torneo; do
+    max_len=4096
+    [ "$reader" = torneo ] && max_len=16384 # a whole saved game
     mkdir -p "$work/$reader"
     cp tools/fuzz/corpus/"$reader"/* "$work/$reader"/
     echo "fuzz_$reader: $RUNS runs"
-    "$BUILD/tools/fuzz/fuzz_$reader" -runs="$RUNS" -seed=1 -max_len=4096 \
+    "$BUILD/tools/fuzz/fuzz_$reader" -runs="$RUNS" -seed=1 -max_len="$max_len" \
         -print_final_stats=0 "$work/$reader" 2>"$work/$reader.log" ||
         { cat "$work/$reader.log"; exit 1; }
 done

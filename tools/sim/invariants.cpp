@@ -1,39 +1,15 @@
 #include "invariants.h"
 
-#include <set>
-
 namespace gnamm::sim {
 
 std::vector<std::string> ControllaCarte(const Game& g) {
-    std::vector<std::string> out;
-    const TableState& t = g.tavolo;
-    std::set<int> viste;
-    int carte = t.carteRimasteNelMazzo + g.punteggi.pc.prese[3] + g.punteggi.h.prese[3];
-    for (int p = 0; p < kNumeroPosti; ++p) {
-        const Card c = t.carta[p];
-        if (c.empty()) continue;
-        const bool ammesso = IsManoPC(p) || IsManoH(p) || IsPostoTavolo(p);
-        if (!ammesso) out.push_back("a card outside the card places: " + std::to_string(p));
-        if (!viste.insert(c.deckPosition()).second) out.push_back("a card twice: " + c.code());
-        ++carte;
-    }
-    int sulTavolo = 0;
-    for (const int p : kPostiTavolo) sulTavolo += t.carta[p].empty() ? 0 : 1;
-    if (sulTavolo != t.numeroCarteSulTavolo) out.push_back("NumeroCarteSulTavolo is off");
-    int manoPC = 0, manoH = 0;
-    bool asso = false;
-    for (int p = 1; p <= 3; ++p) manoPC += t.carta[p].empty() ? 0 : 1;
-    for (int p = 4; p <= 6; ++p) manoH += t.carta[p].empty() ? 0 : 1;
-    for (const int p : kPostiTavolo) asso = asso || t.carta[p].isAce();
-    if (manoPC != t.carteInManoAPC) out.push_back("CarteInManoAPC is off");
-    if (manoH != t.carteInManoAdH) out.push_back("CarteInManoAdH is off");
-    if (asso != t.assoInTavola) out.push_back("AssoInTavola is off");
-    if (carte != 40) out.push_back("cards accounted for: " + std::to_string(carte));
-    return out;
+    return gnamm::ControllaCarte(g.tavolo, g.punteggi, g.umano.cartaGiocata);
 }
 
 std::vector<std::string> ControlloPunti::fineGioco(const Game& g) {
     std::vector<std::string> out = ControllaCarte(g);
+    for (std::string& v : ControllaConti(g.tavolo, g.punteggi, 0, true))
+        out.push_back(std::move(v));
     const Scoreboard& s = g.punteggi;
     if (s.pc.prese[3] + s.h.prese[3] != 40) out.push_back("the piles do not hold 40 cards");
     // Four 7s, ten Quadri and twelve figures in the deck.

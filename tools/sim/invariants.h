@@ -6,11 +6,11 @@
 #include <vector>
 
 #include "game/game.h"
+#include "game/invariants.h"
 
 namespace gnamm::sim {
 
-// Every card once: in the deck, a hand, on the table or counted in a pile; the table's counters
-// agree with its places.
+// The game's own ControllaCarte on the game as it stands.
 std::vector<std::string> ControllaCarte(const Game& g);
 
 // The end of each Gioco, in turn: the piles hold the deck by suit and rank, each deck point and

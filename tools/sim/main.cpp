@@ -44,7 +44,7 @@ constexpr const char* kAiuto = R"(usage:
       ahead, points and Punti Gnamm per Gioco, each with its 95% confidence interval.
   gnamm-sim resume-check [--giochi N] [--seed S] [--level honest|cunning|cheat]
       Plays N Giochi (default 200) at each level (all three without --level) twice with the
-      same seed: straight through, and saved to GnTorneo.json at every quiet moment (the
+      same seed: straight through, and saved to its GnTorneo file at every quiet moment (the
       human's card or pick, the pause after a Gioco) and resumed in a fresh game. Prints
       the save's size and time; exit code 0 when both runs agree in every state, sound and
       remark, 1 with the first difference on stderr.

@@ -8,7 +8,7 @@
 #include <vector>
 
 #include "audio/recording_media_player.h"
-#include "game/torneo_save.h"
+#include "game/torneo_file.h"
 #include "human_policy.h"
 #include "shown_table.h"
 #include "sim_play.h"

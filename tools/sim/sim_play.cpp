@@ -95,6 +95,8 @@ class Partita {
     void controlla() {
         if (!o_.check) return;
         for (const std::string& v : ControllaCarte(game_)) violazione(v);
+        const Finestra& g = game_;
+        for (const std::string& v : ControllaConti(g.tavolo, g.punteggi, 0, false)) violazione(v);
     }
 
     void fineGioco() {
