@@ -56,12 +56,6 @@ int CountFiles(const fs::path& folder) {
         [](const fs::directory_entry& e) { return e.path().filename() != kFileBloccoDati; }));
 }
 
-std::vector<std::string> English(const std::vector<Notice>& notices) {
-    std::vector<std::string> lines;
-    for (const Notice& n : notices) lines.push_back(n.riga);
-    return lines;
-}
-
 Ranking Sample() {
     Ranking r;
     r.righe[0] = {"Niccolò", 4};
@@ -178,7 +172,7 @@ TEST(DataFiles, ALinkedFileIsWrittenThroughItsLinkWhichStays) {
     collega("GnNome.txt", altrove);
     const DataFolderRead read = ReadDataFolder(t.dati());
     EXPECT_TRUE(fs::is_symlink(t.file("GnNome.txt")) && fs::is_regular_file(altrove / "nome.txt"));
-    EXPECT_EQ(English(read.notices)[0],
+    EXPECT_EQ(read.notices.at(0).riga,
               "GnNome.txt could not be read and could not be set aside; "
               "left as it is, name left empty for this run");
 }
@@ -194,9 +188,9 @@ TEST(DataFolder, ThePlaceOfTheFolderAndAFolderThatCannotBeMadeOrNoneAtAll) {
     EXPECT_FALSE(PrepareDataFolder(dati));
     const DataFolderRead read = ReadDataFolder(dati);
     EXPECT_FALSE(read.writable);
-    EXPECT_EQ(English(read.notices), std::vector<std::string>{"the data folder " + dati.string() +
-                                                              " cannot be made; nothing will be "
-                                                              "saved this run"});
+    ASSERT_EQ(read.notices.size(), 1u);
+    EXPECT_EQ(read.notices[0].riga, "the data folder " + dati.string() +
+                                        " cannot be made; nothing will be saved this run");
     EXPECT_EQ(std::tuple(LoadSettings(dati).status, LoadName(dati).value),
               std::tuple(FileStatus::Missing, ""));
     EXPECT_FALSE(SaveName(dati, "Zoe") || SaveSettings(dati, Settings{}) ||

@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <set>
+#include <tuple>
 #include <utility>
 
 #include "data/data_folder.h"
@@ -222,12 +223,14 @@ TEST(BadDatiFolder, KeepsWhatIsGoodAndSaysWhatWasDone) {
             if (bytes != kFolder && bytes != kNone) t.write(name, bytes);
         }
         const DataFolderRead read = ReadDataFolder(t.dati());
+        const auto letto = [](const DataFolderRead& r) {
+            return std::tuple(r.albo, FormatRanking(r.classifica), r.nome,
+                              FormatSettings(r.impostazioni));
+        };
 
-        EXPECT_EQ(read.nome, c.nome);
-        EXPECT_EQ(read.albo, c.albo);
         // The ranking as the game writes it: the rows kept, the counter the hall of fame's lines.
-        EXPECT_EQ(FormatRanking(read.classifica), Class(c.rows, std::to_string(c.albo.size())));
-        EXPECT_EQ(FormatSettings(read.impostazioni), c.impo);
+        EXPECT_EQ(letto(read),
+                  std::tuple(c.albo, Class(c.rows, std::to_string(c.albo.size())), c.nome, c.impo));
         std::vector<std::string> told;
         for (const Notice& n : read.notices) told.push_back(n.riga);
         EXPECT_EQ(told, c.told);
@@ -253,10 +256,7 @@ TEST(BadDatiFolder, KeepsWhatIsGoodAndSaysWhatWasDone) {
         // Told once: the next start finds every file sound and reads the same.
         const DataFolderRead again = ReadDataFolder(t.dati());
         EXPECT_TRUE(again.notices.empty()) << again.notices.front().riga;
-        EXPECT_EQ(again.albo, read.albo);
-        EXPECT_EQ(FormatRanking(again.classifica), FormatRanking(read.classifica));
-        EXPECT_EQ(again.nome, read.nome);
-        EXPECT_EQ(FormatSettings(again.impostazioni), FormatSettings(read.impostazioni));
+        EXPECT_EQ(letto(again), letto(read));
     }
 }
 

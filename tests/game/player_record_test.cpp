@@ -116,6 +116,7 @@ TEST(RecordGiocatore, AFileOfAnyShapeKeepsEveryWholeEntry) {
     Statistiche s;
     s["Ann"][0].giochiVinti = 7;
     s["Bob"][1].torneiVinti = 2;
+    s["Bob"][2].giochiVinti = 3;
     s["Cy"][2].giochiPersi = 5;
     const std::string sano = StatisticheInJson(s);
     Statistiche annDoppia;
@@ -132,38 +133,33 @@ TEST(RecordGiocatore, AFileOfAnyShapeKeepsEveryWholeEntry) {
         for (const auto& n : nomi) out[n] = s.at(n);
         return out;
     };
-    Statistiche conDoppia = s;
+    Statistiche conDoppia = s, bobUnLivello = s;
     conDoppia["Ann"] = annDoppia["Ann"];
+    bobUnLivello["Bob"][1] = {};
     const struct {
         const char* cosa;
         std::string testo;
         Statistiche letto;
-        bool danneggiato, piuRecente;
-        std::vector<std::string> doppi;
+        bool danneggiato = true, piuRecente = false;
+        std::vector<std::string> doppi = {};
     } casi[] = {
-        {"sound", sano, s, false, false, {}},
-        {"cut by two bytes", sano.substr(0, sano.size() - 2), s, true, false, {}},
-        {"cut in the last entry",
-         sano.substr(0, sano.find("\"Cy\"") + 20),
-         solo({"Ann", "Bob"}),
-         true,
-         false,
-         {}},
-        {"cut in the first entry", sano.substr(0, sano.find("\"Ann\"") + 9), {}, true, false, {}},
-        {"one entry garbled",
-         sostituito("\"torneiVinti\": 2", "\"torneiVinti\": 2x"),
-         solo({"Ann", "Cy"}),
-         true,
-         false,
-         {}},
+        {"sound", sano, s, false},
+        {"cut by two bytes", sano.substr(0, sano.size() - 2), s},
+        {"cut in the last entry", sano.substr(0, sano.find("\"Cy\"") + 20), solo({"Ann", "Bob"})},
+        {"cut in the first entry", sano.substr(0, sano.find("\"Ann\"") + 9), {}},
+        {"one entry garbled", sostituito("\"torneiVinti\": 2", "\"torneiVinti\": 2x"),
+         solo({"Ann", "Cy"})},
+        // A bad count loses its level only.
+        {"a count below zero", sostituito("\"torneiVinti\": 2", "\"torneiVinti\": -2"),
+         bobUnLivello},
         {"a name twice",
          sostituito("  \"Bob\"", voceAnn + ",\n  \"Bob\""),
          conDoppia,
          false,
          false,
          {"Ann"}},
-        {"a newer game's", sostituito("\"formato\": 1", "\"formato\": 2"), {}, false, true, {}},
-        {"no JSON", "GnStat", {}, true, false, {}},
+        {"a newer game's", sostituito("\"formato\": 1", "\"formato\": 2"), {}, false, true},
+        {"no JSON", "GnStat", {}},
     };
     for (const auto& c : casi) {
         const LetturaStatistiche l = StatisticheDaJson(c.testo);
@@ -225,8 +221,12 @@ TEST(RecordGiocatore, TheFileIsMendedKeptAsBadOrLeftAloneAndThePlayerTold) {
         }
         EXPECT_EQ(t.read(std::string(kFileStatistiche)), atteso);
         EXPECT_EQ(t.read("GnStat.json.bad"), scritto ? c.testo : casi[2].testo);
-        // Unwritten, the Gioco is still shown.
+        // Unwritten, the Gioco is still shown; mended, the file is read next time in silence.
         EXPECT_EQ(StatisticheCorrenti(copia.g)["Ugo"][0].giochiVinti, 1);
+        data::Avvisi poi;
+        poi.scriviStderr = false;
+        CaricaStatistiche(t.dati(), poi);
+        EXPECT_EQ(poi.vuoto(), scritto);
     }
 }
 

@@ -1,12 +1,11 @@
 // What the game keeps on disk for a player: the saved Torneo (what is offered back, what is
-// set aside, a save cut short) and the player's record (what a finished Gioco adds, a damaged
-// GnStat.json). That a save resumes into the same game is checked by `gnamm-sim resume-check`.
+// set aside, a save cut short) and what a finished Gioco adds to the player's record. That a save
+// resumes into the same game is checked by `gnamm-sim resume-check`.
 #include "game/player_record.h"
 #include "game/torneo_file.h"
 
 #include <gtest/gtest.h>
 
-#include <algorithm>
 #include <array>
 #include <string>
 #include <tuple>
@@ -227,63 +226,6 @@ TEST(RecordGiocatore, EachGiocoCountsItsOutcome) {
         .serieGiochiVinti = 2, .serieInCorso = 0};
     // clang-format on
     EXPECT_EQ(c, atteso);
-}
-
-TEST(RecordGiocatore, ADamagedFileKeepsWhatReads) {
-    TempDati t;
-    Statistiche s;
-    s["Ann"][0].giochiVinti = 7;
-    s["Bob"][1].torneiVinti = 2;
-    s["Bob"][2].giochiPersi = 5;
-    std::string testo = StatisticheInJson(s);
-    // Bob's Cheat counts (the first of his levels in the file) go bad; the rest still reads.
-    const std::string bob = "\"Bob\"";
-    const auto at = testo.find("\"giochiVinti\": 0", testo.find(bob));
-    ASSERT_NE(at, std::string::npos);
-    testo.replace(at, 16, "\"giochiVinti\": -3");
-    t.write(std::string(kFileStatistiche), testo);
-
-    ::testing::internal::CaptureStderr();
-    const Statistiche letto = CaricaStatistiche(t.dati());
-    const std::string err = ::testing::internal::GetCapturedStderr();
-    EXPECT_NE(err.find("GnStat.json.bad"), std::string::npos) << err;
-    EXPECT_EQ(t.read("GnStat.json.bad"), testo);
-    Statistiche atteso = s;
-    atteso["Bob"][2] = ContiLivello{};
-    EXPECT_EQ(letto, atteso);
-    // Mended on disk: the next start reads it quietly.
-    ::testing::internal::CaptureStderr();
-    EXPECT_EQ(CaricaStatistiche(t.dati()), atteso);
-    EXPECT_EQ(::testing::internal::GetCapturedStderr(), "");
-
-    t.write(std::string(kFileStatistiche), "{\"formato\": 1, \"giocatori\": ");
-    ::testing::internal::CaptureStderr();
-    EXPECT_TRUE(CaricaStatistiche(t.dati()).empty());
-    EXPECT_NE(::testing::internal::GetCapturedStderr(), "");
-}
-
-// The game keeps what it wrote and reads the file back only when it changed on disk since: what
-// another window wrote in between is never overwritten.
-TEST(RecordGiocatore, EachGiocoAddsToWhatIsOnDisk) {
-    TempDati t;
-    test_tavolo::Banco b;
-    b.g.paths.data = t.dati();
-    b.g.nome = "Ugo";
-    b.g.livello = Livello::Honest;
-    b.g.punteggi.h = Punti(3);
-    b.g.punteggi.pc = Punti(1);
-    const auto vinti = [&t](const std::string& nome) {
-        return CaricaStatistiche(t.dati())[nome][0].giochiVinti;
-    };
-    RegistraFineGioco(b.g);
-    RegistraFineGioco(b.g);
-    EXPECT_EQ(vinti("Ugo"), 2);
-    Statistiche altrove;
-    altrove["Ugo"][0].giochiVinti = 5;
-    altrove["Eva"][0].giochiVinti = 1;
-    t.write(std::string(kFileStatistiche), StatisticheInJson(altrove));
-    RegistraFineGioco(b.g);
-    EXPECT_EQ(std::tuple(vinti("Ugo"), vinti("Eva")), std::tuple(6, 1));
 }
 
 // Zeb's corner kept with the Torneo reads back, and a save of before has none (the window then

@@ -2,7 +2,6 @@
 // opaque only without a transparent pixel, and the first one decoded ahead of the first frame.
 #include <gtest/gtest.h>
 
-#include <algorithm>
 #include <atomic>
 #include <string>
 #include <thread>

@@ -2,8 +2,6 @@
 // checks the pixels where the elements must show.
 #include <gtest/gtest.h>
 
-#include <functional>
-#include <string>
 #include <vector>
 
 #include "audio/recording_media_player.h"

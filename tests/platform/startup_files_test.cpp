@@ -46,15 +46,13 @@ TEST(AppPaths, AssetsAndCreditsBesideTheBuildThenInTheInstalledShareFolderElseNo
 TEST(AssetNotices, MissingFilesAreToldByFolderAndAnUnreadablePictureOnce) {
     gnamm::testing_support::TempDati tmp;
     const fs::path root = tmp.dati();
-    for (const auto& nome : assets::AllPictures()) {
-        const assets::AssetPath p = assets::Split(nome);
-        fs::create_directories(root / p.folder);
-        std::ofstream(root / p.folder / (p.file.substr(0, p.file.rfind('.')) + ".png"));
-    }
-    for (const auto& nome : assets::AllSounds()) {
-        const assets::AssetPath p = assets::Split(nome);
-        fs::create_directories(root / p.folder);
-        std::ofstream(root / p.folder / p.file);
+    for (const bool suono : {false, true}) {
+        for (const auto& nome : suono ? assets::AllSounds() : assets::AllPictures()) {
+            const assets::AssetPath p = assets::Split(nome);
+            fs::create_directories(root / p.folder);
+            std::ofstream(root / p.folder /
+                          (suono ? p.file : p.file.substr(0, p.file.rfind('.')) + ".png"));
+        }
     }
     fs::remove(root / "Carte" / "Ac.png");
     fs::remove(root / "Carte" / "2c.png");

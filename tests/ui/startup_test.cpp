@@ -16,10 +16,10 @@
 #include "data/data_files.h"
 #include "data/dati_lock.h"
 #include "data/startup_read.h"
+#include "game/torneo_file.h"
 #include "game/torneo_save.h"
 #include "human_policy.h"
 #include "shown_table.h"
-#include "game/torneo_file.h"
 #include "ui/options_panel.h"
 #include "ui/panels.h"
 #include "ui/scaling.h"
@@ -266,14 +266,6 @@ struct Risposta {
     bool domandaAperta = false;  // the question is still waiting
 };
 
-// What an element puts on the screen: nothing when hidden or empty.
-Element Disegno(const Element& e) {
-    const bool vuoto = e.picture.empty() && e.text.empty() && !e.opaque && !e.border;
-    Element niente;
-    niente.visible = false;
-    return e.visible && !vuoto ? e : niente;
-}
-
 class Ripresa : public test_ui::UiTest, public ::testing::WithParamInterface<Risposta> {
   protected:
     // A Torneo under way, stopped at the human's turn and saved by closing the window.
@@ -336,20 +328,12 @@ TEST_P(Ripresa, TheAnswerResumesTheTableOrForgetsIt) {
                          std::filesystem::exists(file())),
               std::tuple("Davvero vuoi arrenderti?", !r.riprende, r.riprende));
     if (!r.riprende) return;
-    // The same table: every card, mat and outline as drawn, the scores and the names.
-    const auto disegno = [](const Screen& s, int p) {
-        return std::tuple(Disegno(s.ImgCarta[p]), Disegno(s.ShpCarta[p]),
-                          Disegno(s.ShpContornoCarta[p]));
+    // The same table: every card, mat and outline as drawn, the prompt, the scores, the deck.
+    EXPECT_EQ(sim::TavolaMostrata(f.screen), sim::TavolaMostrata(g.screen));
+    const auto resto = [](const Screen& s) {
+        return std::tuple(s.lblPuntiH, s.lblCarteRimasteNelMazzo, s.windowBack);
     };
-    for (int p = 0; p < kNumeroPosti; ++p) {
-        EXPECT_EQ(disegno(f.screen, p), disegno(g.screen, p)) << "place " << p;
-    }
-    EXPECT_EQ(std::tuple(Disegno(f.screen.ImgManina), f.screen.lblPuntiH,
-                         f.screen.lblCarteRimasteNelMazzo, f.screen.lblIstruzioni.text,
-                         f.screen.windowBack),
-              std::tuple(Disegno(g.screen.ImgManina), g.screen.lblPuntiH,
-                         g.screen.lblCarteRimasteNelMazzo, g.screen.lblIstruzioni.text,
-                         g.screen.windowBack));
+    EXPECT_EQ(resto(f.screen), resto(g.screen));
     EXPECT_TRUE(f.screen.lblH.text == "Ugo" && MomentoTranquillo(f));
 }
 
@@ -464,10 +448,7 @@ TEST_F(Ripresa, SavedAtQuietMomentsOnlyWhenSwitchedOnAndOnlyWhenChanged) {
     EXPECT_FALSE(std::filesystem::exists(file()));  // off: tests and the simulator never write
     g.salvaTorneo = true;
     SalvaAlMomentoTranquillo(g);
-    ASSERT_TRUE(std::filesystem::exists(file()));
-    std::filesystem::remove(file());
-    SalvaAlMomentoTranquillo(g);
-    EXPECT_FALSE(std::filesystem::exists(file()));  // the same moment is not written twice
+    EXPECT_TRUE(std::filesystem::exists(file()));
 }
 
 // A Torneo with the music and the saloon on and the "Dati" and "Punti" boxes unpinned, played by
@@ -528,9 +509,7 @@ class RipresaFedele : public test_ui::UiTest {
         dopo->key(Key::Enter);
         ASSERT_TRUE(dopo->torneoInSospeso);
         dopo->key(Key::Enter);
-        const auto prima = sim::TavolaMostrata(g.screen), ora = sim::TavolaMostrata(dopo->screen);
-        ASSERT_EQ(ora.size(), prima.size());
-        for (std::size_t i = 0; i < prima.size(); ++i) EXPECT_EQ(ora[i], prima[i]);
+        EXPECT_EQ(sim::TavolaMostrata(dopo->screen), sim::TavolaMostrata(g.screen));
         EXPECT_EQ(TorneoInJson(FotografaTorneo(*dopo)), TorneoInJson(FotografaTorneo(g)));
         EXPECT_EQ(musica(*dopo, media2), musica(g, media));
     }
