@@ -76,11 +76,6 @@ void Avvio(Finestra& g, int screenWidthTwips, int screenHeightTwips) {
     CaricaAlbo(g);
     MostraClassifica(g);
     MostraPaginaRegole(g);
-    if (!dati.writable && !g.paths.data.empty()) {
-        g.avvisi.aggiungi(std::string(data::kAvvisoDatiNonScrivibili),
-                          "nothing will be saved this run: the data folder " +
-                              g.paths.data.string() + " cannot be written");
-    }
 
     // The level panel's prompt blinks once the splash stops hiding it (InvioSplash): blinking
     // unseen it would wake the game six times a second while the player types a name.

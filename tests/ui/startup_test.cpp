@@ -91,7 +91,9 @@ TEST_F(AvvioTest, AFreshDataFolderStartsOnTheSplashAndOneThatCannotBeWrittenIsTo
     partita.avvisi.scriviStderr = false;
     gnamm::Avvio(partita, 12000, 9000);
     RefreshScreen(partita);
-    EXPECT_EQ(partita.screen.lblAvviso.text, data::kAvvisoDatiNonScrivibili);
+    // Said once: a folder that cannot be made is not told again as one that cannot be written.
+    EXPECT_THAT(partita.avvisi.inAttesa(), ElementsAre(HasSubstr("non si può creare")));
+    EXPECT_EQ(partita.screen.lblAvviso.text, partita.avvisi.corrente());
     EXPECT_TRUE(partita.screen.FraSplash.visible && partita.screen.FraAvviso.visible);
     EXPECT_EQ(partita.vista.lblIstruzioni.text, "");
 }
