@@ -6,6 +6,7 @@
 #include "data/player_name.h"
 #include "data/startup_read.h"
 #include "game/hall_of_fame.h"
+#include "game/player_record.h"
 #include "game/speeds.h"
 #include "persona/remarks.h"
 #include "ui/finestra.h"
@@ -37,6 +38,8 @@ void Avvio(Finestra& g, int screenWidthTwips, int screenHeightTwips) {
     // below then find sound files (or, in a folder that cannot be written, read the same).
     const data::DataFolderRead dati = data::ReadDataFolder(g.paths.data);
     data::Tell(dati.notices, g.avvisi);
+    // The record too is mended now, so its notice shows on the splash with the others.
+    if (!g.paths.data.empty()) CaricaStatistiche(g.paths.data, g.avvisi);
     s.txtNome.text = dati.nome;
     s.ImgTitolo.picture = "\\Grafica\\Gnamm.gif";
     s.ImgSplash.picture = "\\Grafica\\Splash.jpg";
@@ -76,11 +79,6 @@ void Avvio(Finestra& g, int screenWidthTwips, int screenHeightTwips) {
     CaricaAlbo(g);
     MostraClassifica(g);
     MostraPaginaRegole(g);
-    if (!dati.writable && !g.paths.data.empty()) {
-        g.avvisi.aggiungi(std::string(data::kAvvisoDatiNonScrivibili),
-                          "nothing will be saved this run: the data folder " +
-                              g.paths.data.string() + " cannot be written");
-    }
 
     // The level panel's prompt blinks once the splash stops hiding it (InvioSplash): blinking
     // unseen it would wake the game six times a second while the player types a name.
@@ -137,9 +135,8 @@ void OnAudioSplash(Finestra& g) {
     g.media.setFile(Channel::AudioSplash, remarks::SplashVoice(n < 4 ? n : 4));
     g.media.command(Channel::AudioSplash, Command::Open);
     g.media.command(Channel::AudioSplash, Command::Play);
-    const int pausa =
-        n <= 4 ? speeds::kPausePrimeVoci[static_cast<std::size_t>(n - 1)]
-               : g.scheduler.interval(Timer::AudioSplash) + speeds::kCrescitaPausa;
+    const int pausa = n <= 4 ? speeds::kPausePrimeVoci[static_cast<std::size_t>(n - 1)]
+                             : g.scheduler.interval(Timer::AudioSplash) + speeds::kCrescitaPausa;
     g.scheduler.setInterval(Timer::AudioSplash, pausa);
 }
 

@@ -16,10 +16,10 @@
 #include "data/data_files.h"
 #include "data/dati_lock.h"
 #include "data/startup_read.h"
+#include "game/torneo_file.h"
 #include "game/torneo_save.h"
 #include "human_policy.h"
 #include "shown_table.h"
-#include "game/torneo_file.h"
 #include "ui/options_panel.h"
 #include "ui/panels.h"
 #include "ui/scaling.h"
@@ -91,9 +91,20 @@ TEST_F(AvvioTest, AFreshDataFolderStartsOnTheSplashAndOneThatCannotBeWrittenIsTo
     partita.avvisi.scriviStderr = false;
     gnamm::Avvio(partita, 12000, 9000);
     RefreshScreen(partita);
-    EXPECT_EQ(partita.screen.lblAvviso.text, data::kAvvisoDatiNonScrivibili);
+    EXPECT_NE(partita.screen.lblAvviso.text.find("non si può creare"), std::string::npos);
+    // Said once: no second notice of the same folder.
+    EXPECT_EQ(partita.avvisi.inAttesa().size(), 1u);
     EXPECT_TRUE(partita.screen.FraSplash.visible && partita.screen.FraAvviso.visible);
     EXPECT_EQ(partita.vista.lblIstruzioni.text, "");
+}
+
+// A damaged record is mended and told on the splash, not at the end of the first Gioco.
+TEST_F(AvvioTest, ADamagedRecordIsToldAtStartUp) {
+    dati.write("GnStat.json", "{\"formato\":1,\"giocatori\":{\"A\":{");
+    avvia();
+    EXPECT_TRUE(dati.exists("GnStat.json.bad"));
+    EXPECT_TRUE(g.screen.FraAvviso.visible);
+    EXPECT_NE(g.screen.lblAvviso.text.find("GnStat.json.bad"), std::string::npos);
 }
 
 TEST_F(AvvioTest, TheThreeOpeningFlagsAreDrawnTogetherAndBeforeTheGraphics) {
