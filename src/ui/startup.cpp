@@ -40,6 +40,8 @@ void Avvio(Finestra& g, int screenWidthTwips, int screenHeightTwips) {
     data::Tell(dati.notices, g.avvisi);
     // The record too is mended now, so its notice shows on the splash with the others.
     if (!g.paths.data.empty()) CaricaStatistiche(g.paths.data, g.avvisi);
+    // Told nothing is saved this run: no Torneo save is tried, to fail in a second notice.
+    g.custodiaTorneo.cartellaScrivibile = dati.writable;
     s.txtNome.text = dati.nome;
     s.ImgTitolo.picture = "\\Grafica\\Gnamm.gif";
     s.ImgSplash.picture = "\\Grafica\\Splash.jpg";

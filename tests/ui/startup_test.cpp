@@ -94,6 +94,7 @@ TEST_F(AvvioTest, AFreshDataFolderStartsOnTheSplashAndOneThatCannotBeWrittenIsTo
     EXPECT_NE(partita.screen.lblAvviso.text.find("non si può creare"), std::string::npos);
     // Said once: no second notice of the same folder.
     EXPECT_EQ(partita.avvisi.inAttesa().size(), 1u);
+    EXPECT_FALSE(partita.custodiaTorneo.cartellaScrivibile);
     EXPECT_TRUE(partita.screen.FraSplash.visible && partita.screen.FraAvviso.visible);
     EXPECT_EQ(partita.vista.lblIstruzioni.text, "");
 }
