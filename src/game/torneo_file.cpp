@@ -143,7 +143,7 @@ bool SalvaTorneo(Game& g) {
 
 bool ScriviTorneo(const fs::path& dati, const TorneoSalvato& s, data::Avvisi& avvisi,
                   CustodiaTorneo& custodia) {
-    if (dati.empty() || !custodia.scrivibile) return false;
+    if (dati.empty() || !custodia.scrivibile || !custodia.cartellaScrivibile) return false;
     // Read again under the lock: what is there now decides, whatever was there at the start.
     const data::BloccoDati blocco(dati);
     const fs::path file = FileTorneo(dati, s.nome);

@@ -29,6 +29,9 @@ struct CustodiaTorneo {
     // Off when the file must be left as it is: another copy plays under the name, or the file
     // there was written by a newer game, cannot be read or holds another player's Torneo.
     bool scrivibile = true;
+    // Off when the Dati folder could not be written at start-up: the player was told nothing is
+    // saved this run, so no save is tried (a saved Torneo is still offered).
+    bool cartellaScrivibile = true;
 };
 
 // Saves the Torneo when the game is at a quiet moment; false when it is not or nothing was

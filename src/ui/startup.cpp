@@ -6,6 +6,7 @@
 #include "data/player_name.h"
 #include "data/startup_read.h"
 #include "game/hall_of_fame.h"
+#include "game/player_record.h"
 #include "game/speeds.h"
 #include "persona/remarks.h"
 #include "ui/finestra.h"
@@ -37,6 +38,10 @@ void Avvio(Finestra& g, int screenWidthTwips, int screenHeightTwips) {
     // below then find sound files (or, in a folder that cannot be written, read the same).
     const data::DataFolderRead dati = data::ReadDataFolder(g.paths.data);
     data::Tell(dati.notices, g.avvisi);
+    // The record too is mended now, so its notice shows on the splash with the others.
+    if (!g.paths.data.empty()) CaricaStatistiche(g.paths.data, g.avvisi);
+    // Told nothing is saved this run: no Torneo save is tried, to fail in a second notice.
+    g.custodiaTorneo.cartellaScrivibile = dati.writable;
     s.txtNome.text = dati.nome;
     s.ImgTitolo.picture = "\\Grafica\\Gnamm.gif";
     s.ImgSplash.picture = "\\Grafica\\Splash.jpg";
@@ -132,9 +137,8 @@ void OnAudioSplash(Finestra& g) {
     g.media.setFile(Channel::AudioSplash, remarks::SplashVoice(n < 4 ? n : 4));
     g.media.command(Channel::AudioSplash, Command::Open);
     g.media.command(Channel::AudioSplash, Command::Play);
-    const int pausa =
-        n <= 4 ? speeds::kPausePrimeVoci[static_cast<std::size_t>(n - 1)]
-               : g.scheduler.interval(Timer::AudioSplash) + speeds::kCrescitaPausa;
+    const int pausa = n <= 4 ? speeds::kPausePrimeVoci[static_cast<std::size_t>(n - 1)]
+                             : g.scheduler.interval(Timer::AudioSplash) + speeds::kCrescitaPausa;
     g.scheduler.setInterval(Timer::AudioSplash, pausa);
 }
 

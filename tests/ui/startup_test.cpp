@@ -94,8 +94,18 @@ TEST_F(AvvioTest, AFreshDataFolderStartsOnTheSplashAndOneThatCannotBeWrittenIsTo
     // Said once: a folder that cannot be made is not told again as one that cannot be written.
     EXPECT_THAT(partita.avvisi.inAttesa(), ElementsAre(HasSubstr("non si può creare")));
     EXPECT_EQ(partita.screen.lblAvviso.text, partita.avvisi.corrente());
+    EXPECT_FALSE(partita.custodiaTorneo.cartellaScrivibile);
     EXPECT_TRUE(partita.screen.FraSplash.visible && partita.screen.FraAvviso.visible);
     EXPECT_EQ(partita.vista.lblIstruzioni.text, "");
+}
+
+// A damaged record is mended and told on the splash, not at the end of the first Gioco.
+TEST_F(AvvioTest, ADamagedRecordIsToldAtStartUp) {
+    dati.write("GnStat.json", "{\"formato\":1,\"giocatori\":{\"A\":{");
+    avvia();
+    EXPECT_TRUE(dati.exists("GnStat.json.bad"));
+    EXPECT_TRUE(g.screen.FraAvviso.visible);
+    EXPECT_NE(g.screen.lblAvviso.text.find("GnStat.json.bad"), std::string::npos);
 }
 
 TEST_F(AvvioTest, TheThreeOpeningFlagsAreDrawnTogetherAndBeforeTheGraphics) {
