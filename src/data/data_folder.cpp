@@ -153,15 +153,22 @@ bool CanWriteIn(const fs::path& folder) {
     return true;
 }
 
+namespace {
+
+// An environment variable holding an absolute path; relative values are to be ignored, as the
+// base-directory rules ask.
+std::optional<fs::path> AbsoluteFromEnvironment(const char* name) {
+    const char* v = std::getenv(name);
+    if (v == nullptr || *v == '\0' || !fs::path(v).is_absolute()) return std::nullopt;
+    return fs::path(v);
+}
+
+}  // namespace
+
 fs::path DefaultDataFolder() {
-    const char* xdg = std::getenv("XDG_DATA_HOME");
-    // Relative values are to be ignored, as the base-directory rules ask.
-    if (xdg != nullptr && *xdg != '\0' && fs::path(xdg).is_absolute()) {
-        return fs::path(xdg) / "gnamm" / "Dati";
-    }
-    fs::path home;
-    if (const char* h = std::getenv("HOME"); h != nullptr && *h != '\0') home = h;
-    if (!home.is_absolute()) {
+    if (const auto xdg = AbsoluteFromEnvironment("XDG_DATA_HOME")) return *xdg / "gnamm" / "Dati";
+    fs::path home = AbsoluteFromEnvironment("HOME").value_or(fs::path());
+    if (home.empty()) {
         // Started without a login's environment (a service, env -i): the account's own home.
         home.clear();
         passwd entry{};
@@ -181,6 +188,18 @@ const Notice kNoDataFolder = {
     "opzioni, classifica e statistiche non saranno salvati.",
     "no home folder (HOME unset and none in the password database): nothing will be saved this "
     "run"};
+
+std::optional<Notice> DataFolderNotice(const fs::path& chosen) {
+    if (chosen.empty()) return kNoDataFolder;
+    if (AbsoluteFromEnvironment("XDG_DATA_HOME") || AbsoluteFromEnvironment("HOME")) {
+        return std::nullopt;
+    }
+    return Notice{
+        "La variabile HOME non è impostata: i dati del gioco sono tenuti nella cartella " +
+            chosen.string() + ", presa dall'elenco degli utenti del sistema.",
+        "HOME is unset: the data folder is " + chosen.string() +
+            ", under the home folder of the password database"};
+}
 
 bool EnsureFolder(const fs::path& folder) {
     std::error_code ec;

@@ -24,6 +24,9 @@ namespace gnamm::data {
 // kNoDataFolder.
 std::filesystem::path DefaultDataFolder();
 extern const Notice kNoDataFolder;
+// What the player is told about the folder DefaultDataFolder chose, when the environment did not
+// name it: none at all (kNoDataFolder), or the one taken from the password database.
+std::optional<Notice> DataFolderNotice(const std::filesystem::path& chosen);
 
 // Creates the folder and its parents; false when it cannot be made.
 bool EnsureFolder(const std::filesystem::path& folder);

@@ -127,7 +127,7 @@ int RunApp(int, char**) {
 
     std::vector<data::Notice> avvisi;  // said in the window once the game is made
     const std::filesystem::path dataFolder = data::DefaultDataFolder();
-    if (dataFolder.empty()) avvisi.push_back(data::kNoDataFolder);
+    if (auto n = data::DataFolderNotice(dataFolder)) avvisi.push_back(*n);
     data::EnsureFolder(dataFolder);
 
     MainWindow window(LoadWindowMode(dataFolder, &avvisi), dataFolder);

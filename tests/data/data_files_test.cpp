@@ -223,6 +223,7 @@ TEST(DataFolder, ThePlaceOfTheFolderAndAFolderThatCannotBeMadeOrNoneAtAll) {
     ::setenv("XDG_DATA_HOME", "relative/not/allowed", 1);
     ::setenv("HOME", "/casa/ugo", 1);
     EXPECT_EQ(DefaultDataFolder(), fs::path("/casa/ugo/.local/share/gnamm/Dati"));
+    EXPECT_EQ(DataFolderNotice(DefaultDataFolder()), std::nullopt);
     const passwd* account = ::getpwuid(::getuid());
     ASSERT_NE(account, nullptr);
     const fs::path fromAccount = fs::path(account->pw_dir) / ".local/share/gnamm/Dati";
@@ -233,6 +234,9 @@ TEST(DataFolder, ThePlaceOfTheFolderAndAFolderThatCannotBeMadeOrNoneAtAll) {
     }
     ::unsetenv("HOME");
     EXPECT_EQ(DefaultDataFolder(), fromAccount);
+    // Told where the data went, and that nothing is saved when there is no home at all.
+    EXPECT_NE(DataFolderNotice(fromAccount)->testo.find(fromAccount.string()), std::string::npos);
+    EXPECT_EQ(DataFolderNotice({}), kNoDataFolder);
     metti("XDG_DATA_HOME", xdg);
     metti("HOME", home);
 }
