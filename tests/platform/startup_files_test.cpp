@@ -2,11 +2,14 @@
 #include <gtest/gtest.h>
 
 #include <fstream>
+#include <string_view>
 #include <tuple>
 #include <utility>
+#include <vector>
 
 #include "data/temp_dati.h"
 #include "platform/app_paths.h"
+#include "platform/command_line.h"
 #include "platform/window_mode.h"
 
 namespace gnamm::platform {
@@ -14,19 +17,25 @@ namespace {
 
 namespace fs = std::filesystem;
 
-TEST(AppPaths, AssetsAndCreditsBesideTheBuildThenInTheInstalledShareFolderElseNone) {
+TEST(AppPaths, AssetsAndCreditsBesideTheBuildThenInTheInstalledShareFoldersElseNone) {
     gnamm::testing_support::TempDati tmp;
     const fs::path prefix = tmp.dati() / "usr";
-    const fs::path bin = prefix / "bin";
+    const fs::path bin = prefix / "games";
+    const fs::path package = (prefix / "share" / "games" / "gnamm").lexically_normal();
     const fs::path share = (prefix / "share" / "gnamm").lexically_normal();
     fs::create_directories(bin / "assets");  // an empty folder holds no pictures
     EXPECT_FALSE(FindAssetFolder(bin).has_value());
     const std::string said = MissingAssetsMessage(AssetFolderCandidates(bin), true);
-    EXPECT_NE(said.find((bin / "assets").string() + ", " + share.string()), std::string::npos);
+    EXPECT_NE(
+        said.find((bin / "assets").string() + ", " + package.string() + ", " + share.string()),
+        std::string::npos);
     EXPECT_NE(said.find("make play"), std::string::npos);
     EXPECT_EQ(said.find('\n'), std::string::npos);
+    // Installed by hand, then from the package, then built: the first of them wins.
     fs::create_directories(share / "grafica");
     EXPECT_EQ(FindAssetFolder(bin), share);
+    fs::create_directories(package / "Grafica");
+    EXPECT_EQ(FindAssetFolder(bin), package);
     fs::create_directories(bin / "assets" / "Grafica");
     EXPECT_EQ(FindAssetFolder(bin), (bin / "assets").lexically_normal());
     // The credits are found beside the assets when the build wrote them.
@@ -35,6 +44,29 @@ TEST(AppPaths, AssetsAndCreditsBesideTheBuildThenInTheInstalledShareFolderElseNo
     EXPECT_FALSE(FindCredits(bin / "assets").has_value());
     std::ofstream(bin / "assets" / "CREDITS.txt") << "Carte: un mazzo libero\n";
     EXPECT_EQ(FindCredits(bin / "assets"), bin / "assets" / "CREDITS.txt");
+}
+
+TEST(CommandLine, HelpAndVersionAnswerAtOnceAnythingElseIsAnErrorNoArgumentsStartTheGame) {
+    using Args = std::vector<std::string_view>;
+    EXPECT_FALSE(AnswerCommandLine(Args{}, "0.1.0").has_value());
+    // The arguments, the exit code, and a piece of what goes to stdout and to stderr.
+    const std::tuple<Args, int, std::string, std::string> casi[] = {
+        {{"--version"}, 0, "gnamm 0.1.0\n", ""},
+        {{"-v"}, 0, "gnamm 0.1.0\n", ""},
+        {{"--help"}, 0, "Uso: gnamm [--help | --version]", ""},
+        {{"-h", "--version"}, 0, "man 6 gnamm", ""},
+        {{"--fullscreen"}, 2, "", "opzione sconosciuta \"--fullscreen\""},
+        {{"partita.txt"}, 2, "", "vedi gnamm --help"},
+    };
+    for (const auto& [args, code, out, err] : casi) {
+        const auto answer = AnswerCommandLine(args, "0.1.0");
+        ASSERT_TRUE(answer.has_value()) << args.front();
+        EXPECT_EQ(answer->exitCode, code) << args.front();
+        EXPECT_NE(answer->out.find(out), std::string::npos) << args.front();
+        EXPECT_NE(answer->err.find(err), std::string::npos) << args.front();
+        EXPECT_EQ(answer->out.empty(), out.empty()) << args.front();
+        EXPECT_EQ(answer->err.empty(), err.empty()) << args.front();
+    }
 }
 
 TEST(WindowMode, SurvivesARoundTripAndAGarbledFileMeansFullScreen) {
