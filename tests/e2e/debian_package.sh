@@ -31,7 +31,7 @@ done
 root="$work/root"
 dpkg-deb -x "$deb" "$root"
 share="$root/usr/share"
-for f in usr/games/gnamm usr/games/gnamm-sim usr/share/games/gnamm/Grafica/Splash.png \
+for f in usr/games/gnamm usr/games/gnamm-sim usr/share/games/gnamm/Grafica/Splash.jpg \
     usr/share/games/gnamm/Musiche/01.mid usr/share/games/gnamm/CREDITS \
     usr/share/applications/gnamm.desktop usr/share/metainfo/it.gnamm.gnamm.metainfo.xml \
     usr/share/icons/hicolor/scalable/apps/gnamm.svg usr/share/man/man6/gnamm.6.gz \

@@ -12,7 +12,7 @@ trap 'rm -rf "$prefix"' EXIT
 
 cmake --install "$build" --prefix "$prefix" >/dev/null
 for f in games/gnamm share/applications/gnamm.desktop share/icons/hicolor/256x256/apps/gnamm.png \
-    share/games/gnamm/Grafica/Splash.png share/games/gnamm/CREDITS; do
+    share/games/gnamm/Grafica/Splash.jpg share/games/gnamm/CREDITS; do
     [ -e "$prefix/$f" ] || {
         echo "install: FAILED: no $f under the prefix" >&2
         exit 1

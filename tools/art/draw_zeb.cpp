@@ -11,6 +11,7 @@
 
 #include "canvas.h"
 #include "data/asset_catalog.h"
+#include "picture_file.h"
 #include "picture_sizes.h"
 #include "zeb_model.h"
 #include "zeb_poses.h"
@@ -156,7 +157,8 @@ int main(int argc, char** argv) {
     }
     Canvas splash(kSplash.width, kSplash.height);
     Splash(splash.cr());
-    ok = splash.WriteAsset(argv[2], gnamm::assets::kSplash, "gnamm-art-zeb") && ok;
+    // The first picture on screen: a JPEG, decoded while the window opens.
+    ok = WriteJpegAsset(splash.surface(), argv[2], gnamm::assets::kSplash, "gnamm-art-zeb") && ok;
     Canvas tavolo(kTavolo.width, kTavolo.height);
     Tavolo(tavolo.cr());
     ok = tavolo.WriteAsset(argv[2], gnamm::assets::kTavolo, "gnamm-art-zeb") && ok;
