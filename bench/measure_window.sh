@@ -4,18 +4,18 @@
 #   bench/measure_window.sh [GNAMM_EXECUTABLE]     (default build/gnamm)
 #
 # GNAMM_IDLE_SECONDS sets how long the idle figures wait (20 s); GNAMM_IDLE_ONLY=1 stops after
-# them. GNAMM_STARTUP_RUNS sets how many starts the start-up figures take (10);
-# GNAMM_PLAIN_WINDOW names the plain SDL program they are set against (default
-# bench/gnamm-plain-window of the game's build folder; none, none measured).
+# them. GNAMM_STARTUP_RUNS sets how many starts the start-up figures take (10), and
+# GNAMM_STARTUP_ONLY=1 stops after them; GNAMM_PLAIN_WINDOW names the plain SDL program they are
+# set against (default bench/gnamm-plain-window of the game's build folder; without it, none).
 #
 # Prints: the time from exec to the splash on screen, alone and in the first whole frame (with
 # the title and the name prompt), for a first start (no data folder yet) and a later one, min,
 # median and max of ten starts each, beside a plain SDL program that shows the splash in a
-# window of the same size; the resident memory once the splash shows, the CPU used and the wakeups over 20 s of waiting for the player's name and
-# over 20 s of waiting at the table for the player's card, and the time to draw
-# one frame of the table at 1920x1440 (drawn whole, and as the game draws it: only the part
-# that changed), with the renderer SDL picks and with SDL's software renderer. Needs Xvfb,
-# xdotool and a build with the assets.
+# window of the same size; the resident memory once the splash shows, the CPU used and the
+# wakeups over 20 s of waiting for the player's name and over 20 s of waiting at the table for
+# the player's card, and the time to draw one frame of the table at 1920x1440 (drawn whole,
+# and as the game draws it: only the part that changed), with the renderer SDL picks and with
+# SDL's software renderer. Needs Xvfb, xdotool and a build with the assets.
 set -euo pipefail
 
 game=${1:-build/gnamm}
@@ -118,17 +118,21 @@ splash=$(ls "$(dirname "$game")"/assets/Grafica/Splash.* \
 # Milliseconds from exec to the wall-clock moment of the first log line starting with $1.
 shown_ms() {
     local ns
-    ns=$(grep -m1 "^$1" "$work/frames.log" | field shown_unix_ns)
-    [ -n "$ns" ] && echo $(((ns - started_ns) / 1000000))
+    ns=$(grep -m1 "^$1" "$work/frames.log" | field shown_unix_ns || true)
+    if [ -n "$ns" ]; then echo $(((ns - started_ns) / 1000000)); fi
+}
+record() {  # what, milliseconds (nothing when the log said nothing)
+    if [ -n "$2" ]; then echo "$1: $2" >>"$work/times"; fi
 }
 # One start of the game: the splash alone (the game's first picture) and the first whole frame.
 time_game_start() {  # label of the start
     start_game
     wait_frames 1
-    local alone
+    local alone whole
     alone=$(shown_ms gnamm-first-picture)
-    echo "$1, the splash alone: ${alone:-$(shown_ms 'gnamm-frame 1 ')}" >>"$work/times"
-    echo "$1, the first whole frame: $(shown_ms 'gnamm-frame 1 ')" >>"$work/times"
+    whole=$(shown_ms 'gnamm-frame 1 ')
+    record "$1, the splash alone" "${alone:-$whole}"
+    record "$1, the first whole frame" "$whole"
     stop_game
 }
 startup_runs() {
@@ -143,7 +147,7 @@ startup_runs() {
             "$plain" "$splash" 2>"$work/frames.log" >/dev/null &
             game_pid=$!
             wait_frames 1
-            echo "plain SDL program, the splash: $(shown_ms 'gnamm-frame 1 ')" >>"$work/times"
+            record "plain SDL program, the splash" "$(shown_ms 'gnamm-frame 1 ')"
             stop_game
         fi
         sleep 0.3
@@ -152,9 +156,9 @@ startup_runs() {
     echo "== start-up, $runs starts each: ms from exec to the picture on screen (min / median / max)"
     local what
     while IFS= read -r what; do
-        grep -F "$what: " "$work/times" | sed 's/.*: //' | sort -n | awk -v what="$what" '
+        grep -F "$what: " "$work/times" | sed 's/.*: //' | sort -n | awk -v what="$what" -v runs="$runs" '
             { v[NR] = $1 }
-            END { printf "%-40s %4d / %5.1f / %4d\n", what ":", v[1], (v[int((NR + 1) / 2)] + v[int(NR / 2) + 1]) / 2, v[NR] }'
+            END { printf "%-40s %4d / %5.1f / %4d%s\n", what ":", v[1], (v[int((NR + 1) / 2)] + v[int(NR / 2) + 1]) / 2, v[NR], NR == runs ? "" : " (" NR " starts)" }'
     done < <(sed 's/: [0-9]*$//' "$work/times" | awk '!seen[$0]++')
 }
 
@@ -204,6 +208,7 @@ table_idle_figures() {  # label, extra environment...
     stop_x
 }
 [ -n "${GNAMM_IDLE_ONLY:-}" ] || startup_runs
+[ -z "${GNAMM_STARTUP_ONLY:-}" ] || exit 0
 startup_figures "the game's own renderer"
 startup_figures "the renderer SDL picks" SDL_RENDER_DRIVER=opengl
 table_idle_figures "the game's own renderer"
