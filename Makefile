@@ -3,7 +3,7 @@ BUILD ?= build
 JOBS ?= $(shell nproc)
 CMAKE_FLAGS ?=
 
-.PHONY: test deps configure build clean play
+.PHONY: test deps configure build clean play package
 
 test: build
 	cd $(BUILD) && ctest --output-on-failure -j$(JOBS)
@@ -28,6 +28,14 @@ endif
 play: configure
 	cmake --build $(BUILD) -j$(JOBS) --target gnamm_playable
 	@$(BUILD)/gnamm
+
+# The Debian package, gnamm_VERSION_ARCH.deb, here: the game, its assets and pages built first,
+# then packed (not the tests).
+package: configure
+	cmake --build $(BUILD) -j$(JOBS) --target gnamm_packaged
+	rm -f $(BUILD)/gnamm_*.deb
+	cd $(BUILD) && cpack -G DEB
+	cp $(BUILD)/gnamm_*.deb .
 
 clean:
 	rm -rf $(BUILD)

@@ -4,14 +4,18 @@
 #   bench/measure_window.sh [GNAMM_EXECUTABLE]     (default build/gnamm)
 #
 # GNAMM_IDLE_SECONDS sets how long the idle figures wait (20 s); GNAMM_IDLE_ONLY=1 stops after
-# them.
+# them. GNAMM_STARTUP_RUNS sets how many starts the start-up figures take (10), and
+# GNAMM_STARTUP_ONLY=1 stops after them; GNAMM_PLAIN_WINDOW names the plain SDL program they are
+# set against (default bench/gnamm-plain-window of the game's build folder; without it, none).
 #
-# Prints: the time from exec to the first splash frame on screen, the resident memory once the
-# splash shows, the CPU used and the wakeups over 20 s of waiting for the player's name and
-# over 20 s of waiting at the table for the player's card, and the time to draw
-# one frame of the table at 1920x1440 (drawn whole, and as the game draws it: only the part
-# that changed), with the renderer SDL picks and with SDL's software renderer. Needs Xvfb,
-# xdotool and a build with the assets.
+# Prints: the time from exec to the splash on screen, alone and in the first whole frame (with
+# the title and the name prompt), for a first start (no data folder yet) and a later one, min,
+# median and max of ten starts each, beside a plain SDL program that shows the splash in a
+# window of the same size; the resident memory once the splash shows, the CPU used and the
+# wakeups over 20 s of waiting for the player's name and over 20 s of waiting at the table for
+# the player's card, and the time to draw one frame of the table at 1920x1440 (drawn whole,
+# and as the game draws it: only the part that changed), with the renderer SDL picks and with
+# SDL's software renderer. Needs Xvfb, xdotool and a build with the assets.
 set -euo pipefail
 
 game=${1:-build/gnamm}
@@ -52,8 +56,8 @@ stop_x() {
         xvfb_pid=""
     fi
 }
-start_game() {  # extra environment assignments...
-    rm -rf "$work/home" && mkdir -p "$work/home"
+start_game() {  # extra environment assignments...; keep_home=1 starts with the last HOME
+    [ -n "${keep_home:-}" ] || { rm -rf "$work/home" && mkdir -p "$work/home"; }
     : >"$work/frames.log"
     started_ns=$(date +%s%N)
     env HOME="$work/home" XDG_DATA_HOME="" SDL_AUDIODRIVER=dummy GNAMM_FRAME_LOG=1 "$@" \
@@ -106,19 +110,70 @@ idle_figures() {
         }' "$work/threads"
 }
 
-# --- Start-up, memory, idle CPU at 1024x768 --------------------------------------------------
+# --- Start-up: exec to the picture on screen, a first and a later start, and a plain program ---
+runs=${GNAMM_STARTUP_RUNS:-10}
+plain=${GNAMM_PLAIN_WINDOW:-$(dirname "$game")/bench/gnamm-plain-window}
+splash=$(ls "$(dirname "$game")"/assets/Grafica/Splash.* \
+    "$(dirname "$game")"/../share/games/gnamm/Grafica/Splash.* 2>/dev/null | head -n1 || true)
+# Milliseconds from exec to the wall-clock moment of the first log line starting with $1.
+shown_ms() {
+    local ns
+    ns=$(grep -m1 "^$1" "$work/frames.log" | field shown_unix_ns || true)
+    if [ -n "$ns" ]; then echo $(((ns - started_ns) / 1000000)); fi
+}
+record() {  # what, milliseconds (nothing when the log said nothing)
+    if [ -n "$2" ]; then echo "$1: $2" >>"$work/times"; fi
+}
+# One start of the game: the splash alone (the game's first picture) and the first whole frame.
+time_game_start() {  # label of the start
+    start_game
+    wait_frames 1
+    local alone whole
+    alone=$(shown_ms gnamm-first-picture)
+    whole=$(shown_ms 'gnamm-frame 1 ')
+    record "$1, the splash alone" "${alone:-$whole}"
+    record "$1, the first whole frame" "$whole"
+    stop_game
+}
+startup_runs() {
+    start_x 1024 768
+    : >"$work/times"
+    local i
+    for i in $(seq "$runs"); do
+        keep_home="" time_game_start "first start"
+        keep_home=1 time_game_start "later start"
+        if [ -x "$plain" ] && [ -n "$splash" ]; then
+            started_ns=$(date +%s%N)
+            "$plain" "$splash" 2>"$work/frames.log" >/dev/null &
+            game_pid=$!
+            wait_frames 1
+            record "plain SDL program, the splash" "$(shown_ms 'gnamm-frame 1 ')"
+            stop_game
+        fi
+        sleep 0.3
+    done
+    stop_x
+    echo "== start-up, $runs starts each: ms from exec to the picture on screen (min / median / max)"
+    local what
+    while IFS= read -r what; do
+        grep -F "$what: " "$work/times" | sed 's/.*: //' | sort -n | awk -v what="$what" -v runs="$runs" '
+            { v[NR] = $1 }
+            END { printf "%-40s %4d / %5.1f / %4d%s\n", what ":", v[1], (v[int((NR + 1) / 2)] + v[int(NR / 2) + 1]) / 2, v[NR], NR == runs ? "" : " (" NR " starts)" }'
+    done < <(sed 's/: [0-9]*$//' "$work/times" | awk '!seen[$0]++')
+}
+
+# --- Memory and idle CPU at 1024x768 ---------------------------------------------------------
 startup_figures() {  # label, extra environment...
     local label=$1
     shift
     start_x 1024 768
     start_game "$@"
     wait_frames 1
-    local first shown_ns renderer
-    first=$(grep -m1 '^gnamm-frame 1 ' "$work/frames.log")
-    shown_ns=$(field shown_unix_ns <<<"$first")
-    renderer=$(field renderer <<<"$first")
+    local renderer
+    renderer=$(grep -m1 '^gnamm-frame 1 ' "$work/frames.log" | field renderer)
     echo "== $label (renderer $renderer)"
-    printf 'first splash frame:   %d ms after exec\n' $(((shown_ns - started_ns) / 1000000))
+    printf 'first splash frame:   %d ms after exec (the splash alone: %s ms)\n' \
+        "$(shown_ms 'gnamm-frame 1 ')" "$(shown_ms gnamm-first-picture)"
 
     sleep 1 # what loads after the splash has had its moment
     printf 'memory after splash:  %d MB resident (peak %d MB)\n' \
@@ -152,6 +207,8 @@ table_idle_figures() {  # label, extra environment...
     idle_figures "waiting for the player's card (Zeb urges him as he likes)"
     stop_x
 }
+[ -n "${GNAMM_IDLE_ONLY:-}" ] || startup_runs
+[ -z "${GNAMM_STARTUP_ONLY:-}" ] || exit 0
 startup_figures "the game's own renderer"
 startup_figures "the renderer SDL picks" SDL_RENDER_DRIVER=opengl
 table_idle_figures "the game's own renderer"

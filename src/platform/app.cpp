@@ -18,6 +18,7 @@
 #include "platform/app_paths.h"
 #include "platform/asset_notices.h"
 #include "platform/edition_window.h"
+#include "platform/first_picture.h"
 #include "platform/hangup_signal.h"
 #include "platform/main_loop.h"
 #include "platform/main_window.h"
@@ -105,12 +106,14 @@ int RunApp(int, char**) {
     std::function<SurfacePtr()> decodeSplash;
     if (const auto splash = resolver.resolve(assets::kSplash)) {
         decodeSplash = [file = splash->string()] {
-            // Handed over in the format the window's pictures are scaled in, so that costly
-            // conversion of every pixel is done ahead too.
+            // Handed over in a format the window's pictures are scaled in (without alpha when
+            // the file has none), so that costly conversion of every pixel is done ahead too.
             SurfacePtr s(IMG_Load(file.c_str()));
-            if (s && s->format->format != SDL_PIXELFORMAT_ARGB8888) {
-                SurfacePtr argb(SDL_ConvertSurfaceFormat(s.get(), SDL_PIXELFORMAT_ARGB8888, 0));
-                if (argb) s = std::move(argb);
+            const Uint32 format =
+                s && s->format->Amask ? SDL_PIXELFORMAT_ARGB8888 : SDL_PIXELFORMAT_RGB888;
+            if (s && s->format->format != format) {
+                SurfacePtr converted(SDL_ConvertSurfaceFormat(s.get(), format, 0));
+                if (converted) s = std::move(converted);
             }
             return s;
         };
@@ -135,12 +138,20 @@ int RunApp(int, char**) {
         std::fprintf(stderr, "gnamm: cannot open the game window (%s)\n", SDL_GetError());
         return 1;
     }
+    const FontFiles fonts = FindFonts();
+    // Notices of pictures that will not load: kept here until the game that shows them exists.
+    data::Avvisi primiAvvisi;
+    primiAvvisi.scriviStderr = false;  // each is written when the game takes it
+    data::Avvisi* avvisiImmagini = &primiAvvisi;
+    ScreenRenderer renderer(
+        window.renderer(), AvvisaSeIlleggibile(std::move(loader), resolver, avvisiImmagini), fonts);
+    // The splash on screen first; the icon, the sound, the data files and the game after it.
+    ShowFirstPicture(window, renderer, std::string(assets::kSplash));
     SetIcon(window.window(), resolver);
 
     SystemClock clock;
     SeededRandom rng(FreshSeed());
     SdlMediaPlayer media([&resolver](std::string_view name) { return resolver.resolve(name); });
-    const FontFiles fonts = FindFonts();
     {
         Finestra game(clock, rng, media, Paths{assetFolder, dataFolder});
         data::Tell(avvisi, game.avvisi);
@@ -149,16 +160,17 @@ int RunApp(int, char**) {
         game.salvaTorneo = true;
         Avvio(game, canvas.w, canvas.h);
         AvvisaRisorse(game.avvisi, resolver, media.hasDevice());
+        for (const std::string& a : primiAvvisi.inAttesa()) game.avvisi.aggiungi(a);
+        avvisiImmagini = &game.avvisi;
         RefreshScreen(game);
 
-        ScreenRenderer renderer(window.renderer(),
-                                AvvisaSeIlleggibile(std::move(loader), resolver, game.avvisi),
-                                fonts);
         MainLoop loop(game, window, renderer, &media);
         loop.run();
+        avvisiImmagini = &primiAvvisi;
         if (!game.finished) return 0;  // the window was closed: no farewell to wait for
     }
     SDL_HideWindow(window.window());
+    renderer.reset();  // the table's pictures are not wanted any more
     RunEditionWindow(MakeEditionText(GNAMM_VERSION, ReadCredits(assetFolder)), fonts);
     return 0;
 }

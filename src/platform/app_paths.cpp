@@ -10,6 +10,7 @@ namespace gnamm::platform {
 
 std::vector<std::filesystem::path> AssetFolderCandidates(const std::filesystem::path& exeDir) {
     return {(exeDir / "assets").lexically_normal(),
+            (exeDir / ".." / "share" / "games" / "gnamm").lexically_normal(),
             (exeDir / ".." / "share" / "gnamm").lexically_normal()};
 }
 
@@ -19,7 +20,8 @@ std::optional<std::filesystem::path> FindAssetFolder(const std::filesystem::path
         for (std::filesystem::directory_iterator it(c, ec), end; !ec && it != end;
              it.increment(ec)) {
             std::string name = it->path().filename().string();
-            for (char& ch : name) ch = static_cast<char>(std::tolower(static_cast<unsigned char>(ch)));
+            for (char& ch : name)
+                ch = static_cast<char>(std::tolower(static_cast<unsigned char>(ch)));
             std::error_code dirEc;
             if (name == "grafica" && it->is_directory(dirEc)) return c;
         }
@@ -34,16 +36,17 @@ std::string MissingAssetsMessage(const std::vector<std::filesystem::path>& searc
     }
     if (oneLine) {
         return "cannot find the pictures and sounds (searched " + folders +
-               "); run make play in the source folder, or install the game so that they are in "
-               "<prefix>/share/gnamm";
+               "); run make play in the source folder, or install the game's package "
+               "(make package), which puts them in /usr/share/games/gnamm";
     }
     // Short lines: the message box does not wrap them.
     return "Gnamm cannot find its pictures and sounds.\n\nFolders searched:" + folders +
            "\n\nTo fix it, either:\n"
            "  - in the source folder, run  make play\n"
            "    (it builds them and starts the game), or\n"
-           "  - install the game (cmake --install),\n"
-           "    which puts them in <prefix>/share/gnamm.";
+           "  - install the game's package (make package,\n"
+           "    then apt install ./gnamm_*.deb), which puts\n"
+           "    them in /usr/share/games/gnamm.";
 }
 
 std::optional<std::filesystem::path> FindCredits(const std::filesystem::path& assetFolder) {

@@ -10,7 +10,8 @@
 namespace gnamm::platform {
 
 // The folders an executable in `exeDir` looks in for its assets, in order: `exeDir/assets`
-// (the build folder), then `exeDir/../share/gnamm` (installed).
+// (the build folder), `exeDir/../share/games/gnamm` (installed from the package, the game in
+// /usr/games), then `exeDir/../share/gnamm` (installed by hand beside a bin folder).
 std::vector<std::filesystem::path> AssetFolderCandidates(const std::filesystem::path& exeDir);
 
 // The first candidate that can be read and holds the game's pictures (a Grafica folder);

@@ -115,7 +115,7 @@ void AvvisaRisorse(data::Avvisi& avvisi, const AssetResolver& resolver, bool dis
 }
 
 PictureLoader AvvisaSeIlleggibile(PictureLoader loader, const AssetResolver& resolver,
-                                  data::Avvisi& avvisi) {
+                                  data::Avvisi* const& avvisi) {
     auto detti = std::make_shared<std::set<std::string>>();
     return [loader = std::move(loader), &resolver, &avvisi, detti](std::string_view nome) {
         SurfacePtr s = loader(nome);
@@ -124,12 +124,12 @@ PictureLoader AvvisaSeIlleggibile(PictureLoader loader, const AssetResolver& res
         const auto file = resolver.resolve(nome);
         const std::string cartella = assets::Split(nome).folder;
         if (file && detti->insert(cartella).second) {
-            avvisi.aggiungi("Non si riesce a leggere l'immagine " + file->string() +
-                                ": è rovinata, o di un formato che Gnamm non conosce. Al suo "
-                                "posto si vede un riquadro grigio, come per ogni altra immagine "
-                                "illeggibile " +
-                                std::string(CosaContiene(cartella)) + ".",
-                            "cannot read the picture " + file->string());
+            avvisi->aggiungi("Non si riesce a leggere l'immagine " + file->string() +
+                                 ": è rovinata, o di un formato che Gnamm non conosce. Al suo "
+                                 "posto si vede un riquadro grigio, come per ogni altra immagine "
+                                 "illeggibile " +
+                                 std::string(CosaContiene(cartella)) + ".",
+                             "cannot read the picture " + file->string());
         }
         return s;
     };

@@ -14,8 +14,9 @@ namespace gnamm::platform {
 void AvvisaRisorse(data::Avvisi& avvisi, const AssetResolver& resolver, bool dispositivoAudio);
 
 // The game's picture loader, telling the player once per folder about a picture that is there
-// but will not load. The notices go to `avvisi`, which must outlive the loader.
+// but will not load. The notices go to whatever `avvisi` points at when the picture is loaded:
+// the window draws its first picture before the game that shows notices exists.
 PictureLoader AvvisaSeIlleggibile(PictureLoader loader, const AssetResolver& resolver,
-                                  data::Avvisi& avvisi);
+                                  data::Avvisi* const& avvisi);
 
 }  // namespace gnamm::platform

@@ -5,15 +5,22 @@ namespace gnamm::platform {
 
 namespace {
 
-SurfacePtr ToArgb(SDL_Surface* s) {
-    return SurfacePtr(SDL_ConvertSurfaceFormat(s, SDL_PIXELFORMAT_ARGB8888, 0));
+// The formats scaled as they are: ARGB, and RGB with an unused fourth byte (an opaque
+// picture). Any other is converted to ARGB first.
+bool ScaledAsItIs(const SDL_Surface* s) {
+    return s->format->format == SDL_PIXELFORMAT_ARGB8888 ||
+           s->format->format == SDL_PIXELFORMAT_RGB888;
+}
+
+SurfacePtr Copy(SDL_Surface* s, Uint32 format) {
+    return SurfacePtr(SDL_ConvertSurfaceFormat(s, format, 0));
 }
 
 // Halves a 32-bit surface: every target pixel is the average of a 2x2 block.
 SurfacePtr Halve(SDL_Surface* s) {
     const int w = s->w / 2 > 0 ? s->w / 2 : 1;
     const int h = s->h / 2 > 0 ? s->h / 2 : 1;
-    SurfacePtr out(SDL_CreateRGBSurfaceWithFormat(0, w, h, 32, SDL_PIXELFORMAT_ARGB8888));
+    SurfacePtr out(SDL_CreateRGBSurfaceWithFormat(0, w, h, 32, s->format->format));
     if (!out) return nullptr;
     SDL_LockSurface(s);
     SDL_LockSurface(out.get());
@@ -48,22 +55,34 @@ SurfacePtr Halve(SDL_Surface* s) {
 
 SurfacePtr ResampleSurface(SDL_Surface* source, int w, int h) {
     if (!source || w <= 0 || h <= 0) return nullptr;
-    SurfacePtr cur = ToArgb(source);
-    if (!cur) return nullptr;
-    while (cur->w >= 2 * w && cur->h >= 2 * h) {
-        SurfacePtr half = Halve(cur.get());
-        if (!half) return nullptr;
-        cur = std::move(half);
+    // The source itself is only read: a big picture is not copied before it is made smaller.
+    SurfacePtr converted;
+    if (!ScaledAsItIs(source)) {
+        converted = Copy(source, SDL_PIXELFORMAT_ARGB8888);
+        if (!converted) return nullptr;
     }
-    if (cur->w == w && cur->h == h) return cur;
-    SurfacePtr out(SDL_CreateRGBSurfaceWithFormat(0, w, h, 32, SDL_PIXELFORMAT_ARGB8888));
+    SurfacePtr halved;
+    SDL_Surface* cur = converted ? converted.get() : source;
+    while (cur->w >= 2 * w && cur->h >= 2 * h) {
+        SurfacePtr half = Halve(cur);
+        if (!half) return nullptr;
+        halved = std::move(half);
+        cur = halved.get();
+    }
+    if (cur->w == w && cur->h == h) {
+        if (halved) return halved;
+        return converted ? std::move(converted) : Copy(source, source->format->format);
+    }
+    SurfacePtr out(SDL_CreateRGBSurfaceWithFormat(0, w, h, 32, cur->format->format));
     if (!out) return nullptr;
     // The copy must replace the target pixels, alpha included, not blend over them.
-    SDL_SetSurfaceBlendMode(cur.get(), SDL_BLENDMODE_NONE);
-    if (SDL_SoftStretchLinear(cur.get(), nullptr, out.get(), nullptr) != 0) {
-        if (SDL_BlitScaled(cur.get(), nullptr, out.get(), nullptr) != 0) return nullptr;
-    }
-    return out;
+    SDL_BlendMode blend = SDL_BLENDMODE_NONE;
+    SDL_GetSurfaceBlendMode(cur, &blend);
+    SDL_SetSurfaceBlendMode(cur, SDL_BLENDMODE_NONE);
+    const bool stretched = SDL_SoftStretchLinear(cur, nullptr, out.get(), nullptr) == 0 ||
+                           SDL_BlitScaled(cur, nullptr, out.get(), nullptr) == 0;
+    SDL_SetSurfaceBlendMode(cur, blend);
+    return stretched ? std::move(out) : nullptr;
 }
 
 }  // namespace gnamm::platform

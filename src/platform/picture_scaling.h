@@ -9,7 +9,8 @@
 
 namespace gnamm::platform {
 
-// A new 32-bit ARGB surface of exactly w x h holding the picture; null when SDL fails.
+// A new 32-bit surface of exactly w x h holding the picture; null when SDL fails. It is RGB888
+// (no alpha) when the source is, ARGB8888 otherwise.
 SurfacePtr ResampleSurface(SDL_Surface* source, int w, int h);
 
 }  // namespace gnamm::platform

@@ -94,6 +94,25 @@ void ScreenRenderer::frame(SDL_Rect r, Rgb c, int thickness) {
     }
 }
 
+bool ScreenRenderer::drawAlone(const std::string& name, SDL_Rect where, Rgb margin) {
+    int outW = 0, outH = 0;
+    SDL_GetRendererOutputSize(renderer_, &outW, &outH);
+    if (outW != lastW_ || outH != lastH_) {
+        textures_.clear();
+        canvas_.reset();
+        lastW_ = outW;
+        lastH_ = outH;
+    }
+    canvasValid_ = false;
+    SDL_Texture* t = textures_.get(name, where.w, where.h);
+    if (!t) return false;
+    SDL_SetRenderDrawBlendMode(renderer_, SDL_BLENDMODE_NONE);
+    const SDL_Rect whole{0, 0, outW, outH};
+    if (!Contains(where, whole)) fill(whole, margin);
+    SDL_RenderCopy(renderer_, t, nullptr, &where);
+    return true;
+}
+
 void ScreenRenderer::draw(const Screen& screen, const Overlay& overlay) {
     int outW = 0, outH = 0;
     SDL_GetRendererOutputSize(renderer_, &outW, &outH);

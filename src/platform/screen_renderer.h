@@ -34,6 +34,11 @@ class ScreenRenderer {
 
     // Draws a whole frame; the caller presents it.
     void draw(const Screen& screen, const Overlay& overlay = {});
+    // Draws the picture `name` alone at `where`, the rest of the window in `margin`, before
+    // there is a screen model to draw; the caller presents it. Its texture is kept for the
+    // frames that follow, and the next frame is drawn whole. False (nothing drawn) when the
+    // picture cannot be loaded.
+    bool drawAlone(const std::string& name, SDL_Rect where, Rgb margin);
 
     // How many lines of the list box show at once at the last frame's size.
     int rowsShown(const Element& list);

@@ -3,6 +3,8 @@
 
 #include <SDL_image.h>
 
+#include <cstring>
+
 #include "platform/picture_scaling.h"
 
 namespace gnamm::platform {
@@ -19,20 +21,26 @@ namespace {
 
 // True when no pixel of the surface lets anything under it show through.
 bool EveryPixelOpaque(SDL_Surface* s) {
-    if (!s->format->Amask) return true;
+    const Uint32 amask = s->format->Amask;
+    if (!amask) return true;
     if (SDL_MUSTLOCK(s) && SDL_LockSurface(s) != 0) return false;
     bool opaque = true;
     const int bpp = s->format->BytesPerPixel;
     for (int y = 0; y < s->h && opaque; ++y) {
         const auto* row = static_cast<const Uint8*>(s->pixels) + y * s->pitch;
+        // The alpha bits of every pixel of the row ANDed together: a tight loop the compiler
+        // unrolls, for the megapixels of a splash.
+        Uint32 all = amask;
         for (int x = 0; x < s->w; ++x) {
             Uint32 px = 0;
-            SDL_memcpy(&px, row + x * bpp, static_cast<std::size_t>(bpp));
-            if ((px & s->format->Amask) != s->format->Amask) {
-                opaque = false;
-                break;
+            if (bpp == 4) {
+                std::memcpy(&px, row + x * 4, 4);
+            } else {
+                std::memcpy(&px, row + x * bpp, static_cast<std::size_t>(bpp));
             }
+            all &= px;
         }
+        opaque = (all & amask) == amask;
     }
     if (SDL_MUSTLOCK(s)) SDL_UnlockSurface(s);
     return opaque;
@@ -66,7 +74,7 @@ TextureCache::Entry* TextureCache::entry(const std::string& name, int w, int h) 
     SurfacePtr sized = ResampleSurface(source.get(), w, h);
     if (!sized) return nullptr;
     const bool opaque = EveryPixelOpaque(sized.get());
-    if (opaque) {
+    if (opaque && sized->format->format != SDL_PIXELFORMAT_RGB888) {
         // Kept without alpha, in the window's usual format: then drawing it is a plain copy
         // of rows, not a conversion of every pixel.
         SurfacePtr rgb(SDL_ConvertSurfaceFormat(sized.get(), SDL_PIXELFORMAT_RGB888, 0));

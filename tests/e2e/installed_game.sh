@@ -11,8 +11,8 @@ prefix=$(mktemp -d)
 trap 'rm -rf "$prefix"' EXIT
 
 cmake --install "$build" --prefix "$prefix" >/dev/null
-for f in bin/gnamm share/applications/gnamm.desktop share/icons/hicolor/256x256/apps/gnamm.png \
-    share/gnamm/Grafica/Splash.png share/gnamm/CREDITS; do
+for f in games/gnamm share/applications/gnamm.desktop share/icons/hicolor/256x256/apps/gnamm.png \
+    share/games/gnamm/Grafica/Splash.jpg share/games/gnamm/CREDITS; do
     [ -e "$prefix/$f" ] || {
         echo "install: FAILED: no $f under the prefix" >&2
         exit 1
@@ -25,4 +25,4 @@ if command -v desktop-file-validate >/dev/null; then
 fi
 
 # Played from the prefix, far from the build folder, it must find its assets there.
-bash "$(dirname "$0")/play_under_xvfb.sh" "$prefix/bin/gnamm" "$shots"
+bash "$(dirname "$0")/play_under_xvfb.sh" "$prefix/games/gnamm" "$shots"

@@ -6,9 +6,9 @@
 #include <vector>
 
 #include "data/asset_resolver.h"
+#include "game/torneo_file.h"
 #include "game/torneo_save.h"
 #include "platform/asset_notices.h"
-#include "game/torneo_file.h"
 #include "sdl_fixture.h"
 #include "ui/ui_fixture.h"
 
@@ -134,8 +134,9 @@ TEST_F(LoopTest, ANoticeFromOutsideTheInputShowsInTheSameTurn) {
     g.avvisi.scriviStderr = false;
     g.screen.ImgGnamm.picture = "\\Grafica\\Gnamm.gif";
     start();
+    data::Avvisi* const avvisi = &g.avvisi;
     renderer = std::make_unique<ScreenRenderer>(
-        window->renderer(), AvvisaSeIlleggibile(FileLoader(resolver), resolver, g.avvisi),
+        window->renderer(), AvvisaSeIlleggibile(FileLoader(resolver), resolver, avvisi),
         FindFonts());
     loop = std::make_unique<MainLoop>(g, *window, *renderer);
     EXPECT_TRUE(step());

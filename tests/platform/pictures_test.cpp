@@ -5,6 +5,7 @@
 #include <atomic>
 #include <string>
 #include <thread>
+#include <tuple>
 
 #include "platform/picture_prefetch.h"
 #include "platform/picture_scaling.h"
@@ -37,6 +38,23 @@ TEST(PictureScaling, DownscaleAveragesInsteadOfDroppingPixels) {
     EXPECT_EQ(std::pair(small->w, small->h), std::pair(101, 145));
     for (auto [x, y] : {std::pair{0, 0}, {50, 70}, {100, 144}, {33, 99}}) {
         EXPECT_NEAR(PixelAt(small.get(), x, y).r, 128, 12) << x << "," << y;
+    }
+    // A picture without alpha stays without (no pixel then needs checking for holes), one with
+    // alpha keeps it, any other format becomes ARGB; the source is left as it was.
+    const std::pair<Uint32, Uint32> formats[] = {
+        {SDL_PIXELFORMAT_RGB888, SDL_PIXELFORMAT_RGB888},
+        {SDL_PIXELFORMAT_ARGB8888, SDL_PIXELFORMAT_ARGB8888},
+        {SDL_PIXELFORMAT_RGB24, SDL_PIXELFORMAT_ARGB8888},
+    };
+    for (const auto& [from, to] : formats) {
+        SurfacePtr source(SDL_ConvertSurfaceFormat(SolidSurface(40, 30, kAhead).get(), from, 0));
+        for (const auto& [w, h] : {std::pair{40, 30}, {25, 20}, {9, 7}}) {
+            SurfacePtr sized = ResampleSurface(source.get(), w, h);
+            ASSERT_TRUE(sized && sized.get() != source.get());
+            EXPECT_EQ(std::tuple(sized->w, sized->h, sized->format->format), std::tuple(w, h, to));
+            EXPECT_EQ(PixelAt(sized.get(), w / 2, h / 2), kAhead) << SDL_GetPixelFormatName(from);
+        }
+        EXPECT_EQ(source->w, 40);
     }
 }
 

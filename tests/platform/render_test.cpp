@@ -2,11 +2,16 @@
 // checks the pixels where the elements must show.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <functional>
+#include <string>
+#include <tuple>
 #include <vector>
 
 #include "audio/recording_media_player.h"
 #include "data/asset_catalog.h"
 #include "game/scoreboard.h"
+#include "platform/first_picture.h"
 #include "platform/screen_renderer.h"
 #include "platform/z_order.h"
 #include "sdl_fixture.h"
@@ -306,6 +311,31 @@ TEST_F(Redraw, WhatTheOpaqueSplashHidesIsNeitherLoadedNorRedrawn) {
     show(5, 2);  // and a change no longer covered is redrawn
     EXPECT_EQ(draw(), cardPixels(5));
     EXPECT_EQ(centreOf(5), faceB);
+}
+
+// The splash shown alone before the game is set up: over the table's 4:3 area, margins beside
+// it; the first real frame then draws the window whole with the picture already loaded.
+TEST(Render, TheFirstPictureAloneCoversTheTableAndTheNextFrameIsWhole) {
+    constexpr Rgb kSplashColour{240, 200, 40};
+    constexpr Rgb kMargin{1, 2, 3};
+    const std::string splash(assets::kSplash);
+    Canvas window{1000, 600};
+    window.pictures.add(splash, kSplashColour, 1920, 1440);
+    const SDL_Rect where = FirstPictureRect(1000, 600);
+    EXPECT_EQ(std::tuple(where.x, where.y, where.w, where.h), std::tuple(100, 0, 800, 600));
+    EXPECT_FALSE(window.renderer.drawAlone("\\Grafica\\Nessuna.jpg", where, kMargin));
+    ASSERT_TRUE(window.renderer.drawAlone(splash, where, kMargin));
+    for (const auto& [x, c] :
+         {std::pair{99, kMargin}, {100, kSplashColour}, {899, kSplashColour}, {900, kMargin}}) {
+        EXPECT_EQ(window.at(x, 300), c) << x;
+    }
+    Screen s = testing_support::BareScreen();
+    s.FraSplash.visible = s.ImgSplash.visible = true;
+    s.ImgSplash.picture = splash;
+    EXPECT_EQ(window.draw(s), 1000LL * 600);
+    EXPECT_EQ(window.at(50, 300), s.windowBack);
+    EXPECT_EQ(window.at(500, 300), kSplashColour);
+    EXPECT_EQ(std::count(window.pictures.asked.begin(), window.pictures.asked.end(), splash), 1);
 }
 
 TEST(SameDrawing, NoticesEveryChangeThatShows) {

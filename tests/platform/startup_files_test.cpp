@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <fstream>
+#include <string_view>
 #include <tuple>
 #include <utility>
 #include <vector>
@@ -11,6 +12,7 @@
 #include "data/temp_dati.h"
 #include "platform/app_paths.h"
 #include "platform/asset_notices.h"
+#include "platform/command_line.h"
 #include "platform/window_mode.h"
 
 namespace gnamm::platform {
@@ -18,19 +20,25 @@ namespace {
 
 namespace fs = std::filesystem;
 
-TEST(AppPaths, AssetsAndCreditsBesideTheBuildThenInTheInstalledShareFolderElseNone) {
+TEST(AppPaths, AssetsAndCreditsBesideTheBuildThenInTheInstalledShareFoldersElseNone) {
     gnamm::testing_support::TempDati tmp;
     const fs::path prefix = tmp.dati() / "usr";
-    const fs::path bin = prefix / "bin";
+    const fs::path bin = prefix / "games";
+    const fs::path package = (prefix / "share" / "games" / "gnamm").lexically_normal();
     const fs::path share = (prefix / "share" / "gnamm").lexically_normal();
     fs::create_directories(bin / "assets");  // an empty folder holds no pictures
     EXPECT_FALSE(FindAssetFolder(bin).has_value());
     const std::string said = MissingAssetsMessage(AssetFolderCandidates(bin), true);
-    EXPECT_NE(said.find((bin / "assets").string() + ", " + share.string()), std::string::npos);
+    EXPECT_NE(
+        said.find((bin / "assets").string() + ", " + package.string() + ", " + share.string()),
+        std::string::npos);
     EXPECT_NE(said.find("make play"), std::string::npos);
     EXPECT_EQ(said.find('\n'), std::string::npos);
+    // Installed by hand, then from the package, then built: the first of them wins.
     fs::create_directories(share / "grafica");
     EXPECT_EQ(FindAssetFolder(bin), share);
+    fs::create_directories(package / "Grafica");
+    EXPECT_EQ(FindAssetFolder(bin), package);
     fs::create_directories(bin / "assets" / "Grafica");
     EXPECT_EQ(FindAssetFolder(bin), (bin / "assets").lexically_normal());
     // The credits are found beside the assets when the build wrote them.
@@ -81,8 +89,9 @@ TEST(AssetNotices, MissingFilesAreToldByFolderAndAnUnreadablePictureOnce) {
 
     data::Avvisi a;
     a.scriviStderr = false;
+    data::Avvisi* const dove = &a;
     const PictureLoader carica =
-        AvvisaSeIlleggibile([](std::string_view) { return SurfacePtr(); }, resolver, a);
+        AvvisaSeIlleggibile([](std::string_view) { return SurfacePtr(); }, resolver, dove);
     for (const char* nome :
          {"\\Carte\\Ac.jpg", "\\Carte\\3c.jpg", "\\Carte\\4c.jpg", "\\Foto\\Foto01.jpg"}) {
         EXPECT_FALSE(carica(nome));
@@ -91,6 +100,29 @@ TEST(AssetNotices, MissingFilesAreToldByFolderAndAnUnreadablePictureOnce) {
     EXPECT_TRUE(a.inAttesa()[0].starts_with("Non si riesce a leggere l'immagine " +
                                             (root / "Carte" / "3c.png").string()));
     EXPECT_NE(a.inAttesa()[1].find("Foto01.png"), std::string::npos);
+}
+
+TEST(CommandLine, HelpAndVersionAnswerAtOnceAnythingElseIsAnErrorNoArgumentsStartTheGame) {
+    using Args = std::vector<std::string_view>;
+    EXPECT_FALSE(AnswerCommandLine(Args{}, "0.1.0").has_value());
+    // The arguments, the exit code, and a piece of what goes to stdout and to stderr.
+    const std::tuple<Args, int, std::string, std::string> casi[] = {
+        {{"--version"}, 0, "gnamm 0.1.0\n", ""},
+        {{"-v"}, 0, "gnamm 0.1.0\n", ""},
+        {{"--help"}, 0, "Uso: gnamm [--help | --version]", ""},
+        {{"-h", "--version"}, 0, "man 6 gnamm", ""},
+        {{"--fullscreen"}, 2, "", "opzione sconosciuta \"--fullscreen\""},
+        {{"partita.txt"}, 2, "", "vedi gnamm --help"},
+    };
+    for (const auto& [args, code, out, err] : casi) {
+        const auto answer = AnswerCommandLine(args, "0.1.0");
+        ASSERT_TRUE(answer.has_value()) << args.front();
+        EXPECT_EQ(answer->exitCode, code) << args.front();
+        EXPECT_NE(answer->out.find(out), std::string::npos) << args.front();
+        EXPECT_NE(answer->err.find(err), std::string::npos) << args.front();
+        EXPECT_EQ(answer->out.empty(), out.empty()) << args.front();
+        EXPECT_EQ(answer->err.empty(), err.empty()) << args.front();
+    }
 }
 
 TEST(WindowMode, SurvivesARoundTripAndAGarbledFileMeansFullScreen) {

@@ -24,6 +24,8 @@
 #include "game/hall_of_fame.h"
 #include "game/timers.h"
 #include "game/torneo_file.h"
+#include "game/torneo_save.h"
+#include "platform/first_picture.h"
 #include "platform/scale.h"
 #include "platform/screen_renderer.h"
 #include "platform/z_order.h"
@@ -112,6 +114,10 @@ class StateWalk : public test_ui::UiTest, public ::testing::WithParamInterface<D
         visti_.push_back(stato);
     }
     void guarda(const std::string& stato) { guarda(g.screen, stato); }
+    // Where an element of the game's screen lay in the last frame, in pixels.
+    Rect inPixel(const Element& e) const {
+        return screen_->scale().toPixels(testing_support::PlacedRect(g.screen, e));
+    }
 
     // True when nothing covers the middle of the element: the player sees it and clicks it.
     static bool inCima(const Screen& s, const Element& e) {
@@ -195,6 +201,11 @@ TEST_P(StateWalk, EveryElementOfEveryStateHasItsPlaceAndItsTextFits) {
     g.textInput(kNome);
     guarda("splash");
     EXPECT_TRUE(inCima(g.screen, g.screen.txtNome) && inCima(g.screen, g.screen.lblAvviso));
+    // The splash shown alone before the game was set up lay where this frame puts it.
+    const Rect splash = inPixel(g.screen.ImgSplash);
+    const SDL_Rect first = FirstPictureRect(w, h);
+    EXPECT_EQ(std::tie(first.x, first.y, first.w, first.h),
+              std::tie(splash.x, splash.y, splash.w, splash.h));
     g.key(Key::Enter);
     guarda("livelli");
     for (const Element& tasto : g.screen.lblTastoLivello) EXPECT_TRUE(inCima(g.screen, tasto));

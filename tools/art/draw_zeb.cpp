@@ -1,7 +1,7 @@
-// Draws Nonno Zeb's 24 photos, the splash, his empty table and the application icon from the one
-// model of zeb_model.h. Each photo fits the remarks that show it: impatience, his answer to the
-// player's Punto Gnamm, his own Punto Gnamm, the end of a Partita or Torneo, the three level
-// portraits.
+// Draws Nonno Zeb's 24 photos, the splash and his empty table from the one model of
+// zeb_model.h (the icon is draw_icons.cpp's). Each photo fits the remarks that show it:
+// impatience, his answer to the player's Punto Gnamm, his own Punto Gnamm, the end of a Partita
+// or Torneo, the three level portraits.
 //
 // Usage: gnamm-art-zeb FOTO_FOLDER GRAFICA_FOLDER
 #include <cmath>
@@ -11,6 +11,7 @@
 
 #include "canvas.h"
 #include "data/asset_catalog.h"
+#include "picture_file.h"
 #include "picture_sizes.h"
 #include "zeb_model.h"
 #include "zeb_poses.h"
@@ -139,19 +140,6 @@ void Tavolo(cairo_t* cr) {
     cairo_stroke(cr);
 }
 
-// The application icon: Zeb's face on a square of saloon wall.
-void Icona(cairo_t* cr) {
-    const double s = kIcona.width;
-    RoundedRect(cr, 0, 0, s, s, s * 0.18);
-    cairo_clip(cr);
-    SaloonWall(cr, 0, 0, s, s, s * 0.2, s * 0.1);
-    cairo_translate(cr, s / 2 - 240 * 0.56 * s / 256, s / 2 - 262 * 0.56 * s / 256);
-    cairo_scale(cr, 0.56 * s / 256, 0.56 * s / 256);
-    ZebPose p;
-    p.face = {.leftEye = 1, .rightEye = 0, .happyShut = true, .smile = 0.7, .mouthSkew = 0.4};
-    DrawZeb(cr, p, false);
-}
-
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -169,12 +157,10 @@ int main(int argc, char** argv) {
     }
     Canvas splash(kSplash.width, kSplash.height);
     Splash(splash.cr());
-    ok = splash.WriteAsset(argv[2], gnamm::assets::kSplash, "gnamm-art-zeb") && ok;
+    // The first picture on screen: a JPEG, decoded while the window opens.
+    ok = WriteJpegAsset(splash.surface(), argv[2], gnamm::assets::kSplash, "gnamm-art-zeb") && ok;
     Canvas tavolo(kTavolo.width, kTavolo.height);
     Tavolo(tavolo.cr());
     ok = tavolo.WriteAsset(argv[2], gnamm::assets::kTavolo, "gnamm-art-zeb") && ok;
-    Canvas icona(kIcona.width, kIcona.height);
-    Icona(icona.cr());
-    ok = icona.WriteAsset(argv[2], gnamm::assets::kIcona, "gnamm-art-zeb") && ok;
     return ok ? 0 : 1;
 }

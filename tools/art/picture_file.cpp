@@ -4,8 +4,11 @@
 #include <SDL_image.h>
 
 #include <cstdint>
+#include <cstdio>
 #include <cstring>
+#include <system_error>
 
+#include "data/asset_catalog.h"
 #include "data/asset_resolver.h"
 
 namespace gnamm::art {
@@ -42,6 +45,29 @@ Surface DecodePicture(const std::filesystem::path& file) {
     SDL_FreeSurface(argb);
     cairo_surface_mark_dirty(out.get());
     return out;
+}
+
+bool WriteJpegAsset(cairo_surface_t* picture, const std::string& folder, std::string_view assetName,
+                    const char* tool) {
+    constexpr int kQuality = 90;  // no difference to be seen at any size the game shows it
+    const std::string file = assets::Split(assetName).file;
+    const std::string stem = folder + "/" + file.substr(0, file.find('.'));
+    cairo_surface_flush(picture);
+    // Cairo's ARGB32 is SDL's ARGB8888; the picture is opaque, so premultiplying changed
+    // nothing.
+    SDL_Surface* s = SDL_CreateRGBSurfaceWithFormatFrom(
+        cairo_image_surface_get_data(picture), cairo_image_surface_get_width(picture),
+        cairo_image_surface_get_height(picture), 32, cairo_image_surface_get_stride(picture),
+        SDL_PIXELFORMAT_ARGB8888);
+    const bool ok = s && IMG_SaveJPG(s, (stem + ".jpg").c_str(), kQuality) == 0;
+    SDL_FreeSurface(s);
+    if (!ok) {
+        std::fprintf(stderr, "%s: cannot write %s.jpg\n", tool, stem.c_str());
+        return false;
+    }
+    std::error_code ec;
+    std::filesystem::remove(stem + ".png", ec);
+    return true;
 }
 
 }  // namespace gnamm::art

@@ -25,4 +25,11 @@ using Surface = std::unique_ptr<cairo_surface_t, SurfaceFree>;
 // Decodes `file` with SDL2_image into a cairo image surface; null when it cannot.
 Surface DecodePicture(const std::filesystem::path& file);
 
+// Writes an opaque drawing as the JPEG file for a catalogue name ("Splash.jpg" in `folder`),
+// and removes a PNG of that name an older build left there: the game would take either. A big
+// photograph-like picture decodes in a third of a PNG's time. False, said on stderr naming
+// `tool`, when it cannot.
+bool WriteJpegAsset(cairo_surface_t* picture, const std::string& folder, std::string_view assetName,
+                    const char* tool);
+
 }  // namespace gnamm::art

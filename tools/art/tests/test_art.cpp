@@ -159,6 +159,20 @@ TEST(Canvas, FailsSoftlyWhereItCannotWrite) {
     EXPECT_TRUE(canvas.WriteAsset((root / "a").string(), "\\Foto\\Foto04.jpg", "test"));
     EXPECT_TRUE(fs::exists(root / "a" / "Foto04.png"));
     EXPECT_FALSE(canvas.WriteAsset((root / "missing").string(), "\\Grafica\\Barra.gif", "test"));
+    // The JPEG of a picture takes the place of an older build's PNG, which the game would also
+    // find, and decodes at its size.
+    Canvas splash(64, 48);
+    cairo_set_source_rgb(splash.cr(), 0.8, 0.5, 0.2);
+    cairo_paint(splash.cr());
+    EXPECT_TRUE(splash.WriteAsset((root / "a").string(), assets::kSplash, "test"));
+    EXPECT_TRUE(WriteJpegAsset(splash.surface(), (root / "a").string(), assets::kSplash, "test"));
+    EXPECT_FALSE(fs::exists(root / "a" / "Splash.png"));
+    const Surface back = DecodePicture(root / "a" / "Splash.jpg");
+    ASSERT_TRUE(back);
+    EXPECT_EQ(cairo_image_surface_get_width(back.get()), 64);
+    EXPECT_NEAR(cairo_image_surface_get_data(back.get())[2], 204, 6);  // red, little-endian BGRA
+    EXPECT_FALSE(
+        WriteJpegAsset(splash.surface(), (root / "missing").string(), assets::kSplash, "test"));
 }
 
 TEST(PictureSizes, NamesMatchWhateverTheirCaseAndUnknownNamesHaveNoSize) {
