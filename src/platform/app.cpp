@@ -10,6 +10,7 @@
 #include <random>
 #include <string>
 #include <utility>
+#include <vector>
 
 #include "audio/media_player.h"
 #include "data/asset_catalog.h"
@@ -87,9 +88,10 @@ int RunApp(int, char**) {
     SDL_SetHint(SDL_HINT_QUIT_ON_LAST_WINDOW_CLOSE, "0");
     CatchHangup();
 
-    // The splash is the one picture of the first frame, and decoding it costs about as much as
-    // bringing up SDL and the window: both at once, on two threads. The file is found here, so
-    // the worker shares nothing with this thread but the decoder, set up before it starts.
+    // The splash is the first picture on screen and the title the other of the first frame;
+    // decoding them costs about as much as bringing up SDL and the window: both at once, on two
+    // threads. The files are found here, so the worker shares nothing with this thread but the
+    // decoder, set up before it starts.
     const std::filesystem::path exeFolder = ExecutableFolder();
     const auto foundAssets = FindAssetFolder(exeFolder);
     if (!foundAssets) {
@@ -103,23 +105,14 @@ int RunApp(int, char**) {
     const std::filesystem::path assetFolder = *foundAssets;
     const AssetResolver resolver(assetFolder);
     IMG_Init(IMG_INIT_JPG | IMG_INIT_PNG);
-    std::function<SurfacePtr()> decodeSplash;
-    if (const auto splash = resolver.resolve(assets::kSplash)) {
-        decodeSplash = [file = splash->string()] {
-            // Handed over in a format the window's pictures are scaled in (without alpha when
-            // the file has none), so that costly conversion of every pixel is done ahead too.
-            SurfacePtr s(IMG_Load(file.c_str()));
-            const Uint32 format =
-                s && s->format->Amask ? SDL_PIXELFORMAT_ARGB8888 : SDL_PIXELFORMAT_RGB888;
-            if (s && s->format->format != format) {
-                SurfacePtr converted(SDL_ConvertSurfaceFormat(s.get(), format, 0));
-                if (converted) s = std::move(converted);
-            }
-            return s;
-        };
+    std::vector<AheadPicture> ahead;
+    for (const std::string_view name : {assets::kSplash, assets::kTitolo}) {
+        if (const auto file = resolver.resolve(name)) {
+            ahead.push_back(
+                {std::string(name), [f = file->string()] { return DecodeForScaling(f); }});
+        }
     }
-    PictureLoader loader =
-        PrefetchingLoader(FileLoader(resolver), std::string(assets::kSplash), decodeSplash);
+    PictureLoader loader = PrefetchingLoader(FileLoader(resolver), std::move(ahead));
 
     SdlSession sdl;
     if (!sdl.ok) {

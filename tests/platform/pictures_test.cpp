@@ -100,43 +100,49 @@ TEST(TextureCache, PicturesAreMadeAtTheirSizeLoadedOnceAndOpaqueWithoutATranspar
     }
 }
 
-// The picture decoded ahead of the first frame, alongside the caller, is the one drawn, handed over
-// once; asked again (a resized window) or failed early, it comes from the ordinary loader.
-TEST(PicturePrefetch, HandsOverTheEarlyPictureOnceThenLoadsAsUsual) {
+// The pictures decoded ahead of the first frame, alongside the caller and in the order given, are
+// the ones drawn, each handed over once; asked again (a resized window) or failed early, they come
+// from the ordinary loader.
+TEST(PicturePrefetch, HandsOverTheEarlyPicturesOnceThenLoadsAsUsual) {
     EnsureSdl();
     TestPictures disk;
-    disk.add("\\Grafica\\Splash.jpg", kFromDisk);
-    disk.add("\\Grafica\\Tavolo.jpg", kFromDisk);
-    std::atomic<int> decodes{0};
-    const PictureLoader load = PrefetchingLoader(disk.loader(), "\\Grafica\\Splash.jpg", [&] {
-        ++decodes;
-        return SolidSurface(8, 6, kAhead);
-    });
-    const SurfacePtr first = load("\\Grafica\\Splash.jpg");
+    const std::string splash = "\\Grafica\\Splash.jpg", titolo = "\\Grafica\\Gnamm.gif";
+    for (const std::string& name : {splash, titolo, std::string("\\Grafica\\Tavolo.jpg")}) {
+        disk.add(name, kFromDisk);
+    }
+    std::vector<std::string> decoded;  // by the worker, read once the pictures are handed over
+    auto decoder = [&decoded](std::string name, SurfacePtr (*make)()) {
+        return [&decoded, name, make] {
+            decoded.push_back(name);
+            return make();
+        };
+    };
+    const auto good = +[] { return SolidSurface(8, 6, kAhead); };
+    const auto bad = +[] { return SurfacePtr(); };
+    const PictureLoader load = PrefetchingLoader(
+        disk.loader(), {{splash, decoder(splash, good)}, {titolo, decoder(titolo, bad)}});
+    const SurfacePtr first = load(splash);
     ASSERT_NE(first, nullptr);
     EXPECT_EQ(PixelAt(first.get(), 0, 0), kAhead);
     EXPECT_TRUE(disk.asked.empty());
-    const SurfacePtr again = load("\\Grafica\\Splash.jpg");
+    const SurfacePtr title = load(titolo);  // its early decoding failed: from disk
+    ASSERT_NE(title, nullptr);
+    EXPECT_EQ(PixelAt(title.get(), 0, 0), kFromDisk);
+    EXPECT_EQ(decoded, (std::vector<std::string>{splash, titolo}));
+    const SurfacePtr again = load(splash);
     ASSERT_NE(again, nullptr);
     EXPECT_EQ(PixelAt(again.get(), 0, 0), kFromDisk);
     EXPECT_NE(load("\\Grafica\\Tavolo.jpg"), nullptr);
-    EXPECT_EQ(disk.asked,
-              (std::vector<std::string>{"\\Grafica\\Splash.jpg", "\\Grafica\\Tavolo.jpg"}));
-    EXPECT_EQ(decodes.load(), 1);
-
-    const PictureLoader failed =
-        PrefetchingLoader(disk.loader(), "\\Grafica\\Splash.jpg", [] { return SurfacePtr(); });
-    const SurfacePtr s = failed("\\Grafica\\Splash.jpg");
-    ASSERT_NE(s, nullptr);
-    EXPECT_EQ(PixelAt(s.get(), 0, 0), kFromDisk);
+    EXPECT_EQ(disk.asked, (std::vector<std::string>{titolo, splash, "\\Grafica\\Tavolo.jpg"}));
 
     // The decoder waits for the caller to go on: it would never end if it ran on the
     // caller's thread at the loader's making.
     std::atomic<bool> callerWentOn{false};
-    const PictureLoader threaded = PrefetchingLoader(nullptr, "pic", [&] {
-        while (!callerWentOn.load()) std::this_thread::yield();
-        return SolidSurface(2, 2, kAhead);
-    });
+    const PictureLoader threaded =
+        PrefetchingLoader(nullptr, {{"pic", [&] {
+                                         while (!callerWentOn.load()) std::this_thread::yield();
+                                         return SolidSurface(2, 2, kAhead);
+                                     }}});
     callerWentOn = true;
     const SurfacePtr alongside = threaded("pic");
     ASSERT_NE(alongside, nullptr);
