@@ -89,9 +89,9 @@ TEST(AssetNotices, MissingFilesAreToldByFolderAndAnUnreadablePictureOnce) {
 
     data::Avvisi a;
     a.scriviStderr = false;
-    data::Avvisi* const dove = &a;
+    data::Avvisi* const destinatario = &a;
     const PictureLoader carica =
-        AvvisaSeIlleggibile([](std::string_view) { return SurfacePtr(); }, resolver, dove);
+        AvvisaSeIlleggibile([](std::string_view) { return SurfacePtr(); }, resolver, destinatario);
     for (const char* nome :
          {"\\Carte\\Ac.jpg", "\\Carte\\3c.jpg", "\\Carte\\4c.jpg", "\\Foto\\Foto01.jpg"}) {
         EXPECT_FALSE(carica(nome));
