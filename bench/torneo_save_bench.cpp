@@ -7,7 +7,7 @@
 #include <random>
 
 #include "audio/recording_media_player.h"
-#include "game/random.h"
+#include "rules/random.h"
 #include "game/torneo_file.h"
 #include "sim_play.h"
 #include "ui/panels.h"

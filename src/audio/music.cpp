@@ -5,9 +5,9 @@
 #include <array>
 
 #include "data/asset_catalog.h"
-#include "game/draw_cycle.h"
+#include "rules/draw_cycle.h"
 #include "game/game.h"
-#include "game/speeds.h"
+#include "rules/speeds.h"
 
 namespace gnamm {
 namespace {

@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "audio/media_player.h"
-#include "game/clock.h"
+#include "rules/clock.h"
 
 namespace gnamm {
 

@@ -3,7 +3,7 @@
 
 #include "data/asset_catalog.h"
 #include "game/game.h"
-#include "game/speeds.h"
+#include "rules/speeds.h"
 
 namespace gnamm {
 void AvviaSuono(Game& g, Channel channel, std::string_view file) {

@@ -10,7 +10,7 @@
 #include <string_view>
 #include <vector>
 
-#include "game/card.h"
+#include "rules/card.h"
 
 namespace gnamm::assets {
 

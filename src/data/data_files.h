@@ -1,5 +1,5 @@
 // src/data owns the quoted-item file format, the asset names and the four Dati files. It is
-// the bottom layer: it includes only the standard library and game/'s pure value types
+// the bottom layer with src/rules: it includes only the standard library and the pure rules
 // (card.h, options.h, speeds.h).
 //
 // The four Dati files: settings (GnImpo.txt), player name (GnNome.txt), ranking (GnClass.txt)
@@ -19,8 +19,8 @@
 #include <string_view>
 #include <vector>
 
-#include "game/options.h"
-#include "game/speeds.h"
+#include "rules/options.h"
+#include "rules/speeds.h"
 
 namespace gnamm::data {
 

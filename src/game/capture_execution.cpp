@@ -5,7 +5,7 @@
 #include "game/deal.h"
 #include "game/end_of_gioco.h"
 #include "game/game.h"
-#include "game/speeds.h"
+#include "rules/speeds.h"
 #include "game/table_model.h"
 
 namespace gnamm {

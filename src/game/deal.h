@@ -2,7 +2,7 @@
 // card per timer tick, then the turn handed to the player who leads.
 #pragma once
 
-#include "game/table_state.h"
+#include "rules/table_state.h"
 
 namespace gnamm {
 

@@ -11,7 +11,7 @@
 #include "game/player_record.h"
 #include "game/torneo_file.h"
 #include "game/scoreboard.h"
-#include "game/speeds.h"
+#include "rules/speeds.h"
 #include "game/table_model.h"
 #include "persona/comments.h"
 

@@ -1,8 +1,7 @@
 // src/game owns the cards and the table, shuffle and deal, the capture rule, the human's turn,
 // the computer opponent (ai/), deck points, the end of a Gioco, Partita and Torneo, the hall of
-// fame and the timers. Its pure rules (card.h, capture_rules.h, table_places.h, speeds.h, ai/'s
-// search and evaluation) include only the standard library, data/ and each other; the game flow
-// may include persona/ and audio/ besides, never ui/ or platform/.
+// fame and the timers. The pure rules it plays by (cards, the capture rule, the table places,
+// the deck points, speeds and options) sit below it in src/rules.
 //
 // The game: the state of a game of Gnamm and the services it meets the world through. What the
 // flow shows it writes into its view (table_view.h); what it means the ui to open it announces
@@ -21,19 +20,19 @@
 #include "audio/sound_state.h"
 #include "data/avvisi.h"
 #include "game/ai/pc_state.h"
-#include "game/clock.h"
+#include "rules/clock.h"
 #include "game/end_of_gioco.h"
 #include "game/flow_events.h"
 #include "game/hall_of_fame.h"
 #include "game/human_turn.h"
-#include "game/livello.h"
-#include "game/options.h"
+#include "rules/livello.h"
+#include "rules/options.h"
 #include "game/player_record.h"
-#include "game/random.h"
+#include "rules/random.h"
 #include "game/scheduler.h"
 #include "game/scoreboard.h"
 #include "game/table_events.h"
-#include "game/table_state.h"
+#include "rules/table_state.h"
 #include "game/table_view.h"
 #include "game/torneo_file.h"
 #include "persona/persona_state.h"

@@ -5,7 +5,7 @@
 #include "audio/sounds.h"
 #include "data/colors.h"
 #include "game/capture_execution.h"
-#include "game/capture_rules.h"
+#include "rules/capture_rules.h"
 #include "game/game.h"
 #include "game/table_model.h"
 #include "persona/comments.h"

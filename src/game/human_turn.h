@@ -4,7 +4,7 @@
 
 #include <array>
 
-#include "game/table_places.h"
+#include "rules/table_places.h"
 
 namespace gnamm {
 

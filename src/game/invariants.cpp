@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <array>
 
-#include "game/capture_rules.h"
+#include "rules/capture_rules.h"
 #include "game/end_of_gioco.h"
 #include "game/torneo_save.h"
 

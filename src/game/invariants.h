@@ -8,7 +8,7 @@
 #include <vector>
 
 #include "game/scoreboard.h"
-#include "game/table_state.h"
+#include "rules/table_state.h"
 
 namespace gnamm {
 

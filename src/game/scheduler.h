@@ -12,8 +12,8 @@
 #include <functional>
 #include <optional>
 
-#include "game/clock.h"
-#include "game/timers.h"
+#include "rules/clock.h"
+#include "rules/timers.h"
 
 namespace gnamm {
 

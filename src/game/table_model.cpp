@@ -1,7 +1,7 @@
 #include "game/table_model.h"
 
 #include "data/asset_catalog.h"
-#include "game/capture_rules.h"
+#include "rules/capture_rules.h"
 #include "game/game.h"
 
 namespace gnamm {

@@ -3,7 +3,7 @@
 #pragma once
 
 #include "data/rgb.h"
-#include "game/card.h"
+#include "rules/card.h"
 
 namespace gnamm {
 

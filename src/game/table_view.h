@@ -10,7 +10,7 @@
 #include <vector>
 
 #include "data/rgb.h"
-#include "game/table_places.h"
+#include "rules/table_places.h"
 
 namespace gnamm {
 

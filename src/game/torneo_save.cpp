@@ -12,7 +12,7 @@
 #include "game/game.h"
 #include "game/invariants.h"
 #include "game/json_fields.h"
-#include "game/random.h"
+#include "rules/random.h"
 #include "game/table_model.h"
 
 namespace gnamm {

@@ -12,11 +12,11 @@
 #include "audio/sound_state.h"
 #include "game/end_of_gioco.h"
 #include "game/human_turn.h"
-#include "game/livello.h"
-#include "game/options.h"
+#include "rules/livello.h"
+#include "rules/options.h"
 #include "game/scoreboard.h"
-#include "game/table_state.h"
-#include "game/timers.h"
+#include "rules/table_state.h"
+#include "rules/timers.h"
 #include "persona/persona_state.h"
 
 namespace gnamm {

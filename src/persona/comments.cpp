@@ -5,7 +5,7 @@
 
 #include "audio/sounds.h"
 #include "data/asset_catalog.h"
-#include "game/draw_cycle.h"
+#include "rules/draw_cycle.h"
 #include "game/game.h"
 #include "persona/remarks.h"
 

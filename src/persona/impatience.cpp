@@ -3,7 +3,7 @@
 
 #include "audio/sounds.h"
 #include "game/game.h"
-#include "game/speeds.h"
+#include "rules/speeds.h"
 #include "persona/comments.h"
 #include "persona/remarks.h"
 

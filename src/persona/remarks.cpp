@@ -5,7 +5,7 @@
 
 #include "data/asset_catalog.h"
 #include "game/game.h"
-#include "game/speeds.h"
+#include "rules/speeds.h"
 
 namespace gnamm::remarks {
 namespace {

@@ -6,7 +6,7 @@
 #include <cstdlib>
 #include <optional>
 
-#include "game/clock.h"
+#include "rules/clock.h"
 #include "platform/input_mapper.h"
 #include "platform/main_window.h"
 #include "platform/screen_renderer.h"

@@ -5,7 +5,7 @@
 
 #include "audio/sounds.h"
 #include "game/hall_of_fame.h"
-#include "game/timers.h"
+#include "rules/timers.h"
 #include "ui/finestra.h"
 #include "ui/hall_of_fame_panel.h"
 

@@ -6,7 +6,7 @@
 
 #include "data/colors.h"
 #include "game/human_turn.h"
-#include "game/table_state.h"
+#include "rules/table_state.h"
 #include "ui/finestra.h"
 #include "ui/panels_layout.h"
 #include "ui/screen.h"

@@ -5,7 +5,7 @@
 
 #include <string_view>
 
-#include "game/options.h"
+#include "rules/options.h"
 #include "data/colors.h"
 
 namespace gnamm {

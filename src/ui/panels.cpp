@@ -9,7 +9,7 @@
 #include "game/end_of_gioco.h"
 #include "game/gioco_reset.h"
 #include "game/hall_of_fame.h"
-#include "game/speeds.h"
+#include "rules/speeds.h"
 #include "game/table_model.h"
 #include "game/torneo_file.h"
 #include "persona/comments.h"

@@ -4,7 +4,7 @@
 
 #include <string>
 
-#include "game/options.h"
+#include "rules/options.h"
 #include "ui/options_panel.h"
 #include "ui/rules_text.h"
 

@@ -3,7 +3,7 @@
 
 #include <array>
 
-#include "game/livello.h"
+#include "rules/livello.h"
 
 namespace gnamm {
 

@@ -15,7 +15,7 @@
 #include <string>
 #include <vector>
 
-#include "game/table_places.h"
+#include "rules/table_places.h"
 #include "data/colors.h"
 
 namespace gnamm {

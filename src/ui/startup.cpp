@@ -7,7 +7,7 @@
 #include "data/startup_read.h"
 #include "game/hall_of_fame.h"
 #include "game/player_record.h"
-#include "game/speeds.h"
+#include "rules/speeds.h"
 #include "persona/remarks.h"
 #include "ui/finestra.h"
 #include "ui/hall_of_fame_panel.h"

@@ -4,7 +4,7 @@
 #include <array>
 #include <string>
 
-#include "game/livello.h"
+#include "rules/livello.h"
 #include "game/player_record.h"
 #include "ui/finestra.h"
 #include "ui/panels_layout.h"

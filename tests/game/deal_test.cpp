@@ -5,10 +5,10 @@
 #include <numeric>
 #include <set>
 
-#include "game/capture_rules.h"
-#include "game/card.h"
+#include "rules/capture_rules.h"
+#include "rules/card.h"
 #include "game/deal.h"
-#include "game/random.h"
+#include "rules/random.h"
 #include "game/scoreboard.h"
 #include "game/table_model.h"
 #include "invariants.h"

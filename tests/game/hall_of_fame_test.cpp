@@ -15,8 +15,8 @@
 
 #include "audio/recording_media_player.h"
 #include "data/temp_dati.h"
-#include "game/clock.h"
-#include "game/random.h"
+#include "rules/clock.h"
+#include "rules/random.h"
 #include "human_policy.h"
 #include "ui/finestra.h"
 #include "ui/startup.h"

@@ -13,7 +13,7 @@
 #include "data/data_folder.h"
 #include "data/dati_lock.h"
 #include "data/temp_dati.h"
-#include "game/random.h"
+#include "rules/random.h"
 #include "support/table_fixture.h"
 
 namespace gnamm {

@@ -11,7 +11,7 @@
 #include "audio/recording_media_player.h"
 #include "data/colors.h"
 #include "data/temp_dati.h"
-#include "game/capture_rules.h"
+#include "rules/capture_rules.h"
 #include "game/deal.h"
 #include "game/player_record.h"
 #include "game/table_model.h"

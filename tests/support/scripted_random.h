@@ -6,8 +6,8 @@
 #include <deque>
 #include <utility>
 
-#include "game/clock.h"
-#include "game/random.h"
+#include "rules/clock.h"
+#include "rules/random.h"
 
 namespace gnamm::testing_support {
 

@@ -11,8 +11,8 @@
 #include <vector>
 
 #include "audio/recording_media_player.h"
-#include "game/capture_rules.h"
-#include "game/clock.h"
+#include "rules/capture_rules.h"
+#include "rules/clock.h"
 #include "support/scripted_random.h"
 #include "ui/finestra.h"
 

@@ -8,8 +8,8 @@
 
 #include "audio/recording_media_player.h"
 #include "data/temp_dati.h"
-#include "game/clock.h"
-#include "game/random.h"
+#include "rules/clock.h"
+#include "rules/random.h"
 #include "support/scripted_random.h"
 #include "ui/finestra.h"
 #include "ui/startup.h"

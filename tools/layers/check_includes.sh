@@ -14,7 +14,7 @@ known="$(dirname "$0")/known_upward.txt"
 cd "$root"
 
 found=$(
-    for dir in src/data src/game src/persona src/audio; do
+    for dir in src/rules src/data src/game src/persona src/audio; do
         grep -rlE '#include "(ui|platform)/' "$dir" | while read -r f; do
             grep -oE '#include "(ui|platform)/' "$f" | sed -E "s|#include \"([a-z]+)/|$f:\1|"
         done

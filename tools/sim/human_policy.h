@@ -14,7 +14,7 @@
 #include <vector>
 
 #include "ui/finestra.h"
-#include "game/table_state.h"
+#include "rules/table_state.h"
 
 namespace gnamm::sim {
 

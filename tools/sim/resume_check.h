@@ -10,7 +10,7 @@
 #include <cstdint>
 #include <string>
 
-#include "game/livello.h"
+#include "rules/livello.h"
 
 namespace gnamm::sim {
 

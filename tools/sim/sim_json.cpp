@@ -14,7 +14,7 @@
 #include "game/ai/move_choice.h"
 #include "game/ai/move_list.h"
 #include "game/ai/pc_turn.h"
-#include "game/capture_rules.h"
+#include "rules/capture_rules.h"
 #include "data/utf8.h"
 #include "game/game.h"
 

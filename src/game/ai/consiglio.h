@@ -6,9 +6,9 @@
 #include <string>
 #include <vector>
 
-#include "game/capture_rules.h"
+#include "rules/capture_rules.h"
 #include "game/scoreboard.h"
-#include "game/table_state.h"
+#include "rules/table_state.h"
 
 namespace gnamm {
 

@@ -4,7 +4,7 @@
 
 #include "game/ai/pc_state.h"
 #include "game/scoreboard.h"
-#include "game/table_state.h"
+#include "rules/table_state.h"
 
 namespace gnamm {
 

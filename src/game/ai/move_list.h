@@ -6,7 +6,7 @@
 #pragma once
 
 #include "game/ai/pc_state.h"
-#include "game/table_state.h"
+#include "rules/table_state.h"
 
 namespace gnamm {
 

@@ -12,7 +12,7 @@
 #include "game/end_of_gioco.h"
 #include "game/game.h"
 #include "game/scoreboard.h"
-#include "game/speeds.h"
+#include "rules/speeds.h"
 #include "game/table_model.h"
 #include "persona/impatience.h"
 

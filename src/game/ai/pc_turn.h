@@ -6,7 +6,7 @@
 #pragma once
 
 #include "game/ai/evaluation.h"
-#include "game/livello.h"
+#include "rules/livello.h"
 
 namespace gnamm {
 

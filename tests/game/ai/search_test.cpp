@@ -5,7 +5,7 @@
 #include "game/ai/evaluation.h"
 #include "game/ai/move_choice.h"
 #include "game/ai/move_list.h"
-#include "game/capture_rules.h"
+#include "rules/capture_rules.h"
 
 #include <algorithm>
 #include <iomanip>

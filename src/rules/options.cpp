@@ -1,8 +1,8 @@
-#include "game/options.h"
+#include "rules/options.h"
 
 #include <array>
 
-#include "game/speeds.h"
+#include "rules/speeds.h"
 
 namespace gnamm {
 

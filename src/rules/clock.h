@@ -18,7 +18,7 @@ struct TimeOfDay {
 };
 
 class Clock {
-public:
+  public:
     virtual ~Clock() = default;
     virtual int64_t nowMs() const = 0;
     virtual TimeOfDay timeOfDay() const = 0;
@@ -26,7 +26,7 @@ public:
 
 // The real clock: steady time for timers, local time for the random draw and the hall of fame.
 class SystemClock final : public Clock {
-public:
+  public:
     int64_t nowMs() const override;
     TimeOfDay timeOfDay() const override;
 };
@@ -34,14 +34,14 @@ public:
 // A clock that stands still until advanced. Its time of day starts at a pinned moment and
 // moves on with the milliseconds, so draws that mix in the clock stay repeatable.
 class VirtualClock final : public Clock {
-public:
+  public:
     explicit VirtualClock(TimeOfDay start = {}) : start_(start) {}
     int64_t nowMs() const override { return nowMs_; }
     TimeOfDay timeOfDay() const override;
     void set(int64_t ms) { nowMs_ = ms; }
     void advance(int64_t ms) { nowMs_ += ms; }
 
-private:
+  private:
     TimeOfDay start_;
     int64_t nowMs_ = 0;
     // The last answer of timeOfDay(): the random draw asks for it hundreds of times a deal.

@@ -1,4 +1,4 @@
-#include "game/card.h"
+#include "rules/card.h"
 
 namespace gnamm {
 

@@ -1,4 +1,4 @@
-#include "game/capture_rules.h"
+#include "rules/capture_rules.h"
 
 #include <algorithm>
 

@@ -4,7 +4,7 @@
 #include <array>
 #include <utility>
 
-#include "game/timers.h"
+#include "rules/timers.h"
 
 namespace gnamm::speeds {
 
@@ -45,9 +45,9 @@ inline constexpr int kLampeggia = 150;       // blinking panels
 inline constexpr int kMusiche = 1000;        // music countdown step
 inline constexpr int kAmbienteFirst = 1000;  // first pause of the ambience cycle
 inline constexpr int kDurataAmbienteFirst = 10;
-inline constexpr int kInserisci = 500;       // name prompt blinking
+inline constexpr int kInserisci = 500;  // name prompt blinking
 inline constexpr int kAudioSplashFirst = 1000;
-inline constexpr int kEsci = 1500;           // farewell before the edition window
+inline constexpr int kEsci = 1500;  // farewell before the edition window
 inline constexpr int kDurataGnammHFirst = 1000;
 inline constexpr int kAssoBevutoFirst = 1550;
 inline constexpr int kDurataImpazienzaFirst = 1000;

@@ -36,14 +36,29 @@ inline constexpr int kTimerCount = static_cast<int>(Timer::Esci) + 1;
 
 constexpr std::string_view TimerName(Timer t) {
     constexpr std::array<std::string_view, kTimerCount> names = {
-        "TmrScegli4CarteSulTavolo", "TmrScegli6Carte",      "TmrMuoviHAutomatico",
-        "TmrScompaionoCarteH",      "TmrPresa",             "TmrRitardoMossaPC",
-        "TmrEffettuaMossaPC",       "TmrUltimeCarte",       "TmrLampeggiaScritta",
-        "TmrLampeggiaScritta2",     "TmrDurataGnammH",      "TmrAssoBevuto",
-        "TmrImpazienza",            "TmrDurataImpazienza",  "TmrCarta",
-        "TmrRumoregioco",           "TmrAmbiente",          "TmrDurataAmbiente",
-        "TmrMusiche",               "TmrSilenzio",          "TmrInserisci",
-        "TmrAudioSplash",           "TmrEsci",
+        "TmrScegli4CarteSulTavolo",
+        "TmrScegli6Carte",
+        "TmrMuoviHAutomatico",
+        "TmrScompaionoCarteH",
+        "TmrPresa",
+        "TmrRitardoMossaPC",
+        "TmrEffettuaMossaPC",
+        "TmrUltimeCarte",
+        "TmrLampeggiaScritta",
+        "TmrLampeggiaScritta2",
+        "TmrDurataGnammH",
+        "TmrAssoBevuto",
+        "TmrImpazienza",
+        "TmrDurataImpazienza",
+        "TmrCarta",
+        "TmrRumoregioco",
+        "TmrAmbiente",
+        "TmrDurataAmbiente",
+        "TmrMusiche",
+        "TmrSilenzio",
+        "TmrInserisci",
+        "TmrAudioSplash",
+        "TmrEsci",
     };
     return names[static_cast<int>(t)];
 }

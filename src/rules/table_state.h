@@ -4,14 +4,16 @@
 
 #include <array>
 
-#include "game/card.h"
-#include "game/table_places.h"
+#include "rules/card.h"
+#include "rules/table_places.h"
 
 namespace gnamm {
 
 enum class Player { PC, H };
 
-inline constexpr Player Other(Player p) { return p == Player::PC ? Player::H : Player::PC; }
+inline constexpr Player Other(Player p) {
+    return p == Player::PC ? Player::H : Player::PC;
+}
 
 // Table places in the order the free-place search and every table scan use: 7..17, then the
 // twelfth place, which only fills when the other eleven are taken.
@@ -19,9 +21,15 @@ inline constexpr std::array<int, 12> kPostiTavolo = {7, 8, 9, 10, 11, 12, 13, 14
 // Table places left to right on the screen: the order of every walk over the table.
 inline constexpr std::array<int, 12> kOrdineSchermo = {19, 9, 13, 16, 7, 11, 15, 8, 12, 17, 10, 14};
 
-inline constexpr bool IsPostoTavolo(int i) { return (i >= 7 && i <= 17) || i == kPostoDodicesimo; }
-inline constexpr bool IsManoPC(int i) { return i >= 1 && i <= 3; }
-inline constexpr bool IsManoH(int i) { return i >= 4 && i <= 6; }
+inline constexpr bool IsPostoTavolo(int i) {
+    return (i >= 7 && i <= 17) || i == kPostoDodicesimo;
+}
+inline constexpr bool IsManoPC(int i) {
+    return i >= 1 && i <= 3;
+}
+inline constexpr bool IsManoH(int i) {
+    return i >= 4 && i <= 6;
+}
 
 struct TableState {
     // Carta[i] for every card place; Valore and Seme follow from the card.
@@ -35,7 +43,7 @@ struct TableState {
     std::array<Card, 41> carteDaGiocare{};
     std::array<bool, 41> distribuita{};
 
-    int contatoreCartaDaEstrarre = 1;  // the cursor of the deal
+    int contatoreCartaDaEstrarre = 1;                                    // the cursor of the deal
     std::array<int, 11> valoriRimasti{0, 4, 4, 4, 4, 4, 4, 4, 4, 4, 4};  // [1..10]
     int numeroCarteSulTavolo = 0;
     int carteInManoAPC = 0;

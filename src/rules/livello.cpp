@@ -1,4 +1,4 @@
-#include "game/livello.h"
+#include "rules/livello.h"
 
 namespace gnamm {
 

@@ -6,13 +6,13 @@
 #include <string>
 #include <string_view>
 
-#include "game/clock.h"
+#include "rules/clock.h"
 
 namespace gnamm {
 
 // A uniform source of numbers in [0, 1), seeded once.
 class RandomSource {
-public:
+  public:
     virtual ~RandomSource() = default;
     virtual double uniform() = 0;
     // The source's inner state as text, for a saved Torneo; empty when it cannot be kept.
@@ -24,13 +24,13 @@ public:
 // Mersenne Twister with a fixed conversion to [0, 1), so a seed gives the same draws
 // whatever the standard library.
 class SeededRandom final : public RandomSource {
-public:
+  public:
     explicit SeededRandom(uint32_t seed) : engine_(seed) {}
     double uniform() override { return static_cast<double>(engine_() >> 8) / 16777216.0; }
     std::string state() const override;
     bool restoreState(std::string_view text) override;
 
-private:
+  private:
     std::mt19937 engine_;
 };
 
@@ -41,11 +41,11 @@ int EstrazioneCasuale(int n, RandomSource& rng, const Clock& clock);
 // The same draws for a run of them at one moment of the clock (a deal draws hundreds): the
 // time of day is read once, when it is made.
 class EstrazioniAdesso {
-public:
+  public:
     EstrazioniAdesso(RandomSource& rng, const Clock& clock);
     int operator()(int n);
 
-private:
+  private:
     RandomSource& rng_;
     double minuto_;   // minute / 60
     double secondo_;  // second / 61

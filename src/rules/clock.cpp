@@ -1,4 +1,4 @@
-#include "game/clock.h"
+#include "rules/clock.h"
 
 #include <chrono>
 #include <ctime>

@@ -12,7 +12,7 @@
 namespace gnamm {
 
 class Card {
-public:
+  public:
     constexpr Card() = default;
 
     // Card at a position 1..40 of the ordered deck; anything else is "no card".
@@ -38,7 +38,7 @@ public:
 
     friend constexpr bool operator==(Card, Card) = default;
 
-private:
+  private:
     constexpr explicit Card(uint8_t position) : position_(position) {}
     uint8_t position_ = 0;
 };

@@ -20,22 +20,22 @@ enum class PausaMusiche { Middle, Long, Short };
 
 // Opzioni(0..15) by caption; index in the comment.
 struct Opzioni {
-    Velocita velocitaGioco = Velocita::Middle;           // 0 "Velocità Gioco:"
-    Impazienza impazienzaZeb = Impazienza::Impatient;    // 1 "Impazienza Zeb:"
-    Velocita velocitaZeb = Velocita::Middle;             // 2 "Velocità Zeb:"
-    bool rumoriCarte = false;                            // 3 "Rumori carte:"
-    bool rumoriSaloon = false;                           // 4 "Rumori Saloon:"
-    bool commentiZeb = true;                             // 5 "Commenti Zeb:"
-    bool musiche = false;                                // 6 "Musiche:"
-    bool fumettoZeb = true;                              // 7 "Fumetto Zeb:" (never changed)
-    ColoreTavolo coloreTavolo = ColoreTavolo::Blue;      // 8 "Colore tavolo:"
-    ColoreCarte coloreCarte = ColoreCarte::Blue;         // 9 "Colore carte:"
-    Retro retroCarte = Retro::Star;                      // 10 "Retro carte:"
-    TerzaCarta giocoTerzaCarta = TerzaCarta::Manual;     // 11 "Gioco terza carta:"
-    bool randomGrafica = true;                           // 12 "Random grafica:"
-    bool mostraManina = false;                           // 13 "Mostra manina:"
-    Velocita velocitaMazziere = Velocita::Middle;        // 14 "Velocità Mazziere:"
-    PausaMusiche pausaMusiche = PausaMusiche::Middle;    // 15 "Pausa musiche:"
+    Velocita velocitaGioco = Velocita::Middle;         // 0 "Velocità Gioco:"
+    Impazienza impazienzaZeb = Impazienza::Impatient;  // 1 "Impazienza Zeb:"
+    Velocita velocitaZeb = Velocita::Middle;           // 2 "Velocità Zeb:"
+    bool rumoriCarte = false;                          // 3 "Rumori carte:"
+    bool rumoriSaloon = false;                         // 4 "Rumori Saloon:"
+    bool commentiZeb = true;                           // 5 "Commenti Zeb:"
+    bool musiche = false;                              // 6 "Musiche:"
+    bool fumettoZeb = true;                            // 7 "Fumetto Zeb:" (never changed)
+    ColoreTavolo coloreTavolo = ColoreTavolo::Blue;    // 8 "Colore tavolo:"
+    ColoreCarte coloreCarte = ColoreCarte::Blue;       // 9 "Colore carte:"
+    Retro retroCarte = Retro::Star;                    // 10 "Retro carte:"
+    TerzaCarta giocoTerzaCarta = TerzaCarta::Manual;   // 11 "Gioco terza carta:"
+    bool randomGrafica = true;                         // 12 "Random grafica:"
+    bool mostraManina = false;                         // 13 "Mostra manina:"
+    Velocita velocitaMazziere = Velocita::Middle;      // 14 "Velocità Mazziere:"
+    PausaMusiche pausaMusiche = PausaMusiche::Middle;  // 15 "Pausa musiche:"
 };
 
 inline constexpr int kNumeroOpzioni = 16;

@@ -6,8 +6,8 @@
 #include <array>
 #include <vector>
 
-#include "game/card.h"
-#include "game/table_state.h"
+#include "rules/card.h"
+#include "rules/table_state.h"
 
 namespace gnamm {
 
