@@ -120,6 +120,27 @@ TEST_F(DealTest, GiocaOnlyAtTheFirstLeadWithCommentsOnAndTheSoundFree) {
     EXPECT_TRUE(g.tavolo.manche == 2 && media.played(Channel::Commenti).empty());
 }
 
+// A listener after Zeb and the sounds hears the deal in its order, and whether Zeb spoke.
+TEST_F(DealTest, TheDealIsAnnouncedInItsOrderAndZebsLineIsPassedOn) {
+    struct Ascolta final : AscoltatoreTavolo {
+        std::vector<std::pair<Accaduto, bool>> sentito;
+        bool ascolta(const EventoTavolo& e, bool parlato) override {
+            sentito.emplace_back(e.cosa, parlato);
+            return false;
+        }
+    } ultimo;
+    g.ascoltatori.push_back(&ultimo);
+    g.opzioni.commentiZeb = true;
+    inizia();
+    avanza(2200);
+    std::vector<std::pair<Accaduto, bool>> atteso = {{Accaduto::QuattroInTavola, false}};
+    atteso.insert(atteso.end(), 6, {Accaduto::CartaDistribuita, false});
+    atteso.insert(atteso.end(), {{Accaduto::TurnoUmano, false},
+                                 {Accaduto::PrimoTurno, true},  // "Gioca!"
+                                 {Accaduto::ManoDistribuita, false}});
+    EXPECT_EQ(ultimo.sentito, atteso);
+}
+
 TEST_F(DealTest, SixDealsUseTheWholeDeckOnceAndCunningZebTurnsEachManche) {
     g.livello = Livello::Cunning;
     g.opzioni.velocitaMazziere = Velocita::High;
