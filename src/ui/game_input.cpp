@@ -278,35 +278,12 @@ void Finestra::fireDueTimers() {
 void Finestra::onTimer(Timer t) {
     // The last card of a hand plays itself: the advice goes as when the human plays.
     if (t == Timer::MuoviHAutomatico) TogliConsiglio(*this);
-    if (zeb.onTimer(t) || suoni.onTimer(t)) {
+    // Each timer has one owner: the game's flow, Zeb, the sounds, or else the window itself.
+    if (game.onTimer(t) || zeb.onTimer(t) || suoni.onTimer(t)) {
         RefreshScreen(*this);
         return;
     }
     switch (t) {
-        case Timer::Scegli4CarteSulTavolo:
-            OnScegli4CarteSulTavolo(game);
-            break;
-        case Timer::Scegli6Carte:
-            OnScegli6Carte(game);
-            break;
-        case Timer::MuoviHAutomatico:
-            OnMuoviHAutomatico(game);
-            break;
-        case Timer::ScompaionoCarteH:
-            OnScompaionoCarteH(game);
-            break;
-        case Timer::Presa:
-            OnPresa(game);
-            break;
-        case Timer::RitardoMossaPC:
-            OnRitardoMossaPC(game);
-            break;
-        case Timer::EffettuaMossaPC:
-            OnEffettuaMossaPC(game);
-            break;
-        case Timer::UltimeCarte:
-            OnUltimeCarte(game);
-            break;
         case Timer::LampeggiaScritta:
             OnLampeggiaScritta(*this);
             break;
@@ -323,7 +300,7 @@ void Finestra::onTimer(Timer t) {
             OnEsci(*this);
             break;
         default:
-            break;  // Zeb's and the sounds', answered above
+            break;  // the game's, Zeb's and the sounds', answered above
     }
     RefreshScreen(*this);
 }

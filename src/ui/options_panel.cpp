@@ -3,6 +3,7 @@
 
 #include <array>
 
+#include "audio/ambience.h"
 #include "audio/music.h"
 #include "audio/sounds.h"
 #include "data/asset_catalog.h"
@@ -84,23 +85,13 @@ constexpr int kUltimoCoperto = 3;
 
 void ApplicaEffetto(Finestra& f, int i) {
     Game& g = f.game;
-    Scheduler& s = g.scheduler;
     const Opzioni& o = g.opzioni;
     switch (i) {
-        case 0:
-            s.setInterval(Timer::UltimeCarte, IntervalloGioco(o.velocitaGioco));
-            s.setInterval(Timer::MuoviHAutomatico, IntervalloTerzaCarta(o.velocitaGioco));
-            s.setInterval(Timer::ScompaionoCarteH, IntervalloGioco(o.velocitaGioco));
-            break;
         case 1:
             ImpazienzaCambiata(f.zeb, TurnoUmano(f));
             break;
-        case 2:
-            s.setInterval(Timer::EffettuaMossaPC, IntervalloZeb(o.velocitaZeb));
-            s.setInterval(Timer::RitardoMossaPC, IntervalloZeb(o.velocitaZeb));
-            break;
         case 4:
-            if (o.rumoriSaloon) s.enable(Timer::DurataAmbiente);
+            AmbienteCambiato(f.suoni);
             break;
         case 5:
             if (!o.commentiZeb) {
@@ -147,19 +138,9 @@ void ApplicaEffetto(Finestra& f, int i) {
                 g.vista.ImgManina.visible = true;
             }
             break;
-        case 14:
-            s.setInterval(Timer::Scegli6Carte, IntervalloMazziere(o.velocitaMazziere));
-            s.setInterval(Timer::Scegli4CarteSulTavolo, IntervalloMazziere(o.velocitaMazziere));
+        case 15:
+            PausaCambiata(f.suoni);
             break;
-        case 15: {
-            // A click during the pause between two pieces starts the pause again at its new
-            // length: left off, the next piece would never come.
-            const bool inPausa = s.isEnabled(Timer::Silenzio);
-            s.disable(Timer::Silenzio);
-            s.setInterval(Timer::Silenzio, IntervalloSilenzio(o.pausaMusiche));
-            if (inPausa) s.enable(Timer::Silenzio);
-            break;
-        }
         default:
             break;
     }
@@ -215,7 +196,7 @@ void ClickVoceOpzioni(Finestra& f, int i) {
     Game& g = f.game;
     if (i < 0 || i >= kNumeroOpzioni) return;
     RumoreClic(f);
-    CycleOption(g.opzioni, i);
+    g.cambiaOpzione(i);
     ApplicaEffetto(f, i);
     MostraOpzioni(f);
     ScriviImpostazioni(f);
@@ -290,16 +271,7 @@ void LeggiImpostazioni(Finestra& f) {
         g.vista.riquadroFisso[i] = s.riquadri[i].borderStyle != 0;
         g.vista.FraRiquadro[i].visible = s.riquadri[i].shown;
     }
-    Scheduler& t = g.scheduler;
-    const data::StoredIntervals& iv = s.intervalli;
-    t.setInterval(Timer::Silenzio, iv.silenzio);
-    t.setInterval(Timer::EffettuaMossaPC, iv.effettuaMossaPC);
-    t.setInterval(Timer::RitardoMossaPC, iv.ritardoMossaPC);
-    t.setInterval(Timer::UltimeCarte, iv.ultimeCarte);
-    t.setInterval(Timer::MuoviHAutomatico, iv.muoviHAutomatico);
-    t.setInterval(Timer::ScompaionoCarteH, iv.scompaionoCarteH);
-    t.setInterval(Timer::Scegli6Carte, iv.scegli6Carte);
-    t.setInterval(Timer::Scegli4CarteSulTavolo, iv.scegli4CarteSulTavolo);
+    g.ripristinaIntervalli(s.intervalli);
     MostraOpzioni(f);
 }
 
@@ -311,16 +283,7 @@ void ScriviImpostazioni(Finestra& f) {
         s.riquadri[i].borderStyle = g.vista.riquadroFisso[i] ? 1 : 0;
         s.riquadri[i].shown = g.vista.FraRiquadro[i].visible;
     }
-    const Scheduler& t = g.scheduler;
-    data::StoredIntervals& iv = s.intervalli;
-    iv.silenzio = t.interval(Timer::Silenzio);
-    iv.effettuaMossaPC = t.interval(Timer::EffettuaMossaPC);
-    iv.ritardoMossaPC = t.interval(Timer::RitardoMossaPC);
-    iv.ultimeCarte = t.interval(Timer::UltimeCarte);
-    iv.muoviHAutomatico = t.interval(Timer::MuoviHAutomatico);
-    iv.scompaionoCarteH = t.interval(Timer::ScompaionoCarteH);
-    iv.scegli6Carte = t.interval(Timer::Scegli6Carte);
-    iv.scegli4CarteSulTavolo = t.interval(Timer::Scegli4CarteSulTavolo);
+    s.intervalli = g.intervalli();
     // A folder that cannot be written loses only the saving: the game goes on as it is, keeps
     // the settings to write at the next save, and says so once.
     data::SaveSettings(g.paths.data, s);
