@@ -16,7 +16,7 @@ namespace {
 void PassaLaMano(Game& g) {
     TableState& t = g.tavolo;
     t.aChiTocca = Player::PC;
-    g.vista.ImgManina.visible = false;
+    g.manina = false;
     if (t.numeroCarteGiocate >= 6) {
         if (t.manche >= 6) {
             AvviaUltimeCarte(g);
@@ -52,7 +52,7 @@ void DeponiCartaSulTavolo(Game& g) {
     u.valoreTotalePresa = 0;
     u.marcaPresa.fill(false);
     u.scelta.fill(false);
-    g.vista.lblIstruzioni.text.clear();
+    g.istruzione = {};
     VerificaAssoInTavola(g.tavolo);
     PassaLaMano(g);
 }
@@ -84,7 +84,7 @@ void OnScompaionoCarteH(Game& g) {
     u.cartaGiocata = 0;
     u.valoreTotalePresa = 0;
     u.scelta.fill(false);
-    g.vista.lblIstruzioni.text.clear();
+    g.istruzione = {};
     VerificaAssoInTavola(g.tavolo);
     PassaLaMano(g);
 

@@ -50,8 +50,8 @@ bool IsPostoApertura(int place) {
 
 void DaiIlTurnoAlGiocatore(Game& g) {
     g.tavolo.aChiTocca = Player::H;
-    if (g.opzioni.mostraManina) g.vista.ImgManina.visible = true;
-    g.vista.lblIstruzioni.text = "Tocca a te, " + g.nome + ", clicca su una delle tue carte!";
+    if (g.opzioni.mostraManina) g.manina = true;
+    g.istruzione = Chiedi(CosaChiedere::TuoTurno, g.nome);
     g.annuncia({Accaduto::TurnoUmano});
     if (g.tavolo.carteRimasteNelMazzo == 30) g.annuncia({Accaduto::PrimoTurno});
 }
@@ -193,7 +193,7 @@ void OnScegli6Carte(Game& g) {
 
     if (t.mazziere != Player::PC) {
         t.aChiTocca = Player::PC;
-        g.vista.ImgManina.visible = false;
+        g.manina = false;
         PreparaMossePC(g);
     } else {
         DaiIlTurnoAlGiocatore(g);

@@ -19,11 +19,13 @@
 #include <vector>
 
 #include "data/avvisi.h"
+#include "game/ai/cervello.h"
 #include "game/ai/pc_state.h"
 #include "game/end_of_gioco.h"
 #include "game/flow_events.h"
 #include "game/hall_of_fame.h"
 #include "game/human_turn.h"
+#include "game/instructions.h"
 #include "game/player_record.h"
 #include "game/scheduler.h"
 #include "game/scoreboard.h"
@@ -64,9 +66,12 @@ class Game {
 
     TableState tavolo;        // cards, deck and the counters of a Gioco
     TableView vista;          // what the game flow shows on the table
+    Istruzione istruzione;    // what the player is asked to do
+    bool manina = false;      // the pointing hand shows: the human is to play
     HumanTurnState umano;     // the human's turn and capture
     Scoreboard punteggi;      // deck points, Punti Gnamm, Partita totals
     PcState pc;               // the computer's search, evaluation and move
+    Cervello cervello;        // the diagnostic panel of that search
     MatchState partita;       // Partite, Gioco, the end of a Gioco
     RankingState classifica;  // hall of fame and ranking
     SpiaSuoni spia;           // the sound indicator

@@ -58,8 +58,8 @@ void AbbandonaGioco(Game& g) {
     LiberaSpia(g.spia);
     TableView& s = g.vista;
     s.FraQuando.visible = false;
-    s.ImgManina.visible = false;
-    s.lblIstruzioni.text.clear();
+    g.manina = false;
+    g.istruzione = {};
     s.ImgCarta[kPostoMazzo].visible = true;
     s.ShpCarta[kPostoMazzo].visible = true;
 }

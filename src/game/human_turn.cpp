@@ -19,13 +19,11 @@ void MostraContorno(Game& g, int place, Rgb colore) {
 }
 
 // What the player is asked when the rule leaves the capture to them.
-std::string IstruzioneScelta(const DecisionePresa& d) {
-    return d.esito == EsitoPresa::SceltaUguali
-               ? "Scegli, fra le " + std::to_string(d.stessoValore) +
-                     " Carte uguali presenti sul tavolo, quale vuoi catturare!"
-               : "Hai " + std::to_string(d.possibilitaDiPresa) +
-                     " combinazioni di presa: clicca quelle carte sul tavolo che vuoi "
-                     "catturare!";
+Istruzione IstruzioneScelta(const DecisionePresa& d) {
+    if (d.esito == EsitoPresa::SceltaUguali) {
+        return Chiedi(CosaChiedere::SceltaUguali, {}, d.stessoValore);
+    }
+    return Chiedi(CosaChiedere::SceltaSomma, {}, d.possibilitaDiPresa);
 }
 
 void RumoreSeLibero(Game& g) {
@@ -53,10 +51,10 @@ void CompletaScelta(Game& g) {
 void GiocaCarta(Game& g, int k) {
     TableState& t = g.tavolo;
     t.aChiTocca = Player::PC;
-    g.vista.ImgManina.visible = false;
+    g.manina = false;
     --t.carteInManoAdH;
     ++t.numeroCarteGiocate;
-    g.vista.lblIstruzioni.text.clear();
+    g.istruzione = {};
     g.umano.cartaGiocata = k;
     AggiornaValoriRimasti(g.tavolo, t.carta[k]);
     DecidiPresaH(g);
@@ -101,23 +99,22 @@ void ScegliCartaTavolo(Game& g, int k) {
     }
 }
 
-void Rimprovera(Game& g, std::string testo) {
-    g.vista.lblIstruzioni.text = std::move(testo);
+void Rimprovera(Game& g, CosaChiedere rimprovero) {
+    g.istruzione = Chiedi(rimprovero, g.nome);
     g.annuncia({Accaduto::ClicSbagliato});
 }
 
 void Rimproveri(Game& g, int k) {
-    const std::string& n = g.nome;
     if (IsPostoTavolo(k) || k == kPostoSpare) {
         if (!g.umano.puoiScegliere) {
-            Rimprovera(g, "Non devi cliccare le carte sul tavolo, " + n + ",  ma una delle tue!!");
+            Rimprovera(g, CosaChiedere::NonIlTavolo);
         }
     } else if (IsManoPC(k)) {
         if (!g.tavolo.carta[k].empty()) {
-            Rimprovera(g, "Come ti permetti di cliccare le mie carte, " + n + "??");
+            Rimprovera(g, CosaChiedere::NonLeMieCarte);
         }
     } else if (k == kPostoMazzo) {
-        Rimprovera(g, "O " + n + ", devi cliccare una delle tue carte, non il mazzo!!");
+        Rimprovera(g, CosaChiedere::NonIlMazzo);
     }
 }
 
@@ -163,7 +160,7 @@ void DecidiPresaH(Game& g) {
         case EsitoPresa::SceltaUguali: {
             const bool uguali = d.esito == EsitoPresa::SceltaUguali;
             MostraContorno(g, u.cartaGiocata, colors::kPick);
-            g.vista.lblIstruzioni.text = IstruzioneScelta(d);
+            g.istruzione = IstruzioneScelta(d);
             u.marcaPresa.fill(false);
             u.scelta.fill(false);
             u.valoreTotalePresa = 0;
@@ -187,8 +184,8 @@ void MostraSceltaInCorso(Game& g) {
     if (u.cartaGiocata == 0 && g.partita.esito == EsitoGioco::InCorso &&
         g.tavolo.aChiTocca == Player::H) {
         // The human's turn, no card played yet: the line and the hand that ask for one.
-        g.vista.lblIstruzioni.text = "Tocca a te, " + g.nome + ", clicca su una delle tue carte!";
-        if (g.opzioni.mostraManina) g.vista.ImgManina.visible = true;
+        g.istruzione = Chiedi(CosaChiedere::TuoTurno, g.nome);
+        if (g.opzioni.mostraManina) g.manina = true;
         return;
     }
     if (u.cartaGiocata == 0 || !u.puoiScegliere) return;
@@ -196,8 +193,7 @@ void MostraSceltaInCorso(Game& g) {
     for (const int i : kPostiTavolo) {
         if (u.scelta[i]) MostraContorno(g, i, colors::kPick);
     }
-    g.vista.lblIstruzioni.text =
-        IstruzioneScelta(DecidiPresa(g.tavolo.carta, g.tavolo.carta[u.cartaGiocata]));
+    g.istruzione = IstruzioneScelta(DecidiPresa(g.tavolo.carta, g.tavolo.carta[u.cartaGiocata]));
 }
 
 void OnMuoviHAutomatico(Game& g) {

@@ -33,9 +33,6 @@ struct TableView {
     std::array<Aspetto, kNumeroPosti> ShpCarta;
     std::array<Aspetto, kNumeroPosti> ShpContornoCarta;
 
-    Aspetto lblIstruzioni;  // the line that tells the player what to do
-    Aspetto ImgManina;      // the pointing hand while the human is to play
-
     // Names and points of the winner of a Torneo turn red.
     Aspetto lblPC, lblPuntiPC, lblH, lblPuntiH;
 
@@ -46,11 +43,6 @@ struct TableView {
     // end of a Gioco; the others show only between Giochi.
     std::array<Aspetto, 4> FraRiquadro;
     std::array<bool, 4> riquadroFisso = {true, true, true, true};
-
-    // The diagnostic panel of the computer's search: its lines and its choice.
-    Aspetto FraCervello;
-    std::vector<std::string> cervelloLines;
-    Aspetto lblMossaMigliore;
 };
 
 }  // namespace gnamm

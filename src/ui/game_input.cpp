@@ -13,9 +13,11 @@
 #include "game/human_turn.h"
 #include "save/torneo_file.h"
 #include "ui/avvisi_view.h"
+#include "ui/cervello_view.h"
 #include "ui/consiglio_view.h"
 #include "ui/flow_reactions.h"
 #include "ui/hall_of_fame_panel.h"
+#include "ui/instructions_view.h"
 #include "ui/keyboard_focus.h"
 #include "ui/options_panel.h"
 #include "ui/panels.h"
@@ -333,6 +335,8 @@ void RefreshScreen(Finestra& f) {
     SeguiConsiglio(f);
     if (f.deriveScreen) {
         MostraVista(g.vista, f.screen);
+        MostraIstruzioni(g, f.screen);
+        MostraCervello(g.cervello, f.screen);
         MostraAngoloZeb(f.zeb.angolo, f.screen);
         MostraPannelli(f.pannelli, g.vista, f.screen);
         MostraOpzioni(f);  // the random colours and backs change them at every Gioco

@@ -142,9 +142,9 @@ void ApplicaEffetto(Finestra& f, int i) {
             break;
         case 13:
             if (!o.mostraManina) {
-                g.vista.ImgManina.visible = false;
+                g.manina = false;
             } else if (g.tavolo.aChiTocca == Player::H) {
-                g.vista.ImgManina.visible = true;
+                g.manina = true;
             }
             break;
         case 14:

@@ -13,6 +13,7 @@
 #include "rules/card.h"
 #include "rules/random.h"
 #include "support/table_fixture.h"
+#include "ui/instructions_view.h"
 
 namespace gnamm::test_tavolo {
 namespace {
@@ -75,7 +76,7 @@ TEST_F(DealTest, ComputerDealsAndTheHumanLeads) {
     avanza(199);
     EXPECT_EQ(g.tavolo.aChiTocca, Player::PC);
     avanza(1);
-    EXPECT_EQ(std::tuple(g.tavolo.aChiTocca, g.vista.lblIstruzioni.text, g.tavolo.manche,
+    EXPECT_EQ(std::tuple(g.tavolo.aChiTocca, TestoIstruzione(g.istruzione), g.tavolo.manche,
                          g.tavolo.carteRimasteNelMazzo),
               std::tuple(Player::H, "Tocca a te, Ugo, clicca su una delle tue carte!", 1, 30));
     EXPECT_THAT(sim::ControllaCarte(g), IsEmpty());
@@ -93,7 +94,7 @@ TEST_F(DealTest, HumanDealsAndTheComputerLeadsAtOnce) {
     avanza(2000);
     EXPECT_EQ(carte({1, 2, 3, 4, 5, 6}), "2c 4c 6c 3c 5c 7c");  // dealt 1, 4, 2, 5, 3, 6
     avanza(200);
-    EXPECT_TRUE(g.tavolo.aChiTocca == Player::PC && g.vista.lblIstruzioni.text.empty());
+    EXPECT_TRUE(g.tavolo.aChiTocca == Player::PC && TestoIstruzione(g.istruzione).empty());
     // The computer's move search has run and its pause is under way.
     EXPECT_TRUE(attivo(Timer::RitardoMossaPC));
     EXPECT_EQ(sommaRimasti(), 40 - 4 - 3);

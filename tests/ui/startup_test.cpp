@@ -20,6 +20,7 @@
 #include "save/torneo_file.h"
 #include "save/torneo_save.h"
 #include "shown_table.h"
+#include "ui/instructions_view.h"
 #include "ui/options_panel.h"
 #include "ui/panels.h"
 #include "ui/scaling.h"
@@ -96,7 +97,7 @@ TEST_F(AvvioTest, AFreshDataFolderStartsOnTheSplashAndOneThatCannotBeWrittenIsTo
     EXPECT_EQ(partita.screen.lblAvviso.text, partita.game.avvisi.corrente());
     EXPECT_FALSE(partita.custodiaTorneo.cartellaScrivibile);
     EXPECT_TRUE(partita.screen.FraSplash.visible && partita.screen.FraAvviso.visible);
-    EXPECT_EQ(partita.game.vista.lblIstruzioni.text, "");
+    EXPECT_EQ(TestoIstruzione(partita.game.istruzione), "");
 }
 
 // A damaged record is mended and told on the splash, not at the end of the first Gioco.

@@ -177,7 +177,7 @@ void AvviaFinoAlLivello(Finestra& f, const Opzioni* opzioni) {
     f.screen.txtNome.text.clear();  // typed afresh, not after the name the folder remembers
     ScriviNomeSplash(f, "Sim");
     InvioSplash(f);
-    g.vista.FraCervello.visible = false;
+    g.cervello.aperto = false;
 }
 
 CartellaTemporanea::CartellaTemporanea() {

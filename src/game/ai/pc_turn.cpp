@@ -30,9 +30,9 @@ void SvuotaRicerca(PcState& pc) {
 void TurnoAllUmano(Game& g) {
     TableState& t = g.tavolo;
     t.aChiTocca = Player::H;
-    g.vista.lblIstruzioni.text = "Tocca a te, " + g.nome + ", clicca su una delle tue carte!";
+    g.istruzione = Chiedi(CosaChiedere::TuoTurno, g.nome);
     g.annuncia({Accaduto::TurnoUmano});
-    if (g.opzioni.mostraManina) g.vista.ImgManina.visible = true;
+    if (g.opzioni.mostraManina) g.manina = true;
     if (t.carteInManoAdH == 1 && g.opzioni.giocoTerzaCarta == TerzaCarta::Automatic) {
         g.scheduler.startKeepingInterval(Timer::MuoviHAutomatico,
                                          IntervalloTerzaCarta(g.opzioni.velocitaGioco));
@@ -219,10 +219,9 @@ void ClickTimerLabel(Game& g) {
 }
 
 void ToggleCervello(Game& g) {
-    Aspetto& f = g.vista.FraCervello;
-    // The layout places the frame at the foot of the window.
-    f.visible = !f.visible;
-    if (f.visible) AggiornaCervello(g);
+    Cervello& c = g.cervello;
+    c.aperto = !c.aperto;
+    if (c.aperto) AggiornaCervello(g);
 }
 
 }  // namespace gnamm
