@@ -64,9 +64,13 @@ void OnScompaionoCarteH(Game& g) {
     u.puoiScegliere = false;
     u.presaDecisa = false;
     t.ultimaCattura = Player::H;
+    EventoTavolo presa{Accaduto::PresaFatta};
+    presa.da = u.cartaGiocata;
+    if (presa.da != 0) presa.carta = t.carta[presa.da];
 
     for (const int i : kPostiTavolo) {
         if (!u.marcaPresa[i]) continue;
+        presa.posti.push_back(i);
         u.marcaPresa[i] = false;
         ContaPreseH(g, i);
         SvuotaPosto(g, i);
@@ -88,7 +92,7 @@ void OnScompaionoCarteH(Game& g) {
     VerificaAssoInTavola(g.tavolo);
     PassaLaMano(g);
 
-    g.annuncia({Accaduto::PresaFatta});
+    g.annuncia(presa);
 }
 
 void OnPresa(Game& g) {

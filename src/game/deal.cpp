@@ -103,7 +103,10 @@ void OnScegli4CarteSulTavolo(Game& g) {
     }
     t.contatoreCartaDaEstrarre = PrimoPostoDistribuzione(t.mazziere);
     g.scheduler.disable(Timer::Scegli4CarteSulTavolo);
-    g.annuncia({Accaduto::QuattroInTavola});
+    EventoTavolo e{Accaduto::QuattroInTavola};
+    e.chi = t.mazziere;
+    for (int q = 7; q <= 10; ++q) e.posti.push_back(q);
+    g.annuncia(e);
     t.numeroCarteSulTavolo = 4;
     SpiaSuoni& spia = g.spia;
     // The deal holds the indicator only when no saloon sound does; it gives back only what it
@@ -171,7 +174,12 @@ void Scegli6Carte(Game& g) {
         MostraCarta(g, c, carta);
     }
     t.contatoreCartaDaEstrarre = AvanzaDistribuzione(t.mazziere, c);
-    g.annuncia({Accaduto::CartaDistribuita});
+    EventoTavolo e{Accaduto::CartaDistribuita};
+    e.carta = carta;
+    e.da = kPostoMazzo;
+    e.a = c;
+    e.chi = t.mazziere;
+    g.annuncia(e);
     --t.carteRimasteNelMazzo;
 }
 

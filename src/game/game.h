@@ -4,10 +4,12 @@
 // the deck points, speeds and options) sit below it in src/rules.
 //
 // The game: the state of a game of Gnamm and the services it meets the world through. What the
-// flow shows it writes into its view (table_view.h); what it means the ui to open it announces
-// (flow_events.h); what happens at the table it announces to its listeners, Nonno Zeb and the
-// sounds (table_listener.h). The screen model, the panels and the input entry points belong to
-// the main window that the ui builds round a Game (ui/finestra.h), which wires the listeners.
+// flow decides the player sees it keeps as state with a meaning (the instruction, the pause, the
+// search panel), which the ui presents; the cards and outlines it still writes into its view
+// (table_view.h). What it means the ui to open it announces (flow_events.h); what happens at the
+// table it announces to its listeners, Nonno Zeb and the sounds (table_listener.h). The screen
+// model, the panels and the input entry points belong to the main window that the ui builds round a
+// Game (ui/finestra.h), which wires the listeners.
 //
 // Procedures of the game flow are free functions over Game, one concept per file; they read and
 // write the state of the subsystems they own.
@@ -73,6 +75,7 @@ class Game {
     PcState pc;               // the computer's search, evaluation and move
     Cervello cervello;        // the diagnostic panel of that search
     MatchState partita;       // Partite, Gioco, the end of a Gioco
+    PausaState pausa;         // the continue prompt, the Torneo's winner, the side boxes
     RankingState classifica;  // hall of fame and ranking
     SpiaSuoni spia;           // the sound indicator
     RecordScritto record;     // GnStat.json as this game last wrote it

@@ -57,7 +57,7 @@ void AbbandonaGioco(Game& g) {
     g.tavolo.assoInTavola = false;
     LiberaSpia(g.spia);
     TableView& s = g.vista;
-    s.FraQuando.visible = false;
+    g.pausa.quando = false;
     g.manina = false;
     g.istruzione = {};
     s.ImgCarta[kPostoMazzo].visible = true;

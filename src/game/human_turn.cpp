@@ -26,6 +26,18 @@ Istruzione IstruzioneScelta(const DecisionePresa& d) {
     return Chiedi(CosaChiedere::SceltaSomma, {}, d.possibilitaDiPresa);
 }
 
+// The human's card decided: laid from `da` on place `a`, or capturing the places marked.
+EventoTavolo Decisa(const Game& g, int da, int a) {
+    EventoTavolo e{Accaduto::CartaDecisa};
+    e.da = da;
+    e.a = a;
+    e.carta = g.tavolo.carta[a == kNessunPosto ? da : a];
+    for (const int i : kPostiTavolo) {
+        if (g.umano.marcaPresa[i]) e.posti.push_back(i);
+    }
+    return e;
+}
+
 void RumoreSeLibero(Game& g) {
     g.annuncia({Accaduto::CartaGiocata});
 }
@@ -56,10 +68,13 @@ void GiocaCarta(Game& g, int k) {
     ++t.numeroCarteGiocate;
     g.istruzione = {};
     g.umano.cartaGiocata = k;
+    EventoTavolo e{Accaduto::CartaDallaMano};
+    e.carta = t.carta[k];
+    e.da = k;
     AggiornaValoriRimasti(g.tavolo, t.carta[k]);
     DecidiPresaH(g);
     RumoreSeLibero(g);
-    g.annuncia({Accaduto::CartaDallaMano});
+    g.annuncia(e);
 }
 
 void ScegliCartaTavolo(Game& g, int k) {
@@ -152,7 +167,7 @@ void DecidiPresaH(Game& g) {
                 MostraContorno(g, i, colors::kCapture);
             }
             AvviaScomparsa(g);
-            g.annuncia({Accaduto::CartaDecisa});
+            g.annuncia(Decisa(g, u.cartaGiocata, kNessunPosto));
             // An ace that captures leaves no ace behind: the table held at most one.
             if (giocata.isAce()) t.assoInTavola = false;
             break;
@@ -169,11 +184,13 @@ void DecidiPresaH(Game& g) {
             g.annuncia({Accaduto::SceltaAperta});
             break;
         }
-        case EsitoPresa::Deposita:
+        case EsitoPresa::Deposita: {
+            const int mano = u.cartaGiocata;
             DeponiCartaSulTavolo(g);
-            g.annuncia({Accaduto::CartaDecisa});
+            g.annuncia(Decisa(g, mano, t.posizioneInserimentoCarta));
             if (giocata.isAce()) t.assoInTavola = true;
             break;
+        }
     }
 
     if (d.assoBevuto) g.annuncia({Accaduto::AssoBevuto});

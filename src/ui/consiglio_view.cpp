@@ -28,7 +28,7 @@ bool NessunPannello(const Finestra& f) {
     for (const Element& f : f.screen.FraPannello) {
         if (f.visible) return false;
     }
-    return !f.screen.FraSplash.visible && !g.vista.FraQuando.visible;
+    return !f.screen.FraSplash.visible && !g.pausa.quando;
 }
 
 // The advice for what the human has to decide now: the card to play or, once a card is down

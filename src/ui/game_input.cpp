@@ -21,6 +21,7 @@
 #include "ui/keyboard_focus.h"
 #include "ui/options_panel.h"
 #include "ui/panels.h"
+#include "ui/pause_view.h"
 #include "ui/scoreboard_view.h"
 #include "ui/startup.h"
 #include "ui/statistics_page.h"
@@ -121,7 +122,7 @@ void Finestra::click(Target target) {
             ClickRegole(*this, i == 1);
             break;
         case TargetKind::Quando:
-            if (game.vista.FraQuando.visible) gnamm::Quando(game);
+            if (game.pausa.quando) gnamm::Quando(game);
             break;
         case TargetKind::Abilita:
             ClickAbilita(*this);
@@ -193,7 +194,7 @@ void Finestra::key(Key k) {
     }
     switch (k) {
         case Key::Enter:
-            if (game.vista.FraQuando.visible) {
+            if (game.pausa.quando) {
                 gnamm::Quando(game);
             } else if (PannelloAperto(*this, kLivello)) {
                 ClickCmdLivello(*this);
@@ -338,7 +339,8 @@ void RefreshScreen(Finestra& f) {
         MostraIstruzioni(g, f.screen);
         MostraCervello(g.cervello, f.screen);
         MostraAngoloZeb(f.zeb.angolo, f.screen);
-        MostraPannelli(f.pannelli, g.vista, f.screen);
+        MostraPannelli(f.pannelli, g.pausa, f.screen);
+        MostraPausa(g.pausa, f.screen);
         MostraOpzioni(f);  // the random colours and backs change them at every Gioco
         RefreshScoreboard(f);
         MostraClassifica(f);

@@ -75,8 +75,7 @@ bool PartitaInCorso(const Finestra& f) {
 
 bool TurnoUmano(const Finestra& f) {
     const Game& g = f.game;
-    return g.tavolo.aChiTocca == Player::H && g.tavolo.carteInManoAdH > 0 &&
-           !g.vista.FraQuando.visible;
+    return g.tavolo.aChiTocca == Player::H && g.tavolo.carteInManoAdH > 0 && !g.pausa.quando;
 }
 
 // The covered cards: the deck and Nonno Zeb's hand.
@@ -287,8 +286,8 @@ void LeggiImpostazioni(Finestra& f) {
     const data::Settings s = data::LoadSettings(g.paths.data).value;
     g.opzioni = s.opzioni;
     for (std::size_t i = 0; i < s.riquadri.size(); ++i) {
-        g.vista.riquadroFisso[i] = s.riquadri[i].borderStyle != 0;
-        g.vista.FraRiquadro[i].visible = s.riquadri[i].shown;
+        g.pausa.riquadroFisso[i] = s.riquadri[i].borderStyle != 0;
+        g.pausa.riquadro[i] = s.riquadri[i].shown;
     }
     Scheduler& t = g.scheduler;
     const data::StoredIntervals& iv = s.intervalli;
@@ -308,8 +307,8 @@ void ScriviImpostazioni(Finestra& f) {
     data::Settings s;
     s.opzioni = g.opzioni;
     for (std::size_t i = 0; i < s.riquadri.size(); ++i) {
-        s.riquadri[i].borderStyle = g.vista.riquadroFisso[i] ? 1 : 0;
-        s.riquadri[i].shown = g.vista.FraRiquadro[i].visible;
+        s.riquadri[i].borderStyle = g.pausa.riquadroFisso[i] ? 1 : 0;
+        s.riquadri[i].shown = g.pausa.riquadro[i];
     }
     const Scheduler& t = g.scheduler;
     data::StoredIntervals& iv = s.intervalli;

@@ -125,8 +125,10 @@ TEST_F(DealTest, GiocaOnlyAtTheFirstLeadWithCommentsOnAndTheSoundFree) {
 TEST_F(DealTest, TheDealIsAnnouncedInItsOrderAndZebsLineIsPassedOn) {
     struct Ascolta final : AscoltatoreTavolo {
         std::vector<std::pair<Accaduto, bool>> sentito;
+        std::vector<EventoTavolo> date;  // the cards dealt to the hands
         bool ascolta(const EventoTavolo& e, bool parlato) override {
             sentito.emplace_back(e.cosa, parlato);
+            if (e.cosa == Accaduto::CartaDistribuita) date.push_back(e);
             return false;
         }
     } ultimo;
@@ -140,6 +142,15 @@ TEST_F(DealTest, TheDealIsAnnouncedInItsOrderAndZebsLineIsPassedOn) {
                                  {Accaduto::PrimoTurno, true},  // "Gioca!"
                                  {Accaduto::ManoDistribuita, false}});
     EXPECT_EQ(ultimo.sentito, atteso);
+    // Each card dealt says where it went: from the deck to the hand place it now lies in.
+    std::set<int> mani;
+    for (const EventoTavolo& e : ultimo.date) {
+        EXPECT_TRUE(e.da == kPostoMazzo && e.carta == g.tavolo.carta[e.a] &&
+                    e.chi == g.tavolo.mazziere)
+            << e.a;
+        mani.insert(e.a);
+    }
+    EXPECT_EQ(mani, (std::set<int>{1, 2, 3, 4, 5, 6}));
 }
 
 TEST_F(DealTest, SixDealsUseTheWholeDeckOnceAndCunningZebTurnsEachManche) {

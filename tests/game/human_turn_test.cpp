@@ -58,6 +58,17 @@ TEST_F(HumanTurn, ChoiceAmongEqualCards) {
 }
 
 TEST_F(HumanTurn, SumChoiceWithPickAndUnpick) {
+    // The capture's events say which card took which places.
+    struct Ascolta final : AscoltatoreTavolo {
+        std::vector<EventoTavolo> prese;
+        bool ascolta(const EventoTavolo& e, bool) override {
+            if (e.cosa == Accaduto::PresaFatta || e.cosa == Accaduto::CartaDallaMano) {
+                prese.push_back(e);
+            }
+            return false;
+        }
+    } ultimo;
+    g.ascoltatori.push_back(&ultimo);
     tavolo({{7, "3c"}, {8, "3q"}, {9, "4f"}, {10, "Kc"}});
     turnoUmano({{4, "7p"}, {5, "2f"}});
     click(4);
@@ -82,6 +93,11 @@ TEST_F(HumanTurn, SumChoiceWithPickAndUnpick) {
     avanza(600);
     EXPECT_EQ(std::tuple(carte({7, 8, 9}), g.punteggi.h.conta(PuntoMazzo::Sette)),
               std::tuple("3c - -", 1));
+    ASSERT_EQ(ultimo.prese.size(), 2u);
+    for (const EventoTavolo& e : ultimo.prese) {
+        EXPECT_TRUE(e.da == 4 && e.carta == C("7p") && e.chi == Player::H);
+    }
+    EXPECT_EQ(ultimo.prese[1].posti, (std::vector<int>{8, 9}));
 }
 
 TEST_F(HumanTurn, ReproachesNameThePlayerUntilACardIsPlayed) {

@@ -310,7 +310,7 @@ TEST_F(Pannelli, ALevelChosenDuringAGiocoDealsAgainWithEveryCardAndNoOldTimer) {
 }
 
 TEST_F(Pannelli, ALevelChosenInThePauseAfterAGiocoWaitsForTheNextDeal) {
-    g.game.vista.FraQuando.visible = true;
+    g.game.pausa.quando = true;
     g.game.tavolo.carteRimasteNelMazzo = 0;
     g.click({TargetKind::Abilita, 0});
     g.click({TargetKind::Livello, 0});

@@ -488,7 +488,7 @@ class RipresaFedele : public test_ui::UiTest {
         for (int passi = 0; passi < 100000; ++passi) {
             SalvaAlMomentoTranquillo(g);
             if (MomentoTranquillo(g.game) && ferma()) return true;
-            if (g.game.vista.FraQuando.visible) {
+            if (g.game.pausa.quando) {
                 g.key(Key::Enter);
             } else if (sim::TurnoUmano(g)) {
                 if (!sim::GiocaUmano(g, sim::Politica::Random, politica)) return false;
@@ -549,7 +549,7 @@ TEST_F(RipresaFedele, TheTableComesBackAsItWasLeft) {
     riprendiEConfronta();
     // The pause after the Gioco: the unpinned boxes show.
     ASSERT_TRUE(giocaFino([this] { return g.game.partita.esito != EsitoGioco::InCorso; }));
-    ASSERT_TRUE(g.game.vista.FraRiquadro[0].visible && g.game.vista.FraRiquadro[1].visible);
+    ASSERT_TRUE(g.game.pausa.riquadro[0] && g.game.pausa.riquadro[1]);
     riprendiEConfronta();
 }
 

@@ -42,7 +42,7 @@ class Partita {
 
         int passi = 0;
         while (!finito()) {
-            if (g.game.vista.FraQuando.visible) {
+            if (g.game.pausa.quando) {
                 fineGioco();
                 if (finito()) break;
                 passi = 0;
