@@ -16,7 +16,7 @@ namespace {
 void PassaLaMano(Game& g) {
     TableState& t = g.tavolo;
     t.aChiTocca = Player::PC;
-    g.vista.ImgManina.visible = false;
+    g.manina = false;
     if (t.numeroCarteGiocate >= 6) {
         if (t.manche >= 6) {
             AvviaUltimeCarte(g);
@@ -52,7 +52,7 @@ void DeponiCartaSulTavolo(Game& g) {
     u.valoreTotalePresa = 0;
     u.marcaPresa.fill(false);
     u.scelta.fill(false);
-    g.vista.lblIstruzioni.text.clear();
+    g.istruzione = {};
     VerificaAssoInTavola(g.tavolo);
     PassaLaMano(g);
 }
@@ -64,9 +64,13 @@ void OnScompaionoCarteH(Game& g) {
     u.puoiScegliere = false;
     u.presaDecisa = false;
     t.ultimaCattura = Player::H;
+    EventoTavolo presa{Accaduto::PresaFatta};
+    presa.da = u.cartaGiocata;
+    if (presa.da != 0) presa.carta = t.carta[presa.da];
 
     for (const int i : kPostiTavolo) {
         if (!u.marcaPresa[i]) continue;
+        presa.posti.push_back(i);
         u.marcaPresa[i] = false;
         ContaPreseH(g, i);
         SvuotaPosto(g, i);
@@ -84,11 +88,11 @@ void OnScompaionoCarteH(Game& g) {
     u.cartaGiocata = 0;
     u.valoreTotalePresa = 0;
     u.scelta.fill(false);
-    g.vista.lblIstruzioni.text.clear();
+    g.istruzione = {};
     VerificaAssoInTavola(g.tavolo);
     PassaLaMano(g);
 
-    g.annuncia({Accaduto::PresaFatta});
+    g.annuncia(presa);
 }
 
 void OnPresa(Game& g) {

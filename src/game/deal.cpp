@@ -50,8 +50,8 @@ bool IsPostoApertura(int place) {
 
 void DaiIlTurnoAlGiocatore(Game& g) {
     g.tavolo.aChiTocca = Player::H;
-    if (g.opzioni.mostraManina) g.vista.ImgManina.visible = true;
-    g.vista.lblIstruzioni.text = "Tocca a te, " + g.nome + ", clicca su una delle tue carte!";
+    if (g.opzioni.mostraManina) g.manina = true;
+    g.istruzione = Chiedi(CosaChiedere::TuoTurno, g.nome);
     g.annuncia({Accaduto::TurnoUmano});
     if (g.tavolo.carteRimasteNelMazzo == 30) g.annuncia({Accaduto::PrimoTurno});
 }
@@ -103,7 +103,10 @@ void OnScegli4CarteSulTavolo(Game& g) {
     }
     t.contatoreCartaDaEstrarre = PrimoPostoDistribuzione(t.mazziere);
     g.scheduler.disable(Timer::Scegli4CarteSulTavolo);
-    g.annuncia({Accaduto::QuattroInTavola});
+    EventoTavolo e{Accaduto::QuattroInTavola};
+    e.chi = t.mazziere;
+    for (int q = 7; q <= 10; ++q) e.posti.push_back(q);
+    g.annuncia(e);
     t.numeroCarteSulTavolo = 4;
     SpiaSuoni& spia = g.spia;
     // The deal holds the indicator only when no saloon sound does; it gives back only what it
@@ -171,7 +174,12 @@ void Scegli6Carte(Game& g) {
         MostraCarta(g, c, carta);
     }
     t.contatoreCartaDaEstrarre = AvanzaDistribuzione(t.mazziere, c);
-    g.annuncia({Accaduto::CartaDistribuita});
+    EventoTavolo e{Accaduto::CartaDistribuita};
+    e.carta = carta;
+    e.da = kPostoMazzo;
+    e.a = c;
+    e.chi = t.mazziere;
+    g.annuncia(e);
     --t.carteRimasteNelMazzo;
 }
 
@@ -193,7 +201,7 @@ void OnScegli6Carte(Game& g) {
 
     if (t.mazziere != Player::PC) {
         t.aChiTocca = Player::PC;
-        g.vista.ImgManina.visible = false;
+        g.manina = false;
         PreparaMossePC(g);
     } else {
         DaiIlTurnoAlGiocatore(g);

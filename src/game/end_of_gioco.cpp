@@ -16,8 +16,6 @@ namespace {
 
 constexpr Rgb kRosso{255, 0, 0};
 constexpr Rgb kContornoH{52, 86, 201};
-constexpr Rgb kSfondoPC{255, 192, 192};
-constexpr Rgb kSfondoH{255, 128, 128};
 
 // A remaining card joins the last capturer's pile.
 void ContaUltimaCarta(Game& g, Player chi, Card c) {
@@ -51,15 +49,14 @@ void Esito(Game& g) {
     m.esito = DecidiEsito(pc, h, m.partitePC, m.partiteH);
     RegistraFineGioco(g);
     if (m.torneoFinito()) g.annuncia(EventoFlusso::TorneoDeciso);
-    TableView& s = g.vista;
     switch (m.esito) {
         case EsitoGioco::InCorso:
         case EsitoGioco::Continua:
-            s.lblQuando.text = TestoQuando(g);
+            PreparaQuando(g);
             g.annuncia(EventoFlusso::GiocoFinito);
             return;
         case EsitoGioco::Spareggio:
-            s.lblQuando.text = TestoQuando(g);
+            PreparaQuando(g);
             g.annuncia(EventoFlusso::GiocoFinito);
             g.annuncia({Accaduto::FineIncontro});
             return;
@@ -69,13 +66,11 @@ void Esito(Game& g) {
             ++(vincePC ? m.partitePC : m.partiteH);
             if (vincePC) {
                 m.vincitore = std::string(LivelloText(g.livello));
-                s.lblPC.back = kRosso;
-                s.lblPuntiPC.back = kRosso;
+                g.pausa.vincitore = Player::PC;
                 g.annuncia({Accaduto::FineIncontro});
             } else {
                 m.vincitore = g.nome;
-                s.lblH.back = kRosso;
-                s.lblPuntiH.back = kRosso;
+                g.pausa.vincitore = Player::H;
                 g.annuncia({Accaduto::FineIncontro});
             }
             RegistraFineTorneo(g);
@@ -94,7 +89,7 @@ void Esito(Game& g) {
                 ++m.partitePC;
                 g.annuncia({Accaduto::FineIncontro});
             }
-            s.lblQuando.text = TestoQuando(g);
+            PreparaQuando(g);
             g.annuncia(EventoFlusso::GiocoFinito);
             m.giocoTerminato = true;
             return;
@@ -155,7 +150,11 @@ void UltimeCarte(Game& g) {
         const Card c = t.carta[p];
         if (c.empty()) continue;
         if (++g.partita.contaUltimeCarte == 1 && g.spia.free() && !g.spia.bordo) {
-            g.annuncia({Accaduto::UltimaCattura});
+            EventoTavolo e{Accaduto::UltimaCattura};
+            e.carta = c;
+            e.da = p;
+            e.chi = t.ultimaCattura;
+            g.annuncia(e);
         }
         Aspetto& contorno = g.vista.ShpContornoCarta[p];
         contorno.borderColor = t.ultimaCattura == Player::PC ? kRosso : kContornoH;
@@ -167,19 +166,15 @@ void UltimeCarte(Game& g) {
 }
 
 void Quando(Game& g) {
-    TableView& s = g.vista;
     TableState& t = g.tavolo;
     MatchState& m = g.partita;
-    s.FraQuando.visible = false;
+    g.pausa.quando = false;
     const bool dopoTorneo = m.torneoFinito();
     if (dopoTorneo) {
         m.partitePC = 0;
         m.partiteH = 0;
         m.vincitore.clear();
-        s.lblPC.back = kSfondoPC;
-        s.lblPuntiPC.back = kSfondoPC;
-        s.lblH.back = kSfondoH;
-        s.lblPuntiH.back = kSfondoH;
+        g.pausa.vincitore.reset();
     }
 
     // A fresh Gioco: the table, the deck and the counts; the Partita totals stay.
@@ -207,29 +202,32 @@ void Quando(Game& g) {
         MescolaCarte(g);
     }
 
-    s.ImgCarta[kPostoMazzo].visible = true;
-    s.ShpCarta[kPostoMazzo].visible = true;
+    g.vista.ImgCarta[kPostoMazzo].visible = true;
+    g.vista.ShpCarta[kPostoMazzo].visible = true;
     MostraRiquadriDellaPausa(g, false);
     t.assoInTavola = false;
 }
 
 void MostraRiquadriDellaPausa(Game& g, bool pausa) {
     for (const int k : {1, 0}) {
-        if (!g.vista.riquadroFisso[k]) g.vista.FraRiquadro[k].visible = pausa;
+        if (!g.pausa.riquadroFisso[k]) g.pausa.riquadro[k] = pausa;
     }
 }
 
-std::string TestoQuando(const Game& g) {
+void PreparaQuando(Game& g) {
     switch (g.partita.esito) {
         case EsitoGioco::Spareggio:
-            return "Occorre un altro Gioco di spareggio, " + g.nome +
-                   ": clicca su INVIO per continuare!";
+            g.pausa.riga = RigaQuando::Spareggio;
+            break;
         case EsitoGioco::PartitaPC:
         case EsitoGioco::PartitaH:
-            return "Quando sei pronto a iniziare una nuova Partita premi INVIO!";
+            g.pausa.riga = RigaQuando::NuovaPartita;
+            break;
         default:
-            return "Quando sei pronto a continuare la Partita in corso, premi INVIO!";
+            g.pausa.riga = RigaQuando::ContinuaPartita;
+            break;
     }
+    g.pausa.nome = g.nome;
 }
 
 }  // namespace gnamm

@@ -2,7 +2,11 @@
 // and Quando, which resets the table and deals again.
 #pragma once
 
+#include <array>
+#include <optional>
 #include <string>
+
+#include "rules/table_state.h"
 
 namespace gnamm {
 
@@ -29,10 +33,26 @@ struct MatchState {
     }
 };
 
+// What the continue prompt's line says.
+enum class RigaQuando { Nessuna, Spareggio, NuovaPartita, ContinuaPartita, DopoTorneo };
+
+// The pause between Giochi as the game stands: the continue prompt and what its line says, the
+// Torneo's winner (named in red until the next Torneo), and the side boxes "Dati", "Punti",
+// "Notes", "Zeb": shown, and pinned by their toggles. A pinned box stays through the end of a
+// Gioco; the others show only between Giochi. Shown by ui/pause_view.cpp.
+struct PausaState {
+    bool quando = false;  // the continue prompt waits for Enter
+    RigaQuando riga = RigaQuando::Nessuna;
+    std::string nome;  // the player the line names
+    std::optional<Player> vincitore;
+    std::array<bool, 4> riquadro = {true, true, true, true};
+    std::array<bool, 4> riquadroFisso = {true, true, true, true};
+};
+
 // The outcome of totals at the end of a Gioco, before the Partite are counted.
 EsitoGioco DecidiEsito(int puntiPC, int puntiH, int partitePC, int partiteH);
 // The continue prompt's line in the pause after a Gioco that did not end the Torneo.
-std::string TestoQuando(const Game& g);
+void PreparaQuando(Game& g);
 
 // The sixth Manche's last card has been played: the walk over the remaining cards begins.
 void AvviaUltimeCarte(Game& g);

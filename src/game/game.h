@@ -4,10 +4,12 @@
 // the deck points, speeds and options) sit below it in src/rules.
 //
 // The game: the state of a game of Gnamm and the services it meets the world through. What the
-// flow shows it writes into its view (table_view.h); what it means the ui to open it announces
-// (flow_events.h); what happens at the table it announces to its listeners, Nonno Zeb and the
-// sounds (table_listener.h). The screen model, the panels and the input entry points belong to
-// the main window that the ui builds round a Game (ui/finestra.h), which wires the listeners.
+// flow decides the player sees it keeps as state with a meaning (the instruction, the pause, the
+// search panel), which the ui presents; the cards and outlines it still writes into its view
+// (table_view.h). What it means the ui to open it announces (flow_events.h); what happens at the
+// table it announces to its listeners, Nonno Zeb and the sounds (table_listener.h). The screen
+// model, the panels and the input entry points belong to the main window that the ui builds round a
+// Game (ui/finestra.h), which wires the listeners.
 //
 // Procedures of the game flow are free functions over Game, one concept per file; they read and
 // write the state of the subsystems they own.
@@ -20,11 +22,13 @@
 
 #include "data/avvisi.h"
 #include "data/data_files.h"
+#include "game/ai/cervello.h"
 #include "game/ai/pc_state.h"
 #include "game/end_of_gioco.h"
 #include "game/flow_events.h"
 #include "game/hall_of_fame.h"
 #include "game/human_turn.h"
+#include "game/instructions.h"
 #include "game/player_record.h"
 #include "game/scheduler.h"
 #include "game/scoreboard.h"
@@ -65,10 +69,14 @@ class Game {
 
     TableState tavolo;        // cards, deck and the counters of a Gioco
     TableView vista;          // what the game flow shows on the table
+    Istruzione istruzione;    // what the player is asked to do
+    bool manina = false;      // the pointing hand shows: the human is to play
     HumanTurnState umano;     // the human's turn and capture
     Scoreboard punteggi;      // deck points, Punti Gnamm, Partita totals
     PcState pc;               // the computer's search, evaluation and move
+    Cervello cervello;        // the diagnostic panel of that search
     MatchState partita;       // Partite, Gioco, the end of a Gioco
+    PausaState pausa;         // the continue prompt, the Torneo's winner, the side boxes
     RankingState classifica;  // hall of fame and ranking
     SpiaSuoni spia;           // the sound indicator
     RecordScritto record;     // GnStat.json as this game last wrote it

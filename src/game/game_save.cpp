@@ -108,7 +108,7 @@ void RiprendiGioco(Game& g, const GiocoSalvato& s) {
     MostraTavoloRipreso(g);
     MostraRiquadriDellaPausa(g, g.partita.esito != EsitoGioco::InCorso);
     if (g.partita.esito != EsitoGioco::InCorso) {
-        g.vista.lblQuando.text = TestoQuando(g);
+        PreparaQuando(g);
         g.annuncia(EventoFlusso::GiocoFinito);
     }
 }

@@ -57,9 +57,9 @@ void AbbandonaGioco(Game& g) {
     g.tavolo.assoInTavola = false;
     LiberaSpia(g.spia);
     TableView& s = g.vista;
-    s.FraQuando.visible = false;
-    s.ImgManina.visible = false;
-    s.lblIstruzioni.text.clear();
+    g.pausa.quando = false;
+    g.manina = false;
+    g.istruzione = {};
     s.ImgCarta[kPostoMazzo].visible = true;
     s.ShpCarta[kPostoMazzo].visible = true;
 }

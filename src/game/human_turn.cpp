@@ -19,13 +19,23 @@ void MostraContorno(Game& g, int place, Rgb colore) {
 }
 
 // What the player is asked when the rule leaves the capture to them.
-std::string IstruzioneScelta(const DecisionePresa& d) {
-    return d.esito == EsitoPresa::SceltaUguali
-               ? "Scegli, fra le " + std::to_string(d.stessoValore) +
-                     " Carte uguali presenti sul tavolo, quale vuoi catturare!"
-               : "Hai " + std::to_string(d.possibilitaDiPresa) +
-                     " combinazioni di presa: clicca quelle carte sul tavolo che vuoi "
-                     "catturare!";
+Istruzione IstruzioneScelta(const DecisionePresa& d) {
+    if (d.esito == EsitoPresa::SceltaUguali) {
+        return Chiedi(CosaChiedere::SceltaUguali, {}, d.stessoValore);
+    }
+    return Chiedi(CosaChiedere::SceltaSomma, {}, d.possibilitaDiPresa);
+}
+
+// The human's card decided: laid from `da` on place `a`, or capturing the places marked.
+EventoTavolo Decisa(const Game& g, int da, int a) {
+    EventoTavolo e{Accaduto::CartaDecisa};
+    e.da = da;
+    e.a = a;
+    e.carta = g.tavolo.carta[a == kNessunPosto ? da : a];
+    for (const int i : kPostiTavolo) {
+        if (g.umano.marcaPresa[i]) e.posti.push_back(i);
+    }
+    return e;
 }
 
 void RumoreSeLibero(Game& g) {
@@ -53,15 +63,18 @@ void CompletaScelta(Game& g) {
 void GiocaCarta(Game& g, int k) {
     TableState& t = g.tavolo;
     t.aChiTocca = Player::PC;
-    g.vista.ImgManina.visible = false;
+    g.manina = false;
     --t.carteInManoAdH;
     ++t.numeroCarteGiocate;
-    g.vista.lblIstruzioni.text.clear();
+    g.istruzione = {};
     g.umano.cartaGiocata = k;
+    EventoTavolo e{Accaduto::CartaDallaMano};
+    e.carta = t.carta[k];
+    e.da = k;
     AggiornaValoriRimasti(g.tavolo, t.carta[k]);
     DecidiPresaH(g);
     RumoreSeLibero(g);
-    g.annuncia({Accaduto::CartaDallaMano});
+    g.annuncia(e);
 }
 
 void ScegliCartaTavolo(Game& g, int k) {
@@ -101,23 +114,22 @@ void ScegliCartaTavolo(Game& g, int k) {
     }
 }
 
-void Rimprovera(Game& g, std::string testo) {
-    g.vista.lblIstruzioni.text = std::move(testo);
+void Rimprovera(Game& g, CosaChiedere rimprovero) {
+    g.istruzione = Chiedi(rimprovero, g.nome);
     g.annuncia({Accaduto::ClicSbagliato});
 }
 
 void Rimproveri(Game& g, int k) {
-    const std::string& n = g.nome;
     if (IsPostoTavolo(k) || k == kPostoSpare) {
         if (!g.umano.puoiScegliere) {
-            Rimprovera(g, "Non devi cliccare le carte sul tavolo, " + n + ",  ma una delle tue!!");
+            Rimprovera(g, CosaChiedere::NonIlTavolo);
         }
     } else if (IsManoPC(k)) {
         if (!g.tavolo.carta[k].empty()) {
-            Rimprovera(g, "Come ti permetti di cliccare le mie carte, " + n + "??");
+            Rimprovera(g, CosaChiedere::NonLeMieCarte);
         }
     } else if (k == kPostoMazzo) {
-        Rimprovera(g, "O " + n + ", devi cliccare una delle tue carte, non il mazzo!!");
+        Rimprovera(g, CosaChiedere::NonIlMazzo);
     }
 }
 
@@ -155,7 +167,7 @@ void DecidiPresaH(Game& g) {
                 MostraContorno(g, i, colors::kCapture);
             }
             AvviaScomparsa(g);
-            g.annuncia({Accaduto::CartaDecisa});
+            g.annuncia(Decisa(g, u.cartaGiocata, kNessunPosto));
             // An ace that captures leaves no ace behind: the table held at most one.
             if (giocata.isAce()) t.assoInTavola = false;
             break;
@@ -163,7 +175,7 @@ void DecidiPresaH(Game& g) {
         case EsitoPresa::SceltaUguali: {
             const bool uguali = d.esito == EsitoPresa::SceltaUguali;
             MostraContorno(g, u.cartaGiocata, colors::kPick);
-            g.vista.lblIstruzioni.text = IstruzioneScelta(d);
+            g.istruzione = IstruzioneScelta(d);
             u.marcaPresa.fill(false);
             u.scelta.fill(false);
             u.valoreTotalePresa = 0;
@@ -172,11 +184,13 @@ void DecidiPresaH(Game& g) {
             g.annuncia({Accaduto::SceltaAperta});
             break;
         }
-        case EsitoPresa::Deposita:
+        case EsitoPresa::Deposita: {
+            const int mano = u.cartaGiocata;
             DeponiCartaSulTavolo(g);
-            g.annuncia({Accaduto::CartaDecisa});
+            g.annuncia(Decisa(g, mano, t.posizioneInserimentoCarta));
             if (giocata.isAce()) t.assoInTavola = true;
             break;
+        }
     }
 
     if (d.assoBevuto) g.annuncia({Accaduto::AssoBevuto});
@@ -187,8 +201,8 @@ void MostraSceltaInCorso(Game& g) {
     if (u.cartaGiocata == 0 && g.partita.esito == EsitoGioco::InCorso &&
         g.tavolo.aChiTocca == Player::H) {
         // The human's turn, no card played yet: the line and the hand that ask for one.
-        g.vista.lblIstruzioni.text = "Tocca a te, " + g.nome + ", clicca su una delle tue carte!";
-        if (g.opzioni.mostraManina) g.vista.ImgManina.visible = true;
+        g.istruzione = Chiedi(CosaChiedere::TuoTurno, g.nome);
+        if (g.opzioni.mostraManina) g.manina = true;
         return;
     }
     if (u.cartaGiocata == 0 || !u.puoiScegliere) return;
@@ -196,8 +210,7 @@ void MostraSceltaInCorso(Game& g) {
     for (const int i : kPostiTavolo) {
         if (u.scelta[i]) MostraContorno(g, i, colors::kPick);
     }
-    g.vista.lblIstruzioni.text =
-        IstruzioneScelta(DecidiPresa(g.tavolo.carta, g.tavolo.carta[u.cartaGiocata]));
+    g.istruzione = IstruzioneScelta(DecidiPresa(g.tavolo.carta, g.tavolo.carta[u.cartaGiocata]));
 }
 
 void OnMuoviHAutomatico(Game& g) {

@@ -5,7 +5,15 @@
 // announcement, so remarks, noises, timers and random draws keep their order.
 #pragma once
 
+#include <vector>
+
+#include "rules/card.h"
+#include "rules/table_state.h"
+
 namespace gnamm {
+
+// No place: the card has not landed yet, or has left the table.
+inline constexpr int kNessunPosto = -1;
 
 enum class Accaduto {
     PrimoTurno,          // the human is to play the first card of a Gioco
@@ -39,6 +47,14 @@ struct EventoTavolo {
     bool gnamm = false;
     int carteCatturate = 0;
     bool cinqueDiCuori = false;
+    // The way between the state before and after, for a view that shows it: the card that moved,
+    // the place it left (kPostoMazzo for a card dealt) and the place it reached, who moved it,
+    // and the places a capture took or the opening deal filled.
+    Card carta{};
+    int da = kNessunPosto;
+    int a = kNessunPosto;
+    Player chi = Player::H;
+    std::vector<int> posti{};
 };
 
 }  // namespace gnamm

@@ -1,13 +1,11 @@
-// What the game flow shows: the cards on their mats, the outlines of a pick or capture, the
-// instructions, the continue prompt's line, the side boxes and the diagnostic panel (Nonno Zeb's
-// corner is his own: persona/nonno_zeb.h). Plain data written by the flow and by the ui's own
-// answers (options, panels); the ui copies it onto its screen model after every input, keeping the
-// layout's fonts, places and colours. Members carry the names of the screen elements they feed.
+// What the game flow still shows itself: the cards on their mats and the outlines of a pick or
+// capture. Plain data written by the flow and by the ui's own answers (options, advice); the ui
+// copies it onto its screen model after every input, keeping the layout's fonts, places and
+// colours. Members carry the names of the screen elements they feed.
 #pragma once
 
 #include <array>
 #include <string>
-#include <vector>
 
 #include "data/rgb.h"
 #include "rules/table_places.h"
@@ -32,25 +30,6 @@ struct TableView {
     std::array<Aspetto, kNumeroPosti> ImgCarta;
     std::array<Aspetto, kNumeroPosti> ShpCarta;
     std::array<Aspetto, kNumeroPosti> ShpContornoCarta;
-
-    Aspetto lblIstruzioni;  // the line that tells the player what to do
-    Aspetto ImgManina;      // the pointing hand while the human is to play
-
-    // Names and points of the winner of a Torneo turn red.
-    Aspetto lblPC, lblPuntiPC, lblH, lblPuntiH;
-
-    Aspetto FraQuando;  // the continue prompt and its line
-    Aspetto lblQuando;
-
-    // Side boxes "Dati", "Punti", "Notes", "Zeb". A box pinned by its toggle stays through the
-    // end of a Gioco; the others show only between Giochi.
-    std::array<Aspetto, 4> FraRiquadro;
-    std::array<bool, 4> riquadroFisso = {true, true, true, true};
-
-    // The diagnostic panel of the computer's search: its lines and its choice.
-    Aspetto FraCervello;
-    std::vector<std::string> cervelloLines;
-    Aspetto lblMossaMigliore;
 };
 
 }  // namespace gnamm

@@ -4,6 +4,7 @@
 #include "game/ai/consiglio.h"
 #include "game/player_record.h"
 #include "ui/finestra.h"
+#include "ui/instructions_view.h"
 #include "ui/keyboard_focus.h"
 
 namespace gnamm {
@@ -27,7 +28,7 @@ bool NessunPannello(const Finestra& f) {
     for (const Element& f : f.screen.FraPannello) {
         if (f.visible) return false;
     }
-    return !f.screen.FraSplash.visible && !g.vista.FraQuando.visible;
+    return !f.screen.FraSplash.visible && !g.pausa.quando;
 }
 
 // The advice for what the human has to decide now: the card to play or, once a card is down
@@ -80,24 +81,25 @@ void ChiediConsiglio(Finestra& f) {
     f.consiglio.attivo = true;
     Segna(f, c.posto);
     for (const int p : c.prese) Segna(f, p);
-    f.consiglio.istruzione = g.vista.lblIstruzioni.text;
+    f.consiglio.istruzione = g.istruzione;
     f.consiglio.riga = c.riga;
-    g.vista.lblIstruzioni.text = c.riga;
+    g.istruzione = Chiedi(CosaChiedere::Consiglio);
+    g.istruzione.consiglio = c.riga;
     ContaAiuto(g);
 }
 
 void TogliConsiglio(Finestra& f) {
     Game& g = f.game;
     if (!f.consiglio.attivo) return;
-    if (g.vista.lblIstruzioni.text == f.consiglio.riga) {
-        g.vista.lblIstruzioni.text = f.consiglio.istruzione;
+    if (TestoIstruzione(g.istruzione) == f.consiglio.riga) {
+        g.istruzione = f.consiglio.istruzione;
     }
     TogliSegni(f);
 }
 
 void SeguiConsiglio(Finestra& f) {
     Game& g = f.game;
-    if (f.consiglio.attivo && g.vista.lblIstruzioni.text != f.consiglio.riga) TogliSegni(f);
+    if (f.consiglio.attivo && TestoIstruzione(g.istruzione) != f.consiglio.riga) TogliSegni(f);
 }
 
 }  // namespace gnamm

@@ -7,6 +7,8 @@
 #include <string>
 #include <vector>
 
+#include "game/instructions.h"
+
 namespace gnamm {
 
 class Finestra;
@@ -16,7 +18,7 @@ struct ConsiglioMostrato {
     bool attivo = false;
     std::vector<int> segni;  // the places it outlined
     std::string riga;        // the line it wrote
-    std::string istruzione;  // the instruction the line covers
+    Istruzione istruzione;   // the instruction the line covers
 };
 
 // H or a click on "Consiglio": on the human's turn (a card to play, or table cards to pick),

@@ -15,9 +15,9 @@ void MostraQuando(Finestra& f, PostoQuando posto) {
     Game& g = f.game;
     LayoutQuando(f.screen, posto);
     // Over the hall of fame the line says what Enter does after a Torneo.
-    if (posto == PostoQuando::Albo) g.vista.lblQuando.text = std::string(kQuandoTorneo);
+    if (posto == PostoQuando::Albo) g.pausa.riga = RigaQuando::DopoTorneo;
     f.screen.FraQuando.back = f.screen.windowBack;
-    g.vista.FraQuando.visible = true;
+    g.pausa.quando = true;
 }
 
 }  // namespace

@@ -13,12 +13,15 @@
 #include "game/human_turn.h"
 #include "save/torneo_file.h"
 #include "ui/avvisi_view.h"
+#include "ui/cervello_view.h"
 #include "ui/consiglio_view.h"
 #include "ui/flow_reactions.h"
 #include "ui/hall_of_fame_panel.h"
+#include "ui/instructions_view.h"
 #include "ui/keyboard_focus.h"
 #include "ui/options_panel.h"
 #include "ui/panels.h"
+#include "ui/pause_view.h"
 #include "ui/scoreboard_view.h"
 #include "ui/startup.h"
 #include "ui/statistics_page.h"
@@ -87,7 +90,7 @@ bool TastoFuoriDalTavolo(Finestra& f, Key k) {
 void TastoDelTavolo(Finestra& f, Key k) {
     switch (k) {
         case Key::Enter:
-            if (f.game.vista.FraQuando.visible) {
+            if (f.game.pausa.quando) {
                 gnamm::Quando(f.game);
             } else if (PannelloAperto(f, kLivello)) {
                 ClickCmdLivello(f);
@@ -211,7 +214,7 @@ void Finestra::click(Target target) {
             ClickRegole(*this, i == 1);
             break;
         case TargetKind::Quando:
-            if (game.vista.FraQuando.visible) gnamm::Quando(game);
+            if (game.pausa.quando) gnamm::Quando(game);
             break;
         case TargetKind::Abilita:
             ClickAbilita(*this);
@@ -322,8 +325,11 @@ void RefreshScreen(Finestra& f) {
     SeguiConsiglio(f);
     if (f.deriveScreen) {
         MostraVista(g.vista, f.screen);
+        MostraIstruzioni(g, f.screen);
+        MostraCervello(g.cervello, f.screen);
         MostraAngoloZeb(f.zeb.angolo, f.screen);
-        MostraPannelli(f.pannelli, g.vista, f.screen);
+        MostraPannelli(f.pannelli, g.pausa, f.screen);
+        MostraPausa(g.pausa, f.screen);
         MostraOpzioni(f);  // the random colours and backs change them at every Gioco
         RefreshScoreboard(f);
         MostraClassifica(f);

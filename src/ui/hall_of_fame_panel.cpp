@@ -209,7 +209,7 @@ void ToggleClassifica(Finestra& f) {
     // panel being up. So while the prompt waits, the caption leaves the panel as it is: closing
     // it after a Torneo would carry the old Partite into the next Gioco, and opening it after a
     // Gioco would throw the Torneo in progress away.
-    if (g.vista.FraQuando.visible) return;
+    if (g.pausa.quando) return;
     if (f.screen.FraPannello[3].visible) {
         f.screen.FraPannello[3].visible = false;
         g.classifica.alboAperto = false;

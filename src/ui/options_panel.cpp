@@ -76,8 +76,7 @@ bool PartitaInCorso(const Finestra& f) {
 
 bool TurnoUmano(const Finestra& f) {
     const Game& g = f.game;
-    return g.tavolo.aChiTocca == Player::H && g.tavolo.carteInManoAdH > 0 &&
-           !g.vista.FraQuando.visible;
+    return g.tavolo.aChiTocca == Player::H && g.tavolo.carteInManoAdH > 0 && !g.pausa.quando;
 }
 
 // The covered cards: the deck and Nonno Zeb's hand.
@@ -133,9 +132,9 @@ void ApplicaEffetto(Finestra& f, int i) {
             break;
         case 13:
             if (!o.mostraManina) {
-                g.vista.ImgManina.visible = false;
+                g.manina = false;
             } else if (g.tavolo.aChiTocca == Player::H) {
-                g.vista.ImgManina.visible = true;
+                g.manina = true;
             }
             break;
         case 15:
@@ -268,8 +267,8 @@ void LeggiImpostazioni(Finestra& f) {
     const data::Settings s = data::LoadSettings(g.paths.data).value;
     g.opzioni = s.opzioni;
     for (std::size_t i = 0; i < s.riquadri.size(); ++i) {
-        g.vista.riquadroFisso[i] = s.riquadri[i].borderStyle != 0;
-        g.vista.FraRiquadro[i].visible = s.riquadri[i].shown;
+        g.pausa.riquadroFisso[i] = s.riquadri[i].borderStyle != 0;
+        g.pausa.riquadro[i] = s.riquadri[i].shown;
     }
     g.ripristinaIntervalli(s.intervalli);
     MostraOpzioni(f);
@@ -280,8 +279,8 @@ void ScriviImpostazioni(Finestra& f) {
     data::Settings s;
     s.opzioni = g.opzioni;
     for (std::size_t i = 0; i < s.riquadri.size(); ++i) {
-        s.riquadri[i].borderStyle = g.vista.riquadroFisso[i] ? 1 : 0;
-        s.riquadri[i].shown = g.vista.FraRiquadro[i].visible;
+        s.riquadri[i].borderStyle = g.pausa.riquadroFisso[i] ? 1 : 0;
+        s.riquadri[i].shown = g.pausa.riquadro[i];
     }
     s.intervalli = g.intervalli();
     // A folder that cannot be written loses only the saving: the game goes on as it is, keeps

@@ -86,7 +86,7 @@ void ClickCmdLivello(Finestra& f) {
     if (g.livello == Livello::None) return;
     // In the pause after a Gioco the new level waits for the continue prompt to deal; during
     // a Gioco the cards are gathered and dealt again at once.
-    const bool inPausa = g.vista.FraQuando.visible;
+    const bool inPausa = g.pausa.quando;
     if (!inPausa && TavoloInUso(g.tavolo, g.scheduler)) AbbandonaGioco(g);
 
     if (g.spia.free() && g.opzioni.commentiZeb) CommentoLivello(f.zeb);
@@ -201,7 +201,7 @@ void OnEsci(Finestra& f) {
     f.finished = true;
 }
 
-void MostraPannelli(const PanelsState& p, const TableView& v, Screen& s) {
+void MostraPannelli(const PanelsState& p, const PausaState& v, Screen& s) {
     for (std::size_t k = 0; k < v.riquadroFisso.size(); ++k) {
         s.lblRiquadri[k].border = v.riquadroFisso[k];
     }
@@ -212,10 +212,10 @@ void MostraPannelli(const PanelsState& p, const TableView& v, Screen& s) {
 
 void ClickRiquadri(Finestra& f, int k) {
     Game& g = f.game;
-    if (k < 0 || k >= static_cast<int>(g.vista.FraRiquadro.size())) return;
-    Aspetto& box = g.vista.FraRiquadro[static_cast<std::size_t>(k)];
-    box.visible = !box.visible;
-    g.vista.riquadroFisso[static_cast<std::size_t>(k)] = box.visible;
+    if (k < 0 || k >= static_cast<int>(g.pausa.riquadro.size())) return;
+    const auto i = static_cast<std::size_t>(k);
+    g.pausa.riquadro[i] = !g.pausa.riquadro[i];
+    g.pausa.riquadroFisso[i] = g.pausa.riquadro[i];
     ScriviImpostazioni(f);
 }
 

@@ -29,6 +29,6 @@ void ClickRiquadri(Finestra& f, int k);
 
 // Derives the panels' marks from their state: the pinned side boxes' bordered toggles and the
 // frame around the level photo that stands chosen.
-void MostraPannelli(const PanelsState& p, const TableView& v, Screen& s);
+void MostraPannelli(const PanelsState& p, const PausaState& v, Screen& s);
 
 }  // namespace gnamm

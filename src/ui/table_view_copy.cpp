@@ -19,21 +19,6 @@ void Copia(const From& a, To& b) {
         b.ShpContornoCarta[p].border = a.ShpContornoCarta[p].border;
         b.ShpContornoCarta[p].borderColor = a.ShpContornoCarta[p].borderColor;
     }
-    b.lblIstruzioni.text = a.lblIstruzioni.text;
-    b.ImgManina.visible = a.ImgManina.visible;
-    b.lblPC.back = a.lblPC.back;
-    b.lblPuntiPC.back = a.lblPuntiPC.back;
-    b.lblH.back = a.lblH.back;
-    b.lblPuntiH.back = a.lblPuntiH.back;
-    b.FraQuando.visible = a.FraQuando.visible;
-    b.lblQuando.text = a.lblQuando.text;
-    for (std::size_t k = 0; k < a.FraRiquadro.size(); ++k) {
-        b.FraRiquadro[k].visible = a.FraRiquadro[k].visible;
-    }
-    b.FraCervello.visible = a.FraCervello.visible;
-    b.cervelloLines = a.cervelloLines;
-    b.lblMossaMigliore.text = a.lblMossaMigliore.text;
-    b.lblMossaMigliore.back = a.lblMossaMigliore.back;
 }
 
 }  // namespace

@@ -13,6 +13,7 @@
 #include "rules/card.h"
 #include "rules/random.h"
 #include "support/table_fixture.h"
+#include "ui/instructions_view.h"
 
 namespace gnamm::test_tavolo {
 namespace {
@@ -75,7 +76,7 @@ TEST_F(DealTest, ComputerDealsAndTheHumanLeads) {
     avanza(199);
     EXPECT_EQ(g.tavolo.aChiTocca, Player::PC);
     avanza(1);
-    EXPECT_EQ(std::tuple(g.tavolo.aChiTocca, g.vista.lblIstruzioni.text, g.tavolo.manche,
+    EXPECT_EQ(std::tuple(g.tavolo.aChiTocca, TestoIstruzione(g.istruzione), g.tavolo.manche,
                          g.tavolo.carteRimasteNelMazzo),
               std::tuple(Player::H, "Tocca a te, Ugo, clicca su una delle tue carte!", 1, 30));
     EXPECT_THAT(sim::ControllaCarte(g), IsEmpty());
@@ -93,7 +94,7 @@ TEST_F(DealTest, HumanDealsAndTheComputerLeadsAtOnce) {
     avanza(2000);
     EXPECT_EQ(carte({1, 2, 3, 4, 5, 6}), "2c 4c 6c 3c 5c 7c");  // dealt 1, 4, 2, 5, 3, 6
     avanza(200);
-    EXPECT_TRUE(g.tavolo.aChiTocca == Player::PC && g.vista.lblIstruzioni.text.empty());
+    EXPECT_TRUE(g.tavolo.aChiTocca == Player::PC && TestoIstruzione(g.istruzione).empty());
     // The computer's move search has run and its pause is under way.
     EXPECT_TRUE(attivo(Timer::RitardoMossaPC));
     EXPECT_EQ(sommaRimasti(), 40 - 4 - 3);
@@ -124,8 +125,10 @@ TEST_F(DealTest, GiocaOnlyAtTheFirstLeadWithCommentsOnAndTheSoundFree) {
 TEST_F(DealTest, TheDealIsAnnouncedInItsOrderAndZebsLineIsPassedOn) {
     struct Ascolta final : AscoltatoreTavolo {
         std::vector<std::pair<Accaduto, bool>> sentito;
+        std::vector<EventoTavolo> date;  // the cards dealt to the hands
         bool ascolta(const EventoTavolo& e, bool parlato) override {
             sentito.emplace_back(e.cosa, parlato);
+            if (e.cosa == Accaduto::CartaDistribuita) date.push_back(e);
             return false;
         }
     } ultimo;
@@ -139,6 +142,15 @@ TEST_F(DealTest, TheDealIsAnnouncedInItsOrderAndZebsLineIsPassedOn) {
                                  {Accaduto::PrimoTurno, true},  // "Gioca!"
                                  {Accaduto::ManoDistribuita, false}});
     EXPECT_EQ(ultimo.sentito, atteso);
+    // Each card dealt says where it went: from the deck to the hand place it now lies in.
+    std::set<int> mani;
+    for (const EventoTavolo& e : ultimo.date) {
+        EXPECT_TRUE(e.da == kPostoMazzo && e.carta == g.tavolo.carta[e.a] &&
+                    e.chi == g.tavolo.mazziere)
+            << e.a;
+        mani.insert(e.a);
+    }
+    EXPECT_EQ(mani, (std::set<int>{1, 2, 3, 4, 5, 6}));
 }
 
 TEST_F(DealTest, SixDealsUseTheWholeDeckOnceAndCunningZebTurnsEachManche) {

@@ -71,8 +71,8 @@ struct Sessione {
     // At each pause between Giochi the player tries to look at the ranking first.
     bool giocaTorneo() {
         for (int passi = 0; passi < 400000; ++passi) {
-            if (g.screen.FraPannello[3].visible && g.game.vista.FraQuando.visible) return true;
-            if (g.game.vista.FraQuando.visible) {
+            if (g.screen.FraPannello[3].visible && g.game.pausa.quando) return true;
+            if (g.game.pausa.quando) {
                 const int partite = g.game.partita.partitePC + g.game.partita.partiteH;
                 click(TargetKind::Classifica);
                 EXPECT_FALSE(g.screen.FraPannello[3].visible);

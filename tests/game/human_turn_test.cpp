@@ -7,6 +7,7 @@
 #include "game/capture_execution.h"
 #include "game/human_turn.h"
 #include "support/table_fixture.h"
+#include "ui/instructions_view.h"
 #include "ui/keyboard_focus.h"
 
 namespace gnamm::test_tavolo {
@@ -41,7 +42,7 @@ TEST_F(HumanTurn, ChoiceAmongEqualCards) {
     tavolo({{7, "5q"}, {8, "5f"}, {9, "Kc"}});
     turnoUmano({{4, "5c"}, {5, "2f"}, {6, "3p"}});
     click(4);
-    EXPECT_EQ(g.vista.lblIstruzioni.text,
+    EXPECT_EQ(TestoIstruzione(g.istruzione),
               "Scegli, fra le 2 Carte uguali presenti sul tavolo, quale vuoi catturare!");
     EXPECT_TRUE(g.umano.puoiScegliere && coloreContorno(4) == colors::kPick);
     EXPECT_FALSE(attivo(Timer::ScompaionoCarteH));
@@ -57,10 +58,21 @@ TEST_F(HumanTurn, ChoiceAmongEqualCards) {
 }
 
 TEST_F(HumanTurn, SumChoiceWithPickAndUnpick) {
+    // The capture's events say which card took which places.
+    struct Ascolta final : AscoltatoreTavolo {
+        std::vector<EventoTavolo> prese;
+        bool ascolta(const EventoTavolo& e, bool) override {
+            if (e.cosa == Accaduto::PresaFatta || e.cosa == Accaduto::CartaDallaMano) {
+                prese.push_back(e);
+            }
+            return false;
+        }
+    } ultimo;
+    g.ascoltatori.push_back(&ultimo);
     tavolo({{7, "3c"}, {8, "3q"}, {9, "4f"}, {10, "Kc"}});
     turnoUmano({{4, "7p"}, {5, "2f"}});
     click(4);
-    EXPECT_EQ(g.vista.lblIstruzioni.text,
+    EXPECT_EQ(TestoIstruzione(g.istruzione),
               "Hai 2 combinazioni di presa: clicca quelle carte sul tavolo che vuoi catturare!");
     click(10);  // above the played value: nothing
     EXPECT_FALSE(contorno(10));
@@ -81,6 +93,11 @@ TEST_F(HumanTurn, SumChoiceWithPickAndUnpick) {
     avanza(600);
     EXPECT_EQ(std::tuple(carte({7, 8, 9}), g.punteggi.h.conta(PuntoMazzo::Sette)),
               std::tuple("3c - -", 1));
+    ASSERT_EQ(ultimo.prese.size(), 2u);
+    for (const EventoTavolo& e : ultimo.prese) {
+        EXPECT_TRUE(e.da == 4 && e.carta == C("7p") && e.chi == Player::H);
+    }
+    EXPECT_EQ(ultimo.prese[1].posti, (std::vector<int>{8, 9}));
 }
 
 TEST_F(HumanTurn, ReproachesNameThePlayerUntilACardIsPlayed) {
@@ -88,24 +105,24 @@ TEST_F(HumanTurn, ReproachesNameThePlayerUntilACardIsPlayed) {
     tavolo({{12, "4c"}});
     turnoUmano({{4, "Kp"}, {5, "2f"}});
     click(12);
-    EXPECT_EQ(g.vista.lblIstruzioni.text,
+    EXPECT_EQ(TestoIstruzione(g.istruzione),
               "Non devi cliccare le carte sul tavolo, Ugo,  ma una delle tue!!");
     EXPECT_EQ(media.played(Channel::Commenti), std::vector<std::string>({"\\Zeb\\S28.wav"}));
     EXPECT_TRUE(g.spia.busy && g.scheduler.interval(Timer::DurataGnammH) == 320);
     click(2);
-    EXPECT_EQ(g.vista.lblIstruzioni.text, "Come ti permetti di cliccare le mie carte, Ugo??");
+    EXPECT_EQ(TestoIstruzione(g.istruzione), "Come ti permetti di cliccare le mie carte, Ugo??");
     // The indicator was busy: no second voice.
     EXPECT_EQ(media.played(Channel::Commenti).size(), 1u);
     click(0);
-    EXPECT_EQ(g.vista.lblIstruzioni.text,
+    EXPECT_EQ(TestoIstruzione(g.istruzione),
               "O Ugo, devi cliccare una delle tue carte, non il mazzo!!");
     avanza(320);
     EXPECT_FALSE(g.spia.busy);
     click(5);  // a hand card never reproaches: it is played (the 2 is laid)
     EXPECT_EQ(g.tavolo.aChiTocca, Player::PC);
-    const std::string dopo = g.vista.lblIstruzioni.text;
+    const std::string dopo = TestoIstruzione(g.istruzione);
     for (const int k : {0, 2, 12}) click(k);
-    EXPECT_EQ(g.vista.lblIstruzioni.text, dopo);
+    EXPECT_EQ(TestoIstruzione(g.istruzione), dopo);
     EXPECT_EQ(media.played(Channel::Commenti).size(), 1u);
 }
 

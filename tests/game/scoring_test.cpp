@@ -11,6 +11,7 @@
 #include "save/torneo_file.h"
 #include "support/table_fixture.h"
 #include "ui/hall_of_fame_panel.h"
+#include "ui/pause_view.h"
 #include "ui/scoreboard_view.h"
 
 namespace gnamm::test_tavolo {
@@ -39,7 +40,7 @@ class EndOfGiocoTest : public TableTest {
         g.tavolo.carteRimasteNelMazzo = 0;
         g.tavolo.mazziere = Player::PC;
         g.opzioni.commentiZeb = true;
-        g.vista.FraQuando.visible = false;
+        g.pausa.quando = false;
         finestra.screen.FraPannello[3].visible = false;
         finestra.screen.FraPannello[4].visible = false;
     }
@@ -58,7 +59,13 @@ class EndOfGiocoTest : public TableTest {
     }
     // Nonno Zeb's remark and the prompt, as "remark / prompt".
     std::string mostrato() const {
-        return finestra.zeb.angolo.commento + " / " + g.vista.lblQuando.text;
+        return finestra.zeb.angolo.commento + " / " + TestoQuando(g.pausa);
+    }
+
+    // The background of a side's name, as the window shows it.
+    Rgb sfondoNome(Player chi) {
+        MostraPausa(g.pausa, finestra.screen);
+        return (chi == Player::PC ? finestra.screen.lblPC : finestra.screen.lblH).back;
     }
 
     testing_support::TempDati dati_;
@@ -68,7 +75,7 @@ TEST_F(EndOfGiocoTest, AnEmptyTableEndsTheWalkOnTheFirstTickWithoutARemark) {
     totali(3, 4);
     AvviaUltimeCarte(g);
     avanza(600);
-    EXPECT_TRUE(!attivo(Timer::UltimeCarte) && g.vista.FraQuando.visible &&
+    EXPECT_TRUE(!attivo(Timer::UltimeCarte) && g.pausa.quando &&
                 g.partita.esito == EsitoGioco::Continua);
     EXPECT_EQ(mostrato(), " / Quando sei pronto a continuare la Partita in corso, premi INVIO!");
 }
@@ -149,7 +156,7 @@ TEST_F(EndOfGiocoTest, ATieAtFifteenAsksForAnotherGioco) {
         std::tuple(g.partita.gioco, g.punteggi.pc.puntiPartita, g.punteggi.pc.puntiGiocoInCorso),
         std::tuple(2, 15, 0));
     EXPECT_TRUE(g.tavolo.mazziere == Player::H && attivo(Timer::Scegli4CarteSulTavolo));
-    EXPECT_FALSE(g.vista.FraQuando.visible || g.punteggi.pc.punto[0]);
+    EXPECT_FALSE(g.pausa.quando || g.punteggi.pc.punto[0]);
 }
 
 TEST_F(EndOfGiocoTest, PartiteWonAndTheirRemarks) {
@@ -185,9 +192,9 @@ TEST_F(EndOfGiocoTest, TheThirdPartitaWinsTheTorneoAndQuandoOpensTheLevelChoice)
     fine();
     EXPECT_FALSE(std::filesystem::exists(FileTorneo(g.paths.data, g.nome)));  // nothing to resume
     EXPECT_EQ(
-        std::tuple(g.partita.esito, g.partita.partiteH, g.partita.vincitore, g.vista.lblH.back),
+        std::tuple(g.partita.esito, g.partita.partiteH, g.partita.vincitore, sfondoNome(Player::H)),
         std::tuple(EsitoGioco::TorneoH, 3, "Ugo", Rgb{255, 0, 0}));
-    EXPECT_TRUE(finestra.screen.FraPannello[3].visible && g.vista.FraQuando.visible &&
+    EXPECT_TRUE(finestra.screen.FraPannello[3].visible && g.pausa.quando &&
                 g.partita.giocoTerminato);
     // The prompt no longer speaks of the Partita of the Gioco before: it says what Enter does.
     EXPECT_EQ(mostrato(),
@@ -200,7 +207,7 @@ TEST_F(EndOfGiocoTest, TheThirdPartitaWinsTheTorneoAndQuandoOpensTheLevelChoice)
     EXPECT_EQ(
         std::tuple(g.partita.partitePC, g.partita.partiteH, g.partita.vincitore, g.partita.gioco),
         std::tuple(0, 0, std::string(), 1));
-    EXPECT_EQ(g.vista.lblH.back, (Rgb{255, 128, 128}));
+    EXPECT_EQ(sfondoNome(Player::H), (Rgb{255, 128, 128}));
 }
 
 TEST_F(EndOfGiocoTest, ZebWinsTheTorneoUnderHisLevelName) {
@@ -208,7 +215,7 @@ TEST_F(EndOfGiocoTest, ZebWinsTheTorneoUnderHisLevelName) {
     g.partita.partitePC = 2;
     totali(17, 16);
     fine();
-    EXPECT_EQ(std::tuple(g.partita.esito, g.partita.vincitore, g.vista.lblPC.back),
+    EXPECT_EQ(std::tuple(g.partita.esito, g.partita.vincitore, sfondoNome(Player::PC)),
               std::tuple(EsitoGioco::TorneoPC, "'Cunning' Zeb", Rgb{255, 0, 0}));
 }
 

@@ -61,7 +61,7 @@ class WholeGame {
 
     bool waitsForCard() const {
         return g.game.tavolo.aChiTocca == Player::H && g.game.umano.cartaGiocata == 0 &&
-               !g.game.vista.FraQuando.visible && !g.screen.FraPannello[3].visible &&
+               !g.game.pausa.quando && !g.screen.FraPannello[3].visible &&
                !g.screen.FraPannello[4].visible;
     }
     bool quiet() const {
@@ -93,7 +93,7 @@ class WholeGame {
         int64_t idle = 0;
         while (ended < giochi) {
             if (::testing::Test::HasFailure()) return false;
-            if (g.game.vista.FraQuando.visible) {
+            if (g.game.pausa.quando) {
                 ++ended;
                 EXPECT_EQ(g.game.tavolo.carteRimasteNelMazzo, 0);
                 EXPECT_THAT(punti.fineGioco(g.game), IsEmpty());

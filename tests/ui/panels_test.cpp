@@ -7,6 +7,7 @@
 #include <set>
 
 #include "data/data_files.h"
+#include "ui/instructions_view.h"
 #include "ui/options_panel.h"
 #include "ui/panels_layout.h"
 #include "ui/rules_text.h"
@@ -161,7 +162,7 @@ TEST_F(Pannelli, TheAdviceGoesWhenTheCardColourChanges) {
     }
     ASSERT_TRUE(g.consiglio.attivo);
     const std::vector<int> segni = g.consiglio.segni;
-    const std::string istruzione = g.consiglio.istruzione;
+    const std::string istruzione = TestoIstruzione(g.consiglio.istruzione);
     clickVoce(2);
     g.click({TargetKind::VoceOpzioni, 9});
     clickVoce(2);
@@ -309,7 +310,7 @@ TEST_F(Pannelli, ALevelChosenDuringAGiocoDealsAgainWithEveryCardAndNoOldTimer) {
 }
 
 TEST_F(Pannelli, ALevelChosenInThePauseAfterAGiocoWaitsForTheNextDeal) {
-    g.game.vista.FraQuando.visible = true;
+    g.game.pausa.quando = true;
     g.game.tavolo.carteRimasteNelMazzo = 0;
     g.click({TargetKind::Abilita, 0});
     g.click({TargetKind::Livello, 0});

@@ -20,6 +20,7 @@
 #include "save/torneo_file.h"
 #include "save/torneo_save.h"
 #include "shown_table.h"
+#include "ui/instructions_view.h"
 #include "ui/options_panel.h"
 #include "ui/panels.h"
 #include "ui/scaling.h"
@@ -96,7 +97,7 @@ TEST_F(AvvioTest, AFreshDataFolderStartsOnTheSplashAndOneThatCannotBeWrittenIsTo
     EXPECT_EQ(partita.screen.lblAvviso.text, partita.game.avvisi.corrente());
     EXPECT_FALSE(partita.custodiaTorneo.cartellaScrivibile);
     EXPECT_TRUE(partita.screen.FraSplash.visible && partita.screen.FraAvviso.visible);
-    EXPECT_EQ(partita.game.vista.lblIstruzioni.text, "");
+    EXPECT_EQ(TestoIstruzione(partita.game.istruzione), "");
 }
 
 // A damaged record is mended and told on the splash, not at the end of the first Gioco.
@@ -487,7 +488,7 @@ class RipresaFedele : public test_ui::UiTest {
         for (int passi = 0; passi < 100000; ++passi) {
             SalvaAlMomentoTranquillo(g);
             if (MomentoTranquillo(g.game) && ferma()) return true;
-            if (g.game.vista.FraQuando.visible) {
+            if (g.game.pausa.quando) {
                 g.key(Key::Enter);
             } else if (sim::TurnoUmano(g)) {
                 if (!sim::GiocaUmano(g, sim::Politica::Random, politica)) return false;
@@ -548,7 +549,7 @@ TEST_F(RipresaFedele, TheTableComesBackAsItWasLeft) {
     riprendiEConfronta();
     // The pause after the Gioco: the unpinned boxes show.
     ASSERT_TRUE(giocaFino([this] { return g.game.partita.esito != EsitoGioco::InCorso; }));
-    ASSERT_TRUE(g.game.vista.FraRiquadro[0].visible && g.game.vista.FraRiquadro[1].visible);
+    ASSERT_TRUE(g.game.pausa.riquadro[0] && g.game.pausa.riquadro[1]);
     riprendiEConfronta();
 }
 

@@ -22,7 +22,7 @@ bool VaAvanti(Finestra& f, VirtualClock& clock) {
     std::mt19937 scelte(7);
     int turni = 0;
     for (int passi = 0; passi < 20000 && turni < 2; ++passi) {
-        if (g.vista.FraQuando.visible) return true;
+        if (g.pausa.quando) return true;
         if (sim::TurnoUmano(f)) {
             ++turni;
             if (!sim::GiocaUmano(f, sim::Politica::Random, scelte)) return false;

@@ -74,7 +74,7 @@ class Corsa {
                 traccia_.push_back(schermo());
             }
             Finestra& h = mondo_->finestra;
-            if (h.game.vista.FraQuando.visible) {
+            if (h.game.pausa.quando) {
                 ++e.giochi;
                 passi = 0;
                 const Scoreboard& s = h.game.punteggi;

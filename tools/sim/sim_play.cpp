@@ -42,7 +42,7 @@ class Partita {
 
         int passi = 0;
         while (!finito()) {
-            if (g.game.vista.FraQuando.visible) {
+            if (g.game.pausa.quando) {
                 fineGioco();
                 if (finito()) break;
                 passi = 0;
@@ -177,7 +177,7 @@ void AvviaFinoAlLivello(Finestra& f, const Opzioni* opzioni) {
     f.screen.txtNome.text.clear();  // typed afresh, not after the name the folder remembers
     ScriviNomeSplash(f, "Sim");
     InvioSplash(f);
-    g.vista.FraCervello.visible = false;
+    g.cervello.aperto = false;
 }
 
 CartellaTemporanea::CartellaTemporanea() {

@@ -2,7 +2,6 @@
 
 #include <cstdio>
 
-#include "data/colors.h"
 #include "game/game.h"
 
 namespace gnamm {
@@ -37,17 +36,13 @@ std::vector<std::string> RigheCervello(const PcState& pc, const TableState& t) {
 
 void AggiornaCervello(Game& g) {
     // The lines cost a little formatting: only while the panel is open.
-    if (!g.vista.FraCervello.visible) return;
+    Cervello& c = g.cervello;
+    if (!c.aperto) return;
     const PcState& pc = g.pc;
-    g.vista.cervelloLines = RigheCervello(pc, g.tavolo);
-    Aspetto& scelta = g.vista.lblMossaMigliore;
-    char buf[96];
-    std::snprintf(buf, sizeof buf, "MossaMigliore: %d  SecondaMossa: %d%s", pc.scelta.mossaMigliore,
-                  pc.scelta.secondaMossa, pc.scelta.regolaAsso ? "  (asso)" : "");
-    scelta.text = buf;
-    scelta.back = !pc.mossaScelta        ? colors::kWhite
-                  : pc.scelta.regolaAsso ? colors::kRed
-                                         : colors::kCervelloPink;
+    c.righe = RigheCervello(pc, g.tavolo);
+    c.sceltaScritta = true;
+    c.scelta = pc.scelta;
+    c.mossaScelta = pc.mossaScelta;
 }
 
 }  // namespace gnamm

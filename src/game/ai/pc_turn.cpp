@@ -30,9 +30,9 @@ void SvuotaRicerca(PcState& pc) {
 void TurnoAllUmano(Game& g) {
     TableState& t = g.tavolo;
     t.aChiTocca = Player::H;
-    g.vista.lblIstruzioni.text = "Tocca a te, " + g.nome + ", clicca su una delle tue carte!";
+    g.istruzione = Chiedi(CosaChiedere::TuoTurno, g.nome);
     g.annuncia({Accaduto::TurnoUmano});
-    if (g.opzioni.mostraManina) g.vista.ImgManina.visible = true;
+    if (g.opzioni.mostraManina) g.manina = true;
     if (t.carteInManoAdH == 1 && g.opzioni.giocoTerzaCarta == TerzaCarta::Automatic) {
         g.scheduler.startKeepingInterval(Timer::MuoviHAutomatico,
                                          IntervalloTerzaCarta(g.opzioni.velocitaGioco));
@@ -54,8 +54,13 @@ void CompletaMossa(Game& g) {
     s.ShpCarta[p].border = false;
     s.ImgCarta[p].picture.clear();
 
+    EventoTavolo presa{Accaduto::PresaZeb};
+    presa.carta = giocata;
+    presa.da = p;
+    presa.chi = Player::PC;
     for (const int q : kPostiTavolo) {
         if (!pc.marcaPresaPC[q]) continue;
+        presa.posti.push_back(q);
         pc.marcaPresaPC[q] = false;
         SvuotaPosto(g, q);
         --t.numeroCarteSulTavolo;
@@ -77,7 +82,7 @@ void CompletaMossa(Game& g) {
         t.ultimaCattura = Player::PC;
         ContaPresePC(g, p);
         if (mossa.gnamm) AssegnaPuntoGnamm(g, Player::PC);
-        g.annuncia({Accaduto::PresaZeb});
+        g.annuncia(presa);
     }
     AssegnaPuntiMazzoPC(g);
     if (!inMano) {
@@ -172,7 +177,17 @@ void MostraMossaPC(Game& g) {
         if (pc.marcaPresaPC[q] && t.carta[q] == kCinqueDiCuori) pc.cinqueDiCuoriInPresa = true;
     }
 
-    g.annuncia({Accaduto::MossaZeb, mossa.gnamm, conta, pc.cinqueDiCuoriInPresa});
+    EventoTavolo e{Accaduto::MossaZeb};
+    e.gnamm = mossa.gnamm;
+    e.carteCatturate = conta;
+    e.cinqueDiCuori = pc.cinqueDiCuoriInPresa;
+    e.carta = t.carta[p];
+    e.da = p;
+    e.chi = Player::PC;
+    for (const int q : kPostiTavolo) {
+        if (pc.marcaPresaPC[q]) e.posti.push_back(q);
+    }
+    g.annuncia(e);
     pc.cinqueDiCuoriInPresa = false;
     pc.cartaPCInEsame = 0;
     g.scheduler.startKeepingInterval(Timer::EffettuaMossaPC, IntervalloZeb(g.opzioni.velocitaZeb));
@@ -219,10 +234,9 @@ void ClickTimerLabel(Game& g) {
 }
 
 void ToggleCervello(Game& g) {
-    Aspetto& f = g.vista.FraCervello;
-    // The layout places the frame at the foot of the window.
-    f.visible = !f.visible;
-    if (f.visible) AggiornaCervello(g);
+    Cervello& c = g.cervello;
+    c.aperto = !c.aperto;
+    if (c.aperto) AggiornaCervello(g);
 }
 
 }  // namespace gnamm

@@ -8,6 +8,7 @@
 
 #include "persona/remarks.h"
 #include "support/table_fixture.h"
+#include "ui/instructions_view.h"
 
 namespace gnamm {
 namespace {
@@ -61,7 +62,7 @@ TEST_F(PcTurnTest, ACaptureOfTwoCardsTakesOneTickPerCardAndOneToFinish) {
     EXPECT_TRUE(g.pc.lista.mossePossibili == 0 && g.pc.lista[1].libera() &&
                 g.pc.ricerca.numeroCarteDaEsaminare == 0 &&
                 g.pc.valutazione.puntiTotali[1] == 0.0f && g.pc.cartaPCInEsame == 0);
-    EXPECT_EQ(g.vista.lblIstruzioni.text, "Tocca a te, Ugo, clicca su una delle tue carte!");
+    EXPECT_EQ(TestoIstruzione(g.istruzione), "Tocca a te, Ugo, clicca su una delle tue carte!");
 }
 
 TEST_F(PcTurnTest, ALayGoesToTheLowestFreePlaceOneTickAfterItIsShown) {
@@ -183,21 +184,21 @@ TEST_F(PcTurnTest, ScreenWalkOrderCoversEveryTablePlaceOnce) {
 }
 
 TEST_F(PcTurnTest, TheDiagnosticPanelShowsTheSearchAndTheChoice) {
-    g.vista.FraCervello.visible = false;
+    g.cervello.aperto = false;
     finestra.click({TargetKind::AssoInTavola, 0});
-    ASSERT_TRUE(g.vista.FraCervello.visible);
+    ASSERT_TRUE(finestra.screen.FraCervello.visible);
 
     giocaPC({{7, "Ac"}, {8, "6q"}}, {"Ap", "6c"});
     avanza(600);
     // Two moves: the ace takes the ace, the 6 takes the 6 (and the 6 di Quadri).
-    ASSERT_EQ(g.vista.cervelloLines.size(), 3u);
-    EXPECT_NE(g.vista.cervelloLines[1].find("Ap [Ac]"), std::string::npos);
-    EXPECT_NE(g.vista.cervelloLines[2].find("6c [6q]"), std::string::npos);
-    EXPECT_NE(g.vista.lblMossaMigliore.text.find("MossaMigliore: 2"), std::string::npos);
-    EXPECT_TRUE(g.pc.mossaScelta && g.vista.lblMossaMigliore.back == colors::kCervelloPink);
+    ASSERT_EQ(finestra.screen.cervelloLines.size(), 3u);
+    EXPECT_NE(finestra.screen.cervelloLines[1].find("Ap [Ac]"), std::string::npos);
+    EXPECT_NE(finestra.screen.cervelloLines[2].find("6c [6q]"), std::string::npos);
+    EXPECT_NE(finestra.screen.lblMossaMigliore.text.find("MossaMigliore: 2"), std::string::npos);
+    EXPECT_TRUE(g.pc.mossaScelta && finestra.screen.lblMossaMigliore.back == colors::kCervelloPink);
 
     finestra.click({TargetKind::AssoInTavola, 0});
-    EXPECT_FALSE(g.vista.FraCervello.visible);
+    EXPECT_FALSE(finestra.screen.FraCervello.visible || g.cervello.aperto);
 }
 
 }  // namespace
