@@ -8,7 +8,7 @@
 
 #include "audio/recording_media_player.h"
 #include "rules/random.h"
-#include "game/torneo_file.h"
+#include "save/torneo_file.h"
 #include "sim_play.h"
 #include "ui/panels.h"
 
@@ -35,7 +35,7 @@ TorneoSalvato UnTorneoInCorso() {
             AdvanceVirtualTime(g, clock, 100);
         }
     }
-    TorneoSalvato s = FotografaTorneo(g);
+    TorneoSalvato s = FotografaTorneo(g, g.zeb, g.suoni);
     s.nome = "Benchmark";
     return s;
 }

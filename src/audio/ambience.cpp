@@ -4,9 +4,8 @@
 #include <algorithm>
 #include <array>
 
-#include "audio/sounds.h"
+#include "audio/suoni.h"
 #include "data/asset_catalog.h"
-#include "game/game.h"
 
 namespace gnamm {
 namespace {
@@ -41,45 +40,45 @@ SuonoSaloon SuonoAmbiente(int k, bool musica) {
     return {k, r.durataMs, k};
 }
 
-void Ambiente(Game& g) {
-    const int k = g.estrazione(30);
-    if (g.suoni.spia.busy) return;
-    OccupaSpia(g.suoni.spia);
-    g.media.command(Channel::Ambiente, Command::Prev);
-    g.media.command(Channel::Ambiente, Command::Close);
-    g.scheduler.disable(Timer::DurataAmbiente);
-    const SuonoSaloon s = SuonoAmbiente(k, g.scheduler.isEnabled(Timer::Musiche));
-    g.suoni.spia.ambiente = s.numero;
-    g.media.setFile(Channel::Ambiente, assets::SaloonSound(s.file));
-    g.media.command(Channel::Ambiente, Command::Open);
-    g.media.command(Channel::Ambiente, Command::Play);
-    g.scheduler.start(Timer::DurataAmbiente, s.durataMs);
+void Ambiente(Suoni& s) {
+    const int k = s.estrazione(30);
+    if (s.spia.busy) return;
+    OccupaSpia(s.spia);
+    s.media.command(Channel::Ambiente, Command::Prev);
+    s.media.command(Channel::Ambiente, Command::Close);
+    s.scheduler.disable(Timer::DurataAmbiente);
+    const SuonoSaloon suono = SuonoAmbiente(k, s.scheduler.isEnabled(Timer::Musiche));
+    s.spia.ambiente = suono.numero;
+    s.media.setFile(Channel::Ambiente, assets::SaloonSound(suono.file));
+    s.media.command(Channel::Ambiente, Command::Open);
+    s.media.command(Channel::Ambiente, Command::Play);
+    s.scheduler.start(Timer::DurataAmbiente, suono.durataMs);
 }
 
-void OnAmbiente(Game& g) {
-    if (!g.opzioni.rumoriSaloon) {
-        g.scheduler.disable(Timer::Ambiente);
+void OnAmbiente(Suoni& s) {
+    if (!s.opzioni.rumoriSaloon) {
+        s.scheduler.disable(Timer::Ambiente);
         return;
     }
     // The timer stays on: while the indicator is busy the next tick simply tries again.
-    Ambiente(g);
+    Ambiente(s);
 }
 
-void OnDurataAmbiente(Game& g) {
-    g.scheduler.disable(Timer::DurataAmbiente);
-    LiberaSpiaFuoriAlbo(g);
-    g.suoni.spia.ambiente = 0;
-    g.scheduler.start(Timer::Ambiente, 3000 + 1000 * g.estrazione(7));
+void OnDurataAmbiente(Suoni& s) {
+    s.scheduler.disable(Timer::DurataAmbiente);
+    LiberaSpiaFuoriAlbo(s.spia, s.classifica.alboAperto);
+    s.spia.ambiente = 0;
+    s.scheduler.start(Timer::Ambiente, 3000 + 1000 * s.estrazione(7));
 }
 
-void FermaAmbiente(Game& g) {
-    g.scheduler.disable(Timer::DurataAmbiente);
-    g.scheduler.disable(Timer::Ambiente);
+void FermaAmbiente(Suoni& s) {
+    s.scheduler.disable(Timer::DurataAmbiente);
+    s.scheduler.disable(Timer::Ambiente);
     // With its end timer gone, a saloon sound caught playing would hold the indicator (and its
     // number, which keeps the next deal from freeing it) for good.
-    if (g.suoni.spia.ambiente != 0) {
-        g.suoni.spia.ambiente = 0;
-        LiberaSpiaFuoriAlbo(g);
+    if (s.spia.ambiente != 0) {
+        s.spia.ambiente = 0;
+        LiberaSpiaFuoriAlbo(s.spia, s.classifica.alboAperto);
     }
 }
 

@@ -3,8 +3,7 @@
 
 namespace gnamm {
 
-class Game;
-struct TableState;
+class Suoni;
 
 // One saloon sound: the sound file, how long it holds the indicator, and the number the
 // indicator shows while it plays.
@@ -17,12 +16,12 @@ struct SuonoSaloon {
 SuonoSaloon SuonoAmbiente(int k, bool musica);
 
 // Plays one saloon sound when the indicator is free.
-void Ambiente(Game& g);
+void Ambiente(Suoni& s);
 // Ticks of TmrAmbiente (time for the next sound) and TmrDurataAmbiente (a sound has ended, or
 // the cycle starts).
-void OnAmbiente(Game& g);
-void OnDurataAmbiente(Game& g);
+void OnAmbiente(Suoni& s);
+void OnDurataAmbiente(Suoni& s);
 // Stops the cycle (end of a Gioco) and lets go of the indicator if a saloon sound held it.
-void FermaAmbiente(Game& g);
+void FermaAmbiente(Suoni& s);
 
 }  // namespace gnamm

@@ -4,9 +4,9 @@
 #include <algorithm>
 #include <array>
 
+#include "audio/suoni.h"
 #include "data/asset_catalog.h"
 #include "rules/draw_cycle.h"
-#include "game/game.h"
 #include "rules/speeds.h"
 
 namespace gnamm {
@@ -17,21 +17,21 @@ constexpr std::array<int, kNumeroMusiche> kSecondi = {
     166, 180, 146, 207, 173, 149, 173, 191, 193, 257, 221, 173,
 };
 
-int EstraiMusica(Game& g) {
-    SoundState& s = g.suoni;
-    return EstraiSenzaRipetere(s.numeroMusiche, s.musicaSuonata, kNumeroMusiche,
-                               [&g](int n) { return g.estrazione(n); });
+int EstraiMusica(Suoni& s) {
+    SoundState& m = s.stato;
+    return EstraiSenzaRipetere(m.numeroMusiche, m.musicaSuonata, kNumeroMusiche,
+                               [&s](int n) { return s.estrazione(n); });
 }
 
 // Stops what the channel plays and, for a track 1..24, plays that one from its beginning.
-void ApriTraccia(Game& g, int k) {
-    g.media.command(Channel::Musiche, Command::Prev);
-    g.media.command(Channel::Musiche, Command::Close);
-    g.media.setFile(Channel::Musiche, "");
+void ApriTraccia(Suoni& s, int k) {
+    s.media.command(Channel::Musiche, Command::Prev);
+    s.media.command(Channel::Musiche, Command::Close);
+    s.media.setFile(Channel::Musiche, "");
     if (k < 1 || k > kNumeroMusiche) return;
-    g.media.setFile(Channel::Musiche, assets::MusicTrack(k));
-    g.media.command(Channel::Musiche, Command::Open);
-    g.media.command(Channel::Musiche, Command::Play);
+    s.media.setFile(Channel::Musiche, assets::MusicTrack(k));
+    s.media.command(Channel::Musiche, Command::Open);
+    s.media.command(Channel::Musiche, Command::Play);
 }
 
 }  // namespace
@@ -40,37 +40,37 @@ int DurataMusica(int k) {
     return kSecondi[static_cast<size_t>(std::clamp(k, 1, kNumeroMusiche) - 1)];
 }
 
-void ScegliMusiche(Game& g) {
-    const int k = EstraiMusica(g);
-    ApriTraccia(g, k);
-    g.suoni.contaMusiche = DurataMusica(k);
-    g.scheduler.start(Timer::Musiche, speeds::kMusiche);
-    g.suoni.musica = k;
+void ScegliMusiche(Suoni& s) {
+    const int k = EstraiMusica(s);
+    ApriTraccia(s, k);
+    s.stato.contaMusiche = DurataMusica(k);
+    s.scheduler.start(Timer::Musiche, speeds::kMusiche);
+    s.stato.musica = k;
 }
 
-void RiprendiMusica(Game& g) {
-    ApriTraccia(g, g.scheduler.isEnabled(Timer::Musiche) ? g.suoni.musica : 0);
+void RiprendiMusica(Suoni& s) {
+    ApriTraccia(s, s.scheduler.isEnabled(Timer::Musiche) ? s.stato.musica : 0);
 }
 
-void SpegniMusiche(Game& g) {
-    g.scheduler.disable(Timer::Musiche);
-    g.scheduler.disable(Timer::Silenzio);
-    g.media.command(Channel::Musiche, Command::Prev);
-    g.media.command(Channel::Musiche, Command::Close);
-    g.suoni.contaMusiche = 0;
+void SpegniMusiche(Suoni& s) {
+    s.scheduler.disable(Timer::Musiche);
+    s.scheduler.disable(Timer::Silenzio);
+    s.media.command(Channel::Musiche, Command::Prev);
+    s.media.command(Channel::Musiche, Command::Close);
+    s.stato.contaMusiche = 0;
 }
 
-void OnMusiche(Game& g) {
+void OnMusiche(Suoni& s) {
     // The track is not stopped: the countdown only decides when the pause begins.
-    if (--g.suoni.contaMusiche > 0) return;
-    g.suoni.contaMusiche = 0;
-    g.scheduler.disable(Timer::Musiche);
-    g.scheduler.start(Timer::Silenzio, IntervalloSilenzio(g.opzioni.pausaMusiche));
+    if (--s.stato.contaMusiche > 0) return;
+    s.stato.contaMusiche = 0;
+    s.scheduler.disable(Timer::Musiche);
+    s.scheduler.start(Timer::Silenzio, IntervalloSilenzio(s.opzioni.pausaMusiche));
 }
 
-void OnSilenzio(Game& g) {
-    g.scheduler.disable(Timer::Silenzio);
-    ScegliMusiche(g);
+void OnSilenzio(Suoni& s) {
+    s.scheduler.disable(Timer::Silenzio);
+    ScegliMusiche(s);
 }
 
 }  // namespace gnamm

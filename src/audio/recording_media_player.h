@@ -5,19 +5,19 @@
 #include <string>
 #include <vector>
 
-#include "audio/media_player.h"
+#include "game/media_player.h"
 #include "rules/clock.h"
 
 namespace gnamm {
 
 class RecordingMediaPlayer final : public MediaPlayer {
-public:
+  public:
     struct Entry {
         int64_t timeMs;
         Channel channel;
-        bool isFile;          // a setFile; otherwise a command
-        std::string file;     // for setFile
-        Command command{};    // for a command
+        bool isFile;        // a setFile; otherwise a command
+        std::string file;   // for setFile
+        Command command{};  // for a command
     };
 
     explicit RecordingMediaPlayer(const Clock& clock) : clock_(clock) {}
@@ -30,7 +30,7 @@ public:
     // Files started with Play on a channel, in order (the file set when Play was sent).
     std::vector<std::string> played(Channel channel) const;
 
-private:
+  private:
     const Clock& clock_;
     std::vector<Entry> log_;
 };

@@ -1,12 +1,12 @@
 #include "game/capture_execution.h"
 
-#include "audio/sounds.h"
 #include "game/ai/pc_turn.h"
 #include "game/deal.h"
 #include "game/end_of_gioco.h"
 #include "game/game.h"
-#include "rules/speeds.h"
+#include "game/sound_indicator.h"
 #include "game/table_model.h"
+#include "rules/speeds.h"
 
 namespace gnamm {
 
@@ -94,7 +94,7 @@ void OnScompaionoCarteH(Game& g) {
 void OnPresa(Game& g) {
     g.scheduler.disable(Timer::Presa);
     // While the hall of fame is on screen the indicator stays taken.
-    LiberaSpiaFuoriAlbo(g);
+    LiberaSpiaFuoriAlbo(g.spia, g.classifica.alboAperto);
 }
 
 }  // namespace gnamm

@@ -1,11 +1,8 @@
 #include "game/deal.h"
 
-#include "audio/sounds.h"
-#include "data/asset_catalog.h"
 #include "game/ai/pc_turn.h"
 #include "game/game.h"
 #include "game/table_model.h"
-#include "persona/impatience.h"
 
 namespace gnamm {
 
@@ -55,7 +52,7 @@ void DaiIlTurnoAlGiocatore(Game& g) {
     g.tavolo.aChiTocca = Player::H;
     if (g.opzioni.mostraManina) g.vista.ImgManina.visible = true;
     g.vista.lblIstruzioni.text = "Tocca a te, " + g.nome + ", clicca su una delle tue carte!";
-    ArmaImpazienza(g);
+    g.annuncia({Accaduto::TurnoUmano});
     if (g.tavolo.carteRimasteNelMazzo == 30) g.annuncia({Accaduto::PrimoTurno});
 }
 
@@ -106,16 +103,16 @@ void OnScegli4CarteSulTavolo(Game& g) {
     }
     t.contatoreCartaDaEstrarre = PrimoPostoDistribuzione(t.mazziere);
     g.scheduler.disable(Timer::Scegli4CarteSulTavolo);
-    g.media.command(Channel::Rumori, Command::Close);
+    g.annuncia({Accaduto::QuattroInTavola});
     t.numeroCarteSulTavolo = 4;
-    SpiaSuoni& spia = g.suoni.spia;
+    SpiaSuoni& spia = g.spia;
     // The deal holds the indicator only when no saloon sound does; it gives back only what it
     // took, so a saloon sound still playing keeps it.
     const bool presa = spia.ambiente == 0;
-    if (presa) OccupaSpia(g.suoni.spia);
+    if (presa) OccupaSpia(spia);
     Scegli6Carte(g);
     g.scheduler.start(Timer::Scegli6Carte, IntervalloMazziere(g.opzioni.velocitaMazziere));
-    if (presa) LiberaSpia(g.suoni.spia);
+    if (presa) LiberaSpia(spia);
 }
 
 int AvanzaDistribuzione(Player mazziere, int place) {
@@ -156,18 +153,6 @@ int AvanzaDistribuzione(Player mazziere, int place) {
     }
 }
 
-void RumoreDistribuzione(Game& g) {
-    const int k = g.estrazione(4);
-    g.media.command(Channel::Rumori, Command::Prev);
-    g.media.command(Channel::Rumori, Command::Close);
-    g.media.setFile(Channel::Rumori, assets::DealNoise(k));
-    SpiaSuoni& spia = g.suoni.spia;
-    if (spia.ambiente != 0) return;
-    OccupaSpia(g.suoni.spia);
-    g.media.command(Channel::Rumori, Command::Open);
-    g.media.command(Channel::Rumori, Command::Play);
-}
-
 void Scegli6Carte(Game& g) {
     TableState& t = g.tavolo;
     const int c = t.contatoreCartaDaEstrarre;
@@ -186,7 +171,7 @@ void Scegli6Carte(Game& g) {
         MostraCarta(g, c, carta);
     }
     t.contatoreCartaDaEstrarre = AvanzaDistribuzione(t.mazziere, c);
-    if (g.opzioni.rumoriCarte) RumoreDistribuzione(g);
+    g.annuncia({Accaduto::CartaDistribuita});
     --t.carteRimasteNelMazzo;
 }
 
@@ -199,8 +184,8 @@ void OnScegli6Carte(Game& g) {
     t.contatoreCartaDaEstrarre = 1;
     ++t.manche;
     g.scheduler.disable(Timer::Scegli6Carte);
-    SpiaSuoni& spia = g.suoni.spia;
-    if (spia.ambiente == 0 && !g.scheduler.isEnabled(Timer::DurataGnammH)) LiberaSpia(g.suoni.spia);
+    SpiaSuoni& spia = g.spia;
+    if (spia.ambiente == 0 && !g.scheduler.isEnabled(Timer::DurataGnammH)) LiberaSpia(spia);
     t.carteInManoAdH = 3;
     t.carteInManoAPC = 3;
     // 'Cunning' Zeb turns honest and dishonest from one Manche to the next.
@@ -217,14 +202,14 @@ void OnScegli6Carte(Game& g) {
         g.vista.ImgCarta[kPostoMazzo].visible = false;
         g.vista.ShpCarta[kPostoMazzo].visible = false;
     }
-    if (g.opzioni.rumoriSaloon) g.scheduler.enable(Timer::DurataAmbiente);
+    g.annuncia({Accaduto::ManoDistribuita});
 }
 
 void AvviaDistribuzioneManche(Game& g) {
     TableState& t = g.tavolo;
     t.numeroCarteGiocate = 0;
     t.contatoreCartaDaEstrarre = PrimoPostoDistribuzione(t.mazziere);
-    if (g.suoni.spia.ambiente == 0) OccupaSpia(g.suoni.spia);
+    if (g.spia.ambiente == 0) OccupaSpia(g.spia);
     g.scheduler.start(Timer::Scegli6Carte, IntervalloMazziere(g.opzioni.velocitaMazziere));
 }
 

@@ -19,8 +19,6 @@ void Scegli6Carte(Game& g);
 // The hand place after `place` in the dealing order, which starts with the dealer's opponent;
 // 7 after the sixth card. Any other place is returned unchanged.
 int AvanzaDistribuzione(Player mazziere, int place);
-// One dealing noise on the noise channel.
-void RumoreDistribuzione(Game& g);
 // Deals the next Manche, one tick from now: the hand-over when the sixth card of a Manche has
 // been played and the deck still holds cards.
 void AvviaDistribuzioneManche(Game& g);

@@ -1,19 +1,14 @@
 #include "game/end_of_gioco.h"
 
-#include "audio/ambience.h"
-#include "audio/sounds.h"
-#include "data/asset_catalog.h"
 #include "game/ai/pc_turn.h"
 #include "game/deal.h"
 #include "game/game.h"
 #include "game/gioco_reset.h"
 #include "game/hall_of_fame.h"
 #include "game/player_record.h"
-#include "game/torneo_file.h"
 #include "game/scoreboard.h"
-#include "rules/speeds.h"
 #include "game/table_model.h"
-#include "persona/comments.h"
+#include "rules/speeds.h"
 
 namespace gnamm {
 
@@ -55,7 +50,7 @@ void Esito(Game& g) {
     const int h = g.punteggi.h.puntiPartita;
     m.esito = DecidiEsito(pc, h, m.partitePC, m.partiteH);
     RegistraFineGioco(g);
-    if (m.torneoFinito()) CancellaTorneoSalvato(g);  // nothing left to resume
+    if (m.torneoFinito()) g.annuncia(EventoFlusso::TorneoDeciso);
     TableView& s = g.vista;
     switch (m.esito) {
         case EsitoGioco::InCorso:
@@ -85,7 +80,7 @@ void Esito(Game& g) {
             }
             RegistraFineTorneo(g);
             g.annuncia(EventoFlusso::TorneoFinito);
-            if (g.suoni.spia.ambiente == 0) OccupaSpia(g.suoni.spia);
+            if (g.spia.ambiente == 0) OccupaSpia(g.spia);
             g.scheduler.startKeepingInterval(Timer::LampeggiaScritta, speeds::kLampeggia);
             m.giocoTerminato = true;
             return;
@@ -109,10 +104,10 @@ void Esito(Game& g) {
 void FineGiro(Game& g) {
     TableState& t = g.tavolo;
     g.pc.cartaPCInEsame = 0;
-    g.suoni.spia.bordo = false;
+    g.spia.bordo = false;
     g.scheduler.disable(Timer::UltimeCarte);
     g.partita.contaUltimeCarte = 0;
-    FermaAmbiente(g);
+    g.annuncia({Accaduto::FineUltimeCarte});
 
     AssegnaPuntiAperti(g);
 
@@ -159,7 +154,7 @@ void UltimeCarte(Game& g) {
         const int p = cursore;
         const Card c = t.carta[p];
         if (c.empty()) continue;
-        if (++g.partita.contaUltimeCarte == 1 && g.suoni.spia.free() && !g.suoni.spia.bordo) {
+        if (++g.partita.contaUltimeCarte == 1 && g.spia.free() && !g.spia.bordo) {
             g.annuncia({Accaduto::UltimaCattura});
         }
         Aspetto& contorno = g.vista.ShpContornoCarta[p];
@@ -202,15 +197,13 @@ void Quando(Game& g) {
 
     g.annuncia(EventoFlusso::NuovoGioco);
 
-    s.ImgFumetto.visible = false;
-    s.lblCommenti.visible = false;
     if (dopoTorneo) {
         g.annuncia(EventoFlusso::NuovoTorneo);
-        LiberaSpia(g.suoni.spia);
-        s.fotoZeb = std::string(assets::kTavolo);
+        LiberaSpia(g.spia);
+        g.annuncia({Accaduto::NuovoTorneo});
         g.scheduler.startKeepingInterval(Timer::LampeggiaScritta2, speeds::kLampeggia);
     } else {
-        MostraFotoLivello(g);
+        g.annuncia({Accaduto::NuovoGioco});
         MescolaCarte(g);
     }
 

@@ -22,7 +22,6 @@ struct MatchState {
     bool giocoTerminato = false;
     int contaUltimeCarte = 0;                // cards found so far in the walk of the last cards
     std::string vincitore;                   // the name of the Torneo's winner
-    bool alternaUltimaCattura = false;       // which of the two "several cards" lines comes next
     EsitoGioco esito = EsitoGioco::InCorso;  // the last Gioco's outcome, until Quando
     // The last Gioco ended the Torneo: Quando opens the level choice instead of dealing.
     bool torneoFinito() const {

@@ -8,6 +8,7 @@ namespace gnamm {
 
 enum class EventoFlusso {
     GiocoFinito,   // a Gioco, a tie-break Gioco or a Partita is over: the continue prompt waits
+    TorneoDeciso,  // the last Gioco of a Torneo is decided: its save has nothing left to resume
     TorneoFinito,  // a Torneo is over and ranked: the hall of fame opens, the prompt under it
     NuovoTorneo,   // the player continued after a Torneo: hall of fame closed, level panel open
     NuovoGioco,    // a new Gioco is being laid out: the table graphics may change

@@ -2,20 +2,23 @@
 
 #include <utility>
 
-#include "audio/sounds.h"
-#include "audio/table_sounds.h"
-#include "persona/zeb_reactions.h"
+#include "rules/speeds.h"
 
 namespace gnamm {
 
-Game::Game(Clock& clockIn, RandomSource& rngIn, MediaPlayer& mediaIn, Paths pathsIn)
-    : clock(clockIn), rng(rngIn), media(mediaIn), paths(std::move(pathsIn)), scheduler(clockIn) {
-    IntervalliInizialiSuoni(*this);
+Game::Game(Clock& clockIn, RandomSource& rngIn, Paths pathsIn)
+    : clock(clockIn), rng(rngIn), paths(std::move(pathsIn)), scheduler(clockIn) {
+    // The design intervals of the sound, remark and impatience timers before their first use.
+    for (const auto& [timer, ms] : speeds::kIntervalliIniziali) scheduler.setInterval(timer, ms);
 }
 
 void Game::annuncia(const EventoTavolo& e) {
-    const bool parlato = ReagisceZeb(*this, e);
-    ReagisconoISuoni(*this, e, parlato);
+    bool parlato = false;
+    for (AscoltatoreTavolo* a : ascoltatori) parlato = a->ascolta(e, parlato) || parlato;
+}
+
+ContestoTavolo Game::contesto() {
+    return {scheduler, spia, rng, clock, opzioni, livello, tavolo, partita, classifica};
 }
 
 }  // namespace gnamm

@@ -5,8 +5,9 @@
 //
 // The game: the state of a game of Gnamm and the services it meets the world through. What the
 // flow shows it writes into its view (table_view.h); what it means the ui to open it announces
-// (flow_events.h). The screen model, the panels and the input entry points belong to the main
-// window that the ui builds round a Game (ui/finestra.h).
+// (flow_events.h); what happens at the table it announces to its listeners, Nonno Zeb and the
+// sounds (table_listener.h). The screen model, the panels and the input entry points belong to
+// the main window that the ui builds round a Game (ui/finestra.h), which wires the listeners.
 //
 // Procedures of the game flow are free functions over Game, one concept per file; they read and
 // write the state of the subsystems they own.
@@ -15,27 +16,26 @@
 #include <filesystem>
 #include <functional>
 #include <string>
+#include <vector>
 
-#include "audio/media_player.h"
-#include "audio/sound_state.h"
 #include "data/avvisi.h"
 #include "game/ai/pc_state.h"
-#include "rules/clock.h"
 #include "game/end_of_gioco.h"
 #include "game/flow_events.h"
 #include "game/hall_of_fame.h"
 #include "game/human_turn.h"
-#include "rules/livello.h"
-#include "rules/options.h"
 #include "game/player_record.h"
-#include "rules/random.h"
 #include "game/scheduler.h"
 #include "game/scoreboard.h"
+#include "game/sound_indicator.h"
 #include "game/table_events.h"
-#include "rules/table_state.h"
+#include "game/table_listener.h"
 #include "game/table_view.h"
-#include "game/torneo_file.h"
-#include "persona/persona_state.h"
+#include "rules/clock.h"
+#include "rules/livello.h"
+#include "rules/options.h"
+#include "rules/random.h"
+#include "rules/table_state.h"
 
 namespace gnamm {
 
@@ -47,14 +47,13 @@ struct Paths {
 
 class Game {
   public:
-    Game(Clock& clock, RandomSource& rng, MediaPlayer& media, Paths paths);
+    Game(Clock& clock, RandomSource& rng, Paths paths);
     Game(const Game&) = delete;
     Game& operator=(const Game&) = delete;
 
     // Services.
     Clock& clock;
     RandomSource& rng;
-    MediaPlayer& media;
     Paths paths;
 
     Scheduler scheduler;
@@ -70,21 +69,20 @@ class Game {
     PcState pc;               // the computer's search, evaluation and move
     MatchState partita;       // Partite, Gioco, the end of a Gioco
     RankingState classifica;  // hall of fame and ranking
-    PersonaState persona;     // Nonno Zeb's remarks and impatience
-    SoundState suoni;         // the sound indicator and the music cycle
+    SpiaSuoni spia;           // the sound indicator
     RecordScritto record;     // GnStat.json as this game last wrote it
     data::Avvisi avvisi;      // what the player is told about files and devices, once each
-
-    // What this copy may do with its player's saved Torneo (torneo_file.h).
-    CustodiaTorneo custodiaTorneo;
 
     // Who hears what the game flow announces; the ui registers itself when it builds its window.
     std::function<void(EventoFlusso)> ascoltaFlusso;
     void annuncia(EventoFlusso e) {
         if (ascoltaFlusso) ascoltaFlusso(e);
     }
-    // What happened at the table: Nonno Zeb answers first, then the table's noises.
+    // What happened at the table, to each listener in the order they were registered.
+    std::vector<AscoltatoreTavolo*> ascoltatori;
     void annuncia(const EventoTavolo& e);
+    // What the listeners may use of the game.
+    ContestoTavolo contesto();
 
     // The shared random draw, 1..n.
     int estrazione(int n) { return EstrazioneCasuale(n, rng, clock); }

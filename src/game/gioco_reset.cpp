@@ -4,8 +4,8 @@
 
 #include <array>
 
-#include "audio/sounds.h"
 #include "game/game.h"
+#include "game/sound_indicator.h"
 #include "game/table_model.h"
 
 namespace gnamm {
@@ -43,7 +43,7 @@ bool TavoloInUso(const TableState& t, const Scheduler& s) {
 
 void AbbandonaGioco(Game& g) {
     for (const Timer t : kTimerDelGioco) g.scheduler.disable(t);
-    ChiudiSuoni(g);
+    g.annuncia({Accaduto::GiocoAbbandonato});
     for (int p = 1; p < kNumeroPosti; ++p) SvuotaPosto(g, p);
     for (Colonna* c : {&g.punteggi.pc, &g.punteggi.h}) c->puntiPartita -= c->puntiGiocoInCorso;
     AzzeraGioco(g);
@@ -55,12 +55,10 @@ void AbbandonaGioco(Game& g) {
     g.pc.inPausa = false;
     g.tavolo.aChiTocca = Player::PC;
     g.tavolo.assoInTavola = false;
-    LiberaSpia(g.suoni.spia);
+    LiberaSpia(g.spia);
     TableView& s = g.vista;
     s.FraQuando.visible = false;
     s.ImgManina.visible = false;
-    s.lblCommenti.visible = false;
-    s.ImgFumetto.visible = false;
     s.lblIstruzioni.text.clear();
     s.ImgCarta[kPostoMazzo].visible = true;
     s.ShpCarta[kPostoMazzo].visible = true;

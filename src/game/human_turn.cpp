@@ -2,15 +2,11 @@
 
 #include <string>
 
-#include "audio/sounds.h"
 #include "data/colors.h"
 #include "game/capture_execution.h"
-#include "rules/capture_rules.h"
 #include "game/game.h"
 #include "game/table_model.h"
-#include "persona/comments.h"
-#include "persona/impatience.h"
-#include "persona/remarks.h"
+#include "rules/capture_rules.h"
 
 namespace gnamm {
 
@@ -65,13 +61,14 @@ void GiocaCarta(Game& g, int k) {
     AggiornaValoriRimasti(g.tavolo, t.carta[k]);
     DecidiPresaH(g);
     RumoreSeLibero(g);
-    ImpazienzaCartaGiocata(g);
+    g.annuncia({Accaduto::CartaDallaMano});
 }
 
 void ScegliCartaTavolo(Game& g, int k) {
     HumanTurnState& u = g.umano;
     const TableState& t = g.tavolo;
-    RiarmaImpazienza(g);
+    // Zeb waits again for the next click, his urging gone and his portrait back.
+    g.annuncia({Accaduto::SceltaAlTavolo});
     const int v = t.valore(u.cartaGiocata);
     const int w = t.valore(k);
     if (!u.valoriUguali) {
@@ -102,14 +99,11 @@ void ScegliCartaTavolo(Game& g, int k) {
         u.scelta[k] = true;
         CompletaScelta(g);
     }
-    MostraFotoLivello(g);
-    g.vista.ImgFumetto.visible = false;
-    g.vista.lblCommenti.visible = false;
 }
 
 void Rimprovera(Game& g, std::string testo) {
     g.vista.lblIstruzioni.text = std::move(testo);
-    if (g.suoni.spia.free() && g.opzioni.commentiZeb) VoceRimprovero(g);
+    g.annuncia({Accaduto::ClicSbagliato});
 }
 
 void Rimproveri(Game& g, int k) {
@@ -161,7 +155,7 @@ void DecidiPresaH(Game& g) {
                 MostraContorno(g, i, colors::kCapture);
             }
             AvviaScomparsa(g);
-            FermaImpazienza(g.scheduler);
+            g.annuncia({Accaduto::CartaDecisa});
             // An ace that captures leaves no ace behind: the table held at most one.
             if (giocata.isAce()) t.assoInTavola = false;
             break;
@@ -175,13 +169,12 @@ void DecidiPresaH(Game& g) {
             u.valoreTotalePresa = 0;
             u.puoiScegliere = true;
             u.valoriUguali = uguali;
-            FermaImpazienza(g.scheduler);
-            RiarmaImpazienza(g);
+            g.annuncia({Accaduto::SceltaAperta});
             break;
         }
         case EsitoPresa::Deposita:
             DeponiCartaSulTavolo(g);
-            FermaImpazienza(g.scheduler);
+            g.annuncia({Accaduto::CartaDecisa});
             if (giocata.isAce()) t.assoInTavola = true;
             break;
     }
@@ -215,13 +208,6 @@ void OnMuoviHAutomatico(Game& g) {
             return;
         }
     }
-}
-
-void VoceRimprovero(Game& g) {
-    const Commento rimprovero = remarks::Rimprovero();
-    OccupaSpia(g.suoni.spia);
-    AvviaSuono(g, Channel::Commenti, rimprovero.voce);
-    g.scheduler.start(Timer::DurataGnammH, rimprovero.durataMs);
 }
 
 }  // namespace gnamm

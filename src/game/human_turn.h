@@ -30,7 +30,5 @@ void OnMuoviHAutomatico(Game& g);
 // The human's turn shown again (a resumed Torneo): the instruction that asks for a card, or for
 // a pick waiting for the player the card played and the table cards picked so far outlined.
 void MostraSceltaInCorso(Game& g);
-// Nonno Zeb's spoken reproach for a wrong click.
-void VoceRimprovero(Game& g);
 
 }  // namespace gnamm

@@ -3,9 +3,9 @@
 #include <algorithm>
 #include <array>
 
-#include "rules/capture_rules.h"
 #include "game/end_of_gioco.h"
-#include "game/torneo_save.h"
+#include "game/game_save.h"
+#include "rules/capture_rules.h"
 
 namespace gnamm {
 
@@ -172,7 +172,7 @@ constexpr std::array<Timer, 7> kTimerDiGioco = {Timer::Scegli4CarteSulTavolo,
                                                 Timer::UltimeCarte,
                                                 Timer::Esci};
 
-void ControllaPausa(const TorneoSalvato& s, Violazioni& out) {
+void ControllaPausa(const GiocoSalvato& s, Violazioni& out) {
     const TableState& t = s.tavolo;
     const MatchState& m = s.partita;
     if (CarteIn(t, 1, kNumeroPosti - 1) != 0) out.push_back("cards left out in the pause");
@@ -209,7 +209,7 @@ void ControllaScelta(const TableState& t, const HumanTurnState& u, Violazioni& o
     }
 }
 
-void ControllaTurno(const TorneoSalvato& s, Violazioni& out) {
+void ControllaTurno(const GiocoSalvato& s, Violazioni& out) {
     const TableState& t = s.tavolo;
     const HumanTurnState& u = s.umano;
     if (s.partita.giocoTerminato) out.push_back("GiocoTerminato during a Gioco");
@@ -242,7 +242,7 @@ void ControllaTurno(const TorneoSalvato& s, Violazioni& out) {
 
 }  // namespace
 
-std::vector<std::string> ControllaTorneo(const TorneoSalvato& s) {
+std::vector<std::string> ControllaTorneo(const GiocoSalvato& s) {
     const TableState& t = s.tavolo;
     const bool pausa = s.partita.esito != EsitoGioco::InCorso;
     Violazioni out = ControllaCarte(t, s.punteggi, s.umano.cartaGiocata);

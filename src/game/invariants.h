@@ -12,7 +12,7 @@
 
 namespace gnamm {
 
-struct TorneoSalvato;
+struct GiocoSalvato;
 
 // Every card once: in the deck, a hand, on the table or counted in a pile; the table's counters
 // agree with its places. `cartaGiocata` is the human's card played and not yet taken or laid,
@@ -28,6 +28,6 @@ std::vector<std::string> ControllaConti(const TableState& t, const Scoreboard& s
 
 // A saved Torneo: all of the above, and a moment the game rests at and can go on from: the
 // human to play a card, a pick under way that the table allows, or the pause after a Gioco.
-std::vector<std::string> ControllaTorneo(const TorneoSalvato& s);
+std::vector<std::string> ControllaTorneo(const GiocoSalvato& s);
 
 }  // namespace gnamm

@@ -1,8 +1,8 @@
 // What the game flow shows: the cards on their mats, the outlines of a pick or capture, the
-// instructions, Nonno Zeb's remarks and photo, the continue prompt's line, the side boxes and the
-// diagnostic panel. Plain data written by the flow and by the ui's own answers (options, panels);
-// the ui copies it onto its screen model after every input, keeping the layout's fonts, places
-// and colours. Members carry the names of the screen elements they feed.
+// instructions, the continue prompt's line, the side boxes and the diagnostic panel (Nonno Zeb's
+// corner is his own: persona/nonno_zeb.h). Plain data written by the flow and by the ui's own
+// answers (options, panels); the ui copies it onto its screen model after every input, keeping the
+// layout's fonts, places and colours. Members carry the names of the screen elements they feed.
 #pragma once
 
 #include <array>
@@ -35,9 +35,6 @@ struct TableView {
 
     Aspetto lblIstruzioni;  // the line that tells the player what to do
     Aspetto ImgManina;      // the pointing hand while the human is to play
-    Aspetto lblCommenti;    // Nonno Zeb's remark and its balloon
-    Aspetto ImgFumetto;
-    std::string fotoZeb;    // Nonno Zeb's photo frame (ImgRiquadro 0)
 
     // Names and points of the winner of a Torneo turn red.
     Aspetto lblPC, lblPuntiPC, lblH, lblPuntiH;

@@ -1,33 +1,34 @@
 // Nonno Zeb urging a slow player.
 #include "persona/impatience.h"
 
-#include "audio/sounds.h"
-#include "game/game.h"
-#include "rules/speeds.h"
 #include "persona/comments.h"
+#include "persona/nonno_zeb.h"
 #include "persona/remarks.h"
+#include "rules/speeds.h"
 
 namespace gnamm {
 
-void ArmaImpazienza(Game& g) {
-    if (g.opzioni.impazienzaZeb == Impazienza::Quiet) return;
-    g.scheduler.setInterval(Timer::Impazienza, IntervalloImpazienza(g.opzioni.impazienzaZeb));
-    if (g.opzioni.commentiZeb) g.scheduler.enable(Timer::Impazienza);
+void ArmaImpazienza(NonnoZeb& z) {
+    if (z.opzioni.impazienzaZeb == Impazienza::Quiet) return;
+    z.scheduler.setInterval(Timer::Impazienza, IntervalloImpazienza(z.opzioni.impazienzaZeb));
+    if (z.opzioni.commentiZeb) z.scheduler.enable(Timer::Impazienza);
 }
 
-void RiarmaImpazienza(Game& g) {
-    if (g.opzioni.impazienzaZeb == Impazienza::Quiet) return;
-    FermaImpazienza(g.scheduler);
-    ArmaImpazienza(g);
+void RiarmaImpazienza(NonnoZeb& z) {
+    if (z.opzioni.impazienzaZeb == Impazienza::Quiet) return;
+    FermaImpazienza(z.scheduler);
+    ArmaImpazienza(z);
 }
 
-void FermaImpazienza(Scheduler& s) { s.disable(Timer::Impazienza); }
+void FermaImpazienza(Scheduler& s) {
+    s.disable(Timer::Impazienza);
+}
 
-void ImpazienzaCambiata(Game& g, bool turnoUmano) {
-    Scheduler& s = g.scheduler;
-    const Opzioni& o = g.opzioni;
+void ImpazienzaCambiata(NonnoZeb& z, bool turnoUmano) {
+    Scheduler& s = z.scheduler;
+    const Opzioni& o = z.opzioni;
     if (o.impazienzaZeb == Impazienza::Quiet) {
-        FermaImpazienza(g.scheduler);
+        FermaImpazienza(z.scheduler);
         return;
     }
     const bool eraAttivo = s.isEnabled(Timer::Impazienza);
@@ -38,54 +39,54 @@ void ImpazienzaCambiata(Game& g, bool turnoUmano) {
     if (o.commentiZeb && accendi && turnoUmano) s.enable(Timer::Impazienza);
 }
 
-void ImpazienzaCartaGiocata(Game& g) {
-    if (g.scheduler.isEnabled(Timer::DurataImpazienza)) {
-        g.suoni.spia.foto = FotoImpazienza::Magenta;
-    } else if (g.suoni.spia.foto == FotoImpazienza::Green) {
-        g.suoni.spia.foto = FotoImpazienza::Black;
-        MostraFotoLivello(g);
+void ImpazienzaCartaGiocata(NonnoZeb& z) {
+    if (z.scheduler.isEnabled(Timer::DurataImpazienza)) {
+        z.spia.foto = FotoImpazienza::Magenta;
+    } else if (z.spia.foto == FotoImpazienza::Green) {
+        z.spia.foto = FotoImpazienza::Black;
+        MostraFotoLivello(z);
     }
 }
 
-void ScegliImpazienza(Game& g) {
-    const Commento c = remarks::Impazienza(g.estrazione(remarks::kImpazienza));
-    g.media.command(Channel::Impazienza, Command::Prev);
-    g.media.command(Channel::Impazienza, Command::Close);
-    g.media.setFile(Channel::Impazienza, "");
-    g.media.setFile(Channel::Impazienza, c.voce);
-    g.vista.lblCommenti.text = c.testo;
-    g.vista.ImgFumetto.picture = c.fumetto;
-    g.vista.fotoZeb = c.foto;
-    g.media.command(Channel::Impazienza, Command::Open);
-    g.media.command(Channel::Impazienza, Command::Play);
-    g.vista.lblCommenti.visible = true;
-    g.vista.ImgFumetto.visible = true;
-    g.scheduler.start(Timer::DurataImpazienza, c.durataMs);
-    g.suoni.spia.foto = FotoImpazienza::Green;
+void ScegliImpazienza(NonnoZeb& z) {
+    const Commento c = remarks::Impazienza(z.estrazione(remarks::kImpazienza));
+    z.media.command(Channel::Impazienza, Command::Prev);
+    z.media.command(Channel::Impazienza, Command::Close);
+    z.media.setFile(Channel::Impazienza, "");
+    z.media.setFile(Channel::Impazienza, c.voce);
+    z.angolo.commento = c.testo;
+    z.angolo.fumetto = c.fumetto;
+    z.angolo.foto = c.foto;
+    z.media.command(Channel::Impazienza, Command::Open);
+    z.media.command(Channel::Impazienza, Command::Play);
+    z.angolo.commentoVisibile = true;
+    z.angolo.fumettoVisibile = true;
+    z.scheduler.start(Timer::DurataImpazienza, c.durataMs);
+    z.spia.foto = FotoImpazienza::Green;
 }
 
-void OnImpazienza(Game& g) {
-    if (g.suoni.spia.busy) {
+void OnImpazienza(NonnoZeb& z) {
+    if (z.spia.busy) {
         // Someone else holds the sound: try again shortly rather than talk over them.
-        g.scheduler.disable(Timer::Impazienza);
-        g.scheduler.setInterval(Timer::Impazienza, speeds::kImpazienzaRetry);
-        if (g.opzioni.commentiZeb) g.scheduler.enable(Timer::Impazienza);
+        z.scheduler.disable(Timer::Impazienza);
+        z.scheduler.setInterval(Timer::Impazienza, speeds::kImpazienzaRetry);
+        if (z.opzioni.commentiZeb) z.scheduler.enable(Timer::Impazienza);
         return;
     }
-    OccupaSpia(g.suoni.spia);
-    g.scheduler.disable(Timer::Impazienza);
-    ScegliImpazienza(g);
+    OccupaSpia(z.spia);
+    z.scheduler.disable(Timer::Impazienza);
+    ScegliImpazienza(z);
 }
 
-void OnDurataImpazienza(Game& g) {
-    g.scheduler.disable(Timer::DurataImpazienza);
-    g.vista.lblCommenti.visible = false;
-    g.vista.ImgFumetto.visible = false;
-    LiberaSpia(g.suoni.spia);
-    ArmaImpazienza(g);
-    if (g.suoni.spia.foto == FotoImpazienza::Magenta) {
-        g.suoni.spia.foto = FotoImpazienza::Black;
-        MostraFotoLivello(g);
+void OnDurataImpazienza(NonnoZeb& z) {
+    z.scheduler.disable(Timer::DurataImpazienza);
+    z.angolo.commentoVisibile = false;
+    z.angolo.fumettoVisibile = false;
+    LiberaSpia(z.spia);
+    ArmaImpazienza(z);
+    if (z.spia.foto == FotoImpazienza::Magenta) {
+        z.spia.foto = FotoImpazienza::Black;
+        MostraFotoLivello(z);
     }
 }
 

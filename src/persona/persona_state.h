@@ -1,5 +1,6 @@
 // src/persona owns Nonno Zeb's remarks (the catalogue, their cycles, the balloon) and his
-// impatience. It may include data/, game/ and audio/; never ui/ or platform/.
+// impatience. It listens to the game and may include rules/, data/ and game/'s headers of
+// events and plain state; never the Game itself, audio/, ui/ or platform/.
 //
 // State of Nonno Zeb's persona: the remark cycles and the impatience.
 #pragma once
@@ -16,10 +17,12 @@ struct CicloCommenti {
 };
 
 struct PersonaState {
-    int assoBevuto = 1;         // which Asso bevuto line was said last: 1 or 2
-    CicloCommenti gnammH;       // 12 lines
-    CicloCommenti gnammPCinf4;  // 8 lines
-    CicloCommenti gnammPCsup4;  // 6 lines
+    int assoBevuto = 1;                 // which Asso bevuto line was said last: 1 or 2
+    CicloCommenti gnammH;               // 12 lines
+    CicloCommenti gnammPCinf4;          // 8 lines
+    CicloCommenti gnammPCsup4;          // 6 lines
+    int cinqueDiCuori = 1;              // which 5 di Cuori line was said last: 1 or 2
+    bool alternaUltimaCattura = false;  // which of the two "several cards" lines comes next
 };
 
 }  // namespace gnamm

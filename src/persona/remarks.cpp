@@ -4,8 +4,9 @@
 #include <algorithm>
 
 #include "data/asset_catalog.h"
-#include "game/game.h"
+#include "rules/livello.h"
 #include "rules/speeds.h"
+#include "rules/table_state.h"
 
 namespace gnamm::remarks {
 namespace {

@@ -12,10 +12,10 @@
 #include <utility>
 #include <vector>
 
-#include "audio/media_player.h"
 #include "data/asset_catalog.h"
 #include "data/asset_resolver.h"
 #include "data/data_folder.h"
+#include "game/media_player.h"
 #include "platform/app_paths.h"
 #include "platform/asset_notices.h"
 #include "platform/edition_window.h"

@@ -17,7 +17,7 @@
 #include <optional>
 #include <string>
 
-#include "audio/media_player.h"
+#include "game/media_player.h"
 #include "platform/sdl_handles.h"
 
 namespace gnamm::platform {

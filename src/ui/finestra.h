@@ -1,7 +1,8 @@
-// The main window: the game (game/game.h) with its screen model, the state of its panels and
-// the input entry points. The platform builds one and feeds it clicks, keys and timer ticks;
-// each entry point ends by deriving the screen from the state (RefreshScreen). Procedures of
-// the ui take a Finestra; those of the game flow take its Game.
+// The main window: the game (game/game.h) with its listeners Nonno Zeb and the sounds, its
+// screen model, the state of its panels and the input entry points. The platform builds one and
+// feeds it clicks, keys and timer ticks; each entry point ends by deriving the screen from the
+// state (RefreshScreen). Procedures of the ui take a Finestra; those of the game flow take its
+// Game.
 #pragma once
 
 #include <cstdint>
@@ -9,9 +10,12 @@
 #include <string>
 #include <string_view>
 
+#include "audio/suoni.h"
 #include "data/dati_lock.h"
 #include "game/game.h"
-#include "game/torneo_save.h"
+#include "persona/nonno_zeb.h"
+#include "save/torneo_file.h"
+#include "save/torneo_save.h"
 #include "ui/consiglio_view.h"
 #include "ui/input.h"
 #include "ui/panels_state.h"
@@ -23,8 +27,12 @@ class Finestra : public Game {
   public:
     Finestra(Clock& clock, RandomSource& rng, MediaPlayer& media, Paths paths);
 
+    MediaPlayer& media;
+    NonnoZeb zeb;  // hears the table first
+    Suoni suoni;   // then the table's noises
+
     Screen screen;
-    PanelsState pannelli;  // options, splash, rules, level and exit panels
+    PanelsState pannelli;         // options, splash, rules, level and exit panels
     ConsiglioMostrato consiglio;  // Zeb's advice while it shows
 
     // Input. Each entry point ends by bringing the derived parts of the screen up to date.
@@ -53,6 +61,8 @@ class Finestra : public Game {
     // off in tests, the simulator and the benchmarks. The print of the position last written
     // (without what changes while the human only thinks), to skip repeats.
     bool salvaTorneo = false;
+    // What this copy may do with its player's saved Torneo (save/torneo_file.h).
+    CustodiaTorneo custodiaTorneo;
     std::string ultimoSalvato;
     // The saved Torneo offered back while its question is open.
     std::optional<TorneoSalvato> torneoInSospeso;

@@ -1,5 +1,6 @@
 #include "ui/flow_reactions.h"
 
+#include "save/torneo_file.h"
 #include "ui/finestra.h"
 #include "ui/hall_of_fame_panel.h"
 #include "ui/options_panel.h"
@@ -24,6 +25,9 @@ void ReagisciAlFlusso(Finestra& g, EventoFlusso e) {
     switch (e) {
         case EventoFlusso::GiocoFinito:
             MostraQuando(g, PostoQuando::Tavolo);
+            return;
+        case EventoFlusso::TorneoDeciso:
+            CancellaTorneoSalvato(g, g.custodiaTorneo);  // nothing left to resume
             return;
         case EventoFlusso::TorneoFinito:
             ApriClassifica(g);

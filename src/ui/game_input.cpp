@@ -5,18 +5,13 @@
 
 #include <utility>
 
-#include "audio/ambience.h"
-#include "audio/music.h"
-#include "audio/sounds.h"
 #include "game/ai/pc_turn.h"
 #include "game/capture_execution.h"
 #include "game/deal.h"
 #include "game/end_of_gioco.h"
 #include "game/hall_of_fame.h"
 #include "game/human_turn.h"
-#include "game/torneo_file.h"
-#include "persona/comments.h"
-#include "persona/impatience.h"
+#include "save/torneo_file.h"
 #include "ui/avvisi_view.h"
 #include "ui/consiglio_view.h"
 #include "ui/flow_reactions.h"
@@ -29,6 +24,7 @@
 #include "ui/statistics_page.h"
 #include "ui/table_view_copy.h"
 #include "ui/torneo_ripresa.h"
+#include "ui/zeb_corner_view.h"
 
 namespace gnamm {
 
@@ -255,7 +251,7 @@ void Finestra::key(Key k) {
 void Finestra::close() {
     // Nothing begun or the farewell under way: every record is already on disk.
     if (screen.FraSplash.visible || pannelli.congedo) return;
-    SalvaTorneo(*this);
+    SalvaTorneo(*this, zeb, suoni, custodiaTorneo);
 }
 
 void Finestra::textInput(std::string_view utf8) {
@@ -264,10 +260,15 @@ void Finestra::textInput(std::string_view utf8) {
 }
 
 Finestra::Finestra(Clock& clockIn, RandomSource& rngIn, MediaPlayer& mediaIn, Paths pathsIn)
-    : Game(clockIn, rngIn, mediaIn, std::move(pathsIn)) {
+    : Game(clockIn, rngIn, std::move(pathsIn)),
+      media(mediaIn),
+      zeb(contesto(), mediaIn),
+      suoni(contesto(), mediaIn) {
     ascoltaFlusso = [this](EventoFlusso e) { ReagisciAlFlusso(*this, e); };
+    ascoltatori = {&zeb, &suoni};
     ApplyDesignLayout(screen);
     LeggiVista(screen, vista);
+    LeggiAngoloZeb(screen, zeb.angolo);
 }
 
 void Finestra::fireDueTimers() {
@@ -277,6 +278,10 @@ void Finestra::fireDueTimers() {
 void Finestra::onTimer(Timer t) {
     // The last card of a hand plays itself: the advice goes as when the human plays.
     if (t == Timer::MuoviHAutomatico) TogliConsiglio(*this);
+    if (zeb.onTimer(t) || suoni.onTimer(t)) {
+        RefreshScreen(*this);
+        return;
+    }
     switch (t) {
         case Timer::Scegli4CarteSulTavolo: OnScegli4CarteSulTavolo(*this); break;
         case Timer::Scegli6Carte: OnScegli6Carte(*this); break;
@@ -288,19 +293,10 @@ void Finestra::onTimer(Timer t) {
         case Timer::UltimeCarte: OnUltimeCarte(*this); break;
         case Timer::LampeggiaScritta: OnLampeggiaScritta(*this); break;
         case Timer::LampeggiaScritta2: OnLampeggiaScritta2(*this); break;
-        case Timer::DurataGnammH: OnDurataGnammH(*this); break;
-        case Timer::AssoBevuto: OnAssoBevuto(*this); break;
-        case Timer::Impazienza: OnImpazienza(*this); break;
-        case Timer::DurataImpazienza: OnDurataImpazienza(*this); break;
-        case Timer::Carta: OnCarta(*this); break;
-        case Timer::Rumoregioco: OnRumoregioco(*this); break;
-        case Timer::Ambiente: OnAmbiente(*this); break;
-        case Timer::DurataAmbiente: OnDurataAmbiente(*this); break;
-        case Timer::Musiche: OnMusiche(*this); break;
-        case Timer::Silenzio: OnSilenzio(*this); break;
         case Timer::Inserisci: OnInserisci(*this); break;
         case Timer::AudioSplash: OnAudioSplash(*this); break;
         case Timer::Esci: OnEsci(*this); break;
+        default: break;  // Zeb's and the sounds', answered above
     }
     RefreshScreen(*this);
 }
@@ -309,6 +305,7 @@ void RefreshScreen(Finestra& g) {
     SeguiConsiglio(g);
     if (g.deriveScreen) {
         MostraVista(g.vista, g.screen);
+        MostraAngoloZeb(g.zeb.angolo, g.screen);
         MostraPannelli(g.pannelli, g.vista, g.screen);
         MostraOpzioni(g);  // the random colours and backs change them at every Gioco
         RefreshScoreboard(g);

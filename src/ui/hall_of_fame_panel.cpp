@@ -3,7 +3,6 @@
 #include <array>
 #include <string>
 
-#include "audio/sounds.h"
 #include "game/hall_of_fame.h"
 #include "rules/timers.h"
 #include "ui/finestra.h"
@@ -210,7 +209,7 @@ void ToggleClassifica(Finestra& g) {
         g.screen.FraPannello[3].visible = false;
         g.classifica.alboAperto = false;
         g.screen.lblCopriCarte.visible = false;
-        LiberaSpiaSeTace(g);
+        LiberaSpiaSeTace(g.spia, g.scheduler);
     } else {
         ApriClassifica(g);
     }

@@ -89,7 +89,7 @@ void ApplicaEffetto(Finestra& g, int i) {
             s.setInterval(Timer::ScompaionoCarteH, IntervalloGioco(o.velocitaGioco));
             break;
         case 1:
-            ImpazienzaCambiata(g, TurnoUmano(g));
+            ImpazienzaCambiata(g.zeb, TurnoUmano(g));
             break;
         case 2:
             s.setInterval(Timer::EffettuaMossaPC, IntervalloZeb(o.velocitaZeb));
@@ -101,14 +101,14 @@ void ApplicaEffetto(Finestra& g, int i) {
         case 5:
             if (!o.commentiZeb) {
                 FermaImpazienza(g.scheduler);
-                MostraFotoLivello(g);
+                MostraFotoLivello(g.zeb);
             }
             break;
         case 6:
             if (o.musiche) {
-                ScegliMusiche(g);
+                ScegliMusiche(g.suoni);
             } else {
-                SpegniMusiche(g);
+                SpegniMusiche(g.suoni);
             }
             break;
         case 8:
@@ -198,12 +198,11 @@ std::string_view OptionTooltip(int i) {
 
 void RumoreClic(Finestra& g) {
     if (!g.opzioni.rumoriCarte) return;
-    SpiaSuoni& spia = g.suoni.spia;
-    if (spia.free()) {
-        OccupaSpia(g.suoni.spia);
-        SuonoClic(g);
+    if (g.spia.free()) {
+        OccupaSpia(g.spia);
+        SuonoClic(g.suoni);
     } else if (!PartitaInCorso(g)) {
-        SuonoClic(g);
+        SuonoClic(g.suoni);
     }
 }
 

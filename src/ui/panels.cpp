@@ -9,11 +9,11 @@
 #include "game/end_of_gioco.h"
 #include "game/gioco_reset.h"
 #include "game/hall_of_fame.h"
-#include "rules/speeds.h"
 #include "game/table_model.h"
-#include "game/torneo_file.h"
 #include "persona/comments.h"
 #include "persona/remarks.h"
+#include "rules/speeds.h"
+#include "save/torneo_file.h"
 #include "ui/options_panel.h"
 #include "ui/rules_text.h"
 #include "ui/scaling.h"
@@ -48,11 +48,11 @@ int IndiceLivello(Livello l) {
 // Nonno Zeb's "Bravo!" when the player stays; without his voice, the click or nothing.
 void RestaInGioco(Finestra& g) {
     if (g.opzioni.commentiZeb) {
-        MostraCommento(g, remarks::BravoRestaQui(), true);
+        MostraCommento(g.zeb, remarks::BravoRestaQui(), true);
     } else if (g.opzioni.rumoriCarte) {
-        SuonoClic(g);
+        SuonoClic(g.suoni);
     } else {
-        LiberaSpia(g.suoni.spia);
+        LiberaSpia(g.spia);
     }
 }
 
@@ -63,7 +63,7 @@ void ScegliLivello(Finestra& g, Livello l) {
     if (i < 0 || g.pannelli.congedo) return;
     g.pannelli.livelloEvidenziato = l;
     g.livello = l;
-    g.vista.fotoZeb = kFotoLivello[static_cast<std::size_t>(i)];
+    g.zeb.angolo.foto = kFotoLivello[static_cast<std::size_t>(i)];
     ClickCmdLivello(g);
 }
 
@@ -77,7 +77,7 @@ void ClickCmdLivello(Finestra& g) {
     const int scelto = IndiceLivello(g.pannelli.livelloEvidenziato);
     if (scelto >= 0) {
         g.livello = kLivelli[static_cast<std::size_t>(scelto)];
-        g.vista.fotoZeb = kFotoLivello[static_cast<std::size_t>(scelto)];
+        g.zeb.angolo.foto = kFotoLivello[static_cast<std::size_t>(scelto)];
     }
     // Without a level Nonno Zeb would not know how to play.
     if (g.livello == Livello::None) return;
@@ -86,13 +86,13 @@ void ClickCmdLivello(Finestra& g) {
     const bool inPausa = g.vista.FraQuando.visible;
     if (!inPausa && TavoloInUso(g.tavolo, g.scheduler)) AbbandonaGioco(g);
 
-    if (g.suoni.spia.free() && g.opzioni.commentiZeb) CommentoLivello(g);
+    if (g.spia.free() && g.opzioni.commentiZeb) CommentoLivello(g.zeb);
     g.scheduler.disable(Timer::LampeggiaScritta2);
     Pannello(g, kPannelloLivello).visible = false;
     g.screen.lblRegole[17].visible = true;
     g.classifica.lampeggia = 0;
     g.classifica.inserimentoVincitore = kRigaNessuna;
-    MostraFotoLivello(g);
+    MostraFotoLivello(g.zeb);
     if (!inPausa) MescolaCarte(g);
 }
 
@@ -156,7 +156,7 @@ void MostraPaginaRegole(Finestra& g) {
 void RispostaUscita(Finestra& g, int i) {
     if (g.pannelli.congedo) return;
     if (i == 0) {
-        CancellaTorneoSalvato(g);  // a surrender: the Torneo is over
+        CancellaTorneoSalvato(g, g.custodiaTorneo);  // a surrender: the Torneo is over
         Congedo(g);
         return;
     }
@@ -164,9 +164,8 @@ void RispostaUscita(Finestra& g, int i) {
     Voce(g, kPannelloUscita).fore = colors::kWhite;
     Pannello(g, kPannelloUscita).visible = false;
     g.screen.lblCopriCarte.visible = false;
-    SpiaSuoni& spia = g.suoni.spia;
-    if (spia.free()) {
-        OccupaSpia(g.suoni.spia);
+    if (g.spia.free()) {
+        OccupaSpia(g.spia);
         RestaInGioco(g);
     } else if (g.tavolo.carteRimasteNelMazzo == 40) {
         RestaInGioco(g);
@@ -178,26 +177,15 @@ void Congedo(Finestra& g) {
     g.pannelli.congedo = true;
     s.lblRegole[14].text = "Bye-Bye, " + g.nome + "!";
     s.lblRegole[14].fore = colors::kBlack;
-    OccupaSpia(g.suoni.spia);
+    OccupaSpia(g.spia);
     // Nothing of the game may move or speak over the farewell.
     for (int t = 0; t < kTimerCount; ++t) g.scheduler.disable(static_cast<Timer>(t));
-    ChiudiSuoni(g);
+    ChiudiSuoni(g.media);
     g.media.command(Channel::Musiche, Command::Stop);
     g.media.command(Channel::Musiche, Command::Prev);
     g.media.command(Channel::Musiche, Command::Close);
     g.media.setFile(Channel::Commenti, "");
-    if (g.opzioni.commentiZeb) {
-        const Commento c = remarks::Saluto(g.persona.assoBevuto == 1 ? 1 : 2);
-        g.media.setFile(Channel::Commenti, c.voce);
-        TableView& v = g.vista;
-        v.lblCommenti.text = c.testo;
-        v.ImgFumetto.picture = c.fumetto;
-        v.lblCommenti.visible = true;
-        v.ImgFumetto.visible = true;
-        v.fotoZeb = c.foto;
-        g.media.command(Channel::Commenti, Command::Open);
-        g.media.command(Channel::Commenti, Command::Play);
-    }
+    if (g.opzioni.commentiZeb) CommentoCongedo(g.zeb);
     ScriviImpostazioni(g);
     g.scheduler.start(Timer::Esci, speeds::kEsci);
 }

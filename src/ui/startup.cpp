@@ -7,8 +7,8 @@
 #include "data/startup_read.h"
 #include "game/hall_of_fame.h"
 #include "game/player_record.h"
-#include "rules/speeds.h"
 #include "persona/remarks.h"
+#include "rules/speeds.h"
 #include "ui/finestra.h"
 #include "ui/hall_of_fame_panel.h"
 #include "ui/options_panel.h"
@@ -49,9 +49,9 @@ void Avvio(Finestra& g, int screenWidthTwips, int screenHeightTwips) {
 
     const bool primo = g.estrazione(2) == 1;
     g.pc.onesta = primo;
-    g.persona.assoBevuto = primo ? 1 : 2;
-    g.partita.alternaUltimaCattura = primo;
-    g.pc.cinqueDiCuori = primo ? 1 : 2;
+    g.zeb.stato.assoBevuto = primo ? 1 : 2;
+    g.zeb.stato.alternaUltimaCattura = primo;
+    g.zeb.stato.cinqueDiCuori = primo ? 1 : 2;
 
     if (g.opzioni.randomGrafica) {
         CasualeColoreTavolo(g);
@@ -73,7 +73,7 @@ void Avvio(Finestra& g, int screenWidthTwips, int screenHeightTwips) {
     s.ImgBarra.picture = "\\Grafica\\Barra.jpg";
     s.ImgGnamm.picture = "\\Grafica\\Gnamm.gif";
     s.ImgSemi.picture = "\\Grafica\\4Semi.jpg";
-    g.vista.fotoZeb = "\\Grafica\\Tavolo.jpg";
+    g.zeb.angolo.foto = "\\Grafica\\Tavolo.jpg";
     MostraRetroMazzo(g);
     g.vista.ImgCarta[kPostoMazzo].visible = true;
     g.vista.ShpCarta[kPostoMazzo].visible = true;
@@ -106,7 +106,7 @@ bool InvioSplash(Finestra& g) {
     g.scheduler.enable(Timer::LampeggiaScritta2);
     g.media.command(Channel::AudioSplash, Command::Prev);
     g.media.command(Channel::AudioSplash, Command::Close);
-    if (g.opzioni.musiche) ScegliMusiche(g);
+    if (g.opzioni.musiche) ScegliMusiche(g.suoni);
     return true;
 }
 

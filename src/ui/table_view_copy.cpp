@@ -21,10 +21,6 @@ void Copia(const From& a, To& b) {
     }
     b.lblIstruzioni.text = a.lblIstruzioni.text;
     b.ImgManina.visible = a.ImgManina.visible;
-    b.lblCommenti.visible = a.lblCommenti.visible;
-    b.lblCommenti.text = a.lblCommenti.text;
-    b.ImgFumetto.visible = a.ImgFumetto.visible;
-    b.ImgFumetto.picture = a.ImgFumetto.picture;
     b.lblPC.back = a.lblPC.back;
     b.lblPuntiPC.back = a.lblPuntiPC.back;
     b.lblH.back = a.lblH.back;
@@ -44,12 +40,10 @@ void Copia(const From& a, To& b) {
 
 void MostraVista(const TableView& v, Screen& s) {
     Copia(v, s);
-    s.ImgRiquadro[0].picture = v.fotoZeb;
 }
 
 void LeggiVista(const Screen& s, TableView& v) {
     Copia(s, v);
-    v.fotoZeb = s.ImgRiquadro[0].picture;
 }
 
 }  // namespace gnamm

@@ -3,8 +3,8 @@
 
 #include "audio/music.h"
 #include "game/hall_of_fame.h"
-#include "game/torneo_file.h"
 #include "persona/comments.h"
+#include "save/torneo_file.h"
 #include "ui/finestra.h"
 #include "ui/options_panel.h"
 #include "ui/panels_layout.h"
@@ -33,6 +33,7 @@ std::string Impronta(TorneoSalvato s) {
     s.timer.clear();
     s.casuale.clear();
     s.suoni = SoundState{};
+    s.spia = SpiaSuoni{};
     s.zeb.reset();
     s.umano.fuoco = 0;
     return TorneoInJson(s);
@@ -52,7 +53,7 @@ void MostraOpzioniRipristinate(Finestra& g) {
 void SalvaAlMomentoTranquillo(Finestra& g) {
     if (!g.salvaTorneo || g.pannelli.congedo || g.torneoInSospeso) return;
     if (!MomentoTranquillo(g) || g.paths.data.empty()) return;
-    const TorneoSalvato s = FotografaTorneo(g);
+    const TorneoSalvato s = FotografaTorneo(g, g.zeb, g.suoni);
     std::string impronta = Impronta(s);
     if (impronta == g.ultimoSalvato) return;
     // A failed write is said once and tried again at the next moment, not at every frame.
@@ -94,22 +95,22 @@ bool OffriRipresa(Finestra& g) {
 void RispostaRipresa(Finestra& g, bool riprendi) {
     if (!g.torneoInSospeso) return;
     if (!riprendi) {
-        CancellaTorneoSalvato(g);
+        CancellaTorneoSalvato(g, g.custodiaTorneo);
         ChiudiDomanda(g);
         g.screen.FraPannello[kPannelloLivello].visible = true;
         return;
     }
     const TorneoSalvato salvato = *g.torneoInSospeso;
     ChiudiDomanda(g);
-    RiprendiTorneo(g, salvato);
+    RiprendiTorneo(g, g.zeb, g.suoni, salvato);
     MostraOpzioniRipristinate(g);
     // As closing the level choice leaves the table, without dealing.
     g.pannelli.livelloEvidenziato = g.livello;
     g.screen.lblRegole[17].visible = true;
     g.classifica.lampeggia = 0;
     g.classifica.inserimentoVincitore = kRigaNessuna;
-    if (!salvato.zeb) MostraFotoLivello(g);  // a save of before kept no photo
-    RiprendiMusica(g);
+    if (!salvato.zeb) MostraFotoLivello(g.zeb);  // a save of before kept no photo
+    RiprendiMusica(g.suoni);
     g.ultimoSalvato = Impronta(salvato);
 }
 

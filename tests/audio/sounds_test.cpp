@@ -19,12 +19,12 @@ using ::testing::ElementsAre;
 
 TEST(AvviaSuono, RewindsClosesThenOpensAndPlaysTheNewFileAndChiudiSuoniStops) {
     Banco t;
-    AvviaSuono(t.g, Channel::Rumori, "\\Rumori\\Presa.wav");
+    AvviaSuono(t.g.media, Channel::Rumori, "\\Rumori\\Presa.wav");
     EXPECT_THAT(t.traccia(Channel::Rumori),
                 ElementsAre("Prev", "Close", "file:\\Rumori\\Presa.wav", "Open", "Play"));
     // Closing stops the table's channels and leaves the music and the splash alone.
     t.media.clear();
-    ChiudiSuoni(t.g);
+    ChiudiSuoni(t.g.media);
     for (const Channel c :
          {Channel::Rumori, Channel::Ambiente, Channel::Impazienza, Channel::Commenti}) {
         EXPECT_THAT(t.traccia(c), ElementsAre("Stop", "Prev", "Close")) << ChannelName(c);
@@ -37,19 +37,19 @@ TEST(AvviaSuono, RewindsClosesThenOpensAndPlaysTheNewFileAndChiudiSuoniStops) {
 TEST(RumoreGioco, ThePlayNoisesAndTheClickFreeTheIndicatorAfter230ms) {
     Banco t;
     for (int k = 1; k <= 4; ++k) {
-        t.g.suoni.spia.busy = true;
+        t.g.spia.busy = true;
         if (k <= 3) {
             t.rng.forza(3, k);
-            RumoreGioco(t.g);
+            RumoreGioco(t.g.suoni);
         } else {
-            SuonoClic(t.g);
+            SuonoClic(t.g.suoni);
         }
         const std::string atteso = k <= 3 ? "gioco" + std::to_string(k) : "carta3";
         EXPECT_EQ(t.suonati(Channel::Rumori).back(), "\\Rumori\\" + atteso + ".wav");
         t.avanza(229);
-        EXPECT_TRUE(t.g.suoni.spia.busy);
+        EXPECT_TRUE(t.g.spia.busy);
         t.avanza(1);
-        EXPECT_FALSE(t.g.suoni.spia.busy);
+        EXPECT_FALSE(t.g.spia.busy);
         EXPECT_FALSE(t.attivo(Timer::Rumoregioco) || t.attivo(Timer::Carta));
     }
 }
@@ -73,29 +73,29 @@ TEST(Ambiente, WithMusicDraw12PlaysSa10For4270msCaptioned10UnlessTheIndicatorIsB
     Banco t;
     t.g.scheduler.enable(Timer::Musiche);
     t.rng.forza(30, 12);
-    Ambiente(t.g);
+    Ambiente(t.g.suoni);
     EXPECT_THAT(t.suonati(Channel::Ambiente), ElementsAre("\\Saloon\\Sa10.wav"));
-    EXPECT_EQ(std::pair(t.g.suoni.spia.busy, t.g.suoni.spia.ambiente), std::pair(true, 10));
+    EXPECT_EQ(std::pair(t.g.spia.busy, t.g.spia.ambiente), std::pair(true, 10));
     t.g.scheduler.disable(Timer::Musiche);
 
     t.avanza(4269);
-    EXPECT_TRUE(t.g.suoni.spia.busy);
+    EXPECT_TRUE(t.g.spia.busy);
     t.avanza(1);
-    EXPECT_EQ(std::pair(t.g.suoni.spia.busy, t.g.suoni.spia.ambiente), std::pair(false, 0));
+    EXPECT_EQ(std::pair(t.g.spia.busy, t.g.spia.ambiente), std::pair(false, 0));
 
     // A busy indicator skips the sound.
     t.media.clear();
-    t.g.suoni.spia.busy = true;
-    Ambiente(t.g);
+    t.g.spia.busy = true;
+    Ambiente(t.g.suoni);
     EXPECT_TRUE(t.media.log().empty());
-    EXPECT_EQ(t.g.suoni.spia.ambiente, 0);
+    EXPECT_EQ(t.g.spia.ambiente, 0);
     // The hall of fame keeps the indicator busy after a sound.
-    t.g.suoni.spia.busy = false;
+    t.g.spia.busy = false;
     t.rng.forza(30, 4);
-    Ambiente(t.g);
+    Ambiente(t.g.suoni);
     t.g.classifica.alboAperto = true;
     t.avanza(420);
-    EXPECT_EQ(std::pair(t.g.suoni.spia.busy, t.g.suoni.spia.ambiente), std::pair(true, 0));
+    EXPECT_EQ(std::pair(t.g.spia.busy, t.g.spia.ambiente), std::pair(true, 0));
 }
 
 TEST(AmbienceCycle, PausesFourToTenSecondsBetweenSounds) {
@@ -108,9 +108,9 @@ TEST(AmbienceCycle, PausesFourToTenSecondsBetweenSounds) {
     t.rng.forza(30, 9);  // Sa09, 670 ms
     t.avanza(8000);
     EXPECT_THAT(t.suonati(Channel::Ambiente), ElementsAre("\\Saloon\\Sa09.wav"));
-    EXPECT_EQ(t.g.suoni.spia.ambiente, 9);
+    EXPECT_EQ(t.g.spia.ambiente, 9);
     t.avanza(670);
-    EXPECT_FALSE(t.g.suoni.spia.busy);
+    EXPECT_FALSE(t.g.spia.busy);
 
     // Over a long quiet stretch every pause is 4..10 s plus the sound.
     t.avanza(600000);
@@ -132,50 +132,50 @@ TEST(AmbienceCycle, ABusyTickTriesAgainAndTheOptionOffOrFermaAmbienteStopsTheCyc
     t.g.opzioni.rumoriSaloon = true;
     t.g.scheduler.setInterval(Timer::Ambiente, 4000);
     t.g.scheduler.enable(Timer::Ambiente);
-    t.g.suoni.spia.busy = true;
+    t.g.spia.busy = true;
     t.avanza(4000);
     EXPECT_TRUE(t.suonati(Channel::Ambiente).empty());
-    t.g.suoni.spia.busy = false;
+    t.g.spia.busy = false;
     t.rng.forza(30, 20);  // 6710 ms
     t.avanza(4000);
     EXPECT_EQ(t.suonati(Channel::Ambiente).size(), 1u);
     t.g.opzioni.rumoriSaloon = false;
     t.avanza(6710);
-    EXPECT_FALSE(t.g.suoni.spia.busy);
+    EXPECT_FALSE(t.g.spia.busy);
     t.avanza(20000);
     EXPECT_FALSE(t.g.scheduler.isEnabled(Timer::Ambiente));
     EXPECT_EQ(t.suonati(Channel::Ambiente).size(), 1u);
     // Stopping the cycle mid-sound lets go of the indicator.
     t.g.opzioni.rumoriSaloon = true;
     t.rng.forza(30, 16);
-    Ambiente(t.g);
+    Ambiente(t.g.suoni);
     t.avanza(1000);
-    FermaAmbiente(t.g);
+    FermaAmbiente(t.g.suoni);
     EXPECT_FALSE(t.g.scheduler.isEnabled(Timer::DurataAmbiente) ||
                  t.g.scheduler.isEnabled(Timer::Ambiente));
-    EXPECT_EQ(std::pair(t.g.suoni.spia.busy, t.g.suoni.spia.ambiente), std::pair(false, 0));
+    EXPECT_EQ(std::pair(t.g.spia.busy, t.g.spia.ambiente), std::pair(false, 0));
     // Someone else's hold is not released.
-    t.g.suoni.spia.busy = true;
-    FermaAmbiente(t.g);
-    EXPECT_TRUE(t.g.suoni.spia.busy);
+    t.g.spia.busy = true;
+    FermaAmbiente(t.g.suoni);
+    EXPECT_TRUE(t.g.spia.busy);
 }
 
 // The cycle itself is the remark sets' cycle, checked there.
 TEST(ScegliMusiche, EveryTrackOncePerCycleAndThe25thStartsANewOne) {
     Banco t(11);
-    for (int i = 0; i < kNumeroMusiche; ++i) ScegliMusiche(t.g);
+    for (int i = 0; i < kNumeroMusiche; ++i) ScegliMusiche(t.g.suoni);
     const std::vector<std::string> tracks = t.suonati(Channel::Musiche);
     EXPECT_EQ(std::set<std::string>(tracks.begin(), tracks.end()).size(), 24u);
     EXPECT_TRUE(t.attivo(Timer::Musiche));
-    ScegliMusiche(t.g);
-    EXPECT_EQ(t.g.suoni.numeroMusiche, 1);
+    ScegliMusiche(t.g.suoni);
+    EXPECT_EQ(t.g.suoni.stato.numeroMusiche, 1);
 }
 
 TEST(MusicCycle, CountsDownTheTrackThenPausesByTheOptionUntilSwitchedOff) {
     Banco t;
     t.g.opzioni.pausaMusiche = PausaMusiche::Long;
     t.rng.forza(24, 2);  // 99 s
-    ScegliMusiche(t.g);
+    ScegliMusiche(t.g.suoni);
     EXPECT_THAT(t.traccia(Channel::Musiche),
                 ElementsAre("Prev", "Close", "file:", "file:\\Musiche\\02.mid", "Open", "Play"));
     t.avanza(98000);
@@ -193,7 +193,7 @@ TEST(MusicCycle, CountsDownTheTrackThenPausesByTheOptionUntilSwitchedOff) {
     // Switched off, the countdown and the pause stop, the channel closes, no track starts again.
     t.avanza(5000);
     t.media.clear();
-    SpegniMusiche(t.g);
+    SpegniMusiche(t.g.suoni);
     EXPECT_EQ(t.traccia(Channel::Musiche).back(), "Close");
     EXPECT_FALSE(t.attivo(Timer::Musiche));
     t.avanza(600000);

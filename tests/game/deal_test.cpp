@@ -5,13 +5,13 @@
 #include <numeric>
 #include <set>
 
-#include "rules/capture_rules.h"
-#include "rules/card.h"
 #include "game/deal.h"
-#include "rules/random.h"
 #include "game/scoreboard.h"
 #include "game/table_model.h"
 #include "invariants.h"
+#include "rules/capture_rules.h"
+#include "rules/card.h"
+#include "rules/random.h"
 #include "support/table_fixture.h"
 
 namespace gnamm::test_tavolo {
@@ -104,10 +104,10 @@ TEST_F(DealTest, GiocaOnlyAtTheFirstLeadWithCommentsOnAndTheSoundFree) {
     inizia();
     avanza(2200);
     ASSERT_EQ(g.tavolo.aChiTocca, Player::H);
-    EXPECT_EQ(std::tuple(g.vista.lblCommenti.text, media.played(Channel::Commenti)),
+    EXPECT_EQ(std::tuple(g.zeb.angolo.commento, media.played(Channel::Commenti)),
               std::tuple("Gioca!", std::vector<std::string>({"\\Zeb\\S19.wav"})));
     // "Gioca!" leaves the indicator free; the urging is armed at the Impatient pace.
-    EXPECT_TRUE(!g.suoni.spia.busy && attivo(Timer::Impazienza) &&
+    EXPECT_TRUE(!g.spia.busy && attivo(Timer::Impazienza) &&
                 g.scheduler.interval(Timer::Impazienza) == 8000);
 
     // The second Manche: no remark.
@@ -118,6 +118,27 @@ TEST_F(DealTest, GiocaOnlyAtTheFirstLeadWithCommentsOnAndTheSoundFree) {
     avanza(1400);
     EXPECT_EQ(g.tavolo.aChiTocca, Player::H);
     EXPECT_TRUE(g.tavolo.manche == 2 && media.played(Channel::Commenti).empty());
+}
+
+// A listener after Zeb and the sounds hears the deal in its order, and whether Zeb spoke.
+TEST_F(DealTest, TheDealIsAnnouncedInItsOrderAndZebsLineIsPassedOn) {
+    struct Ascolta final : AscoltatoreTavolo {
+        std::vector<std::pair<Accaduto, bool>> sentito;
+        bool ascolta(const EventoTavolo& e, bool parlato) override {
+            sentito.emplace_back(e.cosa, parlato);
+            return false;
+        }
+    } ultimo;
+    g.ascoltatori.push_back(&ultimo);
+    g.opzioni.commentiZeb = true;
+    inizia();
+    avanza(2200);
+    std::vector<std::pair<Accaduto, bool>> atteso = {{Accaduto::QuattroInTavola, false}};
+    atteso.insert(atteso.end(), 6, {Accaduto::CartaDistribuita, false});
+    atteso.insert(atteso.end(), {{Accaduto::TurnoUmano, false},
+                                 {Accaduto::PrimoTurno, true},  // "Gioca!"
+                                 {Accaduto::ManoDistribuita, false}});
+    EXPECT_EQ(ultimo.sentito, atteso);
 }
 
 TEST_F(DealTest, SixDealsUseTheWholeDeckOnceAndCunningZebTurnsEachManche) {
@@ -162,27 +183,27 @@ TEST_F(DealTest, DealingNoisesAndTheSaloonRestart) {
     const auto rumori = media.played(Channel::Rumori);
     ASSERT_EQ(rumori.size(), 6u);
     for (const auto& r : rumori) EXPECT_NE(r.find("\\Rumori\\Carta"), std::string::npos) << r;
-    EXPECT_TRUE((attivo(Timer::DurataAmbiente) || attivo(Timer::Ambiente)) && !g.suoni.spia.busy);
+    EXPECT_TRUE((attivo(Timer::DurataAmbiente) || attivo(Timer::Ambiente)) && !g.spia.busy);
 
     // While a saloon sound plays, the dealing noise is prepared but not played.
     media.clear();
     for (int k = 1; k <= 6; ++k) SvuotaPosto(g, k);
     g.scheduler.disable(Timer::DurataAmbiente);
     g.scheduler.disable(Timer::Ambiente);
-    g.suoni.spia.ambiente = 7;
-    g.suoni.spia.busy = true;
+    g.spia.ambiente = 7;
+    g.spia.busy = true;
     AvviaDistribuzioneManche(g);
     avanza(1400);  // the saloon sound still holds the indicator
-    EXPECT_TRUE(media.played(Channel::Rumori).empty() && g.suoni.spia.busy);
+    EXPECT_TRUE(media.played(Channel::Rumori).empty() && g.spia.busy);
 }
 
 TEST_F(DealTest, ASaloonSoundKeepsTheIndicatorThroughTheOpening) {
-    g.suoni.spia.ambiente = 14;
-    g.suoni.spia.busy = true;
+    g.spia.ambiente = 14;
+    g.spia.busy = true;
     inizia();
     for (int t = 0; t < 11; ++t) {
         avanza(200);
-        ASSERT_TRUE(g.suoni.spia.busy) << t;
+        ASSERT_TRUE(g.spia.busy) << t;
     }
     EXPECT_EQ(g.tavolo.aChiTocca, Player::H);
 }

@@ -15,9 +15,9 @@
 
 #include "audio/recording_media_player.h"
 #include "data/temp_dati.h"
+#include "human_policy.h"
 #include "rules/clock.h"
 #include "rules/random.h"
-#include "human_policy.h"
 #include "ui/finestra.h"
 #include "ui/startup.h"
 
@@ -305,26 +305,26 @@ TEST_F(HallOfFameTest, TheCaptionTogglesThePanelAndTheCoverWhereTheLayoutPutsThe
 
 TEST_F(HallOfFameTest, ClosingThePanelDuringPlayLetsTheIndicatorGoUnlessASoundRuns) {
     // A remark under way when the panel opens ends while it shows: the indicator stays taken.
-    g.suoni.spia.busy = true;
+    g.spia.busy = true;
     g.scheduler.start(Timer::DurataGnammH, 700);
     ToggleClassifica(g);
     AdvanceVirtualTime(g, clock, 700);
-    EXPECT_TRUE(g.suoni.spia.busy);
+    EXPECT_TRUE(g.spia.busy);
     // Closed again, Nonno Zeb may speak: nothing holds the indicator any more.
     ToggleClassifica(g);
-    EXPECT_TRUE(g.suoni.spia.free());
+    EXPECT_TRUE(g.spia.free());
 
     // A capture noise or a saloon sound still playing keeps it until its own end.
     for (const bool saloon : {false, true}) {
-        g.suoni.spia.busy = true;
-        g.suoni.spia.ambiente = saloon ? 7 : 0;
+        g.spia.busy = true;
+        g.spia.ambiente = saloon ? 7 : 0;
         const Timer fine = saloon ? Timer::DurataAmbiente : Timer::Presa;
         g.scheduler.start(fine, 365);
         ToggleClassifica(g);
         ToggleClassifica(g);
-        EXPECT_TRUE(g.suoni.spia.busy) << saloon;
+        EXPECT_TRUE(g.spia.busy) << saloon;
         AdvanceVirtualTime(g, clock, 365);
-        EXPECT_TRUE(g.suoni.spia.free()) << saloon;
+        EXPECT_TRUE(g.spia.free()) << saloon;
         g.scheduler.disable(Timer::Ambiente);
     }
 }

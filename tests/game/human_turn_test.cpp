@@ -91,7 +91,7 @@ TEST_F(HumanTurn, ReproachesNameThePlayerUntilACardIsPlayed) {
     EXPECT_EQ(g.vista.lblIstruzioni.text,
               "Non devi cliccare le carte sul tavolo, Ugo,  ma una delle tue!!");
     EXPECT_EQ(media.played(Channel::Commenti), std::vector<std::string>({"\\Zeb\\S28.wav"}));
-    EXPECT_TRUE(g.suoni.spia.busy && g.scheduler.interval(Timer::DurataGnammH) == 320);
+    EXPECT_TRUE(g.spia.busy && g.scheduler.interval(Timer::DurataGnammH) == 320);
     click(2);
     EXPECT_EQ(g.vista.lblIstruzioni.text, "Come ti permetti di cliccare le mie carte, Ugo??");
     // The indicator was busy: no second voice.
@@ -100,7 +100,7 @@ TEST_F(HumanTurn, ReproachesNameThePlayerUntilACardIsPlayed) {
     EXPECT_EQ(g.vista.lblIstruzioni.text,
               "O Ugo, devi cliccare una delle tue carte, non il mazzo!!");
     avanza(320);
-    EXPECT_FALSE(g.suoni.spia.busy);
+    EXPECT_FALSE(g.spia.busy);
     click(5);  // a hand card never reproaches: it is played (the 2 is laid)
     EXPECT_EQ(g.tavolo.aChiTocca, Player::PC);
     const std::string dopo = g.vista.lblIstruzioni.text;
@@ -125,14 +125,14 @@ using CaptureExecution = TableTest;
 
 TEST_F(CaptureExecution, AceOntoAnEmptyTableIsAssoBevuto) {
     g.opzioni.commentiZeb = true;
-    g.persona.assoBevuto = 1;
+    g.zeb.stato.assoBevuto = 1;
     turnoUmano({{4, "Ac"}, {5, "2f"}});
     click(4);
     EXPECT_TRUE(carte({7}) == "Ac" && g.tavolo.assoInTavola && g.punteggi.h.puntiGiocoInCorso == 0);
-    EXPECT_EQ(g.vista.lblCommenti.text, "Hai bevuto l'asso, eh?");
+    EXPECT_EQ(g.zeb.angolo.commento, "Hai bevuto l'asso, eh?");
     EXPECT_EQ(media.played(Channel::Commenti), std::vector<std::string>({"\\Zeb\\S13.wav"}));
     EXPECT_EQ(g.scheduler.interval(Timer::AssoBevuto), 1550);  // the remark's own length
-    EXPECT_TRUE(attivo(Timer::AssoBevuto) && g.suoni.spia.busy && g.persona.assoBevuto == 2);
+    EXPECT_TRUE(attivo(Timer::AssoBevuto) && g.spia.busy && g.zeb.stato.assoBevuto == 2);
 }
 
 // The human's ace onto a table: what is left, the cards taken and the Punto Gnamm; the remark
@@ -152,11 +152,11 @@ TEST_F(CaptureExecution, TheAceTakesTheOnlyCardOrTheAceOrSweepsTheTable) {
         Banco b;
         b.g.opzioni = g.opzioni;
         b.g.screen.FraSplash.visible = false;
-        b.g.persona.assoBevuto = 2;
+        b.g.zeb.stato.assoBevuto = 2;
         b.tavolo(c.tavolo);
         b.turnoUmano({{4, "Ac"}, {5, "2f"}});
         b.click(4);
-        EXPECT_EQ(std::tuple(b.g.tavolo.assoInTavola, b.g.vista.lblCommenti.text),
+        EXPECT_EQ(std::tuple(b.g.tavolo.assoInTavola, b.g.zeb.angolo.commento),
                   std::tuple(false, c.commento));
         b.avanza(600);
         const Colonna& h = b.g.punteggi.h;
@@ -188,13 +188,13 @@ TEST_F(CaptureExecution, GnammTakesTheSoundForARemarkOrElseTheCaptureNoise) {
         click(4);
         avanza(600);
         EXPECT_EQ(g.punteggi.h.puntiGnamm, commenti ? 1 : 2);
-        EXPECT_TRUE(g.vista.lblCommenti.text.empty() == !commenti && g.suoni.spia.busy);
+        EXPECT_TRUE(g.zeb.angolo.commento.empty() == !commenti && g.spia.busy);
         const auto rumori = media.played(Channel::Rumori);
         EXPECT_EQ(std::count(rumori.begin(), rumori.end(), "\\Rumori\\Presa.wav"),
                   commenti ? 0 : 1);
         avanza(commenti ? 5000 : 365);
-        EXPECT_FALSE(g.suoni.spia.busy);
-        g.vista.lblCommenti.text.clear();
+        EXPECT_FALSE(g.spia.busy);
+        g.zeb.angolo.commento.clear();
         sgombera();
     }
 }
@@ -219,9 +219,9 @@ TEST_F(CaptureExecution, TheNextDealStartsWithTheDealersOpponent) {
         avanza(600);
         EXPECT_EQ(g.tavolo.numeroCarteGiocate, 0);
         EXPECT_EQ(g.tavolo.contatoreCartaDaEstrarre, mazziere == Player::PC ? 4 : 1);
-        EXPECT_TRUE(attivo(Timer::Scegli6Carte) && g.suoni.spia.busy);
+        EXPECT_TRUE(attivo(Timer::Scegli6Carte) && g.spia.busy);
         g.scheduler.disable(Timer::Scegli6Carte);
-        g.suoni.spia.busy = false;
+        g.spia.busy = false;
         sgombera();
     }
 }

@@ -8,7 +8,7 @@
 #include <filesystem>
 
 #include "data/temp_dati.h"
-#include "game/torneo_file.h"
+#include "save/torneo_file.h"
 #include "support/table_fixture.h"
 #include "ui/hall_of_fame_panel.h"
 #include "ui/scoreboard_view.h"
@@ -57,9 +57,7 @@ class EndOfGiocoTest : public TableTest {
         for (int i = 0; i < 20 && attivo(Timer::UltimeCarte); ++i) avanza(600);
     }
     // Nonno Zeb's remark and the prompt, as "remark / prompt".
-    std::string mostrato() const {
-        return g.vista.lblCommenti.text + " / " + g.vista.lblQuando.text;
-    }
+    std::string mostrato() const { return g.zeb.angolo.commento + " / " + g.vista.lblQuando.text; }
 
     testing_support::TempDati dati_;
 };
@@ -76,11 +74,11 @@ TEST_F(EndOfGiocoTest, AnEmptyTableEndsTheWalkOnTheFirstTickWithoutARemark) {
 TEST_F(EndOfGiocoTest, RemainingCardsGoOnePerTickToTheLastCapturer) {
     tavolo({{7, "7c"}, {9, "5c"}, {14, "6c"}});
     g.tavolo.ultimaCattura = Player::PC;
-    g.partita.alternaUltimaCattura = true;
+    g.zeb.stato.alternaUltimaCattura = true;
     AvviaUltimeCarte(g);
     avanza(600);  // place 9 is first on the screen
     EXPECT_TRUE(contorno(9) && !contorno(7) && coloreContorno(9) == (Rgb{255, 0, 0}));
-    EXPECT_EQ(std::tuple(g.vista.lblCommenti.text, g.partita.alternaUltimaCattura),
+    EXPECT_EQ(std::tuple(g.zeb.angolo.commento, g.zeb.stato.alternaUltimaCattura),
               std::tuple("Queste sono mie!!", false));
     EXPECT_TRUE(g.punteggi.pc.punto5DiCuori && g.punteggi.pc.puntiGiocoInCorso == 1);
     avanza(600);
@@ -92,17 +90,17 @@ TEST_F(EndOfGiocoTest, RemainingCardsGoOnePerTickToTheLastCapturer) {
     EXPECT_EQ(
         std::tuple(g.punteggi.pc.prese[3], g.punteggi.pc.prese[0], g.tavolo.numeroCarteSulTavolo),
         std::tuple(3, 1, 0));
-    EXPECT_TRUE(carte({7, 9, 14}) == "- - -" && !g.suoni.spia.bordo);
+    EXPECT_TRUE(carte({7, 9, 14}) == "- - -" && !g.spia.bordo);
 }
 
 TEST_F(EndOfGiocoTest, OneCardLeftGetsTheShortRemark) {
     tavolo({{12, "Kq"}});
     g.tavolo.ultimaCattura = Player::H;
-    const bool prima = g.partita.alternaUltimaCattura;
+    const bool prima = g.zeb.stato.alternaUltimaCattura;
     AvviaUltimeCarte(g);
     avanza(600);
     EXPECT_EQ(
-        std::tuple(g.vista.lblCommenti.text, coloreContorno(12), g.partita.alternaUltimaCattura),
+        std::tuple(g.zeb.angolo.commento, coloreContorno(12), g.zeb.stato.alternaUltimaCattura),
         std::tuple("Tua!", Rgb{52, 86, 201}, prima));
     avanza(600);
     EXPECT_TRUE(g.punteggi.h.prese[1] == 1 && g.punteggi.h.prese[2] == 1);
@@ -167,20 +165,20 @@ TEST_F(EndOfGiocoTest, PartiteWonAndTheirRemarks) {
     ApriClassifica(g);
     totali(15, 9);
     fine();
-    EXPECT_EQ(g.vista.lblCommenti.text, "E due!!");
+    EXPECT_EQ(g.zeb.angolo.commento, "E due!!");
     Quando(g);
     EXPECT_EQ(std::tuple(g.partita.partitePC, g.tavolo.mazziere), std::tuple(2, Player::PC));
 
     totali(12, 18);
     fine();
     EXPECT_EQ(g.partita.partiteH, 1);
-    EXPECT_EQ(g.vista.lblCommenti.text, "Non cantare vittoria troppo presto!");
+    EXPECT_EQ(g.zeb.angolo.commento, "Non cantare vittoria troppo presto!");
 }
 
 TEST_F(EndOfGiocoTest, TheThirdPartitaWinsTheTorneoAndQuandoOpensTheLevelChoice) {
     g.partita.partitePC = 2;
     g.partita.partiteH = 2;
-    ASSERT_TRUE(ScriviTorneo(g.paths.data, FotografaTorneo(g)));
+    ASSERT_TRUE(ScriviTorneo(g.paths.data, FotografaTorneo(g, g.zeb, g.suoni)));
     totali(9, 16);
     fine();
     EXPECT_FALSE(std::filesystem::exists(FileTorneo(g.paths.data, g.nome)));  // nothing to resume
@@ -269,10 +267,10 @@ TEST_F(ScoreboardTest, FiveOfCuoriAwardsWithARemarkOrElseTheCaptureNoise) {
     for (const bool commenti : {true, false}) {
         AzzeraTabellone(g.punteggi);
         media.clear();
-        g.suoni.spia.busy = false;
+        g.spia.busy = false;
         g.opzioni.commentiZeb = commenti;
         prendeH({"5c"});
-        EXPECT_TRUE(h().punto5DiCuori && h().puntiGiocoInCorso == 1 && g.suoni.spia.busy);
+        EXPECT_TRUE(h().punto5DiCuori && h().puntiGiocoInCorso == 1 && g.spia.busy);
         EXPECT_EQ(media.played(Channel::Commenti).size(), commenti ? 1u : 0u);
         EXPECT_EQ(media.played(Channel::Rumori).size(), commenti ? 0u : 1u);
     }

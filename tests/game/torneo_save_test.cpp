@@ -2,7 +2,7 @@
 // set aside, a save cut short) and what a finished Gioco adds to the player's record. That a save
 // resumes into the same game is checked by `gnamm-sim resume-check`.
 #include "game/player_record.h"
-#include "game/torneo_file.h"
+#include "save/torneo_file.h"
 
 #include <gtest/gtest.h>
 
@@ -73,10 +73,10 @@ TEST(TorneoSalvato, EachPlayerHasAFileOfItsOwn) {
     b.g.paths.data = t.dati();
     b.g.nome = "Bob";
     b.g.custodiaTorneo.scrivibile = false;
-    CancellaTorneoSalvato(b.g);
+    CancellaTorneoSalvato(b.g, b.g.custodiaTorneo);
     EXPECT_EQ(GiocoSalvato(t.dati(), "Bob"), 2);
     b.g.custodiaTorneo.scrivibile = true;
-    CancellaTorneoSalvato(b.g);
+    CancellaTorneoSalvato(b.g, b.g.custodiaTorneo);
     EXPECT_EQ(std::tuple(GiocoSalvato(t.dati(), "Ann"), GiocoSalvato(t.dati(), "Bob")),
               std::tuple(4, 0));
 }

@@ -11,12 +11,12 @@
 #include "audio/recording_media_player.h"
 #include "data/colors.h"
 #include "data/temp_dati.h"
-#include "rules/capture_rules.h"
 #include "game/deal.h"
 #include "game/player_record.h"
 #include "game/table_model.h"
 #include "human_policy.h"
 #include "invariants.h"
+#include "rules/capture_rules.h"
 #include "support/scripted_random.h"
 #include "ui/finestra.h"
 
@@ -55,7 +55,7 @@ class WholeGame {
         }
         g.screen.FraSplash.visible = false;
         g.screen.FraPannello[4].visible = false;
-        if (o.musiche) ScegliMusiche(g);
+        if (o.musiche) ScegliMusiche(g.suoni);
         MescolaCarte(g);
     }
 
@@ -68,7 +68,7 @@ class WholeGame {
         for (const Timer t : kAttivita) {
             if (g.scheduler.isEnabled(t)) return false;
         }
-        return g.suoni.spia.ambiente == 0;
+        return g.spia.ambiente == 0;
     }
 
     // Advances in small steps, checking the indicator whenever the game is at rest.
@@ -76,13 +76,13 @@ class WholeGame {
         for (int64_t done = 0; done < ms; done += 10) {
             AdvanceVirtualTime(g, clock, 10);
             ASSERT_LE(ContaCarteSulTavolo(g.tavolo.carta), 12);
-            if (g.suoni.spia.ambiente != 0) {
+            if (g.spia.ambiente != 0) {
                 EXPECT_TRUE(g.scheduler.isEnabled(Timer::DurataAmbiente))
                     << "a saloon number with no sound at " << clock.nowMs();
             }
             if (waitsForCard() && quiet()) {
                 ++restingChecks;
-                ASSERT_FALSE(g.suoni.spia.busy) << "indicator left busy at " << clock.nowMs();
+                ASSERT_FALSE(g.spia.busy) << "indicator left busy at " << clock.nowMs();
             }
         }
     }

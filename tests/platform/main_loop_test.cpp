@@ -6,9 +6,9 @@
 #include <vector>
 
 #include "data/asset_resolver.h"
-#include "game/torneo_file.h"
-#include "game/torneo_save.h"
 #include "platform/asset_notices.h"
+#include "save/torneo_file.h"
+#include "save/torneo_save.h"
 #include "sdl_fixture.h"
 #include "ui/ui_fixture.h"
 

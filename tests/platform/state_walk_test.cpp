@@ -22,15 +22,15 @@
 #include "data/asset_catalog.h"
 #include "data/asset_resolver.h"
 #include "data/data_files.h"
-#include "rules/capture_rules.h"
 #include "game/hall_of_fame.h"
-#include "rules/timers.h"
-#include "game/torneo_file.h"
-#include "game/torneo_save.h"
 #include "platform/first_picture.h"
 #include "platform/scale.h"
 #include "platform/screen_renderer.h"
 #include "platform/z_order.h"
+#include "rules/capture_rules.h"
+#include "rules/timers.h"
+#include "save/torneo_file.h"
+#include "save/torneo_save.h"
 #include "sdl_fixture.h"
 #include "ui/ui_fixture.h"
 
@@ -307,7 +307,7 @@ TEST_P(StateWalk, EveryElementOfEveryStateHasItsPlaceAndItsTextFits) {
             g.key(Key::S);
             guarda("statistiche-vuote");
             g.key(Key::Escape);
-            salvato = FotografaTorneo(g);
+            salvato = FotografaTorneo(g, g.zeb, g.suoni);
             // Zeb's advice from the bar: its cards outlined, its line in the notes; then the
             // longest line it can write.
             click(TargetKind::Consiglio);

@@ -183,33 +183,32 @@ using Uscita = PannelloAperto<1>;
 TEST_F(Uscita, NoOnlyClosesWithNothingToSayElseZebSaysBravo) {
     g.opzioni.commentiZeb = false;
     g.click({TargetKind::Uscita, 1});
-    EXPECT_FALSE(g.screen.FraPannello[1].visible || g.suoni.spia.busy || !media.log().empty());
+    EXPECT_FALSE(g.screen.FraPannello[1].visible || g.spia.busy || !media.log().empty());
 
     // With comments on but a sound holding the indicator during a Gioco: only closes too.
     g.click({TargetKind::Pannelli, 1});
     g.opzioni.commentiZeb = true;
-    g.suoni.spia.busy = true;
+    g.spia.busy = true;
     g.tavolo.carteRimasteNelMazzo = 24;
     g.click({TargetKind::Uscita, 1});
     EXPECT_TRUE(!g.screen.FraPannello[1].visible && media.played(Channel::Commenti).empty() &&
-                g.suoni.spia.busy);
+                g.spia.busy);
 
     // With the indicator free Zeb says "Bravo!".
     g.click({TargetKind::Pannelli, 1});
-    g.suoni.spia.busy = false;
+    g.spia.busy = false;
     g.click({TargetKind::Uscita, 1});
-    EXPECT_TRUE(!g.screen.FraPannello[1].visible && !g.screen.lblCopriCarte.visible &&
-                g.suoni.spia.busy);
+    EXPECT_TRUE(!g.screen.FraPannello[1].visible && !g.screen.lblCopriCarte.visible && g.spia.busy);
     EXPECT_EQ(std::tuple(g.screen.lblPannelli[1].fore, g.screen.lblCommenti.text,
                          g.screen.ImgRiquadro[0].picture, media.played(Channel::Commenti)),
               std::tuple(colors::kWhite, "Bravo!", "\\Foto\\Foto18.jpg",
                          std::vector<std::string>{"\\Zeb\\S03.wav"}));
     avanza(700);
-    EXPECT_FALSE(g.screen.lblCommenti.visible || g.suoni.spia.busy);
+    EXPECT_FALSE(g.screen.lblCommenti.visible || g.spia.busy);
 }
 
 TEST_F(Uscita, SiSaysGoodbyeAndEndsTheProgramAfterASecondAndAHalf) {
-    g.persona.assoBevuto = 1;
+    g.zeb.stato.assoBevuto = 1;
     g.scheduler.start(Timer::RitardoMossaPC, 600);
     g.click({TargetKind::Uscita, 0});
     EXPECT_EQ(std::tuple(g.screen.lblRegole[14].text, g.screen.lblCommenti.text,
@@ -217,7 +216,7 @@ TEST_F(Uscita, SiSaysGoodbyeAndEndsTheProgramAfterASecondAndAHalf) {
               std::tuple("Bye-Bye, Ugo!", "A presto, figliolo!!", "\\Foto\\Foto19.jpg",
                          std::vector<std::string>{"\\Zeb\\S26.wav"}));
     // Nothing of the table may move during the farewell.
-    EXPECT_TRUE(g.suoni.spia.busy && !g.scheduler.isEnabled(Timer::RitardoMossaPC));
+    EXPECT_TRUE(g.spia.busy && !g.scheduler.isEnabled(Timer::RitardoMossaPC));
     g.click({TargetKind::Pannelli, 0});
     EXPECT_FALSE(g.screen.FraPannello[0].visible);
 
@@ -228,7 +227,7 @@ TEST_F(Uscita, SiSaysGoodbyeAndEndsTheProgramAfterASecondAndAHalf) {
 }
 
 TEST_F(Uscita, TheOtherFarewellFollowsTheLastAceLine) {
-    g.persona.assoBevuto = 2;
+    g.zeb.stato.assoBevuto = 2;
     g.click({TargetKind::Uscita, 0});
     EXPECT_EQ(g.screen.lblCommenti.text + " " + g.screen.ImgFumetto.picture,
               "Ti saluto!! \\Grafica\\Fumetto3.gif");
@@ -435,13 +434,13 @@ TEST_F(OpzioniPanel, EveryChangeIsSavedAtOnceAndTheHiddenBubbleNeverChanges) {
 
 TEST_F(OpzioniPanel, TheClickNoiseWaitsForAFreeIndicatorDuringAGioco) {
     g.opzioni.rumoriCarte = true;
-    g.suoni.spia.busy = false;
+    g.spia.busy = false;
     clic(0);
-    EXPECT_TRUE(g.suoni.spia.busy && media.played(Channel::Rumori).size() == 1u);
+    EXPECT_TRUE(g.spia.busy && media.played(Channel::Rumori).size() == 1u);
     avanza(230);
-    EXPECT_FALSE(g.suoni.spia.busy);
+    EXPECT_FALSE(g.spia.busy);
 
-    g.suoni.spia.busy = true;  // a remark is speaking during a Gioco: no click
+    g.spia.busy = true;  // a remark is speaking during a Gioco: no click
     g.tavolo.carteRimasteNelMazzo = 18;
     clic(0);
     EXPECT_EQ(media.played(Channel::Rumori).size(), 1u);
@@ -450,9 +449,9 @@ TEST_F(OpzioniPanel, TheClickNoiseWaitsForAFreeIndicatorDuringAGioco) {
     EXPECT_EQ(media.played(Channel::Rumori).size(), 2u);
 
     g.opzioni.rumoriCarte = false;
-    g.suoni.spia.busy = false;
+    g.spia.busy = false;
     clic(0);
-    EXPECT_TRUE(media.played(Channel::Rumori).size() == 2u && !g.suoni.spia.busy);
+    EXPECT_TRUE(media.played(Channel::Rumori).size() == 2u && !g.spia.busy);
 }
 
 TEST_F(OpzioniPanel, OnlyTheValueUnderTheMouseIsHighlightedAndClosingClearsIt) {
@@ -481,13 +480,13 @@ TEST_F(OpzioniPanel, MusicOffStopsThePieceAtOnceAndThePauseTakesItsNewLength) {
                 g.scheduler.isEnabled(Timer::Musiche));
     clic(6);
     EXPECT_FALSE(g.scheduler.isEnabled(Timer::Musiche) || g.scheduler.isEnabled(Timer::Silenzio));
-    EXPECT_EQ(std::tuple(g.suoni.contaMusiche, media.log().back().command),
+    EXPECT_EQ(std::tuple(g.suoni.stato.contaMusiche, media.log().back().command),
               std::tuple(0, Command::Close));
 
     // A change of the pause during the silence restarts it at the new length.
     media.clear();
     clic(6);
-    avanza(int64_t{1000} * g.suoni.contaMusiche);  // the piece's seconds counted down
+    avanza(int64_t{1000} * g.suoni.stato.contaMusiche);  // the piece's seconds counted down
     ASSERT_TRUE(g.scheduler.isEnabled(Timer::Silenzio));
     avanza(10'000);
     clic(15);  // "Middle" -> "Long"

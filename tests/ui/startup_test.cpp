@@ -16,9 +16,9 @@
 #include "data/data_files.h"
 #include "data/dati_lock.h"
 #include "data/startup_read.h"
-#include "game/torneo_file.h"
-#include "game/torneo_save.h"
 #include "human_policy.h"
+#include "save/torneo_file.h"
+#include "save/torneo_save.h"
 #include "shown_table.h"
 #include "ui/options_panel.h"
 #include "ui/panels.h"
@@ -116,9 +116,9 @@ TEST_F(AvvioTest, TheThreeOpeningFlagsAreDrawnTogetherAndBeforeTheGraphics) {
         SilentMediaPlayer m;
         Finestra partita(c, r, m, Paths{dati.dati().parent_path(), dati.dati()});
         gnamm::Avvio(partita, 12000, 9000);
-        const bool primo = partita.persona.assoBevuto == 1;
-        EXPECT_EQ(std::tuple(partita.pc.onesta, partita.pc.cinqueDiCuori,
-                             partita.partita.alternaUltimaCattura),
+        const bool primo = partita.zeb.stato.assoBevuto == 1;
+        EXPECT_EQ(std::tuple(partita.pc.onesta, partita.zeb.stato.cinqueDiCuori,
+                             partita.zeb.stato.alternaUltimaCattura),
                   std::tuple(primo, primo ? 1 : 2, primo));
         primi += primo ? 1 : 0;
     }
@@ -138,7 +138,7 @@ TEST_F(AvvioTest, TheThreeOpeningFlagsAreDrawnTogetherAndBeforeTheGraphics) {
     SilentMediaPlayer muto;
     Finestra f(ora, copione, muto, Paths{dati.dati().parent_path(), dati.dati()});
     Avvio(f, 12000, 9000);
-    EXPECT_TRUE(copione.esaurito() && !f.pc.onesta && f.persona.assoBevuto == 2);
+    EXPECT_TRUE(copione.esaurito() && !f.pc.onesta && f.zeb.stato.assoBevuto == 2);
     EXPECT_EQ(std::tuple(f.opzioni.coloreTavolo, f.opzioni.coloreCarte, f.opzioni.retroCarte),
               std::tuple(ColoreTavolo::Blue, ColoreCarte::Turquoise, Retro::Horse));
     EXPECT_EQ(f.vista.ImgCarta[0].picture, "\\Grafica\\Horse.gif");
@@ -451,7 +451,7 @@ TEST_F(Ripresa, AFailedSaveIsSaidOnceAndTriedAgainAtTheNextMoment) {
     EXPECT_THAT(g.avvisi.inAttesa(), ElementsAre(HasSubstr("il disco è pieno")));
     muovi(g);
     SalvaAlMomentoTranquillo(g);
-    EXPECT_EQ(salvato(), TorneoInJson(FotografaTorneo(g)));
+    EXPECT_EQ(salvato(), TorneoInJson(FotografaTorneo(g, g.zeb, g.suoni)));
 }
 
 TEST_F(Ripresa, SavedAtQuietMomentsOnlyWhenSwitchedOnAndOnlyWhenChanged) {
@@ -515,14 +515,15 @@ class RipresaFedele : public test_ui::UiTest {
     // Saved, the program started again, the name it remembers and Sì: the same table, the same
     // state (no draw made on the way) and the saved track from its beginning.
     void riprendiEConfronta() {
-        ASSERT_TRUE(SalvaTorneo(g));
+        ASSERT_TRUE(SalvaTorneo(g, g.zeb, g.suoni, g.custodiaTorneo));
         dopo.emplace(clock, rng2, media2, g.paths);
         Avvio(*dopo, 12000, 9000);
         dopo->key(Key::Enter);
         ASSERT_TRUE(dopo->torneoInSospeso);
         dopo->key(Key::Enter);
         EXPECT_EQ(sim::TavolaMostrata(dopo->screen), sim::TavolaMostrata(g.screen));
-        EXPECT_EQ(TorneoInJson(FotografaTorneo(*dopo)), TorneoInJson(FotografaTorneo(g)));
+        EXPECT_EQ(TorneoInJson(FotografaTorneo(*dopo, dopo->zeb, dopo->suoni)),
+                  TorneoInJson(FotografaTorneo(g, g.zeb, g.suoni)));
         EXPECT_EQ(musica(*dopo, media2), musica(g, media));
     }
 
@@ -535,7 +536,7 @@ class RipresaFedele : public test_ui::UiTest {
 TEST_F(RipresaFedele, TheTableComesBackAsItWasLeft) {
     // The first lead of a Gioco: "Gioca!" in its bubble, with its photo, the deck full.
     ASSERT_TRUE(giocaFino([] { return true; }));
-    ASSERT_TRUE(g.vista.lblCommenti.visible && g.vista.ImgCarta[0].visible);
+    ASSERT_TRUE(g.zeb.angolo.commentoVisibile && g.vista.ImgCarta[0].visible);
     ASSERT_NE(musica(g, media), "");
     riprendiEConfronta();
     // The sixth Manche: the deck is gone.

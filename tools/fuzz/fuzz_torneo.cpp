@@ -8,8 +8,8 @@
 
 #include "audio/recording_media_player.h"
 #include "fuzz_check.h"
-#include "game/torneo_save.h"
 #include "human_policy.h"
+#include "save/torneo_save.h"
 #include "ui/startup.h"
 
 using namespace gnamm;
@@ -64,7 +64,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* bytes, std::size_t size) {
     ScriviNomeSplash(g, "Fuzz");
     InvioSplash(g);
     g.screen.FraPannello[4].visible = false;
-    RiprendiTorneo(g, *letto.torneo);
+    RiprendiTorneo(g, g.zeb, g.suoni, *letto.torneo);
     FUZZ_CHECK(VaAvanti(g, clock));
     return 0;
 }

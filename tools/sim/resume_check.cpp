@@ -8,8 +8,8 @@
 #include <vector>
 
 #include "audio/recording_media_player.h"
-#include "game/torneo_file.h"
 #include "human_policy.h"
+#include "save/torneo_file.h"
 #include "shown_table.h"
 #include "sim_play.h"
 #include "ui/panels.h"
@@ -65,7 +65,7 @@ class Corsa {
                 if (riprendi_ && !riprendi(e)) break;
                 // In the resumed run, the moment as the fresh game brought it back: the same
                 // bytes as the save when nothing was lost.
-                const std::string stato = TorneoInJson(FotografaTorneo(mondo_->game));
+                const std::string stato = TorneoInJson(FotografaTorneo(g, g.zeb, g.suoni));
                 if (riprendi_) {
                     e.byteMedi += stato.size();
                     e.byteMassimi = std::max(e.byteMassimi, stato.size());
@@ -152,7 +152,7 @@ class Corsa {
         Finestra& g = mondo_->game;
         const int64_t ora = mondo_->clock.nowMs();
         const auto inizio = std::chrono::steady_clock::now();
-        const bool salvato = SalvaTorneo(g);
+        const bool salvato = SalvaTorneo(g, g.zeb, g.suoni, g.custodiaTorneo);
         const double us =
             std::chrono::duration<double, std::micro>(std::chrono::steady_clock::now() - inizio)
                 .count();

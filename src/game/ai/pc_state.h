@@ -77,7 +77,6 @@ struct PcState {
     int cartaPCInEsame = 0;  // 0 at rest, a table place, then kFineGiro
     std::array<bool, kNumeroPosti> marcaPresaPC{};
     std::array<int, kMaxCarteRicerca + 1> datiCarte{};  // [1..] positions of the move played
-    int cinqueDiCuori = 1;              // which 5 di Cuori remark was said last: 1 or 2
     bool cinqueDiCuoriInPresa = false;  // the 5 di Cuori is among the cards being captured
     bool inPausa = false;               // lblTimer stopped the move
 

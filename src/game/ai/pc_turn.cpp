@@ -2,8 +2,6 @@
 
 #include <array>
 
-#include "audio/sounds.h"
-#include "data/asset_catalog.h"
 #include "data/colors.h"
 #include "game/ai/cervello.h"
 #include "game/ai/move_choice.h"
@@ -12,9 +10,8 @@
 #include "game/end_of_gioco.h"
 #include "game/game.h"
 #include "game/scoreboard.h"
-#include "rules/speeds.h"
 #include "game/table_model.h"
-#include "persona/impatience.h"
+#include "rules/speeds.h"
 
 namespace gnamm {
 
@@ -34,7 +31,7 @@ void TurnoAllUmano(Game& g) {
     TableState& t = g.tavolo;
     t.aChiTocca = Player::H;
     g.vista.lblIstruzioni.text = "Tocca a te, " + g.nome + ", clicca su una delle tue carte!";
-    ArmaImpazienza(g);
+    g.annuncia({Accaduto::TurnoUmano});
     if (g.opzioni.mostraManina) g.vista.ImgManina.visible = true;
     if (t.carteInManoAdH == 1 && g.opzioni.giocoTerzaCarta == TerzaCarta::Automatic) {
         g.scheduler.startKeepingInterval(Timer::MuoviHAutomatico,
@@ -80,11 +77,7 @@ void CompletaMossa(Game& g) {
         t.ultimaCattura = Player::PC;
         ContaPresePC(g, p);
         if (mossa.gnamm) AssegnaPuntoGnamm(g, Player::PC);
-        if (g.suoni.spia.free() && g.opzioni.rumoriCarte) {
-            OccupaSpia(g.suoni.spia);
-            AvviaSuono(g, Channel::Rumori, assets::kPresa);
-            g.scheduler.start(Timer::Presa, speeds::kPresa);
-        }
+        g.annuncia({Accaduto::PresaZeb});
     }
     AssegnaPuntiMazzoPC(g);
     if (!inMano) {

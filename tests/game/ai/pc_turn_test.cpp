@@ -89,12 +89,12 @@ TEST_F(PcTurnTest, AnAceSweepingTheTableScoresAPuntoGnamm) {
 
 TEST_F(PcTurnTest, TheFiveOfHeartsRemarksAlternate) {
     g.opzioni.commentiZeb = true;
-    g.pc.cinqueDiCuori = 1;
+    g.zeb.stato.cinqueDiCuori = 1;
     giocaPC({{7, "5c"}, {8, "Kq"}}, {"5p", "Qp"});
     avanza(600);
-    EXPECT_TRUE(g.vista.lblCommenti.text == "Questi cuoricini sono miei!!" && g.suoni.spia.busy);
+    EXPECT_TRUE(g.zeb.angolo.commento == "Questi cuoricini sono miei!!" && g.spia.busy);
     avanza(600 * 2 + 5000);  // the capture completes; the remark ends on its own timer
-    ASSERT_FALSE(g.suoni.spia.busy);
+    ASSERT_FALSE(g.spia.busy);
 
     // The 5 di Cuori comes back to the table and is taken again.
     posa(9, "5c");
@@ -102,7 +102,7 @@ TEST_F(PcTurnTest, TheFiveOfHeartsRemarksAlternate) {
     g.tavolo.aChiTocca = Player::PC;
     PreparaMossePC(g);
     avanza(600);
-    EXPECT_EQ(g.vista.lblCommenti.text, "Il Cinque è mio!");
+    EXPECT_EQ(g.zeb.angolo.commento, "Il Cinque è mio!");
 }
 
 // The sixth card of a Manche deals again, the human's opponent first; of the last Manche it

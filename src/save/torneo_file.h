@@ -8,6 +8,7 @@
 // A file this copy cannot trust to overwrite (written by a newer game, one that cannot be read,
 // another player's) is left as it is, and no Torneo is saved under that name while the game
 // runs; a damaged one is kept aside as .bad. The player is told either way (Game::avvisi).
+// The save sits above the game, Nonno Zeb and the sounds, whose states it gathers.
 #pragma once
 
 #include <filesystem>
@@ -15,7 +16,7 @@
 #include <string_view>
 
 #include "data/avvisi.h"
-#include "game/torneo_save.h"
+#include "save/torneo_save.h"
 
 namespace gnamm {
 
@@ -36,7 +37,7 @@ struct CustodiaTorneo {
 
 // Saves the Torneo when the game is at a quiet moment; false when it is not or nothing was
 // written.
-bool SalvaTorneo(Game& g);
+bool SalvaTorneo(Game& g, const NonnoZeb& zeb, const Suoni& suoni, CustodiaTorneo& custodia);
 
 // Writes `s` to its player's file, atomically. Nothing is written when `custodia` forbids it or
 // the file on disk turns out newer, unreadable or another player's (`custodia` then forbids it
@@ -60,6 +61,6 @@ std::optional<TorneoSalvato> CaricaTorneoSalvato(const std::filesystem::path& da
 
 // A surrender or the end of the Torneo: removes the game's player's saved Torneo, and nothing
 // when that file holds anything else.
-void CancellaTorneoSalvato(Game& g);
+void CancellaTorneoSalvato(const Game& g, const CustodiaTorneo& custodia);
 
 }  // namespace gnamm

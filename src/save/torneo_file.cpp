@@ -1,4 +1,4 @@
-#include "game/torneo_file.h"
+#include "save/torneo_file.h"
 
 #include "data/data_folder.h"
 #include "data/dati_lock.h"
@@ -136,9 +136,9 @@ fs::path FileTorneo(const fs::path& dati, std::string_view nome) {
     return dati / ("GnTorneo." + data::HashNome(nome) + ".json");
 }
 
-bool SalvaTorneo(Game& g) {
+bool SalvaTorneo(Game& g, const NonnoZeb& zeb, const Suoni& suoni, CustodiaTorneo& custodia) {
     if (!MomentoTranquillo(g) || g.paths.data.empty()) return false;
-    return ScriviTorneo(g.paths.data, FotografaTorneo(g), g.avvisi, g.custodiaTorneo);
+    return ScriviTorneo(g.paths.data, FotografaTorneo(g, zeb, suoni), g.avvisi, custodia);
 }
 
 bool ScriviTorneo(const fs::path& dati, const TorneoSalvato& s, data::Avvisi& avvisi,
@@ -194,9 +194,9 @@ std::optional<TorneoSalvato> CaricaTorneoSalvato(const fs::path& dati, std::stri
     return CaricaTorneoSalvato(dati, nome, avvisi, custodia);
 }
 
-void CancellaTorneoSalvato(Game& g) {
+void CancellaTorneoSalvato(const Game& g, const CustodiaTorneo& custodia) {
     const fs::path& dati = g.paths.data;
-    if (dati.empty() || !g.custodiaTorneo.scrivibile) return;
+    if (dati.empty() || !custodia.scrivibile) return;
     const data::BloccoDati blocco(dati);
     for (const fs::path& file : {FileTorneo(dati, g.nome), dati / kFileTorneoUnico}) {
         const Trovato t = Esamina(file);

@@ -1,4 +1,4 @@
-#include "game/torneo_save.h"
+#include "save/torneo_save.h"
 
 #include <algorithm>
 #include <array>
@@ -9,11 +9,9 @@
 #include "data/asset_catalog.h"
 #include "data/data_folder.h"
 #include "data/utf8.h"
-#include "game/game.h"
 #include "game/invariants.h"
 #include "game/json_fields.h"
 #include "rules/random.h"
-#include "game/table_model.h"
 
 namespace gnamm {
 
@@ -172,18 +170,21 @@ MatchState LeggiPartita(const json& o) {
     m.giocoTerminato = Vero(o, "giocoTerminato");
     m.contaUltimeCarte = Intero(o, "contaUltimeCarte", 0, 40);
     m.vincitore = Testo(o, "vincitore");
-    m.alternaUltimaCattura = Vero(o, "alternaUltimaCattura");
     m.esito = static_cast<EsitoGioco>(Scelta_(o, "esito", kNomiEsiti));
     return m;
 }
 
+SpiaSuoni LeggiSpia(const json& spia) {
+    SpiaSuoni s;
+    s.busy = Vero(spia, "busy");
+    s.ambiente = Intero(spia, "ambiente", 0, 30);
+    s.foto = static_cast<FotoImpazienza>(Scelta_(spia, "foto", kNomiFoto));
+    s.bordo = Vero(spia, "bordo");
+    return s;
+}
+
 SoundState LeggiSuoni(const json& o) {
     SoundState s;
-    const json& spia = Campo(o, "spia");
-    s.spia.busy = Vero(spia, "busy");
-    s.spia.ambiente = Intero(spia, "ambiente", 0, 30);
-    s.spia.foto = static_cast<FotoImpazienza>(Scelta_(spia, "foto", kNomiFoto));
-    s.spia.bordo = Vero(spia, "bordo");
     s.contaMusiche = Intero(o, "contaMusiche", 0, 24 * 3600);
     s.numeroMusiche = Intero(o, "numeroMusiche", 0, 24);
     Veri(o, "musicaSuonata", s.musicaSuonata);
@@ -254,14 +255,16 @@ TorneoSalvato LeggiTorneo(const json& j) {
     s.punteggi.pc = LeggiColonna(Campo(Campo(j, "punteggi"), "pc"));
     s.punteggi.h = LeggiColonna(Campo(Campo(j, "punteggi"), "h"));
     s.partita = LeggiPartita(Campo(j, "partita"));
+    s.persona.alternaUltimaCattura = Vero(Campo(j, "partita"), "alternaUltimaCattura");
     const json& pc = Campo(j, "pc");
     s.onesta = Vero(pc, "onesta");
-    s.cinqueDiCuori = Intero(pc, "cinqueDiCuori", 1, 2);
+    s.persona.cinqueDiCuori = Intero(pc, "cinqueDiCuori", 1, 2);
     const json& persona = Campo(j, "persona");
     s.persona.assoBevuto = Intero(persona, "assoBevuto", 1, 2);
     s.persona.gnammH = LeggiCiclo(Campo(persona, "gnammH"), 12);
     s.persona.gnammPCinf4 = LeggiCiclo(Campo(persona, "gnammPCinf4"), 8);
     s.persona.gnammPCsup4 = LeggiCiclo(Campo(persona, "gnammPCsup4"), 6);
+    s.spia = LeggiSpia(Campo(Campo(j, "suoni"), "spia"));
     s.suoni = LeggiSuoni(Campo(j, "suoni"));
     s.casuale = Testo(j, "casuale");
     if (SeededRandom prova(0); !prova.restoreState(s.casuale))
@@ -273,126 +276,20 @@ TorneoSalvato LeggiTorneo(const json& j) {
 
 }  // namespace
 
-bool MomentoTranquillo(const Game& g) {
-    if (g.livello == Livello::None || g.nome.empty()) return false;
-    // The pause after a Gioco; after the last one there is no Torneo left to save.
-    if (g.partita.esito != EsitoGioco::InCorso) return !g.partita.torneoFinito();
-    // The human's pick among the table cards, not yet complete.
-    const HumanTurnState& u = g.umano;
-    if (u.cartaGiocata != 0) return u.puoiScegliere && !u.presaDecisa;
-    // The human's turn, no card played yet, the deal over.
-    const TableState& t = g.tavolo;
-    if (t.aChiTocca != Player::H) return false;
-    if (g.scheduler.isEnabled(Timer::Scegli6Carte) ||
-        g.scheduler.isEnabled(Timer::Scegli4CarteSulTavolo)) {
-        return false;
-    }
-    return std::any_of(t.carta.begin() + 4, t.carta.begin() + 7, [](Card c) { return !c.empty(); });
-}
-
-namespace {
-
-// The state kept as it is, field by field, the same list for saving and for resuming: f(the
-// game's field, the saved one).
-template <class G, class S, class F>
-void PerOgniCampo(G& g, S& s, F f) {
-    f(g.nome, s.nome);
-    f(g.livello, s.livello);
-    f(g.opzioni, s.opzioni);
-    f(g.tavolo, s.tavolo);
-    f(g.umano, s.umano);
-    f(g.punteggi, s.punteggi);
-    f(g.partita, s.partita);
-    f(g.pc.onesta, s.onesta);
-    f(g.pc.cinqueDiCuori, s.cinqueDiCuori);
-    f(g.persona, s.persona);
-    f(g.suoni, s.suoni);
-}
-
-}  // namespace
-
-TorneoSalvato FotografaTorneo(const Game& g) {
+TorneoSalvato FotografaTorneo(const Game& g, const NonnoZeb& zeb, const Suoni& suoni) {
     TorneoSalvato s;
-    PerOgniCampo(g, s, [](const auto& gioco, auto& salvato) { salvato = gioco; });
-    s.casuale = g.rng.state();
-    const TableView& v = g.vista;
-    s.zeb = ZebMostrato{v.fotoZeb, v.lblCommenti.visible ? v.lblCommenti.text : "",
-                        v.ImgFumetto.visible ? v.ImgFumetto.picture : ""};
-    const Scheduler& sc = g.scheduler;
-    for (int i = 0; i < kTimerCount; ++i) {
-        const auto t = static_cast<Timer>(i);
-        if (sc.interval(t) <= 0) continue;
-        const bool acceso = sc.isEnabled(t);
-        const int64_t resta = std::clamp<int64_t>(sc.remainingMs(t), 0, sc.interval(t));
-        s.timer.push_back({t, sc.interval(t), acceso, acceso ? resta : 0});
-    }
-    // Running timers first, in the order they were started: timers due at the same moment
-    // tick in that order.
-    std::stable_sort(s.timer.begin(), s.timer.end(), [&](const auto& a, const auto& b) {
-        if (a.acceso != b.acceso) return a.acceso;
-        return a.acceso && sc.startOrder(a.timer) < sc.startOrder(b.timer);
-    });
+    static_cast<GiocoSalvato&>(s) = FotografaGioco(g);
+    s.persona = zeb.stato;
+    s.zeb = AngoloMostrato(zeb);
+    s.suoni = suoni.stato;
     return s;
 }
 
-namespace {
-
-// The table as the state says, drawn with the table's own procedures: faces for the human's
-// hand and the table, backs for the computer's hand, the deck while it holds cards (after the
-// sixth deal and in the pause it is gone), and a pick under way outlined.
-void MostraTavoloRipreso(Game& g) {
-    const TableState salvato = g.tavolo;
-    for (int p = 1; p < kNumeroPosti; ++p) {
-        const Card c = salvato.carta[p];
-        if (c.empty()) {
-            SvuotaPosto(g, p);
-        } else if (IsManoPC(p)) {
-            MostraRetro(g, p);
-            MostraCarta(g, p, Card());  // shows the place, keeping the back as its picture
-        } else {
-            MostraCarta(g, p, c);
-        }
-    }
-    g.tavolo = salvato;
-    const bool mazzo = salvato.carteRimasteNelMazzo > 0;
-    g.vista.ImgCarta[kPostoMazzo].visible = mazzo;
-    g.vista.ShpCarta[kPostoMazzo].visible = mazzo;
-    MostraSceltaInCorso(g);
-}
-
-// Zeb's photo, and the remark running when the game was saved: its line and bubble stay until
-// its timer, restored with the others, ends it.
-void MostraZebRipreso(TableView& v, const ZebMostrato& z) {
-    v.fotoZeb = z.foto;
-    v.lblCommenti.text = z.commento;
-    v.lblCommenti.visible = !z.commento.empty();
-    v.ImgFumetto.picture = z.fumetto;
-    v.ImgFumetto.visible = !z.fumetto.empty();
-}
-
-}  // namespace
-
-void RiprendiTorneo(Game& g, const TorneoSalvato& s) {
-    PerOgniCampo(g, s, [](auto& gioco, const auto& salvato) { gioco = salvato; });
-    g.rng.restoreState(s.casuale);
-    for (int i = 0; i < kTimerCount; ++i) {
-        g.scheduler.disable(static_cast<Timer>(i));
-        g.scheduler.setInterval(static_cast<Timer>(i), 0);
-    }
-    for (const TimerSalvato& t : s.timer) {
-        if (t.acceso) {
-            g.scheduler.resume(t.timer, t.intervalloMs, t.restanoMs);
-        } else {
-            g.scheduler.setInterval(t.timer, t.intervalloMs);
-        }
-    }
-    MostraTavoloRipreso(g);
-    if (s.zeb) MostraZebRipreso(g.vista, *s.zeb);
-    MostraRiquadriDellaPausa(g, g.partita.esito != EsitoGioco::InCorso);
-    if (g.partita.esito != EsitoGioco::InCorso) {
-        g.vista.lblQuando.text = TestoQuando(g);
-        g.annuncia(EventoFlusso::GiocoFinito);
-    }
+void RiprendiTorneo(Game& g, NonnoZeb& zeb, Suoni& suoni, const TorneoSalvato& s) {
+    zeb.stato = s.persona;
+    suoni.stato = s.suoni;
+    RiprendiGioco(g, s);
+    if (s.zeb) RiprendiAngolo(zeb, *s.zeb);
 }
 
 std::string TorneoInJson(const TorneoSalvato& s) {
@@ -451,9 +348,9 @@ std::string TorneoInJson(const TorneoSalvato& s) {
           {"giocoTerminato", m.giocoTerminato},
           {"contaUltimeCarte", m.contaUltimeCarte},
           {"vincitore", m.vincitore},
-          {"alternaUltimaCattura", m.alternaUltimaCattura},
+          {"alternaUltimaCattura", s.persona.alternaUltimaCattura},
           {"esito", kNomiEsiti[static_cast<std::size_t>(m.esito)]}}},
-        {"pc", {{"onesta", s.onesta}, {"cinqueDiCuori", s.cinqueDiCuori}}},
+        {"pc", {{"onesta", s.onesta}, {"cinqueDiCuori", s.persona.cinqueDiCuori}}},
         {"persona",
          {{"assoBevuto", s.persona.assoBevuto},
           {"gnammH", Ciclo(s.persona.gnammH)},
@@ -461,10 +358,10 @@ std::string TorneoInJson(const TorneoSalvato& s) {
           {"gnammPCsup4", Ciclo(s.persona.gnammPCsup4)}}},
         {"suoni",
          {{"spia",
-           {{"busy", s.suoni.spia.busy},
-            {"ambiente", s.suoni.spia.ambiente},
-            {"foto", kNomiFoto[static_cast<std::size_t>(s.suoni.spia.foto)]},
-            {"bordo", s.suoni.spia.bordo}}},
+           {{"busy", s.spia.busy},
+            {"ambiente", s.spia.ambiente},
+            {"foto", kNomiFoto[static_cast<std::size_t>(s.spia.foto)]},
+            {"bordo", s.spia.bordo}}},
           {"contaMusiche", s.suoni.contaMusiche},
           {"numeroMusiche", s.suoni.numeroMusiche},
           {"musicaSuonata", s.suoni.musicaSuonata},
