@@ -2,8 +2,10 @@
 # each links only the layers below its own, so a call that points up or across fails to link.
 # A folder with a CMakeLists.txt of its own (platform: SDL) makes its library there, linking
 # GNAMM_LAYERS_BELOW_<folder>. GNAMM_CORE_SOURCES gathers the toolkit-free sources for builds
-# that compile them again with flags of their own (tools/fuzz).
-set(GNAMM_MERGED_FOLDERS "game;persona;audio" CACHE STRING
+# that compile them again with flags of their own (tools/fuzz). GNAMM_MERGED_FOLDERS, e.g.
+# "game;persona;audio", builds folders that call each other as one library, for a change that
+# cannot turn the calls round at once.
+set(GNAMM_MERGED_FOLDERS "" CACHE STRING
     "Folders of src/ that still call each other, built as one library named after the first")
 
 set(order_file ${PROJECT_SOURCE_DIR}/tools/layers/order.txt)
