@@ -28,14 +28,15 @@ TorneoSalvato UnTorneoInCorso() {
     sim::AvviaFinoAlLivello(g);
     ScegliLivello(g, Livello::Cunning);
     std::mt19937 scelte(1);
-    for (int passi = 0; passi < 100000 && !(sim::TurnoUmano(g) && g.tavolo.manche == 3); ++passi) {
+    for (int passi = 0; passi < 100000 && !(sim::TurnoUmano(g) && g.game.tavolo.manche == 3);
+         ++passi) {
         if (sim::TurnoUmano(g)) {
             sim::GiocaUmano(g, sim::Politica::Greedy, scelte);
         } else {
             AdvanceVirtualTime(g, clock, 100);
         }
     }
-    TorneoSalvato s = FotografaTorneo(g, g.zeb, g.suoni);
+    TorneoSalvato s = FotografaTorneo(g.game, g.zeb, g.suoni);
     s.nome = "Benchmark";
     return s;
 }

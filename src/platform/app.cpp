@@ -159,14 +159,14 @@ int RunApp(int, char**) {
     SdlMediaPlayer media([&resolver](std::string_view name) { return resolver.resolve(name); });
     {
         Finestra game(clock, rng, media, Paths{assetFolder, dataFolder});
-        data::Tell(avvisi, game.avvisi);
+        data::Tell(avvisi, game.game.avvisi);
         const Size s = window.size();
         const CanvasTwips canvas = FittedCanvas(s.w, s.h);
         game.salvaTorneo = true;
         Avvio(game, canvas.w, canvas.h);
-        AvvisaRisorse(game.avvisi, resolver, media.hasDevice());
-        for (const std::string& a : primiAvvisi.inAttesa()) game.avvisi.aggiungi(a);
-        avvisiImmagini = &game.avvisi;
+        AvvisaRisorse(game.game.avvisi, resolver, media.hasDevice());
+        for (const std::string& a : primiAvvisi.inAttesa()) game.game.avvisi.aggiungi(a);
+        avvisiImmagini = &game.game.avvisi;
         RefreshScreen(game);
 
         MainLoop loop(game, window, renderer, &media);

@@ -72,23 +72,23 @@ int ScrolledTop(int top, int lines, int lineCount, int rowsShown) {
     return std::clamp(top + lines, 0, last);
 }
 
-void Deliver(Finestra& g, const GameEvent& e, int listRowsShown) {
+void Deliver(Finestra& f, const GameEvent& e, int listRowsShown) {
     if (const auto* c = std::get_if<ClickEvent>(&e)) {
-        g.click(c->target);
+        f.click(c->target);
     } else if (const auto* d = std::get_if<MouseDownEvent>(&e)) {
-        g.mouseDown(d->target);
+        f.mouseDown(d->target);
     } else if (const auto* u = std::get_if<MouseUpEvent>(&e)) {
-        g.mouseUp(u->target);
+        f.mouseUp(u->target);
     } else if (const auto* m = std::get_if<MoveEvent>(&e)) {
-        g.mouseMove(m->target);
+        f.mouseMove(m->target);
     } else if (const auto* k = std::get_if<KeyEvent>(&e)) {
-        g.key(k->key);
+        f.key(k->key);
     } else if (const auto* t = std::get_if<TextEvent>(&e)) {
-        g.textInput(t->utf8);
+        f.textInput(t->utf8);
     } else if (const auto* s = std::get_if<ScrollEvent>(&e)) {
-        g.screen.LstAlboTop =
-            ScrolledTop(g.screen.LstAlboTop, s->lines,
-                        static_cast<int>(g.screen.LstAlboLines.size()), listRowsShown);
+        f.screen.LstAlboTop =
+            ScrolledTop(f.screen.LstAlboTop, s->lines,
+                        static_cast<int>(f.screen.LstAlboLines.size()), listRowsShown);
     }
 }
 

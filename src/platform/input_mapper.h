@@ -65,7 +65,7 @@ struct Translation {
 bool NameBoxActive(const Screen& s);
 
 // Delivers one event to the game. A scroll moves the list's top line, kept within the list.
-void Deliver(Finestra& g, const GameEvent& e, int listRowsShown);
+void Deliver(Finestra& f, const GameEvent& e, int listRowsShown);
 // The list's top line after scrolling, never past the last full page.
 int ScrolledTop(int top, int lines, int lineCount, int rowsShown);
 

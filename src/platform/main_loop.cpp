@@ -39,7 +39,8 @@ void MainLoop::handle(const SDL_Event& ev) {
         forceRedraw_ = true;
         wholeUpdate_ = true;
     }
-    const Translation t = mapper_.translate(game_.screen, ev, inputScale(), game_.clock.nowMs());
+    const Translation t =
+        mapper_.translate(game_.screen, ev, inputScale(), game_.game.clock.nowMs());
     switch (t.request) {
         case Request::Quit:
         case Request::CloseWindow:
@@ -138,7 +139,7 @@ bool MainLoop::step(int waitMs) {
     if (quit_ || game_.finished) return false;
     game_.fireDueTimers();
     SalvaAlMomentoTranquillo(game_);
-    mapper_.updateTooltip(game_.screen, game_.clock.nowMs());
+    mapper_.updateTooltip(game_.screen, game_.game.clock.nowMs());
     // The name box takes typed text only while it shows.
     const bool typing = NameBoxActive(game_.screen);
     if (typing != (SDL_IsTextInputActive() == SDL_TRUE)) {
@@ -158,7 +159,7 @@ void MainLoop::run() {
         draw();
     }
     for (;;) {
-        int wait = WaitTimeoutMs(game_.clock.nowMs(), game_.scheduler.nextDeadline(),
+        int wait = WaitTimeoutMs(game_.game.clock.nowMs(), game_.game.scheduler.nextDeadline(),
                                  mapper_.tooltipDeadline());
         const int audioWait = audio_ ? audio_->closeWhenIdle(SDL_GetTicks64()) : -1;
         if (audioWait >= 0 && (wait < 0 || audioWait < wait)) wait = audioWait;

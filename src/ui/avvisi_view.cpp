@@ -50,8 +50,9 @@ void LayoutAvviso(Screen& s) {
     piede.shrinkToFit = true;
 }
 
-bool MostraAvviso(Finestra& g) {
-    Screen& s = g.screen;
+bool MostraAvviso(Finestra& f) {
+    Game& g = f.game;
+    Screen& s = f.screen;
     const Element fra = s.FraAvviso, testo = s.lblAvviso, piede = s.lblChiudiAvviso;
     s.FraAvviso.visible = !g.avvisi.vuoto();
     if (s.FraAvviso.visible) {
@@ -62,8 +63,9 @@ bool MostraAvviso(Finestra& g) {
     return !(fra == s.FraAvviso && testo == s.lblAvviso && piede == s.lblChiudiAvviso);
 }
 
-bool ChiudiAvviso(Finestra& g) {
-    if (!g.screen.FraAvviso.visible || g.avvisi.vuoto()) return false;
+bool ChiudiAvviso(Finestra& f) {
+    Game& g = f.game;
+    if (!f.screen.FraAvviso.visible || g.avvisi.vuoto()) return false;
     g.avvisi.chiudiCorrente();
     return true;
 }

@@ -14,9 +14,9 @@ struct Screen;
 void LayoutAvviso(Screen& s);
 
 // Derives the box from the notices waiting. True when the screen changed.
-bool MostraAvviso(Finestra& g);
+bool MostraAvviso(Finestra& f);
 
 // Esc or a click on the box: the notice on show is done with. False when none shows.
-bool ChiudiAvviso(Finestra& g);
+bool ChiudiAvviso(Finestra& f);
 
 }  // namespace gnamm

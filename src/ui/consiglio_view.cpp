@@ -11,7 +11,8 @@ namespace gnamm {
 namespace {
 
 // A card to play: the human's turn, the deal over, a card in hand.
-bool CartaDaGiocare(const Finestra& g) {
+bool CartaDaGiocare(const Finestra& f) {
+    const Game& g = f.game;
     const TableState& t = g.tavolo;
     if (t.aChiTocca != Player::H || g.umano.cartaGiocata != 0) return false;
     if (g.scheduler.isEnabled(Timer::Scegli6Carte) ||
@@ -21,16 +22,18 @@ bool CartaDaGiocare(const Finestra& g) {
     return !t.carta[4].empty() || !t.carta[5].empty() || !t.carta[6].empty();
 }
 
-bool NessunPannello(const Finestra& g) {
-    for (const Element& f : g.screen.FraPannello) {
+bool NessunPannello(const Finestra& f) {
+    const Game& g = f.game;
+    for (const Element& f : f.screen.FraPannello) {
         if (f.visible) return false;
     }
-    return !g.screen.FraSplash.visible && !g.vista.FraQuando.visible;
+    return !f.screen.FraSplash.visible && !g.vista.FraQuando.visible;
 }
 
 // The advice for what the human has to decide now: the card to play or, once a card is down
 // and the rule leaves the capture to him, the table cards it should take.
-Consiglio Calcola(const Finestra& g) {
+Consiglio Calcola(const Finestra& f) {
+    const Game& g = f.game;
     VistaUmano v = VistaDelGiocatore(g.tavolo, g.punteggi);
     const int giocata = g.umano.cartaGiocata;
     if (giocata != 0) {
@@ -42,53 +45,59 @@ Consiglio Calcola(const Finestra& g) {
 }
 
 // An outline the advice drew: in the pick colour, and not one the human picked himself.
-bool SegnoDelConsiglio(const Finestra& g, int p) {
+bool SegnoDelConsiglio(const Finestra& f, int p) {
+    const Game& g = f.game;
     const Aspetto& c = g.vista.ShpContornoCarta[p];
     return c.visible && c.borderColor == colors::kPick && !g.umano.scelta[p] &&
            p != g.umano.cartaGiocata;
 }
 
-void TogliSegni(Finestra& g) {
-    for (const int p : g.consiglio.segni) {
-        if (SegnoDelConsiglio(g, p)) g.vista.ShpContornoCarta[p].visible = false;
+void TogliSegni(Finestra& f) {
+    Game& g = f.game;
+    for (const int p : f.consiglio.segni) {
+        if (SegnoDelConsiglio(f, p)) g.vista.ShpContornoCarta[p].visible = false;
     }
-    g.consiglio = {};
+    f.consiglio = {};
 }
 
-void Segna(Finestra& g, int p) {
+void Segna(Finestra& f, int p) {
+    Game& g = f.game;
     Aspetto& c = g.vista.ShpContornoCarta[p];
     if (c.visible) return;  // already outlined: the card played, or picked
     c.visible = true;
     c.borderColor = colors::kPick;
-    g.consiglio.segni.push_back(p);
+    f.consiglio.segni.push_back(p);
 }
 
 }  // namespace
 
-void ChiediConsiglio(Finestra& g) {
-    if (g.consiglio.attivo || !NessunPannello(g)) return;
-    if (!CartaDaGiocare(g) && !SceltaInCorso(g)) return;
-    const Consiglio c = Calcola(g);
+void ChiediConsiglio(Finestra& f) {
+    Game& g = f.game;
+    if (f.consiglio.attivo || !NessunPannello(f)) return;
+    if (!CartaDaGiocare(f) && !SceltaInCorso(f)) return;
+    const Consiglio c = Calcola(f);
     if (c.posto == 0) return;
-    g.consiglio.attivo = true;
-    Segna(g, c.posto);
-    for (const int p : c.prese) Segna(g, p);
-    g.consiglio.istruzione = g.vista.lblIstruzioni.text;
-    g.consiglio.riga = c.riga;
+    f.consiglio.attivo = true;
+    Segna(f, c.posto);
+    for (const int p : c.prese) Segna(f, p);
+    f.consiglio.istruzione = g.vista.lblIstruzioni.text;
+    f.consiglio.riga = c.riga;
     g.vista.lblIstruzioni.text = c.riga;
     ContaAiuto(g);
 }
 
-void TogliConsiglio(Finestra& g) {
-    if (!g.consiglio.attivo) return;
-    if (g.vista.lblIstruzioni.text == g.consiglio.riga) {
-        g.vista.lblIstruzioni.text = g.consiglio.istruzione;
+void TogliConsiglio(Finestra& f) {
+    Game& g = f.game;
+    if (!f.consiglio.attivo) return;
+    if (g.vista.lblIstruzioni.text == f.consiglio.riga) {
+        g.vista.lblIstruzioni.text = f.consiglio.istruzione;
     }
-    TogliSegni(g);
+    TogliSegni(f);
 }
 
-void SeguiConsiglio(Finestra& g) {
-    if (g.consiglio.attivo && g.vista.lblIstruzioni.text != g.consiglio.riga) TogliSegni(g);
+void SeguiConsiglio(Finestra& f) {
+    Game& g = f.game;
+    if (f.consiglio.attivo && g.vista.lblIstruzioni.text != f.consiglio.riga) TogliSegni(f);
 }
 
 }  // namespace gnamm

@@ -14,19 +14,19 @@ class Finestra;
 // The advice on show, to be taken away again.
 struct ConsiglioMostrato {
     bool attivo = false;
-    std::vector<int> segni;       // the places it outlined
-    std::string riga;             // the line it wrote
-    std::string istruzione;       // the instruction the line covers
+    std::vector<int> segni;  // the places it outlined
+    std::string riga;        // the line it wrote
+    std::string istruzione;  // the instruction the line covers
 };
 
 // H or a click on "Consiglio": on the human's turn (a card to play, or table cards to pick),
 // shows the advice and counts it in the player's record. Anywhere else it does nothing.
-void ChiediConsiglio(Finestra& g);
+void ChiediConsiglio(Finestra& f);
 
 // The human is about to play or pick: the marks go and the instruction comes back.
-void TogliConsiglio(Finestra& g);
+void TogliConsiglio(Finestra& f);
 
 // After every input and tick: once the instruction has changed under it, the marks go too.
-void SeguiConsiglio(Finestra& g);
+void SeguiConsiglio(Finestra& f);
 
 }  // namespace gnamm

@@ -23,9 +23,13 @@
 
 namespace gnamm {
 
-class Finestra : public Game {
+class Finestra {
   public:
     Finestra(Clock& clock, RandomSource& rng, MediaPlayer& media, Paths paths);
+    Finestra(const Finestra&) = delete;
+    Finestra& operator=(const Finestra&) = delete;
+
+    Game game;  // the window has a game; Zeb and the sounds below listen to it
 
     MediaPlayer& media;
     NonnoZeb zeb;  // hears the table first

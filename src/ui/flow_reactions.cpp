@@ -11,39 +11,41 @@ namespace gnamm {
 namespace {
 
 // The prompt with the focus for Enter: over the table, or after a Torneo over the hall of fame.
-void MostraQuando(Finestra& g, PostoQuando posto) {
-    LayoutQuando(g.screen, posto);
+void MostraQuando(Finestra& f, PostoQuando posto) {
+    Game& g = f.game;
+    LayoutQuando(f.screen, posto);
     // Over the hall of fame the line says what Enter does after a Torneo.
     if (posto == PostoQuando::Albo) g.vista.lblQuando.text = std::string(kQuandoTorneo);
-    g.screen.FraQuando.back = g.screen.windowBack;
+    f.screen.FraQuando.back = f.screen.windowBack;
     g.vista.FraQuando.visible = true;
 }
 
 }  // namespace
 
-void ReagisciAlFlusso(Finestra& g, EventoFlusso e) {
+void ReagisciAlFlusso(Finestra& f, EventoFlusso e) {
+    Game& g = f.game;
     switch (e) {
         case EventoFlusso::GiocoFinito:
-            MostraQuando(g, PostoQuando::Tavolo);
+            MostraQuando(f, PostoQuando::Tavolo);
             return;
         case EventoFlusso::TorneoDeciso:
-            CancellaTorneoSalvato(g, g.custodiaTorneo);  // nothing left to resume
+            CancellaTorneoSalvato(g, f.custodiaTorneo);  // nothing left to resume
             return;
         case EventoFlusso::TorneoFinito:
-            ApriClassifica(g);
-            MostraQuando(g, PostoQuando::Albo);
+            ApriClassifica(f);
+            MostraQuando(f, PostoQuando::Albo);
             return;
         case EventoFlusso::NuovoTorneo:
-            ChiudiClassifica(g);
-            g.screen.FraPannello[4].back = g.screen.windowBack;
-            g.screen.FraPannello[4].visible = true;
+            ChiudiClassifica(f);
+            f.screen.FraPannello[4].back = f.screen.windowBack;
+            f.screen.FraPannello[4].visible = true;
             return;
         case EventoFlusso::NuovoGioco:
             if (g.opzioni.randomGrafica) {
-                CasualeColoreTavolo(g);
-                CasualeColoreCarte(g);
-                CasualeRetro(g);
-                MostraRetroMazzo(g);
+                CasualeColoreTavolo(f);
+                CasualeColoreCarte(f);
+                CasualeRetro(f);
+                MostraRetroMazzo(f);
             }
             return;
     }

@@ -9,6 +9,6 @@ namespace gnamm {
 
 class Finestra;
 
-void ReagisciAlFlusso(Finestra& g, EventoFlusso e);
+void ReagisciAlFlusso(Finestra& f, EventoFlusso e);
 
 }  // namespace gnamm

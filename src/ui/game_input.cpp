@@ -35,18 +35,18 @@ constexpr int kUscita = 1;
 constexpr int kLivello = 4;
 
 // While the splash waits for a name, and once the farewell has begun, the table takes no input.
-bool TavoloChiuso(const Finestra& g) {
-    return g.screen.FraSplash.visible || g.pannelli.congedo;
+bool TavoloChiuso(const Finestra& f) {
+    return f.screen.FraSplash.visible || f.pannelli.congedo;
 }
 
-bool PannelloAperto(const Finestra& g, int k) {
-    return g.screen.FraPannello[static_cast<std::size_t>(k)].visible;
+bool PannelloAperto(const Finestra& f, int k) {
+    return f.screen.FraPannello[static_cast<std::size_t>(k)].visible;
 }
 
 // The table shows and takes the keys meant for its cards only while no panel covers it.
-bool NessunPannello(const Finestra& g) {
-    for (const Element& f : g.screen.FraPannello) {
-        if (f.visible) return false;
+bool NessunPannello(const Finestra& f) {
+    for (const Element& pannello : f.screen.FraPannello) {
+        if (pannello.visible) return false;
     }
     return true;
 }
@@ -78,17 +78,17 @@ void Finestra::click(Target target) {
         case TargetKind::Carta:
             if (i >= 0 && i < kNumeroPosti) {
                 TogliConsiglio(*this);
-                ClickCarta(*this, i);
+                ClickCarta(game, i);
             }
             break;
         case TargetKind::Consiglio:
             ChiediConsiglio(*this);
             break;
         case TargetKind::AssoInTavola:
-            ToggleCervello(*this);
+            ToggleCervello(game);
             break;
         case TargetKind::TimerLabel:
-            ClickTimerLabel(*this);
+            ClickTimerLabel(game);
             break;
         case TargetKind::Pannelli:
             ClickPannelli(*this, i);
@@ -119,7 +119,7 @@ void Finestra::click(Target target) {
             ClickRegole(*this, i == 1);
             break;
         case TargetKind::Quando:
-            if (vista.FraQuando.visible) gnamm::Quando(*this);
+            if (game.vista.FraQuando.visible) gnamm::Quando(game);
             break;
         case TargetKind::Abilita:
             ClickAbilita(*this);
@@ -191,8 +191,8 @@ void Finestra::key(Key k) {
     }
     switch (k) {
         case Key::Enter:
-            if (vista.FraQuando.visible) {
-                gnamm::Quando(*this);
+            if (game.vista.FraQuando.visible) {
+                gnamm::Quando(game);
             } else if (PannelloAperto(*this, kLivello)) {
                 ClickCmdLivello(*this);
             }
@@ -235,7 +235,7 @@ void Finestra::key(Key k) {
             } else if (NessunPannello(*this)) {
                 // The human's hand lies in places 4, 5 and 6, left to right.
                 TogliConsiglio(*this);
-                ClickCarta(*this, 3 + n);
+                ClickCarta(game, 3 + n);
             }
             break;
         }
@@ -251,7 +251,7 @@ void Finestra::key(Key k) {
 void Finestra::close() {
     // Nothing begun or the farewell under way: every record is already on disk.
     if (screen.FraSplash.visible || pannelli.congedo) return;
-    SalvaTorneo(*this, zeb, suoni, custodiaTorneo);
+    SalvaTorneo(game, zeb, suoni, custodiaTorneo);
 }
 
 void Finestra::textInput(std::string_view utf8) {
@@ -260,19 +260,19 @@ void Finestra::textInput(std::string_view utf8) {
 }
 
 Finestra::Finestra(Clock& clockIn, RandomSource& rngIn, MediaPlayer& mediaIn, Paths pathsIn)
-    : Game(clockIn, rngIn, std::move(pathsIn)),
+    : game(clockIn, rngIn, std::move(pathsIn)),
       media(mediaIn),
-      zeb(contesto(), mediaIn),
-      suoni(contesto(), mediaIn) {
-    ascoltaFlusso = [this](EventoFlusso e) { ReagisciAlFlusso(*this, e); };
-    ascoltatori = {&zeb, &suoni};
+      zeb(game.contesto(), mediaIn),
+      suoni(game.contesto(), mediaIn) {
+    game.ascoltaFlusso = [this](EventoFlusso e) { ReagisciAlFlusso(*this, e); };
+    game.ascoltatori = {&zeb, &suoni};
     ApplyDesignLayout(screen);
-    LeggiVista(screen, vista);
+    LeggiVista(screen, game.vista);
     LeggiAngoloZeb(screen, zeb.angolo);
 }
 
 void Finestra::fireDueTimers() {
-    scheduler.fireDue([this](Timer t) { onTimer(t); });
+    game.scheduler.fireDue([this](Timer t) { onTimer(t); });
 }
 
 void Finestra::onTimer(Timer t) {
@@ -283,41 +283,69 @@ void Finestra::onTimer(Timer t) {
         return;
     }
     switch (t) {
-        case Timer::Scegli4CarteSulTavolo: OnScegli4CarteSulTavolo(*this); break;
-        case Timer::Scegli6Carte: OnScegli6Carte(*this); break;
-        case Timer::MuoviHAutomatico: OnMuoviHAutomatico(*this); break;
-        case Timer::ScompaionoCarteH: OnScompaionoCarteH(*this); break;
-        case Timer::Presa: OnPresa(*this); break;
-        case Timer::RitardoMossaPC: OnRitardoMossaPC(*this); break;
-        case Timer::EffettuaMossaPC: OnEffettuaMossaPC(*this); break;
-        case Timer::UltimeCarte: OnUltimeCarte(*this); break;
-        case Timer::LampeggiaScritta: OnLampeggiaScritta(*this); break;
-        case Timer::LampeggiaScritta2: OnLampeggiaScritta2(*this); break;
-        case Timer::Inserisci: OnInserisci(*this); break;
-        case Timer::AudioSplash: OnAudioSplash(*this); break;
-        case Timer::Esci: OnEsci(*this); break;
-        default: break;  // Zeb's and the sounds', answered above
+        case Timer::Scegli4CarteSulTavolo:
+            OnScegli4CarteSulTavolo(game);
+            break;
+        case Timer::Scegli6Carte:
+            OnScegli6Carte(game);
+            break;
+        case Timer::MuoviHAutomatico:
+            OnMuoviHAutomatico(game);
+            break;
+        case Timer::ScompaionoCarteH:
+            OnScompaionoCarteH(game);
+            break;
+        case Timer::Presa:
+            OnPresa(game);
+            break;
+        case Timer::RitardoMossaPC:
+            OnRitardoMossaPC(game);
+            break;
+        case Timer::EffettuaMossaPC:
+            OnEffettuaMossaPC(game);
+            break;
+        case Timer::UltimeCarte:
+            OnUltimeCarte(game);
+            break;
+        case Timer::LampeggiaScritta:
+            OnLampeggiaScritta(*this);
+            break;
+        case Timer::LampeggiaScritta2:
+            OnLampeggiaScritta2(*this);
+            break;
+        case Timer::Inserisci:
+            OnInserisci(*this);
+            break;
+        case Timer::AudioSplash:
+            OnAudioSplash(*this);
+            break;
+        case Timer::Esci:
+            OnEsci(*this);
+            break;
+        default:
+            break;  // Zeb's and the sounds', answered above
     }
     RefreshScreen(*this);
 }
 
-void RefreshScreen(Finestra& g) {
-    SeguiConsiglio(g);
-    if (g.deriveScreen) {
-        MostraVista(g.vista, g.screen);
-        MostraAngoloZeb(g.zeb.angolo, g.screen);
-        MostraPannelli(g.pannelli, g.vista, g.screen);
-        MostraOpzioni(g);  // the random colours and backs change them at every Gioco
-        RefreshScoreboard(g);
-        MostraClassifica(g);
-        MostraAvviso(g);
+void RefreshScreen(Finestra& f) {
+    Game& g = f.game;
+    SeguiConsiglio(f);
+    if (f.deriveScreen) {
+        MostraVista(g.vista, f.screen);
+        MostraAngoloZeb(f.zeb.angolo, f.screen);
+        MostraPannelli(f.pannelli, g.vista, f.screen);
+        MostraOpzioni(f);  // the random colours and backs change them at every Gioco
+        RefreshScoreboard(f);
+        MostraClassifica(f);
+        MostraAvviso(f);
     }
-    AggiornaFuoco(g);
+    AggiornaFuoco(f);
 }
 
 void AdvanceVirtualTime(Finestra& f, VirtualClock& clock, int64_t ms) {
     const int64_t target = clock.nowMs() + ms;
-    while (const auto deadline = f.scheduler.nextDeadline()) {
+    while (const auto deadline = f.game.scheduler.nextDeadline()) {
         if (*deadline > target) break;
         if (*deadline > clock.nowMs()) clock.set(*deadline);
         f.fireDueTimers();

@@ -108,8 +108,9 @@ void LayoutClassifica(Screen& s) {
     s.lblRegole[kIstruzione].visible = false;
 }
 
-void MostraClassifica(Finestra& g) {
-    Screen& s = g.screen;
+void MostraClassifica(Finestra& f) {
+    Game& g = f.game;
+    Screen& s = f.screen;
     const RankingState& c = g.classifica;
     for (int i = 1; i <= data::kRigheClassifica; ++i) {
         const data::RigaClassifica& riga = c.classifica.righe[static_cast<std::size_t>(i - 1)];
@@ -139,7 +140,8 @@ void MostraClassifica(Finestra& g) {
     s.lblRegole[kIstruzione].visible = c.istruzioneVisibile;
 }
 
-void OnLampeggiaScritta(Finestra& g) {
+void OnLampeggiaScritta(Finestra& f) {
+    Game& g = f.game;
     RankingState& c = g.classifica;
     ++c.lampeggia;
     switch (c.lampeggia) {
@@ -169,22 +171,24 @@ void OnLampeggiaScritta(Finestra& g) {
             c.semiFase = 0;
             break;
     }
-    MostraClassifica(g);
+    MostraClassifica(f);
 }
 
-void OnLampeggiaScritta2(Finestra& g) {
+void OnLampeggiaScritta2(Finestra& f) {
+    Game& g = f.game;
     RankingState& c = g.classifica;
     ++c.lampeggia;
     if (c.lampeggia == 2) {
-        g.screen.lblRegole[kPromptLivello].visible = true;
+        f.screen.lblRegole[kPromptLivello].visible = true;
     } else if (c.lampeggia >= 9) {
         c.lampeggia = 0;
-        g.screen.lblRegole[kPromptLivello].visible = false;
+        f.screen.lblRegole[kPromptLivello].visible = false;
     }
 }
 
-void ApriClassifica(Finestra& g) {
-    Screen& s = g.screen;
+void ApriClassifica(Finestra& f) {
+    Game& g = f.game;
+    Screen& s = f.screen;
     Element& pannello = s.FraPannello[3];
     pannello.rect.x = ScalaX(s, kPannelloX);
     pannello.rect.y = ScalaY(s, kPannelloY);
@@ -196,38 +200,40 @@ void ApriClassifica(Finestra& g) {
     s.lblCopriCarte.back = s.windowBack;
     s.lblCopriCarte.opaque = true;
     s.lblCopriCarte.visible = true;
-    MostraClassifica(g);
+    MostraClassifica(f);
 }
 
-void ToggleClassifica(Finestra& g) {
+void ToggleClassifica(Finestra& f) {
+    Game& g = f.game;
     // Enter on the continue prompt tells the end of a Torneo from the end of a Gioco by this
     // panel being up. So while the prompt waits, the caption leaves the panel as it is: closing
     // it after a Torneo would carry the old Partite into the next Gioco, and opening it after a
     // Gioco would throw the Torneo in progress away.
     if (g.vista.FraQuando.visible) return;
-    if (g.screen.FraPannello[3].visible) {
-        g.screen.FraPannello[3].visible = false;
+    if (f.screen.FraPannello[3].visible) {
+        f.screen.FraPannello[3].visible = false;
         g.classifica.alboAperto = false;
-        g.screen.lblCopriCarte.visible = false;
+        f.screen.lblCopriCarte.visible = false;
         LiberaSpiaSeTace(g.spia, g.scheduler);
     } else {
-        ApriClassifica(g);
+        ApriClassifica(f);
     }
 }
 
 void ClickLstAlbo(Finestra&) {}
 
-void ChiudiClassifica(Finestra& g) {
+void ChiudiClassifica(Finestra& f) {
+    Game& g = f.game;
     RankingState& c = g.classifica;
     g.scheduler.disable(Timer::LampeggiaScritta);
     c.lampeggia = 0;
     c.vincitoreEvidenziato = false;
     c.istruzioneVisibile = false;
     c.semiFase = 0;
-    g.screen.FraPannello[3].visible = false;
+    f.screen.FraPannello[3].visible = false;
     g.classifica.alboAperto = false;
-    g.screen.lblCopriCarte.visible = false;
-    MostraClassifica(g);
+    f.screen.lblCopriCarte.visible = false;
+    MostraClassifica(f);
 }
 
 }  // namespace gnamm

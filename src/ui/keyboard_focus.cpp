@@ -19,28 +19,31 @@ namespace {
 constexpr int kMargine = 110;
 
 // The table places holding a card, left to right as they lie on the screen.
-std::vector<int> CarteInFila(const Finestra& g) {
+std::vector<int> CarteInFila(const Finestra& f) {
+    const Game& g = f.game;
     std::vector<int> fila;
     for (const int p : kPostiTavolo) {
         if (!g.tavolo.carta[p].empty() && g.vista.ImgCarta[p].visible) fila.push_back(p);
     }
-    std::sort(fila.begin(), fila.end(), [&g](int a, int b) {
-        return g.screen.ImgCarta[a].rect.x < g.screen.ImgCarta[b].rect.x;
+    std::sort(fila.begin(), fila.end(), [&f](int a, int b) {
+        return f.screen.ImgCarta[a].rect.x < f.screen.ImgCarta[b].rect.x;
     });
     return fila;
 }
 
-void Mostra(Finestra& g, int posto) {
+void Mostra(Finestra& f, int posto) {
+    Game& g = f.game;
     g.umano.fuoco = posto;
-    Element& f = g.screen.ShpFuoco;
-    const Rect r = g.screen.ImgCarta[posto].rect;
-    f.rect = {r.x - kMargine, r.y - kMargine, r.w + 2 * kMargine, r.h + 2 * kMargine};
-    f.visible = true;
+    Element& fuoco = f.screen.ShpFuoco;
+    const Rect r = f.screen.ImgCarta[posto].rect;
+    fuoco.rect = {r.x - kMargine, r.y - kMargine, r.w + 2 * kMargine, r.h + 2 * kMargine};
+    fuoco.visible = true;
 }
 
-void Nascondi(Finestra& g) {
+void Nascondi(Finestra& f) {
+    Game& g = f.game;
     g.umano.fuoco = 0;
-    g.screen.ShpFuoco.visible = false;
+    f.screen.ShpFuoco.visible = false;
 }
 
 }  // namespace
@@ -63,14 +66,16 @@ void LayoutTastiera(Screen& s) {
         "schermo intero.";
 }
 
-bool SceltaInCorso(const Finestra& g) {
+bool SceltaInCorso(const Finestra& f) {
+    const Game& g = f.game;
     const HumanTurnState& u = g.umano;
     return u.puoiScegliere && !u.presaDecisa && u.cartaGiocata != 0;
 }
 
-void MuoviFuoco(Finestra& g, int passo) {
-    if (!SceltaInCorso(g) || passo == 0) return;
-    const std::vector<int> fila = CarteInFila(g);
+void MuoviFuoco(Finestra& f, int passo) {
+    Game& g = f.game;
+    if (!SceltaInCorso(f) || passo == 0) return;
+    const std::vector<int> fila = CarteInFila(f);
     if (fila.empty()) return;
     const auto it = std::find(fila.begin(), fila.end(), g.umano.fuoco);
     const int n = static_cast<int>(fila.size());
@@ -81,24 +86,26 @@ void MuoviFuoco(Finestra& g, int passo) {
         i = static_cast<int>(it - fila.begin()) + (passo > 0 ? 1 : -1);
         i = (i + n) % n;
     }
-    Mostra(g, fila[static_cast<std::size_t>(i)]);
+    Mostra(f, fila[static_cast<std::size_t>(i)]);
 }
 
-void ScegliConFuoco(Finestra& g) {
-    if (!SceltaInCorso(g) || g.umano.fuoco == 0) return;
+void ScegliConFuoco(Finestra& f) {
+    Game& g = f.game;
+    if (!SceltaInCorso(f) || g.umano.fuoco == 0) return;
     ClickCarta(g, g.umano.fuoco);
 }
 
-void AggiornaFuoco(Finestra& g) {
-    const int f = g.umano.fuoco;
-    if (f == 0) {
-        g.screen.ShpFuoco.visible = false;
+void AggiornaFuoco(Finestra& f) {
+    Game& g = f.game;
+    const int posto = g.umano.fuoco;
+    if (posto == 0) {
+        f.screen.ShpFuoco.visible = false;
         return;
     }
-    if (!SceltaInCorso(g) || g.tavolo.carta[f].empty() || !g.vista.ImgCarta[f].visible) {
-        Nascondi(g);
+    if (!SceltaInCorso(f) || g.tavolo.carta[posto].empty() || !g.vista.ImgCarta[posto].visible) {
+        Nascondi(f);
     } else {
-        Mostra(g, f);  // the card may have moved
+        Mostra(f, posto);  // the card may have moved
     }
 }
 

@@ -11,16 +11,16 @@ struct Screen;
 void LayoutTastiera(Screen& s);
 
 // The human has played a card that must pick table cards, and has not finished picking.
-bool SceltaInCorso(const Finestra& g);
+bool SceltaInCorso(const Finestra& f);
 
 // Moves the focus to the next table card to the right (passo > 0) or to the left, round the
 // row; the first key of a pick puts it on the leftmost or rightmost card.
-void MuoviFuoco(Finestra& g, int passo);
+void MuoviFuoco(Finestra& f, int passo);
 
 // Picks or un-picks the card under the focus.
-void ScegliConFuoco(Finestra& g);
+void ScegliConFuoco(Finestra& f);
 
 // Hides the focus once no pick is under way, or when its card has left the table.
-void AggiornaFuoco(Finestra& g);
+void AggiornaFuoco(Finestra& f);
 
 }  // namespace gnamm

@@ -56,7 +56,8 @@ constexpr std::array<Retro, 4> kRetroCasuale = {Retro::Horse, Retro::Star, Retro
 constexpr int kMaxTentativi = 64;
 
 template <typename T>
-T DiversoDa(Finestra& g, T attuale, const std::array<T, 4>& valori) {
+T DiversoDa(Finestra& f, T attuale, const std::array<T, 4>& valori) {
+    Game& g = f.game;
     for (int tentativo = 0; tentativo < kMaxTentativi; ++tentativo) {
         const T v = valori[static_cast<std::size_t>(g.estrazione(4) - 1)];
         if (v != attuale) return v;
@@ -67,11 +68,13 @@ T DiversoDa(Finestra& g, T attuale, const std::array<T, 4>& valori) {
     return valori[0];
 }
 
-bool PartitaInCorso(const Finestra& g) {
+bool PartitaInCorso(const Finestra& f) {
+    const Game& g = f.game;
     return g.tavolo.carteRimasteNelMazzo != 0 && g.tavolo.carteRimasteNelMazzo != 40;
 }
 
-bool TurnoUmano(const Finestra& g) {
+bool TurnoUmano(const Finestra& f) {
+    const Game& g = f.game;
     return g.tavolo.aChiTocca == Player::H && g.tavolo.carteInManoAdH > 0 &&
            !g.vista.FraQuando.visible;
 }
@@ -79,7 +82,8 @@ bool TurnoUmano(const Finestra& g) {
 // The covered cards: the deck and Nonno Zeb's hand.
 constexpr int kUltimoCoperto = 3;
 
-void ApplicaEffetto(Finestra& g, int i) {
+void ApplicaEffetto(Finestra& f, int i) {
+    Game& g = f.game;
     Scheduler& s = g.scheduler;
     const Opzioni& o = g.opzioni;
     switch (i) {
@@ -89,7 +93,7 @@ void ApplicaEffetto(Finestra& g, int i) {
             s.setInterval(Timer::ScompaionoCarteH, IntervalloGioco(o.velocitaGioco));
             break;
         case 1:
-            ImpazienzaCambiata(g.zeb, TurnoUmano(g));
+            ImpazienzaCambiata(f.zeb, TurnoUmano(f));
             break;
         case 2:
             s.setInterval(Timer::EffettuaMossaPC, IntervalloZeb(o.velocitaZeb));
@@ -101,23 +105,23 @@ void ApplicaEffetto(Finestra& g, int i) {
         case 5:
             if (!o.commentiZeb) {
                 FermaImpazienza(g.scheduler);
-                MostraFotoLivello(g.zeb);
+                MostraFotoLivello(f.zeb);
             }
             break;
         case 6:
             if (o.musiche) {
-                ScegliMusiche(g.suoni);
+                ScegliMusiche(f.suoni);
             } else {
-                SpegniMusiche(g.suoni);
+                SpegniMusiche(f.suoni);
             }
             break;
         case 8:
-            ApplicaColoreTavolo(g);
+            ApplicaColoreTavolo(f);
             break;
         case 9: {
             // The advice's outlines go first: repainted, they would stay for the whole Gioco.
-            TogliConsiglio(g);
-            ApplicaColoreCarte(g);
+            TogliConsiglio(f);
+            ApplicaColoreCarte(f);
             const Rgb colore = ColoreMat(o.coloreCarte);
             for (int p = 0; p <= kUltimoCoperto; ++p) {
                 if (g.vista.ShpCarta[p].visible) g.vista.ShpCarta[p].back = colore;
@@ -196,48 +200,52 @@ std::string_view OptionTooltip(int i) {
                                           : std::string_view{};
 }
 
-void RumoreClic(Finestra& g) {
+void RumoreClic(Finestra& f) {
+    Game& g = f.game;
     if (!g.opzioni.rumoriCarte) return;
     if (g.spia.free()) {
         OccupaSpia(g.spia);
-        SuonoClic(g.suoni);
-    } else if (!PartitaInCorso(g)) {
-        SuonoClic(g.suoni);
+        SuonoClic(f.suoni);
+    } else if (!PartitaInCorso(f)) {
+        SuonoClic(f.suoni);
     }
 }
 
-void ClickVoceOpzioni(Finestra& g, int i) {
+void ClickVoceOpzioni(Finestra& f, int i) {
+    Game& g = f.game;
     if (i < 0 || i >= kNumeroOpzioni) return;
-    RumoreClic(g);
+    RumoreClic(f);
     CycleOption(g.opzioni, i);
-    ApplicaEffetto(g, i);
-    MostraOpzioni(g);
-    ScriviImpostazioni(g);
+    ApplicaEffetto(f, i);
+    MostraOpzioni(f);
+    ScriviImpostazioni(f);
 }
 
-void MouseVoceOpzioni(Finestra& g, int i) {
+void MouseVoceOpzioni(Finestra& f, int i) {
     if (i < 0 || i >= kNumeroOpzioni) return;
-    int& selezione = g.pannelli.selezione;
+    int& selezione = f.pannelli.selezione;
     if (i == selezione) return;
-    g.screen.lblOpzioni[static_cast<std::size_t>(selezione)].opaque = false;
+    f.screen.lblOpzioni[static_cast<std::size_t>(selezione)].opaque = false;
     selezione = i;
-    g.screen.lblOpzioni[static_cast<std::size_t>(i)].opaque = true;
+    f.screen.lblOpzioni[static_cast<std::size_t>(i)].opaque = true;
 }
 
-void MousePannelloOpzioni(Finestra& g) {
-    int& selezione = g.pannelli.selezione;
-    g.screen.lblOpzioni[static_cast<std::size_t>(selezione)].opaque = false;
+void MousePannelloOpzioni(Finestra& f) {
+    int& selezione = f.pannelli.selezione;
+    f.screen.lblOpzioni[static_cast<std::size_t>(selezione)].opaque = false;
     selezione = kNessunaSelezione;
 }
 
-void MostraOpzioni(Finestra& g) {
+void MostraOpzioni(Finestra& f) {
+    Game& g = f.game;
     for (int i = 0; i < kNumeroOpzioni; ++i) {
-        g.screen.lblOpzioni[static_cast<std::size_t>(i)].text = OptionText(g.opzioni, i);
+        f.screen.lblOpzioni[static_cast<std::size_t>(i)].text = OptionText(g.opzioni, i);
     }
 }
 
-void ApplicaColoreTavolo(Finestra& g) {
-    Screen& s = g.screen;
+void ApplicaColoreTavolo(Finestra& f) {
+    Game& g = f.game;
+    Screen& s = f.screen;
     s.windowBack = ColoreSfondo(g.opzioni.coloreTavolo);
     s.lblCopriCarte.back = s.windowBack;
     s.FraQuando.back = s.windowBack;
@@ -245,31 +253,37 @@ void ApplicaColoreTavolo(Finestra& g) {
     for (Element& e : s.FraPannello) e.back = s.windowBack;
 }
 
-void ApplicaColoreCarte(Finestra& g) {
+void ApplicaColoreCarte(Finestra& f) {
+    Game& g = f.game;
     g.vista.ShpContornoCarta[kPostoMazzo].borderColor = ColoreMat(g.opzioni.coloreCarte);
 }
 
-void CasualeColoreTavolo(Finestra& g) {
-    g.opzioni.coloreTavolo = DiversoDa(g, g.opzioni.coloreTavolo, kTavoloCasuale);
-    ApplicaColoreTavolo(g);
+void CasualeColoreTavolo(Finestra& f) {
+    Game& g = f.game;
+    g.opzioni.coloreTavolo = DiversoDa(f, g.opzioni.coloreTavolo, kTavoloCasuale);
+    ApplicaColoreTavolo(f);
 }
 
-void CasualeColoreCarte(Finestra& g) {
-    g.opzioni.coloreCarte = DiversoDa(g, g.opzioni.coloreCarte, kCarteCasuali);
-    ApplicaColoreCarte(g);
+void CasualeColoreCarte(Finestra& f) {
+    Game& g = f.game;
+    g.opzioni.coloreCarte = DiversoDa(f, g.opzioni.coloreCarte, kCarteCasuali);
+    ApplicaColoreCarte(f);
 }
 
-void CasualeRetro(Finestra& g) {
-    g.opzioni.retroCarte = DiversoDa(g, g.opzioni.retroCarte, kRetroCasuale);
+void CasualeRetro(Finestra& f) {
+    Game& g = f.game;
+    g.opzioni.retroCarte = DiversoDa(f, g.opzioni.retroCarte, kRetroCasuale);
 }
 
-void MostraRetroMazzo(Finestra& g) {
+void MostraRetroMazzo(Finestra& f) {
+    Game& g = f.game;
     g.vista.ShpCarta[kPostoMazzo].back = ColoreMat(g.opzioni.coloreCarte);
-    g.screen.ShpCarta[kPostoMazzo].opaque = true;
+    f.screen.ShpCarta[kPostoMazzo].opaque = true;
     g.vista.ImgCarta[kPostoMazzo].picture = std::string(RetroPicture(g.opzioni.retroCarte));
 }
 
-void LeggiImpostazioni(Finestra& g) {
+void LeggiImpostazioni(Finestra& f) {
+    Game& g = f.game;
     const data::Settings s = data::LoadSettings(g.paths.data).value;
     g.opzioni = s.opzioni;
     for (std::size_t i = 0; i < s.riquadri.size(); ++i) {
@@ -286,10 +300,11 @@ void LeggiImpostazioni(Finestra& g) {
     t.setInterval(Timer::ScompaionoCarteH, iv.scompaionoCarteH);
     t.setInterval(Timer::Scegli6Carte, iv.scegli6Carte);
     t.setInterval(Timer::Scegli4CarteSulTavolo, iv.scegli4CarteSulTavolo);
-    MostraOpzioni(g);
+    MostraOpzioni(f);
 }
 
-void ScriviImpostazioni(Finestra& g) {
+void ScriviImpostazioni(Finestra& f) {
+    Game& g = f.game;
     data::Settings s;
     s.opzioni = g.opzioni;
     for (std::size_t i = 0; i < s.riquadri.size(); ++i) {

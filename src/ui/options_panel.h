@@ -5,8 +5,8 @@
 
 #include <string_view>
 
-#include "rules/options.h"
 #include "data/colors.h"
+#include "rules/options.h"
 
 namespace gnamm {
 
@@ -22,32 +22,32 @@ std::string_view OptionTooltip(int i);
 
 // Click on caption i (0..15): the click noise, the next value, its effect, and the settings
 // saved.
-void ClickVoceOpzioni(Finestra& g, int i);
+void ClickVoceOpzioni(Finestra& f, int i);
 // The mouse over caption i highlights its value; over the panel itself, no value.
-void MouseVoceOpzioni(Finestra& g, int i);
-void MousePannelloOpzioni(Finestra& g);
+void MouseVoceOpzioni(Finestra& f, int i);
+void MousePannelloOpzioni(Finestra& f);
 // Writes every option value into its label.
-void MostraOpzioni(Finestra& g);
+void MostraOpzioni(Finestra& f);
 
 // The click noise of captions and buttons: only with "Rumori carte" on, and while another
 // sound holds the indicator only when no Gioco is under way.
-void RumoreClic(Finestra& g);
+void RumoreClic(Finestra& f);
 
 // The table colour onto the window and everything painted in it; the card colour onto the
 // deck outline.
-void ApplicaColoreTavolo(Finestra& g);
-void ApplicaColoreCarte(Finestra& g);
+void ApplicaColoreTavolo(Finestra& f);
+void ApplicaColoreCarte(Finestra& f);
 
 // A new table colour, card colour or card back drawn at random, always different from the
 // current one.
-void CasualeColoreTavolo(Finestra& g);
-void CasualeColoreCarte(Finestra& g);
-void CasualeRetro(Finestra& g);
+void CasualeColoreTavolo(Finestra& f);
+void CasualeColoreCarte(Finestra& f);
+void CasualeRetro(Finestra& f);
 // The deck place painted with the current back.
-void MostraRetroMazzo(Finestra& g);
+void MostraRetroMazzo(Finestra& f);
 
 // GnImpo.txt: options, side boxes and the eight stored intervals.
-void LeggiImpostazioni(Finestra& g);
-void ScriviImpostazioni(Finestra& g);
+void LeggiImpostazioni(Finestra& f);
+void ScriviImpostazioni(Finestra& f);
 
 }  // namespace gnamm

@@ -26,11 +26,11 @@ constexpr int kPannelloUscita = 1;
 constexpr int kPannelloLivello = 4;
 constexpr int kPannelliDellaBarra = 3;
 
-Element& Pannello(Finestra& g, int k) {
-    return g.screen.FraPannello[static_cast<std::size_t>(k)];
+Element& Pannello(Finestra& f, int k) {
+    return f.screen.FraPannello[static_cast<std::size_t>(k)];
 }
-Element& Voce(Finestra& g, int k) {
-    return g.screen.lblPannelli[static_cast<std::size_t>(k)];
+Element& Voce(Finestra& f, int k) {
+    return f.screen.lblPannelli[static_cast<std::size_t>(k)];
 }
 
 // The level panel's order: photo and name i are 'Cheat', 'Cunning', 'Honest' Zeb.
@@ -46,11 +46,12 @@ int IndiceLivello(Livello l) {
 }
 
 // Nonno Zeb's "Bravo!" when the player stays; without his voice, the click or nothing.
-void RestaInGioco(Finestra& g) {
+void RestaInGioco(Finestra& f) {
+    Game& g = f.game;
     if (g.opzioni.commentiZeb) {
-        MostraCommento(g.zeb, remarks::BravoRestaQui(), true);
+        MostraCommento(f.zeb, remarks::BravoRestaQui(), true);
     } else if (g.opzioni.rumoriCarte) {
-        SuonoClic(g.suoni);
+        SuonoClic(f.suoni);
     } else {
         LiberaSpia(g.spia);
     }
@@ -58,26 +59,28 @@ void RestaInGioco(Finestra& g) {
 
 }  // namespace
 
-void ScegliLivello(Finestra& g, Livello l) {
+void ScegliLivello(Finestra& f, Livello l) {
+    Game& g = f.game;
     const int i = IndiceLivello(l);
-    if (i < 0 || g.pannelli.congedo) return;
-    g.pannelli.livelloEvidenziato = l;
+    if (i < 0 || f.pannelli.congedo) return;
+    f.pannelli.livelloEvidenziato = l;
     g.livello = l;
-    g.zeb.angolo.foto = kFotoLivello[static_cast<std::size_t>(i)];
-    ClickCmdLivello(g);
+    f.zeb.angolo.foto = kFotoLivello[static_cast<std::size_t>(i)];
+    ClickCmdLivello(f);
 }
 
-void ClickLivello(Finestra& g, int i) {
+void ClickLivello(Finestra& f, int i) {
     if (i < 0 || i >= static_cast<int>(kLivelli.size())) return;
-    ScegliLivello(g, kLivelli[static_cast<std::size_t>(i)]);
+    ScegliLivello(f, kLivelli[static_cast<std::size_t>(i)]);
 }
 
-void ClickCmdLivello(Finestra& g) {
-    if (g.pannelli.congedo) return;
-    const int scelto = IndiceLivello(g.pannelli.livelloEvidenziato);
+void ClickCmdLivello(Finestra& f) {
+    Game& g = f.game;
+    if (f.pannelli.congedo) return;
+    const int scelto = IndiceLivello(f.pannelli.livelloEvidenziato);
     if (scelto >= 0) {
         g.livello = kLivelli[static_cast<std::size_t>(scelto)];
-        g.zeb.angolo.foto = kFotoLivello[static_cast<std::size_t>(scelto)];
+        f.zeb.angolo.foto = kFotoLivello[static_cast<std::size_t>(scelto)];
     }
     // Without a level Nonno Zeb would not know how to play.
     if (g.livello == Livello::None) return;
@@ -86,66 +89,66 @@ void ClickCmdLivello(Finestra& g) {
     const bool inPausa = g.vista.FraQuando.visible;
     if (!inPausa && TavoloInUso(g.tavolo, g.scheduler)) AbbandonaGioco(g);
 
-    if (g.spia.free() && g.opzioni.commentiZeb) CommentoLivello(g.zeb);
+    if (g.spia.free() && g.opzioni.commentiZeb) CommentoLivello(f.zeb);
     g.scheduler.disable(Timer::LampeggiaScritta2);
-    Pannello(g, kPannelloLivello).visible = false;
-    g.screen.lblRegole[17].visible = true;
+    Pannello(f, kPannelloLivello).visible = false;
+    f.screen.lblRegole[17].visible = true;
     g.classifica.lampeggia = 0;
     g.classifica.inserimentoVincitore = kRigaNessuna;
-    MostraFotoLivello(g.zeb);
+    MostraFotoLivello(f.zeb);
     if (!inPausa) MescolaCarte(g);
 }
 
-void ClickAbilita(Finestra& g) {
-    Element& p = Pannello(g, kPannelloLivello);
+void ClickAbilita(Finestra& f) {
+    Element& p = Pannello(f, kPannelloLivello);
     if (p.visible) {
         p.visible = false;
     } else {
-        p.back = g.screen.windowBack;
+        p.back = f.screen.windowBack;
         p.visible = true;
     }
 }
 
-void ClickPannelli(Finestra& g, int k) {
+void ClickPannelli(Finestra& f, int k) {
     if (k < 0 || k >= kPannelliDellaBarra) return;
-    Screen& s = g.screen;
-    if (Pannello(g, k).visible) {
-        Pannello(g, k).visible = false;
-        Voce(g, k).fore = colors::kWhite;
+    Screen& s = f.screen;
+    if (Pannello(f, k).visible) {
+        Pannello(f, k).visible = false;
+        Voce(f, k).fore = colors::kWhite;
         s.lblCopriCarte.visible = false;
         // Every value loses its highlight, the last one too: left lit, it would stay lit beside
         // the next one highlighted.
         for (Element& valore : s.lblOpzioni) valore.opaque = false;
-        g.pannelli.selezione = kNessunaSelezione;
+        f.pannelli.selezione = kNessunaSelezione;
         return;
     }
     for (int j = 0; j < kPannelliDellaBarra; ++j) {
-        Pannello(g, j).visible = false;
-        Voce(g, j).fore = colors::kWhite;
+        Pannello(f, j).visible = false;
+        Voce(f, j).fore = colors::kWhite;
     }
-    Voce(g, k).fore = colors::kGreen;
-    Pannello(g, k).back = s.windowBack;
-    if (!g.pannelli.esciCaricate) {
+    Voce(f, k).fore = colors::kGreen;
+    Pannello(f, k).back = s.windowBack;
+    if (!f.pannelli.esciCaricate) {
         s.ImgEsci[0].picture = "\\Carte\\Ap.jpg";
         s.ImgEsci[1].picture = "\\Carte\\Ac.jpg";
-        g.pannelli.esciCaricate = true;
+        f.pannelli.esciCaricate = true;
     }
-    Pannello(g, k).visible = true;
+    Pannello(f, k).visible = true;
     s.lblCopriCarte.back = s.windowBack;
     s.lblCopriCarte.visible = true;
 }
 
-void ClickRegole(Finestra& g, bool avanti) {
-    RumoreClic(g);
-    int& pagina = g.pannelli.paginaRegole;
+void ClickRegole(Finestra& f, bool avanti) {
+    RumoreClic(f);
+    int& pagina = f.pannelli.paginaRegole;
     pagina = avanti ? PaginaSeguente(pagina) : PaginaPrecedente(pagina);
-    MostraPaginaRegole(g);
+    MostraPaginaRegole(f);
 }
 
-void MostraPaginaRegole(Finestra& g) {
-    const int numero = g.pannelli.paginaRegole;
+void MostraPaginaRegole(Finestra& f) {
+    const int numero = f.pannelli.paginaRegole;
     const PaginaRegole& p = PaginaDelleRegole(numero);
-    Screen& s = g.screen;
+    Screen& s = f.screen;
     s.lblRegole[5].text = std::string(p.titolo);
     s.lblRegole[6].text = std::to_string(numero);
     s.lblRegole[0].rect.y =
@@ -153,46 +156,49 @@ void MostraPaginaRegole(Finestra& g) {
     s.lblRegole[0].text = std::string(p.testo);
 }
 
-void RispostaUscita(Finestra& g, int i) {
-    if (g.pannelli.congedo) return;
+void RispostaUscita(Finestra& f, int i) {
+    Game& g = f.game;
+    if (f.pannelli.congedo) return;
     if (i == 0) {
-        CancellaTorneoSalvato(g, g.custodiaTorneo);  // a surrender: the Torneo is over
-        Congedo(g);
+        CancellaTorneoSalvato(g, f.custodiaTorneo);  // a surrender: the Torneo is over
+        Congedo(f);
         return;
     }
     if (i != 1) return;
-    Voce(g, kPannelloUscita).fore = colors::kWhite;
-    Pannello(g, kPannelloUscita).visible = false;
-    g.screen.lblCopriCarte.visible = false;
+    Voce(f, kPannelloUscita).fore = colors::kWhite;
+    Pannello(f, kPannelloUscita).visible = false;
+    f.screen.lblCopriCarte.visible = false;
     if (g.spia.free()) {
         OccupaSpia(g.spia);
-        RestaInGioco(g);
+        RestaInGioco(f);
     } else if (g.tavolo.carteRimasteNelMazzo == 40) {
-        RestaInGioco(g);
+        RestaInGioco(f);
     }
 }
 
-void Congedo(Finestra& g) {
-    Screen& s = g.screen;
-    g.pannelli.congedo = true;
+void Congedo(Finestra& f) {
+    Game& g = f.game;
+    Screen& s = f.screen;
+    f.pannelli.congedo = true;
     s.lblRegole[14].text = "Bye-Bye, " + g.nome + "!";
     s.lblRegole[14].fore = colors::kBlack;
     OccupaSpia(g.spia);
     // Nothing of the game may move or speak over the farewell.
     for (int t = 0; t < kTimerCount; ++t) g.scheduler.disable(static_cast<Timer>(t));
-    ChiudiSuoni(g.media);
-    g.media.command(Channel::Musiche, Command::Stop);
-    g.media.command(Channel::Musiche, Command::Prev);
-    g.media.command(Channel::Musiche, Command::Close);
-    g.media.setFile(Channel::Commenti, "");
-    if (g.opzioni.commentiZeb) CommentoCongedo(g.zeb);
-    ScriviImpostazioni(g);
+    ChiudiSuoni(f.media);
+    f.media.command(Channel::Musiche, Command::Stop);
+    f.media.command(Channel::Musiche, Command::Prev);
+    f.media.command(Channel::Musiche, Command::Close);
+    f.media.setFile(Channel::Commenti, "");
+    if (g.opzioni.commentiZeb) CommentoCongedo(f.zeb);
+    ScriviImpostazioni(f);
     g.scheduler.start(Timer::Esci, speeds::kEsci);
 }
 
-void OnEsci(Finestra& g) {
+void OnEsci(Finestra& f) {
+    Game& g = f.game;
     g.scheduler.disable(Timer::Esci);
-    g.finished = true;
+    f.finished = true;
 }
 
 void MostraPannelli(const PanelsState& p, const TableView& v, Screen& s) {
@@ -204,12 +210,13 @@ void MostraPannelli(const PanelsState& p, const TableView& v, Screen& s) {
     }
 }
 
-void ClickRiquadri(Finestra& g, int k) {
+void ClickRiquadri(Finestra& f, int k) {
+    Game& g = f.game;
     if (k < 0 || k >= static_cast<int>(g.vista.FraRiquadro.size())) return;
     Aspetto& box = g.vista.FraRiquadro[static_cast<std::size_t>(k)];
     box.visible = !box.visible;
     g.vista.riquadroFisso[static_cast<std::size_t>(k)] = box.visible;
-    ScriviImpostazioni(g);
+    ScriviImpostazioni(f);
 }
 
 }  // namespace gnamm

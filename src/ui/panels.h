@@ -6,26 +6,26 @@
 namespace gnamm {
 
 // Chooses Nonno Zeb's level and starts a Gioco; a Gioco under way is abandoned first.
-void ScegliLivello(Finestra& g, Livello l);
+void ScegliLivello(Finestra& f, Livello l);
 // Level panel: a photo or a name (i: 0 'Cheat', 1 'Cunning', 2 'Honest'), the "Livello" button.
-void ClickLivello(Finestra& g, int i);
-void ClickCmdLivello(Finestra& g);
+void ClickLivello(Finestra& f, int i);
+void ClickCmdLivello(Finestra& f);
 // lblAbilità: shows or hides the level panel.
-void ClickAbilita(Finestra& g);
+void ClickAbilita(Finestra& f);
 
 // Bar captions "Regole", "Esci", "Opzioni" (k = 0..2): open or close that panel.
-void ClickPannelli(Finestra& g, int k);
+void ClickPannelli(Finestra& f, int k);
 // Rules viewer: next or previous page, and showing the current one.
-void ClickRegole(Finestra& g, bool avanti);
-void MostraPaginaRegole(Finestra& g);
+void ClickRegole(Finestra& f, bool avanti);
+void MostraPaginaRegole(Finestra& f);
 
 // Exit question: i = 0 "Sì", 1 "No".
-void RispostaUscita(Finestra& g, int i);
-void Congedo(Finestra& g);
-void OnEsci(Finestra& g);
+void RispostaUscita(Finestra& f, int i);
+void Congedo(Finestra& f);
+void OnEsci(Finestra& f);
 
 // Side box toggles "Dati", "Punti", "Notes", "Zeb" (k = 0..3).
-void ClickRiquadri(Finestra& g, int k);
+void ClickRiquadri(Finestra& f, int k);
 
 // Derives the panels' marks from their state: the pinned side boxes' bordered toggles and the
 // frame around the level photo that stands chosen.

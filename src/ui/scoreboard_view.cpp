@@ -258,8 +258,9 @@ void ApplicaScritteTabellone(Screen& s) {
     ImpostaDati(s);
 }
 
-void RefreshScoreboard(Finestra& g) {
-    Screen& s = g.screen;
+void RefreshScoreboard(Finestra& f) {
+    Game& g = f.game;
+    Screen& s = f.screen;
     RefreshGiocatore(s, g.punteggi.h, Player::H);
     RefreshGiocatore(s, g.punteggi.pc, Player::PC);
     s.lblPuntiH.text = std::to_string(g.punteggi.h.puntiPartita);
@@ -275,8 +276,8 @@ void RefreshScoreboard(Finestra& g) {
     s.lblTimer.opaque = g.pc.inPausa;
     s.lblTimer.back = colors::kRed;
     // Before the first level is chosen the row still says whose it is, not an empty bar.
-    s.lblPC.text = g.livello == Livello::None ? std::string("Nonno Zeb")
-                                              : std::string(LivelloText(g.livello));
+    s.lblPC.text =
+        g.livello == Livello::None ? std::string("Nonno Zeb") : std::string(LivelloText(g.livello));
 }
 
 }  // namespace gnamm

@@ -11,6 +11,6 @@ struct Screen;
 // boxes; part of the design layout.
 void ApplicaScritteTabellone(Screen& s);
 // Writes the scoreboard's labels from the state.
-void RefreshScoreboard(Finestra& g);
+void RefreshScoreboard(Finestra& f);
 
 }  // namespace gnamm

@@ -28,8 +28,9 @@ void MettiA(Element& e, int x, int y) {
 
 }  // namespace
 
-void Avvio(Finestra& g, int screenWidthTwips, int screenHeightTwips) {
-    Screen& s = g.screen;
+void Avvio(Finestra& f, int screenWidthTwips, int screenHeightTwips) {
+    Game& g = f.game;
+    Screen& s = f.screen;
     // The random source comes seeded; the program folder is given by Paths.
     MettiA(s.FraSplash, 0, 0);
     MettiA(s.lblCopriCarte, kCopriCarte.x, kCopriCarte.y);
@@ -41,24 +42,24 @@ void Avvio(Finestra& g, int screenWidthTwips, int screenHeightTwips) {
     // The record too is mended now, so its notice shows on the splash with the others.
     if (!g.paths.data.empty()) CaricaStatistiche(g.paths.data, g.avvisi);
     // Told nothing is saved this run: no Torneo save is tried, to fail in a second notice.
-    g.custodiaTorneo.cartellaScrivibile = dati.writable;
+    f.custodiaTorneo.cartellaScrivibile = dati.writable;
     s.txtNome.text = dati.nome;
     s.ImgTitolo.picture = "\\Grafica\\Gnamm.gif";
     s.ImgSplash.picture = "\\Grafica\\Splash.jpg";
-    LeggiImpostazioni(g);
+    LeggiImpostazioni(f);
 
     const bool primo = g.estrazione(2) == 1;
     g.pc.onesta = primo;
-    g.zeb.stato.assoBevuto = primo ? 1 : 2;
-    g.zeb.stato.alternaUltimaCattura = primo;
-    g.zeb.stato.cinqueDiCuori = primo ? 1 : 2;
+    f.zeb.stato.assoBevuto = primo ? 1 : 2;
+    f.zeb.stato.alternaUltimaCattura = primo;
+    f.zeb.stato.cinqueDiCuori = primo ? 1 : 2;
 
     if (g.opzioni.randomGrafica) {
-        CasualeColoreTavolo(g);
-        CasualeColoreCarte(g);
-        CasualeRetro(g);
+        CasualeColoreTavolo(f);
+        CasualeColoreCarte(f);
+        CasualeRetro(f);
     } else {
-        ApplicaColoreCarte(g);
+        ApplicaColoreCarte(f);
         s.windowBack = ColoreSfondo(g.opzioni.coloreTavolo);
         s.lblCopriCarte.back = s.windowBack;
         for (Element& e : s.FraRiquadro) e.back = s.windowBack;
@@ -73,14 +74,14 @@ void Avvio(Finestra& g, int screenWidthTwips, int screenHeightTwips) {
     s.ImgBarra.picture = "\\Grafica\\Barra.jpg";
     s.ImgGnamm.picture = "\\Grafica\\Gnamm.gif";
     s.ImgSemi.picture = "\\Grafica\\4Semi.jpg";
-    g.zeb.angolo.foto = "\\Grafica\\Tavolo.jpg";
-    MostraRetroMazzo(g);
+    f.zeb.angolo.foto = "\\Grafica\\Tavolo.jpg";
+    MostraRetroMazzo(f);
     g.vista.ImgCarta[kPostoMazzo].visible = true;
     g.vista.ShpCarta[kPostoMazzo].visible = true;
     LeggiClassifica(g);
     CaricaAlbo(g);
-    MostraClassifica(g);
-    MostraPaginaRegole(g);
+    MostraClassifica(f);
+    MostraPaginaRegole(f);
 
     // The level panel's prompt blinks once the splash stops hiding it (InvioSplash): blinking
     // unseen it would wake the game six times a second while the player types a name.
@@ -91,52 +92,54 @@ void Avvio(Finestra& g, int screenWidthTwips, int screenHeightTwips) {
     g.scheduler.start(Timer::AudioSplash, speeds::kAudioSplashFirst);
 }
 
-bool InvioSplash(Finestra& g) {
-    Screen& s = g.screen;
+bool InvioSplash(Finestra& f) {
+    Game& g = f.game;
+    Screen& s = f.screen;
     if (!s.FraSplash.visible) return false;
     if (!data::IsAcceptableName(s.txtNome.text)) return true;
     s.FraSplash.visible = false;
     g.nome = data::CleanPlayerName(s.txtNome.text);
     s.txtNome.text = g.nome;
     data::SaveName(g.paths.data, g.nome);
-    TieniNome(g);
+    TieniNome(f);
     g.scheduler.disable(Timer::AudioSplash);
     // The prompt blinks only on the splash; the level panel's takes over.
     g.scheduler.disable(Timer::Inserisci);
     g.scheduler.enable(Timer::LampeggiaScritta2);
-    g.media.command(Channel::AudioSplash, Command::Prev);
-    g.media.command(Channel::AudioSplash, Command::Close);
-    if (g.opzioni.musiche) ScegliMusiche(g.suoni);
+    f.media.command(Channel::AudioSplash, Command::Prev);
+    f.media.command(Channel::AudioSplash, Command::Close);
+    if (g.opzioni.musiche) ScegliMusiche(f.suoni);
     return true;
 }
 
-void ScriviNomeSplash(Finestra& g, std::string_view utf8) {
-    if (g.screen.FraSplash.visible) data::AppendToName(g.screen.txtNome.text, utf8);
+void ScriviNomeSplash(Finestra& f, std::string_view utf8) {
+    if (f.screen.FraSplash.visible) data::AppendToName(f.screen.txtNome.text, utf8);
 }
 
-void CancellaNomeSplash(Finestra& g) {
-    if (g.screen.FraSplash.visible) data::RemoveLastNameChar(g.screen.txtNome.text);
+void CancellaNomeSplash(Finestra& f) {
+    if (f.screen.FraSplash.visible) data::RemoveLastNameChar(f.screen.txtNome.text);
 }
 
-void OnInserisci(Finestra& g) {
-    int& n = g.pannelli.contatoreInserisci;
+void OnInserisci(Finestra& f) {
+    int& n = f.pannelli.contatoreInserisci;
     ++n;
     if (n == 1) {
-        g.screen.lblInserisci.visible = true;
+        f.screen.lblInserisci.visible = true;
     } else if (n >= 4) {
-        g.screen.lblInserisci.visible = false;
+        f.screen.lblInserisci.visible = false;
         n = 0;
     }
 }
 
-void OnAudioSplash(Finestra& g) {
-    int& n = g.pannelli.contaSplash;
+void OnAudioSplash(Finestra& f) {
+    Game& g = f.game;
+    int& n = f.pannelli.contaSplash;
     ++n;
-    g.media.command(Channel::AudioSplash, Command::Prev);
-    g.media.command(Channel::AudioSplash, Command::Close);
-    g.media.setFile(Channel::AudioSplash, remarks::SplashVoice(n < 4 ? n : 4));
-    g.media.command(Channel::AudioSplash, Command::Open);
-    g.media.command(Channel::AudioSplash, Command::Play);
+    f.media.command(Channel::AudioSplash, Command::Prev);
+    f.media.command(Channel::AudioSplash, Command::Close);
+    f.media.setFile(Channel::AudioSplash, remarks::SplashVoice(n < 4 ? n : 4));
+    f.media.command(Channel::AudioSplash, Command::Open);
+    f.media.command(Channel::AudioSplash, Command::Play);
     const int pausa = n <= 4 ? speeds::kPausePrimeVoci[static_cast<std::size_t>(n - 1)]
                              : g.scheduler.interval(Timer::AudioSplash) + speeds::kCrescitaPausa;
     g.scheduler.setInterval(Timer::AudioSplash, pausa);

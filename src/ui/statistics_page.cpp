@@ -4,8 +4,8 @@
 #include <array>
 #include <string>
 
-#include "rules/livello.h"
 #include "game/player_record.h"
+#include "rules/livello.h"
 #include "ui/finestra.h"
 #include "ui/panels_layout.h"
 
@@ -22,7 +22,9 @@ struct Riga {
     std::string (*valore)(const ContiLivello&);
 };
 
-std::string N(int n) { return std::to_string(n); }
+std::string N(int n) {
+    return std::to_string(n);
+}
 
 const std::array<Riga, 15> kRighe = {{
     {"Tornei vinti", [](const ContiLivello& c) { return N(c.torneiVinti); }},
@@ -48,7 +50,7 @@ const std::array<Riga, 15> kRighe = {{
 }};
 
 // Design twips: the page covers the panels' place.
-constexpr int kRigaH = 330;  // 16 rows: the level names and the 15 counts
+constexpr int kRigaH = 330;    // 16 rows: the level names and the 15 counts
 constexpr int kTestaY = 1140;  // the level names; the rows follow
 constexpr std::size_t kColonne = 4;
 constexpr std::array<int, 4> kColonnaX = {240, 2400, 3540, 4680};
@@ -78,7 +80,8 @@ void LayoutStatistiche(Screen& s) {
     s.FraStatistiche = Testo({0, 0, kPannello.w, kPannello.h}, "", 8.25f, false);
     s.FraStatistiche.opaque = true;
     s.FraStatistiche.border = true;
-    s.lblTitoloStatistiche = Testo({240, 240, 5280, 480}, "Statistiche", 15.75f, true, Align::Center);
+    s.lblTitoloStatistiche =
+        Testo({240, 240, 5280, 480}, "Statistiche", 15.75f, true, Align::Center);
     s.lblTitoloStatistiche.shrinkToFit = true;  // with a name of any length
     for (std::size_t i = 0; i < s.lblStatistiche.size(); ++i) {
         const std::size_t riga = i / kColonne, k = i % kColonne;
@@ -100,8 +103,9 @@ void LayoutStatistiche(Screen& s) {
     s.lblApriStatistiche.visible = true;
 }
 
-void ApriStatistiche(Finestra& g) {
-    Screen& s = g.screen;
+void ApriStatistiche(Finestra& f) {
+    Game& g = f.game;
+    Screen& s = f.screen;
     const Statistiche tutte = StatisticheCorrenti(g);
     const auto trovato = tutte.find(g.nome);
     const ContiGiocatore conti = trovato == tutte.end() ? ContiGiocatore{} : trovato->second;
@@ -124,8 +128,12 @@ void ApriStatistiche(Finestra& g) {
     Mostra(s, true);
 }
 
-void ChiudiStatistiche(Finestra& g) { Mostra(g.screen, false); }
+void ChiudiStatistiche(Finestra& f) {
+    Mostra(f.screen, false);
+}
 
-bool StatisticheAperte(const Finestra& g) { return g.screen.FraStatistiche.visible; }
+bool StatisticheAperte(const Finestra& f) {
+    return f.screen.FraStatistiche.visible;
+}
 
 }  // namespace gnamm

@@ -8,9 +8,9 @@ namespace gnamm {
 class Finestra;
 struct Screen;
 
-void ApriStatistiche(Finestra& g);
-void ChiudiStatistiche(Finestra& g);
-bool StatisticheAperte(const Finestra& g);
+void ApriStatistiche(Finestra& f);
+void ChiudiStatistiche(Finestra& f);
+bool StatisticheAperte(const Finestra& f);
 
 // Places the page and the caption that opens it, at the design size.
 void LayoutStatistiche(Screen& s);

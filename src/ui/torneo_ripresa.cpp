@@ -17,12 +17,12 @@ constexpr std::size_t kPannelloUscita = 1;
 constexpr std::size_t kPannelloLivello = 4;
 constexpr std::size_t kTitoloUscita = 14;  // lblRegole(14): the exit panel's question
 
-void ChiudiDomanda(Finestra& g) {
-    Screen& s = g.screen;
+void ChiudiDomanda(Finestra& f) {
+    Screen& s = f.screen;
     s.FraPannello[kPannelloUscita].visible = false;
     s.lblRegole[kTitoloUscita].text = std::string(kDomandaUscita);
     s.lblCopriCarte.visible = false;
-    g.torneoInSospeso.reset();
+    f.torneoInSospeso.reset();
 }
 
 // The game's position, which changes only with a move or a step of the game. What goes on
@@ -41,31 +41,33 @@ std::string Impronta(TorneoSalvato s) {
 
 // The screen parts the options decide, as Avvio drew them from the settings file; the saved
 // options may differ (random colours and backs are drawn afresh at every start).
-void MostraOpzioniRipristinate(Finestra& g) {
-    ApplicaColoreTavolo(g);
-    ApplicaColoreCarte(g);
-    MostraRetroMazzo(g);
-    MostraOpzioni(g);
+void MostraOpzioniRipristinate(Finestra& f) {
+    ApplicaColoreTavolo(f);
+    ApplicaColoreCarte(f);
+    MostraRetroMazzo(f);
+    MostraOpzioni(f);
 }
 
 }  // namespace
 
-void SalvaAlMomentoTranquillo(Finestra& g) {
-    if (!g.salvaTorneo || g.pannelli.congedo || g.torneoInSospeso) return;
+void SalvaAlMomentoTranquillo(Finestra& f) {
+    Game& g = f.game;
+    if (!f.salvaTorneo || f.pannelli.congedo || f.torneoInSospeso) return;
     if (!MomentoTranquillo(g) || g.paths.data.empty()) return;
-    const TorneoSalvato s = FotografaTorneo(g, g.zeb, g.suoni);
+    const TorneoSalvato s = FotografaTorneo(g, f.zeb, f.suoni);
     std::string impronta = Impronta(s);
-    if (impronta == g.ultimoSalvato) return;
+    if (impronta == f.ultimoSalvato) return;
     // A failed write is said once and tried again at the next moment, not at every frame.
-    ScriviTorneo(g.paths.data, s, g.avvisi, g.custodiaTorneo);
-    g.ultimoSalvato = std::move(impronta);
+    ScriviTorneo(g.paths.data, s, g.avvisi, f.custodiaTorneo);
+    f.ultimoSalvato = std::move(impronta);
 }
 
-void TieniNome(Finestra& g) {
+void TieniNome(Finestra& f) {
+    Game& g = f.game;
     if (g.paths.data.empty()) return;
-    g.nomeInUso = data::NomeInUso::Prendi(g.paths.data, g.nome);
-    if (g.nomeInUso) return;
-    g.custodiaTorneo.scrivibile = false;
+    f.nomeInUso = data::NomeInUso::Prendi(g.paths.data, g.nome);
+    if (f.nomeInUso) return;
+    f.custodiaTorneo.scrivibile = false;
     g.avvisi.aggiungi("Il nome " + g.nome +
                           " è già in gioco in un'altra finestra di Gnamm: il suo Torneo in "
                           "sospeso resta a quella, e qui il Torneo non verrà salvato.",
@@ -74,11 +76,12 @@ void TieniNome(Finestra& g) {
                           "that copy, and this one saves none");
 }
 
-bool OffriRipresa(Finestra& g) {
-    Screen& s = g.screen;
+bool OffriRipresa(Finestra& f) {
+    Game& g = f.game;
+    Screen& s = f.screen;
     if (s.FraSplash.visible || g.paths.data.empty()) return false;
-    g.torneoInSospeso = CaricaTorneoSalvato(g.paths.data, g.nome, g.avvisi, g.custodiaTorneo);
-    if (!g.torneoInSospeso) return false;
+    f.torneoInSospeso = CaricaTorneoSalvato(g.paths.data, g.nome, g.avvisi, f.custodiaTorneo);
+    if (!f.torneoInSospeso) return false;
     // The exit panel with its two aces, asking another question.
     s.FraPannello[kPannelloLivello].visible = false;
     s.FraPannello[kPannelloUscita].back = s.windowBack;
@@ -86,32 +89,33 @@ bool OffriRipresa(Finestra& g) {
     s.lblRegole[kTitoloUscita].text = std::string(kDomandaRipresa);
     s.ImgEsci[0].picture = "\\Carte\\Ap.jpg";
     s.ImgEsci[1].picture = "\\Carte\\Ac.jpg";
-    g.pannelli.esciCaricate = true;
+    f.pannelli.esciCaricate = true;
     s.lblCopriCarte.back = s.windowBack;
     s.lblCopriCarte.visible = true;
     return true;
 }
 
-void RispostaRipresa(Finestra& g, bool riprendi) {
-    if (!g.torneoInSospeso) return;
+void RispostaRipresa(Finestra& f, bool riprendi) {
+    Game& g = f.game;
+    if (!f.torneoInSospeso) return;
     if (!riprendi) {
-        CancellaTorneoSalvato(g, g.custodiaTorneo);
-        ChiudiDomanda(g);
-        g.screen.FraPannello[kPannelloLivello].visible = true;
+        CancellaTorneoSalvato(g, f.custodiaTorneo);
+        ChiudiDomanda(f);
+        f.screen.FraPannello[kPannelloLivello].visible = true;
         return;
     }
-    const TorneoSalvato salvato = *g.torneoInSospeso;
-    ChiudiDomanda(g);
-    RiprendiTorneo(g, g.zeb, g.suoni, salvato);
-    MostraOpzioniRipristinate(g);
+    const TorneoSalvato salvato = *f.torneoInSospeso;
+    ChiudiDomanda(f);
+    RiprendiTorneo(g, f.zeb, f.suoni, salvato);
+    MostraOpzioniRipristinate(f);
     // As closing the level choice leaves the table, without dealing.
-    g.pannelli.livelloEvidenziato = g.livello;
-    g.screen.lblRegole[17].visible = true;
+    f.pannelli.livelloEvidenziato = g.livello;
+    f.screen.lblRegole[17].visible = true;
     g.classifica.lampeggia = 0;
     g.classifica.inserimentoVincitore = kRigaNessuna;
-    if (!salvato.zeb) MostraFotoLivello(g.zeb);  // a save of before kept no photo
-    RiprendiMusica(g.suoni);
-    g.ultimoSalvato = Impronta(salvato);
+    if (!salvato.zeb) MostraFotoLivello(f.zeb);  // a save of before kept no photo
+    RiprendiMusica(f.suoni);
+    f.ultimoSalvato = Impronta(salvato);
 }
 
 }  // namespace gnamm

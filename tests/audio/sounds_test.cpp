@@ -19,12 +19,12 @@ using ::testing::ElementsAre;
 
 TEST(AvviaSuono, RewindsClosesThenOpensAndPlaysTheNewFileAndChiudiSuoniStops) {
     Banco t;
-    AvviaSuono(t.g.media, Channel::Rumori, "\\Rumori\\Presa.wav");
+    AvviaSuono(t.finestra.media, Channel::Rumori, "\\Rumori\\Presa.wav");
     EXPECT_THAT(t.traccia(Channel::Rumori),
                 ElementsAre("Prev", "Close", "file:\\Rumori\\Presa.wav", "Open", "Play"));
     // Closing stops the table's channels and leaves the music and the splash alone.
     t.media.clear();
-    ChiudiSuoni(t.g.media);
+    ChiudiSuoni(t.finestra.media);
     for (const Channel c :
          {Channel::Rumori, Channel::Ambiente, Channel::Impazienza, Channel::Commenti}) {
         EXPECT_THAT(t.traccia(c), ElementsAre("Stop", "Prev", "Close")) << ChannelName(c);
@@ -40,9 +40,9 @@ TEST(RumoreGioco, ThePlayNoisesAndTheClickFreeTheIndicatorAfter230ms) {
         t.g.spia.busy = true;
         if (k <= 3) {
             t.rng.forza(3, k);
-            RumoreGioco(t.g.suoni);
+            RumoreGioco(t.finestra.suoni);
         } else {
-            SuonoClic(t.g.suoni);
+            SuonoClic(t.finestra.suoni);
         }
         const std::string atteso = k <= 3 ? "gioco" + std::to_string(k) : "carta3";
         EXPECT_EQ(t.suonati(Channel::Rumori).back(), "\\Rumori\\" + atteso + ".wav");
@@ -73,7 +73,7 @@ TEST(Ambiente, WithMusicDraw12PlaysSa10For4270msCaptioned10UnlessTheIndicatorIsB
     Banco t;
     t.g.scheduler.enable(Timer::Musiche);
     t.rng.forza(30, 12);
-    Ambiente(t.g.suoni);
+    Ambiente(t.finestra.suoni);
     EXPECT_THAT(t.suonati(Channel::Ambiente), ElementsAre("\\Saloon\\Sa10.wav"));
     EXPECT_EQ(std::pair(t.g.spia.busy, t.g.spia.ambiente), std::pair(true, 10));
     t.g.scheduler.disable(Timer::Musiche);
@@ -86,13 +86,13 @@ TEST(Ambiente, WithMusicDraw12PlaysSa10For4270msCaptioned10UnlessTheIndicatorIsB
     // A busy indicator skips the sound.
     t.media.clear();
     t.g.spia.busy = true;
-    Ambiente(t.g.suoni);
+    Ambiente(t.finestra.suoni);
     EXPECT_TRUE(t.media.log().empty());
     EXPECT_EQ(t.g.spia.ambiente, 0);
     // The hall of fame keeps the indicator busy after a sound.
     t.g.spia.busy = false;
     t.rng.forza(30, 4);
-    Ambiente(t.g.suoni);
+    Ambiente(t.finestra.suoni);
     t.g.classifica.alboAperto = true;
     t.avanza(420);
     EXPECT_EQ(std::pair(t.g.spia.busy, t.g.spia.ambiente), std::pair(true, 0));
@@ -148,34 +148,34 @@ TEST(AmbienceCycle, ABusyTickTriesAgainAndTheOptionOffOrFermaAmbienteStopsTheCyc
     // Stopping the cycle mid-sound lets go of the indicator.
     t.g.opzioni.rumoriSaloon = true;
     t.rng.forza(30, 16);
-    Ambiente(t.g.suoni);
+    Ambiente(t.finestra.suoni);
     t.avanza(1000);
-    FermaAmbiente(t.g.suoni);
+    FermaAmbiente(t.finestra.suoni);
     EXPECT_FALSE(t.g.scheduler.isEnabled(Timer::DurataAmbiente) ||
                  t.g.scheduler.isEnabled(Timer::Ambiente));
     EXPECT_EQ(std::pair(t.g.spia.busy, t.g.spia.ambiente), std::pair(false, 0));
     // Someone else's hold is not released.
     t.g.spia.busy = true;
-    FermaAmbiente(t.g.suoni);
+    FermaAmbiente(t.finestra.suoni);
     EXPECT_TRUE(t.g.spia.busy);
 }
 
 // The cycle itself is the remark sets' cycle, checked there.
 TEST(ScegliMusiche, EveryTrackOncePerCycleAndThe25thStartsANewOne) {
     Banco t(11);
-    for (int i = 0; i < kNumeroMusiche; ++i) ScegliMusiche(t.g.suoni);
+    for (int i = 0; i < kNumeroMusiche; ++i) ScegliMusiche(t.finestra.suoni);
     const std::vector<std::string> tracks = t.suonati(Channel::Musiche);
     EXPECT_EQ(std::set<std::string>(tracks.begin(), tracks.end()).size(), 24u);
     EXPECT_TRUE(t.attivo(Timer::Musiche));
-    ScegliMusiche(t.g.suoni);
-    EXPECT_EQ(t.g.suoni.stato.numeroMusiche, 1);
+    ScegliMusiche(t.finestra.suoni);
+    EXPECT_EQ(t.finestra.suoni.stato.numeroMusiche, 1);
 }
 
 TEST(MusicCycle, CountsDownTheTrackThenPausesByTheOptionUntilSwitchedOff) {
     Banco t;
     t.g.opzioni.pausaMusiche = PausaMusiche::Long;
     t.rng.forza(24, 2);  // 99 s
-    ScegliMusiche(t.g.suoni);
+    ScegliMusiche(t.finestra.suoni);
     EXPECT_THAT(t.traccia(Channel::Musiche),
                 ElementsAre("Prev", "Close", "file:", "file:\\Musiche\\02.mid", "Open", "Play"));
     t.avanza(98000);
@@ -193,7 +193,7 @@ TEST(MusicCycle, CountsDownTheTrackThenPausesByTheOptionUntilSwitchedOff) {
     // Switched off, the countdown and the pause stop, the channel closes, no track starts again.
     t.avanza(5000);
     t.media.clear();
-    SpegniMusiche(t.g.suoni);
+    SpegniMusiche(t.finestra.suoni);
     EXPECT_EQ(t.traccia(Channel::Musiche).back(), "Close");
     EXPECT_FALSE(t.attivo(Timer::Musiche));
     t.avanza(600000);

@@ -104,7 +104,7 @@ TEST_F(DealTest, GiocaOnlyAtTheFirstLeadWithCommentsOnAndTheSoundFree) {
     inizia();
     avanza(2200);
     ASSERT_EQ(g.tavolo.aChiTocca, Player::H);
-    EXPECT_EQ(std::tuple(g.zeb.angolo.commento, media.played(Channel::Commenti)),
+    EXPECT_EQ(std::tuple(finestra.zeb.angolo.commento, media.played(Channel::Commenti)),
               std::tuple("Gioca!", std::vector<std::string>({"\\Zeb\\S19.wav"})));
     // "Gioca!" leaves the indicator free; the urging is armed at the Impatient pace.
     EXPECT_TRUE(!g.spia.busy && attivo(Timer::Impazienza) &&
@@ -214,15 +214,15 @@ TEST(Distribuzione, AStuckGeneratorStillDealsEveryCard) {
     FixedRandom rng;
     RecordingMediaPlayer media(clock);
     Finestra g(clock, rng, media, Paths{});
-    NuovoGioco(g);
-    MescolaCarte(g);
+    NuovoGioco(g.game);
+    MescolaCarte(g.game);
     std::set<int> mazzo;
-    for (int k = 1; k <= 40; ++k) mazzo.insert(g.tavolo.carteDaGiocare[k].deckPosition());
+    for (int k = 1; k <= 40; ++k) mazzo.insert(g.game.tavolo.carteDaGiocare[k].deckPosition());
     EXPECT_EQ(mazzo.size(), 40u);
     AdvanceVirtualTime(g, clock, 2200);
     int assi = 0;
-    for (const int i : {7, 8, 9, 10}) assi += g.tavolo.carta[i].isAce() ? 1 : 0;
-    EXPECT_TRUE(g.tavolo.carteRimasteNelMazzo == 30 && assi <= 1) << assi;
+    for (const int i : {7, 8, 9, 10}) assi += g.game.tavolo.carta[i].isAce() ? 1 : 0;
+    EXPECT_TRUE(g.game.tavolo.carteRimasteNelMazzo == 30 && assi <= 1) << assi;
 }
 
 // The shuffle of two fixed seeds at a fixed time of day, card by card: any change to the draw,
@@ -241,10 +241,10 @@ TEST(Distribuzione, TheSeededShuffleIsPinned) {
         SeededRandom rng(seed);
         RecordingMediaPlayer media(clock);
         Finestra g(clock, rng, media, Paths{});
-        NuovoGioco(g);
-        MescolaCarte(g);
+        NuovoGioco(g.game);
+        MescolaCarte(g.game);
         std::string mazzo;
-        for (int k = 1; k <= 40; ++k) mazzo += g.tavolo.carteDaGiocare[k].code() + " ";
+        for (int k = 1; k <= 40; ++k) mazzo += g.game.tavolo.carteDaGiocare[k].code() + " ";
         EXPECT_EQ(mazzo, atteso) << "seed " << seed;
     }
 }

@@ -38,16 +38,16 @@ class HallOfFameTest : public ::testing::Test {
   protected:
     // The end of a Torneo as the game runs it, with the given winner and Partite.
     void fineTorneo(bool vincePC, int partitePC, int partiteH) {
-        g.partita.partitePC = partitePC;
-        g.partita.partiteH = partiteH;
-        g.partita.vincitore = vincePC ? std::string(LivelloText(g.livello)) : g.nome;
-        RegistraFineTorneo(g);
+        g.game.partita.partitePC = partitePC;
+        g.game.partita.partiteH = partiteH;
+        g.game.partita.vincitore = vincePC ? std::string(LivelloText(g.game.livello)) : g.game.nome;
+        RegistraFineTorneo(g.game);
     }
     // The ranking update as the end of a Torneo runs it, with the panel's blinking under way.
     void vince(const std::string& nome) {
-        g.scheduler.start(Timer::LampeggiaScritta, 150);
-        g.partita.vincitore = nome;
-        AggiornaClassifica(g);
+        g.game.scheduler.start(Timer::LampeggiaScritta, 150);
+        g.game.partita.vincitore = nome;
+        AggiornaClassifica(g.game);
         RefreshScreen(g);  // the screen as the event leaves it
     }
 
@@ -71,13 +71,13 @@ struct Sessione {
     // At each pause between Giochi the player tries to look at the ranking first.
     bool giocaTorneo() {
         for (int passi = 0; passi < 400000; ++passi) {
-            if (g.screen.FraPannello[3].visible && g.vista.FraQuando.visible) return true;
-            if (g.vista.FraQuando.visible) {
-                const int partite = g.partita.partitePC + g.partita.partiteH;
+            if (g.screen.FraPannello[3].visible && g.game.vista.FraQuando.visible) return true;
+            if (g.game.vista.FraQuando.visible) {
+                const int partite = g.game.partita.partitePC + g.game.partita.partiteH;
                 click(TargetKind::Classifica);
                 EXPECT_FALSE(g.screen.FraPannello[3].visible);
                 g.key(Key::Enter);
-                EXPECT_EQ(g.partita.partitePC + g.partita.partiteH, partite);
+                EXPECT_EQ(g.game.partita.partitePC + g.game.partita.partiteH, partite);
                 EXPECT_FALSE(g.screen.FraPannello[4].visible);
                 ++pause;
             } else if (sim::TurnoUmano(g)) {
@@ -114,15 +114,16 @@ TEST_F(HallOfFameTest, TheWinnerTakesItsRowAndTheRestMoveDown) {
         {"Ugo 1", "ugo", "ugo 1, Ugo 1", 1},  // names are compared exactly
     };
     for (const auto& c : casi) {
-        g.classifica.classifica = {};
+        g.game.classifica.classifica = {};
         std::istringstream righe(c.prima);
-        for (std::size_t i = 0; i < 10 && righe >> g.classifica.classifica.righe[i].nome; ++i) {
-            righe >> g.classifica.classifica.righe[i].torneiVinti;
+        for (std::size_t i = 0; i < 10 && righe >> g.game.classifica.classifica.righe[i].nome;
+             ++i) {
+            righe >> g.game.classifica.classifica.righe[i].torneiVinti;
             righe.ignore(1);  // the comma
         }
         vince(c.vincitore);
-        EXPECT_EQ(Righe(g.classifica.classifica), c.dopo) << c.vincitore;
-        EXPECT_EQ(g.classifica.inserimentoVincitore, c.riga) << c.vincitore;
+        EXPECT_EQ(Righe(g.game.classifica.classifica), c.dopo) << c.vincitore;
+        EXPECT_EQ(g.game.classifica.inserimentoVincitore, c.riga) << c.vincitore;
         // The panel shows the rows, the winner's in yellow.
         EXPECT_EQ(g.screen.lblNomeGiocatore[static_cast<std::size_t>(c.riga)].text, c.vincitore);
         for (std::size_t k = 1; k <= 10; ++k) {
@@ -134,19 +135,19 @@ TEST_F(HallOfFameTest, TheWinnerTakesItsRowAndTheRestMoveDown) {
 
 TEST_F(HallOfFameTest, AFirstWinnerFindingNoRowIsNotEnteredButTheTorneoIsRecorded) {
     for (int i = 0; i < 10; ++i) {
-        g.classifica.classifica.righe[static_cast<std::size_t>(i)] = {"P" + std::to_string(i),
-                                                                      12 - i};
+        g.game.classifica.classifica.righe[static_cast<std::size_t>(i)] = {"P" + std::to_string(i),
+                                                                           12 - i};
     }
-    ASSERT_TRUE(data::SaveRanking(dati.dati(), g.classifica.classifica));
-    const data::Ranking prima = g.classifica.classifica;
-    g.nome = "Nuovo";
-    g.livello = Livello::Cheat;
+    ASSERT_TRUE(data::SaveRanking(dati.dati(), g.game.classifica.classifica));
+    const data::Ranking prima = g.game.classifica.classifica;
+    g.game.nome = "Nuovo";
+    g.game.livello = Livello::Cheat;
     fineTorneo(false, 1, 3);
-    EXPECT_EQ(Righe(g.classifica.classifica), Righe(prima));
-    EXPECT_EQ(g.classifica.inserimentoVincitore, kRigaNessuna);
-    ASSERT_EQ(g.classifica.albo.size(), 1u);
-    EXPECT_EQ(g.classifica.albo[0], "1) Nuovo - 'Cheat' Zeb  3-1  6/12/26  9:05");
-    EXPECT_EQ(g.classifica.classifica.totalePartite, 1);
+    EXPECT_EQ(Righe(g.game.classifica.classifica), Righe(prima));
+    EXPECT_EQ(g.game.classifica.inserimentoVincitore, kRigaNessuna);
+    ASSERT_EQ(g.game.classifica.albo.size(), 1u);
+    EXPECT_EQ(g.game.classifica.albo[0], "1) Nuovo - 'Cheat' Zeb  3-1  6/12/26  9:05");
+    EXPECT_EQ(g.game.classifica.classifica.totalePartite, 1);
 }
 
 TEST(HallOfFameLine, MinutesAndYearArePaddedHoursAndDatesAreNot) {
@@ -156,13 +157,13 @@ TEST(HallOfFameLine, MinutesAndYearArePaddedHoursAndDatesAreNot) {
 
 TEST_F(HallOfFameTest, TheFilesAfterTwoTorneiAndARestartShowTheSame) {
     data::PrepareDataFolder(dati.dati());
-    LeggiClassifica(g);
-    CaricaAlbo(g);
-    g.nome = "Niccolò";
-    g.livello = Livello::Honest;
+    LeggiClassifica(g.game);
+    CaricaAlbo(g.game);
+    g.game.nome = "Niccolò";
+    g.game.livello = Livello::Honest;
     fineTorneo(false, 2, 3);
     clock.advance(61 * 60 * 1000);  // 10:06
-    g.livello = Livello::Cunning;
+    g.game.livello = Livello::Cunning;
     fineTorneo(true, 3, 0);
 
     EXPECT_EQ(dati.read("GnAlbo.txt"),
@@ -177,9 +178,9 @@ TEST_F(HallOfFameTest, TheFilesAfterTwoTorneiAndARestartShowTheSame) {
 
     const Sessione dopo(dati.dati(), 9);
     const Screen& vista = dopo.g.screen;
-    EXPECT_EQ(std::tuple(dopo.g.classifica.albo, vista.LstAlboLines,
-                         dopo.g.classifica.classifica.totalePartite),
-              std::tuple(g.classifica.albo, g.classifica.albo, 2));
+    EXPECT_EQ(std::tuple(dopo.g.game.classifica.albo, vista.LstAlboLines,
+                         dopo.g.game.classifica.classifica.totalePartite),
+              std::tuple(g.game.classifica.albo, g.game.classifica.albo, 2));
     EXPECT_EQ(std::tuple(vista.lblNomeGiocatore[1].text, vista.lblNomeGiocatore[2].text,
                          vista.lblTorneiVinti[3].text),
               std::tuple("'Cunning' Zeb", "Niccolò", "0"));
@@ -198,33 +199,34 @@ TEST_F(HallOfFameTest, AWrongCounterFollowsTheListAndTheFilesAgreeAgain) {
     for (const auto& c : casi) {
         dati.write("GnClass.txt", c.classifica);
         dati.write("GnAlbo.txt", c.albo);
-        LeggiClassifica(g);
-        CaricaAlbo(g);
-        EXPECT_EQ(g.classifica.albo.size(), static_cast<std::size_t>(c.righe));
-        EXPECT_EQ(g.classifica.classifica.totalePartite, c.righe);
+        LeggiClassifica(g.game);
+        CaricaAlbo(g.game);
+        EXPECT_EQ(g.game.classifica.albo.size(), static_cast<std::size_t>(c.righe));
+        EXPECT_EQ(g.game.classifica.classifica.totalePartite, c.righe);
         EXPECT_EQ(data::LoadRanking(dati.dati()).value.totalePartite, c.righe);
     }
     EXPECT_TRUE(dati.exists("GnClass.txt.bad"));
-    g.nome = "Ugo";
-    g.livello = Livello::Honest;
+    g.game.nome = "Ugo";
+    g.game.livello = Livello::Honest;
     fineTorneo(false, 0, 3);
-    EXPECT_EQ(g.classifica.albo.back().substr(0, 3), "3) ");
+    EXPECT_EQ(g.game.classifica.albo.back().substr(0, 3), "3) ");
 }
 
 // A full disk: the Tornei stay in memory and on the panel, the failure is said once, and the
 // next save adds them after what another copy wrote meanwhile.
 TEST_F(HallOfFameTest, TorneiWhoseSaveFailedAreKeptAndAddedAtTheNextSave) {
     data::PrepareDataFolder(dati.dati());
-    g.avvisi.scriviStderr = false;
-    g.nome = "Ugo";
-    g.livello = Livello::Honest;
+    g.game.avvisi.scriviStderr = false;
+    g.game.nome = "Ugo";
+    g.game.livello = Livello::Honest;
     {
         const testing_support::DiscoPieno pieno;
         fineTorneo(false, 1, 3);
         fineTorneo(true, 3, 2);
-        RiprovaClassifica(g);
+        RiprovaClassifica(g.game);
     }
-    EXPECT_EQ(std::tuple(dati.read("GnAlbo.txt"), g.classifica.albo.size(), g.avvisi.inAttesa()),
+    EXPECT_EQ(std::tuple(dati.read("GnAlbo.txt"), g.game.classifica.albo.size(),
+                         g.game.avvisi.inAttesa()),
               std::tuple("\"\"\r\n", 2u,
                          std::deque<std::string>{
                              "Attenzione: non è stato possibile salvare l'Albo dei Tornei e la "
@@ -236,21 +238,21 @@ TEST_F(HallOfFameTest, TorneiWhoseSaveFailedAreKeptAndAddedAtTheNextSave) {
     r.righe[0] = {"Eva", 1};
     r.totalePartite = 1;
     ASSERT_TRUE(data::SaveRanking(dati.dati(), r));
-    RegistraFineGioco(g);  // the next save
+    RegistraFineGioco(g.game);  // the next save
     const std::vector<std::string> albo = {eva, "2) Ugo - 'Honest' Zeb  3-1  6/12/26  9:05",
                                            "3) 'Honest' Zeb - Ugo  3-2  6/12/26  9:05"};
     const auto classifica = data::LoadRanking(dati.dati()).value;
-    EXPECT_EQ(std::tuple(data::LoadAlbo(dati.dati()).value, g.classifica.albo, Righe(classifica),
-                         classifica.totalePartite),
+    EXPECT_EQ(std::tuple(data::LoadAlbo(dati.dati()).value, g.game.classifica.albo,
+                         Righe(classifica), classifica.totalePartite),
               std::tuple(albo, albo, "'Honest' Zeb 1, Ugo 1, Eva 1", 3));
-    EXPECT_EQ(g.avvisi.inAttesa().size(), 1u);
+    EXPECT_EQ(g.game.avvisi.inAttesa().size(), 1u);
 }
 
 TEST_F(HallOfFameTest, ThePanelBlinksTheLineTheRowAndTheSuitsUntilItCloses) {
     vince("Ugo");
     ApriClassifica(g);
-    g.classifica.vincitoreEvidenziato = false;
-    g.scheduler.start(Timer::LampeggiaScritta, 150);
+    g.game.classifica.vincitoreEvidenziato = false;
+    g.game.scheduler.start(Timer::LampeggiaScritta, 150);
     const Element& riga = g.screen.lblNomeGiocatore[1];
     const Element& istruzione = g.screen.lblRegole[19];
     auto semi = [&] {
@@ -271,14 +273,14 @@ TEST_F(HallOfFameTest, ThePanelBlinksTheLineTheRowAndTheSuitsUntilItCloses) {
     EXPECT_EQ(istruzione.text,
               "Per far scomparire questo Pannello e iniziare un nuovo Torneo premi INVIO!");
     ChiudiClassifica(g);
-    EXPECT_FALSE(g.scheduler.isEnabled(Timer::LampeggiaScritta) ||
+    EXPECT_FALSE(g.game.scheduler.isEnabled(Timer::LampeggiaScritta) ||
                  g.screen.FraPannello[3].visible || istruzione.visible);
-    EXPECT_EQ(std::tuple(g.classifica.lampeggia, riga.fore, semi()),
+    EXPECT_EQ(std::tuple(g.game.classifica.lampeggia, riga.fore, semi()),
               std::tuple(0, colors::kWhite, "CFQP"));
 }
 
 TEST_F(HallOfFameTest, TheLevelPromptIsHiddenTwoTicksAndShownSeven) {
-    g.scheduler.start(Timer::LampeggiaScritta2, 150);
+    g.game.scheduler.start(Timer::LampeggiaScritta2, 150);
     std::string visto;
     for (int tick = 1; tick <= 18; ++tick) {
         AdvanceVirtualTime(g, clock, 150);
@@ -305,27 +307,27 @@ TEST_F(HallOfFameTest, TheCaptionTogglesThePanelAndTheCoverWhereTheLayoutPutsThe
 
 TEST_F(HallOfFameTest, ClosingThePanelDuringPlayLetsTheIndicatorGoUnlessASoundRuns) {
     // A remark under way when the panel opens ends while it shows: the indicator stays taken.
-    g.spia.busy = true;
-    g.scheduler.start(Timer::DurataGnammH, 700);
+    g.game.spia.busy = true;
+    g.game.scheduler.start(Timer::DurataGnammH, 700);
     ToggleClassifica(g);
     AdvanceVirtualTime(g, clock, 700);
-    EXPECT_TRUE(g.spia.busy);
+    EXPECT_TRUE(g.game.spia.busy);
     // Closed again, Nonno Zeb may speak: nothing holds the indicator any more.
     ToggleClassifica(g);
-    EXPECT_TRUE(g.spia.free());
+    EXPECT_TRUE(g.game.spia.free());
 
     // A capture noise or a saloon sound still playing keeps it until its own end.
     for (const bool saloon : {false, true}) {
-        g.spia.busy = true;
-        g.spia.ambiente = saloon ? 7 : 0;
+        g.game.spia.busy = true;
+        g.game.spia.ambiente = saloon ? 7 : 0;
         const Timer fine = saloon ? Timer::DurataAmbiente : Timer::Presa;
-        g.scheduler.start(fine, 365);
+        g.game.scheduler.start(fine, 365);
         ToggleClassifica(g);
         ToggleClassifica(g);
-        EXPECT_TRUE(g.spia.busy) << saloon;
+        EXPECT_TRUE(g.game.spia.busy) << saloon;
         AdvanceVirtualTime(g, clock, 365);
-        EXPECT_TRUE(g.spia.free()) << saloon;
-        g.scheduler.disable(Timer::Ambiente);
+        EXPECT_TRUE(g.game.spia.free()) << saloon;
+        g.game.scheduler.disable(Timer::Ambiente);
     }
 }
 
@@ -336,11 +338,11 @@ TEST(HallOfFameScenario, CopiesOnOneFolderKeepEveryTorneo) {
     Sessione ann(dati.dati(), 1), bob(dati.dati(), 2);
     const auto fine = [](Sessione& s, const char* nome) {
         return [&s, nome] {
-            s.g.nome = nome;
-            s.g.livello = Livello::Honest;
-            s.g.partita.partiteH = 3;
-            s.g.partita.vincitore = nome;
-            RegistraFineTorneo(s.g);
+            s.g.game.nome = nome;
+            s.g.game.livello = Livello::Honest;
+            s.g.game.partita.partiteH = 3;
+            s.g.game.partita.vincitore = nome;
+            RegistraFineTorneo(s.g.game);
         };
     };
     ASSERT_TRUE(testing_support::InProcessiSeparati(fine(ann, "Ann")));
@@ -370,14 +372,14 @@ TEST(HallOfFameScenario, ATorneoPlayedByClicksLeavesTheFilesAndARestartShowsThem
     ASSERT_FALSE(g.screen.FraSplash.visible);
     EXPECT_EQ(dati.read("GnNome.txt"), "\"Niccolò\"\r\n");
     s->click(TargetKind::Livello, 2);  // 'Honest' Zeb
-    ASSERT_EQ(g.livello, Livello::Honest);
+    ASSERT_EQ(g.game.livello, Livello::Honest);
 
     ASSERT_TRUE(s->giocaTorneo()) << "the Torneo never ended";
     EXPECT_GE(s->pause, 2);  // at least three Giochi, so the pauses were tried
-    const std::string vincitore = g.partita.vincitore;
-    ASSERT_EQ(g.classifica.albo.size(), 1u);
-    EXPECT_EQ(g.classifica.albo[0].substr(0, 3 + vincitore.size()), "1) " + vincitore);
-    EXPECT_EQ(dati.read("GnAlbo.txt"), "\"" + g.classifica.albo[0] + "\"\r\n\"\"\r\n");
+    const std::string vincitore = g.game.partita.vincitore;
+    ASSERT_EQ(g.game.classifica.albo.size(), 1u);
+    EXPECT_EQ(g.game.classifica.albo[0].substr(0, 3 + vincitore.size()), "1) " + vincitore);
+    EXPECT_EQ(dati.read("GnAlbo.txt"), "\"" + g.game.classifica.albo[0] + "\"\r\n\"\"\r\n");
     EXPECT_EQ(g.screen.lblNomeGiocatore[1].text, vincitore);
 
     // The caption cannot take the panel away while the prompt waits: Enter still starts a
@@ -385,15 +387,15 @@ TEST(HallOfFameScenario, ATorneoPlayedByClicksLeavesTheFilesAndARestartShowsThem
     s->click(TargetKind::Classifica);
     EXPECT_TRUE(g.screen.FraPannello[3].visible);
     g.key(Key::Enter);
-    EXPECT_EQ(g.partita.partitePC + g.partita.partiteH, 0);
+    EXPECT_EQ(g.game.partita.partitePC + g.game.partita.partiteH, 0);
     EXPECT_TRUE(g.screen.FraPannello[4].visible && !g.screen.FraPannello[3].visible);
-    const std::vector<std::string> albo = g.classifica.albo;
+    const std::vector<std::string> albo = g.game.classifica.albo;
     s.reset();
 
     Sessione dopo(dati.dati(), 9);
     EXPECT_EQ(dopo.g.screen.LstAlboLines, albo);
     const Screen& vista = dopo.g.screen;
-    EXPECT_EQ(std::tuple(vista.txtNome.text, dopo.g.classifica.classifica.totalePartite,
+    EXPECT_EQ(std::tuple(vista.txtNome.text, dopo.g.game.classifica.classifica.totalePartite,
                          vista.lblNomeGiocatore[1].text, vista.lblTorneiVinti[1].text),
               std::tuple("Niccolò", 1, vincitore, "1"));
     EXPECT_FALSE(dati.exists("GnClass.txt.bad") || dati.exists("GnAlbo.txt.bad"));

@@ -125,14 +125,14 @@ using CaptureExecution = TableTest;
 
 TEST_F(CaptureExecution, AceOntoAnEmptyTableIsAssoBevuto) {
     g.opzioni.commentiZeb = true;
-    g.zeb.stato.assoBevuto = 1;
+    finestra.zeb.stato.assoBevuto = 1;
     turnoUmano({{4, "Ac"}, {5, "2f"}});
     click(4);
     EXPECT_TRUE(carte({7}) == "Ac" && g.tavolo.assoInTavola && g.punteggi.h.puntiGiocoInCorso == 0);
-    EXPECT_EQ(g.zeb.angolo.commento, "Hai bevuto l'asso, eh?");
+    EXPECT_EQ(finestra.zeb.angolo.commento, "Hai bevuto l'asso, eh?");
     EXPECT_EQ(media.played(Channel::Commenti), std::vector<std::string>({"\\Zeb\\S13.wav"}));
     EXPECT_EQ(g.scheduler.interval(Timer::AssoBevuto), 1550);  // the remark's own length
-    EXPECT_TRUE(attivo(Timer::AssoBevuto) && g.spia.busy && g.zeb.stato.assoBevuto == 2);
+    EXPECT_TRUE(attivo(Timer::AssoBevuto) && g.spia.busy && finestra.zeb.stato.assoBevuto == 2);
 }
 
 // The human's ace onto a table: what is left, the cards taken and the Punto Gnamm; the remark
@@ -151,12 +151,12 @@ TEST_F(CaptureExecution, TheAceTakesTheOnlyCardOrTheAceOrSweepsTheTable) {
     for (const auto& c : casi) {
         Banco b;
         b.g.opzioni = g.opzioni;
-        b.g.screen.FraSplash.visible = false;
-        b.g.zeb.stato.assoBevuto = 2;
+        b.finestra.screen.FraSplash.visible = false;
+        b.finestra.zeb.stato.assoBevuto = 2;
         b.tavolo(c.tavolo);
         b.turnoUmano({{4, "Ac"}, {5, "2f"}});
         b.click(4);
-        EXPECT_EQ(std::tuple(b.g.tavolo.assoInTavola, b.g.zeb.angolo.commento),
+        EXPECT_EQ(std::tuple(b.g.tavolo.assoInTavola, b.finestra.zeb.angolo.commento),
                   std::tuple(false, c.commento));
         b.avanza(600);
         const Colonna& h = b.g.punteggi.h;
@@ -188,13 +188,13 @@ TEST_F(CaptureExecution, GnammTakesTheSoundForARemarkOrElseTheCaptureNoise) {
         click(4);
         avanza(600);
         EXPECT_EQ(g.punteggi.h.puntiGnamm, commenti ? 1 : 2);
-        EXPECT_TRUE(g.zeb.angolo.commento.empty() == !commenti && g.spia.busy);
+        EXPECT_TRUE(finestra.zeb.angolo.commento.empty() == !commenti && g.spia.busy);
         const auto rumori = media.played(Channel::Rumori);
         EXPECT_EQ(std::count(rumori.begin(), rumori.end(), "\\Rumori\\Presa.wav"),
                   commenti ? 0 : 1);
         avanza(commenti ? 5000 : 365);
         EXPECT_FALSE(g.spia.busy);
-        g.zeb.angolo.commento.clear();
+        finestra.zeb.angolo.commento.clear();
         sgombera();
     }
 }
@@ -247,12 +247,12 @@ TEST_F(CaptureExecution, TheTwelfthCardGoesToItsOwnPlaceAndCanBeTaken) {
 
 class KeyboardPlay : public TableTest {
   protected:
-    void key(Key k) { g.key(k); }
-    bool fuocoVisibile() const { return g.screen.ShpFuoco.visible; }
+    void key(Key k) { finestra.key(k); }
+    bool fuocoVisibile() const { return finestra.screen.ShpFuoco.visible; }
     // The focus outline stands round the card of the place, wholly.
     bool fuocoSu(int place) const {
-        const Rect f = g.screen.ShpFuoco.rect;
-        const Rect c = g.screen.ImgCarta[place].rect;
+        const Rect f = finestra.screen.ShpFuoco.rect;
+        const Rect c = finestra.screen.ImgCarta[place].rect;
         return g.umano.fuoco == place && fuocoVisibile() && f.x < c.x && f.y < c.y &&
                f.x + f.w > c.x + c.w && f.y + f.h > c.y + c.h;
     }
@@ -266,10 +266,10 @@ TEST_F(KeyboardPlay, DigitsPlayTheHandsCardsUnlessAPanelCoversTheTableAndNoFocus
     EXPECT_FALSE(fuocoVisibile());
     EXPECT_EQ(g.umano.fuoco, 0);
     EXPECT_EQ(g.umano.cartaGiocata, 0);
-    g.screen.FraPannello[2].visible = true;  // the options
+    finestra.screen.FraPannello[2].visible = true;  // the options
     key(Key::Digit1);
     EXPECT_EQ(g.tavolo.carteInManoAdH, 3);
-    g.screen.FraPannello[2].visible = false;
+    finestra.screen.FraPannello[2].visible = false;
     key(Key::Digit2);
     // The two of flowers went to the table; the other two stay in the hand.
     EXPECT_EQ(g.tavolo.carteInManoAdH, 2);
@@ -282,7 +282,7 @@ TEST_F(KeyboardPlay, ArrowsWalkTheRowAsItLiesAndSpacePicksAndUnpicks) {
     tavolo({{7, "3c"}, {8, "3q"}, {9, "4f"}, {10, "Kc"}});
     turnoUmano({{4, "7p"}, {5, "2f"}});
     key(Key::Digit1);
-    ASSERT_TRUE(SceltaInCorso(g));
+    ASSERT_TRUE(SceltaInCorso(finestra));
     EXPECT_FALSE(fuocoVisibile());  // until an arrow is pressed
 
     // Left from the first card goes round the row; Down walks as Right, Up as Left.

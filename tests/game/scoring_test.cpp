@@ -40,8 +40,8 @@ class EndOfGiocoTest : public TableTest {
         g.tavolo.mazziere = Player::PC;
         g.opzioni.commentiZeb = true;
         g.vista.FraQuando.visible = false;
-        g.screen.FraPannello[3].visible = false;
-        g.screen.FraPannello[4].visible = false;
+        finestra.screen.FraPannello[3].visible = false;
+        finestra.screen.FraPannello[4].visible = false;
     }
 
     // Every deck point already decided, and these Partita totals.
@@ -57,7 +57,9 @@ class EndOfGiocoTest : public TableTest {
         for (int i = 0; i < 20 && attivo(Timer::UltimeCarte); ++i) avanza(600);
     }
     // Nonno Zeb's remark and the prompt, as "remark / prompt".
-    std::string mostrato() const { return g.zeb.angolo.commento + " / " + g.vista.lblQuando.text; }
+    std::string mostrato() const {
+        return finestra.zeb.angolo.commento + " / " + g.vista.lblQuando.text;
+    }
 
     testing_support::TempDati dati_;
 };
@@ -74,11 +76,11 @@ TEST_F(EndOfGiocoTest, AnEmptyTableEndsTheWalkOnTheFirstTickWithoutARemark) {
 TEST_F(EndOfGiocoTest, RemainingCardsGoOnePerTickToTheLastCapturer) {
     tavolo({{7, "7c"}, {9, "5c"}, {14, "6c"}});
     g.tavolo.ultimaCattura = Player::PC;
-    g.zeb.stato.alternaUltimaCattura = true;
+    finestra.zeb.stato.alternaUltimaCattura = true;
     AvviaUltimeCarte(g);
     avanza(600);  // place 9 is first on the screen
     EXPECT_TRUE(contorno(9) && !contorno(7) && coloreContorno(9) == (Rgb{255, 0, 0}));
-    EXPECT_EQ(std::tuple(g.zeb.angolo.commento, g.zeb.stato.alternaUltimaCattura),
+    EXPECT_EQ(std::tuple(finestra.zeb.angolo.commento, finestra.zeb.stato.alternaUltimaCattura),
               std::tuple("Queste sono mie!!", false));
     EXPECT_TRUE(g.punteggi.pc.punto5DiCuori && g.punteggi.pc.puntiGiocoInCorso == 1);
     avanza(600);
@@ -96,12 +98,12 @@ TEST_F(EndOfGiocoTest, RemainingCardsGoOnePerTickToTheLastCapturer) {
 TEST_F(EndOfGiocoTest, OneCardLeftGetsTheShortRemark) {
     tavolo({{12, "Kq"}});
     g.tavolo.ultimaCattura = Player::H;
-    const bool prima = g.zeb.stato.alternaUltimaCattura;
+    const bool prima = finestra.zeb.stato.alternaUltimaCattura;
     AvviaUltimeCarte(g);
     avanza(600);
-    EXPECT_EQ(
-        std::tuple(g.zeb.angolo.commento, coloreContorno(12), g.zeb.stato.alternaUltimaCattura),
-        std::tuple("Tua!", Rgb{52, 86, 201}, prima));
+    EXPECT_EQ(std::tuple(finestra.zeb.angolo.commento, coloreContorno(12),
+                         finestra.zeb.stato.alternaUltimaCattura),
+              std::tuple("Tua!", Rgb{52, 86, 201}, prima));
     avanza(600);
     EXPECT_TRUE(g.punteggi.h.prese[1] == 1 && g.punteggi.h.prese[2] == 1);
 }
@@ -162,30 +164,30 @@ TEST_F(EndOfGiocoTest, PartiteWonAndTheirRemarks) {
               std::tuple(1, 0, 0, false, Player::H));
 
     // The hall of fame looked at during a Gioco does not make its end the end of a Torneo.
-    ApriClassifica(g);
+    ApriClassifica(finestra);
     totali(15, 9);
     fine();
-    EXPECT_EQ(g.zeb.angolo.commento, "E due!!");
+    EXPECT_EQ(finestra.zeb.angolo.commento, "E due!!");
     Quando(g);
     EXPECT_EQ(std::tuple(g.partita.partitePC, g.tavolo.mazziere), std::tuple(2, Player::PC));
 
     totali(12, 18);
     fine();
     EXPECT_EQ(g.partita.partiteH, 1);
-    EXPECT_EQ(g.zeb.angolo.commento, "Non cantare vittoria troppo presto!");
+    EXPECT_EQ(finestra.zeb.angolo.commento, "Non cantare vittoria troppo presto!");
 }
 
 TEST_F(EndOfGiocoTest, TheThirdPartitaWinsTheTorneoAndQuandoOpensTheLevelChoice) {
     g.partita.partitePC = 2;
     g.partita.partiteH = 2;
-    ASSERT_TRUE(ScriviTorneo(g.paths.data, FotografaTorneo(g, g.zeb, g.suoni)));
+    ASSERT_TRUE(ScriviTorneo(g.paths.data, FotografaTorneo(g, finestra.zeb, finestra.suoni)));
     totali(9, 16);
     fine();
     EXPECT_FALSE(std::filesystem::exists(FileTorneo(g.paths.data, g.nome)));  // nothing to resume
     EXPECT_EQ(
         std::tuple(g.partita.esito, g.partita.partiteH, g.partita.vincitore, g.vista.lblH.back),
         std::tuple(EsitoGioco::TorneoH, 3, "Ugo", Rgb{255, 0, 0}));
-    EXPECT_TRUE(g.screen.FraPannello[3].visible && g.vista.FraQuando.visible &&
+    EXPECT_TRUE(finestra.screen.FraPannello[3].visible && g.vista.FraQuando.visible &&
                 g.partita.giocoTerminato);
     // The prompt no longer speaks of the Partita of the Gioco before: it says what Enter does.
     EXPECT_EQ(mostrato(),
@@ -194,7 +196,7 @@ TEST_F(EndOfGiocoTest, TheThirdPartitaWinsTheTorneoAndQuandoOpensTheLevelChoice)
 
     Quando(g);
     EXPECT_FALSE(attivo(Timer::Scegli4CarteSulTavolo));  // no deal: the level choice first
-    EXPECT_TRUE(g.screen.FraPannello[4].visible && !g.screen.FraPannello[3].visible);
+    EXPECT_TRUE(finestra.screen.FraPannello[4].visible && !finestra.screen.FraPannello[3].visible);
     EXPECT_EQ(
         std::tuple(g.partita.partitePC, g.partita.partiteH, g.partita.vincitore, g.partita.gioco),
         std::tuple(0, 0, std::string(), 1));
@@ -297,8 +299,8 @@ TEST_F(ScoreboardTest, TheComputerNeverTakesAPointTheHumanHolds) {
 TEST_F(ScoreboardTest, TheViewShowsCountsPointsAndColours) {
     prendeH({"7c", "7q", "7f", "6q"});
     prendePC({"Kc"});
-    RefreshScoreboard(g);
-    const Screen& s = g.screen;
+    RefreshScoreboard(finestra);
+    const Screen& s = finestra.screen;
     std::string testi;
     for (const Element* e :
          {&s.lblSetteH, &s.lblPuntiSetteH, &s.lblPuntiQuadriH, &s.lblCartePC, &s.lblFigurePC,
@@ -311,7 +313,7 @@ TEST_F(ScoreboardTest, TheViewShowsCountsPointsAndColours) {
 }
 
 TEST_F(ScoreboardTest, FieldsStayInsideTheirBoxesWithoutOverlapping) {
-    const Screen& s = g.screen;
+    const Screen& s = finestra.screen;
     // clang-format off
     std::vector<const Element*> campi = {&s.ImgSemi,
         &s.lblSetteH, &s.lblSettePC, &s.lblQuadriH, &s.lblQuadriPC, &s.lblFigureH,
@@ -347,12 +349,12 @@ TEST_F(ScoreboardTest, FieldsStayInsideTheirBoxesWithoutOverlapping) {
 
 TEST_F(ScoreboardTest, NamesFollowThePlayerAndTheLevel) {
     g.livello = Livello::None;
-    RefreshScreen(g);
-    EXPECT_EQ(g.screen.lblPC.text, "Nonno Zeb");
+    RefreshScreen(finestra);
+    EXPECT_EQ(finestra.screen.lblPC.text, "Nonno Zeb");
     g.livello = Livello::Cheat;
-    RefreshScreen(g);
-    EXPECT_EQ(g.screen.lblH.text + " / " + g.screen.lblPC.text, "Ugo / 'Cheat' Zeb");
-    EXPECT_EQ(g.screen.lblPC.tooltip, "'Stile di gioco' di Nonno Zeb");
+    RefreshScreen(finestra);
+    EXPECT_EQ(finestra.screen.lblH.text + " / " + finestra.screen.lblPC.text, "Ugo / 'Cheat' Zeb");
+    EXPECT_EQ(finestra.screen.lblPC.tooltip, "'Stile di gioco' di Nonno Zeb");
 }
 
 }  // namespace

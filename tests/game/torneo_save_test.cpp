@@ -72,11 +72,11 @@ TEST(TorneoSalvato, EachPlayerHasAFileOfItsOwn) {
     test_tavolo::Banco b;
     b.g.paths.data = t.dati();
     b.g.nome = "Bob";
-    b.g.custodiaTorneo.scrivibile = false;
-    CancellaTorneoSalvato(b.g, b.g.custodiaTorneo);
+    b.finestra.custodiaTorneo.scrivibile = false;
+    CancellaTorneoSalvato(b.g, b.finestra.custodiaTorneo);
     EXPECT_EQ(GiocoSalvato(t.dati(), "Bob"), 2);
-    b.g.custodiaTorneo.scrivibile = true;
-    CancellaTorneoSalvato(b.g, b.g.custodiaTorneo);
+    b.finestra.custodiaTorneo.scrivibile = true;
+    CancellaTorneoSalvato(b.g, b.finestra.custodiaTorneo);
     EXPECT_EQ(std::tuple(GiocoSalvato(t.dati(), "Ann"), GiocoSalvato(t.dati(), "Bob")),
               std::tuple(4, 0));
 }

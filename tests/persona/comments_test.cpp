@@ -27,7 +27,7 @@ using ::testing::ElementsAre;
 
 // Zeb as the player finds him: the sound held or free, the words and bubble on show, the photo.
 std::string Zeb(const Banco& t) {
-    const AngoloZeb& a = t.g.zeb.angolo;
+    const AngoloZeb& a = t.finestra.zeb.angolo;
     return std::string(t.g.spia.busy ? "busy " : "free ") + (a.commentoVisibile ? "words " : "") +
            (a.fumettoVisibile ? "bubble " : "") + a.foto;
 }
@@ -68,11 +68,12 @@ TEST(MostraCommento, SaysTheLineAndEndsItAfterItsDurationUnlessANewOneCutsIt) {
     Banco t;
     t.g.livello = Livello::Cunning;
     const Commento c = remarks::GnammH(4);
-    MostraCommento(t.g.zeb, c, true);
+    MostraCommento(t.finestra.zeb, c, true);
     EXPECT_THAT(t.traccia(Channel::Commenti),
                 ElementsAre("Prev", "Close", "file:", "file:" + c.voce, "Open", "Play"));
     EXPECT_EQ(Zeb(t), "busy words bubble " + c.foto);
-    EXPECT_EQ(t.g.zeb.angolo.commento + " " + t.g.zeb.angolo.fumetto, c.testo + " " + c.fumetto);
+    EXPECT_EQ(t.finestra.zeb.angolo.commento + " " + t.finestra.zeb.angolo.fumetto,
+              c.testo + " " + c.fumetto);
 
     t.avanza(c.durataMs - 1);
     EXPECT_TRUE(t.g.spia.busy) << "still within its duration";
@@ -81,9 +82,9 @@ TEST(MostraCommento, SaysTheLineAndEndsItAfterItsDurationUnlessANewOneCutsIt) {
     EXPECT_FALSE(t.attivo(Timer::DurataGnammH));
     EXPECT_EQ(t.traccia(Channel::Commenti).back(), "Play") << "the voice is left to play out";
     // A new remark cuts the running one and takes its duration.
-    MostraCommento(t.g.zeb, remarks::GnammPCsup4(1), true);  // 3700 ms
+    MostraCommento(t.finestra.zeb, remarks::GnammPCsup4(1), true);  // 3700 ms
     t.avanza(1000);
-    MostraCommento(t.g.zeb, remarks::GnammH(8), true);  // 725 ms
+    MostraCommento(t.finestra.zeb, remarks::GnammH(8), true);  // 725 ms
     t.avanza(725);
     EXPECT_FALSE(t.g.spia.busy);
     EXPECT_THAT(t.suonati(Channel::Commenti),
@@ -92,10 +93,10 @@ TEST(MostraCommento, SaysTheLineAndEndsItAfterItsDurationUnlessANewOneCutsIt) {
 
 TEST(MostraCommento, TheBusyFlagThePhotoAndTheHallOfFameHoldingTheIndicator) {
     Banco t;
-    MostraCommento(t.g.zeb, remarks::Gioca(), false);
+    MostraCommento(t.finestra.zeb, remarks::Gioca(), false);
     EXPECT_FALSE(t.g.spia.busy);
-    MostraCommento(t.g.zeb, remarks::Livello(Livello::Cheat), true);
-    EXPECT_EQ(t.g.zeb.angolo.foto, remarks::Gioca().foto);
+    MostraCommento(t.finestra.zeb, remarks::Livello(Livello::Cheat), true);
+    EXPECT_EQ(t.finestra.zeb.angolo.foto, remarks::Gioca().foto);
     // The hall of fame keeps the indicator busy after the remark.
     t.g.classifica.alboAperto = true;
     t.avanza(5000);
@@ -107,7 +108,7 @@ TEST(OnAssoBevuto, EndsTheAceRemarkAndFreesTheIndicatorEvenUnderTheHallOfFame) {
     t.g.livello = Livello::Honest;
     t.g.spia.busy = true;
     t.g.classifica.alboAperto = true;
-    t.g.zeb.angolo.commentoVisibile = true;
+    t.finestra.zeb.angolo.commentoVisibile = true;
     t.g.scheduler.start(Timer::AssoBevuto, 3650);
     t.avanza(3650);
     EXPECT_FALSE(t.attivo(Timer::AssoBevuto));
@@ -116,10 +117,10 @@ TEST(OnAssoBevuto, EndsTheAceRemarkAndFreesTheIndicatorEvenUnderTheHallOfFame) {
 
 TEST(CommentoLivello, GreetsTheChosenLevelOnly) {
     Banco t;
-    CommentoLivello(t.g.zeb);
+    CommentoLivello(t.finestra.zeb);
     EXPECT_TRUE(t.media.log().empty()) << "no level, no remark";
     t.g.livello = Livello::Cunning;
-    CommentoLivello(t.g.zeb);
+    CommentoLivello(t.finestra.zeb);
     EXPECT_THAT(t.suonati(Channel::Commenti), ElementsAre(remarks::Livello(Livello::Cunning).voce));
     EXPECT_TRUE(t.g.spia.busy);
 }
@@ -128,13 +129,13 @@ TEST(CommentoFineIncontro, SilencesTheOthersAndStaysUntilHidden) {
     Banco t;
     t.g.scheduler.enable(Timer::DurataGnammH);
     t.g.scheduler.enable(Timer::DurataImpazienza);
-    CommentoFineIncontro(t.g.zeb, remarks::HoVinto());
+    CommentoFineIncontro(t.finestra.zeb, remarks::HoVinto());
     EXPECT_FALSE(t.attivo(Timer::DurataGnammH) || t.attivo(Timer::DurataImpazienza));
     EXPECT_THAT(t.traccia(Channel::Impazienza), ElementsAre("Stop", "Prev", "Close"));
     EXPECT_THAT(t.suonati(Channel::Commenti), ElementsAre(remarks::HoVinto().voce));
     t.avanza(60000);
     EXPECT_EQ(Zeb(t), "busy words bubble " + remarks::HoVinto().foto);
-    EXPECT_EQ(t.g.zeb.angolo.commento, remarks::HoVinto().testo);
+    EXPECT_EQ(t.finestra.zeb.angolo.commento, remarks::HoVinto().testo);
 }
 
 TEST(GnammSets, EachLineOnceBeforeAnyTwiceAndEachSetItsOwnCycle) {
@@ -197,7 +198,8 @@ TEST(ZebOnTheComputersSweep, FourCardsOrMoreDrawFromTheLongSetFewerFromTheShort)
         const auto said = t.suonati(Channel::Commenti);
         ASSERT_EQ(said.size(), 1u);
         EXPECT_EQ(voci.count(said[0]), 1u) << said[0];
-        EXPECT_EQ(std::tuple(t.g.zeb.stato.gnammPCsup4.conta, t.g.zeb.stato.gnammPCinf4.conta),
+        EXPECT_EQ(std::tuple(t.finestra.zeb.stato.gnammPCsup4.conta,
+                             t.finestra.zeb.stato.gnammPCinf4.conta),
                   std::tuple(caso.lungo ? 1 : 0, caso.lungo ? 0 : 1));
         EXPECT_TRUE(t.g.spia.busy);
     }
@@ -208,19 +210,20 @@ TEST(ZebOnTheComputersSweep, CommentsOffLeaveTheCyclesUntouchedAndTheNoisePlays)
     t.g.opzioni.commentiZeb = false;
     t.g.opzioni.rumoriCarte = true;
     PreparaSpazzata(t, {"2c", "2q", "3f", "3p"});
-    EXPECT_TRUE(t.suonati(Channel::Commenti).empty() && t.g.zeb.stato.gnammPCsup4.conta == 0 &&
+    EXPECT_TRUE(t.suonati(Channel::Commenti).empty() &&
+                t.finestra.zeb.stato.gnammPCsup4.conta == 0 &&
                 t.suonati(Channel::Rumori).size() == 1u);
-    for (const bool detto : t.g.zeb.stato.gnammPCsup4.detto) EXPECT_FALSE(detto);
+    for (const bool detto : t.finestra.zeb.stato.gnammPCsup4.detto) EXPECT_FALSE(detto);
 }
 
 TEST(ZebOnTheComputersSweep, ARemarkFindingTheSoundHeldIsDroppedNotQueued) {
     Banco t;
     t.rng.forza(30, 10);
-    Ambiente(t.g.suoni);  // Sa10 holds the indicator for 4270 ms
+    Ambiente(t.finestra.suoni);  // Sa10 holds the indicator for 4270 ms
     PreparaSpazzata(t, {"2c", "2q", "3f", "3p"});
     t.avanza(20000);
-    EXPECT_TRUE(t.suonati(Channel::Commenti).empty() && t.g.zeb.stato.gnammPCsup4.conta == 0 &&
-                !t.g.spia.busy);
+    EXPECT_TRUE(t.suonati(Channel::Commenti).empty() &&
+                t.finestra.zeb.stato.gnammPCsup4.conta == 0 && !t.g.spia.busy);
 }
 
 // Time of the first Play on the impatience channel at or after `from`, or -1.
@@ -239,11 +242,11 @@ TEST(Impazienza, ImpatientUrgesAfterEightSecondsAndAgainEightAfterTheRemark) {
     t.g.livello = Livello::Honest;
     t.g.opzioni.impazienzaZeb = Impazienza::Impatient;
     t.rng.forza(12, 7);  // "Muoviti!", 665 ms
-    ArmaImpazienza(t.g.zeb);
+    ArmaImpazienza(t.finestra.zeb);
 
     t.avanza(8000);
     EXPECT_EQ(t.suonati(Channel::Impazienza).back(), "\\Impaz\\I07.wav");
-    EXPECT_EQ(t.g.zeb.angolo.commento, "Muoviti!");
+    EXPECT_EQ(t.finestra.zeb.angolo.commento, "Muoviti!");
     EXPECT_EQ(Zeb(t), "busy words bubble \\Foto\\Foto12.jpg");
     EXPECT_EQ(t.g.spia.foto, FotoImpazienza::Green);
     EXPECT_FALSE(t.g.scheduler.isEnabled(Timer::Impazienza));
@@ -270,7 +273,7 @@ TEST(Impazienza, TheWaitGoesByTheOptionAndQuietOrMuteNeverSpeak) {
         Banco t;
         t.g.opzioni.impazienzaZeb = c.impazienza;
         t.g.opzioni.commentiZeb = c.commenti;
-        ArmaImpazienza(t.g.zeb);
+        ArmaImpazienza(t.finestra.zeb);
         t.avanza(120000);
         EXPECT_EQ(NextUrging(t, 0), c.primo);
     }
@@ -279,11 +282,11 @@ TEST(Impazienza, TheWaitGoesByTheOptionAndQuietOrMuteNeverSpeak) {
 TEST(Impazienza, WaitsInStepsOfOneAndAHalfSecondsWhileASaloonSoundPlays) {
     Banco t;
     t.g.opzioni.impazienzaZeb = Impazienza::Impatient;
-    ArmaImpazienza(t.g.zeb);
+    ArmaImpazienza(t.finestra.zeb);
     t.avanza(7000);
     // Draw 23 is the longest saloon sound, 6800 ms, from 7000 to 13800.
     t.rng.forza(30, 23);
-    Ambiente(t.g.suoni);
+    Ambiente(t.finestra.suoni);
     ASSERT_EQ(t.g.spia.ambiente, 23);
 
     t.avanza(1000);  // 8000: busy, postponed
@@ -308,19 +311,19 @@ TEST(Impazienza, APlayDuringTheRemarkBringsThePortraitBackWhenItEnds) {
     t.g.livello = Livello::Cheat;
     t.g.opzioni.impazienzaZeb = Impazienza::VeryImpatient;
     t.rng.forza(12, 1);  // 3930 ms
-    ArmaImpazienza(t.g.zeb);
+    ArmaImpazienza(t.finestra.zeb);
     t.avanza(6000);
     ASSERT_TRUE(t.g.scheduler.isEnabled(Timer::DurataImpazienza));
 
     // The human plays: the caller stops the urging first.
     t.g.scheduler.disable(Timer::Impazienza);
-    ImpazienzaCartaGiocata(t.g.zeb);
+    ImpazienzaCartaGiocata(t.finestra.zeb);
     EXPECT_EQ(t.g.spia.foto, FotoImpazienza::Magenta);
-    EXPECT_EQ(t.g.zeb.angolo.foto, "\\Foto\\Foto01.jpg") << "the remark is not cut";
+    EXPECT_EQ(t.finestra.zeb.angolo.foto, "\\Foto\\Foto01.jpg") << "the remark is not cut";
 
     t.avanza(5000 + 3930 - 6000);
     EXPECT_EQ(t.g.spia.foto, FotoImpazienza::Black);
-    EXPECT_EQ(t.g.zeb.angolo.foto, "\\Foto\\Foto23.jpg");
+    EXPECT_EQ(t.finestra.zeb.angolo.foto, "\\Foto\\Foto23.jpg");
 }
 
 TEST(Impazienza, APlayAfterTheRemarkBringsThePortraitBackAtOnce) {
@@ -328,19 +331,19 @@ TEST(Impazienza, APlayAfterTheRemarkBringsThePortraitBackAtOnce) {
     t.g.livello = Livello::Honest;
     t.g.opzioni.impazienzaZeb = Impazienza::VeryImpatient;
     t.rng.forza(12, 2);  // 2405 ms, Foto02
-    ArmaImpazienza(t.g.zeb);
+    ArmaImpazienza(t.finestra.zeb);
     t.avanza(5000 + 2405 + 100);
-    EXPECT_EQ(t.g.zeb.angolo.foto, "\\Foto\\Foto02.jpg");
+    EXPECT_EQ(t.finestra.zeb.angolo.foto, "\\Foto\\Foto02.jpg");
 
     t.g.scheduler.disable(Timer::Impazienza);
-    ImpazienzaCartaGiocata(t.g.zeb);
+    ImpazienzaCartaGiocata(t.finestra.zeb);
     EXPECT_EQ(t.g.spia.foto, FotoImpazienza::Black);
-    EXPECT_EQ(t.g.zeb.angolo.foto, "\\Foto\\Foto18.jpg");
+    EXPECT_EQ(t.finestra.zeb.angolo.foto, "\\Foto\\Foto18.jpg");
 
     // With no impatience photo on show a play leaves the frame alone.
-    MostraCommento(t.g.zeb, remarks::Gioca(), false);
-    ImpazienzaCartaGiocata(t.g.zeb);
-    EXPECT_EQ(t.g.zeb.angolo.foto, "\\Foto\\Foto20.jpg");
+    MostraCommento(t.finestra.zeb, remarks::Gioca(), false);
+    ImpazienzaCartaGiocata(t.finestra.zeb);
+    EXPECT_EQ(t.finestra.zeb.angolo.foto, "\\Foto\\Foto20.jpg");
 }
 
 }  // namespace

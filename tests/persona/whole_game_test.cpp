@@ -38,9 +38,9 @@ class WholeGame {
   public:
     explicit WholeGame(uint32_t seed, const std::filesystem::path& dati)
         : rng(clock, seed), think(seed), g(clock, rng, media, Paths{{}, dati}) {
-        g.nome = "Ugo";
-        g.livello = static_cast<Livello>(1 + seed % 3);
-        Opzioni& o = g.opzioni;
+        g.game.nome = "Ugo";
+        g.game.livello = static_cast<Livello>(1 + seed % 3);
+        Opzioni& o = g.game.opzioni;
         // Seeds 1 and 2 in every four have every sound and remark on; the others vary them.
         tuttiISuoni = seed % 4 == 1 || seed % 4 == 2;
         o.commentiZeb = tuttiISuoni || seed % 4 == 0;
@@ -56,33 +56,33 @@ class WholeGame {
         g.screen.FraSplash.visible = false;
         g.screen.FraPannello[4].visible = false;
         if (o.musiche) ScegliMusiche(g.suoni);
-        MescolaCarte(g);
+        MescolaCarte(g.game);
     }
 
     bool waitsForCard() const {
-        return g.tavolo.aChiTocca == Player::H && g.umano.cartaGiocata == 0 &&
-               !g.vista.FraQuando.visible && !g.screen.FraPannello[3].visible &&
+        return g.game.tavolo.aChiTocca == Player::H && g.game.umano.cartaGiocata == 0 &&
+               !g.game.vista.FraQuando.visible && !g.screen.FraPannello[3].visible &&
                !g.screen.FraPannello[4].visible;
     }
     bool quiet() const {
         for (const Timer t : kAttivita) {
-            if (g.scheduler.isEnabled(t)) return false;
+            if (g.game.scheduler.isEnabled(t)) return false;
         }
-        return g.spia.ambiente == 0;
+        return g.game.spia.ambiente == 0;
     }
 
     // Advances in small steps, checking the indicator whenever the game is at rest.
     void wait(int64_t ms) {
         for (int64_t done = 0; done < ms; done += 10) {
             AdvanceVirtualTime(g, clock, 10);
-            ASSERT_LE(ContaCarteSulTavolo(g.tavolo.carta), 12);
-            if (g.spia.ambiente != 0) {
-                EXPECT_TRUE(g.scheduler.isEnabled(Timer::DurataAmbiente))
+            ASSERT_LE(ContaCarteSulTavolo(g.game.tavolo.carta), 12);
+            if (g.game.spia.ambiente != 0) {
+                EXPECT_TRUE(g.game.scheduler.isEnabled(Timer::DurataAmbiente))
                     << "a saloon number with no sound at " << clock.nowMs();
             }
             if (waitsForCard() && quiet()) {
                 ++restingChecks;
-                ASSERT_FALSE(g.spia.busy) << "indicator left busy at " << clock.nowMs();
+                ASSERT_FALSE(g.game.spia.busy) << "indicator left busy at " << clock.nowMs();
             }
         }
     }
@@ -93,10 +93,10 @@ class WholeGame {
         int64_t idle = 0;
         while (ended < giochi) {
             if (::testing::Test::HasFailure()) return false;
-            if (g.vista.FraQuando.visible) {
+            if (g.game.vista.FraQuando.visible) {
                 ++ended;
-                EXPECT_EQ(g.tavolo.carteRimasteNelMazzo, 0);
-                EXPECT_THAT(punti.fineGioco(g), IsEmpty());
+                EXPECT_EQ(g.game.tavolo.carteRimasteNelMazzo, 0);
+                EXPECT_THAT(punti.fineGioco(g.game), IsEmpty());
                 wait(1500);
                 g.key(Key::Enter);
                 if (g.screen.FraPannello[4].visible) {
@@ -108,11 +108,12 @@ class WholeGame {
                 chiediConsiglio();
                 wait(std::uniform_int_distribution<int>(0, 900)(think) * 10);
                 if (!sim::TurnoUmano(g)) continue;
-                EXPECT_THAT(sim::ControllaCarte(g), IsEmpty());
+                EXPECT_THAT(sim::ControllaCarte(g.game), IsEmpty());
                 giocaUmano();
                 ++plays;
                 idle = 0;
-            } else if (g.umano.puoiScegliere && !g.umano.presaDecisa && g.umano.cartaGiocata != 0) {
+            } else if (g.game.umano.puoiScegliere && !g.game.umano.presaDecisa &&
+                       g.game.umano.cartaGiocata != 0) {
                 chiediConsiglio();
                 wait(std::uniform_int_distribution<int>(0, 300)(think) * 10);
                 EXPECT_TRUE(sim::ScegliPresa(g, sim::Politica::Random, think));
@@ -130,7 +131,8 @@ class WholeGame {
     void chiediConsiglio() {
         if (!consiglio || g.consiglio.attivo) return;
         g.key(Key::H);
-        const bool decide = sim::TurnoUmano(g) || (g.umano.puoiScegliere && !g.umano.presaDecisa);
+        const bool decide =
+            sim::TurnoUmano(g) || (g.game.umano.puoiScegliere && !g.game.umano.presaDecisa);
         EXPECT_EQ(g.consiglio.attivo, decide);
         if (!decide) return;
         EXPECT_THAT(g.screen.lblIstruzioni.text, ::testing::StartsWith("Zeb giocherebbe "));
@@ -145,14 +147,15 @@ class WholeGame {
 
     // The simulator's random human, asking for advice between his card and his pick.
     void giocaUmano() {
-        const sim::Giocata scelta = sim::ScegliGiocata(g.tavolo, sim::Politica::Random, think);
+        const sim::Giocata scelta = sim::ScegliGiocata(g.game.tavolo, sim::Politica::Random, think);
         g.click({TargetKind::Carta, scelta.posto});
         nessunSegnoRimasto();
-        if (!g.umano.puoiScegliere) return;
+        if (!g.game.umano.puoiScegliere) return;
         chiediConsiglio();
         for (const int posto : scelta.prese) g.click({TargetKind::Carta, posto});
         nessunSegnoRimasto();
-        EXPECT_TRUE(g.scheduler.isEnabled(Timer::ScompaionoCarteH)) << "a legal pick was refused";
+        EXPECT_TRUE(g.game.scheduler.isEnabled(Timer::ScompaionoCarteH))
+            << "a legal pick was refused";
     }
 
     // Once the human has played, a grey outline is the card played or a card he picked.
@@ -160,7 +163,8 @@ class WholeGame {
         for (int p = 0; p < kNumeroPosti; ++p) {
             const Element& c = g.screen.ShpContornoCarta[p];
             if (!c.visible || c.borderColor != colors::kPick) continue;
-            EXPECT_TRUE(p == g.umano.cartaGiocata || g.umano.scelta[p]) << "a stray mark at " << p;
+            EXPECT_TRUE(p == g.game.umano.cartaGiocata || g.game.umano.scelta[p])
+                << "a stray mark at " << p;
         }
     }
 
@@ -171,10 +175,10 @@ class WholeGame {
             t.push_back(std::to_string(e.timeMs) + " " + std::string(ChannelName(e.channel)) + " " +
                         e.file + " " + std::string(CommandName(e.command)));
         }
-        const Colonna& h = g.punteggi.h;
-        const Colonna& pc = g.punteggi.pc;
+        const Colonna& h = g.game.punteggi.h;
+        const Colonna& pc = g.game.punteggi.pc;
         for (const int n : {h.puntiGiocoInCorso, pc.puntiGiocoInCorso, h.puntiGnamm, pc.puntiGnamm,
-                            g.partita.partiteH, g.partita.partitePC, plays}) {
+                            g.game.partita.partiteH, g.game.partita.partitePC, plays}) {
             t.push_back(std::to_string(n));
         }
         t.push_back("alle " + std::to_string(clock.nowMs()));

@@ -109,8 +109,8 @@ TEST_F(LoopTest, TheWheelScrollsTheHallOfFameOnlyOverItAndToItsLastFullPage) {
 TEST_F(LoopTest, ClosingOrQuittingSavesTheTorneoAndEndsAtOnce) {
     avviaConNome("Ada");
     g.key(Key::Digit1);
-    for (int i = 0; i < 600 && !MomentoTranquillo(g); ++i) AdvanceVirtualTime(g, clock, 100);
-    ASSERT_TRUE(MomentoTranquillo(g));
+    for (int i = 0; i < 600 && !MomentoTranquillo(g.game); ++i) AdvanceVirtualTime(g, clock, 100);
+    ASSERT_TRUE(MomentoTranquillo(g.game));
     for (const bool closeButton : {true, false}) {
         SCOPED_TRACE(closeButton ? "close button" : "SDL_QUIT");
         TearDown();
@@ -131,10 +131,10 @@ TEST_F(LoopTest, ANoticeFromOutsideTheInputShowsInTheSameTurn) {
     std::filesystem::create_directories(assets / "Grafica");
     std::ofstream(assets / "Grafica" / "Gnamm.png") << "not a picture";
     const AssetResolver resolver(assets);
-    g.avvisi.scriviStderr = false;
+    g.game.avvisi.scriviStderr = false;
     g.screen.ImgGnamm.picture = "\\Grafica\\Gnamm.gif";
     start();
-    data::Avvisi* const avvisi = &g.avvisi;
+    data::Avvisi* const avvisi = &g.game.avvisi;
     renderer = std::make_unique<ScreenRenderer>(
         window->renderer(), AvvisaSeIlleggibile(FileLoader(resolver), resolver, avvisi),
         FindFonts());
@@ -145,7 +145,7 @@ TEST_F(LoopTest, ANoticeFromOutsideTheInputShowsInTheSameTurn) {
     EXPECT_TRUE(g.screen.lblAvviso.text.starts_with("Non si riesce a leggere l'immagine "));
     EXPECT_TRUE(step({testing_support::KeyDown(SDLK_ESCAPE, KMOD_NONE, id())}));
     EXPECT_FALSE(g.screen.FraAvviso.visible || g.screen.FraPannello[1].visible);
-    g.avvisi.aggiungi("Il Torneo non si è potuto salvare.");
+    g.game.avvisi.aggiungi("Il Torneo non si è potuto salvare.");
     EXPECT_TRUE(step());
     EXPECT_EQ(std::tuple(g.screen.FraAvviso.visible, loop->framesDrawn()), std::tuple(true, 4));
 }

@@ -170,7 +170,7 @@ TEST_P(RenderAtSize, TheGamesOwnScoreboardShowsAnAwardedPointRed) {
     SeededRandom rng(3);
     RecordingMediaPlayer media(clock);
     Finestra g(clock, rng, media, Paths{});
-    AssegnaPunto(g, Player::H, PuntoMazzo::Sette);
+    AssegnaPunto(g.game, Player::H, PuntoMazzo::Sette);
     RefreshScreen(g);
     const Rect awarded = PlacedRect(g.screen, g.screen.lblPuntiSetteH);
     ASSERT_GT(awarded.w, 0) << "the scoreboard is not on the window";

@@ -137,20 +137,20 @@ class StateWalk : public test_ui::UiTest, public ::testing::WithParamInterface<D
     // The human's move: the first card, or a legal capture picked one card after the other.
     // The first pick of several cards is looked at halfway.
     void giocaUmano() {
-        const HumanTurnState& u = g.umano;
-        if (g.tavolo.aChiTocca == Player::H && u.cartaGiocata == 0) {
+        const HumanTurnState& u = g.game.umano;
+        if (g.game.tavolo.aChiTocca == Player::H && u.cartaGiocata == 0) {
             for (const int k : {4, 5, 6}) {
-                if (!g.tavolo.carta[k].empty()) return click(TargetKind::Carta, k);
+                if (!g.game.tavolo.carta[k].empty()) return click(TargetKind::Carta, k);
             }
         }
         if (!u.puoiScegliere || u.presaDecisa) return;
-        const int v = g.tavolo.valore(u.cartaGiocata);
+        const int v = g.game.tavolo.valore(u.cartaGiocata);
         if (u.valoriUguali) {
             for (const int i : kPostiTavolo) {
-                if (g.tavolo.valore(i) == v) return click(TargetKind::Carta, i);
+                if (g.game.tavolo.valore(i) == v) return click(TargetKind::Carta, i);
             }
         }
-        const auto combinazioni = CombinazioniSomma(g.tavolo.carta, v);
+        const auto combinazioni = CombinazioniSomma(g.game.tavolo.carta, v);
         ASSERT_FALSE(combinazioni.empty());
         for (const int i : combinazioni.front()) {
             if (u.scelta[i]) continue;
@@ -231,9 +231,9 @@ TEST_P(StateWalk, EveryElementOfEveryStateHasItsPlaceAndItsTextFits) {
     const CanvasTwips canvas = FittedCanvas(w, h);
     Avvio(g, canvas.w, canvas.h);
     // Two notices wait from start-up, the first as long as any the game says.
-    g.avvisi.scriviStderr = false;
-    g.avvisi.aggiungi(std::string(kAvvisoLungo));
-    g.avvisi.aggiungi("Non si è trovato nessun dispositivo audio: Gnamm gioca senza suoni.");
+    g.game.avvisi.scriviStderr = false;
+    g.game.avvisi.aggiungi(std::string(kAvvisoLungo));
+    g.game.avvisi.aggiungi("Non si è trovato nessun dispositivo audio: Gnamm gioca senza suoni.");
     g.screen.txtNome.text.clear();
     g.textInput(kNome);
     guarda("splash");
@@ -246,7 +246,7 @@ TEST_P(StateWalk, EveryElementOfEveryStateHasItsPlaceAndItsTextFits) {
     g.key(Key::Enter);
     guarda("livelli");
     for (const Element& tasto : g.screen.lblTastoLivello) EXPECT_TRUE(inCima(g.screen, tasto));
-    g.opzioni.mostraManina = true;
+    g.game.opzioni.mostraManina = true;
     g.key(Key::Digit2);
     avanza(700);
     guarda("distribuzione");
@@ -255,7 +255,7 @@ TEST_P(StateWalk, EveryElementOfEveryStateHasItsPlaceAndItsTextFits) {
     for (int passi = 0; passi < 200000 && !visto("fine-torneo"); ++passi) {
         const Screen& s = g.screen;
         if (s.FraQuando.visible) {
-            switch (g.partita.esito) {
+            switch (g.game.partita.esito) {
                 case EsitoGioco::TorneoPC:
                 case EsitoGioco::TorneoH:
                     guarda("fine-torneo");
@@ -282,14 +282,14 @@ TEST_P(StateWalk, EveryElementOfEveryStateHasItsPlaceAndItsTextFits) {
                     break;
             }
             g.key(Key::Enter);
-        } else if (g.scheduler.isEnabled(Timer::EffettuaMossaPC) && !visto("mossa-zeb")) {
+        } else if (g.game.scheduler.isEnabled(Timer::EffettuaMossaPC) && !visto("mossa-zeb")) {
             click(TargetKind::AssoInTavola);
             guarda("mossa-zeb");
             click(TargetKind::TimerLabel);
             guarda("mossa-zeb-ferma");
             click(TargetKind::TimerLabel);
             click(TargetKind::AssoInTavola);
-        } else if (g.tavolo.aChiTocca == Player::H && g.umano.cartaGiocata == 0 &&
+        } else if (g.game.tavolo.aChiTocca == Player::H && g.game.umano.cartaGiocata == 0 &&
                    !visto("turno")) {
             guarda("turno");
             EXPECT_TRUE(inCima(s, s.ImgManina)) << "the pointing hand is hidden";
@@ -307,7 +307,7 @@ TEST_P(StateWalk, EveryElementOfEveryStateHasItsPlaceAndItsTextFits) {
             g.key(Key::S);
             guarda("statistiche-vuote");
             g.key(Key::Escape);
-            salvato = FotografaTorneo(g, g.zeb, g.suoni);
+            salvato = FotografaTorneo(g.game, g.zeb, g.suoni);
             // Zeb's advice from the bar: its cards outlined, its line in the notes; then the
             // longest line it can write.
             click(TargetKind::Consiglio);
@@ -333,7 +333,7 @@ TEST_P(StateWalk, EveryElementOfEveryStateHasItsPlaceAndItsTextFits) {
     click(TargetKind::Statistiche);
     guarda("statistiche");
     // Column 2, 'Cunning': its name, Tornei won, Tornei lost; nothing lost at 'Honest'.
-    const bool vinto = g.partita.esito == EsitoGioco::TorneoH;
+    const bool vinto = g.game.partita.esito == EsitoGioco::TorneoH;
     const auto& st = g.screen.lblStatistiche;
     EXPECT_EQ(std::tuple(st[2].text, st[4 + 2].text, st[8 + 2].text, st[8 + 1].text),
               std::tuple("'Cunning'", vinto ? "1" : "0", vinto ? "0" : "1", "0"));
@@ -347,7 +347,7 @@ TEST_P(StateWalk, EveryElementOfEveryStateHasItsPlaceAndItsTextFits) {
     {
         SeededRandom rng2{5};
         RecordingMediaPlayer media2{clock};
-        Finestra dopo{clock, rng2, media2, g.paths};
+        Finestra dopo{clock, rng2, media2, g.game.paths};
         Avvio(dopo, canvas.w, canvas.h);
         dopo.screen.txtNome.text = std::string(kNome);
         dopo.key(Key::Enter);

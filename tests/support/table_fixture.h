@@ -88,8 +88,8 @@ class Banco {
         }
         return out;
     }
-    void click(int k) { g.click(Target{TargetKind::Carta, k}); }
-    void avanza(int64_t ms) { AdvanceVirtualTime(g, clock, ms); }
+    void click(int k) { finestra.click(Target{TargetKind::Carta, k}); }
+    void avanza(int64_t ms) { AdvanceVirtualTime(finestra, clock, ms); }
     bool attivo(Timer t) const { return g.scheduler.isEnabled(t); }
     bool contorno(int place) const { return g.vista.ShpContornoCarta[place].visible; }
     Rgb coloreContorno(int place) const { return g.vista.ShpContornoCarta[place].borderColor; }
@@ -107,7 +107,8 @@ class Banco {
     VirtualClock clock{TimeOfDay{2026, 12, 6, 10, 0, 0}};
     ScriptedRandom rng;
     RecordingMediaPlayer media{clock};
-    Finestra g{clock, rng, media, Paths{}};
+    Finestra finestra{clock, rng, media, Paths{}};
+    Game& g = finestra.game;
 };
 
 // The table as a test of the rules wants it: the name given, the splash gone, Honest Zeb, and
@@ -120,7 +121,7 @@ class TableTest : public ::testing::Test, public Banco {
         g.opzioni.rumoriCarte = false;
         g.opzioni.rumoriSaloon = false;
         g.opzioni.commentiZeb = false;
-        g.screen.FraSplash.visible = false;
+        finestra.screen.FraSplash.visible = false;
     }
 };
 

@@ -31,11 +31,12 @@ class Pannelli : public test_ui::UiTest {
     void contaCarte() {
         std::multiset<int> viste;
         for (int p = 1; p < kNumeroPosti; ++p) {
-            if (!g.tavolo.carta[p].empty()) viste.insert(g.tavolo.carta[p].deckPosition());
+            if (!g.game.tavolo.carta[p].empty())
+                viste.insert(g.game.tavolo.carta[p].deckPosition());
         }
         for (int k = 1; k <= 40; ++k) {
-            if (!g.tavolo.distribuita[k] && !g.tavolo.carteDaGiocare[k].empty()) {
-                viste.insert(g.tavolo.carteDaGiocare[k].deckPosition());
+            if (!g.game.tavolo.distribuita[k] && !g.game.tavolo.carteDaGiocare[k].empty()) {
+                viste.insert(g.game.tavolo.carteDaGiocare[k].deckPosition());
             }
         }
         EXPECT_EQ(viste.size(), 40u);
@@ -81,7 +82,7 @@ TEST_F(Pannelli, TheRulesViewerWrapsKeepsItsPageLightsItsArrowsAndAnswersTheKeys
 }
 
 TEST_F(Pannelli, OneBarPanelAtATimeWithItsCaptionGreenAndTheCardsCovered) {
-    g.opzioni.coloreTavolo = ColoreTavolo::Gold;
+    g.game.opzioni.coloreTavolo = ColoreTavolo::Gold;
     g.screen.windowBack = {193, 181, 138};
     clickVoce(2);
     EXPECT_TRUE(g.screen.FraPannello[2].visible && g.screen.lblCopriCarte.visible);
@@ -117,8 +118,9 @@ TEST_F(Pannelli, SideBoxTogglesShowHideAndAreSaved) {
 // one on show before anything else, and clicks elsewhere go on as usual.
 TEST_F(Pannelli, NoticesShowOneAtATimeAndEscapeOrAClickClosesThem) {
     const Screen& s = g.screen;
-    g.avvisi.scriviStderr = false;
-    for (const char* a : {"Primo avviso", "Secondo avviso", "Primo avviso"}) g.avvisi.aggiungi(a);
+    g.game.avvisi.scriviStderr = false;
+    for (const char* a : {"Primo avviso", "Secondo avviso", "Primo avviso"})
+        g.game.avvisi.aggiungi(a);
     g.click({TargetKind::Pannelli, 0});  // the rules open under the notice
     EXPECT_TRUE(s.FraPannello[0].visible && s.FraAvviso.visible);
     EXPECT_EQ(std::tuple(s.lblAvviso.text, s.lblChiudiAvviso.text),
@@ -132,7 +134,7 @@ TEST_F(Pannelli, NoticesShowOneAtATimeAndEscapeOrAClickClosesThem) {
     g.key(Key::Escape);  // no notice left: the exit question
     EXPECT_TRUE(s.FraPannello[1].visible);
     // At the table the box covers none of the cards, the panels, the prompt or Zeb's bubble.
-    g.avvisi.aggiungi("Terzo avviso");
+    g.game.avvisi.aggiungi("Terzo avviso");
     RefreshScreen(g);
     const Rect a = s.FraAvviso.rect;
     const auto tocca = [&a](Rect r) {
@@ -151,7 +153,7 @@ TEST_F(Pannelli, NoticesShowOneAtATimeAndEscapeOrAClickClosesThem) {
 // The advice's outlines go with a change of "Colore carte": repainted in the new colour they
 // would no longer be known for the advice's, and would stay for the rest of the Gioco.
 TEST_F(Pannelli, TheAdviceGoesWhenTheCardColourChanges) {
-    g.opzioni.commentiZeb = false;
+    g.game.opzioni.commentiZeb = false;
     ScegliLivello(g, Livello::Honest);
     for (int i = 0; i < 400 && !g.consiglio.attivo; ++i) {
         avanza(100);
@@ -181,42 +183,43 @@ class PannelloAperto : public test_ui::UiTest {
 using Uscita = PannelloAperto<1>;
 
 TEST_F(Uscita, NoOnlyClosesWithNothingToSayElseZebSaysBravo) {
-    g.opzioni.commentiZeb = false;
+    g.game.opzioni.commentiZeb = false;
     g.click({TargetKind::Uscita, 1});
-    EXPECT_FALSE(g.screen.FraPannello[1].visible || g.spia.busy || !media.log().empty());
+    EXPECT_FALSE(g.screen.FraPannello[1].visible || g.game.spia.busy || !media.log().empty());
 
     // With comments on but a sound holding the indicator during a Gioco: only closes too.
     g.click({TargetKind::Pannelli, 1});
-    g.opzioni.commentiZeb = true;
-    g.spia.busy = true;
-    g.tavolo.carteRimasteNelMazzo = 24;
+    g.game.opzioni.commentiZeb = true;
+    g.game.spia.busy = true;
+    g.game.tavolo.carteRimasteNelMazzo = 24;
     g.click({TargetKind::Uscita, 1});
     EXPECT_TRUE(!g.screen.FraPannello[1].visible && media.played(Channel::Commenti).empty() &&
-                g.spia.busy);
+                g.game.spia.busy);
 
     // With the indicator free Zeb says "Bravo!".
     g.click({TargetKind::Pannelli, 1});
-    g.spia.busy = false;
+    g.game.spia.busy = false;
     g.click({TargetKind::Uscita, 1});
-    EXPECT_TRUE(!g.screen.FraPannello[1].visible && !g.screen.lblCopriCarte.visible && g.spia.busy);
+    EXPECT_TRUE(!g.screen.FraPannello[1].visible && !g.screen.lblCopriCarte.visible &&
+                g.game.spia.busy);
     EXPECT_EQ(std::tuple(g.screen.lblPannelli[1].fore, g.screen.lblCommenti.text,
                          g.screen.ImgRiquadro[0].picture, media.played(Channel::Commenti)),
               std::tuple(colors::kWhite, "Bravo!", "\\Foto\\Foto18.jpg",
                          std::vector<std::string>{"\\Zeb\\S03.wav"}));
     avanza(700);
-    EXPECT_FALSE(g.screen.lblCommenti.visible || g.spia.busy);
+    EXPECT_FALSE(g.screen.lblCommenti.visible || g.game.spia.busy);
 }
 
 TEST_F(Uscita, SiSaysGoodbyeAndEndsTheProgramAfterASecondAndAHalf) {
     g.zeb.stato.assoBevuto = 1;
-    g.scheduler.start(Timer::RitardoMossaPC, 600);
+    g.game.scheduler.start(Timer::RitardoMossaPC, 600);
     g.click({TargetKind::Uscita, 0});
     EXPECT_EQ(std::tuple(g.screen.lblRegole[14].text, g.screen.lblCommenti.text,
                          g.screen.ImgRiquadro[0].picture, media.played(Channel::Commenti)),
               std::tuple("Bye-Bye, Ugo!", "A presto, figliolo!!", "\\Foto\\Foto19.jpg",
                          std::vector<std::string>{"\\Zeb\\S26.wav"}));
     // Nothing of the table may move during the farewell.
-    EXPECT_TRUE(g.spia.busy && !g.scheduler.isEnabled(Timer::RitardoMossaPC));
+    EXPECT_TRUE(g.game.spia.busy && !g.game.scheduler.isEnabled(Timer::RitardoMossaPC));
     g.click({TargetKind::Pannelli, 0});
     EXPECT_FALSE(g.screen.FraPannello[0].visible);
 
@@ -234,7 +237,7 @@ TEST_F(Uscita, TheOtherFarewellFollowsTheLastAceLine) {
 }
 
 TEST_F(Uscita, SiWithCommentsOffIsSilentAndStillEnds) {
-    g.opzioni.commentiZeb = false;
+    g.game.opzioni.commentiZeb = false;
     g.click({TargetKind::Uscita, 0});
     EXPECT_TRUE(media.played(Channel::Commenti).empty());
     avanza(1500);
@@ -243,13 +246,13 @@ TEST_F(Uscita, SiWithCommentsOffIsSilentAndStillEnds) {
 
 TEST_F(Pannelli, TheNameOrADigitKeyChoosesTheLevelAndAbilitaShowsAndHidesThePanel) {
     g.key(Key::Digit2);
-    EXPECT_EQ(std::tuple(g.livello, g.screen.lblCommenti.text),
+    EXPECT_EQ(std::tuple(g.game.livello, g.screen.lblCommenti.text),
               std::tuple(Livello::Cunning, "Gnamm!"));
     g.key(Key::Digit1);  // the level panel is closed now: the key does nothing
-    EXPECT_EQ(g.livello, Livello::Cunning);
+    EXPECT_EQ(g.game.livello, Livello::Cunning);
     g.click({TargetKind::Abilita, 0});
     g.click({TargetKind::Livello, 2});
-    EXPECT_TRUE(g.livello == Livello::Honest && g.screen.ShpElementoGrafico[4].visible);
+    EXPECT_TRUE(g.game.livello == Livello::Honest && g.screen.ShpElementoGrafico[4].visible);
     ASSERT_FALSE(g.screen.FraPannello[4].visible);
     g.screen.windowBack = {158, 184, 148};
     g.click({TargetKind::Abilita, 0});
@@ -261,63 +264,63 @@ TEST_F(Pannelli, TheNameOrADigitKeyChoosesTheLevelAndAbilitaShowsAndHidesThePane
 
 TEST_F(Pannelli, ThePhotoChoosesTheLevelAndStartsAGioco) {
     g.click({TargetKind::NonnoZeb, 0});
-    EXPECT_EQ(std::tuple(g.livello, g.screen.lblCommenti.text),
+    EXPECT_EQ(std::tuple(g.game.livello, g.screen.lblCommenti.text),
               std::tuple(Livello::Cheat, "He-he-he..."));
     EXPECT_TRUE(g.screen.ShpElementoGrafico[2].visible && !g.screen.ShpElementoGrafico[3].visible);
     EXPECT_TRUE(!g.screen.FraPannello[4].visible && g.screen.lblRegole[17].visible);
-    EXPECT_FALSE(g.scheduler.isEnabled(Timer::LampeggiaScritta2));
-    EXPECT_TRUE(g.scheduler.isEnabled(Timer::Scegli4CarteSulTavolo));
+    EXPECT_FALSE(g.game.scheduler.isEnabled(Timer::LampeggiaScritta2));
+    EXPECT_TRUE(g.game.scheduler.isEnabled(Timer::Scegli4CarteSulTavolo));
 }
 
 TEST_F(Pannelli, TheButtonAndEnterTakeTheLevelWhoseFrameIsShownIfAny) {
     g.pannelli.livelloEvidenziato = Livello::None;
     g.click({TargetKind::CmdLivello, 0});
-    EXPECT_TRUE(g.livello == Livello::None && g.screen.FraPannello[4].visible &&
-                !g.scheduler.isEnabled(Timer::Scegli4CarteSulTavolo));
+    EXPECT_TRUE(g.game.livello == Livello::None && g.screen.FraPannello[4].visible &&
+                !g.game.scheduler.isEnabled(Timer::Scegli4CarteSulTavolo));
     g.pannelli.livelloEvidenziato = Livello::Cheat;
     g.key(Key::Enter);
-    EXPECT_EQ(
-        std::tuple(g.livello, g.screen.FraPannello[4].visible, g.screen.ImgRiquadro[0].picture),
-        std::tuple(Livello::Cheat, false, "\\Foto\\Foto23.jpg"));
+    EXPECT_EQ(std::tuple(g.game.livello, g.screen.FraPannello[4].visible,
+                         g.screen.ImgRiquadro[0].picture),
+              std::tuple(Livello::Cheat, false, "\\Foto\\Foto23.jpg"));
 }
 
 TEST_F(Pannelli, ALevelChosenDuringAGiocoDealsAgainWithEveryCardAndNoOldTimer) {
-    g.opzioni.commentiZeb = false;
+    g.game.opzioni.commentiZeb = false;
     ScegliLivello(g, Livello::Honest);
     avanza(1300);  // the four table cards and some hand cards are down
-    ASSERT_LT(g.tavolo.carteRimasteNelMazzo, 40);
+    ASSERT_LT(g.game.tavolo.carteRimasteNelMazzo, 40);
     // A Punto Gnamm already scored in this Gioco, and Zeb about to move.
-    g.punteggi.h.puntiGiocoInCorso = 1;
-    g.punteggi.h.puntiGnamm = 1;
-    g.punteggi.h.puntiPartita = 6;
-    g.scheduler.start(Timer::RitardoMossaPC, 600);
-    const Player mazziere = g.tavolo.mazziere;
+    g.game.punteggi.h.puntiGiocoInCorso = 1;
+    g.game.punteggi.h.puntiGnamm = 1;
+    g.game.punteggi.h.puntiPartita = 6;
+    g.game.scheduler.start(Timer::RitardoMossaPC, 600);
+    const Player mazziere = g.game.tavolo.mazziere;
     g.click({TargetKind::Abilita, 0});
     g.click({TargetKind::NonnoZeb, 1});
-    EXPECT_FALSE(g.scheduler.isEnabled(Timer::RitardoMossaPC));
-    EXPECT_EQ(std::tuple(g.livello, g.punteggi.h.puntiPartita, g.punteggi.h.puntiGnamm,
-                         g.tavolo.mazziere),
+    EXPECT_FALSE(g.game.scheduler.isEnabled(Timer::RitardoMossaPC));
+    EXPECT_EQ(std::tuple(g.game.livello, g.game.punteggi.h.puntiPartita,
+                         g.game.punteggi.h.puntiGnamm, g.game.tavolo.mazziere),
               std::tuple(Livello::Cunning, 5, 0, mazziere));
     contaCarte();
     avanza(5000);
-    EXPECT_EQ(std::tuple(g.tavolo.carteRimasteNelMazzo, g.tavolo.numeroCarteSulTavolo),
+    EXPECT_EQ(std::tuple(g.game.tavolo.carteRimasteNelMazzo, g.game.tavolo.numeroCarteSulTavolo),
               std::tuple(30, 4));
     contaCarte();
 }
 
 TEST_F(Pannelli, ALevelChosenInThePauseAfterAGiocoWaitsForTheNextDeal) {
-    g.vista.FraQuando.visible = true;
-    g.tavolo.carteRimasteNelMazzo = 0;
+    g.game.vista.FraQuando.visible = true;
+    g.game.tavolo.carteRimasteNelMazzo = 0;
     g.click({TargetKind::Abilita, 0});
     g.click({TargetKind::Livello, 0});
-    EXPECT_TRUE(g.livello == Livello::Cheat && g.screen.FraQuando.visible &&
-                !g.scheduler.isEnabled(Timer::Scegli4CarteSulTavolo));
+    EXPECT_TRUE(g.game.livello == Livello::Cheat && g.screen.FraQuando.visible &&
+                !g.game.scheduler.isEnabled(Timer::Scegli4CarteSulTavolo));
 }
 
 class OpzioniPanel : public PannelloAperto<2> {
   protected:
     void clic(int i) { g.click({TargetKind::VoceOpzioni, i}); }
-    int intervallo(Timer t) const { return g.scheduler.interval(t); }
+    int intervallo(Timer t) const { return g.game.scheduler.interval(t); }
 };
 
 TEST_F(OpzioniPanel, EachSpeedMovesItsTimers) {
@@ -344,44 +347,46 @@ TEST_F(OpzioniPanel, EachSpeedMovesItsTimers) {
 }
 
 TEST_F(OpzioniPanel, ImpatienceAndThePointingHandFollowTheTurn) {
-    g.opzioni.impazienzaZeb = Impazienza::Quiet;
-    g.opzioni.commentiZeb = false;
+    g.game.opzioni.impazienzaZeb = Impazienza::Quiet;
+    g.game.opzioni.commentiZeb = false;
     clic(1);  // Impatient, but Zeb is silenced
-    EXPECT_TRUE(intervallo(Timer::Impazienza) == 8000 && !g.scheduler.isEnabled(Timer::Impazienza));
-    g.opzioni.commentiZeb = true;
-    g.tavolo.aChiTocca = Player::H;
-    g.tavolo.carteInManoAdH = 2;
+    EXPECT_TRUE(intervallo(Timer::Impazienza) == 8000 &&
+                !g.game.scheduler.isEnabled(Timer::Impazienza));
+    g.game.opzioni.commentiZeb = true;
+    g.game.tavolo.aChiTocca = Player::H;
+    g.game.tavolo.carteInManoAdH = 2;
     clic(1);  // Very Impatient
-    EXPECT_TRUE(intervallo(Timer::Impazienza) == 5000 && g.scheduler.isEnabled(Timer::Impazienza));
+    EXPECT_TRUE(intervallo(Timer::Impazienza) == 5000 &&
+                g.game.scheduler.isEnabled(Timer::Impazienza));
     clic(1);  // Quiet
-    EXPECT_FALSE(g.scheduler.isEnabled(Timer::Impazienza));
+    EXPECT_FALSE(g.game.scheduler.isEnabled(Timer::Impazienza));
     clic(1);  // Impatient with Zeb talking
-    EXPECT_TRUE(g.scheduler.isEnabled(Timer::Impazienza));
+    EXPECT_TRUE(g.game.scheduler.isEnabled(Timer::Impazienza));
     clic(5);  // comments off: no more urging
-    EXPECT_FALSE(g.opzioni.commentiZeb || g.scheduler.isEnabled(Timer::Impazienza));
+    EXPECT_FALSE(g.game.opzioni.commentiZeb || g.game.scheduler.isEnabled(Timer::Impazienza));
 
     // Never urging a player with nothing to play.
-    g.opzioni.impazienzaZeb = Impazienza::Quiet;
-    g.opzioni.commentiZeb = true;
-    g.tavolo.aChiTocca = Player::PC;  // Zeb's own turn
-    g.tavolo.carteInManoAdH = 2;
+    g.game.opzioni.impazienzaZeb = Impazienza::Quiet;
+    g.game.opzioni.commentiZeb = true;
+    g.game.tavolo.aChiTocca = Player::PC;  // Zeb's own turn
+    g.game.tavolo.carteInManoAdH = 2;
     clic(1);
-    EXPECT_FALSE(g.scheduler.isEnabled(Timer::Impazienza));
-    g.tavolo.aChiTocca = Player::H;  // between Giochi: no card in hand
-    g.tavolo.carteInManoAdH = 0;
+    EXPECT_FALSE(g.game.scheduler.isEnabled(Timer::Impazienza));
+    g.game.tavolo.aChiTocca = Player::H;  // between Giochi: no card in hand
+    g.game.tavolo.carteInManoAdH = 0;
     clic(1);
     clic(1);
     clic(1);
-    EXPECT_EQ(g.opzioni.impazienzaZeb, Impazienza::Impatient);
-    EXPECT_FALSE(g.scheduler.isEnabled(Timer::Impazienza));
+    EXPECT_EQ(g.game.opzioni.impazienzaZeb, Impazienza::Impatient);
+    EXPECT_FALSE(g.game.scheduler.isEnabled(Timer::Impazienza));
 
     // The pointing hand shows at once, only on the human's turn.
-    g.opzioni.mostraManina = false;
-    g.tavolo.aChiTocca = Player::PC;
+    g.game.opzioni.mostraManina = false;
+    g.game.tavolo.aChiTocca = Player::PC;
     clic(13);
     EXPECT_FALSE(g.screen.ImgManina.visible);
     clic(13);
-    g.tavolo.aChiTocca = Player::H;
+    g.game.tavolo.aChiTocca = Player::H;
     clic(13);
     EXPECT_TRUE(g.screen.ImgManina.visible);
     clic(13);
@@ -389,7 +394,7 @@ TEST_F(OpzioniPanel, ImpatienceAndThePointingHandFollowTheTurn) {
 }
 
 TEST_F(OpzioniPanel, ColoursAndBackRepaintEverythingPaintedLikeThem) {
-    g.opzioni.coloreTavolo = ColoreTavolo::Blue;
+    g.game.opzioni.coloreTavolo = ColoreTavolo::Blue;
     clic(8);
     const Rgb marrone{191, 160, 140};
     EXPECT_EQ(std::tuple(g.screen.lblOpzioni[8].text, g.screen.windowBack,
@@ -398,12 +403,12 @@ TEST_F(OpzioniPanel, ColoursAndBackRepaintEverythingPaintedLikeThem) {
     for (const Element& e : g.screen.FraRiquadro) EXPECT_EQ(e.back, marrone);
     for (const Element& e : g.screen.FraPannello) EXPECT_EQ(e.back, marrone);
     // The card colour and back repaint the covered cards and the outlines shown.
-    g.opzioni.coloreCarte = ColoreCarte::Blue;
-    g.opzioni.retroCarte = Retro::Horse;
-    g.vista.ShpCarta[2].visible = true;
-    g.vista.ShpCarta[3].visible = false;
-    g.vista.ShpContornoCarta[9].visible = true;
-    g.vista.ShpContornoCarta[10].visible = false;
+    g.game.opzioni.coloreCarte = ColoreCarte::Blue;
+    g.game.opzioni.retroCarte = Retro::Horse;
+    g.game.vista.ShpCarta[2].visible = true;
+    g.game.vista.ShpCarta[3].visible = false;
+    g.game.vista.ShpContornoCarta[9].visible = true;
+    g.game.vista.ShpContornoCarta[10].visible = false;
     const Rgb prima = g.screen.ShpContornoCarta[10].borderColor;
     clic(9);  // Grey
     const Rgb grigio{128, 128, 128};
@@ -423,35 +428,35 @@ TEST_F(OpzioniPanel, EveryChangeIsSavedAtOnceAndTheHiddenBubbleNeverChanges) {
     clic(11);
     clic(3);
     clic(4);  // saloon on restarts the ambience
-    EXPECT_TRUE(g.scheduler.isEnabled(Timer::DurataAmbiente));
+    EXPECT_TRUE(g.game.scheduler.isEnabled(Timer::DurataAmbiente));
     clic(7);
-    EXPECT_TRUE(g.opzioni.fumettoZeb && g.screen.lblOpzioni[7].text == "Yes");
+    EXPECT_TRUE(g.game.opzioni.fumettoZeb && g.screen.lblOpzioni[7].text == "Yes");
     const Opzioni s = data::LoadSettings(dati.dati()).value.opzioni;
-    EXPECT_EQ(
-        std::tuple(s.giocoTerzaCarta, s.rumoriCarte, s.rumoriSaloon, s.coloreTavolo),
-        std::tuple(TerzaCarta::Automatic, g.opzioni.rumoriCarte, true, g.opzioni.coloreTavolo));
+    EXPECT_EQ(std::tuple(s.giocoTerzaCarta, s.rumoriCarte, s.rumoriSaloon, s.coloreTavolo),
+              std::tuple(TerzaCarta::Automatic, g.game.opzioni.rumoriCarte, true,
+                         g.game.opzioni.coloreTavolo));
 }
 
 TEST_F(OpzioniPanel, TheClickNoiseWaitsForAFreeIndicatorDuringAGioco) {
-    g.opzioni.rumoriCarte = true;
-    g.spia.busy = false;
+    g.game.opzioni.rumoriCarte = true;
+    g.game.spia.busy = false;
     clic(0);
-    EXPECT_TRUE(g.spia.busy && media.played(Channel::Rumori).size() == 1u);
+    EXPECT_TRUE(g.game.spia.busy && media.played(Channel::Rumori).size() == 1u);
     avanza(230);
-    EXPECT_FALSE(g.spia.busy);
+    EXPECT_FALSE(g.game.spia.busy);
 
-    g.spia.busy = true;  // a remark is speaking during a Gioco: no click
-    g.tavolo.carteRimasteNelMazzo = 18;
+    g.game.spia.busy = true;  // a remark is speaking during a Gioco: no click
+    g.game.tavolo.carteRimasteNelMazzo = 18;
     clic(0);
     EXPECT_EQ(media.played(Channel::Rumori).size(), 1u);
-    g.tavolo.carteRimasteNelMazzo = 0;  // between Giochi it clicks anyway
+    g.game.tavolo.carteRimasteNelMazzo = 0;  // between Giochi it clicks anyway
     clic(0);
     EXPECT_EQ(media.played(Channel::Rumori).size(), 2u);
 
-    g.opzioni.rumoriCarte = false;
-    g.spia.busy = false;
+    g.game.opzioni.rumoriCarte = false;
+    g.game.spia.busy = false;
     clic(0);
-    EXPECT_TRUE(media.played(Channel::Rumori).size() == 2u && !g.spia.busy);
+    EXPECT_TRUE(media.played(Channel::Rumori).size() == 2u && !g.game.spia.busy);
 }
 
 TEST_F(OpzioniPanel, OnlyTheValueUnderTheMouseIsHighlightedAndClosingClearsIt) {
@@ -474,12 +479,13 @@ TEST_F(OpzioniPanel, OnlyTheValueUnderTheMouseIsHighlightedAndClosingClearsIt) {
 }
 
 TEST_F(OpzioniPanel, MusicOffStopsThePieceAtOnceAndThePauseTakesItsNewLength) {
-    g.opzioni.musiche = false;
+    g.game.opzioni.musiche = false;
     clic(6);
-    EXPECT_TRUE(g.opzioni.musiche && media.played(Channel::Musiche).size() == 1u &&
-                g.scheduler.isEnabled(Timer::Musiche));
+    EXPECT_TRUE(g.game.opzioni.musiche && media.played(Channel::Musiche).size() == 1u &&
+                g.game.scheduler.isEnabled(Timer::Musiche));
     clic(6);
-    EXPECT_FALSE(g.scheduler.isEnabled(Timer::Musiche) || g.scheduler.isEnabled(Timer::Silenzio));
+    EXPECT_FALSE(g.game.scheduler.isEnabled(Timer::Musiche) ||
+                 g.game.scheduler.isEnabled(Timer::Silenzio));
     EXPECT_EQ(std::tuple(g.suoni.stato.contaMusiche, media.log().back().command),
               std::tuple(0, Command::Close));
 
@@ -487,18 +493,18 @@ TEST_F(OpzioniPanel, MusicOffStopsThePieceAtOnceAndThePauseTakesItsNewLength) {
     media.clear();
     clic(6);
     avanza(int64_t{1000} * g.suoni.stato.contaMusiche);  // the piece's seconds counted down
-    ASSERT_TRUE(g.scheduler.isEnabled(Timer::Silenzio));
+    ASSERT_TRUE(g.game.scheduler.isEnabled(Timer::Silenzio));
     avanza(10'000);
     clic(15);  // "Middle" -> "Long"
-    EXPECT_EQ(g.opzioni.pausaMusiche, PausaMusiche::Long);
+    EXPECT_EQ(g.game.opzioni.pausaMusiche, PausaMusiche::Long);
     avanza(59'999);
     EXPECT_EQ(media.played(Channel::Musiche).size(), 1u);
     avanza(1);
     EXPECT_EQ(media.played(Channel::Musiche).size(), 2u);
     // Outside the pause a click only sets the length of the next one.
     clic(15);  // "Long" -> "Short"
-    EXPECT_TRUE(!g.scheduler.isEnabled(Timer::Silenzio) &&
-                g.scheduler.interval(Timer::Silenzio) == 15'000);
+    EXPECT_TRUE(!g.game.scheduler.isEnabled(Timer::Silenzio) &&
+                g.game.scheduler.interval(Timer::Silenzio) == 15'000);
 }
 
 TEST(GraficaCasuale, EachDrawDiffersFromTheValueBefore) {
@@ -508,22 +514,22 @@ TEST(GraficaCasuale, EachDrawDiffersFromTheValueBefore) {
     Finestra g(clock, rng, media, Paths{});
     std::array<int, 4> tavoli{}, carte{}, retri{};
     for (int n = 0; n < 200; ++n) {
-        const Opzioni prima = g.opzioni;
+        const Opzioni prima = g.game.opzioni;
         CasualeColoreTavolo(g);
         CasualeColoreCarte(g);
         CasualeRetro(g);
-        ASSERT_TRUE(g.opzioni.coloreTavolo != prima.coloreTavolo &&
-                    g.opzioni.coloreCarte != prima.coloreCarte &&
-                    g.opzioni.retroCarte != prima.retroCarte);
-        EXPECT_EQ(g.screen.windowBack, ColoreSfondo(g.opzioni.coloreTavolo));
-        ++tavoli[static_cast<int>(g.opzioni.coloreTavolo)];
-        ++carte[static_cast<int>(g.opzioni.coloreCarte)];
-        ++retri[static_cast<int>(g.opzioni.retroCarte)];
+        ASSERT_TRUE(g.game.opzioni.coloreTavolo != prima.coloreTavolo &&
+                    g.game.opzioni.coloreCarte != prima.coloreCarte &&
+                    g.game.opzioni.retroCarte != prima.retroCarte);
+        EXPECT_EQ(g.screen.windowBack, ColoreSfondo(g.game.opzioni.coloreTavolo));
+        ++tavoli[static_cast<int>(g.game.opzioni.coloreTavolo)];
+        ++carte[static_cast<int>(g.game.opzioni.coloreCarte)];
+        ++retri[static_cast<int>(g.game.opzioni.retroCarte)];
         clock.advance(1000);
     }
     for (int k = 0; k < 4; ++k) EXPECT_TRUE(tavoli[k] > 0 && carte[k] > 0 && retri[k] > 0) << k;
     MostraRetroMazzo(g);
-    EXPECT_EQ(g.vista.ImgCarta[0].picture, RetroPicture(g.opzioni.retroCarte));
+    EXPECT_EQ(g.game.vista.ImgCarta[0].picture, RetroPicture(g.game.opzioni.retroCarte));
 }
 
 TEST(GraficaCasuale, AStuckRandomSourceStillChangesTheValue) {
@@ -531,12 +537,12 @@ TEST(GraficaCasuale, AStuckRandomSourceStillChangesTheValue) {
     test_ui::FixedRandom rng(0.0);  // always draws 1: Brown, Grey, Horse
     SilentMediaPlayer media;
     Finestra g(clock, rng, media, Paths{});
-    g.opzioni.coloreTavolo = ColoreTavolo::Brown;
-    g.opzioni.retroCarte = Retro::Horse;
+    g.game.opzioni.coloreTavolo = ColoreTavolo::Brown;
+    g.game.opzioni.retroCarte = Retro::Horse;
     CasualeColoreTavolo(g);
     CasualeRetro(g);
-    EXPECT_NE(g.opzioni.coloreTavolo, ColoreTavolo::Brown);
-    EXPECT_NE(g.opzioni.retroCarte, Retro::Horse);
+    EXPECT_NE(g.game.opzioni.coloreTavolo, ColoreTavolo::Brown);
+    EXPECT_NE(g.game.opzioni.retroCarte, Retro::Horse);
 }
 
 }  // namespace

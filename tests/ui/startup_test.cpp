@@ -75,12 +75,12 @@ TEST_F(AvvioTest, AFreshDataFolderStartsOnTheSplashAndOneThatCannotBeWrittenIsTo
     avvia();
     EXPECT_TRUE(g.screen.FraSplash.visible && g.screen.txtNome.text.empty() &&
                 g.screen.FraPannello[4].visible && g.screen.ImgCarta[0].visible);
-    EXPECT_EQ(g.screen.ImgCarta[0].picture, RetroPicture(g.opzioni.retroCarte));
+    EXPECT_EQ(g.screen.ImgCarta[0].picture, RetroPicture(g.game.opzioni.retroCarte));
     for (const Element& p : g.screen.FraPannello) EXPECT_EQ(p.back, g.screen.windowBack);
     // The level panel's prompt blinks once the splash no longer hides it.
-    EXPECT_TRUE(g.scheduler.isEnabled(Timer::Inserisci) &&
-                g.scheduler.isEnabled(Timer::AudioSplash) &&
-                !g.scheduler.isEnabled(Timer::LampeggiaScritta2));
+    EXPECT_TRUE(g.game.scheduler.isEnabled(Timer::Inserisci) &&
+                g.game.scheduler.isEnabled(Timer::AudioSplash) &&
+                !g.game.scheduler.isEnabled(Timer::LampeggiaScritta2));
     EXPECT_EQ(g.screen.lblIstruzioni.text, "");
     // A data folder that cannot be written is told in the notice box, not in the instructions.
     dati.write("../blocked", "x");  // a file where the folder's parent should be
@@ -88,15 +88,15 @@ TEST_F(AvvioTest, AFreshDataFolderStartsOnTheSplashAndOneThatCannotBeWrittenIsTo
     SeededRandom r(1);
     SilentMediaPlayer m;
     Finestra partita(c, r, m, Paths{{}, dati.dati().parent_path() / "blocked" / "Dati"});
-    partita.avvisi.scriviStderr = false;
+    partita.game.avvisi.scriviStderr = false;
     gnamm::Avvio(partita, 12000, 9000);
     RefreshScreen(partita);
     // Said once: a folder that cannot be made is not told again as one that cannot be written.
-    EXPECT_THAT(partita.avvisi.inAttesa(), ElementsAre(HasSubstr("non si può creare")));
-    EXPECT_EQ(partita.screen.lblAvviso.text, partita.avvisi.corrente());
+    EXPECT_THAT(partita.game.avvisi.inAttesa(), ElementsAre(HasSubstr("non si può creare")));
+    EXPECT_EQ(partita.screen.lblAvviso.text, partita.game.avvisi.corrente());
     EXPECT_FALSE(partita.custodiaTorneo.cartellaScrivibile);
     EXPECT_TRUE(partita.screen.FraSplash.visible && partita.screen.FraAvviso.visible);
-    EXPECT_EQ(partita.vista.lblIstruzioni.text, "");
+    EXPECT_EQ(partita.game.vista.lblIstruzioni.text, "");
 }
 
 // A damaged record is mended and told on the splash, not at the end of the first Gioco.
@@ -117,7 +117,7 @@ TEST_F(AvvioTest, TheThreeOpeningFlagsAreDrawnTogetherAndBeforeTheGraphics) {
         Finestra partita(c, r, m, Paths{dati.dati().parent_path(), dati.dati()});
         gnamm::Avvio(partita, 12000, 9000);
         const bool primo = partita.zeb.stato.assoBevuto == 1;
-        EXPECT_EQ(std::tuple(partita.pc.onesta, partita.zeb.stato.cinqueDiCuori,
+        EXPECT_EQ(std::tuple(partita.game.pc.onesta, partita.zeb.stato.cinqueDiCuori,
                              partita.zeb.stato.alternaUltimaCattura),
                   std::tuple(primo, primo ? 1 : 2, primo));
         primi += primo ? 1 : 0;
@@ -138,11 +138,12 @@ TEST_F(AvvioTest, TheThreeOpeningFlagsAreDrawnTogetherAndBeforeTheGraphics) {
     SilentMediaPlayer muto;
     Finestra f(ora, copione, muto, Paths{dati.dati().parent_path(), dati.dati()});
     Avvio(f, 12000, 9000);
-    EXPECT_TRUE(copione.esaurito() && !f.pc.onesta && f.zeb.stato.assoBevuto == 2);
-    EXPECT_EQ(std::tuple(f.opzioni.coloreTavolo, f.opzioni.coloreCarte, f.opzioni.retroCarte),
+    EXPECT_TRUE(copione.esaurito() && !f.game.pc.onesta && f.zeb.stato.assoBevuto == 2);
+    EXPECT_EQ(std::tuple(f.game.opzioni.coloreTavolo, f.game.opzioni.coloreCarte,
+                         f.game.opzioni.retroCarte),
               std::tuple(ColoreTavolo::Blue, ColoreCarte::Turquoise, Retro::Horse));
-    EXPECT_EQ(f.vista.ImgCarta[0].picture, "\\Grafica\\Horse.gif");
-    EXPECT_EQ(f.vista.ShpCarta[0].back, (Rgb{0, 128, 128}));
+    EXPECT_EQ(f.game.vista.ImgCarta[0].picture, "\\Grafica\\Horse.gif");
+    EXPECT_EQ(f.game.vista.ShpCarta[0].back, (Rgb{0, 128, 128}));
 }
 
 // The stored graphics, side boxes and intervals are applied; the stored name is offered and Enter
@@ -167,13 +168,14 @@ TEST_F(AvvioTest, TheStoredSettingsAndNameAreApplied) {
     EXPECT_EQ(g.screen.ImgCarta[0].picture, "\\Grafica\\Rhombs.gif");
     EXPECT_TRUE(!g.screen.FraRiquadro[1].visible && !g.screen.lblRiquadri[1].border &&
                 g.screen.FraRiquadro[3].visible && g.screen.lblRiquadri[3].border);
-    EXPECT_EQ(std::tuple(g.scheduler.interval(Timer::EffettuaMossaPC),
-                         g.scheduler.interval(Timer::Scegli6Carte)),
+    EXPECT_EQ(std::tuple(g.game.scheduler.interval(Timer::EffettuaMossaPC),
+                         g.game.scheduler.interval(Timer::Scegli6Carte)),
               std::tuple(800, 100));
     EXPECT_EQ(g.screen.txtNome.text, "Zelda");
     g.key(Key::Enter);
-    EXPECT_EQ(std::tuple(g.nome, dati.read("GnNome.txt"), media.played(Channel::Musiche).size()),
-              std::tuple("Zelda", prima, 1u));
+    EXPECT_EQ(
+        std::tuple(g.game.nome, dati.read("GnNome.txt"), media.played(Channel::Musiche).size()),
+        std::tuple("Zelda", prima, 1u));
 }
 
 // The prompt is shown three ticks and hidden one; the splash voices come with growing pauses
@@ -204,17 +206,17 @@ TEST_F(AvvioTest, ThePromptBlinksAndTheSplashVoicesComeWithGrowingPauses) {
 // direction leaves the splash up. A notice on the splash closes with Escape.
 TEST_F(AvvioTest, OnTheSplashOnlyEnterAndTypingCount) {
     avvia();
-    g.avvisi.scriviStderr = false;
-    g.avvisi.aggiungi("Avviso");
+    g.game.avvisi.scriviStderr = false;
+    g.game.avvisi.aggiungi("Avviso");
     RefreshScreen(g);
     g.key(Key::Escape);
-    EXPECT_TRUE(g.avvisi.vuoto() && g.screen.FraSplash.visible);
+    EXPECT_TRUE(g.game.avvisi.vuoto() && g.screen.FraSplash.visible);
     g.key(Key::Escape);
     g.key(Key::Digit1);
     g.click({TargetKind::Pannelli, 0});
     g.click({TargetKind::NonnoZeb, 1});
     EXPECT_FALSE(g.screen.FraPannello[0].visible || g.screen.FraPannello[1].visible ||
-                 g.livello != Livello::None);
+                 g.game.livello != Livello::None);
     g.key(Key::Enter);
     EXPECT_TRUE(g.screen.FraSplash.visible);
     // Zero-width space and joiner, a filler, a variation selector; a right-to-left override.
@@ -222,7 +224,7 @@ TEST_F(AvvioTest, OnTheSplashOnlyEnterAndTypingCount) {
         g.screen.txtNome.text.clear();
         g.textInput(nome);
         g.key(Key::Enter);
-        EXPECT_TRUE(g.screen.FraSplash.visible && g.scheduler.isEnabled(Timer::AudioSplash));
+        EXPECT_TRUE(g.screen.FraSplash.visible && g.game.scheduler.isEnabled(Timer::AudioSplash));
     }
     g.screen.txtNome.text = "   ";
     avanza(1000);
@@ -237,9 +239,10 @@ TEST_F(AvvioTest, EnterWithANameStoresItAndLeavesTheLevelChoice) {
     avvia();
     g.textInput("  Ugo  ");
     g.key(Key::Enter);
-    EXPECT_EQ(std::tuple(g.nome, data::LoadName(dati.dati()).value), std::tuple("Ugo", "Ugo"));
-    EXPECT_TRUE(!g.screen.FraSplash.visible && !g.scheduler.isEnabled(Timer::AudioSplash) &&
-                g.screen.FraPannello[4].visible && g.scheduler.isEnabled(Timer::LampeggiaScritta2));
+    EXPECT_EQ(std::tuple(g.game.nome, data::LoadName(dati.dati()).value), std::tuple("Ugo", "Ugo"));
+    EXPECT_TRUE(!g.screen.FraSplash.visible && !g.game.scheduler.isEnabled(Timer::AudioSplash) &&
+                g.screen.FraPannello[4].visible &&
+                g.game.scheduler.isEnabled(Timer::LampeggiaScritta2));
     EXPECT_EQ(std::tuple(media.log().back().channel, media.log().back().command),
               std::tuple(Channel::AudioSplash, Command::Close));
     EXPECT_TRUE(media.played(Channel::Musiche).empty());
@@ -284,11 +287,11 @@ class Ripresa : public test_ui::UiTest, public ::testing::WithParamInterface<Ris
     void SetUp() override {
         avviaConNome("Ugo");
         g.key(Key::Digit1);
-        for (int i = 0; i < 600 && !MomentoTranquillo(g); ++i) avanza(100);
-        ASSERT_TRUE(MomentoTranquillo(g));
+        for (int i = 0; i < 600 && !MomentoTranquillo(g.game); ++i) avanza(100);
+        ASSERT_TRUE(MomentoTranquillo(g.game));
         g.click({TargetKind::Carta, 5});  // a card played, up to the next quiet moment
-        for (int i = 0; i < 600 && !MomentoTranquillo(g); ++i) avanza(100);
-        ASSERT_TRUE(MomentoTranquillo(g));
+        for (int i = 0; i < 600 && !MomentoTranquillo(g.game); ++i) avanza(100);
+        ASSERT_TRUE(MomentoTranquillo(g.game));
         g.close();
         EXPECT_FALSE(g.screen.FraPannello[1].visible);  // closing asks nothing
         ASSERT_TRUE(std::filesystem::exists(file()));
@@ -302,17 +305,18 @@ class Ripresa : public test_ui::UiTest, public ::testing::WithParamInterface<Ris
         std::mt19937 scelte(3);
         if (sim::TurnoUmano(f)) {
             ASSERT_TRUE(sim::GiocaUmano(f, sim::Politica::Greedy, scelte));
-        } else if (f.umano.puoiScegliere) {
+        } else if (f.game.umano.puoiScegliere) {
             ASSERT_TRUE(sim::ScegliPresa(f, sim::Politica::Greedy, scelte));
         }
         AdvanceVirtualTime(f, clock, 100);
-        for (int i = 0; i < 600 && !MomentoTranquillo(f); ++i) AdvanceVirtualTime(f, clock, 100);
-        ASSERT_TRUE(MomentoTranquillo(f));
+        for (int i = 0; i < 600 && !MomentoTranquillo(f.game); ++i)
+            AdvanceVirtualTime(f, clock, 100);
+        ASSERT_TRUE(MomentoTranquillo(f.game));
     }
 
     // The program started again and the name given on the splash.
     Finestra& riavvia(std::string_view nome) {
-        dopo.emplace(clock, rng2, media2, g.paths);
+        dopo.emplace(clock, rng2, media2, g.game.paths);
         Avvio(*dopo, 12000, 9000);
         dopo->screen.txtNome.text = std::string(nome);
         dopo->key(Key::Enter);
@@ -346,7 +350,7 @@ TEST_P(Ripresa, TheAnswerResumesTheTableOrForgetsIt) {
         return std::tuple(s.lblPuntiH, s.lblCarteRimasteNelMazzo, s.windowBack);
     };
     EXPECT_EQ(resto(f.screen), resto(g.screen));
-    EXPECT_TRUE(f.screen.lblH.text == "Ugo" && MomentoTranquillo(f));
+    EXPECT_TRUE(f.screen.lblH.text == "Ugo" && MomentoTranquillo(f.game));
 }
 
 INSTANTIATE_TEST_SUITE_P(Risposte, Ripresa,
@@ -366,7 +370,7 @@ TEST_F(Ripresa, AnotherNameSavesBesideAndEachSaveStaysUntilItsOwnerSurrenders) {
     Finestra& f = riavvia("Bea");
     EXPECT_TRUE(!f.screen.FraPannello[1].visible && f.screen.FraPannello[4].visible);
     f.key(Key::Digit1);
-    for (int i = 0; i < 600 && !MomentoTranquillo(f); ++i) AdvanceVirtualTime(f, clock, 100);
+    for (int i = 0; i < 600 && !MomentoTranquillo(f.game); ++i) AdvanceVirtualTime(f, clock, 100);
     f.close();
     EXPECT_EQ(salvato(), ugo);
     EXPECT_TRUE(CaricaTorneoSalvato(dati.dati(), "Bea"));
@@ -391,7 +395,7 @@ TEST_F(Ripresa, ASaveTheGameCouldNotGoOnFromIsNotOffered) {
     dati.write(file().filename(), TorneoInJson(s));
     Finestra& f = riavvia("Ugo");
     EXPECT_TRUE(!f.screen.FraPannello[1].visible && f.screen.FraPannello[4].visible);
-    EXPECT_THAT(f.avvisi.inAttesa(), Contains(HasSubstr("danneggiato")));
+    EXPECT_THAT(f.game.avvisi.inAttesa(), Contains(HasSubstr("danneggiato")));
     EXPECT_EQ(dati.read(file().filename().string() + ".bad"), TorneoInJson(s));
 }
 
@@ -417,7 +421,7 @@ TEST_F(Ripresa, ANamePlayedInAnotherCopyIsNeitherOfferedNorSaved) {
     const std::string ugo = salvato();
     Finestra& f = riavvia("Ugo");
     EXPECT_TRUE(!f.screen.FraPannello[1].visible && f.screen.FraPannello[4].visible);
-    EXPECT_THAT(f.avvisi.inAttesa(), Contains(HasSubstr("un'altra finestra di Gnamm")));
+    EXPECT_THAT(f.game.avvisi.inAttesa(), Contains(HasSubstr("un'altra finestra di Gnamm")));
     f.salvaTorneo = true;
     f.key(Key::Digit1);
     muovi(f);
@@ -438,7 +442,7 @@ TEST_F(Ripresa, ANamePlayedInAnotherCopyIsNeitherOfferedNorSaved) {
 TEST_F(Ripresa, AFailedSaveIsSaidOnceAndTriedAgainAtTheNextMoment) {
     const std::string prima = salvato();
     g.salvaTorneo = true;
-    g.avvisi.scriviStderr = false;
+    g.game.avvisi.scriviStderr = false;
     {
         const testing_support::DiscoPieno pieno(1000);
         muovi(g);
@@ -448,10 +452,10 @@ TEST_F(Ripresa, AFailedSaveIsSaidOnceAndTriedAgainAtTheNextMoment) {
     }
     SalvaAlMomentoTranquillo(g);  // the same moment: not written again
     EXPECT_EQ(salvato(), prima);
-    EXPECT_THAT(g.avvisi.inAttesa(), ElementsAre(HasSubstr("il disco è pieno")));
+    EXPECT_THAT(g.game.avvisi.inAttesa(), ElementsAre(HasSubstr("il disco è pieno")));
     muovi(g);
     SalvaAlMomentoTranquillo(g);
-    EXPECT_EQ(salvato(), TorneoInJson(FotografaTorneo(g, g.zeb, g.suoni)));
+    EXPECT_EQ(salvato(), TorneoInJson(FotografaTorneo(g.game, g.zeb, g.suoni)));
 }
 
 TEST_F(Ripresa, SavedAtQuietMomentsOnlyWhenSwitchedOnAndOnlyWhenChanged) {
@@ -482,12 +486,12 @@ class RipresaFedele : public test_ui::UiTest {
     bool giocaFino(F ferma) {
         for (int passi = 0; passi < 100000; ++passi) {
             SalvaAlMomentoTranquillo(g);
-            if (MomentoTranquillo(g) && ferma()) return true;
-            if (g.vista.FraQuando.visible) {
+            if (MomentoTranquillo(g.game) && ferma()) return true;
+            if (g.game.vista.FraQuando.visible) {
                 g.key(Key::Enter);
             } else if (sim::TurnoUmano(g)) {
                 if (!sim::GiocaUmano(g, sim::Politica::Random, politica)) return false;
-            } else if (const auto t = g.scheduler.nextDeadline()) {
+            } else if (const auto t = g.game.scheduler.nextDeadline()) {
                 avanza(*t - clock.nowMs());
             } else {
                 return false;
@@ -509,21 +513,21 @@ class RipresaFedele : public test_ui::UiTest {
     // The track the music channel plays while the music counts down.
     static std::string musica(const Finestra& f, const RecordingMediaPlayer& m) {
         const auto suonate = m.played(Channel::Musiche);
-        return f.scheduler.isEnabled(Timer::Musiche) && !suonate.empty() ? suonate.back() : "";
+        return f.game.scheduler.isEnabled(Timer::Musiche) && !suonate.empty() ? suonate.back() : "";
     }
 
     // Saved, the program started again, the name it remembers and Sì: the same table, the same
     // state (no draw made on the way) and the saved track from its beginning.
     void riprendiEConfronta() {
-        ASSERT_TRUE(SalvaTorneo(g, g.zeb, g.suoni, g.custodiaTorneo));
-        dopo.emplace(clock, rng2, media2, g.paths);
+        ASSERT_TRUE(SalvaTorneo(g.game, g.zeb, g.suoni, g.custodiaTorneo));
+        dopo.emplace(clock, rng2, media2, g.game.paths);
         Avvio(*dopo, 12000, 9000);
         dopo->key(Key::Enter);
         ASSERT_TRUE(dopo->torneoInSospeso);
         dopo->key(Key::Enter);
         EXPECT_EQ(sim::TavolaMostrata(dopo->screen), sim::TavolaMostrata(g.screen));
-        EXPECT_EQ(TorneoInJson(FotografaTorneo(*dopo, dopo->zeb, dopo->suoni)),
-                  TorneoInJson(FotografaTorneo(g, g.zeb, g.suoni)));
+        EXPECT_EQ(TorneoInJson(FotografaTorneo(dopo->game, dopo->zeb, dopo->suoni)),
+                  TorneoInJson(FotografaTorneo(g.game, g.zeb, g.suoni)));
         EXPECT_EQ(musica(*dopo, media2), musica(g, media));
     }
 
@@ -536,15 +540,15 @@ class RipresaFedele : public test_ui::UiTest {
 TEST_F(RipresaFedele, TheTableComesBackAsItWasLeft) {
     // The first lead of a Gioco: "Gioca!" in its bubble, with its photo, the deck full.
     ASSERT_TRUE(giocaFino([] { return true; }));
-    ASSERT_TRUE(g.zeb.angolo.commentoVisibile && g.vista.ImgCarta[0].visible);
+    ASSERT_TRUE(g.zeb.angolo.commentoVisibile && g.game.vista.ImgCarta[0].visible);
     ASSERT_NE(musica(g, media), "");
     riprendiEConfronta();
     // The sixth Manche: the deck is gone.
-    ASSERT_TRUE(giocaFino([this] { return g.tavolo.manche == 6; }));
+    ASSERT_TRUE(giocaFino([this] { return g.game.tavolo.manche == 6; }));
     riprendiEConfronta();
     // The pause after the Gioco: the unpinned boxes show.
-    ASSERT_TRUE(giocaFino([this] { return g.partita.esito != EsitoGioco::InCorso; }));
-    ASSERT_TRUE(g.vista.FraRiquadro[0].visible && g.vista.FraRiquadro[1].visible);
+    ASSERT_TRUE(giocaFino([this] { return g.game.partita.esito != EsitoGioco::InCorso; }));
+    ASSERT_TRUE(g.game.vista.FraRiquadro[0].visible && g.game.vista.FraRiquadro[1].visible);
     riprendiEConfronta();
 }
 
@@ -560,7 +564,7 @@ TEST_F(RipresaFedele, OnlyTheGameMovingIsWritten) {
         avanza(250);
     }
     EXPECT_EQ(scritture, 1);
-    EXPECT_TRUE(MomentoTranquillo(g));
+    EXPECT_TRUE(MomentoTranquillo(g.game));
     EXPECT_FALSE(media.played(Channel::Ambiente).empty());
     EXPECT_FALSE(media.played(Channel::Impazienza).empty());
     ASSERT_TRUE(sim::GiocaUmano(g, sim::Politica::Random, politica));

@@ -17,27 +17,28 @@ using namespace gnamm;
 namespace {
 
 // Plays on from the resumed state; false when nothing the player or a timer can do moves it.
-bool VaAvanti(Finestra& g, VirtualClock& clock) {
+bool VaAvanti(Finestra& f, VirtualClock& clock) {
+    Game& g = f.game;
     std::mt19937 scelte(7);
     int turni = 0;
     for (int passi = 0; passi < 20000 && turni < 2; ++passi) {
         if (g.vista.FraQuando.visible) return true;
-        if (sim::TurnoUmano(g)) {
+        if (sim::TurnoUmano(f)) {
             ++turni;
-            if (!sim::GiocaUmano(g, sim::Politica::Random, scelte)) return false;
+            if (!sim::GiocaUmano(f, sim::Politica::Random, scelte)) return false;
             continue;
         }
         if (g.umano.puoiScegliere && !g.umano.presaDecisa) {
             // The cards picked before the save are let go, then a whole capture is picked.
             for (int p = 0; p < kNumeroPosti; ++p) {
-                if (g.umano.scelta[p]) g.click({TargetKind::Carta, p});
+                if (g.umano.scelta[p]) f.click({TargetKind::Carta, p});
             }
-            if (!sim::ScegliPresa(g, sim::Politica::Random, scelte)) return false;
+            if (!sim::ScegliPresa(f, sim::Politica::Random, scelte)) return false;
             continue;
         }
         const auto scadenza = g.scheduler.nextDeadline();
         if (!scadenza) return false;
-        AdvanceVirtualTime(g, clock, *scadenza - clock.nowMs());
+        AdvanceVirtualTime(f, clock, *scadenza - clock.nowMs());
     }
     return turni == 2;
 }
@@ -64,7 +65,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* bytes, std::size_t size) {
     ScriviNomeSplash(g, "Fuzz");
     InvioSplash(g);
     g.screen.FraPannello[4].visible = false;
-    RiprendiTorneo(g, g.zeb, g.suoni, *letto.torneo);
+    RiprendiTorneo(g.game, g.zeb, g.suoni, *letto.torneo);
     FUZZ_CHECK(VaAvanti(g, clock));
     return 0;
 }

@@ -115,7 +115,8 @@ Giocata ScegliGiocata(const TableState& t, Politica p, std::mt19937& rng) {
     return migliore;
 }
 
-bool TurnoUmano(const Finestra& g) {
+bool TurnoUmano(const Finestra& f) {
+    const Game& g = f.game;
     if (g.tavolo.aChiTocca != Player::H || g.umano.cartaGiocata != 0) return false;
     if (g.scheduler.isEnabled(Timer::Scegli6Carte) ||
         g.scheduler.isEnabled(Timer::Scegli4CarteSulTavolo)) {
@@ -136,15 +137,17 @@ Giocata Consigliata(const Game& g) {
 
 }  // namespace
 
-bool GiocaUmano(Finestra& g, Politica p, std::mt19937& rng) {
+bool GiocaUmano(Finestra& f, Politica p, std::mt19937& rng) {
+    Game& g = f.game;
     const Giocata scelta = p == Politica::Hint ? Consigliata(g) : ScegliGiocata(g.tavolo, p, rng);
-    g.click({TargetKind::Carta, scelta.posto});
+    f.click({TargetKind::Carta, scelta.posto});
     if (!g.umano.puoiScegliere) return true;
-    for (const int posto : scelta.prese) g.click({TargetKind::Carta, posto});
+    for (const int posto : scelta.prese) f.click({TargetKind::Carta, posto});
     return g.scheduler.isEnabled(Timer::ScompaionoCarteH);
 }
 
-bool ScegliPresa(Finestra& g, Politica p, std::mt19937& rng) {
+bool ScegliPresa(Finestra& f, Politica p, std::mt19937& rng) {
+    Game& g = f.game;
     const std::vector<Giocata> giocate = GiocateDi(g.tavolo, g.umano.cartaGiocata);
     if (giocate.empty()) return false;
     size_t scelta = 0;
@@ -163,7 +166,7 @@ bool ScegliPresa(Finestra& g, Politica p, std::mt19937& rng) {
             }
         }
     }
-    for (const int posto : giocate[scelta].prese) g.click({TargetKind::Carta, posto});
+    for (const int posto : giocate[scelta].prese) f.click({TargetKind::Carta, posto});
     return g.scheduler.isEnabled(Timer::ScompaionoCarteH);
 }
 

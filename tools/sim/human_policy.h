@@ -13,8 +13,8 @@
 #include <random>
 #include <vector>
 
-#include "ui/finestra.h"
 #include "rules/table_state.h"
+#include "ui/finestra.h"
 
 namespace gnamm::sim {
 
@@ -36,14 +36,14 @@ float PunteggioGreedy(const TableState& t, const Giocata& g);
 Giocata ScegliGiocata(const TableState& t, Politica p, std::mt19937& rng);
 
 // The game waits for the human's card: their turn, no card played yet, the deal over.
-bool TurnoUmano(const Finestra& g);
+bool TurnoUmano(const Finestra& f);
 
 // Clicks the chosen card and, when the game asks for a choice, the chosen table cards; false if
 // the game refused a pick the rule allows.
-bool GiocaUmano(Finestra& g, Politica p, std::mt19937& rng);
+bool GiocaUmano(Finestra& f, Politica p, std::mt19937& rng);
 
 // The game played the human's last card by itself and asks which cards it takes: clicks the
 // policy's pick; false if the game refused it.
-bool ScegliPresa(Finestra& g, Politica p, std::mt19937& rng);
+bool ScegliPresa(Finestra& f, Politica p, std::mt19937& rng);
 
 }  // namespace gnamm::sim

@@ -37,11 +37,11 @@ struct Mondo {
         : clock(ora),
           rng(seed),
           media(clock),
-          game(clock, rng, media, Paths{dati / "assets", dati / "Dati"}) {}
+          finestra(clock, rng, media, Paths{dati / "assets", dati / "Dati"}) {}
     VirtualClock clock;
     SeededRandom rng;
     RecordingMediaPlayer media;
-    Finestra game;
+    Finestra finestra;
 };
 
 class Corsa {
@@ -52,20 +52,20 @@ class Corsa {
     // Plays `giochi` Giochi; the trace, or a stall noted in it.
     std::vector<std::string> gioca(int giochi, EsitoRipresa& e) {
         mondo_ = std::make_unique<Mondo>(OraDelSeme(seed_), seed_, cartella_.path());
-        AvviaFinoAlLivello(mondo_->game, &kTuttiISuoni);
+        AvviaFinoAlLivello(mondo_->finestra, &kTuttiISuoni);
         // The "Dati" box unpinned, as its toggle leaves it (kept in the settings file the
         // resumed games read): shown only in the pause. "Punti" stays pinned.
-        ClickRiquadri(mondo_->game, 0);
-        ScegliLivello(mondo_->game, livello_);
+        ClickRiquadri(mondo_->finestra, 0);
+        ScegliLivello(mondo_->finestra, livello_);
         int passi = 0;
         while (e.giochi < giochi) {
-            Finestra& g = mondo_->game;
-            if (MomentoTranquillo(g)) {
+            Finestra& g = mondo_->finestra;
+            if (MomentoTranquillo(g.game)) {
                 leggiSuoni(true);
                 if (riprendi_ && !riprendi(e)) break;
                 // In the resumed run, the moment as the fresh game brought it back: the same
                 // bytes as the save when nothing was lost.
-                const std::string stato = TorneoInJson(FotografaTorneo(g, g.zeb, g.suoni));
+                const std::string stato = TorneoInJson(FotografaTorneo(g.game, g.zeb, g.suoni));
                 if (riprendi_) {
                     e.byteMedi += stato.size();
                     e.byteMassimi = std::max(e.byteMassimi, stato.size());
@@ -73,11 +73,11 @@ class Corsa {
                 traccia_.push_back("@" + std::to_string(mondo_->clock.nowMs()) + " " + stato);
                 traccia_.push_back(schermo());
             }
-            Finestra& h = mondo_->game;
-            if (h.vista.FraQuando.visible) {
+            Finestra& h = mondo_->finestra;
+            if (h.game.vista.FraQuando.visible) {
                 ++e.giochi;
                 passi = 0;
-                const Scoreboard& s = h.punteggi;
+                const Scoreboard& s = h.game.punteggi;
                 traccia_.push_back("Gioco " + std::to_string(e.giochi) + " " +
                                    std::to_string(s.pc.puntiGiocoInCorso) + "-" +
                                    std::to_string(s.h.puntiGiocoInCorso));
@@ -91,19 +91,20 @@ class Corsa {
                 const int posto = preseDaCliccare_.front();
                 preseDaCliccare_.erase(preseDaCliccare_.begin());
                 h.click({TargetKind::Carta, posto});
-                if (preseDaCliccare_.empty() && !h.scheduler.isEnabled(Timer::ScompaionoCarteH)) {
+                if (preseDaCliccare_.empty() &&
+                    !h.game.scheduler.isEnabled(Timer::ScompaionoCarteH)) {
                     traccia_.push_back("a legal pick was refused");
                     break;
                 }
                 continue;
             }
             if (TurnoUmano(h)) {
-                const Giocata giocata = ScegliGiocata(h.tavolo, Politica::Random, politica_);
+                const Giocata giocata = ScegliGiocata(h.game.tavolo, Politica::Random, politica_);
                 h.click({TargetKind::Carta, giocata.posto});
-                if (h.umano.puoiScegliere) preseDaCliccare_ = giocata.prese;
+                if (h.game.umano.puoiScegliere) preseDaCliccare_ = giocata.prese;
                 continue;
             }
-            const auto scadenza = h.scheduler.nextDeadline();
+            const auto scadenza = h.game.scheduler.nextDeadline();
             if (!scadenza || ++passi > kMaxPassiPerGioco) {
                 traccia_.push_back("the game stalled");
                 break;
@@ -139,20 +140,20 @@ class Corsa {
     // What the screen shows at a quiet moment beyond what the saved state says, and the track
     // playing while the music counts down.
     std::string schermo() const {
-        const Finestra& g = mondo_->game;
+        const Finestra& g = mondo_->finestra;
         std::string out = "schermo";
         for (const std::string& e : TavolaMostrata(g.screen)) out += "; " + e;
         return out + "; musica " +
-               (g.scheduler.isEnabled(Timer::Musiche) ? suonaMusica_ : std::string("-"));
+               (g.game.scheduler.isEnabled(Timer::Musiche) ? suonaMusica_ : std::string("-"));
     }
 
     // Saves, drops the whole game, and goes on in a fresh one that takes the saved Torneo up as
     // the window does: offered after the name, Enter to the question.
     bool riprendi(EsitoRipresa& e) {
-        Finestra& g = mondo_->game;
+        Finestra& g = mondo_->finestra;
         const int64_t ora = mondo_->clock.nowMs();
         const auto inizio = std::chrono::steady_clock::now();
-        const bool salvato = SalvaTorneo(g, g.zeb, g.suoni, g.custodiaTorneo);
+        const bool salvato = SalvaTorneo(g.game, g.zeb, g.suoni, g.custodiaTorneo);
         const double us =
             std::chrono::duration<double, std::micro>(std::chrono::steady_clock::now() - inizio)
                 .count();
@@ -168,7 +169,7 @@ class Corsa {
         // The same time of day (the draws mix it in), a different seed: the saved state must
         // bring the random source back.
         mondo_ = std::make_unique<Mondo>(OraDelSeme(seed_), seed_ + 1, cartella_.path());
-        Finestra& nuovo = mondo_->game;
+        Finestra& nuovo = mondo_->finestra;
         AvviaFinoAlLivello(nuovo, &kTuttiISuoni);
         mondo_->clock.set(ora);
         if (!OffriRipresa(nuovo)) {

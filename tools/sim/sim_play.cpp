@@ -27,22 +27,22 @@ class Partita {
         : o_(o),
           clock_(OraDelSeme(o.seed)),
           rng_(o.seed),
-          game_(clock_, rng_, media_, Paths{dati / "assets", dati / "Dati"}),
+          finestra_(clock_, rng_, media_, Paths{dati / "assets", dati / "Dati"}),
           politica_(o.seed ^ 0x9e3779b9u) {
         // Nobody sees the screen, and no player keeps the record of the simulator's games:
         // what the loop reads is state.
-        game_.deriveScreen = false;
-        game_.record.tenuto = false;
+        finestra_.deriveScreen = false;
+        finestra_.game.record.tenuto = false;
     }
 
     Riepilogo gioca() {
-        Finestra& g = game_;
+        Finestra& g = finestra_;
         AvviaFinoAlLivello(g);
         ScegliLivello(g, o_.livello);
 
         int passi = 0;
         while (!finito()) {
-            if (g.vista.FraQuando.visible) {
+            if (g.game.vista.FraQuando.visible) {
                 fineGioco();
                 if (finito()) break;
                 passi = 0;
@@ -55,16 +55,16 @@ class Partita {
                 giocaUmano();
                 continue;
             }
-            if (g.scheduler.isEnabled(Timer::RitardoMossaPC) && !controllatoPC_) {
+            if (g.game.scheduler.isEnabled(Timer::RitardoMossaPC) && !controllatoPC_) {
                 controllatoPC_ = true;
                 controlla();
             }
-            const auto scadenza = g.scheduler.nextDeadline();
+            const auto scadenza = g.game.scheduler.nextDeadline();
             if (!scadenza || ++passi > kMaxPassiPerGioco) {
                 violazione("the game stalled");
                 break;
             }
-            if (!g.scheduler.isEnabled(Timer::RitardoMossaPC)) controllatoPC_ = false;
+            if (!g.game.scheduler.isEnabled(Timer::RitardoMossaPC)) controllatoPC_ = false;
             AdvanceVirtualTime(g, clock_, *scadenza - clock_.nowMs());
         }
         return r_;
@@ -79,7 +79,7 @@ class Partita {
     }
 
     void giocaUmano() {
-        if (!GiocaUmano(game_, o_.umano, politica_)) {
+        if (!GiocaUmano(finestra_, o_.umano, politica_)) {
             violazione("a legal pick was refused");
             fermo_ = true;
         }
@@ -94,14 +94,15 @@ class Partita {
 
     void controlla() {
         if (!o_.check) return;
-        for (const std::string& v : ControllaCarte(game_)) violazione(v);
-        const Finestra& g = game_;
-        for (const std::string& v : ControllaConti(g.tavolo, g.punteggi, 0, false)) violazione(v);
+        for (const std::string& v : ControllaCarte(finestra_.game)) violazione(v);
+        const Finestra& g = finestra_;
+        for (const std::string& v : ControllaConti(g.game.tavolo, g.game.punteggi, 0, false))
+            violazione(v);
     }
 
     void fineGioco() {
-        const Finestra& g = game_;
-        const Scoreboard& s = g.punteggi;
+        const Finestra& g = finestra_;
+        const Scoreboard& s = g.game.punteggi;
         ++r_.giochi;
         r_.puntiZeb += s.pc.puntiGiocoInCorso;
         r_.puntiUmano += s.h.puntiGiocoInCorso;
@@ -113,7 +114,7 @@ class Partita {
         r_.gnammUmano2 += long{s.h.puntiGnamm} * s.h.puntiGnamm;
         r_.giochiZeb += s.pc.puntiGiocoInCorso > s.h.puntiGiocoInCorso ? 1 : 0;
         r_.giochiUmano += s.h.puntiGiocoInCorso > s.pc.puntiGiocoInCorso ? 1 : 0;
-        switch (g.partita.esito) {
+        switch (g.game.partita.esito) {
             case EsitoGioco::TorneoPC:
                 ++r_.torneiZeb;
                 ++r_.tornei;
@@ -134,14 +135,14 @@ class Partita {
                 break;
         }
         if (!o_.check) return;
-        for (const std::string& v : punti_.fineGioco(g)) violazione(v);
+        for (const std::string& v : punti_.fineGioco(g.game)) violazione(v);
     }
 
     OpzioniSim o_;
     VirtualClock clock_;
     SeededRandom rng_;
     SilentMediaPlayer media_;
-    Finestra game_;
+    Finestra finestra_;
     std::mt19937 politica_;
     Riepilogo r_;
     bool controllatoPC_ = false;
@@ -162,19 +163,20 @@ TimeOfDay OraDelSeme(uint32_t seed) {
     return t;
 }
 
-void AvviaFinoAlLivello(Finestra& g, const Opzioni* opzioni) {
+void AvviaFinoAlLivello(Finestra& f, const Opzioni* opzioni) {
+    Game& g = f.game;
     g.opzioni = Opzioni{};
-    Avvio(g, 12000, 9000);
+    Avvio(f, 12000, 9000);
     if (opzioni) {
         // The table drawn for them, as a start with them in the settings file draws it.
         g.opzioni = *opzioni;
-        ApplicaColoreTavolo(g);
-        ApplicaColoreCarte(g);
-        MostraRetroMazzo(g);
+        ApplicaColoreTavolo(f);
+        ApplicaColoreCarte(f);
+        MostraRetroMazzo(f);
     }
-    g.screen.txtNome.text.clear();  // typed afresh, not after the name the folder remembers
-    ScriviNomeSplash(g, "Sim");
-    InvioSplash(g);
+    f.screen.txtNome.text.clear();  // typed afresh, not after the name the folder remembers
+    ScriviNomeSplash(f, "Sim");
+    InvioSplash(f);
     g.vista.FraCervello.visible = false;
 }
 

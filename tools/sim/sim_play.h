@@ -44,7 +44,7 @@ TimeOfDay OraDelSeme(uint32_t seed);
 // A fresh game through the splash as the window would, the name "Sim" entered; with these
 // options in place of the settings file's when given.
 // The level panel is open.
-void AvviaFinoAlLivello(Finestra& g, const Opzioni* opzioni = nullptr);
+void AvviaFinoAlLivello(Finestra& f, const Opzioni* opzioni = nullptr);
 
 // Plays until the limits of `o` are reached.
 Riepilogo Gioca(const OpzioniSim& o);

@@ -89,10 +89,10 @@ TEST_F(PcTurnTest, AnAceSweepingTheTableScoresAPuntoGnamm) {
 
 TEST_F(PcTurnTest, TheFiveOfHeartsRemarksAlternate) {
     g.opzioni.commentiZeb = true;
-    g.zeb.stato.cinqueDiCuori = 1;
+    finestra.zeb.stato.cinqueDiCuori = 1;
     giocaPC({{7, "5c"}, {8, "Kq"}}, {"5p", "Qp"});
     avanza(600);
-    EXPECT_TRUE(g.zeb.angolo.commento == "Questi cuoricini sono miei!!" && g.spia.busy);
+    EXPECT_TRUE(finestra.zeb.angolo.commento == "Questi cuoricini sono miei!!" && g.spia.busy);
     avanza(600 * 2 + 5000);  // the capture completes; the remark ends on its own timer
     ASSERT_FALSE(g.spia.busy);
 
@@ -102,7 +102,7 @@ TEST_F(PcTurnTest, TheFiveOfHeartsRemarksAlternate) {
     g.tavolo.aChiTocca = Player::PC;
     PreparaMossePC(g);
     avanza(600);
-    EXPECT_EQ(g.zeb.angolo.commento, "Il Cinque è mio!");
+    EXPECT_EQ(finestra.zeb.angolo.commento, "Il Cinque è mio!");
 }
 
 // The sixth card of a Manche deals again, the human's opponent first; of the last Manche it
@@ -124,22 +124,22 @@ TEST_F(PcTurnTest, TheLastCardOfAMancheDealsAgainAndOfTheGiocoEndsIt) {
 TEST_F(PcTurnTest, TheTimerLabelPausesAndResumesOnlyAMoveBeingPlayed) {
     giocaPC({{7, "3c"}, {9, "4q"}, {11, "Kc"}}, {"7p"});
     // Waiting for the choice: nothing to pause, and nothing must start early.
-    g.click({TargetKind::TimerLabel, 0});
+    finestra.click({TargetKind::TimerLabel, 0});
     EXPECT_FALSE(attivo(Timer::EffettuaMossaPC));
     avanza(600);
     ASSERT_TRUE(attivo(Timer::EffettuaMossaPC));
-    g.click({TargetKind::TimerLabel, 0});
+    finestra.click({TargetKind::TimerLabel, 0});
     EXPECT_FALSE(attivo(Timer::EffettuaMossaPC));
     avanza(5000);
     EXPECT_FALSE(contorno(9));
-    g.click({TargetKind::TimerLabel, 0});
+    finestra.click({TargetKind::TimerLabel, 0});
     EXPECT_TRUE(attivo(Timer::EffettuaMossaPC));
     avanza(600);
     EXPECT_TRUE(contorno(9));
     avanza(1200);
     EXPECT_EQ(g.tavolo.aChiTocca, Player::H);
     // The human's turn: the label does nothing.
-    g.click({TargetKind::TimerLabel, 0});
+    finestra.click({TargetKind::TimerLabel, 0});
     EXPECT_FALSE(attivo(Timer::EffettuaMossaPC));
 }
 
@@ -184,7 +184,7 @@ TEST_F(PcTurnTest, ScreenWalkOrderCoversEveryTablePlaceOnce) {
 
 TEST_F(PcTurnTest, TheDiagnosticPanelShowsTheSearchAndTheChoice) {
     g.vista.FraCervello.visible = false;
-    g.click({TargetKind::AssoInTavola, 0});
+    finestra.click({TargetKind::AssoInTavola, 0});
     ASSERT_TRUE(g.vista.FraCervello.visible);
 
     giocaPC({{7, "Ac"}, {8, "6q"}}, {"Ap", "6c"});
@@ -196,7 +196,7 @@ TEST_F(PcTurnTest, TheDiagnosticPanelShowsTheSearchAndTheChoice) {
     EXPECT_NE(g.vista.lblMossaMigliore.text.find("MossaMigliore: 2"), std::string::npos);
     EXPECT_TRUE(g.pc.mossaScelta && g.vista.lblMossaMigliore.back == colors::kCervelloPink);
 
-    g.click({TargetKind::AssoInTavola, 0});
+    finestra.click({TargetKind::AssoInTavola, 0});
     EXPECT_FALSE(g.vista.FraCervello.visible);
 }
 
