@@ -82,6 +82,41 @@ bool TurnoUmano(const Finestra& f) {
 // The covered cards: the deck and Nonno Zeb's hand.
 constexpr int kUltimoCoperto = 3;
 
+// The card colour: on the mats of the cards shown and on the outlines of the table's.
+void ApplicaColoreMat(Finestra& f) {
+    Game& g = f.game;
+    // The advice's outlines go first: repainted, they would stay for the whole Gioco.
+    TogliConsiglio(f);
+    ApplicaColoreCarte(f);
+    const Rgb colore = ColoreMat(g.opzioni.coloreCarte);
+    for (int p = 0; p <= kUltimoCoperto; ++p) {
+        if (g.vista.ShpCarta[p].visible) g.vista.ShpCarta[p].back = colore;
+    }
+    for (int p = 4; p < kNumeroPosti; ++p) {
+        if (p == kPostoSpare) continue;
+        Aspetto& contorno = g.vista.ShpContornoCarta[p];
+        if (contorno.visible) contorno.borderColor = colore;
+    }
+}
+
+// The back on every covered card shown.
+void ApplicaRetro(Game& g) {
+    for (int p = 0; p <= kUltimoCoperto; ++p) {
+        if (g.vista.ShpCarta[p].visible) {
+            g.vista.ImgCarta[p].picture = std::string(RetroPicture(g.opzioni.retroCarte));
+        }
+    }
+}
+
+// A click during the pause between two pieces starts the pause again at its new length: left
+// off, the next piece would never come.
+void ApplicaPausaMusiche(Scheduler& s, PausaMusiche pausa) {
+    const bool inPausa = s.isEnabled(Timer::Silenzio);
+    s.disable(Timer::Silenzio);
+    s.setInterval(Timer::Silenzio, IntervalloSilenzio(pausa));
+    if (inPausa) s.enable(Timer::Silenzio);
+}
+
 void ApplicaEffetto(Finestra& f, int i) {
     Game& g = f.game;
     Scheduler& s = g.scheduler;
@@ -118,27 +153,11 @@ void ApplicaEffetto(Finestra& f, int i) {
         case 8:
             ApplicaColoreTavolo(f);
             break;
-        case 9: {
-            // The advice's outlines go first: repainted, they would stay for the whole Gioco.
-            TogliConsiglio(f);
-            ApplicaColoreCarte(f);
-            const Rgb colore = ColoreMat(o.coloreCarte);
-            for (int p = 0; p <= kUltimoCoperto; ++p) {
-                if (g.vista.ShpCarta[p].visible) g.vista.ShpCarta[p].back = colore;
-            }
-            for (int p = 4; p < kNumeroPosti; ++p) {
-                if (p == kPostoSpare) continue;
-                Aspetto& contorno = g.vista.ShpContornoCarta[p];
-                if (contorno.visible) contorno.borderColor = colore;
-            }
+        case 9:
+            ApplicaColoreMat(f);
             break;
-        }
         case 10:
-            for (int p = 0; p <= kUltimoCoperto; ++p) {
-                if (g.vista.ShpCarta[p].visible) {
-                    g.vista.ImgCarta[p].picture = std::string(RetroPicture(o.retroCarte));
-                }
-            }
+            ApplicaRetro(g);
             break;
         case 13:
             if (!o.mostraManina) {
@@ -151,15 +170,9 @@ void ApplicaEffetto(Finestra& f, int i) {
             s.setInterval(Timer::Scegli6Carte, IntervalloMazziere(o.velocitaMazziere));
             s.setInterval(Timer::Scegli4CarteSulTavolo, IntervalloMazziere(o.velocitaMazziere));
             break;
-        case 15: {
-            // A click during the pause between two pieces starts the pause again at its new
-            // length: left off, the next piece would never come.
-            const bool inPausa = s.isEnabled(Timer::Silenzio);
-            s.disable(Timer::Silenzio);
-            s.setInterval(Timer::Silenzio, IntervalloSilenzio(o.pausaMusiche));
-            if (inPausa) s.enable(Timer::Silenzio);
+        case 15:
+            ApplicaPausaMusiche(s, o.pausaMusiche);
             break;
-        }
         default:
             break;
     }
