@@ -82,4 +82,8 @@ void FermaAmbiente(Suoni& s) {
     }
 }
 
+void AmbienteCambiato(Suoni& s) {
+    if (s.opzioni.rumoriSaloon) s.scheduler.enable(Timer::DurataAmbiente);
+}
+
 }  // namespace gnamm

@@ -21,6 +21,8 @@ void Ambiente(Suoni& s);
 // the cycle starts).
 void OnAmbiente(Suoni& s);
 void OnDurataAmbiente(Suoni& s);
+// "Rumori Saloon" changed: switched on, the cycle starts again.
+void AmbienteCambiato(Suoni& s);
 // Stops the cycle (end of a Gioco) and lets go of the indicator if a saloon sound held it.
 void FermaAmbiente(Suoni& s);
 

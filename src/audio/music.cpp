@@ -73,4 +73,11 @@ void OnSilenzio(Suoni& s) {
     ScegliMusiche(s);
 }
 
+void PausaCambiata(Suoni& s) {
+    const bool inPausa = s.scheduler.isEnabled(Timer::Silenzio);
+    s.scheduler.disable(Timer::Silenzio);
+    s.scheduler.setInterval(Timer::Silenzio, IntervalloSilenzio(s.opzioni.pausaMusiche));
+    if (inPausa) s.scheduler.enable(Timer::Silenzio);
+}
+
 }  // namespace gnamm

@@ -17,6 +17,9 @@ void SpegniMusiche(Suoni& s);
 // cannot seek) with no new draw, and its countdown goes on as saved, so the next draw comes
 // when it would have. In the pause between tracks, or with the music off, the channel is quiet.
 void RiprendiMusica(Suoni& s);
+// "Pausa Musiche" changed: the pause takes its new length, and a pause under way starts again
+// at it (left off, the next piece would never come).
+void PausaCambiata(Suoni& s);
 // Ticks of TmrMusiche (one second of the track) and TmrSilenzio (the pause is over).
 void OnMusiche(Suoni& s);
 void OnSilenzio(Suoni& s);

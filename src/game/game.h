@@ -19,6 +19,7 @@
 #include <vector>
 
 #include "data/avvisi.h"
+#include "data/data_files.h"
 #include "game/ai/pc_state.h"
 #include "game/end_of_gioco.h"
 #include "game/flow_events.h"
@@ -83,6 +84,15 @@ class Game {
     void annuncia(const EventoTavolo& e);
     // What the listeners may use of the game.
     ContestoTavolo contesto();
+
+    // Commands of the window and the clock (game_commands.cpp). A tick of one of the flow's
+    // own timers; false for a timer the game does not own (Zeb's, the sounds', the window's).
+    bool onTimer(Timer t);
+    // The player moved option `voce` on to its next value: the speeds re-time their steps.
+    void cambiaOpzione(int voce);
+    // The timers' intervals as the settings file keeps them, and back.
+    data::StoredIntervals intervalli() const;
+    void ripristinaIntervalli(const data::StoredIntervals& iv);
 
     // The shared random draw, 1..n.
     int estrazione(int n) { return EstrazioneCasuale(n, rng, clock); }

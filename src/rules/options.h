@@ -39,6 +39,10 @@ struct Opzioni {
 };
 
 inline constexpr int kNumeroOpzioni = 16;
+// The options whose speeds pace the game's steps.
+inline constexpr int kVoceVelocitaGioco = 0;
+inline constexpr int kVoceVelocitaZeb = 2;
+inline constexpr int kVoceVelocitaMazziere = 14;
 
 // The caption of option i ("Velocità Gioco:" ...), i = 0..15.
 std::string_view OptionCaption(int i);

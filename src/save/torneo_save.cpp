@@ -292,20 +292,48 @@ void RiprendiTorneo(Game& g, NonnoZeb& zeb, Suoni& suoni, const TorneoSalvato& s
     if (s.zeb) RiprendiAngolo(zeb, *s.zeb);
 }
 
+namespace {
+
+// The cards and counters of the table, in the order the file has always kept them.
+nlohmann::ordered_json TavoloInJson(const TableState& t) {
+    return {{"carta", Carte(t.carta)},
+            {"presaDalMescolatore", t.presaDalMescolatore},
+            {"carteDaGiocare", Carte(t.carteDaGiocare)},
+            {"distribuita", t.distribuita},
+            {"contatoreCartaDaEstrarre", t.contatoreCartaDaEstrarre},
+            {"valoriRimasti", t.valoriRimasti},
+            {"numeroCarteSulTavolo", t.numeroCarteSulTavolo},
+            {"carteInManoAPC", t.carteInManoAPC},
+            {"carteInManoAdH", t.carteInManoAdH},
+            {"numeroCarteGiocate", t.numeroCarteGiocate},
+            {"carteRimasteNelMazzo", t.carteRimasteNelMazzo},
+            {"manche", t.manche},
+            {"assoInTavola", t.assoInTavola},
+            {"mazziere", TestoGiocatore(t.mazziere)},
+            {"aChiTocca", TestoGiocatore(t.aChiTocca)},
+            {"posizioneInserimentoCarta", t.posizioneInserimentoCarta},
+            {"ultimaCattura", TestoGiocatore(t.ultimaCattura)}};
+}
+
+nlohmann::ordered_json TimerInJson(const std::vector<TimerSalvato>& salvati) {
+    nlohmann::ordered_json timer = nlohmann::ordered_json::array();
+    for (const TimerSalvato& ts : salvati) {
+        timer.push_back({{"nome", TimerName(ts.timer)},
+                         {"intervallo", ts.intervalloMs},
+                         {"acceso", ts.acceso},
+                         {"restano", ts.restanoMs}});
+    }
+    return timer;
+}
+
+}  // namespace
+
 std::string TorneoInJson(const TorneoSalvato& s) {
-    const TableState& t = s.tavolo;
     const HumanTurnState& u = s.umano;
     const MatchState& m = s.partita;
     nlohmann::ordered_json opzioni = nlohmann::ordered_json::object();
     for (int i = 0; i < kNumeroOpzioni; ++i) {
         opzioni[std::string(OptionCaption(i))] = OptionText(s.opzioni, i);
-    }
-    nlohmann::ordered_json timer = nlohmann::ordered_json::array();
-    for (const TimerSalvato& ts : s.timer) {
-        timer.push_back({{"nome", TimerName(ts.timer)},
-                         {"intervallo", ts.intervalloMs},
-                         {"acceso", ts.acceso},
-                         {"restano", ts.restanoMs}});
     }
     // In this order, the random state last: the file reads top down as the table does.
     nlohmann::ordered_json j = {
@@ -313,24 +341,7 @@ std::string TorneoInJson(const TorneoSalvato& s) {
         {"nome", s.nome},
         {"livello", NomeLivello(s.livello)},
         {"opzioni", opzioni},
-        {"tavolo",
-         {{"carta", Carte(t.carta)},
-          {"presaDalMescolatore", t.presaDalMescolatore},
-          {"carteDaGiocare", Carte(t.carteDaGiocare)},
-          {"distribuita", t.distribuita},
-          {"contatoreCartaDaEstrarre", t.contatoreCartaDaEstrarre},
-          {"valoriRimasti", t.valoriRimasti},
-          {"numeroCarteSulTavolo", t.numeroCarteSulTavolo},
-          {"carteInManoAPC", t.carteInManoAPC},
-          {"carteInManoAdH", t.carteInManoAdH},
-          {"numeroCarteGiocate", t.numeroCarteGiocate},
-          {"carteRimasteNelMazzo", t.carteRimasteNelMazzo},
-          {"manche", t.manche},
-          {"assoInTavola", t.assoInTavola},
-          {"mazziere", TestoGiocatore(t.mazziere)},
-          {"aChiTocca", TestoGiocatore(t.aChiTocca)},
-          {"posizioneInserimentoCarta", t.posizioneInserimentoCarta},
-          {"ultimaCattura", TestoGiocatore(t.ultimaCattura)}}},
+        {"tavolo", TavoloInJson(s.tavolo)},
         {"umano",
          {{"cartaGiocata", u.cartaGiocata},
           {"puoiScegliere", u.puoiScegliere},
@@ -367,7 +378,7 @@ std::string TorneoInJson(const TorneoSalvato& s) {
           {"musicaSuonata", s.suoni.musicaSuonata},
           {"musica", s.suoni.musica}}},
         {"casuale", s.casuale},
-        {"timer", timer},
+        {"timer", TimerInJson(s.timer)},
     };
     if (s.zeb) {
         j["zeb"] = {

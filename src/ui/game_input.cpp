@@ -51,6 +51,98 @@ bool NessunPannello(const Finestra& f) {
     return true;
 }
 
+// The keys a notice, the splash, the farewell, the resume question or the record page take
+// before the table: true when one of them took the key.
+bool TastoFuoriDalTavolo(Finestra& f, Key k) {
+    // While a notice shows, Escape closes it before it means anything else.
+    if (k == Key::Escape && ChiudiAvviso(f)) {
+        RefreshScreen(f);
+        return true;
+    }
+    if (f.screen.FraSplash.visible) {
+        if (k == Key::Enter) {
+            InvioSplash(f);
+            OffriRipresa(f);
+        } else if (k == Key::Backspace) {
+            CancellaNomeSplash(f);
+        }
+        RefreshScreen(f);
+        return true;
+    }
+    if (f.pannelli.congedo) return true;
+    if (f.torneoInSospeso) {
+        if (k == Key::Enter || k == Key::S || k == Key::N) RispostaRipresa(f, k != Key::N);
+        RefreshScreen(f);
+        return true;
+    }
+    if (StatisticheAperte(f)) {
+        if (k == Key::Escape || k == Key::Enter) ChiudiStatistiche(f);
+        RefreshScreen(f);
+        return true;
+    }
+    return false;
+}
+
+// The keys of the table: the prompt, the panels, the cards and the focus.
+void TastoDelTavolo(Finestra& f, Key k) {
+    switch (k) {
+        case Key::Enter:
+            if (f.game.vista.FraQuando.visible) {
+                gnamm::Quando(f.game);
+            } else if (PannelloAperto(f, kLivello)) {
+                ClickCmdLivello(f);
+            }
+            break;
+        case Key::Escape:
+            ClickPannelli(f, kUscita);
+            break;
+        case Key::F1:
+            ClickPannelli(f, kRegole);
+            break;
+        case Key::Left:
+        case Key::Right:
+            if (PannelloAperto(f, kRegole)) {
+                ClickRegole(f, k == Key::Right);
+            } else if (NessunPannello(f)) {
+                MuoviFuoco(f, k == Key::Right ? 1 : -1);
+            }
+            break;
+        case Key::Up:
+        case Key::Down:
+            if (NessunPannello(f)) MuoviFuoco(f, k == Key::Down ? 1 : -1);
+            break;
+        case Key::Space:
+            if (NessunPannello(f)) {
+                TogliConsiglio(f);
+                ScegliConFuoco(f);
+            }
+            break;
+        case Key::H:
+            ChiediConsiglio(f);
+            break;
+        case Key::Digit1:
+        case Key::Digit2:
+        case Key::Digit3: {
+            const int n = k == Key::Digit1 ? 1 : k == Key::Digit2 ? 2 : 3;
+            if (PannelloAperto(f, kLivello)) {
+                ScegliLivello(f, n == 1   ? gnamm::Livello::Honest
+                                 : n == 2 ? gnamm::Livello::Cunning
+                                          : gnamm::Livello::Cheat);
+            } else if (NessunPannello(f)) {
+                // The human's hand lies in places 4, 5 and 6, left to right.
+                TogliConsiglio(f);
+                ClickCarta(f.game, 3 + n);
+            }
+            break;
+        }
+        case Key::S:
+            if (NessunPannello(f)) ApriStatistiche(f);
+            break;
+        default:
+            break;
+    }
+}
+
 }  // namespace
 
 void Finestra::click(Target target) {
@@ -163,88 +255,8 @@ void Finestra::mouseUp(Target) {
 }
 
 void Finestra::key(Key k) {
-    // While a notice shows, Escape closes it before it means anything else.
-    if (k == Key::Escape && ChiudiAvviso(*this)) {
-        RefreshScreen(*this);
-        return;
-    }
-    if (screen.FraSplash.visible) {
-        if (k == Key::Enter) {
-            InvioSplash(*this);
-            OffriRipresa(*this);
-        } else if (k == Key::Backspace) {
-            CancellaNomeSplash(*this);
-        }
-        RefreshScreen(*this);
-        return;
-    }
-    if (pannelli.congedo) return;
-    if (torneoInSospeso) {
-        if (k == Key::Enter || k == Key::S || k == Key::N) RispostaRipresa(*this, k != Key::N);
-        RefreshScreen(*this);
-        return;
-    }
-    if (StatisticheAperte(*this)) {
-        if (k == Key::Escape || k == Key::Enter) ChiudiStatistiche(*this);
-        RefreshScreen(*this);
-        return;
-    }
-    switch (k) {
-        case Key::Enter:
-            if (game.vista.FraQuando.visible) {
-                gnamm::Quando(game);
-            } else if (PannelloAperto(*this, kLivello)) {
-                ClickCmdLivello(*this);
-            }
-            break;
-        case Key::Escape:
-            ClickPannelli(*this, kUscita);
-            break;
-        case Key::F1:
-            ClickPannelli(*this, kRegole);
-            break;
-        case Key::Left:
-        case Key::Right:
-            if (PannelloAperto(*this, kRegole)) {
-                ClickRegole(*this, k == Key::Right);
-            } else if (NessunPannello(*this)) {
-                MuoviFuoco(*this, k == Key::Right ? 1 : -1);
-            }
-            break;
-        case Key::Up:
-        case Key::Down:
-            if (NessunPannello(*this)) MuoviFuoco(*this, k == Key::Down ? 1 : -1);
-            break;
-        case Key::Space:
-            if (NessunPannello(*this)) {
-                TogliConsiglio(*this);
-                ScegliConFuoco(*this);
-            }
-            break;
-        case Key::H:
-            ChiediConsiglio(*this);
-            break;
-        case Key::Digit1:
-        case Key::Digit2:
-        case Key::Digit3: {
-            const int n = k == Key::Digit1 ? 1 : k == Key::Digit2 ? 2 : 3;
-            if (PannelloAperto(*this, kLivello)) {
-                ScegliLivello(*this, n == 1   ? gnamm::Livello::Honest
-                                     : n == 2 ? gnamm::Livello::Cunning
-                                              : gnamm::Livello::Cheat);
-            } else if (NessunPannello(*this)) {
-                // The human's hand lies in places 4, 5 and 6, left to right.
-                TogliConsiglio(*this);
-                ClickCarta(game, 3 + n);
-            }
-            break;
-        }
-        case Key::S:
-            if (NessunPannello(*this)) ApriStatistiche(*this);
-            break;
-        default:
-            break;
-    }
+    if (TastoFuoriDalTavolo(*this, k)) return;
+    TastoDelTavolo(*this, k);
     RefreshScreen(*this);
 }
 
@@ -278,35 +290,12 @@ void Finestra::fireDueTimers() {
 void Finestra::onTimer(Timer t) {
     // The last card of a hand plays itself: the advice goes as when the human plays.
     if (t == Timer::MuoviHAutomatico) TogliConsiglio(*this);
-    if (zeb.onTimer(t) || suoni.onTimer(t)) {
+    // Each timer has one owner: the game's flow, Zeb, the sounds, or else the window itself.
+    if (game.onTimer(t) || zeb.onTimer(t) || suoni.onTimer(t)) {
         RefreshScreen(*this);
         return;
     }
     switch (t) {
-        case Timer::Scegli4CarteSulTavolo:
-            OnScegli4CarteSulTavolo(game);
-            break;
-        case Timer::Scegli6Carte:
-            OnScegli6Carte(game);
-            break;
-        case Timer::MuoviHAutomatico:
-            OnMuoviHAutomatico(game);
-            break;
-        case Timer::ScompaionoCarteH:
-            OnScompaionoCarteH(game);
-            break;
-        case Timer::Presa:
-            OnPresa(game);
-            break;
-        case Timer::RitardoMossaPC:
-            OnRitardoMossaPC(game);
-            break;
-        case Timer::EffettuaMossaPC:
-            OnEffettuaMossaPC(game);
-            break;
-        case Timer::UltimeCarte:
-            OnUltimeCarte(game);
-            break;
         case Timer::LampeggiaScritta:
             OnLampeggiaScritta(*this);
             break;
@@ -323,7 +312,7 @@ void Finestra::onTimer(Timer t) {
             OnEsci(*this);
             break;
         default:
-            break;  // Zeb's and the sounds', answered above
+            break;  // the game's, Zeb's and the sounds', answered above
     }
     RefreshScreen(*this);
 }

@@ -3,6 +3,7 @@
 
 #include <array>
 
+#include "audio/ambience.h"
 #include "audio/music.h"
 #include "audio/sounds.h"
 #include "data/asset_catalog.h"
@@ -82,60 +83,15 @@ bool TurnoUmano(const Finestra& f) {
 // The covered cards: the deck and Nonno Zeb's hand.
 constexpr int kUltimoCoperto = 3;
 
-// The card colour: on the mats of the cards shown and on the outlines of the table's.
-void ApplicaColoreMat(Finestra& f) {
-    Game& g = f.game;
-    // The advice's outlines go first: repainted, they would stay for the whole Gioco.
-    TogliConsiglio(f);
-    ApplicaColoreCarte(f);
-    const Rgb colore = ColoreMat(g.opzioni.coloreCarte);
-    for (int p = 0; p <= kUltimoCoperto; ++p) {
-        if (g.vista.ShpCarta[p].visible) g.vista.ShpCarta[p].back = colore;
-    }
-    for (int p = 4; p < kNumeroPosti; ++p) {
-        if (p == kPostoSpare) continue;
-        Aspetto& contorno = g.vista.ShpContornoCarta[p];
-        if (contorno.visible) contorno.borderColor = colore;
-    }
-}
-
-// The back on every covered card shown.
-void ApplicaRetro(Game& g) {
-    for (int p = 0; p <= kUltimoCoperto; ++p) {
-        if (g.vista.ShpCarta[p].visible) {
-            g.vista.ImgCarta[p].picture = std::string(RetroPicture(g.opzioni.retroCarte));
-        }
-    }
-}
-
-// A click during the pause between two pieces starts the pause again at its new length: left
-// off, the next piece would never come.
-void ApplicaPausaMusiche(Scheduler& s, PausaMusiche pausa) {
-    const bool inPausa = s.isEnabled(Timer::Silenzio);
-    s.disable(Timer::Silenzio);
-    s.setInterval(Timer::Silenzio, IntervalloSilenzio(pausa));
-    if (inPausa) s.enable(Timer::Silenzio);
-}
-
 void ApplicaEffetto(Finestra& f, int i) {
     Game& g = f.game;
-    Scheduler& s = g.scheduler;
     const Opzioni& o = g.opzioni;
     switch (i) {
-        case 0:
-            s.setInterval(Timer::UltimeCarte, IntervalloGioco(o.velocitaGioco));
-            s.setInterval(Timer::MuoviHAutomatico, IntervalloTerzaCarta(o.velocitaGioco));
-            s.setInterval(Timer::ScompaionoCarteH, IntervalloGioco(o.velocitaGioco));
-            break;
         case 1:
             ImpazienzaCambiata(f.zeb, TurnoUmano(f));
             break;
-        case 2:
-            s.setInterval(Timer::EffettuaMossaPC, IntervalloZeb(o.velocitaZeb));
-            s.setInterval(Timer::RitardoMossaPC, IntervalloZeb(o.velocitaZeb));
-            break;
         case 4:
-            if (o.rumoriSaloon) s.enable(Timer::DurataAmbiente);
+            AmbienteCambiato(f.suoni);
             break;
         case 5:
             if (!o.commentiZeb) {
@@ -153,11 +109,27 @@ void ApplicaEffetto(Finestra& f, int i) {
         case 8:
             ApplicaColoreTavolo(f);
             break;
-        case 9:
-            ApplicaColoreMat(f);
+        case 9: {
+            // The advice's outlines go first: repainted, they would stay for the whole Gioco.
+            TogliConsiglio(f);
+            ApplicaColoreCarte(f);
+            const Rgb colore = ColoreMat(o.coloreCarte);
+            for (int p = 0; p <= kUltimoCoperto; ++p) {
+                if (g.vista.ShpCarta[p].visible) g.vista.ShpCarta[p].back = colore;
+            }
+            for (int p = 4; p < kNumeroPosti; ++p) {
+                if (p == kPostoSpare) continue;
+                Aspetto& contorno = g.vista.ShpContornoCarta[p];
+                if (contorno.visible) contorno.borderColor = colore;
+            }
             break;
+        }
         case 10:
-            ApplicaRetro(g);
+            for (int p = 0; p <= kUltimoCoperto; ++p) {
+                if (g.vista.ShpCarta[p].visible) {
+                    g.vista.ImgCarta[p].picture = std::string(RetroPicture(o.retroCarte));
+                }
+            }
             break;
         case 13:
             if (!o.mostraManina) {
@@ -166,12 +138,8 @@ void ApplicaEffetto(Finestra& f, int i) {
                 g.vista.ImgManina.visible = true;
             }
             break;
-        case 14:
-            s.setInterval(Timer::Scegli6Carte, IntervalloMazziere(o.velocitaMazziere));
-            s.setInterval(Timer::Scegli4CarteSulTavolo, IntervalloMazziere(o.velocitaMazziere));
-            break;
         case 15:
-            ApplicaPausaMusiche(s, o.pausaMusiche);
+            PausaCambiata(f.suoni);
             break;
         default:
             break;
@@ -228,7 +196,7 @@ void ClickVoceOpzioni(Finestra& f, int i) {
     Game& g = f.game;
     if (i < 0 || i >= kNumeroOpzioni) return;
     RumoreClic(f);
-    CycleOption(g.opzioni, i);
+    g.cambiaOpzione(i);
     ApplicaEffetto(f, i);
     MostraOpzioni(f);
     ScriviImpostazioni(f);
@@ -303,16 +271,7 @@ void LeggiImpostazioni(Finestra& f) {
         g.vista.riquadroFisso[i] = s.riquadri[i].borderStyle != 0;
         g.vista.FraRiquadro[i].visible = s.riquadri[i].shown;
     }
-    Scheduler& t = g.scheduler;
-    const data::StoredIntervals& iv = s.intervalli;
-    t.setInterval(Timer::Silenzio, iv.silenzio);
-    t.setInterval(Timer::EffettuaMossaPC, iv.effettuaMossaPC);
-    t.setInterval(Timer::RitardoMossaPC, iv.ritardoMossaPC);
-    t.setInterval(Timer::UltimeCarte, iv.ultimeCarte);
-    t.setInterval(Timer::MuoviHAutomatico, iv.muoviHAutomatico);
-    t.setInterval(Timer::ScompaionoCarteH, iv.scompaionoCarteH);
-    t.setInterval(Timer::Scegli6Carte, iv.scegli6Carte);
-    t.setInterval(Timer::Scegli4CarteSulTavolo, iv.scegli4CarteSulTavolo);
+    g.ripristinaIntervalli(s.intervalli);
     MostraOpzioni(f);
 }
 
@@ -324,16 +283,7 @@ void ScriviImpostazioni(Finestra& f) {
         s.riquadri[i].borderStyle = g.vista.riquadroFisso[i] ? 1 : 0;
         s.riquadri[i].shown = g.vista.FraRiquadro[i].visible;
     }
-    const Scheduler& t = g.scheduler;
-    data::StoredIntervals& iv = s.intervalli;
-    iv.silenzio = t.interval(Timer::Silenzio);
-    iv.effettuaMossaPC = t.interval(Timer::EffettuaMossaPC);
-    iv.ritardoMossaPC = t.interval(Timer::RitardoMossaPC);
-    iv.ultimeCarte = t.interval(Timer::UltimeCarte);
-    iv.muoviHAutomatico = t.interval(Timer::MuoviHAutomatico);
-    iv.scompaionoCarteH = t.interval(Timer::ScompaionoCarteH);
-    iv.scegli6Carte = t.interval(Timer::Scegli6Carte);
-    iv.scegli4CarteSulTavolo = t.interval(Timer::Scegli4CarteSulTavolo);
+    s.intervalli = g.intervalli();
     // A folder that cannot be written loses only the saving: the game goes on as it is, keeps
     // the settings to write at the next save, and says so once.
     data::SaveSettings(g.paths.data, s);
