@@ -76,9 +76,7 @@ std::string ReadCredits(const std::filesystem::path& assetFolder) {
     return r.outcome == data::ReadOutcome::Ok ? r.contents : std::string();
 }
 
-}  // namespace
-
-int RunApp(int, char**) {
+void SetHintsAndSignals() {
     // Only real displays: left to itself SDL would fall back to drawing off screen, and the
     // game would run unseen. SDL_VIDEODRIVER in the environment still wins (the tests).
     const char* wayland = std::getenv("WAYLAND_DISPLAY");
@@ -87,6 +85,31 @@ int RunApp(int, char**) {
     // SIGHUP caught here) all save the Torneo and end the program at once.
     SDL_SetHint(SDL_HINT_QUIT_ON_LAST_WINDOW_CLOSE, "0");
     CatchHangup();
+}
+
+void SayAssetsMissing(const std::vector<std::filesystem::path>& searched) {
+    std::fprintf(stderr, "gnamm: %s\n", MissingAssetsMessage(searched, true).c_str());
+    SDL_ShowSimpleMessageBox(SDL_MESSAGEBOX_ERROR, "Gnamm",
+                             MissingAssetsMessage(searched, false).c_str(), nullptr);
+}
+
+// The picture loader, with the splash and the title already decoding on a thread of their own.
+PictureLoader DecodingAhead(const AssetResolver& resolver) {
+    IMG_Init(IMG_INIT_JPG | IMG_INIT_PNG);
+    std::vector<AheadPicture> ahead;
+    for (const std::string_view name : {assets::kSplash, assets::kTitolo}) {
+        if (const auto file = resolver.resolve(name)) {
+            ahead.push_back(
+                {std::string(name), [f = file->string()] { return DecodeForScaling(f); }});
+        }
+    }
+    return PrefetchingLoader(FileLoader(resolver), std::move(ahead));
+}
+
+}  // namespace
+
+int RunApp(int, char**) {
+    SetHintsAndSignals();
 
     // The splash is the first picture on screen and the title the other of the first frame;
     // decoding them costs about as much as bringing up SDL and the window: both at once, on two
@@ -96,23 +119,12 @@ int RunApp(int, char**) {
     const auto foundAssets = FindAssetFolder(exeFolder);
     if (!foundAssets) {
         // Without pictures every card would be a grey box: stop, and say how to fix it.
-        const auto searched = AssetFolderCandidates(exeFolder);
-        std::fprintf(stderr, "gnamm: %s\n", MissingAssetsMessage(searched, true).c_str());
-        SDL_ShowSimpleMessageBox(SDL_MESSAGEBOX_ERROR, "Gnamm",
-                                 MissingAssetsMessage(searched, false).c_str(), nullptr);
+        SayAssetsMissing(AssetFolderCandidates(exeFolder));
         return 1;
     }
     const std::filesystem::path assetFolder = *foundAssets;
     const AssetResolver resolver(assetFolder);
-    IMG_Init(IMG_INIT_JPG | IMG_INIT_PNG);
-    std::vector<AheadPicture> ahead;
-    for (const std::string_view name : {assets::kSplash, assets::kTitolo}) {
-        if (const auto file = resolver.resolve(name)) {
-            ahead.push_back(
-                {std::string(name), [f = file->string()] { return DecodeForScaling(f); }});
-        }
-    }
-    PictureLoader loader = PrefetchingLoader(FileLoader(resolver), std::move(ahead));
+    PictureLoader loader = DecodingAhead(resolver);
 
     SdlSession sdl;
     if (!sdl.ok) {

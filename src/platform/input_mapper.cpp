@@ -109,27 +109,10 @@ Translation InputMapper::translate(const Screen& s, const SDL_Event& ev, const S
             out.events.emplace_back(MoveEvent{HitTest(s, pointerDesign_[0], pointerDesign_[1])});
             break;
         }
-        case SDL_MOUSEBUTTONDOWN: {
-            if (ev.button.button != SDL_BUTTON_LEFT) break;
-            hideTooltip();
-            restSince_.reset();
-            const Target t = HitTest(s, scale.designX(ev.button.x), scale.designY(ev.button.y));
-            pressed_ = t;
-            out.events.emplace_back(MouseDownEvent{t});
+        case SDL_MOUSEBUTTONDOWN:
+        case SDL_MOUSEBUTTONUP:
+            if (ev.button.button == SDL_BUTTON_LEFT) leftButton(s, ev.button, scale, out);
             break;
-        }
-        case SDL_MOUSEBUTTONUP: {
-            if (ev.button.button != SDL_BUTTON_LEFT || !pressed_) break;
-            const Target t = HitTest(s, scale.designX(ev.button.x), scale.designY(ev.button.y));
-            const Target down = *pressed_;
-            pressed_.reset();
-            out.events.emplace_back(MouseUpEvent{t});
-            // A click is a press and a release on the same element: sliding off cancels it.
-            if (t.kind != TargetKind::None && t.kind == down.kind && t.index == down.index) {
-                out.events.emplace_back(ClickEvent{t});
-            }
-            break;
-        }
         case SDL_MOUSEWHEEL: {
             const int dy = ev.wheel.direction == SDL_MOUSEWHEEL_FLIPPED ? -ev.wheel.y : ev.wheel.y;
             if (dy == 0) break;
@@ -138,25 +121,9 @@ Translation InputMapper::translate(const Screen& s, const SDL_Event& ev, const S
                 out.events.emplace_back(ScrollEvent{-dy * kWheelLines});
             break;
         }
-        case SDL_KEYDOWN: {
-            const SDL_Keycode sym = ev.key.keysym.sym;
-            const bool alt = (ev.key.keysym.mod & KMOD_ALT) != 0;
-            if (sym == SDLK_F11 || (alt && (sym == SDLK_RETURN || sym == SDLK_KP_ENTER))) {
-                if (!ev.key.repeat) out.request = Request::ToggleFullScreen;
-                break;
-            }
-            hideTooltip();
-            restSince_.reset();
-            const auto k = GameKey(sym);
-            if (!k) break;
-            // A held key repeats only where repeating means something: erasing and paging.
-            // A held Enter must not run through a whole row of prompts.
-            if (ev.key.repeat && !RepeatingKey(*k)) break;
-            // While the name is typed, letters and digits are text, not commands.
-            if (NameBoxActive(s) && !EditingKey(*k)) break;
-            out.events.emplace_back(KeyEvent{*k});
+        case SDL_KEYDOWN:
+            keyDown(s, ev.key, out);
             break;
-        }
         case SDL_TEXTINPUT:
             if (NameBoxActive(s) && ev.text.text[0] != '\0') {
                 out.events.emplace_back(TextEvent{std::string(ev.text.text)});
@@ -174,6 +141,45 @@ Translation InputMapper::translate(const Screen& s, const SDL_Event& ev, const S
             break;
     }
     return out;
+}
+
+void InputMapper::leftButton(const Screen& s, const SDL_MouseButtonEvent& ev, const Scale& scale,
+                             Translation& out) {
+    const Target t = HitTest(s, scale.designX(ev.x), scale.designY(ev.y));
+    if (ev.type == SDL_MOUSEBUTTONDOWN) {
+        hideTooltip();
+        restSince_.reset();
+        pressed_ = t;
+        out.events.emplace_back(MouseDownEvent{t});
+        return;
+    }
+    if (!pressed_) return;
+    const Target down = *pressed_;
+    pressed_.reset();
+    out.events.emplace_back(MouseUpEvent{t});
+    // A click is a press and a release on the same element: sliding off cancels it.
+    if (t.kind != TargetKind::None && t.kind == down.kind && t.index == down.index) {
+        out.events.emplace_back(ClickEvent{t});
+    }
+}
+
+void InputMapper::keyDown(const Screen& s, const SDL_KeyboardEvent& ev, Translation& out) {
+    const SDL_Keycode sym = ev.keysym.sym;
+    const bool alt = (ev.keysym.mod & KMOD_ALT) != 0;
+    if (sym == SDLK_F11 || (alt && (sym == SDLK_RETURN || sym == SDLK_KP_ENTER))) {
+        if (!ev.repeat) out.request = Request::ToggleFullScreen;
+        return;
+    }
+    hideTooltip();
+    restSince_.reset();
+    const auto k = GameKey(sym);
+    if (!k) return;
+    // A held key repeats only where repeating means something: erasing and paging.
+    // A held Enter must not run through a whole row of prompts.
+    if (ev.repeat && !RepeatingKey(*k)) return;
+    // While the name is typed, letters and digits are text, not commands.
+    if (NameBoxActive(s) && !EditingKey(*k)) return;
+    out.events.emplace_back(KeyEvent{*k});
 }
 
 void InputMapper::hideTooltip() {

@@ -85,6 +85,10 @@ class InputMapper {
     int pointerY() const { return pointerPx_[1]; }
 
   private:
+    // A press of the left button, or its release: a click when both fall on one element.
+    void leftButton(const Screen& s, const SDL_MouseButtonEvent& ev, const Scale& scale,
+                    Translation& out);
+    void keyDown(const Screen& s, const SDL_KeyboardEvent& ev, Translation& out);
     void hideTooltip();
 
     int pointerPx_[2] = {0, 0};

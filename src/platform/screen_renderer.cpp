@@ -26,6 +26,16 @@ bool Contains(const SDL_Rect& outer, const SDL_Rect& inner) {
            inner.y + inner.h <= outer.y + outer.h;
 }
 
+// Grows `area` to take in `r`: an empty `r` adds nothing, an empty `area` becomes `r`.
+void Enclose(SDL_Rect& area, const SDL_Rect& r) {
+    if (r.w <= 0 || r.h <= 0) return;
+    if (area.w <= 0 || area.h <= 0) {
+        area = r;
+    } else {
+        SDL_UnionRect(&area, &r, &area);
+    }
+}
+
 }  // namespace
 
 std::string DisplayText(const std::string& text) {
@@ -97,12 +107,7 @@ void ScreenRenderer::frame(SDL_Rect r, Rgb c, int thickness) {
 bool ScreenRenderer::drawAlone(const std::string& name, SDL_Rect where, Rgb margin) {
     int outW = 0, outH = 0;
     SDL_GetRendererOutputSize(renderer_, &outW, &outH);
-    if (outW != lastW_ || outH != lastH_) {
-        textures_.clear();
-        canvas_.reset();
-        lastW_ = outW;
-        lastH_ = outH;
-    }
+    followOutputSize(outW, outH);
     canvasValid_ = false;
     SDL_Texture* t = textures_.get(name, where.w, where.h);
     if (!t) return false;
@@ -113,169 +118,177 @@ bool ScreenRenderer::drawAlone(const std::string& name, SDL_Rect where, Rgb marg
     return true;
 }
 
+void ScreenRenderer::followOutputSize(int outW, int outH) {
+    if (outW == lastW_ && outH == lastH_) return;
+    // Every picture is now wanted at another size.
+    textures_.clear();
+    canvas_.reset();
+    lastW_ = outW;
+    lastH_ = outH;
+}
+
+void ScreenRenderer::makeCanvas(int outW, int outH) {
+    if (direct_ || canvas_ || !SDL_RenderTargetSupported(renderer_) || outW <= 0 || outH <= 0) {
+        return;
+    }
+    canvas_.reset(SDL_CreateTexture(renderer_, SDL_PIXELFORMAT_ARGB8888, SDL_TEXTUREACCESS_TARGET,
+                                    outW, outH));
+    if (canvas_) {
+        // Copied pixel for pixel: no blending, no filtering.
+        SDL_SetTextureBlendMode(canvas_.get(), SDL_BLENDMODE_NONE);
+        SDL_SetTextureScaleMode(canvas_.get(), SDL_ScaleModeNearest);
+    }
+    canvasValid_ = false;
+}
+
 void ScreenRenderer::draw(const Screen& screen, const Overlay& overlay) {
     int outW = 0, outH = 0;
     SDL_GetRendererOutputSize(renderer_, &outW, &outH);
     scale_ = Scale::ForScreen(screen, outW, outH);
-    if (outW != lastW_ || outH != lastH_) {
-        // Every picture is now wanted at another size.
-        textures_.clear();
-        canvas_.reset();
-        lastW_ = outW;
-        lastH_ = outH;
-    }
-    const SDL_Rect whole{0, 0, outW, outH};
-    if (!direct_ && !canvas_ && SDL_RenderTargetSupported(renderer_) && outW > 0 && outH > 0) {
-        canvas_.reset(SDL_CreateTexture(renderer_, SDL_PIXELFORMAT_ARGB8888,
-                                        SDL_TEXTUREACCESS_TARGET, outW, outH));
-        if (canvas_) {
-            // Copied pixel for pixel: no blending, no filtering.
-            SDL_SetTextureBlendMode(canvas_.get(), SDL_BLENDMODE_NONE);
-            SDL_SetTextureScaleMode(canvas_.get(), SDL_ScaleModeNearest);
-        }
-        canvasValid_ = false;
-    }
+    followOutputSize(outW, outH);
+    makeCanvas(outW, outH);
 
-    // A card outline widens with the window, whether or not start-up fitted the layout to it.
-    const int outline = std::max(scale_.stroke(kOutlinePixels),
-                                 static_cast<int>(std::lround(kOutlinePixels * outH / 600.0f)));
     const std::vector<Placed> placed = VisibleInZOrder(screen);
     std::vector<SDL_Rect> rects(placed.size());
     for (std::size_t k = 0; k < placed.size(); ++k) {
         rects[k] = ToSdl(scale_.toPixels(placed[k].rect));
     }
-    SDL_Rect area = whole;
-    const bool kept =
-        direct_ ? canvasValid_ && outW == keptW_ && outH == keptH_ : canvas_ && canvasValid_;
-    if (kept && !wholeFrames_ && screen.windowBack == drawnBack_) {
-        area = changedArea(screen, placed, rects, overlay.caret);
-        if (direct_ && tooltipRect_.w > 0) {
-            // The last tooltip was drawn into the kept frame: what lay under it comes back.
-            if (area.w > 0 && area.h > 0) {
-                SDL_UnionRect(&area, &tooltipRect_, &area);
-            } else {
-                area = tooltipRect_;
-            }
-        }
-        SDL_IntersectRect(&area, &whole, &area);
-    }
+    SDL_Rect area = areaToRedraw(screen, placed, rects, overlay.caret, outW, outH);
     if (canvas_ && SDL_SetRenderTarget(renderer_, canvas_.get()) != 0) {
         canvas_.reset();  // drawn straight to the window from now on
-        area = whole;
+        area = {0, 0, outW, outH};
     }
     lastRedrawn_ = static_cast<long long>(area.w) * area.h;
     textsCut_.clear();
     // Every fill and border is opaque. Blending them would change no pixel, yet SDL's software
     // renderer would then blend each one by hand: a whole window's fill costs ten times more.
     SDL_SetRenderDrawBlendMode(renderer_, SDL_BLENDMODE_NONE);
+    if (area.w > 0 && area.h > 0) drawArea(screen, overlay.caret, placed, rects, area);
+    keepFrame(screen, placed, rects, overlay.caret, outW, outH);
 
-    if (area.w > 0 && area.h > 0) {
-        SDL_RenderSetClipRect(renderer_, &area);
-        // What an opaque element above covers whole is not drawn: the splash hides the whole
-        // table, a panel the cards under it. Pixels are what a big window costs, so this
-        // counts; and the pictures under the splash need not even load before the first frame.
-        std::vector<bool> hidden(placed.size(), false);
-        std::vector<SDL_Rect> covers;
-        for (std::size_t k = placed.size(); k-- > 0;) {
-            const Element& e = *placed[k].element;
-            const SDL_Rect& r = rects[k];
-            if (r.w <= 0 || r.h <= 0 || !SDL_HasIntersection(&r, &area)) {
-                hidden[k] = true;
-                continue;
-            }
-            if (std::any_of(covers.begin(), covers.end(),
-                            [&r](const SDL_Rect& c) { return Contains(c, r); })) {
-                hidden[k] = true;
-                continue;
-            }
-            if (e.opaque || (!e.picture.empty() && textures_.opaque(e.picture, r.w, r.h))) {
-                covers.push_back(r);
-            }
-        }
-        if (std::none_of(covers.begin(), covers.end(),
-                         [&area](const SDL_Rect& c) { return Contains(c, area); })) {
-            fill(area, screen.windowBack);
-        }
+    const SDL_Rect tip = drawTooltip(overlay, outW, outH);
+    lastArea_ = area.w > 0 && area.h > 0 ? area : SDL_Rect{0, 0, 0, 0};
+    Enclose(lastArea_, tip);
+    tooltipRect_ = tip;
+    textures_.endFrame();
+    text_.endFrame();
+}
 
-        for (std::size_t k = 0; k < placed.size(); ++k) {
-            if (hidden[k]) continue;
-            const Placed& p = placed[k];
-            const Element& e = *p.element;
-            const SDL_Rect r = rects[k];
-            if (e.opaque) fill(r, e.back);
-            if (!e.picture.empty()) {
-                if (SDL_Texture* t = textures_.get(e.picture, r.w, r.h)) {
-                    SDL_RenderCopy(renderer_, t, nullptr, &r);
-                } else {
-                    fill(r, kPlaceholderFill);
-                    frame(r, kPlaceholderEdge, 1);
-                }
-            }
-            const int fontPx = scale_.fontPixels(e.fontSize);
-            switch (p.drawing) {
-                case Drawing::List:
-                    drawLines(screen.LstAlboLines,
-                              static_cast<std::size_t>(std::max(screen.LstAlboTop, 0)), r, e);
-                    break;
-                case Drawing::Cervello:
-                    drawCervello(screen.cervelloLines, r, e);
-                    break;
-                case Drawing::Plain:
-                case Drawing::Outline:
-                case Drawing::Focus:
-                case Drawing::TextBox: {
-                    const int pad = scale_.stroke(1.0f);
-                    const SDL_Rect box{r.x + pad, r.y, r.w - 2 * pad, r.h};
-                    if (e.shrinkToFit) {
-                        // Made to fit: shrunk, or at worst cut with an ellipsis.
-                        text_.drawFitted(DisplayText(e.text), box, fontPx, e.bold, e.fore, e.align);
-                    } else if (!text_.draw(DisplayText(e.text), box, fontPx, e.bold, e.fore,
-                                           e.align)) {
-                        textsCut_.push_back(&e);
-                    }
-                    if (p.drawing == Drawing::TextBox && overlay.caret) {
-                        const int w = text_.measure(e.text, fontPx, e.bold).first;
-                        const int lh = std::min(text_.lineHeight(fontPx, e.bold), box.h);
-                        const int cx = std::min(box.x + w + 1, r.x + r.w - pad - 1);
-                        fill({cx, box.y + (box.h - lh) / 2, scale_.stroke(1.0f), lh}, e.fore);
-                    }
-                    break;
-                }
-            }
-            if (e.border) {
-                const bool thick = p.drawing == Drawing::Outline || p.drawing == Drawing::Focus;
-                frame(r, e.borderColor, thick ? outline : scale_.stroke(1.0f));
-            }
+SDL_Rect ScreenRenderer::areaToRedraw(const Screen& screen, const std::vector<Placed>& placed,
+                                      const std::vector<SDL_Rect>& rects, bool caret, int outW,
+                                      int outH) const {
+    const SDL_Rect whole{0, 0, outW, outH};
+    const bool kept =
+        direct_ ? canvasValid_ && outW == keptW_ && outH == keptH_ : canvas_ && canvasValid_;
+    if (!kept || wholeFrames_ || !(screen.windowBack == drawnBack_)) return whole;
+    SDL_Rect area = changedArea(screen, placed, rects, caret);
+    // The last tooltip was drawn into the kept frame: what lay under it comes back.
+    if (direct_) Enclose(area, tooltipRect_);
+    SDL_IntersectRect(&area, &whole, &area);
+    return area;
+}
+
+void ScreenRenderer::drawArea(const Screen& screen, bool caret, const std::vector<Placed>& placed,
+                              const std::vector<SDL_Rect>& rects, SDL_Rect area) {
+    SDL_RenderSetClipRect(renderer_, &area);
+    // What an opaque element above covers whole is not drawn: the splash hides the whole
+    // table, a panel the cards under it. Pixels are what a big window costs, so this
+    // counts; and the pictures under the splash need not even load before the first frame.
+    std::vector<bool> hidden(placed.size(), false);
+    std::vector<SDL_Rect> covers;
+    for (std::size_t k = placed.size(); k-- > 0;) {
+        const Element& e = *placed[k].element;
+        const SDL_Rect& r = rects[k];
+        if (r.w <= 0 || r.h <= 0 || !SDL_HasIntersection(&r, &area) ||
+            std::any_of(covers.begin(), covers.end(),
+                        [&r](const SDL_Rect& c) { return Contains(c, r); })) {
+            hidden[k] = true;
+            continue;
+        }
+        if (e.opaque || (!e.picture.empty() && textures_.opaque(e.picture, r.w, r.h))) {
+            covers.push_back(r);
         }
     }
+    if (std::none_of(covers.begin(), covers.end(),
+                     [&area](const SDL_Rect& c) { return Contains(c, area); })) {
+        fill(area, screen.windowBack);
+    }
+    // A card outline widens with the window, whether or not start-up fitted the layout to it.
+    const int outline = std::max(scale_.stroke(kOutlinePixels),
+                                 static_cast<int>(std::lround(kOutlinePixels * lastH_ / 600.0f)));
+    for (std::size_t k = 0; k < placed.size(); ++k) {
+        if (!hidden[k]) drawElement(screen, placed[k], rects[k], outline, caret);
+    }
+}
 
+void ScreenRenderer::drawElement(const Screen& screen, const Placed& p, SDL_Rect r, int outline,
+                                 bool caret) {
+    const Element& e = *p.element;
+    if (e.opaque) fill(r, e.back);
+    if (!e.picture.empty()) {
+        if (SDL_Texture* t = textures_.get(e.picture, r.w, r.h)) {
+            SDL_RenderCopy(renderer_, t, nullptr, &r);
+        } else {
+            fill(r, kPlaceholderFill);
+            frame(r, kPlaceholderEdge, 1);
+        }
+    }
+    switch (p.drawing) {
+        case Drawing::List:
+            drawLines(screen.LstAlboLines, static_cast<std::size_t>(std::max(screen.LstAlboTop, 0)),
+                      r, e);
+            break;
+        case Drawing::Cervello:
+            drawCervello(screen.cervelloLines, r, e);
+            break;
+        case Drawing::Plain:
+        case Drawing::Outline:
+        case Drawing::Focus:
+        case Drawing::TextBox:
+            drawLabel(e, r, p.drawing == Drawing::TextBox && caret);
+            break;
+    }
+    if (e.border) {
+        const bool thick = p.drawing == Drawing::Outline || p.drawing == Drawing::Focus;
+        frame(r, e.borderColor, thick ? outline : scale_.stroke(1.0f));
+    }
+}
+
+void ScreenRenderer::drawLabel(const Element& e, SDL_Rect r, bool caret) {
+    const int fontPx = scale_.fontPixels(e.fontSize);
+    const int pad = scale_.stroke(1.0f);
+    const SDL_Rect box{r.x + pad, r.y, r.w - 2 * pad, r.h};
+    if (e.shrinkToFit) {
+        // Made to fit: shrunk, or at worst cut with an ellipsis.
+        text_.drawFitted(DisplayText(e.text), box, fontPx, e.bold, e.fore, e.align);
+    } else if (!text_.draw(DisplayText(e.text), box, fontPx, e.bold, e.fore, e.align)) {
+        textsCut_.push_back(&e);
+    }
+    if (caret) {
+        const int w = text_.measure(e.text, fontPx, e.bold).first;
+        const int lh = std::min(text_.lineHeight(fontPx, e.bold), box.h);
+        const int cx = std::min(box.x + w + 1, r.x + r.w - pad - 1);
+        fill({cx, box.y + (box.h - lh) / 2, scale_.stroke(1.0f), lh}, e.fore);
+    }
+}
+
+void ScreenRenderer::keepFrame(const Screen& screen, const std::vector<Placed>& placed,
+                               const std::vector<SDL_Rect>& rects, bool caret, int outW, int outH) {
     if (canvas_) {
         SDL_SetRenderTarget(renderer_, nullptr);
         SDL_RenderSetClipRect(renderer_, nullptr);
         SDL_RenderCopy(renderer_, canvas_.get(), nullptr, nullptr);
         canvasValid_ = true;
-        remember(screen, placed, rects, overlay.caret);
-    } else {
-        SDL_RenderSetClipRect(renderer_, nullptr);
-        if (direct_) {
-            canvasValid_ = true;
-            keptW_ = outW;
-            keptH_ = outH;
-            remember(screen, placed, rects, overlay.caret);
-        }
+        remember(screen, placed, rects, caret);
+        return;
     }
-    const SDL_Rect tip = drawTooltip(overlay, outW, outH);
-    lastArea_ = area.w > 0 && area.h > 0 ? area : SDL_Rect{0, 0, 0, 0};
-    if (tip.w > 0 && tip.h > 0) {
-        if (lastArea_.w > 0) {
-            SDL_UnionRect(&lastArea_, &tip, &lastArea_);
-        } else {
-            lastArea_ = tip;
-        }
+    SDL_RenderSetClipRect(renderer_, nullptr);
+    if (direct_) {
+        canvasValid_ = true;
+        keptW_ = outW;
+        keptH_ = outH;
+        remember(screen, placed, rects, caret);
     }
-    tooltipRect_ = tip;
-    textures_.endFrame();
-    text_.endFrame();
 }
 
 namespace {
@@ -293,14 +306,7 @@ bool SameRect(const SDL_Rect& a, const SDL_Rect& b) {
 SDL_Rect ScreenRenderer::changedArea(const Screen& screen, const std::vector<Placed>& placed,
                                      const std::vector<SDL_Rect>& rects, bool caret) const {
     SDL_Rect area{0, 0, 0, 0};
-    auto add = [&area](const SDL_Rect& r) {
-        if (r.w <= 0 || r.h <= 0) return;
-        if (area.w <= 0 || area.h <= 0) {
-            area = r;
-        } else {
-            SDL_UnionRect(&area, &r, &area);
-        }
-    };
+    auto add = [&area](const SDL_Rect& r) { Enclose(area, r); };
     std::vector<std::ptrdiff_t> now;
     now.reserve(placed.size());
     std::vector<bool> same(placed.size(), false);

@@ -75,6 +75,22 @@ class ScreenRenderer {
         Drawing drawing;
         std::size_t z = 0;  // its place in that frame's z-order
     };
+    // Forgets the textures and the kept frame when the window's size changed.
+    void followOutputSize(int outW, int outH);
+    // The texture a frame is drawn into, where the renderer has them and there is none yet.
+    void makeCanvas(int outW, int outH);
+    // The part of the window this frame redraws: the whole of it unless the last frame is kept.
+    SDL_Rect areaToRedraw(const Screen& screen, const std::vector<Placed>& placed,
+                          const std::vector<SDL_Rect>& rects, bool caret, int outW, int outH) const;
+    // Redraws `area` of the window: its background, then every element over it, bottom up.
+    void drawArea(const Screen& screen, bool caret, const std::vector<Placed>& placed,
+                  const std::vector<SDL_Rect>& rects, SDL_Rect area);
+    void drawElement(const Screen& screen, const Placed& p, SDL_Rect r, int outline, bool caret);
+    // A label's or a box's text, with the name box's caret when it shows.
+    void drawLabel(const Element& e, SDL_Rect r, bool caret);
+    // Puts the frame on the window and keeps it, where it can be kept, for the next one.
+    void keepFrame(const Screen& screen, const std::vector<Placed>& placed,
+                   const std::vector<SDL_Rect>& rects, bool caret, int outW, int outH);
     // The part of the window to redraw, as one rectangle; empty when nothing changed.
     SDL_Rect changedArea(const Screen& screen, const std::vector<Placed>& placed,
                          const std::vector<SDL_Rect>& rects, bool caret) const;

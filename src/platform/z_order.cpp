@@ -76,12 +76,12 @@ const Element* FrameElement(const Screen& s, FrameId f) {
     return nullptr;
 }
 
-std::vector<Layer> ZOrderTable(const Screen& s) {
-    std::vector<Layer> t;
-    t.reserve(300);
-    using K = TargetKind;
+namespace {
 
-    // The bar and the decorations of the table.
+using K = TargetKind;
+
+// The bar and the decorations of the table.
+void AddBar(std::vector<Layer>& t, const Screen& s) {
     AddArray(t, s.ShpElementoGrafico, K::None);
     Add(t, s.ImgBarra);
     Add(t, s.ImgGnamm);
@@ -90,7 +90,10 @@ std::vector<Layer> ZOrderTable(const Screen& s) {
     Add(t, s.lblAbilita, K::Abilita);
     Add(t, s.lblConsiglio, K::Consiglio);
     Add(t, s.lblLivelloBarra);
+}
 
+// The side boxes and the score table's labels.
+void AddScores(std::vector<Layer>& t, const Screen& s) {
     AddArray(t, s.lblRiquadri, K::Riquadri);
     AddArray(t, s.ImgRiquadro, K::None);
     AddArray(t, s.lblScritte, K::None);
@@ -130,8 +133,11 @@ std::vector<Layer> ZOrderTable(const Screen& s) {
     }
     Add(t, s.lblAssoInTavola, K::AssoInTavola);
     Add(t, s.lblTimer, K::TimerLabel);
+}
 
-    // Card places. The table row overlaps like a fan, each card over its left neighbour, so
+// The card places, the keyboard's focus, and Nonno Zeb's bubble with the instructions above them.
+void AddCards(std::vector<Layer>& t, const Screen& s) {
+    // The table row overlaps like a fan, each card over its left neighbour, so
     // that a full table still shows a strip of every card; in number order the middle places
     // would vanish under their later neighbours.
     for (const int i : kCardDrawingOrder) {
@@ -147,8 +153,10 @@ std::vector<Layer> ZOrderTable(const Screen& s) {
     Add(t, s.ImgFumetto);
     Add(t, s.lblCommenti);
     Add(t, s.lblIstruzioni);
+}
 
-    // Over the cards: the cover of an open panel, the continue prompt, the panels.
+// Over the cards: the cover of an open panel, the continue prompt, the panels.
+void AddCoverAndPanels(std::vector<Layer>& t, const Screen& s) {
     Add(t, s.lblCopriCarte);
     // The cover hides the table row while a panel is open; the deck beside the row and the side
     // boxes it reaches into stay whole above it, as windows of their own would.
@@ -168,6 +176,10 @@ std::vector<Layer> ZOrderTable(const Screen& s) {
     for (const int k : {4, 0, 1, 2}) {
         Add(t, s.FraPannello[k], k == 2 ? K::PannelloOpzioni : K::None, k);
     }
+}
+
+// What the panels hold: the rules, the exit, the level, the options and the hall of fame.
+void AddPanelContents(std::vector<Layer>& t, const Screen& s) {
     for (int i = 0; i < static_cast<int>(s.lblRegole.size()); ++i) {
         // The rules viewer's arrows: lblRegole(3) forward, lblRegole(4) back.
         if (i == 3)
@@ -197,7 +209,10 @@ std::vector<Layer> ZOrderTable(const Screen& s) {
     Add(t, s.lblTitoloStatistiche, K::Statistiche);
     AddArray(t, s.lblStatistiche, K::Statistiche);
     Add(t, s.lblChiudiStatistiche, K::Statistiche);
+}
 
+// The search panel, then what stands over everything.
+void AddTopmost(std::vector<Layer>& t, const Screen& s) {
     Add(t, s.FraCervello, K::None, 0, Drawing::Cervello);
     Add(t, s.lblMossaMigliore);
 
@@ -215,6 +230,19 @@ std::vector<Layer> ZOrderTable(const Screen& s) {
     Add(t, s.FraAvviso, K::Avviso);
     Add(t, s.lblAvviso, K::Avviso);
     Add(t, s.lblChiudiAvviso, K::Avviso);
+}
+
+}  // namespace
+
+std::vector<Layer> ZOrderTable(const Screen& s) {
+    std::vector<Layer> t;
+    t.reserve(300);
+    AddBar(t, s);
+    AddScores(t, s);
+    AddCards(t, s);
+    AddCoverAndPanels(t, s);
+    AddPanelContents(t, s);
+    AddTopmost(t, s);
     return t;
 }
 

@@ -135,86 +135,106 @@ float RischioScopa(const TableState& t, int lasciato, Sguardo sguardo, bool* sic
     return StimaRischio(h > 3 ? 3 : h, t.carteRimasteNelMazzo + h, t.valoriRimasti[lasciato]);
 }
 
+namespace {
+
+// What one move brings: the points it wins at once, its weight towards the counts still open,
+// and the sum of the values it leaves on the table.
+struct Esito {
+    float reali = 0.0f;
+    Potenziale pot;
+    int lasciato = 0;
+};
+
+// A capture: the Gnamm (or an ace spent on an ace), the five of hearts, and each open count the
+// taken cards carry past its threshold, closed from then on in `aperto`. `copia` gets the
+// counts after the capture.
+inline Esito EsitoPresa(const TableState& t, const Ricerca& r, const Mossa& mossa,
+                        const Colonna& pc, std::array<bool, 4>& aperto, std::array<int, 4>& copia) {
+    const Card c = t.carta[mossa.posto];
+    const int v = c.valore();
+    Esito e;
+    e.lasciato = r.sommaValoriSulTavolo;
+    float g = 0.0f;
+    if (mossa.gnamm && v != 1) g = kGnamm;
+    if (!mossa.gnamm && v == 1) g = kAssoSprecato;
+
+    std::array<int, 4> conta{};
+    for (int k = 0; k < 4; ++k) conta[k] = pc.prese[k] + (pc.seiPreso[k] ? 1 : 0);
+    const auto aggiungi = [&conta](Card x) {
+        const auto a = Apporto(x);
+        for (int k = 0; k < 4; ++k) conta[k] += a[k];
+    };
+    aggiungi(c);
+    bool cinque = c == kCinqueDiCuori;
+    for (int k = 0; k < mossa.numeroCatturate; ++k) {
+        const Card x = t.carta[r.posto(mossa.catturate[k])];
+        aggiungi(x);
+        e.lasciato -= x.valore();
+        cinque = cinque || x == kCinqueDiCuori;
+    }
+    std::array<float, 4> vinto{};
+    for (int k = 0; k < 4; ++k) {
+        if (aperto[k] && conta[k] > kSoglia[k]) {
+            vinto[k] = 1.0f;
+            aperto[k] = false;
+        }
+    }
+    copia = conta;
+    e.reali = vinto[kSette] + g + vinto[kQuadri] + vinto[kFigure] + vinto[kCarte] +
+              (cinque ? 1.0f : 0.0f);
+
+    AggiungiPotenziale(e.pot, c, true);
+    for (int k = 0; k < mossa.numeroCatturate; ++k) {
+        AggiungiPotenziale(e.pot, t.carta[r.posto(mossa.catturate[k])], false);
+    }
+    return e;
+}
+
+// A card laid on the table: an ace or the five of hearts given away, and the weight it carried.
+inline Esito EsitoScarto(Card c, int sulTavolo) {
+    Esito e;
+    const int v = c.valore();
+    if (v == 1) {
+        e.reali = kAssoSprecato;
+    } else if (c == kCinqueDiCuori) {
+        e.reali = kCinqueDiCuoriLasciato;
+    }
+    Potenziale perso;
+    AggiungiPotenziale(perso, c, true);
+    e.pot.sette = -perso.sette;
+    e.pot.quadri = -perso.quadri;
+    e.pot.figure = -perso.figure;
+    e.pot.carte = -perso.carte;
+    e.lasciato = sulTavolo + v;
+    return e;
+}
+
+}  // namespace
+
 void ValutaMossePC(const TableState& t, const Ricerca& r, const ListaMosse& lista,
                    const Scoreboard& s, Sguardo sguardo, Valutazione& out) {
-    const Colonna& pc = s.pc;
-    const Colonna& h = s.h;
     for (int m = 1; m <= lista.mossePossibili; ++m) {
         const Mossa& mossa = lista[m];
-        const Card c = t.carta[mossa.posto];
-        const int v = c.valore();
-
         std::array<bool, 4> aperto{};
-        for (int k = 0; k < 4; ++k) aperto[k] = !pc.punto[k] && !h.punto[k];
-
-        float reali = 0.0f;
-        Potenziale pot;
-        int lasciato = r.sommaValoriSulTavolo;
-
-        if (mossa.presa()) {
-            float g = 0.0f;
-            if (mossa.gnamm && v != 1) g = kGnamm;
-            if (!mossa.gnamm && v == 1) g = kAssoSprecato;
-
-            std::array<int, 4> conta{};
-            for (int k = 0; k < 4; ++k) conta[k] = pc.prese[k] + (pc.seiPreso[k] ? 1 : 0);
-            const auto aggiungi = [&conta](Card x) {
-                const auto a = Apporto(x);
-                for (int k = 0; k < 4; ++k) conta[k] += a[k];
-            };
-            aggiungi(c);
-            bool cinque = c == kCinqueDiCuori;
-            for (int k = 0; k < mossa.numeroCatturate; ++k) {
-                const Card x = t.carta[r.posto(mossa.catturate[k])];
-                aggiungi(x);
-                lasciato -= x.valore();
-                cinque = cinque || x == kCinqueDiCuori;
-            }
-            std::array<float, 4> vinto{};
-            for (int k = 0; k < 4; ++k) {
-                if (aperto[k] && conta[k] > kSoglia[k]) {
-                    vinto[k] = 1.0f;
-                    aperto[k] = false;
-                }
-            }
-            out.copia = conta;
-            reali = vinto[kSette] + g + vinto[kQuadri] + vinto[kFigure] + vinto[kCarte] +
-                    (cinque ? 1.0f : 0.0f);
-
-            AggiungiPotenziale(pot, c, true);
-            for (int k = 0; k < mossa.numeroCatturate; ++k) {
-                AggiungiPotenziale(pot, t.carta[r.posto(mossa.catturate[k])], false);
-            }
-        } else {
-            if (v == 1) {
-                reali = kAssoSprecato;
-            } else if (c == kCinqueDiCuori) {
-                reali = kCinqueDiCuoriLasciato;
-            }
-            Potenziale perso;
-            AggiungiPotenziale(perso, c, true);
-            pot.sette = -perso.sette;
-            pot.quadri = -perso.quadri;
-            pot.figure = -perso.figure;
-            pot.carte = -perso.carte;
-            lasciato += v;
-        }
+        for (int k = 0; k < 4; ++k) aperto[k] = !s.pc.punto[k] && !s.h.punto[k];
+        const Esito e = mossa.presa() ? EsitoPresa(t, r, mossa, s.pc, aperto, out.copia)
+                                      : EsitoScarto(t.carta[mossa.posto], r.sommaValoriSulTavolo);
 
         const float potenziali =
-            (aperto[kQuadri] ? pot.quadri : 0.0f) + (aperto[kSette] ? pot.sette : 0.0f) +
-            (aperto[kFigure] ? pot.figure : 0.0f) + (aperto[kCarte] ? pot.carte : 0.0f);
+            (aperto[kQuadri] ? e.pot.quadri : 0.0f) + (aperto[kSette] ? e.pot.sette : 0.0f) +
+            (aperto[kFigure] ? e.pot.figure : 0.0f) + (aperto[kCarte] ? e.pot.carte : 0.0f);
         bool sicura = false;
-        const float rischio = RischioScopa(t, lasciato, sguardo, &sicura);
+        const float rischio = RischioScopa(t, e.lasciato, sguardo, &sicura);
 
         // The fields keep what their text keeps; the total adds what the fields read back to
         // the risk just computed, as the choice will see it.
-        out.puntiReali[m] = ComeTesto(reali);
+        out.puntiReali[m] = ComeTesto(e.reali);
         out.puntiPotenziali[m] = ComeTesto(potenziali);
         out.rischioScopa[m] = ComeTesto(rischio);
-        out.puntiTotali[m] = ComeTesto(mossa.presa()
-                                           ? out.puntiPotenziali[m] + out.puntiReali[m] + rischio
-                                           : reali + out.puntiPotenziali[m] + rischio);
-        out.expTotale[m] = lasciato;
+        out.puntiTotali[m] =
+            ComeTesto(mossa.presa() ? out.puntiPotenziali[m] + out.puntiReali[m] + rischio
+                                    : e.reali + out.puntiPotenziali[m] + rischio);
+        out.expTotale[m] = e.lasciato;
         out.sicura[m] = sicura;
     }
 }
