@@ -59,13 +59,14 @@ class Corsa {
         ScegliLivello(mondo_->finestra, livello_);
         int passi = 0;
         while (e.giochi < giochi) {
-            Finestra& g = mondo_->finestra;
-            if (MomentoTranquillo(g.game)) {
+            if (MomentoTranquillo(mondo_->finestra.game)) {
                 leggiSuoni(true);
                 if (riprendi_ && !riprendi(e)) break;
                 // In the resumed run, the moment as the fresh game brought it back: the same
-                // bytes as the save when nothing was lost.
-                const std::string stato = TorneoInJson(FotografaTorneo(g.game, g.zeb, g.suoni));
+                // bytes as the save when nothing was lost. The window resumed into is a new one.
+                const Finestra& ora = mondo_->finestra;
+                const std::string stato =
+                    TorneoInJson(FotografaTorneo(ora.game, ora.zeb, ora.suoni));
                 if (riprendi_) {
                     e.byteMedi += stato.size();
                     e.byteMassimi = std::max(e.byteMassimi, stato.size());
