@@ -11,13 +11,15 @@ namespace gnamm {
 class Suoni final : public AscoltatoreTavolo, public ContestoTavolo {
   public:
     Suoni(const ContestoTavolo& contesto, MediaPlayer& media)
-        : ContestoTavolo(contesto), media(media) {}
+        : AscoltatoreTavolo(Sente()), ContestoTavolo(contesto), media(media) {}
 
     MediaPlayer& media;
     SoundState stato;
 
     // The noise for the event, if any: none plays over a line of Zeb's (parlato).
     bool ascolta(const EventoTavolo& e, bool parlato) override;
+    // The events that have a noise or stop one.
+    static Accaduti Sente();
     // The ticks of the sound timers (noises, ambience, music); false for any other timer.
     bool onTimer(Timer t);
 };

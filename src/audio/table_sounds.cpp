@@ -36,6 +36,13 @@ bool Accompagna(Suoni& s, Accaduto cosa) {
 
 }  // namespace
 
+Accaduti Suoni::Sente() {
+    using enum Accaduto;
+    return {QuattroInTavola,    CartaDistribuita, ManoDistribuita, FineUltimeCarte,
+            GiocoAbbandonato,   CartaGiocata,     MossaZeb,        PuntoGnammUmano,
+            CinqueDiCuoriUmano, PresaFatta,       PresaZeb};
+}
+
 bool Suoni::ascolta(const EventoTavolo& e, bool zebHaParlato) {
     if (Accompagna(*this, e.cosa)) return false;
     if (zebHaParlato || !opzioni.rumoriCarte || !spia.free()) return false;

@@ -14,7 +14,9 @@ Game::Game(Clock& clockIn, RandomSource& rngIn, Paths pathsIn)
 
 void Game::annuncia(const EventoTavolo& e) {
     bool parlato = false;
-    for (AscoltatoreTavolo* a : ascoltatori) parlato = a->ascolta(e, parlato) || parlato;
+    for (AscoltatoreTavolo* a : ascoltatori) {
+        if (a->sente(e.cosa)) parlato = a->ascolta(e, parlato) || parlato;
+    }
 }
 
 ContestoTavolo Game::contesto() {

@@ -31,7 +31,11 @@ EventoTavolo Decisa(const Game& g, int da, int a) {
     EventoTavolo e{Accaduto::CartaDecisa};
     e.da = da;
     e.a = a;
-    e.carta = g.tavolo.carta[a == kNessunPosto ? da : a];
+    if (a != kNessunPosto) {
+        e.carta = g.tavolo.carta[a];
+        return e;
+    }
+    e.carta = g.tavolo.carta[da];
     for (const int i : kPostiTavolo) {
         if (g.umano.marcaPresa[i]) e.posti.push_back(i);
     }

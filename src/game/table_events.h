@@ -5,9 +5,12 @@
 // announcement, so remarks, noises, timers and random draws keep their order.
 #pragma once
 
-#include <vector>
+#include <array>
+#include <cstddef>
+#include <cstdint>
 
 #include "rules/card.h"
+#include "rules/table_places.h"
 #include "rules/table_state.h"
 
 namespace gnamm {
@@ -40,6 +43,25 @@ enum class Accaduto {
     NuovoTorneo,         // after a Torneo, the level choice opens
     GiocoAbbandonato,    // a Gioco was given up for a new level
 };
+// Listeners keep the kinds they hear in one 64-bit word.
+static_assert(static_cast<int>(Accaduto::GiocoAbbandonato) < 64);
+
+// The places a capture took or a deal filled, kept inside the event: a table announces some
+// thirty events a Gioco, and a list on the heap for each would cost more than the listeners.
+class PostiToccati {
+  public:
+    void push_back(int posto) {
+        if (n_ < posti_.size()) posti_[n_++] = static_cast<int8_t>(posto);
+    }
+    const int8_t* begin() const { return posti_.data(); }
+    const int8_t* end() const { return posti_.data() + n_; }
+    std::size_t size() const { return n_; }
+    bool empty() const { return n_ == 0; }
+
+  private:
+    std::array<int8_t, kNumeroPosti> posti_{};
+    std::size_t n_ = 0;
+};
 
 struct EventoTavolo {
     Accaduto cosa;
@@ -54,7 +76,7 @@ struct EventoTavolo {
     int da = kNessunPosto;
     int a = kNessunPosto;
     Player chi = Player::H;
-    std::vector<int> posti{};
+    PostiToccati posti{};
 };
 
 }  // namespace gnamm

@@ -22,7 +22,7 @@ struct AngoloZeb {
 class NonnoZeb final : public AscoltatoreTavolo, public ContestoTavolo {
   public:
     NonnoZeb(const ContestoTavolo& contesto, MediaPlayer& media)
-        : ContestoTavolo(contesto), media(media) {}
+        : AscoltatoreTavolo(Sente()), ContestoTavolo(contesto), media(media) {}
 
     MediaPlayer& media;
     PersonaState stato;
@@ -31,6 +31,8 @@ class NonnoZeb final : public AscoltatoreTavolo, public ContestoTavolo {
     // Says his line for the event, if he has one now, and minds his impatience. True when he
     // spoke.
     bool ascolta(const EventoTavolo& e, bool parlato) override;
+    // The events he has a line or a mood for.
+    static Accaduti Sente();
     // The ticks of his timers (remarks and impatience); false for any other timer.
     bool onTimer(Timer t);
 };

@@ -158,6 +158,14 @@ bool Risponde(NonnoZeb& z, const EventoTavolo& e) {
 
 }  // namespace
 
+Accaduti NonnoZeb::Sente() {
+    using enum Accaduto;
+    return {TurnoUmano,     CartaDallaMano,  CartaDecisa,        SceltaAperta,
+            SceltaAlTavolo, NuovoGioco,      NuovoTorneo,        GiocoAbbandonato,
+            FineIncontro,   UltimaCattura,   PrimoTurno,         ClicSbagliato,
+            AssoBevuto,     PuntoGnammUmano, CinqueDiCuoriUmano, MossaZeb};
+}
+
 bool NonnoZeb::ascolta(const EventoTavolo& e, bool) {
     if (Accudisce(*this, e.cosa)) return false;
     return Risponde(*this, e);

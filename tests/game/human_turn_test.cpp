@@ -97,7 +97,8 @@ TEST_F(HumanTurn, SumChoiceWithPickAndUnpick) {
     for (const EventoTavolo& e : ultimo.prese) {
         EXPECT_TRUE(e.da == 4 && e.carta == C("7p") && e.chi == Player::H);
     }
-    EXPECT_EQ(ultimo.prese[1].posti, (std::vector<int>{8, 9}));
+    const PostiToccati& presi = ultimo.prese[1].posti;
+    EXPECT_EQ(std::vector<int>(presi.begin(), presi.end()), (std::vector<int>{8, 9}));
 }
 
 TEST_F(HumanTurn, ReproachesNameThePlayerUntilACardIsPlayed) {

@@ -173,20 +173,18 @@ void MostraMossaPC(Game& g) {
         pc.marcaPresaPC[pc.ricerca.posto(mossa.catturate[k])] = true;
         ++conta;
     }
-    for (const int q : kPostiTavolo) {
-        if (pc.marcaPresaPC[q] && t.carta[q] == kCinqueDiCuori) pc.cinqueDiCuoriInPresa = true;
-    }
-
     EventoTavolo e{Accaduto::MossaZeb};
+    for (const int q : kPostiTavolo) {
+        if (!pc.marcaPresaPC[q]) continue;
+        if (t.carta[q] == kCinqueDiCuori) pc.cinqueDiCuoriInPresa = true;
+        e.posti.push_back(q);
+    }
     e.gnamm = mossa.gnamm;
     e.carteCatturate = conta;
     e.cinqueDiCuori = pc.cinqueDiCuoriInPresa;
     e.carta = t.carta[p];
     e.da = p;
     e.chi = Player::PC;
-    for (const int q : kPostiTavolo) {
-        if (pc.marcaPresaPC[q]) e.posti.push_back(q);
-    }
     g.annuncia(e);
     pc.cinqueDiCuoriInPresa = false;
     pc.cartaPCInEsame = 0;
