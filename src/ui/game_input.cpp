@@ -281,6 +281,7 @@ Finestra::Finestra(Clock& clockIn, RandomSource& rngIn, MediaPlayer& mediaIn, Pa
       suoni(game.contesto(), mediaIn) {
     game.ascoltaFlusso = [this](EventoFlusso e) { ReagisciAlFlusso(*this, e); };
     game.ascoltatori = {&zeb, &suoni};
+    game.registro = &registro;
     ApplyDesignLayout(screen);
     LeggiVista(screen, game.vista);
     LeggiAngoloZeb(screen, zeb.angolo);
