@@ -365,6 +365,7 @@ TEST(HallOfFameScenario, CopiesOnOneFolderKeepEveryTorneo) {
 // The ends as the record hears them, passed on to it, among what the flow announces to the ui.
 struct Diario : AscoltatoreFine {
     explicit Diario(Finestra& finestra) : f(finestra) {
+        EXPECT_EQ(f.game.registro, &f.registro) << "the window does not wire its record";
         f.game.registro = this;
         f.game.ascoltaFlusso = [this](EventoFlusso e) {
             voci += e == EventoFlusso::GiocoFinito    ? "Q "
