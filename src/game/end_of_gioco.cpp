@@ -4,8 +4,6 @@
 #include "game/deal.h"
 #include "game/game.h"
 #include "game/gioco_reset.h"
-#include "game/hall_of_fame.h"
-#include "game/player_record.h"
 #include "game/scoreboard.h"
 #include "game/table_model.h"
 #include "rules/speeds.h"
@@ -47,7 +45,7 @@ void Esito(Game& g) {
     const int pc = g.punteggi.pc.puntiPartita;
     const int h = g.punteggi.h.puntiPartita;
     m.esito = DecidiEsito(pc, h, m.partitePC, m.partiteH);
-    RegistraFineGioco(g);
+    g.annunciaFineGioco();
     if (m.torneoFinito()) g.annuncia(EventoFlusso::TorneoDeciso);
     switch (m.esito) {
         case EsitoGioco::InCorso:
@@ -73,7 +71,7 @@ void Esito(Game& g) {
                 g.pausa.vincitore = Player::H;
                 g.annuncia({Accaduto::FineIncontro});
             }
-            RegistraFineTorneo(g);
+            g.annunciaFineTorneo();
             g.annuncia(EventoFlusso::TorneoFinito);
             if (g.spia.ambiente == 0) OccupaSpia(g.spia);
             g.scheduler.startKeepingInterval(Timer::LampeggiaScritta, speeds::kLampeggia);

@@ -15,6 +15,7 @@
 // write the state of the subsystems they own.
 #pragma once
 
+#include <cstddef>
 #include <filesystem>
 #include <functional>
 #include <string>
@@ -92,6 +93,14 @@ class Game {
     void annuncia(const EventoTavolo& e);
     // What the listeners may use of the game.
     ContestoTavolo contesto();
+    // Who writes the record when a Gioco or a Torneo ends; without one nothing is written.
+    AscoltatoreFine* registro = nullptr;
+    void annunciaFineGioco() {
+        if (registro) registro->giocoFinito(*this);
+    }
+    void annunciaFineTorneo() {
+        if (registro) registro->torneoFinito(*this);
+    }
 
     // Commands of the window and the clock (game_commands.cpp). A tick of one of the flow's
     // own timers; false for a timer the game does not own (Zeb's, the sounds', the window's).
@@ -101,6 +110,30 @@ class Game {
     // The timers' intervals as the settings file keeps them, and back.
     data::StoredIntervals intervalli() const;
     void ripristinaIntervalli(const data::StoredIntervals& iv);
+
+    // Commands of the window's panels (game_commands.cpp): the only doors through which the ui
+    // changes the flow's state.
+    void scegliLivello(Livello l);  // Zeb's level, from the next deal
+    // At start-up, one draw: whether Zeb begins honest. Returns what was drawn.
+    bool sorteggiaOnesta();
+    void nuovoGiocatore(std::string nomeGiocatore);  // the name the splash took
+    void apriAlbo();                                 // the hall of fame panel is on screen
+    void chiudiAlbo();
+    // The panel's blinking stops: the line, the winner's row and the suits rest.
+    void fermaLampeggioAlbo();
+    // One tick of the panel's blinking after a Torneo: the line, the winner's row, the suits.
+    void lampeggiaAlbo();
+    // One tick of the level prompt's blinking; the phase reached, 1..9 (9 starts it again).
+    int lampeggiaPromptLivello();
+    // A level chosen: the last Torneo's winner is no longer marked.
+    void dimenticaVincitore();
+    // The keyboard's focus during a pick: a table place, or 0 for none.
+    void mettiFuoco(int posto);
+    // Side box i shown or hidden by its toggle, and pinned as it now is.
+    void alternaRiquadro(std::size_t i);
+    // The continue prompt waits for Enter; over the hall of fame its line is the one after a
+    // Torneo.
+    void mostraQuando(bool sopraAlbo);
 
     // The shared random draw, 1..n.
     int estrazione(int n) { return EstrazioneCasuale(n, rng, clock); }

@@ -1,5 +1,8 @@
-// What the window and the clock ask of the game: the ticks of the flow's own timers and the
-// options and intervals that re-time them. The window sends these; it never sets the timers.
+// What the window and the clock ask of the game: the ticks of the flow's own timers, the
+// options and intervals that re-time them, and the choices made on the panels. The window sends
+// these; it never sets the timers nor the flow's fields.
+#include <utility>
+
 #include "game/ai/pc_turn.h"
 #include "game/capture_execution.h"
 #include "game/deal.h"
@@ -87,6 +90,93 @@ void Game::ripristinaIntervalli(const data::StoredIntervals& iv) {
     scheduler.setInterval(Timer::ScompaionoCarteH, iv.scompaionoCarteH);
     scheduler.setInterval(Timer::Scegli6Carte, iv.scegli6Carte);
     scheduler.setInterval(Timer::Scegli4CarteSulTavolo, iv.scegli4CarteSulTavolo);
+}
+
+void Game::scegliLivello(Livello l) {
+    livello = l;
+}
+
+bool Game::sorteggiaOnesta() {
+    pc.onesta = estrazione(2) == 1;
+    return pc.onesta;
+}
+
+void Game::nuovoGiocatore(std::string nomeGiocatore) {
+    nome = std::move(nomeGiocatore);
+}
+
+void Game::apriAlbo() {
+    classifica.alboAperto = true;
+}
+
+void Game::chiudiAlbo() {
+    classifica.alboAperto = false;
+}
+
+void Game::fermaLampeggioAlbo() {
+    scheduler.disable(Timer::LampeggiaScritta);
+    classifica.lampeggia = 0;
+    classifica.vincitoreEvidenziato = false;
+    classifica.istruzioneVisibile = false;
+    classifica.semiFase = 0;
+}
+
+void Game::lampeggiaAlbo() {
+    RankingState& c = classifica;
+    ++c.lampeggia;
+    switch (c.lampeggia) {
+        case 1:
+            c.semiFase = 0;
+            break;
+        case 2:
+            c.istruzioneVisibile = true;
+            c.vincitoreEvidenziato = c.inserimentoVincitore != kRigaNessuna;
+            break;
+        case 3:
+            c.semiFase = 1;
+            break;
+        case 5:
+            c.semiFase = 2;
+            break;
+        case 7:
+            c.semiFase = 3;
+            break;
+        case 4:
+        case 6:
+            break;
+        default:  // 8, or a count left over from the level prompt's blinking
+            c.lampeggia = 0;
+            c.istruzioneVisibile = false;
+            c.vincitoreEvidenziato = false;
+            c.semiFase = 0;
+            break;
+    }
+}
+
+int Game::lampeggiaPromptLivello() {
+    const int fase = ++classifica.lampeggia;
+    if (fase >= 9) classifica.lampeggia = 0;
+    return fase;
+}
+
+void Game::dimenticaVincitore() {
+    classifica.lampeggia = 0;
+    classifica.inserimentoVincitore = kRigaNessuna;
+}
+
+void Game::mettiFuoco(int posto) {
+    umano.fuoco = posto;
+}
+
+void Game::alternaRiquadro(std::size_t i) {
+    if (i >= pausa.riquadro.size()) return;
+    pausa.riquadro[i] = !pausa.riquadro[i];
+    pausa.riquadroFisso[i] = pausa.riquadro[i];
+}
+
+void Game::mostraQuando(bool sopraAlbo) {
+    if (sopraAlbo) pausa.riga = RigaQuando::DopoTorneo;
+    pausa.quando = true;
 }
 
 }  // namespace gnamm

@@ -45,7 +45,8 @@ void AggiornaClassifica(Game& g);
 // The end of a Torneo, Vincitore set: under the folder's lock GnClass.txt and GnAlbo.txt are
 // read again, Vincitore is entered in the ranking found there (AggiornaClassifica), the
 // Torneo's line is numbered after the lines found there and appended to LstAlbo, and both
-// files are written. A write that fails keeps the Torneo in memory and is said once.
+// files are written. A write that fails keeps the Torneo in memory and is said once. The
+// record's listener calls it (save/registro.h), never the flow.
 void RegistraFineTorneo(Game& g);
 // Writes again the Tornei a failed save kept in memory; nothing when there are none.
 void RiprovaClassifica(Game& g);

@@ -55,7 +55,8 @@ struct RecordScritto {
     Incrementi inSospeso;  // this copy's Giochi not written yet
 };
 // The Gioco just decided, added to the player's record on disk. The end of a Gioco is also where
-// whatever a failed save kept in memory is written again.
+// whatever a failed save kept in memory is written again. The record's listener calls it
+// (save/registro.h), never the flow.
 void RegistraFineGioco(Game& g);
 // One more hint asked for by this player at this level, on disk at once.
 void ContaAiuto(Game& g);

@@ -120,9 +120,9 @@ void MainLoop::drawIfChanged() {
 void MainLoop::draw() {
     // Notices come from outside the game's entry points too: a save at a quiet moment, a
     // picture that would not load while the last frame was drawn.
-    MostraAvviso(game_);
+    MostraAvviso(game_.screen, game_.game.avvisi);
     drawIfChanged();
-    if (MostraAvviso(game_)) drawIfChanged();
+    if (MostraAvviso(game_.screen, game_.game.avvisi)) drawIfChanged();
 }
 
 bool MainLoop::step(int waitMs) {

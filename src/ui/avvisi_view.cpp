@@ -2,9 +2,9 @@
 
 #include <string>
 
-#include "ui/finestra.h"
 #include "ui/panels_layout.h"
 #include "ui/scaling.h"
+#include "ui/screen.h"
 
 namespace gnamm {
 
@@ -50,23 +50,20 @@ void LayoutAvviso(Screen& s) {
     piede.shrinkToFit = true;
 }
 
-bool MostraAvviso(Finestra& f) {
-    Game& g = f.game;
-    Screen& s = f.screen;
+bool MostraAvviso(Screen& s, const data::Avvisi& avvisi) {
     const Element fra = s.FraAvviso, testo = s.lblAvviso, piede = s.lblChiudiAvviso;
-    s.FraAvviso.visible = !g.avvisi.vuoto();
+    s.FraAvviso.visible = !avvisi.vuoto();
     if (s.FraAvviso.visible) {
         LayoutAvviso(s);
-        s.lblAvviso.text = g.avvisi.corrente();
-        s.lblChiudiAvviso.text = RigaChiusura(g.avvisi.inAttesa().size() - 1);
+        s.lblAvviso.text = avvisi.corrente();
+        s.lblChiudiAvviso.text = RigaChiusura(avvisi.inAttesa().size() - 1);
     }
     return !(fra == s.FraAvviso && testo == s.lblAvviso && piede == s.lblChiudiAvviso);
 }
 
-bool ChiudiAvviso(Finestra& f) {
-    Game& g = f.game;
-    if (!f.screen.FraAvviso.visible || g.avvisi.vuoto()) return false;
-    g.avvisi.chiudiCorrente();
+bool ChiudiAvviso(const Screen& s, data::Avvisi& avvisi) {
+    if (!s.FraAvviso.visible || avvisi.vuoto()) return false;
+    avvisi.chiudiCorrente();
     return true;
 }
 

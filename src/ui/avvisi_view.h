@@ -4,9 +4,10 @@
 // Nonno Zeb's photo, never over the cards or the hand.
 #pragma once
 
+#include "data/avvisi.h"
+
 namespace gnamm {
 
-class Finestra;
 struct Screen;
 
 // Places the box, its text and its closing line where they stand now (on the splash while it
@@ -14,9 +15,9 @@ struct Screen;
 void LayoutAvviso(Screen& s);
 
 // Derives the box from the notices waiting. True when the screen changed.
-bool MostraAvviso(Finestra& f);
+bool MostraAvviso(Screen& s, const data::Avvisi& avvisi);
 
 // Esc or a click on the box: the notice on show is done with. False when none shows.
-bool ChiudiAvviso(Finestra& f);
+bool ChiudiAvviso(const Screen& s, data::Avvisi& avvisi);
 
 }  // namespace gnamm

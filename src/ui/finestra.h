@@ -1,8 +1,8 @@
-// The main window: the game (game/game.h) with its listeners Nonno Zeb and the sounds, its
-// screen model, the state of its panels and the input entry points. The platform builds one and
-// feeds it clicks, keys and timer ticks; each entry point ends by deriving the screen from the
-// state (RefreshScreen). Procedures of the ui take a Finestra; those of the game flow take its
-// Game.
+// The main window: the game (game/game.h) with its listeners Nonno Zeb, the sounds and the
+// record, its screen model, the state of its panels and the input entry points. The platform
+// builds one and feeds it clicks, keys and timer ticks; each entry point ends by deriving the
+// screen from the state (RefreshScreen). Procedures of the ui take a Finestra; those of the game
+// flow take its Game.
 #pragma once
 
 #include <cstdint>
@@ -14,6 +14,7 @@
 #include "data/dati_lock.h"
 #include "game/game.h"
 #include "persona/nonno_zeb.h"
+#include "save/registro.h"
 #include "save/torneo_file.h"
 #include "save/torneo_save.h"
 #include "ui/consiglio_view.h"
@@ -32,8 +33,9 @@ class Finestra {
     Game game;  // the window has a game; Zeb and the sounds below listen to it
 
     MediaPlayer& media;
-    NonnoZeb zeb;  // hears the table first
-    Suoni suoni;   // then the table's noises
+    NonnoZeb zeb;       // hears the table first
+    Suoni suoni;        // then the table's noises
+    Registro registro;  // writes the record when a Gioco or a Torneo ends
 
     Screen screen;
     PanelsState pannelli;         // options, splash, rules, level and exit panels

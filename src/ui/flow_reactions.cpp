@@ -12,12 +12,10 @@ namespace {
 
 // The prompt with the focus for Enter: over the table, or after a Torneo over the hall of fame.
 void MostraQuando(Finestra& f, PostoQuando posto) {
-    Game& g = f.game;
     LayoutQuando(f.screen, posto);
     // Over the hall of fame the line says what Enter does after a Torneo.
-    if (posto == PostoQuando::Albo) g.pausa.riga = RigaQuando::DopoTorneo;
+    f.game.mostraQuando(posto == PostoQuando::Albo);
     f.screen.FraQuando.back = f.screen.windowBack;
-    g.pausa.quando = true;
 }
 
 }  // namespace

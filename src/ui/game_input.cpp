@@ -11,6 +11,7 @@
 #include "game/end_of_gioco.h"
 #include "game/hall_of_fame.h"
 #include "game/human_turn.h"
+#include "game/player_record.h"
 #include "save/torneo_file.h"
 #include "ui/avvisi_view.h"
 #include "ui/cervello_view.h"
@@ -32,6 +33,11 @@
 namespace gnamm {
 
 namespace {
+
+// The record page, from the record as it stands for the player playing.
+void ApriStatistiche(Finestra& f) {
+    ApriStatistiche(f.screen, f.game.nome, StatisticheCorrenti(f.game));
+}
 
 constexpr int kRegole = 0;
 constexpr int kUscita = 1;
@@ -58,7 +64,7 @@ bool NessunPannello(const Finestra& f) {
 // before the table: true when one of them took the key.
 bool TastoFuoriDalTavolo(Finestra& f, Key k) {
     // While a notice shows, Escape closes it before it means anything else.
-    if (k == Key::Escape && ChiudiAvviso(f)) {
+    if (k == Key::Escape && ChiudiAvviso(f.screen, f.game.avvisi)) {
         RefreshScreen(f);
         return true;
     }
@@ -78,8 +84,8 @@ bool TastoFuoriDalTavolo(Finestra& f, Key k) {
         RefreshScreen(f);
         return true;
     }
-    if (StatisticheAperte(f)) {
-        if (k == Key::Escape || k == Key::Enter) ChiudiStatistiche(f);
+    if (StatisticheAperte(f.screen)) {
+        if (k == Key::Escape || k == Key::Enter) ChiudiStatistiche(f.screen);
         RefreshScreen(f);
         return true;
     }
@@ -151,14 +157,14 @@ void TastoDelTavolo(Finestra& f, Key k) {
 void Finestra::click(Target target) {
     // The notice box takes its click on the splash and during the farewell too.
     if (target.kind == TargetKind::Avviso) {
-        ChiudiAvviso(*this);
+        ChiudiAvviso(screen, game.avvisi);
         RefreshScreen(*this);
         return;
     }
     if (TavoloChiuso(*this)) return;
-    if (StatisticheAperte(*this) || target.kind == TargetKind::Statistiche) {
+    if (StatisticheAperte(screen) || target.kind == TargetKind::Statistiche) {
         // A click anywhere on the record page closes it; its caption opens it.
-        StatisticheAperte(*this) ? ChiudiStatistiche(*this) : ApriStatistiche(*this);
+        StatisticheAperte(screen) ? ChiudiStatistiche(screen) : ApriStatistiche(*this);
         RefreshScreen(*this);
         return;
     }
@@ -281,6 +287,7 @@ Finestra::Finestra(Clock& clockIn, RandomSource& rngIn, MediaPlayer& mediaIn, Pa
       suoni(game.contesto(), mediaIn) {
     game.ascoltaFlusso = [this](EventoFlusso e) { ReagisciAlFlusso(*this, e); };
     game.ascoltatori = {&zeb, &suoni};
+    game.registro = &registro;
     ApplyDesignLayout(screen);
     LeggiVista(screen, game.vista);
     LeggiAngoloZeb(screen, zeb.angolo);
@@ -331,9 +338,9 @@ void RefreshScreen(Finestra& f) {
         MostraPannelli(f.pannelli, g.pausa, f.screen);
         MostraPausa(g.pausa, f.screen);
         MostraOpzioni(f);  // the random colours and backs change them at every Gioco
-        RefreshScoreboard(f);
+        RefreshScoreboard(f.screen, g);
         MostraClassifica(f);
-        MostraAvviso(f);
+        MostraAvviso(f.screen, g.avvisi);
     }
     AggiornaFuoco(f);
 }

@@ -141,47 +141,15 @@ void MostraClassifica(Finestra& f) {
 }
 
 void OnLampeggiaScritta(Finestra& f) {
-    Game& g = f.game;
-    RankingState& c = g.classifica;
-    ++c.lampeggia;
-    switch (c.lampeggia) {
-        case 1:
-            c.semiFase = 0;
-            break;
-        case 2:
-            c.istruzioneVisibile = true;
-            c.vincitoreEvidenziato = c.inserimentoVincitore != kRigaNessuna;
-            break;
-        case 3:
-            c.semiFase = 1;
-            break;
-        case 5:
-            c.semiFase = 2;
-            break;
-        case 7:
-            c.semiFase = 3;
-            break;
-        case 4:
-        case 6:
-            break;
-        default:  // 8, or a count left over from the level prompt's blinking
-            c.lampeggia = 0;
-            c.istruzioneVisibile = false;
-            c.vincitoreEvidenziato = false;
-            c.semiFase = 0;
-            break;
-    }
+    f.game.lampeggiaAlbo();
     MostraClassifica(f);
 }
 
 void OnLampeggiaScritta2(Finestra& f) {
-    Game& g = f.game;
-    RankingState& c = g.classifica;
-    ++c.lampeggia;
-    if (c.lampeggia == 2) {
+    const int fase = f.game.lampeggiaPromptLivello();
+    if (fase == 2) {
         f.screen.lblRegole[kPromptLivello].visible = true;
-    } else if (c.lampeggia >= 9) {
-        c.lampeggia = 0;
+    } else if (fase >= 9) {
         f.screen.lblRegole[kPromptLivello].visible = false;
     }
 }
@@ -194,7 +162,7 @@ void ApriClassifica(Finestra& f) {
     pannello.rect.y = ScalaY(s, kPannelloY);
     pannello.back = s.windowBack;
     pannello.visible = true;
-    g.classifica.alboAperto = true;
+    g.apriAlbo();
     s.lblCopriCarte.rect.x = ScalaX(s, kCopriX);
     s.lblCopriCarte.rect.y = ScalaY(s, kCopriY);
     s.lblCopriCarte.back = s.windowBack;
@@ -212,7 +180,7 @@ void ToggleClassifica(Finestra& f) {
     if (g.pausa.quando) return;
     if (f.screen.FraPannello[3].visible) {
         f.screen.FraPannello[3].visible = false;
-        g.classifica.alboAperto = false;
+        g.chiudiAlbo();
         f.screen.lblCopriCarte.visible = false;
         LiberaSpiaSeTace(g.spia, g.scheduler);
     } else {
@@ -224,14 +192,9 @@ void ClickLstAlbo(Finestra&) {}
 
 void ChiudiClassifica(Finestra& f) {
     Game& g = f.game;
-    RankingState& c = g.classifica;
-    g.scheduler.disable(Timer::LampeggiaScritta);
-    c.lampeggia = 0;
-    c.vincitoreEvidenziato = false;
-    c.istruzioneVisibile = false;
-    c.semiFase = 0;
+    g.fermaLampeggioAlbo();
     f.screen.FraPannello[3].visible = false;
-    g.classifica.alboAperto = false;
+    g.chiudiAlbo();
     f.screen.lblCopriCarte.visible = false;
     MostraClassifica(f);
 }

@@ -32,8 +32,7 @@ std::vector<int> CarteInFila(const Finestra& f) {
 }
 
 void Mostra(Finestra& f, int posto) {
-    Game& g = f.game;
-    g.umano.fuoco = posto;
+    f.game.mettiFuoco(posto);
     Element& fuoco = f.screen.ShpFuoco;
     const Rect r = f.screen.ImgCarta[posto].rect;
     fuoco.rect = {r.x - kMargine, r.y - kMargine, r.w + 2 * kMargine, r.h + 2 * kMargine};
@@ -41,8 +40,7 @@ void Mostra(Finestra& f, int posto) {
 }
 
 void Nascondi(Finestra& f) {
-    Game& g = f.game;
-    g.umano.fuoco = 0;
+    f.game.mettiFuoco(0);
     f.screen.ShpFuoco.visible = false;
 }
 

@@ -64,7 +64,7 @@ void ScegliLivello(Finestra& f, Livello l) {
     const int i = IndiceLivello(l);
     if (i < 0 || f.pannelli.congedo) return;
     f.pannelli.livelloEvidenziato = l;
-    g.livello = l;
+    g.scegliLivello(l);
     f.zeb.angolo.foto = kFotoLivello[static_cast<std::size_t>(i)];
     ClickCmdLivello(f);
 }
@@ -79,7 +79,7 @@ void ClickCmdLivello(Finestra& f) {
     if (f.pannelli.congedo) return;
     const int scelto = IndiceLivello(f.pannelli.livelloEvidenziato);
     if (scelto >= 0) {
-        g.livello = kLivelli[static_cast<std::size_t>(scelto)];
+        g.scegliLivello(kLivelli[static_cast<std::size_t>(scelto)]);
         f.zeb.angolo.foto = kFotoLivello[static_cast<std::size_t>(scelto)];
     }
     // Without a level Nonno Zeb would not know how to play.
@@ -93,8 +93,7 @@ void ClickCmdLivello(Finestra& f) {
     g.scheduler.disable(Timer::LampeggiaScritta2);
     Pannello(f, kPannelloLivello).visible = false;
     f.screen.lblRegole[17].visible = true;
-    g.classifica.lampeggia = 0;
-    g.classifica.inserimentoVincitore = kRigaNessuna;
+    g.dimenticaVincitore();
     MostraFotoLivello(f.zeb);
     if (!inPausa) MescolaCarte(g);
 }
@@ -213,9 +212,7 @@ void MostraPannelli(const PanelsState& p, const PausaState& v, Screen& s) {
 void ClickRiquadri(Finestra& f, int k) {
     Game& g = f.game;
     if (k < 0 || k >= static_cast<int>(g.pausa.riquadro.size())) return;
-    const auto i = static_cast<std::size_t>(k);
-    g.pausa.riquadro[i] = !g.pausa.riquadro[i];
-    g.pausa.riquadroFisso[i] = g.pausa.riquadro[i];
+    g.alternaRiquadro(static_cast<std::size_t>(k));
     ScriviImpostazioni(f);
 }
 

@@ -5,7 +5,8 @@
 #include <string_view>
 
 #include "data/asset_catalog.h"
-#include "ui/finestra.h"
+#include "game/game.h"
+#include "ui/screen.h"
 
 namespace gnamm {
 
@@ -258,9 +259,7 @@ void ApplicaScritteTabellone(Screen& s) {
     ImpostaDati(s);
 }
 
-void RefreshScoreboard(Finestra& f) {
-    Game& g = f.game;
-    Screen& s = f.screen;
+void RefreshScoreboard(Screen& s, const Game& g) {
     RefreshGiocatore(s, g.punteggi.h, Player::H);
     RefreshGiocatore(s, g.punteggi.pc, Player::PC);
     s.lblPuntiH.text = std::to_string(g.punteggi.h.puntiPartita);

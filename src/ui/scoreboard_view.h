@@ -4,13 +4,13 @@
 
 namespace gnamm {
 
-class Finestra;
+class Game;
 struct Screen;
 
 // The fixed captions and tooltips, and where the grid and the Torneo data sit in their side
 // boxes; part of the design layout.
 void ApplicaScritteTabellone(Screen& s);
 // Writes the scoreboard's labels from the state.
-void RefreshScoreboard(Finestra& f);
+void RefreshScoreboard(Screen& s, const Game& g);
 
 }  // namespace gnamm

@@ -48,8 +48,7 @@ void Avvio(Finestra& f, int screenWidthTwips, int screenHeightTwips) {
     s.ImgSplash.picture = "\\Grafica\\Splash.jpg";
     LeggiImpostazioni(f);
 
-    const bool primo = g.estrazione(2) == 1;
-    g.pc.onesta = primo;
+    const bool primo = g.sorteggiaOnesta();
     f.zeb.stato.assoBevuto = primo ? 1 : 2;
     f.zeb.stato.alternaUltimaCattura = primo;
     f.zeb.stato.cinqueDiCuori = primo ? 1 : 2;
@@ -98,7 +97,7 @@ bool InvioSplash(Finestra& f) {
     if (!s.FraSplash.visible) return false;
     if (!data::IsAcceptableName(s.txtNome.text)) return true;
     s.FraSplash.visible = false;
-    g.nome = data::CleanPlayerName(s.txtNome.text);
+    g.nuovoGiocatore(data::CleanPlayerName(s.txtNome.text));
     s.txtNome.text = g.nome;
     data::SaveName(g.paths.data, g.nome);
     TieniNome(f);

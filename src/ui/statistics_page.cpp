@@ -4,10 +4,9 @@
 #include <array>
 #include <string>
 
-#include "game/player_record.h"
 #include "rules/livello.h"
-#include "ui/finestra.h"
 #include "ui/panels_layout.h"
+#include "ui/screen.h"
 
 namespace gnamm {
 
@@ -103,13 +102,10 @@ void LayoutStatistiche(Screen& s) {
     s.lblApriStatistiche.visible = true;
 }
 
-void ApriStatistiche(Finestra& f) {
-    Game& g = f.game;
-    Screen& s = f.screen;
-    const Statistiche tutte = StatisticheCorrenti(g);
-    const auto trovato = tutte.find(g.nome);
-    const ContiGiocatore conti = trovato == tutte.end() ? ContiGiocatore{} : trovato->second;
-    s.lblTitoloStatistiche.text = "Statistiche di " + g.nome;
+void ApriStatistiche(Screen& s, const std::string& nome, const Statistiche& record) {
+    const auto trovato = record.find(nome);
+    const ContiGiocatore conti = trovato == record.end() ? ContiGiocatore{} : trovato->second;
+    s.lblTitoloStatistiche.text = "Statistiche di " + nome;
     auto cella = [&s](std::size_t riga, std::size_t k) -> std::string& {
         return s.lblStatistiche[riga * kColonne + k].text;
     };
@@ -128,12 +124,12 @@ void ApriStatistiche(Finestra& f) {
     Mostra(s, true);
 }
 
-void ChiudiStatistiche(Finestra& f) {
-    Mostra(f.screen, false);
+void ChiudiStatistiche(Screen& s) {
+    Mostra(s, false);
 }
 
-bool StatisticheAperte(const Finestra& f) {
-    return f.screen.FraStatistiche.visible;
+bool StatisticheAperte(const Screen& s) {
+    return s.FraStatistiche.visible;
 }
 
 }  // namespace gnamm

@@ -3,14 +3,18 @@
 // panel is open, over everything but the splash; Escape, Enter or a click closes it.
 #pragma once
 
+#include <string>
+
+#include "game/record_json.h"
+
 namespace gnamm {
 
-class Finestra;
 struct Screen;
 
-void ApriStatistiche(Finestra& f);
-void ChiudiStatistiche(Finestra& f);
-bool StatisticheAperte(const Finestra& f);
+// The page for player `nome` from the record as it stands (StatisticheCorrenti).
+void ApriStatistiche(Screen& s, const std::string& nome, const Statistiche& record);
+void ChiudiStatistiche(Screen& s);
+bool StatisticheAperte(const Screen& s);
 
 // Places the page and the caption that opens it, at the design size.
 void LayoutStatistiche(Screen& s);

@@ -111,8 +111,7 @@ void RispostaRipresa(Finestra& f, bool riprendi) {
     // As closing the level choice leaves the table, without dealing.
     f.pannelli.livelloEvidenziato = g.livello;
     f.screen.lblRegole[17].visible = true;
-    g.classifica.lampeggia = 0;
-    g.classifica.inserimentoVincitore = kRigaNessuna;
+    g.dimenticaVincitore();
     if (!salvato.zeb) MostraFotoLivello(f.zeb);  // a save of before kept no photo
     RiprendiMusica(f.suoni);
     f.ultimoSalvato = Impronta(salvato);

@@ -19,6 +19,7 @@
 #include "rules/clock.h"
 #include "rules/random.h"
 #include "ui/finestra.h"
+#include "ui/flow_reactions.h"
 #include "ui/startup.h"
 
 namespace gnamm {
@@ -361,10 +362,36 @@ TEST(HallOfFameScenario, CopiesOnOneFolderKeepEveryTorneo) {
     EXPECT_EQ(r.totalePartite, 4);
 }
 
+// The ends as the record hears them, passed on to it, among what the flow announces to the ui.
+struct Diario : AscoltatoreFine {
+    explicit Diario(Finestra& finestra) : f(finestra) {
+        EXPECT_EQ(f.game.registro, &f.registro) << "the window does not wire its record";
+        f.game.registro = this;
+        f.game.ascoltaFlusso = [this](EventoFlusso e) {
+            voci += e == EventoFlusso::GiocoFinito    ? "Q "
+                    : e == EventoFlusso::TorneoDeciso ? "D "
+                    : e == EventoFlusso::TorneoFinito ? "A "
+                                                      : "";
+            ReagisciAlFlusso(f, e);
+        };
+    }
+    void giocoFinito(Game& g) override {
+        voci += "g ";
+        f.registro.giocoFinito(g);
+    }
+    void torneoFinito(Game& g) override {
+        voci += g.partita.vincitore.empty() ? "t? " : "t ";
+        f.registro.torneoFinito(g);
+    }
+    Finestra& f;
+    std::string voci;
+};
+
 TEST(HallOfFameScenario, ATorneoPlayedByClicksLeavesTheFilesAndARestartShowsThem) {
     testing_support::TempDati dati;
     auto s = std::make_unique<Sessione>(dati.dati(), 5);
     Finestra& g = s->g;
+    Diario diario(g);
     EXPECT_EQ(dati.read("GnNome.txt"), "\"\"\r\n");
     g.screen.txtNome.text.clear();
     g.textInput("Niccolò");
@@ -381,6 +408,12 @@ TEST(HallOfFameScenario, ATorneoPlayedByClicksLeavesTheFilesAndARestartShowsThem
     EXPECT_EQ(g.game.classifica.albo[0].substr(0, 3 + vincitore.size()), "1) " + vincitore);
     EXPECT_EQ(dati.read("GnAlbo.txt"), "\"" + g.game.classifica.albo[0] + "\"\r\n\"\"\r\n");
     EXPECT_EQ(g.screen.lblNomeGiocatore[1].text, vincitore);
+    // The record hears each end first, the Torneo's once its winner is known: "g Q" a Gioco,
+    // "g D t A" the last.
+    const std::string& v = diario.voci;
+    EXPECT_EQ(v.size(), 4 * (s->pause + 1) + 4) << v;
+    for (std::size_t i = 0; i + 8 < v.size(); i += 4) EXPECT_EQ(v.substr(i, 4), "g Q ") << v;
+    EXPECT_EQ(v.substr(v.size() - 8), "g D t A ");
 
     // The caption cannot take the panel away while the prompt waits: Enter still starts a
     // new Torneo, with the Partite back to nought.

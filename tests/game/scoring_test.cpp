@@ -306,7 +306,7 @@ TEST_F(ScoreboardTest, TheComputerNeverTakesAPointTheHumanHolds) {
 TEST_F(ScoreboardTest, TheViewShowsCountsPointsAndColours) {
     prendeH({"7c", "7q", "7f", "6q"});
     prendePC({"Kc"});
-    RefreshScoreboard(finestra);
+    RefreshScoreboard(finestra.screen, finestra.game);
     const Screen& s = finestra.screen;
     std::string testi;
     for (const Element* e :
