@@ -25,7 +25,7 @@
 #include "ui/scoreboard_view.h"
 #include "ui/startup.h"
 #include "ui/statistics_page.h"
-#include "ui/table_view_copy.h"
+#include "ui/table_cards_view.h"
 #include "ui/torneo_ripresa.h"
 #include "ui/zeb_corner_view.h"
 
@@ -282,7 +282,6 @@ Finestra::Finestra(Clock& clockIn, RandomSource& rngIn, MediaPlayer& mediaIn, Pa
     game.ascoltaFlusso = [this](EventoFlusso e) { ReagisciAlFlusso(*this, e); };
     game.ascoltatori = {&zeb, &suoni};
     ApplyDesignLayout(screen);
-    LeggiVista(screen, game.vista);
     LeggiAngoloZeb(screen, zeb.angolo);
 }
 
@@ -324,7 +323,7 @@ void RefreshScreen(Finestra& f) {
     Game& g = f.game;
     SeguiConsiglio(f);
     if (f.deriveScreen) {
-        MostraVista(g.vista, f.screen);
+        MostraPosti(g.posti, g.opzioni, f.consiglio.segni, f.screen);
         MostraIstruzioni(g, f.screen);
         MostraCervello(g.cervello, f.screen);
         MostraAngoloZeb(f.zeb.angolo, f.screen);
