@@ -70,8 +70,7 @@ void MescolaCarte(Game& g) {
     t.contatoreCartaDaEstrarre = 9;
     t.presaDalMescolatore.fill(false);
 
-    g.vista.ImgCarta[kPostoMazzo].visible = true;
-    g.vista.ShpCarta[kPostoMazzo].visible = true;
+    MostraMazzo(g, true);
     t.assoInTavola = false;
     g.scheduler.start(Timer::Scegli4CarteSulTavolo, IntervalloMazziere(g.opzioni.velocitaMazziere));
 }
@@ -167,8 +166,6 @@ void Scegli6Carte(Game& g) {
     t.carta[c] = carta;
     if (IsManoPC(c)) {
         MostraRetro(g, c);
-        // The back is the picture of the place: it must show.
-        g.vista.ImgCarta[c].visible = true;
         AggiornaValoriRimasti(g.tavolo, carta);
     } else {
         MostraCarta(g, c, carta);
@@ -206,10 +203,7 @@ void OnScegli6Carte(Game& g) {
     } else {
         DaiIlTurnoAlGiocatore(g);
     }
-    if (t.carteRimasteNelMazzo == 0) {
-        g.vista.ImgCarta[kPostoMazzo].visible = false;
-        g.vista.ShpCarta[kPostoMazzo].visible = false;
-    }
+    if (t.carteRimasteNelMazzo == 0) MostraMazzo(g, false);
     g.annuncia({Accaduto::ManoDistribuita});
 }
 

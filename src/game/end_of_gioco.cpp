@@ -12,9 +12,6 @@ namespace gnamm {
 
 namespace {
 
-constexpr Rgb kRosso{255, 0, 0};
-constexpr Rgb kContornoH{52, 86, 201};
-
 // A remaining card joins the last capturer's pile.
 void ContaUltimaCarta(Game& g, Player chi, Card c) {
     Colonna& col = g.punteggi.of(chi);
@@ -154,10 +151,8 @@ void UltimeCarte(Game& g) {
             e.chi = t.ultimaCattura;
             g.annuncia(e);
         }
-        Aspetto& contorno = g.vista.ShpContornoCarta[p];
-        contorno.borderColor = t.ultimaCattura == Player::PC ? kRosso : kContornoH;
-        contorno.border = true;
-        contorno.visible = true;
+        g.posti[static_cast<std::size_t>(p)].segno =
+            t.ultimaCattura == Player::PC ? Segno::UltimeAZeb : Segno::UltimeAllUmano;
         ContaUltimaCarta(g, t.ultimaCattura, c);
         return;
     }
@@ -200,8 +195,7 @@ void Quando(Game& g) {
         MescolaCarte(g);
     }
 
-    g.vista.ImgCarta[kPostoMazzo].visible = true;
-    g.vista.ShpCarta[kPostoMazzo].visible = true;
+    MostraMazzo(g, true);
     MostraRiquadriDellaPausa(g, false);
     t.assoInTavola = false;
 }

@@ -5,11 +5,11 @@
 //
 // The game: the state of a game of Gnamm and the services it meets the world through. What the
 // flow decides the player sees it keeps as state with a meaning (the instruction, the pause, the
-// search panel), which the ui presents; the cards and outlines it still writes into its view
-// (table_view.h). What it means the ui to open it announces (flow_events.h); what happens at the
-// table it announces to its listeners, Nonno Zeb and the sounds (table_listener.h). The screen
-// model, the panels and the input entry points belong to the main window that the ui builds round a
-// Game (ui/finestra.h), which wires the listeners.
+// search panel, what each card place shows and why it is marked), which the ui presents. What it
+// means the ui to open it announces (flow_events.h); what happens at the table it announces to its
+// listeners, Nonno Zeb and the sounds (table_listener.h). The screen model, the panels and the
+// input entry points belong to the main window that the ui builds round a Game (ui/finestra.h),
+// which wires the listeners.
 //
 // Procedures of the game flow are free functions over Game, one concept per file; they read and
 // write the state of the subsystems they own.
@@ -25,6 +25,7 @@
 #include "data/data_files.h"
 #include "game/ai/cervello.h"
 #include "game/ai/pc_state.h"
+#include "game/card_places.h"
 #include "game/end_of_gioco.h"
 #include "game/flow_events.h"
 #include "game/hall_of_fame.h"
@@ -36,7 +37,6 @@
 #include "game/sound_indicator.h"
 #include "game/table_events.h"
 #include "game/table_listener.h"
-#include "game/table_view.h"
 #include "rules/clock.h"
 #include "rules/livello.h"
 #include "rules/options.h"
@@ -68,9 +68,9 @@ class Game {
     Livello livello = Livello::None;  // lblPC
     std::string nome;                 // lblH: the player's name
 
-    TableState tavolo;        // cards, deck and the counters of a Gioco
-    TableView vista;          // what the game flow shows on the table
-    Istruzione istruzione;    // what the player is asked to do
+    TableState tavolo;  // cards, deck and the counters of a Gioco
+    PostiCarte posti{{{Lato::Dorso, Card(), Segno::Nessuno}}};  // the deck shows to start
+    Istruzione istruzione;                                      // what the player is asked to do
     bool manina = false;      // the pointing hand shows: the human is to play
     HumanTurnState umano;     // the human's turn and capture
     Scoreboard punteggi;      // deck points, Punti Gnamm, Partita totals

@@ -77,15 +77,12 @@ void MostraTavoloRipreso(Game& g) {
             SvuotaPosto(g, p);
         } else if (IsManoPC(p)) {
             MostraRetro(g, p);
-            MostraCarta(g, p, Card());  // shows the place, keeping the back as its picture
         } else {
             MostraCarta(g, p, c);
         }
     }
     g.tavolo = salvato;
-    const bool mazzo = salvato.carteRimasteNelMazzo > 0;
-    g.vista.ImgCarta[kPostoMazzo].visible = mazzo;
-    g.vista.ShpCarta[kPostoMazzo].visible = mazzo;
+    MostraMazzo(g, salvato.carteRimasteNelMazzo > 0);
     MostraSceltaInCorso(g);
 }
 

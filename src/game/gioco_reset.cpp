@@ -56,12 +56,10 @@ void AbbandonaGioco(Game& g) {
     g.tavolo.aChiTocca = Player::PC;
     g.tavolo.assoInTavola = false;
     LiberaSpia(g.spia);
-    TableView& s = g.vista;
     g.pausa.quando = false;
     g.manina = false;
     g.istruzione = {};
-    s.ImgCarta[kPostoMazzo].visible = true;
-    s.ShpCarta[kPostoMazzo].visible = true;
+    MostraMazzo(g, true);
 }
 
 void AzzeraGioco(Game& g) {

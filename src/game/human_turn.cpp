@@ -2,7 +2,6 @@
 
 #include <string>
 
-#include "data/colors.h"
 #include "game/capture_execution.h"
 #include "game/game.h"
 #include "game/table_model.h"
@@ -12,10 +11,8 @@ namespace gnamm {
 
 namespace {
 
-void MostraContorno(Game& g, int place, Rgb colore) {
-    Aspetto& contorno = g.vista.ShpContornoCarta[place];
-    contorno.borderColor = colore;
-    contorno.visible = true;
+void Segna(Game& g, int place, Segno segno) {
+    g.posti[static_cast<std::size_t>(place)].segno = segno;
 }
 
 // What the player is asked when the rule leaves the capture to them.
@@ -54,11 +51,11 @@ void AvviaScomparsa(Game& g) {
 // The pick that completes a capture: every picked card is marked and outlined for capture.
 void CompletaScelta(Game& g) {
     HumanTurnState& u = g.umano;
-    MostraContorno(g, u.cartaGiocata, colors::kCapture);
+    Segna(g, u.cartaGiocata, Segno::PresaUmano);
     for (const int i : kPostiTavolo) {
         if (!u.scelta[i]) continue;
         u.marcaPresa[i] = true;
-        MostraContorno(g, i, colors::kCapture);
+        Segna(g, i, Segno::PresaUmano);
     }
     AvviaScomparsa(g);
     RumoreSeLibero(g);
@@ -100,13 +97,13 @@ void ScegliCartaTavolo(Game& g, int k) {
                     if (totale == v) {
                         CompletaScelta(g);
                     } else {
-                        MostraContorno(g, k, colors::kPick);
+                        Segna(g, k, Segno::Scelta);
                         RumoreSeLibero(g);
                     }
                 }
             } else {
                 u.scelta[k] = false;
-                g.vista.ShpContornoCarta[k].visible = false;
+                Segna(g, k, Segno::Nessuno);
                 u.valoreTotalePresa -= w;
                 u.marcaPresa[k] = false;
             }
@@ -142,7 +139,7 @@ void Rimproveri(Game& g, int k) {
 void ClickCarta(Game& g, int k) {
     if (k < 0 || k >= kNumeroPosti) return;
     // Only a card picture on show takes clicks.
-    if (!g.vista.ImgCarta[k].visible) return;
+    if (!g.posti[static_cast<std::size_t>(k)].inVista()) return;
     HumanTurnState& u = g.umano;
     TableState& t = g.tavolo;
 
@@ -164,11 +161,11 @@ void DecidiPresaH(Game& g) {
 
     switch (d.esito) {
         case EsitoPresa::Presa:
-            MostraContorno(g, u.cartaGiocata, colors::kCapture);
+            Segna(g, u.cartaGiocata, Segno::PresaUmano);
             for (const int i : kPostiTavolo) {
                 if (!d.marcate[i]) continue;
                 u.marcaPresa[i] = true;
-                MostraContorno(g, i, colors::kCapture);
+                Segna(g, i, Segno::PresaUmano);
             }
             AvviaScomparsa(g);
             g.annuncia(Decisa(g, u.cartaGiocata, kNessunPosto));
@@ -178,7 +175,7 @@ void DecidiPresaH(Game& g) {
         case EsitoPresa::SceltaSomma:
         case EsitoPresa::SceltaUguali: {
             const bool uguali = d.esito == EsitoPresa::SceltaUguali;
-            MostraContorno(g, u.cartaGiocata, colors::kPick);
+            Segna(g, u.cartaGiocata, Segno::Scelta);
             g.istruzione = IstruzioneScelta(d);
             u.marcaPresa.fill(false);
             u.scelta.fill(false);
@@ -210,9 +207,9 @@ void MostraSceltaInCorso(Game& g) {
         return;
     }
     if (u.cartaGiocata == 0 || !u.puoiScegliere) return;
-    MostraContorno(g, u.cartaGiocata, colors::kPick);
+    Segna(g, u.cartaGiocata, Segno::Scelta);
     for (const int i : kPostiTavolo) {
-        if (u.scelta[i]) MostraContorno(g, i, colors::kPick);
+        if (u.scelta[i]) Segna(g, i, Segno::Scelta);
     }
     g.istruzione = IstruzioneScelta(DecidiPresa(g.tavolo.carta, g.tavolo.carta[u.cartaGiocata]));
 }

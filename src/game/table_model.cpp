@@ -1,8 +1,7 @@
 #include "game/table_model.h"
 
-#include "data/asset_catalog.h"
-#include "rules/capture_rules.h"
 #include "game/game.h"
+#include "rules/capture_rules.h"
 
 namespace gnamm {
 
@@ -14,49 +13,22 @@ bool PostoValido(int place) {
 
 void MostraCarta(Game& g, int place, Card card) {
     if (!PostoValido(place)) return;
-    if (!card.empty()) g.vista.ImgCarta[place].picture = assets::CardFace(card);
-    g.vista.ShpCarta[place].visible = true;
-    g.vista.ImgCarta[place].visible = true;
-}
-
-Rgb ColoreMat(ColoreCarte c) {
-    switch (c) {
-        case ColoreCarte::Green:
-            return {65, 137, 92};
-        case ColoreCarte::Blue:
-            return {69, 122, 154};
-        case ColoreCarte::Turquoise:
-            return {0, 128, 128};
-        case ColoreCarte::Grey:
-            return {128, 128, 128};
-    }
-    return {69, 122, 154};
+    PostoCarta& posto = g.posti[static_cast<std::size_t>(place)];
+    // No card keeps what the place shows: a back stays a back.
+    if (card.empty() && posto.inVista()) return;
+    posto.carta = card;
+    posto.mostra = Lato::Faccia;
 }
 
 void MostraRetro(Game& g, int place) {
     if (!PostoValido(place)) return;
-    // Horse, Star, Rhombs, America; the list is built once, not at every card dealt.
-    static const auto retri = assets::CardBacks();
-    int indice = 0;
-    switch (g.opzioni.retroCarte) {
-        case Retro::Horse:
-            indice = 0;
-            break;
-        case Retro::Star:
-            indice = 1;
-            break;
-        case Retro::Rhombs:
-            indice = 2;
-            break;
-        case Retro::America:
-            indice = 3;
-            break;
-    }
-    g.vista.ImgCarta[place].picture = retri[indice];
-    Aspetto& mat = g.vista.ShpCarta[place];
-    mat.back = ColoreMat(g.opzioni.coloreCarte);
-    mat.opaque = true;
-    mat.visible = true;
+    PostoCarta& posto = g.posti[static_cast<std::size_t>(place)];
+    posto.carta = g.tavolo.carta[static_cast<std::size_t>(place)];
+    posto.mostra = Lato::Dorso;
+}
+
+void MostraMazzo(Game& g, bool mostra) {
+    g.posti[kPostoMazzo].mostra = mostra ? Lato::Dorso : Lato::Niente;
 }
 
 void AggiornaValoriRimasti(TableState& t, Card card) {
@@ -77,10 +49,7 @@ int TrovaPosizioneLibera(const TableState& t) {
 void SvuotaPosto(Game& g, int place) {
     if (!PostoValido(place)) return;
     g.tavolo.carta[place] = Card();
-    g.vista.ImgCarta[place].picture.clear();
-    g.vista.ImgCarta[place].visible = false;
-    g.vista.ShpCarta[place].visible = false;
-    g.vista.ShpContornoCarta[place].visible = false;
+    g.posti[static_cast<std::size_t>(place)] = PostoCarta{};
 }
 
 void NuovoGioco(Game& g) {

@@ -2,7 +2,7 @@
 
 #include <cstdio>
 
-#include "data/colors.h"
+#include "ui/colors.h"
 #include "ui/screen.h"
 
 namespace gnamm {

@@ -1,6 +1,7 @@
 #include "ui/consiglio_view.h"
 
-#include "data/colors.h"
+#include <algorithm>
+
 #include "game/ai/consiglio.h"
 #include "game/player_record.h"
 #include "ui/finestra.h"
@@ -45,28 +46,19 @@ Consiglio Calcola(const Finestra& f) {
     return ConsiglioPer(v);
 }
 
-// An outline the advice drew: in the pick colour, and not one the human picked himself.
-bool SegnoDelConsiglio(const Finestra& f, int p) {
-    const Game& g = f.game;
-    const Aspetto& c = g.vista.ShpContornoCarta[p];
-    return c.visible && c.borderColor == colors::kPick && !g.umano.scelta[p] &&
-           p != g.umano.cartaGiocata;
+// A place the advice may outline: a card on show that the game has not marked itself.
+bool LiberoPerIlConsiglio(const Finestra& f, int p) {
+    const PostoCarta& posto = f.game.posti[static_cast<std::size_t>(p)];
+    return posto.inVista() && posto.segno == Segno::Nessuno;
 }
 
 void TogliSegni(Finestra& f) {
-    Game& g = f.game;
-    for (const int p : f.consiglio.segni) {
-        if (SegnoDelConsiglio(f, p)) g.vista.ShpContornoCarta[p].visible = false;
-    }
     f.consiglio = {};
 }
 
 void Segna(Finestra& f, int p) {
-    Game& g = f.game;
-    Aspetto& c = g.vista.ShpContornoCarta[p];
-    if (c.visible) return;  // already outlined: the card played, or picked
-    c.visible = true;
-    c.borderColor = colors::kPick;
+    // Already outlined: the card played, or picked.
+    if (!LiberoPerIlConsiglio(f, p) || std::ranges::count(f.consiglio.segni, p) > 0) return;
     f.consiglio.segni.push_back(p);
 }
 
@@ -99,6 +91,9 @@ void TogliConsiglio(Finestra& f) {
 
 void SeguiConsiglio(Finestra& f) {
     Game& g = f.game;
+    // A card the game marks or takes away loses the advice's outline for good, as a pick
+    // taken back leaves the card bare.
+    std::erase_if(f.consiglio.segni, [&](int p) { return !LiberoPerIlConsiglio(f, p); });
     if (f.consiglio.attivo && TestoIstruzione(g.istruzione) != f.consiglio.riga) TogliSegni(f);
 }
 

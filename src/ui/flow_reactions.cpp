@@ -43,7 +43,6 @@ void ReagisciAlFlusso(Finestra& f, EventoFlusso e) {
                 CasualeColoreTavolo(f);
                 CasualeColoreCarte(f);
                 CasualeRetro(f);
-                MostraRetroMazzo(f);
             }
             return;
     }

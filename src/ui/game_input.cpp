@@ -26,7 +26,7 @@
 #include "ui/scoreboard_view.h"
 #include "ui/startup.h"
 #include "ui/statistics_page.h"
-#include "ui/table_view_copy.h"
+#include "ui/table_cards_view.h"
 #include "ui/torneo_ripresa.h"
 #include "ui/zeb_corner_view.h"
 
@@ -289,7 +289,6 @@ Finestra::Finestra(Clock& clockIn, RandomSource& rngIn, MediaPlayer& mediaIn, Pa
     game.ascoltatori = {&zeb, &suoni};
     game.registro = &registro;
     ApplyDesignLayout(screen);
-    LeggiVista(screen, game.vista);
     LeggiAngoloZeb(screen, zeb.angolo);
 }
 
@@ -331,7 +330,7 @@ void RefreshScreen(Finestra& f) {
     Game& g = f.game;
     SeguiConsiglio(f);
     if (f.deriveScreen) {
-        MostraVista(g.vista, f.screen);
+        MostraPosti(g.posti, g.opzioni, f.consiglio.segni, f.screen);
         MostraIstruzioni(g, f.screen);
         MostraCervello(g.cervello, f.screen);
         MostraAngoloZeb(f.zeb.angolo, f.screen);

@@ -4,9 +4,9 @@
 #include <algorithm>
 #include <vector>
 
-#include "data/colors.h"
 #include "game/human_turn.h"
 #include "rules/table_state.h"
+#include "ui/colors.h"
 #include "ui/finestra.h"
 #include "ui/panels_layout.h"
 #include "ui/screen.h"
@@ -23,7 +23,8 @@ std::vector<int> CarteInFila(const Finestra& f) {
     const Game& g = f.game;
     std::vector<int> fila;
     for (const int p : kPostiTavolo) {
-        if (!g.tavolo.carta[p].empty() && g.vista.ImgCarta[p].visible) fila.push_back(p);
+        if (!g.tavolo.carta[p].empty() && g.posti[static_cast<std::size_t>(p)].inVista())
+            fila.push_back(p);
     }
     std::sort(fila.begin(), fila.end(), [&f](int a, int b) {
         return f.screen.ImgCarta[a].rect.x < f.screen.ImgCarta[b].rect.x;
@@ -100,7 +101,8 @@ void AggiornaFuoco(Finestra& f) {
         f.screen.ShpFuoco.visible = false;
         return;
     }
-    if (!SceltaInCorso(f) || g.tavolo.carta[posto].empty() || !g.vista.ImgCarta[posto].visible) {
+    if (!SceltaInCorso(f) || g.tavolo.carta[posto].empty() ||
+        !g.posti[static_cast<std::size_t>(posto)].inVista()) {
         Nascondi(f);
     } else {
         Mostra(f, posto);  // the card may have moved

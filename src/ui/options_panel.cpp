@@ -79,9 +79,6 @@ bool TurnoUmano(const Finestra& f) {
     return g.tavolo.aChiTocca == Player::H && g.tavolo.carteInManoAdH > 0 && !g.pausa.quando;
 }
 
-// The covered cards: the deck and Nonno Zeb's hand.
-constexpr int kUltimoCoperto = 3;
-
 void ApplicaEffetto(Finestra& f, int i) {
     Game& g = f.game;
     const Opzioni& o = g.opzioni;
@@ -109,27 +106,10 @@ void ApplicaEffetto(Finestra& f, int i) {
             ApplicaColoreTavolo(f);
             break;
         case 9: {
-            // The advice's outlines go first: repainted, they would stay for the whole Gioco.
+            // A new card colour takes the advice away; the mats follow the option by themselves.
             TogliConsiglio(f);
-            ApplicaColoreCarte(f);
-            const Rgb colore = ColoreMat(o.coloreCarte);
-            for (int p = 0; p <= kUltimoCoperto; ++p) {
-                if (g.vista.ShpCarta[p].visible) g.vista.ShpCarta[p].back = colore;
-            }
-            for (int p = 4; p < kNumeroPosti; ++p) {
-                if (p == kPostoSpare) continue;
-                Aspetto& contorno = g.vista.ShpContornoCarta[p];
-                if (contorno.visible) contorno.borderColor = colore;
-            }
             break;
         }
-        case 10:
-            for (int p = 0; p <= kUltimoCoperto; ++p) {
-                if (g.vista.ShpCarta[p].visible) {
-                    g.vista.ImgCarta[p].picture = std::string(RetroPicture(o.retroCarte));
-                }
-            }
-            break;
         case 13:
             if (!o.mostraManina) {
                 g.manina = false;
@@ -233,11 +213,6 @@ void ApplicaColoreTavolo(Finestra& f) {
     for (Element& e : s.FraPannello) e.back = s.windowBack;
 }
 
-void ApplicaColoreCarte(Finestra& f) {
-    Game& g = f.game;
-    g.vista.ShpContornoCarta[kPostoMazzo].borderColor = ColoreMat(g.opzioni.coloreCarte);
-}
-
 void CasualeColoreTavolo(Finestra& f) {
     Game& g = f.game;
     g.opzioni.coloreTavolo = DiversoDa(f, g.opzioni.coloreTavolo, kTavoloCasuale);
@@ -247,19 +222,11 @@ void CasualeColoreTavolo(Finestra& f) {
 void CasualeColoreCarte(Finestra& f) {
     Game& g = f.game;
     g.opzioni.coloreCarte = DiversoDa(f, g.opzioni.coloreCarte, kCarteCasuali);
-    ApplicaColoreCarte(f);
 }
 
 void CasualeRetro(Finestra& f) {
     Game& g = f.game;
     g.opzioni.retroCarte = DiversoDa(f, g.opzioni.retroCarte, kRetroCasuale);
-}
-
-void MostraRetroMazzo(Finestra& f) {
-    Game& g = f.game;
-    g.vista.ShpCarta[kPostoMazzo].back = ColoreMat(g.opzioni.coloreCarte);
-    f.screen.ShpCarta[kPostoMazzo].opaque = true;
-    g.vista.ImgCarta[kPostoMazzo].picture = std::string(RetroPicture(g.opzioni.retroCarte));
 }
 
 void LeggiImpostazioni(Finestra& f) {

@@ -5,8 +5,8 @@
 
 #include <string_view>
 
-#include "data/colors.h"
 #include "rules/options.h"
+#include "ui/colors.h"
 
 namespace gnamm {
 
@@ -33,18 +33,14 @@ void MostraOpzioni(Finestra& f);
 // sound holds the indicator only when no Gioco is under way.
 void RumoreClic(Finestra& f);
 
-// The table colour onto the window and everything painted in it; the card colour onto the
-// deck outline.
+// The table colour onto the window and everything painted in it.
 void ApplicaColoreTavolo(Finestra& f);
-void ApplicaColoreCarte(Finestra& f);
 
 // A new table colour, card colour or card back drawn at random, always different from the
 // current one.
 void CasualeColoreTavolo(Finestra& f);
 void CasualeColoreCarte(Finestra& f);
 void CasualeRetro(Finestra& f);
-// The deck place painted with the current back.
-void MostraRetroMazzo(Finestra& f);
 
 // GnImpo.txt: options, side boxes and the eight stored intervals.
 void LeggiImpostazioni(Finestra& f);

@@ -1,6 +1,6 @@
 #include "ui/pause_view.h"
 
-#include "data/colors.h"
+#include "ui/colors.h"
 #include "ui/quando_prompt.h"
 #include "ui/screen.h"
 

@@ -5,10 +5,9 @@
 //
 // The screen model: every element of the main window as a plain struct.
 //
-// The ui writes it, deriving it from the game's state and from the flow's view
-// (game/table_view.h); the platform draws it (scaling design units to pixels), tests read it.
-// Rectangles are in design units of the 12000 x 9000 layout, relative to the element's frame
-// (the window itself for FrameId::None). Names follow the game's own.
+// The ui writes it, deriving it from the game's state; the platform draws it (scaling design units
+// to pixels), tests read it. Rectangles are in design units of the 12000 x 9000 layout, relative to
+// the element's frame (the window itself for FrameId::None). Names follow the game's own.
 #pragma once
 
 #include <array>
@@ -16,7 +15,7 @@
 #include <vector>
 
 #include "rules/table_places.h"
-#include "data/colors.h"
+#include "ui/colors.h"
 
 namespace gnamm {
 
@@ -28,16 +27,27 @@ struct Rect {
 // Frames group elements: a hidden frame hides everything in it.
 enum class FrameId {
     None,
-    Pannello0, Pannello1, Pannello2, Pannello3, Pannello4,  // rules, exit, options, hall of fame, level
-    Riquadro0, Riquadro1, Riquadro2, Riquadro3,             // side boxes "Dati", "Punti", "Notes", "Zeb"
-    Quando,                                                 // continue prompt
-    Cervello,                                               // diagnostic panel of the computer's search
+    Pannello0,
+    Pannello1,
+    Pannello2,
+    Pannello3,
+    Pannello4,  // rules, exit, options, hall of fame, level
+    Riquadro0,
+    Riquadro1,
+    Riquadro2,
+    Riquadro3,  // side boxes "Dati", "Punti", "Notes", "Zeb"
+    Quando,     // continue prompt
+    Cervello,   // diagnostic panel of the computer's search
     Splash,
-    Avviso,                                                 // the notice box, over everything
+    Avviso,  // the notice box, over everything
 };
 
-inline constexpr FrameId PannelloFrame(int k) { return static_cast<FrameId>(static_cast<int>(FrameId::Pannello0) + k); }
-inline constexpr FrameId RiquadroFrame(int k) { return static_cast<FrameId>(static_cast<int>(FrameId::Riquadro0) + k); }
+inline constexpr FrameId PannelloFrame(int k) {
+    return static_cast<FrameId>(static_cast<int>(FrameId::Pannello0) + k);
+}
+inline constexpr FrameId RiquadroFrame(int k) {
+    return static_cast<FrameId>(static_cast<int>(FrameId::Riquadro0) + k);
+}
 
 // How a label's text sits in its box.
 enum class Align { Left, Center, Right };
@@ -90,7 +100,8 @@ struct Screen {
     // Scoreboard (values are derived from the game state after every event).
     std::array<Element, 25> lblScritte;
     Element ImgSemi;
-    Element lblSetteH, lblSettePC, lblQuadriH, lblQuadriPC, lblFigureH, lblFigurePC, lblCarteH, lblCartePC;
+    Element lblSetteH, lblSettePC, lblQuadriH, lblQuadriPC, lblFigureH, lblFigurePC, lblCarteH,
+        lblCartePC;
     Element lblPuntiSetteH, lblPuntiSettePC, lblPuntiQuadriH, lblPuntiQuadriPC;
     Element lblPuntiFigureH, lblPuntiFigurePC, lblPuntiCarteH, lblPuntiCartePC;
     Element lblPunti5DiCuoriH, lblPunti5DiCuoriPC, lblPuntiGnammH, lblPuntiGnammPC;
@@ -118,13 +129,13 @@ struct Screen {
     std::array<Element, 25> lblRegole;
     std::array<Element, 2> ImgEsci;
     std::array<Element, 2> lblUscita;
-    std::array<Element, 3> ImgNonnoZeb;  // level photos
-    std::array<Element, 3> lblLivello;   // level names
+    std::array<Element, 3> ImgNonnoZeb;      // level photos
+    std::array<Element, 3> lblLivello;       // level names
     std::array<Element, 3> lblTastoLivello;  // the key that chooses each level, on its photo
     Element cmdLivello;
     Element lblAbilita;
-    std::array<Element, 16> lblVoceOpzioni;  // option captions
-    std::array<Element, 17> lblOpzioni;      // option values; index 16 is the spare "none"
+    std::array<Element, 16> lblVoceOpzioni;    // option captions
+    std::array<Element, 17> lblOpzioni;        // option values; index 16 is the spare "none"
     std::array<Element, 8> lblTitoliPannello;  // panel titles and instruction lines
 
     // Hall of fame panel: rows 1..10 and the hidden spare row 13.

@@ -7,6 +7,7 @@
 #include "data/startup_read.h"
 #include "game/hall_of_fame.h"
 #include "game/player_record.h"
+#include "game/table_model.h"
 #include "persona/remarks.h"
 #include "rules/speeds.h"
 #include "ui/finestra.h"
@@ -58,7 +59,6 @@ void Avvio(Finestra& f, int screenWidthTwips, int screenHeightTwips) {
         CasualeColoreCarte(f);
         CasualeRetro(f);
     } else {
-        ApplicaColoreCarte(f);
         s.windowBack = ColoreSfondo(g.opzioni.coloreTavolo);
         s.lblCopriCarte.back = s.windowBack;
         for (Element& e : s.FraRiquadro) e.back = s.windowBack;
@@ -74,9 +74,7 @@ void Avvio(Finestra& f, int screenWidthTwips, int screenHeightTwips) {
     s.ImgGnamm.picture = "\\Grafica\\Gnamm.gif";
     s.ImgSemi.picture = "\\Grafica\\4Semi.jpg";
     f.zeb.angolo.foto = "\\Grafica\\Tavolo.jpg";
-    MostraRetroMazzo(f);
-    g.vista.ImgCarta[kPostoMazzo].visible = true;
-    g.vista.ShpCarta[kPostoMazzo].visible = true;
+    MostraMazzo(g, true);
     LeggiClassifica(g);
     CaricaAlbo(g);
     MostraClassifica(f);

@@ -43,8 +43,6 @@ std::string Impronta(TorneoSalvato s) {
 // options may differ (random colours and backs are drawn afresh at every start).
 void MostraOpzioniRipristinate(Finestra& f) {
     ApplicaColoreTavolo(f);
-    ApplicaColoreCarte(f);
-    MostraRetroMazzo(f);
     MostraOpzioni(f);
 }
 

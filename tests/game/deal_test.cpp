@@ -52,9 +52,9 @@ TEST_F(DealTest, ComputerDealsAndTheHumanLeads) {
     const std::array<int, 4> apertura = {9, 7, 8, 10};
     for (int i = 0; i < 4; ++i) {
         avanza(199);
-        EXPECT_FALSE(g.vista.ImgCarta[apertura[i]].visible) << i;
+        EXPECT_FALSE(posti().ImgCarta[apertura[i]].visible) << i;
         avanza(1);
-        EXPECT_TRUE(g.vista.ImgCarta[apertura[i]].visible) << i;
+        EXPECT_TRUE(posti().ImgCarta[apertura[i]].visible) << i;
     }
     EXPECT_EQ(carte({9, 7, 8, 10}), "Ac 2q Kq 5p");  // the second ace went back to the deck
     EXPECT_TRUE(g.tavolo.assoInTavola && !g.tavolo.distribuita[11] &&
@@ -70,7 +70,7 @@ TEST_F(DealTest, ComputerDealsAndTheHumanLeads) {
         }
     }
     // The computer's cards show their backs.
-    EXPECT_EQ(std::tuple(carte({4, 1, 3}), g.vista.ImgCarta[1].picture, g.tavolo.aChiTocca),
+    EXPECT_EQ(std::tuple(carte({4, 1, 3}), posti().ImgCarta[1].picture, g.tavolo.aChiTocca),
               std::tuple("2c 3c 7c", "\\Grafica\\Star.gif", Player::PC));
 
     avanza(199);
@@ -84,7 +84,7 @@ TEST_F(DealTest, ComputerDealsAndTheHumanLeads) {
     // Seen by the computer: the four table cards and its own three, not the human's.
     EXPECT_EQ(std::tuple(sommaRimasti(), g.tavolo.valoriRimasti[5], g.tavolo.valoriRimasti[2]),
               std::tuple(33, 2, 3));
-    EXPECT_TRUE(g.vista.ImgCarta[kPostoMazzo].visible);
+    EXPECT_TRUE(posti().ImgCarta[kPostoMazzo].visible);
 }
 
 TEST_F(DealTest, HumanDealsAndTheComputerLeadsAtOnce) {
@@ -182,9 +182,9 @@ TEST_F(DealTest, SixDealsUseTheWholeDeckOnceAndCunningZebTurnsEachManche) {
         EXPECT_THAT(sim::ControllaCarte(g), IsEmpty());
         EXPECT_NE(g.pc.onesta, onesta) << "Cunning Zeb turns at every Manche";
         onesta = g.pc.onesta;
-        EXPECT_EQ(g.vista.ImgCarta[kPostoMazzo].visible, manche < 6);
+        EXPECT_EQ(posti().ImgCarta[kPostoMazzo].visible, manche < 6);
     }
-    EXPECT_TRUE(viste.size() == 40u && !g.vista.ShpCarta[kPostoMazzo].visible);
+    EXPECT_TRUE(viste.size() == 40u && !posti().ShpCarta[kPostoMazzo].visible);
 }
 
 TEST_F(DealTest, DealingNoisesAndTheSaloonRestart) {
@@ -296,20 +296,45 @@ TEST(EstrazioneCasuale, StaysWithinOneToNAtEveryTimeOfDay) {
     }
 }
 
-TEST_F(DealTest, FacesAndBacks) {
-    MostraCarta(g, 12, C("Qp"));
-    EXPECT_EQ(g.vista.ImgCarta[12].picture, "\\Carte\\Qp.jpg");
-    EXPECT_TRUE(g.vista.ImgCarta[12].visible && g.vista.ShpCarta[12].visible);
-    MostraCarta(g, 12, Card());  // no card: the old picture stays
-    EXPECT_EQ(g.vista.ImgCarta[12].picture, "\\Carte\\Qp.jpg");
-
+// The screen draws what each place shows: Zeb's backs on a mat of the cards' colour, faces on
+// white, Zeb's own card on show with its mat outlined, each mark in its colour.
+TEST_F(DealTest, FacesBacksAndMarksAsTheScreenDrawsThem) {
     g.opzioni.retroCarte = Retro::Star;
     g.opzioni.coloreCarte = ColoreCarte::Grey;
-    g.vista.ImgCarta[2].visible = false;
-    MostraRetro(g, 2);
-    EXPECT_EQ(g.vista.ImgCarta[2].picture, "\\Grafica\\Star.gif");
-    EXPECT_EQ(g.vista.ShpCarta[2].back, (Rgb{128, 128, 128}));
-    EXPECT_TRUE(g.vista.ShpCarta[2].visible && !g.vista.ImgCarta[2].visible);
+    tavolo({{2, "Kc"}, {5, "Qp"}, {7, "3c"}});
+    MostraCarta(g, 5, Card());  // no card: the face stays
+    const Rgb grigio{128, 128, 128};
+    EXPECT_EQ(std::tuple(posti().ImgCarta[2].picture, posti().ShpCarta[2].back,
+                         posti().ImgCarta[5].picture, posti().ShpCarta[5].back,
+                         posti().ImgCarta[0].picture, posti().ShpCarta[0].back),
+              std::tuple("\\Grafica\\Star.gif", grigio, "\\Carte\\Qp.jpg", colors::kWhite,
+                         "\\Grafica\\Star.gif", grigio));
+    g.opzioni.retroCarte = Retro::Horse;  // a new back shows at once, in the hand and the deck
+    EXPECT_EQ(std::tuple(posti().ImgCarta[2].picture, posti().ImgCarta[0].picture),
+              std::tuple("\\Grafica\\Horse.gif", "\\Grafica\\Horse.gif"));
+    MostraCarta(g, 2, C("Kc"));
+    g.posti[2].segno = Segno::GiocataDaZeb;
+    EXPECT_EQ(std::tuple(posti().ImgCarta[2].picture, posti().ShpCarta[2].back,
+                         posti().ShpCarta[2].border, posti().ShpCarta[5].border, contorno(2)),
+              std::tuple("\\Carte\\Kc.jpg", colors::kWhite, true, false, false));
+
+    const Rgb rosso{255, 0, 0}, blu{52, 86, 201};
+    const std::array<std::tuple<Segno, bool, Rgb>, 6> segni = {{
+        {Segno::Scelta, true, colors::kPick},
+        {Segno::PresaUmano, true, blu},
+        {Segno::PresaZeb, true, rosso},
+        {Segno::UltimeAZeb, true, rosso},
+        {Segno::UltimeAllUmano, true, blu},
+        {Segno::Nessuno, false, blu},  // the last colour stays, unseen
+    }};
+    for (const auto& [segno, visto, colore] : segni) {
+        g.posti[7].segno = segno;
+        EXPECT_EQ(std::tuple(contorno(7), coloreContorno(7), posti().ShpCarta[7].border),
+                  std::tuple(visto, colore, false))
+            << static_cast<int>(segno);
+    }
+    SvuotaPosto(g, 5);
+    EXPECT_FALSE(posti().ImgCarta[5].visible || posti().ShpCarta[5].visible);
     // Out of range: nothing written.
     MostraCarta(g, kNumeroPosti, C("Ac"));
     MostraRetro(g, -1);
@@ -333,7 +358,7 @@ TEST_F(DealTest, ANewGiocoEmptiesTheTableAndThePool) {
     for (int i = 1; i <= kNumeroPosti - 1; ++i) {
         if (i == kPostoSpare) continue;
         EXPECT_TRUE(g.tavolo.carta[i].empty()) << i;
-        EXPECT_FALSE(g.vista.ImgCarta[i].visible) << i;
+        EXPECT_FALSE(posti().ImgCarta[i].visible) << i;
     }
     for (int k = 1; k <= 40; ++k) {
         EXPECT_TRUE(g.tavolo.carteDaGiocare[k].empty() && !g.tavolo.distribuita[k]) << k;

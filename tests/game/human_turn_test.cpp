@@ -29,7 +29,7 @@ TEST_F(HumanTurn, SingleEqualCardIsCapturedAfterThePause) {
     EXPECT_EQ(carte({7}), "5q");
     avanza(1);
     EXPECT_EQ(carte({7, 4}), "- -");
-    EXPECT_FALSE(g.vista.ImgCarta[4].visible || contorno(7));
+    EXPECT_FALSE(posti().ImgCarta[4].visible || contorno(7));
     EXPECT_EQ(std::tuple(g.punteggi.h.conta(PuntoMazzo::Carte), g.punteggi.h.puntiGnamm,
                          g.tavolo.numeroCarteSulTavolo, g.tavolo.carteInManoAdH),
               std::tuple(2, 0, 1, 2));
@@ -189,7 +189,7 @@ TEST_F(CaptureExecution, ALaidCardFillsTheLowestGap) {
     turnoUmano({{5, "Jf"}, {6, "2f"}});
     click(5);
     EXPECT_EQ(carte({7, 8, 9}), "Kc Jf Qc");
-    EXPECT_TRUE(g.vista.ImgCarta[8].visible && !g.vista.ImgCarta[5].visible);
+    EXPECT_TRUE(posti().ImgCarta[8].visible && !posti().ImgCarta[5].visible);
     EXPECT_TRUE(g.tavolo.numeroCarteSulTavolo == 3 && g.tavolo.aChiTocca == Player::PC);
     EXPECT_TRUE(attivo(Timer::RitardoMossaPC) && !attivo(Timer::ScompaionoCarteH));
 }
@@ -251,7 +251,7 @@ TEST_F(CaptureExecution, TheTwelfthCardGoesToItsOwnPlaceAndCanBeTaken) {
     turnoUmano({{4, "2c"}, {5, "2q"}});
     click(4);
     EXPECT_EQ(carte({kPostoDodicesimo}), "2c");
-    EXPECT_TRUE(g.vista.ImgCarta[kPostoDodicesimo].visible && g.tavolo.numeroCarteSulTavolo == 12);
+    EXPECT_TRUE(posti().ImgCarta[kPostoDodicesimo].visible && g.tavolo.numeroCarteSulTavolo == 12);
 
     // Later the human's 2 takes it from there.
     g.tavolo.aChiTocca = Player::H;
@@ -260,7 +260,7 @@ TEST_F(CaptureExecution, TheTwelfthCardGoesToItsOwnPlaceAndCanBeTaken) {
     EXPECT_TRUE(g.umano.marcaPresa[kPostoDodicesimo]);
     avanza(600);
     EXPECT_EQ(carte({kPostoDodicesimo}), "-");
-    EXPECT_TRUE(!g.vista.ImgCarta[kPostoDodicesimo].visible && g.tavolo.numeroCarteSulTavolo == 11);
+    EXPECT_TRUE(!posti().ImgCarta[kPostoDodicesimo].visible && g.tavolo.numeroCarteSulTavolo == 11);
 }
 
 class KeyboardPlay : public TableTest {

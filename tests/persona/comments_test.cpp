@@ -173,7 +173,9 @@ TEST(GnammSets, EachLineOnceBeforeAnyTwiceAndEachSetItsOwnCycle) {
 void PreparaSpazzata(Banco& t, std::initializer_list<std::string_view> tavolo) {
     t.g.livello = Livello::Honest;
     t.g.tavolo = test_tavolo::Posizione(tavolo, {"Kc"});
-    for (int p = 1; p < 20; ++p) t.g.vista.ImgCarta[p].visible = !t.g.tavolo.carta[p].empty();
+    for (int p = 1; p < 20; ++p) {
+        if (!t.g.tavolo.carta[p].empty()) MostraCarta(t.g, p, t.g.tavolo.carta[p]);
+    }
     t.g.tavolo.carteInManoAPC = 1;
     t.g.tavolo.manche = 2;
     t.g.tavolo.carteRimasteNelMazzo = 24;

@@ -9,7 +9,6 @@
 
 #include "audio/music.h"
 #include "audio/recording_media_player.h"
-#include "data/colors.h"
 #include "data/temp_dati.h"
 #include "game/deal.h"
 #include "game/player_record.h"
@@ -18,6 +17,7 @@
 #include "invariants.h"
 #include "rules/capture_rules.h"
 #include "support/scripted_random.h"
+#include "ui/colors.h"
 #include "ui/finestra.h"
 
 namespace gnamm {

@@ -12,10 +12,10 @@
 #include <utility>
 #include <vector>
 
-#include "data/colors.h"
 #include "platform/sdl_handles.h"
 #include "platform/texture_cache.h"
 #include "platform/z_order.h"
+#include "ui/colors.h"
 
 namespace gnamm::platform::testing_support {
 

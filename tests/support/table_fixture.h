@@ -11,10 +11,12 @@
 #include <vector>
 
 #include "audio/recording_media_player.h"
+#include "game/table_model.h"
 #include "rules/capture_rules.h"
 #include "rules/clock.h"
 #include "support/scripted_random.h"
 #include "ui/finestra.h"
+#include "ui/table_cards_view.h"
 
 namespace gnamm::test_tavolo {
 
@@ -50,8 +52,11 @@ class Banco {
     // Puts a card in a place and shows it: a face, or a back in the computer's hand.
     void posa(int place, std::string_view code) {
         g.tavolo.carta[place] = C(code);
-        g.vista.ImgCarta[place].visible = true;
-        g.vista.ShpCarta[place].visible = true;
+        if (IsManoPC(place)) {
+            MostraRetro(g, place);
+        } else {
+            MostraCarta(g, place, C(code));
+        }
         if (IsPostoTavolo(place)) g.tavolo.numeroCarteSulTavolo++;
     }
     void tavolo(std::initializer_list<std::pair<int, std::string_view>> carte) {
@@ -91,8 +96,13 @@ class Banco {
     void click(int k) { finestra.click(Target{TargetKind::Carta, k}); }
     void avanza(int64_t ms) { AdvanceVirtualTime(finestra, clock, ms); }
     bool attivo(Timer t) const { return g.scheduler.isEnabled(t); }
-    bool contorno(int place) const { return g.vista.ShpContornoCarta[place].visible; }
-    Rgb coloreContorno(int place) const { return g.vista.ShpContornoCarta[place].borderColor; }
+    // The card places as the screen draws them now.
+    const Screen& posti() {
+        MostraPosti(g.posti, g.opzioni, finestra.consiglio.segni, finestra.screen);
+        return finestra.screen;
+    }
+    bool contorno(int place) { return posti().ShpContornoCarta[place].visible; }
+    Rgb coloreContorno(int place) { return posti().ShpContornoCarta[place].borderColor; }
     std::vector<std::string> suonati(Channel c) const { return media.played(c); }
     // The commands and files sent on one channel, as text ("Prev", "Close", "file:\Zeb\S01.wav").
     std::vector<std::string> traccia(Channel c) const {

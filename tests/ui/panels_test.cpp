@@ -7,6 +7,7 @@
 #include <set>
 
 #include "data/data_files.h"
+#include "game/table_model.h"
 #include "ui/instructions_view.h"
 #include "ui/options_panel.h"
 #include "ui/panels_layout.h"
@@ -403,26 +404,23 @@ TEST_F(OpzioniPanel, ColoursAndBackRepaintEverythingPaintedLikeThem) {
               std::tuple("Brown", marrone, marrone, marrone));
     for (const Element& e : g.screen.FraRiquadro) EXPECT_EQ(e.back, marrone);
     for (const Element& e : g.screen.FraPannello) EXPECT_EQ(e.back, marrone);
-    // The card colour and back repaint the covered cards and the outlines shown.
+    // The card colour and back repaint the backs on show; a pick keeps its own colour.
     g.game.opzioni.coloreCarte = ColoreCarte::Blue;
     g.game.opzioni.retroCarte = Retro::Horse;
-    g.game.vista.ShpCarta[2].visible = true;
-    g.game.vista.ShpCarta[3].visible = false;
-    g.game.vista.ShpContornoCarta[9].visible = true;
-    g.game.vista.ShpContornoCarta[10].visible = false;
-    const Rgb prima = g.screen.ShpContornoCarta[10].borderColor;
+    g.game.tavolo.carta[2] = *Card::Parse("Kc");
+    MostraRetro(g.game, 2);
+    MostraCarta(g.game, 9, *Card::Parse("3c"));
+    g.game.posti[9].segno = Segno::Scelta;
     clic(9);  // Grey
     const Rgb grigio{128, 128, 128};
-    EXPECT_EQ(std::tuple(g.screen.ShpContornoCarta[0].borderColor, g.screen.ShpCarta[0].back,
-                         g.screen.ShpCarta[2].back, g.screen.ShpContornoCarta[9].borderColor,
-                         g.screen.ShpContornoCarta[10].borderColor),
-              std::tuple(grigio, grigio, grigio, grigio, prima));
-    EXPECT_NE(g.screen.ShpCarta[3].back, grigio);
+    EXPECT_EQ(std::tuple(g.screen.ShpCarta[0].back, g.screen.ShpCarta[2].back,
+                         g.screen.ShpCarta[9].back, g.screen.ShpContornoCarta[9].borderColor),
+              std::tuple(grigio, grigio, colors::kWhite, colors::kPick));
 
     clic(10);  // Star
     EXPECT_EQ(g.screen.ImgCarta[0].picture, "\\Grafica\\Star.gif");
     EXPECT_EQ(g.screen.ImgCarta[2].picture, "\\Grafica\\Star.gif");
-    EXPECT_NE(g.screen.ImgCarta[3].picture, "\\Grafica\\Star.gif");
+    EXPECT_FALSE(g.screen.ImgCarta[3].visible);
 }
 
 TEST_F(OpzioniPanel, EveryChangeIsSavedAtOnceAndTheHiddenBubbleNeverChanges) {
@@ -529,8 +527,8 @@ TEST(GraficaCasuale, EachDrawDiffersFromTheValueBefore) {
         clock.advance(1000);
     }
     for (int k = 0; k < 4; ++k) EXPECT_TRUE(tavoli[k] > 0 && carte[k] > 0 && retri[k] > 0) << k;
-    MostraRetroMazzo(g);
-    EXPECT_EQ(g.game.vista.ImgCarta[0].picture, RetroPicture(g.game.opzioni.retroCarte));
+    RefreshScreen(g);
+    EXPECT_EQ(g.screen.ImgCarta[0].picture, RetroPicture(g.game.opzioni.retroCarte));
 }
 
 TEST(GraficaCasuale, AStuckRandomSourceStillChangesTheValue) {

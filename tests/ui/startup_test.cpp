@@ -143,8 +143,9 @@ TEST_F(AvvioTest, TheThreeOpeningFlagsAreDrawnTogetherAndBeforeTheGraphics) {
     EXPECT_EQ(std::tuple(f.game.opzioni.coloreTavolo, f.game.opzioni.coloreCarte,
                          f.game.opzioni.retroCarte),
               std::tuple(ColoreTavolo::Blue, ColoreCarte::Turquoise, Retro::Horse));
-    EXPECT_EQ(f.game.vista.ImgCarta[0].picture, "\\Grafica\\Horse.gif");
-    EXPECT_EQ(f.game.vista.ShpCarta[0].back, (Rgb{0, 128, 128}));
+    RefreshScreen(f);
+    EXPECT_EQ(std::tuple(f.screen.ImgCarta[0].picture, f.screen.ShpCarta[0].back),
+              std::tuple("\\Grafica\\Horse.gif", Rgb{0, 128, 128}));
 }
 
 // The stored graphics, side boxes and intervals are applied; the stored name is offered and Enter
@@ -541,7 +542,7 @@ class RipresaFedele : public test_ui::UiTest {
 TEST_F(RipresaFedele, TheTableComesBackAsItWasLeft) {
     // The first lead of a Gioco: "Gioca!" in its bubble, with its photo, the deck full.
     ASSERT_TRUE(giocaFino([] { return true; }));
-    ASSERT_TRUE(g.zeb.angolo.commentoVisibile && g.game.vista.ImgCarta[0].visible);
+    ASSERT_TRUE(g.zeb.angolo.commentoVisibile && g.game.posti[0].inVista());
     ASSERT_NE(musica(g, media), "");
     riprendiEConfronta();
     // The sixth Manche: the deck is gone.

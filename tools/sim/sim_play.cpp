@@ -171,8 +171,6 @@ void AvviaFinoAlLivello(Finestra& f, const Opzioni* opzioni) {
         // The table drawn for them, as a start with them in the settings file draws it.
         g.opzioni = *opzioni;
         ApplicaColoreTavolo(f);
-        ApplicaColoreCarte(f);
-        MostraRetroMazzo(f);
     }
     f.screen.txtNome.text.clear();  // typed afresh, not after the name the folder remembers
     ScriviNomeSplash(f, "Sim");

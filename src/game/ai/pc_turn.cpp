@@ -2,7 +2,6 @@
 
 #include <array>
 
-#include "data/colors.h"
 #include "game/ai/cervello.h"
 #include "game/ai/move_choice.h"
 #include "game/ai/move_list.h"
@@ -16,8 +15,6 @@
 namespace gnamm {
 
 namespace {
-
-constexpr Rgb kContornoPC{255, 0, 0};
 
 void SvuotaRicerca(PcState& pc) {
     pc.ricerca = Ricerca{};
@@ -42,7 +39,6 @@ void TurnoAllUmano(Game& g) {
 void CompletaMossa(Game& g) {
     PcState& pc = g.pc;
     TableState& t = g.tavolo;
-    TableView& s = g.vista;
     pc.cartaPCInEsame = 0;
     g.scheduler.disable(Timer::EffettuaMossaPC);
     pc.inPausa = false;
@@ -50,9 +46,8 @@ void CompletaMossa(Game& g) {
     const Mossa mossa = pc.lista[pc.scelta.mossaMigliore];
     const int p = mossa.posto;
     const Card giocata = t.carta[p];
-    s.ShpCarta[p].visible = false;
-    s.ShpCarta[p].border = false;
-    s.ImgCarta[p].picture.clear();
+    // The card leaves his hand: nothing shows in its place, even a card kept for want of room.
+    g.posti[static_cast<std::size_t>(p)] = PostoCarta{};
 
     EventoTavolo presa{Accaduto::PresaZeb};
     presa.carta = giocata;
@@ -74,7 +69,6 @@ void CompletaMossa(Game& g) {
             ++t.numeroCarteSulTavolo;
             t.contatoreCartaDaEstrarre = j;
             MostraCarta(g, j, giocata);
-            s.ShpCarta[j].back = colors::kWhite;
         } else {
             inMano = true;  // no room on the table: the card is not thrown away
         }
@@ -162,9 +156,8 @@ void MostraMossaPC(Game& g) {
     const Mossa& mossa = pc.lista[pc.scelta.mossaMigliore];
     const int p = mossa.posto;
     t.contatoreCartaDaEstrarre = p;
-    g.vista.ShpCarta[p].border = true;
     MostraCarta(g, p, t.carta[p]);
-    g.vista.ShpCarta[p].back = colors::kWhite;
+    g.posti[static_cast<std::size_t>(p)].segno = Segno::GiocataDaZeb;
 
     pc.datiCarte = {};
     int conta = 0;
@@ -205,10 +198,7 @@ void MossaPC(Game& g) {
         }
         const int q = pc.cartaPCInEsame;
         if (!pc.marcaPresaPC[q]) continue;
-        Aspetto& contorno = g.vista.ShpContornoCarta[q];
-        contorno.borderColor = kContornoPC;
-        contorno.border = true;
-        contorno.visible = true;
+        g.posti[static_cast<std::size_t>(q)].segno = Segno::PresaZeb;
         ContaPresePC(g, q);
         return;
     }

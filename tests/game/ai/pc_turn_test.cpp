@@ -42,7 +42,7 @@ TEST_F(PcTurnTest, ACaptureOfTwoCardsTakesOneTickPerCardAndOneToFinish) {
     avanza(599);
     EXPECT_FALSE(attivo(Timer::EffettuaMossaPC));
     avanza(1);  // 600: shown
-    EXPECT_TRUE(attivo(Timer::EffettuaMossaPC) && g.vista.ShpCarta[1].border);
+    EXPECT_TRUE(attivo(Timer::EffettuaMossaPC) && posti().ShpCarta[1].border);
     EXPECT_TRUE(g.pc.marcaPresaPC[7] && g.pc.marcaPresaPC[9] && !g.pc.marcaPresaPC[11]);
 
     avanza(600);  // 1200: place 9 comes first on the screen

@@ -1,4 +1,4 @@
-// A colour as an RGB triple: a plain value the game's state and its stored options carry.
+// A colour as an RGB triple, as the screen model and the renderer use it.
 #pragma once
 
 #include <cstdint>
