@@ -54,6 +54,16 @@ bool NessunPannello(const Finestra& f) {
     return true;
 }
 
+// The place of the n-th card (1..3) still in the human's hand, left to right, skipping places
+// already played and the card played this turn; 0 when the hand holds fewer.
+int PostoInMano(const Game& g, int n) {
+    for (int p = 4; p <= 6; ++p) {
+        if (g.tavolo.carta[p].empty() || p == g.umano.cartaGiocata) continue;
+        if (--n == 0) return p;
+    }
+    return 0;
+}
+
 // The keys a notice, the splash, the farewell, the resume question or the record page take
 // before the table: true when one of them took the key.
 bool TastoFuoriDalTavolo(Finestra& f, Key k) {
@@ -131,10 +141,9 @@ void TastoDelTavolo(Finestra& f, Key k) {
                 ScegliLivello(f, n == 1   ? gnamm::Livello::Honest
                                  : n == 2 ? gnamm::Livello::Cunning
                                           : gnamm::Livello::Cheat);
-            } else if (NessunPannello(f)) {
-                // The human's hand lies in places 4, 5 and 6, left to right.
+            } else if (const int posto = PostoInMano(f.game, n); posto != 0 && NessunPannello(f)) {
                 TogliConsiglio(f);
-                ClickCarta(f.game, 3 + n);
+                ClickCarta(f.game, posto);
             }
             break;
         }
