@@ -150,6 +150,10 @@ void TastoDelTavolo(Finestra& f, Key k) {
         case Key::S:
             if (NessunPannello(f)) ApriStatistiche(f);
             break;
+        case Key::N:
+            // "No" to the exit question, as N answers the resume question.
+            if (PannelloAperto(f, kUscita)) RispostaUscita(f, 1);
+            break;
         default:
             break;
     }

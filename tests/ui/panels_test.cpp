@@ -211,6 +211,16 @@ TEST_F(Uscita, NoOnlyClosesWithNothingToSayElseZebSaysBravo) {
     EXPECT_FALSE(g.screen.lblCommenti.visible || g.game.spia.busy);
 }
 
+TEST_F(Uscita, TheKeyNAnswersNoAndMeansNothingOnceTheQuestionIsGone) {
+    g.key(Key::N);
+    EXPECT_TRUE(!g.screen.FraPannello[1].visible && !g.pannelli.congedo &&
+                g.screen.lblCommenti.text == "Bravo!");
+    avanza(700);
+    media.clear();
+    g.key(Key::N);
+    EXPECT_TRUE(!g.screen.FraPannello[1].visible && media.log().empty() && !g.game.spia.busy);
+}
+
 TEST_F(Uscita, SiSaysGoodbyeAndEndsTheProgramAfterASecondAndAHalf) {
     g.zeb.stato.assoBevuto = 1;
     g.game.scheduler.start(Timer::RitardoMossaPC, 600);
