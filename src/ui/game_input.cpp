@@ -342,7 +342,7 @@ void RefreshScreen(Finestra& f) {
         MostraCervello(g.cervello, f.screen);
         MostraAngoloZeb(f.zeb.angolo, f.screen);
         MostraPannelli(f.pannelli, g.pausa, f.screen);
-        MostraPausa(g.pausa, f.screen);
+        MostraPausa(g, f.screen);
         MostraOpzioni(f);  // the random colours and backs change them at every Gioco
         RefreshScoreboard(f);
         MostraClassifica(f);
