@@ -375,6 +375,11 @@ TEST_P(StateWalk, EveryElementOfEveryStateHasItsPlaceAndItsTextFits) {
             g.key(Key::Escape);
             EXPECT_FALSE(s.FraAvviso.visible || s.FraPannello[1].visible);
             apriEChiudi(TargetKind::Pannelli, 0, "regole");
+            // The last page, the longest text: back from the first.
+            click(TargetKind::Pannelli, 0);
+            g.key(Key::Left);
+            guarda("regole-tabellone");
+            click(TargetKind::Pannelli, 0);
             apriEChiudi(TargetKind::Pannelli, 1, "uscita");
             apriEChiudi(TargetKind::Pannelli, 2, "opzioni");
             apriEChiudi(TargetKind::Classifica, 0, "classifica");
