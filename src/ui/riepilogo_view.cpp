@@ -1,5 +1,7 @@
 #include "ui/riepilogo_view.h"
 
+#include <algorithm>
+
 #include "data/colors.h"
 #include "game/game.h"
 #include "ui/quando_prompt.h"
