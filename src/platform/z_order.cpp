@@ -68,6 +68,8 @@ const Element* FrameElement(const Screen& s, FrameId f) {
             return &s.FraQuando;
         case FrameId::Cervello:
             return &s.FraCervello;
+        case FrameId::Riepilogo:
+            return &s.FraRiepilogo;
         case FrameId::Splash:
             return &s.FraSplash;
         case FrameId::Avviso:
@@ -173,6 +175,9 @@ void AddCoverAndPanels(std::vector<Layer>& t, const Screen& s) {
     Add(t, s.FraQuando, K::Quando);
     Add(t, s.lblQuando, K::Quando);
     Add(t, s.cmdQuando, K::Quando);
+    Add(t, s.FraRiepilogo);
+    AddArray(t, s.lblRiepilogo, K::None);
+    Add(t, s.lblEsitoRiepilogo);
     for (const int k : {4, 0, 1, 2}) {
         Add(t, s.FraPannello[k], k == 2 ? K::PannelloOpzioni : K::None, k);
     }

@@ -60,6 +60,16 @@ bool NessunPannello(const Finestra& f) {
     return true;
 }
 
+// The place of the n-th card (1..3) still in the human's hand, left to right, skipping places
+// already played and the card played this turn; 0 when the hand holds fewer.
+int PostoInMano(const Game& g, int n) {
+    for (int p = 4; p <= 6; ++p) {
+        if (g.tavolo.carta[p].empty() || p == g.umano.cartaGiocata) continue;
+        if (--n == 0) return p;
+    }
+    return 0;
+}
+
 // The keys a notice, the splash, the farewell, the resume question or the record page take
 // before the table: true when one of them took the key.
 bool TastoFuoriDalTavolo(Finestra& f, Key k) {
@@ -137,15 +147,18 @@ void TastoDelTavolo(Finestra& f, Key k) {
                 ScegliLivello(f, n == 1   ? gnamm::Livello::Honest
                                  : n == 2 ? gnamm::Livello::Cunning
                                           : gnamm::Livello::Cheat);
-            } else if (NessunPannello(f)) {
-                // The human's hand lies in places 4, 5 and 6, left to right.
+            } else if (const int posto = PostoInMano(f.game, n); posto != 0 && NessunPannello(f)) {
                 TogliConsiglio(f);
-                ClickCarta(f.game, 3 + n);
+                ClickCarta(f.game, posto);
             }
             break;
         }
         case Key::S:
             if (NessunPannello(f)) ApriStatistiche(f);
+            break;
+        case Key::N:
+            // "No" to the exit question, as N answers the resume question.
+            if (PannelloAperto(f, kUscita)) RispostaUscita(f, 1);
             break;
         default:
             break;
@@ -335,7 +348,7 @@ void RefreshScreen(Finestra& f) {
         MostraCervello(g.cervello, f.screen);
         MostraAngoloZeb(f.zeb.angolo, f.screen);
         MostraPannelli(f.pannelli, g.pausa, f.screen);
-        MostraPausa(g.pausa, f.screen);
+        MostraPausa(g, f.screen);
         MostraOpzioni(f);  // the random colours and backs change them at every Gioco
         RefreshScoreboard(f.screen, g);
         MostraClassifica(f);

@@ -41,7 +41,9 @@ constexpr std::array<std::array<std::string_view, 4>, 4> kSemi = {{
     {kFiori, kQuadri, kPicche, kCuori},
 }};
 
-constexpr int kRigaY = 4560;  // top of row 1
+// The ranking's block (title, heading, rows) stands high enough that the caption "Statistiche"
+// fits below row 10, above the instruction line.
+constexpr int kRigaY = 4080;  // top of row 1
 constexpr int kRigaH = 255;
 
 Element Testo(Rect r, std::string text, float font, bool bold, Rgb fore = colors::kWhite) {
@@ -72,14 +74,14 @@ void LayoutClassifica(Screen& s) {
     s.lblRegole[kIntestazioneAlbo] =
         Testo({240, 600, 5280, 300}, "N° Torneo - Vincitore - Sconfitto - Risultato - Giorno - Ora",
               8.25f, false);
-    s.LstAlbo = Testo({240, 930, 5280, 2640}, "", 8.25f, false, colors::kBlack);
+    s.LstAlbo = Testo({240, 930, 5280, 2160}, "", 8.25f, false, colors::kBlack);
     s.LstAlbo.opaque = true;
     s.LstAlbo.back = colors::kWhite;
     s.LstAlbo.border = true;
-    s.lblRegole[kTitoloClassifica] = Testo({1200, 3720, 3360, 420}, "Classifica", 12.0f, true);
+    s.lblRegole[kTitoloClassifica] = Testo({1200, 3240, 3360, 420}, "Classifica", 12.0f, true);
     s.lblRegole[kTitoloClassifica].align = Align::Center;
     s.lblRegole[kIntestazioneClassifica] =
-        Testo({240, 4230, 5280, 300},
+        Testo({240, 3750, 5280, 300},
               "Posizione       -       Nome Giocatore       -        Tornei Vinti", 8.25f, false);
     for (std::size_t i = 1; i < s.lblPosizione.size(); ++i) {
         const int y = kRigaY + static_cast<int>(i - 1) * kRigaH;
@@ -98,7 +100,7 @@ void LayoutClassifica(Screen& s) {
     s.lblTorneiVinti[0].visible = false;
     constexpr int kSemeX[4] = {240, 720, 4620, 5100};
     for (std::size_t k = 0; k < s.ImgSeme.size(); ++k) {
-        s.ImgSeme[k] = Testo({kSemeX[k], 3720, 420, 420}, "", 8.25f, false);
+        s.ImgSeme[k] = Testo({kSemeX[k], 3240, 420, 420}, "", 8.25f, false);
         s.ImgSeme[k].picture = std::string(kSemi[0][k]);
     }
     s.lblRegole[kIstruzione] =

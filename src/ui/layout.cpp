@@ -68,6 +68,8 @@ void ApplyDesignLayout(Screen& s) {
     // No notice yet: the box shows when the game has one.
     LayoutAvviso(s);
     s.FraAvviso.visible = false;
+    // The summary shows only in the pause after a Gioco.
+    s.FraRiepilogo.visible = false;
 }
 
 }  // namespace gnamm

@@ -15,6 +15,7 @@
 #include "rules/speeds.h"
 #include "save/torneo_file.h"
 #include "ui/options_panel.h"
+#include "ui/panels_layout.h"
 #include "ui/rules_text.h"
 #include "ui/scaling.h"
 
@@ -152,6 +153,11 @@ void MostraPaginaRegole(Finestra& f) {
     s.lblRegole[6].text = std::to_string(numero);
     s.lblRegole[0].rect.y =
         s.heightTwips == kAltezzaDesign ? p.topTesto : ScalaVerticale(p.topTesto, s.heightTwips);
+    // Down to the keys' line, whatever the page's top.
+    s.lblRegole[0].rect.h =
+        (s.heightTwips == kAltezzaDesign ? kFondoTestoRegole
+                                         : ScalaVerticale(kFondoTestoRegole, s.heightTwips)) -
+        s.lblRegole[0].rect.y;
     s.lblRegole[0].text = std::string(p.testo);
 }
 

@@ -125,9 +125,10 @@ void Regole(Screen& s) {
     constexpr FrameId f = FrameId::Pannello0;
     constexpr int w = kLarghezzaPannello;
     const PaginaRegole& p = PaginaDelleRegole(1);
-    s.lblRegole[0] = Testo(f, {240, p.topTesto, w - 480, 4500}, std::string(p.testo), 9.75f);
+    s.lblRegole[0] = Testo(f, {240, p.topTesto, w - 480, kFondoTestoRegole - p.topTesto},
+                           std::string(p.testo), 9.75f);
     s.lblRegole[1] = Titolo(f, 150, "Le Regole di GNAMM");
-    s.lblRegole[2] = Testo(f, {240, 720, w - 480, 720},
+    s.lblRegole[2] = Testo(f, {240, 720, w - 480, 570},
                            "Per visualizzare le regole del Gioco clicca sui due pulsanti < o >:  "
                            "con il primo indietreggerai di una istruzione, col secondo avanzerai.",
                            8.25f);

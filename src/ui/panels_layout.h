@@ -13,6 +13,8 @@ namespace gnamm {
 inline constexpr Rect kPannello{3130, 615, 5760, 7800};
 // The cover reaches the window's foot: the human's hand shows below the panels' frame.
 inline constexpr Rect kCopriCarte{2025, 3300, 8250, 5700};
+// The rules text ends above the keys' line (ui/keyboard_focus.cpp lays it at 5900).
+inline constexpr int kFondoTestoRegole = 5840;
 inline constexpr Rect kQuando = kQuandoTavolo;
 // The notice box: on the splash on the wall between the title and the name prompt; at the table
 // over Nonno Zeb's photo, above his speech bubble and clear of the panels, cards and hand.

@@ -1,7 +1,9 @@
 #include "ui/pause_view.h"
 
+#include "game/game.h"
 #include "ui/colors.h"
 #include "ui/quando_prompt.h"
+#include "ui/riepilogo_view.h"
 #include "ui/screen.h"
 
 namespace gnamm {
@@ -23,7 +25,8 @@ std::string TestoQuando(const PausaState& p) {
     return {};
 }
 
-void MostraPausa(const PausaState& p, Screen& s) {
+void MostraPausa(const Game& g, Screen& s) {
+    const PausaState& p = g.pausa;
     s.FraQuando.visible = p.quando;
     s.lblQuando.text = TestoQuando(p);
     // The winner of a Torneo stands out in red; otherwise each side keeps its own colour.
@@ -32,6 +35,7 @@ void MostraPausa(const PausaState& p, Screen& s) {
     s.lblPC.back = s.lblPuntiPC.back = pc;
     s.lblH.back = s.lblPuntiH.back = h;
     for (std::size_t k = 0; k < p.riquadro.size(); ++k) s.FraRiquadro[k].visible = p.riquadro[k];
+    MostraRiepilogo(g, s);
 }
 
 }  // namespace gnamm

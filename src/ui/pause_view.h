@@ -1,5 +1,6 @@
 // The pause between Giochi on screen, from the game's state of it (game/end_of_gioco.h): the
-// continue prompt and its line, the winner's name and points in red, the side boxes.
+// continue prompt and its line, the winner's name and points in red, the side boxes, and the
+// summary of the Gioco beside the prompt.
 #pragma once
 
 #include <string>
@@ -8,12 +9,14 @@
 
 namespace gnamm {
 
+class Game;
 struct Screen;
 
 // The continue prompt's words.
 std::string TestoQuando(const PausaState& p);
 
-// After every input: the prompt, the winner's colours and the boxes as the game stands.
-void MostraPausa(const PausaState& p, Screen& s);
+// After every input: the prompt, the winner's colours, the boxes and the summary as the game
+// stands.
+void MostraPausa(const Game& g, Screen& s);
 
 }  // namespace gnamm

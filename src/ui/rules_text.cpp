@@ -1,4 +1,4 @@
-// The twelve pages of the rules viewer: title, text, and the design top edge of the text.
+// The pages of the rules viewer: title, text, and the design top edge of the text.
 #include "ui/rules_text.h"
 
 namespace gnamm {
@@ -43,6 +43,9 @@ constexpr std::array<PaginaRegole, kPagineRegole> kPagine = {{
     {"12 - Punti di mazzo: il 5 di Cuori",
      2400,
      "Un Punto di mazzo sarà assegnato al Giocatore che avrà catturato il 5 di Cuori. Sulla base dei criteri appena descritti in GNAMM i 'Punti di mazzo', a differenza della Scopa tradizionale, vengono sempre e in ogni caso assegnati, non essendo previsto alcun caso di 'parità'. Buon divertimento!"},
+    {"13 - Il Tabellone dei punti",
+     1725,
+     "Nel riquadro 'Punti' ogni riga è un Punto di mazzo (Sette, Quadri, Figure, Carte, 5 di Cuori), poi i Punti GNAMM e i Punti Gioco in corso. Sotto 'Prese:' e 'Punti:' la colonna Z è di Nonno Zeb, la colonna * è tua. La colonna '>' dice quante carte vanno superate. La striscia a righe nella colonna '6' sono i quattro semi stretti in una colonna: il 6 di Cuori vince la parità dei Sette, quello di Quadri dei Quadri, quello di Fiori delle Figure, quello di Picche delle Carte. Una presa in azzurro: quel Giocatore ha il 6 della riga. Un punto in rosso con 1: punto assegnato. Nel riquadro 'Dati' le carte rimaste nel mazzo, il numero del Gioco e della Manche, le Partite vinte (ne servono 3) e i punti della Partita (ne servono 15): in rosa Zeb, in rosso chiaro tu, in rosso pieno il vincitore del Torneo."},
 }};
 // clang-format on
 

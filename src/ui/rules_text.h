@@ -6,7 +6,7 @@
 
 namespace gnamm {
 
-inline constexpr int kPagineRegole = 12;
+inline constexpr int kPagineRegole = 13;
 
 struct PaginaRegole {
     std::string_view titolo;
@@ -14,9 +14,9 @@ struct PaginaRegole {
     std::string_view testo;
 };
 
-// Page 1..12; any other number shows page 1.
+// Page 1..kPagineRegole; any other number shows page 1.
 const PaginaRegole& PaginaDelleRegole(int numero);
-// The viewer wraps round: after 12 comes 1, before 1 comes 12.
+// The viewer wraps round: after the last page comes 1, before 1 the last.
 int PaginaSeguente(int numero);
 int PaginaPrecedente(int numero);
 

@@ -38,6 +38,7 @@ enum class FrameId {
     Riquadro3,  // side boxes "Dati", "Punti", "Notes", "Zeb"
     Quando,     // continue prompt
     Cervello,   // diagnostic panel of the computer's search
+    Riepilogo,  // the summary after a Gioco
     Splash,
     Avviso,  // the notice box, over everything
 };
@@ -151,6 +152,12 @@ struct Screen {
     Element FraQuando;
     Element lblQuando;
     Element cmdQuando;
+
+    // The summary beside the prompt (ui/riepilogo_view.h): a grid of cells at index
+    // row * 4 + column, and the outcome below it.
+    Element FraRiepilogo;
+    std::array<Element, 40> lblRiepilogo;
+    Element lblEsitoRiepilogo;
 
     // Splash.
     Element FraSplash;

@@ -295,6 +295,37 @@ TEST_F(KeyboardPlay, DigitsPlayTheHandsCardsUnlessAPanelCoversTheTableAndNoFocus
     EXPECT_EQ(g.tavolo.carta[6], C("3p"));
 }
 
+TEST_F(KeyboardPlay, EachDigitPlaysThatCardAmongThoseStillInTheHandLeftToRight) {
+    struct Caso {
+        std::initializer_list<std::pair<int, std::string_view>> mano;
+        Key tasto;
+        int giocata;  // the hand place emptied; 0 = none
+    };
+    // A king on the table: every card below lies down, so the key's choice shows as it is.
+    const Caso casi[] = {
+        {{{4, "5c"}, {5, "2f"}, {6, "3p"}}, Key::Digit1, 4},
+        {{{4, "5c"}, {5, "2f"}, {6, "3p"}}, Key::Digit3, 6},
+        {{{5, "2f"}, {6, "3p"}}, Key::Digit1, 5},
+        {{{5, "2f"}, {6, "3p"}}, Key::Digit2, 6},
+        {{{5, "2f"}, {6, "3p"}}, Key::Digit3, 0},
+        {{{4, "5c"}, {6, "3p"}}, Key::Digit2, 6},
+        {{{6, "3p"}}, Key::Digit1, 6},
+        {{{4, "5c"}}, Key::Digit2, 0},
+    };
+    for (const Caso& c : casi) {
+        sgombera();
+        g.umano = {};
+        tavolo({{7, "Kq"}});
+        turnoUmano(c.mano);
+        key(c.tasto);
+        int giocata = 0;
+        for (const auto& [place, code] : c.mano) {
+            if (g.tavolo.carta[place].empty()) giocata = place;
+        }
+        EXPECT_EQ(giocata, c.giocata) << c.mano.begin()->first << " " << c.mano.size();
+    }
+}
+
 TEST_F(KeyboardPlay, ArrowsWalkTheRowAsItLiesAndSpacePicksAndUnpicks) {
     // Left to right on the screen: place 9, 7, 8, 10.
     tavolo({{7, "3c"}, {8, "3q"}, {9, "4f"}, {10, "Kc"}});

@@ -12,6 +12,7 @@
 #include "support/table_fixture.h"
 #include "ui/hall_of_fame_panel.h"
 #include "ui/pause_view.h"
+#include "ui/riepilogo_view.h"
 #include "ui/scoreboard_view.h"
 
 namespace gnamm::test_tavolo {
@@ -64,7 +65,7 @@ class EndOfGiocoTest : public TableTest {
 
     // The background of a side's name, as the window shows it.
     Rgb sfondoNome(Player chi) {
-        MostraPausa(g.pausa, finestra.screen);
+        MostraPausa(g, finestra.screen);
         return (chi == Player::PC ? finestra.screen.lblPC : finestra.screen.lblH).back;
     }
 
@@ -135,6 +136,76 @@ TEST_F(EndOfGiocoTest, OpenPointsGoByTheComputersCountAndTheTieSix) {
               std::tuple(3, 2, 3));
 }
 
+TEST_F(EndOfGiocoTest, TheSummaryShowsBothSidesCountsWhoTookEachPointAndHowAndSurvivesAResume) {
+    // Sette 2 to 2 with the human's 6 di Cuori; Quadri 4 to 6 with the table's last card;
+    // Figure 6 to 6 with Zeb's 6 di Fiori; Carte 22 to 18; the 5 di Cuori and two Punti Gnamm
+    // already the human's, one Punto Gnamm Zeb's.
+    tavolo({{9, "7q"}});
+    g.tavolo.ultimaCattura = Player::H;
+    g.opzioni.commentiZeb = false;
+    Colonna& pc = g.punteggi.pc;
+    Colonna& h = g.punteggi.h;
+    pc.prese = {2, 4, 6, 22};
+    pc.seiPreso = {false, false, true, false};
+    h.prese = {1, 5, 6, 17};
+    h.seiPreso = {true, false, false, false};
+    h.punto5DiCuori = true;
+    std::tie(pc.puntiGnamm, pc.puntiGiocoInCorso, pc.puntiPartita) = std::tuple(1, 1, 8);
+    std::tie(h.puntiGnamm, h.puntiGiocoInCorso, h.puntiPartita) = std::tuple(2, 3, 10);
+    g.partita.partitePC = 1;
+    g.partita.gioco = 4;
+    fine();
+    using Righe = decltype(Riepilogo::righe);
+    const Righe attese = {{{"Gioco 4", "Zeb", "Tu", "Punto"},
+                           {"Sette", "2", "2", "Tu, col 6"},
+                           {"Quadri", "4", "6", "Tu, di più"},
+                           {"Figure", "6", "6", "Zeb, col 6"},
+                           {"Carte", "22", "18", "Zeb, di più"},
+                           {"5 di Cuori", "0", "1", "Tu"},
+                           {"Punti GNAMM", "1", "2", ""},
+                           {"Punti Gioco", "3", "5", ""},
+                           {"Partita a 15", "10", "12", ""},
+                           {"Partite su 3", "1", "0", ""}}};
+    // As the window shows it, cell by cell.
+    auto mostrate = [this] {
+        Righe r;
+        for (std::size_t i = 0; i < r.size(); ++i) {
+            for (std::size_t k = 0; k < r[i].size(); ++k)
+                r[i][k] = finestra.screen.lblRiepilogo[i * kColonneRiepilogo + k].text;
+        }
+        return r;
+    };
+    ASSERT_TRUE(finestra.screen.FraRiepilogo.visible);
+    EXPECT_EQ(mostrate(), attese);
+    EXPECT_EQ(finestra.screen.lblEsitoRiepilogo.text, "La Partita continua.");
+
+    // Saved in the pause and taken up again after the table moved on: the same summary.
+    const TorneoSalvato salvato = FotografaTorneo(g, finestra.zeb, finestra.suoni);
+    Quando(g);
+    RefreshScreen(finestra);
+    EXPECT_FALSE(finestra.screen.FraRiepilogo.visible);
+    RiprendiTorneo(g, finestra.zeb, finestra.suoni, salvato);
+    RefreshScreen(finestra);
+    EXPECT_TRUE(finestra.screen.FraRiepilogo.visible);
+    EXPECT_EQ(mostrate(), attese);
+}
+
+TEST(Riepilogo, TheLastLineSaysWhatTheGiocoDecided) {
+    Scoreboard p;
+    MatchState m;
+    const std::tuple<EsitoGioco, int, int, int, int, const char*> casi[] = {
+        {EsitoGioco::Spareggio, 15, 15, 0, 0, "Pari a 15: si gioca uno spareggio."},
+        {EsitoGioco::PartitaPC, 17, 12, 1, 0, "Partita vinta da Zeb, 17 a 12."},
+        {EsitoGioco::PartitaH, 9, 16, 0, 1, "Partita vinta da te, 16 a 9."},
+        {EsitoGioco::TorneoPC, 15, 3, 3, 1, "Torneo vinto da Zeb, 3 Partite a 1."},
+        {EsitoGioco::TorneoH, 14, 16, 2, 3, "Torneo vinto da te, 3 Partite a 2."}};
+    for (const auto& [esito, pc, h, partitePC, partiteH, riga] : casi) {
+        std::tie(m.esito, p.pc.puntiPartita, p.h.puntiPartita, m.partitePC, m.partiteH) =
+            std::tuple(esito, pc, h, partitePC, partiteH);
+        EXPECT_EQ(FaiRiepilogo(p, m).esito, riga);
+    }
+}
+
 TEST_F(EndOfGiocoTest, TwoSevensWithoutTheSixGoToTheHuman) {
     g.punteggi.pc.prese = {2, 0, 0, 0};
     fine();
@@ -200,6 +271,11 @@ TEST_F(EndOfGiocoTest, TheThirdPartitaWinsTheTorneoAndQuandoOpensTheLevelChoice)
     EXPECT_EQ(mostrato(),
               "Mi hai fregato, eh?? / Per far scomparire questo Pannello e iniziare "
               "un nuovo Torneo premi INVIO!");
+    // The summary stands in the notes box's place, beside the hall of fame.
+    const Screen& s = finestra.screen;
+    EXPECT_TRUE(s.FraRiepilogo.visible && !s.FraRiquadro[2].visible &&
+                s.FraRiepilogo.rect.x + s.FraRiepilogo.rect.w <= s.FraPannello[3].rect.x);
+    EXPECT_EQ(s.lblEsitoRiepilogo.text, "Torneo vinto da te, 3 Partite a 2.");
 
     Quando(g);
     EXPECT_FALSE(attivo(Timer::Scegli4CarteSulTavolo));  // no deal: the level choice first

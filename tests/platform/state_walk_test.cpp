@@ -1,7 +1,8 @@
 // Walks one game through every state the player meets, from the splash to the farewell, at
 // three screen sizes, and draws each state with the real font: every visible element that
-// shows a text or a picture must lie inside the window, and no text may be cut off by its box.
-// The player's name has the greatest length the name box takes.
+// shows a text or a picture must lie inside the window, no text may be cut off by its box, and
+// no element drawn above a text may cover it. The player's name has the greatest length the
+// name box takes; the ranking is full.
 //
 // The frames drawn are left as PNG files in the build folder (state-walk/), to be looked at.
 #include <SDL_image.h>
@@ -67,6 +68,76 @@ std::string Descrivi(const Element& e, Rect r) {
            std::to_string(r.w) + "x" + std::to_string(r.h);
 }
 
+// True when the element paints something over what lies below it.
+bool Dipinge(const Placed& p) {
+    const Element& e = *p.element;
+    return !e.text.empty() || !e.picture.empty() || e.opaque || e.border ||
+           p.drawing == Drawing::List || p.drawing == Drawing::Cervello;
+}
+
+// Overlapping by more than a hair: borders meeting at a rounded edge hide nothing.
+bool SiCoprono(Rect a, Rect b) {
+    constexpr int kPelo = 60;
+    const int w = std::min(a.x + a.w, b.x + b.w) - std::max(a.x, b.x);
+    const int h = std::min(a.y + a.h, b.y + b.h) - std::max(a.y, b.y);
+    return w > kPelo && h > kPelo;
+}
+
+// The element itself or one of the frames it is drawn in is `cornice`.
+bool Dentro(const Screen& s, const Element* e, const Element& cornice) {
+    for (int depth = 0; e && depth < 8; ++depth, e = FrameElement(s, e->frame)) {
+        if (e == &cornice) return true;
+    }
+    return false;
+}
+
+// The overlays meant to stand over texts, with what they hold: each covers what lies outside
+// it, never a text of its own.
+bool CoperturaVoluta(const Screen& s, const Element& sopra, const Element& testo) {
+    std::vector<const Element*> sovrapposti = {
+        // The bar panels and their card cover stand over the table until they close.
+        &s.FraPannello[0], &s.FraPannello[1], &s.FraPannello[2], &s.FraPannello[3],
+        &s.FraPannello[4], &s.lblCopriCarte,
+        // The notice and the splash stand over everything until the player closes them.
+        &s.FraAvviso, &s.FraSplash,
+        // The record page opens over the hall of fame it is asked from.
+        &s.FraStatistiche,
+        // The search's diagnostic panel, opened on purpose, covers the foot of the window.
+        &s.FraCervello};
+    for (const Element* c : sovrapposti) {
+        if (Dentro(s, &sopra, *c) && !Dentro(s, &testo, *c)) return true;
+    }
+    // The record page lies in the hall of fame's frame, over all the rest of it.
+    auto pagina = [&s](const Element& e) {
+        return &e == &s.FraStatistiche || &e == &s.lblTitoloStatistiche ||
+               &e == &s.lblChiudiStatistiche ||
+               (&e >= s.lblStatistiche.data() &&
+                &e < s.lblStatistiche.data() + s.lblStatistiche.size());
+    };
+    if (pagina(sopra) && !pagina(testo)) return true;
+    // After a Torneo the prompt's band stands over the hall of fame's own instruction, saying
+    // the same.
+    return Dentro(s, &sopra, s.FraQuando) && &testo == &s.lblRegole[19];
+}
+
+// Every visible text against every element drawn above it.
+void NessunTestoCoperto(const Screen& s) {
+    const std::vector<Placed> placed = VisibleInZOrder(s);
+    for (std::size_t i = 0; i < placed.size(); ++i) {
+        const Element& testo = *placed[i].element;
+        if (testo.text.empty()) continue;
+        for (std::size_t j = i + 1; j < placed.size(); ++j) {
+            const Element& sopra = *placed[j].element;
+            if (!Dipinge(placed[j]) || !SiCoprono(placed[i].rect, placed[j].rect) ||
+                CoperturaVoluta(s, sopra, testo)) {
+                continue;
+            }
+            ADD_FAILURE() << "text covered: " << Descrivi(testo, placed[i].rect) << " under "
+                          << Descrivi(sopra, placed[j].rect);
+        }
+    }
+}
+
 using Dimensione = std::pair<int, int>;  // the window's width and height
 
 class StateWalk : public test_ui::UiTest, public ::testing::WithParamInterface<Dimensione> {
@@ -107,6 +178,7 @@ class StateWalk : public test_ui::UiTest, public ::testing::WithParamInterface<D
                     << "against its panel's frame: " << Descrivi(e, e.rect);
             }
         }
+        NessunTestoCoperto(s);
         for (const Element* e : screen_->textsCut()) {
             ADD_FAILURE() << "text cut off: " << Descrivi(*e, e->rect);
         }
@@ -223,6 +295,9 @@ TEST_P(StateWalk, EveryElementOfEveryStateHasItsPlaceAndItsTextFits) {
     data::PrepareDataFolder(dati.dati());
     data::Ranking classifica;
     classifica.righe[0] = {std::string(kNome), 2};
+    for (std::size_t i = 1; i < classifica.righe.size(); ++i) {
+        classifica.righe[i] = {"Giocatore numero " + std::to_string(i + 1), 1};
+    }
     classifica.totalePartite = 1;
     data::SaveRanking(dati.dati(), classifica);
     data::SaveAlbo(dati.dati(),
@@ -300,6 +375,11 @@ TEST_P(StateWalk, EveryElementOfEveryStateHasItsPlaceAndItsTextFits) {
             g.key(Key::Escape);
             EXPECT_FALSE(s.FraAvviso.visible || s.FraPannello[1].visible);
             apriEChiudi(TargetKind::Pannelli, 0, "regole");
+            // The last page, the longest text: back from the first.
+            click(TargetKind::Pannelli, 0);
+            g.key(Key::Left);
+            guarda("regole-tabellone");
+            click(TargetKind::Pannelli, 0);
             apriEChiudi(TargetKind::Pannelli, 1, "uscita");
             apriEChiudi(TargetKind::Pannelli, 2, "opzioni");
             apriEChiudi(TargetKind::Classifica, 0, "classifica");

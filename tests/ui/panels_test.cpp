@@ -22,7 +22,13 @@ TEST(RulesText, EveryPageHasItsNumberedTitleAndANumberOutOfRangeShowsTheFirst) {
         EXPECT_TRUE(PaginaDelleRegole(p).titolo.starts_with(std::to_string(p) + " - ")) << p;
     }
     EXPECT_EQ(PaginaDelleRegole(0).titolo, PaginaDelleRegole(1).titolo);
-    EXPECT_EQ(PaginaDelleRegole(13).titolo, PaginaDelleRegole(1).titolo);
+    EXPECT_EQ(PaginaDelleRegole(14).titolo, PaginaDelleRegole(1).titolo);
+    // The last page names every symbol and colour of the scoreboard.
+    for (const char* parola :
+         {"'6'", "'>'", "colonna Z", "colonna *", "azzurro", "rosso", "striscia", "rosa"}) {
+        EXPECT_NE(PaginaDelleRegole(kPagineRegole).testo.find(parola), std::string_view::npos)
+            << parola;
+    }
 }
 
 class Pannelli : public test_ui::UiTest {
@@ -51,9 +57,10 @@ TEST_F(Pannelli, TheRulesViewerWrapsKeepsItsPageLightsItsArrowsAndAnswersTheKeys
     EXPECT_TRUE(g.screen.FraPannello[0].visible);
     EXPECT_EQ(g.screen.lblRegole[6].text, "1");
     g.click({TargetKind::Regole, 0});  // previous from page 1
-    EXPECT_EQ(g.screen.lblRegole[6].text, "12");
-    EXPECT_EQ(g.screen.lblRegole[0].rect.y, PaginaDelleRegole(12).topTesto);
-    g.click({TargetKind::Regole, 1});  // next from page 12
+    EXPECT_EQ(std::tuple(g.screen.lblRegole[6].text, g.screen.lblRegole[5].text),
+              std::tuple("13", "13 - Il Tabellone dei punti"));
+    EXPECT_EQ(g.screen.lblRegole[0].rect.y, PaginaDelleRegole(13).topTesto);
+    g.click({TargetKind::Regole, 1});  // next from page 13
     EXPECT_EQ(g.screen.lblRegole[6].text, "1");
     g.click({TargetKind::Regole, 1});
     g.click({TargetKind::Regole, 1});
@@ -210,6 +217,16 @@ TEST_F(Uscita, NoOnlyClosesWithNothingToSayElseZebSaysBravo) {
                          std::vector<std::string>{"\\Zeb\\S03.wav"}));
     avanza(700);
     EXPECT_FALSE(g.screen.lblCommenti.visible || g.game.spia.busy);
+}
+
+TEST_F(Uscita, TheKeyNAnswersNoAndMeansNothingOnceTheQuestionIsGone) {
+    g.key(Key::N);
+    EXPECT_TRUE(!g.screen.FraPannello[1].visible && !g.pannelli.congedo &&
+                g.screen.lblCommenti.text == "Bravo!");
+    avanza(700);
+    media.clear();
+    g.key(Key::N);
+    EXPECT_TRUE(!g.screen.FraPannello[1].visible && media.log().empty() && !g.game.spia.busy);
 }
 
 TEST_F(Uscita, SiSaysGoodbyeAndEndsTheProgramAfterASecondAndAHalf) {
