@@ -25,6 +25,7 @@
 #include "data/data_files.h"
 #include "game/ai/cervello.h"
 #include "game/ai/pc_state.h"
+#include "game/capture_piles.h"
 #include "game/card_places.h"
 #include "game/end_of_gioco.h"
 #include "game/flow_events.h"
@@ -74,6 +75,7 @@ class Game {
     bool manina = false;      // the pointing hand shows: the human is to play
     HumanTurnState umano;     // the human's turn and capture
     Scoreboard punteggi;      // deck points, Punti Gnamm, Partita totals
+    Mucchi mucchi;            // each side's pile: its count, last capture and Punti Gnamm
     PcState pc;               // the computer's search, evaluation and move
     Cervello cervello;        // the diagnostic panel of that search
     MatchState partita;       // Partite, Gioco, the end of a Gioco

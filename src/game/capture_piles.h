@@ -1,0 +1,30 @@
+// What each side has taken, as a player sees it on the table: how many cards lie in its pile,
+// the cards of its last capture (shown while the player holds the mouse on the pile, as the
+// tabletop rule allows, and never the rest) and the card of each Punto Gnamm, laid crosswise on
+// the pile as Scopa players mark a sweep. Kept by the flow and by the Torneo save, so a resumed
+// Torneo shows the same piles.
+#pragma once
+
+#include <vector>
+
+#include "rules/card.h"
+#include "rules/table_state.h"
+
+namespace gnamm {
+
+struct Mucchio {
+    int carte = 0;                  // cards taken this Gioco
+    std::vector<Card> ultimaPresa;  // the last capture: the card played, then the cards taken
+    std::vector<Card> gnamm;        // the card of each Punto Gnamm, in the order they came
+    bool operator==(const Mucchio&) const = default;
+};
+
+struct Mucchi {
+    Mucchio pc;
+    Mucchio h;
+    Mucchio& di(Player p) { return p == Player::PC ? pc : h; }
+    const Mucchio& di(Player p) const { return p == Player::PC ? pc : h; }
+    bool operator==(const Mucchi&) const = default;
+};
+
+}  // namespace gnamm
