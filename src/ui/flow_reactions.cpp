@@ -30,11 +30,11 @@ void ReagisciAlFlusso(Finestra& f, EventoFlusso e) {
             CancellaTorneoSalvato(g, f.custodiaTorneo);  // nothing left to resume
             return;
         case EventoFlusso::TorneoFinito:
-            ApriClassifica(f);
+            ApriClassifica(f.screen, f.game);
             MostraQuando(f, PostoQuando::Albo);
             return;
         case EventoFlusso::NuovoTorneo:
-            ChiudiClassifica(f);
+            ChiudiClassifica(f.screen, f.game);
             f.screen.FraPannello[4].back = f.screen.windowBack;
             f.screen.FraPannello[4].visible = true;
             return;

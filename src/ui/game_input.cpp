@@ -208,7 +208,7 @@ void Finestra::click(Target target) {
             ClickPannelli(*this, i);
             break;
         case TargetKind::Classifica:
-            ToggleClassifica(*this);
+            ToggleClassifica(screen, game);
             break;
         case TargetKind::Riquadri:
             ClickRiquadri(*this, i);
@@ -224,7 +224,7 @@ void Finestra::click(Target target) {
             ClickCmdLivello(*this);
             break;
         case TargetKind::LstAlbo:
-            ClickLstAlbo(*this);
+            ClickLstAlbo();
             break;
         case TargetKind::Uscita:
             RispostaUscita(*this, i);
@@ -319,10 +319,10 @@ void Finestra::onTimer(Timer t) {
     }
     switch (t) {
         case Timer::LampeggiaScritta:
-            OnLampeggiaScritta(*this);
+            OnLampeggiaScritta(screen, game);
             break;
         case Timer::LampeggiaScritta2:
-            OnLampeggiaScritta2(*this);
+            OnLampeggiaScritta2(screen, game);
             break;
         case Timer::Inserisci:
             OnInserisci(*this);
@@ -351,7 +351,7 @@ void RefreshScreen(Finestra& f) {
         MostraPausa(g, f.screen);
         MostraOpzioni(f);  // the random colours and backs change them at every Gioco
         RefreshScoreboard(f.screen, g);
-        MostraClassifica(f);
+        MostraClassifica(f.screen, f.game);
         MostraAvviso(f.screen, g.avvisi);
     }
     AggiornaFuoco(f);

@@ -3,10 +3,12 @@
 #include <array>
 #include <string>
 
+#include "game/game.h"
 #include "game/hall_of_fame.h"
 #include "rules/timers.h"
-#include "ui/finestra.h"
+#include "ui/colors.h"
 #include "ui/hall_of_fame_panel.h"
+#include "ui/screen.h"
 
 namespace gnamm {
 
@@ -110,9 +112,7 @@ void LayoutClassifica(Screen& s) {
     s.lblRegole[kIstruzione].visible = false;
 }
 
-void MostraClassifica(Finestra& f) {
-    Game& g = f.game;
-    Screen& s = f.screen;
+void MostraClassifica(Screen& s, const Game& g) {
     const RankingState& c = g.classifica;
     for (int i = 1; i <= data::kRigheClassifica; ++i) {
         const data::RigaClassifica& riga = c.classifica.righe[static_cast<std::size_t>(i - 1)];
@@ -142,23 +142,21 @@ void MostraClassifica(Finestra& f) {
     s.lblRegole[kIstruzione].visible = c.istruzioneVisibile;
 }
 
-void OnLampeggiaScritta(Finestra& f) {
-    f.game.lampeggiaAlbo();
-    MostraClassifica(f);
+void OnLampeggiaScritta(Screen& s, Game& g) {
+    g.lampeggiaAlbo();
+    MostraClassifica(s, g);
 }
 
-void OnLampeggiaScritta2(Finestra& f) {
-    const int fase = f.game.lampeggiaPromptLivello();
+void OnLampeggiaScritta2(Screen& s, Game& g) {
+    const int fase = g.lampeggiaPromptLivello();
     if (fase == 2) {
-        f.screen.lblRegole[kPromptLivello].visible = true;
+        s.lblRegole[kPromptLivello].visible = true;
     } else if (fase >= 9) {
-        f.screen.lblRegole[kPromptLivello].visible = false;
+        s.lblRegole[kPromptLivello].visible = false;
     }
 }
 
-void ApriClassifica(Finestra& f) {
-    Game& g = f.game;
-    Screen& s = f.screen;
+void ApriClassifica(Screen& s, Game& g) {
     Element& pannello = s.FraPannello[3];
     pannello.rect.x = ScalaX(s, kPannelloX);
     pannello.rect.y = ScalaY(s, kPannelloY);
@@ -170,35 +168,33 @@ void ApriClassifica(Finestra& f) {
     s.lblCopriCarte.back = s.windowBack;
     s.lblCopriCarte.opaque = true;
     s.lblCopriCarte.visible = true;
-    MostraClassifica(f);
+    MostraClassifica(s, g);
 }
 
-void ToggleClassifica(Finestra& f) {
-    Game& g = f.game;
+void ToggleClassifica(Screen& s, Game& g) {
     // Enter on the continue prompt tells the end of a Torneo from the end of a Gioco by this
     // panel being up. So while the prompt waits, the caption leaves the panel as it is: closing
     // it after a Torneo would carry the old Partite into the next Gioco, and opening it after a
     // Gioco would throw the Torneo in progress away.
     if (g.pausa.quando) return;
-    if (f.screen.FraPannello[3].visible) {
-        f.screen.FraPannello[3].visible = false;
+    if (s.FraPannello[3].visible) {
+        s.FraPannello[3].visible = false;
         g.chiudiAlbo();
-        f.screen.lblCopriCarte.visible = false;
+        s.lblCopriCarte.visible = false;
         LiberaSpiaSeTace(g.spia, g.scheduler);
     } else {
-        ApriClassifica(f);
+        ApriClassifica(s, g);
     }
 }
 
-void ClickLstAlbo(Finestra&) {}
+void ClickLstAlbo() {}
 
-void ChiudiClassifica(Finestra& f) {
-    Game& g = f.game;
+void ChiudiClassifica(Screen& s, Game& g) {
     g.fermaLampeggioAlbo();
-    f.screen.FraPannello[3].visible = false;
+    s.FraPannello[3].visible = false;
     g.chiudiAlbo();
-    f.screen.lblCopriCarte.visible = false;
-    MostraClassifica(f);
+    s.lblCopriCarte.visible = false;
+    MostraClassifica(s, g);
 }
 
 }  // namespace gnamm

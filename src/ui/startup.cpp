@@ -77,7 +77,7 @@ void Avvio(Finestra& f, int screenWidthTwips, int screenHeightTwips) {
     MostraMazzo(g, true);
     LeggiClassifica(g);
     CaricaAlbo(g);
-    MostraClassifica(f);
+    MostraClassifica(f.screen, f.game);
     MostraPaginaRegole(f);
 
     // The level panel's prompt blinks once the splash stops hiding it (InvioSplash): blinking

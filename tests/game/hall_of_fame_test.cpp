@@ -251,7 +251,7 @@ TEST_F(HallOfFameTest, TorneiWhoseSaveFailedAreKeptAndAddedAtTheNextSave) {
 
 TEST_F(HallOfFameTest, ThePanelBlinksTheLineTheRowAndTheSuitsUntilItCloses) {
     vince("Ugo");
-    ApriClassifica(g);
+    ApriClassifica(g.screen, g.game);
     g.game.classifica.vincitoreEvidenziato = false;
     g.game.scheduler.start(Timer::LampeggiaScritta, 150);
     const Element& riga = g.screen.lblNomeGiocatore[1];
@@ -273,7 +273,7 @@ TEST_F(HallOfFameTest, ThePanelBlinksTheLineTheRowAndTheSuitsUntilItCloses) {
               "-wCFQP IYCFQP IYPCFQ IYPCFQ IYQPCF IYQPCF IYFQPC -wCFQP -wCFQP IYCFQP IYPCFQ ");
     EXPECT_EQ(istruzione.text,
               "Per far scomparire questo Pannello e iniziare un nuovo Torneo premi INVIO!");
-    ChiudiClassifica(g);
+    ChiudiClassifica(g.screen, g.game);
     EXPECT_FALSE(g.game.scheduler.isEnabled(Timer::LampeggiaScritta) ||
                  g.screen.FraPannello[3].visible || istruzione.visible);
     EXPECT_EQ(std::tuple(g.game.classifica.lampeggia, riga.fore, semi()),
@@ -292,15 +292,15 @@ TEST_F(HallOfFameTest, TheLevelPromptIsHiddenTwoTicksAndShownSeven) {
 
 // On a screen twice as large both open twice as far from the corner.
 TEST_F(HallOfFameTest, TheCaptionTogglesThePanelAndTheCoverWhereTheLayoutPutsThem) {
-    ToggleClassifica(g);
+    ToggleClassifica(g.screen, g.game);
     EXPECT_TRUE(g.screen.FraPannello[3].visible && g.screen.lblCopriCarte.visible);
     EXPECT_EQ(g.screen.lblCopriCarte.back, g.screen.windowBack);
     const Rect pannello = g.screen.FraPannello[3].rect, copri = g.screen.lblCopriCarte.rect;
-    ToggleClassifica(g);
+    ToggleClassifica(g.screen, g.game);
     EXPECT_FALSE(g.screen.FraPannello[3].visible || g.screen.lblCopriCarte.visible);
     g.screen.widthTwips *= 2;
     g.screen.heightTwips *= 2;
-    ToggleClassifica(g);
+    ToggleClassifica(g.screen, g.game);
     const Rect p2 = g.screen.FraPannello[3].rect, c2 = g.screen.lblCopriCarte.rect;
     EXPECT_EQ(std::tuple(p2.x, p2.y, c2.x, c2.y),
               std::tuple(2 * pannello.x, 2 * pannello.y, 2 * copri.x, 2 * copri.y));
@@ -310,11 +310,11 @@ TEST_F(HallOfFameTest, ClosingThePanelDuringPlayLetsTheIndicatorGoUnlessASoundRu
     // A remark under way when the panel opens ends while it shows: the indicator stays taken.
     g.game.spia.busy = true;
     g.game.scheduler.start(Timer::DurataGnammH, 700);
-    ToggleClassifica(g);
+    ToggleClassifica(g.screen, g.game);
     AdvanceVirtualTime(g, clock, 700);
     EXPECT_TRUE(g.game.spia.busy);
     // Closed again, Nonno Zeb may speak: nothing holds the indicator any more.
-    ToggleClassifica(g);
+    ToggleClassifica(g.screen, g.game);
     EXPECT_TRUE(g.game.spia.free());
 
     // A capture noise or a saloon sound still playing keeps it until its own end.
@@ -323,8 +323,8 @@ TEST_F(HallOfFameTest, ClosingThePanelDuringPlayLetsTheIndicatorGoUnlessASoundRu
         g.game.spia.ambiente = saloon ? 7 : 0;
         const Timer fine = saloon ? Timer::DurataAmbiente : Timer::Presa;
         g.game.scheduler.start(fine, 365);
-        ToggleClassifica(g);
-        ToggleClassifica(g);
+        ToggleClassifica(g.screen, g.game);
+        ToggleClassifica(g.screen, g.game);
         EXPECT_TRUE(g.game.spia.busy) << saloon;
         AdvanceVirtualTime(g, clock, 365);
         EXPECT_TRUE(g.game.spia.free()) << saloon;

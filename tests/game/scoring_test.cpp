@@ -242,7 +242,7 @@ TEST_F(EndOfGiocoTest, PartiteWonAndTheirRemarks) {
               std::tuple(1, 0, 0, false, Player::H));
 
     // The hall of fame looked at during a Gioco does not make its end the end of a Torneo.
-    ApriClassifica(finestra);
+    ApriClassifica(finestra.screen, finestra.game);
     totali(15, 9);
     fine();
     EXPECT_EQ(finestra.zeb.angolo.commento, "E due!!");
