@@ -161,10 +161,11 @@ TEST_F(CaptureExecution, TheAceTakesTheOnlyCardOrTheAceOrSweepsTheTable) {
         std::initializer_list<std::pair<int, std::string_view>> tavolo;
         int resta, prese, gnamm;
         const char* commento;
+        const char* mucchio;
     } casi[] = {
-        {{{11, "Aq"}}, 0, 2, 1, ""},
-        {{{7, "5c"}, {8, "Af"}, {9, "7q"}}, 2, 2, 0, "Asso bevuto... gioco astuto!"},
-        {{{7, "5q"}, {8, "2q"}, {9, "7f"}}, 0, 4, 1, ""},
+        {{{11, "Aq"}}, 0, 2, 1, "", "2: Ac Aq / Ac"},
+        {{{7, "5c"}, {8, "Af"}, {9, "7q"}}, 2, 2, 0, "Asso bevuto... gioco astuto!", "2: Ac Af /"},
+        {{{7, "5q"}, {8, "2q"}, {9, "7f"}}, 0, 4, 1, "", "4: Ac 5q 2q 7f / Ac"},
     };
     for (const auto& c : casi) {
         Banco b;
@@ -181,6 +182,8 @@ TEST_F(CaptureExecution, TheAceTakesTheOnlyCardOrTheAceOrSweepsTheTable) {
         EXPECT_EQ(std::tuple(b.g.tavolo.numeroCarteSulTavolo, h.conta(PuntoMazzo::Carte),
                              h.puntiGnamm, h.puntiPartita),
                   std::tuple(c.resta, c.prese, c.gnamm, c.gnamm));
+        EXPECT_EQ(std::tuple(b.mucchio(Player::H), b.mucchio(Player::PC)),
+                  std::tuple(c.mucchio, "0: /"));
     }
 }
 

@@ -93,6 +93,15 @@ class Banco {
         }
         return out;
     }
+    // A side's pile as "count: last capture / Punti Gnamm".
+    std::string mucchio(Player chi) const {
+        const Mucchio& m = g.mucchi.di(chi);
+        std::string out = std::to_string(m.carte) + ":";
+        for (const Card c : m.ultimaPresa) out += " " + c.code();
+        out += " /";
+        for (const Card c : m.gnamm) out += " " + c.code();
+        return out;
+    }
     void click(int k) { finestra.click(Target{TargetKind::Carta, k}); }
     void avanza(int64_t ms) { AdvanceVirtualTime(finestra, clock, ms); }
     bool attivo(Timer t) const { return g.scheduler.isEnabled(t); }
