@@ -40,6 +40,8 @@ class Finestra {
     Screen screen;
     PanelsState pannelli;         // options, splash, rules, level and exit panels
     ConsiglioMostrato consiglio;  // Zeb's advice while it shows
+    // The hand place under the mouse (4..6; 0 for none): the table outlines what it would take.
+    int cartaSotto = 0;
 
     // Input. Each entry point ends by bringing the derived parts of the screen up to date.
     void click(Target target);

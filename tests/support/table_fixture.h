@@ -107,7 +107,8 @@ class Banco {
     bool attivo(Timer t) const { return g.scheduler.isEnabled(t); }
     // The card places as the screen draws them now.
     const Screen& posti() {
-        MostraPosti(g.posti, g.opzioni, finestra.consiglio.segni, finestra.screen);
+        MostraPosti(g.posti, g.opzioni, finestra.consiglio.segni,
+                    AnteprimaPresa(g, finestra.cartaSotto), finestra.screen);
         return finestra.screen;
     }
     bool contorno(int place) { return posti().ShpContornoCarta[place].visible; }
