@@ -43,6 +43,8 @@ constexpr std::array<std::string_view, kNumeroOpzioni> kTooltips = {
     "Velocità nella distribuzione delle carte",
     "Tempo di pausa fra una musica e l'altra (quando l'opzione precedente è attivata)",
 };
+constexpr std::string_view kTooltipAnimazioni =
+    "Scegli se vedere le carte muoversi sul tavolo o comparire subito al loro posto";
 
 // The draws of the random graphics, k = 1..4.
 constexpr std::array<ColoreTavolo, 4> kTavoloCasuale = {ColoreTavolo::Brown, ColoreTavolo::Green,
@@ -156,6 +158,7 @@ std::string_view RetroPicture(Retro r) {
 }
 
 std::string_view OptionTooltip(int i) {
+    if (i == kVoceAnimazioni) return kTooltipAnimazioni;
     return (i >= 0 && i < kNumeroOpzioni) ? kTooltips[static_cast<std::size_t>(i)]
                                           : std::string_view{};
 }
@@ -173,8 +176,15 @@ void RumoreClic(Finestra& f) {
 
 void ClickVoceOpzioni(Finestra& f, int i) {
     Game& g = f.game;
-    if (i < 0 || i >= kNumeroOpzioni) return;
+    if (i < 0 || i >= kVociOpzioni) return;
     RumoreClic(f);
+    if (i == kVoceAnimazioni) {
+        f.animazioni = !f.animazioni;
+        MostraOpzioni(f);
+        data::SaveVista(g.paths.data, data::Vista{f.animazioni});
+        data::RetryPendingWrites(g.paths.data, g.avvisi);
+        return;
+    }
     g.cambiaOpzione(i);
     ApplicaEffetto(f, i);
     MostraOpzioni(f);
@@ -182,17 +192,18 @@ void ClickVoceOpzioni(Finestra& f, int i) {
 }
 
 void MouseVoceOpzioni(Finestra& f, int i) {
-    if (i < 0 || i >= kNumeroOpzioni) return;
-    int& selezione = f.pannelli.selezione;
-    if (i == selezione) return;
-    f.screen.lblOpzioni[static_cast<std::size_t>(selezione)].opaque = false;
-    selezione = i;
+    if (i < 0 || i >= kVociOpzioni) return;
+    if (i == f.pannelli.selezione) return;
+    MousePannelloOpzioni(f);
+    f.pannelli.selezione = i;
     f.screen.lblOpzioni[static_cast<std::size_t>(i)].opaque = true;
 }
 
 void MousePannelloOpzioni(Finestra& f) {
     int& selezione = f.pannelli.selezione;
-    f.screen.lblOpzioni[static_cast<std::size_t>(selezione)].opaque = false;
+    if (selezione >= 0 && selezione < kVociOpzioni) {
+        f.screen.lblOpzioni[static_cast<std::size_t>(selezione)].opaque = false;
+    }
     selezione = kNessunaSelezione;
 }
 
@@ -201,6 +212,7 @@ void MostraOpzioni(Finestra& f) {
     for (int i = 0; i < kNumeroOpzioni; ++i) {
         f.screen.lblOpzioni[static_cast<std::size_t>(i)].text = OptionText(g.opzioni, i);
     }
+    f.screen.lblOpzioni[kVoceAnimazioni].text = f.animazioni ? "Sì" : "No";
 }
 
 void ApplicaColoreTavolo(Finestra& f) {
@@ -238,6 +250,7 @@ void LeggiImpostazioni(Finestra& f) {
         g.pausa.riquadro[i] = s.riquadri[i].shown;
     }
     g.ripristinaIntervalli(s.intervalli);
+    f.animazioni = data::LoadVista(g.paths.data).value.animazioni;
     MostraOpzioni(f);
 }
 
