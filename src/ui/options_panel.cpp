@@ -112,13 +112,6 @@ void ApplicaEffetto(Finestra& f, int i) {
             TogliConsiglio(f);
             break;
         }
-        case 13:
-            if (!o.mostraManina) {
-                g.manina = false;
-            } else if (g.tavolo.aChiTocca == Player::H) {
-                g.manina = true;
-            }
-            break;
         case 15:
             PausaCambiata(f.suoni);
             break;
@@ -227,28 +220,36 @@ void ApplicaColoreTavolo(Finestra& f) {
 
 void CasualeColoreTavolo(Finestra& f) {
     Game& g = f.game;
-    g.opzioni.coloreTavolo = DiversoDa(f, g.opzioni.coloreTavolo, kTavoloCasuale);
+    Opzioni o = g.opzioni;
+    o.coloreTavolo = DiversoDa(f, o.coloreTavolo, kTavoloCasuale);
+    g.impostaOpzioni(o);
     ApplicaColoreTavolo(f);
 }
 
 void CasualeColoreCarte(Finestra& f) {
     Game& g = f.game;
-    g.opzioni.coloreCarte = DiversoDa(f, g.opzioni.coloreCarte, kCarteCasuali);
+    Opzioni o = g.opzioni;
+    o.coloreCarte = DiversoDa(f, o.coloreCarte, kCarteCasuali);
+    g.impostaOpzioni(o);
 }
 
 void CasualeRetro(Finestra& f) {
     Game& g = f.game;
-    g.opzioni.retroCarte = DiversoDa(f, g.opzioni.retroCarte, kRetroCasuale);
+    Opzioni o = g.opzioni;
+    o.retroCarte = DiversoDa(f, o.retroCarte, kRetroCasuale);
+    g.impostaOpzioni(o);
 }
 
 void LeggiImpostazioni(Finestra& f) {
     Game& g = f.game;
     const data::Settings s = data::LoadSettings(g.paths.data).value;
-    g.opzioni = s.opzioni;
+    g.impostaOpzioni(s.opzioni);
+    std::array<bool, 4> fissi{}, mostrati{};
     for (std::size_t i = 0; i < s.riquadri.size(); ++i) {
-        g.pausa.riquadroFisso[i] = s.riquadri[i].borderStyle != 0;
-        g.pausa.riquadro[i] = s.riquadri[i].shown;
+        fissi[i] = s.riquadri[i].borderStyle != 0;
+        mostrati[i] = s.riquadri[i].shown;
     }
+    g.ripristinaRiquadri(fissi, mostrati);
     g.ripristinaIntervalli(s.intervalli);
     f.animazioni = data::LoadVista(g.paths.data).value.animazioni;
     MostraOpzioni(f);
