@@ -210,6 +210,30 @@ bool SaveName(const fs::path& dati, std::string_view name) {
     return SaveOwnFile(dati, kFileNome, FormatName(name), "il nome");
 }
 
+// ---- GnVista.txt ---------------------------------------------------------------------------
+
+std::string FormatVista(const Vista& v) {
+    return WriteItem(Item{v.animazioni});
+}
+
+Loaded<Vista> ParseVista(std::string_view contents) {
+    const Slots slots = ReadSlots(contents);
+    const Item* item = slots.at(0);
+    const auto animazioni = item ? ItemBool(*item) : std::nullopt;
+    if (!animazioni) return {Vista{}, FileStatus::Repaired, {}};
+    Loaded<Vista> out{Vista{*animazioni}, FileStatus::Ok, {}};
+    out.status = Verdict(slots.clean && slots.lineCount == 1, slots.legacyCharset);
+    return out;
+}
+
+Loaded<Vista> LoadVista(const fs::path& dati) {
+    return LoadFile(dati, kFileVista, Vista{}, ParseVista, FormatVista);
+}
+
+bool SaveVista(const fs::path& dati, const Vista& v) {
+    return SaveOwnFile(dati, kFileVista, FormatVista(v), "l'opzione Animazioni");
+}
+
 // ---- GnClass.txt --------------------------------------------------------------------------
 
 std::string FormatRanking(const Ranking& r) {

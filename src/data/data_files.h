@@ -3,7 +3,8 @@
 // (card.h, options.h, speeds.h).
 //
 // The four Dati files: settings (GnImpo.txt), player name (GnNome.txt), ranking (GnClass.txt)
-// and hall of fame (GnAlbo.txt).
+// and hall of fame (GnAlbo.txt); and the window's own settings beyond GnImpo.txt's fixed items
+// (GnVista.txt).
 //
 // Every Load returns usable contents, never fails and never throws, and each file is read and
 // mended on its own. A missing file is created with the fresh-install contents. A file that
@@ -28,6 +29,7 @@ inline constexpr std::string_view kFileImpostazioni = "GnImpo.txt";
 inline constexpr std::string_view kFileNome = "GnNome.txt";
 inline constexpr std::string_view kFileClassifica = "GnClass.txt";
 inline constexpr std::string_view kFileAlbo = "GnAlbo.txt";
+inline constexpr std::string_view kFileVista = "GnVista.txt";
 
 // What a Load found on disk.
 enum class FileStatus {
@@ -130,6 +132,20 @@ Loaded<std::vector<std::string>> LoadAlbo(const std::filesystem::path& dati);
 bool SaveAlbo(const std::filesystem::path& dati, const std::vector<std::string>& lines);
 std::string FormatAlbo(const std::vector<std::string>& lines);
 Loaded<std::vector<std::string>> ParseAlbo(std::string_view contents);
+
+// ---- GnVista.txt: 1 item -------------------------------------------------------------
+
+// How the window shows the game, beyond the options of GnImpo.txt.
+struct Vista {
+    bool animazioni = true;  // "Animazioni": the cards move to their places
+    bool operator==(const Vista&) const = default;
+};
+
+Loaded<Vista> LoadVista(const std::filesystem::path& dati);
+// False when the file could not be written (kept to write again, pending_writes.h).
+bool SaveVista(const std::filesystem::path& dati, const Vista& v);
+std::string FormatVista(const Vista& v);
+Loaded<Vista> ParseVista(std::string_view contents);
 
 // ---- The folder as a whole --------------------------------------------------------------
 

@@ -191,6 +191,11 @@ DataFolderRead ReadDataFolder(const fs::path& dati) {
          Kept(out.albo.size(), {"tenuto Torneo", "Torneo"}, {"tenuti Tornei", "Tornei"},
               {" dell'Albo", " of the hall of fame"}));
 
+    // Newer than the other files: a folder without it is no news to the player.
+    const auto vista = LoadVista(dati);
+    const Parole animate = {"le carte tornano a muoversi", "animations on"};
+    Tell(notices, kFileVista, vista, true, animate, animate);
+
     CounterFromLines(dati, out, classifica.leftAsItIs());
     return out;
 }

@@ -1,5 +1,7 @@
 #include "game/capture_execution.h"
 
+#include <vector>
+
 #include "game/ai/pc_turn.h"
 #include "game/deal.h"
 #include "game/end_of_gioco.h"
@@ -68,9 +70,11 @@ void OnScompaionoCarteH(Game& g) {
     presa.da = u.cartaGiocata;
     if (presa.da != 0) presa.carta = t.carta[presa.da];
 
+    std::vector<Card> prese;
     for (const int i : kPostiTavolo) {
         if (!u.marcaPresa[i]) continue;
         presa.posti.push_back(i);
+        prese.push_back(t.carta[i]);
         u.marcaPresa[i] = false;
         ContaPreseH(g, i);
         SvuotaPosto(g, i);
@@ -78,6 +82,7 @@ void OnScompaionoCarteH(Game& g) {
     }
     const int mano = u.cartaGiocata;
     if (mano != 0) ContaPreseH(g, mano);
+    MettiNelMucchio(g.mucchi.h, presa.carta, prese, t.numeroCarteSulTavolo == 0);
 
     if (t.numeroCarteSulTavolo == 0) {
         AssegnaPuntoGnamm(g, Player::H);

@@ -27,4 +27,11 @@ struct Mucchi {
     bool operator==(const Mucchi&) const = default;
 };
 
+// A capture joins the taker's pile: the card played and the cards it took become the last
+// capture; a sweep lays the card played crosswise on the pile.
+void MettiNelMucchio(Mucchio& m, Card giocata, const std::vector<Card>& prese, bool gnamm);
+// A card left on the table at the end of a Gioco joins the last capturer's pile; the first of
+// them starts a new last capture, the others join it.
+void UltimaCartaNelMucchio(Mucchio& m, Card c, bool prima);
+
 }  // namespace gnamm

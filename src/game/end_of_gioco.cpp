@@ -154,6 +154,7 @@ void UltimeCarte(Game& g) {
         g.posti[static_cast<std::size_t>(p)].segno =
             t.ultimaCattura == Player::PC ? Segno::UltimeAZeb : Segno::UltimeAllUmano;
         ContaUltimaCarta(g, t.ultimaCattura, c);
+        UltimaCartaNelMucchio(g.mucchi.di(t.ultimaCattura), c, g.partita.contaUltimeCarte == 1);
         return;
     }
 }

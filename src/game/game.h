@@ -15,10 +15,12 @@
 // write the state of the subsystems they own.
 #pragma once
 
+#include <array>
 #include <cstddef>
 #include <filesystem>
 #include <functional>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "data/avvisi.h"
@@ -107,8 +109,15 @@ class Game {
     // Commands of the window and the clock (game_commands.cpp). A tick of one of the flow's
     // own timers; false for a timer the game does not own (Zeb's, the sounds', the window's).
     bool onTimer(Timer t);
-    // The player moved option `voce` on to its next value: the speeds re-time their steps.
+    // The player moved option `voce` on to its next value: the speeds re-time their steps, and
+    // the pointing hand follows "Mostra manina".
     void cambiaOpzione(int voce);
+    // Every option at once (the settings file, the random graphics), and the side boxes as the
+    // settings file keeps them: pinned, and shown.
+    void impostaOpzioni(const Opzioni& o) { opzioni = o; }
+    void ripristinaRiquadri(const std::array<bool, 4>& fissi, const std::array<bool, 4>& mostrati);
+    // What the player is asked to do, as the window's advice puts it up and takes it down.
+    void mostraIstruzione(Istruzione i) { istruzione = std::move(i); }
     // The timers' intervals as the settings file keeps them, and back.
     data::StoredIntervals intervalli() const;
     void ripristinaIntervalli(const data::StoredIntervals& iv);

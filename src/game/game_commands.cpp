@@ -63,9 +63,22 @@ void Game::cambiaOpzione(int voce) {
             scheduler.setInterval(Timer::Scegli4CarteSulTavolo,
                                   IntervalloMazziere(opzioni.velocitaMazziere));
             break;
+        case kVoceMostraManina:
+            if (!opzioni.mostraManina) {
+                manina = false;
+            } else if (tavolo.aChiTocca == Player::H) {
+                manina = true;
+            }
+            break;
         default:
             break;
     }
+}
+
+void Game::ripristinaRiquadri(const std::array<bool, 4>& fissi,
+                              const std::array<bool, 4>& mostrati) {
+    pausa.riquadroFisso = fissi;
+    pausa.riquadro = mostrati;
 }
 
 data::StoredIntervals Game::intervalli() const {

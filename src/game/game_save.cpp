@@ -36,6 +36,7 @@ void PerOgniCampo(G& g, S& s, F f) {
     f(g.tavolo, s.tavolo);
     f(g.umano, s.umano);
     f(g.punteggi, s.punteggi);
+    f(g.mucchi, s.mucchi);
     f(g.partita, s.partita);
     f(g.pc.onesta, s.onesta);
     f(g.spia, s.spia);

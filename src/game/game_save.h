@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "game/capture_piles.h"
 #include "game/end_of_gioco.h"
 #include "game/human_turn.h"
 #include "game/scoreboard.h"
@@ -37,6 +38,7 @@ struct GiocoSalvato {
     TableState tavolo;
     HumanTurnState umano;
     Scoreboard punteggi;
+    Mucchi mucchi;
     MatchState partita;
     bool onesta = true;  // 'Cunning' Zeb's honesty in this Manche
     SpiaSuoni spia;

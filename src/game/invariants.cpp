@@ -160,6 +160,45 @@ std::vector<std::string> ControllaConti(const TableState& t, const Scoreboard& s
     return out;
 }
 
+std::vector<std::string> ControllaMucchi(const Mucchi& m, const Scoreboard& s,
+                                         MomentoMucchi quando) {
+    Violazioni out;
+    const bool fermo = quando != MomentoMucchi::InGioco;
+    const auto controlla = [&](const Mucchio& x, const Colonna& c, const std::string& chi) {
+        if (static_cast<int>(x.gnamm.size()) != c.puntiGnamm) {
+            out.push_back(chi + "'s pile holds " + std::to_string(x.gnamm.size()) +
+                          " Punti Gnamm, the scoreboard " + std::to_string(c.puntiGnamm));
+        }
+        if (x.carte > c.prese[3] || (fermo && x.carte != c.prese[3])) {
+            out.push_back(chi + "'s pile holds " + std::to_string(x.carte) +
+                          " cards, the scoreboard " + std::to_string(c.prese[3]));
+        }
+        if (static_cast<int>(x.ultimaPresa.size()) > x.carte) {
+            out.push_back(chi + "'s last capture is bigger than the pile");
+        }
+    };
+    controlla(m.pc, s.pc, "Zeb");
+    controlla(m.h, s.h, "the human");
+    if (quando == MomentoMucchi::FineGioco && m.pc.carte + m.h.carte != 40) {
+        out.push_back("the piles hold " + std::to_string(m.pc.carte + m.h.carte) + " cards");
+    }
+    // A card is taken once: it sweeps at most once, and is in one last capture at most.
+    const auto unaVolta = [&](std::vector<Card> carte, const char* cosa) {
+        std::array<bool, 41> visto{};
+        for (const Card c : carte) {
+            if (c.empty() || visto[c.deckPosition()])
+                out.push_back(std::string(cosa) + " repeats a card");
+            if (!c.empty()) visto[c.deckPosition()] = true;
+        }
+    };
+    std::vector<Card> gnamm = m.pc.gnamm, ultime = m.pc.ultimaPresa;
+    gnamm.insert(gnamm.end(), m.h.gnamm.begin(), m.h.gnamm.end());
+    ultime.insert(ultime.end(), m.h.ultimaPresa.begin(), m.h.ultimaPresa.end());
+    unaVolta(gnamm, "the Punti Gnamm");
+    unaVolta(ultime, "the last captures");
+    return out;
+}
+
 namespace {
 
 // The timers that carry the play on (the deal, a capture, the computer's move, the last cards,

@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "game/capture_piles.h"
 #include "game/scoreboard.h"
 #include "rules/table_state.h"
 
@@ -25,6 +26,16 @@ std::vector<std::string> ControllaCarte(const TableState& t, const Scoreboard& s
 // adds up; the computer's count of unseen values leaves out exactly the cards it has seen.
 std::vector<std::string> ControllaConti(const TableState& t, const Scoreboard& s, int cartaGiocata,
                                         bool giocoFinito);
+
+// How far the play has gone, for the piles: a capture may be half-way (the computer's column
+// counts his cards as he walks them), the game rests between captures, or the last card is in.
+enum class MomentoMucchi { InGioco, Fermo, FineGioco };
+
+// Each side's pile against its column: as many Punti Gnamm, never more cards than the column
+// counts (at rest exactly as many, after the last card the two piles holding the deck), and no
+// card twice where it can be only once.
+std::vector<std::string> ControllaMucchi(const Mucchi& m, const Scoreboard& s,
+                                         MomentoMucchi quando);
 
 // A saved Torneo: all of the above, and a moment the game rests at and can go on from: the
 // human to play a card, a pick under way that the table allows, or the pause after a Gioco.

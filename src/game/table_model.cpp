@@ -71,6 +71,7 @@ void NuovoGioco(Game& g) {
     t.numeroCarteSulTavolo = 0;
     t.posizioneInserimentoCarta = 0;
     g.umano = HumanTurnState{};
+    g.mucchi = Mucchi{};
 }
 
 }  // namespace gnamm

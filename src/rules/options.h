@@ -42,6 +42,7 @@ inline constexpr int kNumeroOpzioni = 16;
 // The options whose speeds pace the game's steps.
 inline constexpr int kVoceVelocitaGioco = 0;
 inline constexpr int kVoceVelocitaZeb = 2;
+inline constexpr int kVoceMostraManina = 13;
 inline constexpr int kVoceVelocitaMazziere = 14;
 
 // The caption of option i ("Velocità Gioco:" ...), i = 0..15.

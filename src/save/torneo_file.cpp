@@ -175,6 +175,13 @@ std::optional<TorneoSalvato> CaricaTorneoSalvato(const fs::path& dati, std::stri
         case Stato::Assente:
             return spostato;
         case Stato::Buono:
+            if (t.lettura.mucchiRifatti) {
+                avvisi.aggiungi(DelTorneoDi(nome) +
+                                    ": i mucchi delle carte prese erano rovinati e restano "
+                                    "solo i conteggi; il resto riprende com'era.",
+                                file.string() + ": the capture piles were damaged, rebuilt " +
+                                    "from the scoreboard's counts");
+            }
             return t.lettura.torneo;
         default:
             if (!MettiDaParte(file, t, DelTorneoDi(nome), avvisi)) custodia.scrivibile = false;

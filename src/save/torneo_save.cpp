@@ -43,6 +43,13 @@ json Colonna_(const Colonna& c) {
             {"puntiPartita", c.puntiPartita}};
 }
 
+json Mucchio_(const Mucchio& m) {
+    json ultima = json::array(), gnamm = json::array();
+    for (const Card c : m.ultimaPresa) ultima.push_back(c.code());
+    for (const Card c : m.gnamm) gnamm.push_back(c.code());
+    return {{"carte", m.carte}, {"ultimaPresa", ultima}, {"gnamm", gnamm}};
+}
+
 json Ciclo(const CicloCommenti& c) {
     return {{"conta", c.conta}, {"detto", c.detto}};
 }
@@ -103,6 +110,55 @@ Colonna LeggiColonna(const json& o) {
     c.puntiGiocoInCorso = Intero(o, "puntiGiocoInCorso", 0, 60);
     c.puntiPartita = Intero(o, "puntiPartita", 0, 1000);
     return c;
+}
+
+// A list of cards, none empty, at most `max` of them.
+std::vector<Card> LeggiListaCarte(const json& o, const char* nome, std::size_t max) {
+    const json& v = Campo(o, nome);
+    if (!v.is_array() || v.size() > max) throw Guasto(std::string(nome) + " is not a list");
+    std::vector<Card> out;
+    for (const json& c : v) {
+        const auto carta = c.is_string() ? Card::Parse(c.get<std::string>()) : std::nullopt;
+        if (!carta || carta->empty()) throw Guasto(std::string(nome) + " holds a non-card");
+        out.push_back(*carta);
+    }
+    return out;
+}
+
+Mucchio LeggiMucchio(const json& o) {
+    Mucchio m;
+    m.carte = Intero(o, "carte", 0, 40);
+    m.ultimaPresa = LeggiListaCarte(o, "ultimaPresa", 40);
+    m.gnamm = LeggiListaCarte(o, "gnamm", 40);
+    return m;
+}
+
+// Only the counts: what the scoreboard knows of the piles.
+Mucchi MucchiDalTabellone(const Scoreboard& s) {
+    Mucchi m;
+    m.pc.carte = s.pc.prese[3];
+    m.h.carte = s.h.prese[3];
+    return m;
+}
+
+// The piles of a save: a save of before them, or piles that do not agree with the scoreboard,
+// get the counts alone, and the rest of the Torneo still reads. True when they were damaged.
+bool LeggiMucchi(const json& j, int formato, TorneoSalvato& s) {
+    s.mucchi = MucchiDalTabellone(s.punteggi);
+    if (formato < 2) return false;
+    try {
+        const json& o = Campo(j, "mucchi");
+        Mucchi letti{LeggiMucchio(Campo(o, "pc")), LeggiMucchio(Campo(o, "h"))};
+        const bool pausa = s.partita.esito != EsitoGioco::InCorso;
+        const auto quando = pausa ? MomentoMucchi::FineGioco : MomentoMucchi::Fermo;
+        if (!ControllaMucchi(letti, s.punteggi, quando).empty()) return true;
+        s.mucchi = std::move(letti);
+        return false;
+    } catch (const Guasto&) {
+        return true;
+    } catch (const json::exception&) {
+        return true;
+    }
 }
 
 CicloCommenti LeggiCiclo(const json& o, int righe) {
@@ -352,6 +408,7 @@ std::string TorneoInJson(const TorneoSalvato& s) {
           {"presaDecisa", u.presaDecisa},
           {"fuoco", u.fuoco}}},
         {"punteggi", {{"pc", Colonna_(s.punteggi.pc)}, {"h", Colonna_(s.punteggi.h)}}},
+        {"mucchi", {{"pc", Mucchio_(s.mucchi.pc)}, {"h", Mucchio_(s.mucchi.h)}}},
         {"partita",
          {{"partitePC", m.partitePC},
           {"partiteH", m.partiteH},
@@ -406,6 +463,7 @@ LetturaTorneo TorneoDaJson(std::string_view testo) {
             return out;
         }
         TorneoSalvato letto = LeggiTorneo(j);
+        out.mucchiRifatti = LeggiMucchi(j, formato, letto);
         // A state the game itself could never be in might leave it with nothing to click.
         if (const auto rotto = ControllaTorneo(letto); !rotto.empty()) {
             throw Guasto("a state the game cannot be in: " + rotto.front());

@@ -16,7 +16,8 @@ namespace gnamm {
 
 class Game;
 
-inline constexpr int kFormatoTorneo = 1;
+// 2: the capture piles.
+inline constexpr int kFormatoTorneo = 2;
 
 struct TorneoSalvato : GiocoSalvato {
     PersonaState persona;            // Zeb's remark cycles and alternations
@@ -39,6 +40,8 @@ struct LetturaTorneo {
     bool piuRecente = false;
     std::string errore;
     std::string nome;  // the player's name in the file, when it reads even if the rest does not
+    // The piles were damaged and were rebuilt from the scoreboard's counts; the rest reads.
+    bool mucchiRifatti = false;
 };
 LetturaTorneo TorneoDaJson(std::string_view testo);
 

@@ -1,6 +1,7 @@
 #include "ui/consiglio_view.h"
 
 #include <algorithm>
+#include <utility>
 
 #include "game/ai/consiglio.h"
 #include "game/player_record.h"
@@ -75,8 +76,9 @@ void ChiediConsiglio(Finestra& f) {
     for (const int p : c.prese) Segna(f, p);
     f.consiglio.istruzione = g.istruzione;
     f.consiglio.riga = c.riga;
-    g.istruzione = Chiedi(CosaChiedere::Consiglio);
-    g.istruzione.consiglio = c.riga;
+    Istruzione consiglio = Chiedi(CosaChiedere::Consiglio);
+    consiglio.consiglio = c.riga;
+    g.mostraIstruzione(std::move(consiglio));
     ContaAiuto(g);
 }
 
@@ -84,7 +86,7 @@ void TogliConsiglio(Finestra& f) {
     Game& g = f.game;
     if (!f.consiglio.attivo) return;
     if (TestoIstruzione(g.istruzione) == f.consiglio.riga) {
-        g.istruzione = f.consiglio.istruzione;
+        g.mostraIstruzione(f.consiglio.istruzione);
     }
     TogliSegni(f);
 }

@@ -40,6 +40,11 @@ class Finestra {
     Screen screen;
     PanelsState pannelli;         // options, splash, rules, level and exit panels
     ConsiglioMostrato consiglio;  // Zeb's advice while it shows
+    // The hand place under the mouse (4..6; 0 for none): the table outlines what it would take.
+    int cartaSotto = 0;
+    // "Animazioni" on the options panel (GnVista.txt): the cards move to their places; off,
+    // they are drawn where they land at once.
+    bool animazioni = true;
 
     // Input. Each entry point ends by bringing the derived parts of the screen up to date.
     void click(Target target);

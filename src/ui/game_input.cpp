@@ -249,6 +249,11 @@ void Finestra::click(Target target) {
 
 void Finestra::mouseMove(Target target) {
     if (TavoloChiuso(*this)) return;
+    const int sotto = target.kind == TargetKind::Carta && IsManoH(target.index) ? target.index : 0;
+    if (sotto != cartaSotto) {
+        cartaSotto = sotto;
+        RefreshScreen(*this);
+    }
     switch (target.kind) {
         case TargetKind::VoceOpzioni:
             MouseVoceOpzioni(*this, target.index);
@@ -343,7 +348,8 @@ void RefreshScreen(Finestra& f) {
     Game& g = f.game;
     SeguiConsiglio(f);
     if (f.deriveScreen) {
-        MostraPosti(g.posti, g.opzioni, f.consiglio.segni, f.screen);
+        MostraPosti(g.posti, g.opzioni, f.consiglio.segni, AnteprimaPresa(g, f.cartaSotto),
+                    f.screen);
         MostraIstruzioni(g, f.screen);
         MostraCervello(g.cervello, f.screen);
         MostraAngoloZeb(f.zeb.angolo, f.screen);

@@ -11,7 +11,7 @@ enum class TargetKind {
     Pannelli,         // bar captions "Regole", "Esci", "Opzioni", index 0..2
     Classifica,       // bar caption "Classifica"
     Riquadri,         // side box toggles, index 0..3
-    VoceOpzioni,      // option captions, index 0..15
+    VoceOpzioni,      // option captions, index 0..15, and 16 "Animazioni"
     PannelloOpzioni,  // the options panel itself (mouse over: no highlight)
     NonnoZeb,         // level photos, index 0..2
     Livello,          // level names, index 0..2

@@ -2,10 +2,12 @@
 #include "ui/keyboard_focus.h"
 
 #include <algorithm>
+#include <array>
 #include <vector>
 
 #include "game/human_turn.h"
 #include "rules/table_state.h"
+#include "ui/capture_preview.h"
 #include "ui/colors.h"
 #include "ui/finestra.h"
 #include "ui/panels_layout.h"
@@ -18,13 +20,14 @@ namespace {
 // Wider than the pick outline, so a picked card under the focus shows both.
 constexpr int kMargine = 110;
 
-// The table places holding a card, left to right as they lie on the screen.
+// The table cards the pick can take, left to right as they lie on the screen: the focus never
+// rests on a card that cannot be taken.
 std::vector<int> CarteInFila(const Finestra& f) {
     const Game& g = f.game;
+    const std::array<bool, kNumeroPosti> prendibili = Prendibili(g);
     std::vector<int> fila;
     for (const int p : kPostiTavolo) {
-        if (!g.tavolo.carta[p].empty() && g.posti[static_cast<std::size_t>(p)].inVista())
-            fila.push_back(p);
+        if (prendibili[p] && g.posti[static_cast<std::size_t>(p)].inVista()) fila.push_back(p);
     }
     std::sort(fila.begin(), fila.end(), [&f](int a, int b) {
         return f.screen.ImgCarta[a].rect.x < f.screen.ImgCarta[b].rect.x;

@@ -43,6 +43,8 @@ constexpr std::array<std::string_view, kNumeroOpzioni> kTooltips = {
     "Velocità nella distribuzione delle carte",
     "Tempo di pausa fra una musica e l'altra (quando l'opzione precedente è attivata)",
 };
+constexpr std::string_view kTooltipAnimazioni =
+    "Scegli se vedere le carte muoversi sul tavolo o comparire subito al loro posto";
 
 // The draws of the random graphics, k = 1..4.
 constexpr std::array<ColoreTavolo, 4> kTavoloCasuale = {ColoreTavolo::Brown, ColoreTavolo::Green,
@@ -110,13 +112,6 @@ void ApplicaEffetto(Finestra& f, int i) {
             TogliConsiglio(f);
             break;
         }
-        case 13:
-            if (!o.mostraManina) {
-                g.manina = false;
-            } else if (g.tavolo.aChiTocca == Player::H) {
-                g.manina = true;
-            }
-            break;
         case 15:
             PausaCambiata(f.suoni);
             break;
@@ -156,6 +151,7 @@ std::string_view RetroPicture(Retro r) {
 }
 
 std::string_view OptionTooltip(int i) {
+    if (i == kVoceAnimazioni) return kTooltipAnimazioni;
     return (i >= 0 && i < kNumeroOpzioni) ? kTooltips[static_cast<std::size_t>(i)]
                                           : std::string_view{};
 }
@@ -173,8 +169,15 @@ void RumoreClic(Finestra& f) {
 
 void ClickVoceOpzioni(Finestra& f, int i) {
     Game& g = f.game;
-    if (i < 0 || i >= kNumeroOpzioni) return;
+    if (i < 0 || i >= kVociOpzioni) return;
     RumoreClic(f);
+    if (i == kVoceAnimazioni) {
+        f.animazioni = !f.animazioni;
+        MostraOpzioni(f);
+        data::SaveVista(g.paths.data, data::Vista{f.animazioni});
+        data::RetryPendingWrites(g.paths.data, g.avvisi);
+        return;
+    }
     g.cambiaOpzione(i);
     ApplicaEffetto(f, i);
     MostraOpzioni(f);
@@ -182,17 +185,18 @@ void ClickVoceOpzioni(Finestra& f, int i) {
 }
 
 void MouseVoceOpzioni(Finestra& f, int i) {
-    if (i < 0 || i >= kNumeroOpzioni) return;
-    int& selezione = f.pannelli.selezione;
-    if (i == selezione) return;
-    f.screen.lblOpzioni[static_cast<std::size_t>(selezione)].opaque = false;
-    selezione = i;
+    if (i < 0 || i >= kVociOpzioni) return;
+    if (i == f.pannelli.selezione) return;
+    MousePannelloOpzioni(f);
+    f.pannelli.selezione = i;
     f.screen.lblOpzioni[static_cast<std::size_t>(i)].opaque = true;
 }
 
 void MousePannelloOpzioni(Finestra& f) {
     int& selezione = f.pannelli.selezione;
-    f.screen.lblOpzioni[static_cast<std::size_t>(selezione)].opaque = false;
+    if (selezione >= 0 && selezione < kVociOpzioni) {
+        f.screen.lblOpzioni[static_cast<std::size_t>(selezione)].opaque = false;
+    }
     selezione = kNessunaSelezione;
 }
 
@@ -201,6 +205,7 @@ void MostraOpzioni(Finestra& f) {
     for (int i = 0; i < kNumeroOpzioni; ++i) {
         f.screen.lblOpzioni[static_cast<std::size_t>(i)].text = OptionText(g.opzioni, i);
     }
+    f.screen.lblOpzioni[kVoceAnimazioni].text = f.animazioni ? "Sì" : "No";
 }
 
 void ApplicaColoreTavolo(Finestra& f) {
@@ -215,29 +220,38 @@ void ApplicaColoreTavolo(Finestra& f) {
 
 void CasualeColoreTavolo(Finestra& f) {
     Game& g = f.game;
-    g.opzioni.coloreTavolo = DiversoDa(f, g.opzioni.coloreTavolo, kTavoloCasuale);
+    Opzioni o = g.opzioni;
+    o.coloreTavolo = DiversoDa(f, o.coloreTavolo, kTavoloCasuale);
+    g.impostaOpzioni(o);
     ApplicaColoreTavolo(f);
 }
 
 void CasualeColoreCarte(Finestra& f) {
     Game& g = f.game;
-    g.opzioni.coloreCarte = DiversoDa(f, g.opzioni.coloreCarte, kCarteCasuali);
+    Opzioni o = g.opzioni;
+    o.coloreCarte = DiversoDa(f, o.coloreCarte, kCarteCasuali);
+    g.impostaOpzioni(o);
 }
 
 void CasualeRetro(Finestra& f) {
     Game& g = f.game;
-    g.opzioni.retroCarte = DiversoDa(f, g.opzioni.retroCarte, kRetroCasuale);
+    Opzioni o = g.opzioni;
+    o.retroCarte = DiversoDa(f, o.retroCarte, kRetroCasuale);
+    g.impostaOpzioni(o);
 }
 
 void LeggiImpostazioni(Finestra& f) {
     Game& g = f.game;
     const data::Settings s = data::LoadSettings(g.paths.data).value;
-    g.opzioni = s.opzioni;
+    g.impostaOpzioni(s.opzioni);
+    std::array<bool, 4> fissi{}, mostrati{};
     for (std::size_t i = 0; i < s.riquadri.size(); ++i) {
-        g.pausa.riquadroFisso[i] = s.riquadri[i].borderStyle != 0;
-        g.pausa.riquadro[i] = s.riquadri[i].shown;
+        fissi[i] = s.riquadri[i].borderStyle != 0;
+        mostrati[i] = s.riquadri[i].shown;
     }
+    g.ripristinaRiquadri(fissi, mostrati);
     g.ripristinaIntervalli(s.intervalli);
+    f.animazioni = data::LoadVista(g.paths.data).value.animazioni;
     MostraOpzioni(f);
 }
 

@@ -12,7 +12,11 @@ namespace gnamm {
 
 class Finestra;
 
-inline constexpr int kNessunaSelezione = 16;  // Selezione when no value is highlighted
+inline constexpr int kNessunaSelezione = -1;  // Selezione when no value is highlighted
+// The caption after the sixteen of the game's options: "Animazioni", the window's own, kept in
+// GnVista.txt (Finestra::animazioni).
+inline constexpr int kVoceAnimazioni = kNumeroOpzioni;
+inline constexpr int kVociOpzioni = kNumeroOpzioni + 1;
 
 // Window background for a table colour, and the card-back picture of a design.
 Rgb ColoreSfondo(ColoreTavolo c);
@@ -20,7 +24,7 @@ std::string_view RetroPicture(Retro r);
 // The tooltip on the value of option i.
 std::string_view OptionTooltip(int i);
 
-// Click on caption i (0..15): the click noise, the next value, its effect, and the settings
+// Click on caption i (0..16): the click noise, the next value, its effect, and the settings
 // saved.
 void ClickVoceOpzioni(Finestra& f, int i);
 // The mouse over caption i highlights its value; over the panel itself, no value.
@@ -42,7 +46,7 @@ void CasualeColoreTavolo(Finestra& f);
 void CasualeColoreCarte(Finestra& f);
 void CasualeRetro(Finestra& f);
 
-// GnImpo.txt: options, side boxes and the eight stored intervals.
+// GnImpo.txt: options, side boxes and the eight stored intervals; GnVista.txt: "Animazioni".
 void LeggiImpostazioni(Finestra& f);
 void ScriviImpostazioni(Finestra& f);
 

@@ -180,11 +180,15 @@ void PannelloOpzioni(Screen& s) {
         s.lblOpzioni[k] = Testo(f, {3180, y, wValore, 300}, OptionText(defaults, i), 9.75f, true);
         s.lblOpzioni[k].tooltip = std::string(OptionTooltip(i));
     }
-    // A sliver of 15 twips would only show a stray stroke of its text: the row is hidden.
+    // A sliver of 15 twips would only show a stray stroke of its text: the row is hidden, and
+    // "Animazioni", the window's own option, takes its place.
     s.lblVoceOpzioni[7].visible = false;
     s.lblOpzioni[7].visible = false;
-    // The spare value behind "no highlight" is never shown.
-    s.lblOpzioni[16].visible = false;
+    const int y = 1680 + 7 * 360;
+    s.lblVoceOpzioni[kVoceAnimazioni] = Testo(f, {300, y, 2760, 300}, "Animazioni:", 9.75f, true);
+    s.lblVoceOpzioni[kVoceAnimazioni].fore = colors::kWhite;
+    s.lblOpzioni[kVoceAnimazioni] = Testo(f, {3180, y, 2160, 300}, "Sì", 9.75f, true);
+    s.lblOpzioni[kVoceAnimazioni].tooltip = std::string(OptionTooltip(kVoceAnimazioni));
 }
 
 void Livelli(Screen& s) {

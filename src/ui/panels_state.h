@@ -8,7 +8,7 @@
 namespace gnamm {
 
 struct PanelsState {
-    int selezione = 16;          // option value highlighted under the mouse; 16 = none
+    int selezione = -1;          // option value highlighted under the mouse; -1 = none
     int paginaRegole = 1;        // lblRegole(6): the rules page, kept across closing
     bool esciCaricate = false;   // the exit panel's two aces have been loaded
     int contatoreInserisci = 0;  // ContatoreInserisci: phase of the blinking name prompt

@@ -135,8 +135,8 @@ struct Screen {
     std::array<Element, 3> lblTastoLivello;  // the key that chooses each level, on its photo
     Element cmdLivello;
     Element lblAbilita;
-    std::array<Element, 16> lblVoceOpzioni;    // option captions
-    std::array<Element, 17> lblOpzioni;        // option values; index 16 is the spare "none"
+    std::array<Element, 17> lblVoceOpzioni;    // option captions; index 16 is "Animazioni"
+    std::array<Element, 17> lblOpzioni;        // option values
     std::array<Element, 8> lblTitoliPannello;  // panel titles and instruction lines
 
     // Hall of fame panel: rows 1..10 and the hidden spare row 13.

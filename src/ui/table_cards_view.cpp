@@ -43,7 +43,7 @@ Rgb ColoreSegno(Segno s) {
 }
 
 void MostraPosti(const PostiCarte& posti, const Opzioni& o, const std::vector<int>& consiglio,
-                 Screen& s) {
+                 const std::vector<ContornoAnteprima>& anteprima, Screen& s) {
     for (std::size_t p = 0; p < posti.size(); ++p) {
         const PostoCarta& posto = posti[p];
         Element& carta = s.ImgCarta[p];
@@ -69,6 +69,7 @@ void MostraPosti(const PostiCarte& posti, const Opzioni& o, const std::vector<in
             contorno.borderColor = colors::kPick;
         }
     }
+    MostraAnteprima(anteprima, s);
 }
 
 }  // namespace gnamm

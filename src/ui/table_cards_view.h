@@ -7,6 +7,7 @@
 
 #include "game/card_places.h"
 #include "rules/options.h"
+#include "ui/capture_preview.h"
 #include "ui/screen.h"
 
 namespace gnamm {
@@ -17,9 +18,9 @@ Rgb ColoreMat(ColoreCarte c);
 Rgb ColoreSegno(Segno s);
 bool HaContorno(Segno s);
 
-// The places as `posti` says, backs and mats as `o` chooses, and the advice's outlines on the
-// places in `consiglio`.
+// The places as `posti` says, backs and mats as `o` chooses, the advice's outlines on the
+// places in `consiglio` and what a card would take (ui/capture_preview.h) on `anteprima`.
 void MostraPosti(const PostiCarte& posti, const Opzioni& o, const std::vector<int>& consiglio,
-                 Screen& s);
+                 const std::vector<ContornoAnteprima>& anteprima, Screen& s);
 
 }  // namespace gnamm

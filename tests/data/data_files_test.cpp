@@ -108,6 +108,33 @@ TEST(DataFiles, EveryFileReadsBackWhatWasWritten) {
               std::tuple(FileStatus::Ok, lines, 4));
 }
 
+// GnVista.txt: fresh it says Sì and is written; it reads back what was saved; a damaged one
+// gives what can be read of it, the original kept as .bad and a sound file in its place.
+TEST(DataFiles, TheViewFileReadsBackAndIsRepairedOnItsOwn) {
+    TempDati t;
+    const auto fresco = LoadVista(t.dati());
+    EXPECT_EQ(std::tuple(fresco.status, fresco.value.animazioni, t.read("GnVista.txt")),
+              std::tuple(FileStatus::Missing, true, "#TRUE#\r\n"));
+    ASSERT_TRUE(SaveVista(t.dati(), Vista{false}));
+    EXPECT_EQ(std::tuple(t.read("GnVista.txt"), LoadVista(t.dati()).value, CountFiles(t.dati())),
+              std::tuple("#FALSE#\r\n", Vista{false}, 1));
+    const struct {
+        std::string testo;
+        bool animazioni;
+    } danneggiati[] = {
+        {"", true}, {"\"No\"\r\n", true}, {"#FALSE#\r\n#FALSE#\r\n", false}, {"12\r\n", true}};
+    for (const auto& d : danneggiati) {
+        t.write("GnVista.txt", d.testo);
+        const auto letto = LoadVista(t.dati());
+        EXPECT_EQ(
+            std::tuple(letto.status, letto.value.animazioni, letto.keptAs.filename().string()),
+            std::tuple(FileStatus::Repaired, d.animazioni, "GnVista.txt.bad"))
+            << d.testo;
+        EXPECT_EQ(std::tuple(t.read("GnVista.txt.bad"), t.read("GnVista.txt")),
+                  std::tuple(d.testo, FormatVista(Vista{d.animazioni})));
+    }
+}
+
 // Every repair keeps its evidence: the newest is NAME.bad, older ones move up a number, the
 // eleventh oldest goes. A folder in the way moves up like a file.
 TEST(DataFiles, EachRepairKeepsItsOwnNumberedBadCopyTenAtMost) {
@@ -324,7 +351,7 @@ TEST(InterruptedSave, KilledAtEveryStretchOfTheWriteLeavesTheOldFileOrTheNew) {
         EXPECT_TRUE(onDisk == FormatAlbo(old) || onDisk == FormatAlbo(fresh));
         const DataFolderRead read = ReadDataFolder(t.dati());
         EXPECT_TRUE(read.albo == old || read.albo == fresh);
-        EXPECT_EQ(CountFiles(t.dati()), 4);  // no temporary file and no GnAlbo.txt.bad
+        EXPECT_EQ(CountFiles(t.dati()), 5);  // the five files: no temporary one, no GnAlbo.txt.bad
     }
 }
 

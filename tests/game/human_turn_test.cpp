@@ -7,6 +7,7 @@
 #include "game/capture_execution.h"
 #include "game/human_turn.h"
 #include "support/table_fixture.h"
+#include "ui/capture_preview.h"
 #include "ui/instructions_view.h"
 #include "ui/keyboard_focus.h"
 
@@ -14,6 +15,46 @@ namespace gnamm::test_tavolo {
 namespace {
 
 using HumanTurn = TableTest;
+
+const Rgb kPrendibile = ColoreAnteprima(Anteprima::Prendibile);
+
+// The mouse on a hand card, on the human's turn, outlines what the card would take: blue for
+// the one capture, orange for each card of a choice; nothing for a lay, off the hand, on Zeb's
+// turn, or once the card is played, when the pick's takeable cards show instead. No advice.
+TEST_F(HumanTurn, TheMouseOnAHandCardOutlinesWhatItWouldTake) {
+    tavolo({{7, "5q"}, {8, "5f"}, {9, "Kc"}, {10, "2c"}});
+    turnoUmano({{4, "5c"}, {5, "Kq"}, {6, "3p"}});
+    const auto contorni = [&] {
+        std::string out;
+        for (const int p : kPostiTavolo) {
+            if (!contorno(p)) continue;
+            const Rgb c = coloreContorno(p);
+            out += std::to_string(p) + (c == colors::kCapture ? "P "
+                                        : c == kPrendibile    ? "S "
+                                                              : "? ");
+        }
+        return out;
+    };
+    const std::pair<Target, const char*> casi[] = {
+        {{TargetKind::Carta, 4}, "7S 8S "},  // two equal fives
+        {{TargetKind::Carta, 5}, "9P "},     // the one king
+        {{TargetKind::Carta, 6}, ""},        // a three lies down
+        {{TargetKind::Carta, 9}, ""},        // a table card
+        {{TargetKind::Carta, 5}, "9P "},    {{TargetKind::None, 0}, ""},
+    };
+    for (const auto& [dove, atteso] : casi) {
+        finestra.mouseMove(dove);
+        EXPECT_EQ(contorni(), atteso) << dove.index;
+    }
+    finestra.mouseMove({TargetKind::Carta, 4});
+    g.tavolo.aChiTocca = Player::PC;
+    EXPECT_EQ(contorni(), "");
+    g.tavolo.aChiTocca = Player::H;
+    click(4);
+    EXPECT_EQ(std::tuple(contorni(), finestra.consiglio.segni.empty()), std::tuple("7S 8S ", true));
+    click(8);
+    EXPECT_EQ(contorni(), "8P ");  // the capture's own mark; the other five is no longer takeable
+}
 
 TEST_F(HumanTurn, SingleEqualCardIsCapturedAfterThePause) {
     tavolo({{7, "5q"}, {8, "Kc"}});
@@ -81,10 +122,11 @@ TEST_F(HumanTurn, SumChoiceWithPickAndUnpick) {
                 coloreContorno(7) == colors::kPick);
     click(8);
     EXPECT_EQ(g.umano.valoreTotalePresa, 6);
-    click(9);  // 10 is too much: refused
-    EXPECT_TRUE(g.umano.valoreTotalePresa == 6 && !contorno(9));
+    click(9);  // 10 is too much: refused, still takeable
+    EXPECT_TRUE(g.umano.valoreTotalePresa == 6 && coloreContorno(9) == kPrendibile);
     click(7);  // un-pick
-    EXPECT_TRUE(g.umano.valoreTotalePresa == 3 && !contorno(7) && !attivo(Timer::ScompaionoCarteH));
+    EXPECT_TRUE(g.umano.valoreTotalePresa == 3 && coloreContorno(7) == kPrendibile &&
+                !attivo(Timer::ScompaionoCarteH));
     click(9);
     EXPECT_TRUE(g.umano.valoreTotalePresa == 7 && attivo(Timer::ScompaionoCarteH));
     EXPECT_TRUE(coloreContorno(8) == colors::kCapture && coloreContorno(9) == colors::kCapture);
@@ -161,10 +203,11 @@ TEST_F(CaptureExecution, TheAceTakesTheOnlyCardOrTheAceOrSweepsTheTable) {
         std::initializer_list<std::pair<int, std::string_view>> tavolo;
         int resta, prese, gnamm;
         const char* commento;
+        const char* mucchio;
     } casi[] = {
-        {{{11, "Aq"}}, 0, 2, 1, ""},
-        {{{7, "5c"}, {8, "Af"}, {9, "7q"}}, 2, 2, 0, "Asso bevuto... gioco astuto!"},
-        {{{7, "5q"}, {8, "2q"}, {9, "7f"}}, 0, 4, 1, ""},
+        {{{11, "Aq"}}, 0, 2, 1, "", "2: Ac Aq / Ac"},
+        {{{7, "5c"}, {8, "Af"}, {9, "7q"}}, 2, 2, 0, "Asso bevuto... gioco astuto!", "2: Ac Af /"},
+        {{{7, "5q"}, {8, "2q"}, {9, "7f"}}, 0, 4, 1, "", "4: Ac 5q 2q 7f / Ac"},
     };
     for (const auto& c : casi) {
         Banco b;
@@ -181,6 +224,8 @@ TEST_F(CaptureExecution, TheAceTakesTheOnlyCardOrTheAceOrSweepsTheTable) {
         EXPECT_EQ(std::tuple(b.g.tavolo.numeroCarteSulTavolo, h.conta(PuntoMazzo::Carte),
                              h.puntiGnamm, h.puntiPartita),
                   std::tuple(c.resta, c.prese, c.gnamm, c.gnamm));
+        EXPECT_EQ(std::tuple(b.mucchio(Player::H), b.mucchio(Player::PC)),
+                  std::tuple(c.mucchio, "0: /"));
     }
 }
 
@@ -334,23 +379,23 @@ TEST_F(KeyboardPlay, ArrowsWalkTheRowAsItLiesAndSpacePicksAndUnpicks) {
     ASSERT_TRUE(SceltaInCorso(finestra));
     EXPECT_FALSE(fuocoVisibile());  // until an arrow is pressed
 
-    // Left from the first card goes round the row; Down walks as Right, Up as Left.
+    // Only the cards a seven can take are in the row: the king is passed by. Left from the
+    // first card goes round the row; Down walks as Right, Up as Left.
     const std::pair<Key, int> passi[] = {{Key::Right, 9}, {Key::Right, 7}, {Key::Left, 9},
-                                         {Key::Left, 10}, {Key::Down, 9},  {Key::Up, 10}};
+                                         {Key::Left, 8},  {Key::Down, 9},  {Key::Up, 8},
+                                         {Key::Right, 9}};
     for (const auto& [k, place] : passi) {
         key(k);
         EXPECT_TRUE(fuocoSu(place)) << place;
     }
+    EXPECT_FALSE(contorno(10));
 
-    key(Key::Space);  // a king cannot be part of a seven
-    EXPECT_FALSE(g.umano.scelta[10]);
-    key(Key::Right);
     key(Key::Space);
     EXPECT_TRUE(g.umano.scelta[9]);
-    EXPECT_TRUE(contorno(9));
+    EXPECT_EQ(coloreContorno(9), colors::kPick);
     key(Key::Space);
     EXPECT_FALSE(g.umano.scelta[9]);
-    EXPECT_FALSE(contorno(9));
+    EXPECT_EQ(coloreContorno(9), kPrendibile);
 
     key(Key::Space);  // the four again, then the three of clubs: seven
     key(Key::Right);

@@ -2,6 +2,7 @@
 // walk over the remaining cards, the open deck points, every outcome of a Gioco, Partita and
 // Torneo, and Quando.
 #include "game/end_of_gioco.h"
+#include "game/gioco_reset.h"
 #include "game/scoreboard.h"
 
 #include <array>
@@ -84,6 +85,7 @@ TEST_F(EndOfGiocoTest, AnEmptyTableEndsTheWalkOnTheFirstTickWithoutARemark) {
 TEST_F(EndOfGiocoTest, RemainingCardsGoOnePerTickToTheLastCapturer) {
     tavolo({{7, "7c"}, {9, "5c"}, {14, "6c"}});
     g.tavolo.ultimaCattura = Player::PC;
+    g.mucchi.pc = {4, {C("2c"), C("2q")}, {}};
     finestra.zeb.stato.alternaUltimaCattura = true;
     AvviaUltimeCarte(g);
     avanza(600);  // place 9 is first on the screen
@@ -101,6 +103,12 @@ TEST_F(EndOfGiocoTest, RemainingCardsGoOnePerTickToTheLastCapturer) {
         std::tuple(g.punteggi.pc.prese[3], g.punteggi.pc.prese[0], g.tavolo.numeroCarteSulTavolo),
         std::tuple(3, 1, 0));
     EXPECT_TRUE(carte({7, 9, 14}) == "- - -" && !g.spia.bordo);
+    EXPECT_EQ(std::tuple(mucchio(Player::PC), mucchio(Player::H)),
+              std::tuple("7: 5c 7c 6c /", "0: /"));
+    // The next Gioco starts with both piles empty.
+    g.mucchi.h = {2, {C("Kq"), C("Kc")}, {C("Kq")}};
+    AzzeraGioco(g);
+    EXPECT_EQ(g.mucchi, Mucchi{});
 }
 
 TEST_F(EndOfGiocoTest, OneCardLeftGetsTheShortRemark) {

@@ -125,7 +125,7 @@ TEST(TorneoSalvato, WhatCannotBeResumedIsKeptAsideOrLeftAlone) {
         {"a broken random state", Sostituisci(buono, "\"casuale\": \"", "\"casuale\": \"x")},
         {"a timer left beyond its interval",
          Sostituisci(buono, "\"restano\": 2500", "\"restano\": 9000")},
-        {"an old format number", Sostituisci(buono, "\"formato\": 1", "\"formato\": 0")},
+        {"an old format number", Sostituisci(buono, "\"formato\": 2", "\"formato\": 0")},
         // The game's own rules: with these it could stop with nothing left to click.
         {"the card played on the human's turn", cambiato([](TorneoSalvato& s) {
              s.umano.cartaGiocata = 4;
@@ -140,7 +140,7 @@ TEST(TorneoSalvato, WhatCannotBeResumedIsKeptAsideOrLeftAlone) {
              s.punteggi.h.punto[0] = true;
              s.punteggi.h.puntiGiocoInCorso = s.punteggi.h.puntiPartita = 1;
          })},
-        {"a newer format", Sostituisci(buono, "\"formato\": 1", "\"formato\": 2"), false},
+        {"a newer format", Sostituisci(buono, "\"formato\": 2", "\"formato\": 3"), false},
         {"another player's", TorneoInJson(UnTorneo("Bob", 4)), false},
         {"a folder", kCartella, false},
     };

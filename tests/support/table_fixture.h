@@ -93,12 +93,22 @@ class Banco {
         }
         return out;
     }
+    // A side's pile as "count: last capture / Punti Gnamm".
+    std::string mucchio(Player chi) const {
+        const Mucchio& m = g.mucchi.di(chi);
+        std::string out = std::to_string(m.carte) + ":";
+        for (const Card c : m.ultimaPresa) out += " " + c.code();
+        out += " /";
+        for (const Card c : m.gnamm) out += " " + c.code();
+        return out;
+    }
     void click(int k) { finestra.click(Target{TargetKind::Carta, k}); }
     void avanza(int64_t ms) { AdvanceVirtualTime(finestra, clock, ms); }
     bool attivo(Timer t) const { return g.scheduler.isEnabled(t); }
     // The card places as the screen draws them now.
     const Screen& posti() {
-        MostraPosti(g.posti, g.opzioni, finestra.consiglio.segni, finestra.screen);
+        MostraPosti(g.posti, g.opzioni, finestra.consiglio.segni,
+                    AnteprimaPresa(g, finestra.cartaSotto), finestra.screen);
         return finestra.screen;
     }
     bool contorno(int place) { return posti().ShpContornoCarta[place].visible; }

@@ -109,7 +109,7 @@ TEST_F(Pannelli, OneBarPanelAtATimeWithItsCaptionGreenAndTheCardsCovered) {
     clickVoce(1);  // and closes with its own caption
     EXPECT_FALSE(g.screen.FraPannello[1].visible || g.screen.lblCopriCarte.visible ||
                  g.screen.lblOpzioni[4].opaque);
-    EXPECT_EQ(g.pannelli.selezione, 16);
+    EXPECT_EQ(g.pannelli.selezione, kNessunaSelezione);
 }
 
 TEST_F(Pannelli, SideBoxTogglesShowHideAndAreSaved) {
@@ -489,9 +489,37 @@ TEST_F(OpzioniPanel, OnlyTheValueUnderTheMouseIsHighlightedAndClosingClearsIt) {
     g.mouseMove({TargetKind::PannelloOpzioni, 0});
     EXPECT_EQ(std::tuple(evidenziate(), g.pannelli.selezione),
               std::tuple(std::vector<int>{}, kNessunaSelezione));
-    g.mouseMove({TargetKind::VoceOpzioni, 15});
+    g.mouseMove({TargetKind::VoceOpzioni, kVoceAnimazioni});
+    EXPECT_EQ(evidenziate(), std::vector<int>{kVoceAnimazioni});
     g.click({TargetKind::Pannelli, 2});  // closed with the last value still lit
     EXPECT_EQ(evidenziate(), std::vector<int>{});
+}
+
+// "Animazioni" flips between Sì and No, shows it, and keeps it in its own file, not among the
+// game's options; a save that fails keeps the choice in play and says so once.
+TEST_F(OpzioniPanel, AnimazioniTogglesAndIsKeptInItsOwnFile) {
+    const std::string impo = dati.read("GnImpo.txt");
+    for (const bool atteso : {false, true, false}) {
+        clic(kVoceAnimazioni);
+        EXPECT_EQ(std::tuple(g.animazioni, g.screen.lblOpzioni[kVoceAnimazioni].text,
+                             data::LoadVista(dati.dati()).value.animazioni),
+                  std::tuple(atteso, atteso ? "Sì" : "No", atteso));
+    }
+    EXPECT_EQ(dati.read("GnImpo.txt"), impo);
+    const std::size_t avvisi = g.game.avvisi.inAttesa().size();
+    {
+        testing_support::DiscoPieno pieno;
+        clic(kVoceAnimazioni);
+        clic(kVoceAnimazioni);
+    }
+    EXPECT_TRUE(!g.animazioni && data::LoadVista(dati.dati()).value.animazioni == false);
+    ASSERT_EQ(g.game.avvisi.inAttesa().size(), avvisi + 1);
+    EXPECT_NE(g.game.avvisi.inAttesa().back().find("Animazioni"), std::string::npos);
+    // Read back at the next start.
+    g.animazioni = true;
+    LeggiImpostazioni(g);
+    EXPECT_EQ(std::tuple(g.animazioni, g.screen.lblOpzioni[kVoceAnimazioni].text),
+              std::tuple(false, "No"));
 }
 
 TEST_F(OpzioniPanel, MusicOffStopsThePieceAtOnceAndThePauseTakesItsNewLength) {

@@ -10,6 +10,7 @@
 #include <unistd.h>
 
 #include <filesystem>
+#include <nlohmann/json.hpp>
 #include <optional>
 #include <random>
 
@@ -552,6 +553,63 @@ TEST_F(RipresaFedele, TheTableComesBackAsItWasLeft) {
     ASSERT_TRUE(giocaFino([this] { return g.game.partita.esito != EsitoGioco::InCorso; }));
     ASSERT_TRUE(g.game.pausa.riquadro[0] && g.game.pausa.riquadro[1]);
     riprendiEConfronta();
+}
+
+// The piles go with the saved Torneo. A save from before them, or one whose piles are damaged or
+// disagree with its scoreboard, reads whole with the piles' counts alone; damage is said once.
+TEST_F(RipresaFedele, ThePilesGoWithTheSavedTorneo) {
+    const Mucchi& m = g.game.mucchi;
+    ASSERT_TRUE(giocaFino([&m] {
+        return m.pc.carte > 0 && m.h.carte > 0 && !(m.pc.gnamm.empty() && m.h.gnamm.empty());
+    }));
+    riprendiEConfronta();
+    EXPECT_EQ(dopo->game.mucchi, m);
+    const std::string buono = TorneoInJson(FotografaTorneo(g.game, g.zeb, g.suoni));
+    using Json = nlohmann::ordered_json;
+    const auto cambiato = [&](auto cambia) {
+        Json j = Json::parse(buono);
+        cambia(j, j["mucchi"]);
+        return j.dump(1) + "\n";
+    };
+    const struct {
+        const char* cosa;
+        std::string testo;
+        bool rifatti;
+    } casi[] = {
+        {"the format before the piles", cambiato([](Json& j, Json&) {
+             j["formato"] = 1;
+             j.erase("mucchi");
+         }),
+         false},
+        {"no piles", cambiato([](Json& j, Json&) { j.erase("mucchi"); }), true},
+        {"a count off",
+         cambiato([](Json&, Json& p) { p["h"]["carte"] = p["h"]["carte"].get<int>() + 1; }), true},
+        {"an unknown card",
+         cambiato([](Json&, Json& p) { p["pc"]["ultimaPresa"] = Json::array({"Zz"}); }), true},
+        {"a Punto Gnamm too many",
+         cambiato([](Json&, Json& p) { p["h"]["gnamm"].push_back("Ac"); }), true},
+        {"not a list", cambiato([](Json&, Json& p) { p["pc"]["gnamm"] = 3; }), true},
+    };
+    Mucchi conti;
+    conti.pc.carte = m.pc.carte;
+    conti.h.carte = m.h.carte;
+    for (const auto& c : casi) {
+        const LetturaTorneo l = TorneoDaJson(c.testo);
+        ASSERT_TRUE(l.torneo) << c.cosa << ": " << l.errore;
+        EXPECT_EQ(std::tuple(l.torneo->mucchi, l.mucchiRifatti), std::tuple(conti, c.rifatti))
+            << c.cosa;
+        TorneoSalvato resto = *l.torneo;
+        resto.mucchi = m;
+        EXPECT_EQ(TorneoInJson(resto), buono) << c.cosa;
+    }
+    dati.write(FileTorneo(dati.dati(), g.game.nome).filename().string(), casi[2].testo);
+    data::Avvisi avvisi;
+    avvisi.scriviStderr = false;
+    CustodiaTorneo custodia;
+    const auto ripreso = CaricaTorneoSalvato(dati.dati(), g.game.nome, avvisi, custodia);
+    ASSERT_TRUE(ripreso && avvisi.inAttesa().size() == 1u);
+    EXPECT_NE(avvisi.corrente().find("mucchi delle carte prese"), std::string::npos);
+    EXPECT_EQ(ripreso->mucchi, conti);
 }
 
 // A minute of thinking, with the music counting down, saloon sounds drawn and Zeb urging, is

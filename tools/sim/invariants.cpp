@@ -3,12 +3,18 @@
 namespace gnamm::sim {
 
 std::vector<std::string> ControllaCarte(const Game& g) {
-    return gnamm::ControllaCarte(g.tavolo, g.punteggi, g.umano.cartaGiocata);
+    std::vector<std::string> out =
+        gnamm::ControllaCarte(g.tavolo, g.punteggi, g.umano.cartaGiocata);
+    for (std::string& v : ControllaMucchi(g.mucchi, g.punteggi, MomentoMucchi::InGioco))
+        out.push_back(std::move(v));
+    return out;
 }
 
 std::vector<std::string> ControlloPunti::fineGioco(const Game& g) {
     std::vector<std::string> out = ControllaCarte(g);
     for (std::string& v : ControllaConti(g.tavolo, g.punteggi, 0, true))
+        out.push_back(std::move(v));
+    for (std::string& v : ControllaMucchi(g.mucchi, g.punteggi, MomentoMucchi::FineGioco))
         out.push_back(std::move(v));
     const Scoreboard& s = g.punteggi;
     if (s.pc.prese[3] + s.h.prese[3] != 40) out.push_back("the piles do not hold 40 cards");

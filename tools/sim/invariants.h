@@ -10,7 +10,7 @@
 
 namespace gnamm::sim {
 
-// The game's own ControllaCarte on the game as it stands.
+// The game's own ControllaCarte and ControllaMucchi on the game as it stands.
 std::vector<std::string> ControllaCarte(const Game& g);
 
 // The end of each Gioco, in turn: the piles hold the deck by suit and rank, each deck point and

@@ -1,6 +1,7 @@
 #include "game/ai/pc_turn.h"
 
 #include <array>
+#include <vector>
 
 #include "game/ai/cervello.h"
 #include "game/ai/move_choice.h"
@@ -53,9 +54,11 @@ void CompletaMossa(Game& g) {
     presa.carta = giocata;
     presa.da = p;
     presa.chi = Player::PC;
+    std::vector<Card> prese;
     for (const int q : kPostiTavolo) {
         if (!pc.marcaPresaPC[q]) continue;
         presa.posti.push_back(q);
+        prese.push_back(t.carta[q]);
         pc.marcaPresaPC[q] = false;
         SvuotaPosto(g, q);
         --t.numeroCarteSulTavolo;
@@ -75,6 +78,7 @@ void CompletaMossa(Game& g) {
     } else {
         t.ultimaCattura = Player::PC;
         ContaPresePC(g, p);
+        MettiNelMucchio(g.mucchi.pc, giocata, prese, mossa.gnamm);
         if (mossa.gnamm) AssegnaPuntoGnamm(g, Player::PC);
         g.annuncia(presa);
     }

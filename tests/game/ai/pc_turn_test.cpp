@@ -57,6 +57,8 @@ TEST_F(PcTurnTest, ACaptureOfTwoCardsTakesOneTickPerCardAndOneToFinish) {
         std::tuple(g.tavolo.numeroCarteSulTavolo, g.punteggi.pc.prese[3], g.punteggi.pc.prese[0],
                    g.punteggi.pc.puntiGnamm, g.tavolo.carteInManoAPC, g.tavolo.numeroCarteGiocate),
         std::tuple(1, 3, 1, 0, 0, 2));
+    EXPECT_EQ(std::tuple(mucchio(Player::PC), mucchio(Player::H)),
+              std::tuple("3: 7p 3c 4q /", "0: /"));
     EXPECT_TRUE(g.tavolo.ultimaCattura == Player::PC && g.tavolo.aChiTocca == Player::H);
     // The search and its scores are emptied for the next turn.
     EXPECT_TRUE(g.pc.lista.mossePossibili == 0 && g.pc.lista[1].libera() &&
@@ -80,12 +82,16 @@ TEST_F(PcTurnTest, ALayGoesToTheLowestFreePlaceOneTickAfterItIsShown) {
 }
 
 TEST_F(PcTurnTest, AnAceSweepingTheTableScoresAPuntoGnamm) {
+    g.mucchi.pc = {5, {C("7c"), C("7q")}, {C("3f")}};
+    g.punteggi.pc.puntiGnamm = 1;
+    g.punteggi.pc.puntiGiocoInCorso = g.punteggi.pc.puntiPartita = 1;
     giocaPC({{7, "Kc"}, {8, "2q"}, {12, "5f"}}, {"Ap"});
     avanza(600 + 4 * 600);
+    EXPECT_EQ(mucchio(Player::PC), "9: Ap Kc 2q 5f / 3f Ap");
     EXPECT_EQ(std::tuple(g.punteggi.pc.puntiGnamm, g.punteggi.pc.puntiGiocoInCorso,
                          g.punteggi.pc.puntiPartita, g.tavolo.numeroCarteSulTavolo,
                          g.tavolo.assoInTavola),
-              std::tuple(1, 1, 1, 0, false));
+              std::tuple(2, 2, 2, 0, false));
 }
 
 TEST_F(PcTurnTest, TheFiveOfHeartsRemarksAlternate) {
