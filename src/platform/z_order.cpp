@@ -150,6 +150,19 @@ void AddCards(std::vector<Layer>& t, const Screen& s) {
     }
     Add(t, s.ShpFuoco, K::None, 0, Drawing::Focus);
 
+    // The piles, then the cards on their way above everything on the table.
+    for (std::size_t k = 0; k < s.ImgMucchio.size(); ++k) {
+        Add(t, s.ImgMucchio[k], K::Mucchio, static_cast<int>(k / 3));
+    }
+    AddArray(t, s.lblMucchio, K::Mucchio);
+    for (const Element& e : s.ImgGnammMucchio) {
+        Add(t, e, K::Mucchio, &e < &s.ImgGnammMucchio[4] ? 0 : 1, Drawing::Crosswise);
+    }
+    for (const Element& e : s.ImgVolo) Add(t, e, K::None, 0, Drawing::Flight);
+    // A pile's last capture, shown while the mouse holds the pile, over the table row.
+    Add(t, s.lblUltimaPresa);
+    AddArray(t, s.ImgUltimaPresa, K::None, Drawing::Flight);
+
     // Nonno Zeb's bubble and the instructions.
     Add(t, s.ImgManina);
     Add(t, s.ImgFumetto);
@@ -286,8 +299,9 @@ std::vector<Placed> VisibleInZOrder(const Screen& s) {
 
 const Placed* TopmostAt(const std::vector<Placed>& placed, int x, int y) {
     for (auto it = placed.rbegin(); it != placed.rend(); ++it) {
-        // The focus outline lies over the fan of table cards: clicks go through it.
-        if (it->drawing == Drawing::Focus) continue;
+        // The focus outline lies over the fan of table cards and a card in flight only passes:
+        // clicks go through them.
+        if (it->drawing == Drawing::Focus || it->drawing == Drawing::Flight) continue;
         if (Contains(it->rect, x, y)) return &*it;
     }
     return nullptr;

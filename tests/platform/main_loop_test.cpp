@@ -23,6 +23,10 @@ TEST(WaitTimeout, SleepsUntilTheEarlierDeadlineOrForInput) {
     EXPECT_EQ(WaitTimeoutMs(1000, std::nullopt, 1500), 500);
     EXPECT_EQ(WaitTimeoutMs(1000, 900, std::nullopt), 0);  // overdue: fire at once
     EXPECT_EQ(WaitTimeoutMs(0, int64_t{1} << 40, std::nullopt), kMaxWaitMs);
+    // While cards move the next frame comes 16 ms after the last began, at once when late.
+    EXPECT_EQ(FrameWaitMs(1000, 1000), kFrameMs);
+    EXPECT_EQ(FrameWaitMs(1010, 1000), kFrameMs - 10);
+    EXPECT_EQ(FrameWaitMs(1040, 1000), 0);
 }
 
 // The real loop on SDL's dummy video driver, with a virtual clock.
