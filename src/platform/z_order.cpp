@@ -150,7 +150,7 @@ void AddCards(std::vector<Layer>& t, const Screen& s) {
     }
     Add(t, s.ShpFuoco, K::None, 0, Drawing::Focus);
 
-    // The piles, then the cards on their way above everything on the table.
+    // The piles; the cards on their way pass above the side boxes, below.
     for (std::size_t k = 0; k < s.ImgMucchio.size(); ++k) {
         Add(t, s.ImgMucchio[k], K::Mucchio, static_cast<int>(k / 3));
     }
@@ -158,10 +158,6 @@ void AddCards(std::vector<Layer>& t, const Screen& s) {
     for (const Element& e : s.ImgGnammMucchio) {
         Add(t, e, K::Mucchio, &e < &s.ImgGnammMucchio[4] ? 0 : 1, Drawing::Crosswise);
     }
-    for (const Element& e : s.ImgVolo) Add(t, e, K::None, 0, Drawing::Flight);
-    // A pile's last capture, shown while the mouse holds the pile, over the table row.
-    Add(t, s.lblUltimaPresa);
-    AddArray(t, s.ImgUltimaPresa, K::None, Drawing::Flight);
 
     // Nonno Zeb's bubble and the instructions.
     Add(t, s.ImgManina);
@@ -180,6 +176,12 @@ void AddCoverAndPanels(std::vector<Layer>& t, const Screen& s) {
     Add(t, s.ShpContornoCarta[kPostoMazzo], K::Carta, kPostoMazzo, Drawing::Outline);
     // Side boxes and what they hold.
     AddArray(t, s.FraRiquadro, K::None);
+    // Cards on their way between places, above the table, the deck and the side boxes they
+    // cross on the way to Zeb's pile.
+    for (const Element& e : s.ImgVolo) Add(t, e, K::None, 0, Drawing::Flight);
+    // A pile's last capture, shown over the table row while the mouse holds the pile.
+    Add(t, s.lblUltimaPresa);
+    AddArray(t, s.ImgUltimaPresa, K::None, Drawing::Flight);
     // The continue prompt stands above the hall of fame, which fills the window's middle after
     // a Torneo, and below the panels the player opens while it waits. The panels of the bar
     // open over the level choice, which may be waiting behind them: the farewell on the exit

@@ -41,7 +41,11 @@ void MostraUltimaPresa(const Mucchio& m, std::optional<Player> tenuto, Screen& s
     if (!mostra) return;
     s.lblUltimaPresa.text =
         *tenuto == Player::PC ? "L'ultima presa di Nonno Zeb" : "La tua ultima presa";
-    s.lblUltimaPresa.rect = {riga.x, riga.y - riga.h / 6, riga.w * 3, riga.h / 7};
+    // Its type follows the piles' scaled counts; its place, right of Zeb's corner (whose bubble
+    // reaches down to the row), the scaled row.
+    s.lblUltimaPresa.fontSize = s.lblMucchio[0].fontSize;
+    s.lblUltimaPresa.rect = {riga.x + riga.w * 3 / 5, riga.y - riga.h / 6, riga.w * 12 / 5,
+                             riga.h / 7};
 }
 
 }  // namespace

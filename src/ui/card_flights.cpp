@@ -60,16 +60,11 @@ void VoliCarte::parte(Card c, bool dorso, Rect da, int posto, Rect a, int durata
 }
 
 void VoliCarte::alMucchio(const EventoTavolo& e, Player chi, int durata) {
-    // The cards go together onto the top of the taker's pile, all the same size.
+    // The cards go together onto the top of the taker's pile, shrinking to its size so they
+    // land on it rather than over the texts beside it.
     const Rect mucchio = s_.ImgMucchio[chi == Player::PC ? 0 : 3].rect;
     const auto verso = [&](int posto, Card c) {
-        const Rect da = rettangolo(posto);
-        Rect a = mucchio;
-        a.x += (a.w - da.w) / 2;
-        a.y += (a.h - da.h) / 2;
-        a.w = da.w;
-        a.h = da.h;
-        parte(c, false, da, kNessunPosto, a, durata);
+        parte(c, false, rettangolo(posto), kNessunPosto, mucchio, durata);
     };
     if (e.da > 0 && !e.carta.empty()) verso(e.da, e.carta);
     for (const int p : e.posti) verso(p, visti_[static_cast<std::size_t>(p)].carta);

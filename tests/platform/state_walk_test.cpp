@@ -107,6 +107,8 @@ bool CoperturaVoluta(const Screen& s, const Element& sopra, const Element& testo
     for (const Element* c : sovrapposti) {
         if (Dentro(s, &sopra, *c) && !Dentro(s, &testo, *c)) return true;
     }
+    // A card on its way passes over whatever lies between its two places.
+    if (&sopra >= s.ImgVolo.data() && &sopra < s.ImgVolo.data() + s.ImgVolo.size()) return true;
     // The record page lies in the hall of fame's frame, over all the rest of it.
     auto pagina = [&s](const Element& e) {
         return &e == &s.FraStatistiche || &e == &s.lblTitoloStatistiche ||
@@ -367,9 +369,11 @@ TEST_P(StateWalk, EveryElementOfEveryStateHasItsPlaceAndItsTextFits) {
             guarda("mossa-zeb-ferma");
             click(TargetKind::TimerLabel);
             click(TargetKind::AssoInTavola);
-        } else if (!visto("presa-in-volo") && std::ranges::any_of(g.voli.voli(), [](const Volo& v) {
-                       return v.posto == kNessunPosto;
-                   })) {
+        } else if (const auto alMucchio =
+                       std::ranges::find(g.voli.voli(), kNessunPosto, &Volo::posto);
+                   !visto("presa-in-volo") && alMucchio != g.voli.voli().end() &&
+                   clock.nowMs() >= alMucchio->inizio + alMucchio->durata / 2) {
+            // Past halfway to the pile, between the place it left and the pile.
             guarda("presa-in-volo");
             // The piles as the flow keeps them: a Punto Gnamm on each, just landed on the
             // human's, then his last capture held up.
