@@ -164,17 +164,20 @@ void MainLoop::run() {
         wholeUpdate_ = true;
         draw();
     }
-    for (;;) {
-        int wait = WaitTimeoutMs(game_.game.clock.nowMs(), game_.game.scheduler.nextDeadline(),
-                                 mapper_.tooltipDeadline());
-        const int audioWait = audio_ ? audio_->closeWhenIdle(SDL_GetTicks64()) : -1;
-        if (audioWait >= 0 && (wait < 0 || audioWait < wait)) wait = audioWait;
-        if (moving_) {
-            const int frame = FrameWaitMs(game_.game.clock.nowMs(), lastFrameMs_);
-            if (wait < 0 || frame < wait) wait = frame;
-        }
-        if (!step(wait)) return;
+    while (step(nextWaitMs())) {
     }
+}
+
+int MainLoop::nextWaitMs() {
+    int wait = WaitTimeoutMs(game_.game.clock.nowMs(), game_.game.scheduler.nextDeadline(),
+                             mapper_.tooltipDeadline());
+    const int audioWait = audio_ ? audio_->closeWhenIdle(SDL_GetTicks64()) : -1;
+    if (audioWait >= 0 && (wait < 0 || audioWait < wait)) wait = audioWait;
+    if (moving_) {
+        const int frame = FrameWaitMs(game_.game.clock.nowMs(), lastFrameMs_);
+        if (wait < 0 || frame < wait) wait = frame;
+    }
+    return wait;
 }
 
 }  // namespace gnamm::platform

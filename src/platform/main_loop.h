@@ -43,6 +43,9 @@ class MainLoop {
     // One turn of the loop without sleeping: events already queued, due timers, a frame if
     // anything changed. Returns false once the loop should end.
     bool step(int waitMs);
+    // How long the next turn may sleep: until the next timer, tooltip or audio deadline, and
+    // no longer than the next frame while cards move; -1 waits for input alone.
+    int nextWaitMs();
 
     int framesDrawn() const { return frames_; }
 
