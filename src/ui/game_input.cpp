@@ -368,7 +368,9 @@ void MostraTavolo(Finestra& f) {
 bool Anima(Finestra& f) {
     if (!f.deriveScreen) return false;
     const int64_t ora = f.game.clock.nowMs();
-    const bool muove = f.voli.inMovimento(ora) | f.vistaMucchi.inMovimento(ora);
+    // Asked first, as it drops the flights that have landed.
+    const bool voli = f.voli.inMovimento(ora);
+    const bool muove = voli || f.vistaMucchi.inMovimento(ora);
     // One frame more once all has landed, with every card back in its place.
     if (muove || f.inMoto) MostraTavolo(f);
     return muove;
