@@ -21,6 +21,10 @@ int WaitTimeoutMs(int64_t nowMs, std::optional<int64_t> gameDeadline,
     return static_cast<int>(std::clamp<int64_t>(*next - nowMs, 0, kMaxWaitMs));
 }
 
+int FrameWaitMs(int64_t nowMs, int64_t lastFrameMs) {
+    return static_cast<int>(std::clamp<int64_t>(lastFrameMs + kFrameMs - nowMs, 0, kFrameMs));
+}
+
 Scale MainLoop::inputScale() const {
     const Size s = window_.size();
     return Scale::ForScreen(game_.screen, s.w, s.h);
@@ -140,6 +144,8 @@ bool MainLoop::step(int waitMs) {
     game_.fireDueTimers();
     SalvaAlMomentoTranquillo(game_);
     mapper_.updateTooltip(game_.screen, game_.game.clock.nowMs());
+    moving_ = Anima(game_);
+    if (moving_) lastFrameMs_ = game_.game.clock.nowMs();
     // The name box takes typed text only while it shows.
     const bool typing = NameBoxActive(game_.screen);
     if (typing != (SDL_IsTextInputActive() == SDL_TRUE)) {
@@ -158,13 +164,20 @@ void MainLoop::run() {
         wholeUpdate_ = true;
         draw();
     }
-    for (;;) {
-        int wait = WaitTimeoutMs(game_.game.clock.nowMs(), game_.game.scheduler.nextDeadline(),
-                                 mapper_.tooltipDeadline());
-        const int audioWait = audio_ ? audio_->closeWhenIdle(SDL_GetTicks64()) : -1;
-        if (audioWait >= 0 && (wait < 0 || audioWait < wait)) wait = audioWait;
-        if (!step(wait)) return;
+    while (step(nextWaitMs())) {
     }
+}
+
+int MainLoop::nextWaitMs() {
+    int wait = WaitTimeoutMs(game_.game.clock.nowMs(), game_.game.scheduler.nextDeadline(),
+                             mapper_.tooltipDeadline());
+    const int audioWait = audio_ ? audio_->closeWhenIdle(SDL_GetTicks64()) : -1;
+    if (audioWait >= 0 && (wait < 0 || audioWait < wait)) wait = audioWait;
+    if (moving_) {
+        const int frame = FrameWaitMs(game_.game.clock.nowMs(), lastFrameMs_);
+        if (wait < 0 || frame < wait) wait = frame;
+    }
+    return wait;
 }
 
 }  // namespace gnamm::platform

@@ -6,11 +6,11 @@
 #include <cstdlib>
 #include <optional>
 
-#include "rules/clock.h"
 #include "platform/input_mapper.h"
 #include "platform/main_window.h"
 #include "platform/screen_renderer.h"
 #include "platform/sdl_media_player.h"
+#include "rules/clock.h"
 #include "ui/screen.h"
 
 namespace gnamm {
@@ -24,6 +24,11 @@ namespace gnamm::platform {
 int WaitTimeoutMs(int64_t nowMs, std::optional<int64_t> gameDeadline,
                   std::optional<int64_t> tooltipDeadline);
 inline constexpr int kMaxWaitMs = 60'000;
+// While cards move, a frame every this many ms at most (60 a second): the loop waits no longer
+// than until the next one is due.
+inline constexpr int kFrameMs = 16;
+// How long to wait for the next frame of a motion whose last frame began at `lastFrameMs`.
+int FrameWaitMs(int64_t nowMs, int64_t lastFrameMs);
 
 class MainLoop {
   public:
@@ -38,6 +43,9 @@ class MainLoop {
     // One turn of the loop without sleeping: events already queued, due timers, a frame if
     // anything changed. Returns false once the loop should end.
     bool step(int waitMs);
+    // How long the next turn may sleep: until the next timer, tooltip or audio deadline, and
+    // no longer than the next frame while cards move; -1 waits for input alone.
+    int nextWaitMs();
 
     int framesDrawn() const { return frames_; }
 
@@ -60,6 +68,8 @@ class MainLoop {
     bool wholeUpdate_ = true;  // the next frame shows the whole window, not just what changed
     bool quit_ = false;
     int frames_ = 0;
+    bool moving_ = false;      // cards in flight: the next frame is due at once
+    int64_t lastFrameMs_ = 0;  // when the last frame of a motion began (game clock)
     // GNAMM_FRAME_LOG in the environment: one line on stderr per frame drawn.
     bool logFrames_ = std::getenv("GNAMM_FRAME_LOG") != nullptr;
 };

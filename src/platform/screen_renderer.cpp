@@ -205,7 +205,8 @@ void ScreenRenderer::drawArea(const Screen& screen, bool caret, const std::vecto
             hidden[k] = true;
             continue;
         }
-        if (e.opaque || (!e.picture.empty() && textures_.opaque(e.picture, r.w, r.h))) {
+        if (e.opaque || (!e.picture.empty() && placed[k].drawing != Drawing::Crosswise &&
+                         textures_.opaque(e.picture, r.w, r.h))) {
             covers.push_back(r);
         }
     }
@@ -225,7 +226,13 @@ void ScreenRenderer::drawElement(const Screen& screen, const Placed& p, SDL_Rect
                                  bool caret) {
     const Element& e = *p.element;
     if (e.opaque) fill(r, e.back);
-    if (!e.picture.empty()) {
+    if (p.drawing == Drawing::Crosswise && !e.picture.empty()) {
+        // Upright at the size it lies across, then turned a quarter about the middle.
+        const SDL_Rect upright{r.x + (r.w - r.h) / 2, r.y + (r.h - r.w) / 2, r.h, r.w};
+        if (SDL_Texture* t = textures_.get(e.picture, upright.w, upright.h)) {
+            SDL_RenderCopyEx(renderer_, t, nullptr, &upright, 90.0, nullptr, SDL_FLIP_NONE);
+        }
+    } else if (!e.picture.empty()) {
         if (SDL_Texture* t = textures_.get(e.picture, r.w, r.h)) {
             SDL_RenderCopy(renderer_, t, nullptr, &r);
         } else {
@@ -244,6 +251,8 @@ void ScreenRenderer::drawElement(const Screen& screen, const Placed& p, SDL_Rect
         case Drawing::Plain:
         case Drawing::Outline:
         case Drawing::Focus:
+        case Drawing::Flight:
+        case Drawing::Crosswise:
         case Drawing::TextBox:
             drawLabel(e, r, p.drawing == Drawing::TextBox && caret);
             break;

@@ -150,6 +150,15 @@ void AddCards(std::vector<Layer>& t, const Screen& s) {
     }
     Add(t, s.ShpFuoco, K::None, 0, Drawing::Focus);
 
+    // The piles; the cards on their way pass above the side boxes, below.
+    for (std::size_t k = 0; k < s.ImgMucchio.size(); ++k) {
+        Add(t, s.ImgMucchio[k], K::Mucchio, static_cast<int>(k / 3));
+    }
+    AddArray(t, s.lblMucchio, K::Mucchio);
+    for (const Element& e : s.ImgGnammMucchio) {
+        Add(t, e, K::Mucchio, &e < &s.ImgGnammMucchio[4] ? 0 : 1, Drawing::Crosswise);
+    }
+
     // Nonno Zeb's bubble and the instructions.
     Add(t, s.ImgManina);
     Add(t, s.ImgFumetto);
@@ -167,6 +176,12 @@ void AddCoverAndPanels(std::vector<Layer>& t, const Screen& s) {
     Add(t, s.ShpContornoCarta[kPostoMazzo], K::Carta, kPostoMazzo, Drawing::Outline);
     // Side boxes and what they hold.
     AddArray(t, s.FraRiquadro, K::None);
+    // Cards on their way between places, above the table, the deck and the side boxes they
+    // cross on the way to Zeb's pile.
+    for (const Element& e : s.ImgVolo) Add(t, e, K::None, 0, Drawing::Flight);
+    // A pile's last capture, shown over the table row while the mouse holds the pile.
+    Add(t, s.lblUltimaPresa);
+    AddArray(t, s.ImgUltimaPresa, K::None, Drawing::Flight);
     // The continue prompt stands above the hall of fame, which fills the window's middle after
     // a Torneo, and below the panels the player opens while it waits. The panels of the bar
     // open over the level choice, which may be waiting behind them: the farewell on the exit
@@ -286,8 +301,9 @@ std::vector<Placed> VisibleInZOrder(const Screen& s) {
 
 const Placed* TopmostAt(const std::vector<Placed>& placed, int x, int y) {
     for (auto it = placed.rbegin(); it != placed.rend(); ++it) {
-        // The focus outline lies over the fan of table cards: clicks go through it.
-        if (it->drawing == Drawing::Focus) continue;
+        // The focus outline lies over the fan of table cards and a card in flight only passes:
+        // clicks go through them.
+        if (it->drawing == Drawing::Focus || it->drawing == Drawing::Flight) continue;
         if (Contains(it->rect, x, y)) return &*it;
     }
     return nullptr;

@@ -15,11 +15,13 @@ namespace gnamm::platform {
 // How an element is drawn beyond its plain fill, picture, text and border.
 enum class Drawing {
     Plain,
-    Outline,   // a card outline: a thick border only
-    List,      // the hall-of-fame list box: its lines from the top line shown
-    TextBox,   // the name box: text and a caret
-    Cervello,  // the diagnostic panel: its lines
-    Focus,     // the keyboard's focus: a thick border only, never in the way of a click
+    Outline,    // a card outline: a thick border only
+    List,       // the hall-of-fame list box: its lines from the top line shown
+    TextBox,    // the name box: text and a caret
+    Cervello,   // the diagnostic panel: its lines
+    Focus,      // the keyboard's focus: a thick border only, never in the way of a click
+    Flight,     // a card on its way: a plain picture, never in the way of a click
+    Crosswise,  // a picture turned a quarter, laid across its landscape rectangle
 };
 
 struct Layer {

@@ -17,6 +17,8 @@
 #include "save/registro.h"
 #include "save/torneo_file.h"
 #include "save/torneo_save.h"
+#include "ui/capture_piles_view.h"
+#include "ui/card_flights.h"
 #include "ui/consiglio_view.h"
 #include "ui/input.h"
 #include "ui/panels_state.h"
@@ -36,15 +38,19 @@ class Finestra {
     NonnoZeb zeb;       // hears the table first
     Suoni suoni;        // then the table's noises
     Registro registro;  // writes the record when a Gioco or a Torneo ends
+    VoliCarte voli;     // last: the cards' ways across the table, the view's alone
 
     Screen screen;
     PanelsState pannelli;         // options, splash, rules, level and exit panels
     ConsiglioMostrato consiglio;  // Zeb's advice while it shows
     // The hand place under the mouse (4..6; 0 for none): the table outlines what it would take.
     int cartaSotto = 0;
-    // "Animazioni" on the options panel (GnVista.txt): the cards move to their places; off,
+    // "Animazioni" on the options panel (GnVista.txt): the cards slide to their places; off,
     // they are drawn where they land at once.
     bool animazioni = true;
+    VistaMucchi vistaMucchi;
+    std::optional<Player> mucchioTenuto;  // the pile the mouse holds down
+    bool inMoto = false;                  // something moved at the last frame
 
     // Input. Each entry point ends by bringing the derived parts of the screen up to date.
     void click(Target target);
@@ -85,6 +91,10 @@ class Finestra {
 // scoreboard, the hall of fame and the keyboard's focus. Without deriveScreen only the focus,
 // which is state as well as picture, is brought up to date.
 void RefreshScreen(Finestra& f);
+
+// Brings what moves on the table (cards in flight, a Punto Gnamm's glow) to the clock's
+// moment; true while something still moves, so the next frame is due soon.
+bool Anima(Finestra& f);
 
 // Runs the virtual clock forward by ms, firing every timer due on the way at its own moment.
 void AdvanceVirtualTime(Finestra& f, VirtualClock& clock, int64_t ms);

@@ -240,6 +240,7 @@ void Finestra::click(Target target) {
             break;
         case TargetKind::Statistiche:
         case TargetKind::Avviso:
+        case TargetKind::Mucchio:
         case TargetKind::PannelloOpzioni:
         case TargetKind::None:
             break;
@@ -267,7 +268,13 @@ void Finestra::mouseMove(Target target) {
 }
 
 void Finestra::mouseDown(Target target) {
-    if (TavoloChiuso(*this) || target.kind != TargetKind::Regole) return;
+    if (TavoloChiuso(*this)) return;
+    if (target.kind == TargetKind::Mucchio) {
+        mucchioTenuto = target.index == 0 ? Player::PC : Player::H;
+        RefreshScreen(*this);
+        return;
+    }
+    if (target.kind != TargetKind::Regole) return;
     // lblRegole(3) is the forward arrow, lblRegole(4) the back one.
     if (target.index == 1) {
         screen.lblRegole[3].back = colors::kRed;
@@ -279,6 +286,10 @@ void Finestra::mouseDown(Target target) {
 void Finestra::mouseUp(Target) {
     screen.lblRegole[3].back = colors::kWhite;
     screen.lblRegole[4].back = colors::kWhite;
+    if (mucchioTenuto) {
+        mucchioTenuto.reset();
+        RefreshScreen(*this);
+    }
 }
 
 void Finestra::key(Key k) {
@@ -302,9 +313,10 @@ Finestra::Finestra(Clock& clockIn, RandomSource& rngIn, MediaPlayer& mediaIn, Pa
     : game(clockIn, rngIn, std::move(pathsIn)),
       media(mediaIn),
       zeb(game.contesto(), mediaIn),
-      suoni(game.contesto(), mediaIn) {
+      suoni(game.contesto(), mediaIn),
+      voli(game, screen) {
     game.ascoltaFlusso = [this](EventoFlusso e) { ReagisciAlFlusso(*this, e); };
-    game.ascoltatori = {&zeb, &suoni};
+    game.ascoltatori = {&zeb, &suoni, &voli};
     game.registro = &registro;
     ApplyDesignLayout(screen);
     LeggiAngoloZeb(screen, zeb.angolo);
@@ -344,12 +356,38 @@ void Finestra::onTimer(Timer t) {
     RefreshScreen(*this);
 }
 
+namespace {
+
+// The card places, the cards on their way over them and the piles, at the clock's moment.
+void MostraTavolo(Finestra& f) {
+    const Game& g = f.game;
+    const int64_t ora = g.clock.nowMs();
+    MostraPosti(g.posti, g.opzioni, f.consiglio.segni, AnteprimaPresa(g, f.cartaSotto), f.screen);
+    MostraVoli(f.voli.voli(), ora, g.opzioni, f.screen);
+    MostraMucchi(g.mucchi, g.opzioni, f.mucchioTenuto, ora, f.vistaMucchi, f.screen);
+    f.inMoto = !f.voli.voli().empty() || f.vistaMucchi.inMovimento(ora);
+}
+
+}  // namespace
+
+bool Anima(Finestra& f) {
+    if (!f.deriveScreen) return false;
+    const int64_t ora = f.game.clock.nowMs();
+    // Asked first, as it drops the flights that have landed.
+    const bool voli = f.voli.inMovimento(ora);
+    const bool muove = voli || f.vistaMucchi.inMovimento(ora);
+    // One frame more once all has landed, with every card back in its place.
+    if (muove || f.inMoto) MostraTavolo(f);
+    return muove;
+}
+
 void RefreshScreen(Finestra& f) {
     Game& g = f.game;
     SeguiConsiglio(f);
+    f.voli.abilita(f.animazioni);
     if (f.deriveScreen) {
-        MostraPosti(g.posti, g.opzioni, f.consiglio.segni, AnteprimaPresa(g, f.cartaSotto),
-                    f.screen);
+        f.voli.osserva();
+        MostraTavolo(f);
         MostraIstruzioni(g, f.screen);
         MostraCervello(g.cervello, f.screen);
         MostraAngoloZeb(f.zeb.angolo, f.screen);

@@ -24,6 +24,7 @@ enum class TargetKind {
     Consiglio,        // bar caption "Consiglio": Zeb's advice, as the key H
     Statistiche,      // the record page and the caption that opens it
     Avviso,           // the notice box: a click closes the notice
+    Mucchio,          // a side's pile, held to see its last capture: 0 Zeb's, 1 the human's
 };
 
 struct Target {
@@ -31,7 +32,22 @@ struct Target {
     int index = 0;
 };
 
-enum class Key { Enter, Escape, Backspace, Space, Left, Right, Up, Down, F1, Digit1, Digit2, Digit3,
-               H, S, N };  // S and N answer "Sì" and "No"
+enum class Key {
+    Enter,
+    Escape,
+    Backspace,
+    Space,
+    Left,
+    Right,
+    Up,
+    Down,
+    F1,
+    Digit1,
+    Digit2,
+    Digit3,
+    H,
+    S,
+    N
+};  // S and N answer "Sì" and "No"
 
 }  // namespace gnamm

@@ -3,6 +3,7 @@
 
 #include "game/hall_of_fame.h"
 #include "ui/avvisi_view.h"
+#include "ui/capture_piles_view.h"
 #include "ui/hall_of_fame_panel.h"
 #include "ui/keyboard_focus.h"
 #include "ui/panels_layout.h"
@@ -59,6 +60,8 @@ void PlaceCard(Screen& s, int i) {
 void ApplyDesignLayout(Screen& s) {
     for (int i = 0; i < kNumeroPosti; ++i) PlaceCard(s, i);
     LayoutTastiera(s);
+    LayoutMucchi(s);
+    for (Element& e : s.ImgVolo) e.visible = false;
     // The pick colour is the colour of the deck's outline.
     s.ShpContornoCarta[kPostoMazzo].borderColor = colors::kPick;
     LayoutPannelli(s);

@@ -90,6 +90,8 @@ void ScalaTavolo(const Scalatore& k, Screen& s) {
     k.forma(s.ImgBarra);
     k.forma(s.ImgGnamm);
     k.forme(s.ImgCarta);
+    k.forme(s.ImgMucchio);
+    k.testi(s.lblMucchio);
     k.forma(s.lblCopriCarte);
     k.forma(s.FraQuando);
     k.testo(s.lblQuando);

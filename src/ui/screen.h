@@ -87,6 +87,17 @@ struct Screen {
     std::array<Element, kNumeroPosti> ShpCarta;          // the mat behind the card
     std::array<Element, kNumeroPosti> ShpContornoCarta;  // the outline of a pick or capture
     Element ShpFuoco;  // the keyboard's focus on a table card while the human picks
+    // Cards on their way between places (ui/card_flights.h), above the table.
+    std::array<Element, 16> ImgVolo;
+
+    // Each side's pile left of the table row, Zeb's [0..2] above the human's [3..5]: a short
+    // stack of backs, its count, the card of each Punto Gnamm laid crosswise on it (the last
+    // four of a side), and the side's last capture fanned out while the mouse holds the pile.
+    std::array<Element, 6> ImgMucchio;
+    std::array<Element, 2> lblMucchio;
+    std::array<Element, 8> ImgGnammMucchio;
+    Element lblUltimaPresa;
+    std::array<Element, 12> ImgUltimaPresa;
     Element lblTasti;  // the keys of the game, on the rules panel
 
     // Play area.

@@ -23,6 +23,10 @@ TEST(WaitTimeout, SleepsUntilTheEarlierDeadlineOrForInput) {
     EXPECT_EQ(WaitTimeoutMs(1000, std::nullopt, 1500), 500);
     EXPECT_EQ(WaitTimeoutMs(1000, 900, std::nullopt), 0);  // overdue: fire at once
     EXPECT_EQ(WaitTimeoutMs(0, int64_t{1} << 40, std::nullopt), kMaxWaitMs);
+    // While cards move the next frame comes 16 ms after the last began, at once when late.
+    EXPECT_EQ(FrameWaitMs(1000, 1000), kFrameMs);
+    EXPECT_EQ(FrameWaitMs(1010, 1000), kFrameMs - 10);
+    EXPECT_EQ(FrameWaitMs(1040, 1000), 0);
 }
 
 // The real loop on SDL's dummy video driver, with a virtual clock.
@@ -164,6 +168,35 @@ TEST_F(LoopTest, TheNameIsTypedIntoTheSplashAndEnterTakesIt) {
     EXPECT_TRUE(step({testing_support::KeyDown(SDLK_RETURN, KMOD_NONE, id())}));
     EXPECT_FALSE(g.screen.FraSplash.visible);
     EXPECT_FALSE(SDL_IsTextInputActive());  // nothing left to type into
+}
+
+TEST_F(LoopTest, WhileACardFliesAFrameIsDueEveryFrameTimeAndNoneOnceItHasLanded) {
+    start();
+    g.game.opzioni.velocitaMazziere = Velocita::Low;  // each card lands a while before the next
+    avviaConNome();
+    g.key(Key::Digit2);
+    for (int ms = 0; ms < 5000 && g.voli.voli().empty(); ms += 5) {
+        clock.advance(5);
+        ASSERT_TRUE(step());
+    }
+    ASSERT_FALSE(g.voli.voli().empty()) << "no card was dealt";
+    const Volo volo = g.voli.voli().front();
+    // On its way: never a longer sleep than a frame, and a new frame at each.
+    while (clock.nowMs() < volo.inizio + volo.durata) {
+        EXPECT_LE(loop->nextWaitMs(), kFrameMs);
+        const int prima = loop->framesDrawn();
+        clock.advance(kFrameMs);
+        ASSERT_TRUE(step());
+        EXPECT_EQ(loop->framesDrawn(), prima + 1) << clock.nowMs() - volo.inizio;
+    }
+    // Landed, the last frame showing it in its place: the loop sleeps until the next deal.
+    ASSERT_TRUE(g.voli.voli().empty());
+    const int dopo = loop->framesDrawn();
+    ASSERT_TRUE(step());
+    EXPECT_EQ(loop->framesDrawn(), dopo);
+    EXPECT_EQ(loop->nextWaitMs(),
+              WaitTimeoutMs(clock.nowMs(), g.game.scheduler.nextDeadline(), std::nullopt));
+    EXPECT_GT(loop->nextWaitMs(), 0);
 }
 
 }  // namespace

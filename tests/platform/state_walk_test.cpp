@@ -107,6 +107,8 @@ bool CoperturaVoluta(const Screen& s, const Element& sopra, const Element& testo
     for (const Element* c : sovrapposti) {
         if (Dentro(s, &sopra, *c) && !Dentro(s, &testo, *c)) return true;
     }
+    // A card on its way passes over whatever lies between its two places.
+    if (&sopra >= s.ImgVolo.data() && &sopra < s.ImgVolo.data() + s.ImgVolo.size()) return true;
     // The record page lies in the hall of fame's frame, over all the rest of it.
     auto pagina = [&s](const Element& e) {
         return &e == &s.FraStatistiche || &e == &s.lblTitoloStatistiche ||
@@ -188,7 +190,10 @@ class StateWalk : public test_ui::UiTest, public ::testing::WithParamInterface<D
         impronte_ += std::string(file) + " " + ImprontaPixel(*canvas_.surface) + "\n";
         visti_.push_back(stato);
     }
-    void guarda(const std::string& stato) { guarda(g.screen, stato); }
+    void guarda(const std::string& stato) {
+        Anima(g);  // the cards in flight where the clock has them
+        guarda(g.screen, stato);
+    }
     // Where an element of the game's screen lay in the last frame, in pixels.
     Rect inPixel(const Element& e) const {
         return screen_->scale().toPixels(testing_support::PlacedRect(g.screen, e));
@@ -364,6 +369,22 @@ TEST_P(StateWalk, EveryElementOfEveryStateHasItsPlaceAndItsTextFits) {
             guarda("mossa-zeb-ferma");
             click(TargetKind::TimerLabel);
             click(TargetKind::AssoInTavola);
+        } else if (const auto alMucchio =
+                       std::ranges::find(g.voli.voli(), kNessunPosto, &Volo::posto);
+                   !visto("presa-in-volo") && alMucchio != g.voli.voli().end() &&
+                   clock.nowMs() >= alMucchio->inizio + alMucchio->durata / 2) {
+            // Past halfway to the pile, between the place it left and the pile.
+            guarda("presa-in-volo");
+            // The piles as the flow keeps them: a Punto Gnamm on each, just landed on the
+            // human's, then his last capture held up.
+            const auto c = [](int n) { return Card::FromDeckPosition(n); };
+            g.game.mucchi.pc = {14, {c(5), c(15)}, {c(25)}};
+            g.game.mucchi.h = {9, {c(3), c(23), c(33)}, {c(18), c(28)}};
+            RefreshScreen(g);
+            guarda("punto-gnamm");
+            g.mouseDown({TargetKind::Mucchio, 1});
+            guarda("ultima-presa");
+            g.mouseUp({});
         } else if (g.game.tavolo.aChiTocca == Player::H && g.game.umano.cartaGiocata == 0 &&
                    !visto("turno")) {
             guarda("turno");
@@ -404,8 +425,8 @@ TEST_P(StateWalk, EveryElementOfEveryStateHasItsPlaceAndItsTextFits) {
         }
         avanza(50);
     }
-    for (const char* stato :
-         {"turno", "scelta", "mossa-zeb", "fine-gioco", "fine-partita", "fine-torneo"}) {
+    for (const char* stato : {"turno", "scelta", "mossa-zeb", "presa-in-volo", "fine-gioco",
+                              "fine-partita", "fine-torneo"}) {
         EXPECT_TRUE(visto(stato)) << "never reached: " << stato;
     }
 
