@@ -105,8 +105,8 @@ TEST_F(Voli, ACaptureSlidesToTheTakersPileAfterItsPauseAndNeverShowsTwice) {
 }
 
 TEST_F(Voli, WithoutAnimazioniCardsJump) {
-    g.animazioni = false;
     avvia();
+    g.animazioni = false;  // after the start, which reads the player's choice from GnVista.txt
     for (int ms = 0; ms < 3000; ++ms) {
         avanza(1);
         ASSERT_TRUE(g.voli.voli().empty()) << ms;

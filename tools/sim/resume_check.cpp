@@ -37,11 +37,11 @@ struct Mondo {
         : clock(ora),
           rng(seed),
           media(clock),
-          finestra(clock, rng, media, Paths{dati / "assets", dati / "Dati"}) {
-        // The traces set the table as the game holds it: a card still on its way when the
-        // Torneo was saved is not part of the save, and would hide its place in one run only.
-        finestra.animazioni = false;
-    }
+          finestra(clock, rng, media, Paths{dati / "assets", dati / "Dati"}) {}
+    // The traces set the table as the game holds it: a card still on its way when the Torneo
+    // was saved is not part of the save, and would hide its place in one run only. Set after
+    // the start, which reads the player's own choice from the data folder.
+    void senzaAnimazioni() { finestra.animazioni = false; }
     VirtualClock clock;
     SeededRandom rng;
     RecordingMediaPlayer media;
@@ -57,6 +57,7 @@ class Corsa {
     std::vector<std::string> gioca(int giochi, EsitoRipresa& e) {
         mondo_ = std::make_unique<Mondo>(OraDelSeme(seed_), seed_, cartella_.path());
         AvviaFinoAlLivello(mondo_->finestra, &kTuttiISuoni);
+        mondo_->senzaAnimazioni();
         // The "Dati" box unpinned, as its toggle leaves it (kept in the settings file the
         // resumed games read): shown only in the pause. "Punti" stays pinned.
         ClickRiquadri(mondo_->finestra, 0);
@@ -176,6 +177,7 @@ class Corsa {
         mondo_ = std::make_unique<Mondo>(OraDelSeme(seed_), seed_ + 1, cartella_.path());
         Finestra& nuovo = mondo_->finestra;
         AvviaFinoAlLivello(nuovo, &kTuttiISuoni);
+        mondo_->senzaAnimazioni();
         mondo_->clock.set(ora);
         if (!OffriRipresa(nuovo)) {
             traccia_.push_back("the save was not offered back");
