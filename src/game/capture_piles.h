@@ -15,7 +15,9 @@ namespace gnamm {
 struct Mucchio {
     int carte = 0;                  // cards taken this Gioco
     std::vector<Card> ultimaPresa;  // the last capture: the card played, then the cards taken
-    std::vector<Card> gnamm;        // the card of each Punto Gnamm, in the order they came
+    // The card of each Punto Gnamm, in the order they came; no card for one a save of before
+    // the piles scored, whose card nobody knows.
+    std::vector<Card> gnamm;
     bool operator==(const Mucchio&) const = default;
 };
 

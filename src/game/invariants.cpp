@@ -182,10 +182,12 @@ std::vector<std::string> ControllaMucchi(const Mucchi& m, const Scoreboard& s,
     if (quando == MomentoMucchi::FineGioco && m.pc.carte + m.h.carte != 40) {
         out.push_back("the piles hold " + std::to_string(m.pc.carte + m.h.carte) + " cards");
     }
-    // A card is taken once: it sweeps at most once, and is in one last capture at most.
-    const auto unaVolta = [&](std::vector<Card> carte, const char* cosa) {
+    // A card is taken once: it sweeps at most once, and is in one last capture at most. A sweep
+    // from a save of before the piles has no card.
+    const auto unaVolta = [&](std::vector<Card> carte, const char* cosa, bool ignote) {
         std::array<bool, 41> visto{};
         for (const Card c : carte) {
+            if (c.empty() && ignote) continue;
             if (c.empty() || visto[c.deckPosition()])
                 out.push_back(std::string(cosa) + " repeats a card");
             if (!c.empty()) visto[c.deckPosition()] = true;
@@ -194,8 +196,8 @@ std::vector<std::string> ControllaMucchi(const Mucchi& m, const Scoreboard& s,
     std::vector<Card> gnamm = m.pc.gnamm, ultime = m.pc.ultimaPresa;
     gnamm.insert(gnamm.end(), m.h.gnamm.begin(), m.h.gnamm.end());
     ultime.insert(ultime.end(), m.h.ultimaPresa.begin(), m.h.ultimaPresa.end());
-    unaVolta(gnamm, "the Punti Gnamm");
-    unaVolta(ultime, "the last captures");
+    unaVolta(gnamm, "the Punti Gnamm", true);
+    unaVolta(ultime, "the last captures", false);
     return out;
 }
 

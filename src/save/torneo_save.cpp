@@ -112,12 +112,20 @@ Colonna LeggiColonna(const json& o) {
     return c;
 }
 
-// A list of cards, none empty, at most `max` of them.
-std::vector<Card> LeggiListaCarte(const json& o, const char* nome, std::size_t max) {
+enum class Ignote { No, Ammesse };
+
+// A list of cards, at most `max` of them. The empty text stands for a card nobody knows, where
+// the list allows it.
+std::vector<Card> LeggiListaCarte(const json& o, const char* nome, std::size_t max,
+                                  Ignote ignote = Ignote::No) {
     const json& v = Campo(o, nome);
     if (!v.is_array() || v.size() > max) throw Guasto(std::string(nome) + " is not a list");
     std::vector<Card> out;
     for (const json& c : v) {
+        if (ignote == Ignote::Ammesse && c == "") {
+            out.push_back(Card());
+            continue;
+        }
         const auto carta = c.is_string() ? Card::Parse(c.get<std::string>()) : std::nullopt;
         if (!carta || carta->empty()) throw Guasto(std::string(nome) + " holds a non-card");
         out.push_back(*carta);
@@ -129,15 +137,18 @@ Mucchio LeggiMucchio(const json& o) {
     Mucchio m;
     m.carte = Intero(o, "carte", 0, 40);
     m.ultimaPresa = LeggiListaCarte(o, "ultimaPresa", 40);
-    m.gnamm = LeggiListaCarte(o, "gnamm", 40);
+    m.gnamm = LeggiListaCarte(o, "gnamm", 40, Ignote::Ammesse);
     return m;
 }
 
-// Only the counts: what the scoreboard knows of the piles.
+// What the scoreboard knows of the piles: the counts, and a Punto Gnamm for each it scored,
+// whose card nobody knows (it lies crosswise face down).
 Mucchi MucchiDalTabellone(const Scoreboard& s) {
     Mucchi m;
     m.pc.carte = s.pc.prese[3];
     m.h.carte = s.h.prese[3];
+    m.pc.gnamm.assign(static_cast<std::size_t>(s.pc.puntiGnamm), Card());
+    m.h.gnamm.assign(static_cast<std::size_t>(s.h.puntiGnamm), Card());
     return m;
 }
 

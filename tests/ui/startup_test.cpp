@@ -589,10 +589,15 @@ TEST_F(RipresaFedele, ThePilesGoWithTheSavedTorneo) {
         {"a Punto Gnamm too many",
          cambiato([](Json&, Json& p) { p["h"]["gnamm"].push_back("Ac"); }), true},
         {"not a list", cambiato([](Json&, Json& p) { p["pc"]["gnamm"] = 3; }), true},
+        {"a card nobody knows in a last capture",
+         cambiato([](Json&, Json& p) { p["h"]["ultimaPresa"].push_back(""); }), true},
     };
+    // What the scoreboard knows: the counts, and a face-down card for each Punto Gnamm.
     Mucchi conti;
     conti.pc.carte = m.pc.carte;
     conti.h.carte = m.h.carte;
+    conti.pc.gnamm.resize(m.pc.gnamm.size());
+    conti.h.gnamm.resize(m.h.gnamm.size());
     for (const auto& c : casi) {
         const LetturaTorneo l = TorneoDaJson(c.testo);
         ASSERT_TRUE(l.torneo) << c.cosa << ": " << l.errore;
@@ -602,6 +607,11 @@ TEST_F(RipresaFedele, ThePilesGoWithTheSavedTorneo) {
         resto.mucchi = m;
         EXPECT_EQ(TorneoInJson(resto), buono) << c.cosa;
     }
+    // Cards nobody knows are written as such, and read back the same, undamaged.
+    const LetturaTorneo vecchio = TorneoDaJson(casi[0].testo);
+    const LetturaTorneo riletto = TorneoDaJson(TorneoInJson(*vecchio.torneo));
+    ASSERT_TRUE(riletto.torneo) << riletto.errore;
+    EXPECT_EQ(std::tuple(riletto.torneo->mucchi, riletto.mucchiRifatti), std::tuple(conti, false));
     dati.write(FileTorneo(dati.dati(), g.game.nome).filename().string(), casi[2].testo);
     data::Avvisi avvisi;
     avvisi.scriviStderr = false;
