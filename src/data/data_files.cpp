@@ -355,6 +355,7 @@ bool PrepareDataFolder(const fs::path& dati) {
         {kFileNome, FormatName("")},
         {kFileClassifica, FormatRanking(Ranking{})},
         {kFileAlbo, FormatAlbo({})},
+        {kFileVista, FormatVista(Vista{})},
     };
     bool ok = true;
     for (const auto& [name, contents] : fresh) {

@@ -76,8 +76,10 @@ TEST(DataFiles, AFirstRunMakesTheDocumentedFilesInSilence) {
               std::tuple(kFreshImpo, "\"\"\r\n", FreshClass(), "\"\"\r\n"));
     // Making what is missing leaves the player's files alone.
     ASSERT_TRUE(SaveName(t.dati(), "Zoe"));
+    fs::remove(t.file("GnVista.txt"));
     ASSERT_TRUE(PrepareDataFolder(t.dati()));
-    EXPECT_EQ(t.read("GnNome.txt"), "\"Zoe\"\r\n");
+    EXPECT_EQ(std::tuple(t.read("GnNome.txt"), t.read("GnVista.txt")),
+              std::tuple("\"Zoe\"\r\n", FormatVista(Vista{})));
 }
 
 TEST(DataFiles, EveryFileReadsBackWhatWasWritten) {
