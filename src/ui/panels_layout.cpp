@@ -78,7 +78,7 @@ void Barra(Screen& s) {
     }
     s.lblClassifica = Testo(FrameId::None, {9420, 60, 840, 270}, "Classifica", 8.25f, true);
     s.lblClassifica.fore = colors::kWhite;
-    s.lblAbilita = Testo(FrameId::None, {10320, 60, 840, 270}, "Abilità", 8.25f, true);
+    s.lblAbilita = Testo(FrameId::None, {10320, 60, 780, 270}, "Abilità", 8.25f, true);
     s.lblAbilita.fore = colors::kWhite;
     s.lblConsiglio = Testo(FrameId::None, {11130, 60, 840, 270}, "Consiglio", 8.25f, true);
     s.lblConsiglio.fore = colors::kWhite;

@@ -77,7 +77,7 @@ bool Dipinge(const Placed& p) {
 
 // Overlapping by more than a hair: borders meeting at a rounded edge hide nothing.
 bool SiCoprono(Rect a, Rect b) {
-    constexpr int kPelo = 60;
+    constexpr int kPelo = 15;
     const int w = std::min(a.x + a.w, b.x + b.w) - std::max(a.x, b.x);
     const int h = std::min(a.y + a.h, b.y + b.h) - std::max(a.y, b.y);
     return w > kPelo && h > kPelo;
