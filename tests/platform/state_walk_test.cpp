@@ -334,6 +334,15 @@ TEST_P(StateWalk, EveryElementOfEveryStateHasItsPlaceAndItsTextFits) {
     TorneoSalvato salvato;  // the human's turn
     for (int passi = 0; passi < 200000 && !visto("fine-torneo"); ++passi) {
         const Screen& s = g.screen;
+        // A card dealt to a hand, a third of its way from the deck or more, not yet in its place
+        // ("distribuzione" caught an opening card on its way).
+        const auto dato = std::ranges::find_if(g.voli.voli(), [&](const Volo& v) {
+            return v.da == s.ImgCarta[kPostoMazzo].rect && v.posto >= 1 && v.posto <= 6 &&
+                   clock.nowMs() >= v.inizio + v.durata / 3 && clock.nowMs() < v.inizio + v.durata;
+        });
+        if (!visto("distribuzione-in-volo") && dato != g.voli.voli().end()) {
+            guarda("distribuzione-in-volo");
+        }
         if (s.FraQuando.visible) {
             switch (g.game.partita.esito) {
                 case EsitoGioco::TorneoPC:
@@ -425,8 +434,8 @@ TEST_P(StateWalk, EveryElementOfEveryStateHasItsPlaceAndItsTextFits) {
         }
         avanza(50);
     }
-    for (const char* stato : {"turno", "scelta", "mossa-zeb", "presa-in-volo", "fine-gioco",
-                              "fine-partita", "fine-torneo"}) {
+    for (const char* stato : {"distribuzione-in-volo", "turno", "scelta", "mossa-zeb",
+                              "presa-in-volo", "fine-gioco", "fine-partita", "fine-torneo"}) {
         EXPECT_TRUE(visto(stato)) << "never reached: " << stato;
     }
 

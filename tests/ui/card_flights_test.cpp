@@ -25,23 +25,6 @@ class Voli : public UiTest {
         ADD_FAILURE() << "no such flight";
         return {};
     }
-    // The human plays his first card, and takes the first card a pick offers.
-    void giocaSeTocca() {
-        const Game& s = g.game;
-        if (s.tavolo.aChiTocca == Player::H && s.umano.cartaGiocata == 0) {
-            for (const int k : {4, 5, 6}) {
-                if (!s.tavolo.carta[k].empty()) return g.click({TargetKind::Carta, k});
-            }
-        }
-        if (s.umano.puoiScegliere && !s.umano.presaDecisa) {
-            for (const int i : kPostiTavolo) {
-                if (!s.tavolo.carta[i].empty() && !s.umano.scelta[i]) {
-                    g.click({TargetKind::Carta, i});
-                    if (s.umano.presaDecisa) return;
-                }
-            }
-        }
-    }
     // The flying card's element at `ora`, after the frame is brought up to it.
     const Element* inVolo(const Volo& v, int64_t ora) {
         clock.set(ora);
