@@ -4,7 +4,8 @@
 #   bench/measure_window.sh [GNAMM_EXECUTABLE]     (default build/gnamm)
 #
 # GNAMM_IDLE_SECONDS sets how long the idle figures wait (20 s); GNAMM_IDLE_ONLY=1 stops after
-# them. GNAMM_STARTUP_RUNS sets how many starts the start-up figures take (10), and
+# them. GNAMM_MOTION_SECONDS sets how long cards are made to fly (30 s); GNAMM_MOTION_ONLY=1
+# takes those figures alone. GNAMM_STARTUP_RUNS sets how many starts the start-up figures take (10), and
 # GNAMM_STARTUP_ONLY=1 stops after them; GNAMM_PLAIN_WINDOW names the plain SDL program they are
 # set against (default bench/gnamm-plain-window of the game's build folder; without it, none).
 #
@@ -15,7 +16,9 @@
 # wakeups over 20 s of waiting for the player's name and over 20 s of waiting at the table for
 # the player's card, and the time to draw one frame of the table at 1920x1440 (drawn whole,
 # and as the game draws it: only the part that changed), with the renderer SDL picks and with
-# SDL's software renderer. Needs Xvfb, xdotool and a build with the assets.
+# SDL's software renderer; and the frames drawn at 1920x1440 while cards fly (the deals, the
+# player's cards and Zeb's): median, 95th percentile and slowest, and the frames a second.
+# Needs Xvfb, xdotool and a build with the assets.
 set -euo pipefail
 
 game=${1:-build/gnamm}
@@ -207,6 +210,53 @@ table_idle_figures() {  # label, extra environment...
     idle_figures "waiting for the player's card (Zeb urges him as he likes)"
     stop_x
 }
+# --- Frames while cards move, at 1920x1440 --------------------------------------------------
+motion_seconds=${GNAMM_MOTION_SECONDS:-30}
+# The frames the game logged with moving=1 (a card in flight, or a pile's glow): their draw
+# time, and the rate at which they came. Frames of one motion follow within 100 ms of each
+# other; a longer gap is a pause between two motions and is no frame's time.
+motion_figures() {  # label
+    grep '^gnamm-frame.* moving=1' "$work/frames.log" >"$work/moving" || true
+    local n
+    n=$(wc -l <"$work/moving")
+    if [ "$n" -eq 0 ]; then
+        echo "frame while cards move ($1): no frames drawn" >&2
+        return
+    fi
+    field draw_us <"$work/moving" | sort -n >"$work/draws"
+    field shown_unix_ns <"$work/moving" | awk '
+        NR > 1 && $1 - last < 100e6 { gaps++; ns += $1 - last }
+        { last = $1 }
+        END { printf "%.1f\n", gaps ? gaps / (ns / 1e9) : 0 }' >"$work/fps"
+    awk -v label="$1" -v n="$n" -v fps="$(cat "$work/fps")" \
+        -v r="$(field renderer <"$work/frames.log" | head -n1)" '
+        { d[NR] = $1 }
+        END { printf "frame 1920x1440 while cards move:  median %.1f ms, 95th percentile %.1f ms, slowest %.1f ms, %d frames, %s frames a second (%s, %s)\n",
+                     d[int((n + 1) / 2)] / 1000, d[int((n * 95 + 99) / 100)] / 1000, d[n] / 1000, n, fps, r, label }' "$work/draws"
+}
+# The deal, then the player's three cards clicked in turn (a click while Zeb plays or deals is
+# ignored, so this works whoever leads), Zeb's answers and the next deals; Enter goes on to the
+# next Gioco when one ends, whose deal flies too.
+motion_frames() {  # label, extra environment...
+    local label=$1
+    shift
+    reach_table 1920 1440 1249 403 1 "$@"
+    local end=$((SECONDS + motion_seconds)) x
+    while ((SECONDS < end)); do
+        for x in 660 960 1260; do
+            xdotool mousemove "$x" 1210 click 1
+            sleep 1.2
+        done
+        xdotool key Return
+    done
+    motion_figures "$label"
+    stop_x
+}
+if [ -n "${GNAMM_MOTION_ONLY:-}" ]; then
+    motion_frames "the game's own renderer"
+    motion_frames "OpenGL" SDL_RENDER_DRIVER=opengl
+    exit 0
+fi
 [ -n "${GNAMM_IDLE_ONLY:-}" ] || startup_runs
 [ -z "${GNAMM_STARTUP_ONLY:-}" ] || exit 0
 startup_figures "the game's own renderer"
@@ -246,3 +296,5 @@ table_frames "whole frames" GNAMM_WHOLE_FRAMES=1
 table_frames "changed part only, as the game draws"
 table_frames "OpenGL, whole frames" SDL_RENDER_DRIVER=opengl GNAMM_WHOLE_FRAMES=1
 table_frames "OpenGL, changed part only" SDL_RENDER_DRIVER=opengl
+motion_frames "the game's own renderer"
+motion_frames "OpenGL" SDL_RENDER_DRIVER=opengl

@@ -95,8 +95,8 @@ void MainLoop::drawIfChanged() {
     }
     wholeUpdate_ = false;
     if (logFrames_) {
-        // For bench/measure_window.sh: how long the frame took, and when (wall clock) it was
-        // shown, to set against the moment the program was started.
+        // For bench/measure_window.sh: how long the frame took, when (wall clock) it was shown,
+        // to set against the moment the program was started, and whether cards were moving.
         const auto end = std::chrono::steady_clock::now();
         const auto wall = std::chrono::system_clock::now().time_since_epoch();
         SDL_RendererInfo info{};
@@ -104,7 +104,7 @@ void MainLoop::drawIfChanged() {
         std::fprintf(
             stderr,
             "gnamm-frame %d draw_us=%lld present_us=%lld redrawn_px=%lld shown_unix_ns=%lld "
-            "renderer=%s\n",
+            "renderer=%s moving=%d\n",
             frames_ + 1,
             static_cast<long long>(
                 std::chrono::duration_cast<std::chrono::microseconds>(end - start).count()),
@@ -113,7 +113,7 @@ void MainLoop::drawIfChanged() {
             renderer_.lastRedrawnPixels(),
             static_cast<long long>(
                 std::chrono::duration_cast<std::chrono::nanoseconds>(wall).count()),
-            info.name ? info.name : "?");
+            info.name ? info.name : "?", moving_ ? 1 : 0);
     }
     drawn_ = game_.screen;
     drawnTooltip_ = overlay.tooltip;

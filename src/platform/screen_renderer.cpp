@@ -36,6 +36,14 @@ void Enclose(SDL_Rect& area, const SDL_Rect& r) {
     }
 }
 
+bool SameRect(const SDL_Rect& a, const SDL_Rect& b) {
+    return a.x == b.x && a.y == b.y && a.w == b.w && a.h == b.h;
+}
+
+std::ptrdiff_t PlaceInScreen(const Screen& screen, const Element* e) {
+    return reinterpret_cast<const char*>(e) - reinterpret_cast<const char*>(&screen);
+}
+
 }  // namespace
 
 std::string DisplayText(const std::string& text) {
@@ -206,7 +214,7 @@ void ScreenRenderer::drawArea(const Screen& screen, bool caret, const std::vecto
             continue;
         }
         if (e.opaque || (!e.picture.empty() && placed[k].drawing != Drawing::Crosswise &&
-                         textures_.opaque(e.picture, r.w, r.h))) {
+                         !flying(screen, placed[k], r) && textures_.opaque(e.picture, r.w, r.h))) {
             covers.push_back(r);
         }
     }
@@ -233,7 +241,8 @@ void ScreenRenderer::drawElement(const Screen& screen, const Placed& p, SDL_Rect
             SDL_RenderCopyEx(renderer_, t, nullptr, &upright, 90.0, nullptr, SDL_FLIP_NONE);
         }
     } else if (!e.picture.empty()) {
-        if (SDL_Texture* t = textures_.get(e.picture, r.w, r.h)) {
+        if (SDL_Texture* t = flying(screen, p, r) ? textures_.nearest(e.picture, r.w, r.h)
+                                                  : textures_.get(e.picture, r.w, r.h)) {
             SDL_RenderCopy(renderer_, t, nullptr, &r);
         } else {
             fill(r, kPlaceholderFill);
@@ -261,6 +270,13 @@ void ScreenRenderer::drawElement(const Screen& screen, const Placed& p, SDL_Rect
         const bool thick = p.drawing == Drawing::Outline || p.drawing == Drawing::Focus;
         frame(r, e.borderColor, thick ? outline : scale_.stroke(1.0f));
     }
+}
+
+bool ScreenRenderer::flying(const Screen& screen, const Placed& p, const SDL_Rect& r) const {
+    const auto& voli = screen.ImgVolo;
+    if (p.element < voli.data() || p.element >= voli.data() + voli.size()) return false;
+    const auto it = drawn_.find(PlaceInScreen(screen, p.element));
+    return it != drawn_.end() && !SameRect(it->second.rect, r);
 }
 
 void ScreenRenderer::drawLabel(const Element& e, SDL_Rect r, bool caret) {
@@ -299,18 +315,6 @@ void ScreenRenderer::keepFrame(const Screen& screen, const std::vector<Placed>& 
         remember(screen, placed, rects, caret);
     }
 }
-
-namespace {
-
-std::ptrdiff_t PlaceInScreen(const Screen& screen, const Element* e) {
-    return reinterpret_cast<const char*>(e) - reinterpret_cast<const char*>(&screen);
-}
-
-bool SameRect(const SDL_Rect& a, const SDL_Rect& b) {
-    return a.x == b.x && a.y == b.y && a.w == b.w && a.h == b.h;
-}
-
-}  // namespace
 
 SDL_Rect ScreenRenderer::changedArea(const Screen& screen, const std::vector<Placed>& placed,
                                      const std::vector<SDL_Rect>& rects, bool caret) const {

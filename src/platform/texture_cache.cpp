@@ -3,6 +3,7 @@
 
 #include <SDL_image.h>
 
+#include <cstdlib>
 #include <cstring>
 
 #include "platform/picture_scaling.h"
@@ -51,6 +52,25 @@ bool EveryPixelOpaque(SDL_Surface* s) {
 SDL_Texture* TextureCache::get(const std::string& name, int w, int h) {
     Entry* e = entry(name, w, h);
     return e ? e->texture.get() : nullptr;
+}
+
+SDL_Texture* TextureCache::nearest(const std::string& name, int w, int h) {
+    Entry* best = nullptr;
+    long long bestGap = 0;
+    for (auto it = textures_.lower_bound(Key{name, INT_MIN, INT_MIN});
+         it != textures_.end() && std::get<0>(it->first) == name; ++it) {
+        // Only ever shrunk: stretched up, a picture would blur.
+        if (std::get<1>(it->first) < w || std::get<2>(it->first) < h) continue;
+        const long long gap = std::llabs(static_cast<long long>(std::get<1>(it->first)) - w) +
+                              std::llabs(static_cast<long long>(std::get<2>(it->first)) - h);
+        if (!best || gap < bestGap) {
+            best = &it->second;
+            bestGap = gap;
+        }
+    }
+    if (!best) return get(name, w, h);
+    best->used = true;
+    return best->texture.get();
 }
 
 bool TextureCache::opaque(const std::string& name, int w, int h) {

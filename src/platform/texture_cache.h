@@ -5,6 +5,7 @@
 // so a missing file costs one look on disk, not one a frame.
 #pragma once
 
+#include <climits>
 #include <cstddef>
 #include <functional>
 #include <map>
@@ -31,6 +32,10 @@ class TextureCache {
 
     // The picture at exactly w x h pixels, or null when it cannot be loaded.
     SDL_Texture* get(const std::string& name, int w, int h);
+    // The picture as kept at w x h or, when it is not, at the nearest kept size no smaller, for
+    // the caller to shrink: a card in flight changes size each frame, and a picture made afresh
+    // each frame would cost a load and a resampling. Loaded at w x h when none is kept.
+    SDL_Texture* nearest(const std::string& name, int w, int h);
     // Whether that picture covers every one of its pixels (no transparency at all), so what
     // lies under it need not be drawn. Loads it if need be; false when it cannot be loaded.
     bool opaque(const std::string& name, int w, int h);

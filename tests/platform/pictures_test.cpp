@@ -64,6 +64,7 @@ TEST(TextureCache, PicturesAreMadeAtTheirSizeLoadedOnceAndOpaqueWithoutATranspar
     SoftwareCanvas target;
     TestPictures pics;
     pics.add("plain", kFromDisk, 1010, 1450);
+    pics.add("other", kFromDisk, 1010, 1450);
     // "holed" is a plain picture at its size on screen with one fully transparent pixel.
     const PictureLoader loader = [&pics](std::string_view name) {
         if (name != "holed") return pics.loader()(name);
@@ -84,6 +85,18 @@ TEST(TextureCache, PicturesAreMadeAtTheirSizeLoadedOnceAndOpaqueWithoutATranspar
     EXPECT_EQ(cache.get("missing", 101, 145), nullptr);
     EXPECT_EQ(pics.asked, (std::vector<std::string>{"plain", "missing"}));
     EXPECT_EQ(cache.loads(), 3);
+    // For a card in flight, the nearest kept size no smaller than the one asked, at no load; a
+    // picture kept at no such size is made at the size asked.
+    SDL_Texture* const small = cache.get("plain", 50, 72);
+    SDL_Texture* const big = cache.get("plain", 101, 145);
+    for (const auto& [aw, ah, kept] : {std::tuple(101, 145, big), std::tuple(90, 130, big),
+                                       std::tuple(60, 80, big), std::tuple(45, 60, small)}) {
+        EXPECT_EQ(cache.nearest("plain", aw, ah), kept) << aw << "x" << ah;
+    }
+    EXPECT_EQ(cache.loads(), 4);
+    cache.get("other", 20, 30);
+    ASSERT_EQ(SDL_QueryTexture(cache.nearest("other", 30, 40), nullptr, nullptr, &w, &h), 0);
+    EXPECT_EQ(std::pair(w, h), std::pair(30, 40));
 
     // An opaque picture is kept without alpha and drawn as a plain copy; a holed one keeps
     // its alpha and blends.

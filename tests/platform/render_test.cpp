@@ -313,6 +313,32 @@ TEST_F(Redraw, WhatTheOpaqueSplashHidesIsNeitherLoadedNorRedrawn) {
     EXPECT_EQ(centreOf(5), faceB);
 }
 
+// A card in flight, shrinking on its way, is drawn stretched from the picture already made: no
+// load a frame; each frame redraws where it was and where it is, and nothing of it stays behind.
+TEST_F(Redraw, ACardInFlightIsStretchedFromItsPictureAndRedrawnWhereItWasAndIs) {
+    Element& volo = s.ImgVolo[0];
+    volo.picture = s.ImgCarta[4].picture;
+    volo.rect = s.ImgCarta[4].rect;
+    volo.visible = true;
+    draw();
+    const int loads = window.renderer.textures().loads();
+    const Rect from = s.ImgCarta[4].rect;
+    s.ImgCarta[4].visible = false;
+    for (int step = 1; step <= 4; ++step) {
+        const Rect was = volo.rect;
+        volo.rect = {from.x + from.w * step, from.y - from.h * 2 / 3 * step, from.w - 150 * step,
+                     from.h - 200 * step};
+        const Rect a = window.px(was), b = window.px(volo.rect);
+        const SDL_Rect ra{a.x, a.y, a.w, a.h}, rb{b.x, b.y, b.w, b.h};
+        SDL_Rect both{};
+        SDL_UnionRect(&ra, &rb, &both);
+        EXPECT_EQ(draw(), static_cast<long long>(both.w) * both.h) << step;
+        EXPECT_EQ(window.centre(volo.rect), faceA) << step;
+        EXPECT_EQ(window.centre(was), s.windowBack) << step;
+    }
+    EXPECT_EQ(window.renderer.textures().loads(), loads);
+}
+
 // The splash shown alone before the game is set up: over the table's 4:3 area, margins beside
 // it; the first real frame then draws the window whole with the picture already loaded.
 TEST(Render, TheFirstPictureAloneCoversTheTableAndTheNextFrameIsWhole) {
