@@ -179,6 +179,7 @@ void AddCoverAndPanels(std::vector<Layer>& t, const Screen& s) {
     // Cards on their way between places, above the table, the deck and the side boxes they
     // cross on the way to Zeb's pile.
     for (const Element& e : s.ImgVolo) Add(t, e, K::None, 0, Drawing::Flight);
+    AddArray(t, s.ShpScintille, K::None, Drawing::Flight);
     // A pile's last capture, shown over the table row while the mouse holds the pile.
     Add(t, s.lblUltimaPresa);
     AddArray(t, s.ImgUltimaPresa, K::None, Drawing::Flight);
