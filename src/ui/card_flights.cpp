@@ -191,7 +191,7 @@ void MostraVoli(const std::vector<Volo>& voli, int64_t ora, const Opzioni& o, Sc
         const std::string faccia = assets::CardFace(v.carta);
         if (v.diTraverso) {
             // The pile shows the card crosswise once it has landed, not before.
-            for (Element& g : s.ImgGnammMucchio) g.visible = g.visible && g.picture != faccia;
+            for (Element& x : s.ImgGnammMucchio) x.visible = x.visible && x.picture != faccia;
         }
         if (k == s.ImgVolo.size()) continue;
         Element& e = s.ImgVolo[k++];
