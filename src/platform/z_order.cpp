@@ -150,6 +150,8 @@ void AddCards(std::vector<Layer>& t, const Screen& s) {
     }
     Add(t, s.ShpFuoco, K::None, 0, Drawing::Focus);
 
+    // A Punto Gnamm's sparks come from under its card and the piles' counts.
+    AddArray(t, s.ShpScintille, K::None, Drawing::Flight);
     // The piles; the cards on their way pass above the side boxes, below.
     for (std::size_t k = 0; k < s.ImgMucchio.size(); ++k) {
         Add(t, s.ImgMucchio[k], K::Mucchio, static_cast<int>(k / 3));
@@ -179,7 +181,6 @@ void AddCoverAndPanels(std::vector<Layer>& t, const Screen& s) {
     // Cards on their way between places, above the table, the deck and the side boxes they
     // cross on the way to Zeb's pile.
     for (const Element& e : s.ImgVolo) Add(t, e, K::None, 0, Drawing::Flight);
-    AddArray(t, s.ShpScintille, K::None, Drawing::Flight);
     // A pile's last capture, shown over the table row while the mouse holds the pile.
     Add(t, s.lblUltimaPresa);
     AddArray(t, s.ImgUltimaPresa, K::None, Drawing::Flight);

@@ -62,7 +62,7 @@ void LayoutMucchi(Screen& s) {
             e.tooltip = "Tieni premuto per vedere l'ultima presa";
         }
         Element& l = s.lblMucchio[lato];
-        l.rect = {60, kPilaY[lato] + kPilaH / 3, kPilaX - 160, 300};
+        l.rect = {60, kPilaY[lato] + kPilaH / 3, kPilaX - 220, 300};
         l.fontSize = 8.25f;
         l.bold = true;
         l.align = Align::Right;

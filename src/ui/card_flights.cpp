@@ -214,17 +214,19 @@ void MostraScintille(const std::vector<Scoppio>& scoppi, int64_t ora, Screen& s)
     const double via = 1.0 - (1.0 - t) * (1.0 - t);  // fast away, slowing
     const int cx = b->dove.x + b->dove.w / 2, cy = b->dove.y + b->dove.h / 2;
     for (std::size_t k = 0; k < s.ShpScintille.size(); ++k) {
-        // Each spark shrinks to nothing as it goes: the burst fades out.
-        const int lato = static_cast<int>(b->dove.h / (k % 2 == 0 ? 5 : 7) * (1.0 - t));
+        // Each spark leaves the card's edge and shrinks to nothing as it goes: the burst fades
+        // out. They spread less up and down, clear of the captions under the human's pile.
+        const int lato = static_cast<int>(b->dove.h / (k % 2 == 0 ? 4 : 6) * (1.0 - t * t));
         if (lato <= 0) continue;
         const auto [dx, dy] = kVersi[k];
-        const double r = via * b->dove.w * 3 / 4 / 100.0;
+        const double rx = (0.5 + 0.45 * via) * b->dove.w / 100.0;
+        const double ry = (0.35 + 0.2 * via) * b->dove.h / 100.0;
         Element& e = s.ShpScintille[k];
         e.visible = true;
         e.opaque = true;
         e.back = kColoriScintille[k % 2];
-        e.rect = {cx + static_cast<int>(dx * r) - lato / 2,
-                  cy + static_cast<int>(dy * r) - lato / 2, lato, lato};
+        e.rect = {cx + static_cast<int>(dx * rx) - lato / 2,
+                  cy + static_cast<int>(dy * ry) - lato / 2, lato, lato};
     }
 }
 
