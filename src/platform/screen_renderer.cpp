@@ -21,6 +21,12 @@ SDL_Rect ToSdl(Rect r) {
     return {r.x, r.y, r.w, r.h};
 }
 
+// The square a rectangle sweeps turned about its middle at any angle.
+SDL_Rect Turned(SDL_Rect r) {
+    const int d = static_cast<int>(std::ceil(std::hypot(r.w, r.h)));
+    return {r.x + (r.w - d) / 2, r.y + (r.h - d) / 2, d, d};
+}
+
 bool Contains(const SDL_Rect& outer, const SDL_Rect& inner) {
     return inner.x >= outer.x && inner.y >= outer.y && inner.x + inner.w <= outer.x + outer.w &&
            inner.y + inner.h <= outer.y + outer.h;
@@ -160,6 +166,8 @@ void ScreenRenderer::draw(const Screen& screen, const Overlay& overlay) {
     std::vector<SDL_Rect> rects(placed.size());
     for (std::size_t k = 0; k < placed.size(); ++k) {
         rects[k] = ToSdl(scale_.toPixels(placed[k].rect));
+        // A turned picture reaches past its rectangle: whatever it may cover is redrawn.
+        if (placed[k].element->angolo != 0) rects[k] = Turned(rects[k]);
     }
     SDL_Rect area = areaToRedraw(screen, placed, rects, overlay.caret, outW, outH);
     if (canvas_ && SDL_SetRenderTarget(renderer_, canvas_.get()) != 0) {
@@ -213,8 +221,9 @@ void ScreenRenderer::drawArea(const Screen& screen, bool caret, const std::vecto
             hidden[k] = true;
             continue;
         }
-        if (e.opaque || (!e.picture.empty() && placed[k].drawing != Drawing::Crosswise &&
-                         !flying(screen, placed[k], r) && textures_.opaque(e.picture, r.w, r.h))) {
+        if (e.opaque ||
+            (!e.picture.empty() && placed[k].drawing != Drawing::Crosswise && e.angolo == 0 &&
+             !flying(screen, placed[k], r) && textures_.opaque(e.picture, r.w, r.h))) {
             covers.push_back(r);
         }
     }
@@ -239,6 +248,13 @@ void ScreenRenderer::drawElement(const Screen& screen, const Placed& p, SDL_Rect
         const SDL_Rect upright{r.x + (r.w - r.h) / 2, r.y + (r.h - r.w) / 2, r.h, r.w};
         if (SDL_Texture* t = textures_.get(e.picture, upright.w, upright.h)) {
             SDL_RenderCopyEx(renderer_, t, nullptr, &upright, 90.0, nullptr, SDL_FLIP_NONE);
+        }
+    } else if (!e.picture.empty() && e.angolo != 0) {
+        const SDL_Rect upright = ToSdl(scale_.toPixels(p.rect));
+        SDL_Texture* t = flying(screen, p, r) ? textures_.nearest(e.picture, upright.w, upright.h)
+                                              : textures_.get(e.picture, upright.w, upright.h);
+        if (t) {
+            SDL_RenderCopyEx(renderer_, t, nullptr, &upright, e.angolo, nullptr, SDL_FLIP_NONE);
         }
     } else if (!e.picture.empty()) {
         if (SDL_Texture* t = flying(screen, p, r) ? textures_.nearest(e.picture, r.w, r.h)

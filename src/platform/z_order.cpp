@@ -150,6 +150,8 @@ void AddCards(std::vector<Layer>& t, const Screen& s) {
     }
     Add(t, s.ShpFuoco, K::None, 0, Drawing::Focus);
 
+    // A Punto Gnamm's sparks come from under its card and the piles' counts.
+    AddArray(t, s.ShpScintille, K::None, Drawing::Flight);
     // The piles; the cards on their way pass above the side boxes, below.
     for (std::size_t k = 0; k < s.ImgMucchio.size(); ++k) {
         Add(t, s.ImgMucchio[k], K::Mucchio, static_cast<int>(k / 3));

@@ -10,11 +10,13 @@ namespace gnamm {
 
 namespace {
 
-constexpr int kPilaW = 420;
-constexpr int kPilaH = 600;
-constexpr int kScalino = 45;  // each back of the stack a step up and to the right
-constexpr std::array<int, 2> kPilaY = {4290, 4950};
-constexpr std::size_t kGnammMostrati = 4;
+// Each pile stands in the right part of the strip between Zeb's box and the notes, Zeb's near
+// his side above, the human's below; the counts lie left of them, where no card flies past.
+constexpr int kPilaX = 1040;
+constexpr int kPilaW = 550;
+constexpr int kPilaH = 790;
+constexpr int kScalino = 40;  // each back of the stack a step up and to the right
+constexpr std::array<int, 2> kPilaY = {3720, 4700};
 
 // Side 0 is Zeb's pile, side 1 the human's.
 const Mucchio& Di(const Mucchi& m, std::size_t lato) {
@@ -55,14 +57,16 @@ void LayoutMucchi(Screen& s) {
         for (std::size_t k = 0; k < 3; ++k) {
             Element& e = s.ImgMucchio[lato * 3 + k];
             const int passo = static_cast<int>(k) * kScalino;
-            e.rect = {150 + passo, kPilaY[lato] - passo, kPilaW, kPilaH};
+            e.rect = {kPilaX + passo, kPilaY[lato] - passo, kPilaW, kPilaH};
             e.visible = false;
             e.tooltip = "Tieni premuto per vedere l'ultima presa";
         }
         Element& l = s.lblMucchio[lato];
-        l.rect = {720, kPilaY[lato] + 150, 960, 300};
-        l.fontSize = 7.5f;
+        l.rect = {60, kPilaY[lato] + kPilaH / 3, kPilaX - 220, 300};
+        l.fontSize = 8.25f;
         l.bold = true;
+        l.align = Align::Right;
+        l.shrinkToFit = true;
         l.visible = false;
     }
     for (Element& e : s.ImgGnammMucchio) e.visible = false;
@@ -73,6 +77,14 @@ void LayoutMucchi(Screen& s) {
     s.lblUltimaPresa.align = Align::Center;
     s.lblUltimaPresa.bold = true;
     s.lblUltimaPresa.visible = false;
+}
+
+Rect PostoGnamm(const Screen& s, std::size_t lato, std::size_t j) {
+    // Crosswise across the stack's lower part, its top backs still in sight, each a little
+    // lower than the one before, the fourth still clear of the captions under the human's pile.
+    const Rect base = s.ImgMucchio[lato * 3].rect;
+    const int passo = static_cast<int>(std::min(j, kGnammMostrati - 1)) * base.h / 30;
+    return {base.x + (base.w - base.h) / 2, base.y + base.h / 4 + passo, base.h, base.w};
 }
 
 void MostraMucchi(const Mucchi& m, const Opzioni& o, std::optional<Player> tenuto, int64_t ora,
@@ -96,16 +108,12 @@ void MostraMucchi(const Mucchi& m, const Opzioni& o, std::optional<Player> tenut
         v.gnammVisti[lato] = mu.gnamm.size();
         const std::size_t da =
             mu.gnamm.size() > kGnammMostrati ? mu.gnamm.size() - kGnammMostrati : 0;
-        const Rect base = s.ImgMucchio[lato * 3].rect;
         for (std::size_t j = 0; j < kGnammMostrati; ++j) {
             Element& e = s.ImgGnammMucchio[lato * kGnammMostrati + j];
             e.visible = da + j < mu.gnamm.size();
             if (!e.visible) continue;
             e.picture = assets::CardFace(mu.gnamm[da + j]);
-            // Crosswise across the stack, each a little lower than the one before, the fourth
-            // still clear of the captions under the human's pile.
-            const int passo = static_cast<int>(j) * base.h / 20;
-            e.rect = {base.x + (base.w - base.h) / 2, base.y + base.h / 6 + passo, base.h, base.w};
+            e.rect = PostoGnamm(s, lato, j);
             e.border = da + j + 1 == mu.gnamm.size() && ora < v.lampoFino[lato];
             e.borderColor = colors::kYellow;
         }

@@ -25,7 +25,14 @@ struct VistaMucchi {
     bool inMovimento(int64_t ora) const { return ora < lampoFino[0] || ora < lampoFino[1]; }
 };
 
-// The piles' design rectangles, left of the table row between the title and the captions.
+// The Punti Gnamm a pile shows, its newest last.
+inline constexpr std::size_t kGnammMostrati = 4;
+
+// Where the `j`th Punto Gnamm shown lies crosswise on side `lato`'s pile (0 Zeb's, 1 the
+// human's): a landscape rectangle.
+Rect PostoGnamm(const Screen& s, std::size_t lato, std::size_t j);
+
+// The piles' design rectangles, left of the table row between Zeb's box and the notes.
 void LayoutMucchi(Screen& s);
 
 // The piles as `m` has them at `ora`, backs as `o` chooses; `tenuto` is the side whose pile the

@@ -1,9 +1,12 @@
 #include "ui/card_flights.h"
 
 #include <algorithm>
+#include <array>
+#include <utility>
 
 #include "data/asset_catalog.h"
 #include "game/game.h"
+#include "ui/capture_piles_view.h"
 #include "ui/options_panel.h"
 
 namespace gnamm {
@@ -19,14 +22,37 @@ int Tra(int a, int b, double t) {
     return a + static_cast<int>((b - a) * t + (b > a ? 0.5 : -0.5));
 }
 
+double Dolce(double t) {
+    return t * t * (3.0 - 2.0 * t);  // slow away, slow in
+}
+
+// The landscape `r` as the upright card that, turned a quarter, lies on it.
+Rect InPiedi(Rect r) {
+    return {r.x + (r.w - r.h) / 2, r.y + (r.h - r.w) / 2, r.h, r.w};
+}
+
+// Sparks golden and pale by turns, each way round the card.
+constexpr std::array<std::pair<int, int>, 8> kVersi = {
+    {{100, 0}, {71, 71}, {0, 100}, {-71, 71}, {-100, 0}, {-71, -71}, {0, -100}, {71, -71}}};
+constexpr std::array<Rgb, 2> kColoriScintille = {Rgb{255, 196, 32}, Rgb{255, 244, 160}};
+
 }  // namespace
 
 Rect PosizioneVolo(const Volo& v, int64_t ora) {
     const double t =
         std::clamp(static_cast<double>(ora - v.inizio) / static_cast<double>(v.durata), 0.0, 1.0);
-    const double e = t * t * (3.0 - 2.0 * t);  // slow away, slow in
+    const double e = Dolce(t);
     return {Tra(v.da.x, v.a.x, e), Tra(v.da.y, v.a.y, e), Tra(v.da.w, v.a.w, e),
             Tra(v.da.h, v.a.h, e)};
+}
+
+int AngoloVolo(const Volo& v, int64_t ora) {
+    if (!v.diTraverso) return 0;
+    const int giro = std::min(kGiroGnammMs, v.durata);
+    const double t = std::clamp(
+        static_cast<double>(ora - (v.inizio + v.durata - giro)) / static_cast<double>(giro), 0.0,
+        1.0);
+    return static_cast<int>(90.0 * Dolce(t) + 0.5);
 }
 
 VoliCarte::VoliCarte(const Game& g, const Screen& s)
@@ -42,10 +68,12 @@ Rect VoliCarte::rettangolo(int posto) const {
 
 void VoliCarte::abilita(bool si) {
     abilitati_ = si;
-    if (!si) voli_.clear();
+    if (si) return;
+    voli_.clear();
+    scoppi_.clear();
 }
 
-void VoliCarte::parte(Card c, bool dorso, Rect da, int posto, Rect a, int durata) {
+Volo& VoliCarte::parte(Card c, bool dorso, Rect da, int posto, Rect a, int durata) {
     const int64_t ora = g_.clock.nowMs();
     // A card still on its way goes on from where it is drawn: it is never in two places.
     const auto prima =
@@ -57,6 +85,7 @@ void VoliCarte::parte(Card c, bool dorso, Rect da, int posto, Rect a, int durata
     // A move over another card's landing place takes that place: the old flight has landed.
     std::erase_if(voli_, [&](const Volo& v) { return posto != kNessunPosto && v.posto == posto; });
     voli_.push_back({c, dorso, posto, da, a, ora, durata});
+    return voli_.back();
 }
 
 void VoliCarte::alMucchio(const EventoTavolo& e, Player chi, int durata) {
@@ -66,8 +95,18 @@ void VoliCarte::alMucchio(const EventoTavolo& e, Player chi, int durata) {
     const auto verso = [&](int posto, Card c) {
         parte(c, false, rettangolo(posto), kNessunPosto, mucchio, durata);
     };
-    if (e.da > 0 && !e.carta.empty()) verso(e.da, e.carta);
+    const std::vector<Card>& gnamm = g_.mucchi.di(chi).gnamm;
+    const bool sweep = e.da > 0 && !e.carta.empty() && !gnamm.empty() && gnamm.back() == e.carta;
+    if (e.da > 0 && !e.carta.empty() && !sweep) verso(e.da, e.carta);
     for (const int p : e.posti) verso(p, visti_[static_cast<std::size_t>(p)].carta);
+    if (!sweep) return;
+    // A sweep's card, last so it flies on top, lands crosswise where the pile shows it, and
+    // sparks fly as it lies down.
+    const Rect posto =
+        PostoGnamm(s_, chi == Player::PC ? 0 : 1, std::min(gnamm.size(), kGnammMostrati) - 1);
+    Volo& v = parte(e.carta, false, rettangolo(e.da), kNessunPosto, InPiedi(posto), durata);
+    v.diTraverso = true;
+    scoppi_.push_back({posto, v.inizio + v.durata});
 }
 
 bool VoliCarte::ascolta(const EventoTavolo& e, bool) {
@@ -137,7 +176,8 @@ void VoliCarte::osserva() {
 
 bool VoliCarte::inMovimento(int64_t ora) {
     std::erase_if(voli_, [ora](const Volo& v) { return ora >= v.inizio + v.durata; });
-    return !voli_.empty();
+    std::erase_if(scoppi_, [ora](const Scoppio& b) { return ora >= b.inizio + kScoppioMs; });
+    return inVista();
 }
 
 void MostraVoli(const std::vector<Volo>& voli, int64_t ora, const Opzioni& o, Screen& s) {
@@ -148,13 +188,46 @@ void MostraVoli(const std::vector<Volo>& voli, int64_t ora, const Opzioni& o, Sc
             const auto p = static_cast<std::size_t>(v.posto);
             s.ImgCarta[p].visible = s.ShpCarta[p].visible = s.ShpContornoCarta[p].visible = false;
         }
+        const std::string faccia = assets::CardFace(v.carta);
+        if (v.diTraverso) {
+            // The pile shows the card crosswise once it has landed, not before.
+            for (Element& x : s.ImgGnammMucchio) x.visible = x.visible && x.picture != faccia;
+        }
         if (k == s.ImgVolo.size()) continue;
         Element& e = s.ImgVolo[k++];
         e.visible = true;
         e.rect = PosizioneVolo(v, ora);
-        e.picture = v.dorso ? std::string(RetroPicture(o.retroCarte)) : assets::CardFace(v.carta);
+        e.angolo = AngoloVolo(v, ora);
+        e.picture = v.dorso ? std::string(RetroPicture(o.retroCarte)) : faccia;
     }
     for (; k < s.ImgVolo.size(); ++k) s.ImgVolo[k].visible = false;
+}
+
+void MostraScintille(const std::vector<Scoppio>& scoppi, int64_t ora, Screen& s) {
+    for (Element& e : s.ShpScintille) e.visible = false;
+    // The newest burst; one still going when another starts gives way to it.
+    const auto b = std::find_if(scoppi.rbegin(), scoppi.rend(), [ora](const Scoppio& x) {
+        return ora >= x.inizio && ora < x.inizio + kScoppioMs;
+    });
+    if (b == scoppi.rend()) return;
+    const double t = static_cast<double>(ora - b->inizio) / kScoppioMs;
+    const double via = 1.0 - (1.0 - t) * (1.0 - t);  // fast away, slowing
+    const int cx = b->dove.x + b->dove.w / 2, cy = b->dove.y + b->dove.h / 2;
+    for (std::size_t k = 0; k < s.ShpScintille.size(); ++k) {
+        // Each spark leaves the card's edge and shrinks to nothing as it goes: the burst fades
+        // out. They spread less up and down, clear of the captions under the human's pile.
+        const int lato = static_cast<int>(b->dove.h / (k % 2 == 0 ? 4 : 6) * (1.0 - t * t));
+        if (lato <= 0) continue;
+        const auto [dx, dy] = kVersi[k];
+        const double rx = (0.5 + 0.45 * via) * b->dove.w / 100.0;
+        const double ry = (0.35 + 0.2 * via) * b->dove.h / 100.0;
+        Element& e = s.ShpScintille[k];
+        e.visible = true;
+        e.opaque = true;
+        e.back = kColoriScintille[k % 2];
+        e.rect = {cx + static_cast<int>(dx * rx) - lato / 2,
+                  cy + static_cast<int>(dy * ry) - lato / 2, lato, lato};
+    }
 }
 
 }  // namespace gnamm

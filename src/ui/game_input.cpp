@@ -363,9 +363,11 @@ void MostraTavolo(Finestra& f) {
     const Game& g = f.game;
     const int64_t ora = g.clock.nowMs();
     MostraPosti(g.posti, g.opzioni, f.consiglio.segni, AnteprimaPresa(g, f.cartaSotto), f.screen);
-    MostraVoli(f.voli.voli(), ora, g.opzioni, f.screen);
+    // The piles before the flights, which keep a Punto Gnamm's card off its pile until it lands.
     MostraMucchi(g.mucchi, g.opzioni, f.mucchioTenuto, ora, f.vistaMucchi, f.screen);
-    f.inMoto = !f.voli.voli().empty() || f.vistaMucchi.inMovimento(ora);
+    MostraVoli(f.voli.voli(), ora, g.opzioni, f.screen);
+    MostraScintille(f.voli.scoppi(), ora, f.screen);
+    f.inMoto = f.voli.inVista() || f.vistaMucchi.inMovimento(ora);
 }
 
 }  // namespace

@@ -246,7 +246,8 @@ void Livelli(Screen& s) {
 // Left of the table row, between Nonno Zeb's box and the notes: the title picture, and under
 // it the two diagnostic captions that open the computer's search panel and pause its move.
 void Sinistra(Screen& s) {
-    s.ImgGnamm = Figura(FrameId::None, {120, 3690, 1530, 510});
+    // The name at the strip's top right, clear of the piles and their counts.
+    s.ImgGnamm = Figura(FrameId::None, {1800, 3690, 1230, 410});
     s.lblAssoInTavola = Testo(FrameId::None, {120, 5580, 780, 270}, "", 7.5f, true);
     s.lblAssoInTavola.border = true;
     s.lblAssoInTavola.align = Align::Center;

@@ -71,6 +71,7 @@ struct Element {
     FrameId frame = FrameId::None;
     Align align = Align::Left;
     bool shrinkToFit = false;  // a name of any length: drawn smaller, then cut, on one line
+    int angolo = 0;  // degrees its picture is turned clockwise about the rectangle's middle
     friend bool operator==(const Element&, const Element&) = default;
 };
 
@@ -98,6 +99,8 @@ struct Screen {
     std::array<Element, 8> ImgGnammMucchio;
     Element lblUltimaPresa;
     std::array<Element, 12> ImgUltimaPresa;
+    // The sparks that burst from a Punto Gnamm's card as it lands crosswise on its pile.
+    std::array<Element, 8> ShpScintille;
     Element lblTasti;  // the keys of the game, on the rules panel
 
     // Play area.

@@ -387,6 +387,7 @@ TEST_P(StateWalk, EveryElementOfEveryStateHasItsPlaceAndItsTextFits) {
             // The piles as the flow keeps them: a Punto Gnamm on each, just landed on the
             // human's, then his last capture held up.
             const auto c = [](int n) { return Card::FromDeckPosition(n); };
+            const Mucchi veri = g.game.mucchi;
             g.game.mucchi.pc = {14, {c(5), c(15)}, {c(25)}};
             g.game.mucchi.h = {9, {c(3), c(23), c(33)}, {c(18), c(28)}};
             RefreshScreen(g);
@@ -394,6 +395,8 @@ TEST_P(StateWalk, EveryElementOfEveryStateHasItsPlaceAndItsTextFits) {
             g.mouseDown({TargetKind::Mucchio, 1});
             guarda("ultima-presa");
             g.mouseUp({});
+            g.game.mucchi = veri;  // the rest of the walk with the piles the game made
+            RefreshScreen(g);
         } else if (g.game.tavolo.aChiTocca == Player::H && g.game.umano.cartaGiocata == 0 &&
                    !visto("turno")) {
             guarda("turno");

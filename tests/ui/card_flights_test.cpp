@@ -2,6 +2,7 @@
 // mid-flight, the place it lands on empty until it lands, and nothing in flight when
 // "Animazioni" is off. The piles' count, Punti Gnamm and last capture as the mouse holds them.
 #include <algorithm>
+#include <cstdlib>
 
 #include "data/asset_catalog.h"
 #include "ui/panels.h"
@@ -126,6 +127,67 @@ TEST_F(Voli, PilesShowTheirCountTheirPuntiGnammAndTheLastCaptureOnlyWhileHeld) {
     EXPECT_FALSE(s.lblUltimaPresa.visible || s.ImgUltimaPresa[0].visible);
     g.mouseDown({TargetKind::Mucchio, 0});  // Zeb's last capture is empty: nothing shows
     EXPECT_FALSE(s.lblUltimaPresa.visible || s.ImgUltimaPresa[0].visible);
+}
+
+// A sweep's card turns crosswise as it lands on the pile and sparks fly from it; the piles'
+// last frames are asked for until they stop; without "Animazioni" it lies crosswise at once.
+TEST_F(Voli, APuntoGnammTurnsCrosswiseAsItLandsWithABurst) {
+    avvia();
+    const Card asso = Card::FromDeckPosition(1);
+    g.game.mucchi.h = {2, {asso}, {asso}};
+    EventoTavolo presa{Accaduto::PresaFatta};
+    presa.da = 4;
+    presa.carta = asso;
+    g.voli.ascolta(presa, false);
+    ASSERT_EQ(g.voli.voli().size(), 1u);
+    const Volo v = g.voli.voli()[0];
+    const Rect posto = PostoGnamm(g.screen, 1, 0);
+    const Screen& s = g.screen;
+    auto scintille = [&s] {
+        return std::count_if(s.ShpScintille.begin(), s.ShpScintille.end(),
+                             [](const Element& e) { return e.visible && e.rect.w > 0; });
+    };
+    // Upright at first, turning in its last moments, the pile's own crosswise card hidden.
+    for (const auto& [ms, girato] :
+         {std::pair(0, false), std::pair(v.durata - kGiroGnammMs / 2, true)}) {
+        const Element* e = inVolo(v, v.inizio + ms);
+        ASSERT_NE(e, nullptr) << ms;
+        EXPECT_EQ(e->angolo != 0, girato) << ms;
+        EXPECT_TRUE(e->angolo < 90) << ms;
+        EXPECT_FALSE(s.ImgGnammMucchio[4].visible) << ms;
+        EXPECT_EQ(scintille(), 0) << ms;
+    }
+    // Landed crosswise where the pile shows it, the sparks midway.
+    EXPECT_EQ(AngoloVolo(v, v.inizio + v.durata), 90);
+    EXPECT_EQ(v.a.x + v.a.w / 2, posto.x + posto.w / 2);
+    EXPECT_EQ(v.a.w, posto.h);
+    EXPECT_EQ(inVolo(v, v.inizio + v.durata + kScoppioMs / 2), nullptr);
+    EXPECT_TRUE(s.ImgGnammMucchio[4].visible);
+    EXPECT_EQ(s.ImgGnammMucchio[4].rect, posto);
+    EXPECT_EQ(scintille(), 8);
+    for (const Element& e : s.ShpScintille) {  // spread out from the card's middle
+        EXPECT_GT(std::abs(e.rect.x + e.rect.w / 2 - posto.x - posto.w / 2) +
+                      std::abs(e.rect.y + e.rect.h / 2 - posto.y - posto.h / 2),
+                  posto.h / 4);
+    }
+    EXPECT_TRUE(Anima(g));
+    // Then all still: no sparks, no frame more asked for.
+    clock.set(v.inizio + v.durata + kScoppioMs);
+    Anima(g);
+    EXPECT_EQ(scintille(), 0);
+    EXPECT_TRUE(s.ImgGnammMucchio[4].visible);
+    clock.advance(kLampoGnammMs);
+    EXPECT_FALSE(Anima(g));
+    EXPECT_FALSE(g.inMoto);
+
+    g.animazioni = false;
+    g.game.mucchi.h.gnamm.push_back(Card::FromDeckPosition(2));
+    RefreshScreen(g);
+    presa.carta = Card::FromDeckPosition(2);
+    g.voli.ascolta(presa, false);
+    EXPECT_TRUE(g.voli.voli().empty() && g.voli.scoppi().empty());
+    EXPECT_TRUE(s.ImgGnammMucchio[5].visible);
+    EXPECT_EQ(scintille(), 0);
 }
 
 }  // namespace
