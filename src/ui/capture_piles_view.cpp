@@ -112,7 +112,9 @@ void MostraMucchi(const Mucchi& m, const Opzioni& o, std::optional<Player> tenut
             Element& e = s.ImgGnammMucchio[lato * kGnammMostrati + j];
             e.visible = da + j < mu.gnamm.size();
             if (!e.visible) continue;
-            e.picture = assets::CardFace(mu.gnamm[da + j]);
+            // A Punto Gnamm from a save of before the piles: its card unknown, face down.
+            const Card c = mu.gnamm[da + j];
+            e.picture = c ? assets::CardFace(c) : dorso;
             e.rect = PostoGnamm(s, lato, j);
             e.border = da + j + 1 == mu.gnamm.size() && ora < v.lampoFino[lato];
             e.borderColor = colors::kYellow;

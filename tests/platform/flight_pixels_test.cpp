@@ -197,10 +197,10 @@ INSTANTIATE_TEST_SUITE_P(Casi, VoloFermato, ::testing::ValuesIn(kCasi),
                          [](const auto& info) { return std::string(info.param.nome); });
 
 // Zeb's card shows its back in his hand until he plays it, turns face up there, and keeps its
-// face all the way to the table or to his pile.
+// face all the way to the table or to his pile; a sweep's card is not drawn on the pile before.
 TEST_F(VoliInPixel, ZebsCardIsABackInHisHandUntilHePlaysItThenAFaceAllTheWay) {
-    bool posata = false, presa = false;
-    while (!(posata && presa) && !HasFailure()) {
+    bool posata = false, presa = false, spazzata = false;
+    while (!(posata && presa && spazzata) && !HasFailure()) {
         std::size_t m = 0;
         ASSERT_TRUE(gioca([&] {
             for (m = 1; m <= 3; ++m) {
@@ -218,10 +218,16 @@ TEST_F(VoliInPixel, ZebsCardIsABackInHisHandUntilHePlaysItThenAFaceAllTheWay) {
         // It leaves his hand face up: a millisecond on, its face where it lay; then on its way.
         const Volo v = aspetta([&](const Volo& x) { return x.carta == c; });
         EXPECT_EQ(v.da, g.screen.ImgCarta[m].rect);
-        // A sweep's card lies crosswise on his pile from the moment it leaves: not looked at.
-        if (std::ranges::find(g.game.mucchi.pc.gnamm, c) != g.game.mucchi.pc.gnamm.end()) continue;
-        fotogramma(v.inizio + 1, c);
+        // Drawn once, where it lay: a sweep's card too, whose crosswise place on his pile waits
+        // for it to land.
+        const Macchia partenza = fotogramma(v.inizio + 1, c);
         EXPECT_EQ(nelMezzo(), Colore(c));
+        EXPECT_LE(partenza.n, mano.w * mano.h);
+        EXPECT_LE(partenza.box.w, mano.w + 2);
+        if (std::ranges::find(g.game.mucchi.pc.gnamm, c) != g.game.mucchi.pc.gnamm.end()) {
+            spazzata = true;  // it turns on its way: its flight has its own test
+            continue;
+        }
         traIDuePosti(v, v.inizio + v.durata / 2);
         (v.posto == kNessunPosto ? presa : posata) = true;
     }

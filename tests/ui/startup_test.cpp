@@ -620,6 +620,20 @@ TEST_F(RipresaFedele, ThePilesGoWithTheSavedTorneo) {
     ASSERT_TRUE(ripreso && avvisi.inAttesa().size() == 1u);
     EXPECT_NE(avvisi.corrente().find("mucchi delle carte prese"), std::string::npos);
     EXPECT_EQ(ripreso->mucchi, conti);
+
+    // Resumed in the window, a save of before the piles lays its Punti Gnamm face down.
+    dati.write(FileTorneo(dati.dati(), g.game.nome).filename().string(), casi[0].testo);
+    dopo.emplace(clock, rng2, media2, g.game.paths);
+    Avvio(*dopo, 12000, 9000);
+    dopo->key(Key::Enter);
+    ASSERT_TRUE(dopo->torneoInSospeso);
+    dopo->key(Key::Enter);
+    const Screen& s = dopo->screen;
+    const auto distesi = std::ranges::count_if(s.ImgGnammMucchio, [&](const Element& e) {
+        return e.visible && e.picture == s.ImgMucchio[0].picture;
+    });
+    EXPECT_EQ(distesi, std::ranges::count_if(s.ImgGnammMucchio, &Element::visible));
+    EXPECT_GT(distesi, 0);
 }
 
 // A minute of thinking, with the music counting down, saloon sounds drawn and Zeb urging, is
