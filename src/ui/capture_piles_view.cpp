@@ -80,11 +80,13 @@ void LayoutMucchi(Screen& s) {
 }
 
 Rect PostoGnamm(const Screen& s, std::size_t lato, std::size_t j) {
-    // Crosswise across the stack's lower part, its top backs still in sight, each a little
-    // lower than the one before, the fourth still clear of the captions under the human's pile.
+    // Crosswise across the stack's lower part, its top backs still in sight, each a step lower
+    // and to the right of the one before, so that every sweep shows its edge; the fourth still
+    // clear of the captions under the human's pile.
     const Rect base = s.ImgMucchio[lato * 3].rect;
-    const int passo = static_cast<int>(std::min(j, kGnammMostrati - 1)) * base.h / 30;
-    return {base.x + (base.w - base.h) / 2, base.y + base.h / 4 + passo, base.h, base.w};
+    const int passi = static_cast<int>(std::min(j, kGnammMostrati - 1));
+    return {base.x + (base.w - base.h) / 2 + passi * base.w / 12,
+            base.y + base.h / 4 + passi * base.h / 20, base.h, base.w};
 }
 
 void MostraMucchi(const Mucchi& m, const Opzioni& o, std::optional<Player> tenuto, int64_t ora,
