@@ -113,12 +113,6 @@ class VoliInPixel : public test_ui::UiTest {
         return disegna(g.screen, Colore(c));
     }
     Rect px(Rect design) const { return renderer_->scale().toPixels(design); }
-    bool daMano(const Volo& v) const {
-        for (int m = 1; m <= 3; ++m) {
-            if (v.da == g.screen.ImgCarta[static_cast<std::size_t>(m)].rect) return true;
-        }
-        return false;
-    }
 
     // The card on its way at `ora`: one card's picture, its middle between its two places.
     void traIDuePosti(const Volo& v, int64_t ora) {
