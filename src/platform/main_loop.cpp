@@ -5,6 +5,7 @@
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
+#include <vector>
 
 #include "platform/hangup_signal.h"
 #include "ui/avvisi_view.h"
@@ -84,11 +85,12 @@ void MainLoop::drawIfChanged() {
         // Only the changed pixels go to the display; all of them after the window was
         // exposed, resized or shown again.
         SDL_RenderFlush(window_.renderer());
-        const SDL_Rect area = renderer_.lastArea();
+        const std::vector<SDL_Rect>& areas = renderer_.lastAreas();
         if (wholeUpdate_) {
             SDL_UpdateWindowSurface(window_.window());
-        } else if (area.w > 0 && area.h > 0) {
-            SDL_UpdateWindowSurfaceRects(window_.window(), &area, 1);
+        } else if (!areas.empty()) {
+            SDL_UpdateWindowSurfaceRects(window_.window(), areas.data(),
+                                         static_cast<int>(areas.size()));
         }
     } else {
         SDL_RenderPresent(window_.renderer());
