@@ -32,16 +32,6 @@ bool Contains(const SDL_Rect& outer, const SDL_Rect& inner) {
            inner.y + inner.h <= outer.y + outer.h;
 }
 
-// Grows `area` to take in `r`: an empty `r` adds nothing, an empty `area` becomes `r`.
-void Enclose(SDL_Rect& area, const SDL_Rect& r) {
-    if (r.w <= 0 || r.h <= 0) return;
-    if (area.w <= 0 || area.h <= 0) {
-        area = r;
-    } else {
-        SDL_UnionRect(&area, &r, &area);
-    }
-}
-
 bool SameRect(const SDL_Rect& a, const SDL_Rect& b) {
     return a.x == b.x && a.y == b.y && a.w == b.w && a.h == b.h;
 }
@@ -169,39 +159,44 @@ void ScreenRenderer::draw(const Screen& screen, const Overlay& overlay) {
         // A turned picture reaches past its rectangle: whatever it may cover is redrawn.
         if (placed[k].element->angolo != 0) rects[k] = Turned(rects[k]);
     }
-    SDL_Rect area = areaToRedraw(screen, placed, rects, overlay.caret, outW, outH);
+    ChangedAreas areas = areasToRedraw(screen, placed, rects, overlay.caret, outW, outH);
     if (canvas_ && SDL_SetRenderTarget(renderer_, canvas_.get()) != 0) {
         canvas_.reset();  // drawn straight to the window from now on
-        area = {0, 0, outW, outH};
+        areas.clear();
+        areas.add({0, 0, outW, outH});
     }
-    lastRedrawn_ = static_cast<long long>(area.w) * area.h;
+    lastRedrawn_ = areas.pixels();
     textsCut_.clear();
     // Every fill and border is opaque. Blending them would change no pixel, yet SDL's software
     // renderer would then blend each one by hand: a whole window's fill costs ten times more.
     SDL_SetRenderDrawBlendMode(renderer_, SDL_BLENDMODE_NONE);
-    if (area.w > 0 && area.h > 0) drawArea(screen, overlay.caret, placed, rects, area);
+    for (const SDL_Rect& area : areas.rects()) drawArea(screen, overlay.caret, placed, rects, area);
     keepFrame(screen, placed, rects, overlay.caret, outW, outH);
 
     const SDL_Rect tip = drawTooltip(overlay, outW, outH);
-    lastArea_ = area.w > 0 && area.h > 0 ? area : SDL_Rect{0, 0, 0, 0};
-    Enclose(lastArea_, tip);
+    areas.add(tip);
+    lastAreas_ = std::move(areas);
     tooltipRect_ = tip;
     textures_.endFrame();
     text_.endFrame();
 }
 
-SDL_Rect ScreenRenderer::areaToRedraw(const Screen& screen, const std::vector<Placed>& placed,
-                                      const std::vector<SDL_Rect>& rects, bool caret, int outW,
-                                      int outH) const {
+ChangedAreas ScreenRenderer::areasToRedraw(const Screen& screen, const std::vector<Placed>& placed,
+                                           const std::vector<SDL_Rect>& rects, bool caret, int outW,
+                                           int outH) const {
     const SDL_Rect whole{0, 0, outW, outH};
     const bool kept =
         direct_ ? canvasValid_ && outW == keptW_ && outH == keptH_ : canvas_ && canvasValid_;
-    if (!kept || wholeFrames_ || !(screen.windowBack == drawnBack_)) return whole;
-    SDL_Rect area = changedArea(screen, placed, rects, caret);
+    ChangedAreas areas;
+    if (!kept || wholeFrames_ || !(screen.windowBack == drawnBack_)) {
+        areas.add(whole);
+        return areas;
+    }
+    areas = changedAreas(screen, placed, rects, caret);
     // The last tooltip was drawn into the kept frame: what lay under it comes back.
-    if (direct_) Enclose(area, tooltipRect_);
-    SDL_IntersectRect(&area, &whole, &area);
-    return area;
+    if (direct_) areas.add(tooltipRect_);
+    areas.clip(whole);
+    return areas;
 }
 
 void ScreenRenderer::drawArea(const Screen& screen, bool caret, const std::vector<Placed>& placed,
@@ -332,10 +327,9 @@ void ScreenRenderer::keepFrame(const Screen& screen, const std::vector<Placed>& 
     }
 }
 
-SDL_Rect ScreenRenderer::changedArea(const Screen& screen, const std::vector<Placed>& placed,
-                                     const std::vector<SDL_Rect>& rects, bool caret) const {
-    SDL_Rect area{0, 0, 0, 0};
-    auto add = [&area](const SDL_Rect& r) { Enclose(area, r); };
+ChangedAreas ScreenRenderer::changedAreas(const Screen& screen, const std::vector<Placed>& placed,
+                                          const std::vector<SDL_Rect>& rects, bool caret) const {
+    ChangedAreas areas;
     std::vector<std::ptrdiff_t> now;
     now.reserve(placed.size());
     std::vector<bool> same(placed.size(), false);
@@ -377,23 +371,23 @@ SDL_Rect ScreenRenderer::changedArea(const Screen& screen, const std::vector<Pla
         if (same[k]) continue;
         const auto it = drawn_.find(now[k]);
         if (it == drawn_.end()) {
-            if (!hidden(rects[k], static_cast<long long>(k), kNone)) add(rects[k]);
+            if (!hidden(rects[k], static_cast<long long>(k), kNone)) areas.add(rects[k]);
             continue;
         }
         const auto zNow = static_cast<long long>(k);
         const auto zThen = static_cast<long long>(it->second.z);
         if (!hidden(rects[k], zNow, zThen) || !hidden(it->second.rect, zNow, zThen)) {
-            add(rects[k]);
-            add(it->second.rect);
+            areas.add(rects[k]);
+            areas.add(it->second.rect);
         }
     }
     std::vector<std::ptrdiff_t> sorted = now;
     std::sort(sorted.begin(), sorted.end());
     for (const auto& [at, d] : drawn_) {
         if (std::binary_search(sorted.begin(), sorted.end(), at)) continue;
-        if (!hidden(d.rect, kNone, static_cast<long long>(d.z))) add(d.rect);  // gone since
+        if (!hidden(d.rect, kNone, static_cast<long long>(d.z))) areas.add(d.rect);  // gone since
     }
-    return area;
+    return areas;
 }
 
 void ScreenRenderer::remember(const Screen& screen, const std::vector<Placed>& placed,

@@ -12,6 +12,7 @@
 #include <string>
 #include <vector>
 
+#include "platform/changed_areas.h"
 #include "platform/scale.h"
 #include "platform/text_renderer.h"
 #include "platform/texture_cache.h"
@@ -54,10 +55,10 @@ class ScreenRenderer {
     // Every frame redrawn whole, as on a renderer without texture targets (for measuring).
     void setWholeFrames(bool whole) { wholeFrames_ = whole; }
     // True when the renderer draws straight into a window's surface, which keeps the last
-    // frame: the caller then shows only lastArea() of it (SDL_UpdateWindowSurfaceRects).
+    // frame: the caller then shows only lastAreas() of it (SDL_UpdateWindowSurfaceRects).
     bool drawsOnWindowSurface() const { return direct_; }
-    // The pixels the last frame changed, tooltip included; empty when none did.
-    SDL_Rect lastArea() const { return lastArea_; }
+    // The rectangles of pixels the last frame changed, tooltip included; none when none did.
+    const std::vector<SDL_Rect>& lastAreas() const { return lastAreas_.rects(); }
 
     // The elements whose text the last frame had to cut off at their box (drawn whole frames
     // only: see setWholeFrames).
@@ -79,9 +80,10 @@ class ScreenRenderer {
     void followOutputSize(int outW, int outH);
     // The texture a frame is drawn into, where the renderer has them and there is none yet.
     void makeCanvas(int outW, int outH);
-    // The part of the window this frame redraws: the whole of it unless the last frame is kept.
-    SDL_Rect areaToRedraw(const Screen& screen, const std::vector<Placed>& placed,
-                          const std::vector<SDL_Rect>& rects, bool caret, int outW, int outH) const;
+    // The parts of the window this frame redraws: the whole of it unless the last frame is kept.
+    ChangedAreas areasToRedraw(const Screen& screen, const std::vector<Placed>& placed,
+                               const std::vector<SDL_Rect>& rects, bool caret, int outW,
+                               int outH) const;
     // Redraws `area` of the window: its background, then every element over it, bottom up.
     void drawArea(const Screen& screen, bool caret, const std::vector<Placed>& placed,
                   const std::vector<SDL_Rect>& rects, SDL_Rect area);
@@ -94,9 +96,9 @@ class ScreenRenderer {
     // Puts the frame on the window and keeps it, where it can be kept, for the next one.
     void keepFrame(const Screen& screen, const std::vector<Placed>& placed,
                    const std::vector<SDL_Rect>& rects, bool caret, int outW, int outH);
-    // The part of the window to redraw, as one rectangle; empty when nothing changed.
-    SDL_Rect changedArea(const Screen& screen, const std::vector<Placed>& placed,
-                         const std::vector<SDL_Rect>& rects, bool caret) const;
+    // The parts of the window to redraw: where each changed element was and is.
+    ChangedAreas changedAreas(const Screen& screen, const std::vector<Placed>& placed,
+                              const std::vector<SDL_Rect>& rects, bool caret) const;
     void remember(const Screen& screen, const std::vector<Placed>& placed,
                   const std::vector<SDL_Rect>& rects, bool caret);
     void drawLines(const std::vector<std::string>& lines, std::size_t first, SDL_Rect box,
@@ -125,7 +127,7 @@ class ScreenRenderer {
     bool wholeFrames_ = false;
     bool direct_ = false;
     int keptW_ = 0, keptH_ = 0;  // the size of the window surface when last drawn
-    SDL_Rect lastArea_{0, 0, 0, 0};
+    ChangedAreas lastAreas_;
     SDL_Rect tooltipRect_{0, 0, 0, 0};  // where the last tooltip was drawn
     std::vector<const Element*> textsCut_;
 };

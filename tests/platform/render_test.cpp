@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cstring>
 #include <functional>
 #include <string>
 #include <tuple>
@@ -11,6 +12,7 @@
 #include "audio/recording_media_player.h"
 #include "data/asset_catalog.h"
 #include "game/scoreboard.h"
+#include "platform/changed_areas.h"
 #include "platform/first_picture.h"
 #include "platform/screen_renderer.h"
 #include "platform/z_order.h"
@@ -28,6 +30,19 @@ constexpr Rgb kBackColour{20, 40, 160};  // the "Horse" back picture
 constexpr Rgb kMatColour{65, 137, 92};   // the green card colour behind a back
 constexpr Rgb kBubbleColour{250, 250, 240};
 constexpr Rgb kPlaceholder{200, 200, 200};
+
+bool SameRect(const SDL_Rect& a, const SDL_Rect& b) {
+    return a.x == b.x && a.y == b.y && a.w == b.w && a.h == b.h;
+}
+SDL_Rect Box(const SDL_Rect& a, const SDL_Rect& b) {
+    SDL_Rect u{};
+    SDL_UnionRect(&a, &b, &u);
+    return u;
+}
+bool Holds(const SDL_Rect& outer, const SDL_Rect& inner) {
+    SDL_Rect in{};
+    return SDL_IntersectRect(&outer, &inner, &in) && SameRect(in, inner);
+}
 
 // A colour of its own for every card face, so a pixel tells which card is drawn.
 Rgb FaceColour(Card c) {
@@ -55,6 +70,12 @@ struct Canvas {
         return renderer.lastRedrawnPixels();
     }
     Rgb at(int x, int y) const { return canvas.at(x, y); }
+    // Every pixel the same as on the other canvas, of the same size.
+    bool samePixels(const Canvas& o) const {
+        const SDL_Surface* a = canvas.surface.get();
+        return std::memcmp(a->pixels, o.canvas.surface->pixels,
+                           static_cast<std::size_t>(a->h) * a->pitch) == 0;
+    }
     // Where a rectangle of the model lands at the last frame's scale.
     Rect px(Rect design) const { return renderer.scale().toPixels(design); }
     Rgb centre(Rect design) const {
@@ -313,30 +334,91 @@ TEST_F(Redraw, WhatTheOpaqueSplashHidesIsNeitherLoadedNorRedrawn) {
     EXPECT_EQ(centreOf(5), faceB);
 }
 
-// A card in flight, shrinking on its way, is drawn stretched from the picture already made: no
-// load a frame; each frame redraws where it was and where it is, and nothing of it stays behind.
-TEST_F(Redraw, ACardInFlightIsStretchedFromItsPictureAndRedrawnWhereItWasAndIs) {
-    Element& volo = s.ImgVolo[0];
-    volo.picture = s.ImgCarta[4].picture;
-    volo.rect = s.ImgCarta[4].rect;
-    volo.visible = true;
+// Cards in flight, shrinking on their way, are drawn stretched from the pictures already made:
+// no load a frame. Each frame redraws where each card was and is, apart, not the box round both;
+// and the window is, pixel for pixel, what a whole frame each time would show.
+TEST_F(Redraw, CardsInFlightAreRedrawnApartWhereTheyWereAndAreAsAWholeFrameWouldShow) {
+    Canvas whole{800, 600};
+    whole.renderer.setWholeFrames(true);
+    for (const int k : {0, 1}) {
+        s.ImgVolo[k].picture = s.ImgCarta[4 + 2 * k].picture;
+        s.ImgVolo[k].rect = s.ImgCarta[4 + 2 * k].rect;
+        s.ImgVolo[k].visible = true;
+    }
     draw();
     const int loads = window.renderer.textures().loads();
     const Rect from = s.ImgCarta[4].rect;
-    s.ImgCarta[4].visible = false;
-    for (int step = 1; step <= 4; ++step) {
-        const Rect was = volo.rect;
-        volo.rect = {from.x + from.w * step, from.y - from.h * 2 / 3 * step, from.w - 150 * step,
-                     from.h - 200 * step};
-        const Rect a = window.px(was), b = window.px(volo.rect);
-        const SDL_Rect ra{a.x, a.y, a.w, a.h}, rb{b.x, b.y, b.w, b.h};
-        SDL_Rect both{};
-        SDL_UnionRect(&ra, &rb, &both);
-        EXPECT_EQ(draw(), static_cast<long long>(both.w) * both.h) << step;
-        EXPECT_EQ(window.centre(volo.rect), faceA) << step;
-        EXPECT_EQ(window.centre(was), s.windowBack) << step;
+    s.ImgCarta[4].visible = s.ImgCarta[6].visible = false;
+    auto sdl = [this](Rect design) {
+        const Rect r = window.px(design);
+        return SDL_Rect{r.x, r.y, r.w, r.h};
+    };
+    for (int step = 1; step <= 3; ++step) {
+        std::vector<SDL_Rect> ways;  // where each card was and is
+        for (const int k : {0, 1}) {
+            Rect& r = s.ImgVolo[k].rect;
+            ways.push_back(sdl(r));
+            r = {r.x + (2 * k - 1) * from.w * 2 / 3, r.y - from.h / 3, r.w - 150, r.h - 200};
+            ways.push_back(sdl(r));
+        }
+        draw();
+        // Nothing redrawn beyond each card's own way, so not what lies between the two.
+        const SDL_Rect paths[] = {Box(ways[0], ways[1]), Box(ways[2], ways[3])};
+        for (const SDL_Rect& a : window.renderer.lastAreas()) {
+            EXPECT_TRUE(Holds(paths[0], a) || Holds(paths[1], a)) << step;
+        }
+        EXPECT_GE(window.renderer.lastAreas().size(), 2u) << step;
+        whole.draw(s);
+        EXPECT_TRUE(window.samePixels(whole)) << step;
     }
     EXPECT_EQ(window.renderer.textures().loads(), loads);
+}
+
+// The changed rectangles: merged when one box costs little more than the two apart (they
+// overlap, touch, or one holds the other), kept apart otherwise; never more than allowed.
+TEST(ChangedAreas, MergesOnlyWhatIsCheaperDrawnAsOneAndKeepsToTheMostAllowed) {
+    struct Case {
+        const char* what;
+        std::vector<SDL_Rect> added, expected;
+    };
+    const Case cases[] = {
+        {"a card moved a little",
+         {{100, 100, 150, 200}, {110, 95, 150, 200}},
+         {{100, 95, 160, 205}}},
+        {"two cards far apart",
+         {{0, 0, 150, 200}, {600, 300, 150, 200}},
+         {{0, 0, 150, 200}, {600, 300, 150, 200}}},
+        {"one inside the other", {{0, 0, 100, 100}, {10, 10, 20, 20}}, {{0, 0, 100, 100}}},
+        {"end to end", {{0, 0, 100, 100}, {100, 0, 100, 100}}, {{0, 0, 200, 100}}},
+        {"a thin cross",
+         {{0, 500, 800, 10}, {400, 0, 10, 600}},
+         {{0, 500, 800, 10}, {400, 0, 10, 600}}},
+        {"a third bridging two",
+         {{0, 0, 100, 100}, {300, 0, 100, 100}, {90, 0, 220, 100}},
+         {{0, 0, 400, 100}}},
+        {"an empty one", {{5, 5, 0, 10}}, {}},
+        {"cut at the window", {{-50, -50, 100, 100}, {900, 0, 10, 10}}, {{0, 0, 50, 50}}},
+    };
+    for (const Case& c : cases) {
+        ChangedAreas areas;
+        for (const SDL_Rect& r : c.added) areas.add(r);
+        areas.clip({0, 0, 800, 600});
+        EXPECT_TRUE(std::ranges::equal(areas.rects(), c.expected, SameRect)) << c.what;
+    }
+    // Four cards in the corners and one beside the first, at most three rectangles: each card
+    // still inside one, fewer pixels than the box round them all.
+    const SDL_Rect cards[] = {{0, 0, 100, 100},
+                              {250, 0, 100, 100},
+                              {0, 450, 100, 100},
+                              {700, 0, 100, 100},
+                              {700, 450, 100, 100}};
+    ChangedAreas few(3);
+    for (const SDL_Rect& r : cards) few.add(r);
+    EXPECT_EQ(few.rects().size(), 3u);
+    EXPECT_LT(few.pixels(), 800LL * 550);
+    for (const SDL_Rect& r : cards) {
+        EXPECT_TRUE(std::ranges::any_of(few.rects(), [&r](auto& a) { return Holds(a, r); }));
+    }
 }
 
 // The splash shown alone before the game is set up: over the table's 4:3 area, margins beside
