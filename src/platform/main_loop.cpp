@@ -78,6 +78,7 @@ void MainLoop::drawIfChanged() {
     overlay.tooltipX = mapper_.pointerX();
     overlay.tooltipY = mapper_.pointerY();
     overlay.caret = NameBoxActive(game_.screen);
+    const int loads = renderer_.textures().loads();
     const auto start = std::chrono::steady_clock::now();
     renderer_.draw(game_.screen, overlay);
     const auto drawn = std::chrono::steady_clock::now();
@@ -101,7 +102,8 @@ void MainLoop::drawIfChanged() {
     if (logFrames_) {
         // For bench/measure_window.sh: how long the frame took, when (wall clock) it was shown,
         // to set against the moment the program was started, and whether cards were moving;
-        // of the presenting, the time spent sending the pixels (send_us) in `rects` pieces.
+        // of the presenting, the time spent sending the pixels (send_us) in `rects` pieces; how
+        // many pictures the frame had to read from disk.
         const auto end = std::chrono::steady_clock::now();
         const auto wall = std::chrono::system_clock::now().time_since_epoch();
         SDL_RendererInfo info{};
@@ -109,7 +111,7 @@ void MainLoop::drawIfChanged() {
         std::fprintf(
             stderr,
             "gnamm-frame %d draw_us=%lld present_us=%lld send_us=%lld rects=%zu redrawn_px=%lld "
-            "shown_unix_ns=%lld renderer=%s moving=%d\n",
+            "shown_unix_ns=%lld renderer=%s moving=%d loads=%d\n",
             frames_ + 1,
             static_cast<long long>(
                 std::chrono::duration_cast<std::chrono::microseconds>(end - start).count()),
@@ -120,7 +122,7 @@ void MainLoop::drawIfChanged() {
             renderer_.lastAreas().size(), renderer_.lastRedrawnPixels(),
             static_cast<long long>(
                 std::chrono::duration_cast<std::chrono::nanoseconds>(wall).count()),
-            info.name ? info.name : "?", moving_ ? 1 : 0);
+            info.name ? info.name : "?", moving_ ? 1 : 0, renderer_.textures().loads() - loads);
     }
     drawn_ = game_.screen;
     drawnTooltip_ = overlay.tooltip;
@@ -171,7 +173,7 @@ void MainLoop::run() {
         wholeUpdate_ = true;
         draw();
     }
-    while (step(nextWaitMs())) {
+    while (step(idleWaitMs())) {
     }
 }
 
@@ -185,6 +187,12 @@ int MainLoop::nextWaitMs() {
         if (wait < 0 || frame < wait) wait = frame;
     }
     return wait;
+}
+
+int MainLoop::idleWaitMs() {
+    const int wait = nextWaitMs();
+    if (wait == 0 || moving_) return wait;
+    return renderer_.prepareAhead(game_.screen) ? 0 : wait;
 }
 
 }  // namespace gnamm::platform

@@ -46,6 +46,10 @@ class MainLoop {
     // How long the next turn may sleep: until the next timer, tooltip or audio deadline, and
     // no longer than the next frame while cards move; -1 waits for input alone.
     int nextWaitMs();
+    // As nextWaitMs(), but when the loop would sleep and nothing moves, makes one more picture
+    // ahead of need first and does not sleep: input is looked at between two pictures, and once
+    // all are made the loop sleeps as before.
+    int idleWaitMs();
 
     int framesDrawn() const { return frames_; }
 

@@ -88,8 +88,14 @@ int ScreenRenderer::rowsShown(const Element& list) {
     return lh > 0 ? std::max(1, h / lh) : 1;
 }
 
+bool ScreenRenderer::prepareAhead(const Screen& screen) {
+    if (lastW_ <= 0 || lastH_ <= 0) return false;
+    return ahead_.prepareOne(screen, Scale::ForScreen(screen, lastW_, lastH_), textures_);
+}
+
 void ScreenRenderer::reset() {
     textures_.clear();
+    ahead_.restart();
     text_.clear();
     canvas_.reset();
     canvasValid_ = false;
@@ -126,6 +132,7 @@ void ScreenRenderer::followOutputSize(int outW, int outH) {
     if (outW == lastW_ && outH == lastH_) return;
     // Every picture is now wanted at another size.
     textures_.clear();
+    ahead_.restart();
     canvas_.reset();
     lastW_ = outW;
     lastH_ = outH;

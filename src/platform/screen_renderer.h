@@ -12,6 +12,7 @@
 #include <string>
 #include <vector>
 
+#include "platform/cards_ahead.h"
 #include "platform/changed_areas.h"
 #include "platform/scale.h"
 #include "platform/text_renderer.h"
@@ -43,6 +44,10 @@ class ScreenRenderer {
 
     // How many lines of the list box show at once at the last frame's size.
     int rowsShown(const Element& list);
+
+    // Makes one more card picture ahead of need at the size the next frame would draw the card
+    // places of `screen` (see CardsAhead). False when all are made, or before the first frame.
+    bool prepareAhead(const Screen& screen);
 
     // Forgets every texture, for a renderer that has lost them (a device reset).
     void reset();
@@ -112,6 +117,7 @@ class ScreenRenderer {
 
     SDL_Renderer* renderer_;
     TextureCache textures_;
+    CardsAhead ahead_;
     TextRenderer text_;
     Scale scale_;
     int lastW_ = 0, lastH_ = 0;

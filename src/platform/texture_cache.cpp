@@ -109,15 +109,31 @@ TextureCache::Entry* TextureCache::entry(const std::string& name, int w, int h) 
     return &e;
 }
 
+bool TextureCache::prepare(const std::string& name, int w, int h) {
+    const int before = loads_;
+    Entry* e = entry(name, w, h);
+    if (e && !e->held) {
+        e->held = true;
+        ++held_;
+    }
+    return loads_ != before;
+}
+
+void TextureCache::letGo() {
+    for (auto& [key, entry] : textures_) entry.held = false;
+    held_ = 0;
+}
+
 void TextureCache::endFrame() {
-    if (textures_.size() > keep_) {
-        std::erase_if(textures_, [](const auto& kv) { return !kv.second.used; });
+    if (textures_.size() > keep_ + held_) {
+        std::erase_if(textures_, [](const auto& kv) { return !kv.second.used && !kv.second.held; });
     }
     for (auto& [key, entry] : textures_) entry.used = false;
 }
 
 void TextureCache::clear() {
     textures_.clear();
+    held_ = 0;
     missing_.clear();
 }
 

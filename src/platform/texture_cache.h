@@ -40,7 +40,14 @@ class TextureCache {
     // lies under it need not be drawn. Loads it if need be; false when it cannot be loaded.
     bool opaque(const std::string& name, int w, int h);
 
-    // Drops the textures the last frame did not use once there are more than `keep`.
+    // Makes the picture at w x h ahead of need and holds it: no endFrame() drops it, however
+    // many others there are, until clear() or letGo(). True when it had to be loaded.
+    bool prepare(const std::string& name, int w, int h);
+    // The pictures held by prepare() become ordinary ones again, dropped when unused.
+    void letGo();
+
+    // Drops the textures the last frame did not use once there are more than `keep` besides
+    // those held.
     void endFrame();
     void clear();
 
@@ -53,10 +60,12 @@ class TextureCache {
         TexturePtr texture;
         bool used = false;
         bool opaque = false;
+        bool held = false;  // made ahead by prepare()
     };
     SDL_Renderer* renderer_;
     PictureLoader loader_;
     std::size_t keep_;
+    std::size_t held_ = 0;
     std::map<Key, Entry> textures_;
     Entry* entry(const std::string& name, int w, int h);
 

@@ -3,8 +3,10 @@
 #include <gtest/gtest.h>
 
 #include <fstream>
+#include <set>
 #include <vector>
 
+#include "data/asset_catalog.h"
 #include "data/asset_resolver.h"
 #include "platform/asset_notices.h"
 #include "save/torneo_file.h"
@@ -46,10 +48,11 @@ class LoopTest : public test_ui::UiTest {
         for (SDL_Event& e : events) SDL_PushEvent(&e);
         return loop->step(0);
     }
-    void start() {
+    void start(PictureLoader loader = nullptr) {
         window = std::make_unique<MainWindow>(WindowMode{false, 800, 600}, dati.dati());
         ASSERT_TRUE(window->ok()) << SDL_GetError();
-        renderer = std::make_unique<ScreenRenderer>(window->renderer(), nullptr, FindFonts());
+        renderer =
+            std::make_unique<ScreenRenderer>(window->renderer(), std::move(loader), FindFonts());
         loop = std::make_unique<MainLoop>(g, *window, *renderer);
         SDL_FlushEvents(SDL_FIRSTEVENT, SDL_LASTEVENT);
     }
@@ -197,6 +200,60 @@ TEST_F(LoopTest, WhileACardFliesAFrameIsDueEveryFrameTimeAndNoneOnceItHasLanded)
     EXPECT_EQ(loop->nextWaitMs(),
               WaitTimeoutMs(clock.nowMs(), g.game.scheduler.nextDeadline(), std::nullopt));
     EXPECT_GT(loop->nextWaitMs(), 0);
+}
+
+// While the game waits and nothing moves, each turn of the loop makes one more card picture
+// ahead of need, without sleeping, and never while a card flies: then the deals and the captures
+// read no card picture from disk, and the loop sleeps as before.
+TEST_F(LoopTest, IdleTurnsMakeTheCardPicturesAheadSoNoFlightReadsOne) {
+    testing_support::TestPictures pics;
+    std::vector<std::string> cards = assets::CardFaces();
+    for (const std::string& back : assets::CardBacks()) cards.push_back(back);
+    for (const std::string& card : cards) pics.add(card, {90, 30, 30});
+    auto cardsAsked = [&pics, &cards] {
+        return std::count_if(pics.asked.begin(), pics.asked.end(), [&cards](const auto& n) {
+            return std::find(cards.begin(), cards.end(), n) != cards.end();
+        });
+    };
+    start(pics.loader());
+    avviaConNome();
+    g.key(Key::Digit2);
+    // The first deal, before anything is made ahead: nothing is while its cards fly.
+    for (int ms = 0; ms < 5000 && g.voli.voli().empty(); ms += 5) {
+        clock.advance(5);
+        ASSERT_TRUE(step());
+    }
+    ASSERT_FALSE(g.voli.voli().empty()) << "no card was dealt";
+    for (int ms = 0; ms < 20'000 && !g.voli.voli().empty(); ms += kFrameMs) {
+        const int loads = renderer->textures().loads();
+        EXPECT_LE(loop->idleWaitMs(), kFrameMs);
+        ASSERT_EQ(renderer->textures().loads(), loads) << "made ahead while a card flies";
+        clock.advance(kFrameMs);
+        ASSERT_TRUE(step());
+    }
+    // Then one picture a turn, without sleeping, until all are made; then it sleeps as before.
+    int turns = 0;
+    for (int loads = renderer->textures().loads(); loop->idleWaitMs() == 0; ++turns) {
+        ASSERT_EQ(renderer->textures().loads(), ++loads) << "one picture a turn";
+        ASSERT_TRUE(step());
+    }
+    EXPECT_GT(turns, 0);
+    EXPECT_EQ(loop->idleWaitMs(), loop->nextWaitMs());
+    const std::set<std::string> asked(pics.asked.begin(), pics.asked.end());
+    EXPECT_TRUE(std::all_of(cards.begin(), cards.end(),
+                            [&asked](const std::string& c) { return asked.contains(c); }));
+
+    // The game played on until a capture's cards have flown to the pile: none read from disk.
+    const auto made = cardsAsked();
+    bool captured = false;
+    for (int ms = 0; ms < 60'000 && !(captured && g.voli.voli().empty()); ms += kFrameMs) {
+        giocaSeTocca();
+        clock.advance(kFrameMs);
+        ASSERT_TRUE(step());
+        captured = captured || g.game.mucchi.pc.carte + g.game.mucchi.h.carte > 0;
+    }
+    EXPECT_TRUE(captured);
+    EXPECT_EQ(cardsAsked(), made) << "a card picture read in play";
 }
 
 }  // namespace

@@ -113,6 +113,30 @@ TEST(TextureCache, PicturesAreMadeAtTheirSizeLoadedOnceAndOpaqueWithoutATranspar
     }
 }
 
+// Pictures made ahead of need are held however many others there are, until let go; the
+// others go once a frame leaves them unused and the cache holds more than it keeps.
+TEST(TextureCache, PicturesMadeAheadAreHeldPastTheLimitUntilLetGo) {
+    SoftwareCanvas target;
+    TestPictures pics;
+    for (const char* name : {"a", "b", "c"}) pics.add(name, kFromDisk, 20, 30);
+    TextureCache cache(target.renderer.get(), pics.loader(), 1);
+    EXPECT_TRUE(cache.prepare("a", 10, 15));
+    EXPECT_FALSE(cache.prepare("a", 10, 15));  // kept already: not read again
+    EXPECT_TRUE(cache.prepare("b", 10, 15));
+    cache.get("c", 10, 15);
+    cache.get("c", 5, 7);
+    cache.endFrame();  // all used by this frame
+    EXPECT_EQ(cache.size(), 4u);
+    cache.endFrame();  // unused by this one: the two made ahead stay
+    EXPECT_EQ(cache.size(), 2u);
+    cache.get("a", 10, 15);
+    EXPECT_EQ(cache.loads(), 4);
+    cache.letGo();
+    cache.endFrame();
+    cache.endFrame();
+    EXPECT_EQ(cache.size(), 1u);
+}
+
 // The pictures decoded ahead of the first frame, alongside the caller and in the order given, are
 // the ones drawn, each handed over once; asked again (a resized window) or failed early, they come
 // from the ordinary loader.
