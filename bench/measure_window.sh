@@ -17,7 +17,8 @@
 # the player's card, and the time to draw one frame of the table at 1920x1440 (drawn whole,
 # and as the game draws it: only the part that changed), with the renderer SDL picks and with
 # SDL's software renderer; and the frames drawn at 1920x1440 while cards fly (the deals, the
-# player's cards and Zeb's): median, 95th percentile and slowest, and the frames a second.
+# player's cards and Zeb's): median, 95th percentile and slowest, how many of them had to read a
+# picture from disk, and the frames a second.
 # Needs Xvfb, xdotool and a build with the assets.
 set -euo pipefail
 
@@ -228,11 +229,14 @@ motion_figures() {  # label
         NR > 1 && $1 - last < 100e6 { gaps++; ns += $1 - last }
         { last = $1 }
         END { printf "%.1f\n", gaps ? gaps / (ns / 1e9) : 0 }' >"$work/fps"
-    awk -v label="$1" -v n="$n" -v fps="$(cat "$work/fps")" \
+    # Frames that had to read a picture from disk (none, once the cards are made ahead).
+    local reads
+    reads=$(grep -c ' loads=[1-9]' "$work/moving" || true)
+    awk -v label="$1" -v n="$n" -v fps="$(cat "$work/fps")" -v reads="$reads" \
         -v r="$(field renderer <"$work/frames.log" | head -n1)" '
         { d[NR] = $1 }
-        END { printf "frame 1920x1440 while cards move:  median %.1f ms, 95th percentile %.1f ms, slowest %.1f ms, %d frames, %s frames a second (%s, %s)\n",
-                     d[int((n + 1) / 2)] / 1000, d[int((n * 95 + 99) / 100)] / 1000, d[n] / 1000, n, fps, r, label }' "$work/draws"
+        END { printf "frame 1920x1440 while cards move:  median %.1f ms, 95th percentile %.1f ms, slowest %.1f ms, %d frames (%d reading a picture), %s frames a second (%s, %s)\n",
+                     d[int((n + 1) / 2)] / 1000, d[int((n * 95 + 99) / 100)] / 1000, d[n] / 1000, n, reads, fps, r, label }' "$work/draws"
 }
 # The deal, then the player's three cards clicked in turn (a click while Zeb plays or deals is
 # ignored, so this works whoever leads), Zeb's answers and the next deals; Enter goes on to the

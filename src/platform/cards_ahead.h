@@ -6,6 +6,7 @@
 
 #include <cstddef>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "platform/scale.h"
@@ -16,28 +17,28 @@ namespace gnamm::platform {
 
 class CardsAhead {
   public:
-    // Makes into `cache` one more of the pictures for `screen` drawn at `scale`, skipping those
-    // kept already. False when there is none left to make. Places of another pixel size start
-    // it over.
+    // Makes into `cache` one more of the pictures for `screen` drawn at `scale`, at every size
+    // it is wanted at, skipping those kept already. False when there is none left to make.
+    // Places of another pixel size start it over.
     bool prepareOne(const Screen& screen, const Scale& scale, TextureCache& cache);
     // The cache was emptied: every picture is to be made again.
     void restart() {
-        wants_.clear();
-        want_ = next_ = 0;
+        sizes_ = {};
+        next_ = 0;
     }
 
   private:
-    // Pictures wanted at one pixel size.
-    struct Want {
-        int w = 0, h = 0;
-        const std::vector<std::string>* names = nullptr;
-        bool operator==(const Want&) const = default;
+    using Sizes = std::vector<std::pair<int, int>>;
+    struct Wanted {
+        Sizes faces, backs;  // pixel sizes
+        bool operator==(const Wanted&) const = default;
     };
-    std::vector<Want> wanted(const Screen& screen, const Scale& scale) const;
+    static Wanted SizesFor(const Screen& screen, const Scale& scale);
 
-    std::vector<std::string> faces_, backs_;
-    std::vector<Want> wants_;
-    std::size_t want_ = 0, next_ = 0;  // the next name of wants_[want_] to make
+    std::vector<std::string> names_;  // every face, then every back
+    std::size_t faces_ = 0;           // how many of names_ are faces
+    Wanted sizes_;
+    std::size_t next_ = 0;  // the next of names_ to make
 };
 
 }  // namespace gnamm::platform

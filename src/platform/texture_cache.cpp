@@ -91,7 +91,11 @@ TextureCache::Entry* TextureCache::entry(const std::string& name, int w, int h) 
         missing_.insert(name);
         return nullptr;
     }
-    SurfacePtr sized = ResampleSurface(source.get(), w, h);
+    return make(key, source.get());
+}
+
+TextureCache::Entry* TextureCache::make(const Key& key, SDL_Surface* source) {
+    SurfacePtr sized = ResampleSurface(source, std::get<1>(key), std::get<2>(key));
     if (!sized) return nullptr;
     const bool opaque = EveryPixelOpaque(sized.get());
     if (opaque && sized->format->format != SDL_PIXELFORMAT_RGB888) {
@@ -109,14 +113,33 @@ TextureCache::Entry* TextureCache::entry(const std::string& name, int w, int h) 
     return &e;
 }
 
-bool TextureCache::prepare(const std::string& name, int w, int h) {
-    const int before = loads_;
-    Entry* e = entry(name, w, h);
-    if (e && !e->held) {
-        e->held = true;
-        ++held_;
+bool TextureCache::prepare(const std::string& name, const std::vector<std::pair<int, int>>& sizes) {
+    if (name.empty() || missing_.contains(name)) return false;
+    SurfacePtr source;
+    bool read = false;
+    for (const auto& [w, h] : sizes) {
+        if (w <= 0 || h <= 0) continue;
+        const Key key{name, w, h};
+        auto it = textures_.find(key);
+        Entry* e = it != textures_.end() ? &it->second : nullptr;
+        if (!e) {
+            if (!read) {
+                read = true;
+                ++loads_;
+                source = loader_ ? loader_(name) : nullptr;
+            }
+            if (!source) {
+                missing_.insert(name);
+                return true;
+            }
+            e = make(key, source.get());
+        }
+        if (e && !e->held) {
+            e->held = true;
+            ++held_;
+        }
     }
-    return loads_ != before;
+    return read;
 }
 
 void TextureCache::letGo() {

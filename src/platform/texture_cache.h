@@ -13,6 +13,8 @@
 #include <string>
 #include <string_view>
 #include <tuple>
+#include <utility>
+#include <vector>
 
 #include "data/asset_resolver.h"
 #include "platform/sdl_handles.h"
@@ -40,9 +42,10 @@ class TextureCache {
     // lies under it need not be drawn. Loads it if need be; false when it cannot be loaded.
     bool opaque(const std::string& name, int w, int h);
 
-    // Makes the picture at w x h ahead of need and holds it: no endFrame() drops it, however
-    // many others there are, until clear() or letGo(). True when it had to be loaded.
-    bool prepare(const std::string& name, int w, int h);
+    // Makes the picture ahead of need at each of `sizes` not kept yet, from one reading, and
+    // holds it there: no endFrame() drops it, however many others there are, until clear() or
+    // letGo(). True when it had to be read.
+    bool prepare(const std::string& name, const std::vector<std::pair<int, int>>& sizes);
     // The pictures held by prepare() become ordinary ones again, dropped when unused.
     void letGo();
 
@@ -68,6 +71,8 @@ class TextureCache {
     std::size_t held_ = 0;
     std::map<Key, Entry> textures_;
     Entry* entry(const std::string& name, int w, int h);
+    // Makes the entry `key` from the picture as read; null when it cannot be made.
+    Entry* make(const Key& key, SDL_Surface* source);
 
     std::set<std::string> missing_;
     int loads_ = 0;

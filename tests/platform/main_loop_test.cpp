@@ -56,6 +56,16 @@ class LoopTest : public test_ui::UiTest {
         loop = std::make_unique<MainLoop>(g, *window, *renderer);
         SDL_FlushEvents(SDL_FIRSTEVENT, SDL_LASTEVENT);
     }
+    // A name given and a level chosen, the loop run on until the first card flies.
+    void untilTheFirstDeal() {
+        avviaConNome();
+        g.key(Key::Digit2);
+        for (int ms = 0; ms < 5000 && g.voli.voli().empty(); ms += 5) {
+            clock.advance(5);
+            ASSERT_TRUE(step());
+        }
+        ASSERT_FALSE(g.voli.voli().empty()) << "no card was dealt";
+    }
     void TearDown() override {
         loop.reset();
         renderer.reset();
@@ -176,13 +186,7 @@ TEST_F(LoopTest, TheNameIsTypedIntoTheSplashAndEnterTakesIt) {
 TEST_F(LoopTest, WhileACardFliesAFrameIsDueEveryFrameTimeAndNoneOnceItHasLanded) {
     start();
     g.game.opzioni.velocitaMazziere = Velocita::Low;  // each card lands a while before the next
-    avviaConNome();
-    g.key(Key::Digit2);
-    for (int ms = 0; ms < 5000 && g.voli.voli().empty(); ms += 5) {
-        clock.advance(5);
-        ASSERT_TRUE(step());
-    }
-    ASSERT_FALSE(g.voli.voli().empty()) << "no card was dealt";
+    ASSERT_NO_FATAL_FAILURE(untilTheFirstDeal());
     const Volo volo = g.voli.voli().front();
     // On its way: never a longer sleep than a frame, and a new frame at each.
     while (clock.nowMs() < volo.inizio + volo.durata) {
@@ -216,14 +220,8 @@ TEST_F(LoopTest, IdleTurnsMakeTheCardPicturesAheadSoNoFlightReadsOne) {
         });
     };
     start(pics.loader());
-    avviaConNome();
-    g.key(Key::Digit2);
     // The first deal, before anything is made ahead: nothing is while its cards fly.
-    for (int ms = 0; ms < 5000 && g.voli.voli().empty(); ms += 5) {
-        clock.advance(5);
-        ASSERT_TRUE(step());
-    }
-    ASSERT_FALSE(g.voli.voli().empty()) << "no card was dealt";
+    ASSERT_NO_FATAL_FAILURE(untilTheFirstDeal());
     for (int ms = 0; ms < 20'000 && !g.voli.voli().empty(); ms += kFrameMs) {
         const int loads = renderer->textures().loads();
         EXPECT_LE(loop->idleWaitMs(), kFrameMs);

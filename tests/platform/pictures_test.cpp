@@ -118,23 +118,27 @@ TEST(TextureCache, PicturesAreMadeAtTheirSizeLoadedOnceAndOpaqueWithoutATranspar
 TEST(TextureCache, PicturesMadeAheadAreHeldPastTheLimitUntilLetGo) {
     SoftwareCanvas target;
     TestPictures pics;
-    for (const char* name : {"a", "b", "c"}) pics.add(name, kFromDisk, 20, 30);
+    for (const char* name : {"a", "b"}) pics.add(name, kFromDisk, 20, 30);
     TextureCache cache(target.renderer.get(), pics.loader(), 1);
-    EXPECT_TRUE(cache.prepare("a", 10, 15));
-    EXPECT_FALSE(cache.prepare("a", 10, 15));  // kept already: not read again
-    EXPECT_TRUE(cache.prepare("b", 10, 15));
-    cache.get("c", 10, 15);
-    cache.get("c", 5, 7);
+    // At every size wanted from one reading; kept already, not read again.
+    EXPECT_TRUE(cache.prepare("a", {{10, 15}, {15, 10}}));
+    EXPECT_FALSE(cache.prepare("a", {{10, 15}}));
+    cache.get("b", 10, 15);
+    cache.get("b", 5, 7);
+    EXPECT_EQ(cache.loads(), 3);
     cache.endFrame();  // all used by this frame
     EXPECT_EQ(cache.size(), 4u);
-    cache.endFrame();  // unused by this one: the two made ahead stay
+    cache.endFrame();  // unused by this one: those made ahead stay
     EXPECT_EQ(cache.size(), 2u);
     cache.get("a", 10, 15);
-    EXPECT_EQ(cache.loads(), 4);
+    cache.get("a", 15, 10);
+    EXPECT_EQ(cache.loads(), 3);
     cache.letGo();
     cache.endFrame();
     cache.endFrame();
-    EXPECT_EQ(cache.size(), 1u);
+    EXPECT_EQ(cache.size(), 0u);
+    EXPECT_TRUE(cache.prepare("missing", {{10, 15}}));  // looked for once
+    EXPECT_FALSE(cache.prepare("missing", {{10, 15}}));
 }
 
 // The pictures decoded ahead of the first frame, alongside the caller and in the order given, are
