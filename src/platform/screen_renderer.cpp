@@ -293,8 +293,9 @@ void ScreenRenderer::drawElement(const Screen& screen, const Placed& p, SDL_Rect
 bool ScreenRenderer::flying(const Screen& screen, const Placed& p, const SDL_Rect& r) const {
     const auto& voli = screen.ImgVolo;
     if (p.element < voli.data() || p.element >= voli.data() + voli.size()) return false;
+    // Its first frame too: a flight starts where no picture was kept at its exact size.
     const auto it = drawn_.find(PlaceInScreen(screen, p.element));
-    return it != drawn_.end() && !SameRect(it->second.rect, r);
+    return it == drawn_.end() || !SameRect(it->second.rect, r);
 }
 
 void ScreenRenderer::drawLabel(const Element& e, SDL_Rect r, bool caret) {
