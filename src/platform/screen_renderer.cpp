@@ -253,14 +253,11 @@ void ScreenRenderer::drawElement(const Screen& screen, const Placed& p, SDL_Rect
         }
     } else if (!e.picture.empty() && e.angolo != 0) {
         const SDL_Rect upright = ToSdl(scale_.toPixels(p.rect));
-        SDL_Texture* t = flying(screen, p, r) ? textures_.nearest(e.picture, upright.w, upright.h)
-                                              : textures_.get(e.picture, upright.w, upright.h);
-        if (t) {
+        if (SDL_Texture* t = picture(screen, p, r, upright.w, upright.h)) {
             SDL_RenderCopyEx(renderer_, t, nullptr, &upright, e.angolo, nullptr, SDL_FLIP_NONE);
         }
     } else if (!e.picture.empty()) {
-        if (SDL_Texture* t = flying(screen, p, r) ? textures_.nearest(e.picture, r.w, r.h)
-                                                  : textures_.get(e.picture, r.w, r.h)) {
+        if (SDL_Texture* t = picture(screen, p, r, r.w, r.h)) {
             SDL_RenderCopy(renderer_, t, nullptr, &r);
         } else {
             fill(r, kPlaceholderFill);
@@ -288,6 +285,12 @@ void ScreenRenderer::drawElement(const Screen& screen, const Placed& p, SDL_Rect
         const bool thick = p.drawing == Drawing::Outline || p.drawing == Drawing::Focus;
         frame(r, e.borderColor, thick ? outline : scale_.stroke(1.0f));
     }
+}
+
+SDL_Texture* ScreenRenderer::picture(const Screen& screen, const Placed& p, const SDL_Rect& r,
+                                     int w, int h) {
+    const std::string& name = p.element->picture;
+    return flying(screen, p, r) ? textures_.nearest(name, w, h) : textures_.get(name, w, h);
 }
 
 bool ScreenRenderer::flying(const Screen& screen, const Placed& p, const SDL_Rect& r) const {

@@ -92,9 +92,12 @@ class ScreenRenderer {
     // Redraws `area` of the window: its background, then every element over it, bottom up.
     void drawArea(const Screen& screen, bool caret, const std::vector<Placed>& placed,
                   const std::vector<SDL_Rect>& rects, SDL_Rect area);
-    // True for a card in flight (ImgVolo) drawn elsewhere by the last frame: it is drawn stretched
-    // from the nearest size kept, not made afresh at each size it passes through.
+    // True for a card in flight (ImgVolo) not drawn at that place by the last frame, its first
+    // frame included: it is drawn shrunk from the nearest size kept, not made afresh at each size
+    // it passes through.
     bool flying(const Screen& screen, const Placed& p, const SDL_Rect& r) const;
+    // The element's picture at w x h; a card in flight takes the nearest kept size instead.
+    SDL_Texture* picture(const Screen& screen, const Placed& p, const SDL_Rect& r, int w, int h);
     void drawElement(const Screen& screen, const Placed& p, SDL_Rect r, int outline, bool caret);
     // A label's or a box's text, with the name box's caret when it shows.
     void drawLabel(const Element& e, SDL_Rect r, bool caret);
